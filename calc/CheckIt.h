@@ -1,0 +1,30 @@
+#pragma once
+#include <string_view>
+
+#include "calc/Bediening.h"
+#include "calc/Werkblad.h"
+
+namespace tarvo {
+
+inline constexpr std::string_view kGeenWaarneemhoogte = "geen waarneemhoogte ingevuld";
+inline constexpr std::string_view kWegdekTeHoog = "wegdek hoger dan waarneemhoogte";
+inline constexpr std::string_view kGeenAfstand = "geen afstand ingevuld";
+inline constexpr std::string_view kTitelWaarschuwing = "Waarschuwing";
+
+// Height of the source line above the road surface.
+inline constexpr double kBronhoogte = 0.75;
+
+struct CheckUitkomst {
+  bool ok = false;
+  int nietGetalVeld = -1;  // the field whose text is no number, when that refused the check
+  explicit operator bool() const { return ok; }
+};
+
+// Slant distance r between source line and observation point.
+double SchuineAfstand(double waarneemhoogte, double wegdekhoogte, double afstandHor);
+
+// The input check before every calculation: validates the fields, takes
+// their texts over into the stored values and derives the slant distance.
+CheckUitkomst CheckIt(Werkblad& ws, WerkbladVenster& venster, Meldingen& meldingen);
+
+}  // namespace tarvo

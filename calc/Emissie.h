@@ -1,0 +1,16 @@
+#pragma once
+#include "calc/Bediening.h"
+#include "calc/Werkblad.h"
+#include "catalogue/Wegdek.h"
+
+namespace tarvo {
+
+// Road-surface correction of category c (1 lv, 2 mv, 3 zv) for the chosen
+// road surface at the category's speed; sets CwegdekCat(c).
+void CwD(Werkblad& ws, const Catalogus& catalogus, int c, int p);
+
+// Emission numbers of period p (1..3): Qtotaal, Vrachtverkeer (also shown in
+// fields 26..31), the category numbers and the two energetic totals.
+void Emissie(Werkblad& ws, WerkbladVenster& venster, const Catalogus& catalogus, int p);
+
+}  // namespace tarvo

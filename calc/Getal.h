@@ -1,0 +1,24 @@
+#pragma once
+// Number texts: the display patterns and the numeric-text test.
+#include <string>
+#include <string_view>
+
+namespace tarvo {
+
+// Formats value with a pattern such as "##0.00", "#0", "##0.0" or "0": the
+// digits after the point give the decimals, at least one integer digit, no
+// grouping, halves away from zero judged on the value's 15 significant
+// digits. A value that rounds to zero prints without a minus sign.
+std::string Formatteer(double value, std::string_view patroon, char decimaal);
+
+// Optional blanks around, an optional sign, digits with at most one ',' or
+// '.', at least one digit.
+bool IsGetal(std::string_view tekst);
+
+// The leading number of a text, with ',' or '.' as decimal separator (the
+// first comma counts as the point). Blanks are skipped; reading stops at the
+// first character that cannot continue the number; no digits gives 0.
+// Too many digits give +/- infinity, never undefined behaviour.
+double LeesGetal(std::string_view tekst);
+
+}  // namespace tarvo
