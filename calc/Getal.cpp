@@ -1,7 +1,9 @@
 #include "calc/Getal.h"
 
 #include <charconv>
+#include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <system_error>
 
 namespace tarvo {
@@ -20,69 +22,49 @@ int DecimalenVan(std::string_view patroon) {
 }  // namespace
 
 std::string Formatteer(double value, std::string_view patroon, char decimaal) {
-  const int dec = DecimalenVan(patroon);
+  const int dec = std::min(DecimalenVan(patroon), 30);
   if (std::isnan(value)) return "0";
   if (std::isinf(value)) return value < 0 ? "-\xE2\x88\x9E" : "\xE2\x88\x9E";
 
-  // 15 significant digits, as the decimal representation the rounding is judged on.
-  char buf[40];
-  const auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, 14);
-  std::string_view sci(buf, static_cast<std::size_t>(res.ptr - buf));
-  const auto e = sci.find('e');
-  std::string digits;
-  digits.reserve(15);
-  for (char c : sci.substr(0, e)) {
-    if (c != '.') digits.push_back(c);
-  }
+  // 15 significant digits: the decimal representation the rounding is judged on.
+  char sci[32];
+  const auto res = std::to_chars(sci, sci + sizeof sci, std::fabs(value), std::chars_format::scientific, 14);
+  char digits[15];
+  digits[0] = sci[0];
+  std::memcpy(digits + 1, sci + 2, 14);
   int exponent = 0;
-  std::from_chars(sci.data() + e + 1 + (sci[e + 1] == '+' ? 1 : 0), sci.data() + sci.size(), exponent);
+  const char* e = sci + 16;  // after "d.dddddddddddddd"
+  std::from_chars(e + 1 + (e[1] == '+' ? 1 : 0), res.ptr, exponent);
 
-  // Digits of the value: 0.digits x 10^(exponent+1). Keep intDigits + dec of them.
-  int intDigits = exponent + 1;
-  int keep = intDigits + dec;
-  std::string kept;  // the kept digits, integer part first
-  if (keep < 0) {
-    kept.assign(static_cast<std::size_t>(dec), '0');
-    intDigits = 0;
-  } else {
-    kept = digits.substr(0, static_cast<std::size_t>(std::min<int>(keep, 15)));
-    if (static_cast<int>(kept.size()) < keep) kept.append(static_cast<std::size_t>(keep) - kept.size(), '0');
-    if (keep < 15 && digits[static_cast<std::size_t>(keep)] >= '5') {
-      int i = keep - 1;
-      for (; i >= 0; --i) {
-        if (kept[static_cast<std::size_t>(i)] == '9') {
-          kept[static_cast<std::size_t>(i)] = '0';
-        } else {
-          ++kept[static_cast<std::size_t>(i)];
-          break;
-        }
-      }
-      if (i < 0) {
-        kept.insert(kept.begin(), '1');
-        ++intDigits;
-      }
-    }
-    if (intDigits < 0) {
-      // the value is below the first kept place: left-pad with zeros
-      kept.insert(0, static_cast<std::size_t>(-intDigits), '0');
-      intDigits = 0;
+  // The value is 0.digits x 10^(exponent + 1). N = value x 10^dec rounded
+  // half away from zero, as a digit string with room for a carry in front.
+  const int keep = exponent + 1 + dec;
+  char n[400];  // enough for any double's integer digits plus the decimals
+  int len = 1;
+  n[0] = '0';
+  if (keep >= 0) {
+    const int copy = std::min(keep, 15);
+    std::memcpy(n + 1, digits, static_cast<std::size_t>(copy));
+    std::memset(n + 1 + copy, '0', static_cast<std::size_t>(keep - copy));
+    len = keep + 1;
+    if (keep < 15 && digits[keep] >= '5') {
+      int i = keep;
+      while (n[i] == '9') n[i--] = '0';
+      ++n[i];
     }
   }
-  std::string intPart = kept.substr(0, static_cast<std::size_t>(intDigits));
-  std::string fracPart = kept.substr(static_cast<std::size_t>(intDigits));
-  if (static_cast<int>(fracPart.size()) < dec) fracPart.append(static_cast<std::size_t>(dec) - fracPart.size(), '0');
-  fracPart.resize(static_cast<std::size_t>(dec));
-  const auto firstNonZero = intPart.find_first_not_of('0');
-  intPart = firstNonZero == std::string::npos ? "0" : intPart.substr(firstNonZero);
+  int begin = 0;
+  while (begin < len - 1 && n[begin] == '0') ++begin;
+  const int digitsN = len - begin;
+  const bool zero = digitsN == 1 && n[begin] == '0';
+  const int pad = std::max(0, dec + 1 - digitsN);  // at least one integer digit
 
-  const bool zero = intPart == "0" && fracPart.find_first_not_of('0') == std::string::npos;
   std::string out;
+  out.reserve(static_cast<std::size_t>(digitsN + pad + 2));
   if (value < 0 && !zero) out.push_back('-');
-  out += intPart;
-  if (dec > 0) {
-    out.push_back(decimaal);
-    out += fracPart;
-  }
+  out.append(static_cast<std::size_t>(pad), '0');
+  out.append(n + begin, static_cast<std::size_t>(digitsN));
+  if (dec > 0) out.insert(out.size() - static_cast<std::size_t>(dec), 1, decimaal);
   return out;
 }
 

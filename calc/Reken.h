@@ -1,6 +1,7 @@
 #pragma once
 #include <array>
 #include <string>
+#include <string_view>
 
 #include "calc/Bediening.h"
 #include "calc/Werkblad.h"
@@ -16,8 +17,28 @@ struct ResultaatTeksten {
 // Lden from the three LAeqEtm values (12, 4 and 8 hours), never below 0.
 double BerekenLden(const Werkblad& ws);
 
+// The same sum without the lower bound, as the level-distance diagram uses it.
+double LdenUitPeriodes(const Werkblad& ws);
+
+// LAeq(3) when there is night traffic, else 0.
+double BerekenLnight(const Werkblad& ws);
+
+// NulStelling, then Emissie and Correctie for each period in turn.
+void RekenPeriodes(Werkblad& ws, WerkbladVenster& venster, const Catalogus& catalogus);
+
+// One result label: the level after the deduction (0 stays 0) with one
+// decimal in at least 5 characters, then the unit (" dB(A)" or " dB").
+std::string ResultaatLabel(double niveau, int aftrek110g, std::string_view eenheid, char decimaal);
+
+// Until this day the 110g deduction of a fast road was 3 or 4 dB around Lden 56 and 57.
+inline constexpr Datum kAftrek110gOvergang{2018, 7, 1};
+
 // The art. 110g Wgh deduction for the worksheet's Lden and Vlv.
 std::int16_t BepaalAftrek110g(int chkAftrek, double vlv, double lden, Datum vandaag);
+
+// Reken without the report: the periods, Lnight, Lden and Aftrek110g. The
+// batch needs nothing more.
+void RekenNiveaus(Werkblad& ws, WerkbladVenster& venster, const Catalogus& catalogus, Datum vandaag);
 
 // The calculation after a passed check: NulStelling, Emissie and Correctie
 // per period, Lnight, Lden, Aftrek110g, the report blocks and the label

@@ -37,7 +37,7 @@ std::optional<std::string> ValiDate(TekstVak& vak, std::int32_t maximum, std::in
   bool geldig = true;
   const std::string tag = vak.Tag();
   std::string s = vak.Tekst();
-  if (s.empty() && tag == "NUMERIC;") s = "0";
+  if (s.empty() && tag == "NUMERIC;") s.push_back('0');
 
   std::string resultaat;
   if (tag == "NUMERIC;") {

@@ -82,12 +82,16 @@ std::vector<std::uint8_t> CodeerCatalogus(const Catalogus& c) {
 }
 
 LaadUitkomst LaadWegdekken(const std::filesystem::path& dataMap, Catalogus& catalogus, std::string& melding) {
-  const auto pad = CatalogusPad(dataMap);
+  return LaadCatalogusBestand(CatalogusPad(dataMap), catalogus, melding);
+}
+
+LaadUitkomst LaadCatalogusBestand(const std::filesystem::path& pad, Catalogus& catalogus, std::string& melding) {
   std::ifstream in(pad, std::ios::binary);
   if (!in) return LaadUitkomst::NietGevonden;
   std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
   auto gelezen = DecodeerCatalogus(bytes);
-  if (!in.eof() || !gelezen) {
+  // A failed or short read leaves fewer bytes than the count promises, which the decoder refuses.
+  if (!gelezen) {
     catalogus = Catalogus{};
     catalogus.Bewaarbaar = false;
     melding = "Bestand " + pad.string() + " is beschadigd of geen wegdekkenbestand; er zijn geen wegdekken ingelezen.";

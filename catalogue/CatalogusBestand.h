@@ -25,6 +25,8 @@ enum class LaadUitkomst { Geladen, NietGevonden, Beschadigd };
 // empty and marked not to be written back; melding holds a Dutch sentence
 // that names the file.
 LaadUitkomst LaadWegdekken(const std::filesystem::path& dataMap, Catalogus& catalogus, std::string& melding);
+// The same for a catalogue file under any name.
+LaadUitkomst LaadCatalogusBestand(const std::filesystem::path& bestand, Catalogus& catalogus, std::string& melding);
 
 enum class BewaarUitkomst { Bewaard, NietsTeBewaren, Mislukt };
 

@@ -1,0 +1,118 @@
+// tarvo-reken: the worksheet calculation without a window.
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <optional>
+#include <string>
+#include <vector>
+
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
+#include "app/Batch.h"
+#include "app/Opdracht.h"
+#include "calc/Getal.h"
+#include "calc/Tekst.h"
+#include "report/Rapport.h"
+#include "app/DiagramOpdracht.h"
+
+namespace {
+
+constexpr const char* kGebruik =
+    "Gebruik:\n"
+    "  tarvo-reken WERKBLAD.tvo [--wegdekken PAD] [--decimaal ,|.] [--datum JJJJ-MM-DD]\n"
+    "      berekent het rekenblad en schrijft het rapport naar standaarduitvoer\n"
+    "  tarvo-reken WERKBLAD.tvo --diagram S [opties]\n"
+    "      niveau-afstanddiagram tot S meter: regels afstand;Lden, tot slot ymin;ymax;verdelingen\n"
+    "  tarvo-reken --batch INVOER.csv [opties]\n"
+    "      berekent alle waarneempunten van een ';'-gescheiden invoerbestand met kopregel\n"
+    "Opties:\n"
+    "  --wegdekken PAD     wegdekkenbestand (standaard Wegdekken_2012.dat in de huidige map)\n"
+    "  --decimaal , of .   decimaalteken (standaard dat van de landinstelling)\n"
+    "  --datum JJJJ-MM-DD  datum van vandaag voor de aftrekregel (standaard de systeemdatum)\n"
+    "  --help              deze tekst\n"
+    "Afsluitcode: 0 gelukt, 1 invoer geweigerd, 2 verkeerd gebruik.\n";
+
+int Gebruik(const std::string& fout) {
+  if (!fout.empty()) std::cerr << "tarvo-reken: " << fout << "\n";
+  std::cerr << kGebruik;
+  return 2;
+}
+
+int Geweigerd(const std::string& fout) {
+  std::cerr << "tarvo-reken: " << fout << "\n";
+  return 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+#ifdef _WIN32
+  _setmode(_fileno(stdout), _O_BINARY);  // the report carries its own CR LF
+#endif
+  tarvo::OpdrachtInstellingen inst;
+  inst.decimaal = tarvo::SysteemDecimaal();
+  inst.vandaag = tarvo::Vandaag();
+  std::optional<std::string> diagram, batch;
+  std::vector<std::string> losse;
+
+  const std::vector<std::string> args(argv + 1, argv + argc);
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    auto waarde = [&](const char* optie) -> std::optional<std::string> {
+      if (i + 1 >= args.size()) return std::nullopt;
+      (void)optie;
+      return args[++i];
+    };
+    if (a == "--help" || a == "-h") {
+      std::cout << kGebruik;
+      return 0;
+    } else if (a == "--wegdekken") {
+      auto w = waarde(a.c_str());
+      if (!w) return Gebruik("--wegdekken verwacht een pad.");
+      inst.wegdekken = *w;
+    } else if (a == "--decimaal") {
+      auto w = waarde(a.c_str());
+      if (!w || (*w != "," && *w != ".")) return Gebruik("--decimaal verwacht , of .");
+      inst.decimaal = (*w)[0];
+    } else if (a == "--datum") {
+      auto w = waarde(a.c_str());
+      auto d = w ? tarvo::LeesDatum(*w) : std::nullopt;
+      if (!d) return Gebruik("--datum verwacht een datum als JJJJ-MM-DD.");
+      inst.vandaag = *d;
+    } else if (a == "--diagram") {
+      diagram = waarde(a.c_str());
+      if (!diagram) return Gebruik("--diagram verwacht een afstand in meter.");
+    } else if (a == "--batch") {
+      batch = waarde(a.c_str());
+      if (!batch) return Gebruik("--batch verwacht een invoerbestand.");
+    } else if (a.size() > 1 && a[0] == '-' && a[1] == '-') {
+      return Gebruik("onbekende optie " + a + ".");
+    } else {
+      losse.push_back(a);
+    }
+  }
+
+  std::string fout;
+  if (batch) {
+    if (!losse.empty() || diagram) return Gebruik("--batch gaat niet samen met een rekenblad of --diagram.");
+    std::ifstream in(*batch, std::ios::binary);
+    if (!in) return Geweigerd("Invoerbestand " + *batch + " kan niet worden gelezen.");
+    if (!tarvo::VerwerkBatch(in, std::cout, inst, fout)) return Geweigerd(fout);
+    return 0;
+  }
+  if (losse.size() != 1) return Gebruik(losse.empty() ? "geen rekenblad opgegeven." : "meer dan een rekenblad opgegeven.");
+  inst.werkblad = losse.front();
+
+  tarvo::Berekening b;
+  if (diagram) {
+    if (!tarvo::OpenWerkblad(inst, b, fout)) return Geweigerd(fout);
+    return tarvo::DiagramOpdracht(*diagram, b, std::cout, fout) ? 0 : Geweigerd(fout);
+  }
+  if (!tarvo::RekenWerkblad(inst, b, fout)) return Geweigerd(fout);
+  for (const auto& m : b.meldingen.getoond) std::cerr << "tarvo-reken: " << m.tekst << "\n";
+  std::cout << tarvo::RapportTekst(b.ws) << tarvo::CrLf;
+  return 0;
+}

@@ -1,0 +1,106 @@
+// Timings of the calculation paths a user waits for.
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "app/Batch.h"
+#include "calc/CheckIt.h"
+#include "calc/PlainBediening.h"
+#include "calc/Reken.h"
+#include "calc/Tekst.h"
+#include "catalogue/CatalogusBestand.h"
+#include "report/Rapport.h"
+#include "tools/Diagram.h"
+#include "worksheet_file/Reset.h"
+
+namespace {
+
+using namespace tarvo;
+
+struct Blad {
+  Werkblad ws;
+  PlainWerkbladVenster venster;
+  Catalogus catalogus;
+  PlainMeldingen meldingen;
+  Blad() {
+    catalogus.AantalWegdekken = 1;
+    catalogus.Wegdekken[1].Omschrijving = VastBreed("referentiewegdek (DAB)", kOmschrijvingLengte);
+    VulLijst(catalogus);
+    ws.Decimaal = ',';
+    ResetWerkblad(ws, venster);
+    const char* teksten[][2] = {{"2", "1000"}, {"3", "300"}, {"4", "100"}, {"5", "80"},  {"6", "40"},
+                                {"7", "12"},   {"8", "4"},   {"9", "70"},  {"10", "25"}, {"11", "6"},
+                                {"12", "3"},   {"13", "70"}, {"14", "8"},  {"18", "6"},  {"22", "4"},
+                                {"34", "0,5"}, {"35", "0,2"}, {"36", "15"}, {"37", "80"}};
+    for (auto& t : teksten) venster.invoer[static_cast<std::size_t>(std::stoi(t[0]))].tekst = t[1];
+    venster.aftrek.waarde = 1;
+    CheckIt(ws, venster, meldingen);
+  }
+};
+
+void BM_Reken(benchmark::State& state) {
+  Blad b;
+  for (auto _ : state) {
+    RekenNiveaus(b.ws, b.venster, b.catalogus, {2026, 12, 6});
+    benchmark::DoNotOptimize(b.ws.Lden);
+  }
+}
+BENCHMARK(BM_Reken);
+
+void BM_AfdrukBestand(benchmark::State& state) {
+  Blad b;
+  RekenNiveaus(b.ws, b.venster, b.catalogus, {2026, 12, 6});
+  for (auto _ : state) {
+    AfdrukBestand(b.ws, b.venster, b.catalogus);
+    benchmark::DoNotOptimize(b.ws.AfdrukRegels[5].data());
+  }
+}
+BENCHMARK(BM_AfdrukBestand);
+
+void BM_Diagram1000(benchmark::State& state) {
+  Blad b;
+  for (auto _ : state) {
+    auto d = BerekenDiagram(b.ws, b.venster, b.catalogus, 1000);
+    benchmark::DoNotOptimize(d.ymin);
+  }
+}
+BENCHMARK(BM_Diagram1000)->Unit(benchmark::kMillisecond);
+
+void BM_Batch100000(benchmark::State& state) {
+  const auto map = std::filesystem::temp_directory_path() / "tarvo-bench";
+  std::filesystem::create_directories(map);
+  Catalogus c = Blad().catalogus;
+  {
+    const auto bytes = CodeerCatalogus(c);
+    std::ofstream(map / "Wegdekken_2012.dat", std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  }
+  std::ostringstream invoer;
+  invoer << "waarneempunt;weg;Qlv_dag;Qlv_avond;Qlv_nacht;Vlv;Qmv_dag;Qmv_avond;Qmv_nacht;Vmv;Qzv_dag;Qzv_avond;"
+            "Qzv_nacht;Vzv;hw;hweg;B;Fobj;d;a_kruising;zichthoek;wegdek;zone;aftrek\n";
+  for (int i = 0; i < 100000; ++i) {
+    invoer << "punt " << i << ";weg " << i % 97 << ';' << 500 + i % 1000 << ';' << 150 + i % 300 << ";50,5;"
+           << 50 + i % 80 << ";40;12;4;70;25;6;3;70;" << 1.5 + (i % 10) << ";0;0,5;0,2;" << 5 + i % 200 << ";"
+           << i % 160 << ";127;1;" << i % 2 << ";1\n";
+  }
+  const std::string tekst = invoer.str();
+  OpdrachtInstellingen inst;
+  inst.wegdekken = map / "Wegdekken_2012.dat";
+  inst.decimaal = ',';
+  inst.vandaag = {2026, 12, 6};
+  for (auto _ : state) {
+    std::istringstream in(tekst);
+    std::ostringstream uit;
+    std::string fout;
+    VerwerkBatch(in, uit, inst, fout);
+    benchmark::DoNotOptimize(uit.str().size());
+  }
+  std::filesystem::remove_all(map);
+}
+BENCHMARK(BM_Batch100000)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+}  // namespace
+
+BENCHMARK_MAIN();

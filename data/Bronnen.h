@@ -1,0 +1,29 @@
+#pragma once
+// The shipped data files are made from reviewable text descriptions. The
+// generators and the tests that compare their output with the committed
+// files share these readers, so both always agree.
+#include <array>
+#include <cstdint>
+#include <istream>
+#include <optional>
+#include <string>
+
+#include "catalogue/Wegdek.h"
+#include "worksheet_file/WerkbladBestand.h"
+
+namespace tarvo {
+
+// Tab-separated lines: description, DL_lv, b_lv, DL_mv, b_mv, DL_zv, b_zv,
+// with '.' as decimal point. Lines starting with '#' and empty lines are
+// skipped; the first other line is the column header. A shipped catalogue
+// has blank user-name fields.
+std::optional<Catalogus> CatalogusUitTabel(std::istream& tabel, std::string& fout);
+
+// Lines "key<TAB>text": a field index 0..39 with the text as a user types it,
+// "toelichting0".."toelichting3", "wegdek", "rail", "zone", "aftrek". The
+// worksheet starts from Reset, takes the texts, passes the input check and
+// is saved as the program saves it after a calculation.
+std::optional<std::array<std::uint8_t, kWerkbladLengte>> WerkbladUitBeschrijving(std::istream& beschrijving,
+                                                                                   std::string& fout);
+
+}  // namespace tarvo

@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and starts Tarvo on the shipped catalogue.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/setup.sh
+cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DTARVO_BENCH=OFF >/dev/null
+cmake --build build/release -j"$(nproc)" --target tarvo tarvo-reken
+
+# The data folder is the current directory: a folder of its own keeps the
+# user's catalogue changes out of the repository's copy.
+WERKMAP=build/werkmap
+mkdir -p "$WERKMAP"
+[ -f "$WERKMAP/Wegdekken_2012.dat" ] || cp data/Wegdekken_2012.dat "$WERKMAP/"
+[ -f "$WERKMAP/voorbeeld.tvo" ] || cp data/voorbeeld.tvo "$WERKMAP/"
+cd "$WERKMAP"
+
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+  echo "Geen beeldscherm gevonden; het voorbeeldrekenblad wordt zonder venster berekend:"
+  exec ../release/app/tarvo-reken voorbeeld.tvo
+fi
+exec ../release/app/tarvo "$@"

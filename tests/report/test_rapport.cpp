@@ -1,0 +1,125 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+#include "calc/Zone.h"
+#include "report/Rapport.h"
+#include "tests/calc/Rekenblad.h"
+
+using namespace tarvo;
+
+namespace {
+
+// A town street: five categories, a crossing, deduction 5 for a slow road.
+void Stadsweg(test::Rekenblad& t) {
+  t.Typ(0, "Woning Dorpsstraat 12, 1e verdieping").Typ(1, "Dorpsstraat (noordzijde)");
+  const char* q[6][4] = {{"450", "120", "40", "50"}, {"20", "5", "2", "50"}, {"10", "2", "1", "50"},
+                         {"6", "2", "1", "50"},      {"12", "3", "0.5", "40"}, {"", "", "", ""}};
+  for (int c = 0; c < 6; ++c) {
+    for (int i = 0; i < 4; ++i) t.Typ(4 * c + 2 + i, q[c][i]);
+  }
+  t.Typ(32, "4.5").Typ(34, "0,3").Typ(35, "0.2").Typ(36, "15").Typ(37, "40");
+  t.venster.aftrek.waarde = 1;
+  t.ws.Toelichting = {"Telling gemeente 2023", "", "Rekenpunt op de gevel", ""};
+}
+
+// A fast road on two-layer porous asphalt: art. 3.5 marker, and Lden 56.8
+// rounds to 57, so the day before the change in 2018 deducts 4.
+void Provinciaal(test::Rekenblad& t) {
+  t.Typ(0, "Boerderij Hoeve Zuid").Typ(1, "N 235");
+  t.Typ(2, "900").Typ(3, "250").Typ(4, "80").Typ(5, "80").Typ(6, "60").Typ(7, "15").Typ(8, "6").Typ(9, "70");
+  t.Typ(10, "80").Typ(11, "20").Typ(12, "12").Typ(13, "70").Typ(14, "5").Typ(15, "2").Typ(16, "1").Typ(17, "80");
+  t.Typ(32, "5").Typ(33, "1").Typ(34, "1").Typ(36, "35").Typ(39, "90");
+  t.ws.WegdekKeuze = 2;
+  t.venster.aftrek.waarde = 1;
+  t.ws.Toelichting = {"Hoogte wegdek t.o.v. maaiveld 1 m", "", "", "Tweede regel: é ë ï"};
+}
+
+// A 30 km zone with a night tram on concrete, a far crossing dropped, a long
+// observation point name and a viewing angle of 0.
+void Zone30(test::Rekenblad& t) {
+  t.Typ(0, "Basisschool De Regenboog, speelplaats achterzijde, meetpunt 3").Typ(1, "Schoolstraat");
+  t.Typ(2, "300").Typ(3, "80").Typ(4, "20").Typ(5, "50").Typ(6, "10").Typ(7, "2").Typ(10, "5").Typ(11, "1");
+  t.Typ(18, "20").Typ(19, "5").Typ(24, "4").Typ(25, "40");
+  t.Typ(32, "1.5").Typ(33, "0.5").Typ(34, "1").Typ(35, "1").Typ(36, "8").Typ(37, "160").Typ(38, "30").Typ(39, "0");
+  t.ws.WegdekKeuze = 4;
+  t.ws.RailConstructie = 1;
+  ZetZone(t.ws, t.venster, 1);
+}
+
+std::string Lees(const std::string& pad) {
+  std::ifstream in(pad, std::ios::binary);
+  std::stringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+// Set TARVO_GOLDEN_SCHRIJVEN to write the files afresh; read every one
+// before committing it.
+void VergelijkGolden(void (*vul)(test::Rekenblad&), const std::string& naam) {
+  for (char dec : {'.', ','}) {
+    test::Rekenblad t(dec);
+    vul(t);
+    t.Bereken(Datum{2018, 6, 30});
+    const std::string tekst = RapportTekst(t.ws);
+    const std::string pad = std::string(TARVO_SOURCE_DIR) + "/tests/report/golden/" + naam +
+                            (dec == '.' ? "_punt" : "_komma") + ".txt";
+    if (std::getenv("TARVO_GOLDEN_SCHRIJVEN")) std::ofstream(pad, std::ios::binary) << tekst;
+    EXPECT_EQ(tekst, Lees(pad)) << pad;
+  }
+}
+
+}  // namespace
+
+TEST(Rapport, GoldenReports) {
+  VergelijkGolden(Stadsweg, "stadsweg");
+  VergelijkGolden(Provinciaal, "provinciaal");
+  VergelijkGolden(Zone30, "zone30");
+}
+
+TEST(Rapport, TramLineOnlyWithTrams) {
+  test::Rekenblad t;
+  Stadsweg(t);
+  t.Bereken();
+  EXPECT_EQ(t.ws.AfdrukRegels[3].find("railconstructie"), std::string::npos);
+  t.Typ(24, "0.01").Bereken();
+  EXPECT_NE(t.ws.AfdrukRegels[3].find("  railconstructie trambaan     : Rail in ballastbed\r\n"), std::string::npos);
+}
+
+TEST(Rapport, LinesGrowRatherThanCutAndStayInTheCatalogue) {
+  Werkblad ws;
+  ws.Qlv = {0, 123456.78, 1, 2};
+  ws.WegdekKeuze = 75;  // beyond the catalogue: nothing is read out of bounds
+  const std::vector<RapportRegel> r = InvoerRegels(ws, test::TestCatalogus());
+  EXPECT_EQ(r[0].tekst, "Intensiteit         Qlv      : 123456.78    1.00    2.00 mvt/h, v=   0 km/h");
+  EXPECT_EQ(r[17].tekst, "type wegdek                  : " + std::string(40, ' '));
+  EXPECT_TRUE(r[18].dlRegel);
+  EXPECT_EQ(r[18].tekst, "(DL,lv =  0.00; b,lv =  0.00)");
+}
+
+TEST(Rapport, BothMarkersAndFinalLevels) {
+  Werkblad ws;
+  ws.Art35Vlag = true, ws.Decimaal = ',', ws.Aftrek110g = 2, ws.Lden = 62;
+  const std::vector<RapportRegel> r = ResultaatRegels(ws, true);
+  EXPECT_EQ(r[1].tekst, "Wegdekcorrectie     Cwegdek  :     0,00    0,00    0,00 dB(A) *+aftrek ex art. 3.5");
+  EXPECT_EQ(r[2].tekst, "Optrekcorrectie     Coptrek  :     0,00    0,00    0,00 dB(A) *CROW-infoblad 965");
+  const std::vector<RapportRegel> e = EindRegels(ws);
+  EXPECT_EQ(e[0].tekst, "Letmaal                      :      0,0 dB(A)");
+  EXPECT_EQ(e[1].tekst, "Lden                         :     60,0 dB");
+  EXPECT_EQ(e[3].tekst, "Milieukwaliteitsmaat         :     Matig");
+}
+
+TEST(Rapport, QualityBoundsFromTheTop) {
+  struct Geval {
+    double lden;
+    int aftrek;
+    const char* woord;
+  };
+  for (const Geval& g : {Geval{70.51, 0, "Zeer slecht"}, Geval{70.5, 0, "Slecht"}, Geval{65.5, 0, "Slecht"},
+                         Geval{65.49, 0, "Tamelijk slecht"}, Geval{55.5, 0, "Matig"}, Geval{55.49, 0, "Redelijk"},
+                         Geval{50.5, 0, "Goed"}, Geval{0, 5, "Goed"}, Geval{75, 5, "Slecht"}}) {
+    EXPECT_EQ(Milieukwaliteit(g.lden, g.aftrek), g.woord) << g.lden << " - " << g.aftrek;
+  }
+}

@@ -1,0 +1,73 @@
+#include "tools/Diagram.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+
+#include "calc/CheckIt.h"
+#include "calc/Getal.h"
+#include "calc/Reken.h"
+
+namespace tarvo {
+namespace {
+
+// The chart keeps a value as text of 15 significant digits; the axis bounds
+// are taken from that text, so a level a hair below 70 counts as 70.
+double AlsGrafiekWaarde(double x) {
+  char buf[40];
+  const auto res = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::general, 15);
+  double terug = 0;
+  std::from_chars(buf, res.ptr, terug);
+  return terug;
+}
+
+}  // namespace
+
+MaxAfstand LeesMaxAfstand(std::string_view antwoord) {
+  if (antwoord.empty()) return {DiagramUitkomst::Leeg, 0};
+  if (!IsGetal(antwoord)) return {DiagramUitkomst::Geweigerd, 0};
+  double s = LeesGetal(antwoord);
+  if (s < kDiagramMinAfstand) s = kDiagramMinAfstand;
+  else if (s > kDiagramMaxAfstand) s = kDiagramMaxAfstand;
+  return {DiagramUitkomst::Gegevens, s};
+}
+
+NiveauAs BepaalNiveauAs(double ldenBijEen, std::optional<double> ldenBijS) {
+  NiveauAs as;
+  as.ymax = std::floor(AlsGrafiekWaarde(ldenBijEen));
+  if (ldenBijS) as.ymin = std::floor(AlsGrafiekWaarde(*ldenBijS));
+  as.ymax = as.ymax - std::fmod(as.ymax, 10) + 10;
+  as.ymin = as.ymin - std::fmod(as.ymin, 10);
+  as.delingen = static_cast<std::int16_t>(std::nearbyint(std::fabs(as.ymax - as.ymin) / 10));
+  return as;
+}
+
+DiagramGegevens BerekenDiagram(Werkblad& ws, WerkbladVenster& venster, const Catalogus& catalogus, double s) {
+  DiagramGegevens g;
+  std::optional<double> bijS;
+  // The chart's row count takes s rounded halves to even.
+  const int n = static_cast<int>(std::nearbyint(s));
+  g.rijen.reserve(static_cast<std::size_t>(std::max(n, 0)));
+  for (int i = 1; i <= n; ++i) {
+    ws.AfstandHor = i;
+    ws.AfstandSchuin = SchuineAfstand(ws.Waarneemhoogte, ws.Wegdekhoogte, i);
+    RekenPeriodes(ws, venster, catalogus);
+    ws.Lnight = BerekenLnight(ws);
+    ws.Lden = LdenUitPeriodes(ws);
+    g.rijen.push_back({" " + std::to_string(i - 1), AlsGrafiekWaarde(ws.Lden)});
+    if (i == s) bijS = ws.Lden;
+  }
+  const NiveauAs as = BepaalNiveauAs(g.rijen.empty() ? 0 : g.rijen.front().lden, bijS);
+  g.ymax = as.ymax, g.ymin = as.ymin, g.delingen = as.delingen;
+  return g;
+}
+
+DiagramResultaat Diagram(std::string_view antwoord, Werkblad& ws, WerkbladVenster& venster, Meldingen& meldingen,
+                         const Catalogus& catalogus) {
+  const MaxAfstand a = LeesMaxAfstand(antwoord);
+  if (a.soort != DiagramUitkomst::Gegevens) return {a.soort, 0, {}};
+  if (!CheckIt(ws, venster, meldingen)) return {DiagramUitkomst::CheckMislukt, a.s, {}};
+  return {DiagramUitkomst::Gegevens, a.s, BerekenDiagram(ws, venster, catalogus, a.s)};
+}
+
+}  // namespace tarvo
