@@ -109,7 +109,8 @@ std::vector<RapportRegel> InvoerRegels(const Werkblad& ws, const Catalogus& cata
   regel(EnkeleRegel("Objectfractie       Fobj     : ", ws.Objectfractie, "##0.00", " -", dec));
   regel(EnkeleRegel("Zichthoek                    : ", ws.Zichthoek, "##0", " grd", dec));
 
-  const int naamPositie = std::clamp<int>(ws.WegdekKeuze, 1, kAantalWegdekNamen);
+  // Name and coefficients from one position, the one the calculation used.
+  const int naamPositie = ws.WegdekKeuze >= 1 && ws.WegdekKeuze <= kMaxWegdekken ? ws.WegdekKeuze : 1;
   regel("type wegdek                  : " +
         VastBreed(catalogus.WegdekNamen[static_cast<std::size_t>(naamPositie)], kNaamLengte));
   const Wegdek& w = catalogus.Op(ws.WegdekKeuze);

@@ -91,10 +91,11 @@ TEST(Rapport, TramLineOnlyWithTrams) {
 TEST(Rapport, LinesGrowRatherThanCutAndStayInTheCatalogue) {
   Werkblad ws;
   ws.Qlv = {0, 123456.78, 1, 2};
-  ws.WegdekKeuze = 75;  // beyond the catalogue: nothing is read out of bounds
-  const std::vector<RapportRegel> r = InvoerRegels(ws, test::TestCatalogus());
+  ws.WegdekKeuze = 55;  // beyond the catalogue: name and coefficients both of position 1, never out of bounds
+  const Catalogus c = test::TestCatalogus();
+  const std::vector<RapportRegel> r = InvoerRegels(ws, c);
   EXPECT_EQ(r[0].tekst, "Intensiteit         Qlv      : 123456.78    1.00    2.00 mvt/h, v=   0 km/h");
-  EXPECT_EQ(r[17].tekst, "type wegdek                  : " + std::string(40, ' '));
+  EXPECT_EQ(r[17].tekst, "type wegdek                  : " + c.WegdekNamen[1]);
   EXPECT_TRUE(r[18].dlRegel);
   EXPECT_EQ(r[18].tekst, "(DL,lv =  0.00; b,lv =  0.00)");
 }

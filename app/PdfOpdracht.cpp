@@ -1,0 +1,114 @@
+#include "app/PdfOpdracht.h"
+
+#include <QDate>
+#include <QGuiApplication>
+#include <iostream>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/Opdracht.h"
+#include "report/AfdrukPagina.h"
+
+namespace tarvo {
+namespace {
+
+constexpr const char* kGebruik =
+    "Gebruik:\n"
+    "  tarvo --pdf WERKBLAD.tvo UIT.pdf [--wegdekken PAD] [--decimaal ,|.] [--datum JJJJ-MM-DD]\n"
+    "      berekent het rekenblad en schrijft de afgedrukte pagina als PDF\n"
+    "Opties:\n"
+    "  --wegdekken PAD     wegdekkenbestand (standaard Wegdekken_2012.dat in de huidige map)\n"
+    "  --decimaal , of .   decimaalteken (standaard dat van de landinstelling)\n"
+    "  --datum JJJJ-MM-DD  datum van vandaag voor de aftrekregel en de voetregel (standaard de systeemdatum)\n"
+    "Afsluitcode: 0 gelukt, 1 invoer geweigerd, 2 verkeerd gebruik.\n";
+
+int Gebruik(const std::string& fout) {
+  if (!fout.empty()) std::cerr << "tarvo: " << fout << "\n";
+  std::cerr << kGebruik;
+  return 2;
+}
+
+int Geweigerd(const std::string& fout) {
+  std::cerr << "tarvo: " << fout << "\n";
+  return 1;
+}
+
+}  // namespace
+
+bool IsPdfOpdracht(int argc, char** argv) {
+  for (int i = 1; i < argc; ++i) {
+    if (std::string(argv[i]) == "--pdf") return true;
+  }
+  return false;
+}
+
+int PdfOpdracht(int argc, char** argv) {
+  // Read before Qt sees argv: QGuiApplication takes out the options it knows.
+  const std::vector<std::string> args(argv + 1, argv + argc);
+
+  // Fonts and the PDF writer need an application object, never a display.
+  int qtArgc = 1;
+  char* qtArgv[] = {argv[0], nullptr};
+  std::unique_ptr<QGuiApplication> app;
+  if (!QCoreApplication::instance()) {
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    app = std::make_unique<QGuiApplication>(qtArgc, qtArgv);
+  }
+
+  OpdrachtInstellingen inst;
+  inst.decimaal = SysteemDecimaal();
+  inst.vandaag = Vandaag();
+  std::vector<std::string> losse;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    auto waarde = [&]() -> std::optional<std::string> {
+      if (i + 1 >= args.size()) return std::nullopt;
+      return args[++i];
+    };
+    if (a == "--pdf") {
+      continue;
+    } else if (a == "--help" || a == "-h") {
+      std::cout << kGebruik;
+      return 0;
+    } else if (a == "--wegdekken") {
+      auto w = waarde();
+      if (!w) return Gebruik("--wegdekken verwacht een pad.");
+      inst.wegdekken = *w;
+    } else if (a == "--decimaal") {
+      auto w = waarde();
+      if (!w || (*w != "," && *w != ".")) return Gebruik("--decimaal verwacht , of .");
+      inst.decimaal = (*w)[0];
+    } else if (a == "--datum") {
+      auto w = waarde();
+      auto d = w ? LeesDatum(*w) : std::nullopt;
+      if (!d) return Gebruik("--datum verwacht een datum als JJJJ-MM-DD.");
+      inst.vandaag = *d;
+    } else if (a.size() > 1 && a[0] == '-' && a[1] == '-') {
+      return Gebruik("onbekende optie " + a + ".");
+    } else {
+      losse.push_back(a);
+    }
+  }
+  if (losse.size() != 2) {
+    return Gebruik(losse.empty()      ? "geen rekenblad opgegeven."
+                   : losse.size() == 1 ? "geen PDF-bestand opgegeven."
+                                       : "meer dan een rekenblad en een PDF-bestand opgegeven.");
+  }
+  inst.werkblad = losse[0];
+  const QString uit = QString::fromLocal8Bit(losse[1]);
+
+  Berekening b;
+  std::string fout;
+  if (!RekenWerkblad(inst, b, fout)) return Geweigerd(fout);
+  for (const auto& m : b.meldingen.getoond) std::cerr << "tarvo: " << m.tekst << "\n";
+
+  const QString datum = DatumTekst(QDate(inst.vandaag.jaar, inst.vandaag.maand, inst.vandaag.dag));
+  if (!SchrijfPdf(uit, PaginaInhoud{b.ws, b.venster, b.catalogus, datum})) {
+    return Geweigerd("PDF-bestand " + losse[1] + " kan niet worden geschreven.");
+  }
+  return 0;
+}
+
+}  // namespace tarvo

@@ -1,0 +1,35 @@
+// The window program: splash window first, then the main window on the
+// current directory as data folder.
+#include <QApplication>
+#include <QDir>
+#include <QStyleFactory>
+#include <memory>
+
+#include "app/PdfOpdracht.h"
+#include "ui/Dialogen.h"
+#include "ui/Versie.h"
+#include "ui/frmSplashII.h"
+#include "ui/frmTarvo.h"
+
+int main(int argc, char* argv[]) {
+  if (tarvo::IsPdfOpdracht(argc, argv)) return tarvo::PdfOpdracht(argc, argv);
+
+  QApplication app(argc, argv);
+  // Fusion draws the palette colours of fields and labels on every platform.
+  QApplication::setStyle(QStyleFactory::create("Fusion"));
+  QApplication::setApplicationName(tarvo::versie::kProductNaam);
+
+  // The command line as one text, the way it was typed after the program name.
+  const QString opdrachtRegel = QCoreApplication::arguments().mid(1).join(' ');
+  const QString dataMap = QDir::currentPath();
+
+  tarvo::QtDialogen dialogen;
+  std::unique_ptr<tarvo::frmTarvo> hoofdvenster;
+  tarvo::frmSplashII splash([&] {
+    hoofdvenster = std::make_unique<tarvo::frmTarvo>(dialogen, dataMap);
+    if (!hoofdvenster->Start(opdrachtRegel)) return;
+    hoofdvenster->show();
+  });
+  splash.Start();
+  return app.exec();
+}

@@ -1,0 +1,38 @@
+#pragma once
+// The printed worksheet: one A4 page, drawn in centimetres from the top-left
+// corner of the printable area. Paper, the PDF of the preview window, Qt's
+// PDF printer and `tarvo --pdf` all go through DrukPagina.
+#include <QString>
+
+class QDate;
+class QPagedPaintDevice;
+
+namespace tarvo {
+
+struct Catalogus;
+struct Werkblad;
+class WerkbladVenster;
+
+struct PaginaInhoud {
+  const Werkblad& ws;
+  WerkbladVenster& venster;  // fields 0 and 1 and chkZone, read at the moment of printing
+  const Catalogus& catalogus;
+  QString datumTekst;
+};
+
+// One copy as one document: opens the device, draws the page, ends the
+// document. False when the device cannot be opened (no printer, file not
+// writable).
+bool DrukPagina(QPagedPaintDevice& apparaat, const PaginaInhoud& inhoud);
+
+// A4 portrait, with a margin such as a paper printer cannot print on, so the
+// frame sits centred on a PDF page as it does on paper.
+void ZetPdfPagina(QPagedPaintDevice& apparaat);
+
+// The page as a one-page PDF file.
+bool SchrijfPdf(const QString& pad, const PaginaInhoud& inhoud);
+
+// The footer's date text: "dd mmmm yyyy" in the user's language ("01 maart 2024").
+QString DatumTekst(const QDate& datum);
+
+}  // namespace tarvo

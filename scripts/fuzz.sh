@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets with clang in build-fuzz and runs each one for
+# a bounded time, seeded from the shipped data. Exits non-zero when a fuzzer
+# finds a crash, a leak or a sanitizer report.
+#   scripts/fuzz.sh            20 seconds per fuzzer
+#   FUZZ_SECONDEN=300 scripts/fuzz.sh
+set -euo pipefail
+
+cd "$(dirname "$0")/.."
+BUILD=build-fuzz
+SECONDEN=${FUZZ_SECONDEN:-20}
+
+CXX=clang++ cmake -S . -B "$BUILD" -G Ninja -DTARVO_FUZZ=ON -DTARVO_GUI=OFF -DTARVO_BENCH=OFF
+cmake --build "$BUILD" -j2 --target fuzz_catalogus fuzz_werkblad maak_catalogus maak_voorbeeld
+
+# Seeds: the generated catalogue and sample worksheet, and damaged variants
+# of both, so that the refusing paths are reached from the start.
+SEEDS="$BUILD/fuzz-seeds"
+rm -rf "$SEEDS"
+mkdir -p "$SEEDS/catalogus" "$SEEDS/werkblad"
+"$BUILD/data/maak_catalogus" data/wegdekken.tsv "$SEEDS/catalogus/wegdekken.dat"
+"$BUILD/data/maak_voorbeeld" data/voorbeeld.txt "$SEEDS/werkblad/voorbeeld.tvo"
+head -c 100 "$SEEDS/catalogus/wegdekken.dat" > "$SEEDS/catalogus/te-kort.dat"
+{ printf '\000\000'; tail -c 80 "$SEEDS/catalogus/wegdekken.dat"; } > "$SEEDS/catalogus/leeg.dat"
+head -c 643 "$SEEDS/werkblad/voorbeeld.tvo" > "$SEEDS/werkblad/te-kort.tvo"
+head -c 632 "$SEEDS/werkblad/voorbeeld.tvo" > "$SEEDS/werkblad/oud.tvo"
+
+fout=0
+for naam in catalogus werkblad; do
+  corpus="$BUILD/fuzz-corpus/$naam"
+  artefacten="$BUILD/fuzz-artefacten/$naam/"
+  log="$BUILD/fuzz-$naam.log"
+  mkdir -p "$corpus" "$artefacten"
+  echo "== fuzz_$naam: ${SECONDEN}s, log in $log"
+  if ! "$BUILD/fuzz/fuzz_$naam" -max_total_time="$SECONDEN" -timeout=10 -print_final_stats=1 \
+      -artifact_prefix="$artefacten" "$corpus" "$SEEDS/$naam" > "$log" 2>&1; then
+    echo "!! fuzz_$naam failed; inputs in $artefacten"
+    fout=1
+  fi
+  # Sanitizers that recover would not stop the run; their reports still count.
+  if grep -qE 'ERROR: (AddressSanitizer|LeakSanitizer|libFuzzer)|runtime error:' "$log"; then
+    echo "!! fuzz_$naam reported:"
+    grep -E 'ERROR:|runtime error:|SUMMARY' "$log" | head -20
+    fout=1
+  fi
+  grep -E '^stat::number_of_executed_runs|^Done' "$log" || true
+done
+exit $fout

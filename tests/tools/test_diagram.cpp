@@ -1,0 +1,80 @@
+#include <gtest/gtest.h>
+
+#include "tests/calc/Rekenblad.h"
+#include "tools/Diagram.h"
+
+using namespace tarvo;
+
+namespace {
+
+test::Rekenblad& Straat(test::Rekenblad& t) {
+  t.Typ(2, "800").Typ(3, "200").Typ(4, "60").Typ(5, "50").Typ(10, "40").Typ(13, "50").Typ(34, "0.5").Typ(36, "12");
+  return t;
+}
+
+}  // namespace
+
+TEST(Diagram, AnswerIsClampedOrRefused) {
+  for (auto [antwoord, s] : {std::pair{"50", 100.}, {"-20", 100.}, {"5000", 1000.}, {"100", 100.}, {"1000", 1000.},
+                             {"250,5", 250.5}}) {
+    EXPECT_EQ(LeesMaxAfstand(antwoord).soort, DiagramUitkomst::Gegevens);
+    EXPECT_EQ(LeesMaxAfstand(antwoord).s, s) << antwoord;
+  }
+  EXPECT_EQ(LeesMaxAfstand("").soort, DiagramUitkomst::Leeg);
+  for (const char* nee : {"abc", " ", "1e3"}) EXPECT_EQ(LeesMaxAfstand(nee).soort, DiagramUitkomst::Geweigerd);
+
+  test::Rekenblad t;
+  Straat(t).Typ(32, "0");
+  EXPECT_EQ(Diagram("", t.ws, t.venster, t.meldingen, t.cat).uitkomst, DiagramUitkomst::Leeg);
+  EXPECT_EQ(Diagram("abc", t.ws, t.venster, t.meldingen, t.cat).uitkomst, DiagramUitkomst::Geweigerd);
+  EXPECT_TRUE(t.meldingen.getoond.empty());  // the check did not even run
+  EXPECT_EQ(Diagram("500", t.ws, t.venster, t.meldingen, t.cat).uitkomst, DiagramUitkomst::CheckMislukt);
+  EXPECT_EQ(t.meldingen.getoond.size(), 1u);
+}
+
+TEST(Diagram, LevelAxisInWholeTens) {
+  struct Geval {
+    double bijEen;
+    std::optional<double> bijS;
+    double ymax, ymin;
+    int delingen;
+  };
+  // A hair below 70 is 70 once the chart has held it as text.
+  for (const Geval& g : {Geval{78.3, 51.6, 80, 50, 3}, Geval{70.0, 50.0, 80, 50, 3}, Geval{69.9, 50.0, 70, 50, 2},
+                         Geval{69.99999999999999, 49.999999999999993, 80, 50, 3}, Geval{64.2, std::nullopt, 70, 0, 7}}) {
+    const NiveauAs as = BepaalNiveauAs(g.bijEen, g.bijS);
+    EXPECT_EQ(as.ymax, g.ymax) << g.bijEen;
+    EXPECT_EQ(as.ymin, g.ymin) << g.bijEen;
+    EXPECT_EQ(as.delingen, g.delingen) << g.bijEen;
+  }
+}
+
+TEST(Diagram, RowsPerMetreAndTheWorksheetAfterwards) {
+  test::Rekenblad t;
+  t.venster.aftrek.waarde = 1;  // the diagram shows levels without the deduction
+  Straat(t).Bereken();
+  const Werkblad voor = t.ws;
+
+  const DiagramResultaat d = Diagram("50", t.ws, t.venster, t.meldingen, t.cat);
+  ASSERT_EQ(d.uitkomst, DiagramUitkomst::Gegevens);
+  const std::vector<DiagramRij>& rijen = d.gegevens.rijen;
+  ASSERT_EQ(rijen.size(), 100u);
+  EXPECT_EQ(rijen.front().label + rijen.back().label, " 0 99");
+  EXPECT_EQ(t.ws.AfstandHor, 100);
+  EXPECT_NEAR(t.ws.Lden, rijen.back().lden, 1e-12);
+  EXPECT_NEAR(rijen[11].lden, voor.Lden, 1e-12);  // 12 m, the worksheet's own distance
+  test::Rekenblad een;
+  Straat(een).Typ(36, "1").Bereken();
+  EXPECT_NEAR(rijen[0].lden, een.ws.Lden, 1e-12);
+
+  t.Bereken();  // takes field 36 over again
+  EXPECT_EQ(t.ws.AfstandHor, voor.AfstandHor);
+  EXPECT_EQ(t.ws.LAeq, voor.LAeq);
+  EXPECT_EQ(t.ws.AfdrukRegels, voor.AfdrukRegels);
+
+  // Rows: s rounded halves to even; a fraction leaves no row at s, so the axis starts at 0.
+  EXPECT_EQ(Diagram("100,5", t.ws, t.venster, t.meldingen, t.cat).gegevens.rijen.size(), 100u);
+  EXPECT_EQ(Diagram("100,5", t.ws, t.venster, t.meldingen, t.cat).gegevens.ymin, 0);
+  EXPECT_EQ(Diagram("101.5", t.ws, t.venster, t.meldingen, t.cat).gegevens.rijen.size(), 102u);
+  EXPECT_EQ(Diagram("5000", t.ws, t.venster, t.meldingen, t.cat).gegevens.rijen.size(), 1000u);
+}

@@ -1,0 +1,52 @@
+#pragma once
+// Turning a daily traffic count with its distribution into vehicle numbers
+// per period, and those numbers into the worksheet's hourly intensities.
+#include <array>
+#include <string_view>
+
+#include "calc/Werkblad.h"
+
+namespace tarvo {
+
+// Hours of DAG, AVOND and NACHT (index 1..3).
+inline constexpr std::array<double, 4> kPeriodeUren = {0, 12, 4, 8};
+
+// The rows of the count grid: txtInt index 3 × row + period (0..2).
+enum CountRij { kRijMotor = 0, kRijLicht, kRijMiddel, kRijZwaar, kRijBromf, kRijTram, kAantalRijen };
+// The four rows a distribution fills, in the order of its share rows.
+inline constexpr std::array<int, 4> kVerdeelRijen = {kRijMotor, kRijLicht, kRijMiddel, kRijZwaar};
+
+inline constexpr std::string_view kGeenEtmaal = "Geen waarde voor Etmaalintensiteit ingevuld";
+inline constexpr std::string_view kFouteUurpercentages = "Geen correcte Uurpercentages ingevuld";
+inline constexpr std::string_view kFouteVoertuigpercentages = "Geen correcte Voertuigpercentages ingevuld";
+
+// The distribution boxes as numbers: txtVerd 0 the daily count, txtVerd p the
+// hourly percentage of period p, then per share row four boxes further.
+struct Verdeling {
+  double etmaal = 0;
+  PerPeriode uurPercentage{};
+  std::array<PerPeriode, 4> aandeel{};  // motor, light, medium, heavy: percent of the period's traffic
+
+  // The txtVerd box (0..15) as a reference into this record.
+  double& Vak(int index);
+};
+
+struct VerdelingControle {
+  bool ok = true;
+  std::string_view melding;  // empty when ok
+  int focusVak = -1;         // the txtVerd box to correct
+};
+
+// The checks before converting: a daily count, no period holding more than
+// the whole day, and shares adding up to exactly 100 where traffic runs.
+VerdelingControle ControleerVerdeling(const Verdeling& v);
+
+// Vehicles of share row s (0..3) in period p (1..3), in the order of
+// evaluation the counts have always had.
+double Aantal(const Verdeling& v, int s, int p);
+
+// The worksheet field (txtInvoer) a count box writes, and its hourly value.
+int DoelVeld(int rij, int periode);
+double Uurintensiteit(double aantal, int periode);
+
+}  // namespace tarvo

@@ -1,0 +1,62 @@
+#pragma once
+// Every dialog, message box and input box of the windows goes through this
+// interface, so tests can answer them without a person.
+#include <QPrinter>
+#include <QString>
+#include <memory>
+#include <optional>
+
+#include "calc/Bediening.h"
+
+class QWidget;
+
+namespace tarvo {
+
+// What the print dialog decided.
+enum class AfdrukDoel { Geannuleerd, Bestand, Printer };
+struct AfdrukKeuze {
+  AfdrukDoel doel = AfdrukDoel::Geannuleerd;
+  int kopieen = 1;                    // Printer: copies the program draws itself
+  QString bestand;                    // Bestand: the name the dialog already asked; empty: still to ask
+  std::unique_ptr<QPrinter> printer;  // Printer: as the user set it up (PDF output included)
+};
+
+class Dialogen : public Meldingen {
+ public:
+  // A chosen path, or nothing when the user cancelled.
+  virtual std::optional<QString> OpenBestand(QWidget* ouder, const QString& titel, const QString& map,
+                                             const QString& filter) = 0;
+  // Asks before overwriting; adds no extension to a typed name.
+  virtual std::optional<QString> BewaarBestand(QWidget* ouder, const QString& titel, const QString& startPad,
+                                               const QString& filter) = 0;
+  // The typed text, or nothing on Cancel.
+  virtual std::optional<QString> InvoerVak(QWidget* ouder, const QString& prompt, const QString& titel,
+                                           const QString& standaard) = 0;
+  // The print dialog: no selection, no page range, print to file offered.
+  virtual AfdrukKeuze Afdrukdialoog(QWidget* ouder) = 0;
+  virtual void Piep() = 0;
+};
+
+// The real dialogs of Qt. The parent for message boxes is the active window.
+class QtDialogen : public Dialogen {
+ public:
+  Antwoord Toon(const std::string& tekst, const std::string& titel, Icoon icoon, Knoppen knoppen) override;
+  std::optional<QString> OpenBestand(QWidget* ouder, const QString& titel, const QString& map,
+                                     const QString& filter) override;
+  std::optional<QString> BewaarBestand(QWidget* ouder, const QString& titel, const QString& startPad,
+                                       const QString& filter) override;
+  std::optional<QString> InvoerVak(QWidget* ouder, const QString& prompt, const QString& titel,
+                                   const QString& standaard) override;
+  AfdrukKeuze Afdrukdialoog(QWidget* ouder) override;
+  void Piep() override;
+};
+
+// "Onverwachte fout in procedure P van Form F." + line break + "Fout N - D.",
+// critical icon, the program's title: the one form of every window.
+void ToonOnverwachteFout(Meldingen& meldingen, const QString& procedure, const QString& venster, int nummer,
+                         const QString& omschrijving);
+
+// The user's decimal separator: ',' or '.'.
+char LocaleDecimaal();
+
+}  // namespace tarvo

@@ -1,0 +1,43 @@
+#pragma once
+// The start-up window: shown first, it opens the main window after two
+// seconds; a click or Escape closes it before that, ending the program.
+#include <QWidget>
+#include <functional>
+
+class QLabel;
+class QTimer;
+
+namespace tarvo {
+
+class frmSplashII : public QWidget {
+  Q_OBJECT
+ public:
+  static constexpr int kSplashVertraging = 2000;  // ms
+
+  // openHoofdvenster runs when the timer fires, before the splash closes.
+  explicit frmSplashII(std::function<void()> openHoofdvenster, QWidget* ouder = nullptr);
+
+  // Form_Load's last steps: show without waiting and start the timer.
+  void Start();
+  void Timer1_Timer();
+
+  QLabel* lblVersion() const { return lblVersion_; }
+  QTimer* Timer1() const { return timer1_; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  std::function<void()> openHoofdvenster_;
+  QLabel* lblTitle_ = nullptr;
+  QLabel* lblCompanyName_ = nullptr;
+  QLabel* lblVersion_ = nullptr;
+  QTimer* timer1_ = nullptr;
+};
+
+// "Versie 1.0 rev0 (06-12-2026)"
+QString VersieTekst();
+
+}  // namespace tarvo

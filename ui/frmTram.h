@@ -1,0 +1,27 @@
+#pragma once
+// The tram rail construction chooser: two options; a click chooses, a
+// double-click chooses and closes.
+#include <QDialog>
+#include <array>
+#include <cstdint>
+
+class QRadioButton;
+
+namespace tarvo {
+
+class frmTram : public QDialog {
+  Q_OBJECT
+ public:
+  frmTram(std::int16_t& railConstructie, QWidget* ouder = nullptr);
+  QRadioButton* optRail(int index) const { return optRail_.at(static_cast<std::size_t>(index)); }
+
+ protected:
+  bool eventFilter(QObject* object, QEvent* event) override;
+
+ private:
+  void optRail_Click(int index);
+  std::int16_t& rail_;
+  std::array<QRadioButton*, 2> optRail_{};
+};
+
+}  // namespace tarvo
