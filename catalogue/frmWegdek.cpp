@@ -180,18 +180,23 @@ frmWegdek::frmWegdek(Catalogus& catalogus, Dialogen& dialogen, const QString& da
 QString frmWegdek::Paneel(int i) const { return i == 1 ? paneel1_->text() : paneel2_->text(); }
 
 void frmWegdek::LockFields() {
+  for (QWidget* w : {static_cast<QWidget*>(cmdWijzig_), static_cast<QWidget*>(cmdWissen_),
+                     static_cast<QWidget*>(cmdToevoegen_), static_cast<QWidget*>(lst_)}) {
+    w->setEnabled(true);
+  }
+  // The focus leaves the fields first, or it would wander through each one
+  // being locked; their texts are thrown away, so nothing is validated.
+  vergrendelen_ = true;
+  if (Veld(QApplication::focusWidget()) >= 0) lst_->setFocus(Qt::OtherFocusReason);
   for (QLabel* l : label_) l->setEnabled(false);
   for (QLineEdit* e : txt_) {
     e->clear();
     e->setEnabled(false);
     LineEditVak(e).ZetAchtergrond(kLichtGeel);
   }
+  vergrendelen_ = false;
   cmdOK_->hide();
   cmdCancel_->hide();
-  for (QWidget* w : {static_cast<QWidget*>(cmdWijzig_), static_cast<QWidget*>(cmdWissen_),
-                     static_cast<QWidget*>(cmdToevoegen_), static_cast<QWidget*>(lst_)}) {
-    w->setEnabled(true);
-  }
   image2_->hide();
 }
 
@@ -431,7 +436,9 @@ bool frmWegdek::eventFilter(QObject* obj, QEvent* event) {
       break;
     case QEvent::FocusOut: {
       const auto reden = static_cast<QFocusEvent*>(event)->reason();
-      if (k > 0 && e->isEnabled() && reden != Qt::ActiveWindowFocusReason && reden != Qt::PopupFocusReason) {
+      // A message box or another window taking the focus is no leaving of the field.
+      const bool verlaten = reden != Qt::ActiveWindowFocusReason && reden != Qt::PopupFocusReason;
+      if (k > 0 && e->isEnabled() && !vergrendelen_ && verlaten) {
         LineEditVak vak(e);
         ValiDate(vak, kMaximum, kMinimum, kPatroon, LocaleDecimaal());
       }

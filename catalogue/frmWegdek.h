@@ -68,6 +68,7 @@ class frmWegdek : public QDialog {
   bool editMode_ = false;
   int invoerModus_ = 0;      // 0 none, 1 adding, 2 changing
   int geselecteerd_ = 0;     // 1-based position of the entry last clicked
+  bool vergrendelen_ = false;
 
   QListWidget* lst_;
   std::array<QLineEdit*, 7> txt_{};

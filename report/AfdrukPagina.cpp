@@ -21,7 +21,7 @@ namespace {
 // hints only choose a fallback of the same kind.
 constexpr const char* kCourier = "Courier New";
 constexpr const char* kArial = "Arial";
-// The page's own column heading: each name ends under its value column.
+// The page's own column heading, in 12 pt over the 10 pt value columns.
 constexpr const char* kPeriodeKop = "    DAG  AVOND  NACHT";
 
 constexpr double kLinks = 1, kBoven = 1, kRechts = 19.4, kOnder = 27;
@@ -213,6 +213,7 @@ bool SchrijfPdf(const QString& pad, const PaginaInhoud& inhoud) {
   return DrukPagina(pdf, inhoud);
 }
 
-QString DatumTekst(const QDate& datum) { return QLocale().toString(datum, "dd MMMM yyyy"); }
+// Dutch month names whatever the system's language: every text of the program is Dutch.
+QString DatumTekst(const QDate& datum) { return QLocale(QLocale::Dutch).toString(datum, "dd MMMM yyyy"); }
 
 }  // namespace tarvo

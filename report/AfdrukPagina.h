@@ -32,7 +32,7 @@ void ZetPdfPagina(QPagedPaintDevice& apparaat);
 // The page as a one-page PDF file.
 bool SchrijfPdf(const QString& pad, const PaginaInhoud& inhoud);
 
-// The footer's date text: "dd mmmm yyyy" in the user's language ("01 maart 2024").
+// The footer's date text: "dd mmmm yyyy" ("01 maart 2024").
 QString DatumTekst(const QDate& datum);
 
 }  // namespace tarvo

@@ -13,6 +13,7 @@ WERKMAP=build/werkmap
 mkdir -p "$WERKMAP"
 [ -f "$WERKMAP/Wegdekken_2012.dat" ] || cp data/Wegdekken_2012.dat "$WERKMAP/"
 [ -f "$WERKMAP/voorbeeld.tvo" ] || cp data/voorbeeld.tvo "$WERKMAP/"
+[ -f "$WERKMAP/levering.txt" ] || cp data/levering.txt "$WERKMAP/"
 cd "$WERKMAP"
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then

@@ -88,7 +88,8 @@ Grafiek::Grafiek(QWidget* ouder) : QWidget(ouder), d_(std::make_unique<Impl>()) 
   d_->view = new QChartView(d_->chart, this);
   d_->view->setRenderHint(QPainter::Antialiasing);
   d_->voetnoot = new QLabel(this);
-  d_->voetnoot->setContentsMargins(8, 0, 8, 4);
+  d_->voetnoot->setIndent(10);
+  d_->voetnoot->setContentsMargins(0, 2, 0, 4);
   d_->voetnoot->hide();
 
   auto* laag = new QVBoxLayout(this);

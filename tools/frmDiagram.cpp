@@ -63,7 +63,7 @@ frmDiagram::frmDiagram(DiagramGegevens gegevens, Dialogen& dialogen, QWidget* ou
   knoppen->addStretch(1);
   knoppen->addWidget(opslaan);
   auto* laag = new QVBoxLayout(this);
-  laag->setContentsMargins(0, 0, 6, 6);
+  laag->setContentsMargins(0, 0, 8, 8);
   laag->addWidget(grafiek_, 1);
   laag->addLayout(knoppen);
 }
@@ -89,7 +89,7 @@ void Diagram(QWidget* ouder, Dialogen& dialogen, Werkblad& ws, WerkbladVenster& 
 
   if (r.uitkomst == DiagramUitkomst::Geweigerd) {
     dialogen.Toon("\"" + antwoord->toStdString() +
-                      "\" is geen getal. Geef de maximale afstand tot de wegas in hele meters (100 tot 1000).",
+                      "\" is geen getal. Geef de maximale afstand tot de wegas in meters, van 100 tot 1000.",
                   std::string(kDiagramTitel), Icoon::Uitroep);
     return;
   }

@@ -11,8 +11,8 @@ namespace tarvo {
 
 frmDosisEffect::frmDosisEffect(double lden, QWidget* ouder) : QDialog(ouder), lden_(lden) {
   setObjectName("frmDosisEffect");
-  setWindowTitle("Dosis-effect relatie bij Lden = " + QString::fromStdString(Formatteer(lden, "#0.0", LocaleDecimaal())) +
-                 " dB");
+  const QString niveau = QString::fromStdString(Formatteer(lden, "#0.0", LocaleDecimaal()));
+  setWindowTitle("Dosis-effect relatie bij Lden = " + niveau + " dB");
   resize(520, 420);
 
   grafiek_ = new Grafiek(this);

@@ -70,7 +70,7 @@ AfdrukKeuze QtDialogen::Afdrukdialoog(QWidget* ouder) {
   printer->setPageSize(QPageSize(QPageSize::A4));
   printer->setPageOrientation(QPageLayout::Portrait);
   QPrintDialog dlg(printer.get(), ouder);
-  dlg.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
+  dlg.setOptions(QAbstractPrintDialog::PrintToFile);  // no selection, no page range
   if (dlg.exec() != QDialog::Accepted) return keuze;
 
   // Each platform asks a file name at most once. Windows' "Print to file" box

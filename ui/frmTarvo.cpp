@@ -119,7 +119,7 @@ void ZetPaletKleur(QWidget* w, QPalette::ColorRole rol, const QColor& kleur, boo
 
 // A result label: yellow text on the light border colour is only legible
 // with a dark rim around the letters.
-class ResultaatLabel : public QLabel {
+class WaardeLabel : public QLabel {
  public:
   using QLabel::QLabel;
 
@@ -140,7 +140,7 @@ class ResultaatLabel : public QLabel {
     const int y = vak.top() + (vak.height() - fm.height()) / 2 + fm.ascent();
     QPainterPath pad;
     pad.addText(x, y, font(), text());
-    p.strokePath(pad, QPen(QColor(60, 0, 0), 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.strokePath(pad, QPen(QColor(60, 0, 0), 2.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.fillPath(pad, palette().color(QPalette::WindowText));
   }
 };
@@ -291,7 +291,7 @@ void frmTarvo::BouwVenster() {
   resultaten->setHorizontalSpacing(10);
   const char* bijschriften[] = {"", "Letmaal:", "", "Lden:", "", "Lnight:", "", "dosis-effect relatie"};
   for (int i = 1; i <= 7; ++i) {
-    auto* l = new ResultaatLabel(bijschriften[i], frame2_);
+    auto* l = new WaardeLabel(bijschriften[i], frame2_);
     l->setObjectName(QString("lblResult(%1)").arg(i));
     l->setAutoFillBackground(true);
     ZetPaletKleur(l, QPalette::Window, kInactieveRand, true);

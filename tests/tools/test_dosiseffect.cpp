@@ -8,7 +8,8 @@ TEST(DosisEffect, PercentagesAtTheWorkedLevels) {
   struct Geval {
     double lden, licht, normaal, ernstig;
   };
-  for (const Geval& g : {Geval{45, 16.64, 5.72, 1.43}, Geval{60, 48.24, 25.66, 10.31}, Geval{75, 81.07, 60.66, 36.71}}) {
+  for (const Geval& g :
+       {Geval{45, 16.64, 5.72, 1.43}, Geval{60, 48.24, 25.66, 10.31}, Geval{75, 81.07, 60.66, 36.71}}) {
     const Gehinderden p = BerekenGehinderden(g.lden);
     EXPECT_NEAR(p.licht, g.licht, 0.005) << g.lden;
     EXPECT_NEAR(p.normaal, g.normaal, 0.005) << g.lden;

@@ -47,17 +47,6 @@ TEST(Omrekenen, CountRowsWriteTheirWorksheetFields) {
   EXPECT_DOUBLE_EQ(Uurintensiteit(400, 3), 50);
 }
 
-TEST(Omrekenen, BoxesMapOntoTheDistribution) {
-  Verdeling v;
-  for (int i = 0; i < 16; ++i) v.Vak(i) = i + 1;
-  EXPECT_EQ(v.etmaal, 1);
-  EXPECT_EQ(v.uurPercentage[1], 2);
-  EXPECT_EQ(v.uurPercentage[3], 4);
-  EXPECT_EQ(v.aandeel[0][1], 5);   // txtVerd 4: motorcycles DAG
-  EXPECT_EQ(v.aandeel[1][2], 9);   // txtVerd 8: light AVOND
-  EXPECT_EQ(v.aandeel[3][3], 16);  // txtVerd 15: heavy NACHT
-}
-
 TEST(ControleerVerdeling, RefusesWithMessageAndBox) {
   EXPECT_TRUE(ControleerVerdeling(Geldig()).ok);
 

@@ -40,7 +40,9 @@ class TestFrmIntensiteit : public QObject {
       QVERIFY(frm.txtVerd(0)->isEnabled());
       Typ(frm.txtVerd(0), QStringList{etmaal} + uur + aandelen);
     }
-    QString Melding() const { return dlg.meldingen.empty() ? QString() : QString::fromStdString(dlg.meldingen.back().tekst); }
+    QString Melding() const {
+      return dlg.meldingen.empty() ? QString() : QString::fromStdString(dlg.meldingen.back().tekst);
+    }
   };
 
   // Shares per row DAG, AVOND, NACHT: motorcycles, light, medium, heavy.

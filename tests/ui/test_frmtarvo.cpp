@@ -11,6 +11,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <QToolBar>
 #include <memory>
 
@@ -242,6 +243,43 @@ class TestFrmTarvo : public QObject {
     QTest::mouseClick(o.frm->Command1(), Qt::LeftButton);
     ControleerModus(*o.frm, kResultaat);
     QCOMPARE(o.frm->Blad().Aftrek110g, std::int16_t{5});
+  }
+
+  void klikbareLabelsAlleenInHunModus() {
+    Opstelling o;
+    // label(21) asks for the diagram's distance only while the captions are enabled.
+    QTest::mouseClick(o.frm->label(21), Qt::LeftButton);
+    QVERIFY(o.dlg.invoerPrompts.empty());
+    o.Knop("invullen");
+    QTest::mouseClick(o.frm->label(21), Qt::LeftButton);
+    QCOMPARE(o.dlg.invoerPrompts.size(), std::size_t{1});
+    QTest::mouseClick(o.frm->label(20), Qt::LeftButton);
+    QCOMPARE(o.dlg.invoerPrompts.size(), std::size_t{1});
+
+    // lblResult(7) opens the dose-effect window on the computed Lden, modally.
+    o.Typ(2, "1000");
+    o.Typ(5, "80");
+    QTest::mouseClick(o.frm->Command1(), Qt::LeftButton);
+    QString titel;
+    QTimer::singleShot(0, [&] {
+      if (QWidget* venster = QApplication::activeModalWidget()) {
+        titel = venster->windowTitle();
+        venster->close();
+      }
+    });
+    QTest::mouseClick(o.frm->lblResult(7), Qt::LeftButton);
+    QCOMPARE(titel, QString("Dosis-effect relatie bij Lden = 65,3 dB"));
+  }
+
+  void calculatorZonderProgrammaMeldtDat() {
+    Opstelling o;
+    TijdelijkeMap leeg;
+    const QByteArray pad = qgetenv("PATH");
+    qputenv("PATH", QByteArray::fromStdString(leeg.Pad().string()));
+    o.Knop("calc");
+    qputenv("PATH", pad);
+    QCOMPARE(o.dlg.meldingen.size(), std::size_t{1});
+    QVERIFY(o.LaatsteMelding().starts_with("Er is geen rekenmachineprogramma gevonden"));
   }
 
   void geweigerdeBerekeningBlijftInInvoerModus() {
