@@ -76,6 +76,49 @@ bool RekenWerkblad(const OpdrachtInstellingen& inst, Berekening& b, std::string&
   return true;
 }
 
+bool LeesOpties(const std::vector<std::string>& args, const std::set<std::string>& metWaarde,
+                const std::set<std::string>& vlaggen, Opties& opties, std::string& fout) {
+  opties.inst.decimaal = SysteemDecimaal();
+  opties.inst.vandaag = Vandaag();
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    const bool heeftWaarde = a == "--wegdekken" || a == "--decimaal" || a == "--datum" || metWaarde.count(a) > 0;
+    if (heeftWaarde && i + 1 >= args.size()) {
+      fout = a + " verwacht een waarde.";
+      return false;
+    }
+    if (a == "--help" || a == "-h") {
+      opties.help = true;
+    } else if (a == "--wegdekken") {
+      opties.inst.wegdekken = args[++i];
+    } else if (a == "--decimaal") {
+      const std::string& w = args[++i];
+      if (w != "," && w != ".") {
+        fout = "--decimaal verwacht , of .";
+        return false;
+      }
+      opties.inst.decimaal = w[0];
+    } else if (a == "--datum") {
+      const auto d = LeesDatum(args[++i]);
+      if (!d) {
+        fout = "--datum verwacht een datum als JJJJ-MM-DD.";
+        return false;
+      }
+      opties.inst.vandaag = *d;
+    } else if (metWaarde.count(a) > 0) {
+      opties.eigen[a] = args[++i];
+    } else if (vlaggen.count(a) > 0) {
+      opties.eigen[a] = "";
+    } else if (a.size() > 1 && a[0] == '-' && a[1] == '-') {
+      fout = "onbekende optie " + a + ".";
+      return false;
+    } else {
+      opties.losse.push_back(a);
+    }
+  }
+  return true;
+}
+
 std::optional<Datum> LeesDatum(std::string_view t) {
   if (t.size() != 10 || t[4] != '-' || t[7] != '-') return std::nullopt;
   for (std::size_t i : {0u, 1u, 2u, 3u, 5u, 6u, 8u, 9u}) {

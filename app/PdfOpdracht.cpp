@@ -57,40 +57,15 @@ int PdfOpdracht(int argc, char** argv) {
     app = std::make_unique<QGuiApplication>(qtArgc, qtArgv);
   }
 
-  OpdrachtInstellingen inst;
-  inst.decimaal = SysteemDecimaal();
-  inst.vandaag = Vandaag();
-  std::vector<std::string> losse;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    auto waarde = [&]() -> std::optional<std::string> {
-      if (i + 1 >= args.size()) return std::nullopt;
-      return args[++i];
-    };
-    if (a == "--pdf") {
-      continue;
-    } else if (a == "--help" || a == "-h") {
-      std::cout << kGebruik;
-      return 0;
-    } else if (a == "--wegdekken") {
-      auto w = waarde();
-      if (!w) return Gebruik("--wegdekken verwacht een pad.");
-      inst.wegdekken = *w;
-    } else if (a == "--decimaal") {
-      auto w = waarde();
-      if (!w || (*w != "," && *w != ".")) return Gebruik("--decimaal verwacht , of .");
-      inst.decimaal = (*w)[0];
-    } else if (a == "--datum") {
-      auto w = waarde();
-      auto d = w ? LeesDatum(*w) : std::nullopt;
-      if (!d) return Gebruik("--datum verwacht een datum als JJJJ-MM-DD.");
-      inst.vandaag = *d;
-    } else if (a.size() > 1 && a[0] == '-' && a[1] == '-') {
-      return Gebruik("onbekende optie " + a + ".");
-    } else {
-      losse.push_back(a);
-    }
+  Opties opties;
+  std::string fout;
+  if (!LeesOpties(args, {}, {"--pdf"}, opties, fout)) return Gebruik(fout);
+  if (opties.help) {
+    std::cout << kGebruik;
+    return 0;
   }
+  OpdrachtInstellingen& inst = opties.inst;
+  const std::vector<std::string>& losse = opties.losse;
   if (losse.size() != 2) {
     return Gebruik(losse.empty()      ? "geen rekenblad opgegeven."
                    : losse.size() == 1 ? "geen PDF-bestand opgegeven."
@@ -100,7 +75,6 @@ int PdfOpdracht(int argc, char** argv) {
   const QString uit = QString::fromLocal8Bit(losse[1]);
 
   Berekening b;
-  std::string fout;
   if (!RekenWerkblad(inst, b, fout)) return Geweigerd(fout);
   for (const auto& m : b.meldingen.getoond) std::cerr << "tarvo: " << m.tekst << "\n";
 

@@ -52,50 +52,21 @@ int main(int argc, char** argv) {
 #ifdef _WIN32
   _setmode(_fileno(stdout), _O_BINARY);  // the report carries its own CR LF
 #endif
-  tarvo::OpdrachtInstellingen inst;
-  inst.decimaal = tarvo::SysteemDecimaal();
-  inst.vandaag = tarvo::Vandaag();
-  std::optional<std::string> diagram, batch;
-  std::vector<std::string> losse;
-
-  const std::vector<std::string> args(argv + 1, argv + argc);
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    auto waarde = [&](const char* optie) -> std::optional<std::string> {
-      if (i + 1 >= args.size()) return std::nullopt;
-      (void)optie;
-      return args[++i];
-    };
-    if (a == "--help" || a == "-h") {
-      std::cout << kGebruik;
-      return 0;
-    } else if (a == "--wegdekken") {
-      auto w = waarde(a.c_str());
-      if (!w) return Gebruik("--wegdekken verwacht een pad.");
-      inst.wegdekken = *w;
-    } else if (a == "--decimaal") {
-      auto w = waarde(a.c_str());
-      if (!w || (*w != "," && *w != ".")) return Gebruik("--decimaal verwacht , of .");
-      inst.decimaal = (*w)[0];
-    } else if (a == "--datum") {
-      auto w = waarde(a.c_str());
-      auto d = w ? tarvo::LeesDatum(*w) : std::nullopt;
-      if (!d) return Gebruik("--datum verwacht een datum als JJJJ-MM-DD.");
-      inst.vandaag = *d;
-    } else if (a == "--diagram") {
-      diagram = waarde(a.c_str());
-      if (!diagram) return Gebruik("--diagram verwacht een afstand in meter.");
-    } else if (a == "--batch") {
-      batch = waarde(a.c_str());
-      if (!batch) return Gebruik("--batch verwacht een invoerbestand.");
-    } else if (a.size() > 1 && a[0] == '-' && a[1] == '-') {
-      return Gebruik("onbekende optie " + a + ".");
-    } else {
-      losse.push_back(a);
-    }
-  }
-
+  tarvo::Opties opties;
   std::string fout;
+  if (!tarvo::LeesOpties(std::vector<std::string>(argv + 1, argv + argc), {"--diagram", "--batch"}, {}, opties, fout)) {
+    return Gebruik(fout);
+  }
+  if (opties.help) {
+    std::cout << kGebruik;
+    return 0;
+  }
+  tarvo::OpdrachtInstellingen& inst = opties.inst;
+  const std::vector<std::string>& losse = opties.losse;
+  std::optional<std::string> diagram, batch;
+  if (opties.eigen.count("--diagram")) diagram = opties.eigen["--diagram"];
+  if (opties.eigen.count("--batch")) batch = opties.eigen["--batch"];
+
   if (batch) {
     if (!losse.empty() || diagram) return Gebruik("--batch gaat niet samen met een rekenblad of --diagram.");
     std::ifstream in(*batch, std::ios::binary);

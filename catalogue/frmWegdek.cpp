@@ -435,10 +435,7 @@ bool frmWegdek::eventFilter(QObject* obj, QEvent* event) {
       });
       break;
     case QEvent::FocusOut: {
-      const auto reden = static_cast<QFocusEvent*>(event)->reason();
-      // A message box or another window taking the focus is no leaving of the field.
-      const bool verlaten = reden != Qt::ActiveWindowFocusReason && reden != Qt::PopupFocusReason;
-      if (k > 0 && e->isEnabled() && !vergrendelen_ && verlaten) {
+      if (k > 0 && e->isEnabled() && !vergrendelen_ && IsVeldVerlaten(static_cast<QFocusEvent*>(event))) {
         LineEditVak vak(e);
         ValiDate(vak, kMaximum, kMinimum, kPatroon, LocaleDecimaal());
       }

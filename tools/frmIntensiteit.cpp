@@ -1,5 +1,7 @@
 #include "tools/frmIntensiteit.h"
 
+#include "ui/QtBediening.h"
+
 #include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -301,9 +303,7 @@ bool frmIntensiteit::eventFilter(QObject* obj, QEvent* event) {
       GotFocus(v);
       break;
     case QEvent::FocusOut: {
-      const auto reden = static_cast<QFocusEvent*>(event)->reason();
-      // A message box or another window taking the focus is no leaving of the box.
-      if (Edit(v)->isEnabled() && reden != Qt::ActiveWindowFocusReason && reden != Qt::PopupFocusReason) {
+      if (Edit(v)->isEnabled() && IsVeldVerlaten(static_cast<QFocusEvent*>(event))) {
         LostFocus(v);
       }
       break;

@@ -1,9 +1,15 @@
 #include "ui/QtBediening.h"
 
+#include <QFocusEvent>
 #include <QPalette>
 #include <QVariant>
 
 namespace tarvo {
+
+bool IsVeldVerlaten(const QFocusEvent* event) {
+  const auto reden = event->reason();
+  return reden != Qt::ActiveWindowFocusReason && reden != Qt::PopupFocusReason;
+}
 
 std::string LineEditVak::Tekst() const { return edit_->text().toStdString(); }
 

@@ -5,7 +5,13 @@
 
 #include "calc/Bediening.h"
 
+class QFocusEvent;
+
 namespace tarvo {
+
+// Whether losing the focus means the user left the field: a message box or
+// another window taking the focus is no leaving.
+bool IsVeldVerlaten(const QFocusEvent* event);
 
 class LineEditVak : public TekstVak {
  public:

@@ -1,5 +1,7 @@
 #include "ui/VeldFilter.h"
 
+#include "ui/QtBediening.h"
+
 #include <QEvent>
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -149,9 +151,7 @@ bool VeldFilter::eventFilter(QObject* object, QEvent* event) {
   }
 
   if (type == QEvent::FocusOut) {
-    // Leaving the window for a message box or a menu is no leaving of the field.
-    const auto reden = static_cast<QFocusEvent*>(event)->reason();
-    if (reden == Qt::ActiveWindowFocusReason || reden == Qt::PopupFocusReason) return false;
+    if (!IsVeldVerlaten(static_cast<QFocusEvent*>(event))) return false;
     if (veld >= 0) {
       VeldVerlaten(veld);
     } else if (toel >= 0) {
