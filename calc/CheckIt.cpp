@@ -24,6 +24,10 @@ CheckUitkomst Weiger(WerkbladVenster& venster, Meldingen& meldingen, std::string
 
 }  // namespace
 
+void ToelichtingOvernemen(Werkblad& ws, WerkbladVenster& venster, int i) {
+  ws.Toelichting.at(static_cast<std::size_t>(i)) = VastBreed(TrimBlanks(venster.Toel(i).Tekst()), kToelichtingLengte);
+}
+
 double SchuineAfstand(double waarneemhoogte, double wegdekhoogte, double afstandHor) {
   const double dh = waarneemhoogte - (wegdekhoogte + kBronhoogte);
   return std::sqrt(dh * dh + afstandHor * afstandHor);

@@ -23,6 +23,9 @@ struct CheckUitkomst {
 // Slant distance r between source line and observation point.
 double SchuineAfstand(double waarneemhoogte, double wegdekhoogte, double afstandHor);
 
+// Remark line i as the worksheet keeps it: trimmed, in 60 characters.
+void ToelichtingOvernemen(Werkblad& ws, WerkbladVenster& venster, int i);
+
 // The input check before every calculation: validates the fields, takes
 // their texts over into the stored values and derives the slant distance.
 CheckUitkomst CheckIt(Werkblad& ws, WerkbladVenster& venster, Meldingen& meldingen);

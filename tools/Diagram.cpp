@@ -54,7 +54,9 @@ DiagramGegevens BerekenDiagram(Werkblad& ws, WerkbladVenster& venster, const Cat
     RekenPeriodes(ws, venster, catalogus);
     ws.Lnight = BerekenLnight(ws);
     ws.Lden = LdenUitPeriodes(ws);
-    g.rijen.push_back({" " + std::to_string(i - 1), AlsGrafiekWaarde(ws.Lden)});
+    std::string label(1, ' ');  // the sign position of a non-negative number
+    label += std::to_string(i - 1);
+    g.rijen.push_back({std::move(label), AlsGrafiekWaarde(ws.Lden)});
     if (i == s) bijS = ws.Lden;
   }
   const NiveauAs as = BepaalNiveauAs(g.rijen.empty() ? 0 : g.rijen.front().lden, bijS);

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <algorithm>
 
+#include "calc/CheckIt.h"
 #include "calc/Tekst.h"
 #include "calc/ValiDate.h"
 #include "calc/Velden.h"
@@ -155,8 +156,7 @@ bool VeldFilter::eventFilter(QObject* object, QEvent* event) {
     if (veld >= 0) {
       VeldVerlaten(veld);
     } else if (toel >= 0) {
-      ws_.Toelichting[static_cast<std::size_t>(toel)] =
-          VastBreed(TrimBlanks(toel_[static_cast<std::size_t>(toel)]->text().toStdString()), kToelichtingLengte);
+      ToelichtingOvernemen(ws_, venster_, toel);
     }
     return false;
   }

@@ -512,28 +512,37 @@ void frmTarvo::VulLijst() {
 }
 
 void frmTarvo::closeEvent(QCloseEvent* event) {
-  FormUnload();
-  event->accept();
+  if (FormUnload()) event->accept();
+  else event->ignore();
 }
 
-void frmTarvo::FormUnload() {
-  if (afgesloten_) return;
-  afgesloten_ = true;
+bool frmTarvo::FormUnload() {
+  if (afgesloten_) return true;
   std::string melding;
   BewaarUitkomst uitkomst;
   {
     Zandloper zandloper;
     uitkomst = BewaarWegdekken(NaarPad(dataMap_), cat_, melding);
   }
+  // A catalogue that cannot be written must not cost the user the worksheet too.
   if (uitkomst == BewaarUitkomst::Mislukt) {
     ToonOnverwachteFout(dialogen_, "Form_Unload", kVenster, 75, QString::fromStdString(melding));
-  } else if (BestandPaneel() != kGeenBestand) {
-    if (dialogen_.Toon("Wilt u het rekenblad eerst opslaan?", "Programma afsluiten", Icoon::Vraag,
-                       Knoppen::JaNee) == Antwoord::Ja) {
-      Opslaan();
-    }
   }
+  if (BestandPaneel() != kGeenBestand &&
+      dialogen_.Toon("Wilt u het rekenblad eerst opslaan?", "Programma afsluiten", Icoon::Vraag, Knoppen::JaNee) ==
+          Antwoord::Ja) {
+    // The file holds the values the check took over; in input mode the
+    // fields may hold edits it has not seen yet. A refused check keeps the
+    // program open so that the user can correct the field.
+    if (txtInvoer(0)->isEnabled()) {
+      for (int i = 0; i < 4; ++i) ToelichtingOvernemen(ws_, *this, i);
+      if (!CheckIt(ws_, *this, dialogen_)) return false;
+    }
+    Opslaan();
+  }
+  afgesloten_ = true;
   DeleteIcon();
+  return true;
 }
 
 void frmTarvo::CreateIcon() {

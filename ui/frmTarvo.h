@@ -108,7 +108,8 @@ class frmTarvo : public QMainWindow, public WerkbladVenster {
   void chkZone_Click();
   void CreateIcon();
   void DeleteIcon();
-  void FormUnload();
+  // Shut-down; false when the program stays open after all.
+  bool FormUnload();
   void ZetLabelsIngeschakeld(bool aan);
 
   Dialogen& dialogen_;

@@ -524,6 +524,46 @@ class TestFrmTarvo : public QObject {
     }
   }
 
+  void afsluitenBewaartWatInInvoerModusIsVeranderd() {
+    Opstelling o;
+    SchrijfBytes(o.map / "blad.tvo", CodeerWerkblad(TestInhoud()));
+    o.dlg.openAntwoorden = {Pad(o.map / "blad.tvo")};
+    o.Knop("open");
+    o.Knop("invullen");
+    o.Veld(2)->setText("1250");
+    o.frm->txtToel(1)->setText("  nagekeken  ");
+    o.Veld(32)->setText("0");  // refused by the check: the program stays open
+    o.dlg.antwoorden = {Antwoord::Ja};
+    QVERIFY(!o.frm->close());
+    QCOMPARE(o.LaatsteMelding(), std::string("geen waarneemhoogte ingevuld"));
+    QVERIFY(o.dlg.bewaarFilters.empty());
+
+    o.Veld(32)->setText("4");
+    o.dlg.antwoorden = {Antwoord::Ja};
+    o.dlg.bewaarAntwoorden = {Pad(o.map / "kopie.tvo")};
+    QVERIFY(o.frm->close());
+    const auto kopie = DecodeerWerkblad(LeesBytes(o.map / "kopie.tvo"));
+    QCOMPARE(kopie.uitkomst, DecodeerUitkomst::Goed);
+    QCOMPARE(kopie.inhoud.blok[0][0], 1250.0);
+    QCOMPARE(kopie.inhoud.waarneemhoogte, 4.0);
+    QCOMPARE(kopie.inhoud.toelichting[1], VastBreed("nagekeken", kToelichtingLengte));
+  }
+
+  void mislukteCatalogusKostHetRekenbladNiet() {
+    Opstelling o;
+    SchrijfBytes(o.map / "blad.tvo", CodeerWerkblad(TestInhoud()));
+    o.dlg.openAntwoorden = {Pad(o.map / "blad.tvo")};
+    o.Knop("open");
+    // A folder where the new catalogue file must go makes the write fail.
+    std::filesystem::create_directory(o.map / (std::string(kCatalogusBestand) + ".nieuw"));
+    o.dlg.antwoorden = {Antwoord::Ja};
+    o.dlg.bewaarAntwoorden = {Pad(o.map / "kopie.tvo")};
+    QVERIFY(o.frm->close());
+    QCOMPARE(o.dlg.meldingen.size(), std::size_t{2});
+    QVERIFY(o.dlg.meldingen.front().tekst.rfind("Onverwachte fout in procedure Form_Unload van Form frmTarvo.", 0) == 0);
+    QCOMPARE(LeesBytes(o.map / "kopie.tvo"), LeesBytes(o.map / "blad.tvo"));
+  }
+
   void opdrachtRegelOpentWerkblad() {
     TijdelijkeMap bron;
     std::filesystem::create_directory(bron / "met spaties");
