@@ -9,7 +9,6 @@
 namespace tarvo {
 
 bool DiagramOpdracht(const std::string& antwoord, Berekening& b, std::ostream& uit, std::string& fout) {
-  const std::size_t meldingenVoor = b.meldingen.getoond.size();
   const DiagramResultaat r = Diagram(antwoord, b.ws, b.venster, b.meldingen, b.catalogus);
   switch (r.uitkomst) {
     case DiagramUitkomst::Leeg:
@@ -18,17 +17,9 @@ bool DiagramOpdracht(const std::string& antwoord, Berekening& b, std::ostream& u
     case DiagramUitkomst::Geweigerd:
       fout = "De afstand '" + antwoord + "' is geen getal.";
       return false;
-    case DiagramUitkomst::CheckMislukt: {
-      int veld = -1;
-      for (int k = 2; k < 40 && b.meldingen.getoond.size() == meldingenVoor; ++k) {
-        if (!IsGetal(b.venster.invoer[static_cast<std::size_t>(k)].tekst)) {
-          veld = k;
-          break;
-        }
-      }
-      fout = CheckMelding(b, veld);
+    case DiagramUitkomst::CheckMislukt:
+      fout = CheckMelding(b, r.check.nietGetalVeld);
       return false;
-    }
     case DiagramUitkomst::Gegevens:
       break;
   }

@@ -59,17 +59,15 @@ std::string CheckMelding(const Berekening& b, int nietGetalVeld) {
     return "Veld " + std::to_string(nietGetalVeld) + " (" + naam + ") bevat geen getal: '" +
            b.venster.invoer[static_cast<std::size_t>(nietGetalVeld)].tekst + "'.";
   }
-  if (!b.meldingen.getoond.empty()) return b.meldingen.getoond.back().tekst;
-  return "De invoer is niet aanvaard.";
+  // Any other refusal is a warning of the check, the last message shown.
+  return b.meldingen.getoond.empty() ? "De invoer is niet aanvaard." : b.meldingen.getoond.back().tekst;
 }
 
 bool RekenWerkblad(const OpdrachtInstellingen& inst, Berekening& b, std::string& fout) {
   if (!OpenWerkblad(inst, b, fout)) return false;
-  const std::size_t meldingenVoor = b.meldingen.getoond.size();
   const CheckUitkomst check = CheckIt(b.ws, b.venster, b.meldingen);
   if (!check) {
-    fout = check.nietGetalVeld >= 0 || b.meldingen.getoond.size() > meldingenVoor ? CheckMelding(b, check.nietGetalVeld)
-                                                                                    : "De invoer is niet aanvaard.";
+    fout = CheckMelding(b, check.nietGetalVeld);
     return false;
   }
   b.labels = Reken(b.ws, b.venster, b.catalogus, inst.vandaag);

@@ -3,12 +3,11 @@
 #include <array>
 #include <cmath>
 
+#include "calc/Getal.h"
 #include "calc/Tekst.h"
 
 namespace tarvo {
 namespace {
-
-double Lg(double x) { return std::log(x) / std::log(10.0); }
 
 constexpr std::array<std::string_view, 8> kKleineAftrek = {
     "1L ZOAB",

@@ -8,10 +8,6 @@
 namespace tarvo {
 namespace {
 
-// ln x / ln 10 rather than log10, so that results agree to the last bit
-// with those the calculation has always given.
-double Lg(double x) { return std::log(x) / std::log(10.0); }
-
 double Energie(double niveau) { return std::pow(10.0, niveau / 10.0); }
 
 }  // namespace

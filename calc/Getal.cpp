@@ -21,6 +21,8 @@ int DecimalenVan(std::string_view patroon) {
 
 }  // namespace
 
+double Lg(double x) { return std::log(x) / std::log(10.0); }
+
 std::string Formatteer(double value, std::string_view patroon, char decimaal) {
   const int dec = std::min(DecimalenVan(patroon), 30);
   if (std::isnan(value)) return "0";

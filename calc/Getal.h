@@ -5,6 +5,10 @@
 
 namespace tarvo {
 
+// The base-10 logarithm as ln x / ln 10 rather than log10, so that results
+// agree to the last bit with those the calculation has always given.
+double Lg(double x);
+
 // Formats value with a pattern such as "##0.00", "#0", "##0.0" or "0": the
 // digits after the point give the decimals, at least one integer digit, no
 // grouping, halves away from zero judged on the value's 15 significant

@@ -19,8 +19,7 @@ double& Wegdek::Coefficient(int k) {
 double Wegdek::Coefficient(int k) const { return const_cast<Wegdek*>(this)->Coefficient(k); }
 
 const Wegdek& Catalogus::Op(int positie) const {
-  if (positie < 1 || positie > kMaxWegdekken) positie = 1;
-  return Wegdekken[static_cast<std::size_t>(positie)];
+  return Wegdekken[static_cast<std::size_t>(GeldigePositie(positie))];
 }
 
 }  // namespace tarvo

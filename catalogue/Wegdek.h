@@ -31,8 +31,9 @@ struct Catalogus {
   // False when the file on disk was refused: it is then never written over.
   bool Bewaarbaar = true;
 
-  // The record a 1-based position names; positions outside 1..50 give position 1,
-  // so a stray position can never read outside the catalogue.
+  // A 1-based position as the catalogue reads it: positions outside 1..50
+  // give position 1, so a stray position can never read outside the catalogue.
+  static int GeldigePositie(int positie) { return positie >= 1 && positie <= kMaxWegdekken ? positie : 1; }
   const Wegdek& Op(int positie) const;
 };
 

@@ -20,41 +20,21 @@
 #include <optional>
 #include <vector>
 
+#include "calc/Foutnummers.h"
 #include "calc/Getal.h"
 #include "calc/Tekst.h"
 #include "calc/ValiDate.h"
 #include "calc/Velden.h"
 #include "ui/Dialogen.h"
+#include "ui/Iconen.h"
 #include "ui/QtBediening.h"
+#include "ui/Zandloper.h"
 
 namespace tarvo {
 namespace {
 
 constexpr int kMinimum = -99999, kMaximum = 99999;
 constexpr const char* kPatroon = "##0.00";
-
-QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
-
-struct Zandloper {
-  Zandloper() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-  ~Zandloper() { QApplication::restoreOverrideCursor(); }
-  Zandloper(const Zandloper&) = delete;
-  Zandloper& operator=(const Zandloper&) = delete;
-};
-
-// A small sheet with a green header row: the spreadsheet button's picture.
-QIcon SpreadsheetIcoon() {
-  QPixmap pm(24, 24);
-  pm.fill(Qt::transparent);
-  QPainter p(&pm);
-  p.setPen(QColor(30, 110, 60));
-  p.setBrush(Qt::white);
-  p.drawRect(2, 2, 19, 19);
-  p.fillRect(3, 3, 18, 5, QColor(30, 140, 70));
-  for (int x = 8; x < 21; x += 6) p.drawLine(x, 8, x, 21);
-  for (int y = 12; y < 21; y += 4) p.drawLine(2, y, 21, y);
-  return QIcon(pm);
-}
 
 }  // namespace
 
@@ -78,7 +58,7 @@ frmWegdek::frmWegdek(Catalogus& catalogus, Dialogen& dialogen, const QString& da
     auto* e = new QLineEdit(this);
     e->setObjectName(QString("txtwegdek%1").arg(k));
     if (k > 0) {
-      LineEditVak::ZetTag(e, Q(kNumeriek));
+      LineEditVak::ZetTag(e, QTekst(kNumeriek));
       e->setAlignment(Qt::AlignRight);
       e->setMaximumWidth(90);
       e->setToolTip(k % 2 == 1 ? "verschil in dB(A) t.o.v. glad asfalt " : "snelheidsindex in dB(A)");
@@ -262,7 +242,7 @@ void frmWegdek::cmdWijzig_Click() {
     return;
   }
   if (!editMode_ && lst_->currentRow() < kAantalBeschermd) {
-    Waarschuw("Wegdektypen van " + Q(kWegdekSiteNaam) + "\r\nkunnen niet worden gewijzigd (F9).");
+    Waarschuw("Wegdektypen van " + QTekst(kWegdekSiteNaam) + "\r\nkunnen niet worden gewijzigd (F9).");
     return;
   }
   invoerModus_ = 2;
@@ -326,7 +306,7 @@ void frmWegdek::cmdWissen_Click() {
     return;
   }
   if (!editMode_ && index < kAantalBeschermd) {
-    Waarschuw("Wegdektypen van " + Q(kWegdekSiteNaam) + "\r\nkunnen niet worden gewist (F9).");
+    Waarschuw("Wegdektypen van " + QTekst(kWegdekSiteNaam) + "\r\nkunnen niet worden gewist (F9).");
     return;
   }
   const std::string naam = TrimBlanks(cat_.Wegdekken[static_cast<std::size_t>(index + 1)].Omschrijving);
@@ -354,7 +334,7 @@ void frmWegdek::cmdWissen_Click() {
 
 void frmWegdek::WisselEditMode() {
   editMode_ = !editMode_;
-  setWindowTitle(editMode_ ? "[EDIT-mode wegdektypen van " + Q(kWegdekSiteNaam) + "]" : ontwerpTitel_);
+  setWindowTitle(editMode_ ? "[EDIT-mode wegdektypen van " + QTekst(kWegdekSiteNaam) + "]" : ontwerpTitel_);
 }
 
 void frmWegdek::Image2_Click() {
@@ -370,7 +350,7 @@ void frmWegdek::Image2_Click() {
     }
     // The desktop's own spreadsheet program shows the file; nothing comes back from it.
     if (!QDesktopServices::openUrl(QUrl::fromLocalFile(info.absoluteFilePath()))) {
-      ToonOnverwachteFout(dialogen_, "Image2_Click", "frmWegdek", 429,
+      ToonOnverwachteFout(dialogen_, "Image2_Click", "frmWegdek", kFoutAutomatisering,
                           "Geen programma gevonden dat " + info.fileName() + " kan openen");
     }
     return;
@@ -405,13 +385,10 @@ bool frmWegdek::KeyDown(int k, int key) {
 
 bool frmWegdek::KeyPress(int k, const QString& tekst) {
   if (k == 0) return false;  // the description takes every key
-  if (tekst.size() != 1) return false;
-  const QChar c = tekst[0];
-  const bool goed = c.unicode() < 0x20 || QString("1234567890.,-").contains(c);
   LineEditVak vak(txt_[static_cast<std::size_t>(k)]);
-  vak.ZetAchtergrond(goed ? kLichtGeel : kRood);
-  if (!goed) dialogen_.Piep();
-  return !goed;
+  if (!WeigerToets(vak, tekst, "1234567890.,-")) return false;
+  dialogen_.Piep();
+  return true;
 }
 
 bool frmWegdek::eventFilter(QObject* obj, QEvent* event) {

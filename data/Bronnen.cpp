@@ -5,6 +5,7 @@
 
 #include "calc/CheckIt.h"
 #include "calc/PlainBediening.h"
+#include "calc/Reken.h"
 #include "calc/Tekst.h"
 #include "calc/Zone.h"
 #include "worksheet_file/Reset.h"
@@ -131,12 +132,8 @@ std::optional<std::array<std::uint8_t, kWerkbladLengte>> WerkbladUitBeschrijving
     return std::nullopt;
   }
   // The program saves after a calculation, which fills the derived totals
-  // and freight shares; they are formed the same way here.
-  for (int p = 1; p <= 3; ++p) {
-    ws.Qtotaal[p] = ws.Qmv[p] + ws.Qlv[p] + ws.Qzv[p] + ws.Qmr[p] + ws.Qbromf[p] + ws.Qtram[p];
-    const double vracht = ws.Qzv[p] + ws.Qmv[p];
-    ws.Vrachtverkeer[p] = vracht > 0 ? vracht / ws.Qtotaal[p] * 100 : 0;
-  }
+  // and freight shares.
+  RekenPeriodes(ws, venster, Catalogus{});
   return CodeerWerkblad(InhoudVan(ws, venster.zone.waarde, venster.aftrek.waarde));
 }
 

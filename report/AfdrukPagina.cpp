@@ -13,6 +13,7 @@
 #include "catalogue/Wegdek.h"
 #include "report/Rapport.h"
 #include "ui/Versie.h"
+#include "ui/QtBediening.h"
 
 namespace tarvo {
 namespace {
@@ -27,7 +28,6 @@ constexpr const char* kPeriodeKop = "    DAG  AVOND  NACHT";
 constexpr double kLinks = 1, kBoven = 1, kRechts = 19.4, kOnder = 27;
 constexpr double kDunneLijn = 0.02;  // cm
 
-QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 // A pen on the page as a line printer works: a current position in cm, text
 // set with its top at the current y, each line advancing by the font height.
@@ -122,7 +122,7 @@ void PrintRegels(Blad& b, const std::vector<RapportRegel>& regels) {
     if (r.tekst.empty()) {
       b.Print();
     } else {
-      b.PrintKolom(r.dlRegel ? 41 : 10, Q(r.tekst));
+      b.PrintKolom(r.dlRegel ? 41 : 10, QTekst(r.tekst));
     }
   }
 }
@@ -130,7 +130,7 @@ void PrintRegels(Blad& b, const std::vector<RapportRegel>& regels) {
 void Kop(Blad& b, std::string_view kop) {
   b.Onderstreept(true);
   b.Cursief(true);
-  b.PrintKolom(8, Q(kop), true);
+  b.PrintKolom(8, QTekst(kop), true);
   b.PrintKolom(34, kPeriodeKop);
   b.Onderstreept(false);
   b.Cursief(false);
@@ -154,14 +154,14 @@ void TekenPagina(QPainter& p, const PaginaInhoud& in) {
   b.y = kBoven;
   b.Vet(true);
   b.Print();
-  b.PrintKolom(8, Q(GebruikerRegel(in.catalogus)));
-  b.PrintKolom(8, Q(kRapportTitel));
+  b.PrintKolom(8, QTekst(GebruikerRegel(in.catalogus)));
+  b.PrintKolom(8, QTekst(kRapportTitel));
   b.Scheiding();
 
   b.Vet(false);
   b.Cursief(true);
-  b.PrintKolom(8, Q(kWaarneempuntLabel) + Q(in.venster.Invoer(0).Tekst()));
-  b.PrintKolom(8, Q(kWegLabel) + Q(in.venster.Invoer(1).Tekst()));
+  b.PrintKolom(8, QTekst(kWaarneempuntLabel) + QTekst(in.venster.Invoer(0).Tekst()));
+  b.PrintKolom(8, QTekst(kWegLabel) + QTekst(in.venster.Invoer(1).Tekst()));
   b.Cursief(false);
   b.Scheiding();
 
@@ -184,9 +184,9 @@ void TekenPagina(QPainter& p, const PaginaInhoud& in) {
   b.Grootte(12);
   b.Scheiding();
   b.Onderstreept(true);
-  b.PrintKolom(8, Q(kKopToelichting));
+  b.PrintKolom(8, QTekst(kKopToelichting));
   b.Onderstreept(false);
-  for (const std::string& regel : ws.Toelichting) b.PrintKolom(8, Q(TrimBlanks(regel)));
+  for (const std::string& regel : ws.Toelichting) b.PrintKolom(8, QTekst(TrimBlanks(regel)));
   b.Cursief(false);
 }
 

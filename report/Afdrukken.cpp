@@ -3,20 +3,16 @@
 #include <QFile>
 #include <exception>
 
+#include "calc/Foutnummers.h"
 #include "calc/Tekst.h"
 #include "calc/Werkblad.h"
 #include "report/AfdrukPagina.h"
 #include "report/Rapport.h"
-#include "report/Zandloper.h"
+#include "ui/Zandloper.h"
 #include "ui/Dialogen.h"
 
 namespace tarvo {
 namespace {
-
-// The platform's numbers for these failures.
-constexpr int kFoutBestand = 75;   // path/file access error
-constexpr int kFoutPrinter = 482;  // printer error
-constexpr int kFoutIntern = 51;    // internal error
 
 void Fout(Dialogen& dialogen, int nummer, const QString& omschrijving) {
   ToonOnverwachteFout(dialogen, "Afdrukken", "frmTarvo", nummer, omschrijving);
@@ -53,7 +49,7 @@ void Afdrukken(QWidget* ouder, Dialogen& dialogen, const Werkblad& ws, WerkbladV
         Zandloper zandloper;
         if (!SchrijfPrn(pad, ws)) {
           zandloper.Stop();
-          Fout(dialogen, kFoutBestand, "Bestand " + pad + " kan niet worden geschreven");
+          Fout(dialogen, kFoutBestandstoegang, "Bestand " + pad + " kan niet worden geschreven");
         }
         return;
       }
@@ -73,7 +69,7 @@ void Afdrukken(QWidget* ouder, Dialogen& dialogen, const Werkblad& ws, WerkbladV
             zandloper.Stop();
             const QPrinter& p = *keuze.printer;
             if (naarBestand) {
-              Fout(dialogen, kFoutBestand, "Bestand " + p.outputFileName() + " kan niet worden geschreven");
+              Fout(dialogen, kFoutBestandstoegang, "Bestand " + p.outputFileName() + " kan niet worden geschreven");
             } else {
               Fout(dialogen, kFoutPrinter, "Printer " + p.printerName() + " kan niet afdrukken");
             }

@@ -110,9 +110,8 @@ std::vector<RapportRegel> InvoerRegels(const Werkblad& ws, const Catalogus& cata
   regel(EnkeleRegel("Zichthoek                    : ", ws.Zichthoek, "##0", " grd", dec));
 
   // Name and coefficients from one position, the one the calculation used.
-  const int naamPositie = ws.WegdekKeuze >= 1 && ws.WegdekKeuze <= kMaxWegdekken ? ws.WegdekKeuze : 1;
-  regel("type wegdek                  : " +
-        VastBreed(catalogus.WegdekNamen[static_cast<std::size_t>(naamPositie)], kNaamLengte));
+  const auto positie = static_cast<std::size_t>(Catalogus::GeldigePositie(ws.WegdekKeuze));
+  regel("type wegdek                  : " + VastBreed(catalogus.WegdekNamen[positie], kNaamLengte));
   const Wegdek& w = catalogus.Op(ws.WegdekKeuze);
   regel(DlRegel("lv", w.DL_lv, w.b_lv, dec), true);
   regel(DlRegel("mv", w.DL_mv, w.b_mv, dec), true);

@@ -9,14 +9,13 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 
+#include "calc/Foutnummers.h"
 #include "calc/Werkblad.h"
-#include "report/Zandloper.h"
+#include "ui/Zandloper.h"
 #include "ui/Dialogen.h"
 
 namespace tarvo {
 namespace {
-
-constexpr int kFoutBestand = 75;  // the platform's "path/file access error"
 
 struct BlokStijl {
   bool vet = false, cursief = false, onderstreept = false;
@@ -113,7 +112,7 @@ void frmResultaat::OpslaanAlsPdf() {
   Zandloper zandloper;
   if (!SchrijfPdf(*pad, inhoud_)) {
     zandloper.Stop();
-    ToonOnverwachteFout(dialogen_, "OpslaanAlsPdf", "frmResultaat", kFoutBestand,
+    ToonOnverwachteFout(dialogen_, "OpslaanAlsPdf", "frmResultaat", kFoutBestandstoegang,
                         "Bestand " + *pad + " kan niet worden geschreven");
   }
 }

@@ -67,9 +67,10 @@ DiagramGegevens BerekenDiagram(Werkblad& ws, WerkbladVenster& venster, const Cat
 DiagramResultaat Diagram(std::string_view antwoord, Werkblad& ws, WerkbladVenster& venster, Meldingen& meldingen,
                          const Catalogus& catalogus) {
   const MaxAfstand a = LeesMaxAfstand(antwoord);
-  if (a.soort != DiagramUitkomst::Gegevens) return {a.soort, 0, {}};
-  if (!CheckIt(ws, venster, meldingen)) return {DiagramUitkomst::CheckMislukt, a.s, {}};
-  return {DiagramUitkomst::Gegevens, a.s, BerekenDiagram(ws, venster, catalogus, a.s)};
+  if (a.soort != DiagramUitkomst::Gegevens) return {a.soort, 0, {}, {}};
+  const CheckUitkomst check = CheckIt(ws, venster, meldingen);
+  if (!check) return {DiagramUitkomst::CheckMislukt, a.s, {}, check};
+  return {DiagramUitkomst::Gegevens, a.s, BerekenDiagram(ws, venster, catalogus, a.s), check};
 }
 
 }  // namespace tarvo

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "calc/Bediening.h"
+#include "calc/CheckIt.h"
 #include "calc/Werkblad.h"
 #include "catalogue/Wegdek.h"
 
@@ -67,6 +68,7 @@ struct DiagramResultaat {
   DiagramUitkomst uitkomst = DiagramUitkomst::Leeg;
   double s = 0;
   DiagramGegevens gegevens;
+  CheckUitkomst check;  // why the input check refused, when it did
 };
 
 // The whole command after the input box: clamp, input check, rows.

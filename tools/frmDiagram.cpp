@@ -8,6 +8,8 @@
 
 #include "tools/Grafiek.h"
 #include "ui/Dialogen.h"
+#include "ui/QtBediening.h"
+#include "ui/Zandloper.h"
 
 namespace tarvo {
 namespace {
@@ -17,7 +19,6 @@ DiagramToner& Toner() {
   return toner;
 }
 
-inline QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 // A message during the computation shows the normal pointer, not the hourglass.
 class MeldingZonderZandloper : public Meldingen {
@@ -41,7 +42,7 @@ void ZetDiagramToner(DiagramToner toner) { Toner() = std::move(toner); }
 frmDiagram::frmDiagram(DiagramGegevens gegevens, Dialogen& dialogen, QWidget* ouder)
     : QDialog(ouder), gegevens_(std::move(gegevens)), dialogen_(dialogen) {
   setObjectName("frmDiagram");
-  setWindowTitle(Q(kDiagramTitel));
+  setWindowTitle(QTekst(kDiagramTitel));
   resize(760, 520);
 
   grafiek_ = new Grafiek(this);
@@ -51,7 +52,7 @@ frmDiagram::frmDiagram(DiagramGegevens gegevens, Dialogen& dialogen, QWidget* ou
   for (std::size_t i = 0; i < gegevens_.rijen.size(); ++i) {
     punten.append(QPointF(static_cast<double>(i + 1), gegevens_.rijen[i].lden));
   }
-  grafiek_->ToonLijn(punten, Q(kDiagramAsAfstand), static_cast<double>(gegevens_.rijen.size()), Q(kDiagramAsNiveau),
+  grafiek_->ToonLijn(punten, QTekst(kDiagramAsAfstand), static_cast<double>(gegevens_.rijen.size()), QTekst(kDiagramAsNiveau),
                      gegevens_.ymin, gegevens_.ymax, gegevens_.delingen);
 
   auto* opslaan = new QPushButton("Opslaan als PNG…", this);
@@ -79,13 +80,15 @@ void frmDiagram::OpslaanAlsPng() {
 }
 
 void Diagram(QWidget* ouder, Dialogen& dialogen, Werkblad& ws, WerkbladVenster& venster, const Catalogus& cat) {
-  const auto antwoord = dialogen.InvoerVak(ouder, Q(kDiagramVraag), Q(kDiagramTitel), Q(kDiagramStandaard));
+  const auto antwoord = dialogen.InvoerVak(ouder, QTekst(kDiagramVraag), QTekst(kDiagramTitel), QTekst(kDiagramStandaard));
   if (!antwoord || antwoord->isEmpty()) return;
 
-  QApplication::setOverrideCursor(Qt::WaitCursor);
-  MeldingZonderZandloper meldingen(dialogen);
-  DiagramResultaat r = Diagram(antwoord->toStdString(), ws, venster, meldingen, cat);
-  QApplication::restoreOverrideCursor();
+  DiagramResultaat r;
+  {
+    Zandloper zandloper;
+    MeldingZonderZandloper meldingen(dialogen);
+    r = Diagram(antwoord->toStdString(), ws, venster, meldingen, cat);
+  }
 
   if (r.uitkomst == DiagramUitkomst::Geweigerd) {
     dialogen.Toon("\"" + antwoord->toStdString() +

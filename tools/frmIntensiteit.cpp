@@ -283,11 +283,8 @@ bool frmIntensiteit::KeyDown(const Vak& v, int key) {
 }
 
 bool frmIntensiteit::KeyPress(const Vak& v, const QString& tekst) {
-  if (tekst.size() != 1 || tekst[0].unicode() < 0x20) return false;  // no typed character
-  const QString toegestaan = v.verd && v.index > 0 ? "1234567890,." : "1234567890";
-  const bool goed = toegestaan.contains(tekst[0]);
-  Kleuren(Edit(v), goed ? kLichtGeel : kRood);
-  return !goed;
+  LineEditVak vak(Edit(v));
+  return WeigerToets(vak, tekst, v.verd && v.index > 0 ? "1234567890,." : "1234567890");
 }
 
 bool frmIntensiteit::eventFilter(QObject* obj, QEvent* event) {

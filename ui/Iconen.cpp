@@ -82,6 +82,16 @@ void Tabel(QPainter& p) {
   for (int y = 16; y < 28; y += 6) p.drawLine(3, y, 29, y);
 }
 
+// A sheet with a green header row: a spreadsheet file.
+void Spreadsheet(QPainter& p) {
+  p.setPen(QPen(QColor(30, 110, 60), 2));
+  p.setBrush(Qt::white);
+  p.drawRect(3, 3, 26, 26);
+  p.fillRect(4, 4, 24, 7, QColor(30, 140, 70));
+  for (int x = 11; x < 28; x += 8) p.drawLine(x, 11, x, 28);
+  for (int y = 17; y < 28; y += 6) p.drawLine(3, y, 29, y);
+}
+
 void Persoon(QPainter& p) {
   p.setBrush(QColor(110, 150, 210));
   p.drawEllipse(QPointF(16, 10), 6, 6);
@@ -141,6 +151,7 @@ QIcon ToolbarIcoon(const QString& key, const QStyle& stijl) {
 }
 
 QIcon EnvelopIcoon() { return Teken(Envelop); }
+QIcon SpreadsheetIcoon() { return Teken(Spreadsheet); }
 QIcon ProgrammaIcoon() { return Teken(Programma); }
 
 }  // namespace tarvo

@@ -12,6 +12,7 @@ QIcon ToolbarIcoon(const QString& key, const QStyle& stijl);
 
 // The picture of the information window's mail link and of the tray icon.
 QIcon EnvelopIcoon();
+QIcon SpreadsheetIcoon();  // the editor's button that opens a spreadsheet file
 QIcon ProgrammaIcoon();
 
 }  // namespace tarvo

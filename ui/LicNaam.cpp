@@ -1,6 +1,7 @@
 #include "ui/LicNaam.h"
 
 #include "calc/Tekst.h"
+#include "ui/QtBediening.h"
 
 namespace tarvo {
 
@@ -17,7 +18,7 @@ QString LabelTekst(const std::string& labelnaam) {
 }
 
 void LicNaam(QWidget* ouder, Dialogen& dialogen, Catalogus& catalogus) {
-  const QString crlf = QString::fromLatin1(CrLf.data(), static_cast<qsizetype>(CrLf.size()));
+  const QString crlf = QTekst(CrLf);
   const QString naam = QString::fromStdString(catalogus.Gebruikersnaam);
   const QString prompt =
       "Huidige instelling gebruikersnaam: " + crlf + naam + crlf + crlf + "Voer nieuwe gebruikersnaam in";

@@ -6,6 +6,19 @@
 
 namespace tarvo {
 
+bool WeigerToets(TekstVak& vak, const QString& getypt, const QString& toegestaan) {
+  bool geweigerd = false, aanvaard = false;
+  for (QChar c : getypt) {
+    if (c == QChar('\b')) aanvaard = true;
+    else if (c.unicode() < 0x20 || c.unicode() == 0x7f) continue;
+    else if (toegestaan.contains(c)) aanvaard = true;
+    else geweigerd = true;
+  }
+  if (geweigerd) vak.ZetAchtergrond(kRood);
+  else if (aanvaard) vak.ZetAchtergrond(kLichtGeel);
+  return geweigerd;
+}
+
 bool IsVeldVerlaten(const QFocusEvent* event) {
   const auto reden = event->reason();
   return reden != Qt::ActiveWindowFocusReason && reden != Qt::PopupFocusReason;

@@ -2,12 +2,24 @@
 // The control interfaces of the core on real widgets.
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QString>
+#include <string_view>
 
 #include "calc/Bediening.h"
 
 class QFocusEvent;
 
 namespace tarvo {
+
+// A core text (UTF-8) as Qt's string.
+inline QString QTekst(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+// A typed text judged against the characters a box accepts, and the box
+// coloured by it: red when refused, light yellow when accepted. Backspace
+// counts as accepted; other control characters (editing and clipboard keys)
+// are no typed character and change nothing. True when the key must be
+// swallowed.
+bool WeigerToets(TekstVak& vak, const QString& getypt, const QString& toegestaan);
 
 // Whether losing the focus means the user left the field: a message box or
 // another window taking the focus is no leaving.

@@ -16,16 +16,12 @@
 namespace tarvo {
 namespace {
 
-bool InKlasse(ToetsKlasse klasse, QChar c) {
-  static const QString kCijfers = "1234567890";
-  static const QString kGetal = "1234567890,.";
+QString Toegestaan(ToetsKlasse klasse) {
   switch (klasse) {
-    case ToetsKlasse::Alles: return true;
-    case ToetsKlasse::Cijfers: return kCijfers.contains(c);
-    case ToetsKlasse::Getal: return kGetal.contains(c);
-    case ToetsKlasse::Vergrendeld: return false;
+    case ToetsKlasse::Cijfers: return "1234567890";
+    case ToetsKlasse::Getal: return "1234567890,.";
+    default: return {};
   }
-  return false;
 }
 
 bool IsNavigatie(int key) {
@@ -98,23 +94,9 @@ bool VeldFilter::ToetsVeld(int k, QKeyEvent* toets) {
     return true;
   }
   if (klasse == ToetsKlasse::Alles) return false;
-  const QString tekst = toets->text();
-  if (tekst.isEmpty()) return false;
-  bool geweigerd = false;
-  bool aanvaard = false;
-  for (QChar c : tekst) {
-    if (c == QChar('\b')) aanvaard = true;
-    else if (c.unicode() < 0x20 || c.unicode() == 0x7f) continue;  // editing and clipboard keys
-    else if (InKlasse(klasse, c)) aanvaard = true;
-    else geweigerd = true;
-  }
-  if (geweigerd) {
-    dialogen_.Piep();
-    venster_.Invoer(k).ZetAchtergrond(kRood);
-    return true;
-  }
-  if (aanvaard) venster_.Invoer(k).ZetAchtergrond(kLichtGeel);
-  return false;
+  if (!WeigerToets(venster_.Invoer(k), toets->text(), Toegestaan(klasse))) return false;
+  dialogen_.Piep();
+  return true;
 }
 
 bool VeldFilter::ToetsToel(int i, QKeyEvent* toets) {

@@ -13,6 +13,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "calc/Foutnummers.h"
 #include "calc/Tekst.h"
 #include "calc/Velden.h"
 #include "ui/Iconen.h"
@@ -86,7 +87,7 @@ frmAbout::frmAbout(const Catalogus& catalogus, Dialogen& dialogen, const QString
   if (levering.open(QIODevice::ReadOnly)) {
     txtLevering_->setPlainText(AlsTekst(levering.readAll()));
   } else {
-    ToonOnverwachteFout(dialogen, "Form_Load", "frmAbout", 53, "Bestand niet gevonden");
+    ToonOnverwachteFout(dialogen, "Form_Load", "frmAbout", kFoutNietGevonden, "Bestand niet gevonden");
   }
 
   image2_ = new QToolButton(this);

@@ -30,6 +30,7 @@
 #include <filesystem>
 
 #include "calc/CheckIt.h"
+#include "calc/Foutnummers.h"
 #include "calc/Reken.h"
 #include "calc/Tekst.h"
 #include "calc/Velden.h"
@@ -37,7 +38,7 @@
 #include "catalogue/CatalogusBestand.h"
 #include "catalogue/frmWegdek.h"
 #include "report/Afdrukken.h"
-#include "report/Zandloper.h"
+#include "ui/Zandloper.h"
 #include "report/frmResultaat.h"
 #include "tools/frmDiagram.h"
 #include "tools/frmDosisEffect.h"
@@ -50,6 +51,7 @@
 #include "ui/frmTram.h"
 #include "worksheet_file/Reset.h"
 #include "worksheet_file/WerkbladBestand.h"
+#include "ui/QtBediening.h"
 
 namespace tarvo {
 namespace {
@@ -107,7 +109,6 @@ std::filesystem::path NaarPad(const QString& pad) {
 #endif
 }
 
-QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 void ZetPaletKleur(QWidget* w, QPalette::ColorRole rol, const QColor& kleur, bool ookUitgeschakeld) {
   QPalette pal = w->palette();
@@ -165,7 +166,7 @@ void frmTarvo::BouwVenster() {
   setCentralWidget(midden);
 
   auto maakLabel = [&](int i, std::string_view tekst) {
-    auto* l = new QLabel(Q(tekst), midden);
+    auto* l = new QLabel(QTekst(tekst), midden);
     l->setObjectName(QString("label(%1)").arg(i));
     label_[static_cast<std::size_t>(i)] = l;
     return l;
@@ -174,7 +175,7 @@ void frmTarvo::BouwVenster() {
     const VeldInfo& v = Veld(k);
     auto* e = new QLineEdit(midden);
     e->setObjectName(QString("txtInvoer(%1)").arg(k));
-    LineEditVak::ZetTag(e, Q(v.tag));
+    LineEditVak::ZetTag(e, QTekst(v.tag));
     const bool afgeleid = v.toetsen == ToetsKlasse::Vergrendeld;
     ZetPaletKleur(e, QPalette::Base, afgeleid ? palette().color(QPalette::Button).darker(104) : kVeldAchtergrond,
                   true);
@@ -494,7 +495,7 @@ bool frmTarvo::ZoekFile(const QString& filter) {
     if (!keuze) return false;
     laatstePad_ = *keuze;
     if (keuze->isEmpty()) return true;
-    if (!keuze->endsWith(Q(kCatalogusBestand), Qt::CaseSensitive)) {
+    if (!keuze->endsWith(QTekst(kCatalogusBestand), Qt::CaseSensitive)) {
       dialogen_.Toon((QDir::toNativeSeparators(*keuze) + " geen of onbruikbaar opstartbestand").toStdString(),
                      "Opstartfout", Icoon::Kritiek);
       continue;
@@ -526,7 +527,7 @@ bool frmTarvo::FormUnload() {
   }
   // A catalogue that cannot be written must not cost the user the worksheet too.
   if (uitkomst == BewaarUitkomst::Mislukt) {
-    ToonOnverwachteFout(dialogen_, "Form_Unload", kVenster, 75, QString::fromStdString(melding));
+    ToonOnverwachteFout(dialogen_, "Form_Unload", kVenster, kFoutBestandstoegang, QString::fromStdString(melding));
   }
   if (BestandPaneel() != kGeenBestand &&
       dialogen_.Toon("Wilt u het rekenblad eerst opslaan?", "Programma afsluiten", Icoon::Vraag, Knoppen::JaNee) ==
@@ -667,7 +668,7 @@ void frmTarvo::Openen() {
     }
     if (laatstePad_.isEmpty()) return;
     if (!IsWerkbladNaam(laatstePad_.toStdString())) {
-      ToonOnverwachteFout(dialogen_, "Openen", kVenster, 52, "Ongeldige bestandsnaam of -nummer");
+      ToonOnverwachteFout(dialogen_, "Openen", kVenster, kFoutBestandsnaam, "Ongeldige bestandsnaam of -nummer");
       continue;
     }
     OpenResultaat r;
@@ -702,7 +703,7 @@ void frmTarvo::Opslaan() {
     Zandloper zandloper;
     gelukt = SchrijfWerkbladBestand(NaarPad(laatstePad_), ws_, *this, fout);
   }
-  if (!gelukt) ToonOnverwachteFout(dialogen_, "Opslaan", kVenster, 75, QString::fromStdString(fout));
+  if (!gelukt) ToonOnverwachteFout(dialogen_, "Opslaan", kVenster, kFoutBestandstoegang, QString::fromStdString(fout));
 }
 
 // ---------------------------------------------------------------- commands

@@ -6,6 +6,7 @@
 #include <iterator>
 #include <vector>
 
+#include "calc/Foutnummers.h"
 #include "calc/Getal.h"
 #include "calc/Tekst.h"
 #include "calc/Zone.h"
@@ -210,7 +211,7 @@ void ToonInhoud(const WerkbladInhoud& in, Werkblad& ws, WerkbladVenster& venster
 OpenResultaat LeesWerkbladBestand(const std::filesystem::path& pad, Werkblad& ws, WerkbladVenster& venster,
                                   const Catalogus& catalogus, Meldingen& meldingen) {
   std::ifstream in(pad, std::ios::binary);
-  if (!in) return {OpenUitkomst::Fout, 53, "Bestand niet gevonden"};
+  if (!in) return {OpenUitkomst::Fout, kFoutNietGevonden, "Bestand niet gevonden"};
   std::vector<std::uint8_t> bytes;
   bytes.reserve(kWerkbladLengte);
   char buf[1024];
@@ -219,14 +220,14 @@ OpenResultaat LeesWerkbladBestand(const std::filesystem::path& pad, Werkblad& ws
     in.read(buf, sizeof buf);
     bytes.insert(bytes.end(), buf, buf + in.gcount());
   }
-  if (in.bad()) return {OpenUitkomst::Fout, 57, "Apparaat I/O-fout"};
+  if (in.bad()) return {OpenUitkomst::Fout, kFoutApparaat, "Apparaat I/O-fout"};
   const Gedecodeerd d = DecodeerWerkblad(bytes);
   switch (d.uitkomst) {
     case DecodeerUitkomst::OudeVersie:
       meldingen.Toon(std::string(kOudeVersieMelding), "Waarschuwing", Icoon::Kritiek);
       return {OpenUitkomst::OudeVersie, 0, ""};
     case DecodeerUitkomst::TeKort:
-      return {OpenUitkomst::Fout, 62, "Invoer voorbij einde van bestand"};
+      return {OpenUitkomst::Fout, kFoutVoorbijEinde, "Invoer voorbij einde van bestand"};
     case DecodeerUitkomst::Goed:
       break;
   }
