@@ -1,7 +1,6 @@
 #pragma once
 // A fresh folder under the system's temporary directory, removed with
 // everything in it when the test ends.
-#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -17,17 +16,12 @@ class TijdelijkeMap {
  public:
   TijdelijkeMap() {
     std::random_device rd;
-    for (;;) {
-      const auto tik = std::chrono::steady_clock::now().time_since_epoch().count();
-      pad_ = std::filesystem::temp_directory_path() /
-             ("tarvo-test-" + std::to_string(rd()) + "-" + std::to_string(tik));
-      if (std::filesystem::create_directory(pad_)) break;
-    }
+    do {
+      pad_ = std::filesystem::temp_directory_path() / ("tarvo-test-" + std::to_string(rd()));
+    } while (!std::filesystem::create_directory(pad_));
   }
   ~TijdelijkeMap() {
     std::error_code ec;
-    // A test may have made the folder read-only; take that back so removal works.
-    std::filesystem::permissions(pad_, std::filesystem::perms::owner_all, std::filesystem::perm_options::add, ec);
     std::filesystem::remove_all(pad_, ec);
   }
   TijdelijkeMap(const TijdelijkeMap&) = delete;

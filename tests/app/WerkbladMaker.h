@@ -1,10 +1,11 @@
 #pragma once
-// Worksheets for the command-line tests, typed as a user would and saved
-// by the core.
+// Files for the command-line tests: a one-entry catalogue, and worksheets
+// typed as a user would and saved by the core.
 #include <filesystem>
 #include <map>
 #include <string>
 
+#include "TijdelijkeMap.h"
 #include "calc/CheckIt.h"
 #include "calc/PlainBediening.h"
 #include "calc/Tekst.h"
@@ -14,24 +15,22 @@
 
 namespace tarvo::test {
 
-inline Catalogus EenWegdek(const std::string& naam = "referentiewegdek (DAB)", double dl = 0) {
+inline void BewaarEenWegdek(const std::filesystem::path& pad) {
   Catalogus c;
   c.AantalWegdekken = 1;
-  c.Wegdekken[1].Omschrijving = VastBreed(naam, kOmschrijvingLengte);
-  c.Wegdekken[1].DL_lv = dl;
-  return c;
+  c.Wegdekken[1].Omschrijving = VastBreed("referentiewegdek (DAB)", kOmschrijvingLengte);
+  SchrijfBytes(pad, CodeerCatalogus(c));
 }
 
 // Saves a worksheet whose field texts are the reset defaults overwritten by `velden`.
 inline void BewaarWerkblad(const std::filesystem::path& pad, const std::map<int, std::string>& velden,
-                           int zone = 0, int aftrek = 0) {
+                           int aftrek = 0) {
   Werkblad ws;
   PlainWerkbladVenster v;
   ResetWerkblad(ws, v);
   for (const auto& [k, t] : velden) v.invoer[static_cast<std::size_t>(k)].tekst = t;
   PlainMeldingen m;
   CheckIt(ws, v, m);  // the file holds the values the check took over
-  v.zone.waarde = zone;
   v.aftrek.waarde = aftrek;
   std::string fout;
   SchrijfWerkbladBestand(pad, ws, v, fout);

@@ -10,15 +10,8 @@ namespace {
 Verdeling Geldig() {
   Verdeling v;
   v.etmaal = 10000;
-  for (std::size_t p = 1; p <= 3; ++p) {
-    v.uurPercentage[p] = 5;
-    v.aandeel[0][p] = 10;
-    v.aandeel[1][p] = 70;
-    v.aandeel[2][p] = 10;
-    v.aandeel[3][p] = 10;
-  }
-  v.uurPercentage[2] = 3;
-  v.uurPercentage[3] = 1;
+  v.uurPercentage = {0, 5, 3, 1};
+  v.aandeel = {PerPeriode{0, 10, 10, 10}, {0, 70, 70, 70}, {0, 10, 10, 10}, {0, 10, 10, 10}};
   return v;
 }
 
@@ -30,11 +23,11 @@ TEST(Omrekenen, WorkedExampleToHourlyIntensity) {
   v.aandeel = {};
   v.aandeel[1][1] = 90;  // light vehicles
   v.aandeel[0][1] = 10;
-  const double licht = Aantal(v, 1, 1);
-  EXPECT_DOUBLE_EQ(licht, 7020.0);
-  EXPECT_EQ(DoelVeld(kRijLicht, 1), 2);
-  EXPECT_DOUBLE_EQ(Uurintensiteit(licht, 1), 585.0);
+  EXPECT_DOUBLE_EQ(Aantal(v, 1, 1), 7020.0);
+  EXPECT_DOUBLE_EQ(Uurintensiteit(7020.0, 1), 585.0);
   EXPECT_DOUBLE_EQ(Aantal(v, 0, 1), 780.0);  // motorcycles 10 %
+  EXPECT_DOUBLE_EQ(Uurintensiteit(400, 2), 100);
+  EXPECT_DOUBLE_EQ(Uurintensiteit(400, 3), 50);
 }
 
 TEST(Omrekenen, CountRowsWriteTheirWorksheetFields) {
@@ -43,45 +36,33 @@ TEST(Omrekenen, CountRowsWriteTheirWorksheetFields) {
   for (int r = 0; r < kAantalRijen; ++r) {
     for (int p = 1; p <= 3; ++p) EXPECT_EQ(DoelVeld(r, p), verwacht[r][p - 1]) << "row " << r << " period " << p;
   }
-  EXPECT_DOUBLE_EQ(Uurintensiteit(400, 2), 100);
-  EXPECT_DOUBLE_EQ(Uurintensiteit(400, 3), 50);
 }
 
 TEST(ControleerVerdeling, RefusesWithMessageAndBox) {
   EXPECT_TRUE(ControleerVerdeling(Geldig()).ok);
+  const auto weigering = [](void (*wijzig)(Verdeling&)) {
+    Verdeling v = Geldig();
+    wijzig(v);
+    const VerdelingControle c = ControleerVerdeling(v);
+    EXPECT_FALSE(c.ok);
+    return std::pair{std::string(c.melding), c.focusVak};
+  };
+  using P = std::pair<std::string, int>;
+  const std::string uur = "Geen correcte Uurpercentages ingevuld";
+  EXPECT_EQ(weigering([](Verdeling& v) { v.etmaal = 0; }), P("Geen waarde voor Etmaalintensiteit ingevuld", 0));
+  // 8.4 % in each of 12 hours is more than the whole day; NACHT has 8 hours.
+  EXPECT_EQ(weigering([](Verdeling& v) { v.uurPercentage[1] = 8.4; }), P(uur, 1));
+  EXPECT_EQ(weigering([](Verdeling& v) { v.uurPercentage[3] = 12.6; }), P(uur, 3));
+  // Shares must add up to exactly 100; the focus goes to the period's motorcycle box.
+  const P voertuig("Geen correcte Voertuigpercentages ingevuld", 5);
+  EXPECT_EQ(weigering([](Verdeling& v) { v.aandeel[3][2] = 9.99; }), voertuig);
+  // All hourly checks come before the first share check.
+  EXPECT_EQ(weigering([](Verdeling& v) { v.aandeel[3][2] = 9.99, v.uurPercentage[3] = 20; }).first, uur);
 
   Verdeling v = Geldig();
-  v.etmaal = 0;
-  VerdelingControle c = ControleerVerdeling(v);
-  EXPECT_FALSE(c.ok);
-  EXPECT_EQ(c.melding, "Geen waarde voor Etmaalintensiteit ingevuld");
-  EXPECT_EQ(c.focusVak, 0);
-
-  // 8.4 % in each of 12 hours is more than the whole day.
-  v = Geldig();
-  v.uurPercentage[1] = 8.4;
-  c = ControleerVerdeling(v);
-  EXPECT_EQ(c.melding, "Geen correcte Uurpercentages ingevuld");
-  EXPECT_EQ(c.focusVak, 1);
   v.uurPercentage[1] = 8.3;
   EXPECT_TRUE(ControleerVerdeling(v).ok);
-  v.uurPercentage[3] = 12.6;  // NACHT: 8 hours
-  EXPECT_EQ(ControleerVerdeling(v).focusVak, 3);
-
-  // Shares must add up to exactly 100; the focus goes to the period's motorcycle box.
-  v = Geldig();
-  v.aandeel[3][2] = 9.99;
-  c = ControleerVerdeling(v);
-  EXPECT_EQ(c.melding, "Geen correcte Voertuigpercentages ingevuld");
-  EXPECT_EQ(c.focusVak, 5);
-
-  // All hourly checks come before the first share check.
-  v.uurPercentage[3] = 20;
-  EXPECT_EQ(ControleerVerdeling(v).melding, "Geen correcte Uurpercentages ingevuld");
-}
-
-TEST(ControleerVerdeling, PeriodWithoutTrafficPassesWhateverItsShares) {
-  Verdeling v = Geldig();
+  // A period without traffic passes whatever its shares, and counts nothing.
   v.uurPercentage[3] = 0;
   v.aandeel[0][3] = 55;
   EXPECT_TRUE(ControleerVerdeling(v).ok);
