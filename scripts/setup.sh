@@ -1,24 +1,44 @@
 #!/usr/bin/env bash
-# Installs what building, running and testing Tarvo needs on Debian 12.
+# Installs what building, running, testing and packaging Tarvo needs on
+# Debian 12, then checks that CMake finds every package of the full build.
 set -euo pipefail
+cd "$(dirname "$0")/.."
 
+# --no-install-recommends keeps the machine small, so every package that a
+# CMake config file of Qt looks for must be named here: libqt6opengl6-dev is
+# only a Recommends of qt6-base-dev but Qt Charts needs it, and Qt's Gui
+# config wants libxkbcommon-dev.
 PAKKETTEN=(
-  build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-charts-dev qt6-qpa-plugins qt6-tools-dev libgl1-mesa-dev
-  libgtest-dev libbenchmark-dev clang
-  fonts-liberation2 poppler-utils xvfb xauth imagemagick
+  build-essential cmake ninja-build pkg-config file dpkg-dev
+  qt6-base-dev qt6-charts-dev qt6-qpa-plugins qt6-tools-dev qt6-translations-l10n
+  libqt6opengl6-dev libxkbcommon-dev libgl1-mesa-dev
+  libgtest-dev libgmock-dev libbenchmark-dev clang
+  fonts-liberation2 poppler-utils xvfb xauth imagemagick xdotool x11-utils
+  desktop-file-utils appstream shared-mime-info xdg-utils man-db
 )
 
 ontbrekend=()
 for p in "${PAKKETTEN[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || ontbrekend+=("$p")
 done
-if [ ${#ontbrekend[@]} -eq 0 ]; then
-  exit 0
+if [ ${#ontbrekend[@]} -gt 0 ]; then
+  ALS_ROOT=()
+  if [ "$(id -u)" -ne 0 ]; then ALS_ROOT=(sudo); fi
+  echo "Installeren: ${ontbrekend[*]}"
+  "${ALS_ROOT[@]}" apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive "${ALS_ROOT[@]}" apt-get install -y -qq --no-install-recommends "${ontbrekend[@]}"
 fi
 
-ALS_ROOT=()
-if [ "$(id -u)" -ne 0 ]; then ALS_ROOT=(sudo); fi
-echo "Installeren: ${ontbrekend[*]}"
-"${ALS_ROOT[@]}" apt-get update -qq
-DEBIAN_FRONTEND=noninteractive "${ALS_ROOT[@]}" apt-get install -y -qq --no-install-recommends "${ontbrekend[@]}"
+# A configure of the full build in a scratch folder: when a package is still
+# missing, say which in one line instead of leaving CMake's output to decode.
+PROEF=build/setup-proef
+mkdir -p build
+if ! cmake -S . -B "$PROEF" -G Ninja -DTARVO_BENCH=ON >"$PROEF.log" 2>&1; then
+  ontbreekt=$(grep -oE 'Could NOT find [A-Za-z0-9_]+|Qt6[A-Za-z0-9]* could not be found|Could not find a package configuration file provided by "[^"]+"' "$PROEF.log" | head -3 | tr '\n' ';' || true)
+  echo "setup: CMake vindt niet alles wat de bouw nodig heeft (${ontbreekt:-zie $PROEF.log}); zie $PROEF.log." >&2
+  exit 1
+fi
+grep -q 'tarvo_bench' "$PROEF/build.ninja" 2>/dev/null || {
+  echo "setup: Google Benchmark niet gevonden (pakket libbenchmark-dev); zie $PROEF.log." >&2
+  exit 1
+}

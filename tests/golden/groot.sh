@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# The batch over 100,000 generated rows must give the same bytes as the
+# build that wrote verwacht/batch_100000.sha256 (the table itself is too
+# large to keep).
+#   groot.sh TARVO-REKEN WERKMAP [--schrijf] [extra batch options...]
+set -euo pipefail
+REKEN=$(realpath "$1")
+MAP=$2
+shift 2
+SCHRIJF=0
+if [ "${1:-}" = "--schrijf" ]; then SCHRIJF=1; shift; fi
+HIER=$(cd "$(dirname "$0")" && pwd)
+rm -rf "$MAP" && mkdir -p "$MAP"
+python3 "$HIER/maak_golden.py" "$MAP" --batchregels 100000 --zaad 100000
+som=$("$REKEN" --batch "$MAP/batch.csv" --wegdekken "$MAP/Wegdekken_2012.dat" --datum 2017-06-01 --decimaal , "$@" | sha256sum | cut -d' ' -f1)
+if [ $SCHRIJF = 1 ]; then
+  echo "$som" > "$HIER/verwacht/batch_100000.sha256"
+  exit 0
+fi
+verwacht=$(cat "$HIER/verwacht/batch_100000.sha256")
+if [ "$som" != "$verwacht" ]; then
+  echo "batch van 100.000 regels wijkt af: $som in plaats van $verwacht"
+  exit 1
+fi
