@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "app/Opdracht.h"
-#include "report/AfdrukPagina.h"
+#include "driver/Opdracht.h"
+#include "shared_ui/AfdrukPagina.h"
 
 namespace tarvo {
 namespace {

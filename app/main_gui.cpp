@@ -6,10 +6,10 @@
 #include <memory>
 
 #include "app/PdfOpdracht.h"
-#include "ui/Dialogen.h"
-#include "ui/Versie.h"
-#include "ui/frmSplashII.h"
-#include "ui/frmTarvo.h"
+#include "shared_ui/Dialogen.h"
+#include "shared_ui/Versie.h"
+#include "windows/frmSplashII.h"
+#include "windows/frmTarvo.h"
 
 int main(int argc, char* argv[]) {
   if (tarvo::IsPdfOpdracht(argc, argv)) return tarvo::PdfOpdracht(argc, argv);

@@ -11,12 +11,12 @@
 #include <io.h>
 #endif
 
-#include "app/Batch.h"
-#include "app/Opdracht.h"
-#include "calc/Getal.h"
-#include "calc/Tekst.h"
+#include "driver/Batch.h"
+#include "driver/Opdracht.h"
+#include "base/Getal.h"
+#include "base/Tekst.h"
 #include "report/Rapport.h"
-#include "app/DiagramOpdracht.h"
+#include "driver/DiagramOpdracht.h"
 
 namespace {
 

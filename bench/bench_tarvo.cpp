@@ -5,15 +5,15 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/Batch.h"
+#include "driver/Batch.h"
 #include "calc/CheckIt.h"
 #include "calc/PlainBediening.h"
 #include "calc/Reken.h"
-#include "calc/Tekst.h"
-#include "catalogue/CatalogusBestand.h"
+#include "base/Tekst.h"
+#include "files/CatalogusBestand.h"
 #include "report/Rapport.h"
 #include "tools/Diagram.h"
-#include "worksheet_file/Reset.h"
+#include "files/Reset.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include <cmath>
 #include <string>
 
-#include "calc/Getal.h"
-#include "calc/Tekst.h"
+#include "base/Getal.h"
+#include "base/Tekst.h"
 #include "calc/ValiDate.h"
 #include "calc/Velden.h"
 

@@ -3,8 +3,8 @@
 #include <array>
 #include <cmath>
 
-#include "calc/Getal.h"
-#include "calc/Tekst.h"
+#include "base/Getal.h"
+#include "base/Tekst.h"
 
 namespace tarvo {
 namespace {

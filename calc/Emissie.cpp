@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstdint>
 
-#include "calc/Getal.h"
+#include "base/Getal.h"
 
 namespace tarvo {
 namespace {

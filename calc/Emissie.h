@@ -1,7 +1,7 @@
 #pragma once
 #include "calc/Bediening.h"
 #include "calc/Werkblad.h"
-#include "catalogue/Wegdek.h"
+#include "calc/Wegdek.h"
 
 namespace tarvo {
 

@@ -4,11 +4,18 @@
 
 #include "calc/Emissie.h"
 #include "calc/Correctie.h"
-#include "calc/Getal.h"
-#include "report/Rapport.h"
-#include "worksheet_file/Reset.h"
+#include "base/Getal.h"
 
 namespace tarvo {
+
+void NulStelling(Werkblad& ws) {
+  for (PerPeriode* a : {&ws.EmissieGetal, &ws.EmissieWeg, &ws.Elv, &ws.Emv, &ws.Ezv, &ws.Emr, &ws.Ebromf, &ws.Etram,
+                        &ws.ElvWeg, &ws.EmvWeg, &ws.EzvWeg, &ws.Qtotaal, &ws.Vrachtverkeer, &ws.Cwegdek,
+                        &ws.Ckruising, &ws.Cobstakel, &ws.Coptrek, &ws.LAeq, &ws.LAeqEtm}) {
+    a->fill(0.0);
+  }
+  ws.Crefl = ws.Dafstand = ws.Dlucht = ws.Dbodem = ws.Dmeteo = ws.Czichthoek = ws.Letmaal = 0.0;
+}
 
 double LdenUitPeriodes(const Werkblad& ws) {
   const double s = std::pow(10.0, ws.LAeqEtm[1] / 10) * (12.0 / 24.0) +
@@ -35,11 +42,6 @@ std::int16_t BepaalAftrek110g(int chkAftrek, double vlv, double lden, Datum vand
   return 2;
 }
 
-std::string ResultaatLabel(double niveau, int aftrek110g, std::string_view eenheid, char decimaal) {
-  int breedte = 5;
-  return FormatKolom(EindNiveau(niveau, aftrek110g), breedte, "##0.0", decimaal) + std::string(eenheid);
-}
-
 void RekenPeriodes(Werkblad& ws, WerkbladVenster& venster, const Catalogus& catalogus) {
   NulStelling(ws);
   for (int p = 1; p <= 3; ++p) {
@@ -53,15 +55,6 @@ void RekenNiveaus(Werkblad& ws, WerkbladVenster& venster, const Catalogus& catal
   ws.Lnight = BerekenLnight(ws);
   ws.Lden = BerekenLden(ws);
   ws.Aftrek110g = BepaalAftrek110g(venster.Aftrek().Waarde(), ws.Vlv, ws.Lden, vandaag);
-}
-
-ResultaatTeksten Reken(Werkblad& ws, WerkbladVenster& venster, const Catalogus& catalogus, Datum vandaag) {
-  RekenNiveaus(ws, venster, catalogus, vandaag);
-  AfdrukBestand(ws, venster, catalogus);
-
-  return {ResultaatLabel(ws.Letmaal, ws.Aftrek110g, " dB(A)", ws.Decimaal),
-          ResultaatLabel(ws.Lden, ws.Aftrek110g, " dB", ws.Decimaal),
-          ResultaatLabel(ws.Lnight, ws.Aftrek110g, " dB", ws.Decimaal)};
 }
 
 }  // namespace tarvo

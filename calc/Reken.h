@@ -5,14 +5,9 @@
 
 #include "calc/Bediening.h"
 #include "calc/Werkblad.h"
-#include "catalogue/Wegdek.h"
+#include "calc/Wegdek.h"
 
 namespace tarvo {
-
-// The texts of lblResult(2), (4) and (6): Letmaal, Lden and Lnight after the deduction.
-struct ResultaatTeksten {
-  std::string letmaal, lden, lnight;
-};
 
 // Lden from the three LAeqEtm values (12, 4 and 8 hours), never below 0.
 double BerekenLden(const Werkblad& ws);
@@ -23,12 +18,11 @@ double LdenUitPeriodes(const Werkblad& ws);
 // LAeq(3) when there is night traffic, else 0.
 double BerekenLnight(const Werkblad& ws);
 
+// Sets the per-period results and the single results to 0 before a calculation.
+void NulStelling(Werkblad& ws);
+
 // NulStelling, then Emissie and Correctie for each period in turn.
 void RekenPeriodes(Werkblad& ws, WerkbladVenster& venster, const Catalogus& catalogus);
-
-// One result label: the level after the deduction (0 stays 0) with one
-// decimal in at least 5 characters, then the unit (" dB(A)" or " dB").
-std::string ResultaatLabel(double niveau, int aftrek110g, std::string_view eenheid, char decimaal);
 
 // Until this day the 110g deduction of a fast road was 3 or 4 dB around Lden 56 and 57.
 inline constexpr Datum kAftrek110gOvergang{2018, 7, 1};
@@ -39,10 +33,5 @@ std::int16_t BepaalAftrek110g(int chkAftrek, double vlv, double lden, Datum vand
 // Reken without the report: the periods, Lnight, Lden and Aftrek110g. The
 // batch needs nothing more.
 void RekenNiveaus(Werkblad& ws, WerkbladVenster& venster, const Catalogus& catalogus, Datum vandaag);
-
-// The calculation after a passed check: NulStelling, Emissie and Correctie
-// per period, Lnight, Lden, Aftrek110g, the report blocks and the label
-// texts. Switching the window to its result mode is the window's part.
-ResultaatTeksten Reken(Werkblad& ws, WerkbladVenster& venster, const Catalogus& catalogus, Datum vandaag);
 
 }  // namespace tarvo

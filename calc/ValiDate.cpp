@@ -2,8 +2,8 @@
 
 #include <cctype>
 
-#include "calc/Getal.h"
-#include "calc/Tekst.h"
+#include "base/Getal.h"
+#include "base/Tekst.h"
 
 namespace tarvo {
 namespace {

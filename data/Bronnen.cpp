@@ -6,9 +6,9 @@
 #include "calc/CheckIt.h"
 #include "calc/PlainBediening.h"
 #include "calc/Reken.h"
-#include "calc/Tekst.h"
+#include "base/Tekst.h"
 #include "calc/Zone.h"
-#include "worksheet_file/Reset.h"
+#include "files/Reset.h"
 
 namespace tarvo {
 namespace {

@@ -8,8 +8,8 @@
 #include <optional>
 #include <string>
 
-#include "catalogue/Wegdek.h"
-#include "worksheet_file/WerkbladBestand.h"
+#include "calc/Wegdek.h"
+#include "files/WerkbladBestand.h"
 
 namespace tarvo {
 

@@ -3,7 +3,7 @@
 #include <fstream>
 #include <iostream>
 
-#include "catalogue/CatalogusBestand.h"
+#include "files/CatalogusBestand.h"
 #include "data/Bronnen.h"
 
 int main(int argc, char** argv) {

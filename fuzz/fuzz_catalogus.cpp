@@ -5,8 +5,8 @@
 #include <cstring>
 #include <span>
 
-#include "calc/Tekst.h"
-#include "catalogue/CatalogusBestand.h"
+#include "base/Tekst.h"
+#include "files/CatalogusBestand.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const auto catalogus = tarvo::DecodeerCatalogus(std::span<const std::uint8_t>(data, size));

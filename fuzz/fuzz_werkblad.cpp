@@ -7,7 +7,7 @@
 #include <span>
 
 #include "calc/PlainBediening.h"
-#include "worksheet_file/WerkbladBestand.h"
+#include "files/WerkbladBestand.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 
 #include "calc/Bediening.h"
 #include "calc/Werkblad.h"
-#include "catalogue/Wegdek.h"
+#include "calc/Wegdek.h"
 
 namespace tarvo {
 

@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "calc/CheckIt.h"
-#include "calc/Getal.h"
+#include "base/Getal.h"
 #include "calc/Reken.h"
 
 namespace tarvo {

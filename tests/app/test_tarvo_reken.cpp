@@ -8,10 +8,10 @@
 #include <tuple>
 #include <vector>
 
-#include "TijdelijkeMap.h"
-#include "WerkbladMaker.h"
-#include "app/Opdracht.h"
-#include "calc/Tekst.h"
+#include "tests/TijdelijkeMap.h"
+#include "tests/WerkbladMaker.h"
+#include "driver/Opdracht.h"
+#include "base/Tekst.h"
 #include "report/Rapport.h"
 
 using namespace tarvo;

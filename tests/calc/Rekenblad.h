@@ -7,10 +7,10 @@
 
 #include "calc/CheckIt.h"
 #include "calc/PlainBediening.h"
-#include "calc/Reken.h"
-#include "calc/Tekst.h"
-#include "catalogue/CatalogusBestand.h"
-#include "worksheet_file/Reset.h"
+#include "driver/Rekenblad.h"
+#include "base/Tekst.h"
+#include "files/CatalogusBestand.h"
+#include "files/Reset.h"
 
 namespace tarvo::test {
 

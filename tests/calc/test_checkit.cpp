@@ -6,7 +6,7 @@
 
 #include "calc/CheckIt.h"
 #include "calc/PlainBediening.h"
-#include "worksheet_file/Reset.h"
+#include "files/Reset.h"
 
 using namespace tarvo;
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "calc/Reken.h"
+#include "driver/Rekenblad.h"
 #include "tests/calc/Rekenblad.h"
 
 using namespace tarvo;

@@ -6,7 +6,7 @@
 #include "calc/PlainBediening.h"
 #include "calc/Velden.h"
 #include "calc/Zone.h"
-#include "worksheet_file/Reset.h"
+#include "files/Reset.h"
 
 using namespace tarvo;
 

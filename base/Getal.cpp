@@ -1,0 +1,132 @@
+#include "base/Getal.h"
+
+#include <charconv>
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <system_error>
+
+namespace tarvo {
+namespace {
+
+int DecimalenVan(std::string_view patroon) {
+  const auto punt = patroon.find('.');
+  if (punt == std::string_view::npos) return 0;
+  int n = 0;
+  for (std::size_t i = punt + 1; i < patroon.size(); ++i) {
+    if (patroon[i] == '0' || patroon[i] == '#') ++n;
+  }
+  return n;
+}
+
+}  // namespace
+
+double Lg(double x) { return std::log(x) / std::log(10.0); }
+
+std::string Formatteer(double value, std::string_view patroon, char decimaal) {
+  const int dec = std::min(DecimalenVan(patroon), 30);
+  if (std::isnan(value)) return "0";
+  if (std::isinf(value)) return value < 0 ? "-\xE2\x88\x9E" : "\xE2\x88\x9E";
+
+  // 15 significant digits: the decimal representation the rounding is judged on.
+  char sci[32];
+  const auto res = std::to_chars(sci, sci + sizeof sci, std::fabs(value), std::chars_format::scientific, 14);
+  char digits[15];
+  digits[0] = sci[0];
+  std::memcpy(digits + 1, sci + 2, 14);
+  int exponent = 0;
+  const char* e = sci + 16;  // after "d.dddddddddddddd"
+  std::from_chars(e + 1 + (e[1] == '+' ? 1 : 0), res.ptr, exponent);
+
+  // The value is 0.digits x 10^(exponent + 1). N = value x 10^dec rounded
+  // half away from zero, as a digit string with room for a carry in front.
+  const int keep = exponent + 1 + dec;
+  char n[400];  // enough for any double's integer digits plus the decimals
+  int len = 1;
+  n[0] = '0';
+  if (keep >= 0) {
+    const int copy = std::min(keep, 15);
+    std::memcpy(n + 1, digits, static_cast<std::size_t>(copy));
+    std::memset(n + 1 + copy, '0', static_cast<std::size_t>(keep - copy));
+    len = keep + 1;
+    if (keep < 15 && digits[keep] >= '5') {
+      int i = keep;
+      while (n[i] == '9') n[i--] = '0';
+      ++n[i];
+    }
+  }
+  int begin = 0;
+  while (begin < len - 1 && n[begin] == '0') ++begin;
+  const int digitsN = len - begin;
+  const bool zero = digitsN == 1 && n[begin] == '0';
+  const int pad = std::max(0, dec + 1 - digitsN);  // at least one integer digit
+
+  std::string out;
+  out.reserve(static_cast<std::size_t>(digitsN + pad + 2));
+  if (value < 0 && !zero) out.push_back('-');
+  out.append(static_cast<std::size_t>(pad), '0');
+  out.append(n + begin, static_cast<std::size_t>(digitsN));
+  if (dec > 0) out.insert(out.size() - static_cast<std::size_t>(dec), 1, decimaal);
+  return out;
+}
+
+bool IsGetal(std::string_view t) {
+  std::size_t i = 0, n = t.size();
+  while (i < n && (t[i] == ' ' || t[i] == '\t')) ++i;
+  while (n > i && (t[n - 1] == ' ' || t[n - 1] == '\t')) --n;
+  if (i < n && (t[i] == '+' || t[i] == '-')) ++i;
+  int digits = 0, separators = 0;
+  for (; i < n; ++i) {
+    const char c = t[i];
+    if (c >= '0' && c <= '9') {
+      ++digits;
+    } else if (c == ',' || c == '.') {
+      if (++separators > 1) return false;
+    } else {
+      return false;
+    }
+  }
+  return digits > 0;
+}
+
+double LeesGetal(std::string_view t) {
+  std::string s(t);
+  if (const auto komma = s.find(','); komma != std::string::npos) s[komma] = '.';
+  std::size_t i = 0;
+  auto skipBlanks = [&] {
+    while (i < s.size() && (s[i] == ' ' || s[i] == '\t')) ++i;
+  };
+  skipBlanks();
+  bool negatief = false;
+  if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
+    negatief = s[i] == '-';
+    ++i;
+    skipBlanks();
+  }
+  std::string number;
+  bool punt = false;
+  for (; i < s.size(); ++i) {
+    const char c = s[i];
+    if (c >= '0' && c <= '9') {
+      number.push_back(c);
+    } else if (c == '.' && !punt) {
+      punt = true;
+      number.push_back(c);
+    } else if (c != ' ' && c != '\t') {
+      break;
+    }
+  }
+  if (number.find_first_of("0123456789") == std::string::npos) return 0.0;
+  if (number.front() == '.') number.insert(number.begin(), '0');
+  // from_chars, unlike strtod, ignores the C locale that the GUI toolkit sets.
+  double x = 0.0;
+  const auto res = std::from_chars(number.data(), number.data() + number.size(), x);
+  if (res.ec == std::errc::result_out_of_range) {
+    const auto intDigits = number.find('.') == std::string::npos ? number.size() : number.find('.');
+    const auto lead = number.find_first_not_of('0');
+    x = (lead != std::string::npos && lead < intDigits) ? HUGE_VAL : 0.0;
+  }
+  return negatief ? -x : x;
+}
+
+}  // namespace tarvo

@@ -1,0 +1,154 @@
+#include "driver/Opdracht.h"
+
+#include <chrono>
+#include <clocale>
+#include <string>
+
+#include "calc/CheckIt.h"
+#include "calc/Velden.h"
+#include "files/CatalogusBestand.h"
+#include "files/Reset.h"
+#include "files/WerkbladBestand.h"
+
+namespace tarvo {
+
+bool LaadEnReset(const OpdrachtInstellingen& inst, Berekening& b, std::string& fout) {
+  std::string melding;
+  switch (LaadCatalogusBestand(inst.wegdekken, b.catalogus, melding)) {
+    case LaadUitkomst::NietGevonden:
+      fout = "Wegdekkenbestand " + inst.wegdekken.string() + " niet gevonden.";
+      return false;
+    case LaadUitkomst::Beschadigd:
+      fout = melding;
+      return false;
+    case LaadUitkomst::Geladen:
+      break;
+  }
+  VulLijst(b.catalogus);
+  b.ws.Decimaal = inst.decimaal;
+  ResetWerkblad(b.ws, b.venster);
+  return true;
+}
+
+bool OpenWerkblad(const OpdrachtInstellingen& inst, Berekening& b, std::string& fout) {
+  if (!LaadEnReset(inst, b, fout)) return false;
+  const std::string pad = inst.werkblad.string();
+  if (!IsWerkbladNaam(pad)) {
+    fout = "Bestand " + pad + " is geen rekenblad (extensie .tvo).";
+    return false;
+  }
+  const OpenResultaat r = LeesWerkbladBestand(inst.werkblad, b.ws, b.venster, b.catalogus, b.meldingen);
+  switch (r.uitkomst) {
+    case OpenUitkomst::Gelezen:
+      return true;
+    case OpenUitkomst::OudeVersie:
+      fout = "Rekenblad " + pad + ": " + std::string(kOudeVersieMelding);
+      return false;
+    case OpenUitkomst::Fout:
+      fout = "Rekenblad " + pad + " kan niet worden gelezen: " + r.foutOmschrijving + ".";
+      return false;
+  }
+  return false;
+}
+
+std::string CheckMelding(const Berekening& b, int nietGetalVeld) {
+  if (nietGetalVeld >= 0) {
+    const VeldInfo& v = Veld(nietGetalVeld);
+    std::string naam(v.bijschrift);
+    if (!v.kolom.empty()) naam += " / " + std::string(v.kolom);
+    return "Veld " + std::to_string(nietGetalVeld) + " (" + naam + ") bevat geen getal: '" +
+           b.venster.invoer[static_cast<std::size_t>(nietGetalVeld)].tekst + "'.";
+  }
+  // Any other refusal is a warning of the check, the last message shown.
+  return b.meldingen.getoond.empty() ? "De invoer is niet aanvaard." : b.meldingen.getoond.back().tekst;
+}
+
+bool RekenWerkblad(const OpdrachtInstellingen& inst, Berekening& b, std::string& fout) {
+  if (!OpenWerkblad(inst, b, fout)) return false;
+  const CheckUitkomst check = CheckIt(b.ws, b.venster, b.meldingen);
+  if (!check) {
+    fout = CheckMelding(b, check.nietGetalVeld);
+    return false;
+  }
+  b.labels = Reken(b.ws, b.venster, b.catalogus, inst.vandaag);
+  return true;
+}
+
+bool LeesOpties(const std::vector<std::string>& args, const std::set<std::string>& metWaarde,
+                const std::set<std::string>& vlaggen, Opties& opties, std::string& fout) {
+  opties.inst.decimaal = SysteemDecimaal();
+  opties.inst.vandaag = Vandaag();
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    const bool heeftWaarde = a == "--wegdekken" || a == "--decimaal" || a == "--datum" || metWaarde.count(a) > 0;
+    if (heeftWaarde && i + 1 >= args.size()) {
+      fout = a + " verwacht een waarde.";
+      return false;
+    }
+    if (a == "--help" || a == "-h") {
+      opties.help = true;
+    } else if (a == "--wegdekken") {
+      opties.inst.wegdekken = args[++i];
+    } else if (a == "--decimaal") {
+      const std::string& w = args[++i];
+      if (w != "," && w != ".") {
+        fout = "--decimaal verwacht , of .";
+        return false;
+      }
+      opties.inst.decimaal = w[0];
+    } else if (a == "--datum") {
+      const auto d = LeesDatum(args[++i]);
+      if (!d) {
+        fout = "--datum verwacht een datum als JJJJ-MM-DD.";
+        return false;
+      }
+      opties.inst.vandaag = *d;
+    } else if (metWaarde.count(a) > 0) {
+      opties.eigen[a] = args[++i];
+    } else if (vlaggen.count(a) > 0) {
+      opties.eigen[a] = "";
+    } else if (a.size() > 1 && a[0] == '-' && a[1] == '-') {
+      fout = "onbekende optie " + a + ".";
+      return false;
+    } else {
+      opties.losse.push_back(a);
+    }
+  }
+  return true;
+}
+
+std::optional<Datum> LeesDatum(std::string_view t) {
+  if (t.size() != 10 || t[4] != '-' || t[7] != '-') return std::nullopt;
+  for (std::size_t i : {0u, 1u, 2u, 3u, 5u, 6u, 8u, 9u}) {
+    if (t[i] < '0' || t[i] > '9') return std::nullopt;
+  }
+  const int jaar = std::stoi(std::string(t.substr(0, 4)));
+  const int maand = std::stoi(std::string(t.substr(5, 2)));
+  const int dag = std::stoi(std::string(t.substr(8, 2)));
+  const std::chrono::year_month_day ymd{std::chrono::year{jaar}, std::chrono::month{static_cast<unsigned>(maand)},
+                                        std::chrono::day{static_cast<unsigned>(dag)}};
+  if (!ymd.ok()) return std::nullopt;
+  return Datum{jaar, maand, dag};
+}
+
+Datum Vandaag() {
+  const auto nu = std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now());
+  const std::chrono::year_month_day ymd{nu};
+  return Datum{static_cast<int>(ymd.year()), static_cast<int>(static_cast<unsigned>(ymd.month())),
+               static_cast<int>(static_cast<unsigned>(ymd.day()))};
+}
+
+char SysteemDecimaal() {
+  // Only asked once at start; the numbers themselves never go through the C locale.
+  const char* vorige = std::setlocale(LC_NUMERIC, nullptr);
+  const std::string bewaard = vorige ? vorige : "C";
+  char teken = '.';
+  if (std::setlocale(LC_NUMERIC, "")) {
+    const std::lconv* lc = std::localeconv();
+    if (lc && lc->decimal_point && lc->decimal_point[0] == ',') teken = ',';
+  }
+  std::setlocale(LC_NUMERIC, bewaard.c_str());
+  return teken;
+}
+
+}  // namespace tarvo

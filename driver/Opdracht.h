@@ -1,0 +1,68 @@
+#pragma once
+// What a user does in the window, walked without one: load the catalogue,
+// Reset, open a worksheet file, check and calculate. tarvo-reken and the
+// window program's --pdf export share it.
+#include <filesystem>
+#include <map>
+#include <optional>
+#include <set>
+#include <vector>
+#include <string>
+#include <string_view>
+
+#include "calc/PlainBediening.h"
+#include "driver/Rekenblad.h"
+#include "calc/Werkblad.h"
+#include "calc/Wegdek.h"
+
+namespace tarvo {
+
+struct OpdrachtInstellingen {
+  std::filesystem::path werkblad;
+  std::filesystem::path wegdekken = std::string(kCatalogusBestand);
+  char decimaal = '.';
+  Datum vandaag;
+};
+
+// One worksheet with plain controls.
+struct Berekening {
+  Werkblad ws;
+  PlainWerkbladVenster venster;
+  Catalogus catalogus;
+  PlainMeldingen meldingen;
+  ResultaatTeksten labels;
+};
+
+// Loads the catalogue into b and resets the worksheet. False with a Dutch line in fout.
+bool LaadEnReset(const OpdrachtInstellingen& inst, Berekening& b, std::string& fout);
+
+// LaadEnReset, then opens the worksheet file. False with a Dutch line in fout.
+bool OpenWerkblad(const OpdrachtInstellingen& inst, Berekening& b, std::string& fout);
+
+// The input check's refusal as one Dutch line.
+std::string CheckMelding(const Berekening& b, int nietGetalVeld);
+
+// OpenWerkblad, CheckIt and Reken. False with a Dutch line in fout.
+bool RekenWerkblad(const OpdrachtInstellingen& inst, Berekening& b, std::string& fout);
+
+// The command line of tarvo-reken and of tarvo --pdf: the shared options
+// (--wegdekken, --decimaal, --datum, --help) into inst, the program's own
+// options into eigen (those in metWaarde take the next argument), the rest
+// into losse. False with a Dutch line in fout on wrong usage.
+struct Opties {
+  OpdrachtInstellingen inst;
+  std::map<std::string, std::string> eigen;
+  std::vector<std::string> losse;
+  bool help = false;
+};
+bool LeesOpties(const std::vector<std::string>& args, const std::set<std::string>& metWaarde,
+                const std::set<std::string>& vlaggen, Opties& opties, std::string& fout);
+
+// "JJJJ-MM-DD" as a date, or nothing.
+std::optional<Datum> LeesDatum(std::string_view tekst);
+Datum Vandaag();
+
+// The decimal separator of the user's locale (',' or '.'), '.' when unknown.
+char SysteemDecimaal();
+
+}  // namespace tarvo

@@ -1,0 +1,21 @@
+#include "driver/Rekenblad.h"
+
+#include "report/Rapport.h"
+
+namespace tarvo {
+
+std::string ResultaatLabel(double niveau, int aftrek110g, std::string_view eenheid, char decimaal) {
+  int breedte = 5;
+  return FormatKolom(EindNiveau(niveau, aftrek110g), breedte, "##0.0", decimaal) + std::string(eenheid);
+}
+
+ResultaatTeksten Reken(Werkblad& ws, WerkbladVenster& venster, const Catalogus& catalogus, Datum vandaag) {
+  RekenNiveaus(ws, venster, catalogus, vandaag);
+  AfdrukBestand(ws, venster, catalogus);
+
+  return {ResultaatLabel(ws.Letmaal, ws.Aftrek110g, " dB(A)", ws.Decimaal),
+          ResultaatLabel(ws.Lden, ws.Aftrek110g, " dB", ws.Decimaal),
+          ResultaatLabel(ws.Lnight, ws.Aftrek110g, " dB", ws.Decimaal)};
+}
+
+}  // namespace tarvo

@@ -1,0 +1,28 @@
+#pragma once
+// The whole calculation of the worksheet after a passed check: the levels,
+// the report blocks and the texts of the result labels.
+#include <string>
+#include <string_view>
+
+#include "calc/Bediening.h"
+#include "calc/Reken.h"
+#include "calc/Werkblad.h"
+#include "calc/Wegdek.h"
+
+namespace tarvo {
+
+// The texts of lblResult(2), (4) and (6): Letmaal, Lden and Lnight after the deduction.
+struct ResultaatTeksten {
+  std::string letmaal, lden, lnight;
+};
+
+// One result label: the level after the deduction (0 stays 0) with one
+// decimal in at least 5 characters, then the unit (" dB(A)" or " dB").
+std::string ResultaatLabel(double niveau, int aftrek110g, std::string_view eenheid, char decimaal);
+
+// The calculation after a passed check: NulStelling, Emissie and Correctie
+// per period, Lnight, Lden, Aftrek110g, the report blocks and the label
+// texts. Switching the window to its result mode is the window's part.
+ResultaatTeksten Reken(Werkblad& ws, WerkbladVenster& venster, const Catalogus& catalogus, Datum vandaag);
+
+}  // namespace tarvo

@@ -1,0 +1,87 @@
+#include "shared_ui/Afdrukken.h"
+
+#include <QFile>
+#include <exception>
+
+#include "base/Foutnummers.h"
+#include "base/Tekst.h"
+#include "calc/Werkblad.h"
+#include "shared_ui/AfdrukPagina.h"
+#include "report/Rapport.h"
+#include "shared_ui/Zandloper.h"
+#include "shared_ui/Dialogen.h"
+
+namespace tarvo {
+namespace {
+
+void Fout(Dialogen& dialogen, int nummer, const QString& omschrijving) {
+  ToonOnverwachteFout(dialogen, "Afdrukken", "frmTarvo", nummer, omschrijving);
+}
+
+}  // namespace
+
+bool SchrijfPrn(const QString& pad, const Werkblad& ws) {
+  // One byte per character, as every file of the program; Windows tools read it as ANSI.
+  const std::string bytes = Utf8NaarCp1252(RapportTekst(ws) + std::string(CrLf));
+  QFile f(pad);
+  if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
+  const bool geschreven = f.write(bytes.data(), static_cast<qint64>(bytes.size())) == static_cast<qint64>(bytes.size());
+  f.close();
+  return geschreven && f.error() == QFileDevice::NoError;
+}
+
+void Afdrukken(QWidget* ouder, Dialogen& dialogen, const Werkblad& ws, WerkbladVenster& venster,
+               const Catalogus& catalogus, const QString& dataMap, const QString& datumTekst) {
+  try {
+    AfdrukKeuze keuze = dialogen.Afdrukdialoog(ouder);
+    switch (keuze.doel) {
+      case AfdrukDoel::Geannuleerd:
+        return;
+
+      case AfdrukDoel::Bestand: {
+        QString pad = keuze.bestand;
+        if (pad.isEmpty()) {
+          const std::optional<QString> gekozen =
+              dialogen.BewaarBestand(ouder, "Afdrukken naar bestand", dataMap, "Uitvoerbestanden (*.prn)");
+          if (!gekozen || gekozen->isEmpty()) return;
+          pad = *gekozen;
+        }
+        Zandloper zandloper;
+        if (!SchrijfPrn(pad, ws)) {
+          zandloper.Stop();
+          Fout(dialogen, kFoutBestandstoegang, "Bestand " + pad + " kan niet worden geschreven");
+        }
+        return;
+      }
+
+      case AfdrukDoel::Printer: {
+        if (!keuze.printer) return;
+        // The copies were reported to the program: the driver must not multiply them again.
+        keuze.printer->setCopyCount(1);
+        // A second copy would only write the same file over again.
+        const bool naarBestand = !keuze.printer->outputFileName().isEmpty();
+        const int kopieen = naarBestand ? 1 : keuze.kopieen;
+        const PaginaInhoud inhoud{ws, venster, catalogus, datumTekst};
+        Zandloper zandloper;
+        for (int kopie = 1; kopie <= kopieen; ++kopie) {
+          if (!DrukPagina(*keuze.printer, inhoud)) {
+            // The next copy would fail alike: one message is enough.
+            zandloper.Stop();
+            const QPrinter& p = *keuze.printer;
+            if (naarBestand) {
+              Fout(dialogen, kFoutBestandstoegang, "Bestand " + p.outputFileName() + " kan niet worden geschreven");
+            } else {
+              Fout(dialogen, kFoutPrinter, "Printer " + p.printerName() + " kan niet afdrukken");
+            }
+            return;
+          }
+        }
+        return;
+      }
+    }
+  } catch (const std::exception& e) {
+    Fout(dialogen, kFoutIntern, QString::fromLocal8Bit(e.what()));
+  }
+}
+
+}  // namespace tarvo

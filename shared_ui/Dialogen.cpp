@@ -1,0 +1,111 @@
+#include "shared_ui/Dialogen.h"
+
+#include <algorithm>
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPushButton>
+
+#include "shared_ui/Versie.h"
+
+namespace tarvo {
+
+Antwoord QtDialogen::Toon(const std::string& tekst, const std::string& titel, Icoon icoon, Knoppen knoppen) {
+  QMessageBox box(QApplication::activeWindow());
+  box.setWindowTitle(QString::fromStdString(titel));
+  box.setText(QString::fromStdString(tekst).replace("\r\n", "\n"));
+  switch (icoon) {
+    case Icoon::Kritiek: box.setIcon(QMessageBox::Critical); break;
+    case Icoon::Vraag: box.setIcon(QMessageBox::Question); break;
+    case Icoon::Uitroep: box.setIcon(QMessageBox::Warning); break;
+    case Icoon::Informatie: box.setIcon(QMessageBox::Information); break;
+  }
+  if (knoppen == Knoppen::JaNee) {
+    QPushButton* ja = box.addButton("&Ja", QMessageBox::YesRole);
+    box.addButton("&Nee", QMessageBox::NoRole);
+    box.setDefaultButton(ja);
+    box.exec();
+    return box.clickedButton() == static_cast<QAbstractButton*>(ja) ? Antwoord::Ja : Antwoord::Nee;
+  }
+  box.addButton("OK", QMessageBox::AcceptRole);
+  box.exec();
+  return Antwoord::OK;
+}
+
+std::optional<QString> QtDialogen::OpenBestand(QWidget* ouder, const QString& titel, const QString& map,
+                                               const QString& filter) {
+  const QString pad = QFileDialog::getOpenFileName(ouder, titel, map, filter);
+  if (pad.isEmpty()) return std::nullopt;
+  return pad;
+}
+
+std::optional<QString> QtDialogen::BewaarBestand(QWidget* ouder, const QString& titel, const QString& startPad,
+                                                 const QString& filter) {
+  QFileDialog dlg(ouder, titel, startPad, filter);
+  dlg.setAcceptMode(QFileDialog::AcceptSave);
+  dlg.setFileMode(QFileDialog::AnyFile);
+  dlg.setOption(QFileDialog::DontConfirmOverwrite, false);
+  dlg.setDefaultSuffix(QString());  // a typed name is written as typed
+  if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return std::nullopt;
+  return dlg.selectedFiles().first();
+}
+
+std::optional<QString> QtDialogen::InvoerVak(QWidget* ouder, const QString& prompt, const QString& titel,
+                                             const QString& standaard) {
+  bool ok = false;
+  QString tekst = QInputDialog::getText(ouder, titel, QString(prompt).replace("\r\n", "\n"), QLineEdit::Normal,
+                                        standaard, &ok);
+  if (!ok) return std::nullopt;
+  return tekst;
+}
+
+AfdrukKeuze QtDialogen::Afdrukdialoog(QWidget* ouder) {
+  AfdrukKeuze keuze;
+  auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  printer->setDocName("Rekenblad Tarvo");
+  printer->setPageSize(QPageSize(QPageSize::A4));
+  printer->setPageOrientation(QPageLayout::Portrait);
+  QPrintDialog dlg(printer.get(), ouder);
+  dlg.setOptions(QAbstractPrintDialog::PrintToFile);  // no selection, no page range
+  if (dlg.exec() != QDialog::Accepted) return keuze;
+
+  // Each platform asks a file name at most once. Windows' "Print to file" box
+  // leaves the port "FILE:" without a name: the .prn save dialog asks it, and
+  // no printer job is started, so Windows never asks its own. Qt's own dialog
+  // (Linux) asks the name itself: a .prn name gets the report text, any other
+  // name the page as PDF.
+  const QString naam = printer->outputFileName();
+  if (naam == QLatin1String("FILE:")) {
+    keuze.doel = AfdrukDoel::Bestand;
+    return keuze;
+  }
+  if (printer->outputFormat() == QPrinter::PdfFormat && naam.endsWith(".prn", Qt::CaseInsensitive)) {
+    keuze.doel = AfdrukDoel::Bestand;
+    keuze.bestand = naam;
+    return keuze;
+  }
+  keuze.doel = AfdrukDoel::Printer;
+  keuze.kopieen = std::max(1, printer->copyCount());
+  keuze.printer = std::move(printer);
+  return keuze;
+}
+
+void QtDialogen::Piep() { QApplication::beep(); }
+
+void ToonOnverwachteFout(Meldingen& meldingen, const QString& procedure, const QString& venster, int nummer,
+                         const QString& omschrijving) {
+  const QString tekst = "Onverwachte fout in procedure " + procedure + " van Form " + venster + ".\r\nFout " +
+                        QString::number(nummer) + " - " + omschrijving + ".";
+  meldingen.Toon(tekst.toStdString(), versie::kTitel, Icoon::Kritiek);
+}
+
+char LocaleDecimaal() {
+  const QString punt = QLocale().decimalPoint();
+  return punt == "," ? ',' : '.';
+}
+
+}  // namespace tarvo

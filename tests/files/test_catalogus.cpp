@@ -1,0 +1,134 @@
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "base/Tekst.h"
+#include "files/CatalogusBestand.h"
+#include "data/Bronnen.h"
+#include "tests/TijdelijkeMap.h"
+
+using namespace tarvo;
+using tarvo::test::LeesBytes;
+using tarvo::test::SchrijfBytes;
+using tarvo::test::TijdelijkeMap;
+using Bytes = std::vector<std::uint8_t>;
+
+namespace {
+
+std::string Reeks(int van, int tot) {
+  std::string s;
+  for (int c = van; c <= tot; ++c) s.push_back(static_cast<char>(c));
+  return s;
+}
+
+// The count, then per record a 30-byte description and six doubles, then the
+// two 40-byte names, which hold the bytes 0xBC..0xFF.
+Bytes Bestand(std::int16_t aantal, const std::vector<std::pair<std::string, std::array<double, 6>>>& records) {
+  Bytes b(2);
+  std::memcpy(b.data(), &aantal, 2);
+  const auto tekst = [&](const std::string& s, std::size_t n) {
+    b.insert(b.end(), s.begin(), s.end());
+    b.insert(b.end(), n - s.size(), ' ');
+  };
+  for (const auto& [omschrijving, getallen] : records) {
+    tekst(omschrijving, 30);
+    const auto* p = reinterpret_cast<const std::uint8_t*>(getallen.data());
+    b.insert(b.end(), p, p + 48);
+  }
+  tekst(Reeks(0xBC, 0xE3), 40);
+  tekst(Reeks(0xE4, 0xFF), 40);
+  return b;
+}
+
+// Three records whose descriptions hold 0x80..0xBB, one padded with blanks.
+Bytes VoorbeeldBestand() {
+  return Bestand(3, {{Reeks(0x80, 0x9D), {1.5, -0.25, 2.0, 3.0, 4.0, 5.0}},
+                     {Reeks(0x9E, 0xBB), {-1.0, 0.0, 1e-300, -0.0, 6.0, 7.0}},
+                     {"dicht asfaltbeton", {}}});
+}
+
+class CatalogusBestand : public ::testing::Test {
+ protected:
+  std::filesystem::path Pad() const { return map / "Wegdekken_2012.dat"; }
+  LaadUitkomst Laad(const Bytes& b) {
+    SchrijfBytes(Pad(), b);
+    return LaadWegdekken(map.Pad(), c, melding);
+  }
+  BewaarUitkomst Bewaar() { return BewaarWegdekken(map.Pad(), c, melding); }
+
+  TijdelijkeMap map;
+  Catalogus c;
+  std::string melding;
+};
+
+}  // namespace
+
+TEST_F(CatalogusBestand, LoadedCatalogueListsItsEntriesAndSavesTheSameBytes) {
+  const Bytes b = VoorbeeldBestand();
+  ASSERT_EQ(Laad(b), LaadUitkomst::Geladen) << melding;
+  ASSERT_EQ(c.AantalWegdekken, 3);
+  EXPECT_TRUE(c.Wegdekken[1].Omschrijving.starts_with("\xE2\x82\xAC"));  // 0x80 is the euro sign
+  EXPECT_TRUE(c.Wegdekken[1].DL_lv == 1.5 && c.Wegdekken[1].b_zv == 5.0);
+  // The list pads by characters, not bytes, and shows the first item for a choice it does not hold.
+  EXPECT_EQ(AantalTekens(VulLijst(c)[0]), 40u);
+  EXPECT_EQ(LijstIndexVoor(c, 3), 2);
+  for (int buiten : {0, 4, -1}) EXPECT_EQ(LijstIndexVoor(c, buiten), 0) << buiten;
+  ASSERT_EQ(Bewaar(), BewaarUitkomst::Bewaard) << melding;
+  EXPECT_EQ(LeesBytes(Pad()), b);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(map.Pad()), {}), 1) << "no file left beside it";
+}
+
+// The file on disk stays as it is when the catalogue is empty, came from a
+// refused file, or when the new file cannot be written.
+TEST_F(CatalogusBestand, OldFileIsKeptWhenEmptyDamagedOrUnwritable) {
+  const Bytes leeg = Bestand(0, {});
+  ASSERT_EQ(Laad(leeg), LaadUitkomst::Geladen);
+  c.Gebruikersnaam = "Piet";  // a changed name alone is no reason to write
+  EXPECT_EQ(Bewaar(), BewaarUitkomst::NietsTeBewaren);
+  EXPECT_EQ(LeesBytes(Pad()), leeg);
+
+  const Bytes goed = VoorbeeldBestand();
+  Bytes min1 = goed, boven50 = goed, eenRecordTeWeinig = goed;
+  min1[0] = min1[1] = 0xFF;
+  boven50[0] = 51;
+  boven50.resize(2 + 51 * 78 + 80, ' ');  // long enough for 51 records: refused for the count alone
+  eenRecordTeWeinig[0] = 4;
+  for (const Bytes& b : {min1, boven50, eenRecordTeWeinig, Bytes(goed.begin(), goed.end() - 1), Bytes{3}}) {
+    EXPECT_EQ(Laad(b), LaadUitkomst::Beschadigd) << b.size();
+    EXPECT_NE(melding.find("Wegdekken_2012.dat"), std::string::npos) << melding;
+    EXPECT_EQ(c.AantalWegdekken, 0);
+    c.AantalWegdekken = 1;  // even after the editor added an entry
+    EXPECT_EQ(Bewaar(), BewaarUitkomst::NietsTeBewaren);
+    EXPECT_EQ(LeesBytes(Pad()), b);
+  }
+
+  ASSERT_EQ(Laad(goed), LaadUitkomst::Geladen);
+  c.Wegdekken[1].DL_lv = 9;
+  std::filesystem::create_directory(map / "Wegdekken_2012.dat.nieuw");
+  std::ofstream(map / "Wegdekken_2012.dat.nieuw" / "bezet") << "x";
+  EXPECT_EQ(Bewaar(), BewaarUitkomst::Mislukt);
+  EXPECT_NE(melding.find("Wegdekken_2012.dat"), std::string::npos) << melding;
+  EXPECT_EQ(LeesBytes(Pad()), goed);
+}
+
+// The shipped catalogue and sample worksheet are generated from the text
+// beside them; after editing that text, run maak_catalogus / maak_voorbeeld.
+TEST(GeleverdeBestanden, AreWhatTheGeneratorsMakeOfTheirText) {
+  const std::filesystem::path data = std::filesystem::path(TARVO_SOURCE_DIR) / "data";
+  std::ifstream tabel(data / "wegdekken.tsv"), beschrijving(data / "voorbeeld.txt");
+  ASSERT_TRUE(tabel && beschrijving);
+  std::string fout;
+  const auto catalogus = CatalogusUitTabel(tabel, fout);
+  ASSERT_TRUE(catalogus.has_value()) << fout;
+  EXPECT_EQ(CodeerCatalogus(*catalogus), LeesBytes(data / "Wegdekken_2012.dat")) << "Wegdekken_2012.dat is stale";
+  const auto werkblad = WerkbladUitBeschrijving(beschrijving, fout);
+  ASSERT_TRUE(werkblad.has_value()) << fout;
+  EXPECT_EQ(Bytes(werkblad->begin(), werkblad->end()), LeesBytes(data / "voorbeeld.tvo")) << "voorbeeld.tvo is stale";
+  // The sample went through the input check, which fills the totals.
+  EXPECT_EQ(DecodeerWerkblad(*werkblad).inhoud.blok[0][4], 1079);
+}

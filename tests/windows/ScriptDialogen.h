@@ -1,0 +1,66 @@
+#pragma once
+// Dialogs answered from queues: what a test says the user would choose.
+#include <QString>
+#include <deque>
+#include <optional>
+#include <vector>
+
+#include "calc/PlainBediening.h"
+#include "shared_ui/Dialogen.h"
+
+namespace tarvo {
+
+class ScriptDialogen : public Dialogen {
+ public:
+  std::vector<GetoondeMelding> meldingen;
+  std::deque<Antwoord> antwoorden;                       // for Yes/No questions; No when empty
+  std::deque<std::optional<QString>> openAntwoorden;     // nullopt = Cancel; empty queue = Cancel
+  std::deque<std::optional<QString>> bewaarAntwoorden;
+  std::deque<std::optional<QString>> invoerAntwoorden;
+  std::deque<AfdrukKeuze> afdrukAntwoorden;              // empty queue = Cancel
+  std::vector<QString> openFilters, bewaarFilters, openMappen, invoerPrompts;
+  int piepen = 0;
+  int afdrukDialogen = 0;
+
+  Antwoord Toon(const std::string& tekst, const std::string& titel, Icoon icoon, Knoppen knoppen) override {
+    meldingen.push_back({tekst, titel, icoon, knoppen});
+    if (knoppen == Knoppen::OK) return Antwoord::OK;
+    if (antwoorden.empty()) return Antwoord::Nee;
+    const Antwoord a = antwoorden.front();
+    antwoorden.pop_front();
+    return a;
+  }
+  std::optional<QString> OpenBestand(QWidget*, const QString&, const QString& map, const QString& filter) override {
+    openFilters.push_back(filter);
+    openMappen.push_back(map);
+    return Neem(openAntwoorden);
+  }
+  std::optional<QString> BewaarBestand(QWidget*, const QString&, const QString&, const QString& filter) override {
+    bewaarFilters.push_back(filter);
+    return Neem(bewaarAntwoorden);
+  }
+  std::optional<QString> InvoerVak(QWidget*, const QString& prompt, const QString&, const QString&) override {
+    invoerPrompts.push_back(prompt);
+    return Neem(invoerAntwoorden);
+  }
+  AfdrukKeuze Afdrukdialoog(QWidget*) override {
+    ++afdrukDialogen;
+    if (afdrukAntwoorden.empty()) return {};
+    AfdrukKeuze a = std::move(afdrukAntwoorden.front());
+    afdrukAntwoorden.pop_front();
+    return a;
+  }
+  void Piep() override { ++piepen; }
+
+ private:
+  static std::optional<QString> Neem(std::deque<std::optional<QString>>& q) {
+    std::optional<QString> a;
+    if (!q.empty()) {
+      a.swap(q.front());
+      q.pop_front();
+    }
+    return a;
+  }
+};
+
+}  // namespace tarvo

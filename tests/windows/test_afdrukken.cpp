@@ -1,0 +1,261 @@
+// The report on screen, on paper, in a .prn file and as PDF.
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QFontInfo>
+#include <QPaintEngine>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTextEdit>
+#include <QtTest>
+
+#include "ScriptDialogen.h"
+#include "driver/Opdracht.h"
+#include "app/PdfOpdracht.h"
+#include "base/Tekst.h"
+#include "shared_ui/Afdrukken.h"
+#include "report/Rapport.h"
+#include "windows/frmResultaat.h"
+#include "shared_ui/Versie.h"
+
+using namespace tarvo;
+
+namespace {
+
+const QString kData = QStringLiteral(TARVO_SOURCE_DIR "/data");
+const QByteArray kWerkblad = (kData + "/voorbeeld.tvo").toLocal8Bit();
+const QByteArray kWegdekken = (kData + "/Wegdekken_2012.dat").toLocal8Bit();
+
+QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+// The sample worksheet, calculated; with `eigenNaam` a user name outside ASCII.
+std::unique_ptr<Berekening> Berekend(bool eigenNaam = true) {
+  const OpdrachtInstellingen inst{kWerkblad.toStdString(), kWegdekken.toStdString(), ',', {2024, 3, 1}};
+  auto b = std::make_unique<Berekening>();
+  std::string fout;
+  if (!RekenWerkblad(inst, *b, fout)) qFatal("voorbeeld.tvo: %s", fout.c_str());
+  if (eigenNaam) {
+    b->catalogus.Gebruikersnaam = VastBreed("Geluidbureau Müller", kNaamLengte);
+    AfdrukBestand(b->ws, b->venster, b->catalogus);
+  }
+  return b;
+}
+
+QByteArray LeesBestand(const QString& pad) {
+  QFile f(pad);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// The lines of a PDF page by poppler's `pdftotext -fixed`: a character cell
+// every `pitch` points, so the text of a monospaced font of that pitch reads
+// back in its own columns. Cropped from x = 3 pt, half a cell, each character
+// starts mid-cell.
+QStringList PdfRegels(const QString& pdf, const QString& pitch = "7.2") {
+  QProcess p;
+  p.start("pdftotext", {"-fixed", pitch, "-x", "3", "-y", "0", "-W", "600", "-H", "850", pdf, "-"});
+  if (!p.waitForFinished(-1)) qFatal("pdftotext ontbreekt (poppler-utils)");
+  return QString::fromUtf8(p.readAllStandardOutput()).split('\n');
+}
+
+// Text set from character column `kolom` of the page as -fixed reads it: the
+// 3 mm margin is one more cell; trailing blanks leave no trace.
+QString OpKolom(int kolom, const QString& tekst) {
+  QString regel = QString(kolom, ' ') + tekst;
+  while (regel.endsWith(' ')) regel.chop(1);
+  return regel;
+}
+
+// Per document a printer starts: the texts drawn and the printer's own copy count.
+class TelEngine : public QPaintEngine {
+ public:
+  QList<QStringList> documenten;
+  QList<int> kopieInstelling;
+  TelEngine() : QPaintEngine(AllFeatures) {}
+  bool begin(QPaintDevice* apparaat) override {
+    documenten.append(QStringList());
+    kopieInstelling.append(static_cast<QPrinter*>(apparaat)->copyCount());
+    return true;
+  }
+  bool end() override { return true; }
+  void drawTextItem(const QPointF&, const QTextItem& ti) override { documenten.last().append(ti.text()); }
+  void updateState(const QPaintEngineState&) override {}
+  void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
+  void drawPath(const QPainterPath&) override {}
+  void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
+  Type type() const override { return User; }
+};
+
+// A printer that paints with `engine`: documents are counted, not printed.
+class TelPrinter : public QPrinter {
+ public:
+  explicit TelPrinter(TelEngine& engine) : QPrinter(HighResolution), engine_(engine) {
+    setOutputFormat(PdfFormat);  // page metrics only; nothing is written
+    setCopyCount(7);
+  }
+  QPaintEngine* paintEngine() const override { return &engine_; }
+
+ private:
+  TelEngine& engine_;
+};
+
+// tarvo --pdf with these arguments.
+int Draai(std::vector<QByteArray> woorden) {
+  std::vector<char*> argv;
+  for (auto& w : woorden) argv.push_back(w.data());
+  return PdfOpdracht(static_cast<int>(argv.size()), argv.data());
+}
+
+AfdrukKeuze NaarBestand(const QString& naam = QString()) { return {AfdrukDoel::Bestand, 1, naam, nullptr}; }
+
+void Druk(ScriptDialogen& dialogen, Berekening& b, const QString& map) {
+  Afdrukken(nullptr, dialogen, b.ws, b.venster, b.catalogus, map, "01 maart 2024");
+}
+
+}  // namespace
+
+class TestAfdrukken : public QObject {
+  Q_OBJECT
+
+ private slots:
+  // The page of the sample worksheet through `tarvo --pdf`, read back: every
+  // report line in its character columns, the headings, the footer last.
+  void pdfPagina() {
+    QTemporaryDir map;
+    const QString pdf = map.filePath("rekenblad.pdf");
+    QCOMPARE(Draai({"tarvo", "--pdf", kWerkblad, pdf.toLocal8Bit(), "--wegdekken", kWegdekken, "--decimaal", ",",
+                    "--datum", "2024-03-01"}),
+             0);
+    const auto b = Berekend(false);
+
+    // The value lines in 10 pt Courier (6 pt a character): the core's own
+    // bodies from column 10, a DL/b line from 41, block by block.
+    const QStringList pagina10 = PdfRegels(pdf, "6");
+    QStringList invoer, resultaat;
+    for (const auto& r : InvoerRegels(b->ws, b->catalogus)) invoer << OpKolom(r.dlRegel ? 41 : 10, Q(r.tekst));
+    for (const auto& r : ResultaatRegels(b->ws, false)) resultaat << OpKolom(10, Q(r.tekst));
+    resultaat << "";
+    for (const auto& r : EindRegels(b->ws)) resultaat << OpKolom(10, Q(r.tekst));
+    QVERIFY(invoer.last().endsWith("(DL,zv =  0,00; b,zv =  0,00)"));
+    QVERIFY(resultaat.contains(OpKolom(10, "Lden                         :     60,4 dB")));
+    QVERIFY(resultaat.last().endsWith(":     Matig"));
+    for (const QStringList& blok : {invoer, resultaat}) {
+      const qsizetype n = pagina10.indexOf(blok.first());
+      QVERIFY2(n >= 0, qPrintable(blok.first()));
+      QCOMPARE(pagina10.mid(n, blok.size()), blok);
+    }
+
+    // The 12 pt lines (7.2 pt a character) from column 8, a heading's periods from 34.
+    const QStringList pagina12 = PdfRegels(pdf);
+    QStringList kop = {Q(kRapportTitel), Q(kWaarneempuntLabel) + Q(b->venster.invoer[0].tekst),
+                       Q(kWegLabel) + Q(b->venster.invoer[1].tekst), Q(kKopToelichting)};
+    for (const auto k : {kKopInvoer, kKopResultaten}) kop << Q(k).leftJustified(26) + "    DAG  AVOND  NACHT";
+    for (const std::string& t : b->ws.Toelichting) kop << Q(TrimBlanks(t));
+    for (const QString& t : kop) QVERIFY2(pagina12.contains(OpKolom(8, t)), qPrintable(t));
+
+    // The footer, the last text before the page break, 1 cm in from the
+    // printable corner: column 6.
+    const QString voet = pagina10.at(pagina10.size() - 2);
+    QCOMPARE(voet.simplified(), QString(versie::kBestandsOmschrijving) + " / " + versie::kCopyright + " 01 maart 2024");
+    QVERIFY(voet.startsWith(OpKolom(6, "Tarvo")));
+
+    // No PDF file named: wrong use. A page that cannot be written: status 1.
+    // (Options and refused input are shared with tarvo-reken, tested there.)
+    QCOMPARE(Draai({"tarvo", "--pdf", kWerkblad}), 2);
+    QCOMPARE(Draai({"tarvo", "--pdf", kWerkblad, map.filePath("geen/map/x.pdf").toLocal8Bit(), "--wegdekken",
+                    kWegdekken}),
+             1);
+  }
+
+  // Two copies are two documents, each the whole page, with the driver's
+  // own copy count at 1 (or it would multiply them again); the page reads
+  // the window as it stands when printing.
+  // A printer that writes a file (Qt's dialog, any name but .prn) gets the page as PDF.
+  void naarPrinter() {
+    auto b = Berekend();
+    b->venster.invoer[0].tekst = "Nieuw waarneempunt";
+    TelEngine telling;
+    ScriptDialogen dialogen;
+    dialogen.afdrukAntwoorden.push_back({AfdrukDoel::Printer, 2, {}, std::make_unique<TelPrinter>(telling)});
+    Druk(dialogen, *b, "/tmp");
+    QCOMPARE(telling.kopieInstelling, (QList<int>{1, 1}));
+    QCOMPARE(telling.documenten[1], telling.documenten[0]);
+    QVERIFY(telling.documenten[0].contains(Q(kWaarneempuntLabel) + "Nieuw waarneempunt"));
+
+    QTemporaryDir map;
+    auto pdf = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    pdf->setOutputFileName(map.filePath("uit.pdf"));  // PDF format follows from the name
+    dialogen.afdrukAntwoorden.push_back({AfdrukDoel::Printer, 2, {}, std::move(pdf)});
+    Druk(dialogen, *b, map.path());
+    QVERIFY(PdfRegels(map.filePath("uit.pdf")).join('\n').contains(Q(kWaarneempuntLabel) + "Nieuw waarneempunt"));
+    QVERIFY(!QApplication::overrideCursor() && dialogen.meldingen.empty() && dialogen.bewaarFilters.empty());
+  }
+
+  // Print to file: the preview text and one line break, in Windows-1252,
+  // over any longer old file; the name is asked only when the print dialog
+  // did not; cancel is quiet; a failure gives the one generic message.
+  void naarBestand() {
+    QTemporaryDir map;
+    const QString prn = map.filePath("rapport.prn");
+    ScriptDialogen dialogen;
+    Berekening leeg;  // before any calculation: just the line break
+    dialogen.afdrukAntwoorden.push_back(NaarBestand());
+    dialogen.bewaarAntwoorden.push_back(prn);
+    Druk(dialogen, leeg, map.path());
+    QVERIFY(dialogen.bewaarFilters == std::vector<QString>{"Uitvoerbestanden (*.prn)"});
+    QCOMPARE(LeesBestand(prn), QByteArray("\r\n"));
+
+    auto b = Berekend();
+    const QByteArray verwacht = QByteArray::fromStdString(Utf8NaarCp1252(RapportTekst(b->ws) + "\r\n"));
+    QVERIFY(verwacht.startsWith("GELUIDBUREAU M\xDCLLER"));
+    QVERIFY(QFile::resize(prn, 10000));
+    dialogen.afdrukAntwoorden.push_back(NaarBestand());
+    dialogen.bewaarAntwoorden.push_back(prn);
+    Druk(dialogen, *b, map.path());
+    QCOMPARE(LeesBestand(prn), verwacht);
+    dialogen.afdrukAntwoorden.push_back(NaarBestand(map.filePath("uit-dialoog.prn")));
+    Druk(dialogen, *b, map.path());
+    QCOMPARE(LeesBestand(map.filePath("uit-dialoog.prn")), verwacht);
+    QCOMPARE(dialogen.bewaarFilters.size(), std::size_t{2});
+
+    Druk(dialogen, *b, map.path());  // cancel in the print dialog
+    dialogen.afdrukAntwoorden.push_back(NaarBestand());
+    Druk(dialogen, *b, map.path());  // cancel in the save dialog
+    QCOMPARE(dialogen.bewaarFilters.size(), std::size_t{3});
+    QCOMPARE(QDir(map.path()).entryList(QDir::Files).size(), 2);
+    QVERIFY(dialogen.meldingen.empty());
+
+    dialogen.afdrukAntwoorden.push_back(NaarBestand(map.filePath("geen/map/x.prn")));
+    Druk(dialogen, *b, map.path());
+    QCOMPARE(dialogen.meldingen.size(), std::size_t{1});
+    QVERIFY(dialogen.meldingen[0].tekst.starts_with(
+        "Onverwachte fout in procedure Afdrukken van Form frmTarvo.\r\nFout 75 - "));
+    QVERIFY(!QApplication::overrideCursor());
+  }
+
+  // The preview shows the report text in Courier New (Liberation Mono
+  // here); its PDF command writes the printed page.
+  void voorbeeldVenster() {
+    QCOMPARE(QFontInfo(QFont("Courier New")).family(), QString("Liberation Mono"));
+    auto b = Berekend();
+    QTemporaryDir map;
+    ScriptDialogen dialogen;
+    frmResultaat venster(nullptr, dialogen, PaginaInhoud{b->ws, b->venster, b->catalogus, "01 maart 2024"},
+                         map.path());
+    QTextEdit* txt = venster.txtResult();
+    QVERIFY(txt->isReadOnly());
+    QCOMPARE(txt->toPlainText(), Q(RapportTekst(b->ws)).replace("\r\n", "\n"));
+    QTextCursor c(txt->document());
+    c.setPosition(static_cast<int>(txt->toPlainText().indexOf("GELUIDBUREAU")) + 1);  // the format before the cursor
+    QCOMPARE(QFontInfo(c.charFormat().font()).family(), QString("Liberation Mono"));
+
+    const QString pdf = map.filePath("voorbeeld.pdf");
+    dialogen.bewaarAntwoorden.push_back(pdf);
+    venster.findChild<QAction*>("mnuOpslaanPdf")->trigger();
+    QVERIFY(dialogen.bewaarFilters == std::vector<QString>{"PDF-bestanden (*.pdf)"});
+    QVERIFY(PdfRegels(pdf).contains(OpKolom(8, "GELUIDBUREAU MÜLLER")));
+    QVERIFY(dialogen.meldingen.empty());
+  }
+};
+
+QTEST_MAIN(TestAfdrukken)
+#include "test_afdrukken.moc"

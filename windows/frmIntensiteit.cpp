@@ -1,0 +1,320 @@
+#include "windows/frmIntensiteit.h"
+
+#include "shared_ui/QtBediening.h"
+
+#include <QEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <array>
+#include <cmath>
+#include <limits>
+#include <optional>
+
+#include "base/Getal.h"
+#include "calc/ValiDate.h"
+#include "calc/Velden.h"
+#include "tools/Omrekenen.h"
+#include "shared_ui/Dialogen.h"
+
+namespace tarvo {
+namespace {
+
+constexpr std::array<const char*, 6> kVerdRijen = {"Etmaalintensiteit", "%Uurintensiteit",  "%Motorrijwielen",
+                                                   "%Lichte vtg",       "%Middelzware vtg", "%Zware vtg"};
+constexpr std::array<const char*, 6> kVerdHints = {
+    "Geef aantal voertuigen per etmaal",
+    "Geef uurpercentage voertuigen per etmaalperiode",
+    "Geef percentage motorrijwielen per etmaalperiode",
+    "Geef percentage lichte voertuigen per etmaalperiode",
+    "Geef percentage middelzware voertuigen per etmaalperiode",
+    "Geef percentage zware voertuigen per etmaalperiode"};
+constexpr std::array<const char*, 6> kIntRijen = {"Motorrijwielen", "Lichte vtg", "Middelzware vtg",
+                                                  "Zware vtg",      "Bromfietsen", "Trams"};
+constexpr std::array<const char*, 6> kIntHints = {
+    "Geef aantal motorrijwielen per etmaalperiode", "Geef aantal lichte voertuigen per etmaalperiode",
+    "Geef aantal middelzware voertuigen per etmaalperiode", "Geef aantal zware voertuigen per etmaalperiode",
+    "Geef aantal bromfietsen per etmaalperiode", "Geef aantal trams per etmaalperiode"};
+constexpr std::array<const char*, 3> kKolommen = {"dag", "avond", "nacht"};
+
+// Row of a box in its grid: txtVerd 0 alone, then three per row.
+int VerdRij(int index) { return index == 0 ? 0 : (index - 1) / 3 + 1; }
+
+QString Tekst(double x, const char* patroon) {
+  return QString::fromStdString(Formatteer(x, patroon, LocaleDecimaal()));
+}
+
+void Kleuren(QLineEdit* edit, tarvo::Kleur k) { LineEditVak(edit).ZetAchtergrond(k); }
+
+}  // namespace
+
+frmIntensiteit::frmIntensiteit(WerkbladVenster& venster, Dialogen& dialogen, QWidget* ouder)
+    : QDialog(ouder), venster_(venster), dialogen_(dialogen) {
+  setObjectName("frmIntensiteit");
+  setWindowTitle("Omrekeningstabellen verkeersgegevens");
+
+  auto kopjes = [](QGridLayout* grid, int rij) {
+    for (int p = 0; p < 3; ++p) {
+      auto* kop = new QLabel(kKolommen[static_cast<std::size_t>(p)]);
+      kop->setAlignment(Qt::AlignCenter);
+      grid->addWidget(kop, rij, p + 1);
+    }
+  };
+
+  frameVerdeling_ = new QGroupBox("Verdeling", this);
+  frameVerdeling_->setObjectName("frameVerdeling");
+  auto* gridV = new QGridLayout(frameVerdeling_);
+  for (int i = 0; i < kAantalVerd; ++i) verd_.push_back(MaakVak(true, i));
+  gridV->addWidget(new QLabel(kVerdRijen[0]), 0, 0);
+  gridV->addWidget(txtVerd(0), 0, 1, 1, 3);
+  kopjes(gridV, 1);
+  for (int r = 1; r < 6; ++r) {
+    gridV->addWidget(new QLabel(kVerdRijen[static_cast<std::size_t>(r)]), r + 1, 0);
+    for (int p = 0; p < 3; ++p) gridV->addWidget(txtVerd(3 * (r - 1) + p + 1), r + 1, p + 1);
+  }
+  cmdOmrekenen_ = new QPushButton("Omrekenen", frameVerdeling_);
+  cmdOmrekenen_->setObjectName("cmdOmrekenen");
+  gridV->addWidget(cmdOmrekenen_, 8, 1, 1, 3);
+  gridV->setRowStretch(7, 1);
+
+  frameIntensiteit_ = new QGroupBox("Aantallen", this);
+  frameIntensiteit_->setObjectName("frameIntensiteit");
+  auto* gridI = new QGridLayout(frameIntensiteit_);
+  for (int i = 0; i < kAantalInt; ++i) int_.push_back(MaakVak(false, i));
+  kopjes(gridI, 0);
+  for (int r = 0; r < 6; ++r) {
+    gridI->addWidget(new QLabel(kIntRijen[static_cast<std::size_t>(r)]), r + 1, 0);
+    for (int p = 0; p < 3; ++p) gridI->addWidget(txtInt(3 * r + p), r + 1, p + 1);
+  }
+  cmdOK_ = new QPushButton("Toepassen", frameIntensiteit_);
+  cmdOK_->setObjectName("cmdOK");
+  gridI->addWidget(cmdOK_, 8, 1, 1, 3);
+  gridI->setRowStretch(7, 1);
+
+  for (QPushButton* knop : {cmdOmrekenen_, cmdOK_}) {
+    knop->setAutoDefault(false);
+    knop->setDefault(false);
+  }
+  connect(cmdOmrekenen_, &QPushButton::clicked, this, &frmIntensiteit::cmdOmrekenen_Click);
+  connect(cmdOK_, &QPushButton::clicked, this, &frmIntensiteit::cmdOK_Click);
+  frameVerdeling_->installEventFilter(this);
+  frameIntensiteit_->installEventFilter(this);
+
+  auto* statusBar = new QStatusBar(this);
+  statusBar->setSizeGripEnabled(false);
+  status_ = new QLabel(statusBar);
+  status_->setObjectName("StatusBar");
+  statusBar->addWidget(status_, 1);
+
+  auto* frames = new QHBoxLayout();
+  frames->addWidget(frameVerdeling_);
+  frames->addWidget(frameIntensiteit_);
+  auto* laag = new QVBoxLayout(this);
+  laag->addLayout(frames);
+  laag->addWidget(statusBar);
+  laag->setContentsMargins(9, 9, 9, 0);
+
+  InitVelden();
+  status_->setText("Klik op een venster");
+}
+
+QLineEdit* frmIntensiteit::MaakVak(bool verd, int index) {
+  auto* edit = new QLineEdit(this);
+  edit->setObjectName(QString(verd ? "txtVerd%1" : "txtInt%1").arg(index));
+  edit->setAlignment(Qt::AlignRight);
+  edit->setMinimumWidth(70);
+  LineEditVak::ZetTag(edit, QString::fromUtf8(kNumeriek.data(), static_cast<qsizetype>(kNumeriek.size())));
+  Kleuren(edit, kLichtGeel);
+  edit->installEventFilter(this);
+  return edit;
+}
+
+QString frmIntensiteit::StatusTekst() const { return status_->text(); }
+
+void frmIntensiteit::InitVelden() {
+  for (QLineEdit* e : int_) {
+    e->setText(Tekst(0, "#0.00"));
+    e->setEnabled(false);
+  }
+  cmdOK_->setEnabled(false);
+  for (int i = 0; i < kAantalVerd; ++i) {
+    txtVerd(i)->setText(Tekst(0, i == 0 ? "#0" : "#0.00"));
+    txtVerd(i)->setEnabled(false);
+  }
+  cmdOmrekenen_->setEnabled(false);
+}
+
+// The focus moves before the other frame locks, or it would wander through
+// every box being disabled.
+void frmIntensiteit::frameVerdeling_Click() {
+  for (QLineEdit* e : verd_) e->setEnabled(true);
+  cmdOmrekenen_->setEnabled(true);
+  txtVerd(0)->setFocus(Qt::OtherFocusReason);
+  for (QLineEdit* e : int_) e->setEnabled(false);
+  cmdOK_->setEnabled(false);
+}
+
+void frmIntensiteit::frameIntensiteit_Click() {
+  for (QLineEdit* e : int_) e->setEnabled(true);
+  cmdOK_->setEnabled(true);
+  txtInt(0)->setFocus(Qt::OtherFocusReason);
+  for (QLineEdit* e : verd_) e->setEnabled(false);
+  cmdOmrekenen_->setEnabled(false);
+}
+
+double frmIntensiteit::Gevalideerd(QLineEdit* edit, int maximum, int minimum, const char* patroon) {
+  LineEditVak vak(edit);
+  const std::optional<std::string> t = ValiDate(vak, maximum, minimum, patroon, LocaleDecimaal());
+  return t ? LeesGetal(*t) : std::numeric_limits<double>::quiet_NaN();
+}
+
+void frmIntensiteit::cmdOmrekenen_Click() {
+  Verdeling v;
+  for (int i = 0; i < kAantalVerd; ++i) {
+    const double x = i == 0 ? Gevalideerd(txtVerd(0), 999999, 0, "#0") : Gevalideerd(txtVerd(i), 100, 0, "##0.00");
+    // A box that is no number stays red with the focus; nothing is converted.
+    if (std::isnan(x)) return;
+    v.Vak(i) = x;
+  }
+  const VerdelingControle c = ControleerVerdeling(v);
+  if (!c.ok) {
+    dialogen_.Toon(std::string(c.melding), "Waarschuwing", Icoon::Uitroep);
+    txtVerd(c.focusVak)->setFocus(Qt::OtherFocusReason);
+    return;
+  }
+  for (int p = 1; p <= 3; ++p) {
+    for (int s = 0; s < 4; ++s) {
+      const int rij = kVerdeelRijen[static_cast<std::size_t>(s)];
+      txtInt(3 * rij + p - 1)->setText(Tekst(Aantal(v, s, p), "#0.00"));
+    }
+  }
+  frameIntensiteit_Click();
+}
+
+void frmIntensiteit::cmdOK_Click() {
+  static constexpr std::array<int, kAantalRijen> kVolgorde = {kRijLicht, kRijMiddel, kRijZwaar,
+                                                               kRijMotor, kRijBromf,  kRijTram};
+  std::array<std::array<double, 4>, kAantalRijen> waarde{};
+  for (int p = 1; p <= 3; ++p) {
+    for (int rij : kVolgorde) {
+      const double x = Gevalideerd(txtInt(3 * rij + p - 1), 99999, -99999, "##0.00");
+      if (std::isnan(x)) return;  // nothing is written from a box that is no number
+      waarde[static_cast<std::size_t>(rij)][static_cast<std::size_t>(p)] = x;
+    }
+  }
+  for (int p = 1; p <= 3; ++p) {
+    for (int rij : kVolgorde) {
+      TekstVak& veld = venster_.Invoer(DoelVeld(rij, p));
+      veld.ZetTekst(Formatteer(Uurintensiteit(waarde[static_cast<std::size_t>(rij)][static_cast<std::size_t>(p)], p),
+                               "#0.00", LocaleDecimaal()));
+      veld.ZetAchtergrond(kGroen);
+    }
+  }
+}
+
+bool frmIntensiteit::Zoek(QObject* obj, Vak& vak) const {
+  for (int i = 0; i < kAantalVerd; ++i) {
+    if (obj == txtVerd(i)) {
+      vak = {true, i};
+      return true;
+    }
+  }
+  for (int i = 0; i < kAantalInt; ++i) {
+    if (obj == txtInt(i)) {
+      vak = {false, i};
+      return true;
+    }
+  }
+  return false;
+}
+
+void frmIntensiteit::GotFocus(const Vak& v) {
+  QLineEdit* e = Edit(v);
+  e->selectAll();
+  // A mouse click places the cursor after the focus arrives; select once it has.
+  QTimer::singleShot(0, e, [e] {
+    if (e->hasFocus()) e->selectAll();
+  });
+  const int rij = v.verd ? VerdRij(v.index) : v.index / 3;
+  status_->setText((v.verd ? kVerdHints : kIntHints)[static_cast<std::size_t>(rij)]);
+}
+
+void frmIntensiteit::LostFocus(const Vak& v) {
+  QLineEdit* e = Edit(v);
+  if (!v.verd) Gevalideerd(e, 999999, 0, "#0.00");
+  else if (v.index == 0) Gevalideerd(e, 999999, 0, "#0");
+  else Gevalideerd(e, 100, 0, "#0.00");
+}
+
+bool frmIntensiteit::KeyDown(const Vak& v, int key) {
+  const int aantal = v.verd ? kAantalVerd : kAantalInt;
+  auto ga = [&](int i) {
+    Vak doel{v.verd, (i + aantal) % aantal};
+    Edit(doel)->setFocus(Qt::OtherFocusReason);
+  };
+  switch (key) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Down:
+      ga(v.index + 1);
+      return true;
+    case Qt::Key_Up:
+      ga(v.index - 1);
+      return true;
+    case Qt::Key_Backspace:
+      bewaard_ = Edit(v)->text();
+      Kleuren(Edit(v), kLichtGeel);
+      return false;
+    case Qt::Key_Escape:
+      Edit(v)->setText(bewaard_);
+      Kleuren(Edit(v), kLichtGeel);
+      GotFocus(v);
+      return true;  // and the window stays open
+    default:
+      return false;
+  }
+}
+
+bool frmIntensiteit::KeyPress(const Vak& v, const QString& tekst) {
+  LineEditVak vak(Edit(v));
+  return WeigerToets(vak, tekst, v.verd && v.index > 0 ? "1234567890,." : "1234567890");
+}
+
+bool frmIntensiteit::eventFilter(QObject* obj, QEvent* event) {
+  if ((obj == frameVerdeling_ || obj == frameIntensiteit_) && event->type() == QEvent::MouseButtonPress) {
+    if (obj == frameVerdeling_) frameVerdeling_Click();
+    else frameIntensiteit_Click();
+    return true;
+  }
+  Vak v{};
+  if (!Zoek(obj, v)) return QDialog::eventFilter(obj, event);
+  switch (event->type()) {
+    case QEvent::FocusIn:
+      GotFocus(v);
+      break;
+    case QEvent::FocusOut: {
+      if (Edit(v)->isEnabled() && IsVeldVerlaten(static_cast<QFocusEvent*>(event))) {
+        LostFocus(v);
+      }
+      break;
+    }
+    case QEvent::KeyPress: {
+      auto* k = static_cast<QKeyEvent*>(event);
+      if (KeyDown(v, k->key())) return true;
+      if (KeyPress(v, k->text())) return true;
+      break;
+    }
+    default:
+      break;
+  }
+  return QDialog::eventFilter(obj, event);
+}
+
+}  // namespace tarvo

@@ -1,0 +1,42 @@
+#pragma once
+// The preview window: the report blocks in a read-only rich text view, and
+// the printed page as a PDF file.
+#include <QDialog>
+#include <QString>
+
+#include "shared_ui/AfdrukPagina.h"
+
+class QTextEdit;
+class QWidget;
+
+namespace tarvo {
+
+class Dialogen;
+
+class frmResultaat : public QDialog {
+  Q_OBJECT
+
+ public:
+  // The text comes from ws.AfdrukRegels (the latest calculation); the PDF is
+  // drawn from the worksheet as it stands, as paper would be.
+  frmResultaat(QWidget* ouder, Dialogen& dialogen, const PaginaInhoud& inhoud, const QString& dataMap);
+
+  QTextEdit* txtResult() const { return txtResult_; }
+
+  // "Opslaan als PDF…": asks a file name and writes the printed page there.
+  void OpslaanAlsPdf();
+
+ private:
+  void VulTekst();
+
+  Dialogen& dialogen_;
+  PaginaInhoud inhoud_;
+  QString dataMap_;
+  QTextEdit* txtResult_;
+};
+
+// Shows the preview window modally; each call fills it anew from the blocks.
+void PreView(QWidget* ouder, Dialogen& dialogen, const Werkblad& ws, WerkbladVenster& venster,
+             const Catalogus& catalogus, const QString& dataMap, const QString& datumTekst);
+
+}  // namespace tarvo

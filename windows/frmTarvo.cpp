@@ -1,0 +1,808 @@
+#include "windows/frmTarvo.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDate>
+#include <QDir>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QProcess>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QStatusBar>
+#include <QStyle>
+#include <QSystemTrayIcon>
+#include <QToolBar>
+#include <QVBoxLayout>
+#include <filesystem>
+
+#include "calc/CheckIt.h"
+#include "base/Foutnummers.h"
+#include "driver/Rekenblad.h"
+#include "base/Tekst.h"
+#include "calc/Velden.h"
+#include "calc/Zone.h"
+#include "files/CatalogusBestand.h"
+#include "windows/frmWegdek.h"
+#include "shared_ui/Afdrukken.h"
+#include "shared_ui/Zandloper.h"
+#include "windows/frmResultaat.h"
+#include "windows/frmDiagram.h"
+#include "windows/frmDosisEffect.h"
+#include "windows/frmIntensiteit.h"
+#include "shared_ui/Iconen.h"
+#include "windows/LicNaam.h"
+#include "shared_ui/VeldFilter.h"
+#include "shared_ui/Versie.h"
+#include "windows/frmAbout.h"
+#include "windows/frmTram.h"
+#include "files/Reset.h"
+#include "files/WerkbladBestand.h"
+#include "shared_ui/QtBediening.h"
+
+namespace tarvo {
+namespace {
+
+const QString kGeenBestand = "Geen bestand";
+const QString kWerkbladFilter = "Bestand Tarvo (*.tvo)";
+const QString kCatalogusFilter = "Bestand Wegdekken_2012.dat (Wegdekken_2012.dat)";
+const char* const kVenster = "frmTarvo";
+
+const QColor kVeldAchtergrond(255, 255, 192);
+const QColor kVeldTekst(64, 64, 64);
+const QColor kResultaatTekst(192, 0, 0);
+const QColor kResultaatGeel(255, 255, 0);
+// The colour Windows gives an inactive window border, behind the result labels.
+const QColor kInactieveRand(212, 208, 200);
+
+struct KnopDef {
+  const char* key;  // nullptr: separator
+  const char* tip;
+  QKeySequence sneltoets;
+};
+
+// Positions 1..19 of Toolbar1; element 0 is unused.
+const std::array<KnopDef, 20>& ToolbarKnoppen() {
+  static const std::array<KnopDef, 20> knoppen = {{
+      {nullptr, nullptr, {}},
+      {nullptr, nullptr, {}},
+      {"exit", "Programma sluiten", QKeySequence(Qt::CTRL | Qt::Key_Q)},
+      {"open", "Open rekenblad", QKeySequence(Qt::CTRL | Qt::Key_O)},
+      {nullptr, nullptr, {}},
+      {"printen", "Rekenblad afdrukken op printer", QKeySequence(Qt::CTRL | Qt::Key_P)},
+      {"preview", "Afdrukvoorbeeld", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P)},
+      {"opslaan", "Rekenblad opslaan in bestand", QKeySequence(Qt::CTRL | Qt::Key_S)},
+      {nullptr, nullptr, {}},
+      {"reset", "Reset rekenblad", QKeySequence(Qt::CTRL | Qt::Key_R)},
+      {"invullen", "Invullen rekenblad", QKeySequence(Qt::Key_F2)},
+      {nullptr, nullptr, {}},
+      {"cwegdek", "Correctiefactoren wegdekken", QKeySequence(Qt::Key_F4)},
+      {"omreken", "Omrekeningstabellen verkeersgegevens", QKeySequence(Qt::Key_F5)},
+      {"gebruiker", "Instelling gebruikersnaam", QKeySequence(Qt::Key_F6)},
+      {"info", "Algemene informatie over Tarvo", QKeySequence(Qt::SHIFT | Qt::Key_F1)},
+      {"help", "Toelichting bij invoer", QKeySequence(Qt::Key_F1)},
+      {nullptr, nullptr, {}},
+      {"calc", "Calculator", QKeySequence(Qt::Key_F8)},
+      {nullptr, nullptr, {}},
+  }};
+  return knoppen;
+}
+
+std::filesystem::path NaarPad(const QString& pad) {
+#ifdef _WIN32
+  return std::filesystem::path(pad.toStdWString());
+#else
+  return std::filesystem::path(pad.toStdString());
+#endif
+}
+
+
+void ZetPaletKleur(QWidget* w, QPalette::ColorRole rol, const QColor& kleur, bool ookUitgeschakeld) {
+  QPalette pal = w->palette();
+  pal.setColor(QPalette::Active, rol, kleur);
+  pal.setColor(QPalette::Inactive, rol, kleur);
+  if (ookUitgeschakeld) pal.setColor(QPalette::Disabled, rol, kleur);
+  w->setPalette(pal);
+}
+
+// A result label: yellow text on the light border colour is only legible
+// with a dark rim around the letters.
+class WaardeLabel : public QLabel {
+ public:
+  using QLabel::QLabel;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override {
+    if (!isEnabled() || text().isEmpty()) {
+      QLabel::paintEvent(event);
+      return;
+    }
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRect vak = contentsRect();
+    const QFontMetrics fm(font());
+    const int breedte = fm.horizontalAdvance(text());
+    int x = vak.left();
+    if (alignment() & Qt::AlignRight) x = vak.right() - breedte;
+    else if (alignment() & Qt::AlignHCenter) x = vak.left() + (vak.width() - breedte) / 2;
+    const int y = vak.top() + (vak.height() - fm.height()) / 2 + fm.ascent();
+    QPainterPath pad;
+    pad.addText(x, y, font(), text());
+    p.strokePath(pad, QPen(QColor(60, 0, 0), 2.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.fillPath(pad, palette().color(QPalette::WindowText));
+  }
+};
+
+}  // namespace
+
+frmTarvo::frmTarvo(Dialogen& dialogen, const QString& dataMap, QWidget* ouder)
+    : QMainWindow(ouder), dialogen_(dialogen), dataMap_(dataMap), helpTekst_(kHelpOntbreekt) {
+  setObjectName(kVenster);
+  ws_.Decimaal = LocaleDecimaal();
+  BouwVenster();
+}
+
+frmTarvo::~frmTarvo() { DeleteIcon(); }
+
+// ---------------------------------------------------------------- layout
+
+void frmTarvo::BouwVenster() {
+  setWindowTitle("Rekenblad Tarvo");
+  setWindowIcon(ProgrammaIcoon());
+  auto* midden = new QWidget(this);
+  setCentralWidget(midden);
+
+  auto maakLabel = [&](int i, std::string_view tekst) {
+    auto* l = new QLabel(QTekst(tekst), midden);
+    l->setObjectName(QString("label(%1)").arg(i));
+    label_[static_cast<std::size_t>(i)] = l;
+    return l;
+  };
+  for (int k = 0; k < kAantalVelden; ++k) {
+    const VeldInfo& v = Veld(k);
+    auto* e = new QLineEdit(midden);
+    e->setObjectName(QString("txtInvoer(%1)").arg(k));
+    LineEditVak::ZetTag(e, QTekst(v.tag));
+    const bool afgeleid = v.toetsen == ToetsKlasse::Vergrendeld;
+    ZetPaletKleur(e, QPalette::Base, afgeleid ? palette().color(QPalette::Button).darker(104) : kVeldAchtergrond,
+                  true);
+    ZetPaletKleur(e, QPalette::Text, kVeldTekst, false);
+    if (k >= 2) {
+      e->setAlignment(Qt::AlignRight);
+      e->setFixedWidth(80);
+    }
+    txtInvoer_[static_cast<std::size_t>(k)] = e;
+    invoerVak_[static_cast<std::size_t>(k)] = std::make_unique<LineEditVak>(e);
+  }
+
+  // Names and the traffic grid: one row per category, the period columns
+  // and, per category, its speed.
+  auto* raster = new QGridLayout;
+  raster->setHorizontalSpacing(8);
+  raster->setVerticalSpacing(3);
+  raster->addWidget(maakLabel(0, "waarneempunt"), 0, 0);
+  raster->addWidget(txtInvoer(0), 0, 1, 1, 5);
+  raster->addWidget(maakLabel(1, "weg"), 1, 0);
+  raster->addWidget(txtInvoer(1), 1, 1, 1, 5);
+  const char* kolommen[] = {"dag", "avond", "nacht"};
+  for (int p = 0; p < 3; ++p) {
+    QLabel* kop = maakLabel(24 + p, kolommen[p]);
+    kop->setAlignment(Qt::AlignCenter);
+    raster->addWidget(kop, 2, 1 + p);
+  }
+  for (int c = 0; c < kAantalCategorieen; ++c) {
+    const int rij = 3 + c;
+    raster->addWidget(maakLabel(2 + 2 * c, Veld(SnelheidVeld(c)).bijschrift), rij, 0);
+    for (int p = 1; p <= 3; ++p) raster->addWidget(txtInvoer(IntensiteitVeld(c, p)), rij, p);
+    QLabel* v = maakLabel(3 + 2 * c, "v (km/h)");
+    v->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    raster->addWidget(v, rij, 4);
+    raster->addWidget(txtInvoer(SnelheidVeld(c)), rij, 5);
+  }
+  raster->addWidget(maakLabel(14, "Qtotaal (mvt/h)"), 9, 0);
+  raster->addWidget(maakLabel(15, "vrachtverkeer (%)"), 10, 0);
+  for (int p = 1; p <= 3; ++p) {
+    raster->addWidget(txtInvoer(25 + p), 9, p);
+    raster->addWidget(txtInvoer(28 + p), 10, p);
+  }
+  raster->setColumnStretch(6, 1);
+
+  // Geometry: fields 32..35 on the left, 36..39 on the right.
+  auto* geometrie = new QGridLayout;
+  geometrie->setHorizontalSpacing(8);
+  geometrie->setVerticalSpacing(3);
+  const std::pair<int, const char*> geoLinks[] = {{16, "waarneemhoogte (m)"}, {17, "wegdekhoogte (m)"},
+                                              {18, "bodemfactor B (-)"}, {19, "objectfractie (-)"}};
+  const std::pair<int, const char*> geoRechts[] = {{21, "horizontale afstand (m)"}, {22, "afstand kruising (m)"},
+                                               {23, "afstand obstakel (m)"}, {20, "zichthoek (graden)"}};
+  for (int r = 0; r < 4; ++r) {
+    geometrie->addWidget(maakLabel(geoLinks[r].first, geoLinks[r].second), r, 0);
+    geometrie->addWidget(txtInvoer(32 + r), r, 1);
+    geometrie->addWidget(maakLabel(geoRechts[r].first, geoRechts[r].second), r, 3);
+    geometrie->addWidget(txtInvoer(36 + r), r, 4);
+  }
+  geometrie->setColumnMinimumWidth(2, 24);
+  geometrie->setColumnStretch(5, 1);
+  label(21)->setCursor(Qt::PointingHandCursor);
+  label(21)->installEventFilter(this);
+
+  // Road surface, switches, tram.
+  combo1_ = new QComboBox(midden);
+  combo1_->setObjectName("Combo1");
+  combo1_->setMinimumContentsLength(kNaamLengte);
+  combo1_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  connect(combo1_, &QComboBox::activated, this, &frmTarvo::Combo1_Click);
+  lblWegdek_ = new QLabel("wegdek", midden);
+  lblWegdek_->setBuddy(combo1_);
+  chkZone_ = new QCheckBox("30 km-zone", midden);
+  chkZone_->setObjectName("chkZone");
+  connect(chkZone_, &QCheckBox::clicked, this, &frmTarvo::chkZone_Click);
+  chkAftrek_ = new QCheckBox("Inclusief aftrek ex artikel 110g Wgh", midden);
+  chkAftrek_->setObjectName("chkAftrek");
+  zoneVak_ = std::make_unique<CheckBoxVak>(chkZone_);
+  aftrekVak_ = std::make_unique<CheckBoxVak>(chkAftrek_);
+  cmdTram_ = new QPushButton("Railconstructie tram...", midden);
+  cmdTram_->setObjectName("cmdTram");
+  connect(cmdTram_, &QPushButton::clicked, this, &frmTarvo::Tram);
+
+  auto* schakelaars = new QGridLayout;
+  schakelaars->setHorizontalSpacing(8);
+  schakelaars->addWidget(lblWegdek_, 0, 0);
+  schakelaars->addWidget(combo1_, 0, 1, 1, 2);
+  schakelaars->addWidget(chkZone_, 1, 1);
+  schakelaars->addWidget(cmdTram_, 1, 2, Qt::AlignLeft);
+  schakelaars->addWidget(chkAftrek_, 2, 1, 1, 2);
+  schakelaars->setColumnStretch(3, 1);
+
+  // Remarks.
+  label2_ = new QLabel("Toelichting", midden);
+  label2_->setObjectName("Label2");
+  auto* toelichting = new QVBoxLayout;
+  toelichting->setSpacing(3);
+  toelichting->addWidget(label2_);
+  for (int i = 0; i < 4; ++i) {
+    auto* t = new QLineEdit(midden);
+    t->setObjectName(QString("txtToel(%1)").arg(i));
+    t->setMaxLength(static_cast<int>(kToelichtingLengte));
+    ZetPaletKleur(t, QPalette::Base, kVeldAchtergrond, true);
+    ZetPaletKleur(t, QPalette::Text, kVeldTekst, false);
+    txtToel_[static_cast<std::size_t>(i)] = t;
+    toelVak_[static_cast<std::size_t>(i)] = std::make_unique<LineEditVak>(t);
+    toelichting->addWidget(t);
+  }
+
+  // Results and the calculation button.
+  frame2_ = new QGroupBox("berekeningsresultaten", midden);
+  frame2_->setObjectName("Frame2");
+  frame2_->installEventFilter(this);
+  auto* resultaten = new QGridLayout(frame2_);
+  resultaten->setHorizontalSpacing(10);
+  const char* bijschriften[] = {"", "Letmaal:", "", "Lden:", "", "Lnight:", "", "dosis-effect relatie"};
+  for (int i = 1; i <= 7; ++i) {
+    auto* l = new WaardeLabel(bijschriften[i], frame2_);
+    l->setObjectName(QString("lblResult(%1)").arg(i));
+    l->setAutoFillBackground(true);
+    ZetPaletKleur(l, QPalette::Window, kInactieveRand, true);
+    ZetPaletKleur(l, QPalette::WindowText, kResultaatTekst, false);
+    l->setContentsMargins(4, 2, 4, 2);
+    l->installEventFilter(this);
+    QFont f = l->font();
+    f.setBold(true);
+    f.setPointSizeF(f.pointSizeF() * 1.15);
+    l->setFont(f);
+    lblResult_[static_cast<std::size_t>(i)] = l;
+  }
+  for (int r = 0; r < 3; ++r) {
+    resultaten->addWidget(lblResult(1 + 2 * r), r, 0);
+    lblResult(2 + 2 * r)->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    lblResult(2 + 2 * r)->setMinimumWidth(lblResult(2)->fontMetrics().horizontalAdvance("000,0 dB(A)") + 12);
+    resultaten->addWidget(lblResult(2 + 2 * r), r, 1);
+  }
+  lblResult(7)->setCursor(Qt::PointingHandCursor);
+  lblResult(7)->setAlignment(Qt::AlignCenter);
+  resultaten->addWidget(lblResult(7), 3, 0, 1, 2);
+
+  command1_ = new QPushButton("Berekening uitvoeren", midden);
+  command1_->setObjectName("Command1");
+  command1_->setShortcut(QKeySequence(Qt::ALT | Qt::Key_B));
+  command1_->setMinimumHeight(36);
+  connect(command1_, &QPushButton::clicked, this, &frmTarvo::Command1_Click);
+
+  auto* links = new QVBoxLayout;
+  links->addLayout(raster);
+  links->addSpacing(10);
+  links->addLayout(geometrie);
+  links->addSpacing(10);
+  links->addLayout(schakelaars);
+
+  auto* rechts = new QVBoxLayout;
+  rechts->addWidget(frame2_);
+  rechts->addStretch(1);
+  rechts->addWidget(command1_);
+
+  auto* boven = new QHBoxLayout;
+  boven->addLayout(links, 1);
+  boven->addSpacing(16);
+  boven->addLayout(rechts);
+
+  auto* hoofd = new QVBoxLayout(midden);
+  hoofd->setContentsMargins(12, 10, 12, 8);
+  hoofd->addLayout(boven);
+  hoofd->addSpacing(10);
+  hoofd->addLayout(toelichting);
+  hoofd->addStretch(1);
+
+  // Tab follows the ring of Enter and the arrows.
+  QWidget* vorige = txtInvoer(0);
+  auto volg = [&](QWidget* w) {
+    setTabOrder(vorige, w);
+    vorige = w;
+  };
+  for (int k = 1; k <= 25; ++k) volg(txtInvoer(k));
+  for (int k = 32; k <= 39; ++k) volg(txtInvoer(k));
+  volg(combo1_);
+  volg(chkZone_);
+  volg(cmdTram_);
+  volg(chkAftrek_);
+  for (int i = 0; i < 4; ++i) volg(txtToel(i));
+  volg(command1_);
+
+  veldFilter_ = new VeldFilter(*this, txtInvoer_, txtToel_, ws_, dialogen_, helpTekst_, this);
+  veldFilter_->VolgHelp(chkAftrek_, kHelpAftrek);
+  veldFilter_->VolgHelp(chkZone_, kHelpZone);
+  veldFilter_->VolgHelp(cmdTram_, kHelpGeenInfo);
+  veldFilter_->VolgHelp(combo1_, kHelpWegdek);
+  veldFilter_->VolgHelp(command1_, kHelpBerekening);
+
+  ButtonSetup();
+
+  auto* balk = new QStatusBar(this);
+  balk->setObjectName("StatusBar1");
+  setStatusBar(balk);
+  bestandPaneel_ = new QLabel(kGeenBestand, balk);
+  bestandPaneel_->setObjectName("Panel1");
+  bestandPaneel_->setMinimumWidth(220);
+  bestandPaneel_->setFrameShape(QFrame::Panel);
+  bestandPaneel_->setFrameShadow(QFrame::Sunken);
+  balk->addPermanentWidget(bestandPaneel_, 1);
+
+  // Keyboard ways to the clickable labels.
+  auto* dosis = new QAction(this);
+  dosis->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D));
+  connect(dosis, &QAction::triggered, this, [this] {
+    if (lblResult(7)->isEnabled()) DosisEffect();
+  });
+  addAction(dosis);
+  auto* diagram = new QAction(this);
+  diagram->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_G));
+  connect(diagram, &QAction::triggered, this, [this] {
+    if (label(21)->isEnabled()) Diagram();
+  });
+  addAction(diagram);
+
+  mnuTaakInfo_ = new QAction("Info", this);
+  mnuTaakInfo_->setObjectName("mnuTaakInfo");
+  connect(mnuTaakInfo_, &QAction::triggered, this, &frmTarvo::Info);
+  mnuTaakexit_ = new QAction("Afsluiten", this);
+  mnuTaakexit_->setObjectName("mnuTaakexit");
+  connect(mnuTaakexit_, &QAction::triggered, this, &QWidget::close);
+  mnuTaakbar_ = new QMenu("Taakbar", this);
+  mnuTaakbar_->setObjectName("mnuTaakbar");
+  mnuTaakbar_->addAction(mnuTaakInfo_);
+  mnuTaakbar_->addAction(mnuTaakexit_);
+
+  resize(sizeHint());
+}
+
+void frmTarvo::ButtonSetup() {
+  toolbar1_ = addToolBar("Werkbalk");
+  toolbar1_->setObjectName("Toolbar1");
+  toolbar1_->setMovable(false);
+  toolbar1_->setIconSize(QSize(24, 24));
+  const auto& knoppen = ToolbarKnoppen();
+  for (int i = 1; i <= 19; ++i) {
+    const KnopDef& d = knoppen[static_cast<std::size_t>(i)];
+    if (d.key == nullptr) {
+      knop_[static_cast<std::size_t>(i)] = toolbar1_->addSeparator();
+      continue;
+    }
+    const QString key = d.key;
+    QAction* a = toolbar1_->addAction(ToolbarIcoon(key, *style()), d.tip);
+    a->setObjectName(key);
+    a->setData(key);
+    a->setToolTip(d.tip);
+    a->setWhatsThis(d.tip);  // the button's description
+    a->setShortcut(d.sneltoets);
+    connect(a, &QAction::triggered, this, [this, key] { Toolbar1_ButtonClick(key); });
+    knop_[static_cast<std::size_t>(i)] = a;
+  }
+}
+
+void frmTarvo::ToonKnoppen(std::initializer_list<int> tonen, std::initializer_list<int> verbergen) {
+  for (int i : tonen) Knop(i)->setVisible(true);
+  for (int i : verbergen) Knop(i)->setVisible(false);
+}
+
+// ---------------------------------------------------------------- WerkbladVenster
+
+TekstVak& frmTarvo::Invoer(int k) { return *invoerVak_.at(static_cast<std::size_t>(k)); }
+TekstVak& frmTarvo::Toel(int i) { return *toelVak_.at(static_cast<std::size_t>(i)); }
+Vinkvak& frmTarvo::Zone() { return *zoneVak_; }
+Vinkvak& frmTarvo::Aftrek() { return *aftrekVak_; }
+
+void frmTarvo::ToonWegdek(int lijstIndex) {
+  if (combo1_->count() == 0) return;
+  combo1_->setCurrentIndex(lijstIndex >= 0 && lijstIndex < combo1_->count() ? lijstIndex : 0);
+}
+
+QString frmTarvo::BestandPaneel() const { return bestandPaneel_->text(); }
+
+void frmTarvo::ZetBestandPaneel(const QString& tekst) { bestandPaneel_->setText(tekst); }
+
+// ---------------------------------------------------------------- start-up and shut-down
+
+bool frmTarvo::Start(const QString& opdrachtRegel) {
+  datumTekst_ = QLocale(QLocale::Dutch).toString(QDate::currentDate(), "dd MMMM yyyy");
+  setWindowTitle(windowTitle() + ", Copyright " + versie::kCopyright);
+  helpTekst_ = std::string(kHelpOntbreekt);
+
+  for (;;) {
+    std::string melding;
+    LaadUitkomst uitkomst;
+    {
+      Zandloper zandloper;
+      uitkomst = LaadWegdekken(NaarPad(dataMap_), cat_, melding);
+    }
+    if (uitkomst == LaadUitkomst::Geladen) break;
+    if (uitkomst == LaadUitkomst::NietGevonden) {
+      dialogen_.Toon("Bestand Wegdekken_2012.dat niet gevonden", "Foutmelding", Icoon::Kritiek);
+    } else {
+      dialogen_.Toon(melding, "Foutmelding", Icoon::Kritiek);
+    }
+    if (!ZoekFile(kCatalogusFilter)) return false;
+  }
+
+  CreateIcon();
+  ws_.Etmaalcorrectie = {0, 0, 5, 10};
+  VulLijst();
+  Reset();
+
+  QString naam = opdrachtRegel;
+  if (naam.size() >= 2 && naam.startsWith('"') && naam.endsWith('"')) naam = naam.mid(1, naam.size() - 2);
+  if (!naam.isEmpty() && IsWerkbladNaam(naam.toStdString())) {
+    wachtPad_ = naam;
+    Openen();
+  }
+  return true;
+}
+
+bool frmTarvo::ZoekFile(const QString& filter) {
+  for (;;) {
+    const auto keuze = dialogen_.OpenBestand(this, "Zoek Wegdekken_2012.dat", dataMap_, filter);
+    if (!keuze) return false;
+    laatstePad_ = *keuze;
+    if (keuze->isEmpty()) return true;
+    if (!keuze->endsWith(QTekst(kCatalogusBestand), Qt::CaseSensitive)) {
+      dialogen_.Toon((QDir::toNativeSeparators(*keuze) + " geen of onbruikbaar opstartbestand").toStdString(),
+                     "Opstartfout", Icoon::Kritiek);
+      continue;
+    }
+    dataMap_ = QFileInfo(*keuze).absolutePath();
+    return true;
+  }
+}
+
+void frmTarvo::VulLijst() {
+  const auto items = tarvo::VulLijst(cat_);
+  combo1_->clear();
+  for (const std::string& item : items) combo1_->addItem(QString::fromStdString(item));
+  ToonWegdek(LijstIndexVoor(cat_, ws_.WegdekKeuze));
+}
+
+void frmTarvo::closeEvent(QCloseEvent* event) {
+  if (FormUnload()) event->accept();
+  else event->ignore();
+}
+
+bool frmTarvo::FormUnload() {
+  if (afgesloten_) return true;
+  std::string melding;
+  BewaarUitkomst uitkomst;
+  {
+    Zandloper zandloper;
+    uitkomst = BewaarWegdekken(NaarPad(dataMap_), cat_, melding);
+  }
+  // A catalogue that cannot be written must not cost the user the worksheet too.
+  if (uitkomst == BewaarUitkomst::Mislukt) {
+    ToonOnverwachteFout(dialogen_, "Form_Unload", kVenster, kFoutBestandstoegang, QString::fromStdString(melding));
+  }
+  if (BestandPaneel() != kGeenBestand &&
+      dialogen_.Toon("Wilt u het rekenblad eerst opslaan?", "Programma afsluiten", Icoon::Vraag, Knoppen::JaNee) ==
+          Antwoord::Ja) {
+    // The file holds the values the check took over; in input mode the
+    // fields may hold edits it has not seen yet. A refused check keeps the
+    // program open so that the user can correct the field.
+    if (txtInvoer(0)->isEnabled()) {
+      for (int i = 0; i < 4; ++i) ToelichtingOvernemen(ws_, *this, i);
+      if (!CheckIt(ws_, *this, dialogen_)) return false;
+    }
+    Opslaan();
+  }
+  afgesloten_ = true;
+  DeleteIcon();
+  return true;
+}
+
+void frmTarvo::CreateIcon() {
+  if (!QSystemTrayIcon::isSystemTrayAvailable()) {
+    // Without a notification area the icon's two commands live in the window.
+    if (menuBar()->actions().isEmpty()) {
+      QMenu* programma = menuBar()->addMenu("&Programma");
+      programma->setObjectName("mnuProgramma");
+      programma->addAction(mnuTaakInfo_);
+      programma->addAction(mnuTaakexit_);
+    }
+    return;
+  }
+  if (icoon_) return;
+  icoon_ = new QSystemTrayIcon(ProgrammaIcoon(), this);
+  icoon_->setToolTip(versie::kProductNaam);
+  connect(icoon_, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reden) {
+    if (reden != QSystemTrayIcon::DoubleClick) return;
+    mnuTaakbar_->setDefaultAction(mnuTaakexit_);
+    mnuTaakbar_->popup(QCursor::pos());
+  });
+  icoon_->show();
+}
+
+void frmTarvo::DeleteIcon() {
+  if (icoon_) {
+    icoon_->hide();
+    delete icoon_;
+  }
+}
+
+// ---------------------------------------------------------------- modes
+
+void frmTarvo::ZetLabelsIngeschakeld(bool aan) {
+  for (QLabel* l : label_) l->setEnabled(aan);
+}
+
+void frmTarvo::Invoer() {
+  ZetLabelsIngeschakeld(true);
+  for (QLineEdit* e : txtInvoer_) e->setEnabled(true);
+  for (int i : {2, 4, 6}) lblResult(i)->setVisible(false);
+  for (int i : {1, 3, 5, 7}) lblResult(i)->setEnabled(false);
+  frame2_->setEnabled(false);
+  for (int k = 26; k <= 31; ++k) txtInvoer(k)->setEnabled(false);
+  for (QLineEdit* t : txtToel_) t->setEnabled(true);
+  chkZone_->setEnabled(true);
+  if (chkZone_->isChecked()) ZoneSchakelaar(ws_, *this);
+  label2_->setEnabled(true);
+  cmdTram_->setEnabled(true);
+  chkAftrek_->setEnabled(true);
+  combo1_->setEnabled(true);
+  lblWegdek_->setEnabled(true);
+  ToonKnoppen({9, 13, 16}, {3, 5, 6, 7, 10, 12});
+  command1_->setVisible(true);
+  txtInvoer(0)->setFocus(Qt::OtherFocusReason);
+}
+
+void frmTarvo::Reset() {
+  ZetBestandPaneel(kGeenBestand);
+  ZetLabelsIngeschakeld(false);
+  for (int i : {2, 4, 6}) lblResult(i)->setVisible(false);
+  for (int i : {1, 3, 5, 7}) lblResult(i)->setEnabled(false);
+  frame2_->setEnabled(false);
+  ResetWerkblad(ws_, *this);
+  label2_->setEnabled(false);
+  cmdTram_->setEnabled(false);
+  combo1_->setEnabled(false);
+  lblWegdek_->setEnabled(false);
+  ToonKnoppen({3, 10, 12}, {5, 6, 7, 9, 13, 16});
+  command1_->setVisible(false);
+}
+
+void frmTarvo::ResultaatModus() {
+  frame2_->setEnabled(true);
+  chkZone_->setEnabled(false);
+  ZetLabelsIngeschakeld(false);
+  for (int i : {2, 4, 6}) lblResult(i)->setVisible(true);
+  for (int i = 1; i <= 7; ++i) {
+    lblResult(i)->setEnabled(true);
+    ZetPaletKleur(lblResult(i), QPalette::WindowText, kResultaatGeel, false);
+  }
+  for (QLineEdit* e : txtInvoer_) e->setEnabled(false);
+  cmdTram_->setEnabled(false);
+  for (QLineEdit* t : txtToel_) t->setEnabled(false);
+  label2_->setEnabled(false);
+  chkAftrek_->setEnabled(false);
+  combo1_->setEnabled(false);
+  lblWegdek_->setEnabled(false);
+  ToonKnoppen({3, 5, 6, 7, 9, 10}, {12, 13, 16});
+  command1_->setVisible(false);
+}
+
+void frmTarvo::Command1_Click() {
+  if (!CheckIt(ws_, *this, dialogen_)) return;
+  const QDate vandaag = QDate::currentDate();
+  const ResultaatTeksten teksten = Reken(ws_, *this, cat_, Datum{vandaag.year(), vandaag.month(), vandaag.day()});
+  lblResult(2)->setText(QString::fromStdString(teksten.letmaal));
+  lblResult(4)->setText(QString::fromStdString(teksten.lden));
+  lblResult(6)->setText(QString::fromStdString(teksten.lnight));
+  ResultaatModus();
+}
+
+void frmTarvo::Combo1_Click(int index) {
+  ws_.WegdekLijstIndex = index;
+  ws_.WegdekKeuze = static_cast<std::int16_t>(index + 1);
+}
+
+void frmTarvo::chkZone_Click() { ZoneSchakelaar(ws_, *this); }
+
+// ---------------------------------------------------------------- files
+
+void frmTarvo::Openen() {
+  Reset();
+  for (;;) {
+    if (!wachtPad_.isEmpty()) {
+      laatstePad_ = wachtPad_;
+      wachtPad_.clear();
+    } else {
+      const auto keuze = dialogen_.OpenBestand(this, "Open rekenblad", dataMap_, kWerkbladFilter);
+      if (!keuze) return;
+      laatstePad_ = *keuze;
+    }
+    if (laatstePad_.isEmpty()) return;
+    if (!IsWerkbladNaam(laatstePad_.toStdString())) {
+      ToonOnverwachteFout(dialogen_, "Openen", kVenster, kFoutBestandsnaam, "Ongeldige bestandsnaam of -nummer");
+      continue;
+    }
+    OpenResultaat r;
+    {
+      Zandloper zandloper;
+      r = LeesWerkbladBestand(NaarPad(laatstePad_), ws_, *this, cat_, dialogen_);
+    }
+    switch (r.uitkomst) {
+      case OpenUitkomst::Gelezen:
+        ToonKnoppen({16}, {12});
+        command1_->setVisible(true);
+        ZetBestandPaneel(QFileInfo(laatstePad_).fileName());
+        return;
+      case OpenUitkomst::OudeVersie:
+        Reset();
+        return;
+      case OpenUitkomst::Fout:
+        ToonOnverwachteFout(dialogen_, "Openen", kVenster, r.foutNummer, QString::fromStdString(r.foutOmschrijving));
+        continue;
+    }
+  }
+}
+
+void frmTarvo::Opslaan() {
+  const QString start = laatstePad_.isEmpty() ? dataMap_ : laatstePad_;
+  const auto keuze = dialogen_.BewaarBestand(this, "Rekenblad opslaan", start, kWerkbladFilter);
+  if (!keuze || keuze->isEmpty()) return;
+  laatstePad_ = *keuze;
+  std::string fout;
+  bool gelukt;
+  {
+    Zandloper zandloper;
+    gelukt = SchrijfWerkbladBestand(NaarPad(laatstePad_), ws_, *this, fout);
+  }
+  if (!gelukt) ToonOnverwachteFout(dialogen_, "Opslaan", kVenster, kFoutBestandstoegang, QString::fromStdString(fout));
+}
+
+// ---------------------------------------------------------------- commands
+
+void frmTarvo::Toolbar1_ButtonClick(const QString& key) {
+  if (key == "exit") close();
+  else if (key == "open") Openen();
+  else if (key == "printen") Afdrukken();
+  else if (key == "preview") Voorbeeld();
+  else if (key == "opslaan") Opslaan();
+  else if (key == "reset") Reset();
+  else if (key == "invullen") Invoer();
+  else if (key == "cwegdek") WegdekEditor();
+  else if (key == "info") Info();
+  else if (key == "calc") Calculator();
+  else if (key == "gebruiker") Gebruiker();
+  else if (key == "omreken") Omrekenen();
+  else if (key == "help") Help();
+}
+
+void frmTarvo::Help() { dialogen_.Toon(helpTekst_, "Toelichting bij invoer", Icoon::Informatie); }
+
+void frmTarvo::Calculator() {
+#ifdef Q_OS_WIN
+  if (QProcess::startDetached("calc.exe", {})) return;
+  const QString gezocht = "calc.exe";
+#else
+  const QStringList kandidaten = {"gnome-calculator", "kcalc", "galculator", "mate-calc", "xcalc"};
+  for (const QString& naam : kandidaten) {
+    const QString pad = QStandardPaths::findExecutable(naam);
+    if (!pad.isEmpty() && QProcess::startDetached(pad, {})) return;
+  }
+  const QString gezocht = kandidaten.join(", ");
+#endif
+  dialogen_.Toon(("Er is geen rekenmachineprogramma gevonden (gezocht: " + gezocht + ").").toStdString(),
+                 versie::kTitel, Icoon::Informatie);
+}
+
+void frmTarvo::Info() {
+  frmAbout venster(cat_, dialogen_, dataMap_, mnuTaakInfo_, this);
+  venster.exec();
+}
+
+void frmTarvo::Gebruiker() { LicNaam(this, dialogen_, cat_); }
+
+void frmTarvo::Tram() {
+  frmTram venster(ws_.RailConstructie, this);
+  venster.exec();
+}
+
+void frmTarvo::WegdekEditor() {
+  {
+    frmWegdek venster(cat_, dialogen_, dataMap_, this);
+    venster.exec();
+  }
+  VulLijst();
+}
+
+void frmTarvo::Omrekenen() {
+  frmIntensiteit venster(*this, dialogen_, this);
+  venster.exec();
+}
+
+void frmTarvo::Voorbeeld() { PreView(this, dialogen_, ws_, *this, cat_, dataMap_, datumTekst_); }
+
+void frmTarvo::Afdrukken() { tarvo::Afdrukken(this, dialogen_, ws_, *this, cat_, dataMap_, datumTekst_); }
+
+void frmTarvo::DosisEffect() {
+  frmDosisEffect venster(ws_.Lden, this);
+  venster.exec();
+}
+
+void frmTarvo::Diagram() { tarvo::Diagram(this, dialogen_, ws_, *this, cat_); }
+
+bool frmTarvo::eventFilter(QObject* object, QEvent* event) {
+  if (event->type() != QEvent::MouseButtonRelease && event->type() != QEvent::MouseButtonPress &&
+      event->type() != QEvent::MouseButtonDblClick) {
+    return QMainWindow::eventFilter(object, event);
+  }
+  auto* w = qobject_cast<QWidget*>(object);
+  auto* muis = static_cast<QMouseEvent*>(event);
+  const bool klik = event->type() == QEvent::MouseButtonRelease && muis->button() == Qt::LeftButton && w &&
+                    w->isEnabled() && w->rect().contains(muis->position().toPoint());
+  if (object == frame2_) {
+    if (klik) Invoer();
+    return klik;
+  }
+  if (object == label(21)) {
+    if (klik) Diagram();
+    return klik;
+  }
+  for (int i = 1; i <= 7; ++i) {
+    if (object == lblResult(i)) {
+      if (klik && i == 7) DosisEffect();
+      // A click on a result label is the label's, never the frame's.
+      return true;
+    }
+  }
+  return QMainWindow::eventFilter(object, event);
+}
+
+}  // namespace tarvo

@@ -1,0 +1,151 @@
+#pragma once
+// The main window: the worksheet with its three modes (idle, input,
+// result), the toolbar, the file commands, start-up and shut-down.
+#include <QMainWindow>
+#include <QPointer>
+#include <array>
+#include <memory>
+#include <string>
+
+#include "calc/Bediening.h"
+#include "calc/Werkblad.h"
+#include "calc/Wegdek.h"
+#include "shared_ui/Dialogen.h"
+#include "shared_ui/QtBediening.h"
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QSystemTrayIcon;
+class QToolBar;
+
+namespace tarvo {
+
+class VeldFilter;
+
+class frmTarvo : public QMainWindow, public WerkbladVenster {
+  Q_OBJECT
+ public:
+  // The data folder is where Wegdekken_2012.dat and levering.txt are looked for.
+  frmTarvo(Dialogen& dialogen, const QString& dataMap, QWidget* ouder = nullptr);
+  ~frmTarvo() override;
+
+  // Start-up (Form_Load). The command line is taken as one text, as typed.
+  // False when the user gave up locating the catalogue: the program ends.
+  bool Start(const QString& opdrachtRegel);
+
+  // --- WerkbladVenster ---
+  TekstVak& Invoer(int k) override;
+  TekstVak& Toel(int i) override;
+  Vinkvak& Zone() override;
+  Vinkvak& Aftrek() override;
+  void ToonWegdek(int lijstIndex) override;
+
+  // --- commands ---
+  void Invoer();  // input mode
+  void Reset();   // empty worksheet, idle mode
+  void Command1_Click();
+  void Openen();
+  void Opslaan();
+  // Lets the user locate the catalogue; false when the dialog was cancelled.
+  bool ZoekFile(const QString& filter);
+  void VulLijst();
+  void Toolbar1_ButtonClick(const QString& key);
+  void Help();
+  void Calculator();
+  void Info();
+  void Gebruiker();
+  void Tram();
+  void WegdekEditor();
+  void Omrekenen();
+  void Voorbeeld();
+  void Afdrukken();
+  void DosisEffect();
+  void Diagram();
+
+  // --- the controls, by their names ---
+  QLineEdit* txtInvoer(int k) const { return txtInvoer_.at(static_cast<std::size_t>(k)); }
+  QLineEdit* txtToel(int i) const { return txtToel_.at(static_cast<std::size_t>(i)); }
+  QLabel* label(int i) const { return label_.at(static_cast<std::size_t>(i)); }
+  QLabel* lblResult(int i) const { return lblResult_.at(static_cast<std::size_t>(i)); }  // 1..7
+  QLabel* Label2() const { return label2_; }
+  QComboBox* Combo1() const { return combo1_; }
+  QCheckBox* chkZone() const { return chkZone_; }
+  QCheckBox* chkAftrek() const { return chkAftrek_; }
+  QPushButton* cmdTram() const { return cmdTram_; }
+  QPushButton* Command1() const { return command1_; }
+  QGroupBox* Frame2() const { return frame2_; }
+  QToolBar* Toolbar1() const { return toolbar1_; }
+  QAction* Knop(int positie) const { return knop_.at(static_cast<std::size_t>(positie)); }  // 1..19
+  QAction* mnuTaakInfo() const { return mnuTaakInfo_; }
+  QAction* mnuTaakexit() const { return mnuTaakexit_; }
+  QString BestandPaneel() const;
+
+  // --- state ---
+  Werkblad& Blad() { return ws_; }
+  Catalogus& Cat() { return cat_; }
+  const QString& DataMap() const { return dataMap_; }
+  const QString& DatumTekst() const { return datumTekst_; }
+  const std::string& HelpTekst() const { return helpTekst_; }
+  const QString& LaatstePad() const { return laatstePad_; }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* object, QEvent* event) override;
+
+ private:
+  void BouwVenster();
+  void ButtonSetup();
+  void ToonKnoppen(std::initializer_list<int> tonen, std::initializer_list<int> verbergen);
+  void ResultaatModus();
+  void ZetBestandPaneel(const QString& tekst);
+  void Combo1_Click(int index);
+  void chkZone_Click();
+  void CreateIcon();
+  void DeleteIcon();
+  // Shut-down; false when the program stays open after all.
+  bool FormUnload();
+  void ZetLabelsIngeschakeld(bool aan);
+
+  Dialogen& dialogen_;
+  Werkblad ws_;
+  Catalogus cat_;
+  QString dataMap_;
+  QString datumTekst_;
+  std::string helpTekst_;
+  QString wachtPad_;     // pending worksheet path (command line)
+  QString laatstePad_;   // last path chosen in a file dialog
+  bool afgesloten_ = false;
+
+  std::array<QLineEdit*, 40> txtInvoer_{};
+  std::array<QLineEdit*, 4> txtToel_{};
+  std::array<std::unique_ptr<LineEditVak>, 40> invoerVak_;
+  std::array<std::unique_ptr<LineEditVak>, 4> toelVak_;
+  std::array<QLabel*, 27> label_{};
+  std::array<QLabel*, 8> lblResult_{};  // 1..7
+  QLabel* label2_ = nullptr;
+  QComboBox* combo1_ = nullptr;
+  QLabel* lblWegdek_ = nullptr;  // the list's caption
+  QCheckBox* chkZone_ = nullptr;
+  QCheckBox* chkAftrek_ = nullptr;
+  std::unique_ptr<CheckBoxVak> zoneVak_, aftrekVak_;
+  QPushButton* cmdTram_ = nullptr;
+  QPushButton* command1_ = nullptr;
+  QGroupBox* frame2_ = nullptr;
+  QToolBar* toolbar1_ = nullptr;
+  std::array<QAction*, 20> knop_{};  // 1..19
+  QLabel* bestandPaneel_ = nullptr;
+  VeldFilter* veldFilter_ = nullptr;
+
+  QAction* mnuTaakInfo_ = nullptr;
+  QAction* mnuTaakexit_ = nullptr;
+  QMenu* mnuTaakbar_ = nullptr;
+  QPointer<QSystemTrayIcon> icoon_;
+};
+
+}  // namespace tarvo

@@ -1,0 +1,441 @@
+#include "windows/frmWegdek.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QEvent>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPainter>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolButton>
+#include <QUrl>
+#include <QVBoxLayout>
+#include <optional>
+#include <vector>
+
+#include "base/Foutnummers.h"
+#include "base/Getal.h"
+#include "base/Tekst.h"
+#include "calc/ValiDate.h"
+#include "calc/Velden.h"
+#include "shared_ui/Dialogen.h"
+#include "shared_ui/Iconen.h"
+#include "shared_ui/QtBediening.h"
+#include "shared_ui/Zandloper.h"
+
+namespace tarvo {
+namespace {
+
+constexpr int kMinimum = -99999, kMaximum = 99999;
+constexpr const char* kPatroon = "##0.00";
+
+}  // namespace
+
+frmWegdek::frmWegdek(Catalogus& catalogus, Dialogen& dialogen, const QString& dataMap, QWidget* ouder)
+    : QDialog(ouder), cat_(catalogus), dialogen_(dialogen), dataMap_(dataMap) {
+  setObjectName("frmWegdek");
+  setWindowTitle("Correctiefactoren wegdekken ");
+
+  lst_ = new QListWidget(this);
+  lst_->setObjectName("lstWegdek");
+  lst_->setToolTip("Overzicht wegdekken");
+  lst_->setMinimumWidth(250);
+
+  const QStringList labelTeksten = {"Omschrijving wegdek:", "Correctiefactoren:", "lichte vtg", "middelzware vtg",
+                                    "zware vtg", "σ", "τ", "σ", "τ", "σ", "τ"};
+  for (int i = 0; i < 11; ++i) {
+    label_[static_cast<std::size_t>(i)] = new QLabel(labelTeksten[i], this);
+    label_[static_cast<std::size_t>(i)]->setObjectName(QString("label%1").arg(i));
+  }
+  for (int k = 0; k < 7; ++k) {
+    auto* e = new QLineEdit(this);
+    e->setObjectName(QString("txtwegdek%1").arg(k));
+    if (k > 0) {
+      LineEditVak::ZetTag(e, QTekst(kNumeriek));
+      e->setAlignment(Qt::AlignRight);
+      e->setMaximumWidth(90);
+      e->setToolTip(k % 2 == 1 ? "verschil in dB(A) t.o.v. glad asfalt " : "snelheidsindex in dB(A)");
+    }
+    e->installEventFilter(this);
+    txt_[static_cast<std::size_t>(k)] = e;
+  }
+
+  auto knop = [this](const QString& tekst, const char* naam) {
+    auto* b = new QPushButton(tekst, this);
+    b->setObjectName(naam);
+    b->setAutoDefault(false);  // Enter belongs to the entry fields
+    return b;
+  };
+  cmdToevoegen_ = knop("Toevoegen", "cmdToevoegen");
+  cmdWijzig_ = knop("Wijzigen", "cmdWijzig");
+  cmdWissen_ = knop("Wissen", "cmdWissen");
+  cmdOK_ = knop("OK", "cmdOK");
+  cmdCancel_ = knop("Cancel", "cmdCancel");
+  image2_ = new QToolButton(this);
+  image2_->setObjectName("Image2");
+  image2_->setIcon(SpreadsheetIcoon());
+  image2_->setIconSize(QSize(24, 24));
+  image2_->setAutoRaise(true);
+  image2_->setToolTip("Zoeken naar correctiefactoren wegdekken op schijf");
+
+  // Fields: description on top, then per vehicle class σ (DL) and τ (b).
+  auto* velden = new QGridLayout();
+  velden->addWidget(label_[0], 0, 0, 1, 5);
+  velden->addWidget(txt_[0], 1, 0, 1, 5);
+  velden->addWidget(label_[1], 2, 0, 1, 5);
+  for (int r = 0; r < 3; ++r) {
+    const auto i = static_cast<std::size_t>(r);
+    velden->addWidget(label_[2 + i], r + 3, 0);
+    velden->addWidget(label_[5 + 2 * i], r + 3, 1, Qt::AlignRight);
+    velden->addWidget(txt_[1 + 2 * i], r + 3, 2);
+    velden->addWidget(label_[6 + 2 * i], r + 3, 3, Qt::AlignRight);
+    velden->addWidget(txt_[2 + 2 * i], r + 3, 4);
+    label_[5 + 2 * i]->setToolTip(txt_[1 + 2 * i]->toolTip());
+    label_[6 + 2 * i]->setToolTip(txt_[2 + 2 * i]->toolTip());
+  }
+  velden->setColumnStretch(0, 1);
+
+  auto* bewerken = new QHBoxLayout();
+  bewerken->addWidget(cmdToevoegen_);
+  bewerken->addWidget(cmdWijzig_);
+  bewerken->addWidget(cmdWissen_);
+  auto* bevestigen = new QHBoxLayout();
+  bevestigen->addWidget(image2_);
+  bevestigen->addStretch(1);
+  bevestigen->addWidget(cmdOK_);
+  bevestigen->addWidget(cmdCancel_);
+
+  auto* rechts = new QVBoxLayout();
+  rechts->addLayout(velden);
+  rechts->addStretch(1);
+  rechts->addLayout(bevestigen);
+  rechts->addLayout(bewerken);
+
+  auto* midden = new QHBoxLayout();
+  midden->addWidget(lst_, 1);
+  midden->addLayout(rechts);
+
+  auto* statusBar = new QStatusBar(this);
+  statusBar->setSizeGripEnabled(false);
+  paneel1_ = new QLabel(statusBar);
+  paneel2_ = new QLabel(statusBar);
+  paneel1_->setMinimumWidth(110);
+  statusBar->addWidget(paneel1_);
+  statusBar->addWidget(paneel2_, 1);
+
+  auto* laag = new QVBoxLayout(this);
+  laag->setContentsMargins(9, 9, 9, 0);
+  laag->addLayout(midden, 1);
+  laag->addWidget(statusBar);
+  resize(640, 340);
+
+  connect(cmdToevoegen_, &QPushButton::clicked, this, &frmWegdek::cmdToevoegen_Click);
+  connect(cmdWijzig_, &QPushButton::clicked, this, &frmWegdek::cmdWijzig_Click);
+  connect(cmdWissen_, &QPushButton::clicked, this, &frmWegdek::cmdWissen_Click);
+  connect(cmdOK_, &QPushButton::clicked, this, &frmWegdek::cmdOK_Click);
+  connect(cmdCancel_, &QPushButton::clicked, this, &frmWegdek::cmdCancel_Click);
+  connect(image2_, &QToolButton::clicked, this, &frmWegdek::Image2_Click);
+  connect(lst_, &QListWidget::currentRowChanged, this, [this](int rij) {
+    if (rij >= 0) lstWegdek_Click();
+  });
+  lst_->viewport()->installEventFilter(this);
+
+  // F9 reaches the window whichever control holds the focus.
+  ontwerpTitel_ = windowTitle();
+  for (QWidget* w : findChildren<QWidget*>()) w->installEventFilter(this);
+
+  LockFields();
+  VulLijst();
+  paneel1_->setText("Lijstweergave");
+  ToonAantal();
+}
+
+QString frmWegdek::Paneel(int i) const { return i == 1 ? paneel1_->text() : paneel2_->text(); }
+
+void frmWegdek::LockFields() {
+  for (QWidget* w : {static_cast<QWidget*>(cmdWijzig_), static_cast<QWidget*>(cmdWissen_),
+                     static_cast<QWidget*>(cmdToevoegen_), static_cast<QWidget*>(lst_)}) {
+    w->setEnabled(true);
+  }
+  // The focus leaves the fields first, or it would wander through each one
+  // being locked; their texts are thrown away, so nothing is validated.
+  vergrendelen_ = true;
+  if (Veld(QApplication::focusWidget()) >= 0) lst_->setFocus(Qt::OtherFocusReason);
+  for (QLabel* l : label_) l->setEnabled(false);
+  for (QLineEdit* e : txt_) {
+    e->clear();
+    e->setEnabled(false);
+    LineEditVak(e).ZetAchtergrond(kLichtGeel);
+  }
+  vergrendelen_ = false;
+  cmdOK_->hide();
+  cmdCancel_->hide();
+  image2_->hide();
+}
+
+void frmWegdek::UnLockFields() {
+  for (QLineEdit* e : txt_) {
+    e->setEnabled(true);
+    LineEditVak(e).ZetAchtergrond(kLichtGeel);
+  }
+  for (QLabel* l : label_) l->setEnabled(true);
+  for (QWidget* w : {static_cast<QWidget*>(cmdWijzig_), static_cast<QWidget*>(cmdWissen_),
+                     static_cast<QWidget*>(cmdToevoegen_), static_cast<QWidget*>(lst_)}) {
+    w->setEnabled(false);
+  }
+  cmdOK_->show();
+  cmdCancel_->show();
+  image2_->show();
+}
+
+void frmWegdek::ClearFields() {
+  for (QLineEdit* e : txt_) e->clear();
+}
+
+void frmWegdek::VulLijst() {
+  const QSignalBlocker stil(lst_);
+  lst_->clear();
+  for (int i = 1; i <= cat_.AantalWegdekken; ++i) {
+    lst_->addItem(QString::fromStdString(cat_.Wegdekken[static_cast<std::size_t>(i)].Omschrijving));
+  }
+}
+
+void frmWegdek::ToonAantal() { paneel2_->setText(QString::number(cat_.AantalWegdekken) + " wegdekken in lijst"); }
+
+void frmWegdek::Waarschuw(const QString& tekst) { dialogen_.Toon(tekst.toStdString(), "Waarschuwing", Icoon::Uitroep); }
+
+void frmWegdek::lstWegdek_Click() {
+  if (lst_->currentRow() < 0) {
+    Waarschuw("Geen wegdekken aanwezig");
+    return;
+  }
+  geselecteerd_ = lst_->currentRow() + 1;
+  const Wegdek& w = cat_.Wegdekken[static_cast<std::size_t>(geselecteerd_)];
+  txt_[0]->setText(QString::fromStdString(TrimBlanks(w.Omschrijving)));
+  for (int k = 1; k <= 6; ++k) {
+    txt_[static_cast<std::size_t>(k)]->setText(
+        QString::fromStdString(Formatteer(w.Coefficient(k), kPatroon, LocaleDecimaal())));
+  }
+}
+
+void frmWegdek::cmdToevoegen_Click() {
+  if (cat_.AantalWegdekken >= kMaxWegdekken) {
+    dialogen_.Toon("Maximaal aantal wegdekken bereikt (=50)", "Invoer-stop", Icoon::Kritiek);
+    return;
+  }
+  UnLockFields();
+  invoerModus_ = 1;
+  ClearFields();
+  txt_[0]->setFocus(Qt::OtherFocusReason);
+}
+
+void frmWegdek::cmdWijzig_Click() {
+  if (lst_->currentRow() < 0) {
+    Waarschuw("Geen wegdek geselecteerd");
+    return;
+  }
+  if (!editMode_ && lst_->currentRow() < kAantalBeschermd) {
+    Waarschuw("Wegdektypen van " + QTekst(kWegdekSiteNaam) + "\r\nkunnen niet worden gewijzigd (F9).");
+    return;
+  }
+  invoerModus_ = 2;
+  UnLockFields();
+  paneel1_->setText("Edit-mode");
+  txt_[0]->setFocus(Qt::OtherFocusReason);
+}
+
+void frmWegdek::cmdOK_Click() {
+  for (int k = 0; k <= 4; ++k) {
+    if (txt_[static_cast<std::size_t>(k)]->text().isEmpty()) {
+      Waarschuw(k == 0 ? "Omschrijving wegdek niet ingevuld" : "Correctiefactoren niet ingevuld");
+      txt_[static_cast<std::size_t>(k)]->setFocus(Qt::OtherFocusReason);
+      return;
+    }
+  }
+  // Every coefficient is checked before the catalogue changes: a field that
+  // is no number stays red with the focus, and nothing is stored.
+  std::array<double, 7> coef{};
+  for (int k = 1; k <= 6; ++k) {
+    LineEditVak vak(txt_[static_cast<std::size_t>(k)]);
+    const std::optional<std::string> t = ValiDate(vak, kMaximum, kMinimum, kPatroon, LocaleDecimaal());
+    if (!t) return;
+    coef[static_cast<std::size_t>(k)] = LeesGetal(*t);
+  }
+
+  int doel = 0;
+  if (invoerModus_ == 1) {
+    ++cat_.AantalWegdekken;
+    doel = cat_.AantalWegdekken;
+  } else {
+    geselecteerd_ = lst_->currentRow() + 1;
+    doel = geselecteerd_;
+  }
+  Wegdek& w = cat_.Wegdekken[static_cast<std::size_t>(doel)];
+  w.Omschrijving = VastBreed(TrimBlanks(txt_[0]->text().toStdString()), kOmschrijvingLengte);
+  for (int k = 1; k <= 6; ++k) w.Coefficient(k) = coef[static_cast<std::size_t>(k)];
+
+  VulLijst();
+  {
+    const QSignalBlocker stil(lst_);
+    lst_->setCurrentRow(invoerModus_ == 1 ? cat_.AantalWegdekken - 1 : geselecteerd_ - 1);
+  }
+  LockFields();
+  paneel1_->setText("Lijstweergave");
+  ToonAantal();
+  lstWegdek_Click();
+}
+
+void frmWegdek::cmdCancel_Click() {
+  LockFields();
+  if (lst_->currentRow() >= 0) lstWegdek_Click();
+  invoerModus_ = 0;
+  paneel1_->setText("Lijstweergave");
+}
+
+void frmWegdek::cmdWissen_Click() {
+  const int index = lst_->currentRow();
+  if (index < 0) {
+    Waarschuw("Geen wegdek geselecteerd");
+    return;
+  }
+  if (!editMode_ && index < kAantalBeschermd) {
+    Waarschuw("Wegdektypen van " + QTekst(kWegdekSiteNaam) + "\r\nkunnen niet worden gewist (F9).");
+    return;
+  }
+  const std::string naam = TrimBlanks(cat_.Wegdekken[static_cast<std::size_t>(index + 1)].Omschrijving);
+  if (dialogen_.Toon("Wegdek " + naam + " wissen?", "wissen", Icoon::Vraag, Knoppen::JaNee) != Antwoord::Ja) return;
+
+  Zandloper zandloper;
+  geselecteerd_ = index + 1;
+  --cat_.AantalWegdekken;
+  // The records behind move up; the old last one stays behind, outside the catalogue.
+  for (int j = geselecteerd_; j <= cat_.AantalWegdekken; ++j) {
+    cat_.Wegdekken[static_cast<std::size_t>(j)] = cat_.Wegdekken[static_cast<std::size_t>(j + 1)];
+  }
+  ClearFields();
+  VulLijst();
+  LockFields();
+  if (cat_.AantalWegdekken > 0) {
+    {
+      const QSignalBlocker stil(lst_);
+      lst_->setCurrentRow(geselecteerd_ >= 2 ? geselecteerd_ - 2 : 0);
+    }
+    lstWegdek_Click();
+  }
+  ToonAantal();
+}
+
+void frmWegdek::WisselEditMode() {
+  editMode_ = !editMode_;
+  setWindowTitle(editMode_ ? "[EDIT-mode wegdektypen van " + QTekst(kWegdekSiteNaam) + "]" : ontwerpTitel_);
+}
+
+void frmWegdek::Image2_Click() {
+  for (;;) {
+    const std::optional<QString> pad =
+        dialogen_.OpenBestand(this, "Excelbestand openen", dataMap_, "Excelbestand (*.xls *.xlsx)");
+    if (!pad) return;
+    const QFileInfo info(*pad);
+    const QString ext = info.suffix().toLower();
+    if (!info.isFile() || (ext != "xls" && ext != "xlsx")) {
+      dialogen_.Toon((*pad + " geen of onbruikbaar Excelbestand").toStdString(), "Opstartfout", Icoon::Kritiek);
+      continue;
+    }
+    // The desktop's own spreadsheet program shows the file; nothing comes back from it.
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(info.absoluteFilePath()))) {
+      ToonOnverwachteFout(dialogen_, "Image2_Click", "frmWegdek", kFoutAutomatisering,
+                          "Geen programma gevonden dat " + info.fileName() + " kan openen");
+    }
+    return;
+  }
+}
+
+int frmWegdek::Veld(QObject* obj) const {
+  for (int k = 0; k < 7; ++k) {
+    if (obj == txt_[static_cast<std::size_t>(k)]) return k;
+  }
+  return -1;
+}
+
+bool frmWegdek::KeyDown(int k, int key) {
+  switch (key) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Down:
+      txt_[static_cast<std::size_t>((k + 1) % 7)]->setFocus(Qt::OtherFocusReason);
+      return true;
+    case Qt::Key_Up:
+      txt_[static_cast<std::size_t>((k + 6) % 7)]->setFocus(Qt::OtherFocusReason);
+      return true;
+    case Qt::Key_Escape:
+      txt_[static_cast<std::size_t>(k)]->clear();
+      if (k > 0) LineEditVak(txt_[static_cast<std::size_t>(k)]).ZetAchtergrond(kLichtGeel);
+      return true;  // and the window stays open
+    default:
+      return false;
+  }
+}
+
+bool frmWegdek::KeyPress(int k, const QString& tekst) {
+  if (k == 0) return false;  // the description takes every key
+  LineEditVak vak(txt_[static_cast<std::size_t>(k)]);
+  if (!WeigerToets(vak, tekst, "1234567890.,-")) return false;
+  dialogen_.Piep();
+  return true;
+}
+
+bool frmWegdek::eventFilter(QObject* obj, QEvent* event) {
+  if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F9) {
+    WisselEditMode();
+    return true;
+  }
+  if (obj == lst_->viewport() && event->type() == QEvent::MouseButtonRelease) {
+    // A click on an empty list has no entry to show.
+    if (lst_->count() == 0) lstWegdek_Click();
+    return QDialog::eventFilter(obj, event);
+  }
+  const int k = Veld(obj);
+  if (k < 0) return QDialog::eventFilter(obj, event);
+  QLineEdit* e = txt_[static_cast<std::size_t>(k)];
+  switch (event->type()) {
+    case QEvent::FocusIn:
+      e->selectAll();
+      QTimer::singleShot(0, e, [e] {
+        if (e->hasFocus()) e->selectAll();
+      });
+      break;
+    case QEvent::FocusOut: {
+      if (k > 0 && e->isEnabled() && !vergrendelen_ && IsVeldVerlaten(static_cast<QFocusEvent*>(event))) {
+        LineEditVak vak(e);
+        ValiDate(vak, kMaximum, kMinimum, kPatroon, LocaleDecimaal());
+      }
+      break;
+    }
+    case QEvent::KeyPress: {
+      auto* ke = static_cast<QKeyEvent*>(event);
+      if (KeyDown(k, ke->key())) return true;
+      if (KeyPress(k, ke->text())) return true;
+      break;
+    }
+    default:
+      break;
+  }
+  return QDialog::eventFilter(obj, event);
+}
+
+void frmWegdek::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_F9) {
+    WisselEditMode();
+    return;
+  }
+  QDialog::keyPressEvent(event);
+}
+
+}  // namespace tarvo
