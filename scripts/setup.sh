@@ -14,7 +14,7 @@ PAKKETTEN=(
   libqt6opengl6-dev libxkbcommon-dev libgl1-mesa-dev
   libgtest-dev libgmock-dev libbenchmark-dev clang
   fonts-liberation2 poppler-utils xvfb xauth imagemagick xdotool x11-utils
-  desktop-file-utils appstream shared-mime-info xdg-utils man-db
+  desktop-file-utils appstream shared-mime-info xdg-utils man-db librsvg2-bin
 )
 
 ontbrekend=()
@@ -34,7 +34,7 @@ fi
 PROEF=build/setup-proef
 mkdir -p build
 if ! cmake -S . -B "$PROEF" -G Ninja -DTARVO_BENCH=ON >"$PROEF.log" 2>&1; then
-  ontbreekt=$(grep -oE 'Could NOT find [A-Za-z0-9_]+|Qt6[A-Za-z0-9]* could not be found|Could not find a package configuration file provided by "[^"]+"' "$PROEF.log" | head -3 | tr '\n' ';' || true)
+  ontbreekt=$(grep -oE 'Could NOT find [A-Za-z0-9_-]+|Qt6[A-Za-z0-9]* could not be found|Could not find a package configuration file provided by "[^"]+"' "$PROEF.log" | head -3 | tr '\n' ';' || true)
   echo "setup: CMake vindt niet alles wat de bouw nodig heeft (${ontbreekt:-zie $PROEF.log}); zie $PROEF.log." >&2
   exit 1
 fi
