@@ -11,7 +11,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-fs::path Omgeving([[maybe_unused]] const char* naam) {
+fs::path Omgeving(const char* naam) {
 #ifdef _WIN32
   // The wide variant keeps a user name outside the ANSI code page intact.
   const std::wstring breed(naam, naam + std::char_traits<char>::length(naam));
