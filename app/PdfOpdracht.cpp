@@ -10,23 +10,25 @@
 
 #include "driver/Opdracht.h"
 #include "shared_ui/AfdrukPagina.h"
+#include "shared_ui/QtDataMappen.h"
 
 namespace tarvo {
 namespace {
 
-constexpr const char* kGebruik =
+std::string GebruikTekst(const DataMappen& mappen) {
+  return std::string(
     "Gebruik:\n"
     "  tarvo --pdf WERKBLAD.tvo UIT.pdf [--wegdekken PAD] [--decimaal ,|.] [--datum JJJJ-MM-DD]\n"
     "      berekent het rekenblad en schrijft de afgedrukte pagina als PDF\n"
-    "Opties:\n"
-    "  --wegdekken PAD     wegdekkenbestand (standaard Wegdekken_2012.dat in de huidige map)\n"
+    "Opties:\n") + WegdekkenHulp(mappen) +
     "  --decimaal , of .   decimaalteken (standaard dat van de landinstelling)\n"
     "  --datum JJJJ-MM-DD  datum van vandaag voor de aftrekregel en de voetregel (standaard de systeemdatum)\n"
     "Afsluitcode: 0 gelukt, 1 invoer geweigerd, 2 verkeerd gebruik.\n";
+}
 
-int Gebruik(const std::string& fout) {
+int Gebruik(const DataMappen& mappen, const std::string& fout) {
   if (!fout.empty()) std::cerr << "tarvo: " << fout << "\n";
-  std::cerr << kGebruik;
+  std::cerr << GebruikTekst(mappen);
   return 2;
 }
 
@@ -57,17 +59,19 @@ int PdfOpdracht(int argc, char** argv) {
     app = std::make_unique<QGuiApplication>(qtArgc, qtArgv);
   }
 
+  ZetProgrammaNamen();
+  const DataMappen mappen = QtDataMappen();
   Opties opties;
   std::string fout;
-  if (!LeesOpties(args, {}, {"--pdf"}, opties, fout)) return Gebruik(fout);
+  if (!LeesOpties(args, {}, {"--pdf"}, mappen, opties, fout)) return Gebruik(mappen, fout);
   if (opties.help) {
-    std::cout << kGebruik;
+    std::cout << GebruikTekst(mappen);
     return 0;
   }
   OpdrachtInstellingen& inst = opties.inst;
   const std::vector<std::string>& losse = opties.losse;
   if (losse.size() != 2) {
-    return Gebruik(losse.empty()      ? "geen rekenblad opgegeven."
+    return Gebruik(mappen, losse.empty()      ? "geen rekenblad opgegeven."
                    : losse.size() == 1 ? "geen PDF-bestand opgegeven."
                                        : "meer dan een rekenblad en een PDF-bestand opgegeven.");
   }

@@ -1,13 +1,12 @@
-// The window program: splash window first, then the main window on the
-// current directory as data folder.
+// The window program: splash window first, then the main window on its data
+// folder (the current one when it holds a catalogue, else the user's own).
 #include <QApplication>
-#include <QDir>
 #include <QStyleFactory>
 #include <memory>
 
 #include "app/PdfOpdracht.h"
 #include "shared_ui/Dialogen.h"
-#include "shared_ui/Versie.h"
+#include "shared_ui/QtDataMappen.h"
 #include "windows/frmSplashII.h"
 #include "windows/frmTarvo.h"
 
@@ -17,11 +16,11 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   // Fusion draws the palette colours of fields and labels on every platform.
   QApplication::setStyle(QStyleFactory::create("Fusion"));
-  QApplication::setApplicationName(tarvo::versie::kProductNaam);
+  tarvo::ZetProgrammaNamen();
 
   // The command line as one text, the way it was typed after the program name.
   const QString opdrachtRegel = QCoreApplication::arguments().mid(1).join(' ');
-  const QString dataMap = QDir::currentPath();
+  const QString dataMap = tarvo::KiesQtDataMap();
 
   tarvo::QtDialogen dialogen;
   std::unique_ptr<tarvo::frmTarvo> hoofdvenster;

@@ -9,6 +9,7 @@
 #ifdef _WIN32
 #include <fcntl.h>
 #include <io.h>
+#include <windows.h>
 #endif
 
 #include "driver/Batch.h"
@@ -17,10 +18,36 @@
 #include "base/Tekst.h"
 #include "report/Rapport.h"
 #include "driver/DiagramOpdracht.h"
+#include "files/DataMappen.h"
 
 namespace {
 
-constexpr const char* kGebruik =
+// The folder of this executable, where an installation keeps its shipped data
+// beside it; empty when the platform does not say.
+std::filesystem::path ProgrammaMap() {
+#ifdef _WIN32
+  std::wstring pad(32768, L'\0');
+  const DWORD n = GetModuleFileNameW(nullptr, pad.data(), static_cast<DWORD>(pad.size()));
+  if (n == 0 || n >= pad.size()) return {};
+  pad.resize(n);
+  return std::filesystem::path(pad).parent_path();
+#else
+  std::error_code ec;
+  const std::filesystem::path pad = std::filesystem::read_symlink("/proc/self/exe", ec);
+  return ec ? std::filesystem::path() : pad.parent_path();
+#endif
+}
+
+tarvo::DataMappen Mappen() {
+  std::error_code ec;
+  tarvo::DataMappen m{std::filesystem::current_path(ec), tarvo::GebruikersDataMap(), {}};
+  if (const auto programma = ProgrammaMap(); !programma.empty()) m.gedeeld.push_back(programma / TARVO_DATA_VANAF_BIN);
+  m.gedeeld.emplace_back(TARVO_DATA_MAP);
+  return m;
+}
+
+std::string GebruikTekst(const tarvo::DataMappen& mappen) {
+  return std::string(
     "Gebruik:\n"
     "  tarvo-reken WERKBLAD.tvo [--wegdekken PAD] [--decimaal ,|.] [--datum JJJJ-MM-DD]\n"
     "      berekent het rekenblad en schrijft het rapport naar standaarduitvoer\n"
@@ -28,16 +55,16 @@ constexpr const char* kGebruik =
     "      niveau-afstanddiagram tot S meter: regels afstand;Lden, tot slot ymin;ymax;verdelingen\n"
     "  tarvo-reken --batch INVOER.csv [opties]\n"
     "      berekent alle waarneempunten van een ';'-gescheiden invoerbestand met kopregel\n"
-    "Opties:\n"
-    "  --wegdekken PAD     wegdekkenbestand (standaard Wegdekken_2012.dat in de huidige map)\n"
+    "Opties:\n") + tarvo::WegdekkenHulp(mappen) +
     "  --decimaal , of .   decimaalteken (standaard dat van de landinstelling)\n"
     "  --datum JJJJ-MM-DD  datum van vandaag voor de aftrekregel (standaard de systeemdatum)\n"
     "  --help              deze tekst\n"
     "Afsluitcode: 0 gelukt, 1 invoer geweigerd, 2 verkeerd gebruik.\n";
+}
 
-int Gebruik(const std::string& fout) {
+int Gebruik(const tarvo::DataMappen& mappen, const std::string& fout) {
   if (!fout.empty()) std::cerr << "tarvo-reken: " << fout << "\n";
-  std::cerr << kGebruik;
+  std::cerr << GebruikTekst(mappen);
   return 2;
 }
 
@@ -52,13 +79,15 @@ int main(int argc, char** argv) {
 #ifdef _WIN32
   _setmode(_fileno(stdout), _O_BINARY);  // the report carries its own CR LF
 #endif
+  const tarvo::DataMappen mappen = Mappen();
   tarvo::Opties opties;
   std::string fout;
-  if (!tarvo::LeesOpties(std::vector<std::string>(argv + 1, argv + argc), {"--diagram", "--batch"}, {}, opties, fout)) {
-    return Gebruik(fout);
+  if (!tarvo::LeesOpties(std::vector<std::string>(argv + 1, argv + argc), {"--diagram", "--batch"}, {}, mappen, opties,
+                         fout)) {
+    return Gebruik(mappen, fout);
   }
   if (opties.help) {
-    std::cout << kGebruik;
+    std::cout << GebruikTekst(mappen);
     return 0;
   }
   tarvo::OpdrachtInstellingen& inst = opties.inst;
@@ -68,13 +97,15 @@ int main(int argc, char** argv) {
   if (opties.eigen.count("--batch")) batch = opties.eigen["--batch"];
 
   if (batch) {
-    if (!losse.empty() || diagram) return Gebruik("--batch gaat niet samen met een rekenblad of --diagram.");
+    if (!losse.empty() || diagram) return Gebruik(mappen, "--batch gaat niet samen met een rekenblad of --diagram.");
     std::ifstream in(*batch, std::ios::binary);
     if (!in) return Geweigerd("Invoerbestand " + *batch + " kan niet worden gelezen.");
     if (!tarvo::VerwerkBatch(in, std::cout, inst, fout)) return Geweigerd(fout);
     return 0;
   }
-  if (losse.size() != 1) return Gebruik(losse.empty() ? "geen rekenblad opgegeven." : "meer dan een rekenblad opgegeven.");
+  if (losse.size() != 1) {
+    return Gebruik(mappen, losse.empty() ? "geen rekenblad opgegeven." : "meer dan een rekenblad opgegeven.");
+  }
   inst.werkblad = losse.front();
 
   tarvo::Berekening b;

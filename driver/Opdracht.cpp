@@ -75,9 +75,10 @@ bool RekenWerkblad(const OpdrachtInstellingen& inst, Berekening& b, std::string&
 }
 
 bool LeesOpties(const std::vector<std::string>& args, const std::set<std::string>& metWaarde,
-                const std::set<std::string>& vlaggen, Opties& opties, std::string& fout) {
+                const std::set<std::string>& vlaggen, const DataMappen& mappen, Opties& opties, std::string& fout) {
   opties.inst.decimaal = SysteemDecimaal();
   opties.inst.vandaag = Vandaag();
+  bool eigenWegdekken = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
     const bool heeftWaarde = a == "--wegdekken" || a == "--decimaal" || a == "--datum" || metWaarde.count(a) > 0;
@@ -89,6 +90,7 @@ bool LeesOpties(const std::vector<std::string>& args, const std::set<std::string
       opties.help = true;
     } else if (a == "--wegdekken") {
       opties.inst.wegdekken = args[++i];
+      eigenWegdekken = true;
     } else if (a == "--decimaal") {
       const std::string& w = args[++i];
       if (w != "," && w != ".") {
@@ -114,7 +116,14 @@ bool LeesOpties(const std::vector<std::string>& args, const std::set<std::string
       opties.losse.push_back(a);
     }
   }
+  if (!eigenWegdekken) opties.inst.wegdekken = StandaardCatalogus(mappen);
   return true;
+}
+
+std::string WegdekkenHulp(const DataMappen& mappen) {
+  std::string r = "  --wegdekken PAD     wegdekkenbestand; zonder deze optie het eerste dat bestaat van:\n";
+  for (const std::string& plek : CatalogusZoekvolgorde(mappen)) r += "                        " + plek + "\n";
+  return r;
 }
 
 std::optional<Datum> LeesDatum(std::string_view t) {

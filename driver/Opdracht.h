@@ -14,6 +14,7 @@
 #include "driver/Rekenblad.h"
 #include "calc/Werkblad.h"
 #include "calc/Wegdek.h"
+#include "files/DataMappen.h"
 
 namespace tarvo {
 
@@ -48,7 +49,8 @@ bool RekenWerkblad(const OpdrachtInstellingen& inst, Berekening& b, std::string&
 // The command line of tarvo-reken and of tarvo --pdf: the shared options
 // (--wegdekken, --decimaal, --datum, --help) into inst, the program's own
 // options into eigen (those in metWaarde take the next argument), the rest
-// into losse. False with a Dutch line in fout on wrong usage.
+// into losse. Without --wegdekken the catalogue is StandaardCatalogus of
+// mappen. False with a Dutch line in fout on wrong usage.
 struct Opties {
   OpdrachtInstellingen inst;
   std::map<std::string, std::string> eigen;
@@ -56,7 +58,10 @@ struct Opties {
   bool help = false;
 };
 bool LeesOpties(const std::vector<std::string>& args, const std::set<std::string>& metWaarde,
-                const std::set<std::string>& vlaggen, Opties& opties, std::string& fout);
+                const std::set<std::string>& vlaggen, const DataMappen& mappen, Opties& opties, std::string& fout);
+
+// The help lines of --wegdekken, with the places looked at in their order.
+std::string WegdekkenHulp(const DataMappen& mappen);
 
 // "JJJJ-MM-DD" as a date, or nothing.
 std::optional<Datum> LeesDatum(std::string_view tekst);

@@ -7,14 +7,16 @@ cd "$(dirname "$0")/.."
 # --no-install-recommends keeps the machine small, so every package that a
 # CMake config file of Qt looks for must be named here: libqt6opengl6-dev is
 # only a Recommends of qt6-base-dev but Qt Charts needs it, and Qt's Gui
-# config wants libxkbcommon-dev.
+# config wants libxkbcommon-dev. Without a desktop, xdg-mime asks `file`,
+# which knows no shared-mime-info types; libfile-mimeinfo-perl's `mimetype`
+# does. librsvg2-bin draws the program's icon as PNG for the package.
 PAKKETTEN=(
   build-essential cmake ninja-build pkg-config file dpkg-dev
   qt6-base-dev qt6-charts-dev qt6-qpa-plugins qt6-tools-dev qt6-translations-l10n
   libqt6opengl6-dev libxkbcommon-dev libgl1-mesa-dev
   libgtest-dev libgmock-dev libbenchmark-dev clang
   fonts-liberation2 poppler-utils xvfb xauth imagemagick xdotool x11-utils
-  desktop-file-utils appstream shared-mime-info xdg-utils man-db
+  desktop-file-utils appstream shared-mime-info xdg-utils libfile-mimeinfo-perl man-db librsvg2-bin
 )
 
 ontbrekend=()
@@ -34,7 +36,7 @@ fi
 PROEF=build/setup-proef
 mkdir -p build
 if ! cmake -S . -B "$PROEF" -G Ninja -DTARVO_BENCH=ON >"$PROEF.log" 2>&1; then
-  ontbreekt=$(grep -oE 'Could NOT find [A-Za-z0-9_]+|Qt6[A-Za-z0-9]* could not be found|Could not find a package configuration file provided by "[^"]+"' "$PROEF.log" | head -3 | tr '\n' ';' || true)
+  ontbreekt=$(grep -oE 'Could NOT find [A-Za-z0-9_-]+|Qt6[A-Za-z0-9]* could not be found|Could not find a package configuration file provided by "[^"]+"' "$PROEF.log" | head -3 | tr '\n' ';' || true)
   echo "setup: CMake vindt niet alles wat de bouw nodig heeft (${ontbreekt:-zie $PROEF.log}); zie $PROEF.log." >&2
   exit 1
 fi

@@ -4,7 +4,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash scripts/setup.sh
-cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DTARVO_BENCH=OFF >/dev/null
+# The same configuration as scripts/pakket.sh, which packages this build.
+cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DTARVO_BENCH=OFF -DCMAKE_INSTALL_PREFIX=/usr >/dev/null
 cmake --build build/release -j"$(nproc)" --target tarvo tarvo-reken
 
 # The data folder is the current directory: a folder of its own keeps the

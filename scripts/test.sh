@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test: the core and window
-# tests, the core tests again under address and undefined-behaviour
-# sanitizers, and a bounded run of each fuzzer.
+# tests, the Debian package built from the Release build and checked, the
+# core tests again under address and undefined-behaviour sanitizers, and a
+# bounded run of each fuzzer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -14,6 +15,9 @@ echo "== Bouwen en testen (alles) =="
 cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug >/dev/null
 cmake --build build/test -j"$JOBS"
 ctest --test-dir build/test --output-on-failure -j"$JOBS"
+
+echo "== Pakket (Release) =="
+bash scripts/pakket.sh
 
 echo "== Kern met sanitizers =="
 cmake -S . -B build/asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTARVO_GUI=OFF -DTARVO_SANITIZE=ON -DTARVO_BENCH=OFF >/dev/null

@@ -22,9 +22,10 @@ inline void BewaarEenWegdek(const std::filesystem::path& pad) {
   SchrijfBytes(pad, CodeerCatalogus(c));
 }
 
-// Saves a worksheet whose field texts are the reset defaults overwritten by `velden`.
+// Saves a worksheet whose field texts are the reset defaults overwritten by
+// `velden`; a `wegdek` above 0 is its catalogue position.
 inline void BewaarWerkblad(const std::filesystem::path& pad, const std::map<int, std::string>& velden,
-                           int aftrek = 0) {
+                           int aftrek = 0, int wegdek = 0) {
   Werkblad ws;
   PlainWerkbladVenster v;
   ResetWerkblad(ws, v);
@@ -32,6 +33,7 @@ inline void BewaarWerkblad(const std::filesystem::path& pad, const std::map<int,
   PlainMeldingen m;
   CheckIt(ws, v, m);  // the file holds the values the check took over
   v.aftrek.waarde = aftrek;
+  if (wegdek > 0) ws.WegdekKeuze = static_cast<std::int16_t>(wegdek);
   std::string fout;
   SchrijfWerkbladBestand(pad, ws, v, fout);
 }

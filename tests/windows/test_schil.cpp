@@ -2,6 +2,7 @@
 // setting and the background gradient.
 #include <QAction>
 #include <QLabel>
+#include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
 
@@ -9,6 +10,7 @@
 #include "base/Tekst.h"
 #include "tests/TijdelijkeMap.h"
 #include "windows/LicNaam.h"
+#include "shared_ui/QtDataMappen.h"
 #include "shared_ui/Verloop.h"
 #include "windows/frmAbout.h"
 #include "windows/frmSplashII.h"
@@ -78,6 +80,20 @@ class TestSchil : public QObject {
     QCOMPARE(cat.Gebruikersnaam, lang);
     QCOMPARE(cat.GebruikersLabelnaam, "A&&" + std::string(37, 'x'));
     QCOMPARE(LabelTekst(cat.GebruikersLabelnaam), QString::fromStdString("A&" + std::string(37, 'x')));
+  }
+
+  // tarvo-reken, which has no Qt, must name the same user folder as the
+  // window program, or the two would compute with different catalogues.
+  void gebruikersMapZoalsQt() {
+    ZetProgrammaNamen();
+    const QByteArray bewaard = qgetenv("XDG_DATA_HOME");
+    for (const char* xdg : {"", "/data/jansen", "relatief/pad"}) {
+      qputenv("XDG_DATA_HOME", xdg);
+      QCOMPARE(QString::fromStdString(GebruikersDataMap().string()),
+               QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    }
+    qputenv("XDG_DATA_HOME", bewaard);
+    QVERIFY(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).endsWith("/tarvo"));
   }
 };
 

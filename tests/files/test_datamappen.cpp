@@ -1,0 +1,147 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <iterator>
+#include <string>
+
+#include "files/DataMappen.h"
+#include "tests/TijdelijkeMap.h"
+
+using namespace tarvo;
+using tarvo::test::LeesBytes;
+using tarvo::test::SchrijfBytes;
+using tarvo::test::TijdelijkeMap;
+namespace fs = std::filesystem;
+
+namespace {
+
+// A current folder, a user folder not made yet and two shipped folders, of
+// which only the second holds data. Every file has contents of its own, so
+// a copy shows where it came from.
+class DataMap : public ::testing::Test {
+ protected:
+  TijdelijkeMap tmp;
+  DataMappen mappen;
+  void SetUp() override {
+    mappen.huidig = tmp / "werk";
+    mappen.gebruiker = tmp / "thuis" / ".local" / "share" / "tarvo";
+    mappen.gedeeld = {tmp / "usr" / "bin" / ".." / "share" / "leeg", tmp / "usr" / "share" / "tarvo"};
+    for (const fs::path& map : {mappen.huidig, mappen.gedeeld[0], mappen.gedeeld[1]}) fs::create_directories(map);
+    Schrijf(mappen.gedeeld[1] / "Wegdekken_2012.dat", "gedeelde catalogus");
+    Schrijf(mappen.gedeeld[1] / "levering.txt", "levering");
+  }
+  static void Schrijf(const fs::path& pad, const std::string& tekst) { SchrijfBytes(pad, tekst); }
+  static std::string Lees(const fs::path& pad) {
+    const auto b = LeesBytes(pad);
+    return {b.begin(), b.end()};
+  }
+};
+
+}  // namespace
+
+TEST_F(DataMap, CurrentFolderWithItsOwnCatalogueStaysTheDataFolder) {
+  Schrijf(mappen.huidig / "Wegdekken_2012.dat", "eigen catalogus");
+  EXPECT_EQ(KiesDataMap(mappen), mappen.huidig);
+  EXPECT_FALSE(fs::exists(mappen.gebruiker));
+}
+
+// First start: the user's folder is made from the shipped files, which stay
+// as they were; the copy can be written even when the shipped file cannot.
+TEST_F(DataMap, FirstStartCopiesTheShippedFilesIntoTheUsersFolder) {
+  fs::permissions(mappen.gedeeld[1] / "Wegdekken_2012.dat", fs::perms::owner_read | fs::perms::group_read);
+  EXPECT_EQ(KiesDataMap(mappen), mappen.gebruiker);
+  EXPECT_EQ(Lees(mappen.gebruiker / "Wegdekken_2012.dat"), "gedeelde catalogus");
+  EXPECT_EQ(Lees(mappen.gebruiker / "levering.txt"), "levering");
+  EXPECT_NE(fs::status(mappen.gebruiker / "Wegdekken_2012.dat").permissions() & fs::perms::owner_write,
+            fs::perms::none);
+  EXPECT_EQ(std::distance(fs::directory_iterator(mappen.gebruiker), fs::directory_iterator()), 2);  // no leftovers
+  EXPECT_EQ(Lees(mappen.gedeeld[1] / "Wegdekken_2012.dat"), "gedeelde catalogus");
+}
+
+// Later starts keep the user's changes; only what went missing comes back.
+TEST_F(DataMap, LaterStartsKeepTheUsersCatalogue) {
+  ASSERT_EQ(KiesDataMap(mappen), mappen.gebruiker);
+  Schrijf(mappen.gebruiker / "Wegdekken_2012.dat", "catalogus met eigen wegdekken");
+  fs::remove(mappen.gebruiker / "levering.txt");
+  Schrijf(mappen.gedeeld[1] / "Wegdekken_2012.dat", "nieuwere gedeelde catalogus");
+  EXPECT_EQ(KiesDataMap(mappen), mappen.gebruiker);
+  EXPECT_EQ(Lees(mappen.gebruiker / "Wegdekken_2012.dat"), "catalogus met eigen wegdekken");
+  EXPECT_EQ(Lees(mappen.gebruiker / "levering.txt"), "levering");
+}
+
+// Started inside the shipped folder, the program must not write there.
+TEST_F(DataMap, ShippedFolderIsNeverTheDataFolder) {
+  mappen.huidig = mappen.gedeeld[1];
+  EXPECT_EQ(KiesDataMap(mappen), mappen.gebruiker);
+}
+
+// Without a catalogue anywhere, or without a usable user folder, the current
+// folder comes back and start-up asks where the catalogue is.
+TEST_F(DataMap, WithoutAnyCatalogueTheCurrentFolderComesBack) {
+  DataMappen zonderGedeeld = mappen;
+  zonderGedeeld.gedeeld.pop_back();
+  EXPECT_EQ(KiesDataMap(zonderGedeeld), mappen.huidig);
+  EXPECT_FALSE(fs::exists(mappen.gebruiker));
+
+  DataMappen zonderThuis = mappen;
+  zonderThuis.gebruiker.clear();
+  EXPECT_EQ(KiesDataMap(zonderThuis), mappen.huidig);
+
+  DataMappen onschrijfbaar = mappen;
+  Schrijf(tmp / "bestand", "geen map");
+  onschrijfbaar.gebruiker = tmp / "bestand" / "tarvo";
+  EXPECT_EQ(KiesDataMap(onschrijfbaar), mappen.huidig);
+}
+
+// The command line reads the first catalogue that exists and copies nothing.
+TEST_F(DataMap, CommandLineTakesTheFirstCatalogueThatExists) {
+  EXPECT_EQ(StandaardCatalogus(mappen), mappen.gedeeld[1] / "Wegdekken_2012.dat");
+  EXPECT_FALSE(fs::exists(mappen.gebruiker));
+
+  fs::create_directories(mappen.gebruiker);
+  Schrijf(mappen.gebruiker / "Wegdekken_2012.dat", "van de gebruiker");
+  EXPECT_EQ(StandaardCatalogus(mappen), mappen.gebruiker / "Wegdekken_2012.dat");
+
+  Schrijf(mappen.huidig / "Wegdekken_2012.dat", "hier");
+  EXPECT_EQ(Lees(StandaardCatalogus(mappen)), "hier");
+
+  // None at all: the plain name, so that the refusal names the current folder's file.
+  const DataMappen niets{tmp / "leeg", {}, {}};
+  EXPECT_EQ(StandaardCatalogus(niets), fs::path("Wegdekken_2012.dat"));
+}
+
+// The help text names each place once, in the order they are tried.
+TEST_F(DataMap, SearchOrderNamesEachPlaceOnce) {
+  mappen.gedeeld.push_back(tmp / "usr" / "share" / "tarvo");
+  const auto regels = CatalogusZoekvolgorde(mappen);
+  ASSERT_EQ(regels.size(), 4u);
+  EXPECT_EQ(regels[0], "Wegdekken_2012.dat in de huidige map");
+  EXPECT_EQ(regels[1], (mappen.gebruiker / "Wegdekken_2012.dat").string());
+  EXPECT_EQ(regels[2], (tmp / "usr" / "share" / "leeg" / "Wegdekken_2012.dat").string());
+  EXPECT_EQ(regels[3], (mappen.gedeeld[1] / "Wegdekken_2012.dat").string());
+}
+
+#ifndef _WIN32
+// As Qt names the application-data location: XDG_DATA_HOME when set, else
+// ~/.local/share; nothing without a home.
+TEST(GebruikersDataMap, FollowsTheXdgRules) {
+  const char* thuis = std::getenv("HOME");
+  const char* xdg = std::getenv("XDG_DATA_HOME");
+  const std::string bewaardThuis = thuis ? thuis : "", bewaardXdg = xdg ? xdg : "";
+
+  setenv("HOME", "/home/jansen", 1);
+  unsetenv("XDG_DATA_HOME");
+  EXPECT_EQ(GebruikersDataMap(), fs::path("/home/jansen/.local/share/tarvo"));
+  setenv("XDG_DATA_HOME", "/data/jansen", 1);
+  EXPECT_EQ(GebruikersDataMap(), fs::path("/data/jansen/tarvo"));
+  setenv("XDG_DATA_HOME", "", 1);
+  EXPECT_EQ(GebruikersDataMap(), fs::path("/home/jansen/.local/share/tarvo"));
+  unsetenv("HOME");
+  unsetenv("XDG_DATA_HOME");
+  EXPECT_EQ(GebruikersDataMap(), fs::path());
+
+  if (thuis) setenv("HOME", bewaardThuis.c_str(), 1);
+  if (xdg) setenv("XDG_DATA_HOME", bewaardXdg.c_str(), 1);
+}
+#endif
