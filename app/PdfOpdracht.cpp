@@ -57,9 +57,9 @@ int PdfOpdracht(int argc, char** argv) {
     app = std::make_unique<QGuiApplication>(qtArgc, qtArgv);
   }
 
-  Opties opties;
-  std::string fout;
-  if (!LeesOpties(args, {}, {"--pdf"}, opties, fout)) return Gebruik(fout);
+  auto gelezen = LeesOpties(args, {}, {"--pdf"});
+  if (!gelezen) return Gebruik(gelezen.Melding());
+  Opties& opties = *gelezen;
   if (opties.help) {
     std::cout << kGebruik;
     return 0;
@@ -75,7 +75,7 @@ int PdfOpdracht(int argc, char** argv) {
   const QString uit = QString::fromLocal8Bit(losse[1]);
 
   Berekening b;
-  if (!RekenWerkblad(inst, b, fout)) return Geweigerd(fout);
+  if (auto klaar = RekenWerkblad(inst, b); !klaar) return Geweigerd(klaar.Melding());
   for (const auto& m : b.meldingen.getoond) std::cerr << "tarvo: " << m.tekst << "\n";
 
   const QString datum = DatumTekst(QDate(inst.vandaag.jaar, inst.vandaag.maand, inst.vandaag.dag));
