@@ -61,9 +61,9 @@ int PdfOpdracht(int argc, char** argv) {
 
   ZetProgrammaNamen();
   const DataMappen mappen = QtDataMappen();
-  Opties opties;
-  std::string fout;
-  if (!LeesOpties(args, {}, {"--pdf"}, mappen, opties, fout)) return Gebruik(mappen, fout);
+  auto gelezen = LeesOpties(args, {}, {"--pdf"}, mappen);
+  if (!gelezen) return Gebruik(mappen, gelezen.Melding());
+  Opties& opties = *gelezen;
   if (opties.help) {
     std::cout << GebruikTekst(mappen);
     return 0;
@@ -79,7 +79,7 @@ int PdfOpdracht(int argc, char** argv) {
   const QString uit = QString::fromLocal8Bit(losse[1]);
 
   Berekening b;
-  if (!RekenWerkblad(inst, b, fout)) return Geweigerd(fout);
+  if (auto klaar = RekenWerkblad(inst, b); !klaar) return Geweigerd(klaar.Melding());
   for (const auto& m : b.meldingen.getoond) std::cerr << "tarvo: " << m.tekst << "\n";
 
   const QString datum = DatumTekst(QDate(inst.vandaag.jaar, inst.vandaag.maand, inst.vandaag.dag));

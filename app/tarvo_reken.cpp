@@ -80,12 +80,10 @@ int main(int argc, char** argv) {
   _setmode(_fileno(stdout), _O_BINARY);  // the report carries its own CR LF
 #endif
   const tarvo::DataMappen mappen = Mappen();
-  tarvo::Opties opties;
-  std::string fout;
-  if (!tarvo::LeesOpties(std::vector<std::string>(argv + 1, argv + argc), {"--diagram", "--batch"}, {}, mappen, opties,
-                         fout)) {
-    return Gebruik(mappen, fout);
-  }
+  auto gelezen =
+      tarvo::LeesOpties(std::vector<std::string>(argv + 1, argv + argc), {"--diagram", "--batch"}, {}, mappen);
+  if (!gelezen) return Gebruik(mappen, gelezen.Melding());
+  tarvo::Opties& opties = *gelezen;
   if (opties.help) {
     std::cout << GebruikTekst(mappen);
     return 0;
@@ -100,7 +98,7 @@ int main(int argc, char** argv) {
     if (!losse.empty() || diagram) return Gebruik(mappen, "--batch gaat niet samen met een rekenblad of --diagram.");
     std::ifstream in(*batch, std::ios::binary);
     if (!in) return Geweigerd("Invoerbestand " + *batch + " kan niet worden gelezen.");
-    if (!tarvo::VerwerkBatch(in, std::cout, inst, fout)) return Geweigerd(fout);
+    if (auto klaar = tarvo::VerwerkBatch(in, std::cout, inst); !klaar) return Geweigerd(klaar.Melding());
     return 0;
   }
   if (losse.size() != 1) {
@@ -110,10 +108,11 @@ int main(int argc, char** argv) {
 
   tarvo::Berekening b;
   if (diagram) {
-    if (!tarvo::OpenWerkblad(inst, b, fout)) return Geweigerd(fout);
-    return tarvo::DiagramOpdracht(*diagram, b, std::cout, fout) ? 0 : Geweigerd(fout);
+    if (auto open = tarvo::OpenWerkblad(inst, b); !open) return Geweigerd(open.Melding());
+    if (auto klaar = tarvo::DiagramOpdracht(*diagram, b, std::cout); !klaar) return Geweigerd(klaar.Melding());
+    return 0;
   }
-  if (!tarvo::RekenWerkblad(inst, b, fout)) return Geweigerd(fout);
+  if (auto klaar = tarvo::RekenWerkblad(inst, b); !klaar) return Geweigerd(klaar.Melding());
   for (const auto& m : b.meldingen.getoond) std::cerr << "tarvo-reken: " << m.tekst << "\n";
   std::cout << tarvo::RapportTekst(b.ws) << tarvo::CrLf;
   return 0;

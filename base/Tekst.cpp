@@ -111,6 +111,14 @@ std::string Hoofdletters(std::string_view s) {
   return out;
 }
 
+std::string KleineLetters(std::string_view s) {
+  std::string out(s);
+  for (char& c : out) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + ('a' - 'A'));
+  }
+  return out;
+}
+
 std::string Cp1252NaarUtf8(std::string_view bytes) {
   std::string out;
   out.reserve(bytes.size());

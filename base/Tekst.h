@@ -23,6 +23,9 @@ std::string TrimRechts(std::string_view s);
 // Upper case as the Windows code page knows it (a-z and the accented letters).
 std::string Hoofdletters(std::string_view utf8);
 
+// Lower case of the ASCII letters A-Z; every other byte stays as it is.
+std::string KleineLetters(std::string_view s);
+
 // Windows-1252 <-> UTF-8. A character the code page lacks becomes '?'.
 std::string Cp1252NaarUtf8(std::string_view bytes);
 std::string Utf8NaarCp1252(std::string_view utf8);

@@ -4,6 +4,7 @@
 // command-line program use the plain objects of PlainBediening.h.
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace tarvo {
 
@@ -25,7 +26,6 @@ class TekstVak {
   virtual void ZetToolTip(const std::string& tip) = 0;
   virtual void VraagFocus() = 0;
   virtual void ZetIngeschakeld(bool aan) = 0;
-  virtual bool Ingeschakeld() const = 0;
 };
 
 class Vinkvak {
@@ -37,6 +37,7 @@ class Vinkvak {
 };
 
 enum class Icoon { Kritiek, Vraag, Uitroep, Informatie };
+inline constexpr std::string_view kTitelWaarschuwing = "Waarschuwing";
 enum class Knoppen { OK, JaNee };
 enum class Antwoord { OK, Ja, Nee };
 

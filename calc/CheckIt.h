@@ -9,7 +9,6 @@ namespace tarvo {
 inline constexpr std::string_view kGeenWaarneemhoogte = "geen waarneemhoogte ingevuld";
 inline constexpr std::string_view kWegdekTeHoog = "wegdek hoger dan waarneemhoogte";
 inline constexpr std::string_view kGeenAfstand = "geen afstand ingevuld";
-inline constexpr std::string_view kTitelWaarschuwing = "Waarschuwing";
 
 // Height of the source line above the road surface.
 inline constexpr double kBronhoogte = 0.75;

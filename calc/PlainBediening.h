@@ -25,7 +25,6 @@ class PlainTekstVak : public TekstVak {
   void ZetToolTip(const std::string& t) override { toolTip = t; }
   void VraagFocus() override { ++focusVerzoeken; }
   void ZetIngeschakeld(bool aan) override { ingeschakeld = aan; }
-  bool Ingeschakeld() const override { return ingeschakeld; }
 };
 
 class PlainVinkvak : public Vinkvak {

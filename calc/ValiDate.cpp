@@ -23,13 +23,6 @@ bool IsDatum(const std::string& s) {
   return dag <= max;
 }
 
-std::string Klein(std::string s) {
-  for (char& c : s) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
-  }
-  return s;
-}
-
 }  // namespace
 
 std::optional<std::string> ValiDate(TekstVak& vak, std::int32_t maximum, std::int32_t minimum,
@@ -52,7 +45,7 @@ std::optional<std::string> ValiDate(TekstVak& vak, std::int32_t maximum, std::in
   } else if (tag == "UCASE;") {
     resultaat = Hoofdletters(TrimBlanks(s));
   } else if (tag == "LCASE;") {
-    resultaat = Klein(TrimBlanks(s));
+    resultaat = KleineLetters(TrimBlanks(s));
   } else if (tag == "DATE;") {
     if (IsDatum(s)) resultaat = s;
     else geldig = false;

@@ -1,6 +1,6 @@
 #include "calc/Werkblad.h"
 
-#include <stdexcept>
+#include <cstdlib>
 
 namespace tarvo {
 
@@ -12,7 +12,7 @@ PerPeriode& Werkblad::Intensiteit(int c) {
     case 3: return Qmr;
     case 4: return Qbromf;
     case 5: return Qtram;
-    default: throw std::out_of_range("categorie");
+    default: std::abort();  // categories are numbered by the program itself, never by input
   }
 }
 
@@ -26,7 +26,7 @@ double& Werkblad::Snelheid(int c) {
     case 3: return Vmr;
     case 4: return Vbromf;
     case 5: return Vtram;
-    default: throw std::out_of_range("categorie");
+    default: std::abort();  // categories are numbered by the program itself, never by input
   }
 }
 

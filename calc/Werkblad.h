@@ -9,7 +9,6 @@ namespace tarvo {
 
 // Per-period values are indexed 1 (DAG), 2 (AVOND), 3 (NACHT); element 0 is unused.
 using PerPeriode = std::array<double, 4>;
-inline constexpr std::array<const char*, 4> kPeriodeNamen = {"", "DAG", "AVOND", "NACHT"};
 
 inline constexpr std::size_t kNaamVeldLengte = 45;   // Waarneempunt, WegNaam
 inline constexpr std::size_t kToelichtingLengte = 60;

@@ -42,45 +42,39 @@ bool LeesGeheel(const std::string& tekst, T& waarde) {
 
 }  // namespace
 
-std::optional<Catalogus> CatalogusUitTabel(std::istream& tabel, std::string& fout) {
+Uitkomst<Catalogus> CatalogusUitTabel(std::istream& tabel) {
   static const std::vector<std::string> kKop = {"omschrijving", "DL_lv", "b_lv", "DL_mv", "b_mv", "DL_zv", "b_zv"};
   std::string regel;
   int nummer = 0;
   if (!VolgendeRegel(tabel, regel, nummer) || Splits(regel) != kKop) {
-    fout = "the first line must be the column header";
-    return std::nullopt;
+    return Fout{"the first line must be the column header"};
   }
   Catalogus c;
   while (VolgendeRegel(tabel, regel, nummer)) {
     const auto plaats = "line " + std::to_string(nummer) + ": ";
     const auto delen = Splits(regel);
     if (delen.size() != kKop.size()) {
-      fout = plaats + "expected 7 tab-separated columns";
-      return std::nullopt;
+      return Fout{plaats + "expected 7 tab-separated columns"};
     }
     if (c.AantalWegdekken == kMaxWegdekken) {
-      fout = plaats + "more than 50 road surfaces";
-      return std::nullopt;
+      return Fout{plaats + "more than 50 road surfaces"};
     }
     // Cutting silently would ship a description nobody reviewed.
     if (AantalTekens(delen[0]) > kOmschrijvingLengte) {
-      fout = plaats + "description longer than 30 characters";
-      return std::nullopt;
+      return Fout{plaats + "description longer than 30 characters"};
     }
     Wegdek& w = c.Wegdekken[static_cast<std::size_t>(++c.AantalWegdekken)];
     w.Omschrijving = VastBreed(delen[0], kOmschrijvingLengte);
     for (int k = 1; k <= 6; ++k) {
       if (!LeesGeheel(delen[static_cast<std::size_t>(k)], w.Coefficient(k))) {
-        fout = plaats + "column " + kKop[static_cast<std::size_t>(k)] + " is not a number";
-        return std::nullopt;
+        return Fout{plaats + "column " + kKop[static_cast<std::size_t>(k)] + " is not a number"};
       }
     }
   }
   return c;
 }
 
-std::optional<std::array<std::uint8_t, kWerkbladLengte>> WerkbladUitBeschrijving(std::istream& beschrijving,
-                                                                                   std::string& fout) {
+Uitkomst<std::array<std::uint8_t, kWerkbladLengte>> WerkbladUitBeschrijving(std::istream& beschrijving) {
   Werkblad ws;
   PlainWerkbladVenster venster;
   ResetWerkblad(ws, venster);
@@ -91,8 +85,7 @@ std::optional<std::array<std::uint8_t, kWerkbladLengte>> WerkbladUitBeschrijving
     const auto plaats = "line " + std::to_string(nummer) + ": ";
     const auto tab = regel.find('\t');
     if (tab == std::string::npos) {
-      fout = plaats + "expected key<TAB>text";
-      return std::nullopt;
+      return Fout{plaats + "expected key<TAB>text"};
     }
     const std::string sleutel = regel.substr(0, tab);
     const std::string tekst = regel.substr(tab + 1);
@@ -106,8 +99,7 @@ std::optional<std::array<std::uint8_t, kWerkbladLengte>> WerkbladUitBeschrijving
       venster.toel[i].tekst = TrimBlanks(tekst);
       ws.Toelichting[i] = VastBreed(venster.toel[i].tekst, kToelichtingLengte);
     } else if (!LeesGeheel(tekst, getal)) {
-      fout = plaats + "expected a whole number";
-      return std::nullopt;
+      return Fout{plaats + "expected a whole number"};
     } else if (sleutel == "wegdek") {
       ws.WegdekKeuze = getal;
     } else if (sleutel == "rail" && (getal == 0 || getal == 1)) {
@@ -117,8 +109,7 @@ std::optional<std::array<std::uint8_t, kWerkbladLengte>> WerkbladUitBeschrijving
     } else if (sleutel == "aftrek" && (getal == 0 || getal == 1)) {
       venster.aftrek.waarde = getal;
     } else {
-      fout = plaats + "unknown key or value";
-      return std::nullopt;
+      return Fout{plaats + "unknown key or value"};
     }
   }
   // The zone switch runs after the speeds are typed, as on the window.
@@ -127,9 +118,8 @@ std::optional<std::array<std::uint8_t, kWerkbladLengte>> WerkbladUitBeschrijving
   PlainMeldingen meldingen;
   const CheckUitkomst check = CheckIt(ws, venster, meldingen);
   if (!check) {
-    fout = check.nietGetalVeld >= 0 ? "field " + std::to_string(check.nietGetalVeld) + " is not a number"
-                                    : "input check refused: " + meldingen.getoond.at(0).tekst;
-    return std::nullopt;
+    return Fout{check.nietGetalVeld >= 0 ? "field " + std::to_string(check.nietGetalVeld) + " is not a number"
+                                         : "input check refused: " + meldingen.getoond.at(0).tekst};
   }
   // The program saves after a calculation, which fills the derived totals
   // and freight shares.

@@ -5,9 +5,9 @@
 #include <array>
 #include <cstdint>
 #include <istream>
-#include <optional>
 #include <string>
 
+#include "base/Uitkomst.h"
 #include "calc/Wegdek.h"
 #include "files/WerkbladBestand.h"
 
@@ -17,13 +17,12 @@ namespace tarvo {
 // with '.' as decimal point. Lines starting with '#' and empty lines are
 // skipped; the first other line is the column header. A shipped catalogue
 // has blank user-name fields.
-std::optional<Catalogus> CatalogusUitTabel(std::istream& tabel, std::string& fout);
+Uitkomst<Catalogus> CatalogusUitTabel(std::istream& tabel);
 
 // Lines "key<TAB>text": a field index 0..39 with the text as a user types it,
 // "toelichting0".."toelichting3", "wegdek", "rail", "zone", "aftrek". The
 // worksheet starts from Reset, takes the texts, passes the input check and
 // is saved as the program saves it after a calculation.
-std::optional<std::array<std::uint8_t, kWerkbladLengte>> WerkbladUitBeschrijving(std::istream& beschrijving,
-                                                                                   std::string& fout);
+Uitkomst<std::array<std::uint8_t, kWerkbladLengte>> WerkbladUitBeschrijving(std::istream& beschrijving);
 
 }  // namespace tarvo

@@ -16,10 +16,9 @@ int main(int argc, char** argv) {
     std::cerr << "cannot read " << argv[1] << '\n';
     return 1;
   }
-  std::string fout;
-  const auto catalogus = tarvo::CatalogusUitTabel(tabel, fout);
+  const auto catalogus = tarvo::CatalogusUitTabel(tabel);
   if (!catalogus) {
-    std::cerr << argv[1] << ": " << fout << '\n';
+    std::cerr << argv[1] << ": " << catalogus.Melding() << '\n';
     return 1;
   }
   const auto bytes = tarvo::CodeerCatalogus(*catalogus);

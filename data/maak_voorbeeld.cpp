@@ -15,10 +15,9 @@ int main(int argc, char** argv) {
     std::cerr << "cannot read " << argv[1] << '\n';
     return 1;
   }
-  std::string fout;
-  const auto bytes = tarvo::WerkbladUitBeschrijving(beschrijving, fout);
+  const auto bytes = tarvo::WerkbladUitBeschrijving(beschrijving);
   if (!bytes) {
-    std::cerr << argv[1] << ": " << fout << '\n';
+    std::cerr << argv[1] << ": " << bytes.Melding() << '\n';
     return 1;
   }
   std::ofstream uit(argv[2], std::ios::binary | std::ios::trunc);

@@ -40,13 +40,6 @@ constexpr std::string_view kKop =
     "waarneempunt;weg;LAeq_dag;LAeq_avond;LAeq_nacht;Letmaal;Lden;Lnight;aftrek110g;Lden_na_aftrek;"
     "milieukwaliteit;melding";
 
-std::string Klein(std::string s) {
-  for (char& c : s) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
-  }
-  return s;
-}
-
 // One line split at ';', with "..." quoting for texts that hold a ';'.
 std::vector<std::string> Splits(std::string_view regel) {
   std::vector<std::string> velden(1);
@@ -93,29 +86,23 @@ std::optional<int> Schakelaar(const std::string& tekst) {
 
 }  // namespace
 
-bool VerwerkBatch(std::istream& in, std::ostream& uit, const OpdrachtInstellingen& inst, std::string& fout) {
+Uitkomst<void> VerwerkBatch(std::istream& in, std::ostream& uit, const OpdrachtInstellingen& inst) {
   Berekening b;
-  if (!LaadEnReset(inst, b, fout)) return false;
+  if (auto klaar = LaadEnReset(inst, b); !klaar) return klaar;
   const char dec = inst.decimaal;
 
   std::string regel;
-  if (!std::getline(in, regel)) {
-    fout = "Het invoerbestand is leeg: een kopregel met kolomnamen ontbreekt.";
-    return false;
-  }
+  if (!std::getline(in, regel)) return Fout{"Het invoerbestand is leeg: een kopregel met kolomnamen ontbreekt."};
   if (regel.size() >= 3 && regel.compare(0, 3, "\xEF\xBB\xBF") == 0) regel.erase(0, 3);
   if (!regel.empty() && regel.back() == '\r') regel.pop_back();
   std::vector<int> doelen;
   for (const std::string& naam : Splits(regel)) {
-    const std::string sleutel = Klein(TrimBlanks(naam));
+    const std::string sleutel = KleineLetters(TrimBlanks(naam));
     int doel = -1;
     for (const Kolom& k : kKolommen) {
       if (k.naam == sleutel) doel = k.doel;
     }
-    if (doel < 0) {
-      fout = "Onbekende kolom '" + TrimBlanks(naam) + "' in de kopregel van het invoerbestand.";
-      return false;
-    }
+    if (doel < 0) return Fout{"Onbekende kolom '" + TrimBlanks(naam) + "' in de kopregel van het invoerbestand."};
     doelen.push_back(doel);
   }
 
@@ -198,7 +185,7 @@ bool VerwerkBatch(std::istream& in, std::ostream& uit, const OpdrachtInstellinge
     }
     uit << "\n";
   }
-  return true;
+  return {};
 }
 
 }  // namespace tarvo

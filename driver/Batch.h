@@ -5,15 +5,16 @@
 #include <iosfwd>
 #include <string>
 
+#include "base/Uitkomst.h"
 #include "driver/Opdracht.h"
 
 namespace tarvo {
 
 // Reads the rows from `in` and writes the result table to `uit`. The
 // catalogue and the settings come from `inst` (its werkblad is unused).
-// False with a Dutch line in fout when the input as a whole is refused (no
+// Fails with a Dutch line when the input as a whole is refused (no
 // catalogue, no header, an unknown column); a refused row only fills its
 // melding column.
-bool VerwerkBatch(std::istream& in, std::ostream& uit, const OpdrachtInstellingen& inst, std::string& fout);
+Uitkomst<void> VerwerkBatch(std::istream& in, std::ostream& uit, const OpdrachtInstellingen& inst);
 
 }  // namespace tarvo

@@ -8,18 +8,15 @@
 
 namespace tarvo {
 
-bool DiagramOpdracht(const std::string& antwoord, Berekening& b, std::ostream& uit, std::string& fout) {
+Uitkomst<void> DiagramOpdracht(const std::string& antwoord, Berekening& b, std::ostream& uit) {
   const DiagramResultaat r = Diagram(antwoord, b.ws, b.venster, b.meldingen, b.catalogus);
   switch (r.uitkomst) {
     case DiagramUitkomst::Leeg:
-      fout = "Geen afstand opgegeven voor het diagram.";
-      return false;
+      return Fout{"Geen afstand opgegeven voor het diagram."};
     case DiagramUitkomst::Geweigerd:
-      fout = "De afstand '" + antwoord + "' is geen getal.";
-      return false;
+      return Fout{"De afstand '" + antwoord + "' is geen getal."};
     case DiagramUitkomst::CheckMislukt:
-      fout = CheckMelding(b, r.check.nietGetalVeld);
-      return false;
+      return Fout{CheckMelding(b, r.check.nietGetalVeld)};
     case DiagramUitkomst::Gegevens:
       break;
   }
@@ -29,7 +26,7 @@ bool DiagramOpdracht(const std::string& antwoord, Berekening& b, std::ostream& u
   }
   uit << Formatteer(r.gegevens.ymin, "##0", dec) << ';' << Formatteer(r.gegevens.ymax, "##0", dec) << ';'
       << r.gegevens.delingen << '\n';
-  return true;
+  return {};
 }
 
 }  // namespace tarvo

@@ -2,13 +2,14 @@
 #include <iosfwd>
 #include <string>
 
+#include "base/Uitkomst.h"
 #include "driver/Opdracht.h"
 
 namespace tarvo {
 
 // The level-distance diagram of an opened worksheet as text: one line
-// "afstand;Lden" per row, then "ymin;ymax;verdelingen". False with a Dutch
-// line in fout when the answer or the worksheet is refused.
-bool DiagramOpdracht(const std::string& antwoord, Berekening& b, std::ostream& uit, std::string& fout);
+// "afstand;Lden" per row, then "ymin;ymax;verdelingen". Fails with a Dutch
+// line when the answer or the worksheet is refused.
+Uitkomst<void> DiagramOpdracht(const std::string& antwoord, Berekening& b, std::ostream& uit);
 
 }  // namespace tarvo

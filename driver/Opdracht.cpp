@@ -12,43 +12,23 @@
 
 namespace tarvo {
 
-bool LaadEnReset(const OpdrachtInstellingen& inst, Berekening& b, std::string& fout) {
-  std::string melding;
-  switch (LaadCatalogusBestand(inst.wegdekken, b.catalogus, melding)) {
-    case LaadUitkomst::NietGevonden:
-      fout = "Wegdekkenbestand " + inst.wegdekken.string() + " niet gevonden.";
-      return false;
-    case LaadUitkomst::Beschadigd:
-      fout = melding;
-      return false;
-    case LaadUitkomst::Geladen:
-      break;
-  }
+Uitkomst<void> LaadEnReset(const OpdrachtInstellingen& inst, Berekening& b) {
+  if (auto geladen = LaadCatalogusBestand(inst.wegdekken, b.catalogus); !geladen) return geladen;
   VulLijst(b.catalogus);
   b.ws.Decimaal = inst.decimaal;
   ResetWerkblad(b.ws, b.venster);
-  return true;
+  return {};
 }
 
-bool OpenWerkblad(const OpdrachtInstellingen& inst, Berekening& b, std::string& fout) {
-  if (!LaadEnReset(inst, b, fout)) return false;
+Uitkomst<void> OpenWerkblad(const OpdrachtInstellingen& inst, Berekening& b) {
+  if (auto klaar = LaadEnReset(inst, b); !klaar) return klaar;
   const std::string pad = inst.werkblad.string();
-  if (!IsWerkbladNaam(pad)) {
-    fout = "Bestand " + pad + " is geen rekenblad (extensie .tvo).";
-    return false;
-  }
-  const OpenResultaat r = LeesWerkbladBestand(inst.werkblad, b.ws, b.venster, b.catalogus, b.meldingen);
-  switch (r.uitkomst) {
-    case OpenUitkomst::Gelezen:
-      return true;
-    case OpenUitkomst::OudeVersie:
-      fout = "Rekenblad " + pad + ": " + std::string(kOudeVersieMelding);
-      return false;
-    case OpenUitkomst::Fout:
-      fout = "Rekenblad " + pad + " kan niet worden gelezen: " + r.foutOmschrijving + ".";
-      return false;
-  }
-  return false;
+  if (!IsWerkbladNaam(pad)) return Fout{"Bestand " + pad + " is geen rekenblad (extensie .tvo)."};
+  const Uitkomst<void> gelezen = LeesWerkbladBestand(inst.werkblad, b.ws, b.venster, b.catalogus, b.meldingen);
+  if (gelezen) return {};
+  // Number 0: the reader's own words; otherwise the description of an error.
+  if (gelezen.Nummer() == 0) return Fout{"Rekenblad " + pad + ": " + gelezen.Melding()};
+  return Fout{"Rekenblad " + pad + " kan niet worden gelezen: " + gelezen.Melding() + ".", gelezen.Nummer()};
 }
 
 std::string CheckMelding(const Berekening& b, int nietGetalVeld) {
@@ -63,29 +43,24 @@ std::string CheckMelding(const Berekening& b, int nietGetalVeld) {
   return b.meldingen.getoond.empty() ? "De invoer is niet aanvaard." : b.meldingen.getoond.back().tekst;
 }
 
-bool RekenWerkblad(const OpdrachtInstellingen& inst, Berekening& b, std::string& fout) {
-  if (!OpenWerkblad(inst, b, fout)) return false;
+Uitkomst<void> RekenWerkblad(const OpdrachtInstellingen& inst, Berekening& b) {
+  if (auto open = OpenWerkblad(inst, b); !open) return open;
   const CheckUitkomst check = CheckIt(b.ws, b.venster, b.meldingen);
-  if (!check) {
-    fout = CheckMelding(b, check.nietGetalVeld);
-    return false;
-  }
+  if (!check) return Fout{CheckMelding(b, check.nietGetalVeld)};
   b.labels = Reken(b.ws, b.venster, b.catalogus, inst.vandaag);
-  return true;
+  return {};
 }
 
-bool LeesOpties(const std::vector<std::string>& args, const std::set<std::string>& metWaarde,
-                const std::set<std::string>& vlaggen, const DataMappen& mappen, Opties& opties, std::string& fout) {
+Uitkomst<Opties> LeesOpties(const std::vector<std::string>& args, const std::set<std::string>& metWaarde,
+                            const std::set<std::string>& vlaggen, const DataMappen& mappen) {
+  Opties opties;
   opties.inst.decimaal = SysteemDecimaal();
   opties.inst.vandaag = Vandaag();
   bool eigenWegdekken = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
     const bool heeftWaarde = a == "--wegdekken" || a == "--decimaal" || a == "--datum" || metWaarde.count(a) > 0;
-    if (heeftWaarde && i + 1 >= args.size()) {
-      fout = a + " verwacht een waarde.";
-      return false;
-    }
+    if (heeftWaarde && i + 1 >= args.size()) return Fout{a + " verwacht een waarde."};
     if (a == "--help" || a == "-h") {
       opties.help = true;
     } else if (a == "--wegdekken") {
@@ -93,31 +68,24 @@ bool LeesOpties(const std::vector<std::string>& args, const std::set<std::string
       eigenWegdekken = true;
     } else if (a == "--decimaal") {
       const std::string& w = args[++i];
-      if (w != "," && w != ".") {
-        fout = "--decimaal verwacht , of .";
-        return false;
-      }
+      if (w != "," && w != ".") return Fout{"--decimaal verwacht , of ."};
       opties.inst.decimaal = w[0];
     } else if (a == "--datum") {
       const auto d = LeesDatum(args[++i]);
-      if (!d) {
-        fout = "--datum verwacht een datum als JJJJ-MM-DD.";
-        return false;
-      }
+      if (!d) return Fout{"--datum verwacht een datum als JJJJ-MM-DD."};
       opties.inst.vandaag = *d;
     } else if (metWaarde.count(a) > 0) {
       opties.eigen[a] = args[++i];
     } else if (vlaggen.count(a) > 0) {
       opties.eigen[a] = "";
     } else if (a.size() > 1 && a[0] == '-' && a[1] == '-') {
-      fout = "onbekende optie " + a + ".";
-      return false;
+      return Fout{"onbekende optie " + a + "."};
     } else {
       opties.losse.push_back(a);
     }
   }
   if (!eigenWegdekken) opties.inst.wegdekken = StandaardCatalogus(mappen);
-  return true;
+  return opties;
 }
 
 std::string WegdekkenHulp(const DataMappen& mappen) {

@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "base/Uitkomst.h"
 #include "calc/PlainBediening.h"
 #include "driver/Rekenblad.h"
 #include "calc/Werkblad.h"
@@ -34,31 +35,33 @@ struct Berekening {
   ResultaatTeksten labels;
 };
 
-// Loads the catalogue into b and resets the worksheet. False with a Dutch line in fout.
-bool LaadEnReset(const OpdrachtInstellingen& inst, Berekening& b, std::string& fout);
+// Every failure below is one Dutch line for standard error.
 
-// LaadEnReset, then opens the worksheet file. False with a Dutch line in fout.
-bool OpenWerkblad(const OpdrachtInstellingen& inst, Berekening& b, std::string& fout);
+// Loads the catalogue into b and resets the worksheet.
+Uitkomst<void> LaadEnReset(const OpdrachtInstellingen& inst, Berekening& b);
+
+// LaadEnReset, then opens the worksheet file.
+Uitkomst<void> OpenWerkblad(const OpdrachtInstellingen& inst, Berekening& b);
 
 // The input check's refusal as one Dutch line.
 std::string CheckMelding(const Berekening& b, int nietGetalVeld);
 
-// OpenWerkblad, CheckIt and Reken. False with a Dutch line in fout.
-bool RekenWerkblad(const OpdrachtInstellingen& inst, Berekening& b, std::string& fout);
+// OpenWerkblad, CheckIt and Reken.
+Uitkomst<void> RekenWerkblad(const OpdrachtInstellingen& inst, Berekening& b);
 
 // The command line of tarvo-reken and of tarvo --pdf: the shared options
 // (--wegdekken, --decimaal, --datum, --help) into inst, the program's own
 // options into eigen (those in metWaarde take the next argument), the rest
 // into losse. Without --wegdekken the catalogue is StandaardCatalogus of
-// mappen. False with a Dutch line in fout on wrong usage.
+// mappen. Fails on wrong usage.
 struct Opties {
   OpdrachtInstellingen inst;
   std::map<std::string, std::string> eigen;
   std::vector<std::string> losse;
   bool help = false;
 };
-bool LeesOpties(const std::vector<std::string>& args, const std::set<std::string>& metWaarde,
-                const std::set<std::string>& vlaggen, const DataMappen& mappen, Opties& opties, std::string& fout);
+Uitkomst<Opties> LeesOpties(const std::vector<std::string>& args, const std::set<std::string>& metWaarde,
+                            const std::set<std::string>& vlaggen, const DataMappen& mappen);
 
 // The help lines of --wegdekken, with the places looked at in their order.
 std::string WegdekkenHulp(const DataMappen& mappen);

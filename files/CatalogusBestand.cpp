@@ -5,8 +5,10 @@
 #include <cstring>
 #include <fstream>
 #include <iterator>
-#include <system_error>
+#include <string>
 
+#include "base/Bestand.h"
+#include "base/Foutnummers.h"
 #include "base/Tekst.h"
 
 namespace tarvo {
@@ -46,12 +48,15 @@ std::filesystem::path CatalogusPad(const std::filesystem::path& dataMap) {
 
 }  // namespace
 
-std::optional<Catalogus> DecodeerCatalogus(std::span<const std::uint8_t> bytes) {
-  if (bytes.size() < 2) return std::nullopt;
+Uitkomst<Catalogus> DecodeerCatalogus(std::span<const std::uint8_t> bytes) {
+  if (bytes.size() < 2) return Fout{"het bestand is korter dan 2 bytes"};
   const std::int16_t n = LeesInt16(bytes.data());
-  if (n < 0 || n > kMaxWegdekken) return std::nullopt;
+  if (n < 0 || n > kMaxWegdekken) return Fout{"het aantal wegdekken is " + std::to_string(n) + ", niet 0 tot en met 50"};
   const std::size_t nodig = 2 + kRecordLengte * static_cast<std::size_t>(n) + 2 * kNaamLengte;
-  if (bytes.size() < nodig) return std::nullopt;
+  if (bytes.size() < nodig) {
+    return Fout{"het bestand telt " + std::to_string(bytes.size()) + " bytes, " + std::to_string(n) + " wegdekken vragen er " +
+                std::to_string(nodig)};
+  }
 
   Catalogus c;
   c.AantalWegdekken = n;
@@ -81,52 +86,32 @@ std::vector<std::uint8_t> CodeerCatalogus(const Catalogus& c) {
   return out;
 }
 
-LaadUitkomst LaadWegdekken(const std::filesystem::path& dataMap, Catalogus& catalogus, std::string& melding) {
-  return LaadCatalogusBestand(CatalogusPad(dataMap), catalogus, melding);
+Uitkomst<void> LaadWegdekken(const std::filesystem::path& dataMap, Catalogus& catalogus) {
+  return LaadCatalogusBestand(CatalogusPad(dataMap), catalogus);
 }
 
-LaadUitkomst LaadCatalogusBestand(const std::filesystem::path& pad, Catalogus& catalogus, std::string& melding) {
+Uitkomst<void> LaadCatalogusBestand(const std::filesystem::path& pad, Catalogus& catalogus) {
+  catalogus = Catalogus{};
+  catalogus.Bewaarbaar = false;
   std::ifstream in(pad, std::ios::binary);
-  if (!in) return LaadUitkomst::NietGevonden;
+  if (!in) return Fout{"Wegdekkenbestand " + pad.string() + " niet gevonden.", kFoutNietGevonden};
   std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  auto gelezen = DecodeerCatalogus(bytes);
   // A failed or short read leaves fewer bytes than the count promises, which the decoder refuses.
+  auto gelezen = DecodeerCatalogus(bytes);
   if (!gelezen) {
-    catalogus = Catalogus{};
-    catalogus.Bewaarbaar = false;
-    melding = "Bestand " + pad.string() + " is beschadigd of geen wegdekkenbestand; er zijn geen wegdekken ingelezen.";
-    return LaadUitkomst::Beschadigd;
+    return Fout{"Bestand " + pad.string() + " is beschadigd of geen wegdekkenbestand; er zijn geen wegdekken ingelezen."};
   }
   catalogus = std::move(*gelezen);
-  return LaadUitkomst::Geladen;
+  return {};
 }
 
-BewaarUitkomst BewaarWegdekken(const std::filesystem::path& dataMap, const Catalogus& catalogus,
-                               std::string& melding) {
-  if (catalogus.AantalWegdekken <= 0 || !catalogus.Bewaarbaar) return BewaarUitkomst::NietsTeBewaren;
-  const auto pad = CatalogusPad(dataMap);
-  auto nieuw = pad;
-  nieuw += ".nieuw";
+Uitkomst<bool> BewaarWegdekken(const std::filesystem::path& dataMap, const Catalogus& catalogus) {
+  if (catalogus.AantalWegdekken <= 0 || !catalogus.Bewaarbaar) return false;
   const auto bytes = CodeerCatalogus(catalogus);
-  {
-    std::ofstream out(nieuw, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    if (!out) {
-      std::error_code ec;
-      std::filesystem::remove(nieuw, ec);
-      melding = "Bestand " + pad.string() + " kon niet worden geschreven; het oude bestand is bewaard gebleven.";
-      return BewaarUitkomst::Mislukt;
-    }
-  }
-  std::error_code ec;
-  std::filesystem::rename(nieuw, pad, ec);
-  if (ec) {
-    std::filesystem::remove(nieuw, ec);
-    melding = "Bestand " + pad.string() + " kon niet worden vervangen; het oude bestand is bewaard gebleven.";
-    return BewaarUitkomst::Mislukt;
-  }
-  return BewaarUitkomst::Bewaard;
+  const auto geschreven =
+      SchrijfVeilig(CatalogusPad(dataMap), std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+  if (!geschreven) return geschreven.Reden();
+  return true;
 }
 
 std::vector<std::string> VulLijst(Catalogus& c) {

@@ -3,38 +3,33 @@
 // the user name and the user label name (40 bytes each), Windows-1252 texts.
 #include <cstdint>
 #include <filesystem>
-#include <optional>
 #include <span>
 #include <string>
 #include <vector>
 
+#include "base/Uitkomst.h"
 #include "calc/Wegdek.h"
 
 namespace tarvo {
 
 inline constexpr std::size_t kRecordLengte = 78;
 
-// The file's bytes as a catalogue, or nothing when they are no catalogue
-// (count below 0 or above 50, or fewer bytes than the count promises).
-std::optional<Catalogus> DecodeerCatalogus(std::span<const std::uint8_t> bytes);
+// The file's bytes as a catalogue, or why they are none: a count below 0 or
+// above 50, or fewer bytes than the count promises.
+Uitkomst<Catalogus> DecodeerCatalogus(std::span<const std::uint8_t> bytes);
 std::vector<std::uint8_t> CodeerCatalogus(const Catalogus& catalogus);
 
-enum class LaadUitkomst { Geladen, NietGevonden, Beschadigd };
-
-// Loads data folder / Wegdekken_2012.dat. On Beschadigd the catalogue is left
-// empty and marked not to be written back; melding holds a Dutch sentence
-// that names the file.
-LaadUitkomst LaadWegdekken(const std::filesystem::path& dataMap, Catalogus& catalogus, std::string& melding);
+// Loads data folder / Wegdekken_2012.dat into the catalogue. On failure the
+// catalogue is left empty and marked not to be written back; the message
+// names the file, and the number is kFoutNietGevonden when there is none.
+Uitkomst<void> LaadWegdekken(const std::filesystem::path& dataMap, Catalogus& catalogus);
 // The same for a catalogue file under any name.
-LaadUitkomst LaadCatalogusBestand(const std::filesystem::path& bestand, Catalogus& catalogus, std::string& melding);
+Uitkomst<void> LaadCatalogusBestand(const std::filesystem::path& bestand, Catalogus& catalogus);
 
-enum class BewaarUitkomst { Bewaard, NietsTeBewaren, Mislukt };
-
-// Writes the catalogue back, never losing the old file: the new bytes go to
-// a file beside it, which replaces the old one only when complete. Does
-// nothing for an empty catalogue or one loaded from a refused file.
-BewaarUitkomst BewaarWegdekken(const std::filesystem::path& dataMap, const Catalogus& catalogus,
-                               std::string& melding);
+// Writes the catalogue back through SchrijfVeilig, so a failed save keeps
+// the old file. Holds whether anything was written: an empty catalogue or
+// one loaded from a refused file leaves the file on disk as it is.
+Uitkomst<bool> BewaarWegdekken(const std::filesystem::path& dataMap, const Catalogus& catalogus);
 
 // Fills WegdekNamen (descriptions padded to 40) and returns the list items in order.
 std::vector<std::string> VulLijst(Catalogus& catalogus);

@@ -85,21 +85,14 @@ std::array<std::uint8_t, kWerkbladLengte> CodeerWerkblad(const WerkbladInhoud& i
   return s.out_;
 }
 
-Gedecodeerd DecodeerWerkblad(std::span<const std::uint8_t> bytes) {
-  Gedecodeerd d{DecodeerUitkomst::Goed, {}};
+Uitkomst<WerkbladInhoud> DecodeerWerkblad(std::span<const std::uint8_t> bytes) {
   const bool merkAanwezig = bytes.size() >= kVersieOffset + 2;
   const bool merkGoed =
       merkAanwezig && std::memcmp(bytes.data() + kVersieOffset, kVersieMerk.data(), kVersieMerk.size()) == 0;
-  if (!merkGoed) {
-    d.uitkomst = DecodeerUitkomst::OudeVersie;
-    return d;
-  }
-  if (bytes.size() < kWerkbladLengte) {
-    d.uitkomst = DecodeerUitkomst::TeKort;
-    return d;
-  }
+  if (!merkGoed) return Fout{std::string(kOudeVersieMelding)};
+  if (bytes.size() < kWerkbladLengte) return Fout{"Invoer voorbij einde van bestand", kFoutVoorbijEinde};
   Lezer l(bytes);
-  WerkbladInhoud& in = d.inhoud;
+  WerkbladInhoud in;
   in.weg = l.Tekst(kNaamVeldLengte);
   in.waarneempunt = l.Tekst(kNaamVeldLengte);
   for (auto& blok : in.blok) {
@@ -117,7 +110,7 @@ Gedecodeerd DecodeerWerkblad(std::span<const std::uint8_t> bytes) {
   in.versie = l.Tekst(2);
   in.obstakel = l.Getal<double>();
   in.zone = l.Getal<std::int16_t>();
-  return d;
+  return in;
 }
 
 WerkbladInhoud InhoudVan(const Werkblad& ws, int zone, int aftrek) {
@@ -177,7 +170,7 @@ void ToonInhoud(const WerkbladInhoud& in, Werkblad& ws, WerkbladVenster& venster
   if (ws.WegdekKeuze < 1 || ws.WegdekKeuze > catalogus.AantalWegdekken) {
     meldingen.Toon("Het wegdek van dit rekenblad (positie " + std::to_string(ws.WegdekKeuze) +
                        ") staat niet in de wegdekkenlijst; het eerste wegdek is gekozen.",
-                   "Waarschuwing", Icoon::Uitroep);
+                   std::string(kTitelWaarschuwing), Icoon::Uitroep);
     ws.WegdekKeuze = 1;
   }
 
@@ -208,10 +201,10 @@ void ToonInhoud(const WerkbladInhoud& in, Werkblad& ws, WerkbladVenster& venster
   venster.ToonWegdek(ws.WegdekLijstIndex);
 }
 
-OpenResultaat LeesWerkbladBestand(const std::filesystem::path& pad, Werkblad& ws, WerkbladVenster& venster,
-                                  const Catalogus& catalogus, Meldingen& meldingen) {
+Uitkomst<void> LeesWerkbladBestand(const std::filesystem::path& pad, Werkblad& ws, WerkbladVenster& venster,
+                                   const Catalogus& catalogus, Meldingen& meldingen) {
   std::ifstream in(pad, std::ios::binary);
-  if (!in) return {OpenUitkomst::Fout, kFoutNietGevonden, "Bestand niet gevonden"};
+  if (!in) return Fout{"Bestand niet gevonden", kFoutNietGevonden};
   std::vector<std::uint8_t> bytes;
   bytes.reserve(kWerkbladLengte);
   char buf[1024];
@@ -220,41 +213,25 @@ OpenResultaat LeesWerkbladBestand(const std::filesystem::path& pad, Werkblad& ws
     in.read(buf, sizeof buf);
     bytes.insert(bytes.end(), buf, buf + in.gcount());
   }
-  if (in.bad()) return {OpenUitkomst::Fout, kFoutApparaat, "Apparaat I/O-fout"};
-  const Gedecodeerd d = DecodeerWerkblad(bytes);
-  switch (d.uitkomst) {
-    case DecodeerUitkomst::OudeVersie:
-      meldingen.Toon(std::string(kOudeVersieMelding), "Waarschuwing", Icoon::Kritiek);
-      return {OpenUitkomst::OudeVersie, 0, ""};
-    case DecodeerUitkomst::TeKort:
-      return {OpenUitkomst::Fout, kFoutVoorbijEinde, "Invoer voorbij einde van bestand"};
-    case DecodeerUitkomst::Goed:
-      break;
+  if (in.bad()) return Fout{"Apparaat I/O-fout", kFoutApparaat};
+  const Uitkomst<WerkbladInhoud> inhoud = DecodeerWerkblad(bytes);
+  if (!inhoud) {
+    if (inhoud.Nummer() == 0) meldingen.Toon(inhoud.Melding(), std::string(kTitelWaarschuwing), Icoon::Kritiek);
+    return inhoud.Reden();
   }
-  ToonInhoud(d.inhoud, ws, venster, catalogus, meldingen);
-  return {OpenUitkomst::Gelezen, 0, ""};
+  ToonInhoud(*inhoud, ws, venster, catalogus, meldingen);
+  return {};
 }
 
-bool SchrijfWerkbladBestand(const std::filesystem::path& pad, const Werkblad& ws, WerkbladVenster& venster,
-                            std::string& fout) {
+Uitkomst<void> SchrijfWerkbladBestand(const std::filesystem::path& pad, const Werkblad& ws, WerkbladVenster& venster) {
   const auto bytes = CodeerWerkblad(InhoudVan(ws, venster.Zone().Waarde(), venster.Aftrek().Waarde()));
   std::ofstream out(pad, std::ios::binary | std::ios::trunc);
   out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
   out.close();
-  if (!out) {
-    fout = "Bestand " + pad.string() + " kon niet worden geschreven";
-    return false;
-  }
-  return true;
+  if (!out) return Fout{"Bestand " + pad.string() + " kon niet worden geschreven", kFoutBestandstoegang};
+  return {};
 }
 
-bool IsWerkbladNaam(std::string_view pad) {
-  if (pad.size() < 3) return false;
-  std::string staart(pad.substr(pad.size() - 3));
-  for (char& c : staart) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
-  }
-  return staart == "tvo";
-}
+bool IsWerkbladNaam(std::string_view pad) { return pad.size() >= 3 && KleineLetters(pad.substr(pad.size() - 3)) == "tvo"; }
 
 }  // namespace tarvo

@@ -4,11 +4,11 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
-#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 
+#include "base/Uitkomst.h"
 #include "calc/Bediening.h"
 #include "calc/Werkblad.h"
 #include "calc/Wegdek.h"
@@ -39,42 +39,32 @@ struct WerkbladInhoud {
 
 std::array<std::uint8_t, kWerkbladLengte> CodeerWerkblad(const WerkbladInhoud& inhoud);
 
-enum class DecodeerUitkomst { Goed, OudeVersie, TeKort };
-struct Gedecodeerd {
-  DecodeerUitkomst uitkomst;
-  WerkbladInhoud inhoud;  // only meaningful when Goed
-};
-// A file shorter than 644 bytes whose mark (where present) reads "O2" is a
-// damaged file; without the mark it comes from an older version.
-Gedecodeerd DecodeerWerkblad(std::span<const std::uint8_t> bytes);
+// The file's bytes as what the file holds. Refused without the mark "O2"
+// (a file of an older version, message kOudeVersieMelding, number 0), or
+// with the mark in place but shorter than 644 bytes (damaged).
+Uitkomst<WerkbladInhoud> DecodeerWerkblad(std::span<const std::uint8_t> bytes);
 
 // The stored values of a worksheet, with the two switches as the boxes hold them.
 WerkbladInhoud InhoudVan(const Werkblad& ws, int zone, int aftrek);
 
-// Openen's steps 6 and 9: the stored values and what the window shows. A
-// road-surface position that names no catalogue entry becomes 1, with a
-// message. The switches follow the file (zone above 1 is off, deduction
-// above 0 is on) and the zone switch runs.
+// Takes what a file holds into the stored values and shows it in the
+// window: names and remarks without their padding blanks, numbers in the
+// field patterns. A road-surface position that names no catalogue entry
+// becomes 1, with a message. The switches follow the file (zone above 1 is
+// off, deduction above 0 is on) and the zone switch runs.
 void ToonInhoud(const WerkbladInhoud& inhoud, Werkblad& ws, WerkbladVenster& venster, const Catalogus& catalogus,
                 Meldingen& meldingen);
 
-enum class OpenUitkomst { Gelezen, OudeVersie, Fout };
-struct OpenResultaat {
-  OpenUitkomst uitkomst;
-  int foutNummer = 0;         // for the generic error message
-  std::string foutOmschrijving;
-};
+// Reads a worksheet file into the worksheet and the window. A file of an
+// older version shows its message and fails with number 0; the caller then
+// resets the worksheet. Any other failure carries the number and the
+// description of the generic error message. On failure nothing is taken over.
+Uitkomst<void> LeesWerkbladBestand(const std::filesystem::path& pad, Werkblad& ws, WerkbladVenster& venster,
+                                   const Catalogus& catalogus, Meldingen& meldingen);
 
-// Reads a worksheet file into the worksheet (Openen from step 5 on). On an
-// older version the message is shown and nothing is taken over; the caller
-// then resets the worksheet. On a failure nothing is taken over either.
-OpenResultaat LeesWerkbladBestand(const std::filesystem::path& pad, Werkblad& ws, WerkbladVenster& venster,
-                                  const Catalogus& catalogus, Meldingen& meldingen);
-
-// Writes the worksheet (Opslaan's steps 3 to 5). False with a Dutch
-// description when the file cannot be written.
-bool SchrijfWerkbladBestand(const std::filesystem::path& pad, const Werkblad& ws, WerkbladVenster& venster,
-                            std::string& fout);
+// Writes the worksheet's stored values with the two switches as the window
+// holds them; the version mark is written as "O2".
+Uitkomst<void> SchrijfWerkbladBestand(const std::filesystem::path& pad, const Werkblad& ws, WerkbladVenster& venster);
 
 // Whether a path names a worksheet: its last three characters, in lower case, are "tvo".
 bool IsWerkbladNaam(std::string_view pad);

@@ -1,7 +1,6 @@
 #include "shared_ui/Afdrukken.h"
 
 #include <QFile>
-#include <exception>
 
 #include "base/Foutnummers.h"
 #include "base/Tekst.h"
@@ -32,55 +31,51 @@ bool SchrijfPrn(const QString& pad, const Werkblad& ws) {
 
 void Afdrukken(QWidget* ouder, Dialogen& dialogen, const Werkblad& ws, WerkbladVenster& venster,
                const Catalogus& catalogus, const QString& dataMap, const QString& datumTekst) {
-  try {
-    AfdrukKeuze keuze = dialogen.Afdrukdialoog(ouder);
-    switch (keuze.doel) {
-      case AfdrukDoel::Geannuleerd:
-        return;
+  AfdrukKeuze keuze = dialogen.Afdrukdialoog(ouder);
+  switch (keuze.doel) {
+    case AfdrukDoel::Geannuleerd:
+      return;
 
-      case AfdrukDoel::Bestand: {
-        QString pad = keuze.bestand;
-        if (pad.isEmpty()) {
-          const std::optional<QString> gekozen =
-              dialogen.BewaarBestand(ouder, "Afdrukken naar bestand", dataMap, "Uitvoerbestanden (*.prn)");
-          if (!gekozen || gekozen->isEmpty()) return;
-          pad = *gekozen;
-        }
-        Zandloper zandloper;
-        if (!SchrijfPrn(pad, ws)) {
-          zandloper.Stop();
-          Fout(dialogen, kFoutBestandstoegang, "Bestand " + pad + " kan niet worden geschreven");
-        }
-        return;
+    case AfdrukDoel::Bestand: {
+      QString pad = keuze.bestand;
+      if (pad.isEmpty()) {
+        const std::optional<QString> gekozen =
+            dialogen.BewaarBestand(ouder, "Afdrukken naar bestand", dataMap, "Uitvoerbestanden (*.prn)");
+        if (!gekozen || gekozen->isEmpty()) return;
+        pad = *gekozen;
       }
-
-      case AfdrukDoel::Printer: {
-        if (!keuze.printer) return;
-        // The copies were reported to the program: the driver must not multiply them again.
-        keuze.printer->setCopyCount(1);
-        // A second copy would only write the same file over again.
-        const bool naarBestand = !keuze.printer->outputFileName().isEmpty();
-        const int kopieen = naarBestand ? 1 : keuze.kopieen;
-        const PaginaInhoud inhoud{ws, venster, catalogus, datumTekst};
-        Zandloper zandloper;
-        for (int kopie = 1; kopie <= kopieen; ++kopie) {
-          if (!DrukPagina(*keuze.printer, inhoud)) {
-            // The next copy would fail alike: one message is enough.
-            zandloper.Stop();
-            const QPrinter& p = *keuze.printer;
-            if (naarBestand) {
-              Fout(dialogen, kFoutBestandstoegang, "Bestand " + p.outputFileName() + " kan niet worden geschreven");
-            } else {
-              Fout(dialogen, kFoutPrinter, "Printer " + p.printerName() + " kan niet afdrukken");
-            }
-            return;
-          }
-        }
-        return;
+      Zandloper zandloper;
+      if (!SchrijfPrn(pad, ws)) {
+        zandloper.Stop();
+        Fout(dialogen, kFoutBestandstoegang, "Bestand " + pad + " kan niet worden geschreven");
       }
+      return;
     }
-  } catch (const std::exception& e) {
-    Fout(dialogen, kFoutIntern, QString::fromLocal8Bit(e.what()));
+
+    case AfdrukDoel::Printer: {
+      if (!keuze.printer) return;
+      // The copies were reported to the program: the driver must not multiply them again.
+      keuze.printer->setCopyCount(1);
+      // A second copy would only write the same file over again.
+      const bool naarBestand = !keuze.printer->outputFileName().isEmpty();
+      const int kopieen = naarBestand ? 1 : keuze.kopieen;
+      const PaginaInhoud inhoud{ws, venster, catalogus, datumTekst};
+      Zandloper zandloper;
+      for (int kopie = 1; kopie <= kopieen; ++kopie) {
+        if (!DrukPagina(*keuze.printer, inhoud)) {
+          // The next copy would fail alike: one message is enough.
+          zandloper.Stop();
+          const QPrinter& p = *keuze.printer;
+          if (naarBestand) {
+            Fout(dialogen, kFoutBestandstoegang, "Bestand " + p.outputFileName() + " kan niet worden geschreven");
+          } else {
+            Fout(dialogen, kFoutPrinter, "Printer " + p.printerName() + " kan niet afdrukken");
+          }
+          return;
+        }
+      }
+      return;
+    }
   }
 }
 

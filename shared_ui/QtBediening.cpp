@@ -52,6 +52,5 @@ void LineEditVak::VraagFocus() {
 
 void LineEditVak::ZetIngeschakeld(bool aan) { edit_->setEnabled(aan); }
 
-bool LineEditVak::Ingeschakeld() const { return edit_->isEnabled(); }
 
 }  // namespace tarvo

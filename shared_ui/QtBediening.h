@@ -35,7 +35,6 @@ class LineEditVak : public TekstVak {
   void ZetToolTip(const std::string& tip) override;
   void VraagFocus() override;
   void ZetIngeschakeld(bool aan) override;
-  bool Ingeschakeld() const override;
   QLineEdit* Widget() const { return edit_; }
 
   static void ZetTag(QLineEdit* edit, const QString& tag);

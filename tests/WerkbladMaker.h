@@ -34,8 +34,7 @@ inline void BewaarWerkblad(const std::filesystem::path& pad, const std::map<int,
   CheckIt(ws, v, m);  // the file holds the values the check took over
   v.aftrek.waarde = aftrek;
   if (wegdek > 0) ws.WegdekKeuze = static_cast<std::int16_t>(wegdek);
-  std::string fout;
-  SchrijfWerkbladBestand(pad, ws, v, fout);
+  (void)SchrijfWerkbladBestand(pad, ws, v);
 }
 
 }  // namespace tarvo::test

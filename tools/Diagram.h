@@ -18,7 +18,6 @@ namespace tarvo {
 inline constexpr std::string_view kDiagramVraag = "Maximale afstand tot wegas in meter [>100m, <1000m]";
 inline constexpr std::string_view kDiagramTitel = "Niveau-afstand diagram";
 inline constexpr std::string_view kDiagramStandaard = "500";
-inline constexpr std::string_view kDiagramKolom = "N_R Diagram";
 inline constexpr std::string_view kDiagramAsAfstand = "Afstand tot wegas [m]";
 inline constexpr std::string_view kDiagramAsNiveau = "Lden excl. aftrek 110g Wgh [dB]";
 inline constexpr double kDiagramMinAfstand = 100;

@@ -17,7 +17,7 @@ class frmSplashII : public QWidget {
   // openHoofdvenster runs when the timer fires, before the splash closes.
   explicit frmSplashII(std::function<void()> openHoofdvenster, QWidget* ouder = nullptr);
 
-  // Form_Load's last steps: show without waiting and start the timer.
+  // Centres and shows the splash at once, then starts the timer that opens the main window.
   void Start();
   void Timer1_Timer();
 

@@ -460,17 +460,16 @@ bool frmTarvo::Start(const QString& opdrachtRegel) {
   helpTekst_ = std::string(kHelpOntbreekt);
 
   for (;;) {
-    std::string melding;
-    LaadUitkomst uitkomst;
+    Uitkomst<void> geladen;
     {
       Zandloper zandloper;
-      uitkomst = LaadWegdekken(NaarPad(dataMap_), cat_, melding);
+      geladen = LaadWegdekken(NaarPad(dataMap_), cat_);
     }
-    if (uitkomst == LaadUitkomst::Geladen) break;
-    if (uitkomst == LaadUitkomst::NietGevonden) {
+    if (geladen) break;
+    if (geladen.Nummer() == kFoutNietGevonden) {
       dialogen_.Toon("Bestand Wegdekken_2012.dat niet gevonden", "Foutmelding", Icoon::Kritiek);
     } else {
-      dialogen_.Toon(melding, "Foutmelding", Icoon::Kritiek);
+      dialogen_.Toon(geladen.Melding(), "Foutmelding", Icoon::Kritiek);
     }
     if (!ZoekFile(kCatalogusFilter)) return false;
   }
@@ -519,15 +518,14 @@ void frmTarvo::closeEvent(QCloseEvent* event) {
 
 bool frmTarvo::FormUnload() {
   if (afgesloten_) return true;
-  std::string melding;
-  BewaarUitkomst uitkomst;
+  Uitkomst<bool> bewaard = false;
   {
     Zandloper zandloper;
-    uitkomst = BewaarWegdekken(NaarPad(dataMap_), cat_, melding);
+    bewaard = BewaarWegdekken(NaarPad(dataMap_), cat_);
   }
   // A catalogue that cannot be written must not cost the user the worksheet too.
-  if (uitkomst == BewaarUitkomst::Mislukt) {
-    ToonOnverwachteFout(dialogen_, "Form_Unload", kVenster, kFoutBestandstoegang, QString::fromStdString(melding));
+  if (!bewaard) {
+    ToonOnverwachteFout(dialogen_, "Form_Unload", kVenster, bewaard.Nummer(), QString::fromStdString(bewaard.Melding()));
   }
   if (BestandPaneel() != kGeenBestand &&
       dialogen_.Toon("Wilt u het rekenblad eerst opslaan?", "Programma afsluiten", Icoon::Vraag, Knoppen::JaNee) ==
@@ -671,24 +669,23 @@ void frmTarvo::Openen() {
       ToonOnverwachteFout(dialogen_, "Openen", kVenster, kFoutBestandsnaam, "Ongeldige bestandsnaam of -nummer");
       continue;
     }
-    OpenResultaat r;
+    Uitkomst<void> gelezen;
     {
       Zandloper zandloper;
-      r = LeesWerkbladBestand(NaarPad(laatstePad_), ws_, *this, cat_, dialogen_);
+      gelezen = LeesWerkbladBestand(NaarPad(laatstePad_), ws_, *this, cat_, dialogen_);
     }
-    switch (r.uitkomst) {
-      case OpenUitkomst::Gelezen:
-        ToonKnoppen({16}, {12});
-        command1_->setVisible(true);
-        ZetBestandPaneel(QFileInfo(laatstePad_).fileName());
-        return;
-      case OpenUitkomst::OudeVersie:
-        Reset();
-        return;
-      case OpenUitkomst::Fout:
-        ToonOnverwachteFout(dialogen_, "Openen", kVenster, r.foutNummer, QString::fromStdString(r.foutOmschrijving));
-        continue;
+    if (gelezen) {
+      ToonKnoppen({16}, {12});
+      command1_->setVisible(true);
+      ZetBestandPaneel(QFileInfo(laatstePad_).fileName());
+      return;
     }
+    // Number 0: a file of an older version, whose message the reader showed.
+    if (gelezen.Nummer() == 0) {
+      Reset();
+      return;
+    }
+    ToonOnverwachteFout(dialogen_, "Openen", kVenster, gelezen.Nummer(), QString::fromStdString(gelezen.Melding()));
   }
 }
 
@@ -697,13 +694,14 @@ void frmTarvo::Opslaan() {
   const auto keuze = dialogen_.BewaarBestand(this, "Rekenblad opslaan", start, kWerkbladFilter);
   if (!keuze || keuze->isEmpty()) return;
   laatstePad_ = *keuze;
-  std::string fout;
-  bool gelukt;
+  Uitkomst<void> geschreven;
   {
     Zandloper zandloper;
-    gelukt = SchrijfWerkbladBestand(NaarPad(laatstePad_), ws_, *this, fout);
+    geschreven = SchrijfWerkbladBestand(NaarPad(laatstePad_), ws_, *this);
   }
-  if (!gelukt) ToonOnverwachteFout(dialogen_, "Opslaan", kVenster, kFoutBestandstoegang, QString::fromStdString(fout));
+  if (!geschreven) {
+    ToonOnverwachteFout(dialogen_, "Opslaan", kVenster, geschreven.Nummer(), QString::fromStdString(geschreven.Melding()));
+  }
 }
 
 // ---------------------------------------------------------------- commands

@@ -58,8 +58,7 @@ TEST_F(TarvoReken, PrintsThePrintToFileTextOfASavedWorksheet) {
   const OpdrachtInstellingen inst{
       .werkblad = map / "blad.tvo", .wegdekken = map / "Wegdekken_2012.dat", .decimaal = ',', .vandaag = {2018, 6, 30}};
   Berekening b;
-  std::string fout;
-  ASSERT_TRUE(RekenWerkblad(inst, b, fout));
+  ASSERT_TRUE(RekenWerkblad(inst, b));
   EXPECT_EQ(u.uit, RapportTekst(b.ws) + std::string(CrLf));  // UTF-8, "Café", on standard output
 }
 

@@ -17,7 +17,7 @@ struct Omgeving {
   TijdelijkeMap map;
   OpdrachtInstellingen inst;
   bool gelukt = false;
-  std::string fout;
+  std::string fout;  // the refusal of the whole input
   Omgeving() {
     inst.wegdekken = map / "Wegdekken_2012.dat";
     test::BewaarEenWegdek(inst.wegdekken);
@@ -26,7 +26,9 @@ struct Omgeving {
   std::vector<std::string> Batch(const std::string& invoer) {
     std::istringstream in(invoer);
     std::ostringstream uit;
-    gelukt = VerwerkBatch(in, uit, inst, fout);
+    const auto verwerkt = VerwerkBatch(in, uit, inst);
+    gelukt = verwerkt.Gelukt();
+    fout = gelukt ? "" : verwerkt.Melding();
     std::vector<std::string> r;
     std::istringstream regels(uit.str());
     for (std::string s; std::getline(regels, s);) r.push_back(s);

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "base/Foutnummers.h"
 #include "base/Tekst.h"
 #include "files/CatalogusBestand.h"
 #include "data/Bronnen.h"
@@ -55,11 +56,17 @@ Bytes VoorbeeldBestand() {
 class CatalogusBestand : public ::testing::Test {
  protected:
   std::filesystem::path Pad() const { return map / "Wegdekken_2012.dat"; }
-  LaadUitkomst Laad(const Bytes& b) {
+  Uitkomst<void> Laad(const Bytes& b) {
     SchrijfBytes(Pad(), b);
-    return LaadWegdekken(map.Pad(), c, melding);
+    return LaadWegdekken(map.Pad(), c);
   }
-  BewaarUitkomst Bewaar() { return BewaarWegdekken(map.Pad(), c, melding); }
+  // Written, nothing to write, or failed with its message.
+  enum class Bewaard { Ja, Niets, Mislukt };
+  Bewaard Bewaar() {
+    const Uitkomst<bool> r = BewaarWegdekken(map.Pad(), c);
+    melding = r ? "" : r.Melding();
+    return !r ? Bewaard::Mislukt : *r ? Bewaard::Ja : Bewaard::Niets;
+  }
 
   TijdelijkeMap map;
   Catalogus c;
@@ -70,7 +77,8 @@ class CatalogusBestand : public ::testing::Test {
 
 TEST_F(CatalogusBestand, LoadedCatalogueListsItsEntriesAndSavesTheSameBytes) {
   const Bytes b = VoorbeeldBestand();
-  ASSERT_EQ(Laad(b), LaadUitkomst::Geladen) << melding;
+  const auto geladen = Laad(b);
+  ASSERT_TRUE(geladen) << geladen.Melding();
   ASSERT_EQ(c.AantalWegdekken, 3);
   EXPECT_TRUE(c.Wegdekken[1].Omschrijving.starts_with("\xE2\x82\xAC"));  // 0x80 is the euro sign
   EXPECT_TRUE(c.Wegdekken[1].DL_lv == 1.5 && c.Wegdekken[1].b_zv == 5.0);
@@ -78,7 +86,7 @@ TEST_F(CatalogusBestand, LoadedCatalogueListsItsEntriesAndSavesTheSameBytes) {
   EXPECT_EQ(AantalTekens(VulLijst(c)[0]), 40u);
   EXPECT_EQ(LijstIndexVoor(c, 3), 2);
   for (int buiten : {0, 4, -1}) EXPECT_EQ(LijstIndexVoor(c, buiten), 0) << buiten;
-  ASSERT_EQ(Bewaar(), BewaarUitkomst::Bewaard) << melding;
+  ASSERT_EQ(Bewaar(), Bewaard::Ja) << melding;
   EXPECT_EQ(LeesBytes(Pad()), b);
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(map.Pad()), {}), 1) << "no file left beside it";
 }
@@ -87,9 +95,9 @@ TEST_F(CatalogusBestand, LoadedCatalogueListsItsEntriesAndSavesTheSameBytes) {
 // refused file, or when the new file cannot be written.
 TEST_F(CatalogusBestand, OldFileIsKeptWhenEmptyDamagedOrUnwritable) {
   const Bytes leeg = Bestand(0, {});
-  ASSERT_EQ(Laad(leeg), LaadUitkomst::Geladen);
+  ASSERT_TRUE(Laad(leeg));
   c.Gebruikersnaam = "Piet";  // a changed name alone is no reason to write
-  EXPECT_EQ(Bewaar(), BewaarUitkomst::NietsTeBewaren);
+  EXPECT_EQ(Bewaar(), Bewaard::Niets);
   EXPECT_EQ(LeesBytes(Pad()), leeg);
 
   const Bytes goed = VoorbeeldBestand();
@@ -99,19 +107,21 @@ TEST_F(CatalogusBestand, OldFileIsKeptWhenEmptyDamagedOrUnwritable) {
   boven50.resize(2 + 51 * 78 + 80, ' ');  // long enough for 51 records: refused for the count alone
   eenRecordTeWeinig[0] = 4;
   for (const Bytes& b : {min1, boven50, eenRecordTeWeinig, Bytes(goed.begin(), goed.end() - 1), Bytes{3}}) {
-    EXPECT_EQ(Laad(b), LaadUitkomst::Beschadigd) << b.size();
-    EXPECT_NE(melding.find("Wegdekken_2012.dat"), std::string::npos) << melding;
+    const auto geladen = Laad(b);
+    ASSERT_FALSE(geladen) << b.size();
+    EXPECT_NE(geladen.Nummer(), kFoutNietGevonden);
+    EXPECT_NE(geladen.Melding().find("Wegdekken_2012.dat"), std::string::npos) << geladen.Melding();
     EXPECT_EQ(c.AantalWegdekken, 0);
     c.AantalWegdekken = 1;  // even after the editor added an entry
-    EXPECT_EQ(Bewaar(), BewaarUitkomst::NietsTeBewaren);
+    EXPECT_EQ(Bewaar(), Bewaard::Niets);
     EXPECT_EQ(LeesBytes(Pad()), b);
   }
 
-  ASSERT_EQ(Laad(goed), LaadUitkomst::Geladen);
+  ASSERT_TRUE(Laad(goed));
   c.Wegdekken[1].DL_lv = 9;
   std::filesystem::create_directory(map / "Wegdekken_2012.dat.nieuw");
   std::ofstream(map / "Wegdekken_2012.dat.nieuw" / "bezet") << "x";
-  EXPECT_EQ(Bewaar(), BewaarUitkomst::Mislukt);
+  EXPECT_EQ(Bewaar(), Bewaard::Mislukt);
   EXPECT_NE(melding.find("Wegdekken_2012.dat"), std::string::npos) << melding;
   EXPECT_EQ(LeesBytes(Pad()), goed);
 }
@@ -122,13 +132,12 @@ TEST(GeleverdeBestanden, AreWhatTheGeneratorsMakeOfTheirText) {
   const std::filesystem::path data = std::filesystem::path(TARVO_SOURCE_DIR) / "data";
   std::ifstream tabel(data / "wegdekken.tsv"), beschrijving(data / "voorbeeld.txt");
   ASSERT_TRUE(tabel && beschrijving);
-  std::string fout;
-  const auto catalogus = CatalogusUitTabel(tabel, fout);
-  ASSERT_TRUE(catalogus.has_value()) << fout;
+  const auto catalogus = CatalogusUitTabel(tabel);
+  ASSERT_TRUE(catalogus) << catalogus.Melding();
   EXPECT_EQ(CodeerCatalogus(*catalogus), LeesBytes(data / "Wegdekken_2012.dat")) << "Wegdekken_2012.dat is stale";
-  const auto werkblad = WerkbladUitBeschrijving(beschrijving, fout);
-  ASSERT_TRUE(werkblad.has_value()) << fout;
+  const auto werkblad = WerkbladUitBeschrijving(beschrijving);
+  ASSERT_TRUE(werkblad) << werkblad.Melding();
   EXPECT_EQ(Bytes(werkblad->begin(), werkblad->end()), LeesBytes(data / "voorbeeld.tvo")) << "voorbeeld.tvo is stale";
   // The sample went through the input check, which fills the totals.
-  EXPECT_EQ(DecodeerWerkblad(*werkblad).inhoud.blok[0][4], 1079);
+  EXPECT_EQ(DecodeerWerkblad(*werkblad)->blok[0][4], 1079);
 }

@@ -51,11 +51,11 @@ class WerkbladBestandTest : public ::testing::Test {
     PlainWerkbladVenster v;
     v.zone.waarde = zone;
     v.aftrek.waarde = aftrek;
-    std::string fout;
-    EXPECT_TRUE(SchrijfWerkbladBestand(pad, ws, v, fout)) << fout;
+    const auto geschreven = SchrijfWerkbladBestand(pad, ws, v);
+    EXPECT_TRUE(geschreven) << geschreven.Melding();
     return LeesBytes(pad);
   }
-  OpenResultaat Lees(const Bytes& b) {
+  Uitkomst<void> Lees(const Bytes& b) {
     SchrijfBytes(pad, b);
     return LeesWerkbladBestand(pad, gelezen, venster, catalogus, meldingen);
   }
@@ -105,7 +105,7 @@ TEST_F(WerkbladBestandTest, ReadThenSaveGivesTheSameBytes) {
   for (std::size_t i = 0; i < 128; ++i) {  // road and point names, then the first remark line
     b[i < 90 ? i : 392 + i - 90] = static_cast<std::uint8_t>(0x80 + i);
   }
-  ASSERT_EQ(Lees(b).uitkomst, OpenUitkomst::Gelezen);
+  ASSERT_TRUE(Lees(b));
   EXPECT_TRUE(meldingen.getoond.empty());
   EXPECT_EQ(Opgeslagen(gelezen), b);
   EXPECT_EQ(venster.invoer[5].tekst, "80");  // while the stored 79.6 went back into the file
@@ -120,11 +120,13 @@ TEST_F(WerkbladBestandTest, OtherVersionOrShortFileIsRefusedWithNothingTakenOver
   gelezen.Qlv[1] = 5;
   venster.invoer[2].tekst = "voor";
   // With the mark in place a short file is damaged, not old: the caller reports it.
-  const OpenResultaat kort = Lees(Bytes(goed.begin(), goed.end() - 1));
-  EXPECT_TRUE(kort.uitkomst == OpenUitkomst::Fout && kort.foutNummer != 0 && !kort.foutOmschrijving.empty());
+  const Uitkomst<void> kort = Lees(Bytes(goed.begin(), goed.end() - 1));
+  ASSERT_FALSE(kort);
+  EXPECT_TRUE(kort.Nummer() != 0 && !kort.Melding().empty());
   EXPECT_TRUE(meldingen.getoond.empty());
   for (const Bytes& b : {klein, ander, Bytes(goed.begin(), goed.begin() + 632)}) {
-    EXPECT_EQ(Lees(b).uitkomst, OpenUitkomst::OudeVersie);
+    const Uitkomst<void> oud = Lees(b);
+    EXPECT_TRUE(!oud && oud.Nummer() == 0);
   }
   ASSERT_EQ(meldingen.getoond.size(), 3u);
   const GetoondeMelding& m = meldingen.getoond[2];
@@ -143,7 +145,7 @@ TEST_F(WerkbladBestandTest, OddSwitchAndRoadSurfaceValues) {
     ZetInt16(b, 390, static_cast<std::int16_t>(wegdek));
     venster = PlainWerkbladVenster{};
     meldingen.getoond.clear();
-    ASSERT_EQ(Lees(b).uitkomst, OpenUitkomst::Gelezen);
+    ASSERT_TRUE(Lees(b));
     EXPECT_EQ(venster.zone.waarde, zoneAan) << zone;
     EXPECT_EQ(venster.aftrek.waarde, aftrekAan) << aftrek;
     EXPECT_TRUE(gelezen.WegdekKeuze == 1 && venster.getoondWegdek == 0) << wegdek;

@@ -32,8 +32,7 @@ QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<q
 std::unique_ptr<Berekening> Berekend(bool eigenNaam = true) {
   const OpdrachtInstellingen inst{kWerkblad.toStdString(), kWegdekken.toStdString(), ',', {2024, 3, 1}};
   auto b = std::make_unique<Berekening>();
-  std::string fout;
-  if (!RekenWerkblad(inst, *b, fout)) qFatal("voorbeeld.tvo: %s", fout.c_str());
+  if (auto klaar = RekenWerkblad(inst, *b); !klaar) qFatal("voorbeeld.tvo: %s", klaar.Melding().c_str());
   if (eigenNaam) {
     b->catalogus.Gebruikersnaam = VastBreed("Geluidbureau Müller", kNaamLengte);
     AfdrukBestand(b->ws, b->venster, b->catalogus);

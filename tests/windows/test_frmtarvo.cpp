@@ -257,10 +257,10 @@ class TestFrmTarvo : public QObject {
     o.dlg.bewaarAntwoorden = {Pad(o.map / "kopie.tvo")};
     QVERIFY(o.frm->close());
     const auto kopie = DecodeerWerkblad(LeesBytes(o.map / "kopie.tvo"));
-    QCOMPARE(kopie.uitkomst, DecodeerUitkomst::Goed);
-    QCOMPARE(kopie.inhoud.blok[0][0], 1250.0);
-    QCOMPARE(kopie.inhoud.waarneemhoogte, 4.0);
-    QCOMPARE(kopie.inhoud.toelichting[1], VastBreed("nagekeken", kToelichtingLengte));
+    QVERIFY(kopie.Gelukt());
+    QCOMPARE(kopie->blok[0][0], 1250.0);
+    QCOMPARE(kopie->waarneemhoogte, 4.0);
+    QCOMPARE(kopie->toelichting[1], VastBreed("nagekeken", kToelichtingLengte));
   }
 
   void mislukteCatalogusKostHetRekenbladNiet() {
