@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include "base/Tekst.h"
+
 namespace tarvo {
 
 double& Wegdek::Coefficient(int k) {
@@ -20,6 +22,42 @@ double Wegdek::Coefficient(int k) const { return const_cast<Wegdek*>(this)->Coef
 
 const Wegdek& Catalogus::Op(int positie) const {
   return Wegdekken[static_cast<std::size_t>(GeldigePositie(positie))];
+}
+
+namespace {
+
+void Vul(Wegdek& w, std::string_view omschrijving, const WegdekBeheer::Coefficienten& coefficienten) {
+  w.Omschrijving = VastBreed(TrimBlanks(omschrijving), kOmschrijvingLengte);
+  for (int k = 1; k <= 6; ++k) w.Coefficient(k) = coefficienten[static_cast<std::size_t>(k - 1)];
+}
+
+}  // namespace
+
+bool WegdekBeheer::IsBeschermd(int positie) const {
+  return !opgeheven_ && positie >= 1 && positie <= kAantalBeschermd;
+}
+
+int WegdekBeheer::VoegToe(std::string_view omschrijving, const Coefficienten& coefficienten) {
+  if (IsVol()) return 0;
+  ++cat_.AantalWegdekken;
+  Vul(cat_.Wegdekken[static_cast<std::size_t>(cat_.AantalWegdekken)], omschrijving, coefficienten);
+  return cat_.AantalWegdekken;
+}
+
+bool WegdekBeheer::Vervang(int positie, std::string_view omschrijving, const Coefficienten& coefficienten) {
+  if (positie < 1 || positie > cat_.AantalWegdekken) return false;
+  Vul(cat_.Wegdekken[static_cast<std::size_t>(positie)], omschrijving, coefficienten);
+  return true;
+}
+
+int WegdekBeheer::Wis(int positie) {
+  if (positie < 1 || positie > cat_.AantalWegdekken) return 0;
+  --cat_.AantalWegdekken;
+  for (int j = positie; j <= cat_.AantalWegdekken; ++j) {
+    cat_.Wegdekken[static_cast<std::size_t>(j)] = cat_.Wegdekken[static_cast<std::size_t>(j + 1)];
+  }
+  if (cat_.AantalWegdekken == 0) return 0;
+  return positie >= 2 ? positie - 1 : 1;
 }
 
 }  // namespace tarvo

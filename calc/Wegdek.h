@@ -37,4 +37,39 @@ struct Catalogus {
   const Wegdek& Op(int positie) const;
 };
 
+// The published types at the head of the catalogue, which the editor protects.
+inline constexpr int kAantalBeschermd = 16;
+
+// The editor's rules for the catalogue: the published entries are protected
+// until the user lifts the protection (F9), the catalogue holds at most
+// kMaxWegdekken entries, and the entries behind a deleted one move up.
+// Positions are 1-based, as the catalogue counts them.
+class WegdekBeheer {
+ public:
+  using Coefficienten = std::array<double, 6>;  // in record order, DL_lv .. b_zv
+
+  explicit WegdekBeheer(Catalogus& catalogus) : cat_(catalogus) {}
+
+  bool BeschermingOpgeheven() const { return opgeheven_; }
+  void WisselBescherming() { opgeheven_ = !opgeheven_; }
+  // True when the entry may not be changed or deleted now.
+  bool IsBeschermd(int positie) const;
+  bool IsVol() const { return cat_.AantalWegdekken >= kMaxWegdekken; }
+
+  // The description loses its outer blanks and is fitted to 30 characters.
+  // The new entry's position, or 0 when the catalogue is full.
+  int VoegToe(std::string_view omschrijving, const Coefficienten& coefficienten);
+  // False for a position outside the catalogue.
+  bool Vervang(int positie, std::string_view omschrijving, const Coefficienten& coefficienten);
+  // Removes the entry; the old last record stays behind, outside the count.
+  // The position to select afterwards: the entry before the deleted one, the
+  // first when the first was deleted, 0 when none is left (or the position
+  // named none).
+  int Wis(int positie);
+
+ private:
+  Catalogus& cat_;
+  bool opgeheven_ = false;
+};
+
 }  // namespace tarvo

@@ -96,6 +96,8 @@ AfdrukKeuze QtDialogen::Afdrukdialoog(QWidget* ouder) {
 
 void QtDialogen::Piep() { QApplication::beep(); }
 
+int QtDialogen::ToonVenster(QDialog& venster) { return venster.exec(); }
+
 void ToonOnverwachteFout(Meldingen& meldingen, const QString& procedure, const QString& venster, int nummer,
                          const QString& omschrijving) {
   const QString tekst = "Onverwachte fout in procedure " + procedure + " van Form " + venster + ".\r\nFout " +

@@ -8,6 +8,7 @@
 
 #include "calc/Bediening.h"
 
+class QDialog;
 class QWidget;
 
 namespace tarvo {
@@ -35,6 +36,8 @@ class Dialogen : public Meldingen {
   // The print dialog: no selection, no page range, print to file offered.
   virtual AfdrukKeuze Afdrukdialoog(QWidget* ouder) = 0;
   virtual void Piep() = 0;
+  // Shows a window modally; its result code (QDialog::Accepted or Rejected).
+  virtual int ToonVenster(QDialog& venster) = 0;
 };
 
 // The real dialogs of Qt. The parent for message boxes is the active window.
@@ -49,6 +52,7 @@ class QtDialogen : public Dialogen {
                                    const QString& standaard) override;
   AfdrukKeuze Afdrukdialoog(QWidget* ouder) override;
   void Piep() override;
+  int ToonVenster(QDialog& venster) override;
 };
 
 // "Onverwachte fout in procedure P van Form F." + line break + "Fout N - D.",

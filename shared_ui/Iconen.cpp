@@ -3,7 +3,6 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
-#include <QStyle>
 #include <functional>
 
 namespace tarvo {
@@ -133,23 +132,13 @@ void Programma(QPainter& p) {
 
 }  // namespace
 
-QIcon ToolbarIcoon(const QString& key, const QStyle& stijl) {
-  if (key == "exit") return stijl.standardIcon(QStyle::SP_DialogCloseButton);
-  if (key == "open") return stijl.standardIcon(QStyle::SP_DialogOpenButton);
-  if (key == "printen") return Teken(Printer);
-  if (key == "preview") return Teken(Voorbeeld);
-  if (key == "opslaan") return stijl.standardIcon(QStyle::SP_DialogSaveButton);
-  if (key == "reset") return stijl.standardIcon(QStyle::SP_BrowserReload);
-  if (key == "invullen") return Teken(Potlood);
-  if (key == "cwegdek") return Teken(Weg);
-  if (key == "omreken") return Teken(Tabel);
-  if (key == "gebruiker") return Teken(Persoon);
-  if (key == "info") return stijl.standardIcon(QStyle::SP_MessageBoxInformation);
-  if (key == "help") return stijl.standardIcon(QStyle::SP_MessageBoxQuestion);
-  if (key == "calc") return Teken(Rekenmachine);
-  return {};
-}
-
+QIcon PrinterIcoon() { return Teken(Printer); }
+QIcon VoorbeeldIcoon() { return Teken(Voorbeeld); }
+QIcon PotloodIcoon() { return Teken(Potlood); }
+QIcon WegIcoon() { return Teken(Weg); }
+QIcon TabelIcoon() { return Teken(Tabel); }
+QIcon PersoonIcoon() { return Teken(Persoon); }
+QIcon RekenmachineIcoon() { return Teken(Rekenmachine); }
 QIcon EnvelopIcoon() { return Teken(Envelop); }
 QIcon SpreadsheetIcoon() { return Teken(Spreadsheet); }
 QIcon ProgrammaIcoon() { return Teken(Programma); }

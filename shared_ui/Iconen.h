@@ -1,14 +1,17 @@
 #pragma once
-// The toolbar pictures, one per key: Qt's standard icons where one fits,
-// otherwise small drawings made here, so no image files are needed.
+// Small drawings made here, so no image files are needed: the toolbar's
+// pictures where Qt's standard icons have none that fits, and a few others.
 #include <QIcon>
-#include <QString>
-
-class QStyle;
 
 namespace tarvo {
 
-QIcon ToolbarIcoon(const QString& key, const QStyle& stijl);
+QIcon PrinterIcoon();
+QIcon VoorbeeldIcoon();  // the print preview
+QIcon PotloodIcoon();    // filling in the worksheet
+QIcon WegIcoon();        // the road-surface editor
+QIcon TabelIcoon();      // the traffic conversion tables
+QIcon PersoonIcoon();    // the user name
+QIcon RekenmachineIcoon();
 
 // The picture of the information window's mail link and of the tray icon.
 QIcon EnvelopIcoon();

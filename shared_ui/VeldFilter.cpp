@@ -1,52 +1,48 @@
 #include "shared_ui/VeldFilter.h"
 
-#include "shared_ui/QtBediening.h"
-
 #include <QEvent>
-#include <QFocusEvent>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <algorithm>
+#include <optional>
+#include <vector>
 
 #include "calc/CheckIt.h"
-#include "base/Tekst.h"
 #include "calc/ValiDate.h"
 #include "calc/Velden.h"
+#include "shared_ui/VeldRing.h"
 
 namespace tarvo {
 namespace {
 
-QString Toegestaan(ToetsKlasse klasse) {
+std::optional<QString> Toegestaan(ToetsKlasse klasse) {
   switch (klasse) {
-    case ToetsKlasse::Cijfers: return "1234567890";
-    case ToetsKlasse::Getal: return "1234567890,.";
-    default: return {};
+    case ToetsKlasse::Cijfers: return QString("1234567890");
+    case ToetsKlasse::Getal: return QString("1234567890,.");
+    default: return std::nullopt;
   }
-}
-
-bool IsNavigatie(int key) {
-  return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Down || key == Qt::Key_Up ||
-         key == Qt::Key_Escape;
 }
 
 }  // namespace
 
 VeldFilter::VeldFilter(WerkbladVenster& venster, const std::array<QLineEdit*, 40>& velden,
-                       const std::array<QLineEdit*, 4>& toel, Werkblad& ws, Dialogen& dialogen,
-                       std::string& helpTekst, QObject* ouder)
+                       const std::array<QLineEdit*, 4>& toel, Werkblad& ws, Dialogen& dialogen, QObject* ouder)
     : QObject(ouder),
       venster_(venster),
       velden_(velden),
       toel_(toel),
       ws_(ws),
-      dialogen_(dialogen),
-      helpTekst_(helpTekst) {
+      ring_(new VeldRing(VeldRing::Escape::Leegmaken, this)) {
   // The derived fields 26..31 are never visited.
-  for (int k = 0; k <= 25; ++k) ring_.push_back(velden_[static_cast<std::size_t>(k)]);
-  for (int k = 32; k <= 39; ++k) ring_.push_back(velden_[static_cast<std::size_t>(k)]);
-  for (QLineEdit* t : toel_) ring_.push_back(t);
-  for (QLineEdit* v : velden_) v->installEventFilter(this);
-  for (QLineEdit* t : toel_) t->installEventFilter(this);
+  std::vector<VeldRing::Veld> ring;
+  for (int k = 0; k < kAantalVelden; ++k) {
+    if (Veld(k).toetsen == ToetsKlasse::Vergrendeld) continue;
+    ring.push_back({velden_[static_cast<std::size_t>(k)], Toegestaan(Veld(k).toetsen)});
+  }
+  for (QLineEdit* t : toel_) ring.push_back({t, std::nullopt});
+  ring_->VoegRingToe(ring);
+  connect(ring_, &VeldRing::Binnen, this, &VeldFilter::Binnen);
+  connect(ring_, &VeldRing::Verlaten, this, &VeldFilter::Verlaten);
+  connect(ring_, &VeldRing::Geweigerd, this, [&dialogen] { dialogen.Piep(); });
 }
 
 void VeldFilter::VolgHelp(QWidget* control, std::string_view tekst) {
@@ -54,98 +50,34 @@ void VeldFilter::VolgHelp(QWidget* control, std::string_view tekst) {
   control->installEventFilter(this);
 }
 
-QLineEdit* VeldFilter::Volgende(const QLineEdit* van, bool vooruit) const {
-  const auto it = std::find(ring_.begin(), ring_.end(), van);
-  if (it == ring_.end()) return nullptr;
-  const auto n = static_cast<std::ptrdiff_t>(ring_.size());
-  std::ptrdiff_t i = it - ring_.begin();
-  // A field the 30 km zone has locked cannot take the focus: go on in the same direction.
-  for (std::ptrdiff_t stap = 1; stap < n; ++stap) {
-    i = (i + (vooruit ? 1 : n - 1)) % n;
-    QLineEdit* kandidaat = ring_[static_cast<std::size_t>(i)];
-    if (kandidaat->isEnabled()) return kandidaat;
+int VeldFilter::VeldIndex(const QLineEdit* edit) const {
+  const auto it = std::find(velden_.begin(), velden_.end(), edit);
+  return it == velden_.end() ? -1 : static_cast<int>(it - velden_.begin());
+}
+
+int VeldFilter::ToelIndex(const QLineEdit* edit) const {
+  const auto it = std::find(toel_.begin(), toel_.end(), edit);
+  return it == toel_.end() ? -1 : static_cast<int>(it - toel_.begin());
+}
+
+void VeldFilter::Binnen(QLineEdit* edit) {
+  const int k = VeldIndex(edit);
+  emit HelpTekst(k >= 0 ? std::string(HelpTekstVeld(k)) : std::string(kHelpGeenInfo));
+}
+
+void VeldFilter::Verlaten(QLineEdit* edit) {
+  if (const int k = VeldIndex(edit); k >= 0) {
+    const VeldInfo& v = Veld(k);
+    if (v.verlatenControle) ValiDate(venster_.Invoer(k), v.maximum, v.minimum, v.patroon, ws_.Decimaal);
+  } else if (const int i = ToelIndex(edit); i >= 0) {
+    ToelichtingOvernemen(ws_, venster_, i);
   }
-  return nullptr;
-}
-
-bool VeldFilter::Navigeer(QLineEdit* van, QKeyEvent* toets) {
-  switch (toets->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Down:
-    case Qt::Key_Up:
-      if (QLineEdit* naar = Volgende(van, toets->key() != Qt::Key_Up)) naar->setFocus(Qt::OtherFocusReason);
-      return true;
-    case Qt::Key_Escape:
-      van->clear();
-      return true;
-    default:
-      return false;
-  }
-}
-
-bool VeldFilter::ToetsVeld(int k, QKeyEvent* toets) {
-  QLineEdit* veld = velden_[static_cast<std::size_t>(k)];
-  const ToetsKlasse klasse = Veld(k).toetsen;
-  if (IsNavigatie(toets->key())) {
-    Navigeer(veld, toets);
-    // Escape is an accepted character of every class.
-    if (toets->key() == Qt::Key_Escape && klasse != ToetsKlasse::Alles) venster_.Invoer(k).ZetAchtergrond(kLichtGeel);
-    return true;
-  }
-  if (klasse == ToetsKlasse::Alles) return false;
-  if (!WeigerToets(venster_.Invoer(k), toets->text(), Toegestaan(klasse))) return false;
-  dialogen_.Piep();
-  return true;
-}
-
-bool VeldFilter::ToetsToel(int i, QKeyEvent* toets) {
-  if (!IsNavigatie(toets->key())) return false;
-  return Navigeer(toel_[static_cast<std::size_t>(i)], toets);
-}
-
-void VeldFilter::VeldVerlaten(int k) {
-  const VeldInfo& v = Veld(k);
-  if (!v.verlatenControle) return;
-  ValiDate(venster_.Invoer(k), v.maximum, v.minimum, v.patroon, ws_.Decimaal);
 }
 
 bool VeldFilter::eventFilter(QObject* object, QEvent* event) {
-  const QEvent::Type type = event->type();
-  if (type != QEvent::KeyPress && type != QEvent::FocusIn && type != QEvent::FocusOut) return false;
-
-  int veld = -1, toel = -1;
-  for (int k = 0; k < kAantalVelden && veld < 0; ++k) {
-    if (object == velden_[static_cast<std::size_t>(k)]) veld = k;
+  if (event->type() == QEvent::FocusIn) {
+    if (auto it = helpVan_.constFind(object); it != helpVan_.cend()) emit HelpTekst(*it);
   }
-  for (int i = 0; i < 4 && veld < 0 && toel < 0; ++i) {
-    if (object == toel_[static_cast<std::size_t>(i)]) toel = i;
-  }
-
-  if (type == QEvent::FocusIn) {
-    if (veld >= 0 || toel >= 0) {
-      auto* edit = static_cast<QLineEdit*>(object);
-      edit->selectAll();
-      helpTekst_ = veld >= 0 ? std::string(HelpTekstVeld(veld)) : std::string(kHelpGeenInfo);
-    } else if (auto it = helpVan_.constFind(object); it != helpVan_.cend()) {
-      helpTekst_ = *it;
-    }
-    return false;
-  }
-
-  if (type == QEvent::FocusOut) {
-    if (!IsVeldVerlaten(static_cast<QFocusEvent*>(event))) return false;
-    if (veld >= 0) {
-      VeldVerlaten(veld);
-    } else if (toel >= 0) {
-      ToelichtingOvernemen(ws_, venster_, toel);
-    }
-    return false;
-  }
-
-  auto* toets = static_cast<QKeyEvent*>(event);
-  if (veld >= 0) return ToetsVeld(veld, toets);
-  if (toel >= 0) return ToetsToel(toel, toets);
   return false;
 }
 

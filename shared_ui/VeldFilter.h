@@ -1,54 +1,50 @@
 #pragma once
 // How the worksheet's fields behave while the user types: the key filter
-// per field class, Enter and the arrows through the ring of fields and
-// remark lines, select-all on entry, the help text per control, and the
-// check when a field is left.
+// per field class and the ring of fields and remark lines (VeldRing), the
+// help text per control, and the check when a field is left.
 #include <QHash>
 #include <QObject>
 #include <array>
 #include <string>
-#include <vector>
 
 #include "calc/Bediening.h"
 #include "calc/Werkblad.h"
 #include "shared_ui/Dialogen.h"
 
-class QKeyEvent;
 class QLineEdit;
 class QWidget;
 
 namespace tarvo {
 
+class VeldRing;
+
 class VeldFilter : public QObject {
   Q_OBJECT
  public:
   VeldFilter(WerkbladVenster& venster, const std::array<QLineEdit*, 40>& velden,
-             const std::array<QLineEdit*, 4>& toel, Werkblad& ws, Dialogen& dialogen, std::string& helpTekst,
-             QObject* ouder = nullptr);
+             const std::array<QLineEdit*, 4>& toel, Werkblad& ws, Dialogen& dialogen, QObject* ouder = nullptr);
 
   // Another control whose focus sets the help text.
   void VolgHelp(QWidget* control, std::string_view tekst);
 
-  // The control Enter or Down (vooruit) or Up leads to from this one:
-  // the next enabled control of the ring in that direction.
-  QLineEdit* Volgende(const QLineEdit* van, bool vooruit) const;
+ signals:
+  // The control that took the focus has this help text.
+  void HelpTekst(const std::string& tekst);
 
  protected:
   bool eventFilter(QObject* object, QEvent* event) override;
 
  private:
-  bool ToetsVeld(int k, QKeyEvent* toets);
-  bool ToetsToel(int i, QKeyEvent* toets);
-  bool Navigeer(QLineEdit* van, QKeyEvent* toets);
-  void VeldVerlaten(int k);
+  int VeldIndex(const QLineEdit* edit) const;
+  int ToelIndex(const QLineEdit* edit) const;
+  void Binnen(QLineEdit* edit);
+  void Verlaten(QLineEdit* edit);
 
   WerkbladVenster& venster_;
   std::array<QLineEdit*, 40> velden_;
   std::array<QLineEdit*, 4> toel_;
-  std::vector<QLineEdit*> ring_;
   Werkblad& ws_;
-  Dialogen& dialogen_;
-  std::string& helpTekst_;
+  VeldRing* ring_;
   QHash<QObject*, std::string> helpVan_;
 };
 

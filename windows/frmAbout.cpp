@@ -53,43 +53,8 @@ frmAbout::frmAbout(const Catalogus& catalogus, Dialogen& dialogen, const QString
   setWindowTitle(QString("Info ") + versie::kTitel);
   setAttribute(Qt::WA_OpaquePaintEvent);
 
-  lblTitle_ = WitLabel(versie::kProductNaam, this);
-  QFont groot = lblTitle_->font();
-  groot.setPointSizeF(groot.pointSizeF() * 2.2);
-  groot.setBold(true);
-  lblTitle_->setFont(groot);
-
-  const QString crlf = "\r\n";
-  lblVersion_ = WitLabel(
-      "Berekening van de geluidsbelasting ten gevolge van wegverkeerslawaai volgens de Standaard-rekenmethode 1 uit "
-      "het Reken- en meetvoorschrift geluid 2012 (RMG 2012 inclusief wijziging van 19 mei 2014)." +
-          crlf + "---" + crlf + "De wegdekcorrecties zijn ontleend aan de wegdektypering van " +
-          QString::fromUtf8(kWegdekSiteNaam.data(), static_cast<qsizetype>(kWegdekSiteNaam.size())) + ", " +
-          QString::fromUtf8(kWegdekSiteAdres.data(), static_cast<qsizetype>(kWegdekSiteAdres.size())) + ".",
-      this);
-  lblVersion_->setObjectName("lblVersion");
-
-  const QString versieTekst = QString("%1.%2").arg(versie::kMajor).arg(versie::kMinor);
-  label2_ = WitLabel(QString(versie::kBestandsOmschrijving) + ", versie " + versieTekst + " rev" +
-                         QString::number(versie::kRevisie) + " (" + versie::kOpmerkingen + ")" + crlf +
-                         "Gebruiker :" + crlf + LabelTekst(TrimBlanks(catalogus.GebruikersLabelnaam)),
-                     this);
-  label2_->setObjectName("Label2");
-
-  lblDisclaimer_ = WitLabel(versie::kCopyright, this);
-  lblDisclaimer_->setObjectName("lblDisclaimer");
-
-  txtLevering_ = new QTextBrowser(this);
-  txtLevering_->setObjectName("txtLevering");
-  txtLevering_->setOpenLinks(false);
-  txtLevering_->setPlainText(kGeenLevering);
-  QFile levering(QDir(dataMap).filePath("levering.txt"));
-  if (levering.open(QIODevice::ReadOnly)) {
-    txtLevering_->setPlainText(AlsTekst(levering.readAll()));
-  } else {
-    ToonOnverwachteFout(dialogen, "Form_Load", "frmAbout", kFoutNietGevonden, "Bestand niet gevonden");
-  }
-
+  MaakTeksten(catalogus);
+  MaakLevering(dialogen, dataMap);
   image2_ = new QToolButton(this);
   image2_->setObjectName("Image2");
   image2_->setIcon(EnvelopIcoon());
@@ -119,6 +84,48 @@ frmAbout::frmAbout(const Catalogus& catalogus, Dialogen& dialogen, const QString
   layout->addLayout(voet);
   resize(560, 480);
   connect(this, &QDialog::finished, this, &frmAbout::FormUnload);
+}
+
+// Title, what the program computes, version and user, copyright.
+void frmAbout::MaakTeksten(const Catalogus& catalogus) {
+  lblTitle_ = WitLabel(versie::kProductNaam, this);
+  QFont groot = lblTitle_->font();
+  groot.setPointSizeF(groot.pointSizeF() * 2.2);
+  groot.setBold(true);
+  lblTitle_->setFont(groot);
+
+  const QString crlf = "\r\n";
+  lblVersion_ = WitLabel(
+      "Berekening van de geluidsbelasting ten gevolge van wegverkeerslawaai volgens de Standaard-rekenmethode 1 uit "
+      "het Reken- en meetvoorschrift geluid 2012 (RMG 2012 inclusief wijziging van 19 mei 2014)." +
+          crlf + "---" + crlf + "De wegdekcorrecties zijn ontleend aan de wegdektypering van " +
+          QString::fromUtf8(kWegdekSiteNaam.data(), static_cast<qsizetype>(kWegdekSiteNaam.size())) + ", " +
+          QString::fromUtf8(kWegdekSiteAdres.data(), static_cast<qsizetype>(kWegdekSiteAdres.size())) + ".",
+      this);
+  lblVersion_->setObjectName("lblVersion");
+
+  const QString versieTekst = QString("%1.%2").arg(versie::kMajor).arg(versie::kMinor);
+  label2_ = WitLabel(QString(versie::kBestandsOmschrijving) + ", versie " + versieTekst + " rev" +
+                         QString::number(versie::kRevisie) + " (" + versie::kOpmerkingen + ")" + crlf +
+                         "Gebruiker :" + crlf + LabelTekst(TrimBlanks(catalogus.GebruikersLabelnaam)),
+                     this);
+  label2_->setObjectName("Label2");
+
+  lblDisclaimer_ = WitLabel(versie::kCopyright, this);
+  lblDisclaimer_->setObjectName("lblDisclaimer");
+}
+
+void frmAbout::MaakLevering(Dialogen& dialogen, const QString& dataMap) {
+  txtLevering_ = new QTextBrowser(this);
+  txtLevering_->setObjectName("txtLevering");
+  txtLevering_->setOpenLinks(false);
+  txtLevering_->setPlainText(kGeenLevering);
+  QFile levering(QDir(dataMap).filePath("levering.txt"));
+  if (levering.open(QIODevice::ReadOnly)) {
+    txtLevering_->setPlainText(AlsTekst(levering.readAll()));
+  } else {
+    ToonOnverwachteFout(dialogen, "Form_Load", "frmAbout", kFoutNietGevonden, "Bestand niet gevonden");
+  }
 }
 
 frmAbout::~frmAbout() { FormUnload(); }

@@ -35,6 +35,8 @@ class frmAbout : public QDialog {
   void paintEvent(QPaintEvent* event) override;
 
  private:
+  void MaakTeksten(const Catalogus& catalogus);
+  void MaakLevering(Dialogen& dialogen, const QString& dataMap);
   void Image2_Click();
   void FormUnload();
 

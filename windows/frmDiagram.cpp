@@ -14,12 +14,6 @@
 namespace tarvo {
 namespace {
 
-DiagramToner& Toner() {
-  static DiagramToner toner;
-  return toner;
-}
-
-
 // A message during the computation shows the normal pointer, not the hourglass.
 class MeldingZonderZandloper : public Meldingen {
  public:
@@ -36,8 +30,6 @@ class MeldingZonderZandloper : public Meldingen {
 };
 
 }  // namespace
-
-void ZetDiagramToner(DiagramToner toner) { Toner() = std::move(toner); }
 
 frmDiagram::frmDiagram(DiagramGegevens gegevens, Dialogen& dialogen, QWidget* ouder)
     : QDialog(ouder), gegevens_(std::move(gegevens)), dialogen_(dialogen) {
@@ -99,8 +91,7 @@ void Diagram(QWidget* ouder, Dialogen& dialogen, Werkblad& ws, WerkbladVenster& 
   if (r.uitkomst != DiagramUitkomst::Gegevens) return;
 
   frmDiagram frm(std::move(r.gegevens), dialogen, ouder);
-  if (Toner()) Toner()(frm);
-  else frm.exec();
+  dialogen.ToonVenster(frm);
 }
 
 }  // namespace tarvo

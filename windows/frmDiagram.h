@@ -1,6 +1,5 @@
 #pragma once
 #include <QDialog>
-#include <functional>
 
 #include "calc/Bediening.h"
 #include "calc/Werkblad.h"
@@ -32,9 +31,5 @@ class frmDiagram : public QDialog {
 // The command behind the main window's "horizontale afstand (m)" caption:
 // asks the largest distance, checks the worksheet, computes and shows the chart.
 void Diagram(QWidget* ouder, Dialogen& dialogen, Werkblad& ws, WerkbladVenster& venster, const Catalogus& cat);
-
-// Tests replace the modal exec() of the chart window with their own look at it.
-using DiagramToner = std::function<void(frmDiagram&)>;
-void ZetDiagramToner(DiagramToner toner);
 
 }  // namespace tarvo

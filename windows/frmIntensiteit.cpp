@@ -11,7 +11,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStatusBar>
-#include <QTimer>
 #include <QVBoxLayout>
 #include <array>
 #include <cmath>
@@ -19,10 +18,12 @@
 #include <optional>
 
 #include "base/Getal.h"
+#include "calc/CheckIt.h"
 #include "calc/ValiDate.h"
 #include "calc/Velden.h"
 #include "tools/Omrekenen.h"
 #include "shared_ui/Dialogen.h"
+#include "shared_ui/VeldRing.h"
 
 namespace tarvo {
 namespace {
@@ -47,6 +48,14 @@ constexpr std::array<const char*, 3> kKolommen = {"dag", "avond", "nacht"};
 // Row of a box in its grid: txtVerd 0 alone, then three per row.
 int VerdRij(int index) { return index == 0 ? 0 : (index - 1) / 3 + 1; }
 
+void Kopjes(QGridLayout* grid, int rij) {
+  for (int p = 0; p < 3; ++p) {
+    auto* kop = new QLabel(kKolommen[static_cast<std::size_t>(p)]);
+    kop->setAlignment(Qt::AlignCenter);
+    grid->addWidget(kop, rij, p + 1);
+  }
+}
+
 QString Tekst(double x, const char* patroon) {
   return QString::fromStdString(Formatteer(x, patroon, LocaleDecimaal()));
 }
@@ -60,44 +69,8 @@ frmIntensiteit::frmIntensiteit(WerkbladVenster& venster, Dialogen& dialogen, QWi
   setObjectName("frmIntensiteit");
   setWindowTitle("Omrekeningstabellen verkeersgegevens");
 
-  auto kopjes = [](QGridLayout* grid, int rij) {
-    for (int p = 0; p < 3; ++p) {
-      auto* kop = new QLabel(kKolommen[static_cast<std::size_t>(p)]);
-      kop->setAlignment(Qt::AlignCenter);
-      grid->addWidget(kop, rij, p + 1);
-    }
-  };
-
-  frameVerdeling_ = new QGroupBox("Verdeling", this);
-  frameVerdeling_->setObjectName("frameVerdeling");
-  auto* gridV = new QGridLayout(frameVerdeling_);
-  for (int i = 0; i < kAantalVerd; ++i) verd_.push_back(MaakVak(true, i));
-  gridV->addWidget(new QLabel(kVerdRijen[0]), 0, 0);
-  gridV->addWidget(txtVerd(0), 0, 1, 1, 3);
-  kopjes(gridV, 1);
-  for (int r = 1; r < 6; ++r) {
-    gridV->addWidget(new QLabel(kVerdRijen[static_cast<std::size_t>(r)]), r + 1, 0);
-    for (int p = 0; p < 3; ++p) gridV->addWidget(txtVerd(3 * (r - 1) + p + 1), r + 1, p + 1);
-  }
-  cmdOmrekenen_ = new QPushButton("Omrekenen", frameVerdeling_);
-  cmdOmrekenen_->setObjectName("cmdOmrekenen");
-  gridV->addWidget(cmdOmrekenen_, 8, 1, 1, 3);
-  gridV->setRowStretch(7, 1);
-
-  frameIntensiteit_ = new QGroupBox("Aantallen", this);
-  frameIntensiteit_->setObjectName("frameIntensiteit");
-  auto* gridI = new QGridLayout(frameIntensiteit_);
-  for (int i = 0; i < kAantalInt; ++i) int_.push_back(MaakVak(false, i));
-  kopjes(gridI, 0);
-  for (int r = 0; r < 6; ++r) {
-    gridI->addWidget(new QLabel(kIntRijen[static_cast<std::size_t>(r)]), r + 1, 0);
-    for (int p = 0; p < 3; ++p) gridI->addWidget(txtInt(3 * r + p), r + 1, p + 1);
-  }
-  cmdOK_ = new QPushButton("Toepassen", frameIntensiteit_);
-  cmdOK_->setObjectName("cmdOK");
-  gridI->addWidget(cmdOK_, 8, 1, 1, 3);
-  gridI->setRowStretch(7, 1);
-
+  frameVerdeling_ = MaakVerdeling();
+  frameIntensiteit_ = MaakAantallen();
   for (QPushButton* knop : {cmdOmrekenen_, cmdOK_}) {
     knop->setAutoDefault(false);
     knop->setDefault(false);
@@ -106,6 +79,7 @@ frmIntensiteit::frmIntensiteit(WerkbladVenster& venster, Dialogen& dialogen, QWi
   connect(cmdOK_, &QPushButton::clicked, this, &frmIntensiteit::cmdOK_Click);
   frameVerdeling_->installEventFilter(this);
   frameIntensiteit_->installEventFilter(this);
+  VolgVelden();
 
   auto* statusBar = new QStatusBar(this);
   statusBar->setSizeGripEnabled(false);
@@ -125,6 +99,54 @@ frmIntensiteit::frmIntensiteit(WerkbladVenster& venster, Dialogen& dialogen, QWi
   status_->setText("Klik op een venster");
 }
 
+QGroupBox* frmIntensiteit::MaakVerdeling() {
+  auto* frame = new QGroupBox("Verdeling", this);
+  frame->setObjectName("frameVerdeling");
+  auto* grid = new QGridLayout(frame);
+  for (int i = 0; i < kAantalVerd; ++i) verd_.push_back(MaakVak(true, i));
+  grid->addWidget(new QLabel(kVerdRijen[0]), 0, 0);
+  grid->addWidget(txtVerd(0), 0, 1, 1, 3);
+  Kopjes(grid, 1);
+  for (int r = 1; r < 6; ++r) {
+    grid->addWidget(new QLabel(kVerdRijen[static_cast<std::size_t>(r)]), r + 1, 0);
+    for (int p = 0; p < 3; ++p) grid->addWidget(txtVerd(3 * (r - 1) + p + 1), r + 1, p + 1);
+  }
+  cmdOmrekenen_ = new QPushButton("Omrekenen", frame);
+  cmdOmrekenen_->setObjectName("cmdOmrekenen");
+  grid->addWidget(cmdOmrekenen_, 8, 1, 1, 3);
+  grid->setRowStretch(7, 1);
+  return frame;
+}
+
+QGroupBox* frmIntensiteit::MaakAantallen() {
+  auto* frame = new QGroupBox("Aantallen", this);
+  frame->setObjectName("frameIntensiteit");
+  auto* grid = new QGridLayout(frame);
+  for (int i = 0; i < kAantalInt; ++i) int_.push_back(MaakVak(false, i));
+  Kopjes(grid, 0);
+  for (int r = 0; r < 6; ++r) {
+    grid->addWidget(new QLabel(kIntRijen[static_cast<std::size_t>(r)]), r + 1, 0);
+    for (int p = 0; p < 3; ++p) grid->addWidget(txtInt(3 * r + p), r + 1, p + 1);
+  }
+  cmdOK_ = new QPushButton("Toepassen", frame);
+  cmdOK_->setObjectName("cmdOK");
+  grid->addWidget(cmdOK_, 8, 1, 1, 3);
+  grid->setRowStretch(7, 1);
+  return frame;
+}
+
+// Each frame's boxes are a ring of their own; one saved text serves both.
+void frmIntensiteit::VolgVelden() {
+  auto* ring = new VeldRing(VeldRing::Escape::Herstellen, this);
+  std::vector<VeldRing::Veld> verdeling, aantallen;
+  for (int i = 0; i < kAantalVerd; ++i) verdeling.push_back({txtVerd(i), i > 0 ? "1234567890,." : "1234567890"});
+  for (int i = 0; i < kAantalInt; ++i) aantallen.push_back({txtInt(i), "1234567890"});
+  ring->VoegRingToe(verdeling);
+  ring->VoegRingToe(aantallen);
+  connect(ring, &VeldRing::Binnen, this, &frmIntensiteit::GotFocus);
+  connect(ring, &VeldRing::Verlaten, this, &frmIntensiteit::LostFocus);
+}
+
 QLineEdit* frmIntensiteit::MaakVak(bool verd, int index) {
   auto* edit = new QLineEdit(this);
   edit->setObjectName(QString(verd ? "txtVerd%1" : "txtInt%1").arg(index));
@@ -132,7 +154,6 @@ QLineEdit* frmIntensiteit::MaakVak(bool verd, int index) {
   edit->setMinimumWidth(70);
   LineEditVak::ZetTag(edit, QString::fromUtf8(kNumeriek.data(), static_cast<qsizetype>(kNumeriek.size())));
   Kleuren(edit, kLichtGeel);
-  edit->installEventFilter(this);
   return edit;
 }
 
@@ -185,7 +206,7 @@ void frmIntensiteit::cmdOmrekenen_Click() {
   }
   const VerdelingControle c = ControleerVerdeling(v);
   if (!c.ok) {
-    dialogen_.Toon(std::string(c.melding), "Waarschuwing", Icoon::Uitroep);
+    dialogen_.Toon(std::string(c.melding), std::string(kTitelWaarschuwing), Icoon::Uitroep);
     txtVerd(c.focusVak)->setFocus(Qt::OtherFocusReason);
     return;
   }
@@ -219,72 +240,27 @@ void frmIntensiteit::cmdOK_Click() {
   }
 }
 
-bool frmIntensiteit::Zoek(QObject* obj, Vak& vak) const {
+frmIntensiteit::Vak frmIntensiteit::Zoek(const QObject* obj) const {
   for (int i = 0; i < kAantalVerd; ++i) {
-    if (obj == txtVerd(i)) {
-      vak = {true, i};
-      return true;
-    }
+    if (obj == txtVerd(i)) return {true, i};
   }
   for (int i = 0; i < kAantalInt; ++i) {
-    if (obj == txtInt(i)) {
-      vak = {false, i};
-      return true;
-    }
+    if (obj == txtInt(i)) return {false, i};
   }
-  return false;
+  return {true, -1};
 }
 
-void frmIntensiteit::GotFocus(const Vak& v) {
-  QLineEdit* e = Edit(v);
-  e->selectAll();
-  // A mouse click places the cursor after the focus arrives; select once it has.
-  QTimer::singleShot(0, e, [e] {
-    if (e->hasFocus()) e->selectAll();
-  });
+void frmIntensiteit::GotFocus(QLineEdit* edit) {
+  const Vak v = Zoek(edit);
   const int rij = v.verd ? VerdRij(v.index) : v.index / 3;
   status_->setText((v.verd ? kVerdHints : kIntHints)[static_cast<std::size_t>(rij)]);
 }
 
-void frmIntensiteit::LostFocus(const Vak& v) {
-  QLineEdit* e = Edit(v);
-  if (!v.verd) Gevalideerd(e, 999999, 0, "#0.00");
-  else if (v.index == 0) Gevalideerd(e, 999999, 0, "#0");
-  else Gevalideerd(e, 100, 0, "#0.00");
-}
-
-bool frmIntensiteit::KeyDown(const Vak& v, int key) {
-  const int aantal = v.verd ? kAantalVerd : kAantalInt;
-  auto ga = [&](int i) {
-    Vak doel{v.verd, (i + aantal) % aantal};
-    Edit(doel)->setFocus(Qt::OtherFocusReason);
-  };
-  switch (key) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Down:
-      ga(v.index + 1);
-      return true;
-    case Qt::Key_Up:
-      ga(v.index - 1);
-      return true;
-    case Qt::Key_Backspace:
-      bewaard_ = Edit(v)->text();
-      Kleuren(Edit(v), kLichtGeel);
-      return false;
-    case Qt::Key_Escape:
-      Edit(v)->setText(bewaard_);
-      Kleuren(Edit(v), kLichtGeel);
-      GotFocus(v);
-      return true;  // and the window stays open
-    default:
-      return false;
-  }
-}
-
-bool frmIntensiteit::KeyPress(const Vak& v, const QString& tekst) {
-  LineEditVak vak(Edit(v));
-  return WeigerToets(vak, tekst, v.verd && v.index > 0 ? "1234567890,." : "1234567890");
+void frmIntensiteit::LostFocus(QLineEdit* edit) {
+  const Vak v = Zoek(edit);
+  if (!v.verd) Gevalideerd(edit, 999999, 0, "#0.00");
+  else if (v.index == 0) Gevalideerd(edit, 999999, 0, "#0");
+  else Gevalideerd(edit, 100, 0, "#0.00");
 }
 
 bool frmIntensiteit::eventFilter(QObject* obj, QEvent* event) {
@@ -292,27 +268,6 @@ bool frmIntensiteit::eventFilter(QObject* obj, QEvent* event) {
     if (obj == frameVerdeling_) frameVerdeling_Click();
     else frameIntensiteit_Click();
     return true;
-  }
-  Vak v{};
-  if (!Zoek(obj, v)) return QDialog::eventFilter(obj, event);
-  switch (event->type()) {
-    case QEvent::FocusIn:
-      GotFocus(v);
-      break;
-    case QEvent::FocusOut: {
-      if (Edit(v)->isEnabled() && IsVeldVerlaten(static_cast<QFocusEvent*>(event))) {
-        LostFocus(v);
-      }
-      break;
-    }
-    case QEvent::KeyPress: {
-      auto* k = static_cast<QKeyEvent*>(event);
-      if (KeyDown(v, k->key())) return true;
-      if (KeyPress(v, k->text())) return true;
-      break;
-    }
-    default:
-      break;
   }
   return QDialog::eventFilter(obj, event);
 }

@@ -47,25 +47,24 @@ class frmIntensiteit : public QDialog {
     bool verd;  // txtVerd or txtInt
     int index;
   };
+  QGroupBox* MaakVerdeling();
+  QGroupBox* MaakAantallen();
   QLineEdit* MaakVak(bool verd, int index);
-  bool Zoek(QObject* obj, Vak& vak) const;
-  QLineEdit* Edit(const Vak& v) const { return v.verd ? txtVerd(v.index) : txtInt(v.index); }
+  void VolgVelden();
+  Vak Zoek(const QObject* obj) const;
   void InitVelden();
-  void GotFocus(const Vak& v);
-  void LostFocus(const Vak& v);
-  bool KeyDown(const Vak& v, int key);
-  bool KeyPress(const Vak& v, const QString& tekst);
+  void GotFocus(QLineEdit* edit);
+  void LostFocus(QLineEdit* edit);
   double Gevalideerd(QLineEdit* edit, int maximum, int minimum, const char* patroon);
 
   WerkbladVenster& venster_;
   Dialogen& dialogen_;
   std::vector<QLineEdit*> verd_, int_;
-  QGroupBox* frameVerdeling_;
-  QGroupBox* frameIntensiteit_;
-  QPushButton* cmdOmrekenen_;
-  QPushButton* cmdOK_;
-  QLabel* status_;
-  QString bewaard_;  // the text Backspace saved, which Escape brings back
+  QGroupBox* frameVerdeling_ = nullptr;
+  QGroupBox* frameIntensiteit_ = nullptr;
+  QPushButton* cmdOmrekenen_ = nullptr;
+  QPushButton* cmdOK_ = nullptr;
+  QLabel* status_ = nullptr;
 };
 
 }  // namespace tarvo

@@ -120,7 +120,7 @@ void frmResultaat::OpslaanAlsPdf() {
 void PreView(QWidget* ouder, Dialogen& dialogen, const Werkblad& ws, WerkbladVenster& venster,
              const Catalogus& catalogus, const QString& dataMap, const QString& datumTekst) {
   frmResultaat dlg(ouder, dialogen, PaginaInhoud{ws, venster, catalogus, datumTekst}, dataMap);
-  dlg.exec();
+  dialogen.ToonVenster(dlg);
 }
 
 }  // namespace tarvo

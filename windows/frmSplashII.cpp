@@ -73,7 +73,7 @@ void frmSplashII::Start() {
   show();
   activateWindow();
   QApplication::processEvents();
-  if (kSplashVertraging > 0) timer1_->start(kSplashVertraging);
+  timer1_->start(kSplashVertraging);
 }
 
 void frmSplashII::Timer1_Timer() {

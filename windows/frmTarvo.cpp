@@ -28,6 +28,7 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 #include <filesystem>
+#include <vector>
 
 #include "calc/CheckIt.h"
 #include "base/Foutnummers.h"
@@ -68,37 +69,61 @@ const QColor kResultaatGeel(255, 255, 0);
 // The colour Windows gives an inactive window border, behind the result labels.
 const QColor kInactieveRand(212, 208, 200);
 
-struct KnopDef {
-  const char* key;  // nullptr: separator
-  const char* tip;
+using Commando = frmTarvo::Commando;
+
+struct ActieDef {
+  Commando commando;
+  const char* naam;   // the action's object name
+  const char* tekst;  // its text, tool tip and description
   QKeySequence sneltoets;
+  void (frmTarvo::*uitvoeren)();
+  QStyle::StandardPixmap standaardIcoon;
+  QIcon (*getekendIcoon)();  // nullptr: the standard icon
 };
 
-// Positions 1..19 of Toolbar1; element 0 is unused.
-const std::array<KnopDef, 20>& ToolbarKnoppen() {
-  static const std::array<KnopDef, 20> knoppen = {{
-      {nullptr, nullptr, {}},
-      {nullptr, nullptr, {}},
-      {"exit", "Programma sluiten", QKeySequence(Qt::CTRL | Qt::Key_Q)},
-      {"open", "Open rekenblad", QKeySequence(Qt::CTRL | Qt::Key_O)},
-      {nullptr, nullptr, {}},
-      {"printen", "Rekenblad afdrukken op printer", QKeySequence(Qt::CTRL | Qt::Key_P)},
-      {"preview", "Afdrukvoorbeeld", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P)},
-      {"opslaan", "Rekenblad opslaan in bestand", QKeySequence(Qt::CTRL | Qt::Key_S)},
-      {nullptr, nullptr, {}},
-      {"reset", "Reset rekenblad", QKeySequence(Qt::CTRL | Qt::Key_R)},
-      {"invullen", "Invullen rekenblad", QKeySequence(Qt::Key_F2)},
-      {nullptr, nullptr, {}},
-      {"cwegdek", "Correctiefactoren wegdekken", QKeySequence(Qt::Key_F4)},
-      {"omreken", "Omrekeningstabellen verkeersgegevens", QKeySequence(Qt::Key_F5)},
-      {"gebruiker", "Instelling gebruikersnaam", QKeySequence(Qt::Key_F6)},
-      {"info", "Algemene informatie over Tarvo", QKeySequence(Qt::SHIFT | Qt::Key_F1)},
-      {"help", "Toelichting bij invoer", QKeySequence(Qt::Key_F1)},
-      {nullptr, nullptr, {}},
-      {"calc", "Calculator", QKeySequence(Qt::Key_F8)},
-      {nullptr, nullptr, {}},
+// The toolbar's commands.
+const std::array<ActieDef, 13>& WerkbalkActies() {
+  static const std::array<ActieDef, 13> acties = {{
+      {Commando::Sluiten, "exit", "Programma sluiten", QKeySequence(Qt::CTRL | Qt::Key_Q), &frmTarvo::Afsluiten,
+       QStyle::SP_DialogCloseButton, nullptr},
+      {Commando::Openen, "open", "Open rekenblad", QKeySequence(Qt::CTRL | Qt::Key_O), &frmTarvo::Openen,
+       QStyle::SP_DialogOpenButton, nullptr},
+      {Commando::Afdrukken, "printen", "Rekenblad afdrukken op printer", QKeySequence(Qt::CTRL | Qt::Key_P),
+       &frmTarvo::Afdrukken, {}, PrinterIcoon},
+      {Commando::Voorbeeld, "preview", "Afdrukvoorbeeld", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P),
+       &frmTarvo::Voorbeeld, {}, VoorbeeldIcoon},
+      {Commando::Opslaan, "opslaan", "Rekenblad opslaan in bestand", QKeySequence(Qt::CTRL | Qt::Key_S),
+       &frmTarvo::Opslaan, QStyle::SP_DialogSaveButton, nullptr},
+      {Commando::Reset, "reset", "Reset rekenblad", QKeySequence(Qt::CTRL | Qt::Key_R), &frmTarvo::Reset,
+       QStyle::SP_BrowserReload, nullptr},
+      {Commando::Invullen, "invullen", "Invullen rekenblad", QKeySequence(Qt::Key_F2), &frmTarvo::Invoer, {},
+       PotloodIcoon},
+      {Commando::Wegdekken, "cwegdek", "Correctiefactoren wegdekken", QKeySequence(Qt::Key_F4),
+       &frmTarvo::WegdekEditor, {}, WegIcoon},
+      {Commando::Omrekenen, "omreken", "Omrekeningstabellen verkeersgegevens", QKeySequence(Qt::Key_F5),
+       &frmTarvo::Omrekenen, {}, TabelIcoon},
+      {Commando::Gebruiker, "gebruiker", "Instelling gebruikersnaam", QKeySequence(Qt::Key_F6),
+       &frmTarvo::Gebruiker, {}, PersoonIcoon},
+      {Commando::Info, "info", "Algemene informatie over Tarvo", QKeySequence(Qt::SHIFT | Qt::Key_F1),
+       &frmTarvo::Info, QStyle::SP_MessageBoxInformation, nullptr},
+      {Commando::Help, "help", "Toelichting bij invoer", QKeySequence(Qt::Key_F1), &frmTarvo::Help,
+       QStyle::SP_MessageBoxQuestion, nullptr},
+      {Commando::Calculator, "calc", "Calculator", QKeySequence(Qt::Key_F8), &frmTarvo::Calculator, {},
+       RekenmachineIcoon},
   }};
-  return knoppen;
+  return acties;
+}
+
+// The toolbar: these groups, each behind a separator, and one at the end.
+const std::array<std::vector<Commando>, 5>& WerkbalkGroepen() {
+  static const std::array<std::vector<Commando>, 5> groepen = {{
+      {Commando::Sluiten, Commando::Openen},
+      {Commando::Afdrukken, Commando::Voorbeeld, Commando::Opslaan},
+      {Commando::Reset, Commando::Invullen},
+      {Commando::Wegdekken, Commando::Omrekenen, Commando::Gebruiker, Commando::Info, Commando::Help},
+      {Commando::Calculator},
+  }};
+  return groepen;
 }
 
 std::filesystem::path NaarPad(const QString& pad) {
@@ -165,12 +190,44 @@ void frmTarvo::BouwVenster() {
   auto* midden = new QWidget(this);
   setCentralWidget(midden);
 
-  auto maakLabel = [&](int i, std::string_view tekst) {
-    auto* l = new QLabel(QTekst(tekst), midden);
-    l->setObjectName(QString("label(%1)").arg(i));
-    label_[static_cast<std::size_t>(i)] = l;
-    return l;
-  };
+  MaakVelden(midden);
+  auto* links = new QVBoxLayout;
+  links->addLayout(Verkeersraster(midden));
+  links->addSpacing(10);
+  links->addLayout(Geometrie(midden));
+  links->addSpacing(10);
+  links->addLayout(Schakelaars(midden));
+  QVBoxLayout* toelichting = Toelichting(midden);
+
+  auto* rechts = new QVBoxLayout;
+  rechts->addWidget(Resultaten(midden));
+  rechts->addStretch(1);
+  rechts->addWidget(command1_);
+
+  auto* boven = new QHBoxLayout;
+  boven->addLayout(links, 1);
+  boven->addSpacing(16);
+  boven->addLayout(rechts);
+
+  auto* hoofd = new QVBoxLayout(midden);
+  hoofd->setContentsMargins(12, 10, 12, 8);
+  hoofd->addLayout(boven);
+  hoofd->addSpacing(10);
+  hoofd->addLayout(toelichting);
+  hoofd->addStretch(1);
+
+  ZetTabVolgorde();
+  VolgVelden();
+  MaakActies();
+  ButtonSetup();
+  MaakStatusBalk();
+  MaakTaakMenu();
+  ZetActies();
+  resize(sizeHint());
+}
+
+// The 40 input fields; the derived ones 26..31 greyed.
+void frmTarvo::MaakVelden(QWidget* midden) {
   for (int k = 0; k < kAantalVelden; ++k) {
     const VeldInfo& v = Veld(k);
     auto* e = new QLineEdit(midden);
@@ -187,59 +244,75 @@ void frmTarvo::BouwVenster() {
     txtInvoer_[static_cast<std::size_t>(k)] = e;
     invoerVak_[static_cast<std::size_t>(k)] = std::make_unique<LineEditVak>(e);
   }
+}
 
-  // Names and the traffic grid: one row per category, the period columns
-  // and, per category, its speed.
+QLabel* frmTarvo::MaakLabel(int i, std::string_view tekst, QWidget* midden) {
+  auto* l = new QLabel(QTekst(tekst), midden);
+  l->setObjectName(QString("label(%1)").arg(i));
+  label_[static_cast<std::size_t>(i)] = l;
+  return l;
+}
+
+// Names and the traffic grid: one row per category, the period columns
+// and, per category, its speed.
+QGridLayout* frmTarvo::Verkeersraster(QWidget* midden) {
   auto* raster = new QGridLayout;
   raster->setHorizontalSpacing(8);
   raster->setVerticalSpacing(3);
-  raster->addWidget(maakLabel(0, "waarneempunt"), 0, 0);
+  raster->addWidget(MaakLabel(0, "waarneempunt", midden), 0, 0);
   raster->addWidget(txtInvoer(0), 0, 1, 1, 5);
-  raster->addWidget(maakLabel(1, "weg"), 1, 0);
+  raster->addWidget(MaakLabel(1, "weg", midden), 1, 0);
   raster->addWidget(txtInvoer(1), 1, 1, 1, 5);
   const char* kolommen[] = {"dag", "avond", "nacht"};
   for (int p = 0; p < 3; ++p) {
-    QLabel* kop = maakLabel(24 + p, kolommen[p]);
+    QLabel* kop = MaakLabel(24 + p, kolommen[p], midden);
     kop->setAlignment(Qt::AlignCenter);
     raster->addWidget(kop, 2, 1 + p);
   }
   for (int c = 0; c < kAantalCategorieen; ++c) {
     const int rij = 3 + c;
-    raster->addWidget(maakLabel(2 + 2 * c, Veld(SnelheidVeld(c)).bijschrift), rij, 0);
+    raster->addWidget(MaakLabel(2 + 2 * c, Veld(SnelheidVeld(c)).bijschrift, midden), rij, 0);
     for (int p = 1; p <= 3; ++p) raster->addWidget(txtInvoer(IntensiteitVeld(c, p)), rij, p);
-    QLabel* v = maakLabel(3 + 2 * c, "v (km/h)");
+    QLabel* v = MaakLabel(3 + 2 * c, "v (km/h)", midden);
     v->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     raster->addWidget(v, rij, 4);
     raster->addWidget(txtInvoer(SnelheidVeld(c)), rij, 5);
   }
-  raster->addWidget(maakLabel(14, "Qtotaal (mvt/h)"), 9, 0);
-  raster->addWidget(maakLabel(15, "vrachtverkeer (%)"), 10, 0);
+  raster->addWidget(MaakLabel(14, "Qtotaal (mvt/h)", midden), 9, 0);
+  raster->addWidget(MaakLabel(15, "vrachtverkeer (%)", midden), 10, 0);
   for (int p = 1; p <= 3; ++p) {
     raster->addWidget(txtInvoer(25 + p), 9, p);
     raster->addWidget(txtInvoer(28 + p), 10, p);
   }
   raster->setColumnStretch(6, 1);
+  return raster;
+}
 
-  // Geometry: fields 32..35 on the left, 36..39 on the right.
+// Geometry: fields 32..35 on the left, 36..39 on the right. The caption of
+// the horizontal distance opens the level-distance diagram.
+QGridLayout* frmTarvo::Geometrie(QWidget* midden) {
   auto* geometrie = new QGridLayout;
   geometrie->setHorizontalSpacing(8);
   geometrie->setVerticalSpacing(3);
-  const std::pair<int, const char*> geoLinks[] = {{16, "waarneemhoogte (m)"}, {17, "wegdekhoogte (m)"},
-                                              {18, "bodemfactor B (-)"}, {19, "objectfractie (-)"}};
-  const std::pair<int, const char*> geoRechts[] = {{21, "horizontale afstand (m)"}, {22, "afstand kruising (m)"},
-                                               {23, "afstand obstakel (m)"}, {20, "zichthoek (graden)"}};
+  const std::pair<int, const char*> links[] = {{16, "waarneemhoogte (m)"}, {17, "wegdekhoogte (m)"},
+                                               {18, "bodemfactor B (-)"}, {19, "objectfractie (-)"}};
+  const std::pair<int, const char*> rechts[] = {{21, "horizontale afstand (m)"}, {22, "afstand kruising (m)"},
+                                                {23, "afstand obstakel (m)"}, {20, "zichthoek (graden)"}};
   for (int r = 0; r < 4; ++r) {
-    geometrie->addWidget(maakLabel(geoLinks[r].first, geoLinks[r].second), r, 0);
+    geometrie->addWidget(MaakLabel(links[r].first, links[r].second, midden), r, 0);
     geometrie->addWidget(txtInvoer(32 + r), r, 1);
-    geometrie->addWidget(maakLabel(geoRechts[r].first, geoRechts[r].second), r, 3);
+    geometrie->addWidget(MaakLabel(rechts[r].first, rechts[r].second, midden), r, 3);
     geometrie->addWidget(txtInvoer(36 + r), r, 4);
   }
   geometrie->setColumnMinimumWidth(2, 24);
   geometrie->setColumnStretch(5, 1);
   label(21)->setCursor(Qt::PointingHandCursor);
   label(21)->installEventFilter(this);
+  return geometrie;
+}
 
-  // Road surface, switches, tram.
+// Road surface, switches, tram.
+QGridLayout* frmTarvo::Schakelaars(QWidget* midden) {
   combo1_ = new QComboBox(midden);
   combo1_->setObjectName("Combo1");
   combo1_->setMinimumContentsLength(kNaamLengte);
@@ -266,8 +339,10 @@ void frmTarvo::BouwVenster() {
   schakelaars->addWidget(cmdTram_, 1, 2, Qt::AlignLeft);
   schakelaars->addWidget(chkAftrek_, 2, 1, 1, 2);
   schakelaars->setColumnStretch(3, 1);
+  return schakelaars;
+}
 
-  // Remarks.
+QVBoxLayout* frmTarvo::Toelichting(QWidget* midden) {
   label2_ = new QLabel("Toelichting", midden);
   label2_->setObjectName("Label2");
   auto* toelichting = new QVBoxLayout;
@@ -283,8 +358,11 @@ void frmTarvo::BouwVenster() {
     toelVak_[static_cast<std::size_t>(i)] = std::make_unique<LineEditVak>(t);
     toelichting->addWidget(t);
   }
+  return toelichting;
+}
 
-  // Results and the calculation button.
+// The result frame with its labels, and the calculation button.
+QGroupBox* frmTarvo::Resultaten(QWidget* midden) {
   frame2_ = new QGroupBox("berekeningsresultaten", midden);
   frame2_->setObjectName("Frame2");
   frame2_->installEventFilter(this);
@@ -320,32 +398,11 @@ void frmTarvo::BouwVenster() {
   command1_->setShortcut(QKeySequence(Qt::ALT | Qt::Key_B));
   command1_->setMinimumHeight(36);
   connect(command1_, &QPushButton::clicked, this, &frmTarvo::Command1_Click);
+  return frame2_;
+}
 
-  auto* links = new QVBoxLayout;
-  links->addLayout(raster);
-  links->addSpacing(10);
-  links->addLayout(geometrie);
-  links->addSpacing(10);
-  links->addLayout(schakelaars);
-
-  auto* rechts = new QVBoxLayout;
-  rechts->addWidget(frame2_);
-  rechts->addStretch(1);
-  rechts->addWidget(command1_);
-
-  auto* boven = new QHBoxLayout;
-  boven->addLayout(links, 1);
-  boven->addSpacing(16);
-  boven->addLayout(rechts);
-
-  auto* hoofd = new QVBoxLayout(midden);
-  hoofd->setContentsMargins(12, 10, 12, 8);
-  hoofd->addLayout(boven);
-  hoofd->addSpacing(10);
-  hoofd->addLayout(toelichting);
-  hoofd->addStretch(1);
-
-  // Tab follows the ring of Enter and the arrows.
+// Tab follows the ring of Enter and the arrows.
+void frmTarvo::ZetTabVolgorde() {
   QWidget* vorige = txtInvoer(0);
   auto volg = [&](QWidget* w) {
     setTabOrder(vorige, w);
@@ -359,16 +416,55 @@ void frmTarvo::BouwVenster() {
   volg(chkAftrek_);
   for (int i = 0; i < 4; ++i) volg(txtToel(i));
   volg(command1_);
+}
 
-  veldFilter_ = new VeldFilter(*this, txtInvoer_, txtToel_, ws_, dialogen_, helpTekst_, this);
+void frmTarvo::VolgVelden() {
+  veldFilter_ = new VeldFilter(*this, txtInvoer_, txtToel_, ws_, dialogen_, this);
+  connect(veldFilter_, &VeldFilter::HelpTekst, this, [this](const std::string& tekst) { helpTekst_ = tekst; });
   veldFilter_->VolgHelp(chkAftrek_, kHelpAftrek);
   veldFilter_->VolgHelp(chkZone_, kHelpZone);
   veldFilter_->VolgHelp(cmdTram_, kHelpGeenInfo);
   veldFilter_->VolgHelp(combo1_, kHelpWegdek);
   veldFilter_->VolgHelp(command1_, kHelpBerekening);
+}
 
-  ButtonSetup();
+void frmTarvo::MaakActies() {
+  for (const ActieDef& d : WerkbalkActies()) {
+    const QIcon icoon = d.getekendIcoon ? d.getekendIcoon() : style()->standardIcon(d.standaardIcoon);
+    auto* a = new QAction(icoon, d.tekst, this);
+    a->setObjectName(d.naam);
+    a->setToolTip(d.tekst);
+    a->setWhatsThis(d.tekst);  // the button's description
+    a->setShortcut(d.sneltoets);
+    connect(a, &QAction::triggered, this, d.uitvoeren);
+    actie_[static_cast<std::size_t>(d.commando)] = a;
+  }
+  // Keyboard ways to the clickable labels; the mode enables them with their label.
+  const auto label = [this](Commando c, const char* naam, QKeySequence sneltoets, void (frmTarvo::*uitvoeren)()) {
+    auto* a = new QAction(this);
+    a->setObjectName(naam);
+    a->setShortcut(sneltoets);
+    connect(a, &QAction::triggered, this, uitvoeren);
+    addAction(a);
+    actie_[static_cast<std::size_t>(c)] = a;
+  };
+  label(Commando::DosisEffect, "dosisEffect", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D), &frmTarvo::DosisEffect);
+  label(Commando::Diagram, "diagram", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_G), &frmTarvo::Diagram);
+}
 
+void frmTarvo::ButtonSetup() {
+  toolbar1_ = addToolBar("Werkbalk");
+  toolbar1_->setObjectName("Toolbar1");
+  toolbar1_->setMovable(false);
+  toolbar1_->setIconSize(QSize(24, 24));
+  for (const std::vector<Commando>& groep : WerkbalkGroepen()) {
+    toolbar1_->addSeparator();
+    for (Commando c : groep) toolbar1_->addAction(Actie(c));
+  }
+  toolbar1_->addSeparator();
+}
+
+void frmTarvo::MaakStatusBalk() {
   auto* balk = new QStatusBar(this);
   balk->setObjectName("StatusBar1");
   setStatusBar(balk);
@@ -378,62 +474,20 @@ void frmTarvo::BouwVenster() {
   bestandPaneel_->setFrameShape(QFrame::Panel);
   bestandPaneel_->setFrameShadow(QFrame::Sunken);
   balk->addPermanentWidget(bestandPaneel_, 1);
+}
 
-  // Keyboard ways to the clickable labels.
-  auto* dosis = new QAction(this);
-  dosis->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D));
-  connect(dosis, &QAction::triggered, this, [this] {
-    if (lblResult(7)->isEnabled()) DosisEffect();
-  });
-  addAction(dosis);
-  auto* diagram = new QAction(this);
-  diagram->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_G));
-  connect(diagram, &QAction::triggered, this, [this] {
-    if (label(21)->isEnabled()) Diagram();
-  });
-  addAction(diagram);
-
+// The notification icon's menu.
+void frmTarvo::MaakTaakMenu() {
   mnuTaakInfo_ = new QAction("Info", this);
   mnuTaakInfo_->setObjectName("mnuTaakInfo");
   connect(mnuTaakInfo_, &QAction::triggered, this, &frmTarvo::Info);
   mnuTaakexit_ = new QAction("Afsluiten", this);
   mnuTaakexit_->setObjectName("mnuTaakexit");
-  connect(mnuTaakexit_, &QAction::triggered, this, &QWidget::close);
+  connect(mnuTaakexit_, &QAction::triggered, this, &frmTarvo::Afsluiten);
   mnuTaakbar_ = new QMenu("Taakbar", this);
   mnuTaakbar_->setObjectName("mnuTaakbar");
   mnuTaakbar_->addAction(mnuTaakInfo_);
   mnuTaakbar_->addAction(mnuTaakexit_);
-
-  resize(sizeHint());
-}
-
-void frmTarvo::ButtonSetup() {
-  toolbar1_ = addToolBar("Werkbalk");
-  toolbar1_->setObjectName("Toolbar1");
-  toolbar1_->setMovable(false);
-  toolbar1_->setIconSize(QSize(24, 24));
-  const auto& knoppen = ToolbarKnoppen();
-  for (int i = 1; i <= 19; ++i) {
-    const KnopDef& d = knoppen[static_cast<std::size_t>(i)];
-    if (d.key == nullptr) {
-      knop_[static_cast<std::size_t>(i)] = toolbar1_->addSeparator();
-      continue;
-    }
-    const QString key = d.key;
-    QAction* a = toolbar1_->addAction(ToolbarIcoon(key, *style()), d.tip);
-    a->setObjectName(key);
-    a->setData(key);
-    a->setToolTip(d.tip);
-    a->setWhatsThis(d.tip);  // the button's description
-    a->setShortcut(d.sneltoets);
-    connect(a, &QAction::triggered, this, [this, key] { Toolbar1_ButtonClick(key); });
-    knop_[static_cast<std::size_t>(i)] = a;
-  }
-}
-
-void frmTarvo::ToonKnoppen(std::initializer_list<int> tonen, std::initializer_list<int> verbergen) {
-  for (int i : tonen) Knop(i)->setVisible(true);
-  for (int i : verbergen) Knop(i)->setVisible(false);
 }
 
 // ---------------------------------------------------------------- WerkbladVenster
@@ -527,7 +581,7 @@ bool frmTarvo::FormUnload() {
   if (!bewaard) {
     ToonOnverwachteFout(dialogen_, "Form_Unload", kVenster, bewaard.Nummer(), QString::fromStdString(bewaard.Melding()));
   }
-  if (BestandPaneel() != kGeenBestand &&
+  if (UitBestand() &&
       dialogen_.Toon("Wilt u het rekenblad eerst opslaan?", "Programma afsluiten", Icoon::Vraag, Knoppen::JaNee) ==
           Antwoord::Ja) {
     // The file holds the values the check took over; in input mode the
@@ -575,16 +629,45 @@ void frmTarvo::DeleteIcon() {
 
 // ---------------------------------------------------------------- modes
 
+void frmTarvo::ZetModus(Modus modus) {
+  modus_ = modus;
+  ZetActies();
+}
+
+bool frmTarvo::UitBestand() const { return BestandPaneel() != kGeenBestand; }
+
+void frmTarvo::ZetActies() {
+  const bool rust = modus_ == Modus::Rust;
+  const bool invoer = modus_ == Modus::Invoer;
+  const bool resultaat = modus_ == Modus::Resultaat;
+  // The editor only while no worksheet is being filled in or was read.
+  const bool gelezen = rust && UitBestand();
+  Actie(Commando::Openen)->setVisible(!invoer);
+  for (Commando c : {Commando::Afdrukken, Commando::Voorbeeld, Commando::Opslaan}) Actie(c)->setVisible(resultaat);
+  Actie(Commando::Reset)->setVisible(!rust);
+  Actie(Commando::Invullen)->setVisible(!invoer);
+  Actie(Commando::Wegdekken)->setVisible(rust && !gelezen);
+  Actie(Commando::Omrekenen)->setVisible(invoer);
+  Actie(Commando::Help)->setVisible(invoer || gelezen);
+  Actie(Commando::DosisEffect)->setEnabled(resultaat);
+  Actie(Commando::Diagram)->setEnabled(invoer);
+  command1_->setVisible(invoer || gelezen);
+}
+
 void frmTarvo::ZetLabelsIngeschakeld(bool aan) {
   for (QLabel* l : label_) l->setEnabled(aan);
+}
+
+void frmTarvo::VerbergUitkomsten() {
+  for (int i : {2, 4, 6}) lblResult(i)->setVisible(false);
+  for (int i : {1, 3, 5, 7}) lblResult(i)->setEnabled(false);
+  frame2_->setEnabled(false);
 }
 
 void frmTarvo::Invoer() {
   ZetLabelsIngeschakeld(true);
   for (QLineEdit* e : txtInvoer_) e->setEnabled(true);
-  for (int i : {2, 4, 6}) lblResult(i)->setVisible(false);
-  for (int i : {1, 3, 5, 7}) lblResult(i)->setEnabled(false);
-  frame2_->setEnabled(false);
+  VerbergUitkomsten();
   for (int k = 26; k <= 31; ++k) txtInvoer(k)->setEnabled(false);
   for (QLineEdit* t : txtToel_) t->setEnabled(true);
   chkZone_->setEnabled(true);
@@ -594,24 +677,20 @@ void frmTarvo::Invoer() {
   chkAftrek_->setEnabled(true);
   combo1_->setEnabled(true);
   lblWegdek_->setEnabled(true);
-  ToonKnoppen({9, 13, 16}, {3, 5, 6, 7, 10, 12});
-  command1_->setVisible(true);
+  ZetModus(Modus::Invoer);
   txtInvoer(0)->setFocus(Qt::OtherFocusReason);
 }
 
 void frmTarvo::Reset() {
   ZetBestandPaneel(kGeenBestand);
   ZetLabelsIngeschakeld(false);
-  for (int i : {2, 4, 6}) lblResult(i)->setVisible(false);
-  for (int i : {1, 3, 5, 7}) lblResult(i)->setEnabled(false);
-  frame2_->setEnabled(false);
+  VerbergUitkomsten();
   ResetWerkblad(ws_, *this);
   label2_->setEnabled(false);
   cmdTram_->setEnabled(false);
   combo1_->setEnabled(false);
   lblWegdek_->setEnabled(false);
-  ToonKnoppen({3, 10, 12}, {5, 6, 7, 9, 13, 16});
-  command1_->setVisible(false);
+  ZetModus(Modus::Rust);
 }
 
 void frmTarvo::ResultaatModus() {
@@ -630,8 +709,7 @@ void frmTarvo::ResultaatModus() {
   chkAftrek_->setEnabled(false);
   combo1_->setEnabled(false);
   lblWegdek_->setEnabled(false);
-  ToonKnoppen({3, 5, 6, 7, 9, 10}, {12, 13, 16});
-  command1_->setVisible(false);
+  ZetModus(Modus::Resultaat);
 }
 
 void frmTarvo::Command1_Click() {
@@ -675,9 +753,8 @@ void frmTarvo::Openen() {
       gelezen = LeesWerkbladBestand(NaarPad(laatstePad_), ws_, *this, cat_, dialogen_);
     }
     if (gelezen) {
-      ToonKnoppen({16}, {12});
-      command1_->setVisible(true);
       ZetBestandPaneel(QFileInfo(laatstePad_).fileName());
+      ZetActies();
       return;
     }
     // Number 0: a file of an older version, whose message the reader showed.
@@ -706,21 +783,7 @@ void frmTarvo::Opslaan() {
 
 // ---------------------------------------------------------------- commands
 
-void frmTarvo::Toolbar1_ButtonClick(const QString& key) {
-  if (key == "exit") close();
-  else if (key == "open") Openen();
-  else if (key == "printen") Afdrukken();
-  else if (key == "preview") Voorbeeld();
-  else if (key == "opslaan") Opslaan();
-  else if (key == "reset") Reset();
-  else if (key == "invullen") Invoer();
-  else if (key == "cwegdek") WegdekEditor();
-  else if (key == "info") Info();
-  else if (key == "calc") Calculator();
-  else if (key == "gebruiker") Gebruiker();
-  else if (key == "omreken") Omrekenen();
-  else if (key == "help") Help();
-}
+void frmTarvo::Afsluiten() { close(); }
 
 void frmTarvo::Help() { dialogen_.Toon(helpTekst_, "Toelichting bij invoer", Icoon::Informatie); }
 
@@ -742,27 +805,28 @@ void frmTarvo::Calculator() {
 
 void frmTarvo::Info() {
   frmAbout venster(cat_, dialogen_, dataMap_, mnuTaakInfo_, this);
-  venster.exec();
+  dialogen_.ToonVenster(venster);
 }
 
 void frmTarvo::Gebruiker() { LicNaam(this, dialogen_, cat_); }
 
 void frmTarvo::Tram() {
   frmTram venster(ws_.RailConstructie, this);
-  venster.exec();
+  connect(&venster, &frmTram::RailGekozen, this, [this](std::int16_t rail) { ws_.RailConstructie = rail; });
+  dialogen_.ToonVenster(venster);
 }
 
 void frmTarvo::WegdekEditor() {
   {
     frmWegdek venster(cat_, dialogen_, dataMap_, this);
-    venster.exec();
+    dialogen_.ToonVenster(venster);
   }
   VulLijst();
 }
 
 void frmTarvo::Omrekenen() {
   frmIntensiteit venster(*this, dialogen_, this);
-  venster.exec();
+  dialogen_.ToonVenster(venster);
 }
 
 void frmTarvo::Voorbeeld() { PreView(this, dialogen_, ws_, *this, cat_, dataMap_, datumTekst_); }
@@ -771,7 +835,7 @@ void frmTarvo::Afdrukken() { tarvo::Afdrukken(this, dialogen_, ws_, *this, cat_,
 
 void frmTarvo::DosisEffect() {
   frmDosisEffect venster(ws_.Lden, this);
-  venster.exec();
+  dialogen_.ToonVenster(venster);
 }
 
 void frmTarvo::Diagram() { tarvo::Diagram(this, dialogen_, ws_, *this, cat_); }

@@ -6,6 +6,7 @@
 #include <array>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "calc/Bediening.h"
 #include "calc/Werkblad.h"
@@ -16,6 +17,7 @@
 class QAction;
 class QCheckBox;
 class QComboBox;
+class QGridLayout;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -23,6 +25,7 @@ class QMenu;
 class QPushButton;
 class QSystemTrayIcon;
 class QToolBar;
+class QVBoxLayout;
 
 namespace tarvo {
 
@@ -31,6 +34,18 @@ class VeldFilter;
 class frmTarvo : public QMainWindow, public WerkbladVenster {
   Q_OBJECT
  public:
+  // The worksheet's modes. A worksheet read from a file stays idle until
+  // "invullen", but may be computed and explained at once.
+  enum class Modus { Rust, Invoer, Resultaat };
+  // Every command of the window, one action each: the toolbar's in its
+  // order, then the keyboard ways to the clickable labels.
+  enum class Commando {
+    Sluiten, Openen, Afdrukken, Voorbeeld, Opslaan, Reset, Invullen,
+    Wegdekken, Omrekenen, Gebruiker, Info, Help, Calculator,
+    DosisEffect, Diagram,
+  };
+  static constexpr int kAantalCommandos = static_cast<int>(Commando::Diagram) + 1;
+
   // The data folder is where Wegdekken_2012.dat and levering.txt are looked for.
   frmTarvo(Dialogen& dialogen, const QString& dataMap, QWidget* ouder = nullptr);
   ~frmTarvo() override;
@@ -55,7 +70,7 @@ class frmTarvo : public QMainWindow, public WerkbladVenster {
   // Lets the user locate the catalogue; false when the dialog was cancelled.
   bool ZoekFile(const QString& filter);
   void VulLijst();
-  void Toolbar1_ButtonClick(const QString& key);
+  void Afsluiten();  // closing runs the shut-down
   void Help();
   void Calculator();
   void Info();
@@ -81,12 +96,13 @@ class frmTarvo : public QMainWindow, public WerkbladVenster {
   QPushButton* Command1() const { return command1_; }
   QGroupBox* Frame2() const { return frame2_; }
   QToolBar* Toolbar1() const { return toolbar1_; }
-  QAction* Knop(int positie) const { return knop_.at(static_cast<std::size_t>(positie)); }  // 1..19
+  QAction* Actie(Commando commando) const { return actie_.at(static_cast<std::size_t>(commando)); }
   QAction* mnuTaakInfo() const { return mnuTaakInfo_; }
   QAction* mnuTaakexit() const { return mnuTaakexit_; }
   QString BestandPaneel() const;
 
   // --- state ---
+  Modus HuidigeModus() const { return modus_; }
   Werkblad& Blad() { return ws_; }
   Catalogus& Cat() { return cat_; }
   const QString& DataMap() const { return dataMap_; }
@@ -100,9 +116,26 @@ class frmTarvo : public QMainWindow, public WerkbladVenster {
 
  private:
   void BouwVenster();
-  void ButtonSetup();
-  void ToonKnoppen(std::initializer_list<int> tonen, std::initializer_list<int> verbergen);
+  void MaakVelden(QWidget* midden);
+  QLabel* MaakLabel(int i, std::string_view tekst, QWidget* midden);
+  QGridLayout* Verkeersraster(QWidget* midden);
+  QGridLayout* Geometrie(QWidget* midden);
+  QGridLayout* Schakelaars(QWidget* midden);
+  QVBoxLayout* Toelichting(QWidget* midden);
+  QGroupBox* Resultaten(QWidget* midden);
+  void ZetTabVolgorde();
+  void VolgVelden();
+  void MaakActies();
+  void ButtonSetup();  // the toolbar
+  void MaakStatusBalk();
+  void MaakTaakMenu();
+
+  // Every action's state and the calculation button, from the mode.
+  void ZetModus(Modus modus);
+  void ZetActies();
+  bool UitBestand() const;  // the worksheet was read from the file the status bar names
   void ResultaatModus();
+  void VerbergUitkomsten();
   void ZetBestandPaneel(const QString& tekst);
   void Combo1_Click(int index);
   void chkZone_Click();
@@ -121,6 +154,7 @@ class frmTarvo : public QMainWindow, public WerkbladVenster {
   QString wachtPad_;     // pending worksheet path (command line)
   QString laatstePad_;   // last path chosen in a file dialog
   bool afgesloten_ = false;
+  Modus modus_ = Modus::Rust;
 
   std::array<QLineEdit*, 40> txtInvoer_{};
   std::array<QLineEdit*, 4> txtToel_{};
@@ -138,7 +172,7 @@ class frmTarvo : public QMainWindow, public WerkbladVenster {
   QPushButton* command1_ = nullptr;
   QGroupBox* frame2_ = nullptr;
   QToolBar* toolbar1_ = nullptr;
-  std::array<QAction*, 20> knop_{};  // 1..19
+  std::array<QAction*, kAantalCommandos> actie_{};
   QLabel* bestandPaneel_ = nullptr;
   VeldFilter* veldFilter_ = nullptr;
 

@@ -11,7 +11,7 @@
 
 namespace tarvo {
 
-frmTram::frmTram(std::int16_t& railConstructie, QWidget* ouder) : QDialog(ouder), rail_(railConstructie) {
+frmTram::frmTram(std::int16_t railConstructie, QWidget* ouder) : QDialog(ouder) {
   setObjectName("frmTram");
   setWindowTitle("Railconstructie trambaan");
   auto* layout = new QVBoxLayout(this);
@@ -27,11 +27,12 @@ frmTram::frmTram(std::int16_t& railConstructie, QWidget* ouder) : QDialog(ouder)
   connect(knoppen, &QDialogButtonBox::accepted, this, &QDialog::accept);
   layout->addWidget(knoppen);
 
-  // A value the chooser does not know selects nothing.
-  if (rail_ == 0 || rail_ == 1) optRail_[static_cast<std::size_t>(rail_)]->setChecked(true);
+  if (railConstructie == 0 || railConstructie == 1) {
+    optRail_[static_cast<std::size_t>(railConstructie)]->setChecked(true);
+  }
 }
 
-void frmTram::optRail_Click(int index) { rail_ = static_cast<std::int16_t>(index); }
+void frmTram::optRail_Click(int index) { emit RailGekozen(static_cast<std::int16_t>(index)); }
 
 bool frmTram::eventFilter(QObject* object, QEvent* event) {
   if (event->type() == QEvent::MouseButtonDblClick) {

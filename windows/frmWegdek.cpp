@@ -13,7 +13,6 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QStatusBar>
-#include <QTimer>
 #include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -23,11 +22,13 @@
 #include "base/Foutnummers.h"
 #include "base/Getal.h"
 #include "base/Tekst.h"
+#include "calc/CheckIt.h"
 #include "calc/ValiDate.h"
 #include "calc/Velden.h"
 #include "shared_ui/Dialogen.h"
 #include "shared_ui/Iconen.h"
 #include "shared_ui/QtBediening.h"
+#include "shared_ui/VeldRing.h"
 #include "shared_ui/Zandloper.h"
 
 namespace tarvo {
@@ -39,10 +40,31 @@ constexpr const char* kPatroon = "##0.00";
 }  // namespace
 
 frmWegdek::frmWegdek(Catalogus& catalogus, Dialogen& dialogen, const QString& dataMap, QWidget* ouder)
-    : QDialog(ouder), cat_(catalogus), dialogen_(dialogen), dataMap_(dataMap) {
+    : QDialog(ouder), cat_(catalogus), beheer_(catalogus), dialogen_(dialogen), dataMap_(dataMap) {
   setObjectName("frmWegdek");
   setWindowTitle("Correctiefactoren wegdekken ");
+  ontwerpTitel_ = windowTitle();
 
+  MaakVelden();
+  MaakKnoppen();
+  auto* midden = new QHBoxLayout();
+  midden->addWidget(lst_, 1);
+  midden->addLayout(VeldenEnKnoppen());
+  auto* laag = new QVBoxLayout(this);
+  laag->setContentsMargins(9, 9, 9, 0);
+  laag->addLayout(midden, 1);
+  laag->addWidget(MaakStatusBalk());
+  resize(640, 340);
+  Verbind();
+
+  LockFields();
+  VulLijst();
+  paneel1_->setText("Lijstweergave");
+  ToonAantal();
+}
+
+// The list, the captions and the entry fields, in the order Tab visits them.
+void frmWegdek::MaakVelden() {
   lst_ = new QListWidget(this);
   lst_->setObjectName("lstWegdek");
   lst_->setToolTip("Overzicht wegdekken");
@@ -63,10 +85,11 @@ frmWegdek::frmWegdek(Catalogus& catalogus, Dialogen& dialogen, const QString& da
       e->setMaximumWidth(90);
       e->setToolTip(k % 2 == 1 ? "verschil in dB(A) t.o.v. glad asfalt " : "snelheidsindex in dB(A)");
     }
-    e->installEventFilter(this);
     txt_[static_cast<std::size_t>(k)] = e;
   }
+}
 
+void frmWegdek::MaakKnoppen() {
   auto knop = [this](const QString& tekst, const char* naam) {
     auto* b = new QPushButton(tekst, this);
     b->setObjectName(naam);
@@ -84,8 +107,11 @@ frmWegdek::frmWegdek(Catalogus& catalogus, Dialogen& dialogen, const QString& da
   image2_->setIconSize(QSize(24, 24));
   image2_->setAutoRaise(true);
   image2_->setToolTip("Zoeken naar correctiefactoren wegdekken op schijf");
+}
 
-  // Fields: description on top, then per vehicle class σ (DL) and τ (b).
+// Fields: description on top, then per vehicle class σ (DL) and τ (b);
+// below them the confirming and the editing buttons.
+QVBoxLayout* frmWegdek::VeldenEnKnoppen() {
   auto* velden = new QGridLayout();
   velden->addWidget(label_[0], 0, 0, 1, 5);
   velden->addWidget(txt_[0], 1, 0, 1, 5);
@@ -117,11 +143,10 @@ frmWegdek::frmWegdek(Catalogus& catalogus, Dialogen& dialogen, const QString& da
   rechts->addStretch(1);
   rechts->addLayout(bevestigen);
   rechts->addLayout(bewerken);
+  return rechts;
+}
 
-  auto* midden = new QHBoxLayout();
-  midden->addWidget(lst_, 1);
-  midden->addLayout(rechts);
-
+QStatusBar* frmWegdek::MaakStatusBalk() {
   auto* statusBar = new QStatusBar(this);
   statusBar->setSizeGripEnabled(false);
   paneel1_ = new QLabel(statusBar);
@@ -129,13 +154,10 @@ frmWegdek::frmWegdek(Catalogus& catalogus, Dialogen& dialogen, const QString& da
   paneel1_->setMinimumWidth(110);
   statusBar->addWidget(paneel1_);
   statusBar->addWidget(paneel2_, 1);
+  return statusBar;
+}
 
-  auto* laag = new QVBoxLayout(this);
-  laag->setContentsMargins(9, 9, 9, 0);
-  laag->addLayout(midden, 1);
-  laag->addWidget(statusBar);
-  resize(640, 340);
-
+void frmWegdek::Verbind() {
   connect(cmdToevoegen_, &QPushButton::clicked, this, &frmWegdek::cmdToevoegen_Click);
   connect(cmdWijzig_, &QPushButton::clicked, this, &frmWegdek::cmdWijzig_Click);
   connect(cmdWissen_, &QPushButton::clicked, this, &frmWegdek::cmdWissen_Click);
@@ -147,14 +169,18 @@ frmWegdek::frmWegdek(Catalogus& catalogus, Dialogen& dialogen, const QString& da
   });
   lst_->viewport()->installEventFilter(this);
 
-  // F9 reaches the window whichever control holds the focus.
-  ontwerpTitel_ = windowTitle();
-  for (QWidget* w : findChildren<QWidget*>()) w->installEventFilter(this);
+  auto* ring = new VeldRing(VeldRing::Escape::Leegmaken, this);
+  std::vector<VeldRing::Veld> velden;
+  for (int k = 0; k < 7; ++k) {
+    // The description takes every key.
+    velden.push_back({txt_[static_cast<std::size_t>(k)], k == 0 ? std::nullopt : std::optional<QString>("1234567890.,-")});
+  }
+  ring->VoegRingToe(velden);
+  connect(ring, &VeldRing::Verlaten, this, &frmWegdek::VeldVerlaten);
+  connect(ring, &VeldRing::Geweigerd, this, [this] { dialogen_.Piep(); });
 
-  LockFields();
-  VulLijst();
-  paneel1_->setText("Lijstweergave");
-  ToonAantal();
+  // F9 reaches the window whichever control holds the focus.
+  for (QWidget* w : findChildren<QWidget*>()) w->installEventFilter(this);
 }
 
 QString frmWegdek::Paneel(int i) const { return i == 1 ? paneel1_->text() : paneel2_->text(); }
@@ -209,7 +235,14 @@ void frmWegdek::VulLijst() {
 
 void frmWegdek::ToonAantal() { paneel2_->setText(QString::number(cat_.AantalWegdekken) + " wegdekken in lijst"); }
 
-void frmWegdek::Waarschuw(const QString& tekst) { dialogen_.Toon(tekst.toStdString(), "Waarschuwing", Icoon::Uitroep); }
+void frmWegdek::Waarschuw(const QString& tekst) {
+  dialogen_.Toon(tekst.toStdString(), std::string(kTitelWaarschuwing), Icoon::Uitroep);
+}
+
+void frmWegdek::KiesInLijst(int positie) {
+  const QSignalBlocker stil(lst_);
+  lst_->setCurrentRow(positie - 1);
+}
 
 void frmWegdek::lstWegdek_Click() {
   if (lst_->currentRow() < 0) {
@@ -226,12 +259,12 @@ void frmWegdek::lstWegdek_Click() {
 }
 
 void frmWegdek::cmdToevoegen_Click() {
-  if (cat_.AantalWegdekken >= kMaxWegdekken) {
+  if (beheer_.IsVol()) {
     dialogen_.Toon("Maximaal aantal wegdekken bereikt (=50)", "Invoer-stop", Icoon::Kritiek);
     return;
   }
   UnLockFields();
-  invoerModus_ = 1;
+  invoer_ = Invoer::Toevoegen;
   ClearFields();
   txt_[0]->setFocus(Qt::OtherFocusReason);
 }
@@ -241,11 +274,11 @@ void frmWegdek::cmdWijzig_Click() {
     Waarschuw("Geen wegdek geselecteerd");
     return;
   }
-  if (!editMode_ && lst_->currentRow() < kAantalBeschermd) {
+  if (beheer_.IsBeschermd(lst_->currentRow() + 1)) {
     Waarschuw("Wegdektypen van " + QTekst(kWegdekSiteNaam) + "\r\nkunnen niet worden gewijzigd (F9).");
     return;
   }
-  invoerModus_ = 2;
+  invoer_ = Invoer::Wijzigen;
   UnLockFields();
   paneel1_->setText("Edit-mode");
   txt_[0]->setFocus(Qt::OtherFocusReason);
@@ -261,31 +294,25 @@ void frmWegdek::cmdOK_Click() {
   }
   // Every coefficient is checked before the catalogue changes: a field that
   // is no number stays red with the focus, and nothing is stored.
-  std::array<double, 7> coef{};
+  WegdekBeheer::Coefficienten coef{};
   for (int k = 1; k <= 6; ++k) {
     LineEditVak vak(txt_[static_cast<std::size_t>(k)]);
     const std::optional<std::string> t = ValiDate(vak, kMaximum, kMinimum, kPatroon, LocaleDecimaal());
     if (!t) return;
-    coef[static_cast<std::size_t>(k)] = LeesGetal(*t);
+    coef[static_cast<std::size_t>(k - 1)] = LeesGetal(*t);
   }
 
+  const std::string omschrijving = txt_[0]->text().toStdString();
   int doel = 0;
-  if (invoerModus_ == 1) {
-    ++cat_.AantalWegdekken;
-    doel = cat_.AantalWegdekken;
+  if (invoer_ == Invoer::Toevoegen) {
+    doel = beheer_.VoegToe(omschrijving, coef);
   } else {
     geselecteerd_ = lst_->currentRow() + 1;
-    doel = geselecteerd_;
+    if (beheer_.Vervang(geselecteerd_, omschrijving, coef)) doel = geselecteerd_;
   }
-  Wegdek& w = cat_.Wegdekken[static_cast<std::size_t>(doel)];
-  w.Omschrijving = VastBreed(TrimBlanks(txt_[0]->text().toStdString()), kOmschrijvingLengte);
-  for (int k = 1; k <= 6; ++k) w.Coefficient(k) = coef[static_cast<std::size_t>(k)];
 
   VulLijst();
-  {
-    const QSignalBlocker stil(lst_);
-    lst_->setCurrentRow(invoerModus_ == 1 ? cat_.AantalWegdekken - 1 : geselecteerd_ - 1);
-  }
+  KiesInLijst(doel);
   LockFields();
   paneel1_->setText("Lijstweergave");
   ToonAantal();
@@ -295,7 +322,7 @@ void frmWegdek::cmdOK_Click() {
 void frmWegdek::cmdCancel_Click() {
   LockFields();
   if (lst_->currentRow() >= 0) lstWegdek_Click();
-  invoerModus_ = 0;
+  invoer_ = Invoer::Geen;
   paneel1_->setText("Lijstweergave");
 }
 
@@ -305,7 +332,7 @@ void frmWegdek::cmdWissen_Click() {
     Waarschuw("Geen wegdek geselecteerd");
     return;
   }
-  if (!editMode_ && index < kAantalBeschermd) {
+  if (beheer_.IsBeschermd(index + 1)) {
     Waarschuw("Wegdektypen van " + QTekst(kWegdekSiteNaam) + "\r\nkunnen niet worden gewist (F9).");
     return;
   }
@@ -314,27 +341,21 @@ void frmWegdek::cmdWissen_Click() {
 
   Zandloper zandloper;
   geselecteerd_ = index + 1;
-  --cat_.AantalWegdekken;
-  // The records behind move up; the old last one stays behind, outside the catalogue.
-  for (int j = geselecteerd_; j <= cat_.AantalWegdekken; ++j) {
-    cat_.Wegdekken[static_cast<std::size_t>(j)] = cat_.Wegdekken[static_cast<std::size_t>(j + 1)];
-  }
+  const int daarna = beheer_.Wis(geselecteerd_);
   ClearFields();
   VulLijst();
   LockFields();
-  if (cat_.AantalWegdekken > 0) {
-    {
-      const QSignalBlocker stil(lst_);
-      lst_->setCurrentRow(geselecteerd_ >= 2 ? geselecteerd_ - 2 : 0);
-    }
+  if (daarna > 0) {
+    KiesInLijst(daarna);
     lstWegdek_Click();
   }
   ToonAantal();
 }
 
 void frmWegdek::WisselEditMode() {
-  editMode_ = !editMode_;
-  setWindowTitle(editMode_ ? "[EDIT-mode wegdektypen van " + QTekst(kWegdekSiteNaam) + "]" : ontwerpTitel_);
+  beheer_.WisselBescherming();
+  setWindowTitle(beheer_.BeschermingOpgeheven() ? "[EDIT-mode wegdektypen van " + QTekst(kWegdekSiteNaam) + "]"
+                                                : ontwerpTitel_);
 }
 
 void frmWegdek::Image2_Click() {
@@ -357,38 +378,19 @@ void frmWegdek::Image2_Click() {
   }
 }
 
-int frmWegdek::Veld(QObject* obj) const {
+int frmWegdek::Veld(const QObject* obj) const {
   for (int k = 0; k < 7; ++k) {
     if (obj == txt_[static_cast<std::size_t>(k)]) return k;
   }
   return -1;
 }
 
-bool frmWegdek::KeyDown(int k, int key) {
-  switch (key) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Down:
-      txt_[static_cast<std::size_t>((k + 1) % 7)]->setFocus(Qt::OtherFocusReason);
-      return true;
-    case Qt::Key_Up:
-      txt_[static_cast<std::size_t>((k + 6) % 7)]->setFocus(Qt::OtherFocusReason);
-      return true;
-    case Qt::Key_Escape:
-      txt_[static_cast<std::size_t>(k)]->clear();
-      if (k > 0) LineEditVak(txt_[static_cast<std::size_t>(k)]).ZetAchtergrond(kLichtGeel);
-      return true;  // and the window stays open
-    default:
-      return false;
-  }
-}
-
-bool frmWegdek::KeyPress(int k, const QString& tekst) {
-  if (k == 0) return false;  // the description takes every key
-  LineEditVak vak(txt_[static_cast<std::size_t>(k)]);
-  if (!WeigerToets(vak, tekst, "1234567890.,-")) return false;
-  dialogen_.Piep();
-  return true;
+// Shows the value as the catalogue will hold it. The description is free
+// text, and fields being locked throw their texts away unchecked.
+void frmWegdek::VeldVerlaten(QLineEdit* veld) {
+  if (Veld(veld) <= 0 || vergrendelen_) return;
+  LineEditVak vak(veld);
+  ValiDate(vak, kMaximum, kMinimum, kPatroon, LocaleDecimaal());
 }
 
 bool frmWegdek::eventFilter(QObject* obj, QEvent* event) {
@@ -399,33 +401,6 @@ bool frmWegdek::eventFilter(QObject* obj, QEvent* event) {
   if (obj == lst_->viewport() && event->type() == QEvent::MouseButtonRelease) {
     // A click on an empty list has no entry to show.
     if (lst_->count() == 0) lstWegdek_Click();
-    return QDialog::eventFilter(obj, event);
-  }
-  const int k = Veld(obj);
-  if (k < 0) return QDialog::eventFilter(obj, event);
-  QLineEdit* e = txt_[static_cast<std::size_t>(k)];
-  switch (event->type()) {
-    case QEvent::FocusIn:
-      e->selectAll();
-      QTimer::singleShot(0, e, [e] {
-        if (e->hasFocus()) e->selectAll();
-      });
-      break;
-    case QEvent::FocusOut: {
-      if (k > 0 && e->isEnabled() && !vergrendelen_ && IsVeldVerlaten(static_cast<QFocusEvent*>(event))) {
-        LineEditVak vak(e);
-        ValiDate(vak, kMaximum, kMinimum, kPatroon, LocaleDecimaal());
-      }
-      break;
-    }
-    case QEvent::KeyPress: {
-      auto* ke = static_cast<QKeyEvent*>(event);
-      if (KeyDown(k, ke->key())) return true;
-      if (KeyPress(k, ke->text())) return true;
-      break;
-    }
-    default:
-      break;
   }
   return QDialog::eventFilter(obj, event);
 }

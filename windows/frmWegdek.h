@@ -5,25 +5,27 @@
 
 #include "calc/Wegdek.h"
 
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
+class QStatusBar;
 class QToolButton;
+class QVBoxLayout;
 
 namespace tarvo {
 
 class Dialogen;
 
 // The road-surface editor: list, look at, add, change and delete catalogue
-// entries. The first sixteen are the published types; F9 lifts their protection.
+// entries. The rules it applies are the catalogue's own (WegdekBeheer);
+// F9 lifts the protection of the published types.
 class frmWegdek : public QDialog {
   Q_OBJECT
 
  public:
   frmWegdek(Catalogus& catalogus, Dialogen& dialogen, const QString& dataMap, QWidget* ouder);
-
-  static constexpr int kAantalBeschermd = 16;
 
   QListWidget* lstWegdek() const { return lst_; }
   QLineEdit* txtwegdek(int k) const { return txt_[static_cast<std::size_t>(k)]; }
@@ -34,8 +36,6 @@ class frmWegdek : public QDialog {
   QPushButton* cmdCancel() const { return cmdCancel_; }
   QToolButton* Image2() const { return image2_; }
   QString Paneel(int i) const;  // status panel 1 or 2
-  bool EditMode() const { return editMode_; }
-  int InvoerModus() const { return invoerModus_; }
 
   void lstWegdek_Click();
   void cmdToevoegen_Click();
@@ -51,36 +51,43 @@ class frmWegdek : public QDialog {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
+  enum class Invoer { Geen, Toevoegen, Wijzigen };
+
+  void MaakVelden();
+  void MaakKnoppen();
+  QVBoxLayout* VeldenEnKnoppen();
+  QStatusBar* MaakStatusBalk();
+  void Verbind();
   void LockFields();
   void UnLockFields();
   void ClearFields();
   void VulLijst();
+  void KiesInLijst(int positie);
   void ToonAantal();
   void Waarschuw(const QString& tekst);
-  int Veld(QObject* obj) const;
-  bool KeyDown(int k, int key);
-  bool KeyPress(int k, const QString& tekst);
+  int Veld(const QObject* obj) const;
+  void VeldVerlaten(QLineEdit* veld);
 
   Catalogus& cat_;
+  WegdekBeheer beheer_;
   Dialogen& dialogen_;
   QString dataMap_;
   QString ontwerpTitel_;
-  bool editMode_ = false;
-  int invoerModus_ = 0;      // 0 none, 1 adding, 2 changing
+  Invoer invoer_ = Invoer::Geen;
   int geselecteerd_ = 0;     // 1-based position of the entry last clicked
   bool vergrendelen_ = false;
 
-  QListWidget* lst_;
+  QListWidget* lst_ = nullptr;
   std::array<QLineEdit*, 7> txt_{};
   std::array<QLabel*, 11> label_{};
-  QPushButton* cmdToevoegen_;
-  QPushButton* cmdWijzig_;
-  QPushButton* cmdWissen_;
-  QPushButton* cmdOK_;
-  QPushButton* cmdCancel_;
-  QToolButton* image2_;
-  QLabel* paneel1_;
-  QLabel* paneel2_;
+  QPushButton* cmdToevoegen_ = nullptr;
+  QPushButton* cmdWijzig_ = nullptr;
+  QPushButton* cmdWissen_ = nullptr;
+  QPushButton* cmdOK_ = nullptr;
+  QPushButton* cmdCancel_ = nullptr;
+  QToolButton* image2_ = nullptr;
+  QLabel* paneel1_ = nullptr;
+  QLabel* paneel2_ = nullptr;
 };
 
 }  // namespace tarvo

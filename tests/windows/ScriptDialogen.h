@@ -1,7 +1,9 @@
 #pragma once
 // Dialogs answered from queues: what a test says the user would choose.
+#include <QDialog>
 #include <QString>
 #include <deque>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -19,6 +21,8 @@ class ScriptDialogen : public Dialogen {
   std::deque<std::optional<QString>> invoerAntwoorden;
   std::deque<AfdrukKeuze> afdrukAntwoorden;              // empty queue = Cancel
   std::vector<QString> openFilters, bewaarFilters, openMappen, invoerPrompts;
+  std::vector<QString> vensters;                         // the object names of the windows shown
+  std::function<void(QDialog&)> bijVenster;              // looks at a window in the user's place
   int piepen = 0;
   int afdrukDialogen = 0;
 
@@ -51,6 +55,12 @@ class ScriptDialogen : public Dialogen {
     return a;
   }
   void Piep() override { ++piepen; }
+  // The window is never run modally: the test looks at it and it is closed.
+  int ToonVenster(QDialog& venster) override {
+    vensters.push_back(venster.objectName());
+    if (bijVenster) bijVenster(venster);
+    return QDialog::Rejected;
+  }
 
  private:
   static std::optional<QString> Neem(std::deque<std::optional<QString>>& q) {

@@ -15,13 +15,12 @@ using namespace tarvo;
 class TestFrmDiagram : public QObject {
   Q_OBJECT
 
-  // A worksheet with traffic; counts the chart windows shown.
+  // A worksheet with traffic.
   struct Opstelling {
     Werkblad ws;
     PlainWerkbladVenster venster;
     ScriptDialogen dlg;
     Catalogus cat;
-    int vensters = 0;
 
     Opstelling() {
       ws.Decimaal = ',';
@@ -31,16 +30,17 @@ class TestFrmDiagram : public QObject {
       venster.invoer[2].tekst = "1000";  // light vehicles DAG, at 80 km/h
       venster.invoer[5].tekst = "80";
     }
-    ~Opstelling() { ZetDiagramToner({}); }
     // Answers the input box; `bekijk` looks at the chart window in the user's place.
-    void Vraag(std::optional<QString> antwoord, const DiagramToner& bekijk = {}) {
+    void Vraag(std::optional<QString> antwoord, const std::function<void(frmDiagram&)>& bekijk = {}) {
       dlg.invoerAntwoorden.push_back(std::move(antwoord));
-      ZetDiagramToner([this, bekijk](frmDiagram& frm) {
-        ++vensters;
-        if (bekijk) bekijk(frm);
-      });
+      dlg.bijVenster = [bekijk](QDialog& venster) {
+        auto* frm = qobject_cast<frmDiagram*>(&venster);
+        QVERIFY(frm);
+        if (bekijk) bekijk(*frm);
+      };
       Diagram(nullptr, dlg, ws, venster, cat);
     }
+    std::size_t Vensters() const { return dlg.vensters.size(); }
   };
 
  private slots:
@@ -72,7 +72,7 @@ class TestFrmDiagram : public QObject {
         QCOMPARE(as.streepjes, g.delingen + 1);
       }
     });
-    QCOMPARE(o.vensters, 1);
+    QCOMPARE(o.Vensters(), std::size_t{1});
     QVERIFY(o.dlg.meldingen.empty());
   }
 
@@ -86,7 +86,7 @@ class TestFrmDiagram : public QObject {
     o.Vraag(QString("500"));
     QCOMPARE(o.dlg.meldingen.back().tekst, std::string("geen afstand ingevuld"));
     QVERIFY(!QApplication::overrideCursor());
-    QCOMPARE(o.vensters, 0);
+    QCOMPARE(o.Vensters(), std::size_t{0});
   }
 };
 

@@ -8,6 +8,8 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QToolBar>
 #include <QTest>
 #include <memory>
 
@@ -17,6 +19,7 @@
 #include "files/CatalogusBestand.h"
 #include "tests/TijdelijkeMap.h"
 #include "windows/frmTarvo.h"
+#include "windows/frmTram.h"
 #include "files/WerkbladBestand.h"
 
 using namespace tarvo;
@@ -53,23 +56,31 @@ WerkbladInhoud TestInhoud() {
 
 QString Pad(const std::filesystem::path& p) { return QString::fromStdString(p.string()); }
 
-// The positions of Toolbar1 that show in each mode (separators always do).
-const QList<int> kSeparators = {1, 4, 8, 11, 17, 19};
-const QList<int> kAltijd = {2, 14, 15, 18};
+using Commando = frmTarvo::Commando;
+using VensterModus = frmTarvo::Modus;
 
-// The input controls, the result frame with its levels, the calculation
-// button, and the toolbar buttons shown besides kSeparators and kAltijd.
+// The toolbar's commands that show in every mode.
+const QList<Commando> kAltijd = {Commando::Sluiten, Commando::Gebruiker, Commando::Info, Commando::Calculator};
+
+// The window's mode, the input controls, the result frame with its levels,
+// the calculation button, and the toolbar commands shown besides kAltijd.
 struct Modus {
   const char* naam;
+  VensterModus modus;
   bool invoer, resultaat, command1;
-  QList<int> knoppen;
+  QList<Commando> knoppen;
 };
 
-const Modus kRust{"rust", false, false, false, {3, 10, 12}};
-const Modus kInvoer{"invoer", true, false, true, {9, 13, 16}};
-const Modus kResultaat{"resultaat", false, true, false, {3, 5, 6, 7, 9, 10}};
+const Modus kRust{"rust", VensterModus::Rust, false, false, false,
+                  {Commando::Openen, Commando::Invullen, Commando::Wegdekken}};
+const Modus kInvoer{"invoer", VensterModus::Invoer, true, false, true,
+                    {Commando::Reset, Commando::Omrekenen, Commando::Help}};
+const Modus kResultaat{"resultaat", VensterModus::Resultaat, false, true, false,
+                       {Commando::Openen, Commando::Afdrukken, Commando::Voorbeeld, Commando::Opslaan,
+                        Commando::Reset, Commando::Invullen}};
 // After reading a file: idle, plus the calculation button and "help", without "cwegdek".
-const Modus kGelezen{"gelezen", false, false, true, {3, 10, 16}};
+const Modus kGelezen{"gelezen", VensterModus::Rust, false, false, true,
+                     {Commando::Openen, Commando::Invullen, Commando::Help}};
 
 }  // namespace
 
@@ -133,10 +144,18 @@ class TestFrmTarvo : public QObject {
       const QLabel* l = f.lblResult(i);
       eis(l->isVisible() && l->isEnabled() == m.resultaat, QString("lblResult %1").arg(i));
     }
-    for (int i = 1; i <= 19; ++i) {
-      const bool getoond = kSeparators.contains(i) || kAltijd.contains(i) || m.knoppen.contains(i);
-      eis(f.Knop(i)->isVisible() == getoond, QString("knop %1").arg(i));
+    eis(f.HuidigeModus() == m.modus, "modus");
+    for (int i = 0; i <= static_cast<int>(Commando::Calculator); ++i) {
+      const auto c = static_cast<Commando>(i);
+      const bool getoond = kAltijd.contains(c) || m.knoppen.contains(c);
+      eis(f.Actie(c)->isVisible() == getoond, f.Actie(c)->objectName());
     }
+    for (const QAction* a : f.Toolbar1()->actions()) {
+      if (a->isSeparator()) eis(a->isVisible(), "separator");
+    }
+    // The keyboard ways to the clickable labels work while their label does.
+    eis(f.Actie(Commando::DosisEffect)->isEnabled() == m.resultaat, "dosisEffect");
+    eis(f.Actie(Commando::Diagram)->isEnabled() == m.invoer, "diagram");
     QVERIFY2(anders.isEmpty(), qPrintable(QString("modus ") + m.naam + ": " + anders.join(", ")));
   }
 
@@ -170,6 +189,70 @@ class TestFrmTarvo : public QObject {
     o.Knop("reset");
     ControleerModus(*o.frm, kRust);
     QCOMPARE(o.Veld(2)->text(), QString("0,00"));  // the default, with the Dutch comma
+  }
+
+  // The toolbar's buttons in the order of the design, in groups between separators.
+  void werkbalkVolgorde() {
+    Opstelling o;
+    QStringList namen;
+    for (const QAction* a : o.frm->Toolbar1()->actions()) namen << (a->isSeparator() ? "|" : a->objectName());
+    QCOMPARE(namen.join(' '), QString("| exit open | printen preview opslaan | reset invullen | cwegdek omreken "
+                                      "gebruiker info help | calc |"));
+  }
+
+  // Each command opens its own window, in the mode that offers it.
+  void opdrachtenOpenenHunVenster_data() {
+    QTest::addColumn<QString>("modus");
+    QTest::addColumn<QString>("actie");
+    QTest::addColumn<QString>("venster");
+    QTest::newRow("cwegdek") << "rust" << "cwegdek" << "frmWegdek";
+    QTest::newRow("info") << "rust" << "info" << "frmAbout";
+    QTest::newRow("omreken") << "invoer" << "omreken" << "frmIntensiteit";
+    QTest::newRow("diagram") << "invoer" << "diagram" << "";  // asks the distance first; cancelled
+    QTest::newRow("preview") << "resultaat" << "preview" << "frmResultaat";
+    QTest::newRow("dosisEffect") << "resultaat" << "dosisEffect" << "frmDosisEffect";
+  }
+  void opdrachtenOpenenHunVenster() {
+    QFETCH(QString, modus);
+    QFETCH(QString, actie);
+    QFETCH(QString, venster);
+    Opstelling o;
+    if (modus != "rust") o.Knop("invullen");
+    if (modus == "resultaat") o.Bereken();
+    o.Knop(qPrintable(actie));
+    QCOMPARE(o.dlg.vensters, venster.isEmpty() ? std::vector<QString>{} : std::vector<QString>{venster});
+    QCOMPARE(o.dlg.invoerPrompts.size(), std::size_t{actie == "diagram" ? 1u : 0u});
+  }
+
+  // Every click in the chooser lands in the worksheet at once.
+  void tramKeuzeInHetWerkblad() {
+    Opstelling o;
+    o.Knop("invullen");
+    QCOMPARE(o.frm->Blad().RailConstructie, std::int16_t{0});
+    o.dlg.bijVenster = [](QDialog& venster) {
+      auto* tram = qobject_cast<frmTram*>(&venster);
+      QVERIFY(tram && tram->optRail(0)->isChecked());
+      QTest::mouseClick(tram->optRail(1), Qt::LeftButton, {}, QPoint(8, tram->optRail(1)->height() / 2));
+    };
+    QTest::mouseClick(o.frm->cmdTram(), Qt::LeftButton);
+    QCOMPARE(o.dlg.vensters, std::vector<QString>{"frmTram"});
+    QCOMPARE(o.frm->Blad().RailConstructie, std::int16_t{1});
+  }
+
+  // The focus sets the help text that "help" shows: fields, remark lines, other controls.
+  void helpVolgtDeFocus() {
+    Opstelling o;
+    o.Knop("invullen");
+    const auto help = [&](QWidget* w) {
+      w->setFocus();
+      o.Knop("help");
+      return o.LaatsteMelding();
+    };
+    QCOMPARE(help(o.Veld(35)), std::string(HelpTekstVeld(35)));
+    QCOMPARE(help(o.frm->txtToel(2)), std::string(kHelpGeenInfo));
+    QCOMPARE(help(o.frm->chkZone()), std::string(kHelpZone));
+    QCOMPARE(help(o.Veld(0)), std::string(HelpTekstVeld(0)));
+    QCOMPARE(o.dlg.meldingen.back().titel, std::string("Toelichting bij invoer"));
   }
 
   // A refused key beeps and marks the field red until the next good one;

@@ -2,6 +2,8 @@
 // setting and the background gradient.
 #include <QAction>
 #include <QLabel>
+#include <QRadioButton>
+#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
@@ -14,6 +16,7 @@
 #include "shared_ui/Verloop.h"
 #include "windows/frmAbout.h"
 #include "windows/frmSplashII.h"
+#include "windows/frmTram.h"
 
 using namespace tarvo;
 using tarvo::test::TijdelijkeMap;
@@ -45,6 +48,28 @@ class TestSchil : public QObject {
       QVERIFY(!splash.Timer1()->isActive());  // nothing left to open it later
       QCOMPARE(geopend, 1);
     }
+  }
+
+  // A click chooses, a double-click chooses and closes; every choice is
+  // reported at once. A value the chooser does not know selects nothing.
+  void tramKiezen() {
+    frmTram onbekend(5);
+    QVERIFY(!onbekend.optRail(0)->isChecked() && !onbekend.optRail(1)->isChecked());
+
+    frmTram venster(1);
+    venster.show();
+    QVERIFY(venster.optRail(1)->isChecked());
+    QSignalSpy gekozen(&venster, &frmTram::RailGekozen);
+    const QPoint rondje(8, venster.optRail(0)->height() / 2);
+    QTest::mouseClick(venster.optRail(0), Qt::LeftButton, {}, rondje);
+    QCOMPARE(gekozen.count(), 1);
+    QCOMPARE(gekozen.last().at(0).value<std::int16_t>(), std::int16_t{0});
+    QVERIFY(venster.isVisible());
+    QTest::mouseDClick(venster.optRail(1), Qt::LeftButton, {}, rondje);
+    QCOMPARE(gekozen.last().at(0).value<std::int16_t>(), std::int16_t{1});
+    QVERIFY(venster.optRail(1)->isChecked());
+    QVERIFY(!venster.isVisible());
+    QCOMPARE(venster.result(), int(QDialog::Accepted));
   }
 
   // mnuTaakInfo is off while the window is open; the user name shows its single "&".
