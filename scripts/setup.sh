@@ -11,7 +11,7 @@ cd "$(dirname "$0")/.."
 # which knows no shared-mime-info types; libfile-mimeinfo-perl's `mimetype`
 # does. librsvg2-bin draws the program's icon as PNG for the package.
 PAKKETTEN=(
-  build-essential cmake ninja-build pkg-config file dpkg-dev
+  build-essential cmake ninja-build pkg-config file dpkg-dev python3 git
   qt6-base-dev qt6-charts-dev qt6-qpa-plugins qt6-tools-dev qt6-translations-l10n
   libqt6opengl6-dev libxkbcommon-dev libgl1-mesa-dev
   libgtest-dev libgmock-dev libbenchmark-dev clang
