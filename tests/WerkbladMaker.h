@@ -1,17 +1,10 @@
 #pragma once
-// Files for the command-line tests: a one-entry catalogue, and worksheets
-// typed as a user would and saved by the core.
+// A one-entry catalogue file for the command-line tests.
 #include <filesystem>
-#include <map>
-#include <string>
 
 #include "tests/TijdelijkeMap.h"
-#include "calc/CheckIt.h"
-#include "calc/PlainBediening.h"
 #include "base/Tekst.h"
 #include "files/CatalogusBestand.h"
-#include "files/Reset.h"
-#include "files/WerkbladBestand.h"
 
 namespace tarvo::test {
 
@@ -20,20 +13,6 @@ inline void BewaarEenWegdek(const std::filesystem::path& pad) {
   c.AantalWegdekken = 1;
   c.Wegdekken[1].Omschrijving = VastBreed("referentiewegdek (DAB)", kOmschrijvingLengte);
   SchrijfBytes(pad, CodeerCatalogus(c));
-}
-
-// Saves a worksheet whose field texts are the reset defaults overwritten by `velden`.
-inline void BewaarWerkblad(const std::filesystem::path& pad, const std::map<int, std::string>& velden,
-                           int aftrek = 0) {
-  Werkblad ws;
-  PlainWerkbladVenster v;
-  ResetWerkblad(ws, v);
-  for (const auto& [k, t] : velden) v.invoer[static_cast<std::size_t>(k)].tekst = t;
-  PlainMeldingen m;
-  CheckIt(ws, v, m);  // the file holds the values the check took over
-  v.aftrek.waarde = aftrek;
-  std::string fout;
-  SchrijfWerkbladBestand(pad, ws, v, fout);
 }
 
 }  // namespace tarvo::test
