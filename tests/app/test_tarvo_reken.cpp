@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
@@ -68,8 +69,8 @@ Bestand Werkblad() {
   const double enkel[] = {60, 0.8, 4.5, 0.4, 0.6, 23.5, 75};
   for (std::size_t i = 0; i < 7; ++i) w.Zet(334 + 8 * i, enkel[i]);
   w.Zet<std::int16_t>(390, 1);
-  w.Tekst(392, "Telling 2023, per periode omgerekend (\xE9\xE9n keer)", 60).Tekst(452, "", 60);
-  w.Tekst(512, "", 60).Tekst(572, "Laatste regel", 60);
+  const char* toelichting[] = {"Telling 2023, per periode omgerekend (\xE9\xE9n keer)", "", "", "Laatste regel"};
+  for (std::size_t i = 0; i < 4; ++i) w.Tekst(392 + 60 * i, toelichting[i], 60);
   w.Tekst(632, "O2", 2).Zet(634, 30.0).Zet<std::int16_t>(642, 0);
   return w;
 }
@@ -90,6 +91,12 @@ class TarvoReken : public ::testing::Test {
   void SetUp() override {
     Schrijf("Wegdekken_2012.dat", Catalogus().Bytes());
     Schrijf("blad.tvo", Werkblad().Bytes());
+    // Two points on porous asphalt, one in a 30 km zone, one more on road surface 1.
+    Schrijf("punten.csv",
+            "waarneempunt;weg;Qlv_dag;Qlv_avond;Qlv_nacht;Vlv;Qzv_dag;Vzv;hw;hweg;d;a_obstakel;wegdek;zone;aftrek\r\n"
+            "\"Hoek; west\";Dorpsstraat;1000;300;90,5;80;60;55;5;0.8;12.5;40;2;0;1\r\n"
+            "Plein;Dorpsstraat;1000;300;90,5;80;60;55;5;0.8;12.5;40;1;1;1\r\n"
+            "Kerk;Molenweg;450;120;40;50;10;50;4.5;0;15;0;1;0;0\r\n");
   }
   void Schrijf(const std::string& naam, const std::string& bytes) { tarvo::test::SchrijfBytes(map / naam, bytes); }
   Uitvoer Draai(const std::string& args) {
@@ -103,57 +110,25 @@ class TarvoReken : public ::testing::Test {
 #endif
     return {status, LeesTekst(map / "uit.txt"), LeesTekst(map / "fout.txt")};
   }
-  // Set TARVO_VERWACHT_SCHRIJVEN to write the expected texts afresh; read
-  // every one before committing it.
-  static void VergelijkMet(const std::string& naam, const std::string& tekst) {
-    if (std::getenv("TARVO_VERWACHT_SCHRIJVEN")) std::ofstream(kVerwacht + naam, std::ios::binary) << tekst;
-    EXPECT_EQ(tekst, LeesTekst(kVerwacht + naam)) << naam;
-  }
 };
 
-}  // namespace
-
-// The print-to-file text on standard output, UTF-8, nothing on standard error.
-TEST_F(TarvoReken, ReportWithEitherSeparator) {
-  for (const char* dec : {",", "."}) {
-    const Uitvoer u = Draai(std::string("blad.tvo --datum 2018-06-30 --decimaal ") + dec);
-    EXPECT_EQ(u.status, 0);
-    EXPECT_EQ(u.fout, "");
-    VergelijkMet(dec == std::string(",") ? "rapport_komma.txt" : "rapport_punt.txt", u.uit);
-  }
-}
-
-TEST_F(TarvoReken, DiagramRowPerMetreThenTheAxis) {
-  const Uitvoer u = Draai("blad.tvo --diagram 100 --decimaal ,");
-  EXPECT_EQ(u.status, 0);
-  EXPECT_EQ(u.fout, "");
-  VergelijkMet("diagram.txt", u.uit);
-}
-
-TEST_F(TarvoReken, BatchRowPerObservationPoint) {
-  Schrijf("punten.csv",
-          "waarneempunt;weg;Qlv_dag;Qlv_avond;Qlv_nacht;Vlv;Qzv_dag;Vzv;hw;hweg;d;a_obstakel;wegdek;zone;aftrek\r\n"
-          "\"Hoek; west\";Dorpsstraat;1000;300;90,5;80;60;55;5;0.8;12.5;40;2;0;1\r\n"
-          "Plein;Dorpsstraat;1000;300;90,5;80;60;55;5;0.8;12.5;40;1;1;1\r\n"
-          "Kerk;Molenweg;450;120;40;50;10;50;4.5;0;15;0;1;0;0\r\n");
-  const Uitvoer u = Draai("--batch punten.csv --datum 2018-06-30 --decimaal ,");
-  EXPECT_EQ(u.status, 0);
-  EXPECT_EQ(u.fout, "");
-  VergelijkMet("batch.txt", u.uit);
-}
-
-TEST_F(TarvoReken, HelpOnStandardOutput) {
-  const Uitvoer u = Draai("--help");
-  EXPECT_EQ(u.status, 0);
-  VergelijkMet("gebruik.txt", u.uit);
-}
-
-namespace {
+struct UitvoerGeval {
+  const char* naam;  // also the name of the expected text
+  const char* args;
+};
+class Gelukt : public TarvoReken, public ::testing::WithParamInterface<UitvoerGeval> {};
+const UitvoerGeval kGelukt[] = {
+    {"rapport_komma", "blad.tvo --datum 2018-06-30 --decimaal ,"},
+    {"rapport_punt", "blad.tvo --datum 2018-06-30 --decimaal ."},
+    {"diagram", "blad.tvo --diagram 100 --decimaal ,"},
+    {"batch", "--batch punten.csv --datum 2018-06-30 --decimaal ,"},
+    {"gebruik", "--help"},
+};
 
 struct WeigeringGeval {
   const char* naam;
   const char* args;
-  int status;     // 1 input refused, 2 wrong usage (then the usage text follows)
+  int status;  // 1 input refused, 2 wrong usage (then the usage text follows)
   const char* melding;
 };
 class Weigering : public TarvoReken, public ::testing::WithParamInterface<WeigeringGeval> {};
@@ -180,14 +155,26 @@ const WeigeringGeval kWeigeringen[] = {
 
 }  // namespace
 
+// Set TARVO_VERWACHT_SCHRIJVEN to write the expected texts afresh; read
+// every one before committing it.
+TEST_P(Gelukt, PrintsTheCommittedText) {
+  const std::string pad = kVerwacht + GetParam().naam + ".txt";
+  const Uitvoer u = Draai(GetParam().args);
+  EXPECT_EQ(u.status, 0);
+  EXPECT_EQ(u.fout, "");
+  if (std::getenv("TARVO_VERWACHT_SCHRIJVEN")) std::ofstream(pad, std::ios::binary) << u.uit;
+  EXPECT_EQ(u.uit, LeesTekst(pad));
+}
+TARVO_GEVALLEN(Gelukt, kGelukt);
+
 // One line on standard error and nothing on standard output.
 TEST_P(Weigering, StatusAndMessage) {
   const std::string goed = Werkblad().Bytes();
   Schrijf("kort.tvo", goed.substr(0, 643));
-  Schrijf("oud.tvo", Bestand(Werkblad()).Tekst(632, "o2", 2).Bytes());
+  Schrijf("oud.tvo", Werkblad().Tekst(632, "o2", 2).Bytes());
   Schrijf("blad.txt", goed);
-  Schrijf("oneindig.tvo", Bestand(Werkblad()).Zet(90, HUGE_VAL).Bytes());
-  Schrijf("laag.tvo", Bestand(Werkblad()).Zet(350, 0.0).Bytes());
+  Schrijf("oneindig.tvo", Werkblad().Zet(90, HUGE_VAL).Bytes());
+  Schrijf("laag.tvo", Werkblad().Zet(350, 0.0).Bytes());
   const WeigeringGeval& g = GetParam();
   const Uitvoer u = Draai(g.args);
   EXPECT_EQ(u.status, g.status);

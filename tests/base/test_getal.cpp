@@ -45,24 +45,6 @@ const FormaatGeval kFormaten[] = {
     {"zestiende_cijfer_wordt_0", 12345678901234.56, "##0.00", "12345678901234.60"},
 };
 
-}  // namespace
-
-TEST_P(Formaat, HalvesAwayFromZeroOnFifteenDigits) {
-  const FormaatGeval& g = GetParam();
-  EXPECT_EQ(Formatteer(g.waarde, g.patroon, '.'), g.verwacht);
-  std::string komma = g.verwacht;
-  if (const auto punt = komma.find('.'); punt != std::string::npos) komma[punt] = ',';
-  EXPECT_EQ(Formatteer(g.waarde, g.patroon, ','), komma);
-}
-TARVO_GEVALLEN(Formaat, kFormaten);
-
-TEST(Formatteer, NonFiniteNeverCrashes) {
-  EXPECT_FALSE(Formatteer(std::numeric_limits<double>::infinity(), "##0.00", '.').empty());
-  EXPECT_EQ(Formatteer(std::nan(""), "##0.00", '.'), "0");
-}
-
-namespace {
-
 struct GetalTekstGeval {
   const char* naam;
   const char* tekst;
@@ -80,6 +62,20 @@ const GetalTekstGeval kGetalTeksten[] = {
 };
 
 }  // namespace
+
+TEST_P(Formaat, HalvesAwayFromZeroOnFifteenDigits) {
+  const FormaatGeval& g = GetParam();
+  EXPECT_EQ(Formatteer(g.waarde, g.patroon, '.'), g.verwacht);
+  std::string komma = g.verwacht;
+  if (const auto punt = komma.find('.'); punt != std::string::npos) komma[punt] = ',';
+  EXPECT_EQ(Formatteer(g.waarde, g.patroon, ','), komma);
+}
+TARVO_GEVALLEN(Formaat, kFormaten);
+
+TEST(Formatteer, NonFiniteNeverCrashes) {
+  EXPECT_FALSE(Formatteer(std::numeric_limits<double>::infinity(), "##0.00", '.').empty());
+  EXPECT_EQ(Formatteer(std::nan(""), "##0.00", '.'), "0");
+}
 
 TEST_P(GetalTekst, IsGetalAcceptsPlainNumbersOnly) { EXPECT_EQ(IsGetal(GetParam().tekst), GetParam().getal); }
 TARVO_GEVALLEN(GetalTekst, kGetalTeksten);

@@ -42,22 +42,6 @@ class CheckItTest : public ::testing::Test {
   PlainMeldingen meldingen;
 };
 
-}  // namespace
-
-TEST_F(CheckItTest, NonNumberStopsSilentlyBeforeAnythingIsTakenOver) {
-  Typ({{3, ""}, {10, "1,2.3"}, {20, ""}, {32, "0"}});  // hw 0 would warn, but the number test comes first
-  const CheckUitkomst r = Check();
-  EXPECT_FALSE(r.ok);
-  EXPECT_EQ(r.nietGetalVeld, 10);
-  EXPECT_TRUE(meldingen.getoond.empty() && FocusTotaal() == 0);
-  EXPECT_EQ(Tekst(3), "0.00");  // empty fields before the bad one were already filled
-  EXPECT_EQ(Tekst(10), "1,2.3");
-  EXPECT_EQ(Tekst(20), "");
-  EXPECT_EQ(ws.Qlv[1], kOnaangeroerd);
-}
-
-namespace {
-
 struct WaarschuwingGeval {
   const char* naam;
   std::vector<std::pair<int, const char*>> teksten;
@@ -77,6 +61,18 @@ const WaarschuwingGeval kWaarschuwingen[] = {
 };
 
 }  // namespace
+
+TEST_F(CheckItTest, NonNumberStopsSilentlyBeforeAnythingIsTakenOver) {
+  Typ({{3, ""}, {10, "1,2.3"}, {20, ""}, {32, "0"}});  // hw 0 would warn, but the number test comes first
+  const CheckUitkomst r = Check();
+  EXPECT_FALSE(r.ok);
+  EXPECT_EQ(r.nietGetalVeld, 10);
+  EXPECT_TRUE(meldingen.getoond.empty() && FocusTotaal() == 0);
+  EXPECT_EQ(Tekst(3), "0.00");  // empty fields before the bad one were already filled
+  EXPECT_EQ(Tekst(10), "1,2.3");
+  EXPECT_EQ(Tekst(20), "");
+  EXPECT_EQ(ws.Qlv[1], kOnaangeroerd);
+}
 
 // The focus goes to the warning's field; steps before it took their values
 // over, steps after it did not run.

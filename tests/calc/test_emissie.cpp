@@ -24,6 +24,35 @@ struct Periode : test::Rekenblad {
   }
 };
 
+struct OptrekGeval {
+  const char* naam;
+  double kruising, obstakel, vracht;
+  int zone;
+  double ckruising, cobstakel, coptrek;
+};
+class Optrek : public ::testing::TestWithParam<OptrekGeval> {};
+const OptrekGeval kOptrek[] = {
+    {"kruising50", 50, 0, 10, 0, 1.0, 0, 1.0},          {"kruising50_zone", 50, 0, 10, 1, 3.35, 0, 3.35},
+    {"kruising150", 150, 0, 20, 0, 0.1, 0, 0.1},        {"kruising150_zone", 150, 0, 20, 1, 0.05, 0, 0.05},
+    {"obstakel50", 0, 50, 20, 0, 0, 0.38, 0.38},        {"obstakel50_zone", 0, 50, 0, 1, 0, 1.1, 1.1},
+    {"obstakel100", 0, 100, 0, 0, 0, -0.05, 0},         {"obstakel_boven_kruising", 140, 10, 0, 0, 0, 0.58, 0.58},
+    {"beide_onder_0", 150, 100, 0, 0, -0.1, -0.05, 0},
+};
+
+struct Art35Geval {
+  const char* naam;
+  int wegdek;
+  double vlv, aftrek;
+  bool vlag;
+};
+class Art35 : public ::testing::TestWithParam<Art35Geval> {};
+// 2: "2L ZOAB" padded with blanks; 3: the same in lower case; 4: a 30-character listed name.
+const Art35Geval kArt35[] = {
+    {"ZOAB_met_blanks_bij_70", 2, 70, -1, true}, {"zoab_in_kleine_letters", 3, 70, -2, true},
+    {"naam_van_30_tekens", 4, 80, -1, true},     {"niet_in_de_lijst", 1, 100, -2, true},
+    {"onder_70", 2, 69, 0, false},
+};
+
 }  // namespace
 
 TEST(Emissie, WorkedNumbersAndDerivedFields) {
@@ -111,31 +140,6 @@ TEST(Correctie, AttenuationViewingAngleAndPeriodLevel) {
   EXPECT_TRUE(t.ws.LAeqEtm[2] == 0 && t.ws.Cwegdek[2] == 0);
 }
 
-namespace {
-
-struct OptrekGeval {
-  const char* naam;
-  double kruising, obstakel, vracht;
-  int zone;
-  double ckruising, cobstakel, coptrek;
-};
-
-class Optrek : public ::testing::TestWithParam<OptrekGeval> {};
-
-const OptrekGeval kOptrek[] = {
-    {"kruising50", 50, 0, 10, 0, 1.0, 0, 1.0},
-    {"kruising50_zone", 50, 0, 10, 1, 3.35, 0, 3.35},
-    {"kruising150_vracht20", 150, 0, 20, 0, 0.1, 0, 0.1},
-    {"kruising150_zone", 150, 0, 20, 1, 0.05, 0, 0.05},
-    {"obstakel50_zone", 0, 50, 0, 1, 0, 1.1, 1.1},
-    {"obstakel50_vracht20", 0, 50, 20, 0, 0, 0.38, 0.38},
-    {"obstakel100_kleiner_dan_0", 0, 100, 0, 0, 0, -0.05, 0},
-    {"obstakel_groter_dan_kruising", 140, 10, 0, 0, 0, 0.58, 0.58},
-    {"beide_kleiner_dan_0", 150, 100, 0, 0, -0.1, -0.05, 0},
-};
-
-}  // namespace
-
 // The freight share comes from 100 vehicles, `vracht` of them medium-heavy.
 TEST_P(Optrek, CrossingObstacleAndTheLargerOfThem) {
   const OptrekGeval& g = GetParam();
@@ -149,28 +153,6 @@ TEST_P(Optrek, CrossingObstacleAndTheLargerOfThem) {
   EXPECT_NEAR(t.ws.Coptrek[1], g.coptrek, 1e-9);
 }
 TARVO_GEVALLEN(Optrek, kOptrek);
-
-namespace {
-
-struct Art35Geval {
-  const char* naam;
-  int wegdek;
-  double vlv, aftrek;
-  bool vlag;
-};
-
-class Art35 : public ::testing::TestWithParam<Art35Geval> {};
-
-// 2: "2L ZOAB" padded with blanks; 3: the same in lower case; 4: a 30-character listed name.
-const Art35Geval kArt35[] = {
-    {"ZOAB_met_blanks_bij_70", 2, 70, -1, true},
-    {"zoab_in_kleine_letters", 3, 70, -2, true},
-    {"naam_van_30_tekens", 4, 80, -1, true},
-    {"niet_in_de_lijst", 1, 100, -2, true},
-    {"onder_70", 2, 69, 0, false},
-};
-
-}  // namespace
 
 TEST_P(Art35, DeductionFromSpeedAndName) {
   const Art35Geval& g = GetParam();

@@ -20,17 +20,6 @@ const LdenGeval kLden[] = {
     {"geen_verkeer", 0, 0, 0, 0},
 };
 
-}  // namespace
-
-TEST_P(Lden, WeighsPeriodsByHours) {
-  Werkblad ws;
-  ws.LAeqEtm = {0, GetParam().dag, GetParam().avond, GetParam().nacht};
-  EXPECT_NEAR(BerekenLden(ws), GetParam().lden, 0.005);
-}
-TARVO_GEVALLEN(Lden, kLden);
-
-namespace {
-
 struct AftrekGeval {
   const char* naam;
   int vinkje;
@@ -53,6 +42,13 @@ const AftrekGeval kAftrek[] = {
 };
 
 }  // namespace
+
+TEST_P(Lden, WeighsPeriodsByHours) {
+  Werkblad ws;
+  ws.LAeqEtm = {0, GetParam().dag, GetParam().avond, GetParam().nacht};
+  EXPECT_NEAR(BerekenLden(ws), GetParam().lden, 0.005);
+}
+TARVO_GEVALLEN(Lden, kLden);
 
 TEST_P(Aftrek110g, TableAndDate) {
   const AftrekGeval& g = GetParam();

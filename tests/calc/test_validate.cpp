@@ -21,23 +21,6 @@ std::string Na(std::string tekst, std::int32_t max, std::int32_t min, const char
   return v.tekst;
 }
 
-}  // namespace
-
-TEST(ValiDate, NumberIsClampedAndFormattedWithEitherSeparator) {
-  for (char dec : {'.', ','}) {
-    const std::string sep(1, dec);
-    EXPECT_EQ(Na(" 12,5 ", 9999, 0, "##0.00", dec), "12" + sep + "50");
-    EXPECT_EQ(Na("", 9999, 0, "##0.00", dec), "0" + sep + "00");
-    EXPECT_EQ(Na("20000", 9999, 0, "##0.00", dec), "9999" + sep + "00");
-    EXPECT_EQ(Na("12345.678", 99999, 0, "##0.00", dec), "12345" + sep + "68");
-  }
-  EXPECT_EQ(Na("25", 160, 30, "##0"), "30");
-  EXPECT_EQ(Na("79,6", 160, 30, "##0"), "80");
-  EXPECT_EQ(Na("-" + std::string(400, '9'), 99999, -99999, "##0.00"), "-99999.00");  // beyond any double
-}
-
-namespace {
-
 struct SoortGeval {
   const char* naam;
   const char* tekst;
@@ -61,6 +44,19 @@ const SoortGeval kSoorten[] = {
 };
 
 }  // namespace
+
+TEST(ValiDate, NumberIsClampedAndFormattedWithEitherSeparator) {
+  for (char dec : {'.', ','}) {
+    const std::string sep(1, dec);
+    EXPECT_EQ(Na(" 12,5 ", 9999, 0, "##0.00", dec), "12" + sep + "50");
+    EXPECT_EQ(Na("", 9999, 0, "##0.00", dec), "0" + sep + "00");
+    EXPECT_EQ(Na("20000", 9999, 0, "##0.00", dec), "9999" + sep + "00");
+    EXPECT_EQ(Na("12345.678", 99999, 0, "##0.00", dec), "12345" + sep + "68");
+  }
+  EXPECT_EQ(Na("25", 160, 30, "##0"), "30");
+  EXPECT_EQ(Na("79,6", 160, 30, "##0"), "80");
+  EXPECT_EQ(Na("-" + std::string(400, '9'), 99999, -99999, "##0.00"), "-99999.00");  // beyond any double
+}
 
 // Refused: the text stays, the box turns red with the tool tip and asks for
 // the focus once. Accepted: the text stays as it is and the box is clean.

@@ -62,6 +62,35 @@ const GoldenGeval kGolden[] = {
     {"zone30_punt", Zone30, '.'},           {"zone30_komma", Zone30, ','},
 };
 
+struct RailGeval {
+  const char* naam;
+  const char* tramNacht;
+  int rail;
+  const char* regel;  // nullptr: no rail line
+};
+class Rail : public ::testing::TestWithParam<RailGeval> {};
+const RailGeval kRail[] = {
+    {"ballastbed", "2", 0, "railconstructie trambaan     : Rail in ballastbed"},
+    {"asfaltbeton", "2", 1, "railconstructie trambaan     : Rail in (asfalt)beton"},
+    {"onbekende_constructie", "0.01", 2, "railconstructie trambaan     : "},
+    {"zonder_trams", "0", 1, nullptr},
+};
+
+struct KwaliteitGeval {
+  const char* naam;
+  double lden;
+  int aftrek;
+  const char* woord;
+};
+class Kwaliteit : public ::testing::TestWithParam<KwaliteitGeval> {};
+const KwaliteitGeval kKwaliteit[] = {
+    {"boven_70_5", 70.51, 0, "Zeer slecht"},      {"op_70_5", 70.5, 0, "Slecht"},
+    {"op_65_5", 65.5, 0, "Slecht"},               {"op_65_49", 65.49, 0, "Tamelijk slecht"},
+    {"op_55_5", 55.5, 0, "Matig"},                {"op_55_49", 55.49, 0, "Redelijk"},
+    {"op_50_5", 50.5, 0, "Goed"},                 {"nul_min_aftrek", 0, 5, "Goed"},
+    {"na_aftrek", 75, 5, "Slecht"},
+};
+
 }  // namespace
 
 // Set TARVO_GOLDEN_SCHRIJVEN to write the files afresh; read every one
@@ -90,24 +119,6 @@ TEST(Rapport, LinesGrowRatherThanCutAndStayInTheCatalogue) {
   EXPECT_EQ(r[18].tekst, "(DL,lv =  0.00; b,lv =  0.00)");
 }
 
-namespace {
-
-struct RailGeval {
-  const char* naam;
-  const char* tramNacht;
-  int rail;
-  const char* regel;  // nullptr: no rail line
-};
-class Rail : public ::testing::TestWithParam<RailGeval> {};
-const RailGeval kRail[] = {
-    {"ballastbed", "2", 0, "railconstructie trambaan     : Rail in ballastbed"},
-    {"asfaltbeton", "2", 1, "railconstructie trambaan     : Rail in (asfalt)beton"},
-    {"onbekende_constructie", "0.01", 2, "railconstructie trambaan     : "},
-    {"zonder_trams", "0", 1, nullptr},
-};
-
-}  // namespace
-
 // Trams at night only, nothing else: the periods without traffic show a
 // freight share of 0.
 TEST_P(Rail, CaptionOnlyWithTrams) {
@@ -120,25 +131,6 @@ TEST_P(Rail, CaptionOnlyWithTrams) {
   EXPECT_EQ(r.back().tekst, GetParam().regel ? GetParam().regel : "(DL,zv =  0.00; b,zv =  0.00)");
 }
 TARVO_GEVALLEN(Rail, kRail);
-
-namespace {
-
-struct KwaliteitGeval {
-  const char* naam;
-  double lden;
-  int aftrek;
-  const char* woord;
-};
-class Kwaliteit : public ::testing::TestWithParam<KwaliteitGeval> {};
-const KwaliteitGeval kKwaliteit[] = {
-    {"boven_70_5", 70.51, 0, "Zeer slecht"},      {"op_70_5", 70.5, 0, "Slecht"},
-    {"op_65_5", 65.5, 0, "Slecht"},               {"op_65_49", 65.49, 0, "Tamelijk slecht"},
-    {"op_55_5", 55.5, 0, "Matig"},                {"op_55_49", 55.49, 0, "Redelijk"},
-    {"op_50_5", 50.5, 0, "Goed"},                 {"nul_min_aftrek", 0, 5, "Goed"},
-    {"na_aftrek", 75, 5, "Slecht"},
-};
-
-}  // namespace
 
 TEST_P(Kwaliteit, BoundsFromTheTop) {
   EXPECT_EQ(Milieukwaliteit(GetParam().lden, GetParam().aftrek), GetParam().woord);

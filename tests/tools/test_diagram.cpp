@@ -13,10 +13,6 @@ test::Rekenblad& Straat(test::Rekenblad& t) {
   return t;
 }
 
-}  // namespace
-
-namespace {
-
 struct AntwoordGeval {
   const char* naam;
   const char* antwoord;
@@ -31,6 +27,23 @@ const AntwoordGeval kAntwoorden[] = {
     {"met_komma", "250,5", DiagramUitkomst::Gegevens, 250.5},
     {"leeg", "", DiagramUitkomst::Leeg, 0},              {"woord", "abc", DiagramUitkomst::Geweigerd, 0},
     {"blank", " ", DiagramUitkomst::Geweigerd, 0},         {"exponent", "1e3", DiagramUitkomst::Geweigerd, 0},
+};
+
+struct AsGeval {
+  const char* naam;
+  double bijEen;
+  std::optional<double> bijS;
+  double ymax, ymin;
+  int delingen;
+};
+class NiveauAsTest : public ::testing::TestWithParam<AsGeval> {};
+const AsGeval kAssen[] = {
+    {"gewoon", 78.3, 51.6, 80, 50, 3},
+    {"precies_70_wordt_80", 70.0, 50.0, 80, 50, 3},
+    {"onder_70", 69.9, 50.0, 70, 50, 2},
+    // A hair below 70 is 70 once the chart has held it as text.
+    {"haar_onder_70", 69.99999999999999, 49.999999999999993, 80, 50, 3},
+    {"zonder_rij_bij_s", 64.2, std::nullopt, 70, 0, 7},
 };
 
 }  // namespace
@@ -51,27 +64,6 @@ TEST(Diagram, RefusesBeforeOrByTheInputCheck) {
   EXPECT_EQ(Diagram("500", t.ws, t.venster, t.meldingen, t.cat).uitkomst, DiagramUitkomst::CheckMislukt);
   EXPECT_EQ(t.meldingen.getoond.size(), 1u);
 }
-
-namespace {
-
-struct AsGeval {
-  const char* naam;
-  double bijEen;
-  std::optional<double> bijS;
-  double ymax, ymin;
-  int delingen;
-};
-class NiveauAsTest : public ::testing::TestWithParam<AsGeval> {};
-const AsGeval kAssen[] = {
-    {"gewoon", 78.3, 51.6, 80, 50, 3},
-    {"precies_70_wordt_80", 70.0, 50.0, 80, 50, 3},
-    {"onder_70", 69.9, 50.0, 70, 50, 2},
-    // A hair below 70 is 70 once the chart has held it as text.
-    {"haar_onder_70", 69.99999999999999, 49.999999999999993, 80, 50, 3},
-    {"zonder_rij_bij_s", 64.2, std::nullopt, 70, 0, 7},
-};
-
-}  // namespace
 
 TEST_P(NiveauAsTest, InWholeTens) {
   const NiveauAs as = BepaalNiveauAs(GetParam().bijEen, GetParam().bijS);

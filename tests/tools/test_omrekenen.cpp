@@ -16,6 +16,15 @@ Verdeling Geldig() {
   return v;
 }
 
+struct RijGeval {
+  const char* naam;
+  int rij;
+  int dag;  // the worksheet field of DAG; AVOND and NACHT follow it
+};
+class TelRij : public ::testing::TestWithParam<RijGeval> {};
+const RijGeval kRijen[] = {{"motorfietsen", 0, 14}, {"licht", 1, 2},    {"middelzwaar", 2, 6},
+                           {"zwaar", 3, 10},        {"bromfietsen", 4, 18}, {"trams", 5, 22}};
+
 }  // namespace
 
 TEST(Omrekenen, WorkedExampleToHourlyIntensity) {
@@ -30,19 +39,6 @@ TEST(Omrekenen, WorkedExampleToHourlyIntensity) {
   EXPECT_DOUBLE_EQ(Uurintensiteit(400, 2), 100);
   EXPECT_DOUBLE_EQ(Uurintensiteit(400, 3), 50);
 }
-
-namespace {
-
-struct RijGeval {
-  const char* naam;
-  int rij;
-  int dag;  // the worksheet field of DAG; AVOND and NACHT follow it
-};
-class TelRij : public ::testing::TestWithParam<RijGeval> {};
-const RijGeval kRijen[] = {{"motorfietsen", 0, 14}, {"licht", 1, 2},    {"middelzwaar", 2, 6},
-                           {"zwaar", 3, 10},        {"bromfietsen", 4, 18}, {"trams", 5, 22}};
-
-}  // namespace
 
 TEST_P(TelRij, WritesItsWorksheetFields) {
   for (int p = 1; p <= 3; ++p) EXPECT_EQ(DoelVeld(GetParam().rij, p), GetParam().dag + p - 1) << p;
