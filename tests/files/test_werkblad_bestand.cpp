@@ -184,7 +184,7 @@ TEST_F(WerkbladBestandTest, EveryFieldComesBackInItsOwnPlace) {
     EXPECT_EQ(venster.invoer[static_cast<std::size_t>(k)].tekst, getypt.invoer[static_cast<std::size_t>(k)].tekst)
         << "field " << k;
   }
-  for (int i = 0; i < 4; ++i) EXPECT_EQ(venster.toel[static_cast<std::size_t>(i)].tekst, "opmerking " + std::to_string(i));
+  for (std::size_t i = 0; i < 4; ++i) EXPECT_EQ(venster.toel[i].tekst, "opmerking " + std::to_string(i));
   EXPECT_TRUE(venster.getoondWegdek == 2 && gelezen.RailConstructie == 1);
   EXPECT_TRUE(venster.aftrek.waarde == 1 && venster.zone.waarde == 0);
 }
