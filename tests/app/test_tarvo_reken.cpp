@@ -1,24 +1,84 @@
-// Drives the built tarvo-reken as a user's shell would.
+// Drives the built tarvo-reken as a user's shell would, on files written
+// here byte by byte, and compares what it prints with committed texts.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
-#include <tuple>
-#include <vector>
+#include <fstream>
+#include <string>
+#include <string_view>
 
+#include "tests/Gevallen.h"
 #include "tests/TijdelijkeMap.h"
-#include "tests/WerkbladMaker.h"
-#include "driver/Opdracht.h"
-#include "base/Tekst.h"
-#include "files/CatalogusBestand.h"
-#include "report/Rapport.h"
 
-using namespace tarvo;
 using tarvo::test::TijdelijkeMap;
 
 namespace {
+
+const std::string kVerwacht = std::string(TARVO_SOURCE_DIR) + "/tests/app/verwacht/";
+
+// A file in the little-endian layout of the data files: numbers and
+// blank-padded Windows-1252 texts at fixed offsets.
+class Bestand {
+ public:
+  explicit Bestand(std::size_t lengte) : b_(lengte, '\0') {}
+  template <typename T>
+  Bestand& Zet(std::size_t offset, T v) {
+    std::memcpy(b_.data() + offset, &v, sizeof v);
+    return *this;
+  }
+  Bestand& Tekst(std::size_t offset, std::string_view t, std::size_t lengte) {
+    b_.replace(offset, lengte, std::string(t) + std::string(lengte - t.size(), ' '));
+    return *this;
+  }
+  const std::string& Bytes() const { return b_; }
+
+ private:
+  std::string b_;
+};
+
+// Two road surfaces whose six coefficients all differ; the second is listed
+// for the smaller art. 3.5 deduction.
+Bestand Catalogus() {
+  Bestand c(2 + 2 * 78 + 80);
+  c.Zet<std::int16_t>(0, 2);
+  c.Tekst(2, "dunne deklaag B", 30);
+  const double eerste[] = {-1.3, 2.6, 0.8, -1.9, -2.2, 3.4}, tweede[] = {-4.2, -1.3, -2.1, 1.7, -1.4, 0.9};
+  c.Tekst(80, "2L ZOAB", 30);
+  for (std::size_t k = 0; k < 6; ++k) c.Zet(32 + 8 * k, eerste[k]).Zet(110 + 8 * k, tweede[k]);
+  c.Tekst(158, "Bureau Geluid & Trilling", 40).Tekst(198, "Bureau Geluid && Trilling", 40);
+  return c;
+}
+
+// Every category at its own speed, trams at night only on concrete, a
+// crossing and an obstacle, deduction switch on, road surface 1.
+Bestand Werkblad() {
+  Bestand w(644);
+  w.Tekst(0, "N 470 Delft - Zoetermeer", 45).Tekst(45, "Woning Caf\xE9 De Hoek, gevel oost", 45);
+  // Per period lv, mv, zv, mr, total, freight share, bromf, tram.
+  const double blok[3][8] = {{1200, 80, 60, 15, 0, 0, 20, 0}, {350, 25, 12, 4, 0, 0, 5, 0}, {90, 6, 9, 1, 0, 0, 0, 3}};
+  for (std::size_t p = 0; p < 3; ++p) {
+    for (std::size_t i = 0; i < 8; ++i) w.Zet(90 + 64 * p + 8 * i, blok[p][i]);
+  }
+  const double snelheid[] = {100, 85, 55, 60, 40, 45};
+  for (std::size_t c = 0; c < 6; ++c) w.Zet(282 + 8 * c, snelheid[c]);
+  w.Zet<std::int16_t>(330, 1).Zet<std::int16_t>(332, 1);
+  // Crossing, road height, observation height, object fraction, ground factor, distance, viewing angle.
+  const double enkel[] = {60, 0.8, 4.5, 0.4, 0.6, 23.5, 75};
+  for (std::size_t i = 0; i < 7; ++i) w.Zet(334 + 8 * i, enkel[i]);
+  w.Zet<std::int16_t>(390, 1);
+  const char* toelichting[] = {"Telling 2023, per periode omgerekend (\xE9\xE9n keer)", "", "", "Laatste regel"};
+  for (std::size_t i = 0; i < 4; ++i) w.Tekst(392 + 60 * i, toelichting[i], 60);
+  w.Tekst(632, "O2", 2).Zet(634, 30.0).Zet<std::int16_t>(642, 0);
+  return w;
+}
+
+std::string LeesTekst(const std::filesystem::path& pad) {
+  const auto b = tarvo::test::LeesBytes(pad);
+  return {b.begin(), b.end()};
+}
 
 struct Uitvoer {
   int status = -1;
@@ -28,111 +88,108 @@ struct Uitvoer {
 class TarvoReken : public ::testing::Test {
  protected:
   TijdelijkeMap map;
-  void SetUp() override { test::BewaarEenWegdek(map / "Wegdekken_2012.dat"); }
-  std::string Lees(const std::string& naam) const {
-    const auto b = test::LeesBytes(map / naam);
-    return {b.begin(), b.end()};
+  void SetUp() override {
+    Schrijf("Wegdekken_2012.dat", Catalogus().Bytes());
+    Schrijf("blad.tvo", Werkblad().Bytes());
+    // Two points on porous asphalt, one in a 30 km zone, one more on road surface 1.
+    Schrijf("punten.csv",
+            "waarneempunt;weg;Qlv_dag;Qlv_avond;Qlv_nacht;Vlv;Qzv_dag;Vzv;hw;hweg;d;a_obstakel;wegdek;zone;aftrek\r\n"
+            "\"Hoek; west\";Dorpsstraat;1000;300;90,5;80;60;55;5;0.8;12.5;40;2;0;1\r\n"
+            "Plein;Dorpsstraat;1000;300;90,5;80;60;55;5;0.8;12.5;40;1;1;1\r\n"
+            "Kerk;Molenweg;450;120;40;50;10;50;4.5;0;15;0;1;0;0\r\n");
   }
-  // `omgeving`: variables for the program, as the shell's NAME=value words.
-  Uitvoer Draai(const std::string& args, const std::string& submap = ".", const std::string& omgeving = "") {
-    const std::string cmd = "cd \"" + (map.Pad() / submap).string() + "\" && " + omgeving + " \"" TARVO_REKEN_EXE
-                            "\" " + args + " > \"" + (map / "uit.txt").string() + "\" 2> \"" +
-                            (map / "fout.txt").string() + "\"";
+  void Schrijf(const std::string& naam, const std::string& bytes) { tarvo::test::SchrijfBytes(map / naam, bytes); }
+  Uitvoer Draai(const std::string& args) {
+    const std::string cmd = "cd \"" + map.Pad().string() + "\" && \"" TARVO_REKEN_EXE "\" " + args +
+                            " > uit.txt 2> fout.txt";
     const int rc = std::system(cmd.c_str());
 #ifdef _WIN32
-    return {rc, Lees("uit.txt"), Lees("fout.txt")};
+    const int status = rc;
 #else
-    return {WEXITSTATUS(rc), Lees("uit.txt"), Lees("fout.txt")};
+    const int status = WEXITSTATUS(rc);
 #endif
+    return {status, ZonderEigenPlekken(LeesTekst(map / "uit.txt")), ZonderEigenPlekken(LeesTekst(map / "fout.txt"))};
   }
+  // The usage text lists this machine's own catalogue places as absolute
+  // paths; they are left out of the comparison.
+  static std::string ZonderEigenPlekken(const std::string& t) {
+    const std::string plek = "\n                        /";
+    std::string r = t;
+    for (std::size_t i = r.find(plek); i != std::string::npos; i = r.find(plek, i)) {
+      r.erase(i, r.find('\n', i + 1) - i);
+    }
+    return r;
+  }
+};
+
+struct UitvoerGeval {
+  const char* naam;  // also the name of the expected text
+  const char* args;
+};
+class Gelukt : public TarvoReken, public ::testing::WithParamInterface<UitvoerGeval> {};
+const UitvoerGeval kGelukt[] = {
+    {"rapport_komma", "blad.tvo --datum 2018-06-30 --decimaal ,"},
+    {"rapport_punt", "blad.tvo --datum 2018-06-30 --decimaal ."},
+    {"diagram", "blad.tvo --diagram 100 --decimaal ,"},
+    {"batch", "--batch punten.csv --datum 2018-06-30 --decimaal ,"},
+    {"gebruik", "--help"},
+};
+
+struct WeigeringGeval {
+  const char* naam;
+  const char* args;
+  int status;  // 1 input refused, 2 wrong usage (then the usage text follows)
+  const char* melding;
+};
+class Weigering : public TarvoReken, public ::testing::WithParamInterface<WeigeringGeval> {};
+const WeigeringGeval kWeigeringen[] = {
+    {"zonder_argumenten", "", 2, "geen rekenblad opgegeven."},
+    {"twee_rekenbladen", "a.tvo b.tvo", 2, "meer dan een rekenblad opgegeven."},
+    {"onbekende_optie", "blad.tvo --onbekend", 2, "onbekende optie --onbekend."},
+    {"optie_zonder_waarde", "--batch", 2, "--batch verwacht een waarde."},
+    {"batch_met_rekenblad", "--batch punten.csv blad.tvo", 2,
+     "--batch gaat niet samen met een rekenblad of --diagram."},
+    {"verkeerd_decimaalteken", "blad.tvo --decimaal x", 2, "--decimaal verwacht , of ."},
+    {"onmogelijke_datum", "blad.tvo --datum 2018-02-30", 2, "--datum verwacht een datum als JJJJ-MM-DD."},
+    {"te_kort", "kort.tvo", 1, "Rekenblad kort.tvo kan niet worden gelezen: Invoer voorbij einde van bestand."},
+    {"oude_versie", "oud.tvo", 1,
+     "Rekenblad oud.tvo: Rekenblad is aangemaakt met oudere programmaversie. Inlezen is niet mogelijk!"},
+    {"bestaat_niet", "weg.tvo", 1, "Rekenblad weg.tvo kan niet worden gelezen: Bestand niet gevonden."},
+    {"geen_tvo", "blad.txt", 1, "Bestand blad.txt is geen rekenblad (extensie .tvo)."},
+    {"geen_catalogus", "blad.tvo --wegdekken elders.dat", 1, "Wegdekkenbestand elders.dat niet gevonden."},
+    {"oneindig_veel_verkeer", "oneindig.tvo", 1, "Veld 2 (Qlicht (mvt/h) / dag) bevat geen getal: '\xE2\x88\x9E'."},
+    {"geen_waarneemhoogte", "laag.tvo", 1, "geen waarneemhoogte ingevuld"},
+    {"diagram_zonder_getal", "blad.tvo --diagram abc", 1, "De afstand 'abc' is geen getal."},
+    {"batch_bestaat_niet", "--batch weg.csv", 1, "Invoerbestand weg.csv kan niet worden gelezen."},
 };
 
 }  // namespace
 
-TEST_F(TarvoReken, PrintsThePrintToFileTextOfASavedWorksheet) {
-  test::BewaarWerkblad(map / "blad.tvo", {{0, "Café"}, {2, "1000"}, {5, "80"}, {22, "10"}}, 1);
-  const Uitvoer u = Draai("blad.tvo --decimaal , --datum 2018-06-30");
-  ASSERT_EQ(u.status, 0) << u.fout;
-  EXPECT_TRUE(u.fout.empty()) << u.fout;
-
-  const OpdrachtInstellingen inst{
-      .werkblad = map / "blad.tvo", .wegdekken = map / "Wegdekken_2012.dat", .decimaal = ',', .vandaag = {2018, 6, 30}};
-  Berekening b;
-  ASSERT_TRUE(RekenWerkblad(inst, b));
-  EXPECT_EQ(u.uit, RapportTekst(b.ws) + std::string(CrLf));  // UTF-8, "Café", on standard output
+// Set TARVO_VERWACHT_SCHRIJVEN to write the expected texts afresh; read
+// every one before committing it.
+TEST_P(Gelukt, PrintsTheCommittedText) {
+  const std::string pad = kVerwacht + GetParam().naam + ".txt";
+  const Uitvoer u = Draai(GetParam().args);
+  EXPECT_EQ(u.status, 0);
+  EXPECT_EQ(u.fout, "");
+  if (std::getenv("TARVO_VERWACHT_SCHRIJVEN")) std::ofstream(pad, std::ios::binary) << u.uit;
+  EXPECT_EQ(u.uit, LeesTekst(pad));
 }
+TARVO_GEVALLEN(Gelukt, kGelukt);
 
-// Damaged input: status 1 and one Dutch line; wrong usage: status 2 and the usage text.
-TEST_F(TarvoReken, RefusalsGoToStandardErrorWithTheirStatus) {
-  test::BewaarWerkblad(map / "goed.tvo", {{2, "1000"}});
-  auto goed = test::LeesBytes(map / "goed.tvo");
-  test::SchrijfBytes(map / "kort.tvo", std::vector(goed.begin(), goed.end() - 1));
-  test::SchrijfBytes(map / "blad.txt", goed);
-  auto b = goed;
-  b[632] = 'o';
-  test::SchrijfBytes(map / "oud.tvo", b);
-  const double oneindig = HUGE_VAL;
-  std::memcpy(goed.data() + 90, &oneindig, 8);
-  test::SchrijfBytes(map / "oneindig.tvo", goed);
-
-  for (auto [args, status, verwacht] :
-       {std::tuple{"kort.tvo", 1, "kan niet worden gelezen"}, {"oud.tvo", 1, "oudere programmaversie"},
-        {"oneindig.tvo", 1, "Veld 2 (Qlicht (mvt/h) / dag) bevat geen getal"},
-        {"bestaat-niet.tvo", 1, "kan niet worden gelezen"}, {"blad.txt", 1, "geen rekenblad"},
-        {"goed.tvo --wegdekken elders.dat", 1, "niet gevonden"}, {"goed.tvo --diagram abc", 1, "geen getal"},
-        {"", 2, "Gebruik:"}, {"a.tvo b.tvo", 2, "Gebruik:"}, {"--onbekend", 2, "Gebruik:"}, {"--batch", 2, "Gebruik:"},
-        {"a.tvo --decimaal x", 2, "Gebruik:"}, {"a.tvo --datum 2018-02-30", 2, "Gebruik:"}}) {
-    const Uitvoer u = Draai(args);
-    EXPECT_EQ(u.status, status) << args;
-    EXPECT_TRUE(u.uit.empty()) << args;
-    EXPECT_NE(u.fout.find(verwacht), std::string::npos) << args << ": " << u.fout;
-    EXPECT_TRUE(status == 2 || std::count(u.fout.begin(), u.fout.end(), '\n') == 1) << args << ": " << u.fout;
-  }
-  const Uitvoer help = Draai("--help");
-  EXPECT_EQ(help.status, 0);
-  EXPECT_NE(help.uit.find("--batch"), std::string::npos);
+// One line on standard error and nothing on standard output.
+TEST_P(Weigering, StatusAndMessage) {
+  const std::string goed = Werkblad().Bytes();
+  Schrijf("kort.tvo", goed.substr(0, 643));
+  Schrijf("oud.tvo", Werkblad().Tekst(632, "o2", 2).Bytes());
+  Schrijf("blad.txt", goed);
+  Schrijf("oneindig.tvo", Werkblad().Zet(90, HUGE_VAL).Bytes());
+  Schrijf("laag.tvo", Werkblad().Zet(350, 0.0).Bytes());
+  const WeigeringGeval& g = GetParam();
+  const Uitvoer u = Draai(g.args);
+  EXPECT_EQ(u.status, g.status);
+  EXPECT_EQ(u.uit, "");
+  const std::string gebruik = g.status == 2 ? LeesTekst(kVerwacht + "gebruik.txt") : "";
+  EXPECT_EQ(u.fout, "tarvo-reken: " + std::string(g.melding) + "\n" + gebruik);
 }
-
-// Without --wegdekken and without a catalogue in the current folder, the
-// user's own catalogue counts, as in the window program started there.
-TEST_F(TarvoReken, WithoutACatalogueHereTheUsersOwnIsUsed) {
-  std::filesystem::create_directories(map / "thuis/tarvo");
-  std::filesystem::create_directories(map / "elders");
-  Catalogus eigen;
-  eigen.AantalWegdekken = 2;
-  eigen.Wegdekken[1].Omschrijving = VastBreed("referentiewegdek (DAB)", kOmschrijvingLengte);
-  eigen.Wegdekken[2].Omschrijving = VastBreed("Eigen wegdek van de gebruiker", kOmschrijvingLengte);
-  eigen.Wegdekken[2].DL_lv = -3.5;
-  test::SchrijfBytes(map / "thuis/tarvo/Wegdekken_2012.dat", CodeerCatalogus(eigen));
-  test::BewaarWerkblad(map / "elders/blad.tvo", {{2, "1000"}, {5, "80"}}, 0, 2);
-  const std::string thuis = "XDG_DATA_HOME=\"" + (map / "thuis").string() + "\"";
-  const Uitvoer u = Draai("blad.tvo --datum 2018-06-30", "elders", thuis);
-  ASSERT_EQ(u.status, 0) << u.fout;
-  EXPECT_NE(u.uit.find("Eigen wegdek van de gebruiker"), std::string::npos) << u.uit;
-
-  // A catalogue in the current folder comes first; one named on the command line is never replaced.
-  test::BewaarEenWegdek(map / "elders/Wegdekken_2012.dat");
-  EXPECT_EQ(Draai("blad.tvo --datum 2018-06-30", "elders", thuis).uit.find("Eigen wegdek"), std::string::npos);
-  EXPECT_EQ(Draai("blad.tvo --wegdekken nergens.dat", "elders", thuis).status, 1);
-
-  const Uitvoer help = Draai("--help", "elders", thuis);
-  EXPECT_NE(help.uit.find("Wegdekken_2012.dat in de huidige map\n                        " +
-                          (map / "thuis/tarvo/Wegdekken_2012.dat").string() + "\n"),
-            std::string::npos)
-      << help.uit;
-}
-
-TEST_F(TarvoReken, BatchAndDiagramFromTheShell) {
-  test::SchrijfBytes(map / "punten.csv", std::string("waarneempunt;Qlv_dag;hw\r\np1;100;5\r\np2;100;0\r\n"));
-  const Uitvoer b = Draai("--batch punten.csv --decimaal .");
-  ASSERT_EQ(b.status, 0) << b.fout;
-  EXPECT_EQ(std::count(b.uit.begin(), b.uit.end(), '\n'), 3);
-  EXPECT_NE(b.uit.find("p2;;;;;;;;;;;geen waarneemhoogte ingevuld"), std::string::npos) << b.uit;
-
-  // A row per metre, 0 to 99, then the level axis.
-  test::BewaarWerkblad(map / "blad.tvo", {{2, "1000"}});
-  const Uitvoer d = Draai("blad.tvo --diagram 50");
-  ASSERT_EQ(d.status, 0) << d.fout;
-  EXPECT_EQ(std::count(d.uit.begin(), d.uit.end(), '\n'), 101);
-  EXPECT_TRUE(d.uit.starts_with("0;") && d.uit.find("\n99;") != std::string::npos) << d.uit;
-}
+TARVO_GEVALLEN(Weigering, kWeigeringen);

@@ -4,51 +4,81 @@
 #include <limits>
 
 #include "base/Getal.h"
+#include "tests/Gevallen.h"
 
 using namespace tarvo;
 
-TEST(Formatteer, RoundsHalfAwayFromZeroOnFifteenDigits) {
-  for (char sep : {'.', ','}) {
-    auto f = [&](double v, const char* p) {
-      std::string s = Formatteer(v, p, sep);
-      for (char& c : s) {
-        if (c == sep) c = '.';
-      }
-      return s;
-    };
-    EXPECT_EQ(f(2.675, "##0.00"), "2.68");
-    EXPECT_EQ(f(1.005, "##0.00"), "1.01");
-    EXPECT_EQ(f(0.125, "##0.00"), "0.13");
-    EXPECT_EQ(f(-2.5, "0"), "-3");
-    EXPECT_EQ(f(2.5, "0"), "3");
-    EXPECT_EQ(f(-0.001, "##0.00"), "0.00");
-    EXPECT_EQ(f(-0.4, "0"), "0");
-    EXPECT_EQ(f(0, "#0.00"), "0.00");
-    EXPECT_EQ(f(1234, "##0"), "1234");
-    EXPECT_EQ(f(12.5, "##0.00"), "12.50");
-    EXPECT_EQ(f(9.995, "##0.00"), "10.00");
-    EXPECT_EQ(f(99999, "##0.00"), "99999.00");
-    EXPECT_EQ(f(0.05, "##0.0"), "0.1");
-    EXPECT_EQ(f(0.0049, "##0.00"), "0.00");
-    EXPECT_EQ(f(0.005, "##0.00"), "0.01");
-    EXPECT_EQ(f(79.6, "#0"), "80");
-    EXPECT_EQ(f(123456.78, "##0.00"), "123456.78");
-    EXPECT_EQ(f(1e20, "##0"), "100000000000000000000");
-    EXPECT_EQ(f(-62.25, "##0.0"), "-62.3");
-  }
-  EXPECT_EQ(Formatteer(12.5, "##0.00", ','), "12,50");
+namespace {
+
+struct FormaatGeval {
+  const char* naam;
+  double waarde;
+  const char* patroon;
+  const char* verwacht;  // with a point; the comma case swaps it
+};
+class Formaat : public ::testing::TestWithParam<FormaatGeval> {};
+const FormaatGeval kFormaten[] = {
+    {"helft_van_2_675", 2.675, "##0.00", "2.68"},  // a binary hair below the half, judged on 15 digits
+    {"helft_van_1_005", 1.005, "##0.00", "1.01"},
+    {"helft_van_0_125", 0.125, "##0.00", "0.13"},
+    {"negatieve_helft_weg_van_nul", -2.5, "0", "-3"},
+    {"helft_weg_van_nul", 2.5, "0", "3"},
+    {"negatief_naar_nul_zonder_teken", -0.001, "##0.00", "0.00"},
+    {"negatief_geheel_naar_nul", -0.4, "0", "0"},
+    {"nul", 0, "#0.00", "0.00"},
+    {"geheel", 1234, "##0", "1234"},
+    {"aangevuld_met_nullen", 12.5, "##0.00", "12.50"},
+    {"overloop_naar_10", 9.995, "##0.00", "10.00"},
+    {"grootste_invoer", 99999, "##0.00", "99999.00"},
+    {"een_decimaal", 0.05, "##0.0", "0.1"},
+    {"net_onder_de_helft", 0.0049, "##0.00", "0.00"},
+    {"precies_de_helft", 0.005, "##0.00", "0.01"},
+    {"snelheid_zonder_decimalen", 79.6, "#0", "80"},
+    {"breder_dan_de_kolom", 123456.78, "##0.00", "123456.78"},
+    {"meer_dan_15_cijfers_voor_de_punt", 1e20, "##0", "100000000000000000000"},
+    {"negatief_een_decimaal", -62.25, "##0.0", "-62.3"},
+    // The rounding looks at 15 significant digits, no more and no fewer.
+    {"zestien_cijfers_ronden_op_15", 0.1249999999999999, "##0.00", "0.13"},
+    {"vijftien_cijfers_blijven", 0.124999999999999, "##0.00", "0.12"},
+    {"vijftiende_cijfer_rondt_af", 123456789012.345, "##0.00", "123456789012.35"},
+    {"vijftiende_cijfer_blijft_staan", 1234567890123.45, "##0.00", "1234567890123.45"},
+    {"zestiende_cijfer_wordt_0", 12345678901234.56, "##0.00", "12345678901234.60"},
+};
+
+struct GetalTekstGeval {
+  const char* naam;
+  const char* tekst;
+  bool getal;
+};
+class GetalTekst : public ::testing::TestWithParam<GetalTekstGeval> {};
+const GetalTekstGeval kGetalTeksten[] = {
+    {"geheel", "12", true},        {"punt", "12.5", true},          {"komma", "12,5", true},
+    {"blanks_rondom", " 7 ", true}, {"min", "-3", true},            {"plus", "+4", true},
+    {"punt_vooraan", ".5", true},   {"punt_achteraan", "5.", true},  {"nul", "0", true},
+    {"exponent", "1e5", false},     {"twee_scheidingstekens", "1.000,5", false},
+    {"alleen_komma", ",", false},   {"letters_erachter", "12abc", false}, {"leeg", "", false},
+    {"alleen_blank", " ", false},   {"dubbel_min", "--1", false},    {"blank_ertussen", "1 2", false},
+    {"woord", "abc", false},        {"twee_punten", "1.2.3", false}, {"blank_na_teken", "- 1", false},
+};
+
+}  // namespace
+
+TEST_P(Formaat, HalvesAwayFromZeroOnFifteenDigits) {
+  const FormaatGeval& g = GetParam();
+  EXPECT_EQ(Formatteer(g.waarde, g.patroon, '.'), g.verwacht);
+  std::string komma = g.verwacht;
+  if (const auto punt = komma.find('.'); punt != std::string::npos) komma[punt] = ',';
+  EXPECT_EQ(Formatteer(g.waarde, g.patroon, ','), komma);
 }
+TARVO_GEVALLEN(Formaat, kFormaten);
 
 TEST(Formatteer, NonFiniteNeverCrashes) {
   EXPECT_FALSE(Formatteer(std::numeric_limits<double>::infinity(), "##0.00", '.').empty());
   EXPECT_EQ(Formatteer(std::nan(""), "##0.00", '.'), "0");
 }
 
-TEST(IsGetal, AcceptsPlainNumbersOnly) {
-  for (const char* ja : {"12", "12.5", "12,5", " 7 ", "-3", "+4", ".5", "5.", "0"}) EXPECT_TRUE(IsGetal(ja)) << ja;
-  for (const char* nee : {"1e5", "1.000,5", ",", "12abc", "", " ", "--1", "1 2", "abc", "1.2.3", "- 1"})
-    EXPECT_FALSE(IsGetal(nee)) << nee;
-}
+TEST_P(GetalTekst, IsGetalAcceptsPlainNumbersOnly) { EXPECT_EQ(IsGetal(GetParam().tekst), GetParam().getal); }
+TARVO_GEVALLEN(GetalTekst, kGetalTeksten);
 
 TEST(LeesGetal, ReadsLeadingNumberWithEitherSeparator) {
   EXPECT_DOUBLE_EQ(LeesGetal("12,5"), 12.5);

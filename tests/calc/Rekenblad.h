@@ -15,7 +15,8 @@
 namespace tarvo::test {
 
 // 1 reference asphalt, 2 "2L ZOAB" (listed for -1), 3 the same name in lower
-// case, 4 a 30-character listed name, 5 DL -3 without speed index.
+// case, 4 a 30-character listed name, 5 DL -3 without speed index, 6 six
+// distinct coefficients, none of them 0.
 inline Catalogus TestCatalogus() {
   Catalogus c;
   auto zet = [&](int i, std::string_view naam, Wegdek w) {
@@ -27,7 +28,8 @@ inline Catalogus TestCatalogus() {
   zet(3, "2l zoab", {"", -4.6, 1.9, -3.0, 0.0, -2.6, 0.0});
   zet(4, "elementenverharding, keperverb", {"", 1.0, 2.0, 0.5, 0.0, 0.5, 0.0});
   zet(5, "DL -3", {"", -3, 0, -3, 0, -3, 0});
-  c.AantalWegdekken = 5;
+  zet(6, "dunne deklaag B", {"", -1.3, 2.6, 0.8, -1.9, -2.2, 3.4});
+  c.AantalWegdekken = 6;
   c.Gebruikersnaam = VastBreed("ir. José Müller", kNaamLengte);
   VulLijst(c);
   return c;

@@ -7,6 +7,7 @@
 #include "calc/CheckIt.h"
 #include "calc/PlainBediening.h"
 #include "files/Reset.h"
+#include "tests/Gevallen.h"
 
 using namespace tarvo;
 
@@ -18,11 +19,7 @@ constexpr double kOnaangeroerd = 777;
 // a marker so that a value the check did not take over shows.
 class CheckItTest : public ::testing::Test {
  protected:
-  void SetUp() override { Begin(); }
-  void Begin() {
-    ws = Werkblad{};
-    venster = PlainWerkbladVenster{};
-    meldingen = PlainMeldingen{};
+  void SetUp() override {
     ResetWerkblad(ws, venster);
     ws.Qlv.fill(kOnaangeroerd);
     for (double* v : {&ws.Waarneemhoogte, &ws.Wegdekhoogte, &ws.AfstandHor, &ws.AfstandSchuin, &ws.AfstandKruising}) {
@@ -45,6 +42,24 @@ class CheckItTest : public ::testing::Test {
   PlainMeldingen meldingen;
 };
 
+struct WaarschuwingGeval {
+  const char* naam;
+  std::vector<std::pair<int, const char*>> teksten;
+  const char* melding;
+  int veld;
+  double Werkblad::*nietOvergenomen;
+  double schuin;
+};
+class Waarschuwing : public CheckItTest, public ::testing::WithParamInterface<WaarschuwingGeval> {};
+const WaarschuwingGeval kWaarschuwingen[] = {
+    // Only the first failing check warns; the slant distance was not yet derived.
+    {"waarneemhoogte_0_ook_zonder_afstand", {{32, "0"}, {36, "0"}}, "geen waarneemhoogte ingevuld", 32,
+     &Werkblad::Wegdekhoogte, kOnaangeroerd},
+    {"wegdek_boven_waarneempunt", {{32, "3"}, {33, "3.01"}}, "wegdek hoger dan waarneemhoogte", 33,
+     &Werkblad::AfstandHor, kOnaangeroerd},
+    {"geen_afstand", {{32, "5"}, {33, "1"}, {36, ""}}, "geen afstand ingevuld", 36, &Werkblad::AfstandKruising, 3.25},
+};
+
 }  // namespace
 
 TEST_F(CheckItTest, NonNumberStopsSilentlyBeforeAnythingIsTakenOver) {
@@ -59,42 +74,32 @@ TEST_F(CheckItTest, NonNumberStopsSilentlyBeforeAnythingIsTakenOver) {
   EXPECT_EQ(ws.Qlv[1], kOnaangeroerd);
 }
 
-// The first failing warning only, with the focus on its field; steps before
-// it took their values over, steps after it did not run.
-TEST_F(CheckItTest, WarningsComeOneAtATimeInTheirOrder) {
-  struct Geval {
-    std::vector<std::pair<int, const char*>> teksten;
-    const char* melding;
-    int veld;
-    double Werkblad::*nietOvergenomen;
-    double schuin;
-  };
-  const double nog = kOnaangeroerd;  // the slant distance was not yet derived
-  for (const Geval& g :
-       {Geval{{{32, "0"}, {36, "0"}}, "geen waarneemhoogte ingevuld", 32, &Werkblad::Wegdekhoogte, nog},
-        Geval{{{32, "3"}, {33, "3.01"}}, "wegdek hoger dan waarneemhoogte", 33, &Werkblad::AfstandHor, nog},
-        Geval{{{32, "5"}, {33, "1"}, {36, ""}}, "geen afstand ingevuld", 36, &Werkblad::AfstandKruising, 3.25}}) {
-    Begin();
-    Tekst(2) = "1000";
-    Typ(g.teksten);
-    EXPECT_FALSE(Check().ok) << g.melding;
-    ASSERT_EQ(meldingen.getoond.size(), 1u);
-    const GetoondeMelding& m = meldingen.getoond[0];
-    EXPECT_EQ(m.tekst, g.melding);
-    EXPECT_TRUE(m.titel == "Waarschuwing" && m.icoon == Icoon::Uitroep && m.knoppen == Knoppen::OK);
-    EXPECT_TRUE(venster.invoer[static_cast<std::size_t>(g.veld)].focusVerzoeken == 1 && FocusTotaal() == 1);
-    EXPECT_EQ(ws.Qlv[1], 1000);
-    EXPECT_DOUBLE_EQ(ws.AfstandSchuin, g.schuin);
-    EXPECT_EQ(ws.*g.nietOvergenomen, kOnaangeroerd);
-  }
-  Begin();
+// The focus goes to the warning's field; steps before it took their values
+// over, steps after it did not run.
+TEST_P(Waarschuwing, StopsTheCheckAtItsField) {
+  const WaarschuwingGeval& g = GetParam();
+  Tekst(2) = "1000";
+  Typ(g.teksten);
+  EXPECT_FALSE(Check().ok);
+  ASSERT_EQ(meldingen.getoond.size(), 1u);
+  const GetoondeMelding& m = meldingen.getoond[0];
+  EXPECT_EQ(m.tekst, g.melding);
+  EXPECT_TRUE(m.titel == "Waarschuwing" && m.icoon == Icoon::Uitroep && m.knoppen == Knoppen::OK);
+  EXPECT_TRUE(venster.invoer[static_cast<std::size_t>(g.veld)].focusVerzoeken == 1 && FocusTotaal() == 1);
+  EXPECT_EQ(ws.Qlv[1], 1000);
+  EXPECT_DOUBLE_EQ(ws.AfstandSchuin, g.schuin);
+  EXPECT_EQ(ws.*g.nietOvergenomen, kOnaangeroerd);
+}
+TARVO_GEVALLEN(Waarschuwing, kWaarschuwingen);
+
+TEST_F(CheckItTest, RoadAsHighAsTheObservationPointPasses) {
   Typ({{32, "3"}, {33, "3"}});
-  EXPECT_TRUE(Check().ok) << "a road as high as the observation point passes";
+  EXPECT_TRUE(Check().ok);
 }
 
 TEST_F(CheckItTest, PassingCheckTakesOverClampedValues) {
-  Typ({{0, "  woning"}, {2, "12000"}, {5, "20"}, {9, "200"}, {32, "5"}, {34, "1.5"}, {36, "10"}, {37, "150"},
-       {38, "100"}, {39, "0"}});
+  Typ({{0, "  woning"}, {2, "12000"}, {5, "20"}, {9, "200"}, {32, "5"}, {34, "1.5"}, {35, "1"}, {36, "10"},
+       {37, "150"}, {38, "100"}, {39, "0"}});
   ASSERT_TRUE(Check().ok);
   EXPECT_TRUE(meldingen.getoond.empty() && FocusTotaal() == 0);
 
@@ -103,13 +108,16 @@ TEST_F(CheckItTest, PassingCheckTakesOverClampedValues) {
   EXPECT_TRUE(ws.Vlv == 30 && ws.Vmv == 110) << "speeds clamped to their category";
   EXPECT_EQ(ws.AfstandKruising, 150);
   EXPECT_EQ(ws.AfstandObstakel, 100);
-  EXPECT_EQ(ws.Bodemfactor, 1);
+  EXPECT_TRUE(ws.Bodemfactor == 1 && Tekst(34) == "1.00");
+  EXPECT_EQ(ws.Objectfractie, 1);
   EXPECT_TRUE(ws.Zichthoek == 127 && Tekst(39) == "127");
   EXPECT_NEAR(ws.AfstandSchuin, 10.8657, 5e-5);
 
-  // Just beyond: a crossing or obstacle that far has no effect, but the field keeps what was typed.
-  Typ({{37, "150.01"}, {38, "100,01"}});
+  // Just beyond: a crossing or obstacle that far has no effect, but the field
+  // keeps what was typed; an object fraction is clamped to 1.
+  Typ({{35, "1,01"}, {37, "150.01"}, {38, "100,01"}});
   ASSERT_TRUE(Check().ok);
   EXPECT_TRUE(ws.AfstandKruising == 0 && ws.AfstandObstakel == 0);
   EXPECT_TRUE(Tekst(37) == "150.01" && Tekst(38) == "100.01");
+  EXPECT_TRUE(ws.Objectfractie == 1 && Tekst(35) == "1.00");
 }

@@ -1,33 +1,60 @@
 #include <gtest/gtest.h>
 
 #include "driver/Rekenblad.h"
+#include "tests/Gevallen.h"
 #include "tests/calc/Rekenblad.h"
 
 using namespace tarvo;
 
-TEST(Reken, LdenWeighsPeriodsByHours) {
-  Werkblad ws;
-  for (auto [d, a, n, lden] : {std::array{60., 60., 60., 60.}, {70., 65., 60., 67.68}, {60., 0., 0., 56.99},
-                               {0., 0., 0., 0.}}) {
-    ws.LAeqEtm = {0, d, a, n};
-    EXPECT_NEAR(BerekenLden(ws), lden, 0.005) << d << " " << a << " " << n;
-  }
-}
+namespace {
 
-TEST(Reken, Aftrek110gTableAndDate) {
-  const Datum voor{2018, 6, 30}, op{2018, 7, 1};
-  struct Geval {
-    int vinkje;
-    double vlv, lden;
-    Datum d;
-    int aftrek;
-  };
-  for (const Geval& g : {Geval{0, 50, 60, voor, 0}, Geval{1, 69.9, 56, voor, 5}, Geval{1, 70, 56, op, 2},
-                         Geval{1, 80, 55.5, voor, 3}, Geval{1, 80, 56.49, voor, 3}, Geval{1, 80, 56.5, voor, 4},
-                         Geval{1, 80, 57.5, voor, 2}, Geval{1, 80, 55.49, voor, 2}, Geval{1, 80, 57, op, 2}}) {
-    EXPECT_EQ(BepaalAftrek110g(g.vinkje, g.vlv, g.lden, g.d), g.aftrek) << g.vlv << " " << g.lden << " " << g.d.dag;
-  }
+struct LdenGeval {
+  const char* naam;
+  double dag, avond, nacht, lden;
+};
+class Lden : public ::testing::TestWithParam<LdenGeval> {};
+const LdenGeval kLden[] = {
+    {"gelijk_na_etmaalcorrectie", 60, 60, 60, 60},
+    {"aflopend", 70, 65, 60, 67.68},
+    {"alleen_dag", 60, 0, 0, 56.99},  // the empty periods still weigh in with 1
+    {"geen_verkeer", 0, 0, 0, 0},
+};
+
+struct AftrekGeval {
+  const char* naam;
+  int vinkje;
+  double vlv, lden;
+  Datum vandaag;
+  int aftrek;
+};
+class Aftrek110g : public ::testing::TestWithParam<AftrekGeval> {};
+constexpr Datum kVoor{2018, 6, 30}, kOp{2018, 7, 1};
+const AftrekGeval kAftrek[] = {
+    {"niet_aangevinkt", 0, 50, 60, kVoor, 0},
+    {"onder_70", 1, 69.9, 56, kVoor, 5},
+    {"vanaf_70_na_de_overgang", 1, 70, 56, kOp, 2},
+    {"afgerond_56_van_55_5", 1, 80, 55.5, kVoor, 3},
+    {"afgerond_56_van_56_49", 1, 80, 56.49, kVoor, 3},
+    {"afgerond_57_van_56_5", 1, 80, 56.5, kVoor, 4},
+    {"afgerond_58", 1, 80, 57.5, kVoor, 2},
+    {"afgerond_55", 1, 80, 55.49, kVoor, 2},
+    {"57_na_de_overgang", 1, 80, 57, kOp, 2},
+};
+
+}  // namespace
+
+TEST_P(Lden, WeighsPeriodsByHours) {
+  Werkblad ws;
+  ws.LAeqEtm = {0, GetParam().dag, GetParam().avond, GetParam().nacht};
+  EXPECT_NEAR(BerekenLden(ws), GetParam().lden, 0.005);
 }
+TARVO_GEVALLEN(Lden, kLden);
+
+TEST_P(Aftrek110g, TableAndDate) {
+  const AftrekGeval& g = GetParam();
+  EXPECT_EQ(BepaalAftrek110g(g.vinkje, g.vlv, g.lden, g.vandaag), g.aftrek);
+}
+TARVO_GEVALLEN(Aftrek110g, kAftrek);
 
 TEST(Reken, LabelsAndRepeatability) {
   EXPECT_EQ(ResultaatLabel(62, 5, " dB", '.'), " 57.0 dB");

@@ -10,26 +10,6 @@
 
 using namespace tarvo;
 
-TEST(Velden, EveryCategoryLandsInItsStoredValues) {
-  Werkblad ws;
-  PlainWerkbladVenster venster;
-  ResetWerkblad(ws, venster);
-  const auto typ = [&](int k, std::string t) { venster.invoer[static_cast<std::size_t>(k)].tekst = std::move(t); };
-  // Distinct numbers everywhere; speeds stay inside every category's range.
-  for (int k = 2; k <= 25; ++k) typ(k, std::to_string(100 + k));
-  for (int k : kSnelheidVelden) typ(k, std::to_string(30 + k));
-  PlainMeldingen meldingen;
-  ASSERT_TRUE(CheckIt(ws, venster, meldingen).ok);
-
-  // Rows lv, mv, zv, mr, bromf, tram: day, evening, night, speed.
-  const PerPeriode* q[] = {&ws.Qlv, &ws.Qmv, &ws.Qzv, &ws.Qmr, &ws.Qbromf, &ws.Qtram};
-  const double* v[] = {&ws.Vlv, &ws.Vmv, &ws.Vzv, &ws.Vmr, &ws.Vbromf, &ws.Vtram};
-  for (int c = 0; c < 6; ++c) {
-    for (std::size_t p = 1; p <= 3; ++p) EXPECT_EQ((*q[c])[p], 100 + 4 * c + 1 + static_cast<int>(p)) << c << p;
-    EXPECT_EQ(*v[c], 30 + 4 * c + 5) << c;
-  }
-}
-
 TEST(Zone, LocksSpeedsAt30AndGivesTheTextsBack) {
   Werkblad ws;
   PlainWerkbladVenster venster;

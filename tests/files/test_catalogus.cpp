@@ -141,3 +141,22 @@ TEST(GeleverdeBestanden, AreWhatTheGeneratorsMakeOfTheirText) {
   // The sample went through the input check, which fills the totals.
   EXPECT_EQ(DecodeerWerkblad(*werkblad)->blok[0][4], 1079);
 }
+
+// The editor's maximum of 50 entries is written and loads again at the next start.
+TEST_F(CatalogusBestand, FiftyEntriesAreWrittenAndLoadAgain) {
+  c.AantalWegdekken = kMaxWegdekken;
+  for (int i = 1; i <= kMaxWegdekken; ++i) {
+    Wegdek& w = c.Wegdekken[static_cast<std::size_t>(i)];
+    w.Omschrijving = VastBreed("wegdek " + std::to_string(i), kOmschrijvingLengte);
+    for (int k = 1; k <= 6; ++k) w.Coefficient(k) = i + k / 8.0;
+  }
+  ASSERT_EQ(Bewaar(), Bewaard::Ja) << melding;
+  const Bytes b = LeesBytes(Pad());
+  EXPECT_EQ(b.size(), 82u + 78u * 50);
+  Catalogus geladen;
+  const auto geladenUit = LaadWegdekken(map.Pad(), geladen);
+  ASSERT_TRUE(geladenUit) << geladenUit.Melding();
+  EXPECT_EQ(geladen.AantalWegdekken, 50);
+  EXPECT_EQ(geladen.Wegdekken[50].Omschrijving, c.Wegdekken[50].Omschrijving);
+  EXPECT_EQ(CodeerCatalogus(geladen), b);
+}

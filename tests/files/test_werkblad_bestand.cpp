@@ -6,7 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "calc/CheckIt.h"
 #include "calc/PlainBediening.h"
+#include "calc/Velden.h"
+#include "files/Reset.h"
 #include "tests/TijdelijkeMap.h"
 #include "files/WerkbladBestand.h"
 
@@ -155,4 +158,35 @@ TEST_F(WerkbladBestandTest, OddSwitchAndRoadSurfaceValues) {
   // The zone of the last file locks the speed fields at 30 and keeps what the file said.
   EXPECT_EQ(venster.invoer[5].tekst, "30");
   EXPECT_EQ(gelezen.Vlv, 79.6);
+}
+
+// Every field through the file and back into the window, each with a value
+// of its own, so that two fields trading places on disk or on screen show.
+TEST_F(WerkbladBestandTest, EveryFieldComesBackInItsOwnPlace) {
+  Werkblad ws;
+  PlainWerkbladVenster getypt;
+  ResetWerkblad(ws, getypt);
+  for (int k = 2; k <= 39; ++k) getypt.invoer[static_cast<std::size_t>(k)].tekst = std::to_string(k) + ".25";
+  for (int k : kSnelheidVelden) getypt.invoer[static_cast<std::size_t>(k)].tekst = std::to_string(k + 31);
+  const std::pair<int, const char*> binnenBereik[] = {
+      {0, "woning"}, {1, "weg"}, {33, "3.50"}, {34, "0.34"}, {35, "0.35"}, {39, "39"}};
+  for (auto [k, t] : binnenBereik) getypt.invoer[static_cast<std::size_t>(k)].tekst = t;
+  ASSERT_TRUE(CheckIt(ws, getypt, meldingen).ok);
+  // The derived fields: what the calculation left, stored as it is.
+  for (int p = 1; p <= 3; ++p) {
+    ws.Qtotaal[static_cast<std::size_t>(p)] = 25.5 + p, ws.Vrachtverkeer[static_cast<std::size_t>(p)] = 28.5 + p;
+  }
+  for (int k = 26; k <= 31; ++k) getypt.invoer[static_cast<std::size_t>(k)].tekst = std::to_string(k) + ".50";
+  for (int i = 0; i < 4; ++i) getypt.toel[static_cast<std::size_t>(i)].tekst = "opmerking " + std::to_string(i);
+  for (int i = 0; i < 4; ++i) ToelichtingOvernemen(ws, getypt, i);
+  ws.WegdekKeuze = 3, ws.RailConstructie = 1;
+
+  ASSERT_TRUE(Lees(Opgeslagen(ws, 0, 1)));
+  for (int k = 0; k < 40; ++k) {
+    EXPECT_EQ(venster.invoer[static_cast<std::size_t>(k)].tekst, getypt.invoer[static_cast<std::size_t>(k)].tekst)
+        << "field " << k;
+  }
+  for (std::size_t i = 0; i < 4; ++i) EXPECT_EQ(venster.toel[i].tekst, "opmerking " + std::to_string(i));
+  EXPECT_TRUE(venster.getoondWegdek == 2 && gelezen.RailConstructie == 1);
+  EXPECT_TRUE(venster.aftrek.waarde == 1 && venster.zone.waarde == 0);
 }

@@ -5,6 +5,7 @@
 
 #include "calc/Zone.h"
 #include "report/Rapport.h"
+#include "tests/Gevallen.h"
 #include "tests/TijdelijkeMap.h"
 #include "tests/calc/Rekenblad.h"
 
@@ -49,29 +50,62 @@ void Zone30(test::Rekenblad& t) {
   ZetZone(t.ws, t.venster, 1);
 }
 
-// Set TARVO_GOLDEN_SCHRIJVEN to write the files afresh; read every one
-// before committing it.
-void VergelijkGolden(void (*vul)(test::Rekenblad&), const std::string& naam) {
-  for (char dec : {'.', ','}) {
-    test::Rekenblad t(dec);
-    vul(t);
-    t.Bereken(Datum{2018, 6, 30});
-    const std::string tekst = RapportTekst(t.ws);
-    const std::string pad = std::string(TARVO_SOURCE_DIR) + "/tests/report/golden/" + naam +
-                            (dec == '.' ? "_punt" : "_komma") + ".txt";
-    if (std::getenv("TARVO_GOLDEN_SCHRIJVEN")) std::ofstream(pad, std::ios::binary) << tekst;
-    const auto golden = test::LeesBytes(pad);
-    EXPECT_EQ(tekst, std::string(golden.begin(), golden.end())) << pad;
-  }
-}
+struct GoldenGeval {
+  const char* naam;
+  void (*vul)(test::Rekenblad&);
+  char decimaal;
+};
+class Golden : public ::testing::TestWithParam<GoldenGeval> {};
+const GoldenGeval kGolden[] = {
+    {"stadsweg_punt", Stadsweg, '.'},       {"stadsweg_komma", Stadsweg, ','},
+    {"provinciaal_punt", Provinciaal, '.'}, {"provinciaal_komma", Provinciaal, ','},
+    {"zone30_punt", Zone30, '.'},           {"zone30_komma", Zone30, ','},
+};
+
+struct RailGeval {
+  const char* naam;
+  const char* tramNacht;
+  int rail;
+  const char* regel;  // nullptr: no rail line
+};
+class Rail : public ::testing::TestWithParam<RailGeval> {};
+const RailGeval kRail[] = {
+    {"ballastbed", "2", 0, "railconstructie trambaan     : Rail in ballastbed"},
+    {"asfaltbeton", "2", 1, "railconstructie trambaan     : Rail in (asfalt)beton"},
+    {"onbekende_constructie", "0.01", 2, "railconstructie trambaan     : "},
+    {"zonder_trams", "0", 1, nullptr},
+};
+
+struct KwaliteitGeval {
+  const char* naam;
+  double lden;
+  int aftrek;
+  const char* woord;
+};
+class Kwaliteit : public ::testing::TestWithParam<KwaliteitGeval> {};
+const KwaliteitGeval kKwaliteit[] = {
+    {"boven_70_5", 70.51, 0, "Zeer slecht"},      {"op_70_5", 70.5, 0, "Slecht"},
+    {"op_65_5", 65.5, 0, "Slecht"},               {"op_65_49", 65.49, 0, "Tamelijk slecht"},
+    {"op_55_5", 55.5, 0, "Matig"},                {"op_55_49", 55.49, 0, "Redelijk"},
+    {"op_50_5", 50.5, 0, "Goed"},                 {"nul_min_aftrek", 0, 5, "Goed"},
+    {"na_aftrek", 75, 5, "Slecht"},
+};
 
 }  // namespace
 
-TEST(Rapport, GoldenReports) {
-  VergelijkGolden(Stadsweg, "stadsweg");
-  VergelijkGolden(Provinciaal, "provinciaal");
-  VergelijkGolden(Zone30, "zone30");
+// Set TARVO_GOLDEN_SCHRIJVEN to write the files afresh; read every one
+// before committing it.
+TEST_P(Golden, ReportAsCommitted) {
+  test::Rekenblad t(GetParam().decimaal);
+  GetParam().vul(t);
+  t.Bereken(Datum{2018, 6, 30});
+  const std::string tekst = RapportTekst(t.ws);
+  const std::string pad = std::string(TARVO_SOURCE_DIR) + "/tests/report/golden/" + GetParam().naam + ".txt";
+  if (std::getenv("TARVO_GOLDEN_SCHRIJVEN")) std::ofstream(pad, std::ios::binary) << tekst;
+  const auto golden = test::LeesBytes(pad);
+  EXPECT_EQ(tekst, std::string(golden.begin(), golden.end())) << pad;
 }
+TARVO_GEVALLEN(Golden, kGolden);
 
 TEST(Rapport, LinesGrowRatherThanCutAndStayInTheCatalogue) {
   Werkblad ws;
@@ -85,15 +119,20 @@ TEST(Rapport, LinesGrowRatherThanCutAndStayInTheCatalogue) {
   EXPECT_EQ(r[18].tekst, "(DL,lv =  0.00; b,lv =  0.00)");
 }
 
-TEST(Rapport, QualityBoundsFromTheTop) {
-  struct Geval {
-    double lden;
-    int aftrek;
-    const char* woord;
-  };
-  for (const Geval& g : {Geval{70.51, 0, "Zeer slecht"}, Geval{70.5, 0, "Slecht"}, Geval{65.5, 0, "Slecht"},
-                         Geval{65.49, 0, "Tamelijk slecht"}, Geval{55.5, 0, "Matig"}, Geval{55.49, 0, "Redelijk"},
-                         Geval{50.5, 0, "Goed"}, Geval{0, 5, "Goed"}, Geval{75, 5, "Slecht"}}) {
-    EXPECT_EQ(Milieukwaliteit(g.lden, g.aftrek), g.woord) << g.lden << " - " << g.aftrek;
-  }
+// Trams at night only, nothing else: the periods without traffic show a
+// freight share of 0.
+TEST_P(Rail, CaptionOnlyWithTrams) {
+  test::Rekenblad t;
+  t.Typ(24, GetParam().tramNacht);
+  t.ws.RailConstructie = static_cast<std::int16_t>(GetParam().rail);
+  t.Bereken();
+  const std::vector<RapportRegel> r = InvoerRegels(t.ws, t.cat);
+  EXPECT_EQ(r[7].tekst, "Vrachtverkeer       p        :     0.00    0.00    0.00 %");
+  EXPECT_EQ(r.back().tekst, GetParam().regel ? GetParam().regel : "(DL,zv =  0.00; b,zv =  0.00)");
 }
+TARVO_GEVALLEN(Rail, kRail);
+
+TEST_P(Kwaliteit, BoundsFromTheTop) {
+  EXPECT_EQ(Milieukwaliteit(GetParam().lden, GetParam().aftrek), GetParam().woord);
+}
+TARVO_GEVALLEN(Kwaliteit, kKwaliteit);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "tests/Gevallen.h"
 #include "tests/calc/Rekenblad.h"
 #include "tools/Diagram.h"
 
@@ -12,17 +13,49 @@ test::Rekenblad& Straat(test::Rekenblad& t) {
   return t;
 }
 
+struct AntwoordGeval {
+  const char* naam;
+  const char* antwoord;
+  DiagramUitkomst soort;
+  double s;
+};
+class DiagramAntwoord : public ::testing::TestWithParam<AntwoordGeval> {};
+const AntwoordGeval kAntwoorden[] = {
+    {"onder_100", "50", DiagramUitkomst::Gegevens, 100},  {"negatief", "-20", DiagramUitkomst::Gegevens, 100},
+    {"boven_1000", "5000", DiagramUitkomst::Gegevens, 1000}, {"precies_100", "100", DiagramUitkomst::Gegevens, 100},
+    {"precies_1000", "1000", DiagramUitkomst::Gegevens, 1000},
+    {"met_komma", "250,5", DiagramUitkomst::Gegevens, 250.5},
+    {"leeg", "", DiagramUitkomst::Leeg, 0},              {"woord", "abc", DiagramUitkomst::Geweigerd, 0},
+    {"blank", " ", DiagramUitkomst::Geweigerd, 0},         {"exponent", "1e3", DiagramUitkomst::Geweigerd, 0},
+};
+
+struct AsGeval {
+  const char* naam;
+  double bijEen;
+  std::optional<double> bijS;
+  double ymax, ymin;
+  int delingen;
+};
+class NiveauAsTest : public ::testing::TestWithParam<AsGeval> {};
+const AsGeval kAssen[] = {
+    {"gewoon", 78.3, 51.6, 80, 50, 3},
+    {"precies_70_wordt_80", 70.0, 50.0, 80, 50, 3},
+    {"onder_70", 69.9, 50.0, 70, 50, 2},
+    // A hair below 70 is 70 once the chart has held it as text.
+    {"haar_onder_70", 69.99999999999999, 49.999999999999993, 80, 50, 3},
+    {"zonder_rij_bij_s", 64.2, std::nullopt, 70, 0, 7},
+};
+
 }  // namespace
 
-TEST(Diagram, AnswerIsClampedOrRefused) {
-  for (auto [antwoord, s] : {std::pair{"50", 100.}, {"-20", 100.}, {"5000", 1000.}, {"100", 100.}, {"1000", 1000.},
-                             {"250,5", 250.5}}) {
-    EXPECT_EQ(LeesMaxAfstand(antwoord).soort, DiagramUitkomst::Gegevens);
-    EXPECT_EQ(LeesMaxAfstand(antwoord).s, s) << antwoord;
-  }
-  EXPECT_EQ(LeesMaxAfstand("").soort, DiagramUitkomst::Leeg);
-  for (const char* nee : {"abc", " ", "1e3"}) EXPECT_EQ(LeesMaxAfstand(nee).soort, DiagramUitkomst::Geweigerd);
+TEST_P(DiagramAntwoord, IsClampedOrRefused) {
+  const MaxAfstand m = LeesMaxAfstand(GetParam().antwoord);
+  EXPECT_EQ(m.soort, GetParam().soort);
+  EXPECT_EQ(m.s, GetParam().s);
+}
+TARVO_GEVALLEN(DiagramAntwoord, kAntwoorden);
 
+TEST(Diagram, RefusesBeforeOrByTheInputCheck) {
   test::Rekenblad t;
   Straat(t).Typ(32, "0");
   EXPECT_EQ(Diagram("", t.ws, t.venster, t.meldingen, t.cat).uitkomst, DiagramUitkomst::Leeg);
@@ -32,22 +65,13 @@ TEST(Diagram, AnswerIsClampedOrRefused) {
   EXPECT_EQ(t.meldingen.getoond.size(), 1u);
 }
 
-TEST(Diagram, LevelAxisInWholeTens) {
-  struct Geval {
-    double bijEen;
-    std::optional<double> bijS;
-    double ymax, ymin;
-    int delingen;
-  };
-  // A hair below 70 is 70 once the chart has held it as text.
-  for (const Geval& g : {Geval{78.3, 51.6, 80, 50, 3}, Geval{70.0, 50.0, 80, 50, 3}, Geval{69.9, 50.0, 70, 50, 2},
-                         Geval{69.99999999999999, 49.999999999999993, 80, 50, 3}, Geval{64.2, std::nullopt, 70, 0, 7}}) {
-    const NiveauAs as = BepaalNiveauAs(g.bijEen, g.bijS);
-    EXPECT_EQ(as.ymax, g.ymax) << g.bijEen;
-    EXPECT_EQ(as.ymin, g.ymin) << g.bijEen;
-    EXPECT_EQ(as.delingen, g.delingen) << g.bijEen;
-  }
+TEST_P(NiveauAsTest, InWholeTens) {
+  const NiveauAs as = BepaalNiveauAs(GetParam().bijEen, GetParam().bijS);
+  EXPECT_EQ(as.ymax, GetParam().ymax);
+  EXPECT_EQ(as.ymin, GetParam().ymin);
+  EXPECT_EQ(as.delingen, GetParam().delingen);
 }
+TARVO_GEVALLEN(NiveauAsTest, kAssen);
 
 TEST(Diagram, RowsPerMetreAndTheWorksheetAfterwards) {
   test::Rekenblad t;

@@ -1,21 +1,32 @@
 #include <gtest/gtest.h>
 
+#include "tests/Gevallen.h"
 #include "tools/DosisEffect.h"
 
 using namespace tarvo;
 
-TEST(DosisEffect, PercentagesAtTheWorkedLevels) {
-  struct Geval {
-    double lden, licht, normaal, ernstig;
-  };
-  for (const Geval& g :
-       {Geval{45, 16.64, 5.72, 1.43}, Geval{60, 48.24, 25.66, 10.31}, Geval{75, 81.07, 60.66, 36.71}}) {
-    const Gehinderden p = BerekenGehinderden(g.lden);
-    EXPECT_NEAR(p.licht, g.licht, 0.005) << g.lden;
-    EXPECT_NEAR(p.normaal, g.normaal, 0.005) << g.lden;
-    EXPECT_NEAR(p.ernstig, g.ernstig, 0.005) << g.lden;
-  }
+namespace {
+
+struct HinderGeval {
+  const char* naam;
+  double lden, licht, normaal, ernstig;
+};
+class Hinder : public ::testing::TestWithParam<HinderGeval> {};
+const HinderGeval kHinder[] = {
+    {"lden_45", 45, 16.64, 5.72, 1.43},
+    {"lden_60", 60, 48.24, 25.66, 10.31},
+    {"lden_75", 75, 81.07, 60.66, 36.71},
+};
+
+}  // namespace
+
+TEST_P(Hinder, PercentagesAtTheWorkedLevels) {
+  const Gehinderden p = BerekenGehinderden(GetParam().lden);
+  EXPECT_NEAR(p.licht, GetParam().licht, 0.005);
+  EXPECT_NEAR(p.normaal, GetParam().normaal, 0.005);
+  EXPECT_NEAR(p.ernstig, GetParam().ernstig, 0.005);
 }
+TARVO_GEVALLEN(Hinder, kHinder);
 
 TEST(DosisEffect, BandIncludesBothBounds) {
   EXPECT_FALSE(BinnenBand(44.99));
