@@ -1,7 +1,9 @@
 #include "driver/Batch.h"
 
+#include <algorithm>
 #include <array>
 #include <istream>
+#include <limits>
 #include <optional>
 #include <ostream>
 #include <vector>
@@ -41,29 +43,92 @@ constexpr std::string_view kKop =
     "milieukwaliteit;melding";
 
 // One line split at ';', with "..." quoting for texts that hold a ';'.
-std::vector<std::string> Splits(std::string_view regel) {
-  std::vector<std::string> velden(1);
-  bool inAanhaling = false;
+struct Velden {
+  std::vector<std::string> waarden;
+  bool aanhalingOpen = false;  // a quote that the line never closes
+};
+
+Velden Splits(std::string_view regel) {
+  Velden v;
+  v.waarden.resize(1);
+  bool& inAanhaling = v.aanhalingOpen;
   for (std::size_t i = 0; i < regel.size(); ++i) {
     const char c = regel[i];
+    std::string& veld = v.waarden.back();
     if (inAanhaling) {
       if (c == '"' && i + 1 < regel.size() && regel[i + 1] == '"') {
-        velden.back().push_back('"');
+        veld.push_back('"');
         ++i;
       } else if (c == '"') {
         inAanhaling = false;
       } else {
-        velden.back().push_back(c);
+        veld.push_back(c);
       }
     } else if (c == '"') {
       inAanhaling = true;
     } else if (c == ';') {
-      velden.emplace_back();
+      v.waarden.emplace_back();
     } else {
-      velden.back().push_back(c);
+      veld.push_back(c);
     }
   }
-  return velden;
+  return v;
+}
+
+enum class Gelezen { Regel, TeLang, Einde, Fout };
+
+// One line without its line break (a CR before the LF included), read in
+// pieces. Of a line longer than kMaxRegelLengte no more is held: the rest
+// is skipped to the line's end when `restOverslaan`, else left unread (a
+// header is refused at once, even on an input that never ends).
+Gelezen LeesRegel(std::istream& in, std::string& regel, bool restOverslaan) {
+  regel.clear();
+  char stuk[4096];
+  for (;;) {
+    in.getline(stuk, sizeof stuk);
+    if (in.bad()) return Gelezen::Fout;
+    const auto n = static_cast<std::size_t>(in.gcount());
+    const bool heel = !in.fail();
+    if (!heel && in.eof()) {
+      if (regel.empty()) return Gelezen::Einde;
+      break;  // the piece before filled up exactly at the end of the input
+    }
+    // Before the end of the input a whole line's break was taken too.
+    regel.append(stuk, heel && !in.eof() ? n - 1 : n);
+    if (regel.size() > kMaxRegelLengte) {
+      if (heel || !restOverslaan) return Gelezen::TeLang;
+      in.clear();
+      in.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
+      return in.bad() ? Gelezen::Fout : Gelezen::TeLang;
+    }
+    if (heel) break;
+    in.clear();  // a full piece without a line break
+  }
+  if (!regel.empty() && regel.back() == '\r') regel.pop_back();
+  return Gelezen::Regel;
+}
+
+// The column targets of the header, or why the header is refused.
+Uitkomst<std::vector<int>> LeesKop(std::string regel) {
+  if (regel.size() >= 3 && regel.compare(0, 3, "\xEF\xBB\xBF") == 0) regel.erase(0, 3);
+  const Velden namen = Splits(regel);
+  if (namen.aanhalingOpen) {
+    return Fout{"De kopregel van het invoerbestand heeft een aanhalingsteken dat niet wordt gesloten."};
+  }
+  std::vector<int> doelen;
+  for (const std::string& naam : namen.waarden) {
+    const std::string sleutel = KleineLetters(TrimBlanks(naam));
+    const auto k = std::find_if(kKolommen.begin(), kKolommen.end(), [&](const Kolom& k) { return k.naam == sleutel; });
+    if (k == kKolommen.end()) {
+      return Fout{"Onbekende kolom '" + TrimBlanks(naam) + "' in de kopregel van het invoerbestand."};
+    }
+    // Which of two values would count is no guess to make for the user.
+    if (std::find(doelen.begin(), doelen.end(), k->doel) != doelen.end()) {
+      return Fout{"Kolom '" + TrimBlanks(naam) + "' staat meer dan eens in de kopregel van het invoerbestand."};
+    }
+    doelen.push_back(k->doel);
+  }
+  return doelen;
 }
 
 std::string CsvTekst(const std::string& s) {
@@ -86,38 +151,42 @@ std::optional<int> Schakelaar(const std::string& tekst) {
 
 }  // namespace
 
-Uitkomst<void> VerwerkBatch(std::istream& in, std::ostream& uit, const OpdrachtInstellingen& inst) {
+Uitkomst<BatchVerslag> VerwerkBatch(std::istream& in, std::ostream& uit, const OpdrachtInstellingen& inst) {
   Berekening b;
-  if (auto klaar = LaadEnReset(inst, b); !klaar) return klaar;
+  if (auto klaar = LaadEnReset(inst, b); !klaar) return klaar.Reden();
   const char dec = inst.decimaal;
 
   std::string regel;
-  if (!std::getline(in, regel)) return Fout{"Het invoerbestand is leeg: een kopregel met kolomnamen ontbreekt."};
-  if (regel.size() >= 3 && regel.compare(0, 3, "\xEF\xBB\xBF") == 0) regel.erase(0, 3);
-  if (!regel.empty() && regel.back() == '\r') regel.pop_back();
-  std::vector<int> doelen;
-  for (const std::string& naam : Splits(regel)) {
-    const std::string sleutel = KleineLetters(TrimBlanks(naam));
-    int doel = -1;
-    for (const Kolom& k : kKolommen) {
-      if (k.naam == sleutel) doel = k.doel;
-    }
-    if (doel < 0) return Fout{"Onbekende kolom '" + TrimBlanks(naam) + "' in de kopregel van het invoerbestand."};
-    doelen.push_back(doel);
+  switch (LeesRegel(in, regel, false)) {
+    case Gelezen::Einde:
+      return Fout{"Het invoerbestand is leeg: een kopregel met kolomnamen ontbreekt."};
+    case Gelezen::TeLang:
+      return Fout{"De kopregel van het invoerbestand is langer dan 1 MB."};
+    case Gelezen::Fout:
+      return Fout{"Het invoerbestand kan niet worden gelezen."};
+    case Gelezen::Regel:
+      break;
   }
+  const auto kop = LeesKop(regel);
+  if (!kop) return kop.Reden();
+  const std::vector<int>& doelen = *kop;
 
   // Every row starts from the reset worksheet; its field texts are the same
   // each time, so they are taken once.
   std::array<std::string, 40> standaard;
   for (std::size_t k = 0; k < standaard.size(); ++k) standaard[k] = b.venster.invoer[k].tekst;
 
+  BatchVerslag verslag;
   uit << kKop << "\n";
-  std::size_t regelNummer = 1;
-  while (std::getline(in, regel)) {
-    ++regelNummer;
-    if (!regel.empty() && regel.back() == '\r') regel.pop_back();
-    if (TrimBlanks(regel).empty()) continue;
-    const std::vector<std::string> waarden = Splits(regel);
+  for (std::size_t regelNummer = 2;; ++regelNummer) {
+    const Gelezen gelezen = LeesRegel(in, regel, true);
+    if (gelezen == Gelezen::Einde) break;
+    if (gelezen == Gelezen::Fout) return Fout{"Het invoerbestand kan niet worden gelezen na regel " +
+                                              std::to_string(regelNummer - 1) + "."};
+    if (gelezen == Gelezen::Regel && TrimBlanks(regel).empty()) continue;
+    const std::string plaats = "Regel " + std::to_string(regelNummer);
+    const Velden velden = gelezen == Gelezen::Regel ? Splits(regel) : Velden{};
+    const std::vector<std::string>& waarden = velden.waarden;
 
     ZetZone(b.ws, b.venster, 0);
     for (std::size_t k = 0; k < standaard.size(); ++k) b.venster.invoer[k].tekst = standaard[k];
@@ -125,8 +194,14 @@ Uitkomst<void> VerwerkBatch(std::istream& in, std::ostream& uit, const OpdrachtI
     int zone = 0, aftrek = 0;
     int wegdek = 1;
     std::string melding;
-    if (waarden.size() > doelen.size()) {
-      melding = "Regel " + std::to_string(regelNummer) + " telt meer kolommen dan de kopregel.";
+    if (gelezen == Gelezen::TeLang) {
+      melding = plaats + " is langer dan 1 MB.";
+    } else if (velden.aanhalingOpen) {
+      melding = plaats + " heeft een aanhalingsteken dat niet wordt gesloten.";
+    } else if (waarden.size() > doelen.size()) {
+      melding = plaats + " telt meer kolommen dan de kopregel.";
+    } else if (waarden.size() < doelen.size()) {
+      melding = plaats + " telt minder kolommen dan de kopregel.";
     }
     for (std::size_t i = 0; i < waarden.size() && i < doelen.size() && melding.empty(); ++i) {
       const std::string& w = waarden[i];
@@ -164,14 +239,16 @@ Uitkomst<void> VerwerkBatch(std::istream& in, std::ostream& uit, const OpdrachtI
       ZetZone(b.ws, b.venster, zone);
       b.meldingen.getoond.clear();
       const CheckUitkomst check = CheckIt(b.ws, b.venster, b.meldingen);
-      if (check) {
-        RekenNiveaus(b.ws, b.venster, b.catalogus, inst.vandaag);
-        berekend = true;
-      } else {
+      if (!check) {
         melding = CheckMelding(b, check.nietGetalVeld);
+      } else if (auto niveaus = RekenBruikbaar(b.ws, b.venster, b.catalogus, inst.vandaag); !niveaus) {
+        melding = niveaus.Melding();
+      } else {
+        berekend = true;
       }
     }
 
+    ++verslag.rijen;
     uit << CsvTekst(TrimBlanks(b.venster.invoer[0].tekst)) << ';' << CsvTekst(TrimBlanks(b.venster.invoer[1].tekst));
     if (berekend) {
       const Werkblad& ws = b.ws;
@@ -182,10 +259,22 @@ Uitkomst<void> VerwerkBatch(std::istream& in, std::ostream& uit, const OpdrachtI
           << Milieukwaliteit(ws.Lden, ws.Aftrek110g) << ';';
     } else {
       uit << ";;;;;;;;;;" << CsvTekst(melding);
+      if (verslag.geweigerd++ < kAantalGenoemdeRegels) verslag.eersteRegels.push_back(regelNummer);
     }
     uit << "\n";
+    // Rows nobody can read are not worth computing.
+    if (!uit) break;
   }
-  return {};
+  if (auto geschreven = UitvoerGeschreven(uit); !geschreven) return geschreven.Reden();
+  return verslag;
+}
+
+std::string Samenvatting(const BatchVerslag& verslag) {
+  std::string regels;
+  for (std::size_t nummer : verslag.eersteRegels) regels += (regels.empty() ? "" : ", ") + std::to_string(nummer);
+  if (verslag.geweigerd > verslag.eersteRegels.size()) regels += " en verder";
+  return std::to_string(verslag.geweigerd) + " van " + std::to_string(verslag.rijen) + " rijen niet berekend (" +
+         (verslag.geweigerd == 1 ? "regel " : "regels ") + regels + "); de reden staat in de kolom melding.";
 }
 
 }  // namespace tarvo

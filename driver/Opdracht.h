@@ -3,6 +3,7 @@
 // Reset, open a worksheet file, check and calculate. tarvo-reken and the
 // window program's --pdf export share it.
 #include <filesystem>
+#include <iosfwd>
 #include <map>
 #include <optional>
 #include <set>
@@ -60,6 +61,10 @@ struct Opties {
 };
 Uitkomst<Opties> LeesOpties(const std::vector<std::string>& args, const std::set<std::string>& metWaarde,
                             const std::set<std::string>& vlaggen);
+
+// Flushes the output; fails with one Dutch line, and the system's reason
+// when it tells one, when anything written did not arrive.
+Uitkomst<void> UitvoerGeschreven(std::ostream& uit);
 
 // "JJJJ-MM-DD" as a date, or nothing.
 std::optional<Datum> LeesDatum(std::string_view tekst);

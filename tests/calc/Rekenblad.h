@@ -50,7 +50,7 @@ struct Rekenblad {
   bool Check() { return CheckIt(ws, venster, meldingen).ok; }
   ResultaatTeksten Bereken(Datum vandaag = {2024, 3, 1}) {
     EXPECT_TRUE(Check());
-    return Reken(ws, venster, cat, vandaag);
+    return *Reken(ws, venster, cat, vandaag);
   }
 };
 
