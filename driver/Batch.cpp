@@ -118,7 +118,7 @@ Uitkomst<std::vector<int>> LeesKop(std::string regel) {
   std::vector<int> doelen;
   for (const std::string& naam : namen.waarden) {
     const std::string sleutel = KleineLetters(TrimBlanks(naam));
-    const auto k = std::find_if(kKolommen.begin(), kKolommen.end(), [&](const Kolom& k) { return k.naam == sleutel; });
+    const auto k = std::find_if(kKolommen.begin(), kKolommen.end(), [&](const Kolom& c) { return c.naam == sleutel; });
     if (k == kKolommen.end()) {
       return Fout{"Onbekende kolom '" + TrimBlanks(naam) + "' in de kopregel van het invoerbestand."};
     }
@@ -149,12 +149,85 @@ std::optional<int> Schakelaar(const std::string& tekst) {
   return std::nullopt;
 }
 
+// Why a line cannot be a row of the table, or nothing.
+std::string VormMelding(Gelezen gelezen, const Velden& velden, std::size_t kolommen, std::size_t regelNummer) {
+  const std::string plaats = "Regel " + std::to_string(regelNummer);
+  if (gelezen == Gelezen::TeLang) return plaats + " is langer dan 1 MB.";
+  if (velden.aanhalingOpen) return plaats + " heeft een aanhalingsteken dat niet wordt gesloten.";
+  if (velden.waarden.size() > kolommen) return plaats + " telt meer kolommen dan de kopregel.";
+  if (velden.waarden.size() < kolommen) return plaats + " telt minder kolommen dan de kopregel.";
+  return {};
+}
+
+// The switches and the road surface of a row, beside its field texts.
+struct RijKeuzes {
+  int zone = 0, aftrek = 0, wegdek = 1;
+};
+
+// Types the row's values into the fields and takes its switches, as far as
+// the first value out of range; that value's message, or nothing.
+std::string TypRij(Berekening& b, const std::vector<int>& doelen, const std::vector<std::string>& waarden,
+                   RijKeuzes& keuzes) {
+  for (std::size_t i = 0; i < waarden.size() && i < doelen.size(); ++i) {
+    const std::string& w = waarden[i];
+    const int doel = doelen[i];
+    if (doel < kWegdek) {
+      b.venster.invoer[static_cast<std::size_t>(doel)].tekst = doel <= 1 ? w : TrimBlanks(w);
+    } else if (doel == kWegdek) {
+      const std::string t = TrimBlanks(w);
+      const bool heel = !t.empty() && t.find_first_not_of("0123456789") == std::string::npos && t.size() < 6;
+      keuzes.wegdek = heel ? std::stoi(t) : -1;
+      if (keuzes.wegdek < 1 || keuzes.wegdek > b.catalogus.AantalWegdekken) {
+        return "Wegdek '" + t + "' staat niet in de wegdekkenlijst (1 tot en met " +
+               std::to_string(b.catalogus.AantalWegdekken) + ").";
+      }
+    } else if (const auto s = Schakelaar(w); !s) {
+      return "Kolom " + std::string(doel == kZone ? "zone" : doel == kAftrek ? "aftrek" : "rail") +
+             ": 0 of 1 verwacht, gevonden '" + TrimBlanks(w) + "'.";
+    } else if (doel == kZone) {
+      keuzes.zone = *s;
+    } else if (doel == kAftrek) {
+      keuzes.aftrek = *s;
+    } else {
+      b.ws.RailConstructie = static_cast<std::int16_t>(*s);
+    }
+  }
+  return {};
+}
+
+// The input check and the calculation of a typed row; its message, or nothing.
+std::string RekenRij(Berekening& b, const RijKeuzes& keuzes, Datum vandaag) {
+  b.ws.WegdekKeuze = static_cast<std::int16_t>(keuzes.wegdek);
+  b.ws.WegdekLijstIndex = keuzes.wegdek - 1;
+  b.venster.aftrek.waarde = keuzes.aftrek;
+  ZetZone(b.ws, b.venster, keuzes.zone);
+  b.meldingen.getoond.clear();
+  const CheckUitkomst check = CheckIt(b.ws, b.venster, b.meldingen);
+  if (!check) return CheckMelding(b, check.nietGetalVeld);
+  if (auto niveaus = RekenBruikbaar(b.ws, b.venster, b.catalogus, vandaag); !niveaus) return niveaus.Melding();
+  return {};
+}
+
+void SchrijfRij(std::ostream& uit, const Berekening& b, const std::string& melding, char dec) {
+  uit << CsvTekst(TrimBlanks(b.venster.invoer[0].tekst)) << ';' << CsvTekst(TrimBlanks(b.venster.invoer[1].tekst));
+  if (melding.empty()) {
+    const Werkblad& ws = b.ws;
+    for (double v : {ws.LAeq[1], ws.LAeq[2], ws.LAeq[3], ws.Letmaal, ws.Lden, ws.Lnight}) {
+      uit << ';' << Formatteer(v, "##0.00", dec);
+    }
+    uit << ';' << ws.Aftrek110g << ';' << Formatteer(EindNiveau(ws.Lden, ws.Aftrek110g), "##0.0", dec) << ';'
+        << Milieukwaliteit(ws.Lden, ws.Aftrek110g) << ';';
+  } else {
+    uit << ";;;;;;;;;;" << CsvTekst(melding);
+  }
+  uit << "\n";
+}
+
 }  // namespace
 
 Uitkomst<BatchVerslag> VerwerkBatch(std::istream& in, std::ostream& uit, const OpdrachtInstellingen& inst) {
   Berekening b;
   if (auto klaar = LaadEnReset(inst, b); !klaar) return klaar.Reden();
-  const char dec = inst.decimaal;
 
   std::string regel;
   switch (LeesRegel(in, regel, false)) {
@@ -181,87 +254,23 @@ Uitkomst<BatchVerslag> VerwerkBatch(std::istream& in, std::ostream& uit, const O
   for (std::size_t regelNummer = 2;; ++regelNummer) {
     const Gelezen gelezen = LeesRegel(in, regel, true);
     if (gelezen == Gelezen::Einde) break;
-    if (gelezen == Gelezen::Fout) return Fout{"Het invoerbestand kan niet worden gelezen na regel " +
-                                              std::to_string(regelNummer - 1) + "."};
+    if (gelezen == Gelezen::Fout) {
+      return Fout{"Het invoerbestand kan niet worden gelezen na regel " + std::to_string(regelNummer - 1) + "."};
+    }
     if (gelezen == Gelezen::Regel && TrimBlanks(regel).empty()) continue;
-    const std::string plaats = "Regel " + std::to_string(regelNummer);
     const Velden velden = gelezen == Gelezen::Regel ? Splits(regel) : Velden{};
-    const std::vector<std::string>& waarden = velden.waarden;
 
     ZetZone(b.ws, b.venster, 0);
     for (std::size_t k = 0; k < standaard.size(); ++k) b.venster.invoer[k].tekst = standaard[k];
     b.ws.RailConstructie = 0;
-    int zone = 0, aftrek = 0;
-    int wegdek = 1;
-    std::string melding;
-    if (gelezen == Gelezen::TeLang) {
-      melding = plaats + " is langer dan 1 MB.";
-    } else if (velden.aanhalingOpen) {
-      melding = plaats + " heeft een aanhalingsteken dat niet wordt gesloten.";
-    } else if (waarden.size() > doelen.size()) {
-      melding = plaats + " telt meer kolommen dan de kopregel.";
-    } else if (waarden.size() < doelen.size()) {
-      melding = plaats + " telt minder kolommen dan de kopregel.";
-    }
-    for (std::size_t i = 0; i < waarden.size() && i < doelen.size() && melding.empty(); ++i) {
-      const std::string& w = waarden[i];
-      const int doel = doelen[i];
-      if (doel < kWegdek) {
-        b.venster.invoer[static_cast<std::size_t>(doel)].tekst = doel <= 1 ? w : TrimBlanks(w);
-        continue;
-      }
-      if (doel == kWegdek) {
-        const std::string t = TrimBlanks(w);
-        const bool heel = !t.empty() && t.find_first_not_of("0123456789") == std::string::npos && t.size() < 6;
-        wegdek = heel ? std::stoi(t) : -1;
-        if (wegdek < 1 || wegdek > b.catalogus.AantalWegdekken) {
-          melding = "Wegdek '" + t + "' staat niet in de wegdekkenlijst (1 tot en met " +
-                    std::to_string(b.catalogus.AantalWegdekken) + ").";
-        }
-        continue;
-      }
-      const auto s = Schakelaar(w);
-      if (!s) {
-        melding = "Kolom " + std::string(doel == kZone ? "zone" : doel == kAftrek ? "aftrek" : "rail") +
-                  ": 0 of 1 verwacht, gevonden '" + TrimBlanks(w) + "'.";
-        continue;
-      }
-      if (doel == kZone) zone = *s;
-      else if (doel == kAftrek) aftrek = *s;
-      else b.ws.RailConstructie = static_cast<std::int16_t>(*s);
-    }
-
-    bool berekend = false;
-    if (melding.empty()) {
-      b.ws.WegdekKeuze = static_cast<std::int16_t>(wegdek);
-      b.ws.WegdekLijstIndex = wegdek - 1;
-      b.venster.aftrek.waarde = aftrek;
-      ZetZone(b.ws, b.venster, zone);
-      b.meldingen.getoond.clear();
-      const CheckUitkomst check = CheckIt(b.ws, b.venster, b.meldingen);
-      if (!check) {
-        melding = CheckMelding(b, check.nietGetalVeld);
-      } else if (auto niveaus = RekenBruikbaar(b.ws, b.venster, b.catalogus, inst.vandaag); !niveaus) {
-        melding = niveaus.Melding();
-      } else {
-        berekend = true;
-      }
-    }
+    RijKeuzes keuzes;
+    std::string melding = VormMelding(gelezen, velden, doelen.size(), regelNummer);
+    if (melding.empty()) melding = TypRij(b, doelen, velden.waarden, keuzes);
+    if (melding.empty()) melding = RekenRij(b, keuzes, inst.vandaag);
 
     ++verslag.rijen;
-    uit << CsvTekst(TrimBlanks(b.venster.invoer[0].tekst)) << ';' << CsvTekst(TrimBlanks(b.venster.invoer[1].tekst));
-    if (berekend) {
-      const Werkblad& ws = b.ws;
-      for (double v : {ws.LAeq[1], ws.LAeq[2], ws.LAeq[3], ws.Letmaal, ws.Lden, ws.Lnight}) {
-        uit << ';' << Formatteer(v, "##0.00", dec);
-      }
-      uit << ';' << ws.Aftrek110g << ';' << Formatteer(EindNiveau(ws.Lden, ws.Aftrek110g), "##0.0", dec) << ';'
-          << Milieukwaliteit(ws.Lden, ws.Aftrek110g) << ';';
-    } else {
-      uit << ";;;;;;;;;;" << CsvTekst(melding);
-      if (verslag.geweigerd++ < kAantalGenoemdeRegels) verslag.eersteRegels.push_back(regelNummer);
-    }
-    uit << "\n";
+    if (!melding.empty() && verslag.geweigerd++ < kAantalGenoemdeRegels) verslag.eersteRegels.push_back(regelNummer);
+    SchrijfRij(uit, b, melding, inst.decimaal);
     // Rows nobody can read are not worth computing.
     if (!uit) break;
   }

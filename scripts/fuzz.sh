@@ -34,6 +34,9 @@ head -c 632 "$SEEDS/werkblad/voorbeeld.tvo" > "$SEEDS/werkblad/oud.tvo"
 python3 tests/golden/maak_golden.py "$SEEDS/golden" --batchregels 40 --werkbladen 8 --zaad 7
 cp "$SEEDS/golden/Wegdekken_2012.dat" "$SEEDS/catalogus/gevarieerd.dat"
 cat "$SEEDS/werkblad/voorbeeld.tvo" "$SEEDS/catalogus/wegdekken.dat" > "$SEEDS/rekenen/voorbeeld"
+# The same with DL_lv = 9999: legal, but the level comes out infinite.
+python3 -c 'import struct, sys; b = bytearray(open(sys.argv[1], "rb").read()); struct.pack_into("<d", b, 644 + 32, 9999.0); sys.stdout.buffer.write(b)' \
+  "$SEEDS/rekenen/voorbeeld" > "$SEEDS/rekenen/oneindig"
 for blad in "$SEEDS"/golden/blad*.tvo; do
   cat "$blad" "$SEEDS/golden/Wegdekken_2012.dat" > "$SEEDS/rekenen/$(basename "$blad" .tvo)"
 done
