@@ -2,15 +2,18 @@
 
 #include <QDate>
 #include <QGuiApplication>
+#include <filesystem>
 #include <iostream>
+#include <system_error>
 #include <memory>
-#include <optional>
 #include <string>
 #include <vector>
 
 #include "driver/Opdracht.h"
+#include "files/WerkbladBestand.h"
 #include "shared_ui/AfdrukPagina.h"
 #include "shared_ui/QtDataMappen.h"
+#include "shared_ui/QtBediening.h"
 
 namespace tarvo {
 namespace {
@@ -23,7 +26,8 @@ std::string GebruikTekst(const DataMappen& mappen) {
     "Opties:\n") + WegdekkenHulp(mappen) +
     "  --decimaal , of .   decimaalteken (standaard dat van de landinstelling)\n"
     "  --datum JJJJ-MM-DD  datum van vandaag voor de aftrekregel en de voetregel (standaard de systeemdatum)\n"
-    "Afsluitcode: 0 gelukt, 1 invoer geweigerd, 2 verkeerd gebruik.\n";
+    "Afsluitcode: 0 gelukt, 1 invoer geweigerd of PDF niet geschreven (een oud bestand blijft dan\n"
+    "  zoals het was), 2 verkeerd gebruik (ook: UIT.pdf is het rekenblad of het wegdekkenbestand).\n";
 }
 
 int Gebruik(const DataMappen& mappen, const std::string& fout) {
@@ -35,6 +39,20 @@ int Gebruik(const DataMappen& mappen, const std::string& fout) {
 int Geweigerd(const std::string& fout) {
   std::cerr << "tarvo: " << fout << "\n";
   return 1;
+}
+
+// The page must never take the place of one of the program's own files.
+Uitkomst<void> UitvoerVrij(const std::filesystem::path& uit, const OpdrachtInstellingen& inst) {
+  const std::string naam = uit.string();
+  if (IsWerkbladNaam(naam)) return Fout{"het PDF-bestand " + naam + " draagt de naam van een rekenblad (.tvo)."};
+  std::error_code ec;
+  if (std::filesystem::equivalent(uit, inst.werkblad, ec)) {
+    return Fout{"het PDF-bestand " + naam + " is het rekenblad zelf."};
+  }
+  if (std::filesystem::equivalent(uit, inst.wegdekken, ec)) {
+    return Fout{"het PDF-bestand " + naam + " is het wegdekkenbestand."};
+  }
+  return {};
 }
 
 }  // namespace
@@ -77,14 +95,15 @@ int PdfOpdracht(int argc, char** argv) {
   }
   inst.werkblad = losse[0];
   const QString uit = QString::fromLocal8Bit(losse[1]);
+  if (auto vrij = UitvoerVrij(NaarPad(uit), inst); !vrij) return Gebruik(mappen, vrij.Melding());
 
   Berekening b;
   if (auto klaar = RekenWerkblad(inst, b); !klaar) return Geweigerd(klaar.Melding());
   for (const auto& m : b.meldingen.getoond) std::cerr << "tarvo: " << m.tekst << "\n";
 
   const QString datum = DatumTekst(QDate(inst.vandaag.jaar, inst.vandaag.maand, inst.vandaag.dag));
-  if (!SchrijfPdf(uit, PaginaInhoud{b.ws, b.venster, b.catalogus, datum})) {
-    return Geweigerd("PDF-bestand " + losse[1] + " kan niet worden geschreven.");
+  if (auto geschreven = SchrijfPdf(uit, PaginaInhoud{b.ws, b.venster, b.catalogus, datum}); !geschreven) {
+    return Geweigerd(geschreven.Melding() + ".");
   }
   return 0;
 }

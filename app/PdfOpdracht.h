@@ -1,7 +1,8 @@
 #pragma once
 // tarvo --pdf WERKBLAD.tvo UIT.pdf [--wegdekken PAD] [--decimaal ,|.] [--datum JJJJ-MM-DD]
 // Computes as tarvo-reken does and writes the printed page as PDF, without
-// any window. Exit status 0 written, 1 input refused, 2 wrong use.
+// any window. Exit status 0 written, 1 input refused or the PDF not written
+// (an old file is then left as it was), 2 wrong use.
 
 namespace tarvo {
 

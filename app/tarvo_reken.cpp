@@ -1,9 +1,11 @@
 // tarvo-reken: the worksheet calculation without a window.
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <optional>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #ifdef _WIN32
@@ -59,7 +61,9 @@ std::string GebruikTekst(const tarvo::DataMappen& mappen) {
     "  --decimaal , of .   decimaalteken (standaard dat van de landinstelling)\n"
     "  --datum JJJJ-MM-DD  datum van vandaag voor de aftrekregel (standaard de systeemdatum)\n"
     "  --help              deze tekst\n"
-    "Afsluitcode: 0 gelukt, 1 invoer geweigerd, 2 verkeerd gebruik.\n";
+    "Afsluitcode: 0 gelukt, 1 invoer geweigerd of uitvoer niet geschreven, 2 verkeerd gebruik,\n"
+    "  3 (--batch) een of meer rijen niet berekend: elke rij staat in de uitvoer, de reden in de\n"
+    "  kolom melding, en standaardfout noemt hoeveel rijen en de eerste regelnummers.\n";
 }
 
 int Gebruik(const tarvo::DataMappen& mappen, const std::string& fout) {
@@ -71,6 +75,12 @@ int Gebruik(const tarvo::DataMappen& mappen, const std::string& fout) {
 int Geweigerd(const std::string& fout) {
   std::cerr << "tarvo-reken: " << fout << "\n";
   return 1;
+}
+
+// A report on a full disk is no success.
+int Geschreven() {
+  if (auto geschreven = tarvo::UitvoerGeschreven(std::cout); !geschreven) return Geweigerd(geschreven.Melding());
+  return 0;
 }
 
 }  // namespace
@@ -96,10 +106,15 @@ int main(int argc, char** argv) {
 
   if (batch) {
     if (!losse.empty() || diagram) return Gebruik(mappen, "--batch gaat niet samen met een rekenblad of --diagram.");
+    std::error_code ec;
+    if (std::filesystem::is_directory(*batch, ec)) return Geweigerd("Invoerbestand " + *batch + " is een map, geen bestand.");
     std::ifstream in(*batch, std::ios::binary);
     if (!in) return Geweigerd("Invoerbestand " + *batch + " kan niet worden gelezen.");
-    if (auto klaar = tarvo::VerwerkBatch(in, std::cout, inst); !klaar) return Geweigerd(klaar.Melding());
-    return 0;
+    const auto verslag = tarvo::VerwerkBatch(in, std::cout, inst);
+    if (!verslag) return Geweigerd(verslag.Melding());
+    if (verslag->geweigerd == 0) return 0;
+    std::cerr << "tarvo-reken: " << tarvo::Samenvatting(*verslag) << "\n";
+    return 3;
   }
   if (losse.size() != 1) {
     return Gebruik(mappen, losse.empty() ? "geen rekenblad opgegeven." : "meer dan een rekenblad opgegeven.");
@@ -110,10 +125,10 @@ int main(int argc, char** argv) {
   if (diagram) {
     if (auto open = tarvo::OpenWerkblad(inst, b); !open) return Geweigerd(open.Melding());
     if (auto klaar = tarvo::DiagramOpdracht(*diagram, b, std::cout); !klaar) return Geweigerd(klaar.Melding());
-    return 0;
+    return Geschreven();
   }
   if (auto klaar = tarvo::RekenWerkblad(inst, b); !klaar) return Geweigerd(klaar.Melding());
   for (const auto& m : b.meldingen.getoond) std::cerr << "tarvo-reken: " << m.tekst << "\n";
   std::cout << tarvo::RapportTekst(b.ws) << tarvo::CrLf;
-  return 0;
+  return Geschreven();
 }

@@ -22,11 +22,11 @@ std::error_code LaatsteFout() {
   return {errno != 0 ? errno : EIO, std::generic_category()};
 }
 
-std::FILE* OpenVoorSchrijven(const fs::path& pad) {
+std::FILE* Open(const fs::path& pad, bool schrijven) {
 #ifdef _WIN32
-  return _wfopen(pad.c_str(), L"wb");
+  return _wfopen(pad.c_str(), schrijven ? L"wb" : L"rb");
 #else
-  return std::fopen(pad.c_str(), "wb");
+  return std::fopen(pad.c_str(), schrijven ? "wb" : "rb");
 #endif
 }
 
@@ -41,7 +41,7 @@ int NaarSchijf(std::FILE* f) {
 
 std::error_code SchrijfBestand(const fs::path& pad, std::string_view bytes, bool naarSchijf, bool& aangemaakt) {
   errno = 0;
-  std::FILE* f = OpenVoorSchrijven(pad);
+  std::FILE* f = Open(pad, true);
   if (f == nullptr) return LaatsteFout();
   aangemaakt = true;
   std::error_code ec;
@@ -97,7 +97,7 @@ std::string Reden(std::error_code ec) {
   if (c == E::not_a_directory) return "een deel van het pad is geen map";
   if (c == E::is_a_directory) return "het is een map";
   if (c == E::io_error) return "invoer-/uitvoerfout van het apparaat";
-  if (c == E::file_too_large) return "het bestand is te groot voor de schijf";
+  if (c == E::file_too_large) return "het bestand wordt groter dan toegestaan";
   if (c == E::filename_too_long) return "de naam is te lang";
   if (c == E::device_or_resource_busy || c == E::text_file_busy) return "het bestand is in gebruik";
   if (c == E::too_many_files_open || c == E::too_many_files_open_in_system) return "te veel geopende bestanden";
@@ -116,11 +116,41 @@ int FoutNummer(std::error_code ec) {
   return kFoutBestandstoegang;
 }
 
+Uitkomst<std::vector<std::uint8_t>> LeesBestand(const fs::path& pad, std::size_t maximum) {
+  const Fout nietGevonden{"Bestand niet gevonden", kFoutNietGevonden};
+  auto mislukt = [](std::error_code ec) { return Fout{"Lezen mislukt (" + Reden(ec) + ")", FoutNummer(ec)}; };
+  std::error_code ec;
+  const fs::file_status status = fs::status(pad, ec);
+  if (!fs::exists(status)) {
+    return ec && ec != std::errc::no_such_file_or_directory ? mislukt(ec) : nietGevonden;
+  }
+  if (fs::is_directory(status)) return Fout{"Dit is een map, geen bestand", kFoutBestandstoegang};
+  if (!fs::is_regular_file(status)) return Fout{"Geen gewoon bestand", kFoutBestandstoegang};
+
+  errno = 0;
+  std::FILE* f = Open(pad, false);
+  if (f == nullptr) {
+    ec = LaatsteFout();
+    return ec == std::errc::no_such_file_or_directory ? nietGevonden : mislukt(ec);
+  }
+  // One byte more than allowed tells a file that is too large.
+  std::vector<std::uint8_t> bytes(maximum + 1);
+  const std::size_t gelezen = std::fread(bytes.data(), 1, bytes.size(), f);
+  if (std::ferror(f)) ec = LaatsteFout();
+  std::fclose(f);
+  if (ec) return mislukt(ec);
+  if (gelezen > maximum) {
+    return Fout{"Het bestand is beschadigd: groter dan " + std::to_string(maximum) + " bytes", kFoutBestandstoegang};
+  }
+  bytes.resize(gelezen);
+  return bytes;
+}
+
 Uitkomst<void> SchrijfVeilig(const fs::path& gevraagd, std::string_view bytes) {
   const std::string naam = gevraagd.string();
   auto mislukt = [&](std::string_view wat, std::error_code ec, bool oudBewaard) {
     std::string m = "Bestand " + naam + " kon niet worden " + std::string(wat) + " (" + Reden(ec) + ")";
-    m += oudBewaard ? "; het oude bestand is bewaard gebleven." : ".";
+    if (oudBewaard) m += "; het oude bestand is bewaard gebleven";
     return Fout{std::move(m), FoutNummer(ec)};
   };
 
@@ -160,8 +190,7 @@ Uitkomst<void> SchrijfVeilig(const fs::path& gevraagd, std::string_view bytes) {
   }
   ec = MapNaarSchijf(doel.parent_path());
   if (ec) {
-    return Fout{"Bestand " + naam + " is geschreven, maar de map kon niet op schijf worden vastgelegd (" + Reden(ec) +
-                    ").",
+    return Fout{"Bestand " + naam + " is geschreven, maar de map kon niet op schijf worden vastgelegd (" + Reden(ec) + ")",
                 FoutNummer(ec)};
   }
   return {};

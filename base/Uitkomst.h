@@ -1,7 +1,8 @@
 #pragma once
 // How the core says that something did not work: a value, or a Dutch
-// message for the user. The number is the one the window shows as "Fout N"
-// in its generic error message; 0 when the message stands on its own.
+// message for the user. With a number the message is the description of
+// the window's generic error message ("Fout N - description."), without a
+// closing period; with 0 it is a sentence that stands on its own.
 #include <cstdlib>
 #include <string>
 #include <utility>

@@ -5,6 +5,7 @@
 #include "calc/Emissie.h"
 #include "calc/Correctie.h"
 #include "base/Getal.h"
+#include "base/Tekst.h"
 
 namespace tarvo {
 
@@ -55,6 +56,37 @@ void RekenNiveaus(Werkblad& ws, WerkbladVenster& venster, const Catalogus& catal
   ws.Lnight = BerekenLnight(ws);
   ws.Lden = BerekenLden(ws);
   ws.Aftrek110g = BepaalAftrek110g(venster.Aftrek().Waarde(), ws.Vlv, ws.Lden, vandaag);
+}
+
+Uitkomst<void> ControleerWegdek(const Werkblad& ws, const Catalogus& catalogus) {
+  if (catalogus.AantalWegdekken < 1) return Fout{"De wegdekkenlijst bevat geen wegdekken; er is niets berekend."};
+  if (ws.WegdekKeuze < 1 || ws.WegdekKeuze > catalogus.AantalWegdekken) {
+    return Fout{"Wegdek " + std::to_string(ws.WegdekKeuze) + " staat niet in de wegdekkenlijst (1 tot en met " +
+                std::to_string(catalogus.AantalWegdekken) + "); er is niets berekend."};
+  }
+  return {};
+}
+
+bool NiveausEindig(const Werkblad& ws) {
+  for (const PerPeriode* a : {&ws.EmissieWeg, &ws.Cwegdek, &ws.LAeq, &ws.LAeqEtm}) {
+    for (std::size_t p = 1; p <= 3; ++p) {
+      if (!std::isfinite((*a)[p])) return false;
+    }
+  }
+  return std::isfinite(ws.Letmaal) && std::isfinite(ws.Lden) && std::isfinite(ws.Lnight);
+}
+
+std::string OneindigMelding(const Werkblad& ws, const Catalogus& catalogus) {
+  return "De correctiefactoren van wegdek \"" + TrimBlanks(catalogus.Op(ws.WegdekKeuze).Omschrijving) +
+         "\" (positie " + std::to_string(ws.WegdekKeuze) +
+         ") maken het geluidsniveau te groot om te berekenen; er is niets berekend.";
+}
+
+Uitkomst<void> RekenBruikbaar(Werkblad& ws, WerkbladVenster& venster, const Catalogus& catalogus, Datum vandaag) {
+  if (auto wegdek = ControleerWegdek(ws, catalogus); !wegdek) return wegdek;
+  RekenNiveaus(ws, venster, catalogus, vandaag);
+  if (!NiveausEindig(ws)) return Fout{OneindigMelding(ws, catalogus)};
+  return {};
 }
 
 }  // namespace tarvo

@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "base/Uitkomst.h"
 #include "calc/Bediening.h"
 #include "calc/Werkblad.h"
 #include "calc/Wegdek.h"
@@ -33,5 +34,19 @@ std::int16_t BepaalAftrek110g(int chkAftrek, double vlv, double lden, Datum vand
 // Reken without the report: the periods, Lnight, Lden and Aftrek110g. The
 // batch needs nothing more.
 void RekenNiveaus(Werkblad& ws, WerkbladVenster& venster, const Catalogus& catalogus, Datum vandaag);
+
+// The chosen road surface is one the catalogue holds; otherwise one Dutch sentence.
+Uitkomst<void> ControleerWegdek(const Werkblad& ws, const Catalogus& catalogus);
+
+// Whether the levels and the road-surface terms of the last calculation are finite numbers.
+bool NiveausEindig(const Werkblad& ws);
+
+// Every input but the road surface's coefficients is bounded by the check,
+// so an infinite level comes from those: the sentence names the road surface.
+std::string OneindigMelding(const Werkblad& ws, const Catalogus& catalogus);
+
+// RekenNiveaus between the two guards: a road surface outside the catalogue
+// is refused before, an infinite level after.
+Uitkomst<void> RekenBruikbaar(Werkblad& ws, WerkbladVenster& venster, const Catalogus& catalogus, Datum vandaag);
 
 }  // namespace tarvo

@@ -17,6 +17,8 @@ Uitkomst<void> DiagramOpdracht(const std::string& antwoord, Berekening& b, std::
       return Fout{"De afstand '" + antwoord + "' is geen getal."};
     case DiagramUitkomst::CheckMislukt:
       return Fout{CheckMelding(b, r.check.nietGetalVeld)};
+    case DiagramUitkomst::Onbruikbaar:
+      return Fout{r.melding};
     case DiagramUitkomst::Gegevens:
       break;
   }

@@ -1,9 +1,13 @@
 #include "driver/Opdracht.h"
 
+#include <cerrno>
 #include <chrono>
 #include <clocale>
+#include <ostream>
 #include <string>
+#include <system_error>
 
+#include "base/Bestand.h"
 #include "calc/CheckIt.h"
 #include "calc/Velden.h"
 #include "files/CatalogusBestand.h"
@@ -47,7 +51,9 @@ Uitkomst<void> RekenWerkblad(const OpdrachtInstellingen& inst, Berekening& b) {
   if (auto open = OpenWerkblad(inst, b); !open) return open;
   const CheckUitkomst check = CheckIt(b.ws, b.venster, b.meldingen);
   if (!check) return Fout{CheckMelding(b, check.nietGetalVeld)};
-  b.labels = Reken(b.ws, b.venster, b.catalogus, inst.vandaag);
+  auto labels = Reken(b.ws, b.venster, b.catalogus, inst.vandaag);
+  if (!labels) return labels.Reden();
+  b.labels = std::move(*labels);
   return {};
 }
 
@@ -78,7 +84,7 @@ Uitkomst<Opties> LeesOpties(const std::vector<std::string>& args, const std::set
       opties.eigen[a] = args[++i];
     } else if (vlaggen.count(a) > 0) {
       opties.eigen[a] = "";
-    } else if (a.size() > 1 && a[0] == '-' && a[1] == '-') {
+    } else if (a.size() > 1 && a[0] == '-') {
       return Fout{"onbekende optie " + a + "."};
     } else {
       opties.losse.push_back(a);
@@ -92,6 +98,19 @@ std::string WegdekkenHulp(const DataMappen& mappen) {
   std::string r = "  --wegdekken PAD     wegdekkenbestand; zonder deze optie het eerste dat bestaat van:\n";
   for (const std::string& plek : CatalogusZoekvolgorde(mappen)) r += "                        " + plek + "\n";
   return r;
+}
+
+Uitkomst<void> UitvoerGeschreven(std::ostream& uit) {
+  if (uit) {
+    errno = 0;
+    uit.flush();
+    if (uit) return {};
+  }
+  // errno still holds what the failed write left: nothing ran in between.
+  const int oorzaak = errno;
+  std::string melding = "De uitvoer kon niet worden geschreven";
+  if (oorzaak != 0) melding += " (" + Reden(std::error_code(oorzaak, std::generic_category())) + ")";
+  return Fout{melding + "."};
 }
 
 std::optional<Datum> LeesDatum(std::string_view t) {

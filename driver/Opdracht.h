@@ -3,6 +3,7 @@
 // Reset, open a worksheet file, check and calculate. tarvo-reken and the
 // window program's --pdf export share it.
 #include <filesystem>
+#include <iosfwd>
 #include <map>
 #include <optional>
 #include <set>
@@ -65,6 +66,10 @@ Uitkomst<Opties> LeesOpties(const std::vector<std::string>& args, const std::set
 
 // The help lines of --wegdekken, with the places looked at in their order.
 std::string WegdekkenHulp(const DataMappen& mappen);
+
+// Flushes the output; fails with one Dutch line, and the system's reason
+// when it tells one, when anything written did not arrive.
+Uitkomst<void> UitvoerGeschreven(std::ostream& uit);
 
 // "JJJJ-MM-DD" as a date, or nothing.
 std::optional<Datum> LeesDatum(std::string_view tekst);

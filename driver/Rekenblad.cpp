@@ -9,11 +9,11 @@ std::string ResultaatLabel(double niveau, int aftrek110g, std::string_view eenhe
   return FormatKolom(EindNiveau(niveau, aftrek110g), breedte, "##0.0", decimaal) + std::string(eenheid);
 }
 
-ResultaatTeksten Reken(Werkblad& ws, WerkbladVenster& venster, const Catalogus& catalogus, Datum vandaag) {
-  RekenNiveaus(ws, venster, catalogus, vandaag);
+Uitkomst<ResultaatTeksten> Reken(Werkblad& ws, WerkbladVenster& venster, const Catalogus& catalogus, Datum vandaag) {
+  if (auto berekend = RekenBruikbaar(ws, venster, catalogus, vandaag); !berekend) return berekend.Reden();
   AfdrukBestand(ws, venster, catalogus);
 
-  return {ResultaatLabel(ws.Letmaal, ws.Aftrek110g, " dB(A)", ws.Decimaal),
+  return ResultaatTeksten{ResultaatLabel(ws.Letmaal, ws.Aftrek110g, " dB(A)", ws.Decimaal),
           ResultaatLabel(ws.Lden, ws.Aftrek110g, " dB", ws.Decimaal),
           ResultaatLabel(ws.Lnight, ws.Aftrek110g, " dB", ws.Decimaal)};
 }

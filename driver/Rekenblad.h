@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "base/Uitkomst.h"
 #include "calc/Bediening.h"
 #include "calc/Reken.h"
 #include "calc/Werkblad.h"
@@ -22,7 +23,9 @@ std::string ResultaatLabel(double niveau, int aftrek110g, std::string_view eenhe
 
 // The calculation after a passed check: NulStelling, Emissie and Correctie
 // per period, Lnight, Lden, Aftrek110g, the report blocks and the label
-// texts. Switching the window to its result mode is the window's part.
-ResultaatTeksten Reken(Werkblad& ws, WerkbladVenster& venster, const Catalogus& catalogus, Datum vandaag);
+// texts. Refused, with one Dutch sentence and the report left alone, for a
+// road surface outside the catalogue or an infinite level. Switching the
+// window to its result mode is the window's part.
+Uitkomst<ResultaatTeksten> Reken(Werkblad& ws, WerkbladVenster& venster, const Catalogus& catalogus, Datum vandaag);
 
 }  // namespace tarvo

@@ -1,10 +1,11 @@
 #include "files/CatalogusBestand.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
+#include <charconv>
+#include <cmath>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <string>
 
 #include "base/Bestand.h"
@@ -42,6 +43,16 @@ void SchrijfTekst(std::vector<std::uint8_t>& out, const std::string& utf8, std::
   out.insert(out.end(), bytes.begin(), bytes.end());
 }
 
+constexpr std::array<std::string_view, 6> kCoefficientNamen = {"DL_lv", "b_lv", "DL_mv", "b_mv", "DL_zv", "b_zv"};
+
+// A coefficient as the message shows it; the locale plays no part in a damaged file.
+std::string GetalOfNiet(double v) {
+  if (std::isnan(v)) return "NaN";
+  if (std::isinf(v)) return v < 0 ? "-oneindig" : "oneindig";
+  char tekst[32];
+  return std::string(tekst, std::to_chars(tekst, tekst + sizeof tekst, v).ptr);
+}
+
 std::filesystem::path CatalogusPad(const std::filesystem::path& dataMap) {
   return dataMap / std::string(kCatalogusBestand);
 }
@@ -64,7 +75,16 @@ Uitkomst<Catalogus> DecodeerCatalogus(std::span<const std::uint8_t> bytes) {
   for (int i = 1; i <= n; ++i, p += kRecordLengte) {
     Wegdek& w = c.Wegdekken[static_cast<std::size_t>(i)];
     w.Omschrijving = LeesTekst(p, kOmschrijvingLengte);
-    for (int k = 1; k <= 6; ++k) w.Coefficient(k) = LeesDouble(p + 30 + 8 * (k - 1));
+    for (int k = 1; k <= 6; ++k) {
+      const double v = LeesDouble(p + 30 + 8 * (k - 1));
+      // Written as a test that NaN fails too.
+      if (!(v >= -kMaxCoefficient && v <= kMaxCoefficient)) {
+        return Fout{"wegdek " + std::to_string(i) + " (\"" + TrimBlanks(w.Omschrijving) + "\") heeft " +
+                    std::string(kCoefficientNamen[static_cast<std::size_t>(k - 1)]) + " = " + GetalOfNiet(v) +
+                    ", toegestaan is -99999 tot en met 99999"};
+      }
+      w.Coefficient(k) = v;
+    }
   }
   c.Gebruikersnaam = LeesTekst(p, kNaamLengte);
   c.GebruikersLabelnaam = LeesTekst(p + kNaamLengte, kNaamLengte);
@@ -93,13 +113,17 @@ Uitkomst<void> LaadWegdekken(const std::filesystem::path& dataMap, Catalogus& ca
 Uitkomst<void> LaadCatalogusBestand(const std::filesystem::path& pad, Catalogus& catalogus) {
   catalogus = Catalogus{};
   catalogus.Bewaarbaar = false;
-  std::ifstream in(pad, std::ios::binary);
-  if (!in) return Fout{"Wegdekkenbestand " + pad.string() + " niet gevonden.", kFoutNietGevonden};
-  std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  // A failed or short read leaves fewer bytes than the count promises, which the decoder refuses.
-  auto gelezen = DecodeerCatalogus(bytes);
+  const std::string naam = pad.string();
+  const auto bytes = LeesBestand(pad, kMaxCatalogusLengte + kLeesMarge);
+  if (!bytes) {
+    if (bytes.Nummer() == kFoutNietGevonden) return Fout{"Wegdekkenbestand " + naam + " niet gevonden.", kFoutNietGevonden};
+    return Fout{"Wegdekkenbestand " + naam + " kan niet worden gelezen: " + bytes.Melding() +
+                "; er zijn geen wegdekken ingelezen."};
+  }
+  auto gelezen = DecodeerCatalogus(*bytes);
   if (!gelezen) {
-    return Fout{"Bestand " + pad.string() + " is beschadigd of geen wegdekkenbestand; er zijn geen wegdekken ingelezen."};
+    return Fout{"Bestand " + naam + " is beschadigd of geen wegdekkenbestand (" + gelezen.Melding() +
+                "); er zijn geen wegdekken ingelezen."};
   }
   catalogus = std::move(*gelezen);
   return {};

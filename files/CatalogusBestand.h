@@ -13,9 +13,14 @@
 namespace tarvo {
 
 inline constexpr std::size_t kRecordLengte = 78;
+// A catalogue of 50 road surfaces and the two names.
+inline constexpr std::size_t kMaxCatalogusLengte = 2 + kRecordLengte * kMaxWegdekken + 2 * kNaamLengte;
+// A coefficient outside what the editor lets a user type is damage.
+inline constexpr double kMaxCoefficient = 99999;
 
 // The file's bytes as a catalogue, or why they are none: a count below 0 or
-// above 50, or fewer bytes than the count promises.
+// above 50, fewer bytes than the count promises, or a coefficient that is
+// no number, infinite or beyond +/-kMaxCoefficient.
 Uitkomst<Catalogus> DecodeerCatalogus(std::span<const std::uint8_t> bytes);
 std::vector<std::uint8_t> CodeerCatalogus(const Catalogus& catalogus);
 

@@ -2,10 +2,11 @@
 
 #include <bit>
 #include <cstring>
+#include <cmath>
 #include <fstream>
-#include <iterator>
 #include <vector>
 
+#include "base/Bestand.h"
 #include "base/Foutnummers.h"
 #include "base/Getal.h"
 #include "base/Tekst.h"
@@ -61,6 +62,13 @@ class Schrijver {
 
 constexpr std::string_view kPeriodePatroon = "#0.00";
 
+// A field's text for a stored value. NaN shows as what it is, like an
+// infinity does, so that the input check refuses it by name instead of
+// taking it for 0.
+std::string VeldTekst(double waarde, std::string_view patroon, char decimaal) {
+  return std::isnan(waarde) ? "NaN" : Formatteer(waarde, patroon, decimaal);
+}
+
 }  // namespace
 
 std::array<std::uint8_t, kWerkbladLengte> CodeerWerkblad(const WerkbladInhoud& in) {
@@ -86,11 +94,16 @@ std::array<std::uint8_t, kWerkbladLengte> CodeerWerkblad(const WerkbladInhoud& i
 }
 
 Uitkomst<WerkbladInhoud> DecodeerWerkblad(std::span<const std::uint8_t> bytes) {
+  const Fout teKort{"Het bestand is beschadigd of te kort (" + std::to_string(bytes.size()) + " van " +
+                        std::to_string(kWerkbladLengte) + " bytes)",
+                    kFoutVoorbijEinde};
+  // An older version wrote everything before the mark; a shorter file is no worksheet of any version.
+  if (bytes.size() < kVersieOffset) return teKort;
   const bool merkAanwezig = bytes.size() >= kVersieOffset + 2;
   const bool merkGoed =
       merkAanwezig && std::memcmp(bytes.data() + kVersieOffset, kVersieMerk.data(), kVersieMerk.size()) == 0;
   if (!merkGoed) return Fout{std::string(kOudeVersieMelding)};
-  if (bytes.size() < kWerkbladLengte) return Fout{"Invoer voorbij einde van bestand", kFoutVoorbijEinde};
+  if (bytes.size() < kWerkbladLengte) return teKort;
   Lezer l(bytes);
   WerkbladInhoud in;
   in.weg = l.Tekst(kNaamVeldLengte);
@@ -168,8 +181,10 @@ void ToonInhoud(const WerkbladInhoud& in, Werkblad& ws, WerkbladVenster& venster
   // A position outside the catalogue would make the list, the calculation
   // and the report name different road surfaces.
   if (ws.WegdekKeuze < 1 || ws.WegdekKeuze > catalogus.AantalWegdekken) {
+    const std::string gevolg = catalogus.AantalWegdekken > 0 ? "; het eerste wegdek is gekozen."
+                                                             : ": de wegdekkenlijst bevat geen wegdekken.";
     meldingen.Toon("Het wegdek van dit rekenblad (positie " + std::to_string(ws.WegdekKeuze) +
-                       ") staat niet in de wegdekkenlijst; het eerste wegdek is gekozen.",
+                       ") staat niet in de wegdekkenlijst" + gevolg,
                    std::string(kTitelWaarschuwing), Icoon::Uitroep);
     ws.WegdekKeuze = 1;
   }
@@ -178,20 +193,20 @@ void ToonInhoud(const WerkbladInhoud& in, Werkblad& ws, WerkbladVenster& venster
   venster.Invoer(0).ZetTekst(TrimRechts(ws.Waarneempunt));
   for (int p = 1; p <= 3; ++p) {
     for (int c = 0; c < 6; ++c) {
-      venster.Invoer(4 * c + 1 + p).ZetTekst(Formatteer(ws.Intensiteit(c)[p], kPeriodePatroon, dec));
+      venster.Invoer(4 * c + 1 + p).ZetTekst(VeldTekst(ws.Intensiteit(c)[p], kPeriodePatroon, dec));
     }
-    venster.Invoer(25 + p).ZetTekst(Formatteer(ws.Qtotaal[p], kPeriodePatroon, dec));
-    venster.Invoer(28 + p).ZetTekst(Formatteer(ws.Vrachtverkeer[p], kPeriodePatroon, dec));
+    venster.Invoer(25 + p).ZetTekst(VeldTekst(ws.Qtotaal[p], kPeriodePatroon, dec));
+    venster.Invoer(28 + p).ZetTekst(VeldTekst(ws.Vrachtverkeer[p], kPeriodePatroon, dec));
   }
-  for (int c = 0; c < 6; ++c) venster.Invoer(4 * c + 5).ZetTekst(Formatteer(ws.Snelheid(c), "#0", dec));
-  venster.Invoer(37).ZetTekst(Formatteer(ws.AfstandKruising, "#0.00", dec));
-  venster.Invoer(33).ZetTekst(Formatteer(ws.Wegdekhoogte, "#0.00", dec));
-  venster.Invoer(32).ZetTekst(Formatteer(ws.Waarneemhoogte, "#0.00", dec));
-  venster.Invoer(35).ZetTekst(Formatteer(ws.Objectfractie, "#0.00", dec));
-  venster.Invoer(34).ZetTekst(Formatteer(ws.Bodemfactor, "#0.00", dec));
-  venster.Invoer(36).ZetTekst(Formatteer(ws.AfstandHor, "#0.00", dec));
-  venster.Invoer(39).ZetTekst(Formatteer(ws.Zichthoek, "#0", dec));
-  venster.Invoer(38).ZetTekst(Formatteer(ws.AfstandObstakel, "#0.00", dec));
+  for (int c = 0; c < 6; ++c) venster.Invoer(4 * c + 5).ZetTekst(VeldTekst(ws.Snelheid(c), "#0", dec));
+  venster.Invoer(37).ZetTekst(VeldTekst(ws.AfstandKruising, "#0.00", dec));
+  venster.Invoer(33).ZetTekst(VeldTekst(ws.Wegdekhoogte, "#0.00", dec));
+  venster.Invoer(32).ZetTekst(VeldTekst(ws.Waarneemhoogte, "#0.00", dec));
+  venster.Invoer(35).ZetTekst(VeldTekst(ws.Objectfractie, "#0.00", dec));
+  venster.Invoer(34).ZetTekst(VeldTekst(ws.Bodemfactor, "#0.00", dec));
+  venster.Invoer(36).ZetTekst(VeldTekst(ws.AfstandHor, "#0.00", dec));
+  venster.Invoer(39).ZetTekst(VeldTekst(ws.Zichthoek, "#0", dec));
+  venster.Invoer(38).ZetTekst(VeldTekst(ws.AfstandObstakel, "#0.00", dec));
 
   venster.Aftrek().ZetWaarde(in.aftrek > 0 ? 1 : 0);
   ZetZone(ws, venster, in.zone == 1 ? 1 : 0);
@@ -203,18 +218,9 @@ void ToonInhoud(const WerkbladInhoud& in, Werkblad& ws, WerkbladVenster& venster
 
 Uitkomst<void> LeesWerkbladBestand(const std::filesystem::path& pad, Werkblad& ws, WerkbladVenster& venster,
                                    const Catalogus& catalogus, Meldingen& meldingen) {
-  std::ifstream in(pad, std::ios::binary);
-  if (!in) return Fout{"Bestand niet gevonden", kFoutNietGevonden};
-  std::vector<std::uint8_t> bytes;
-  bytes.reserve(kWerkbladLengte);
-  char buf[1024];
-  // A worksheet is small; a huge foreign file is not read past what could matter.
-  while (in && bytes.size() <= kWerkbladLengte) {
-    in.read(buf, sizeof buf);
-    bytes.insert(bytes.end(), buf, buf + in.gcount());
-  }
-  if (in.bad()) return Fout{"Apparaat I/O-fout", kFoutApparaat};
-  const Uitkomst<WerkbladInhoud> inhoud = DecodeerWerkblad(bytes);
+  const auto bytes = LeesBestand(pad, kWerkbladLengte + kLeesMarge);
+  if (!bytes) return bytes.Reden();
+  const Uitkomst<WerkbladInhoud> inhoud = DecodeerWerkblad(*bytes);
   if (!inhoud) {
     if (inhoud.Nummer() == 0) meldingen.Toon(inhoud.Melding(), std::string(kTitelWaarschuwing), Icoon::Kritiek);
     return inhoud.Reden();

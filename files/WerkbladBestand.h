@@ -40,8 +40,9 @@ struct WerkbladInhoud {
 std::array<std::uint8_t, kWerkbladLengte> CodeerWerkblad(const WerkbladInhoud& inhoud);
 
 // The file's bytes as what the file holds. Refused without the mark "O2"
-// (a file of an older version, message kOudeVersieMelding, number 0), or
-// with the mark in place but shorter than 644 bytes (damaged).
+// (a file of an older version, message kOudeVersieMelding, number 0), and
+// as damaged when shorter than 644 bytes with the mark in place, or shorter
+// than any version's file.
 Uitkomst<WerkbladInhoud> DecodeerWerkblad(std::span<const std::uint8_t> bytes);
 
 // The stored values of a worksheet, with the two switches as the boxes hold them.
@@ -49,7 +50,7 @@ WerkbladInhoud InhoudVan(const Werkblad& ws, int zone, int aftrek);
 
 // Takes what a file holds into the stored values and shows it in the
 // window: names and remarks without their padding blanks, numbers in the
-// field patterns. A road-surface position that names no catalogue entry
+// field patterns, NaN as "NaN". A road-surface position that names no catalogue entry
 // becomes 1, with a message. The switches follow the file (zone above 1 is
 // off, deduction above 0 is on) and the zone switch runs.
 void ToonInhoud(const WerkbladInhoud& inhoud, Werkblad& ws, WerkbladVenster& venster, const Catalogus& catalogus,

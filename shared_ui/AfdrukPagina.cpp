@@ -1,5 +1,7 @@
 #include "shared_ui/AfdrukPagina.h"
 
+#include <QBuffer>
+#include <QByteArray>
 #include <QDate>
 #include <QFontMetricsF>
 #include <QLocale>
@@ -7,8 +9,10 @@
 #include <QPainter>
 #include <QPdfWriter>
 
-#include "calc/Bediening.h"
+#include "base/Bestand.h"
+#include "base/Foutnummers.h"
 #include "base/Tekst.h"
+#include "calc/Bediening.h"
 #include "calc/Werkblad.h"
 #include "calc/Wegdek.h"
 #include "report/Rapport.h"
@@ -205,12 +209,20 @@ void ZetPdfPagina(QPagedPaintDevice& apparaat) {
                                      QPageLayout::Millimeter));
 }
 
-bool SchrijfPdf(const QString& pad, const PaginaInhoud& inhoud) {
-  QPdfWriter pdf(pad);
-  pdf.setCreator(versie::kProductNaam);
-  pdf.setTitle("Rekenblad Tarvo");
-  ZetPdfPagina(pdf);
-  return DrukPagina(pdf, inhoud);
+Uitkomst<void> SchrijfPdf(const QString& pad, const PaginaInhoud& inhoud) {
+  QByteArray bytes;
+  {
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter pdf(&buffer);
+    pdf.setCreator(versie::kProductNaam);
+    pdf.setTitle("Rekenblad Tarvo");
+    ZetPdfPagina(pdf);
+    if (!DrukPagina(pdf, inhoud)) {
+      return Fout{"De pagina van bestand " + pad.toStdString() + " kon niet worden opgemaakt", kFoutBestandstoegang};
+    }
+  }
+  return SchrijfVeilig(NaarPad(pad), std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
 // Dutch month names whatever the system's language: every text of the program is Dutch.

@@ -6,6 +6,14 @@
 
 namespace tarvo {
 
+std::filesystem::path NaarPad(const QString& pad) {
+#ifdef _WIN32
+  return std::filesystem::path(pad.toStdWString());
+#else
+  return std::filesystem::path(pad.toStdString());
+#endif
+}
+
 bool WeigerToets(TekstVak& vak, const QString& getypt, const QString& toegestaan) {
   bool geweigerd = false, aanvaard = false;
   for (QChar c : getypt) {

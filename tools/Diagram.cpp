@@ -34,6 +34,8 @@ MaxAfstand LeesMaxAfstand(std::string_view antwoord) {
 
 NiveauAs BepaalNiveauAs(double ldenBijEen, std::optional<double> ldenBijS) {
   NiveauAs as;
+  // The division count is a 16-bit number: infinity has none.
+  if (!std::isfinite(ldenBijEen) || (ldenBijS && !std::isfinite(*ldenBijS))) return as;
   as.ymax = std::floor(AlsGrafiekWaarde(ldenBijEen));
   if (ldenBijS) as.ymin = std::floor(AlsGrafiekWaarde(*ldenBijS));
   as.ymax = as.ymax - std::fmod(as.ymax, 10) + 10;
@@ -67,10 +69,18 @@ DiagramGegevens BerekenDiagram(Werkblad& ws, WerkbladVenster& venster, const Cat
 DiagramResultaat Diagram(std::string_view antwoord, Werkblad& ws, WerkbladVenster& venster, Meldingen& meldingen,
                          const Catalogus& catalogus) {
   const MaxAfstand a = LeesMaxAfstand(antwoord);
-  if (a.soort != DiagramUitkomst::Gegevens) return {a.soort, 0, {}, {}};
+  if (a.soort != DiagramUitkomst::Gegevens) return {a.soort, 0, {}, {}, {}};
   const CheckUitkomst check = CheckIt(ws, venster, meldingen);
-  if (!check) return {DiagramUitkomst::CheckMislukt, a.s, {}, check};
-  return {DiagramUitkomst::Gegevens, a.s, BerekenDiagram(ws, venster, catalogus, a.s), check};
+  if (!check) return {DiagramUitkomst::CheckMislukt, a.s, {}, check, {}};
+  if (auto wegdek = ControleerWegdek(ws, catalogus); !wegdek) {
+    return {DiagramUitkomst::Onbruikbaar, a.s, {}, check, wegdek.Melding()};
+  }
+  DiagramGegevens gegevens = BerekenDiagram(ws, venster, catalogus, a.s);
+  if (!std::all_of(gegevens.rijen.begin(), gegevens.rijen.end(),
+                   [](const DiagramRij& rij) { return std::isfinite(rij.lden); })) {
+    return {DiagramUitkomst::Onbruikbaar, a.s, {}, check, OneindigMelding(ws, catalogus)};
+  }
+  return {DiagramUitkomst::Gegevens, a.s, std::move(gegevens), check, {}};
 }
 
 }  // namespace tarvo

@@ -27,6 +27,7 @@ enum class DiagramUitkomst {
   Leeg,          // empty answer or cancel: nothing happens
   Geweigerd,     // the answer is no number: no diagram
   CheckMislukt,  // the input check refused (and showed its own warning)
+  Onbruikbaar,   // a road surface outside the catalogue, or an infinite level: see melding
   Gegevens,      // the rows are computed
 };
 
@@ -49,7 +50,8 @@ struct NiveauAs {
   double ymax = 0, ymin = 0;
   std::int16_t delingen = 0;
 };
-// Without a row at s (an answer with a fraction) the axis starts at 0.
+// Without a row at s (an answer with a fraction) the axis starts at 0. A
+// level that is no finite number gives the empty axis.
 NiveauAs BepaalNiveauAs(double ldenBijEen, std::optional<double> ldenBijS);
 
 struct DiagramGegevens {
@@ -68,6 +70,7 @@ struct DiagramResultaat {
   double s = 0;
   DiagramGegevens gegevens;
   CheckUitkomst check;  // why the input check refused, when it did
+  std::string melding;  // why the rows are not usable, when they are not
 };
 
 // The whole command after the input box: clamp, input check, rows.

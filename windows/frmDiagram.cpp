@@ -88,6 +88,10 @@ void Diagram(QWidget* ouder, Dialogen& dialogen, Werkblad& ws, WerkbladVenster& 
                   std::string(kDiagramTitel), Icoon::Uitroep);
     return;
   }
+  if (r.uitkomst == DiagramUitkomst::Onbruikbaar) {
+    dialogen.Toon(r.melding, std::string(kDiagramTitel), Icoon::Uitroep);
+    return;
+  }
   if (r.uitkomst != DiagramUitkomst::Gegevens) return;
 
   frmDiagram frm(std::move(r.gegevens), dialogen, ouder);

@@ -9,7 +9,6 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 
-#include "base/Foutnummers.h"
 #include "calc/Werkblad.h"
 #include "shared_ui/Zandloper.h"
 #include "shared_ui/Dialogen.h"
@@ -110,10 +109,10 @@ void frmResultaat::OpslaanAlsPdf() {
   const std::optional<QString> pad = dialogen_.BewaarBestand(this, "Opslaan als PDF", dataMap_, "PDF-bestanden (*.pdf)");
   if (!pad || pad->isEmpty()) return;
   Zandloper zandloper;
-  if (!SchrijfPdf(*pad, inhoud_)) {
+  if (const auto geschreven = SchrijfPdf(*pad, inhoud_); !geschreven) {
     zandloper.Stop();
-    ToonOnverwachteFout(dialogen_, "OpslaanAlsPdf", "frmResultaat", kFoutBestandstoegang,
-                        "Bestand " + *pad + " kan niet worden geschreven");
+    ToonOnverwachteFout(dialogen_, "OpslaanAlsPdf", "frmResultaat", geschreven.Nummer(),
+                        QString::fromStdString(geschreven.Melding()));
   }
 }
 

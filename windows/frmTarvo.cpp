@@ -126,14 +126,6 @@ const std::array<std::vector<Commando>, 5>& WerkbalkGroepen() {
   return groepen;
 }
 
-std::filesystem::path NaarPad(const QString& pad) {
-#ifdef _WIN32
-  return std::filesystem::path(pad.toStdWString());
-#else
-  return std::filesystem::path(pad.toStdString());
-#endif
-}
-
 
 void ZetPaletKleur(QWidget* w, QPalette::ColorRole rol, const QColor& kleur, bool ookUitgeschakeld) {
   QPalette pal = w->palette();
@@ -715,10 +707,14 @@ void frmTarvo::ResultaatModus() {
 void frmTarvo::Command1_Click() {
   if (!CheckIt(ws_, *this, dialogen_)) return;
   const QDate vandaag = QDate::currentDate();
-  const ResultaatTeksten teksten = Reken(ws_, *this, cat_, Datum{vandaag.year(), vandaag.month(), vandaag.day()});
-  lblResult(2)->setText(QString::fromStdString(teksten.letmaal));
-  lblResult(4)->setText(QString::fromStdString(teksten.lden));
-  lblResult(6)->setText(QString::fromStdString(teksten.lnight));
+  const auto teksten = Reken(ws_, *this, cat_, Datum{vandaag.year(), vandaag.month(), vandaag.day()});
+  if (!teksten) {
+    dialogen_.Toon(teksten.Melding(), std::string(kTitelWaarschuwing), Icoon::Uitroep);
+    return;
+  }
+  lblResult(2)->setText(QString::fromStdString(teksten->letmaal));
+  lblResult(4)->setText(QString::fromStdString(teksten->lden));
+  lblResult(6)->setText(QString::fromStdString(teksten->lnight));
   ResultaatModus();
 }
 

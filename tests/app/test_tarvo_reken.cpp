@@ -151,7 +151,7 @@ const WeigeringGeval kWeigeringen[] = {
      "--batch gaat niet samen met een rekenblad of --diagram."},
     {"verkeerd_decimaalteken", "blad.tvo --decimaal x", 2, "--decimaal verwacht , of ."},
     {"onmogelijke_datum", "blad.tvo --datum 2018-02-30", 2, "--datum verwacht een datum als JJJJ-MM-DD."},
-    {"te_kort", "kort.tvo", 1, "Rekenblad kort.tvo kan niet worden gelezen: Invoer voorbij einde van bestand."},
+    {"te_kort", "kort.tvo", 1, "Rekenblad kort.tvo kan niet worden gelezen: Het bestand is beschadigd of te kort (643 van 644 bytes)."},
     {"oude_versie", "oud.tvo", 1,
      "Rekenblad oud.tvo: Rekenblad is aangemaakt met oudere programmaversie. Inlezen is niet mogelijk!"},
     {"bestaat_niet", "weg.tvo", 1, "Rekenblad weg.tvo kan niet worden gelezen: Bestand niet gevonden."},

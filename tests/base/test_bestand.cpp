@@ -4,6 +4,11 @@
 #include <fstream>
 #include <string>
 #include <system_error>
+#include <vector>
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
 
 #include "base/Bestand.h"
 #include "base/Foutnummers.h"
@@ -69,7 +74,7 @@ TEST(SchrijfVeilig, FailureKeepsTheOldFileAndNamesFileAndReason) {
   auto r = SchrijfVeilig(doel, "nieuw");
   ASSERT_FALSE(r);
   EXPECT_EQ(r.Melding(), "Bestand " + doel.string() +
-                             " kon niet worden geschreven (het is een map); het oude bestand is bewaard gebleven.");
+                             " kon niet worden geschreven (het is een map); het oude bestand is bewaard gebleven");
   EXPECT_EQ(Lees(doel), "oud");
   EXPECT_TRUE(fs::exists(map / "blad.pdf.nieuw" / "bezet"));
 
@@ -80,7 +85,7 @@ TEST(SchrijfVeilig, FailureKeepsTheOldFileAndNamesFileAndReason) {
   r = SchrijfVeilig(map / "geen" / "map.pdf", "x");
   ASSERT_FALSE(r);
   EXPECT_EQ(r.Nummer(), kFoutPadNietGevonden);
-  EXPECT_NE(r.Melding().find("(de map of het bestand bestaat niet)."), std::string::npos) << r.Melding();
+  EXPECT_TRUE(r.Melding().ends_with("(de map of het bestand bestaat niet)")) << r.Melding();
 }
 
 // A link keeps pointing at its file; a device is written directly, and its
@@ -99,7 +104,7 @@ TEST(SchrijfVeilig, LinksAndDevices) {
   const auto vol = SchrijfVeilig("/dev/full", "past niet");
   ASSERT_FALSE(vol);
   EXPECT_EQ(vol.Nummer(), kFoutSchijfVol);
-  EXPECT_EQ(vol.Melding(), "Bestand /dev/full kon niet worden geschreven (de schijf is vol).");
+  EXPECT_EQ(vol.Melding(), "Bestand /dev/full kon niet worden geschreven (de schijf is vol)");
   EXPECT_TRUE(fs::is_character_file("/dev/full"));
 #endif
 }
@@ -118,5 +123,42 @@ TEST(Reden, CommonFailuresInDutchWithTheirNumbers) {
     const auto ec = std::make_error_code(g.fout);
     EXPECT_EQ(Reden(ec), g.reden);
     EXPECT_EQ(FoutNummer(ec), g.nummer) << g.reden;
+  }
+}
+
+// Reading takes a whole regular file up to its limit, and refuses without
+// reading (or waiting) what cannot be one.
+TEST(LeesBestand, WholeRegularFilesUpToTheLimitAndNothingElse) {
+  TijdelijkeMap map;
+  const fs::path pad = map / "blad.tvo";
+  test::SchrijfBytes(pad, std::string(644, 'x'));
+  auto r = LeesBestand(pad, 644);
+  ASSERT_TRUE(r);
+  EXPECT_EQ(r->size(), 644u);
+  r = LeesBestand(pad, 643);
+  ASSERT_FALSE(r);
+  EXPECT_EQ(r.Melding(), "Het bestand is beschadigd: groter dan 643 bytes");
+  test::SchrijfBytes(pad, std::string());
+  EXPECT_TRUE(LeesBestand(pad, 644) && LeesBestand(pad, 644)->empty());
+
+  struct Geval {
+    fs::path pad;
+    std::string melding;
+    int nummer;
+  };
+  std::vector<Geval> gevallen = {{map / "weg.tvo", "Bestand niet gevonden", kFoutNietGevonden},
+                                 {map.Pad(), "Dit is een map, geen bestand", kFoutBestandstoegang}};
+#ifndef _WIN32
+  ASSERT_EQ(::mkfifo((map / "pijp.tvo").c_str(), 0600), 0);
+  gevallen.push_back({map / "pijp.tvo", "Geen gewoon bestand", kFoutBestandstoegang});
+  gevallen.push_back({"/dev/zero", "Geen gewoon bestand", kFoutBestandstoegang});
+  // Looks like a regular file, but reading it fails.
+  gevallen.push_back({"/proc/self/mem", "Lezen mislukt (invoer-/uitvoerfout van het apparaat)", kFoutApparaat});
+#endif
+  for (const Geval& g : gevallen) {
+    const auto gelezen = LeesBestand(g.pad, 4000);
+    ASSERT_FALSE(gelezen) << g.pad;
+    EXPECT_EQ(gelezen.Melding(), g.melding) << g.pad;
+    EXPECT_EQ(gelezen.Nummer(), g.nummer) << g.pad;
   }
 }

@@ -52,7 +52,9 @@ struct Rekenblad {
   bool Check() { return CheckIt(ws, venster, meldingen).ok; }
   ResultaatTeksten Bereken(Datum vandaag = {2024, 3, 1}) {
     EXPECT_TRUE(Check());
-    return Reken(ws, venster, cat, vandaag);
+    const auto teksten = Reken(ws, venster, cat, vandaag);
+    EXPECT_TRUE(teksten) << teksten.Melding();
+    return teksten ? *teksten : ResultaatTeksten{};
   }
 };
 

@@ -1,11 +1,17 @@
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <sstream>
+#include <streambuf>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "tests/TijdelijkeMap.h"
 #include "tests/WerkbladMaker.h"
+#include "calc/CheckIt.h"
 #include "driver/Batch.h"
+#include "driver/DiagramOpdracht.h"
 
 using namespace tarvo;
 using tarvo::test::TijdelijkeMap;
@@ -18,6 +24,7 @@ struct Omgeving {
   OpdrachtInstellingen inst;
   bool gelukt = false;
   std::string fout;  // the refusal of the whole input
+  BatchVerslag verslag;
   Omgeving() {
     inst.wegdekken = map / "Wegdekken_2012.dat";
     test::BewaarEenWegdek(inst.wegdekken);
@@ -29,6 +36,7 @@ struct Omgeving {
     const auto verwerkt = VerwerkBatch(in, uit, inst);
     gelukt = verwerkt.Gelukt();
     fout = gelukt ? "" : verwerkt.Melding();
+    verslag = gelukt ? *verwerkt : BatchVerslag{};
     std::vector<std::string> r;
     std::istringstream regels(uit.str());
     for (std::string s; std::getline(regels, s);) r.push_back(s);
@@ -87,4 +95,187 @@ TEST(Batch, ZoneRowsAreComputedAtThirtyAndRowsDoNotLeakIntoEachOther) {
   EXPECT_EQ(waarden(r[2]), waarden(r[3])) << "with the zone on the calculation uses 30 km/h";
   EXPECT_EQ(waarden(r[1]), waarden(r[4]));
   EXPECT_NE(waarden(r[1]), waarden(r[2]));
+}
+
+// A row that the reader cannot take apart as the header says is refused
+// with its line number, never computed from defaults; so is a line past
+// 1 MB. The run reports how many rows and which lines.
+TEST(Batch, RowsOfTheWrongShapeAreRefusedByLine) {
+  Omgeving o;
+  const std::string lang(kMaxRegelLengte, '5');
+  const auto r = o.Batch(
+      "waarneempunt;weg;Qlv_dag;Vlv;hw;d\n"
+      "A;W;1000;80;5;10\n"
+      "B;W;1000\n"
+      "\"C;W;1000;80;5;10\n"
+      "D;W;1000;80;5;10;9\n"
+      "\n"
+      "E;W;" + lang + "\n"
+      "F;W;1000;80;5;" + lang.substr(0, kMaxRegelLengte - 14) + "\n"
+      "G;W;1000;80;5;10");
+  ASSERT_TRUE(o.gelukt) << o.fout;
+  ASSERT_EQ(r.size(), 8u);
+  EXPECT_TRUE(r[1].starts_with("A;W;68.27;"));
+  EXPECT_EQ(r[2], ";;;;;;;;;;;Regel 3 telt minder kolommen dan de kopregel.");
+  EXPECT_EQ(r[3], ";;;;;;;;;;;Regel 4 heeft een aanhalingsteken dat niet wordt gesloten.");
+  EXPECT_EQ(r[4], ";;;;;;;;;;;Regel 5 telt meer kolommen dan de kopregel.");
+  EXPECT_EQ(r[5], ";;;;;;;;;;;Regel 7 is langer dan 1 MB.");
+  EXPECT_TRUE(r[6].starts_with("F;W;")) << "a line of exactly 1 MB is read";
+  EXPECT_TRUE(r[7].starts_with("G;W;68.27;")) << "the last line needs no line break";
+  EXPECT_EQ(o.verslag.rijen, 7u);
+  EXPECT_EQ(o.verslag.geweigerd, 4u);
+  EXPECT_EQ(o.verslag.eersteRegels, (std::vector<std::size_t>{3, 4, 5, 7}));
+  EXPECT_EQ(Samenvatting(o.verslag),
+            "4 van 7 rijen niet berekend (regels 3, 4, 5, 7); de reden staat in de kolom melding.");
+}
+
+TEST(Batch, SummaryNamesTheFirstTenLines) {
+  Omgeving o;
+  std::string invoer = "waarneempunt;hw\n";
+  for (int i = 0; i < 12; ++i) invoer += "P;0\n";
+  o.Batch(invoer + "Q;5\n");
+  EXPECT_EQ(Samenvatting(o.verslag),
+            "12 van 13 rijen niet berekend (regels 2, 3, 4, 5, 6, 7, 8, 9, 10, 11 en verder); de reden staat in de kolom "
+            "melding.");
+  o.Batch("waarneempunt;hw\nP;0\nQ;5\n");
+  EXPECT_EQ(Samenvatting(o.verslag), "1 van 2 rijen niet berekend (regel 2); de reden staat in de kolom melding.");
+  o.Batch("waarneempunt;hw\nQ;5\n");
+  EXPECT_TRUE(o.gelukt && o.verslag.geweigerd == 0 && o.verslag.eersteRegels.empty());
+}
+
+// The header is refused as a whole: a repeated column (whichever letter
+// case), a quote it never closes, more than 1 MB.
+TEST(Batch, HeaderOfTheWrongShapeRefusesTheInput) {
+  Omgeving o;
+  for (const auto& [invoer, melding] :
+       std::vector<std::pair<std::string, std::string>>{
+           {"waarneempunt;hw;HW\nA;5;5\n", "Kolom 'HW' staat meer dan eens in de kopregel van het invoerbestand."},
+           {"waarneempunt;\"hw\n", "De kopregel van het invoerbestand heeft een aanhalingsteken dat niet wordt gesloten."},
+           {"waarneempunt;" + std::string(kMaxRegelLengte, ' ') + "\n",
+            "De kopregel van het invoerbestand is langer dan 1 MB."},
+           {"", "Het invoerbestand is leeg: een kopregel met kolomnamen ontbreekt."}}) {
+    EXPECT_TRUE(o.Batch(invoer).empty());
+    EXPECT_FALSE(o.gelukt);
+    EXPECT_EQ(o.fout, melding);
+  }
+}
+
+// A road surface whose legal coefficients make the level infinite refuses
+// the row, the calculation and the diagram with a sentence that names it;
+// its neighbour in the catalogue computes as ever.
+TEST(Batch, InfiniteLevelsAreRefusedNamingTheRoadSurface) {
+  Omgeving o;
+  Catalogus c;
+  c.AantalWegdekken = 2;
+  c.Wegdekken[1].Omschrijving = VastBreed("gewoon", kOmschrijvingLengte);
+  c.Wegdekken[2].Omschrijving = VastBreed("absurd", kOmschrijvingLengte);
+  c.Wegdekken[2].DL_zv = 9999;
+  test::SchrijfBytes(o.inst.wegdekken, CodeerCatalogus(c));
+  const std::string melding =
+      "De correctiefactoren van wegdek \"absurd\" (positie 2) maken het geluidsniveau te groot om te berekenen; er is "
+      "niets berekend.";
+  const auto r = o.Batch("waarneempunt;Qzv_dag;wegdek\nA;100;1\nB;100;2\nC;0;2\n");
+  ASSERT_EQ(r.size(), 4u);
+  EXPECT_EQ(r[2], "B;;;;;;;;;;;\"De correctiefactoren van wegdek \"\"absurd\"\" (positie 2) maken het geluidsniveau te "
+                  "groot om te berekenen; er is niets berekend.\"");
+  EXPECT_EQ(r[1].find("melding"), std::string::npos);
+  EXPECT_TRUE(r[3].starts_with("C;;0.00;")) << "without heavy traffic the coefficient plays no part: " << r[3];
+
+  test::BewaarWerkblad(o.map / "blad.tvo", {{10, "100"}});
+  o.inst.werkblad = o.map / "blad.tvo";
+  Berekening b;
+  ASSERT_TRUE(OpenWerkblad(o.inst, b));
+  b.ws.WegdekKeuze = 2;
+  ASSERT_TRUE(CheckIt(b.ws, b.venster, b.meldingen));
+  const auto labels = Reken(b.ws, b.venster, b.catalogus, o.inst.vandaag);
+  ASSERT_FALSE(labels);
+  EXPECT_EQ(labels.Melding(), melding);
+  EXPECT_TRUE(b.ws.AfdrukRegels[6].empty()) << "no report of an infinite level";
+  std::ostringstream uit;
+  const auto diagram = DiagramOpdracht("100", b, uit);
+  ASSERT_FALSE(diagram);
+  EXPECT_EQ(diagram.Melding(), melding);
+  EXPECT_TRUE(uit.str().empty());
+}
+
+// A calculation needs a road surface the catalogue holds.
+TEST(Opdracht, NoCalculationWithoutTheRoadSurface) {
+  Omgeving o;
+  test::BewaarWerkblad(o.map / "blad.tvo", {{2, "1000"}});
+  o.inst.werkblad = o.map / "blad.tvo";
+  Catalogus leeg;
+  test::SchrijfBytes(o.inst.wegdekken, CodeerCatalogus(leeg));
+  Berekening b;
+  auto r = RekenWerkblad(o.inst, b);
+  ASSERT_FALSE(r);
+  EXPECT_EQ(r.Melding(), "De wegdekkenlijst bevat geen wegdekken; er is niets berekend.");
+  ASSERT_EQ(b.meldingen.getoond.size(), 1u);
+  EXPECT_NE(b.meldingen.getoond[0].tekst.find("de wegdekkenlijst bevat geen wegdekken"), std::string::npos);
+
+  test::BewaarEenWegdek(o.inst.wegdekken);
+  ASSERT_TRUE(OpenWerkblad(o.inst, b));
+  ASSERT_TRUE(CheckIt(b.ws, b.venster, b.meldingen));
+  for (int buiten : {0, 2}) {
+    b.ws.WegdekKeuze = static_cast<std::int16_t>(buiten);
+    const auto labels = Reken(b.ws, b.venster, b.catalogus, o.inst.vandaag);
+    ASSERT_FALSE(labels);
+    EXPECT_EQ(labels.Melding(), "Wegdek " + std::to_string(buiten) +
+                                    " staat niet in de wegdekkenlijst (1 tot en met 1); er is niets berekend.");
+  }
+  b.ws.WegdekKeuze = 1;
+  EXPECT_TRUE(Reken(b.ws, b.venster, b.catalogus, o.inst.vandaag));
+}
+
+namespace {
+
+// A stream whose device fails once `ruimte` bytes are taken, as a full disk does.
+class VolleSchijf : public std::streambuf {
+ public:
+  explicit VolleSchijf(std::size_t ruimte) : ruimte_(ruimte) {}
+
+ protected:
+  int_type overflow(int_type c) override {
+    if (ruimte_ == 0) {
+      errno = ENOSPC;
+      return traits_type::eof();
+    }
+    --ruimte_;
+    return traits_type::not_eof(c);
+  }
+
+ private:
+  std::size_t ruimte_;
+};
+
+}  // namespace
+
+TEST(Opdracht, OutputThatDoesNotArriveIsAFailure) {
+  VolleSchijf schijf(100);
+  std::ostream uit(&schijf);
+  uit << std::string(100, 'x');
+  EXPECT_TRUE(UitvoerGeschreven(uit));
+  uit << 'y';
+  const auto r = UitvoerGeschreven(uit);
+  ASSERT_FALSE(r);
+  EXPECT_EQ(r.Melding(), "De uitvoer kon niet worden geschreven (de schijf is vol).");
+
+  Omgeving o;
+  std::istringstream in("waarneempunt;hw\nA;5\nB;5\n");
+  VolleSchijf kort(200);
+  std::ostream tabel(&kort);
+  const auto verslag = VerwerkBatch(in, tabel, o.inst);
+  ASSERT_FALSE(verslag);
+  EXPECT_EQ(verslag.Melding(), "De uitvoer kon niet worden geschreven (de schijf is vol).");
+}
+
+TEST(Opdracht, OptionsAreKnownOrRefused) {
+  for (const char* optie : {"-x", "--onbekend", "-"}) {
+    const auto r = LeesOpties({"blad.tvo", optie}, {"--diagram"}, {}, DataMappen{});
+    if (std::string(optie) == "-") {
+      EXPECT_TRUE(r && r->losse.size() == 2) << "a lone dash is a name";
+    } else {
+      ASSERT_FALSE(r) << optie;
+      EXPECT_EQ(r.Melding(), "onbekende optie " + std::string(optie) + ".");
+    }
+  }
 }

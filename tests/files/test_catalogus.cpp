@@ -4,9 +4,11 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <limits>
 #include <string>
 #include <vector>
 
+#include "base/Bestand.h"
 #include "base/Foutnummers.h"
 #include "base/Tekst.h"
 #include "files/CatalogusBestand.h"
@@ -124,6 +126,66 @@ TEST_F(CatalogusBestand, OldFileIsKeptWhenEmptyDamagedOrUnwritable) {
   EXPECT_EQ(Bewaar(), Bewaard::Mislukt);
   EXPECT_NE(melding.find("Wegdekken_2012.dat"), std::string::npos) << melding;
   EXPECT_EQ(LeesBytes(Pad()), goed);
+}
+
+// A coefficient the editor could never have saved is damage: the file is
+// refused with its name, the entry and the coefficient; the editor's own
+// bounds load, on both sides.
+TEST_F(CatalogusBestand, CoefficientsOutsideTheEditorsRangeAreDamage) {
+  const double nan = std::numeric_limits<double>::quiet_NaN(), inf = std::numeric_limits<double>::infinity();
+  struct Geval {
+    int record, coefficient;
+    double waarde;
+    const char* deel;  // of the message
+  };
+  for (const Geval& g : {Geval{1, 1, nan, "wegdek 1 (\"dicht\") heeft DL_lv = NaN"},
+                         {2, 6, inf, "wegdek 2 (\"open\") heeft b_zv = oneindig"},
+                         {2, 3, -inf, "heeft DL_mv = -oneindig"},
+                         {1, 4, 99999.01, "heeft b_mv = 99999.01, toegestaan is -99999 tot en met 99999"},
+                         {2, 2, -99999.5, "heeft b_lv = -99999.5"}}) {
+    std::array<double, 6> dicht{1, 2, 3, 4, 5, 6}, open{-1, -2, -3, -4, -5, -6};
+    (g.record == 1 ? dicht : open)[static_cast<std::size_t>(g.coefficient - 1)] = g.waarde;
+    const auto geladen = Laad(Bestand(2, {{"dicht", dicht}, {"open", open}}));
+    ASSERT_FALSE(geladen) << g.deel;
+    EXPECT_NE(geladen.Melding().find(Pad().string() + " is beschadigd"), std::string::npos) << geladen.Melding();
+    EXPECT_NE(geladen.Melding().find(g.deel), std::string::npos) << geladen.Melding();
+    EXPECT_EQ(c.AantalWegdekken, 0);
+  }
+  const Bytes grenzen = Bestand(2, {{"dicht", {99999, -99999, 0, -0.0, 1e-300, 99998.99}}, {"open", {}}});
+  ASSERT_TRUE(Laad(grenzen));
+  EXPECT_TRUE(c.Wegdekken[1].DL_lv == 99999 && c.Wegdekken[1].b_lv == -99999);
+  ASSERT_EQ(Bewaar(), Bewaard::Ja);
+  EXPECT_EQ(LeesBytes(Pad()), grenzen) << "a catalogue the program saved loads again";
+}
+
+// A catalogue is at most 50 records and the names; beyond that and a margin
+// the file is damaged. A folder or a device in its place is refused, never read.
+TEST_F(CatalogusBestand, OversizedOrNoFileIsRefusedUnread) {
+  Bytes vol = Bestand(50, std::vector<std::pair<std::string, std::array<double, 6>>>(50, {"x", {1, 2, 3, 4, 5, 6}}));
+  ASSERT_EQ(vol.size(), kMaxCatalogusLengte);
+  vol.resize(kMaxCatalogusLengte + kLeesMarge, ' ');
+  ASSERT_TRUE(Laad(vol));
+  EXPECT_EQ(c.AantalWegdekken, 50);
+  vol.push_back(' ');
+  auto geladen = Laad(vol);
+  ASSERT_FALSE(geladen);
+  EXPECT_NE(geladen.Melding().find("groter dan 8078 bytes"), std::string::npos) << geladen.Melding();
+
+  std::filesystem::remove(Pad());
+  std::filesystem::create_directory(Pad());
+  geladen = LaadWegdekken(map.Pad(), c);
+  ASSERT_FALSE(geladen);
+  EXPECT_NE(geladen.Nummer(), kFoutNietGevonden) << "the window would look for the file instead";
+  EXPECT_EQ(geladen.Melding(), "Wegdekkenbestand " + Pad().string() +
+                                   " kan niet worden gelezen: Dit is een map, geen bestand; er zijn geen wegdekken "
+                                   "ingelezen.");
+#ifndef _WIN32
+  geladen = LaadCatalogusBestand("/dev/zero", c);
+  ASSERT_FALSE(geladen);
+  EXPECT_NE(geladen.Melding().find("Geen gewoon bestand"), std::string::npos) << geladen.Melding();
+#endif
+  geladen = LaadCatalogusBestand(map / "elders.dat", c);
+  EXPECT_TRUE(!geladen && geladen.Nummer() == kFoutNietGevonden);
 }
 
 // The shipped catalogue and sample worksheet are generated from the text

@@ -3,9 +3,12 @@
 #include <array>
 #include <cstring>
 #include <filesystem>
+#include <limits>
 #include <string>
 #include <vector>
 
+#include "base/Bestand.h"
+#include "base/Foutnummers.h"
 #include "calc/CheckIt.h"
 #include "calc/PlainBediening.h"
 #include "calc/Velden.h"
@@ -189,4 +192,68 @@ TEST_F(WerkbladBestandTest, EveryFieldComesBackInItsOwnPlace) {
   for (std::size_t i = 0; i < 4; ++i) EXPECT_EQ(venster.toel[i].tekst, "opmerking " + std::to_string(i));
   EXPECT_TRUE(venster.getoondWegdek == 2 && gelezen.RailConstructie == 1);
   EXPECT_TRUE(venster.aftrek.waarde == 1 && venster.zone.waarde == 0);
+}
+
+// Too short for any version is damage, not an older version; so is a file
+// beyond a worksheet and a margin. A folder says what it is.
+TEST_F(WerkbladBestandTest, ShortLongAndNoFilesAreDamagedNotOld) {
+  const Bytes goed = Opgeslagen(Gevuld());
+  struct Geval {
+    std::size_t lengte;
+    bool oud;
+  };
+  for (const Geval& g : {Geval{0, false}, {100, false}, {631, false}, {632, true}, {633, true}}) {
+    const Uitkomst<void> r = Lees(Bytes(goed.begin(), goed.begin() + static_cast<std::ptrdiff_t>(g.lengte)));
+    ASSERT_FALSE(r) << g.lengte;
+    if (g.oud) {
+      EXPECT_EQ(r.Nummer(), 0) << g.lengte;
+    } else {
+      EXPECT_EQ(r.Nummer(), kFoutVoorbijEinde) << g.lengte;
+      EXPECT_EQ(r.Melding(), "Het bestand is beschadigd of te kort (" + std::to_string(g.lengte) + " van 644 bytes)");
+    }
+  }
+  EXPECT_EQ(meldingen.getoond.size(), 2u) << "only the older versions are told so";
+
+  Bytes lang = goed;
+  lang.resize(kWerkbladLengte + kLeesMarge, 0);
+  EXPECT_TRUE(Lees(lang));
+  lang.push_back(0);
+  const Uitkomst<void> teLang = Lees(lang);
+  ASSERT_FALSE(teLang);
+  EXPECT_EQ(teLang.Melding(), "Het bestand is beschadigd: groter dan 4740 bytes");
+
+  std::filesystem::create_directory(map / "map.tvo");
+  const Uitkomst<void> map_ = LeesWerkbladBestand(map / "map.tvo", gelezen, venster, catalogus, meldingen);
+  ASSERT_FALSE(map_);
+  EXPECT_EQ(map_.Melding(), "Dit is een map, geen bestand");
+}
+
+// NaN in a number holds no number, as an infinity does: the field shows it
+// and the input check refuses that field by number instead of reading 0.
+TEST_F(WerkbladBestandTest, NaNAndInfinityShowAsNoNumber) {
+  Bytes b = Opgeslagen(Gevuld());
+  const double nan = std::numeric_limits<double>::quiet_NaN(), inf = std::numeric_limits<double>::infinity();
+  std::memcpy(b.data() + 90, &nan, 8);        // Qlv dag
+  std::memcpy(b.data() + 90 + 64, &inf, 8);   // Qlv avond
+  std::memcpy(b.data() + 382, &nan, 8);       // viewing angle
+  ASSERT_TRUE(Lees(b));
+  EXPECT_EQ(venster.invoer[2].tekst, "NaN");
+  EXPECT_EQ(venster.invoer[3].tekst, "\xE2\x88\x9E");
+  EXPECT_EQ(venster.invoer[39].tekst, "NaN");
+  gelezen.Decimaal = '.';
+  const CheckUitkomst check = CheckIt(gelezen, venster, meldingen);
+  EXPECT_FALSE(check);
+  EXPECT_EQ(check.nietGetalVeld, 2);
+}
+
+// Without any road surface in the catalogue the message says so, instead
+// of claiming that the first one was chosen.
+TEST_F(WerkbladBestandTest, EmptyCatalogueIsNamedAsSuch) {
+  const Bytes b = Opgeslagen(Gevuld());
+  catalogus.AantalWegdekken = 0;
+  ASSERT_TRUE(Lees(b));
+  ASSERT_EQ(meldingen.getoond.size(), 1u);
+  EXPECT_EQ(meldingen.getoond[0].tekst,
+            "Het wegdek van dit rekenblad (positie 16) staat niet in de wegdekkenlijst: de wegdekkenlijst bevat geen "
+            "wegdekken.");
 }

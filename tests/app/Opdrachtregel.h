@@ -1,0 +1,40 @@
+#pragma once
+// tarvo-reken run in a folder as a user's shell would run it.
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include "tests/TijdelijkeMap.h"
+
+namespace tarvo::test {
+
+struct Uitvoer {
+  int status = -1;
+  std::string uit, fout;
+};
+
+// The arguments, with redirections of their own where wanted; standard
+// output goes to uit.txt unless the arguments send it elsewhere.
+inline Uitvoer DraaiTarvoReken(const std::filesystem::path& map, const std::string& opdracht) {
+  auto lees = [&](const char* naam) {
+    const auto b = LeesBytes(map / naam);
+    return std::string(b.begin(), b.end());
+  };
+  std::filesystem::remove(map / "uit.txt");
+#ifdef _WIN32
+  const std::string wacht;
+#else
+  // A run that waits for ever is a failure, not a hanging test.
+  const std::string wacht = "timeout 20 ";
+#endif
+  const std::string cmd = "cd \"" + map.string() + "\" && " + wacht + "\"" TARVO_REKEN_EXE "\" " + opdracht +
+                          (opdracht.find('>') == std::string::npos ? " > uit.txt" : "") + " 2> fout.txt";
+  const int rc = std::system(cmd.c_str());
+#ifdef _WIN32
+  return {rc, lees("uit.txt"), lees("fout.txt")};
+#else
+  return {WEXITSTATUS(rc), lees("uit.txt"), lees("fout.txt")};
+#endif
+}
+
+}  // namespace tarvo::test
