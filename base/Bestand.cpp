@@ -22,11 +22,11 @@ std::error_code LaatsteFout() {
   return {errno != 0 ? errno : EIO, std::generic_category()};
 }
 
-std::FILE* OpenVoorSchrijven(const fs::path& pad) {
+std::FILE* Open(const fs::path& pad, bool schrijven) {
 #ifdef _WIN32
-  return _wfopen(pad.c_str(), L"wb");
+  return _wfopen(pad.c_str(), schrijven ? L"wb" : L"rb");
 #else
-  return std::fopen(pad.c_str(), "wb");
+  return std::fopen(pad.c_str(), schrijven ? "wb" : "rb");
 #endif
 }
 
@@ -41,7 +41,7 @@ int NaarSchijf(std::FILE* f) {
 
 std::error_code SchrijfBestand(const fs::path& pad, std::string_view bytes, bool naarSchijf, bool& aangemaakt) {
   errno = 0;
-  std::FILE* f = OpenVoorSchrijven(pad);
+  std::FILE* f = Open(pad, true);
   if (f == nullptr) return LaatsteFout();
   aangemaakt = true;
   std::error_code ec;
@@ -165,6 +165,23 @@ Uitkomst<void> SchrijfVeilig(const fs::path& gevraagd, std::string_view bytes) {
                 FoutNummer(ec)};
   }
   return {};
+}
+
+Uitkomst<std::string> LeesBestand(const fs::path& pad, std::size_t maximum) {
+  const auto mislukt = [&pad](std::error_code ec) {
+    return Fout{"Bestand " + pad.string() + " kan niet worden gelezen (" + Reden(ec) + ").", FoutNummer(ec)};
+  };
+  errno = 0;
+  std::FILE* f = Open(pad, false);
+  if (f == nullptr) return mislukt(LaatsteFout());
+  std::string bytes(maximum, '\0');
+  errno = 0;
+  bytes.resize(std::fread(bytes.data(), 1, maximum, f));
+  // A folder opens on some systems and fails at the first read.
+  const std::error_code ec = std::ferror(f) ? LaatsteFout() : std::error_code{};
+  std::fclose(f);
+  if (ec) return mislukt(ec);
+  return bytes;
 }
 
 }  // namespace tarvo

@@ -22,4 +22,8 @@ int FoutNummer(std::error_code ec);
 // folder is refused. A symbolic link keeps pointing at the file it names.
 Uitkomst<void> SchrijfVeilig(const std::filesystem::path& doel, std::string_view bytes);
 
+// The first `maximum` bytes of a file (all of a shorter one). A failure
+// names the file and the system's reason.
+Uitkomst<std::string> LeesBestand(const std::filesystem::path& pad, std::size_t maximum);
+
 }  // namespace tarvo

@@ -2,10 +2,8 @@
 
 #include <bit>
 #include <cstring>
-#include <fstream>
-#include <iterator>
-#include <vector>
 
+#include "base/Bestand.h"
 #include "base/Foutnummers.h"
 #include "base/Getal.h"
 #include "base/Tekst.h"
@@ -61,6 +59,10 @@ class Schrijver {
 
 constexpr std::string_view kPeriodePatroon = "#0.00";
 
+std::string Beschadigd(std::uintmax_t lengte) {
+  return "beschadigd (" + std::to_string(lengte) + " bytes in plaats van " + std::to_string(kWerkbladLengte) + ")";
+}
+
 }  // namespace
 
 std::array<std::uint8_t, kWerkbladLengte> CodeerWerkblad(const WerkbladInhoud& in) {
@@ -86,11 +88,13 @@ std::array<std::uint8_t, kWerkbladLengte> CodeerWerkblad(const WerkbladInhoud& i
 }
 
 Uitkomst<WerkbladInhoud> DecodeerWerkblad(std::span<const std::uint8_t> bytes) {
-  const bool merkAanwezig = bytes.size() >= kVersieOffset + 2;
-  const bool merkGoed =
-      merkAanwezig && std::memcmp(bytes.data() + kVersieOffset, kVersieMerk.data(), kVersieMerk.size()) == 0;
-  if (!merkGoed) return Fout{std::string(kOudeVersieMelding)};
-  if (bytes.size() < kWerkbladLengte) return Fout{"Invoer voorbij einde van bestand", kFoutVoorbijEinde};
+  // An older version wrote something else at the mark's place and nothing behind it.
+  if (bytes.size() >= kVersieOffset &&
+      (bytes.size() < kVersieOffset + kVersieMerk.size() ||
+       std::memcmp(bytes.data() + kVersieOffset, kVersieMerk.data(), kVersieMerk.size()) != 0)) {
+    return Fout{std::string(kOudeVersieMelding)};
+  }
+  if (bytes.size() != kWerkbladLengte) return Fout{"Het rekenblad is " + Beschadigd(bytes.size()) + ".", kFoutVoorbijEinde};
   Lezer l(bytes);
   WerkbladInhoud in;
   in.weg = l.Tekst(kNaamVeldLengte);
@@ -201,35 +205,33 @@ void ToonInhoud(const WerkbladInhoud& in, Werkblad& ws, WerkbladVenster& venster
   venster.ToonWegdek(ws.WegdekLijstIndex);
 }
 
+Uitkomst<WerkbladInhoud> LeesWerkbladInhoud(const std::filesystem::path& pad) {
+  const std::string naam = pad.string();
+  if (!IsWerkbladNaam(naam)) {
+    return Fout{"Bestand " + naam + " is geen rekenblad van Tarvo: de naam eindigt niet op .tvo.", kFoutBestandsnaam};
+  }
+  // One byte more than a worksheet holds tells a longer file from a good one.
+  const Uitkomst<std::string> bytes = LeesBestand(pad, kWerkbladLengte + 1);
+  if (!bytes) return bytes.Reden();
+  Uitkomst<WerkbladInhoud> inhoud =
+      DecodeerWerkblad(std::span(reinterpret_cast<const std::uint8_t*>(bytes->data()), bytes->size()));
+  if (inhoud || inhoud.Nummer() == 0) return inhoud;
+  std::error_code ec;
+  const std::uintmax_t lengte = std::filesystem::file_size(pad, ec);
+  return Fout{"Bestand " + naam + " is " + Beschadigd(ec ? bytes->size() : lengte) + ".", inhoud.Nummer()};
+}
+
 Uitkomst<void> LeesWerkbladBestand(const std::filesystem::path& pad, Werkblad& ws, WerkbladVenster& venster,
                                    const Catalogus& catalogus, Meldingen& meldingen) {
-  std::ifstream in(pad, std::ios::binary);
-  if (!in) return Fout{"Bestand niet gevonden", kFoutNietGevonden};
-  std::vector<std::uint8_t> bytes;
-  bytes.reserve(kWerkbladLengte);
-  char buf[1024];
-  // A worksheet is small; a huge foreign file is not read past what could matter.
-  while (in && bytes.size() <= kWerkbladLengte) {
-    in.read(buf, sizeof buf);
-    bytes.insert(bytes.end(), buf, buf + in.gcount());
-  }
-  if (in.bad()) return Fout{"Apparaat I/O-fout", kFoutApparaat};
-  const Uitkomst<WerkbladInhoud> inhoud = DecodeerWerkblad(bytes);
-  if (!inhoud) {
-    if (inhoud.Nummer() == 0) meldingen.Toon(inhoud.Melding(), std::string(kTitelWaarschuwing), Icoon::Kritiek);
-    return inhoud.Reden();
-  }
+  const Uitkomst<WerkbladInhoud> inhoud = LeesWerkbladInhoud(pad);
+  if (!inhoud) return inhoud.Reden();
   ToonInhoud(*inhoud, ws, venster, catalogus, meldingen);
   return {};
 }
 
 Uitkomst<void> SchrijfWerkbladBestand(const std::filesystem::path& pad, const Werkblad& ws, WerkbladVenster& venster) {
   const auto bytes = CodeerWerkblad(InhoudVan(ws, venster.Zone().Waarde(), venster.Aftrek().Waarde()));
-  std::ofstream out(pad, std::ios::binary | std::ios::trunc);
-  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-  out.close();
-  if (!out) return Fout{"Bestand " + pad.string() + " kon niet worden geschreven", kFoutBestandstoegang};
-  return {};
+  return SchrijfVeilig(pad, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
 }
 
 bool IsWerkbladNaam(std::string_view pad) { return pad.size() >= 3 && KleineLetters(pad.substr(pad.size() - 3)) == "tvo"; }

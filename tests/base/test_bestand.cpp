@@ -120,3 +120,23 @@ TEST(Reden, CommonFailuresInDutchWithTheirNumbers) {
     EXPECT_EQ(FoutNummer(ec), g.nummer) << g.reden;
   }
 }
+
+// At most the bytes asked for, all of a shorter file; what cannot be read
+// names the file and the reason.
+TEST(LeesBestand, ReadsUpToTheMaximumOrSaysWhyNot) {
+  TijdelijkeMap map;
+  const fs::path pad = map / "blad.tvo";
+  test::SchrijfBytes(pad, std::string("abcdef"));
+  EXPECT_EQ(*LeesBestand(pad, 4), "abcd");
+  EXPECT_EQ(*LeesBestand(pad, 6), "abcdef");
+  EXPECT_EQ(*LeesBestand(pad, 7), "abcdef");
+
+  auto r = LeesBestand(map / "weg.tvo", 10);
+  ASSERT_FALSE(r);
+  EXPECT_EQ(r.Melding(), "Bestand " + (map / "weg.tvo").string() +
+                             " kan niet worden gelezen (de map of het bestand bestaat niet).");
+  EXPECT_EQ(r.Nummer(), kFoutPadNietGevonden);
+  r = LeesBestand(map.Pad(), 10);
+  ASSERT_FALSE(r);
+  EXPECT_NE(r.Melding().find("(het is een map)."), std::string::npos) << r.Melding();
+}
