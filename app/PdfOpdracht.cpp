@@ -83,8 +83,8 @@ int PdfOpdracht(int argc, char** argv) {
   for (const auto& m : b.meldingen.getoond) std::cerr << "tarvo: " << m.tekst << "\n";
 
   const QString datum = DatumTekst(QDate(inst.vandaag.jaar, inst.vandaag.maand, inst.vandaag.dag));
-  if (!SchrijfPdf(uit, PaginaInhoud{b.ws, b.venster, b.catalogus, datum})) {
-    return Geweigerd("PDF-bestand " + losse[1] + " kan niet worden geschreven.");
+  if (auto geschreven = SchrijfPdf(uit, PaginaInhoud{b.ws, b.venster, b.catalogus, datum}); !geschreven) {
+    return Geweigerd(geschreven.Melding());
   }
   return 0;
 }

@@ -1,5 +1,6 @@
 #include "shared_ui/AfdrukPagina.h"
 
+#include <QBuffer>
 #include <QDate>
 #include <QFontMetricsF>
 #include <QLocale>
@@ -7,6 +8,8 @@
 #include <QPainter>
 #include <QPdfWriter>
 
+#include "base/Bestand.h"
+#include "base/Foutnummers.h"
 #include "calc/Bediening.h"
 #include "base/Tekst.h"
 #include "calc/Werkblad.h"
@@ -205,12 +208,21 @@ void ZetPdfPagina(QPagedPaintDevice& apparaat) {
                                      QPageLayout::Millimeter));
 }
 
-bool SchrijfPdf(const QString& pad, const PaginaInhoud& inhoud) {
-  QPdfWriter pdf(pad);
-  pdf.setCreator(versie::kProductNaam);
-  pdf.setTitle("Rekenblad Tarvo");
-  ZetPdfPagina(pdf);
-  return DrukPagina(pdf, inhoud);
+Uitkomst<void> SchrijfPdf(const QString& pad, const PaginaInhoud& inhoud) {
+  // Drawn in memory first, so the file on disk is replaced whole or not at all.
+  QBuffer pagina;
+  pagina.open(QIODevice::WriteOnly);
+  {
+    QPdfWriter pdf(&pagina);
+    pdf.setCreator(versie::kProductNaam);
+    pdf.setTitle("Rekenblad Tarvo");
+    ZetPdfPagina(pdf);
+    if (!DrukPagina(pdf, inhoud)) {
+      return Fout{"Bestand " + pad.toStdString() + " kon niet worden geschreven.", kFoutBestandstoegang};
+    }
+  }
+  const QByteArray& bytes = pagina.data();
+  return SchrijfVeilig(NaarPad(pad), std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
 // Dutch month names whatever the system's language: every text of the program is Dutch.

@@ -4,6 +4,8 @@
 // PDF printer and `tarvo --pdf` all go through DrukPagina.
 #include <QString>
 
+#include "base/Uitkomst.h"
+
 class QDate;
 class QPagedPaintDevice;
 
@@ -29,8 +31,9 @@ bool DrukPagina(QPagedPaintDevice& apparaat, const PaginaInhoud& inhoud);
 // frame sits centred on a PDF page as it does on paper.
 void ZetPdfPagina(QPagedPaintDevice& apparaat);
 
-// The page as a one-page PDF file.
-bool SchrijfPdf(const QString& pad, const PaginaInhoud& inhoud);
+// The page as a one-page PDF file, written through SchrijfVeilig: on
+// failure a file that was there is kept as it was.
+Uitkomst<void> SchrijfPdf(const QString& pad, const PaginaInhoud& inhoud);
 
 // The footer's date text: "dd mmmm yyyy" ("01 maart 2024").
 QString DatumTekst(const QDate& datum);

@@ -13,7 +13,7 @@
 namespace tarvo {
 namespace {
 
-void Fout(Dialogen& dialogen, int nummer, const QString& omschrijving) {
+void ToonFout(Dialogen& dialogen, int nummer, const QString& omschrijving) {
   ToonOnverwachteFout(dialogen, "Afdrukken", "frmTarvo", nummer, omschrijving);
 }
 
@@ -40,14 +40,14 @@ void Afdrukken(QWidget* ouder, Dialogen& dialogen, const Werkblad& ws, WerkbladV
       QString pad = keuze.bestand;
       if (pad.isEmpty()) {
         const std::optional<QString> gekozen =
-            dialogen.BewaarBestand(ouder, "Afdrukken naar bestand", dataMap, "Uitvoerbestanden (*.prn)");
+            dialogen.BewaarBestand(ouder, "Afdrukken naar bestand", dataMap, "Uitvoerbestanden (*.prn)", QString());
         if (!gekozen || gekozen->isEmpty()) return;
         pad = *gekozen;
       }
       Zandloper zandloper;
       if (!SchrijfPrn(pad, ws)) {
         zandloper.Stop();
-        Fout(dialogen, kFoutBestandstoegang, "Bestand " + pad + " kan niet worden geschreven");
+        ToonFout(dialogen, kFoutBestandstoegang, "Bestand " + pad + " kan niet worden geschreven");
       }
       return;
     }
@@ -67,9 +67,9 @@ void Afdrukken(QWidget* ouder, Dialogen& dialogen, const Werkblad& ws, WerkbladV
           zandloper.Stop();
           const QPrinter& p = *keuze.printer;
           if (naarBestand) {
-            Fout(dialogen, kFoutBestandstoegang, "Bestand " + p.outputFileName() + " kan niet worden geschreven");
+            ToonFout(dialogen, kFoutBestandstoegang, "Bestand " + p.outputFileName() + " kan niet worden geschreven");
           } else {
-            Fout(dialogen, kFoutPrinter, "Printer " + p.printerName() + " kan niet afdrukken");
+            ToonFout(dialogen, kFoutPrinter, "Printer " + p.printerName() + " kan niet afdrukken");
           }
           return;
         }

@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QString>
+#include <filesystem>
 #include <string_view>
 
 #include "calc/Bediening.h"
@@ -13,6 +14,10 @@ namespace tarvo {
 
 // A core text (UTF-8) as Qt's string.
 inline QString QTekst(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+// A path between Qt and the core, in the file system's own encoding.
+std::filesystem::path NaarPad(const QString& pad);
+QString QPad(const std::filesystem::path& pad);
 
 // A typed text judged against the characters a box accepts, and the box
 // coloured by it: red when refused, light yellow when accepted. Backspace
