@@ -466,7 +466,8 @@ void frmTarvo::MaakStatusBalk() {
   bestandPaneel_->setMinimumWidth(220);
   bestandPaneel_->setFrameShape(QFrame::Panel);
   bestandPaneel_->setFrameShadow(QFrame::Sunken);
-  balk->addPermanentWidget(bestandPaneel_, 1);
+  // At the right, so the messages of the status bar have the room at its left.
+  balk->addPermanentWidget(bestandPaneel_);
 }
 
 // The notification icon's menu.
