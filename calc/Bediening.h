@@ -38,8 +38,8 @@ class Vinkvak {
 
 enum class Icoon { Kritiek, Vraag, Uitroep, Informatie };
 inline constexpr std::string_view kTitelWaarschuwing = "Waarschuwing";
-enum class Knoppen { OK, JaNee };
-enum class Antwoord { OK, Ja, Nee };
+enum class Knoppen { OK, JaNee, JaNeeAnnuleren };
+enum class Antwoord { OK, Ja, Nee, Annuleren };
 
 class Meldingen {
  public:

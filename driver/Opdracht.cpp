@@ -26,13 +26,11 @@ Uitkomst<void> LaadEnReset(const OpdrachtInstellingen& inst, Berekening& b) {
 
 Uitkomst<void> OpenWerkblad(const OpdrachtInstellingen& inst, Berekening& b) {
   if (auto klaar = LaadEnReset(inst, b); !klaar) return klaar;
-  const std::string pad = inst.werkblad.string();
-  if (!IsWerkbladNaam(pad)) return Fout{"Bestand " + pad + " is geen rekenblad (extensie .tvo)."};
   const Uitkomst<void> gelezen = LeesWerkbladBestand(inst.werkblad, b.ws, b.venster, b.catalogus, b.meldingen);
   if (gelezen) return {};
-  // Number 0: the reader's own words; otherwise the description of an error.
-  if (gelezen.Nummer() == 0) return Fout{"Rekenblad " + pad + ": " + gelezen.Melding()};
-  return Fout{"Rekenblad " + pad + " kan niet worden gelezen: " + gelezen.Melding() + ".", gelezen.Nummer()};
+  // Number 0: the older version's message, which does not name the file.
+  if (gelezen.Nummer() == 0) return Fout{"Rekenblad " + inst.werkblad.string() + ": " + gelezen.Melding()};
+  return gelezen;
 }
 
 std::string CheckMelding(const Berekening& b, int nietGetalVeld) {

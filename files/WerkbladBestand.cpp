@@ -69,6 +69,10 @@ std::string VeldTekst(double waarde, std::string_view patroon, char decimaal) {
   return std::isnan(waarde) ? "NaN" : Formatteer(waarde, patroon, decimaal);
 }
 
+std::string Beschadigd(std::uintmax_t lengte) {
+  return "beschadigd (" + std::to_string(lengte) + " bytes in plaats van " + std::to_string(kWerkbladLengte) + ")";
+}
+
 }  // namespace
 
 std::array<std::uint8_t, kWerkbladLengte> CodeerWerkblad(const WerkbladInhoud& in) {
@@ -94,16 +98,13 @@ std::array<std::uint8_t, kWerkbladLengte> CodeerWerkblad(const WerkbladInhoud& i
 }
 
 Uitkomst<WerkbladInhoud> DecodeerWerkblad(std::span<const std::uint8_t> bytes) {
-  const Fout teKort{"Het bestand is beschadigd of te kort (" + std::to_string(bytes.size()) + " van " +
-                        std::to_string(kWerkbladLengte) + " bytes)",
-                    kFoutVoorbijEinde};
-  // An older version wrote everything before the mark; a shorter file is no worksheet of any version.
-  if (bytes.size() < kVersieOffset) return teKort;
-  const bool merkAanwezig = bytes.size() >= kVersieOffset + 2;
-  const bool merkGoed =
-      merkAanwezig && std::memcmp(bytes.data() + kVersieOffset, kVersieMerk.data(), kVersieMerk.size()) == 0;
-  if (!merkGoed) return Fout{std::string(kOudeVersieMelding)};
-  if (bytes.size() < kWerkbladLengte) return teKort;
+  // An older version wrote something else at the mark's place and nothing behind it.
+  if (bytes.size() >= kVersieOffset &&
+      (bytes.size() < kVersieOffset + kVersieMerk.size() ||
+       std::memcmp(bytes.data() + kVersieOffset, kVersieMerk.data(), kVersieMerk.size()) != 0)) {
+    return Fout{std::string(kOudeVersieMelding)};
+  }
+  if (bytes.size() != kWerkbladLengte) return Fout{"Het rekenblad is " + Beschadigd(bytes.size()) + ".", kFoutVoorbijEinde};
   Lezer l(bytes);
   WerkbladInhoud in;
   in.weg = l.Tekst(kNaamVeldLengte);
@@ -216,26 +217,30 @@ void ToonInhoud(const WerkbladInhoud& in, Werkblad& ws, WerkbladVenster& venster
   venster.ToonWegdek(ws.WegdekLijstIndex);
 }
 
+Uitkomst<WerkbladInhoud> LeesWerkbladInhoud(const std::filesystem::path& pad) {
+  const std::string naam = pad.string();
+  if (!IsWerkbladNaam(naam)) {
+    return Fout{"Bestand " + naam + " is geen rekenblad van Tarvo: de naam eindigt niet op .tvo.", kFoutBestandsnaam};
+  }
+  // Bounded, and only a regular file: a device or pipe could block or never end.
+  const auto bytes = LeesBestand(pad, kWerkbladLengte + kLeesMarge);
+  if (!bytes) return Fout{"Bestand " + naam + " kan niet worden gelezen: " + bytes.Melding() + ".", bytes.Nummer()};
+  Uitkomst<WerkbladInhoud> inhoud = DecodeerWerkblad(*bytes);
+  if (inhoud || inhoud.Nummer() == 0) return inhoud;
+  return Fout{"Bestand " + naam + " is " + Beschadigd(bytes->size()) + ".", inhoud.Nummer()};
+}
+
 Uitkomst<void> LeesWerkbladBestand(const std::filesystem::path& pad, Werkblad& ws, WerkbladVenster& venster,
                                    const Catalogus& catalogus, Meldingen& meldingen) {
-  const auto bytes = LeesBestand(pad, kWerkbladLengte + kLeesMarge);
-  if (!bytes) return bytes.Reden();
-  const Uitkomst<WerkbladInhoud> inhoud = DecodeerWerkblad(*bytes);
-  if (!inhoud) {
-    if (inhoud.Nummer() == 0) meldingen.Toon(inhoud.Melding(), std::string(kTitelWaarschuwing), Icoon::Kritiek);
-    return inhoud.Reden();
-  }
+  const Uitkomst<WerkbladInhoud> inhoud = LeesWerkbladInhoud(pad);
+  if (!inhoud) return inhoud.Reden();
   ToonInhoud(*inhoud, ws, venster, catalogus, meldingen);
   return {};
 }
 
 Uitkomst<void> SchrijfWerkbladBestand(const std::filesystem::path& pad, const Werkblad& ws, WerkbladVenster& venster) {
   const auto bytes = CodeerWerkblad(InhoudVan(ws, venster.Zone().Waarde(), venster.Aftrek().Waarde()));
-  std::ofstream out(pad, std::ios::binary | std::ios::trunc);
-  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-  out.close();
-  if (!out) return Fout{"Bestand " + pad.string() + " kon niet worden geschreven", kFoutBestandstoegang};
-  return {};
+  return SchrijfVeilig(pad, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
 }
 
 bool IsWerkbladNaam(std::string_view pad) { return pad.size() >= 3 && KleineLetters(pad.substr(pad.size() - 3)) == "tvo"; }

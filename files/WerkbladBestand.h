@@ -39,10 +39,9 @@ struct WerkbladInhoud {
 
 std::array<std::uint8_t, kWerkbladLengte> CodeerWerkblad(const WerkbladInhoud& inhoud);
 
-// The file's bytes as what the file holds. Refused without the mark "O2"
-// (a file of an older version, message kOudeVersieMelding, number 0), and
-// as damaged when shorter than 644 bytes with the mark in place, or shorter
-// than any version's file.
+// The file's bytes as what the file holds. Refused when the mark "O2" is
+// not in its place (a file of an older version: message kOudeVersieMelding,
+// number 0), or when it is but the file is not 644 bytes long (damaged).
 Uitkomst<WerkbladInhoud> DecodeerWerkblad(std::span<const std::uint8_t> bytes);
 
 // The stored values of a worksheet, with the two switches as the boxes hold them.
@@ -56,15 +55,19 @@ WerkbladInhoud InhoudVan(const Werkblad& ws, int zone, int aftrek);
 void ToonInhoud(const WerkbladInhoud& inhoud, Werkblad& ws, WerkbladVenster& venster, const Catalogus& catalogus,
                 Meldingen& meldingen);
 
-// Reads a worksheet file into the worksheet and the window. A file of an
-// older version shows its message and fails with number 0; the caller then
-// resets the worksheet. Any other failure carries the number and the
-// description of the generic error message. On failure nothing is taken over.
+// What a worksheet file holds, touching no worksheet: what is on screen
+// stays until a file has really been read. A refusal is one Dutch sentence
+// that names the file and the reason (no .tvo name, unreadable, damaged),
+// or for a file of an older version kOudeVersieMelding with number 0.
+Uitkomst<WerkbladInhoud> LeesWerkbladInhoud(const std::filesystem::path& pad);
+
+// LeesWerkbladInhoud, then ToonInhoud. On failure nothing is taken over.
 Uitkomst<void> LeesWerkbladBestand(const std::filesystem::path& pad, Werkblad& ws, WerkbladVenster& venster,
                                    const Catalogus& catalogus, Meldingen& meldingen);
 
 // Writes the worksheet's stored values with the two switches as the window
-// holds them; the version mark is written as "O2".
+// holds them, the version mark as "O2", through SchrijfVeilig: on failure
+// the file that was there is kept as it was.
 Uitkomst<void> SchrijfWerkbladBestand(const std::filesystem::path& pad, const Werkblad& ws, WerkbladVenster& venster);
 
 // Whether a path names a worksheet: its last three characters, in lower case, are "tvo".

@@ -1,7 +1,6 @@
 #include "shared_ui/AfdrukPagina.h"
 
 #include <QBuffer>
-#include <QByteArray>
 #include <QDate>
 #include <QFontMetricsF>
 #include <QLocale>
@@ -210,18 +209,19 @@ void ZetPdfPagina(QPagedPaintDevice& apparaat) {
 }
 
 Uitkomst<void> SchrijfPdf(const QString& pad, const PaginaInhoud& inhoud) {
-  QByteArray bytes;
+  // Drawn in memory first, so the file on disk is replaced whole or not at all.
+  QBuffer pagina;
+  pagina.open(QIODevice::WriteOnly);
   {
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QPdfWriter pdf(&buffer);
+    QPdfWriter pdf(&pagina);
     pdf.setCreator(versie::kProductNaam);
     pdf.setTitle("Rekenblad Tarvo");
     ZetPdfPagina(pdf);
     if (!DrukPagina(pdf, inhoud)) {
-      return Fout{"De pagina van bestand " + pad.toStdString() + " kon niet worden opgemaakt", kFoutBestandstoegang};
+      return Fout{"Bestand " + pad.toStdString() + " kon niet worden geschreven", kFoutBestandstoegang};
     }
   }
+  const QByteArray& bytes = pagina.data();
   return SchrijfVeilig(NaarPad(pad), std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 

@@ -40,7 +40,7 @@ void Afdrukken(QWidget* ouder, Dialogen& dialogen, const Werkblad& ws, WerkbladV
       QString pad = keuze.bestand;
       if (pad.isEmpty()) {
         const std::optional<QString> gekozen =
-            dialogen.BewaarBestand(ouder, "Afdrukken naar bestand", dataMap, "Uitvoerbestanden (*.prn)");
+            dialogen.BewaarBestand(ouder, "Afdrukken naar bestand", dataMap, "Uitvoerbestanden (*.prn)", QString());
         if (!gekozen || gekozen->isEmpty()) return;
         pad = *gekozen;
       }

@@ -3,7 +3,9 @@
 #include <algorithm>
 
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QLocale>
 #include <QMessageBox>
@@ -24,16 +26,22 @@ Antwoord QtDialogen::Toon(const std::string& tekst, const std::string& titel, Ic
     case Icoon::Uitroep: box.setIcon(QMessageBox::Warning); break;
     case Icoon::Informatie: box.setIcon(QMessageBox::Information); break;
   }
-  if (knoppen == Knoppen::JaNee) {
-    QPushButton* ja = box.addButton("&Ja", QMessageBox::YesRole);
-    box.addButton("&Nee", QMessageBox::NoRole);
-    box.setDefaultButton(ja);
+  if (knoppen == Knoppen::OK) {
+    box.addButton("OK", QMessageBox::AcceptRole);
     box.exec();
-    return box.clickedButton() == static_cast<QAbstractButton*>(ja) ? Antwoord::Ja : Antwoord::Nee;
+    return Antwoord::OK;
   }
-  box.addButton("OK", QMessageBox::AcceptRole);
+  QPushButton* ja = box.addButton("&Ja", QMessageBox::YesRole);
+  QPushButton* nee = box.addButton("&Nee", QMessageBox::NoRole);
+  box.setDefaultButton(ja);
+  if (knoppen == Knoppen::JaNeeAnnuleren) {
+    // Escape and the window's close button take back the command that asked.
+    box.setEscapeButton(box.addButton("Annuleren", QMessageBox::RejectRole));
+  }
   box.exec();
-  return Antwoord::OK;
+  if (box.clickedButton() == static_cast<QAbstractButton*>(ja)) return Antwoord::Ja;
+  if (knoppen == Knoppen::JaNee || box.clickedButton() == static_cast<QAbstractButton*>(nee)) return Antwoord::Nee;
+  return Antwoord::Annuleren;
 }
 
 std::optional<QString> QtDialogen::OpenBestand(QWidget* ouder, const QString& titel, const QString& map,
@@ -44,12 +52,13 @@ std::optional<QString> QtDialogen::OpenBestand(QWidget* ouder, const QString& ti
 }
 
 std::optional<QString> QtDialogen::BewaarBestand(QWidget* ouder, const QString& titel, const QString& startPad,
-                                                 const QString& filter) {
+                                                 const QString& filter, const QString& extensie) {
   QFileDialog dlg(ouder, titel, startPad, filter);
   dlg.setAcceptMode(QFileDialog::AcceptSave);
   dlg.setFileMode(QFileDialog::AnyFile);
   dlg.setOption(QFileDialog::DontConfirmOverwrite, false);
-  dlg.setDefaultSuffix(QString());  // a typed name is written as typed
+  // Added before the dialog asks about overwriting, so it asks about the name written.
+  dlg.setDefaultSuffix(extensie);
   if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return std::nullopt;
   return dlg.selectedFiles().first();
 }
@@ -97,6 +106,24 @@ AfdrukKeuze QtDialogen::Afdrukdialoog(QWidget* ouder) {
 void QtDialogen::Piep() { QApplication::beep(); }
 
 int QtDialogen::ToonVenster(QDialog& venster) { return venster.exec(); }
+
+std::optional<QString> KiesBewaarPad(Dialogen& dialogen, QWidget* ouder, const QString& titel, const QString& startPad,
+                                     const QString& filter, const QString& extensie) {
+  QString voorstel = startPad;
+  for (;;) {
+    std::optional<QString> pad = dialogen.BewaarBestand(ouder, titel, voorstel, filter, extensie);
+    if (!pad || pad->isEmpty()) return std::nullopt;
+    if (pad->endsWith("." + extensie, Qt::CaseInsensitive)) return pad;
+    // Another ending ("blad.v2"): the dialog took it as the extension and did not ask.
+    *pad += "." + extensie;
+    if (!QFileInfo::exists(*pad)) return pad;
+    const QString vraag = "Bestand " + QDir::toNativeSeparators(*pad) + " bestaat al. Wilt u het vervangen?";
+    if (dialogen.Toon(vraag.toStdString(), titel.toStdString(), Icoon::Uitroep, Knoppen::JaNee) == Antwoord::Ja) {
+      return pad;
+    }
+    voorstel = *pad;
+  }
+}
 
 void ToonOnverwachteFout(Meldingen& meldingen, const QString& procedure, const QString& venster, int nummer,
                          const QString& omschrijving) {

@@ -27,9 +27,11 @@ class Dialogen : public Meldingen {
   // A chosen path, or nothing when the user cancelled.
   virtual std::optional<QString> OpenBestand(QWidget* ouder, const QString& titel, const QString& map,
                                              const QString& filter) = 0;
-  // Asks before overwriting; adds no extension to a typed name.
+  // Asks before overwriting. The dialog opens in startPad's folder, with its
+  // file name proposed when it names one. A name typed without any
+  // extension gets `extensie` (without the dot; empty: none is added).
   virtual std::optional<QString> BewaarBestand(QWidget* ouder, const QString& titel, const QString& startPad,
-                                               const QString& filter) = 0;
+                                               const QString& filter, const QString& extensie) = 0;
   // The typed text, or nothing on Cancel.
   virtual std::optional<QString> InvoerVak(QWidget* ouder, const QString& prompt, const QString& titel,
                                            const QString& standaard) = 0;
@@ -47,13 +49,19 @@ class QtDialogen : public Dialogen {
   std::optional<QString> OpenBestand(QWidget* ouder, const QString& titel, const QString& map,
                                      const QString& filter) override;
   std::optional<QString> BewaarBestand(QWidget* ouder, const QString& titel, const QString& startPad,
-                                       const QString& filter) override;
+                                       const QString& filter, const QString& extensie) override;
   std::optional<QString> InvoerVak(QWidget* ouder, const QString& prompt, const QString& titel,
                                    const QString& standaard) override;
   AfdrukKeuze Afdrukdialoog(QWidget* ouder) override;
   void Piep() override;
   int ToonVenster(QDialog& venster) override;
 };
+
+// The save dialog for one kind of file: the path comes back ending in "."
+// + extensie, added to any name that does not; a file already there under
+// the name so made is replaced only when the user says so. Nothing on Cancel.
+std::optional<QString> KiesBewaarPad(Dialogen& dialogen, QWidget* ouder, const QString& titel, const QString& startPad,
+                                     const QString& filter, const QString& extensie);
 
 // "Onverwachte fout in procedure P van Form F." + line break + "Fout N - D.",
 // critical icon, the program's title: the one form of every window.

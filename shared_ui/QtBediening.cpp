@@ -1,5 +1,6 @@
 #include "shared_ui/QtBediening.h"
 
+#include <QFile>
 #include <QFocusEvent>
 #include <QPalette>
 #include <QVariant>
@@ -10,7 +11,15 @@ std::filesystem::path NaarPad(const QString& pad) {
 #ifdef _WIN32
   return std::filesystem::path(pad.toStdWString());
 #else
-  return std::filesystem::path(pad.toStdString());
+  return std::filesystem::path(QFile::encodeName(pad).toStdString());
+#endif
+}
+
+QString QPad(const std::filesystem::path& pad) {
+#ifdef _WIN32
+  return QString::fromStdWString(pad.wstring());
+#else
+  return QFile::decodeName(QByteArray::fromStdString(pad.string()));
 #endif
 }
 

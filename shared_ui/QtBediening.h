@@ -15,8 +15,9 @@ namespace tarvo {
 // A core text (UTF-8) as Qt's string.
 inline QString QTekst(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
-// A path from a dialog or the command line as the core's file routines take it.
+// A path between Qt and the core, in the file system's own encoding.
 std::filesystem::path NaarPad(const QString& pad);
+QString QPad(const std::filesystem::path& pad);
 
 // A typed text judged against the characters a box accepts, and the box
 // coloured by it: red when refused, light yellow when accepted. Backspace

@@ -6,27 +6,9 @@
 #include <QGuiApplication>
 #include <QStandardPaths>
 
+#include "shared_ui/QtBediening.h"
+
 namespace tarvo {
-namespace {
-
-std::filesystem::path Pad(const QString& pad) {
-#ifdef _WIN32
-  return std::filesystem::path(pad.toStdWString());
-#else
-  return std::filesystem::path(QFile::encodeName(pad).toStdString());
-#endif
-}
-
-QString QPad(const std::filesystem::path& pad) {
-#ifdef _WIN32
-  return QString::fromStdWString(pad.wstring());
-#else
-  return QFile::decodeName(QByteArray::fromStdString(pad.string()));
-#endif
-}
-
-}  // namespace
-
 void ZetProgrammaNamen() {
   // No organisation name: it would put a folder between the data location and ours.
   QCoreApplication::setOrganizationName(QString());
@@ -37,10 +19,10 @@ void ZetProgrammaNamen() {
 
 DataMappen QtDataMappen() {
   DataMappen m;
-  m.huidig = Pad(QDir::currentPath());
-  m.gebruiker = Pad(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
-  m.gedeeld.push_back(Pad(QDir::cleanPath(QCoreApplication::applicationDirPath() + "/" TARVO_DATA_VANAF_BIN)));
-  m.gedeeld.push_back(Pad(TARVO_DATA_MAP));
+  m.huidig = NaarPad(QDir::currentPath());
+  m.gebruiker = NaarPad(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+  m.gedeeld.push_back(NaarPad(QDir::cleanPath(QCoreApplication::applicationDirPath() + "/" TARVO_DATA_VANAF_BIN)));
+  m.gedeeld.push_back(NaarPad(TARVO_DATA_MAP));
   return m;
 }
 

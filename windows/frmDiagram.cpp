@@ -63,7 +63,7 @@ frmDiagram::frmDiagram(DiagramGegevens gegevens, Dialogen& dialogen, QWidget* ou
 
 void frmDiagram::OpslaanAlsPng() {
   const auto pad = dialogen_.BewaarBestand(this, "Diagram opslaan als PNG",
-                                           QDir::current().filePath("diagram.png"), "PNG-afbeelding (*.png)");
+                                           QDir::current().filePath("diagram.png"), "PNG-afbeelding (*.png)", "png");
   if (!pad) return;
   if (!grafiek_->BewaarPng(*pad)) {
     dialogen_.Toon(("Bestand " + *pad + " kon niet worden opgeslagen.").toStdString(), std::string(kDiagramTitel),

@@ -3,7 +3,9 @@
 #include <QAction>
 #include <QKeySequence>
 #include <QMenu>
+#include <QDir>
 #include <QMenuBar>
+#include <QStatusBar>
 #include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextEdit>
@@ -41,8 +43,13 @@ void Selecteer(QTextCursor& c, int start, int lengte) {
 
 }  // namespace
 
-frmResultaat::frmResultaat(QWidget* ouder, Dialogen& dialogen, const PaginaInhoud& inhoud, const QString& dataMap)
-    : QDialog(ouder), dialogen_(dialogen), inhoud_(inhoud), dataMap_(dataMap), txtResult_(new QTextEdit(this)) {
+frmResultaat::frmResultaat(QWidget* ouder, Dialogen& dialogen, const PaginaInhoud& inhoud, const QString& pdfVoorstel)
+    : QDialog(ouder),
+      dialogen_(dialogen),
+      inhoud_(inhoud),
+      pdfVoorstel_(pdfVoorstel),
+      txtResult_(new QTextEdit(this)),
+      statusBalk_(new QStatusBar(this)) {
   setObjectName("frmResultaat");
   setWindowTitle("Afdrukvoorbeeld rekenblad Tarvo");
   setModal(true);
@@ -63,6 +70,9 @@ frmResultaat::frmResultaat(QWidget* ouder, Dialogen& dialogen, const PaginaInhou
   txtResult_->setReadOnly(true);
   txtResult_->setLineWrapMode(QTextEdit::NoWrap);  // report lines are column-aligned
   lay->addWidget(txtResult_);
+  statusBalk_->setObjectName("StatusBar1");
+  statusBalk_->setSizeGripEnabled(false);
+  lay->addWidget(statusBalk_);
 
   VulTekst();
   resize(640, 480);
@@ -106,19 +116,26 @@ void frmResultaat::VulTekst() {
 }
 
 void frmResultaat::OpslaanAlsPdf() {
-  const std::optional<QString> pad = dialogen_.BewaarBestand(this, "Opslaan als PDF", dataMap_, "PDF-bestanden (*.pdf)");
-  if (!pad || pad->isEmpty()) return;
-  Zandloper zandloper;
-  if (const auto geschreven = SchrijfPdf(*pad, inhoud_); !geschreven) {
-    zandloper.Stop();
-    ToonOnverwachteFout(dialogen_, "OpslaanAlsPdf", "frmResultaat", geschreven.Nummer(),
-                        QString::fromStdString(geschreven.Melding()));
+  const std::optional<QString> pad =
+      KiesBewaarPad(dialogen_, this, "Opslaan als PDF", pdfVoorstel_, "PDF-bestanden (*.pdf)", "pdf");
+  if (!pad) return;
+  Uitkomst<void> geschreven;
+  {
+    Zandloper zandloper;
+    geschreven = SchrijfPdf(*pad, inhoud_);
   }
+  if (!geschreven) {
+    statusBalk_->clearMessage();
+    dialogen_.Toon(geschreven.Melding() + ".", "Opslaan als PDF", Icoon::Kritiek);
+    return;
+  }
+  pdfVoorstel_ = *pad;
+  statusBalk_->showMessage("PDF opgeslagen in " + QDir::toNativeSeparators(*pad));
 }
 
 void PreView(QWidget* ouder, Dialogen& dialogen, const Werkblad& ws, WerkbladVenster& venster,
-             const Catalogus& catalogus, const QString& dataMap, const QString& datumTekst) {
-  frmResultaat dlg(ouder, dialogen, PaginaInhoud{ws, venster, catalogus, datumTekst}, dataMap);
+             const Catalogus& catalogus, const QString& pdfVoorstel, const QString& datumTekst) {
+  frmResultaat dlg(ouder, dialogen, PaginaInhoud{ws, venster, catalogus, datumTekst}, pdfVoorstel);
   dialogen.ToonVenster(dlg);
 }
 

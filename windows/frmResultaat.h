@@ -6,6 +6,7 @@
 
 #include "shared_ui/AfdrukPagina.h"
 
+class QStatusBar;
 class QTextEdit;
 class QWidget;
 
@@ -18,12 +19,15 @@ class frmResultaat : public QDialog {
 
  public:
   // The text comes from ws.AfdrukRegels (the latest calculation); the PDF is
-  // drawn from the worksheet as it stands, as paper would be.
-  frmResultaat(QWidget* ouder, Dialogen& dialogen, const PaginaInhoud& inhoud, const QString& dataMap);
+  // drawn from the worksheet as it stands, as paper would be. The save
+  // dialog for it starts at pdfVoorstel: a folder, or the file it proposes.
+  frmResultaat(QWidget* ouder, Dialogen& dialogen, const PaginaInhoud& inhoud, const QString& pdfVoorstel);
 
   QTextEdit* txtResult() const { return txtResult_; }
+  QStatusBar* StatusBalk() const { return statusBalk_; }
 
-  // "Opslaan als PDF…": asks a file name and writes the printed page there.
+  // "Opslaan als PDF…": asks a file name (".pdf" added when missing) and
+  // writes the printed page there; the status bar names the file written.
   void OpslaanAlsPdf();
 
  private:
@@ -31,12 +35,13 @@ class frmResultaat : public QDialog {
 
   Dialogen& dialogen_;
   PaginaInhoud inhoud_;
-  QString dataMap_;
+  QString pdfVoorstel_;
   QTextEdit* txtResult_;
+  QStatusBar* statusBalk_;
 };
 
 // Shows the preview window modally; each call fills it anew from the blocks.
 void PreView(QWidget* ouder, Dialogen& dialogen, const Werkblad& ws, WerkbladVenster& venster,
-             const Catalogus& catalogus, const QString& dataMap, const QString& datumTekst);
+             const Catalogus& catalogus, const QString& pdfVoorstel, const QString& datumTekst);
 
 }  // namespace tarvo

@@ -59,6 +59,7 @@ namespace {
 
 const QString kGeenBestand = "Geen bestand";
 const QString kWerkbladFilter = "Bestand Tarvo (*.tvo)";
+const char* const kOpslaanVraag = "Wilt u het rekenblad eerst opslaan?";
 const QString kCatalogusFilter = "Bestand Wegdekken_2012.dat (Wegdekken_2012.dat)";
 const char* const kVenster = "frmTarvo";
 
@@ -93,8 +94,8 @@ const std::array<ActieDef, 13>& WerkbalkActies() {
       {Commando::Voorbeeld, "preview", "Afdrukvoorbeeld", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P),
        &frmTarvo::Voorbeeld, {}, VoorbeeldIcoon},
       {Commando::Opslaan, "opslaan", "Rekenblad opslaan in bestand", QKeySequence(Qt::CTRL | Qt::Key_S),
-       &frmTarvo::Opslaan, QStyle::SP_DialogSaveButton, nullptr},
-      {Commando::Reset, "reset", "Reset rekenblad", QKeySequence(Qt::CTRL | Qt::Key_R), &frmTarvo::Reset,
+       &frmTarvo::OpslaanRekenblad, QStyle::SP_DialogSaveButton, nullptr},
+      {Commando::Reset, "reset", "Reset rekenblad", QKeySequence(Qt::CTRL | Qt::Key_R), &frmTarvo::ResetRekenblad,
        QStyle::SP_BrowserReload, nullptr},
       {Commando::Invullen, "invullen", "Invullen rekenblad", QKeySequence(Qt::Key_F2), &frmTarvo::Invoer, {},
        PotloodIcoon},
@@ -125,7 +126,6 @@ const std::array<std::vector<Commando>, 5>& WerkbalkGroepen() {
   }};
   return groepen;
 }
-
 
 void ZetPaletKleur(QWidget* w, QPalette::ColorRole rol, const QColor& kleur, bool ookUitgeschakeld) {
   QPalette pal = w->palette();
@@ -177,7 +177,7 @@ frmTarvo::~frmTarvo() { DeleteIcon(); }
 // ---------------------------------------------------------------- layout
 
 void frmTarvo::BouwVenster() {
-  setWindowTitle("Rekenblad Tarvo");
+  ZetTitel();
   setWindowIcon(ProgrammaIcoon());
   auto* midden = new QWidget(this);
   setCentralWidget(midden);
@@ -210,6 +210,7 @@ void frmTarvo::BouwVenster() {
 
   ZetTabVolgorde();
   VolgVelden();
+  VolgWijzigingen();
   MaakActies();
   ButtonSetup();
   MaakStatusBalk();
@@ -465,7 +466,8 @@ void frmTarvo::MaakStatusBalk() {
   bestandPaneel_->setMinimumWidth(220);
   bestandPaneel_->setFrameShape(QFrame::Panel);
   bestandPaneel_->setFrameShadow(QFrame::Sunken);
-  balk->addPermanentWidget(bestandPaneel_, 1);
+  // At the right, so the messages of the status bar have the room at its left.
+  balk->addPermanentWidget(bestandPaneel_);
 }
 
 // The notification icon's menu.
@@ -496,13 +498,60 @@ void frmTarvo::ToonWegdek(int lijstIndex) {
 
 QString frmTarvo::BestandPaneel() const { return bestandPaneel_->text(); }
 
-void frmTarvo::ZetBestandPaneel(const QString& tekst) { bestandPaneel_->setText(tekst); }
+void frmTarvo::ZetBestand(const QString& pad) {
+  bestandPad_ = pad;
+  bestandPaneel_->setText(pad.isEmpty() ? kGeenBestand : QFileInfo(pad).fileName());
+  ZetTitel();
+}
+
+void frmTarvo::ZetTitel() {
+  // Qt shows its marker of unsaved changes at "[*]".
+  const QString programma = QString("Rekenblad Tarvo[*], Copyright ") + versie::kCopyright;
+  if (bestandPad_.isEmpty()) setWindowTitle(programma);
+  else setWindowTitle(QFileInfo(bestandPad_).fileName() + "[*] - " + QString(programma).remove("[*]"));
+}
+
+// ---------------------------------------------------------------- unsaved changes
+
+// Only what the user does counts: the program writes into locked fields, or
+// clears the mark after it wrote (Reset, Openen). A field the traffic
+// conversion fills is open for input, so that counts too.
+void frmTarvo::VolgWijzigingen() {
+  for (QLineEdit* e : txtInvoer_) {
+    connect(e, &QLineEdit::textChanged, this, [this, e] {
+      if (e->isEnabled()) Wijzig();
+    });
+  }
+  for (QLineEdit* t : txtToel_) {
+    connect(t, &QLineEdit::textChanged, this, [this, t] {
+      if (t->isEnabled()) Wijzig();
+    });
+  }
+  connect(chkAftrek_, &QCheckBox::clicked, this, &frmTarvo::Wijzig);
+}
+
+void frmTarvo::Wijzig() {
+  if (isWindowModified()) return;
+  setWindowModified(true);
+  statusBar()->clearMessage();  // a word about the last save no longer holds
+}
+
+bool frmTarvo::EerstOpslaan(const char* titel) {
+  if (!isWindowModified()) return true;
+  switch (dialogen_.Toon(kOpslaanVraag, titel, Icoon::Vraag, Knoppen::JaNeeAnnuleren)) {
+    case Antwoord::Ja:
+      return Opslaan();
+    case Antwoord::Nee:
+      return true;
+    default:
+      return false;
+  }
+}
 
 // ---------------------------------------------------------------- start-up and shut-down
 
 bool frmTarvo::Start(const QString& opdrachtRegel) {
   datumTekst_ = QLocale(QLocale::Dutch).toString(QDate::currentDate(), "dd MMMM yyyy");
-  setWindowTitle(windowTitle() + ", Copyright " + versie::kCopyright);
   helpTekst_ = std::string(kHelpOntbreekt);
 
   for (;;) {
@@ -564,26 +613,15 @@ void frmTarvo::closeEvent(QCloseEvent* event) {
 
 bool frmTarvo::FormUnload() {
   if (afgesloten_) return true;
+  // Asked first: Cancel leaves everything, the catalogue file included, as it was.
+  if (!EerstOpslaan("Programma afsluiten")) return false;
   Uitkomst<bool> bewaard = false;
   {
     Zandloper zandloper;
     bewaard = BewaarWegdekken(NaarPad(dataMap_), cat_);
   }
-  // A catalogue that cannot be written must not cost the user the worksheet too.
   if (!bewaard) {
     ToonOnverwachteFout(dialogen_, "Form_Unload", kVenster, bewaard.Nummer(), QString::fromStdString(bewaard.Melding()));
-  }
-  if (UitBestand() &&
-      dialogen_.Toon("Wilt u het rekenblad eerst opslaan?", "Programma afsluiten", Icoon::Vraag, Knoppen::JaNee) ==
-          Antwoord::Ja) {
-    // The file holds the values the check took over; in input mode the
-    // fields may hold edits it has not seen yet. A refused check keeps the
-    // program open so that the user can correct the field.
-    if (txtInvoer(0)->isEnabled()) {
-      for (int i = 0; i < 4; ++i) ToelichtingOvernemen(ws_, *this, i);
-      if (!CheckIt(ws_, *this, dialogen_)) return false;
-    }
-    Opslaan();
   }
   afgesloten_ = true;
   DeleteIcon();
@@ -626,7 +664,7 @@ void frmTarvo::ZetModus(Modus modus) {
   ZetActies();
 }
 
-bool frmTarvo::UitBestand() const { return BestandPaneel() != kGeenBestand; }
+bool frmTarvo::UitBestand() const { return !bestandPad_.isEmpty(); }
 
 void frmTarvo::ZetActies() {
   const bool rust = modus_ == Modus::Rust;
@@ -635,7 +673,9 @@ void frmTarvo::ZetActies() {
   // The editor only while no worksheet is being filled in or was read.
   const bool gelezen = rust && UitBestand();
   Actie(Commando::Openen)->setVisible(!invoer);
-  for (Commando c : {Commando::Afdrukken, Commando::Voorbeeld, Commando::Opslaan}) Actie(c)->setVisible(resultaat);
+  for (Commando c : {Commando::Afdrukken, Commando::Voorbeeld}) Actie(c)->setVisible(resultaat);
+  // Whatever is on screen besides an empty worksheet can be kept in a file.
+  Actie(Commando::Opslaan)->setVisible(!rust || gelezen);
   Actie(Commando::Reset)->setVisible(!rust);
   Actie(Commando::Invullen)->setVisible(!invoer);
   Actie(Commando::Wegdekken)->setVisible(rust && !gelezen);
@@ -673,8 +713,13 @@ void frmTarvo::Invoer() {
   txtInvoer(0)->setFocus(Qt::OtherFocusReason);
 }
 
+void frmTarvo::ResetRekenblad() {
+  if (EerstOpslaan("Reset")) Reset();
+}
+
 void frmTarvo::Reset() {
-  ZetBestandPaneel(kGeenBestand);
+  ZetBestand({});
+  statusBar()->clearMessage();
   ZetLabelsIngeschakeld(false);
   VerbergUitkomsten();
   ResetWerkblad(ws_, *this);
@@ -682,6 +727,7 @@ void frmTarvo::Reset() {
   cmdTram_->setEnabled(false);
   combo1_->setEnabled(false);
   lblWegdek_->setEnabled(false);
+  setWindowModified(false);
   ZetModus(Modus::Rust);
 }
 
@@ -719,62 +765,86 @@ void frmTarvo::Command1_Click() {
 }
 
 void frmTarvo::Combo1_Click(int index) {
+  if (index != ws_.WegdekLijstIndex) Wijzig();
   ws_.WegdekLijstIndex = index;
   ws_.WegdekKeuze = static_cast<std::int16_t>(index + 1);
 }
 
-void frmTarvo::chkZone_Click() { ZoneSchakelaar(ws_, *this); }
+void frmTarvo::chkZone_Click() {
+  Wijzig();
+  ZoneSchakelaar(ws_, *this);
+}
 
 // ---------------------------------------------------------------- files
 
 void frmTarvo::Openen() {
-  Reset();
+  if (!EerstOpslaan("Rekenblad openen")) return;
   for (;;) {
+    QString pad;
     if (!wachtPad_.isEmpty()) {
-      laatstePad_ = wachtPad_;
+      pad = wachtPad_;
       wachtPad_.clear();
     } else {
       const auto keuze = dialogen_.OpenBestand(this, "Open rekenblad", dataMap_, kWerkbladFilter);
-      if (!keuze) return;
-      laatstePad_ = *keuze;
+      if (!keuze || keuze->isEmpty()) return;
+      pad = *keuze;
     }
-    if (laatstePad_.isEmpty()) return;
-    if (!IsWerkbladNaam(laatstePad_.toStdString())) {
-      ToonOnverwachteFout(dialogen_, "Openen", kVenster, kFoutBestandsnaam, "Ongeldige bestandsnaam of -nummer");
-      continue;
-    }
-    Uitkomst<void> gelezen;
+    laatstePad_ = pad;
+    Uitkomst<WerkbladInhoud> inhoud = Fout{};
     {
       Zandloper zandloper;
-      gelezen = LeesWerkbladBestand(NaarPad(laatstePad_), ws_, *this, cat_, dialogen_);
+      inhoud = LeesWerkbladInhoud(NaarPad(pad));
     }
-    if (gelezen) {
-      ZetBestandPaneel(QFileInfo(laatstePad_).fileName());
-      ZetActies();
-      return;
+    if (!inhoud) {
+      // The worksheet on screen stays; the user may choose another file.
+      dialogen_.Toon(inhoud.Melding(), std::string(kTitelWaarschuwing), Icoon::Kritiek);
+      continue;
     }
-    // Number 0: a file of an older version, whose message the reader showed.
-    if (gelezen.Nummer() == 0) {
-      Reset();
-      return;
-    }
-    ToonOnverwachteFout(dialogen_, "Openen", kVenster, gelezen.Nummer(), QString::fromStdString(gelezen.Melding()));
+    Reset();
+    ToonInhoud(*inhoud, ws_, *this, cat_, dialogen_);
+    ZetBestand(pad);
+    setWindowModified(false);
+    ZetActies();
+    return;
   }
 }
 
-void frmTarvo::Opslaan() {
-  const QString start = laatstePad_.isEmpty() ? dataMap_ : laatstePad_;
-  const auto keuze = dialogen_.BewaarBestand(this, "Rekenblad opslaan", start, kWerkbladFilter);
-  if (!keuze || keuze->isEmpty()) return;
-  laatstePad_ = *keuze;
+bool frmTarvo::Opslaan() {
+  if (modus_ == Modus::Invoer) {
+    // The file holds the values the check took over; the fields may hold
+    // edits it has not seen yet. A refused check saves nothing and leaves
+    // the user at the field to correct.
+    for (int i = 0; i < 4; ++i) ToelichtingOvernemen(ws_, *this, i);
+    if (!CheckIt(ws_, *this, dialogen_)) return false;
+  }
+  // The worksheet's own file, or a folder: never the catalogue ZoekFile chose.
+  QString start = bestandPad_;
+  if (start.isEmpty()) start = laatstePad_.isEmpty() ? dataMap_ : QFileInfo(laatstePad_).absolutePath();
+  const auto pad = KiesBewaarPad(dialogen_, this, "Rekenblad opslaan", start, kWerkbladFilter, "tvo");
+  if (!pad) return false;
+  laatstePad_ = *pad;
   Uitkomst<void> geschreven;
   {
     Zandloper zandloper;
-    geschreven = SchrijfWerkbladBestand(NaarPad(laatstePad_), ws_, *this);
+    geschreven = SchrijfWerkbladBestand(NaarPad(*pad), ws_, *this);
   }
   if (!geschreven) {
-    ToonOnverwachteFout(dialogen_, "Opslaan", kVenster, geschreven.Nummer(), QString::fromStdString(geschreven.Melding()));
+    dialogen_.Toon(geschreven.Melding() + ".", "Rekenblad opslaan", Icoon::Kritiek);
+    return false;
   }
+  ZetBestand(*pad);
+  setWindowModified(false);
+  ZetActies();
+  statusBar()->showMessage("Rekenblad opgeslagen in " + QDir::toNativeSeparators(*pad));
+  return true;
+}
+
+void frmTarvo::OpslaanRekenblad() { (void)Opslaan(); }
+
+QString frmTarvo::PdfVoorstel() const {
+  if (bestandPad_.isEmpty()) return dataMap_;
+  const QFileInfo werkblad(bestandPad_);
+  return werkblad.dir().filePath(werkblad.completeBaseName() + ".pdf");
 }
 
 // ---------------------------------------------------------------- commands
@@ -808,7 +878,10 @@ void frmTarvo::Gebruiker() { LicNaam(this, dialogen_, cat_); }
 
 void frmTarvo::Tram() {
   frmTram venster(ws_.RailConstructie, this);
-  connect(&venster, &frmTram::RailGekozen, this, [this](std::int16_t rail) { ws_.RailConstructie = rail; });
+  connect(&venster, &frmTram::RailGekozen, this, [this](std::int16_t rail) {
+    if (rail != ws_.RailConstructie) Wijzig();
+    ws_.RailConstructie = rail;
+  });
   dialogen_.ToonVenster(venster);
 }
 
@@ -825,7 +898,7 @@ void frmTarvo::Omrekenen() {
   dialogen_.ToonVenster(venster);
 }
 
-void frmTarvo::Voorbeeld() { PreView(this, dialogen_, ws_, *this, cat_, dataMap_, datumTekst_); }
+void frmTarvo::Voorbeeld() { PreView(this, dialogen_, ws_, *this, cat_, PdfVoorstel(), datumTekst_); }
 
 void frmTarvo::Afdrukken() { tarvo::Afdrukken(this, dialogen_, ws_, *this, cat_, dataMap_, datumTekst_); }
 

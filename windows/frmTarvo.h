@@ -63,10 +63,17 @@ class frmTarvo : public QMainWindow, public WerkbladVenster {
 
   // --- commands ---
   void Invoer();  // input mode
-  void Reset();   // empty worksheet, idle mode
+  void Reset();   // empty worksheet, idle mode, no file
+  // The "reset" command: Reset, after the offer to save unsaved changes.
+  void ResetRekenblad();
   void Command1_Click();
+  // Reads a worksheet file, after the offer to save unsaved changes. The
+  // worksheet on screen stays until a file has really been read.
   void Openen();
-  void Opslaan();
+  // Writes the worksheet to a file the user chooses; in input mode after
+  // the input check took the fields over. False when nothing was written.
+  bool Opslaan();
+  void OpslaanRekenblad();  // the "opslaan" command
   // Lets the user locate the catalogue; false when the dialog was cancelled.
   bool ZoekFile(const QString& filter);
   void VulLijst();
@@ -104,11 +111,16 @@ class frmTarvo : public QMainWindow, public WerkbladVenster {
   // --- state ---
   Modus HuidigeModus() const { return modus_; }
   Werkblad& Blad() { return ws_; }
+  const Werkblad& Blad() const { return ws_; }
   Catalogus& Cat() { return cat_; }
   const QString& DataMap() const { return dataMap_; }
   const QString& DatumTekst() const { return datumTekst_; }
   const std::string& HelpTekst() const { return helpTekst_; }
   const QString& LaatstePad() const { return laatstePad_; }
+  // The file the worksheet was last read from or saved to; empty for none.
+  const QString& BestandPad() const { return bestandPad_; }
+  // Whether the worksheet holds changes no file has (Qt's windowModified).
+  bool Gewijzigd() const { return isWindowModified(); }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -125,6 +137,7 @@ class frmTarvo : public QMainWindow, public WerkbladVenster {
   QGroupBox* Resultaten(QWidget* midden);
   void ZetTabVolgorde();
   void VolgVelden();
+  void VolgWijzigingen();
   void MaakActies();
   void ButtonSetup();  // the toolbar
   void MaakStatusBalk();
@@ -133,10 +146,17 @@ class frmTarvo : public QMainWindow, public WerkbladVenster {
   // Every action's state and the calculation button, from the mode.
   void ZetModus(Modus modus);
   void ZetActies();
-  bool UitBestand() const;  // the worksheet was read from the file the status bar names
+  bool UitBestand() const;  // the worksheet is tied to a file
   void ResultaatModus();
   void VerbergUitkomsten();
-  void ZetBestandPaneel(const QString& tekst);
+  void ZetBestand(const QString& pad);  // the file panel and the title follow
+  void ZetTitel();
+  void Wijzig();  // the user changed the worksheet
+  // Before work would be lost: with unsaved changes, asks whether to save
+  // first. False when the command must not go on (Cancel, or a save that
+  // did not happen).
+  bool EerstOpslaan(const char* titel);
+  QString PdfVoorstel() const;
   void Combo1_Click(int index);
   void chkZone_Click();
   void CreateIcon();
@@ -153,6 +173,7 @@ class frmTarvo : public QMainWindow, public WerkbladVenster {
   std::string helpTekst_;
   QString wachtPad_;     // pending worksheet path (command line)
   QString laatstePad_;   // last path chosen in a file dialog
+  QString bestandPad_;   // the worksheet's own file
   bool afgesloten_ = false;
   Modus modus_ = Modus::Rust;
 

@@ -118,8 +118,8 @@ TEST_F(Vijandig, LevelsThatCannotBeComputed) {
 TEST_F(Vijandig, WorksheetsThatCannotBeUsed) {
   Controleer({
       {"nan.tvo", 1, "Veld 2 (Qlicht (mvt/h) / dag) bevat geen getal: 'NaN'."},
-      {"leeg.tvo", 1, "leeg.tvo kan niet worden gelezen: Het bestand is beschadigd of te kort (0 van 644 bytes)."},
-      {"kort.tvo", 1, "Het bestand is beschadigd of te kort (100 van 644 bytes)."},
+      {"leeg.tvo", 1, "Bestand leeg.tvo is beschadigd (0 bytes in plaats van 644)."},
+      {"kort.tvo", 1, "Bestand kort.tvo is beschadigd (100 bytes in plaats van 644)."},
       {"map.tvo", 1, "map.tvo kan niet worden gelezen: Dit is een map, geen bestand."},
 #ifndef _WIN32
       {"pijp.tvo", 1, "pijp.tvo kan niet worden gelezen: Geen gewoon bestand."},

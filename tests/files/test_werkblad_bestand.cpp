@@ -119,26 +119,61 @@ TEST_F(WerkbladBestandTest, ReadThenSaveGivesTheSameBytes) {
   EXPECT_EQ(venster.toel[2].tekst, "derde \xE2\x82\xAC");
 }
 
-TEST_F(WerkbladBestandTest, OtherVersionOrShortFileIsRefusedWithNothingTakenOver) {
+// Every refusal is one sentence naming the file, and takes nothing over: no
+// .tvo name, no file, a length other than 644 with the mark in place (or
+// too short to hold it); without "O2" in its place it is an older version's.
+TEST_F(WerkbladBestandTest, RefusalsNameFileAndReasonAndTakeNothingOver) {
   const Bytes goed = Opgeslagen(Gevuld());
-  Bytes klein = goed, ander = goed;
+  Bytes klein = goed, ander = goed, langer = goed;
   klein[632] = 'o', ander[633] = '3';
+  langer.push_back(0);
   gelezen.Qlv[1] = 5;
   venster.invoer[2].tekst = "voor";
-  // With the mark in place a short file is damaged, not old: the caller reports it.
-  const Uitkomst<void> kort = Lees(Bytes(goed.begin(), goed.end() - 1));
-  ASSERT_FALSE(kort);
-  EXPECT_TRUE(kort.Nummer() != 0 && !kort.Melding().empty());
-  EXPECT_TRUE(meldingen.getoond.empty());
-  for (const Bytes& b : {klein, ander, Bytes(goed.begin(), goed.begin() + 632)}) {
-    const Uitkomst<void> oud = Lees(b);
-    EXPECT_TRUE(!oud && oud.Nummer() == 0);
+  const std::string naam = pad.string();
+  const auto beschadigd = [&](std::size_t n) {
+    return "Bestand " + naam + " is beschadigd (" + std::to_string(n) + " bytes in plaats van 644).";
+  };
+  for (const auto& [bytes, melding] :
+       {std::pair{Bytes(goed.begin(), goed.end() - 1), beschadigd(643)}, {langer, beschadigd(645)},
+        {Bytes(goed.begin(), goed.begin() + 631), beschadigd(631)}, {Bytes{}, beschadigd(0)}}) {
+    const Uitkomst<void> r = Lees(bytes);
+    ASSERT_FALSE(r);
+    EXPECT_EQ(r.Melding(), melding);
+    EXPECT_EQ(r.Nummer(), kFoutVoorbijEinde);
   }
-  ASSERT_EQ(meldingen.getoond.size(), 3u);
-  const GetoondeMelding& m = meldingen.getoond[2];
-  EXPECT_EQ(m.tekst, "Rekenblad is aangemaakt met oudere programmaversie. Inlezen is niet mogelijk!");
-  EXPECT_EQ(m.icoon, Icoon::Kritiek);
+  for (const Bytes& b : {klein, ander, Bytes(goed.begin(), goed.begin() + 632), Bytes(goed.begin(), goed.end() - 11)}) {
+    const Uitkomst<void> oud = Lees(b);
+    ASSERT_FALSE(oud);
+    EXPECT_EQ(oud.Melding(), "Rekenblad is aangemaakt met oudere programmaversie. Inlezen is niet mogelijk!");
+    EXPECT_EQ(oud.Nummer(), 0);
+  }
+
+  SchrijfBytes(map / "blad.txt", goed);
+  auto r = LeesWerkbladInhoud(map / "blad.txt");
+  ASSERT_FALSE(r);
+  EXPECT_EQ(r.Melding(), "Bestand " + (map / "blad.txt").string() +
+                             " is geen rekenblad van Tarvo: de naam eindigt niet op .tvo.");
+  r = LeesWerkbladInhoud(map / "weg.TVO");
+  ASSERT_FALSE(r);
+  EXPECT_EQ(r.Melding(), "Bestand " + (map / "weg.TVO").string() +
+                             " kan niet worden gelezen: Bestand niet gevonden.");
+
+  EXPECT_TRUE(meldingen.getoond.empty());
   EXPECT_TRUE(gelezen.Qlv[1] == 5 && venster.invoer[2].tekst == "voor");
+  ASSERT_TRUE(Lees(goed));
+  EXPECT_EQ(gelezen.Qlv[1], Gevuld().Qlv[1]);
+}
+
+// A save that cannot finish leaves the file that was there byte for byte.
+TEST_F(WerkbladBestandTest, FailedSaveKeepsTheOldFile) {
+  const Bytes oud = Opgeslagen(Gevuld());
+  std::filesystem::create_directory(map / "blad.tvo.nieuw");
+  PlainWerkbladVenster v;
+  const auto r = SchrijfWerkbladBestand(pad, Werkblad{}, v);
+  ASSERT_FALSE(r);
+  EXPECT_EQ(r.Melding(), "Bestand " + pad.string() +
+                             " kon niet worden geschreven (het is een map); het oude bestand is bewaard gebleven");
+  EXPECT_EQ(LeesBytes(pad), oud);
 }
 
 // Zone: only 1 is on; deduction: anything above 0 is on; a road surface the
@@ -194,38 +229,39 @@ TEST_F(WerkbladBestandTest, EveryFieldComesBackInItsOwnPlace) {
   EXPECT_TRUE(venster.aftrek.waarde == 1 && venster.zone.waarde == 0);
 }
 
-// Too short for any version is damage, not an older version; so is a file
-// beyond a worksheet and a margin. A folder says what it is.
+// Any length but 644 is damage, short of an older version's file; a folder
+// says what it is. The old-version message is the caller's to show.
 TEST_F(WerkbladBestandTest, ShortLongAndNoFilesAreDamagedNotOld) {
   const Bytes goed = Opgeslagen(Gevuld());
+  Bytes lang = goed;
+  lang.resize(kWerkbladLengte + 1, 0);
   struct Geval {
-    std::size_t lengte;
+    Bytes bytes;
     bool oud;
   };
-  for (const Geval& g : {Geval{0, false}, {100, false}, {631, false}, {632, true}, {633, true}}) {
-    const Uitkomst<void> r = Lees(Bytes(goed.begin(), goed.begin() + static_cast<std::ptrdiff_t>(g.lengte)));
-    ASSERT_FALSE(r) << g.lengte;
+  auto deel = [&](std::size_t n) { return Bytes(goed.begin(), goed.begin() + static_cast<std::ptrdiff_t>(n)); };
+  for (const Geval& g : {Geval{deel(0), false}, {deel(100), false}, {deel(631), false}, {deel(632), true},
+                         {deel(643), false}, {lang, false}}) {
+    const Uitkomst<void> r = Lees(g.bytes);
+    ASSERT_FALSE(r) << g.bytes.size();
     if (g.oud) {
-      EXPECT_EQ(r.Nummer(), 0) << g.lengte;
+      EXPECT_EQ(r.Nummer(), 0) << g.bytes.size();
     } else {
-      EXPECT_EQ(r.Nummer(), kFoutVoorbijEinde) << g.lengte;
-      EXPECT_EQ(r.Melding(), "Het bestand is beschadigd of te kort (" + std::to_string(g.lengte) + " van 644 bytes)");
+      EXPECT_EQ(r.Nummer(), kFoutVoorbijEinde) << g.bytes.size();
+      EXPECT_EQ(r.Melding(), "Bestand " + pad.string() + " is beschadigd (" + std::to_string(g.bytes.size()) +
+                                 " bytes in plaats van 644).");
     }
   }
-  EXPECT_EQ(meldingen.getoond.size(), 2u) << "only the older versions are told so";
-
-  Bytes lang = goed;
-  lang.resize(kWerkbladLengte + kLeesMarge, 0);
-  EXPECT_TRUE(Lees(lang));
-  lang.push_back(0);
+  lang.resize(kWerkbladLengte + kLeesMarge + 1, 0);
   const Uitkomst<void> teLang = Lees(lang);
   ASSERT_FALSE(teLang);
-  EXPECT_EQ(teLang.Melding(), "Het bestand is beschadigd: groter dan 4740 bytes");
+  EXPECT_EQ(teLang.Melding(),
+            "Bestand " + pad.string() + " kan niet worden gelezen: Het bestand is beschadigd: groter dan 4740 bytes.");
 
   std::filesystem::create_directory(map / "map.tvo");
   const Uitkomst<void> map_ = LeesWerkbladBestand(map / "map.tvo", gelezen, venster, catalogus, meldingen);
   ASSERT_FALSE(map_);
-  EXPECT_EQ(map_.Melding(), "Dit is een map, geen bestand");
+  EXPECT_EQ(map_.Melding(), "Bestand " + (map / "map.tvo").string() + " kan niet worden gelezen: Dit is een map, geen bestand.");
 }
 
 // NaN in a number holds no number, as an infinity does: the field shows it

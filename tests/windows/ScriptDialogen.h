@@ -21,6 +21,7 @@ class ScriptDialogen : public Dialogen {
   std::deque<std::optional<QString>> invoerAntwoorden;
   std::deque<AfdrukKeuze> afdrukAntwoorden;              // empty queue = Cancel
   std::vector<QString> openFilters, bewaarFilters, openMappen, invoerPrompts;
+  std::vector<QString> bewaarVoorstellen;                // where each save dialog started
   std::vector<QString> vensters;                         // the object names of the windows shown
   std::function<void(QDialog&)> bijVenster;              // looks at a window in the user's place
   int piepen = 0;
@@ -39,8 +40,10 @@ class ScriptDialogen : public Dialogen {
     openMappen.push_back(map);
     return Neem(openAntwoorden);
   }
-  std::optional<QString> BewaarBestand(QWidget*, const QString&, const QString&, const QString& filter) override {
+  std::optional<QString> BewaarBestand(QWidget*, const QString&, const QString& startPad, const QString& filter,
+                                       const QString&) override {
     bewaarFilters.push_back(filter);
+    bewaarVoorstellen.push_back(startPad);
     return Neem(bewaarAntwoorden);
   }
   std::optional<QString> InvoerVak(QWidget*, const QString& prompt, const QString&, const QString&) override {

@@ -5,6 +5,7 @@
 #include <QFontInfo>
 #include <QPaintEngine>
 #include <QProcess>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTextEdit>
 #include <QtTest>
@@ -247,12 +248,29 @@ class TestAfdrukken : public QObject {
     c.setPosition(static_cast<int>(txt->toPlainText().indexOf("GELUIDBUREAU")) + 1);  // the format before the cursor
     QCOMPARE(QFontInfo(c.charFormat().font()).family(), QString("Liberation Mono"));
 
+    // A name without ".pdf" gets it; the status bar names the file written.
     const QString pdf = map.filePath("voorbeeld.pdf");
-    dialogen.bewaarAntwoorden.push_back(pdf);
+    dialogen.bewaarAntwoorden.push_back(map.filePath("voorbeeld"));
     venster.findChild<QAction*>("mnuOpslaanPdf")->trigger();
     QVERIFY(dialogen.bewaarFilters == std::vector<QString>{"PDF-bestanden (*.pdf)"});
+    QCOMPARE(dialogen.bewaarVoorstellen.front(), map.path());
     QVERIFY(PdfRegels(pdf).contains(OpKolom(8, "GELUIDBUREAU MÜLLER")));
+    QVERIFY(!QFile::exists(map.filePath("voorbeeld")));
+    QCOMPARE(venster.StatusBalk()->currentMessage(), "PDF opgeslagen in " + QDir::toNativeSeparators(pdf));
     QVERIFY(dialogen.meldingen.empty());
+
+    // The next save proposes the file just written; one that cannot be
+    // written leaves the old file whole and says which and why.
+    const QByteArray oud = LeesBestand(pdf);
+    QVERIFY(QDir(map.path()).mkdir("voorbeeld.pdf.nieuw"));
+    dialogen.bewaarAntwoorden.push_back(pdf);
+    venster.findChild<QAction*>("mnuOpslaanPdf")->trigger();
+    QCOMPARE(dialogen.bewaarVoorstellen.back(), pdf);
+    QCOMPARE(LeesBestand(pdf), oud);
+    QCOMPARE(dialogen.meldingen.size(), std::size_t{1});
+    QCOMPARE(QString::fromStdString(dialogen.meldingen[0].tekst),
+             "Bestand " + pdf + " kon niet worden geschreven (het is een map); het oude bestand is bewaard gebleven.");
+    QVERIFY(venster.StatusBalk()->currentMessage().isEmpty());
   }
 };
 

@@ -103,8 +103,7 @@ class TestPdfSchrijven : public QObject {
     venster.findChild<QAction*>("mnuOpslaanPdf")->trigger();
     QCOMPARE(dialogen.meldingen.size(), std::size_t{1});
     const QString tekst = QString::fromStdString(dialogen.meldingen[0].tekst);
-    QVERIFY2(tekst.startsWith("Onverwachte fout in procedure OpslaanAlsPdf van Form frmResultaat.\r\nFout 75 - Bestand "),
-             qPrintable(tekst));
+    QVERIFY2(tekst.startsWith("Bestand "), qPrintable(tekst));
     QVERIFY2(tekst.endsWith(" kon niet worden geschreven (het is een map); het oude bestand is bewaard gebleven."),
              qPrintable(tekst));
     QCOMPARE(Inhoud(o.Pad("oud.pdf")), QByteArray("oud"));
