@@ -1,8 +1,10 @@
 #pragma once
 // How the core says that something did not work: a value, or a Dutch
-// message for the user. With a number the message is the description of
-// the window's generic error message ("Fout N - description."), without a
-// closing period; with 0 it is a sentence that stands on its own.
+// message for the user. The number is the one the window's generic error
+// message shows ("Fout N - description."), which also tells one failure
+// from another; 0 when there is none. A message meant for that generic
+// message is its description, without a closing period; any other is a
+// sentence of its own.
 #include <cstdlib>
 #include <string>
 #include <utility>
