@@ -1,5 +1,6 @@
 #include "shared_ui/Scherm.h"
 
+#include <QApplication>
 #include <QScreen>
 #include <QStyle>
 
@@ -8,6 +9,21 @@ namespace tarvo {
 Schuifvlak::Schuifvlak(QWidget* ouder) : QScrollArea(ouder) {
   setFrameShape(QFrame::NoFrame);
   setWidgetResizable(true);
+  // Enter and the arrow keys move the focus without Tab, which is all the
+  // scroll area follows by itself.
+  connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* nu) {
+    if (nu && widget() && widget()->isAncestorOf(nu)) Toon(nu);
+  });
+}
+
+// The whole control with a little room around it, not only its text cursor
+// as ensureWidgetVisible would; of a control wider than the view its start.
+void Schuifvlak::Toon(QWidget* w) {
+  constexpr int kRand = 6;
+  const QSize maat(qMin(w->width(), viewport()->width() - 2 * kRand),
+                   qMin(w->height(), viewport()->height() - 2 * kRand));
+  const QRect vak(w->mapTo(widget(), QPoint()), maat);
+  ensureVisible(vak.center().x(), vak.center().y(), vak.width() / 2 + kRand, vak.height() / 2 + kRand);
 }
 
 // QScrollArea caps its wish at a few dozen lines of text.

@@ -11,6 +11,8 @@ class Schuifvlak : public QScrollArea {
  public:
   explicit Schuifvlak(QWidget* ouder = nullptr);
   QSize sizeHint() const override;
+  // Scrolls to a control of the form, as a change of focus does.
+  void Toon(QWidget* w);
 };
 
 // The window at its wished size, but within the free room of its screen
