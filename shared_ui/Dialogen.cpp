@@ -10,6 +10,7 @@
 #include <QPrintDialog>
 #include <QPushButton>
 
+#include "shared_ui/Scherm.h"
 #include "shared_ui/Versie.h"
 
 namespace tarvo {
@@ -100,7 +101,10 @@ AfdrukKeuze QtDialogen::Afdrukdialoog(QWidget* ouder) {
 
 void QtDialogen::Piep() { QApplication::beep(); }
 
-int QtDialogen::ToonVenster(QDialog& venster) { return venster.exec(); }
+int QtDialogen::ToonVenster(QDialog& venster) {
+  PasOpScherm(&venster);
+  return venster.exec();
+}
 
 void ToonOnverwachteFout(Meldingen& meldingen, const QString& procedure, const QString& venster, int nummer,
                          const QString& omschrijving) {

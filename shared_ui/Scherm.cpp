@@ -41,7 +41,13 @@ void PasOpScherm(QWidget* venster) {
   const int titel = stijl->pixelMetric(QStyle::PM_TitleBarHeight);
   const int rand = stijl->pixelMetric(QStyle::PM_DefaultFrameWidth);
   const QSize ruimte(vrij.width() - 2 * rand, vrij.height() - titel - 2 * rand);
-  venster->resize(venster->sizeHint().boundedTo(ruimte));
+  // A size the window was given on purpose counts as its wish.
+  QSize wens = venster->testAttribute(Qt::WA_Resized) ? venster->size() : venster->sizeHint();
+  // A scroll bar that the narrower or lower window will need takes room too.
+  const int balk = stijl->pixelMetric(QStyle::PM_ScrollBarExtent);
+  if (wens.width() > ruimte.width()) wens.rheight() += balk;
+  if (wens.height() > ruimte.height()) wens.rwidth() += balk;
+  venster->resize(wens.boundedTo(ruimte));
 }
 
 }  // namespace tarvo

@@ -15,8 +15,9 @@ class Schuifvlak : public QScrollArea {
   void Toon(QWidget* w);
 };
 
-// The window at its wished size, but within the free room of its screen
-// (less the window manager's title bar and borders).
+// The window at its wished size (the one it was given, else its size hint),
+// but within the free room of its screen, less the window manager's title
+// bar and borders. The window's minimum size still rules.
 void PasOpScherm(QWidget* venster);
 
 }  // namespace tarvo
