@@ -32,6 +32,7 @@
 #include <vector>
 
 #include "calc/CheckIt.h"
+#include "calc/ValiDate.h"
 #include "base/Foutnummers.h"
 #include "driver/Rekenblad.h"
 #include "base/Tekst.h"
@@ -776,10 +777,13 @@ void frmTarvo::Command1_Click() {
   ZetMelding({});
   const CheckUitkomst check = CheckIt(ws_, *this, dialogen_);
   if (!check) {
-    // The check refuses a text that is no number without a word.
+    // The check refuses a text that is no number without a word. The field
+    // shows it as on leaving it (red, its tool tip, the focus), also when
+    // the calculation came by key and the field was never left.
     if (check.nietGetalVeld >= 0) {
-      ZetMelding(QTekst(GeenGetalMelding(check.nietGetalVeld)));
-      txtInvoer(check.nietGetalVeld)->setFocus(Qt::OtherFocusReason);
+      const VeldInfo& v = Veld(check.nietGetalVeld);
+      ValiDate(Invoer(v.index), v.maximum, v.minimum, v.patroon, ws_.Decimaal);
+      ZetMelding(QTekst(GeenGetalMelding(v.index)));
     }
     return;
   }

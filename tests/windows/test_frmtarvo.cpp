@@ -296,11 +296,18 @@ class TestFrmTarvo : public QObject {
     const QLabel* paneel = o.frm->statusBar()->findChild<QLabel*>("Panel2");
     QVERIFY(paneel && paneel->isVisible() && paneel->text() == o.frm->Melding());
 
+    QCOMPARE(o.Achtergrond(2), kRood);
+
+    // By key the field is never left, and is marked all the same.
     o.Veld(2)->setText("12");
     o.Veld(21)->setText("5O");  // a letter O among the digits of the moped speed
-    o.Bereken();
+    o.Veld(21)->setFocus();
+    QTest::keyClick(o.Veld(21), Qt::Key_F9);
     QCOMPARE(o.frm->Melding(), QString("Berekening niet uitgevoerd: 'Qbromfiets (mvt/h)' v (km/h) is geen getal."));
     QCOMPARE(o.Focus(), o.Veld(21));
+    QCOMPARE(o.Achtergrond(21), kRood);
+    QCOMPARE(o.Veld(21)->toolTip(), QString("Voer geldig getal in"));
+    QCOMPARE(o.Veld(21)->text(), QString("5O"));
     o.Veld(21)->setText("50");
     o.Bereken();
     ControleerModus(*o.frm, kResultaat);
