@@ -433,6 +433,7 @@ QVBoxLayout* frmTarvo::Resultaten(QWidget* midden) {
   lblAftrek_->setObjectName("lblAftrek");
   lblAftrek_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   lblAftrek_->setVisible(false);
+  lblAftrek_->installEventFilter(this);
   resultaten->addWidget(lblAftrek_, 3, 0, 1, 2);
   lblResult(7)->setCursor(Qt::PointingHandCursor);
   lblResult(7)->setAlignment(Qt::AlignCenter);
@@ -720,6 +721,7 @@ void frmTarvo::ZetLabelsIngeschakeld(bool aan) {
 void frmTarvo::VerbergUitkomsten() {
   for (int i : {2, 4, 6}) lblResult(i)->setVisible(false);
   lblAftrek_->setVisible(false);
+  lblAftrek_->installEventFilter(this);
   for (int i : {1, 3, 5, 7}) lblResult(i)->setEnabled(false);
   frame2_->setEnabled(false);
 }
@@ -938,6 +940,7 @@ bool frmTarvo::eventFilter(QObject* object, QEvent* event) {
       return true;
     }
   }
+  if (object == lblAftrek_) return true;  // part of the results, like the levels
   return QMainWindow::eventFilter(object, event);
 }
 

@@ -327,6 +327,8 @@ class TestFrmTarvo : public QObject {
     QVERIFY(o.frm->lblAftrek()->isVisible());
     QCOMPARE(o.frm->lblAftrek()->text(), QString("inclusief 5 dB aftrek art. 110g Wgh"));
     QCOMPARE(o.frm->lblResult(4)->text(), QString::fromStdString(ResultaatLabel(o.frm->Blad().Lden, 5, " dB", ',')));
+    QTest::mouseClick(o.frm->lblAftrek(), Qt::LeftButton);  // the line's, like a level's: no way back to input
+    QCOMPARE(o.frm->HuidigeModus(), VensterModus::Resultaat);
 
     o.Knop("invullen");
     QVERIFY(!o.frm->lblAftrek()->isVisible());
