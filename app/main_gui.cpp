@@ -7,6 +7,7 @@
 #include "app/PdfOpdracht.h"
 #include "shared_ui/Dialogen.h"
 #include "shared_ui/QtDataMappen.h"
+#include "shared_ui/Vertaling.h"
 #include "windows/frmSplashII.h"
 #include "windows/frmTarvo.h"
 
@@ -17,6 +18,8 @@ int main(int argc, char* argv[]) {
   // Fusion draws the palette colours of fields and labels on every platform.
   QApplication::setStyle(QStyleFactory::create("Fusion"));
   tarvo::ZetProgrammaNamen();
+  // Before the first window: shortcut texts and standard buttons are read once.
+  tarvo::LaadQtVertaling(app);
 
   // The command line as one text, the way it was typed after the program name.
   const QString opdrachtRegel = QCoreApplication::arguments().mid(1).join(' ');

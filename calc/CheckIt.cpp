@@ -28,6 +28,13 @@ void ToelichtingOvernemen(Werkblad& ws, WerkbladVenster& venster, int i) {
   ws.Toelichting.at(static_cast<std::size_t>(i)) = VastBreed(TrimBlanks(venster.Toel(i).Tekst()), kToelichtingLengte);
 }
 
+std::string GeenGetalMelding(int veld) {
+  const VeldInfo& v = Veld(veld);
+  std::string naam = "'" + std::string(v.bijschrift) + "'";
+  if (!v.kolom.empty()) naam += " " + std::string(v.kolom);
+  return "Berekening niet uitgevoerd: " + naam + " is geen getal.";
+}
+
 double SchuineAfstand(double waarneemhoogte, double wegdekhoogte, double afstandHor) {
   const double dh = waarneemhoogte - (wegdekhoogte + kBronhoogte);
   return std::sqrt(dh * dh + afstandHor * afstandHor);

@@ -1,4 +1,5 @@
 #pragma once
+#include <string>
 #include <string_view>
 
 #include "calc/Bediening.h"
@@ -18,6 +19,10 @@ struct CheckUitkomst {
   int nietGetalVeld = -1;  // the field whose text is no number, when that refused the check
   explicit operator bool() const { return ok; }
 };
+
+// What the window says when the check refused a field's text as no number,
+// naming the field by its row and column captions.
+std::string GeenGetalMelding(int veld);
 
 // Slant distance r between source line and observation point.
 double SchuineAfstand(double waarneemhoogte, double wegdekhoogte, double afstandHor);

@@ -12,6 +12,7 @@
 #include <QPrintDialog>
 #include <QPushButton>
 
+#include "shared_ui/Scherm.h"
 #include "shared_ui/Versie.h"
 
 namespace tarvo {
@@ -19,6 +20,8 @@ namespace tarvo {
 Antwoord QtDialogen::Toon(const std::string& tekst, const std::string& titel, Icoon icoon, Knoppen knoppen) {
   QMessageBox box(QApplication::activeWindow());
   box.setWindowTitle(QString::fromStdString(titel));
+  // Names and paths in a message are shown as they are, never read as markup.
+  box.setTextFormat(Qt::PlainText);
   box.setText(QString::fromStdString(tekst).replace("\r\n", "\n"));
   switch (icoon) {
     case Icoon::Kritiek: box.setIcon(QMessageBox::Critical); break;
@@ -66,8 +69,10 @@ std::optional<QString> QtDialogen::BewaarBestand(QWidget* ouder, const QString& 
 std::optional<QString> QtDialogen::InvoerVak(QWidget* ouder, const QString& prompt, const QString& titel,
                                              const QString& standaard) {
   bool ok = false;
-  QString tekst = QInputDialog::getText(ouder, titel, QString(prompt).replace("\r\n", "\n"), QLineEdit::Normal,
-                                        standaard, &ok);
+  // The prompt's label leads to the field, which makes a single "&" in it
+  // an access-key mark: a name like "Geluid & Trilling" must show as typed.
+  const QString letterlijk = QString(prompt).replace("\r\n", "\n").replace('&', "&&");
+  QString tekst = QInputDialog::getText(ouder, titel, letterlijk, QLineEdit::Normal, standaard, &ok);
   if (!ok) return std::nullopt;
   return tekst;
 }
@@ -105,7 +110,10 @@ AfdrukKeuze QtDialogen::Afdrukdialoog(QWidget* ouder) {
 
 void QtDialogen::Piep() { QApplication::beep(); }
 
-int QtDialogen::ToonVenster(QDialog& venster) { return venster.exec(); }
+int QtDialogen::ToonVenster(QDialog& venster) {
+  PasOpScherm(&venster);
+  return venster.exec();
+}
 
 std::optional<QString> KiesBewaarPad(Dialogen& dialogen, QWidget* ouder, const QString& titel, const QString& startPad,
                                      const QString& filter, const QString& extensie) {

@@ -23,6 +23,7 @@
 #include "calc/Velden.h"
 #include "tools/Omrekenen.h"
 #include "shared_ui/Dialogen.h"
+#include "shared_ui/Scherm.h"
 #include "shared_ui/VeldRing.h"
 
 namespace tarvo {
@@ -87,11 +88,16 @@ frmIntensiteit::frmIntensiteit(WerkbladVenster& venster, Dialogen& dialogen, QWi
   status_->setObjectName("StatusBar");
   statusBar->addWidget(status_, 1);
 
-  auto* frames = new QHBoxLayout();
+  // The two frames scroll where the screen is smaller than they are.
+  auto* vlak = new Schuifvlak(this);
+  auto* inhoud = new QWidget(vlak);
+  auto* frames = new QHBoxLayout(inhoud);
+  frames->setContentsMargins(0, 0, 0, 0);
   frames->addWidget(frameVerdeling_);
   frames->addWidget(frameIntensiteit_);
+  vlak->setWidget(inhoud);
   auto* laag = new QVBoxLayout(this);
-  laag->addLayout(frames);
+  laag->addWidget(vlak, 1);
   laag->addWidget(statusBar);
   laag->setContentsMargins(9, 9, 9, 0);
 
@@ -152,6 +158,8 @@ QLineEdit* frmIntensiteit::MaakVak(bool verd, int index) {
   edit->setObjectName(QString(verd ? "txtVerd%1" : "txtInt%1").arg(index));
   edit->setAlignment(Qt::AlignRight);
   edit->setMinimumWidth(70);
+  // The boxes of the period columns as wide as the worksheet's own.
+  if (!verd || index > 0) edit->setMaximumWidth(80);
   LineEditVak::ZetTag(edit, QString::fromUtf8(kNumeriek.data(), static_cast<qsizetype>(kNumeriek.size())));
   Kleuren(edit, kLichtGeel);
   return edit;

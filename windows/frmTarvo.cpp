@@ -28,9 +28,11 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 #include <filesystem>
+#include <optional>
 #include <vector>
 
 #include "calc/CheckIt.h"
+#include "calc/ValiDate.h"
 #include "base/Foutnummers.h"
 #include "driver/Rekenblad.h"
 #include "base/Tekst.h"
@@ -53,6 +55,7 @@
 #include "files/Reset.h"
 #include "files/WerkbladBestand.h"
 #include "shared_ui/QtBediening.h"
+#include "shared_ui/Scherm.h"
 
 namespace tarvo {
 namespace {
@@ -72,45 +75,66 @@ const QColor kInactieveRand(212, 208, 200);
 
 using Commando = frmTarvo::Commando;
 
+// Rows and columns of the window's grid: names, column heads, six traffic
+// rows and the two derived ones; a gap; the geometry; a gap; the remarks.
+// The results take a column of their own beside the traffic rows, behind a
+// gap column; the last column takes what a wider window adds.
+constexpr int kRijKoppen = 2;
+constexpr int kRijGeometrie = 12;
+constexpr int kRijToelichting = 17;
+constexpr int kKolomRechts = 7;
+
+// No picture: the command lives in the menu only.
+constexpr QStyle::StandardPixmap kGeenIcoon = QStyle::SP_CustomBase;
+
 struct ActieDef {
   Commando commando;
   const char* naam;   // the action's object name
-  const char* tekst;  // its text, tool tip and description
+  const char* tekst;  // its tool tip and description
+  const char* menu;   // its menu item
   QKeySequence sneltoets;
   void (frmTarvo::*uitvoeren)();
   QStyle::StandardPixmap standaardIcoon;
   QIcon (*getekendIcoon)();  // nullptr: the standard icon
 };
 
-// The toolbar's commands.
-const std::array<ActieDef, 13>& WerkbalkActies() {
-  static const std::array<ActieDef, 13> acties = {{
-      {Commando::Sluiten, "exit", "Programma sluiten", QKeySequence(Qt::CTRL | Qt::Key_Q), &frmTarvo::Afsluiten,
-       QStyle::SP_DialogCloseButton, nullptr},
-      {Commando::Openen, "open", "Open rekenblad", QKeySequence(Qt::CTRL | Qt::Key_O), &frmTarvo::Openen,
+// Every command: the toolbar's in its order, then those of the clickable
+// labels and of the calculation button.
+const std::array<ActieDef, frmTarvo::kAantalCommandos>& Acties() {
+  static const std::array<ActieDef, frmTarvo::kAantalCommandos> acties = {{
+      {Commando::Sluiten, "exit", "Programma sluiten", "Af&sluiten", QKeySequence(Qt::CTRL | Qt::Key_Q),
+       &frmTarvo::Afsluiten, QStyle::SP_DialogCloseButton, nullptr},
+      {Commando::Openen, "open", "Open rekenblad", "&Openen…", QKeySequence(Qt::CTRL | Qt::Key_O), &frmTarvo::Openen,
        QStyle::SP_DialogOpenButton, nullptr},
-      {Commando::Afdrukken, "printen", "Rekenblad afdrukken op printer", QKeySequence(Qt::CTRL | Qt::Key_P),
-       &frmTarvo::Afdrukken, {}, PrinterIcoon},
-      {Commando::Voorbeeld, "preview", "Afdrukvoorbeeld", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P),
-       &frmTarvo::Voorbeeld, {}, VoorbeeldIcoon},
-      {Commando::Opslaan, "opslaan", "Rekenblad opslaan in bestand", QKeySequence(Qt::CTRL | Qt::Key_S),
+      {Commando::Afdrukken, "printen", "Rekenblad afdrukken op printer", "&Afdrukken…",
+       QKeySequence(Qt::CTRL | Qt::Key_P), &frmTarvo::Afdrukken, {}, PrinterIcoon},
+      {Commando::Voorbeeld, "preview", "Afdrukvoorbeeld", "Afdruk&voorbeeld",
+       QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P), &frmTarvo::Voorbeeld, {}, VoorbeeldIcoon},
+      {Commando::Opslaan, "opslaan", "Rekenblad opslaan in bestand", "Op&slaan…", QKeySequence(Qt::CTRL | Qt::Key_S),
        &frmTarvo::OpslaanRekenblad, QStyle::SP_DialogSaveButton, nullptr},
-      {Commando::Reset, "reset", "Reset rekenblad", QKeySequence(Qt::CTRL | Qt::Key_R), &frmTarvo::ResetRekenblad,
+      {Commando::Reset, "reset", "Reset rekenblad", "&Reset", QKeySequence(Qt::CTRL | Qt::Key_R), &frmTarvo::ResetRekenblad,
        QStyle::SP_BrowserReload, nullptr},
-      {Commando::Invullen, "invullen", "Invullen rekenblad", QKeySequence(Qt::Key_F2), &frmTarvo::Invoer, {},
-       PotloodIcoon},
-      {Commando::Wegdekken, "cwegdek", "Correctiefactoren wegdekken", QKeySequence(Qt::Key_F4),
-       &frmTarvo::WegdekEditor, {}, WegIcoon},
-      {Commando::Omrekenen, "omreken", "Omrekeningstabellen verkeersgegevens", QKeySequence(Qt::Key_F5),
-       &frmTarvo::Omrekenen, {}, TabelIcoon},
-      {Commando::Gebruiker, "gebruiker", "Instelling gebruikersnaam", QKeySequence(Qt::Key_F6),
+      {Commando::Invullen, "invullen", "Invullen rekenblad", "&Invullen", QKeySequence(Qt::Key_F2),
+       &frmTarvo::Invoer, {}, PotloodIcoon},
+      {Commando::Wegdekken, "cwegdek", "Correctiefactoren wegdekken", "&Correctiefactoren wegdekken…",
+       QKeySequence(Qt::Key_F4), &frmTarvo::WegdekEditor, {}, WegIcoon},
+      {Commando::Omrekenen, "omreken", "Omrekeningstabellen verkeersgegevens",
+       "&Omrekeningstabellen verkeersgegevens…", QKeySequence(Qt::Key_F5), &frmTarvo::Omrekenen, {}, TabelIcoon},
+      {Commando::Gebruiker, "gebruiker", "Instelling gebruikersnaam", "&Gebruikersnaam…", QKeySequence(Qt::Key_F6),
        &frmTarvo::Gebruiker, {}, PersoonIcoon},
-      {Commando::Info, "info", "Algemene informatie over Tarvo", QKeySequence(Qt::SHIFT | Qt::Key_F1),
-       &frmTarvo::Info, QStyle::SP_MessageBoxInformation, nullptr},
-      {Commando::Help, "help", "Toelichting bij invoer", QKeySequence(Qt::Key_F1), &frmTarvo::Help,
-       QStyle::SP_MessageBoxQuestion, nullptr},
-      {Commando::Calculator, "calc", "Calculator", QKeySequence(Qt::Key_F8), &frmTarvo::Calculator, {},
-       RekenmachineIcoon},
+      {Commando::Info, "info", "Algemene informatie over Tarvo", "&Informatie over Tarvo",
+       QKeySequence(Qt::SHIFT | Qt::Key_F1), &frmTarvo::Info, QStyle::SP_MessageBoxInformation, nullptr},
+      {Commando::Help, "help", "Toelichting bij invoer", "&Toelichting bij invoer", QKeySequence(Qt::Key_F1),
+       &frmTarvo::Help, QStyle::SP_MessageBoxQuestion, nullptr},
+      {Commando::Calculator, "calc", "Calculator", "Reken&machine", QKeySequence(Qt::Key_F8), &frmTarvo::Calculator,
+       {}, RekenmachineIcoon},
+      {Commando::DosisEffect, "dosisEffect", "Dosis-effectrelatie", "&Dosis-effectrelatie…",
+       QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D), &frmTarvo::DosisEffect, kGeenIcoon, nullptr},
+      {Commando::Diagram, "diagram", "Niveau-afstanddiagram", "&Niveau-afstanddiagram…",
+       QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_G), &frmTarvo::Diagram, kGeenIcoon, nullptr},
+      // Alt+B opens the menu "Bestand"; F9 calculates, as in a spreadsheet.
+      {Commando::Berekenen, "berekenen", "Berekening uitvoeren", "&Berekening uitvoeren", QKeySequence(Qt::Key_F9),
+       &frmTarvo::Command1_Click, kGeenIcoon, nullptr},
   }};
   return acties;
 }
@@ -125,6 +149,26 @@ const std::array<std::vector<Commando>, 5>& WerkbalkGroepen() {
       {Commando::Calculator},
   }};
   return groepen;
+}
+
+// The menu bar: every command once; nothing stands for a separator.
+struct MenuDef {
+  const char* titel;
+  const char* naam;
+  std::vector<std::optional<Commando>> items;
+};
+const std::array<MenuDef, 4>& Menus() {
+  static const std::array<MenuDef, 4> menus = {{
+      {"&Bestand", "mnuBestand",
+       {Commando::Openen, Commando::Opslaan, std::nullopt, Commando::Voorbeeld, Commando::Afdrukken, std::nullopt,
+        Commando::Sluiten}},
+      {"&Rekenblad", "mnuRekenblad", {Commando::Invullen, Commando::Berekenen, std::nullopt, Commando::Reset}},
+      {"E&xtra", "mnuExtra",
+       {Commando::Wegdekken, Commando::Omrekenen, std::nullopt, Commando::DosisEffect, Commando::Diagram,
+        std::nullopt, Commando::Calculator, Commando::Gebruiker}},
+      {"&Help", "mnuHelp", {Commando::Help, Commando::Info}},
+  }};
+  return menus;
 }
 
 void ZetPaletKleur(QWidget* w, QPalette::ColorRole rol, const QColor& kleur, bool ookUitgeschakeld) {
@@ -179,44 +223,44 @@ frmTarvo::~frmTarvo() { DeleteIcon(); }
 void frmTarvo::BouwVenster() {
   ZetTitel();
   setWindowIcon(ProgrammaIcoon());
-  auto* midden = new QWidget(this);
-  setCentralWidget(midden);
-
+  // The form scrolls where the screen is smaller than it, at large scalings.
+  auto* vlak = new Schuifvlak(this);
+  vlak->setObjectName("Schuifvlak");
+  auto* midden = new QWidget(vlak);
+  midden->setObjectName("Werkblad");
   MaakVelden(midden);
-  auto* links = new QVBoxLayout;
-  links->addLayout(Verkeersraster(midden));
-  links->addSpacing(10);
-  links->addLayout(Geometrie(midden));
-  links->addSpacing(10);
-  links->addLayout(Schakelaars(midden));
-  QVBoxLayout* toelichting = Toelichting(midden);
 
-  auto* rechts = new QVBoxLayout;
-  rechts->addWidget(Resultaten(midden));
-  rechts->addStretch(1);
-  rechts->addWidget(command1_);
-
-  auto* boven = new QHBoxLayout;
-  boven->addLayout(links, 1);
-  boven->addSpacing(16);
-  boven->addLayout(rechts);
-
-  auto* hoofd = new QVBoxLayout(midden);
-  hoofd->setContentsMargins(12, 10, 12, 8);
-  hoofd->addLayout(boven);
-  hoofd->addSpacing(10);
-  hoofd->addLayout(toelichting);
-  hoofd->addStretch(1);
+  // One grid, so that the captions, the fields of the traffic rows and of
+  // the geometry share their columns. The last column takes what a larger
+  // window adds: the names and the remark lines grow, the results stay
+  // beside the traffic rows.
+  auto* raster = new QGridLayout(midden);
+  raster->setContentsMargins(12, 10, 12, 8);
+  raster->setHorizontalSpacing(8);
+  raster->setVerticalSpacing(3);
+  Verkeersraster(raster, midden);
+  raster->addLayout(Resultaten(midden), kRijKoppen, kKolomRechts, kRijGeometrie - 1 - kRijKoppen, 1);
+  raster->setRowMinimumHeight(kRijGeometrie - 1, 6);
+  Geometrie(raster, midden);
+  raster->addLayout(Schakelaars(midden), kRijGeometrie, kKolomRechts, 4, 2);
+  raster->setRowMinimumHeight(kRijToelichting - 1, 6);
+  Toelichting(raster, midden);
+  raster->setRowStretch(kRijToelichting + 4, 1);
+  raster->setColumnMinimumWidth(kKolomRechts - 1, 8);
+  raster->setColumnStretch(kKolomRechts + 1, 1);
+  vlak->setWidget(midden);
+  setCentralWidget(vlak);
 
   ZetTabVolgorde();
   VolgVelden();
   VolgWijzigingen();
   MaakActies();
+  MaakMenu();
   ButtonSetup();
   MaakStatusBalk();
   MaakTaakMenu();
   ZetActies();
-  resize(sizeHint());
+  PasOpScherm(this);
 }
 
 // The 40 input fields; the derived ones 26..31 greyed.
@@ -246,24 +290,22 @@ QLabel* frmTarvo::MaakLabel(int i, std::string_view tekst, QWidget* midden) {
   return l;
 }
 
-// Names and the traffic grid: one row per category, the period columns
+// Names and the traffic rows: one row per category, the period columns
 // and, per category, its speed.
-QGridLayout* frmTarvo::Verkeersraster(QWidget* midden) {
-  auto* raster = new QGridLayout;
-  raster->setHorizontalSpacing(8);
-  raster->setVerticalSpacing(3);
+void frmTarvo::Verkeersraster(QGridLayout* raster, QWidget* midden) {
+  const int breed = kKolomRechts + 1;  // the names reach the window's edge
   raster->addWidget(MaakLabel(0, "waarneempunt", midden), 0, 0);
-  raster->addWidget(txtInvoer(0), 0, 1, 1, 5);
+  raster->addWidget(txtInvoer(0), 0, 1, 1, breed);
   raster->addWidget(MaakLabel(1, "weg", midden), 1, 0);
-  raster->addWidget(txtInvoer(1), 1, 1, 1, 5);
+  raster->addWidget(txtInvoer(1), 1, 1, 1, breed);
   const char* kolommen[] = {"dag", "avond", "nacht"};
   for (int p = 0; p < 3; ++p) {
     QLabel* kop = MaakLabel(24 + p, kolommen[p], midden);
     kop->setAlignment(Qt::AlignCenter);
-    raster->addWidget(kop, 2, 1 + p);
+    raster->addWidget(kop, kRijKoppen, 1 + p);
   }
   for (int c = 0; c < kAantalCategorieen; ++c) {
-    const int rij = 3 + c;
+    const int rij = kRijKoppen + 1 + c;
     raster->addWidget(MaakLabel(2 + 2 * c, Veld(SnelheidVeld(c)).bijschrift, midden), rij, 0);
     for (int p = 1; p <= 3; ++p) raster->addWidget(txtInvoer(IntensiteitVeld(c, p)), rij, p);
     QLabel* v = MaakLabel(3 + 2 * c, "v (km/h)", midden);
@@ -271,44 +313,41 @@ QGridLayout* frmTarvo::Verkeersraster(QWidget* midden) {
     raster->addWidget(v, rij, 4);
     raster->addWidget(txtInvoer(SnelheidVeld(c)), rij, 5);
   }
-  raster->addWidget(MaakLabel(14, "Qtotaal (mvt/h)", midden), 9, 0);
-  raster->addWidget(MaakLabel(15, "vrachtverkeer (%)", midden), 10, 0);
+  const int totaal = kRijKoppen + 1 + kAantalCategorieen;
+  raster->addWidget(MaakLabel(14, "Qtotaal (mvt/h)", midden), totaal, 0);
+  raster->addWidget(MaakLabel(15, "vrachtverkeer (%)", midden), totaal + 1, 0);
   for (int p = 1; p <= 3; ++p) {
-    raster->addWidget(txtInvoer(25 + p), 9, p);
-    raster->addWidget(txtInvoer(28 + p), 10, p);
+    raster->addWidget(txtInvoer(25 + p), totaal, p);
+    raster->addWidget(txtInvoer(28 + p), totaal + 1, p);
   }
-  raster->setColumnStretch(6, 1);
-  return raster;
 }
 
-// Geometry: fields 32..35 on the left, 36..39 on the right. The caption of
-// the horizontal distance opens the level-distance diagram.
-QGridLayout* frmTarvo::Geometrie(QWidget* midden) {
-  auto* geometrie = new QGridLayout;
-  geometrie->setHorizontalSpacing(8);
-  geometrie->setVerticalSpacing(3);
+// Geometry: fields 32..35 under the day column, 36..39 under the speeds.
+// The caption of the horizontal distance opens the level-distance diagram.
+void frmTarvo::Geometrie(QGridLayout* raster, QWidget* midden) {
   const std::pair<int, const char*> links[] = {{16, "waarneemhoogte (m)"}, {17, "wegdekhoogte (m)"},
                                                {18, "bodemfactor B (-)"}, {19, "objectfractie (-)"}};
   const std::pair<int, const char*> rechts[] = {{21, "horizontale afstand (m)"}, {22, "afstand kruising (m)"},
                                                 {23, "afstand obstakel (m)"}, {20, "zichthoek (graden)"}};
   for (int r = 0; r < 4; ++r) {
-    geometrie->addWidget(MaakLabel(links[r].first, links[r].second, midden), r, 0);
-    geometrie->addWidget(txtInvoer(32 + r), r, 1);
-    geometrie->addWidget(MaakLabel(rechts[r].first, rechts[r].second, midden), r, 3);
-    geometrie->addWidget(txtInvoer(36 + r), r, 4);
+    const int rij = kRijGeometrie + r;
+    raster->addWidget(MaakLabel(links[r].first, links[r].second, midden), rij, 0);
+    raster->addWidget(txtInvoer(32 + r), rij, 1);
+    QLabel* rechtsLabel = MaakLabel(rechts[r].first, rechts[r].second, midden);
+    rechtsLabel->setIndent(12);
+    raster->addWidget(rechtsLabel, rij, 2, 1, 3);
+    raster->addWidget(txtInvoer(36 + r), rij, 5);
   }
-  geometrie->setColumnMinimumWidth(2, 24);
-  geometrie->setColumnStretch(5, 1);
   label(21)->setCursor(Qt::PointingHandCursor);
   label(21)->installEventFilter(this);
-  return geometrie;
 }
 
 // Road surface, switches, tram.
 QGridLayout* frmTarvo::Schakelaars(QWidget* midden) {
   combo1_ = new QComboBox(midden);
   combo1_->setObjectName("Combo1");
-  combo1_->setMinimumContentsLength(kNaamLengte);
+  // The names are 30 characters; the list pads them to 40 with blanks.
+  combo1_->setMinimumContentsLength(static_cast<int>(kOmschrijvingLengte) + 2);
   combo1_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
   connect(combo1_, &QComboBox::activated, this, &frmTarvo::Combo1_Click);
   lblWegdek_ = new QLabel("wegdek", midden);
@@ -326,21 +365,22 @@ QGridLayout* frmTarvo::Schakelaars(QWidget* midden) {
 
   auto* schakelaars = new QGridLayout;
   schakelaars->setHorizontalSpacing(8);
+  schakelaars->setVerticalSpacing(3);
   schakelaars->addWidget(lblWegdek_, 0, 0);
   schakelaars->addWidget(combo1_, 0, 1, 1, 2);
   schakelaars->addWidget(chkZone_, 1, 1);
   schakelaars->addWidget(cmdTram_, 1, 2, Qt::AlignLeft);
   schakelaars->addWidget(chkAftrek_, 2, 1, 1, 2);
   schakelaars->setColumnStretch(3, 1);
+  schakelaars->setRowStretch(3, 1);
   return schakelaars;
 }
 
-QVBoxLayout* frmTarvo::Toelichting(QWidget* midden) {
+// The caption beside the four remark lines, which grow with the window.
+void frmTarvo::Toelichting(QGridLayout* raster, QWidget* midden) {
   label2_ = new QLabel("Toelichting", midden);
   label2_->setObjectName("Label2");
-  auto* toelichting = new QVBoxLayout;
-  toelichting->setSpacing(3);
-  toelichting->addWidget(label2_);
+  raster->addWidget(label2_, kRijToelichting, 0);
   for (int i = 0; i < 4; ++i) {
     auto* t = new QLineEdit(midden);
     t->setObjectName(QString("txtToel(%1)").arg(i));
@@ -349,13 +389,12 @@ QVBoxLayout* frmTarvo::Toelichting(QWidget* midden) {
     ZetPaletKleur(t, QPalette::Text, kVeldTekst, false);
     txtToel_[static_cast<std::size_t>(i)] = t;
     toelVak_[static_cast<std::size_t>(i)] = std::make_unique<LineEditVak>(t);
-    toelichting->addWidget(t);
+    raster->addWidget(t, kRijToelichting + i, 1, 1, kKolomRechts + 1);
   }
-  return toelichting;
 }
 
-// The result frame with its labels, and the calculation button.
-QGroupBox* frmTarvo::Resultaten(QWidget* midden) {
+// The result frame with its labels, and under it the calculation button.
+QVBoxLayout* frmTarvo::Resultaten(QWidget* midden) {
   frame2_ = new QGroupBox("berekeningsresultaten", midden);
   frame2_->setObjectName("Frame2");
   frame2_->installEventFilter(this);
@@ -382,16 +421,28 @@ QGroupBox* frmTarvo::Resultaten(QWidget* midden) {
     lblResult(2 + 2 * r)->setMinimumWidth(lblResult(2)->fontMetrics().horizontalAdvance("000,0 dB(A)") + 12);
     resultaten->addWidget(lblResult(2 + 2 * r), r, 1);
   }
+  // The levels above are shown less the deduction; this line says so.
+  lblAftrek_ = new QLabel(frame2_);
+  lblAftrek_->setObjectName("lblAftrek");
+  lblAftrek_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  lblAftrek_->setVisible(false);
+  lblAftrek_->installEventFilter(this);
+  resultaten->addWidget(lblAftrek_, 3, 0, 1, 2);
   lblResult(7)->setCursor(Qt::PointingHandCursor);
   lblResult(7)->setAlignment(Qt::AlignCenter);
-  resultaten->addWidget(lblResult(7), 3, 0, 1, 2);
+  resultaten->addWidget(lblResult(7), 4, 0, 1, 2);
 
   command1_ = new QPushButton("Berekening uitvoeren", midden);
   command1_->setObjectName("Command1");
-  command1_->setShortcut(QKeySequence(Qt::ALT | Qt::Key_B));
   command1_->setMinimumHeight(36);
   connect(command1_, &QPushButton::clicked, this, &frmTarvo::Command1_Click);
-  return frame2_;
+
+  auto* rechts = new QVBoxLayout;
+  rechts->addWidget(frame2_);
+  rechts->addSpacing(8);
+  rechts->addWidget(command1_);
+  rechts->addStretch(1);
+  return rechts;
 }
 
 // Tab follows the ring of Enter and the arrows.
@@ -422,27 +473,31 @@ void frmTarvo::VolgVelden() {
 }
 
 void frmTarvo::MaakActies() {
-  for (const ActieDef& d : WerkbalkActies()) {
-    const QIcon icoon = d.getekendIcoon ? d.getekendIcoon() : style()->standardIcon(d.standaardIcoon);
-    auto* a = new QAction(icoon, d.tekst, this);
+  for (const ActieDef& d : Acties()) {
+    auto* a = new QAction(d.menu, this);
+    if (d.standaardIcoon != kGeenIcoon) {
+      a->setIcon(d.getekendIcoon ? d.getekendIcoon() : style()->standardIcon(d.standaardIcoon));
+    }
     a->setObjectName(d.naam);
-    a->setToolTip(d.tekst);
-    a->setWhatsThis(d.tekst);  // the button's description
     a->setShortcut(d.sneltoets);
+    a->setToolTip(QString(d.tekst) + " (" + d.sneltoets.toString(QKeySequence::NativeText) + ")");
+    a->setWhatsThis(d.tekst);  // the button's description
     connect(a, &QAction::triggered, this, d.uitvoeren);
     actie_[static_cast<std::size_t>(d.commando)] = a;
   }
-  // Keyboard ways to the clickable labels; the mode enables them with their label.
-  const auto label = [this](Commando c, const char* naam, QKeySequence sneltoets, void (frmTarvo::*uitvoeren)()) {
-    auto* a = new QAction(this);
-    a->setObjectName(naam);
-    a->setShortcut(sneltoets);
-    connect(a, &QAction::triggered, this, uitvoeren);
-    addAction(a);
-    actie_[static_cast<std::size_t>(c)] = a;
-  };
-  label(Commando::DosisEffect, "dosisEffect", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D), &frmTarvo::DosisEffect);
-  label(Commando::Diagram, "diagram", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_G), &frmTarvo::Diagram);
+}
+
+// The menus hold the toolbar's own actions: an item is enabled exactly
+// when its button is.
+void frmTarvo::MaakMenu() {
+  for (const MenuDef& m : Menus()) {
+    QMenu* menu = menuBar()->addMenu(m.titel);
+    menu->setObjectName(m.naam);
+    for (const std::optional<Commando>& c : m.items) {
+      if (c) menu->addAction(Actie(*c));
+      else menu->addSeparator();
+    }
+  }
 }
 
 void frmTarvo::ButtonSetup() {
@@ -466,7 +521,12 @@ void frmTarvo::MaakStatusBalk() {
   bestandPaneel_->setMinimumWidth(220);
   bestandPaneel_->setFrameShape(QFrame::Panel);
   bestandPaneel_->setFrameShadow(QFrame::Sunken);
-  // At the right, so the messages of the status bar have the room at its left.
+  // The file name at the right; why the last command did nothing, or what
+  // it saved, in the room at its left.
+  meldingPaneel_ = new QLabel(balk);
+  meldingPaneel_->setObjectName("Panel2");
+  meldingPaneel_->setTextFormat(Qt::PlainText);
+  balk->addWidget(meldingPaneel_, 1);
   balk->addPermanentWidget(bestandPaneel_);
 }
 
@@ -629,16 +689,8 @@ bool frmTarvo::FormUnload() {
 }
 
 void frmTarvo::CreateIcon() {
-  if (!QSystemTrayIcon::isSystemTrayAvailable()) {
-    // Without a notification area the icon's two commands live in the window.
-    if (menuBar()->actions().isEmpty()) {
-      QMenu* programma = menuBar()->addMenu("&Programma");
-      programma->setObjectName("mnuProgramma");
-      programma->addAction(mnuTaakInfo_);
-      programma->addAction(mnuTaakexit_);
-    }
-    return;
-  }
+  // Without a notification area the icon's two commands are in the menu bar all the same.
+  if (!QSystemTrayIcon::isSystemTrayAvailable()) return;
   if (icoon_) return;
   icoon_ = new QSystemTrayIcon(ProgrammaIcoon(), this);
   icoon_->setToolTip(versie::kProductNaam);
@@ -661,8 +713,13 @@ void frmTarvo::DeleteIcon() {
 
 void frmTarvo::ZetModus(Modus modus) {
   modus_ = modus;
+  ZetMelding({});
   ZetActies();
 }
+
+void frmTarvo::ZetMelding(const QString& tekst) { meldingPaneel_->setText(tekst); }
+
+QString frmTarvo::Melding() const { return meldingPaneel_->text(); }
 
 bool frmTarvo::UitBestand() const { return !bestandPad_.isEmpty(); }
 
@@ -672,17 +729,20 @@ void frmTarvo::ZetActies() {
   const bool resultaat = modus_ == Modus::Resultaat;
   // The editor only while no worksheet is being filled in or was read.
   const bool gelezen = rust && UitBestand();
-  Actie(Commando::Openen)->setVisible(!invoer);
-  for (Commando c : {Commando::Afdrukken, Commando::Voorbeeld}) Actie(c)->setVisible(resultaat);
+  // A command the mode does not offer is greyed, in the toolbar and the
+  // menu alike, so that neither changes shape under the user's hand.
+  Actie(Commando::Openen)->setEnabled(!invoer);
+  for (Commando c : {Commando::Afdrukken, Commando::Voorbeeld}) Actie(c)->setEnabled(resultaat);
   // Whatever is on screen besides an empty worksheet can be kept in a file.
-  Actie(Commando::Opslaan)->setVisible(!rust || gelezen);
-  Actie(Commando::Reset)->setVisible(!rust);
-  Actie(Commando::Invullen)->setVisible(!invoer);
-  Actie(Commando::Wegdekken)->setVisible(rust && !gelezen);
-  Actie(Commando::Omrekenen)->setVisible(invoer);
-  Actie(Commando::Help)->setVisible(invoer || gelezen);
+  Actie(Commando::Opslaan)->setEnabled(!rust || gelezen);
+  Actie(Commando::Reset)->setEnabled(!rust);
+  Actie(Commando::Invullen)->setEnabled(!invoer);
+  Actie(Commando::Wegdekken)->setEnabled(rust && !gelezen);
+  Actie(Commando::Omrekenen)->setEnabled(invoer);
+  Actie(Commando::Help)->setEnabled(invoer || gelezen);
   Actie(Commando::DosisEffect)->setEnabled(resultaat);
   Actie(Commando::Diagram)->setEnabled(invoer);
+  Actie(Commando::Berekenen)->setEnabled(invoer || gelezen);
   command1_->setVisible(invoer || gelezen);
 }
 
@@ -692,6 +752,8 @@ void frmTarvo::ZetLabelsIngeschakeld(bool aan) {
 
 void frmTarvo::VerbergUitkomsten() {
   for (int i : {2, 4, 6}) lblResult(i)->setVisible(false);
+  lblAftrek_->setVisible(false);
+  lblAftrek_->installEventFilter(this);
   for (int i : {1, 3, 5, 7}) lblResult(i)->setEnabled(false);
   frame2_->setEnabled(false);
 }
@@ -736,6 +798,7 @@ void frmTarvo::ResultaatModus() {
   chkZone_->setEnabled(false);
   ZetLabelsIngeschakeld(false);
   for (int i : {2, 4, 6}) lblResult(i)->setVisible(true);
+  lblAftrek_->setVisible(!lblAftrek_->text().isEmpty());
   for (int i = 1; i <= 7; ++i) {
     lblResult(i)->setEnabled(true);
     ZetPaletKleur(lblResult(i), QPalette::WindowText, kResultaatGeel, false);
@@ -751,7 +814,19 @@ void frmTarvo::ResultaatModus() {
 }
 
 void frmTarvo::Command1_Click() {
-  if (!CheckIt(ws_, *this, dialogen_)) return;
+  ZetMelding({});
+  const CheckUitkomst check = CheckIt(ws_, *this, dialogen_);
+  if (!check) {
+    // The check refuses a text that is no number without a word. The field
+    // shows it as on leaving it (red, its tool tip, the focus), also when
+    // the calculation came by key and the field was never left.
+    if (check.nietGetalVeld >= 0) {
+      const VeldInfo& v = Veld(check.nietGetalVeld);
+      ValiDate(Invoer(v.index), v.maximum, v.minimum, v.patroon, ws_.Decimaal);
+      ZetMelding(QTekst(GeenGetalMelding(v.index)));
+    }
+    return;
+  }
   const QDate vandaag = QDate::currentDate();
   const auto teksten = Reken(ws_, *this, cat_, Datum{vandaag.year(), vandaag.month(), vandaag.day()});
   if (!teksten) {
@@ -761,6 +836,7 @@ void frmTarvo::Command1_Click() {
   lblResult(2)->setText(QString::fromStdString(teksten->letmaal));
   lblResult(4)->setText(QString::fromStdString(teksten->lden));
   lblResult(6)->setText(QString::fromStdString(teksten->lnight));
+  lblAftrek_->setText(QTekst(teksten->aftrek));
   ResultaatModus();
 }
 
@@ -933,6 +1009,7 @@ bool frmTarvo::eventFilter(QObject* object, QEvent* event) {
       return true;
     }
   }
+  if (object == lblAftrek_) return true;  // part of the results, like the levels
   return QMainWindow::eventFilter(object, event);
 }
 

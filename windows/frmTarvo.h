@@ -37,14 +37,15 @@ class frmTarvo : public QMainWindow, public WerkbladVenster {
   // The worksheet's modes. A worksheet read from a file stays idle until
   // "invullen", but may be computed and explained at once.
   enum class Modus { Rust, Invoer, Resultaat };
-  // Every command of the window, one action each: the toolbar's in its
-  // order, then the keyboard ways to the clickable labels.
+  // Every command of the window, one action each, in the toolbar and the
+  // menu bar: the toolbar's in its order, then those of the clickable labels
+  // and of the calculation button, which are in the menu bar only.
   enum class Commando {
     Sluiten, Openen, Afdrukken, Voorbeeld, Opslaan, Reset, Invullen,
     Wegdekken, Omrekenen, Gebruiker, Info, Help, Calculator,
-    DosisEffect, Diagram,
+    DosisEffect, Diagram, Berekenen,
   };
-  static constexpr int kAantalCommandos = static_cast<int>(Commando::Diagram) + 1;
+  static constexpr int kAantalCommandos = static_cast<int>(Commando::Berekenen) + 1;
 
   // The data folder is where Wegdekken_2012.dat and levering.txt are looked for.
   frmTarvo(Dialogen& dialogen, const QString& dataMap, QWidget* ouder = nullptr);
@@ -107,6 +108,8 @@ class frmTarvo : public QMainWindow, public WerkbladVenster {
   QAction* mnuTaakInfo() const { return mnuTaakInfo_; }
   QAction* mnuTaakexit() const { return mnuTaakexit_; }
   QString BestandPaneel() const;
+  QString Melding() const;  // the status bar's word on the last command
+  QLabel* lblAftrek() const { return lblAftrek_; }
 
   // --- state ---
   Modus HuidigeModus() const { return modus_; }
@@ -130,15 +133,16 @@ class frmTarvo : public QMainWindow, public WerkbladVenster {
   void BouwVenster();
   void MaakVelden(QWidget* midden);
   QLabel* MaakLabel(int i, std::string_view tekst, QWidget* midden);
-  QGridLayout* Verkeersraster(QWidget* midden);
-  QGridLayout* Geometrie(QWidget* midden);
+  void Verkeersraster(QGridLayout* raster, QWidget* midden);
+  void Geometrie(QGridLayout* raster, QWidget* midden);
   QGridLayout* Schakelaars(QWidget* midden);
-  QVBoxLayout* Toelichting(QWidget* midden);
-  QGroupBox* Resultaten(QWidget* midden);
+  void Toelichting(QGridLayout* raster, QWidget* midden);
+  QVBoxLayout* Resultaten(QWidget* midden);
   void ZetTabVolgorde();
   void VolgVelden();
   void VolgWijzigingen();
   void MaakActies();
+  void MaakMenu();
   void ButtonSetup();  // the toolbar
   void MaakStatusBalk();
   void MaakTaakMenu();
@@ -157,6 +161,7 @@ class frmTarvo : public QMainWindow, public WerkbladVenster {
   // did not happen).
   bool EerstOpslaan(const char* titel);
   QString PdfVoorstel() const;
+  void ZetMelding(const QString& tekst);
   void Combo1_Click(int index);
   void chkZone_Click();
   void CreateIcon();
@@ -195,6 +200,8 @@ class frmTarvo : public QMainWindow, public WerkbladVenster {
   QToolBar* toolbar1_ = nullptr;
   std::array<QAction*, kAantalCommandos> actie_{};
   QLabel* bestandPaneel_ = nullptr;
+  QLabel* meldingPaneel_ = nullptr;
+  QLabel* lblAftrek_ = nullptr;  // the deduction under the levels
   VeldFilter* veldFilter_ = nullptr;
 
   QAction* mnuTaakInfo_ = nullptr;

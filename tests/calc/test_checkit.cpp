@@ -74,6 +74,16 @@ TEST_F(CheckItTest, NonNumberStopsSilentlyBeforeAnythingIsTakenOver) {
   EXPECT_EQ(ws.Qlv[1], kOnaangeroerd);
 }
 
+// The window's sentence names the refused field by its row and column.
+TEST(CheckItMelding, NamesRowAndColumnOfTheField) {
+  EXPECT_EQ(GeenGetalMelding(2), "Berekening niet uitgevoerd: 'Qlicht (mvt/h)' dag is geen getal.");
+  EXPECT_EQ(GeenGetalMelding(23), "Berekening niet uitgevoerd: 'Qtram (mvt/h)' avond is geen getal.");
+  EXPECT_EQ(GeenGetalMelding(12), "Berekening niet uitgevoerd: 'Qzwaar (mvt/h)' nacht is geen getal.");
+  EXPECT_EQ(GeenGetalMelding(21), "Berekening niet uitgevoerd: 'Qbromfiets (mvt/h)' v (km/h) is geen getal.");
+  EXPECT_EQ(GeenGetalMelding(32), "Berekening niet uitgevoerd: 'waarneemhoogte (m)' is geen getal.");
+  EXPECT_EQ(GeenGetalMelding(39), "Berekening niet uitgevoerd: 'zichthoek (graden)' is geen getal.");
+}
+
 // The focus goes to the warning's field; steps before it took their values
 // over, steps after it did not run.
 TEST_P(Waarschuwing, StopsTheCheckAtItsField) {

@@ -82,3 +82,34 @@ TEST(Reken, LabelsAndRepeatability) {
   EXPECT_EQ(t.ws.Letmaal, eerste.Letmaal);
   EXPECT_EQ(t.ws.AfdrukRegels, eerste.AfdrukRegels);
 }
+
+// The line under the levels names the deduction only where a shown level
+// carries it: a level of 0 is shown without it.
+TEST(Reken, AftrekRegelOnlyWhenALevelWasLowered) {
+  Werkblad ws;
+  struct Geval {
+    std::int16_t aftrek;
+    double letmaal, lden, lnight;
+    const char* regel;
+  };
+  for (const Geval& g : {Geval{5, 0, 0, 0, ""}, Geval{0, 70, 67, 55, ""},
+                         Geval{2, 0.1, 0, 0, "inclusief 2 dB aftrek art. 110g Wgh"},
+                         Geval{3, 0, 0, 48, "inclusief 3 dB aftrek art. 110g Wgh"},
+                         Geval{5, 60, 57, 0, "inclusief 5 dB aftrek art. 110g Wgh"}}) {
+    ws.Aftrek110g = g.aftrek;
+    ws.Letmaal = g.letmaal;
+    ws.Lden = g.lden;
+    ws.Lnight = g.lnight;
+    EXPECT_EQ(AftrekRegel(ws), g.regel) << g.aftrek << " " << g.letmaal << " " << g.lden << " " << g.lnight;
+  }
+  // From the calculation: a ticked box over a road without traffic names nothing.
+  test::Rekenblad leeg;
+  leeg.venster.aftrek.waarde = 1;
+  EXPECT_EQ(leeg.Bereken().aftrek, "");
+  test::Rekenblad t;
+  t.Typ(2, "1000").Typ(5, "50");
+  t.venster.aftrek.waarde = 1;
+  EXPECT_EQ(t.Bereken().aftrek, "inclusief 5 dB aftrek art. 110g Wgh");
+  t.venster.aftrek.waarde = 0;
+  EXPECT_EQ(t.Bereken().aftrek, "");
+}

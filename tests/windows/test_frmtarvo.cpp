@@ -7,8 +7,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QTest>
@@ -24,6 +28,7 @@
 #include "windows/frmTram.h"
 #include "shared_ui/Versie.h"
 #include "files/WerkbladBestand.h"
+#include "driver/Rekenblad.h"
 
 using namespace tarvo;
 using tarvo::test::LeesBytes;
@@ -62,11 +67,11 @@ QString Pad(const std::filesystem::path& p) { return QString::fromStdString(p.st
 using Commando = frmTarvo::Commando;
 using VensterModus = frmTarvo::Modus;
 
-// The toolbar's commands that show in every mode.
+// The toolbar's commands that are enabled in every mode.
 const QList<Commando> kAltijd = {Commando::Sluiten, Commando::Gebruiker, Commando::Info, Commando::Calculator};
 
 // The window's mode, the input controls, the result frame with its levels,
-// the calculation button, and the toolbar commands shown besides kAltijd.
+// the calculation button, and the toolbar commands enabled besides kAltijd.
 struct Modus {
   const char* naam;
   VensterModus modus;
@@ -130,7 +135,12 @@ class TestFrmTarvo : public QObject {
       QTest::keyClick(w, key);
       return Focus();
     }
-    void Knop(const char* key) { frm->findChild<QAction*>(key)->trigger(); }
+    // A command as the user gives it: only while it is enabled.
+    void Knop(const char* key) {
+      QAction* a = frm->findChild<QAction*>(key);
+      QVERIFY2(a && a->isEnabled(), key);
+      a->trigger();
+    }
     int Combo1Index() const { return frm->Combo1()->currentIndex(); }
     void Bereken() { QTest::mouseClick(frm->Command1(), Qt::LeftButton); }
     // On the box and its caption, not on the empty width the layout gives it.
@@ -164,17 +174,31 @@ class TestFrmTarvo : public QObject {
       eis(l->isVisible() && l->isEnabled() == m.resultaat, QString("lblResult %1").arg(i));
     }
     eis(f.HuidigeModus() == m.modus, "modus");
+    // Every button stays in its place; the mode greys what it does not offer.
     for (int i = 0; i <= static_cast<int>(Commando::Calculator); ++i) {
       const auto c = static_cast<Commando>(i);
-      const bool getoond = kAltijd.contains(c) || m.knoppen.contains(c);
-      eis(f.Actie(c)->isVisible() == getoond, f.Actie(c)->objectName());
+      const QWidget* knop = f.Toolbar1()->widgetForAction(f.Actie(c));
+      const bool aan = kAltijd.contains(c) || m.knoppen.contains(c);
+      eis(knop && knop->isVisible() && knop->isEnabled() == aan, f.Actie(c)->objectName());
     }
     for (const QAction* a : f.Toolbar1()->actions()) {
       if (a->isSeparator()) eis(a->isVisible(), "separator");
     }
-    // The keyboard ways to the clickable labels work while their label does.
-    eis(f.Actie(Commando::DosisEffect)->isEnabled() == m.resultaat, "dosisEffect");
-    eis(f.Actie(Commando::Diagram)->isEnabled() == m.invoer, "diagram");
+    // A menu item is enabled exactly as its toolbar button; the items without
+    // a button as the label or button they stand for.
+    for (const QAction* kop : f.menuBar()->actions()) {
+      for (const QAction* a : kop->menu()->actions()) {
+        if (a->isSeparator()) continue;
+        const QWidget* knop = f.Toolbar1()->widgetForAction(const_cast<QAction*>(a));
+        bool verwacht = false;
+        if (knop) verwacht = knop->isEnabled();
+        else if (a == f.Actie(Commando::DosisEffect)) verwacht = f.lblResult(7)->isEnabled();
+        else if (a == f.Actie(Commando::Diagram)) verwacht = f.label(21)->isEnabled();
+        else if (a == f.Actie(Commando::Berekenen)) verwacht = f.Command1()->isVisible();
+        else anders << "onbekend menu-item " + a->objectName();
+        eis(a->isVisible() && a->isEnabled() == verwacht, "menu " + a->objectName());
+      }
+    }
     QVERIFY2(anders.isEmpty(), qPrintable(QString("modus ") + m.naam + ": " + anders.join(", ")));
   }
 
@@ -241,6 +265,145 @@ class TestFrmTarvo : public QObject {
     o.Knop(qPrintable(actie));
     QCOMPARE(o.dlg.vensters, venster.isEmpty() ? std::vector<QString>{} : std::vector<QString>{venster});
     QCOMPARE(o.dlg.invoerPrompts.size(), std::size_t{actie == "diagram" ? 1u : 0u});
+  }
+
+  // The menu bar holds every command once, under the toolbar's own actions;
+  // every item shows its shortcut, every button names it in its tool tip.
+  void menuBalk() {
+    Opstelling o;
+    QStringList menus;
+    for (const QAction* kop : o.frm->menuBar()->actions()) {
+      QStringList items;
+      for (const QAction* a : kop->menu()->actions()) {
+        items << (a->isSeparator() ? "|" : a->objectName());
+        if (!a->isSeparator()) QVERIFY2(!a->shortcut().isEmpty(), qPrintable(a->objectName()));
+      }
+      menus << kop->text() + ": " + items.join(' ');
+    }
+    QCOMPARE(menus, QStringList({"&Bestand: open opslaan | preview printen | exit",
+                                 "&Rekenblad: invullen berekenen | reset",
+                                 "E&xtra: cwegdek omreken | dosisEffect diagram | calc gebruiker",
+                                 "&Help: help info"}));
+    for (QAction* a : o.frm->Toolbar1()->actions()) {
+      if (a->isSeparator()) continue;
+      QCOMPARE(o.frm->Toolbar1()->widgetForAction(a)->toolTip(),
+               a->whatsThis() + " (" + a->shortcut().toString(QKeySequence::NativeText) + ")");
+    }
+    QCOMPARE(o.frm->Actie(Commando::Openen)->whatsThis(), QString("Open rekenblad"));
+
+    // The keys work as the menu says: F2 fills in, F9 calculates.
+    QTest::keyClick(o.frm.get(), Qt::Key_F2);
+    QCOMPARE(o.frm->HuidigeModus(), VensterModus::Invoer);
+    o.Typ(2, "1000");
+    QTest::keyClick(o.Veld(2), Qt::Key_F9);
+    ControleerModus(*o.frm, kResultaat);
+  }
+
+  // A text that is no number refuses the calculation; the status bar says
+  // which field, the focus goes there, and a passed calculation clears it.
+  void geweigerdeBerekeningInDeStatusbalk() {
+    Opstelling o;
+    o.Knop("invullen");
+    QVERIFY(o.frm->Melding().isEmpty());
+    o.Veld(2)->setText("12a");  // pasted: the key filter never saw it
+    o.Bereken();
+    QCOMPARE(o.frm->Melding(), QString("Berekening niet uitgevoerd: 'Qlicht (mvt/h)' dag is geen getal."));
+    QCOMPARE(o.Focus(), o.Veld(2));
+    QVERIFY(o.dlg.meldingen.empty());
+    ControleerModus(*o.frm, kInvoer);
+    const QLabel* paneel = o.frm->statusBar()->findChild<QLabel*>("Panel2");
+    QVERIFY(paneel && paneel->isVisible() && paneel->text() == o.frm->Melding());
+
+    QCOMPARE(o.Achtergrond(2), kRood);
+
+    // By key the field is never left, and is marked all the same.
+    o.Veld(2)->setText("12");
+    o.Veld(21)->setText("5O");  // a letter O among the digits of the moped speed
+    o.Veld(21)->setFocus();
+    QTest::keyClick(o.Veld(21), Qt::Key_F9);
+    QCOMPARE(o.frm->Melding(), QString("Berekening niet uitgevoerd: 'Qbromfiets (mvt/h)' v (km/h) is geen getal."));
+    QCOMPARE(o.Focus(), o.Veld(21));
+    QCOMPARE(o.Achtergrond(21), kRood);
+    QCOMPARE(o.Veld(21)->toolTip(), QString("Voer geldig getal in"));
+    QCOMPARE(o.Veld(21)->text(), QString("5O"));
+    o.Veld(21)->setText("50");
+    o.Bereken();
+    ControleerModus(*o.frm, kResultaat);
+    QVERIFY(o.frm->Melding().isEmpty());
+  }
+
+  // With the deduction of art. 110g the levels are shown less it, and a line
+  // under them says so; without it, and in input mode, there is no line.
+  void aftrekRegelOnderDeUitkomsten() {
+    Opstelling o;
+    o.Knop("invullen");
+    o.Typ(2, "1000");
+    o.Typ(5, "50");
+    o.Klik(o.frm->chkAftrek());
+    o.Bereken();
+    QCOMPARE(o.frm->Blad().Aftrek110g, std::int16_t{5});
+    QVERIFY(o.frm->lblAftrek()->isVisible());
+    QCOMPARE(o.frm->lblAftrek()->text(), QString("inclusief 5 dB aftrek art. 110g Wgh"));
+    QCOMPARE(o.frm->lblResult(4)->text(), QString::fromStdString(ResultaatLabel(o.frm->Blad().Lden, 5, " dB", ',')));
+    QTest::mouseClick(o.frm->lblAftrek(), Qt::LeftButton);  // the line's, like a level's: no way back to input
+    QCOMPARE(o.frm->HuidigeModus(), VensterModus::Resultaat);
+
+    o.Knop("invullen");
+    QVERIFY(!o.frm->lblAftrek()->isVisible());
+    o.Klik(o.frm->chkAftrek());
+    o.Bereken();
+    QCOMPARE(o.frm->Blad().Aftrek110g, std::int16_t{0});
+    QVERIFY(!o.frm->lblAftrek()->isVisible());
+  }
+
+  // Room for a 1280x720 screen at 100 %, title bar included; a larger window
+  // widens the names and remark lines and keeps the results beside the
+  // traffic rows; a small one scrolls to every control.
+  void vensterPastOpHetScherm() {
+    Opstelling o;
+    QVERIFY2(o.frm->sizeHint().width() <= 1280 && o.frm->sizeHint().height() <= 720 - 40,
+             qPrintable(QString("%1x%2").arg(o.frm->sizeHint().width()).arg(o.frm->sizeHint().height())));
+
+    o.frm->resize(o.frm->sizeHint());
+    QApplication::processEvents();
+    const auto plek = [&](const QWidget* w) { return QRect(w->mapTo(o.frm.get(), QPoint()), w->size()); };
+    const QRect naam = plek(o.Veld(0)), toel = plek(o.frm->txtToel(3)), dag = plek(o.Veld(2));
+    const QRect frame = plek(o.frm->Frame2()), snelheid = plek(o.Veld(5));
+    QVERIFY(frame.left() > snelheid.right() && frame.top() < snelheid.bottom());
+    o.frm->resize(o.frm->width() + 300, o.frm->height() + 100);
+    QApplication::processEvents();
+    QCOMPARE(plek(o.Veld(0)).width(), naam.width() + 300);
+    QCOMPARE(plek(o.frm->txtToel(3)).width(), toel.width() + 300);
+    QCOMPARE(plek(o.Veld(2)), dag);
+    QCOMPARE(plek(o.frm->Frame2()), frame);
+
+    o.Knop("invullen");
+    o.frm->resize(480, 300);
+    QApplication::processEvents();
+    auto* vlak = o.frm->findChild<QScrollArea*>("Schuifvlak");
+    QVERIFY(vlak && vlak->verticalScrollBar()->isVisible() && vlak->horizontalScrollBar()->isVisible());
+    // Where the focus goes the view follows, also by Enter and the arrows:
+    // field 25 -> 32 is a jump down the form.
+    const auto inBeeld = [&](QWidget* w) {
+      // Of a field wider than the view: its start, where the typing begins.
+      const QRect opScherm(w->mapTo(vlak->viewport(), QPoint()), QSize(qMin(w->width(), 80), w->height()));
+      return vlak->viewport()->rect().contains(opScherm);
+    };
+    QCOMPARE(o.Na(o.Veld(25), Qt::Key_Return), o.Veld(32));
+    QVERIFY(inBeeld(o.Veld(32)));
+    QCOMPARE(o.Na(o.Veld(39), Qt::Key_Return), o.frm->txtToel(0));
+    QVERIFY(inBeeld(o.frm->txtToel(0)));
+    QList<QWidget*> alle = {o.frm->Command1(), o.frm->Combo1(), o.frm->chkAftrek(), o.frm->cmdTram()};
+    for (int k = 0; k < kAantalVelden; ++k) {
+      if (o.Veld(k)->isEnabled()) alle << o.Veld(k);
+    }
+    for (int i = 0; i < 4; ++i) alle << o.frm->txtToel(i);
+    for (QWidget* w : alle) {
+      w->setFocus();
+      QVERIFY2(inBeeld(w), qPrintable(w->objectName()));
+    }
+    vlak->ensureWidgetVisible(o.frm->lblResult(7));
+    QVERIFY(inBeeld(o.frm->lblResult(7)));
   }
 
   // Every click in the chooser lands in the worksheet at once.
@@ -377,6 +540,7 @@ class TestFrmTarvo : public QObject {
     o.Knop("invullen");
     o.Typ(0, "Dorpsstraat 1");
     QVERIFY(o.frm->Gewijzigd() && o.frm->statusBar()->currentMessage().isEmpty());
+    o.Bereken();  // open is offered outside input mode
     o.dlg.antwoorden = {Antwoord::Nee};
     o.dlg.openAntwoorden = {Pad(o.map / "zonder.tvo")};
     o.Knop("open");

@@ -1,6 +1,10 @@
 // The small windows of the shell: splash, information window, the user-name
 // setting and the background gradient.
 #include <QAction>
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QInputDialog>
+#include <QPushButton>
 #include <QLabel>
 #include <QRadioButton>
 #include <QSignalSpy>
@@ -13,6 +17,7 @@
 #include "tests/TijdelijkeMap.h"
 #include "windows/LicNaam.h"
 #include "shared_ui/QtDataMappen.h"
+#include "shared_ui/Vertaling.h"
 #include "shared_ui/Verloop.h"
 #include "windows/frmAbout.h"
 #include "windows/frmSplashII.h"
@@ -23,6 +28,14 @@ using tarvo::test::TijdelijkeMap;
 
 class TestSchil : public QObject {
   Q_OBJECT
+
+  // A widget's text alone, on white.
+  static QImage Letters(QWidget& w) {
+    QImage beeld(w.size(), QImage::Format_ARGB32);
+    beeld.fill(Qt::white);
+    w.render(&beeld, {}, {}, QWidget::DrawChildren);
+    return beeld;
+  }
 
  private slots:
   void verloopStaptPerLijn() {
@@ -105,6 +118,47 @@ class TestSchil : public QObject {
     QCOMPARE(cat.Gebruikersnaam, lang);
     QCOMPARE(cat.GebruikersLabelnaam, "A&&" + std::string(37, 'x'));
     QCOMPARE(LabelTekst(cat.GebruikersLabelnaam), QString::fromStdString("A&" + std::string(37, 'x')));
+  }
+
+  // The real input box shows the name's "&" as a character, not as an
+  // access key: its prompt looks exactly like a label that has no field.
+  void gebruikersnaamToontAmpersandLetterlijk() {
+    Catalogus cat;
+    cat.Gebruikersnaam = VastBreed("Bureau Geluid & Trilling", kNaamLengte);
+    const QString verwacht = "Huidige instelling gebruikersnaam: \n" + QString::fromStdString(cat.Gebruikersnaam) +
+                             "\n\nVoer nieuwe gebruikersnaam in";
+    QImage getoond, letterlijk;
+    QTimer kijker;
+    connect(&kijker, &QTimer::timeout, this, [&] {
+      auto* vak = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+      if (!vak) return;
+      kijker.stop();
+      QLabel* prompt = vak->findChild<QLabel*>();
+      QLabel zonderVeld(verwacht);
+      zonderVeld.setFont(prompt->font());
+      zonderVeld.setAlignment(prompt->alignment());
+      zonderVeld.setWordWrap(prompt->wordWrap());
+      zonderVeld.setFixedSize(prompt->size());
+      getoond = Letters(*prompt);
+      letterlijk = Letters(zonderVeld);
+      vak->reject();
+    });
+    kijker.start(10);
+    QtDialogen dialogen;
+    LicNaam(nullptr, dialogen, cat);
+    QVERIFY(!getoond.isNull());
+    QCOMPARE(getoond, letterlijk);
+    QCOMPARE(cat.Gebruikersnaam, VastBreed("Bureau Geluid & Trilling", kNaamLengte));  // Cancel keeps it
+  }
+
+  // Qt's own buttons and dialogs speak the user's language.
+  void standaardknoppenInHetNederlands() {
+    QVERIFY(LaadQtVertaling(*QCoreApplication::instance()));
+    QDialogButtonBox knoppen(QDialogButtonBox::Cancel | QDialogButtonBox::Yes | QDialogButtonBox::No);
+    const auto tekst = [&](QDialogButtonBox::StandardButton b) { return knoppen.button(b)->text().remove('&'); };
+    QCOMPARE(tekst(QDialogButtonBox::Cancel), QString("Annuleren"));
+    QCOMPARE(tekst(QDialogButtonBox::Yes), QString("Ja"));
+    QCOMPARE(tekst(QDialogButtonBox::No), QString("Nee"));
   }
 
   // tarvo-reken, which has no Qt, must name the same user folder as the

@@ -1,0 +1,53 @@
+#include "shared_ui/Scherm.h"
+
+#include <QApplication>
+#include <QScreen>
+#include <QStyle>
+
+namespace tarvo {
+
+Schuifvlak::Schuifvlak(QWidget* ouder) : QScrollArea(ouder) {
+  setFrameShape(QFrame::NoFrame);
+  setWidgetResizable(true);
+  // Enter and the arrow keys move the focus without Tab, which is all the
+  // scroll area follows by itself.
+  connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* nu) {
+    if (nu && widget() && widget()->isAncestorOf(nu)) Toon(nu);
+  });
+}
+
+// The whole control with a little room around it, not only its text cursor
+// as ensureWidgetVisible would; of a control wider than the view its start.
+void Schuifvlak::Toon(QWidget* w) {
+  constexpr int kRand = 6;
+  const QSize maat(qMin(w->width(), viewport()->width() - 2 * kRand),
+                   qMin(w->height(), viewport()->height() - 2 * kRand));
+  const QRect vak(w->mapTo(widget(), QPoint()), maat);
+  ensureVisible(vak.center().x(), vak.center().y(), vak.width() / 2 + kRand, vak.height() / 2 + kRand);
+}
+
+// QScrollArea caps its wish at a few dozen lines of text.
+QSize Schuifvlak::sizeHint() const {
+  if (!widget()) return QScrollArea::sizeHint();
+  const int rand = 2 * frameWidth();
+  return widget()->sizeHint() + QSize(rand, rand);
+}
+
+void PasOpScherm(QWidget* venster) {
+  const QScreen* scherm = venster->screen();
+  if (!scherm) return;
+  const QRect vrij = scherm->availableGeometry();
+  const QStyle* stijl = venster->style();
+  const int titel = stijl->pixelMetric(QStyle::PM_TitleBarHeight);
+  const int rand = stijl->pixelMetric(QStyle::PM_DefaultFrameWidth);
+  const QSize ruimte(vrij.width() - 2 * rand, vrij.height() - titel - 2 * rand);
+  // A size the window was given on purpose counts as its wish.
+  QSize wens = venster->testAttribute(Qt::WA_Resized) ? venster->size() : venster->sizeHint();
+  // A scroll bar that the narrower or lower window will need takes room too.
+  const int balk = stijl->pixelMetric(QStyle::PM_ScrollBarExtent);
+  if (wens.width() > ruimte.width()) wens.rheight() += balk;
+  if (wens.height() > ruimte.height()) wens.rwidth() += balk;
+  venster->resize(wens.boundedTo(ruimte));
+}
+
+}  // namespace tarvo
