@@ -7,9 +7,8 @@
 #include <QStandardPaths>
 
 namespace tarvo {
-namespace {
 
-std::filesystem::path Pad(const QString& pad) {
+std::filesystem::path BestandsPad(const QString& pad) {
 #ifdef _WIN32
   return std::filesystem::path(pad.toStdWString());
 #else
@@ -17,15 +16,13 @@ std::filesystem::path Pad(const QString& pad) {
 #endif
 }
 
-QString QPad(const std::filesystem::path& pad) {
+QString QBestandsPad(const std::filesystem::path& pad) {
 #ifdef _WIN32
   return QString::fromStdWString(pad.wstring());
 #else
   return QFile::decodeName(QByteArray::fromStdString(pad.string()));
 #endif
 }
-
-}  // namespace
 
 void ZetProgrammaNamen() {
   // No organisation name: it would put a folder between the data location and ours.
@@ -37,13 +34,13 @@ void ZetProgrammaNamen() {
 
 DataMappen QtDataMappen() {
   DataMappen m;
-  m.huidig = Pad(QDir::currentPath());
-  m.gebruiker = Pad(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
-  m.gedeeld.push_back(Pad(QDir::cleanPath(QCoreApplication::applicationDirPath() + "/" TARVO_DATA_VANAF_BIN)));
-  m.gedeeld.push_back(Pad(TARVO_DATA_MAP));
+  m.huidig = BestandsPad(QDir::currentPath());
+  m.gebruiker = BestandsPad(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+  m.gedeeld.push_back(BestandsPad(QDir::cleanPath(QCoreApplication::applicationDirPath() + "/" TARVO_DATA_VANAF_BIN)));
+  m.gedeeld.push_back(BestandsPad(TARVO_DATA_MAP));
   return m;
 }
 
-QString KiesQtDataMap() { return QPad(KiesDataMap(QtDataMappen())); }
+QString KiesQtDataMap() { return QBestandsPad(KiesDataMap(QtDataMappen())); }
 
 }  // namespace tarvo

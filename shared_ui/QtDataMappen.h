@@ -12,6 +12,10 @@ namespace tarvo {
 // names the user's data folder (~/.local/share/tarvo on Linux).
 void ZetProgrammaNamen();
 
+// A path from a file dialog as the core opens it, and back.
+std::filesystem::path BestandsPad(const QString& pad);
+QString QBestandsPad(const std::filesystem::path& pad);
+
 // The current folder, the user's folder and the shipped folders.
 DataMappen QtDataMappen();
 
