@@ -72,11 +72,11 @@ bool IsLeeg(const std::vector<std::string>& velden) {
 }
 
 // Too few columns name the first one missing, too many the first one extra.
-Fout KolomAantalFout(int nummer, std::size_t aantal, std::string_view welke) {
+Fout KolomAantalFout(int nummer, std::size_t aantal, std::string_view welke, std::string_view uitleg = "") {
   const int kolom = aantal < kWegdekKolommen.size() ? static_cast<int>(aantal) + 1 : kKolommen + 1;
   return TabelFout(nummer, kolom,
                    std::string(welke) + " telt " + std::to_string(aantal) + (aantal == 1 ? " kolom" : " kolommen") +
-                       " in plaats van " + std::to_string(kKolommen));
+                       " in plaats van " + std::to_string(kKolommen) + std::string(uitleg));
 }
 
 bool IsKop(const std::vector<std::string>& velden, int k) {
@@ -172,7 +172,12 @@ Uitkomst<std::vector<IngelezenWegdek>> LeesWegdekTabel(std::string_view tekst, c
       }
     }
 
-    if (velden->size() != kWegdekKolommen.size()) return KolomAantalFout(nummer, velden->size(), "de regel");
+    if (velden->size() != kWegdekKolommen.size()) {
+      // Most often a description with a ';' that was not put between quotes.
+      const bool hint = scheiding == ';' && velden->size() > kWegdekKolommen.size();
+      return KolomAantalFout(nummer, velden->size(), "de regel",
+                             hint ? " (een ';' in de omschrijving hoort tussen aanhalingstekens)" : "");
+    }
     if (tabel.size() == static_cast<std::size_t>(kMaxWegdekken)) {
       return TabelFout(nummer, 1, "meer dan " + std::to_string(kMaxWegdekken) + " wegdekken");
     }

@@ -103,7 +103,9 @@ TEST(LeesWegdekTabel, RefusesTheWholeTableNamingLineAndColumn) {
   const std::string lang31 = std::string(31, 'x');
   for (const auto& [regel, melding] : std::vector<std::pair<std::string, std::string>>{
            {"Kort;1;2;3;4;5", "Regel 3, kolom 7 (b_zv): de regel telt 6 kolommen in plaats van 7"},
-           {"Lang;1;2;3;4;5;6;7", "Regel 3, kolom 8: de regel telt 8 kolommen in plaats van 7"},
+           {"Lang; fijn;1;2;3;4;5;6",
+            "Regel 3, kolom 8: de regel telt 8 kolommen in plaats van 7 (een ';' in de omschrijving hoort tussen "
+            "aanhalingstekens)"},
            {"Een", "Regel 3, kolom 2 (DL_lv): de regel telt 1 kolom in plaats van 7"},
            {"X;1;2;abc;4;5;6", "Regel 3, kolom 4 (DL_mv): 'abc' is geen getal"},
            {"X;1;2;3;1,2,3;5;6", "Regel 3, kolom 5 (b_mv): '1,2,3' is geen getal"},
