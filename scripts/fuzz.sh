@@ -11,22 +11,28 @@ BUILD=build-fuzz
 SECONDEN=${FUZZ_SECONDEN:-20}
 
 CXX=clang++ cmake -S . -B "$BUILD" -G Ninja -DTARVO_FUZZ=ON -DTARVO_GUI=OFF -DTARVO_BENCH=OFF
-cmake --build "$BUILD" -j2 --target fuzz_catalogus fuzz_werkblad maak_catalogus maak_voorbeeld
+cmake --build "$BUILD" -j2 --target fuzz_catalogus fuzz_werkblad fuzz_wegdektabel maak_catalogus maak_voorbeeld
 
 # Seeds: the generated catalogue and sample worksheet, and damaged variants
-# of both, so that the refusing paths are reached from the start.
+# of both, so that the refusing paths are reached from the start; for the
+# road-surface table a file and pasted rows with what spreadsheets write.
 SEEDS="$BUILD/fuzz-seeds"
 rm -rf "$SEEDS"
-mkdir -p "$SEEDS/catalogus" "$SEEDS/werkblad"
+mkdir -p "$SEEDS/catalogus" "$SEEDS/werkblad" "$SEEDS/wegdektabel"
 "$BUILD/data/maak_catalogus" data/wegdekken.tsv "$SEEDS/catalogus/wegdekken.dat"
 "$BUILD/data/maak_voorbeeld" data/voorbeeld.txt "$SEEDS/werkblad/voorbeeld.tvo"
 head -c 100 "$SEEDS/catalogus/wegdekken.dat" > "$SEEDS/catalogus/te-kort.dat"
 { printf '\000\000'; tail -c 80 "$SEEDS/catalogus/wegdekken.dat"; } > "$SEEDS/catalogus/leeg.dat"
 head -c 643 "$SEEDS/werkblad/voorbeeld.tvo" > "$SEEDS/werkblad/te-kort.tvo"
 head -c 632 "$SEEDS/werkblad/voorbeeld.tvo" > "$SEEDS/werkblad/oud.tvo"
+printf '\357\273\277omschrijving;DL_lv;b_lv;DL_mv;b_mv;DL_zv;b_zv\r\nreferentiewegdek (DAB);0;0;0;0;0;0\r\n"Dicht; ""fijn""";-1,5;2.5e-3;-0;99999;-99999;0,1\r\n  caf\303\251 \342\202\254;1;2;3;4;5;6\r\n' \
+  > "$SEEDS/wegdektabel/bestand.csv"
+printf 'Omschrijving\tDL_lv\tb_lv\tDL_mv\tb_mv\tDL_zv\tb_zv\r\nDunne deklaag\t-1,5\t2,25\t-0,8\t1\t-0,5\t0\r\n' \
+  > "$SEEDS/wegdektabel/geplakt.txt"
+printf 'omschrijving;DL_lv;b_lv;DL_mv;b_mv;DL_zv;b_zv\nX;1;2;inf;4;"5;6\n' > "$SEEDS/wegdektabel/fout.csv"
 
 fout=0
-for naam in catalogus werkblad; do
+for naam in catalogus werkblad wegdektabel; do
   corpus="$BUILD/fuzz-corpus/$naam"
   artefacten="$BUILD/fuzz-artefacten/$naam/"
   log="$BUILD/fuzz-$naam.log"
