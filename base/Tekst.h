@@ -39,6 +39,10 @@ std::string Utf8(char32_t teken);
 // positions it leaves undefined not).
 bool InCp1252(char32_t teken);
 
+// A text as one field of a ';'-separated line: between quotes, with a quote
+// doubled, when it holds a ';', a quote or a line break.
+std::string CsvTekst(std::string_view s);
+
 // n blanks
 inline std::string Blanks(std::size_t n) { return std::string(n, ' '); }
 

@@ -133,16 +133,6 @@ Uitkomst<double> LeesCoefficient(std::string_view veld, int nummer, int kolom) {
   return *x;
 }
 
-std::string CsvTekst(const std::string& s) {
-  if (s.find_first_of(";\"\r\n") == std::string::npos) return s;
-  std::string out = "\"";
-  for (char c : s) {
-    if (c == '"') out += "\"\"";
-    else out.push_back(c);
-  }
-  return out + "\"";
-}
-
 }  // namespace
 
 Uitkomst<std::vector<IngelezenWegdek>> LeesWegdekTabel(std::string_view tekst, char scheiding, Kopregel kopregel) {
