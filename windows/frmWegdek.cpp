@@ -434,7 +434,6 @@ void frmWegdek::NeemOver(const Uitkomst<std::vector<IngelezenWegdek>>& tabel, co
   if (!plan->vervangen.empty()) {
     QString vraag = plan->toevoegen.empty() ? QString() : Wegdekken(plan->toevoegen.size()) + " toevoegen en ";
     vraag += Wegdekken(plan->vervangen.size()) + " met dezelfde omschrijving vervangen?";
-    vraag[0] = vraag[0].toUpper();
     if (dialogen_.Toon(vraag.toStdString(), "Importeren", Icoon::Vraag, Knoppen::JaNee) != Antwoord::Ja) return;
   }
   Zandloper zandloper;
@@ -449,8 +448,12 @@ void frmWegdek::cmdExporteren_Click() {
   const std::optional<QString> pad =
       dialogen_.BewaarBestand(this, "Wegdekken exporteren", dataMap_ + "/wegdekken.csv", kTabelFilter);
   if (!pad) return;
-  Zandloper zandloper;
-  if (auto geschreven = ExporteerWegdekken(cat_, BestandsPad(*pad), LocaleDecimaal()); !geschreven) {
+  Uitkomst<void> geschreven;
+  {
+    Zandloper zandloper;
+    geschreven = ExporteerWegdekken(cat_, BestandsPad(*pad), LocaleDecimaal());
+  }
+  if (!geschreven) {
     ToonOnverwachteFout(dialogen_, "cmdExporteren_Click", "frmWegdek", geschreven.Nummer(),
                         QString::fromStdString(geschreven.Melding()));
   }
