@@ -20,7 +20,9 @@
 #include "base/Tekst.h"
 #include "report/Rapport.h"
 #include "driver/DiagramOpdracht.h"
+#include "files/CatalogusBestand.h"
 #include "files/DataMappen.h"
+#include "files/WegdekTabel.h"
 
 namespace {
 
@@ -57,6 +59,10 @@ std::string GebruikTekst(const tarvo::DataMappen& mappen) {
     "      niveau-afstanddiagram tot S meter: regels afstand;Lden, tot slot ymin;ymax;verdelingen\n"
     "  tarvo-reken --batch INVOER.csv [opties]\n"
     "      berekent alle waarneempunten van een ';'-gescheiden invoerbestand met kopregel\n"
+    "  tarvo-reken --wegdekken-export TABEL.csv [--wegdekken PAD] [--decimaal ,|.]\n"
+    "      schrijft de wegdekken van de catalogus als ';'-gescheiden tabel (UTF-8)\n"
+    "  tarvo-reken --wegdekken-import TABEL.csv --wegdekken PAD\n"
+    "      vervangt de wegdekken in PAD door die van de tabel; de gebruikersnaam blijft\n"
     "Opties:\n") + tarvo::WegdekkenHulp(mappen) +
     "  --decimaal , of .   decimaalteken (standaard dat van de landinstelling)\n"
     "  --datum JJJJ-MM-DD  datum van vandaag voor de aftrekregel (standaard de systeemdatum)\n"
@@ -83,6 +89,21 @@ int Geschreven() {
   return 0;
 }
 
+// The catalogue as a table, or a table into the catalogue file.
+int Wegdekken(const tarvo::Opties& opties, const std::optional<std::string>& naarTabel,
+              const std::optional<std::string>& uitTabel) {
+  if (uitTabel) {
+    const auto geschreven = tarvo::ImporteerWegdekken(*uitTabel, opties.inst.wegdekken);
+    return geschreven ? 0 : Geweigerd(geschreven.Melding());
+  }
+  tarvo::Catalogus catalogus;
+  if (auto geladen = tarvo::LaadCatalogusBestand(opties.inst.wegdekken, catalogus); !geladen) {
+    return Geweigerd(geladen.Melding());
+  }
+  const auto geschreven = tarvo::ExporteerWegdekken(catalogus, *naarTabel, opties.inst.decimaal);
+  return geschreven ? 0 : Geweigerd(geschreven.Melding());
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -90,8 +111,8 @@ int main(int argc, char** argv) {
   _setmode(_fileno(stdout), _O_BINARY);  // the report carries its own CR LF
 #endif
   const tarvo::DataMappen mappen = Mappen();
-  auto gelezen =
-      tarvo::LeesOpties(std::vector<std::string>(argv + 1, argv + argc), {"--diagram", "--batch"}, {}, mappen);
+  auto gelezen = tarvo::LeesOpties(std::vector<std::string>(argv + 1, argv + argc),
+                                   {"--diagram", "--batch", "--wegdekken-export", "--wegdekken-import"}, {}, mappen);
   if (!gelezen) return Gebruik(mappen, gelezen.Melding());
   tarvo::Opties& opties = *gelezen;
   if (opties.help) {
@@ -103,6 +124,19 @@ int main(int argc, char** argv) {
   std::optional<std::string> diagram, batch;
   if (opties.eigen.count("--diagram")) diagram = opties.eigen["--diagram"];
   if (opties.eigen.count("--batch")) batch = opties.eigen["--batch"];
+  std::optional<std::string> naarTabel, uitTabel;
+  if (opties.eigen.count("--wegdekken-export")) naarTabel = opties.eigen["--wegdekken-export"];
+  if (opties.eigen.count("--wegdekken-import")) uitTabel = opties.eigen["--wegdekken-import"];
+
+  if (naarTabel || uitTabel) {
+    if (!losse.empty() || diagram || batch || (naarTabel && uitTabel)) {
+      return Gebruik(mappen, "--wegdekken-export en --wegdekken-import gaan niet samen met elkaar, een rekenblad, "
+                             "--diagram of --batch.");
+    }
+    // Never into whichever catalogue happens to be found first.
+    if (uitTabel && !opties.wegdekkenGegeven) return Gebruik(mappen, "--wegdekken-import verwacht --wegdekken PAD.");
+    return Wegdekken(opties, naarTabel, uitTabel);
+  }
 
   if (batch) {
     if (!losse.empty() || diagram) return Gebruik(mappen, "--batch gaat niet samen met een rekenblad of --diagram.");

@@ -6,6 +6,8 @@
 #include <cstring>
 #include <system_error>
 
+#include "base/Tekst.h"
+
 namespace tarvo {
 namespace {
 
@@ -17,6 +19,27 @@ int DecimalenVan(std::string_view patroon) {
     if (patroon[i] == '0' || patroon[i] == '#') ++n;
   }
   return n;
+}
+
+// For a number text from_chars found out of range: true when it is too
+// large for a double, false when too small. The order of magnitude of the
+// first significant digit plus the exponent decides; only its sign matters.
+bool BovenDoubles(std::string_view getal) {
+  const auto e = getal.find('e');
+  const std::string_view mantisse = getal.substr(0, e);
+  const auto punt = std::min(mantisse.find('.'), mantisse.size());
+  const auto eerste = mantisse.find_first_of("123456789");
+  long orde = 0;
+  if (eerste != std::string_view::npos) {
+    orde = eerste < punt ? static_cast<long>(punt - eerste) : -static_cast<long>(eerste - punt - 1);
+  }
+  if (e == std::string_view::npos) return orde > 0;
+  std::string_view exp = getal.substr(e + 1);
+  const bool negatief = !exp.empty() && exp.front() == '-';
+  if (!exp.empty() && (exp.front() == '+' || exp.front() == '-')) exp.remove_prefix(1);
+  long exponent = 0;
+  if (std::from_chars(exp.data(), exp.data() + exp.size(), exponent).ec != std::errc()) return !negatief;
+  return orde + (negatief ? -exponent : exponent) > 0;
 }
 
 }  // namespace
@@ -127,6 +150,64 @@ double LeesGetal(std::string_view t) {
     x = (lead != std::string::npos && lead < intDigits) ? HUGE_VAL : 0.0;
   }
   return negatief ? -x : x;
+}
+
+std::string VolledigeTekst(double value, char decimaal) {
+  char tekst[32];
+  const auto res = std::to_chars(tekst, tekst + sizeof tekst, value);
+  std::string out(tekst, res.ptr);
+  std::replace(out.begin(), out.end(), '.', decimaal);
+  return out;
+}
+
+std::optional<double> LeesVolledig(std::string_view t) {
+  while (!t.empty() && (t.front() == ' ' || t.front() == '\t')) t.remove_prefix(1);
+  while (!t.empty() && (t.back() == ' ' || t.back() == '\t')) t.remove_suffix(1);
+  bool negatief = false;
+  if (!t.empty() && (t.front() == '+' || t.front() == '-')) {
+    negatief = t.front() == '-';
+    t.remove_prefix(1);
+  }
+  const std::string woord = KleineLetters(t);
+  if (woord == "inf" || woord == "infinity") return negatief ? -HUGE_VAL : HUGE_VAL;
+  if (woord == "nan") return std::nan("");
+
+  // Mantissa, then the exponent; from_chars reads the result, never the C locale.
+  std::string getal = negatief ? "-" : "";
+  std::size_t i = 0;
+  int cijfers = 0;
+  bool punt = false;
+  for (; i < t.size(); ++i) {
+    const char c = t[i];
+    if (c >= '0' && c <= '9') {
+      ++cijfers;
+      getal.push_back(c);
+    } else if ((c == ',' || c == '.') && !punt) {
+      punt = true;
+      getal.push_back('.');
+    } else {
+      break;
+    }
+  }
+  if (cijfers == 0) return std::nullopt;
+  if (i < t.size() && (t[i] == 'e' || t[i] == 'E')) {
+    getal.push_back('e');
+    ++i;
+    if (i < t.size() && (t[i] == '+' || t[i] == '-')) getal.push_back(t[i++]);
+    const std::size_t begin = i;
+    while (i < t.size() && t[i] >= '0' && t[i] <= '9') getal.push_back(t[i++]);
+    if (i == begin) return std::nullopt;
+  }
+  if (i != t.size()) return std::nullopt;
+
+  double x = 0.0;
+  const auto res = std::from_chars(getal.data(), getal.data() + getal.size(), x);
+  if (res.ec == std::errc::result_out_of_range) {
+    x = BovenDoubles(getal) ? HUGE_VAL : 0.0;
+    return negatief ? -x : x;
+  }
+  if (res.ec != std::errc() || res.ptr != getal.data() + getal.size()) return std::nullopt;
+  return x;
 }
 
 }  // namespace tarvo

@@ -1,5 +1,6 @@
 #pragma once
 // Number texts: the display patterns and the numeric-text test.
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -24,5 +25,15 @@ bool IsGetal(std::string_view tekst);
 // first character that cannot continue the number; no digits gives 0.
 // Too many digits give +/- infinity, never undefined behaviour.
 double LeesGetal(std::string_view tekst);
+
+// The shortest text that reads back to the same double, with `decimaal` as
+// decimal separator; very small or large values keep an exponent ("1e-07").
+std::string VolledigeTekst(double value, char decimaal);
+
+// A whole text as one number, as a spreadsheet writes it: optional blanks
+// around, an optional sign, digits with at most one ',' or '.', an optional
+// exponent. "inf" and "nan" give those values, a number beyond the doubles
+// gives infinity, one too small for them 0. Anything else gives nothing.
+std::optional<double> LeesVolledig(std::string_view tekst);
 
 }  // namespace tarvo

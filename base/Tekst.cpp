@@ -152,4 +152,46 @@ std::string Utf8NaarCp1252(std::string_view s) {
   return out;
 }
 
+std::string CsvTekst(std::string_view s) {
+  if (s.find_first_of(";\"\r\n") == std::string_view::npos) return std::string(s);
+  std::string out = "\"";
+  for (char c : s) {
+    if (c == '"') out += "\"\"";
+    else out.push_back(c);
+  }
+  return out + "\"";
+}
+
+bool IsUtf8(std::string_view s) {
+  for (std::size_t i = 0; i < s.size();) {
+    const std::size_t begin = i;
+    const char32_t c = NextChar(s, i);
+    const std::size_t lengte = i - begin;
+    if (c == 0xFFFD && lengte == 1) return false;
+    const std::size_t kortst = c < 0x80 ? 1 : c < 0x800 ? 2 : c < 0x10000 ? 3 : 4;
+    if (lengte != kortst || (c >= 0xD800 && c <= 0xDFFF) || c > 0x10FFFF) return false;
+  }
+  return true;
+}
+
+std::u32string Tekens(std::string_view s) {
+  std::u32string out;
+  for (std::size_t i = 0; i < s.size();) out.push_back(NextChar(s, i));
+  return out;
+}
+
+std::string Utf8(char32_t teken) {
+  std::string out;
+  AppendUtf8(out, teken);
+  return out;
+}
+
+bool InCp1252(char32_t c) {
+  if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return true;
+  for (char32_t k : kC1) {
+    if (k != 0 && k == c) return true;
+  }
+  return false;
+}
+
 }  // namespace tarvo

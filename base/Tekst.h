@@ -30,6 +30,19 @@ std::string KleineLetters(std::string_view s);
 std::string Cp1252NaarUtf8(std::string_view bytes);
 std::string Utf8NaarCp1252(std::string_view utf8);
 
+// True when the bytes are well-formed UTF-8 (no overlong forms, no surrogates).
+bool IsUtf8(std::string_view bytes);
+// The characters of a UTF-8 text; a malformed byte gives U+FFFD.
+std::u32string Tekens(std::string_view utf8);
+std::string Utf8(char32_t teken);
+// True when Windows-1252 has the character (a C0 control included, the
+// positions it leaves undefined not).
+bool InCp1252(char32_t teken);
+
+// A text as one field of a ';'-separated line: between quotes, with a quote
+// doubled, when it holds a ';', a quote or a line break.
+std::string CsvTekst(std::string_view s);
+
 // n blanks
 inline std::string Blanks(std::size_t n) { return std::string(n, ' '); }
 

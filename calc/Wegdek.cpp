@@ -20,6 +20,13 @@ double& Wegdek::Coefficient(int k) {
 
 double Wegdek::Coefficient(int k) const { return const_cast<Wegdek*>(this)->Coefficient(k); }
 
+Wegdek Wegdek::Van(const IngelezenWegdek& ingelezen) {
+  Wegdek w;
+  w.Omschrijving = VastBreed(ingelezen.omschrijving, kOmschrijvingLengte);
+  for (int k = 1; k <= 6; ++k) w.Coefficient(k) = ingelezen.coefficienten[static_cast<std::size_t>(k - 1)];
+  return w;
+}
+
 const Wegdek& Catalogus::Op(int positie) const {
   return Wegdekken[static_cast<std::size_t>(GeldigePositie(positie))];
 }
@@ -34,7 +41,7 @@ void Vul(Wegdek& w, std::string_view omschrijving, const WegdekBeheer::Coefficie
 }  // namespace
 
 bool WegdekBeheer::IsBeschermd(int positie) const {
-  return !opgeheven_ && positie >= 1 && positie <= kAantalBeschermd;
+  return !opgeheven_ && positie >= 1 && positie <= beschermd_;
 }
 
 int WegdekBeheer::VoegToe(std::string_view omschrijving, const Coefficienten& coefficienten) {
@@ -58,6 +65,21 @@ int WegdekBeheer::Wis(int positie) {
   }
   if (cat_.AantalWegdekken == 0) return 0;
   return positie >= 2 ? positie - 1 : 1;
+}
+
+int WegdekBeheer::Voer(const Samenvoeging& s) {
+  for (const auto& v : s.vervangen) {
+    if (v.positie < 1 || v.positie > cat_.AantalWegdekken) continue;
+    Wegdek& w = cat_.Wegdekken[static_cast<std::size_t>(v.positie)];
+    for (int k = 1; k <= 6; ++k) w.Coefficient(k) = v.coefficienten[static_cast<std::size_t>(k - 1)];
+  }
+  int kies = s.vervangen.empty() ? 0 : s.vervangen.front().positie;
+  for (const IngelezenWegdek& nieuw : s.toevoegen) {
+    if (IsVol()) break;  // VoegSamen counted them; a changed catalogue since then takes what fits
+    cat_.Wegdekken[static_cast<std::size_t>(++cat_.AantalWegdekken)] = Wegdek::Van(nieuw);
+    kies = cat_.AantalWegdekken;
+  }
+  return kies;
 }
 
 }  // namespace tarvo

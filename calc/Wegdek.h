@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tarvo {
 
@@ -13,6 +14,22 @@ inline constexpr std::size_t kOmschrijvingLengte = 30;
 inline constexpr std::size_t kNaamLengte = 40;  // list texts and user-name fields
 inline constexpr std::string_view kCatalogusBestand = "Wegdekken_2012.dat";
 
+// The six coefficients in record order: DL_lv, b_lv, DL_mv, b_mv, DL_zv, b_zv.
+using WegdekCoefficienten = std::array<double, 6>;
+
+// The columns of a road-surface table (files and the clipboard), in order.
+inline constexpr std::array<std::string_view, 7> kWegdekKolommen = {"omschrijving", "DL_lv", "b_lv", "DL_mv",
+                                                                     "b_mv",         "DL_zv", "b_zv"};
+// The range the editor allows a coefficient.
+inline constexpr double kCoefficientMinimum = -99999, kCoefficientMaximum = 99999;
+
+// One road surface read from a table; `regel` is its line there.
+struct IngelezenWegdek {
+  int regel = 0;
+  std::string omschrijving;  // leading blanks kept, trailing ones dropped, at most 30 characters
+  WegdekCoefficienten coefficienten{};
+};
+
 struct Wegdek {
   std::string Omschrijving = std::string(kOmschrijvingLengte, ' ');  // always 30 characters
   double DL_lv = 0, b_lv = 0, DL_mv = 0, b_mv = 0, DL_zv = 0, b_zv = 0;
@@ -20,6 +37,8 @@ struct Wegdek {
   // The coefficients in record order: 1 DL_lv, 2 b_lv ... 6 b_zv.
   double& Coefficient(int k);
   double Coefficient(int k) const;
+
+  static Wegdek Van(const IngelezenWegdek& ingelezen);
 };
 
 struct Catalogus {
@@ -37,18 +56,33 @@ struct Catalogus {
   const Wegdek& Op(int positie) const;
 };
 
-// The published types at the head of the catalogue, which the editor protects.
-inline constexpr int kAantalBeschermd = 16;
+// The road surfaces shipped with the program, at the head of the catalogue:
+// as many as the shipped table data/wegdekken.tsv lists (counted by the build).
+inline constexpr int kAantalMeegeleverd = TARVO_AANTAL_MEEGELEVERD;
 
-// The editor's rules for the catalogue: the published entries are protected
+// What bringing in a table would change, worked out before anything changes
+// (calc/WegdekImport.h).
+struct Samenvoeging {
+  struct Vervanging {
+    int positie;
+    WegdekCoefficienten coefficienten;
+  };
+  std::vector<Vervanging> vervangen;        // entries with the same description, other coefficients
+  std::vector<IngelezenWegdek> toevoegen;   // new entries, in table order
+  bool Leeg() const { return vervangen.empty() && toevoegen.empty(); }
+};
+
+// The editor's rules for the catalogue: the shipped entries are protected
 // until the user lifts the protection (F9), the catalogue holds at most
 // kMaxWegdekken entries, and the entries behind a deleted one move up.
 // Positions are 1-based, as the catalogue counts them.
 class WegdekBeheer {
  public:
-  using Coefficienten = std::array<double, 6>;  // in record order, DL_lv .. b_zv
+  using Coefficienten = WegdekCoefficienten;
 
-  explicit WegdekBeheer(Catalogus& catalogus) : cat_(catalogus) {}
+  // `beschermd`: how many entries at the head are protected.
+  explicit WegdekBeheer(Catalogus& catalogus, int beschermd = kAantalMeegeleverd)
+      : cat_(catalogus), beschermd_(beschermd) {}
 
   bool BeschermingOpgeheven() const { return opgeheven_; }
   void WisselBescherming() { opgeheven_ = !opgeheven_; }
@@ -67,8 +101,16 @@ class WegdekBeheer {
   // named none).
   int Wis(int positie);
 
+  const Catalogus& Inhoud() const { return cat_; }
+
+  // Carries out what VoegSamen (calc/WegdekImport.h) worked out. The
+  // position to select: the last one added, else the first one replaced, 0
+  // when nothing changed.
+  int Voer(const Samenvoeging& samenvoeging);
+
  private:
   Catalogus& cat_;
+  int beschermd_;
   bool opgeheven_ = false;
 };
 

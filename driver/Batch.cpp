@@ -131,16 +131,6 @@ Uitkomst<std::vector<int>> LeesKop(std::string regel) {
   return doelen;
 }
 
-std::string CsvTekst(const std::string& s) {
-  if (s.find_first_of(";\"\r\n") == std::string::npos) return s;
-  std::string out = "\"";
-  for (char c : s) {
-    if (c == '"') out += "\"\"";
-    else out.push_back(c);
-  }
-  return out + "\"";
-}
-
 // A switch column: "0" or "1" (blanks allowed), or nothing.
 std::optional<int> Schakelaar(const std::string& tekst) {
   const std::string t = TrimBlanks(tekst);

@@ -60,7 +60,6 @@ Uitkomst<Opties> LeesOpties(const std::vector<std::string>& args, const std::set
   Opties opties;
   opties.inst.decimaal = SysteemDecimaal();
   opties.inst.vandaag = Vandaag();
-  bool eigenWegdekken = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
     const bool heeftWaarde = a == "--wegdekken" || a == "--decimaal" || a == "--datum" || metWaarde.count(a) > 0;
@@ -69,7 +68,7 @@ Uitkomst<Opties> LeesOpties(const std::vector<std::string>& args, const std::set
       opties.help = true;
     } else if (a == "--wegdekken") {
       opties.inst.wegdekken = args[++i];
-      eigenWegdekken = true;
+      opties.wegdekkenGegeven = true;
     } else if (a == "--decimaal") {
       const std::string& w = args[++i];
       if (w != "," && w != ".") return Fout{"--decimaal verwacht , of ."};
@@ -88,7 +87,7 @@ Uitkomst<Opties> LeesOpties(const std::vector<std::string>& args, const std::set
       opties.losse.push_back(a);
     }
   }
-  if (!eigenWegdekken) opties.inst.wegdekken = StandaardCatalogus(mappen);
+  if (!opties.wegdekkenGegeven) opties.inst.wegdekken = StandaardCatalogus(mappen);
   return opties;
 }
 

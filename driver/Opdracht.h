@@ -57,6 +57,7 @@ Uitkomst<void> RekenWerkblad(const OpdrachtInstellingen& inst, Berekening& b);
 // mappen. Fails on wrong usage.
 struct Opties {
   OpdrachtInstellingen inst;
+  bool wegdekkenGegeven = false;  // --wegdekken named the catalogue
   std::map<std::string, std::string> eigen;
   std::vector<std::string> losse;
   bool help = false;

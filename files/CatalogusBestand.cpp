@@ -131,11 +131,13 @@ Uitkomst<void> LaadCatalogusBestand(const std::filesystem::path& pad, Catalogus&
 
 Uitkomst<bool> BewaarWegdekken(const std::filesystem::path& dataMap, const Catalogus& catalogus) {
   if (catalogus.AantalWegdekken <= 0 || !catalogus.Bewaarbaar) return false;
-  const auto bytes = CodeerCatalogus(catalogus);
-  const auto geschreven =
-      SchrijfVeilig(CatalogusPad(dataMap), std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
-  if (!geschreven) return geschreven.Reden();
+  if (auto geschreven = BewaarCatalogusBestand(CatalogusPad(dataMap), catalogus); !geschreven) return geschreven.Reden();
   return true;
+}
+
+Uitkomst<void> BewaarCatalogusBestand(const std::filesystem::path& pad, const Catalogus& catalogus) {
+  const auto bytes = CodeerCatalogus(catalogus);
+  return SchrijfVeilig(pad, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
 }
 
 std::vector<std::string> VulLijst(Catalogus& c) {

@@ -35,6 +35,8 @@ Uitkomst<void> LaadCatalogusBestand(const std::filesystem::path& bestand, Catalo
 // the old file. Holds whether anything was written: an empty catalogue or
 // one loaded from a refused file leaves the file on disk as it is.
 Uitkomst<bool> BewaarWegdekken(const std::filesystem::path& dataMap, const Catalogus& catalogus);
+// Writes the catalogue to a catalogue file under any name, whatever it holds.
+Uitkomst<void> BewaarCatalogusBestand(const std::filesystem::path& bestand, const Catalogus& catalogus);
 
 // Fills WegdekNamen (descriptions padded to 40) and returns the list items in order.
 std::vector<std::string> VulLijst(Catalogus& catalogus);

@@ -11,7 +11,7 @@ cd "$(dirname "$0")/.."
 BUILD=build-fuzz
 SECONDEN=${FUZZ_SECONDEN:-20}
 NAMEN=("$@")
-[ ${#NAMEN[@]} -gt 0 ] || NAMEN=(catalogus werkblad rekenen batch)
+[ ${#NAMEN[@]} -gt 0 ] || NAMEN=(catalogus werkblad rekenen batch wegdektabel)
 
 CXX=clang++ cmake -S . -B "$BUILD" -G Ninja -DTARVO_FUZZ=ON -DTARVO_GUI=OFF -DTARVO_BENCH=OFF
 doelen=()
@@ -24,7 +24,7 @@ cmake --build "$BUILD" -j2 --target "${doelen[@]}" maak_catalogus maak_voorbeeld
 # for the calculation each worksheet followed by its catalogue.
 SEEDS="$BUILD/fuzz-seeds"
 rm -rf "$SEEDS"
-mkdir -p "$SEEDS/catalogus" "$SEEDS/werkblad" "$SEEDS/rekenen" "$SEEDS/batch" "$SEEDS/golden"
+mkdir -p "$SEEDS/catalogus" "$SEEDS/werkblad" "$SEEDS/rekenen" "$SEEDS/batch" "$SEEDS/golden" "$SEEDS/wegdektabel"
 "$BUILD/data/maak_catalogus" data/wegdekken.tsv "$SEEDS/catalogus/wegdekken.dat"
 "$BUILD/data/maak_voorbeeld" data/voorbeeld.txt "$SEEDS/werkblad/voorbeeld.tvo"
 head -c 100 "$SEEDS/catalogus/wegdekken.dat" > "$SEEDS/catalogus/te-kort.dat"
@@ -43,6 +43,12 @@ done
 head -n 6 "$SEEDS/golden/batch.csv" > "$SEEDS/batch/kort.csv"
 printf 'waarneempunt;weg;Qlv_dag;Vlv;hw;d;wegdek;zone\r\n"A; hoek";W;1000;80;5;10;3;1\r\nB;W;1000\r\n"C;W\r\n' \
   > "$SEEDS/batch/geweigerd.csv"
+
+printf '\357\273\277omschrijving;DL_lv;b_lv;DL_mv;b_mv;DL_zv;b_zv\r\nreferentiewegdek (DAB);0;0;0;0;0;0\r\n"Dicht; ""fijn""";-1,5;2.5e-3;-0;99999;-99999;0,1\r\n  caf\303\251 \342\202\254;1;2;3;4;5;6\r\n' \
+  > "$SEEDS/wegdektabel/bestand.csv"
+printf 'Omschrijving\tDL_lv\tb_lv\tDL_mv\tb_mv\tDL_zv\tb_zv\r\nDunne deklaag\t-1,5\t2,25\t-0,8\t1\t-0,5\t0\r\n' \
+  > "$SEEDS/wegdektabel/geplakt.txt"
+printf 'omschrijving;DL_lv;b_lv;DL_mv;b_mv;DL_zv;b_zv\nX;1;2;inf;4;"5;6\n' > "$SEEDS/wegdektabel/fout.csv"
 
 fout=0
 for naam in "${NAMEN[@]}"; do

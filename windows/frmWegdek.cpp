@@ -1,6 +1,7 @@
 #include "windows/frmWegdek.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDesktopServices>
 #include <QEvent>
 #include <QFileInfo>
@@ -25,17 +26,24 @@
 #include "calc/CheckIt.h"
 #include "calc/ValiDate.h"
 #include "calc/Velden.h"
+#include "calc/WegdekImport.h"
+#include "files/WegdekTabel.h"
 #include "shared_ui/Dialogen.h"
 #include "shared_ui/Iconen.h"
 #include "shared_ui/QtBediening.h"
+#include "shared_ui/QtDataMappen.h"
 #include "shared_ui/VeldRing.h"
 #include "shared_ui/Zandloper.h"
 
 namespace tarvo {
 namespace {
 
-constexpr int kMinimum = -99999, kMaximum = 99999;
+constexpr int kMinimum = static_cast<int>(kCoefficientMinimum), kMaximum = static_cast<int>(kCoefficientMaximum);
 constexpr const char* kPatroon = "##0.00";
+constexpr const char* kTabelFilter = "CSV-bestand (*.csv);;Alle bestanden (*)";
+
+// "1 wegdek" or "3 wegdekken".
+QString Wegdekken(std::size_t n) { return QString::number(n) + (n == 1 ? " wegdek" : " wegdekken"); }
 
 }  // namespace
 
@@ -99,6 +107,11 @@ void frmWegdek::MaakKnoppen() {
   cmdToevoegen_ = knop("Toevoegen", "cmdToevoegen");
   cmdWijzig_ = knop("Wijzigen", "cmdWijzig");
   cmdWissen_ = knop("Wissen", "cmdWissen");
+  cmdImporteren_ = knop("Importeren…", "cmdImporteren");
+  cmdImporteren_->setToolTip("Wegdekken toevoegen uit een CSV-bestand; rijen uit een rekenblad plakken kan ook met "
+                             "Ctrl+V in de lijst");
+  cmdExporteren_ = knop("Exporteren…", "cmdExporteren");
+  cmdExporteren_->setToolTip("De wegdekken bewaren als CSV-bestand");
   cmdOK_ = knop("OK", "cmdOK");
   cmdCancel_ = knop("Cancel", "cmdCancel");
   image2_ = new QToolButton(this);
@@ -132,6 +145,9 @@ QVBoxLayout* frmWegdek::VeldenEnKnoppen() {
   bewerken->addWidget(cmdToevoegen_);
   bewerken->addWidget(cmdWijzig_);
   bewerken->addWidget(cmdWissen_);
+  auto* uitwisselen = new QHBoxLayout();
+  uitwisselen->addWidget(cmdImporteren_);
+  uitwisselen->addWidget(cmdExporteren_);
   auto* bevestigen = new QHBoxLayout();
   bevestigen->addWidget(image2_);
   bevestigen->addStretch(1);
@@ -143,6 +159,7 @@ QVBoxLayout* frmWegdek::VeldenEnKnoppen() {
   rechts->addStretch(1);
   rechts->addLayout(bevestigen);
   rechts->addLayout(bewerken);
+  rechts->addLayout(uitwisselen);
   return rechts;
 }
 
@@ -164,6 +181,8 @@ void frmWegdek::Verbind() {
   connect(cmdOK_, &QPushButton::clicked, this, &frmWegdek::cmdOK_Click);
   connect(cmdCancel_, &QPushButton::clicked, this, &frmWegdek::cmdCancel_Click);
   connect(image2_, &QToolButton::clicked, this, &frmWegdek::Image2_Click);
+  connect(cmdImporteren_, &QPushButton::clicked, this, &frmWegdek::cmdImporteren_Click);
+  connect(cmdExporteren_, &QPushButton::clicked, this, &frmWegdek::cmdExporteren_Click);
   connect(lst_, &QListWidget::currentRowChanged, this, [this](int rij) {
     if (rij >= 0) lstWegdek_Click();
   });
@@ -183,11 +202,15 @@ void frmWegdek::Verbind() {
   for (QWidget* w : findChildren<QWidget*>()) w->installEventFilter(this);
 }
 
+// What the list view offers and the entry view locks.
+std::array<QWidget*, 6> frmWegdek::LijstBediening() const {
+  return {cmdWijzig_, cmdWissen_, cmdToevoegen_, cmdImporteren_, cmdExporteren_, lst_};
+}
+
 QString frmWegdek::Paneel(int i) const { return i == 1 ? paneel1_->text() : paneel2_->text(); }
 
 void frmWegdek::LockFields() {
-  for (QWidget* w : {static_cast<QWidget*>(cmdWijzig_), static_cast<QWidget*>(cmdWissen_),
-                     static_cast<QWidget*>(cmdToevoegen_), static_cast<QWidget*>(lst_)}) {
+  for (QWidget* w : LijstBediening()) {
     w->setEnabled(true);
   }
   // The focus leaves the fields first, or it would wander through each one
@@ -212,8 +235,7 @@ void frmWegdek::UnLockFields() {
     LineEditVak(e).ZetAchtergrond(kLichtGeel);
   }
   for (QLabel* l : label_) l->setEnabled(true);
-  for (QWidget* w : {static_cast<QWidget*>(cmdWijzig_), static_cast<QWidget*>(cmdWissen_),
-                     static_cast<QWidget*>(cmdToevoegen_), static_cast<QWidget*>(lst_)}) {
+  for (QWidget* w : LijstBediening()) {
     w->setEnabled(false);
   }
   cmdOK_->show();
@@ -275,7 +297,7 @@ void frmWegdek::cmdWijzig_Click() {
     return;
   }
   if (beheer_.IsBeschermd(lst_->currentRow() + 1)) {
-    Waarschuw("Wegdektypen van " + QTekst(kWegdekSiteNaam) + "\r\nkunnen niet worden gewijzigd (F9).");
+    Waarschuw("Meegeleverde wegdektypen kunnen niet worden gewijzigd (F9).");
     return;
   }
   invoer_ = Invoer::Wijzigen;
@@ -333,7 +355,7 @@ void frmWegdek::cmdWissen_Click() {
     return;
   }
   if (beheer_.IsBeschermd(index + 1)) {
-    Waarschuw("Wegdektypen van " + QTekst(kWegdekSiteNaam) + "\r\nkunnen niet worden gewist (F9).");
+    Waarschuw("Meegeleverde wegdektypen kunnen niet worden gewist (F9).");
     return;
   }
   const std::string naam = TrimBlanks(cat_.Wegdekken[static_cast<std::size_t>(index + 1)].Omschrijving);
@@ -354,8 +376,7 @@ void frmWegdek::cmdWissen_Click() {
 
 void frmWegdek::WisselEditMode() {
   beheer_.WisselBescherming();
-  setWindowTitle(beheer_.BeschermingOpgeheven() ? "[EDIT-mode wegdektypen van " + QTekst(kWegdekSiteNaam) + "]"
-                                                : ontwerpTitel_);
+  setWindowTitle(beheer_.BeschermingOpgeheven() ? QString("[EDIT-mode meegeleverde wegdektypen]") : ontwerpTitel_);
 }
 
 void frmWegdek::Image2_Click() {
@@ -378,6 +399,66 @@ void frmWegdek::Image2_Click() {
   }
 }
 
+void frmWegdek::cmdImporteren_Click() {
+  const std::optional<QString> pad = dialogen_.OpenBestand(this, "Wegdekken importeren", dataMap_, kTabelFilter);
+  if (!pad) return;
+  NeemOver(LeesWegdekTabelBestand(NaarPad(*pad)), "Het bestand " + *pad + " bevat geen wegdekken.");
+}
+
+void frmWegdek::lstWegdek_Plakken() {
+  const std::string rijen = QGuiApplication::clipboard()->text().toStdString();
+  NeemOver(LeesWegdekTabel(rijen, '\t', Kopregel::Mogelijk), "Het klembord bevat geen wegdekken.");
+}
+
+// Import and paste alike: all or nothing, after one question when entries
+// get other coefficients.
+void frmWegdek::NeemOver(const Uitkomst<std::vector<IngelezenWegdek>>& tabel, const QString& leeg) {
+  if (!tabel) {
+    Waarschuw(QString::fromStdString(tabel.Melding()));
+    return;
+  }
+  if (tabel->empty()) {
+    Waarschuw(leeg);
+    return;
+  }
+  const Uitkomst<Samenvoeging> plan = VoegSamen(beheer_, *tabel);
+  if (!plan) {
+    Waarschuw(QString::fromStdString(plan.Melding()));
+    return;
+  }
+  if (plan->Leeg()) {
+    dialogen_.Toon("De wegdekken staan al met dezelfde correctiefactoren in de lijst.", "Importeren",
+                   Icoon::Informatie);
+    return;
+  }
+  if (!plan->vervangen.empty()) {
+    QString vraag = plan->toevoegen.empty() ? QString() : Wegdekken(plan->toevoegen.size()) + " toevoegen en ";
+    vraag += Wegdekken(plan->vervangen.size()) + " met dezelfde omschrijving vervangen?";
+    if (dialogen_.Toon(vraag.toStdString(), "Importeren", Icoon::Vraag, Knoppen::JaNee) != Antwoord::Ja) return;
+  }
+  Zandloper zandloper;
+  const int kies = beheer_.Voer(*plan);
+  VulLijst();
+  KiesInLijst(kies);
+  lstWegdek_Click();
+  ToonAantal();
+}
+
+void frmWegdek::cmdExporteren_Click() {
+  const std::optional<QString> pad =
+      KiesBewaarPad(dialogen_, this, "Wegdekken exporteren", dataMap_ + "/wegdekken.csv", kTabelFilter, "csv");
+  if (!pad) return;
+  Uitkomst<void> geschreven;
+  {
+    Zandloper zandloper;
+    geschreven = ExporteerWegdekken(cat_, NaarPad(*pad), LocaleDecimaal());
+  }
+  if (!geschreven) {
+    ToonOnverwachteFout(dialogen_, "cmdExporteren_Click", "frmWegdek", geschreven.Nummer(),
+                        QString::fromStdString(geschreven.Melding()));
+  }
+}
+
 int frmWegdek::Veld(const QObject* obj) const {
   for (int k = 0; k < 7; ++k) {
     if (obj == txt_[static_cast<std::size_t>(k)]) return k;
@@ -396,6 +477,11 @@ void frmWegdek::VeldVerlaten(QLineEdit* veld) {
 bool frmWegdek::eventFilter(QObject* obj, QEvent* event) {
   if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F9) {
     WisselEditMode();
+    return true;
+  }
+  if (obj == lst_ && event->type() == QEvent::KeyPress &&
+      static_cast<QKeyEvent*>(event)->matches(QKeySequence::Paste)) {
+    lstWegdek_Plakken();
     return true;
   }
   if (obj == lst_->viewport() && event->type() == QEvent::MouseButtonRelease) {

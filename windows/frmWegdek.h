@@ -2,7 +2,9 @@
 #include <QDialog>
 #include <QString>
 #include <array>
+#include <vector>
 
+#include "base/Uitkomst.h"
 #include "calc/Wegdek.h"
 
 class QHBoxLayout;
@@ -19,8 +21,9 @@ namespace tarvo {
 class Dialogen;
 
 // The road-surface editor: list, look at, add, change and delete catalogue
-// entries. The rules it applies are the catalogue's own (WegdekBeheer);
-// F9 lifts the protection of the published types.
+// entries, bring them in from a table file or rows pasted from a spreadsheet,
+// write them to a table file. The rules it applies are the catalogue's own
+// (WegdekBeheer, VoegSamen); F9 lifts the protection of the shipped types.
 class frmWegdek : public QDialog {
   Q_OBJECT
 
@@ -32,6 +35,8 @@ class frmWegdek : public QDialog {
   QPushButton* cmdToevoegen() const { return cmdToevoegen_; }
   QPushButton* cmdWijzig() const { return cmdWijzig_; }
   QPushButton* cmdWissen() const { return cmdWissen_; }
+  QPushButton* cmdImporteren() const { return cmdImporteren_; }
+  QPushButton* cmdExporteren() const { return cmdExporteren_; }
   QPushButton* cmdOK() const { return cmdOK_; }
   QPushButton* cmdCancel() const { return cmdCancel_; }
   QToolButton* Image2() const { return image2_; }
@@ -44,6 +49,9 @@ class frmWegdek : public QDialog {
   void cmdOK_Click();
   void cmdCancel_Click();
   void Image2_Click();
+  void cmdImporteren_Click();
+  void cmdExporteren_Click();
+  void lstWegdek_Plakken();  // Ctrl+V in the list: rows copied from a spreadsheet
   void WisselEditMode();
 
  protected:
@@ -58,6 +66,7 @@ class frmWegdek : public QDialog {
   QVBoxLayout* VeldenEnKnoppen();
   QStatusBar* MaakStatusBalk();
   void Verbind();
+  std::array<QWidget*, 6> LijstBediening() const;
   void LockFields();
   void UnLockFields();
   void ClearFields();
@@ -65,6 +74,7 @@ class frmWegdek : public QDialog {
   void KiesInLijst(int positie);
   void ToonAantal();
   void Waarschuw(const QString& tekst);
+  void NeemOver(const Uitkomst<std::vector<IngelezenWegdek>>& tabel, const QString& leeg);
   int Veld(const QObject* obj) const;
   void VeldVerlaten(QLineEdit* veld);
 
@@ -83,6 +93,8 @@ class frmWegdek : public QDialog {
   QPushButton* cmdToevoegen_ = nullptr;
   QPushButton* cmdWijzig_ = nullptr;
   QPushButton* cmdWissen_ = nullptr;
+  QPushButton* cmdImporteren_ = nullptr;
+  QPushButton* cmdExporteren_ = nullptr;
   QPushButton* cmdOK_ = nullptr;
   QPushButton* cmdCancel_ = nullptr;
   QToolButton* image2_ = nullptr;

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 
 #include "base/Getal.h"
@@ -88,4 +90,45 @@ TEST(LeesGetal, ReadsLeadingNumberWithEitherSeparator) {
   EXPECT_DOUBLE_EQ(LeesGetal(""), 0);
   EXPECT_TRUE(std::isinf(LeesGetal(std::string(400, '9'))));
   EXPECT_EQ(LeesGetal("0." + std::string(400, '0') + "1"), 0.0);
+}
+
+// The shortest text that reads back to the same bits, with either separator.
+TEST(VolledigeTekst, ReadsBackToTheSameDouble) {
+  EXPECT_EQ(VolledigeTekst(0.1, '.'), "0.1");
+  EXPECT_EQ(VolledigeTekst(-2.75, ','), "-2,75");
+  EXPECT_EQ(VolledigeTekst(0.30000000000000004, ','), "0,30000000000000004");
+  EXPECT_EQ(VolledigeTekst(1e-7, ','), "1e-07");
+  EXPECT_EQ(VolledigeTekst(-0.0, '.'), "-0");
+  for (double x : {0.1, 1.0 / 3, -99999.0, 99999.0, 1e-7, 5e-324, 12345.678901234567, -0.0, 2.5e-5}) {
+    for (char sep : {'.', ','}) {
+      const auto terug = LeesVolledig(VolledigeTekst(x, sep));
+      ASSERT_TRUE(terug) << x;
+      EXPECT_EQ(std::bit_cast<std::uint64_t>(*terug), std::bit_cast<std::uint64_t>(x)) << VolledigeTekst(x, sep);
+    }
+  }
+}
+
+TEST(LeesVolledig, TheWholeTextIsOneNumber) {
+  EXPECT_EQ(LeesVolledig(" 1,5 "), 1.5);
+  EXPECT_EQ(LeesVolledig("\t-2.25"), -2.25);
+  EXPECT_EQ(LeesVolledig("+3"), 3.0);
+  EXPECT_EQ(LeesVolledig(",5"), 0.5);
+  EXPECT_EQ(LeesVolledig("5."), 5.0);
+  EXPECT_EQ(LeesVolledig("1,5E+2"), 150.0);
+  EXPECT_EQ(LeesVolledig("2e-3"), 0.002);
+  for (const char* nee : {"", " ", "-", ",", "1,5,0", "1.234,5", "1 000", "1e", "1e+", "e5", "12abc", "0x10", "--1",
+                          "1,5 dB", "1e5.5"}) {
+    EXPECT_FALSE(LeesVolledig(nee)) << nee;
+  }
+  // Words and sizes beyond the doubles give what they stand for, for the caller to refuse.
+  EXPECT_TRUE(std::isinf(*LeesVolledig("-INF")) && *LeesVolledig("-INF") < 0);
+  EXPECT_TRUE(std::isnan(*LeesVolledig("nan")));
+  EXPECT_TRUE(std::isinf(*LeesVolledig("1e400")));
+  EXPECT_TRUE(std::isinf(*LeesVolledig(std::string(400, '9') + ",5")));
+  EXPECT_TRUE(std::isinf(*LeesVolledig("1e99999999999999999999")));
+  EXPECT_EQ(*LeesVolledig("1e-400"), 0.0);
+  EXPECT_TRUE(std::signbit(*LeesVolledig("-1e-400")));
+  EXPECT_EQ(*LeesVolledig("0," + std::string(400, '0') + "1"), 0.0);
+  EXPECT_EQ(*LeesVolledig("1e-99999999999999999999"), 0.0);
+  EXPECT_TRUE(std::isinf(*LeesVolledig("0,0001e400")));
 }

@@ -1,11 +1,13 @@
 // The catalogue's rules behind the road-surface editor: protection of the
-// published entries, the maximum, and what a delete moves and selects.
+// shipped entries, the maximum, what a delete moves and selects, and what a
+// table brought in adds and replaces.
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "base/Tekst.h"
 #include "calc/Wegdek.h"
+#include "calc/WegdekImport.h"
 
 using namespace tarvo;
 
@@ -35,19 +37,25 @@ void VerwachtEntry(const Catalogus& c, int positie, int entry) {
 
 }  // namespace
 
-TEST(WegdekBeheer, TheFirstSixteenAreProtectedUntilLifted) {
+// Only the shipped entries at the head are protected, and only until F9.
+TEST(WegdekBeheer, TheShippedEntriesAreProtectedUntilLifted) {
   Catalogus c = MaakCatalogus(20);
-  WegdekBeheer beheer(c);
+  WegdekBeheer beheer(c, 3);
   EXPECT_FALSE(beheer.IsBeschermd(0));
   EXPECT_TRUE(beheer.IsBeschermd(1));
-  EXPECT_TRUE(beheer.IsBeschermd(kAantalBeschermd));
-  EXPECT_FALSE(beheer.IsBeschermd(kAantalBeschermd + 1));
+  EXPECT_TRUE(beheer.IsBeschermd(3));
+  EXPECT_FALSE(beheer.IsBeschermd(4));
   beheer.WisselBescherming();
   EXPECT_TRUE(beheer.BeschermingOpgeheven());
   EXPECT_FALSE(beheer.IsBeschermd(1));
-  EXPECT_FALSE(beheer.IsBeschermd(kAantalBeschermd));
+  EXPECT_FALSE(beheer.IsBeschermd(3));
   beheer.WisselBescherming();
-  EXPECT_TRUE(beheer.IsBeschermd(kAantalBeschermd));
+  EXPECT_TRUE(beheer.IsBeschermd(3));
+
+  // The editor's own count is that of the shipped catalogue (one entry today).
+  WegdekBeheer editor(c);
+  EXPECT_TRUE(editor.IsBeschermd(kAantalMeegeleverd));
+  EXPECT_FALSE(editor.IsBeschermd(kAantalMeegeleverd + 1));
 }
 
 // 49 entries take one more; 50 refuse it and stay as they are.
@@ -120,4 +128,93 @@ TEST(WegdekBeheer, DeleteFromAFullCatalogue) {
   EXPECT_FALSE(beheer.IsVol());
   EXPECT_EQ(beheer.VoegToe("Wegdek 60", CoefficientenVan(60)), kMaxWegdekken);
   VerwachtEntry(c, kMaxWegdekken, 60);
+}
+
+namespace {
+
+IngelezenWegdek Regel(int regel, const std::string& omschrijving, int waarden) {
+  return {regel, omschrijving, CoefficientenVan(waarden)};
+}
+
+}  // namespace
+
+// New descriptions go behind the others in table order, keeping their
+// leading blanks; an equal one (outer blanks aside) gets the new numbers and
+// keeps its text; one equal in every number changes nothing.
+TEST(VoegSamen, AppendsNewAndReplacesEqualDescriptions) {
+  Catalogus c = MaakCatalogus(4);
+  WegdekBeheer beheer(c, 1);
+  const auto plan = VoegSamen(beheer, {Regel(2, "Nieuw B", 7), Regel(3, " Wegdek 3 ", 8), Regel(4, "  Nieuw A", 9),
+                                       Regel(5, "Wegdek 2", 2)});
+  ASSERT_TRUE(plan) << plan.Melding();
+  ASSERT_EQ(plan->vervangen.size(), 1u);
+  EXPECT_EQ(plan->vervangen[0].positie, 3);
+  ASSERT_EQ(plan->toevoegen.size(), 2u);
+  EXPECT_EQ(c.AantalWegdekken, 4) << "nothing changes before Voer";
+
+  EXPECT_EQ(beheer.Voer(*plan), 6);
+  EXPECT_EQ(c.AantalWegdekken, 6);
+  VerwachtEntry(c, 1, 1);
+  VerwachtEntry(c, 2, 2);
+  EXPECT_EQ(TrimBlanks(c.Wegdekken[3].Omschrijving), "Wegdek 3");
+  EXPECT_EQ(c.Wegdekken[3].DL_lv, 8.1);
+  EXPECT_EQ(c.Wegdekken[3].b_zv, 8.6);
+  VerwachtEntry(c, 4, 4);
+  EXPECT_EQ(c.Wegdekken[5].Omschrijving, VastBreed("Nieuw B", kOmschrijvingLengte));
+  EXPECT_EQ(c.Wegdekken[6].Omschrijving, VastBreed("  Nieuw A", kOmschrijvingLengte));
+  EXPECT_EQ(c.Wegdekken[6].b_lv, 9.2);
+
+  // Only replacements: the first of them is selected.
+  const auto alleenVervangen = VoegSamen(beheer, {Regel(2, "Wegdek 4", 5), Regel(3, "Wegdek 2", 6)});
+  ASSERT_TRUE(alleenVervangen);
+  EXPECT_EQ(beheer.Voer(*alleenVervangen), 4);
+  const auto niets = VoegSamen(beheer, {Regel(2, "Wegdek 4", 5)});
+  ASSERT_TRUE(niets);
+  EXPECT_TRUE(niets->Leeg());
+  EXPECT_EQ(beheer.Voer(*niets), 0);
+}
+
+// A shipped entry may come along unchanged, but not with other numbers
+// unless F9 lifted the protection.
+TEST(VoegSamen, ProtectedEntryOnlyUnchangedUntilLifted) {
+  Catalogus c = MaakCatalogus(3);
+  WegdekBeheer beheer(c, 2);
+  const auto gelijk = VoegSamen(beheer, {Regel(2, "Wegdek 2", 2), Regel(3, "Nieuw", 5)});
+  ASSERT_TRUE(gelijk);
+  EXPECT_TRUE(gelijk->vervangen.empty());
+  EXPECT_EQ(gelijk->toevoegen.size(), 1u);
+
+  const auto anders = VoegSamen(beheer, {Regel(2, "Nieuw", 5), Regel(7, "Wegdek 2", 9)});
+  ASSERT_FALSE(anders);
+  EXPECT_EQ(anders.Melding(),
+            "Regel 7, kolom 1 (omschrijving): 'Wegdek 2' is een meegeleverd wegdektype en kan niet worden gewijzigd "
+            "(F9); er is niets ingelezen.");
+  const auto derde = VoegSamen(beheer, {Regel(4, "Wegdek 3", 9)});
+  EXPECT_TRUE(derde && derde->vervangen.size() == 1u) << "the entry behind the protected ones is the user's";
+
+  beheer.WisselBescherming();
+  const auto opgeheven = VoegSamen(beheer, {Regel(7, "Wegdek 2", 9)});
+  ASSERT_TRUE(opgeheven);
+  EXPECT_EQ(opgeheven->vervangen.at(0).positie, 2);
+}
+
+TEST(VoegSamen, RefusesTwiceTheSameDescriptionAndMoreThanFifty) {
+  Catalogus c = MaakCatalogus(3);
+  WegdekBeheer beheer(c, 1);
+  const auto dubbel = VoegSamen(beheer, {Regel(2, "Nieuw", 5), Regel(3, "Ander", 6), Regel(4, " Nieuw", 7)});
+  ASSERT_FALSE(dubbel);
+  EXPECT_EQ(dubbel.Melding(), "Regel 4, kolom 1 (omschrijving): 'Nieuw' staat ook op regel 2; er is niets ingelezen.");
+
+  // 47 new ones fill the catalogue; one more, after a replacement that adds nothing, is refused.
+  std::vector<IngelezenWegdek> tabel;
+  for (int i = 0; i < kMaxWegdekken - 3; ++i) tabel.push_back(Regel(i + 2, "Nieuw " + std::to_string(i), i));
+  tabel.push_back(Regel(60, "Wegdek 3", 9));
+  ASSERT_TRUE(VoegSamen(beheer, tabel));
+  tabel.push_back(Regel(61, "Nog een", 9));
+  const auto teVeel = VoegSamen(beheer, tabel);
+  ASSERT_FALSE(teVeel);
+  EXPECT_EQ(teVeel.Melding(),
+            "Regel 61, kolom 1 (omschrijving): met 'Nog een' komen er meer dan 50 wegdekken in de lijst; er is niets "
+            "ingelezen.");
+  EXPECT_EQ(c.AantalWegdekken, 3);
 }

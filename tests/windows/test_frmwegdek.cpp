@@ -1,6 +1,8 @@
 // The road-surface editor driven as a user would: list clicks, buttons, F9,
 // typed keys; message boxes and file dialogs answered by ScriptDialogen.
+#include <QClipboard>
 #include <QDesktopServices>
+#include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -8,8 +10,16 @@
 #include <QTest>
 #include <QToolButton>
 
+#include <cmath>
+
 #include "ScriptDialogen.h"
 #include "base/Tekst.h"
+#include "driver/Opdracht.h"
+#include "files/CatalogusBestand.h"
+#include "files/WegdekTabel.h"
+#include "shared_ui/QtDataMappen.h"
+#include "shared_ui/QtBediening.h"
+#include "tests/WerkbladMaker.h"
 #include "windows/frmWegdek.h"
 
 using namespace tarvo;
@@ -26,7 +36,14 @@ Catalogus MaakCatalogus(int n) {
   return c;
 }
 
-const std::string kSite = "RIVM (wegdekcorrecties Cwegdek)";
+const std::string kKop = "omschrijving;DL_lv;b_lv;DL_mv;b_mv;DL_zv;b_zv\r\n";
+
+QString Bestand(const QTemporaryDir& map, const QString& naam, const std::string& inhoud) {
+  QFile f(map.filePath(naam));
+  f.open(QIODevice::WriteOnly);
+  f.write(inhoud.data(), static_cast<qint64>(inhoud.size()));
+  return f.fileName();
+}
 
 }  // namespace
 
@@ -45,7 +62,8 @@ class TestFrmWegdek : public QObject {
     Catalogus cat;
     ScriptDialogen dlg;
     frmWegdek frm;
-    explicit Opstelling(int n) : cat(MaakCatalogus(n)), frm(cat, dlg, QDir::tempPath(), nullptr) {
+    explicit Opstelling(int n) : Opstelling(MaakCatalogus(n)) {}
+    explicit Opstelling(Catalogus c) : cat(std::move(c)), frm(cat, dlg, QDir::tempPath(), nullptr) {
       frm.show();
       QApplication::setActiveWindow(&frm);
       QVERIFY(QTest::qWaitForWindowActive(&frm));
@@ -62,20 +80,21 @@ class TestFrmWegdek : public QObject {
  private slots:
   void initTestCase() { QLocale::setDefault(QLocale(QLocale::Dutch, QLocale::Netherlands)); }
 
-  // The sixteen published types refuse change and delete until F9, which
-  // marks the caption; a second F9 protects again. The seventeenth is the user's.
+  // The shipped types (one today) refuse change and delete until F9, which
+  // marks the caption; a second F9 protects again. The next entry is the
+  // user's own.
   void beschermdTotF9() {
     Opstelling o(20);
-    o.Kies(15);
+    o.Kies(kAantalMeegeleverd - 1);
     o.Klik(o.frm.cmdWijzig());
-    QCOMPARE(o.LaatsteMelding(), "Wegdektypen van " + kSite + "\r\nkunnen niet worden gewijzigd (F9).");
+    QCOMPARE(o.LaatsteMelding(), std::string("Meegeleverde wegdektypen kunnen niet worden gewijzigd (F9)."));
     QVERIFY(!o.frm.txtwegdek(0)->isEnabled());
     o.Klik(o.frm.cmdWissen());
-    QCOMPARE(o.LaatsteMelding(), "Wegdektypen van " + kSite + "\r\nkunnen niet worden gewist (F9).");
+    QCOMPARE(o.LaatsteMelding(), std::string("Meegeleverde wegdektypen kunnen niet worden gewist (F9)."));
     QCOMPARE(o.cat.AantalWegdekken, 20);
 
     QTest::keyClick(o.frm.lstWegdek(), Qt::Key_F9);
-    QCOMPARE(o.frm.windowTitle(), QString::fromStdString("[EDIT-mode wegdektypen van " + kSite + "]"));
+    QCOMPARE(o.frm.windowTitle(), QString("[EDIT-mode meegeleverde wegdektypen]"));
     const auto meldingen = o.dlg.meldingen.size();
     o.Klik(o.frm.cmdWijzig());
     QCOMPARE(o.dlg.meldingen.size(), meldingen);
@@ -86,7 +105,7 @@ class TestFrmWegdek : public QObject {
     o.Klik(o.frm.cmdWissen());
     QCOMPARE(o.dlg.meldingen.size(), meldingen + 1);
 
-    o.Kies(16);
+    o.Kies(kAantalMeegeleverd);
     o.Klik(o.frm.cmdWijzig());
     QCOMPARE(o.dlg.meldingen.size(), meldingen + 1);
     QVERIFY(o.frm.txtwegdek(0)->isEnabled());
@@ -154,6 +173,144 @@ class TestFrmWegdek : public QObject {
     QCOMPARE(o.dlg.openFilters.size(), std::size_t{2});
     QCOMPARE(vanger.urls, QList<QUrl>{QUrl::fromLocalFile(boek)});
     QDesktopServices::unsetUrlHandler("file");
+  }
+
+  // New surfaces go behind the others; equal descriptions get the file's
+  // numbers after one question that counts them; No changes nothing.
+  void importerenVoegtToeEnVervangtNaEenVraag() {
+    QTemporaryDir map;
+    const QString csv = Bestand(map, "eigen.csv",
+                                kKop + "Wegdek 3;1,5;2,5;3,5;4,5;5,5;6,5\r\nNieuw A;-1;-2;-3;-4;-5;-6\r\n"
+                                       "Wegdek 2;0;0;0;0;0;0\r\nNieuw B;1e-3;0;0;0;0;0\r\n");
+    Opstelling o(4);
+    o.dlg.openAntwoorden = {csv, csv};
+    o.Klik(o.frm.cmdImporteren());
+    QCOMPARE(o.LaatsteMelding(), std::string("2 wegdekken toevoegen en 1 wegdek met dezelfde omschrijving vervangen?"));
+    QCOMPARE(o.dlg.meldingen.back().icoon, Icoon::Vraag);
+    QCOMPARE(o.cat.AantalWegdekken, 4);
+    QCOMPARE(o.cat.Wegdekken[3].DL_lv, 0.0);
+
+    o.dlg.antwoorden.push_back(Antwoord::Ja);
+    o.Klik(o.frm.cmdImporteren());
+    QCOMPARE(o.cat.AantalWegdekken, 6);
+    QCOMPARE(o.cat.Wegdekken[3].b_zv, 6.5);
+    QCOMPARE(TrimBlanks(o.cat.Wegdekken[6].Omschrijving), std::string("Nieuw B"));
+    QCOMPARE(o.cat.Wegdekken[6].DL_lv, 0.001);
+    QCOMPARE(o.frm.lstWegdek()->count(), 6);
+    QCOMPARE(o.frm.lstWegdek()->currentRow(), 5);
+    QCOMPARE(o.frm.txtwegdek(0)->text(), QString("Nieuw B"));
+    QCOMPARE(o.frm.Paneel(2), QString("6 wegdekken in lijst"));
+    QCOMPARE(o.dlg.openMappen.back(), QDir::tempPath());
+  }
+
+  // A refused file names line and column, and the catalogue stays as it was;
+  // so does one that would change a shipped type.
+  void importerenWeigertHeelBestand() {
+    QTemporaryDir map;
+    Opstelling o(3);
+    o.cat.Wegdekken[1].DL_lv = 1;
+    o.dlg.openAntwoorden = {Bestand(map, "a.csv", kKop + "Nieuw;1;2;3;4;5;6\r\nAnder;1;2;3;4;5\r\n"),
+                            Bestand(map, "b.csv", kKop + "Nieuw;1;2;3;4;5;6\r\nWegdek 1;9;2;3;4;5;6\r\n"),
+                            Bestand(map, "c.csv", kKop)};
+    o.Klik(o.frm.cmdImporteren());
+    QCOMPARE(o.LaatsteMelding(),
+             std::string("Regel 3, kolom 7 (b_zv): de regel telt 6 kolommen in plaats van 7; er is niets ingelezen."));
+    QCOMPARE(o.dlg.meldingen.back().titel, std::string("Waarschuwing"));
+    o.Klik(o.frm.cmdImporteren());
+    QCOMPARE(o.LaatsteMelding(), std::string("Regel 3, kolom 1 (omschrijving): 'Wegdek 1' is een meegeleverd wegdektype "
+                                             "en kan niet worden gewijzigd (F9); er is niets ingelezen."));
+    o.Klik(o.frm.cmdImporteren());
+    QCOMPARE(o.LaatsteMelding(), ("Het bestand " + map.filePath("c.csv") + " bevat geen wegdekken.").toStdString());
+    QCOMPARE(o.cat.AantalWegdekken, 3);
+    QCOMPARE(o.frm.lstWegdek()->count(), 3);
+    o.Klik(o.frm.cmdImporteren());  // cancelled
+    QCOMPARE(o.dlg.meldingen.size(), std::size_t{3});
+  }
+
+  // Ctrl+V in the list adds rows copied from a spreadsheet, with or without
+  // their header row; nothing new is said to be so.
+  void plakkenMetEnZonderKopregel() {
+    Opstelling o(2);
+    o.Kies(0);
+    QGuiApplication::clipboard()->setText("Dunne deklaag\t-1,5\t2,25\t-0,8\t1\t-0,5\t0\r\n");
+    QTest::keySequence(o.frm.lstWegdek(), QKeySequence::Paste);
+    QCOMPARE(o.cat.AantalWegdekken, 3);
+    QCOMPARE(o.cat.Wegdekken[3].b_lv, 2.25);
+    QCOMPARE(o.dlg.meldingen.size(), std::size_t{0});
+
+    QGuiApplication::clipboard()->setText(
+        "Omschrijving\tDL_lv\tb_lv\tDL_mv\tb_mv\tDL_zv\tb_zv\r\nGeluidarm caf\u00e9\t-3\t1\t-2\t0,5\t-1\t0,25\r\n"
+        "Dunne deklaag\t-1,5\t2,25\t-0,8\t1\t-0,5\t0\r\n");
+    QTest::keySequence(o.frm.lstWegdek(), QKeySequence::Paste);
+    QCOMPARE(o.cat.AantalWegdekken, 4);
+    QCOMPARE(TrimBlanks(o.cat.Wegdekken[4].Omschrijving), std::string("Geluidarm caf\xC3\xA9"));
+    QCOMPARE(o.cat.Wegdekken[4].b_zv, 0.25);
+    QCOMPARE(o.frm.lstWegdek()->currentRow(), 3);
+
+    QTest::keySequence(o.frm.lstWegdek(), QKeySequence::Paste);
+    QCOMPARE(o.LaatsteMelding(), std::string("De wegdekken staan al met dezelfde correctiefactoren in de lijst."));
+    QGuiApplication::clipboard()->setText("Dunne deklaag 2,5");
+    QTest::keySequence(o.frm.lstWegdek(), QKeySequence::Paste);
+    QCOMPARE(o.LaatsteMelding(),
+             std::string("Regel 1, kolom 2 (DL_lv): de regel telt 1 kolom in plaats van 7; er is niets ingelezen."));
+    QCOMPARE(o.cat.AantalWegdekken, 4);
+  }
+
+  // Import and export are list-view commands, like the three beside them.
+  void uitwisselenAlleenInLijstweergave() {
+    Opstelling o(2);
+    QVERIFY(o.frm.cmdImporteren()->isEnabled() && o.frm.cmdExporteren()->isEnabled());
+    o.Klik(o.frm.cmdToevoegen());
+    QVERIFY(!o.frm.cmdImporteren()->isEnabled() && !o.frm.cmdExporteren()->isEnabled());
+    o.Klik(o.frm.cmdCancel());
+    QVERIFY(o.frm.cmdImporteren()->isEnabled() && o.frm.cmdExporteren()->isEnabled());
+  }
+
+  // The file holds the catalogue's table with the user's decimal comma; a
+  // file that cannot be written is reported with its reason.
+  void exporterenSchrijftDeTabel() {
+    QTemporaryDir map;
+    Opstelling o(3);
+    o.cat.Wegdekken[2].b_mv = -1.0 / 3;
+    o.dlg.bewaarAntwoorden = {map.filePath("uit.csv"), map.filePath("geen/uit.csv"), std::nullopt};
+    o.Klik(o.frm.cmdExporteren());
+    QFile f(map.filePath("uit.csv"));
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll().toStdString(), SchrijfWegdekTabel(o.cat, ','));
+    QVERIFY(SchrijfWegdekTabel(o.cat, ',').find(";-0,3333333333333333;") != std::string::npos);
+    QCOMPARE(o.dlg.meldingen.size(), std::size_t{0});
+    o.Klik(o.frm.cmdExporteren());
+    QVERIFY(o.LaatsteMelding().starts_with("Onverwachte fout in procedure cmdExporteren_Click van Form frmWegdek."));
+    o.Klik(o.frm.cmdExporteren());  // cancelled
+    QCOMPARE(o.dlg.meldingen.size(), std::size_t{1});
+  }
+
+  // Three surfaces of one's own into the shipped catalogue are entries 2 to
+  // 4; saved, a worksheet choosing entry 4 computes with them.
+  void geimporteerdWegdekTeltInDeBerekening() {
+    const auto geleverd = DecodeerCatalogus(
+        test::LeesBytes(std::filesystem::path(TARVO_SOURCE_DIR) / "data" / "Wegdekken_2012.dat"));
+    QVERIFY(geleverd.Gelukt());
+    QTemporaryDir map;
+    Opstelling o(*geleverd);
+    o.dlg.openAntwoorden = {Bestand(map, "drie.csv",
+                                    kKop + "Dunne deklaag;-1,5;2.5;-0.75;1,25;-0,5;3\r\n\"Dicht; fijn\";1;2;3;4;5;6\r\n"
+                                           "Geluidarm caf\xC3\xA9;-2,2;-1.1;-3.3;0.4;-5,5;0,6\r\n")};
+    o.Klik(o.frm.cmdImporteren());
+    QCOMPARE(o.cat.AantalWegdekken, 4);
+    QCOMPARE(o.cat.Wegdekken[3].Omschrijving, VastBreed("Dicht; fijn", kOmschrijvingLengte));
+
+    const std::filesystem::path dataMap = NaarPad(map.path());
+    QVERIFY(BewaarWegdekken(dataMap, o.cat).Gelukt());
+    test::BewaarWerkblad(dataMap / "blad.tvo", {{2, "1000"}, {5, "100"}, {6, "100"}, {9, "60"}, {10, "50"}, {13, "60"}},
+                         0, 4);
+    Berekening b;
+    QVERIFY(RekenWerkblad({.werkblad = dataMap / "blad.tvo", .wegdekken = dataMap / "Wegdekken_2012.dat",
+                           .decimaal = ',', .vandaag = {2018, 6, 30}},
+                          b)
+                .Gelukt());
+    QCOMPARE(b.ws.CwegdekCat[1], -2.2 + (std::log(100.0 / 80) * -1.1) / std::log(10.0));
+    QCOMPARE(b.ws.CwegdekCat[3], -5.5 + (std::log(60.0 / 70) * 0.6) / std::log(10.0));
   }
 };
 

@@ -1,0 +1,99 @@
+// tarvo-reken's road-surface table commands, run as a user's shell would.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+#include <string>
+#include <tuple>
+
+#include "base/Tekst.h"
+#include "driver/Opdracht.h"
+#include "files/CatalogusBestand.h"
+#include "report/Rapport.h"
+#include "tests/TijdelijkeMap.h"
+#include "tests/WerkbladMaker.h"
+#include "tests/app/Opdrachtregel.h"
+
+using namespace tarvo;
+using tarvo::test::TijdelijkeMap;
+using test::Uitvoer;
+
+namespace {
+
+class TarvoReken : public ::testing::Test {
+ protected:
+  TijdelijkeMap map;
+  void SetUp() override { test::BewaarEenWegdek(map / "Wegdekken_2012.dat"); }
+  std::string Lees(const std::string& naam) const {
+    const auto b = test::LeesBytes(map / naam);
+    return {b.begin(), b.end()};
+  }
+  Uitvoer Draai(const std::string& args) { return test::DraaiTarvoReken(map.Pad(), args); }
+};
+
+}  // namespace
+
+// The shipped catalogue out as a table and into no catalogue at all gives
+// the same file; three surfaces of one's own added to the table are what a
+// worksheet choosing entry 4 computes with.
+TEST_F(TarvoReken, RoadSurfacesOutAsATableAndBackIn) {
+  const auto geleverd = std::filesystem::path(TARVO_SOURCE_DIR) / "data" / "Wegdekken_2012.dat";
+  const Uitvoer uit = Draai("--wegdekken-export tabel.csv --wegdekken \"" + geleverd.string() + "\" --decimaal ,");
+  ASSERT_EQ(uit.status, 0) << uit.fout;
+  EXPECT_TRUE(uit.uit.empty() && uit.fout.empty()) << uit.fout;
+  const Uitvoer in = Draai("--wegdekken-import tabel.csv --wegdekken nieuw.dat");
+  ASSERT_EQ(in.status, 0) << in.fout;
+  EXPECT_EQ(test::LeesBytes(map / "nieuw.dat"), test::LeesBytes(geleverd));
+
+  test::SchrijfBytes(map / "tabel.csv", Lees("tabel.csv") +
+                                            "Dunne deklaag;-1,5;2.5;-0.75;1,25;-0,5;3\r\n"
+                                            "\"Dicht; fijn\";1;2;3;4;5;6\r\n"
+                                            "Geluidarm caf\xC3\xA9;-2,2;-1.1;-3.3;0.4;-5,5;0,6\r\n");
+  ASSERT_EQ(Draai("--wegdekken-import tabel.csv --wegdekken nieuw.dat").status, 0);
+
+  Catalogus verwacht = *DecodeerCatalogus(test::LeesBytes(geleverd));
+  verwacht.AantalWegdekken = 4;
+  verwacht.Wegdekken[2] = Wegdek::Van({0, "Dunne deklaag", {-1.5, 2.5, -0.75, 1.25, -0.5, 3}});
+  verwacht.Wegdekken[3] = Wegdek::Van({0, "Dicht; fijn", {1, 2, 3, 4, 5, 6}});
+  verwacht.Wegdekken[4] = Wegdek::Van({0, "Geluidarm caf\xC3\xA9", {-2.2, -1.1, -3.3, 0.4, -5.5, 0.6}});
+  EXPECT_EQ(test::LeesBytes(map / "nieuw.dat"), CodeerCatalogus(verwacht));
+
+  // Light, medium and heavy traffic away from their reference speeds, so that every coefficient counts.
+  test::BewaarWerkblad(map / "blad.tvo", {{2, "1000"}, {5, "100"}, {6, "100"}, {9, "60"}, {10, "50"}, {13, "60"}}, 0, 4);
+  const Uitvoer rapport = Draai("blad.tvo --wegdekken nieuw.dat --decimaal , --datum 2018-06-30");
+  ASSERT_EQ(rapport.status, 0) << rapport.fout;
+  Berekening b;
+  ASSERT_TRUE(RekenWerkblad({.werkblad = map / "blad.tvo", .wegdekken = map / "nieuw.dat", .decimaal = ',',
+                             .vandaag = {2018, 6, 30}},
+                            b));
+  EXPECT_EQ(rapport.uit, RapportTekst(b.ws) + std::string(CrLf));
+  EXPECT_NE(rapport.uit.find("Geluidarm caf\xC3\xA9"), std::string::npos) << rapport.uit;
+  EXPECT_DOUBLE_EQ(b.ws.CwegdekCat[1], -2.2 - 1.1 * std::log10(100.0 / 80));
+  EXPECT_DOUBLE_EQ(b.ws.CwegdekCat[2], -3.3 + 0.4 * std::log10(60.0 / 70));
+  EXPECT_DOUBLE_EQ(b.ws.CwegdekCat[3], -5.5 + 0.6 * std::log10(60.0 / 70));
+}
+
+// A refused table changes nothing and says where in one line; wrong usage
+// shows the usage text.
+TEST_F(TarvoReken, RoadSurfaceTableRefusals) {
+  const auto oud = test::LeesBytes(map / "Wegdekken_2012.dat");
+  test::SchrijfBytes(map / "fout.csv", std::string("omschrijving;DL_lv;b_lv;DL_mv;b_mv;DL_zv;b_zv\r\nX;1;2;3;4;5;zes\r\n"));
+  for (auto [args, status, verwacht] :
+       {std::tuple{"--wegdekken-import fout.csv --wegdekken Wegdekken_2012.dat", 1,
+                   "Regel 2, kolom 7 (b_zv): 'zes' is geen getal; er is niets ingelezen."},
+        {"--wegdekken-import nergens.csv --wegdekken Wegdekken_2012.dat", 1, "niet gevonden"},
+        {"--wegdekken-export uit.csv --wegdekken nergens.dat", 1, "niet gevonden"},
+        {"--wegdekken-export geen-map/uit.csv --wegdekken Wegdekken_2012.dat", 1, "uit.csv"},
+        {"--wegdekken-import fout.csv", 2, "--wegdekken-import verwacht --wegdekken PAD."},
+        {"blad.tvo --wegdekken-export uit.csv", 2, "gaan niet samen"},
+        {"--wegdekken-export uit.csv --wegdekken-import fout.csv --wegdekken x.dat", 2, "gaan niet samen"},
+        {"--wegdekken-export", 2, "verwacht een waarde"}}) {
+    const Uitvoer u = Draai(args);
+    EXPECT_EQ(u.status, status) << args;
+    EXPECT_NE(u.fout.find(verwacht), std::string::npos) << args << ": " << u.fout;
+    EXPECT_TRUE(status == 2 || std::count(u.fout.begin(), u.fout.end(), '\n') == 1) << args << ": " << u.fout;
+    EXPECT_EQ(test::LeesBytes(map / "Wegdekken_2012.dat"), oud) << args;
+    EXPECT_FALSE(std::filesystem::exists(map / "uit.csv")) << args;
+  }
+}
