@@ -152,4 +152,14 @@ std::string Utf8NaarCp1252(std::string_view s) {
   return out;
 }
 
+std::string CsvTekst(std::string_view s) {
+  if (s.find_first_of(";\"\r\n") == std::string_view::npos) return std::string(s);
+  std::string out = "\"";
+  for (char c : s) {
+    if (c == '"') out += "\"\"";
+    else out.push_back(c);
+  }
+  return out + "\"";
+}
+
 }  // namespace tarvo

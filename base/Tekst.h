@@ -30,6 +30,10 @@ std::string KleineLetters(std::string_view s);
 std::string Cp1252NaarUtf8(std::string_view bytes);
 std::string Utf8NaarCp1252(std::string_view utf8);
 
+// A field of a ';'-separated table: in double quotes, with its quotes
+// doubled, when it holds a ';', a quote or a line break.
+std::string CsvTekst(std::string_view s);
+
 // n blanks
 inline std::string Blanks(std::size_t n) { return std::string(n, ' '); }
 

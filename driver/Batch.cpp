@@ -9,6 +9,7 @@
 #include "calc/CheckIt.h"
 #include "base/Getal.h"
 #include "base/Tekst.h"
+#include "calc/Reken.h"
 #include "calc/Zone.h"
 #include "report/Rapport.h"
 
@@ -64,16 +65,6 @@ std::vector<std::string> Splits(std::string_view regel) {
     }
   }
   return velden;
-}
-
-std::string CsvTekst(const std::string& s) {
-  if (s.find_first_of(";\"\r\n") == std::string::npos) return s;
-  std::string out = "\"";
-  for (char c : s) {
-    if (c == '"') out += "\"\"";
-    else out.push_back(c);
-  }
-  return out + "\"";
 }
 
 // A switch column: "0" or "1" (blanks allowed), or nothing.

@@ -20,15 +20,20 @@ Uitkomst<void> LaadEnReset(const OpdrachtInstellingen& inst, Berekening& b) {
   return {};
 }
 
-Uitkomst<void> OpenWerkblad(const OpdrachtInstellingen& inst, Berekening& b) {
-  if (auto klaar = LaadEnReset(inst, b); !klaar) return klaar;
-  const std::string pad = inst.werkblad.string();
+Uitkomst<void> LeesWerkblad(const std::filesystem::path& werkblad, Berekening& b) {
+  ResetWerkblad(b.ws, b.venster);
+  const std::string pad = werkblad.string();
   if (!IsWerkbladNaam(pad)) return Fout{"Bestand " + pad + " is geen rekenblad (extensie .tvo)."};
-  const Uitkomst<void> gelezen = LeesWerkbladBestand(inst.werkblad, b.ws, b.venster, b.catalogus, b.meldingen);
+  const Uitkomst<void> gelezen = LeesWerkbladBestand(werkblad, b.ws, b.venster, b.catalogus, b.meldingen);
   if (gelezen) return {};
   // Number 0: the reader's own words; otherwise the description of an error.
   if (gelezen.Nummer() == 0) return Fout{"Rekenblad " + pad + ": " + gelezen.Melding()};
   return Fout{"Rekenblad " + pad + " kan niet worden gelezen: " + gelezen.Melding() + ".", gelezen.Nummer()};
+}
+
+Uitkomst<void> OpenWerkblad(const OpdrachtInstellingen& inst, Berekening& b) {
+  if (auto klaar = LaadEnReset(inst, b); !klaar) return klaar;
+  return LeesWerkblad(inst.werkblad, b);
 }
 
 std::string CheckMelding(const Berekening& b, int nietGetalVeld) {
@@ -43,12 +48,16 @@ std::string CheckMelding(const Berekening& b, int nietGetalVeld) {
   return b.meldingen.getoond.empty() ? "De invoer is niet aanvaard." : b.meldingen.getoond.back().tekst;
 }
 
-Uitkomst<void> RekenWerkblad(const OpdrachtInstellingen& inst, Berekening& b) {
-  if (auto open = OpenWerkblad(inst, b); !open) return open;
+Uitkomst<void> RekenGeopend(Berekening& b, Datum vandaag) {
   const CheckUitkomst check = CheckIt(b.ws, b.venster, b.meldingen);
   if (!check) return Fout{CheckMelding(b, check.nietGetalVeld)};
-  b.labels = Reken(b.ws, b.venster, b.catalogus, inst.vandaag);
+  b.labels = Reken(b.ws, b.venster, b.catalogus, vandaag);
   return {};
+}
+
+Uitkomst<void> RekenWerkblad(const OpdrachtInstellingen& inst, Berekening& b) {
+  if (auto open = OpenWerkblad(inst, b); !open) return open;
+  return RekenGeopend(b, inst.vandaag);
 }
 
 Uitkomst<Opties> LeesOpties(const std::vector<std::string>& args, const std::set<std::string>& metWaarde,

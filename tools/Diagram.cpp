@@ -49,8 +49,7 @@ DiagramGegevens BerekenDiagram(Werkblad& ws, WerkbladVenster& venster, const Cat
   const int n = static_cast<int>(std::nearbyint(s));
   g.rijen.reserve(static_cast<std::size_t>(std::max(n, 0)));
   for (int i = 1; i <= n; ++i) {
-    ws.AfstandHor = i;
-    ws.AfstandSchuin = SchuineAfstand(ws.Waarneemhoogte, ws.Wegdekhoogte, i);
+    ZetAfstandHor(ws, i);
     RekenPeriodes(ws, venster, catalogus);
     ws.Lnight = BerekenLnight(ws);
     ws.Lden = LdenUitPeriodes(ws);
