@@ -9,14 +9,6 @@
 namespace tarvo {
 namespace {
 
-std::filesystem::path Pad(const QString& pad) {
-#ifdef _WIN32
-  return std::filesystem::path(pad.toStdWString());
-#else
-  return std::filesystem::path(QFile::encodeName(pad).toStdString());
-#endif
-}
-
 QString QPad(const std::filesystem::path& pad) {
 #ifdef _WIN32
   return QString::fromStdWString(pad.wstring());
@@ -26,6 +18,14 @@ QString QPad(const std::filesystem::path& pad) {
 }
 
 }  // namespace
+
+std::filesystem::path BestandsPad(const QString& pad) {
+#ifdef _WIN32
+  return std::filesystem::path(pad.toStdWString());
+#else
+  return std::filesystem::path(QFile::encodeName(pad).toStdString());
+#endif
+}
 
 void ZetProgrammaNamen() {
   // No organisation name: it would put a folder between the data location and ours.
@@ -37,10 +37,10 @@ void ZetProgrammaNamen() {
 
 DataMappen QtDataMappen() {
   DataMappen m;
-  m.huidig = Pad(QDir::currentPath());
-  m.gebruiker = Pad(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
-  m.gedeeld.push_back(Pad(QDir::cleanPath(QCoreApplication::applicationDirPath() + "/" TARVO_DATA_VANAF_BIN)));
-  m.gedeeld.push_back(Pad(TARVO_DATA_MAP));
+  m.huidig = BestandsPad(QDir::currentPath());
+  m.gebruiker = BestandsPad(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+  m.gedeeld.push_back(BestandsPad(QDir::cleanPath(QCoreApplication::applicationDirPath() + "/" TARVO_DATA_VANAF_BIN)));
+  m.gedeeld.push_back(BestandsPad(TARVO_DATA_MAP));
   return m;
 }
 

@@ -66,10 +66,21 @@ DiagramGegevens BerekenDiagram(Werkblad& ws, WerkbladVenster& venster, const Cat
 DiagramResultaat Diagram(std::string_view antwoord, Werkblad& ws, WerkbladVenster& venster, Meldingen& meldingen,
                          const Catalogus& catalogus) {
   const MaxAfstand a = LeesMaxAfstand(antwoord);
-  if (a.soort != DiagramUitkomst::Gegevens) return {a.soort, 0, {}, {}};
+  if (a.soort != DiagramUitkomst::Gegevens) return {a.soort, 0, {}, {}, {}};
   const CheckUitkomst check = CheckIt(ws, venster, meldingen);
-  if (!check) return {DiagramUitkomst::CheckMislukt, a.s, {}, check};
-  return {DiagramUitkomst::Gegevens, a.s, BerekenDiagram(ws, venster, catalogus, a.s), check};
+  if (!check) return {DiagramUitkomst::CheckMislukt, a.s, {}, check, {}};
+  Werkblad gecontroleerd = ws;
+  return {DiagramUitkomst::Gegevens, a.s, BerekenDiagram(ws, venster, catalogus, a.s), check, std::move(gecontroleerd)};
+}
+
+std::string DiagramCsv(const DiagramGegevens& gegevens, char decimaal, std::string_view regeleinde) {
+  std::string uit = "afstand (m);" + std::string(kDiagramAsNiveau);
+  uit += regeleinde;
+  for (std::size_t i = 0; i < gegevens.rijen.size(); ++i) {
+    uit += std::to_string(i + 1) + ";" + Formatteer(gegevens.rijen[i].lden, "##0.00", decimaal);
+    uit += regeleinde;
+  }
+  return uit;
 }
 
 }  // namespace tarvo

@@ -41,6 +41,7 @@
 #include "shared_ui/Afdrukken.h"
 #include "shared_ui/Zandloper.h"
 #include "windows/frmResultaat.h"
+#include "windows/frmCumulatie.h"
 #include "windows/frmDiagram.h"
 #include "windows/frmDosisEffect.h"
 #include "windows/frmIntensiteit.h"
@@ -82,8 +83,8 @@ struct ActieDef {
 };
 
 // The toolbar's commands.
-const std::array<ActieDef, 13>& WerkbalkActies() {
-  static const std::array<ActieDef, 13> acties = {{
+const std::array<ActieDef, 14>& WerkbalkActies() {
+  static const std::array<ActieDef, 14> acties = {{
       {Commando::Sluiten, "exit", "Programma sluiten", QKeySequence(Qt::CTRL | Qt::Key_Q), &frmTarvo::Afsluiten,
        QStyle::SP_DialogCloseButton, nullptr},
       {Commando::Openen, "open", "Open rekenblad", QKeySequence(Qt::CTRL | Qt::Key_O), &frmTarvo::Openen,
@@ -102,6 +103,8 @@ const std::array<ActieDef, 13>& WerkbalkActies() {
        &frmTarvo::WegdekEditor, {}, WegIcoon},
       {Commando::Omrekenen, "omreken", "Omrekeningstabellen verkeersgegevens", QKeySequence(Qt::Key_F5),
        &frmTarvo::Omrekenen, {}, TabelIcoon},
+      {Commando::Cumulatie, "cumulatie", "Cumulatie", QKeySequence(Qt::Key_F7), &frmTarvo::Cumulatie, {},
+       CumulatieIcoon},
       {Commando::Gebruiker, "gebruiker", "Instelling gebruikersnaam", QKeySequence(Qt::Key_F6),
        &frmTarvo::Gebruiker, {}, PersoonIcoon},
       {Commando::Info, "info", "Algemene informatie over Tarvo", QKeySequence(Qt::SHIFT | Qt::Key_F1),
@@ -120,7 +123,8 @@ const std::array<std::vector<Commando>, 5>& WerkbalkGroepen() {
       {Commando::Sluiten, Commando::Openen},
       {Commando::Afdrukken, Commando::Voorbeeld, Commando::Opslaan},
       {Commando::Reset, Commando::Invullen},
-      {Commando::Wegdekken, Commando::Omrekenen, Commando::Gebruiker, Commando::Info, Commando::Help},
+      {Commando::Wegdekken, Commando::Omrekenen, Commando::Cumulatie, Commando::Gebruiker, Commando::Info,
+       Commando::Help},
       {Commando::Calculator},
   }};
   return groepen;
@@ -826,6 +830,14 @@ void frmTarvo::WegdekEditor() {
 
 void frmTarvo::Omrekenen() {
   frmIntensiteit venster(*this, dialogen_, this);
+  dialogen_.ToonVenster(venster);
+}
+
+void frmTarvo::Cumulatie() {
+  // The worksheet counts only while its results are shown: in input mode they may no longer match its fields.
+  std::optional<CumulatieBron> huidig;
+  if (modus_ == Modus::Resultaat) huidig = BronVan(ws_, UitBestand() ? BestandPaneel().toStdString() : "huidig rekenblad");
+  frmCumulatie venster(cat_, dialogen_, dataMap_, std::move(huidig), this);
   dialogen_.ToonVenster(venster);
 }
 

@@ -41,7 +41,7 @@ class frmTarvo : public QMainWindow, public WerkbladVenster {
   // order, then the keyboard ways to the clickable labels.
   enum class Commando {
     Sluiten, Openen, Afdrukken, Voorbeeld, Opslaan, Reset, Invullen,
-    Wegdekken, Omrekenen, Gebruiker, Info, Help, Calculator,
+    Wegdekken, Omrekenen, Cumulatie, Gebruiker, Info, Help, Calculator,
     DosisEffect, Diagram,
   };
   static constexpr int kAantalCommandos = static_cast<int>(Commando::Diagram) + 1;
@@ -78,6 +78,7 @@ class frmTarvo : public QMainWindow, public WerkbladVenster {
   void Tram();
   void WegdekEditor();
   void Omrekenen();
+  void Cumulatie();
   void Voorbeeld();
   void Afdrukken();
   void DosisEffect();
