@@ -88,7 +88,6 @@ struct Grafiek::Impl {
     }
   }
 
-  QAbstractAxis* HuidigeXAs() const { return log ? static_cast<QAbstractAxis*>(logAs) : xAs; }
   double XVan() const { return log ? 1 : 0; }
 
   std::vector<QXYSeries*> LijnSeries() const {
@@ -99,7 +98,8 @@ struct Grafiek::Impl {
 
   // The distance axis anew, linear or logarithmic, for every series of the line chart.
   void BouwXAs() {
-    if (QAbstractAxis* oud = HuidigeXAs()) {
+    for (QAbstractAxis* oud : {static_cast<QAbstractAxis*>(xAs), static_cast<QAbstractAxis*>(logAs)}) {
+      if (oud == nullptr) continue;
       chart->removeAxis(oud);
       delete oud;
     }
@@ -142,9 +142,15 @@ struct Grafiek::Impl {
     if (lijn == nullptr) return;
     const QRectF vlak = chart->plotArea();
     if (doelTekst) {
+      // Left of the crossing a falling curve runs above the line, right of
+      // it below: the text goes under the line at its left end when it fits
+      // before the crossing, else over it at its right end.
       const QPointF p = chart->mapToPosition(QPointF(xMax, doelY.value_or(0)), lijn);
       const QRectF r = doelTekst->boundingRect();
-      doelTekst->setPos(vlak.right() - r.width() - 4, p.y() - r.height() - 2);
+      const MerkDeel& snij = merken[static_cast<std::size_t>(Grafiek::Merk::Snijpunt)];
+      const double snijX = snij.punt ? chart->mapToPosition(*snij.punt, lijn).x() : vlak.right();
+      if (snijX - vlak.left() >= r.width() + 12) doelTekst->setPos(vlak.left() + 4, p.y() + 3);
+      else doelTekst->setPos(vlak.right() - r.width() - 4, p.y() - r.height() - 3);
       doelTekst->setVisible(doelY && vlak.contains(QPointF(vlak.center().x(), p.y())));
     }
     for (MerkDeel& m : merken) {
@@ -364,6 +370,7 @@ Grafiek::As Grafiek::XAs() const {
   if (d_->xAs) as.streepjes = static_cast<int>(std::lround(d_->xAs->max() / d_->xAs->tickInterval())) + 1;
   return as;
 }
+int Grafiek::AantalXAssen() const { return static_cast<int>(d_->chart->axes(Qt::Horizontal).size()); }
 Grafiek::As Grafiek::LinkerAs() const { return Impl::AlsAs(d_->linkerAs); }
 Grafiek::As Grafiek::RechterAs() const { return Impl::AlsAs(d_->rechterAs); }
 std::optional<double> Grafiek::Doellijn() const { return d_->doelY; }

@@ -35,8 +35,8 @@ class Grafiek : public QWidget {
   void ZetLogAfstand(bool log);
   bool LogAfstand() const;
 
-  // A horizontal line over the whole distance axis at level y, its text at
-  // the right end; nothing takes it away.
+  // A horizontal line over the whole distance axis at level y with its
+  // text, clear of a falling line; nothing takes it away.
   void ZetDoellijn(std::optional<double> y, const QString& tekst = {});
 
   // Points marked on the line, each with its text beside it; nothing takes one away.
@@ -60,6 +60,7 @@ class Grafiek : public QWidget {
   QStringList Labels() const;
   QList<QPointF> Punten() const;
   As XAs() const;
+  int AantalXAssen() const;  // one, unless an axis was left behind
   As LinkerAs() const;
   As RechterAs() const;
   std::optional<double> Doellijn() const;

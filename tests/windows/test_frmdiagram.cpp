@@ -201,21 +201,31 @@ class TestFrmDiagram : public QObject {
     });
   }
 
-  // Logarithmic from 1 m, linear from 0, up to the largest distance.
+  // Logarithmic from 1 m, linear from 0, up to the largest distance; one
+  // axis at a time, and the line drawn against it: on the logarithmic axis
+  // 1 to 10 m is as wide as 10 to 100 m.
   void afstandsas() {
     Opstelling o;
     o.Vraag(QString("300"), [](frmDiagram& frm) {
-      QCOMPARE(frm.grafiek().XAs().min, 0.0);
+      frm.show();
+      QVERIFY(QTest::qWaitForWindowExposed(&frm));
+      const Grafiek& g = frm.grafiek();
+      const auto breedte = [&g](double van, double tot) { return g.Positie(QPointF(tot, 50)).x() - g.Positie(QPointF(van, 50)).x(); };
+      QCOMPARE(g.XAs().min, 0.0);
+      QVERIFY(breedte(10, 100) > 5 * breedte(1, 10));
       frm.Logaritmisch()->setChecked(true);
-      QVERIFY(frm.grafiek().LogAfstand());
-      QCOMPARE(frm.grafiek().XAs().min, 1.0);
-      QCOMPARE(frm.grafiek().XAs().max, 300.0);
-      QCOMPARE(frm.grafiek().XAs().titel, QString("Afstand tot wegas [m]"));
-      QCOMPARE(*frm.grafiek().Doellijn(), 48.0);  // the line and marks stay
-      QVERIFY(frm.grafiek().MerkVan(Grafiek::Merk::Rekenpunt).punt);
+      QVERIFY(g.LogAfstand());
+      QCOMPARE(g.AantalXAssen(), 1);
+      QCOMPARE(g.XAs().min, 1.0);
+      QCOMPARE(g.XAs().max, 300.0);
+      QCOMPARE(g.XAs().titel, QString("Afstand tot wegas [m]"));
+      QVERIFY(std::abs(breedte(10, 100) - breedte(1, 10)) <= 2);
+      QCOMPARE(*g.Doellijn(), 48.0);  // the line and marks stay
+      QVERIFY(g.MerkVan(Grafiek::Merk::Rekenpunt).punt);
       frm.findChild<QRadioButton*>("optLineair")->setChecked(true);
-      QVERIFY(!frm.grafiek().LogAfstand());
-      QCOMPARE(frm.grafiek().XAs().min, 0.0);
+      QVERIFY(!g.LogAfstand());
+      QCOMPARE(g.AantalXAssen(), 1);
+      QCOMPARE(g.XAs().min, 0.0);
     });
   }
 
