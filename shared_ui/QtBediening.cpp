@@ -2,6 +2,7 @@
 
 #include <QFocusEvent>
 #include <QPalette>
+#include <QPushButton>
 #include <QVariant>
 
 namespace tarvo {
@@ -52,5 +53,12 @@ void LineEditVak::VraagFocus() {
 
 void LineEditVak::ZetIngeschakeld(bool aan) { edit_->setEnabled(aan); }
 
+
+QPushButton* MaakKnop(const QString& tekst, const char* naam, QWidget* ouder) {
+  auto* knop = new QPushButton(tekst, ouder);
+  knop->setObjectName(naam);
+  knop->setAutoDefault(false);
+  return knop;
+}
 
 }  // namespace tarvo

@@ -24,13 +24,6 @@ namespace {
 const QString kWerkbladFilter = "Bestand Tarvo (*.tvo)";
 const std::string kTitel(kCumulatieTitel);
 
-QPushButton* Knop(const QString& tekst, const char* naam, QWidget* ouder) {
-  auto* knop = new QPushButton(tekst, ouder);
-  knop->setObjectName(naam);
-  knop->setAutoDefault(false);
-  return knop;
-}
-
 }  // namespace
 
 frmCumulatie::frmCumulatie(const Catalogus& catalogus, Dialogen& dialogen, const QString& map,
@@ -63,15 +56,15 @@ frmCumulatie::frmCumulatie(const Catalogus& catalogus, Dialogen& dialogen, const
   for (int k : {3, 4}) tabel_->horizontalHeader()->setSectionResizeMode(k, QHeaderView::ResizeToContents);
   connect(tabel_, &QTableWidget::itemSelectionChanged, this, &frmCumulatie::ZetKnoppen);
 
-  auto* cmdBestand = Knop("Rekenblad &toevoegen…", "cmdBestand", this);
+  auto* cmdBestand = MaakKnop("Rekenblad &toevoegen…", "cmdBestand", this);
   connect(cmdBestand, &QPushButton::clicked, this, &frmCumulatie::VoegBestandToe);
-  cmdHuidig_ = Knop("&Huidig rekenblad toevoegen", "cmdHuidig", this);
+  cmdHuidig_ = MaakKnop("&Huidig rekenblad toevoegen", "cmdHuidig", this);
   connect(cmdHuidig_, &QPushButton::clicked, this, &frmCumulatie::VoegHuidigToe);
-  cmdVerwijder_ = Knop("&Verwijderen", "cmdVerwijder", this);
+  cmdVerwijder_ = MaakKnop("&Verwijderen", "cmdVerwijder", this);
   connect(cmdVerwijder_, &QPushButton::clicked, this, &frmCumulatie::Verwijder);
-  cmdCsv_ = Knop("Opslaan als &CSV…", "cmdCsv", this);
+  cmdCsv_ = MaakKnop("Opslaan als &CSV…", "cmdCsv", this);
   connect(cmdCsv_, &QPushButton::clicked, this, &frmCumulatie::OpslaanAlsCsv);
-  auto* sluiten = Knop("&Sluiten", "cmdSluiten", this);
+  auto* sluiten = MaakKnop("&Sluiten", "cmdSluiten", this);
   connect(sluiten, &QPushButton::clicked, this, &QDialog::reject);
 
   auto* knoppen = new QHBoxLayout();

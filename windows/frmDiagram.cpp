@@ -38,13 +38,6 @@ class MeldingZonderZandloper : public Meldingen {
   Meldingen& m_;
 };
 
-QPushButton* Knop(const QString& tekst, const char* naam, QWidget* ouder) {
-  auto* knop = new QPushButton(tekst, ouder);
-  knop->setObjectName(naam);
-  knop->setAutoDefault(false);
-  return knop;
-}
-
 }  // namespace
 
 frmDiagram::frmDiagram(DiagramGegevens gegevens, AfstandRekenaar rekenaar, char decimaal, Dialogen& dialogen,
@@ -114,9 +107,9 @@ frmDiagram::frmDiagram(DiagramGegevens gegevens, AfstandRekenaar rekenaar, char 
   lblRekenpunt_->setText("Rekenblad: " + Getal(eigen.afstand) + " m, Lden " + Getal(eigen.lden) +
                          " dB excl. aftrek" + (eigenBinnen ? "" : " (buiten het diagram)"));
 
-  auto* csv = Knop("Opslaan als &CSV…", "cmdCsv", this);
+  auto* csv = MaakKnop("Opslaan als &CSV…", "cmdCsv", this);
   connect(csv, &QPushButton::clicked, this, &frmDiagram::OpslaanAlsCsv);
-  auto* png = Knop("Opslaan als &PNG…", "cmdOpslaan", this);
+  auto* png = MaakKnop("Opslaan als &PNG…", "cmdOpslaan", this);
   connect(png, &QPushButton::clicked, this, &frmDiagram::OpslaanAlsPng);
   auto* knoppen = new QHBoxLayout();
   knoppen->addWidget(lblMuis_, 1);
