@@ -4,6 +4,7 @@
 #include <fstream>
 #include <iostream>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -19,8 +20,11 @@
 #include "base/Getal.h"
 #include "base/Tekst.h"
 #include "report/Rapport.h"
+#include "driver/AfstandOpdracht.h"
+#include "driver/CumulatieOpdracht.h"
 #include "driver/DiagramOpdracht.h"
 #include "files/CatalogusBestand.h"
+#include "tools/Afstand.h"
 #include "files/DataMappen.h"
 #include "files/WegdekTabel.h"
 
@@ -57,6 +61,12 @@ std::string GebruikTekst(const tarvo::DataMappen& mappen) {
     "      berekent het rekenblad en schrijft het rapport naar standaarduitvoer\n"
     "  tarvo-reken WERKBLAD.tvo --diagram S [opties]\n"
     "      niveau-afstanddiagram tot S meter: regels afstand;Lden, tot slot ymin;ymax;verdelingen\n"
+    "  tarvo-reken WERKBLAD.tvo --afstand-voor T [opties]\n"
+    "      kleinste horizontale afstand (1 tot 5000 m, per 0,01 m) waarop Lden na aftrek\n"
+    "      art. 110g Wgh ten hoogste T dB is (T van 0 tot 150): regel afstand;Lden_na_aftrek\n"
+    "  tarvo-reken --cumulatie WERKBLAD.tvo... [opties]\n"
+    "      Lden en Lnight zonder aftrek per rekenblad (regels bestand;Lden;Lnight) en\n"
+    "      hun energetische som (regel cumulatief;Lden;Lnight)\n"
     "  tarvo-reken --batch INVOER.csv [opties]\n"
     "      berekent alle waarneempunten van een ';'-gescheiden invoerbestand met kopregel\n"
     "  tarvo-reken --wegdekken-export TABEL.csv [--wegdekken PAD] [--decimaal ,|.]\n"
@@ -112,7 +122,8 @@ int main(int argc, char** argv) {
 #endif
   const tarvo::DataMappen mappen = Mappen();
   auto gelezen = tarvo::LeesOpties(std::vector<std::string>(argv + 1, argv + argc),
-                                   {"--diagram", "--batch", "--wegdekken-export", "--wegdekken-import"}, {}, mappen);
+                                   {"--diagram", "--batch", "--wegdekken-export", "--wegdekken-import", "--afstand-voor"},
+                                   {"--cumulatie"}, mappen);
   if (!gelezen) return Gebruik(mappen, gelezen.Melding());
   tarvo::Opties& opties = *gelezen;
   if (opties.help) {
@@ -121,7 +132,7 @@ int main(int argc, char** argv) {
   }
   tarvo::OpdrachtInstellingen& inst = opties.inst;
   const std::vector<std::string>& losse = opties.losse;
-  std::optional<std::string> diagram, batch;
+  std::optional<std::string> diagram, batch, afstandVoor;
   if (opties.eigen.count("--diagram")) diagram = opties.eigen["--diagram"];
   if (opties.eigen.count("--batch")) batch = opties.eigen["--batch"];
   std::optional<std::string> naarTabel, uitTabel;
@@ -138,6 +149,12 @@ int main(int argc, char** argv) {
     return Wegdekken(opties, naarTabel, uitTabel);
   }
 
+  if (opties.eigen.count("--afstand-voor")) afstandVoor = opties.eigen["--afstand-voor"];
+  const bool cumulatie = opties.eigen.count("--cumulatie") > 0;
+  if (int(diagram.has_value()) + int(batch.has_value()) + int(afstandVoor.has_value()) + int(cumulatie) > 1) {
+    return Gebruik(mappen, "--diagram, --afstand-voor, --cumulatie en --batch gaan niet samen.");
+  }
+
   if (batch) {
     if (!losse.empty() || diagram) return Gebruik(mappen, "--batch gaat niet samen met een rekenblad of --diagram.");
     std::error_code ec;
@@ -150,15 +167,33 @@ int main(int argc, char** argv) {
     std::cerr << "tarvo-reken: " << tarvo::Samenvatting(*verslag) << "\n";
     return 3;
   }
+  if (cumulatie) {
+    if (losse.empty()) return Gebruik(mappen, "--cumulatie verwacht ten minste een rekenblad.");
+    std::ostringstream uit;
+    if (auto klaar = tarvo::CumulatieOpdracht(losse, inst, uit, std::cerr); !klaar) return Geweigerd(klaar.Melding());
+    std::cout << uit.str();
+    return Geschreven();
+  }
   if (losse.size() != 1) {
     return Gebruik(mappen, losse.empty() ? "geen rekenblad opgegeven." : "meer dan een rekenblad opgegeven.");
   }
   inst.werkblad = losse.front();
 
+  std::optional<double> doel;
+  if (afstandVoor) {
+    doel = tarvo::LeesDoelNiveau(*afstandVoor);
+    if (!doel) return Gebruik(mappen, "--afstand-voor verwacht een niveau van 0 tot 150 dB, gevonden '" + *afstandVoor + "'.");
+  }
   tarvo::Berekening b;
   if (diagram) {
     if (auto open = tarvo::OpenWerkblad(inst, b); !open) return Geweigerd(open.Melding());
     if (auto klaar = tarvo::DiagramOpdracht(*diagram, b, std::cout); !klaar) return Geweigerd(klaar.Melding());
+    return Geschreven();
+  }
+  if (doel) {
+    if (auto open = tarvo::OpenWerkblad(inst, b); !open) return Geweigerd(open.Melding());
+    for (const auto& m : b.meldingen.getoond) std::cerr << "tarvo-reken: " << m.tekst << "\n";
+    if (auto klaar = tarvo::AfstandOpdracht(*doel, b, inst.vandaag, std::cout); !klaar) return Geweigerd(klaar.Melding());
     return Geschreven();
   }
   if (auto klaar = tarvo::RekenWerkblad(inst, b); !klaar) return Geweigerd(klaar.Melding());

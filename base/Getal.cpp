@@ -46,6 +46,8 @@ bool BovenDoubles(std::string_view getal) {
 
 double Lg(double x) { return std::log(x) / std::log(10.0); }
 
+double Energie(double niveau) { return std::pow(10.0, niveau / 10.0); }
+
 std::string Formatteer(double value, std::string_view patroon, char decimaal) {
   const int dec = std::min(DecimalenVan(patroon), 30);
   if (std::isnan(value)) return "0";

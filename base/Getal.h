@@ -10,6 +10,9 @@ namespace tarvo {
 // agree to the last bit with those the calculation has always given.
 double Lg(double x);
 
+// The energy of a level: 10^(L/10). Levels are combined as 10 lg of the sum.
+double Energie(double niveau);
+
 // Formats value with a pattern such as "##0.00", "#0", "##0.0" or "0": the
 // digits after the point give the decimals, at least one integer digit, no
 // grouping, halves away from zero judged on the value's 15 significant

@@ -12,6 +12,7 @@
 #include "base/Tekst.h"
 #include "files/CatalogusBestand.h"
 #include "report/Rapport.h"
+#include "tools/Afstand.h"
 #include "tools/Diagram.h"
 #include "files/Reset.h"
 
@@ -67,6 +68,17 @@ void BM_Diagram1000(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_Diagram1000)->Unit(benchmark::kMillisecond);
+
+// The distance for 48 dB: a bisection per whole decibel of Lden between 1 and 5000 m.
+void BM_AfstandVoor48(benchmark::State& state) {
+  Blad b;
+  AfstandRekenaar rekenaar(b.ws, b.venster, b.catalogus, {2026, 12, 6});
+  for (auto _ : state) {
+    const DoelAfstand d = rekenaar.Zoek(48);
+    benchmark::DoNotOptimize(d.punt.afstand);
+  }
+}
+BENCHMARK(BM_AfstandVoor48)->Unit(benchmark::kMillisecond);
 
 void BM_Batch100000(benchmark::State& state) {
   const auto map = std::filesystem::temp_directory_path() / "tarvo-bench";

@@ -40,6 +40,11 @@ double SchuineAfstand(double waarneemhoogte, double wegdekhoogte, double afstand
   return std::sqrt(dh * dh + afstandHor * afstandHor);
 }
 
+void ZetAfstandHor(Werkblad& ws, double afstandHor) {
+  ws.AfstandHor = afstandHor;
+  ws.AfstandSchuin = SchuineAfstand(ws.Waarneemhoogte, ws.Wegdekhoogte, afstandHor);
+}
+
 CheckUitkomst CheckIt(Werkblad& ws, WerkbladVenster& venster, Meldingen& meldingen) {
   const char dec = ws.Decimaal;
 
@@ -72,8 +77,7 @@ CheckUitkomst CheckIt(Werkblad& ws, WerkbladVenster& venster, Meldingen& melding
   ws.Wegdekhoogte = Overnemen(venster.Invoer(33), 99999, 0, "##0.00", dec);
   if (ws.Wegdekhoogte > ws.Waarneemhoogte) return Weiger(venster, meldingen, kWegdekTeHoog, 33);
 
-  ws.AfstandHor = Overnemen(venster.Invoer(36), 99999, 0, "##0.00", dec);
-  ws.AfstandSchuin = SchuineAfstand(ws.Waarneemhoogte, ws.Wegdekhoogte, ws.AfstandHor);
+  ZetAfstandHor(ws, Overnemen(venster.Invoer(36), 99999, 0, "##0.00", dec));
   if (ws.AfstandHor == 0) return Weiger(venster, meldingen, kGeenAfstand, 36);
 
   ws.AfstandKruising = Overnemen(venster.Invoer(37), 99999, 0, "##0.00", dec);

@@ -27,6 +27,9 @@ std::string GeenGetalMelding(int veld);
 // Slant distance r between source line and observation point.
 double SchuineAfstand(double waarneemhoogte, double wegdekhoogte, double afstandHor);
 
+// AfstandHor and the slant distance that follows it.
+void ZetAfstandHor(Werkblad& ws, double afstandHor);
+
 // Remark line i as the worksheet keeps it: trimmed, in 60 characters.
 void ToelichtingOvernemen(Werkblad& ws, WerkbladVenster& venster, int i);
 

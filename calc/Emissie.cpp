@@ -6,12 +6,6 @@
 #include "base/Getal.h"
 
 namespace tarvo {
-namespace {
-
-double Energie(double niveau) { return std::pow(10.0, niveau / 10.0); }
-
-}  // namespace
-
 void CwD(Werkblad& ws, const Catalogus& catalogus, int c, int p) {
   (void)p;  // one correction per category, whatever the period
   const Wegdek& w = catalogus.Op(ws.WegdekKeuze);

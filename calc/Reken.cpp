@@ -32,16 +32,20 @@ double BerekenLden(const Werkblad& ws) {
 
 double BerekenLnight(const Werkblad& ws) { return ws.LAeq[3] > 0 ? ws.LAeq[3] : 0; }
 
+// Rounded as the displayed whole number.
+double AfgerondeLden(double lden) { return LeesGetal(Formatteer(lden, "0", '.')); }
+
 std::int16_t BepaalAftrek110g(int chkAftrek, double vlv, double lden, Datum vandaag) {
   if (chkAftrek != 1) return 0;
   if (vlv < 70) return 5;
-  // Rounded as the displayed whole number: halves away from zero.
-  const double afgerond = LeesGetal(Formatteer(lden, "0", '.'));
+  const double afgerond = AfgerondeLden(lden);
   const bool voorOvergang = vandaag < kAftrek110gOvergang;
   if (afgerond == 56 && voorOvergang) return 3;
   if (afgerond == 57 && voorOvergang) return 4;
   return 2;
 }
+
+double EindNiveau(double niveau, int aftrek110g) { return niveau == 0 ? 0 : niveau - aftrek110g; }
 
 void RekenPeriodes(Werkblad& ws, WerkbladVenster& venster, const Catalogus& catalogus) {
   NulStelling(ws);

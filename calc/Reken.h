@@ -28,8 +28,14 @@ void RekenPeriodes(Werkblad& ws, WerkbladVenster& venster, const Catalogus& cata
 // Until this day the 110g deduction of a fast road was 3 or 4 dB around Lden 56 and 57.
 inline constexpr Datum kAftrek110gOvergang{2018, 7, 1};
 
+// Lden as the deduction rule reads it: a whole number, halves away from zero.
+double AfgerondeLden(double lden);
+
 // The art. 110g Wgh deduction for the worksheet's Lden and Vlv.
 std::int16_t BepaalAftrek110g(int chkAftrek, double vlv, double lden, Datum vandaag);
+
+// The level a report or label shows: 0 stays 0, otherwise minus the deduction.
+double EindNiveau(double niveau, int aftrek110g);
 
 // Reken without the report: the periods, Lnight, Lden and Aftrek110g. The
 // batch needs nothing more.

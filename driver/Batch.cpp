@@ -11,6 +11,7 @@
 #include "calc/CheckIt.h"
 #include "base/Getal.h"
 #include "base/Tekst.h"
+#include "calc/Reken.h"
 #include "calc/Zone.h"
 #include "report/Rapport.h"
 

@@ -24,13 +24,18 @@ Uitkomst<void> LaadEnReset(const OpdrachtInstellingen& inst, Berekening& b) {
   return {};
 }
 
-Uitkomst<void> OpenWerkblad(const OpdrachtInstellingen& inst, Berekening& b) {
-  if (auto klaar = LaadEnReset(inst, b); !klaar) return klaar;
-  const Uitkomst<void> gelezen = LeesWerkbladBestand(inst.werkblad, b.ws, b.venster, b.catalogus, b.meldingen);
+Uitkomst<void> LeesWerkblad(const std::filesystem::path& werkblad, Berekening& b) {
+  ResetWerkblad(b.ws, b.venster);
+  const Uitkomst<void> gelezen = LeesWerkbladBestand(werkblad, b.ws, b.venster, b.catalogus, b.meldingen);
   if (gelezen) return {};
   // Number 0: the older version's message, which does not name the file.
-  if (gelezen.Nummer() == 0) return Fout{"Rekenblad " + inst.werkblad.string() + ": " + gelezen.Melding()};
+  if (gelezen.Nummer() == 0) return Fout{"Rekenblad " + werkblad.string() + ": " + gelezen.Melding()};
   return gelezen;
+}
+
+Uitkomst<void> OpenWerkblad(const OpdrachtInstellingen& inst, Berekening& b) {
+  if (auto klaar = LaadEnReset(inst, b); !klaar) return klaar;
+  return LeesWerkblad(inst.werkblad, b);
 }
 
 std::string CheckMelding(const Berekening& b, int nietGetalVeld) {
@@ -45,14 +50,18 @@ std::string CheckMelding(const Berekening& b, int nietGetalVeld) {
   return b.meldingen.getoond.empty() ? "De invoer is niet aanvaard." : b.meldingen.getoond.back().tekst;
 }
 
-Uitkomst<void> RekenWerkblad(const OpdrachtInstellingen& inst, Berekening& b) {
-  if (auto open = OpenWerkblad(inst, b); !open) return open;
+Uitkomst<void> RekenGeopend(Berekening& b, Datum vandaag) {
   const CheckUitkomst check = CheckIt(b.ws, b.venster, b.meldingen);
   if (!check) return Fout{CheckMelding(b, check.nietGetalVeld)};
-  auto labels = Reken(b.ws, b.venster, b.catalogus, inst.vandaag);
+  auto labels = Reken(b.ws, b.venster, b.catalogus, vandaag);
   if (!labels) return labels.Reden();
   b.labels = std::move(*labels);
   return {};
+}
+
+Uitkomst<void> RekenWerkblad(const OpdrachtInstellingen& inst, Berekening& b) {
+  if (auto open = OpenWerkblad(inst, b); !open) return open;
+  return RekenGeopend(b, inst.vandaag);
 }
 
 Uitkomst<Opties> LeesOpties(const std::vector<std::string>& args, const std::set<std::string>& metWaarde,

@@ -41,11 +41,17 @@ struct Berekening {
 // Loads the catalogue into b and resets the worksheet.
 Uitkomst<void> LaadEnReset(const OpdrachtInstellingen& inst, Berekening& b);
 
-// LaadEnReset, then opens the worksheet file.
+// Resets the worksheet of b, whose catalogue is loaded, and reads the file into it.
+Uitkomst<void> LeesWerkblad(const std::filesystem::path& pad, Berekening& b);
+
+// LaadEnReset, then LeesWerkblad.
 Uitkomst<void> OpenWerkblad(const OpdrachtInstellingen& inst, Berekening& b);
 
 // The input check's refusal as one Dutch line.
 std::string CheckMelding(const Berekening& b, int nietGetalVeld);
+
+// CheckIt and Reken of an opened worksheet.
+Uitkomst<void> RekenGeopend(Berekening& b, Datum vandaag);
 
 // OpenWerkblad, CheckIt and Reken.
 Uitkomst<void> RekenWerkblad(const OpdrachtInstellingen& inst, Berekening& b);

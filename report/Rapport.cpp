@@ -4,6 +4,7 @@
 
 #include "base/Getal.h"
 #include "base/Tekst.h"
+#include "calc/Reken.h"
 
 namespace tarvo {
 namespace {
@@ -68,8 +69,6 @@ std::string FormatKolom(double waarde, int& breedte, std::string_view patroon, c
   if (lengte > breedte) breedte = lengte;
   return Blanks(static_cast<std::size_t>(breedte - lengte)) + s;
 }
-
-double EindNiveau(double niveau, int aftrek110g) { return niveau == 0 ? 0 : niveau - aftrek110g; }
 
 std::string_view Milieukwaliteit(double lden, int aftrek110g) {
   const double x = lden - aftrek110g;

@@ -15,9 +15,6 @@ namespace tarvo {
 // `breedte` to the text's length when the text is longer.
 std::string FormatKolom(double waarde, int& breedte, std::string_view patroon, char decimaal);
 
-// The level a report or label shows: 0 stays 0, otherwise minus the deduction.
-double EindNiveau(double niveau, int aftrek110g);
-
 // "Zeer slecht" ... "Goed" for Lden minus the deduction.
 std::string_view Milieukwaliteit(double lden, int aftrek110g);
 

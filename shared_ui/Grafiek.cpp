@@ -8,12 +8,31 @@
 #include <QGraphicsSimpleTextItem>
 #include <QLabel>
 #include <QLineSeries>
+#include <QLogValueAxis>
+#include <QMouseEvent>
 #include <QPixmap>
+#include <QScatterSeries>
 #include <QVBoxLayout>
 #include <QValueAxis>
 #include <cmath>
+#include <vector>
 
 namespace tarvo {
+
+namespace {
+
+// 1, 2 or 5 times a power of ten, about a tenth of the range.
+double RondeStap(double bereik) {
+  if (bereik <= 0) return 1;
+  const double ruw = bereik / 10;
+  const double macht = std::pow(10.0, std::floor(std::log10(ruw)));
+  for (double f : {1.0, 2.0, 5.0, 10.0}) {
+    if (f * macht >= ruw) return f * macht;
+  }
+  return 10 * macht;
+}
+
+}  // namespace
 
 struct Grafiek::Impl {
   QChart* chart = nullptr;
@@ -26,9 +45,24 @@ struct Grafiek::Impl {
   QList<QGraphicsSimpleTextItem*> labelItems;
 
   QLineSeries* lijn = nullptr;
-  QValueAxis* xAs = nullptr;
+  QValueAxis* xAs = nullptr;         // linear distance axis
+  QLogValueAxis* logAs = nullptr;    // or the logarithmic one
   QValueAxis* linkerAs = nullptr;
   QValueAxis* rechterAs = nullptr;
+  QString xTitel;
+  double xMax = 0;
+  bool log = false;
+
+  // The target line and the marks, with their texts.
+  QLineSeries* doellijn = nullptr;
+  std::optional<double> doelY;
+  QGraphicsSimpleTextItem* doelTekst = nullptr;
+  struct MerkDeel {
+    QScatterSeries* serie = nullptr;
+    QGraphicsSimpleTextItem* tekst = nullptr;
+    std::optional<QPointF> punt;
+  };
+  std::array<MerkDeel, 3> merken;
 
   void Leeg() {
     chart->removeAllSeries();
@@ -43,6 +77,90 @@ struct Grafiek::Impl {
     categorieAs = nullptr;
     lijn = nullptr;
     xAs = linkerAs = rechterAs = nullptr;
+    logAs = nullptr;
+    doellijn = nullptr;
+    doelY.reset();
+    delete doelTekst;
+    doelTekst = nullptr;
+    for (MerkDeel& m : merken) {
+      delete m.tekst;
+      m = {};
+    }
+  }
+
+  double XVan() const { return log ? 1 : 0; }
+
+  std::vector<QXYSeries*> LijnSeries() const {
+    std::vector<QXYSeries*> alle = {lijn, doellijn};
+    for (const MerkDeel& m : merken) alle.push_back(m.serie);
+    return alle;
+  }
+
+  // The distance axis anew, linear or logarithmic, for every series of the line chart.
+  void BouwXAs() {
+    for (QAbstractAxis* oud : {static_cast<QAbstractAxis*>(xAs), static_cast<QAbstractAxis*>(logAs)}) {
+      if (oud == nullptr) continue;
+      chart->removeAxis(oud);
+      delete oud;
+    }
+    xAs = nullptr;
+    logAs = nullptr;
+    QAbstractAxis* as = nullptr;
+    if (log) {
+      logAs = new QLogValueAxis();
+      logAs->setBase(10);
+      logAs->setRange(1, std::max(xMax, 10.0));
+      logAs->setLabelFormat("%g");
+      logAs->setMinorTickCount(8);
+      as = logAs;
+    } else {
+      xAs = new QValueAxis();
+      xAs->setRange(0, xMax);
+      xAs->setTickType(QValueAxis::TicksDynamic);
+      xAs->setTickAnchor(0);
+      xAs->setTickInterval(RondeStap(xMax));
+      xAs->setLabelFormat("%.0f");
+      as = xAs;
+    }
+    as->setTitleText(xTitel);
+    chart->addAxis(as, Qt::AlignBottom);
+    for (QXYSeries* serie : LijnSeries()) {
+      if (serie) serie->attachAxis(as);
+    }
+    ZetDoelPunten();
+  }
+
+  void ZetDoelPunten() {
+    if (doellijn == nullptr) return;
+    if (doelY) doellijn->replace({QPointF(XVan(), *doelY), QPointF(xMax, *doelY)});
+    else doellijn->clear();
+  }
+
+  // The texts follow their points whenever the plot area moves; a text
+  // whose point lies outside the plot area is hidden.
+  void PlaatsTeksten() {
+    if (lijn == nullptr) return;
+    const QRectF vlak = chart->plotArea();
+    if (doelTekst) {
+      // Left of the crossing a falling curve runs above the line, right of
+      // it below: the text goes under the line at its left end when it fits
+      // before the crossing, else over it at its right end.
+      const QPointF p = chart->mapToPosition(QPointF(xMax, doelY.value_or(0)), lijn);
+      const QRectF r = doelTekst->boundingRect();
+      const MerkDeel& snij = merken[static_cast<std::size_t>(Grafiek::Merk::Snijpunt)];
+      const double snijX = snij.punt ? chart->mapToPosition(*snij.punt, lijn).x() : vlak.right();
+      if (snijX - vlak.left() >= r.width() + 12) doelTekst->setPos(vlak.left() + 4, p.y() + 3);
+      else doelTekst->setPos(vlak.right() - r.width() - 4, p.y() - r.height() - 3);
+      doelTekst->setVisible(doelY && vlak.contains(QPointF(vlak.center().x(), p.y())));
+    }
+    for (MerkDeel& m : merken) {
+      if (m.tekst == nullptr) continue;
+      const QPointF p = chart->mapToPosition(m.punt.value_or(QPointF()), lijn);
+      const QRectF r = m.tekst->boundingRect();
+      const double x = p.x() + 8 + r.width() > vlak.right() ? p.x() - 8 - r.width() : p.x() + 8;
+      m.tekst->setPos(x, p.y() - r.height() - 4);
+      m.tekst->setVisible(m.punt && vlak.adjusted(-1, -1, 1, 1).contains(p));
+    }
   }
 
   // The library has no whole-number bar labels, so they are drawn by hand
@@ -63,20 +181,6 @@ struct Grafiek::Impl {
   }
 };
 
-namespace {
-
-// 1, 2 or 5 times a power of ten, about a tenth of the range.
-double RondeStap(double bereik) {
-  if (bereik <= 0) return 1;
-  const double ruw = bereik / 10;
-  const double macht = std::pow(10.0, std::floor(std::log10(ruw)));
-  for (double f : {1.0, 2.0, 5.0, 10.0}) {
-    if (f * macht >= ruw) return f * macht;
-  }
-  return 10 * macht;
-}
-
-}  // namespace
 
 Grafiek::Grafiek(QWidget* ouder) : QWidget(ouder), d_(std::make_unique<Impl>()) {
   d_->chart = new QChart();
@@ -100,7 +204,12 @@ Grafiek::Grafiek(QWidget* ouder) : QWidget(ouder), d_(std::make_unique<Impl>()) 
   setAutoFillBackground(true);
   setBackgroundRole(QPalette::Base);
 
-  connect(d_->chart, &QChart::plotAreaChanged, this, [this] { d_->PlaatsLabels(); });
+  connect(d_->chart, &QChart::plotAreaChanged, this, [this] {
+    d_->PlaatsLabels();
+    d_->PlaatsTeksten();
+  });
+  d_->view->viewport()->setMouseTracking(true);
+  d_->view->viewport()->installEventFilter(this);
 }
 
 Grafiek::~Grafiek() = default;
@@ -150,15 +259,26 @@ void Grafiek::ToonLijn(const QList<QPointF>& punten, const QString& xTitel, doub
   d_->lijn->replace(punten);
   d_->chart->addSeries(d_->lijn);
 
-  d_->xAs = new QValueAxis();
-  d_->xAs->setTitleText(xTitel);
-  d_->xAs->setRange(0, xMax);
-  d_->xAs->setTickType(QValueAxis::TicksDynamic);
-  d_->xAs->setTickAnchor(0);
-  d_->xAs->setTickInterval(RondeStap(xMax));
-  d_->xAs->setLabelFormat("%.0f");
-  d_->chart->addAxis(d_->xAs, Qt::AlignBottom);
-  d_->lijn->attachAxis(d_->xAs);
+  d_->doellijn = new QLineSeries();
+  QPen pen(QColor(200, 0, 0));
+  pen.setStyle(Qt::DashLine);
+  pen.setWidthF(1.5);
+  d_->doellijn->setPen(pen);
+  d_->chart->addSeries(d_->doellijn);
+
+  const std::array<QColor, 3> kleuren = {QColor(0, 90, 200), QColor(200, 0, 0), QColor(90, 90, 90)};
+  for (std::size_t i = 0; i < d_->merken.size(); ++i) {
+    auto* serie = new QScatterSeries();
+    serie->setMarkerSize(i == 2 ? 7 : 10);
+    serie->setColor(kleuren[i]);
+    serie->setBorderColor(kleuren[i].darker());
+    d_->chart->addSeries(serie);
+    d_->merken[i].serie = serie;
+  }
+
+  d_->xTitel = xTitel;
+  d_->xMax = xMax;
+  d_->BouwXAs();
 
   const int streepjes = std::max(yDelingen, 1) + 1;
   auto maakNiveauAs = [&](Qt::Alignment kant) {
@@ -167,12 +287,64 @@ void Grafiek::ToonLijn(const QList<QPointF>& punten, const QString& xTitel, doub
     as->setTickCount(streepjes);
     as->setLabelFormat("%.0f");
     d_->chart->addAxis(as, kant);
-    d_->lijn->attachAxis(as);
+    for (QXYSeries* serie : d_->LijnSeries()) serie->attachAxis(as);
     return as;
   };
   d_->linkerAs = maakNiveauAs(Qt::AlignLeft);
   d_->linkerAs->setTitleText(yTitel);
   d_->rechterAs = maakNiveauAs(Qt::AlignRight);
+}
+
+void Grafiek::ZetLogAfstand(bool log) {
+  if (d_->lijn == nullptr || d_->log == log) return;
+  d_->log = log;
+  d_->BouwXAs();
+  d_->PlaatsTeksten();
+}
+
+bool Grafiek::LogAfstand() const { return d_->log; }
+
+void Grafiek::ZetDoellijn(std::optional<double> y, const QString& tekst) {
+  if (d_->doellijn == nullptr) return;
+  d_->doelY = y;
+  d_->ZetDoelPunten();
+  if (d_->doelTekst == nullptr) {
+    d_->doelTekst = new QGraphicsSimpleTextItem(d_->chart);
+    d_->doelTekst->setBrush(QColor(200, 0, 0));
+  }
+  d_->doelTekst->setText(tekst);
+  d_->PlaatsTeksten();
+}
+
+void Grafiek::ZetMerk(Merk merk, std::optional<QPointF> punt, const QString& tekst) {
+  Impl::MerkDeel& m = d_->merken.at(static_cast<std::size_t>(merk));
+  if (m.serie == nullptr) return;
+  m.punt = punt;
+  if (punt) m.serie->replace({*punt});
+  else m.serie->clear();
+  if (m.tekst == nullptr) {
+    m.tekst = new QGraphicsSimpleTextItem(d_->chart);
+    m.tekst->setBrush(m.serie->color().darker(130));
+  }
+  m.tekst->setText(tekst);
+  d_->PlaatsTeksten();
+}
+
+bool Grafiek::eventFilter(QObject* object, QEvent* event) {
+  if (object == d_->view->viewport() && d_->lijn != nullptr) {
+    if (event->type() == QEvent::MouseMove) {
+      const QPointF plek = d_->chart->mapFromScene(d_->view->mapToScene(static_cast<QMouseEvent*>(event)->position().toPoint()));
+      if (d_->chart->plotArea().contains(plek)) {
+        const QPointF waarde = d_->chart->mapToValue(plek, d_->lijn);
+        emit MuisBoven(waarde.x(), waarde.y());
+      } else {
+        emit MuisWeg();
+      }
+    } else if (event->type() == QEvent::Leave) {
+      emit MuisWeg();
+    }
+  }
+  return QWidget::eventFilter(object, event);
 }
 
 bool Grafiek::BewaarPng(const QString& pad) { return grab().save(pad, "PNG"); }
@@ -193,11 +365,27 @@ QStringList Grafiek::Labels() const { return d_->labelTeksten; }
 QList<QPointF> Grafiek::Punten() const { return d_->lijn ? d_->lijn->points() : QList<QPointF>(); }
 
 Grafiek::As Grafiek::XAs() const {
+  if (d_->logAs) return {d_->logAs->titleText(), d_->logAs->min(), d_->logAs->max(), 0, d_->logAs->isVisible()};
   As as = Impl::AlsAs(d_->xAs);
   if (d_->xAs) as.streepjes = static_cast<int>(std::lround(d_->xAs->max() / d_->xAs->tickInterval())) + 1;
   return as;
 }
+int Grafiek::AantalXAssen() const { return static_cast<int>(d_->chart->axes(Qt::Horizontal).size()); }
 Grafiek::As Grafiek::LinkerAs() const { return Impl::AlsAs(d_->linkerAs); }
 Grafiek::As Grafiek::RechterAs() const { return Impl::AlsAs(d_->rechterAs); }
+std::optional<double> Grafiek::Doellijn() const { return d_->doelY; }
+QString Grafiek::DoellijnTekst() const { return d_->doelTekst ? d_->doelTekst->text() : QString(); }
+
+Grafiek::MerkStand Grafiek::MerkVan(Merk merk) const {
+  const Impl::MerkDeel& m = d_->merken.at(static_cast<std::size_t>(merk));
+  return {m.punt, m.tekst ? m.tekst->text() : QString()};
+}
+
+QWidget* Grafiek::Tekenvlak() const { return d_->view->viewport(); }
+
+QPoint Grafiek::Positie(QPointF waarde) const {
+  const QPointF plek = d_->chart->mapToPosition(waarde, d_->lijn);
+  return d_->view->mapFromScene(d_->chart->mapToScene(plek));
+}
 
 }  // namespace tarvo

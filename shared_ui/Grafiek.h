@@ -6,7 +6,9 @@
 #include <QPointF>
 #include <QStringList>
 #include <QWidget>
+#include <array>
 #include <memory>
+#include <optional>
 
 namespace tarvo {
 
@@ -29,6 +31,18 @@ class Grafiek : public QWidget {
   void ToonLijn(const QList<QPointF>& punten, const QString& xTitel, double xMax, const QString& yTitel, double yMin,
                 double yMax, int yDelingen);
 
+  // The distance axis of ToonLijn: linear from 0, or logarithmic from 1.
+  void ZetLogAfstand(bool log);
+  bool LogAfstand() const;
+
+  // A horizontal line over the whole distance axis at level y with its
+  // text, clear of a falling line; nothing takes it away.
+  void ZetDoellijn(std::optional<double> y, const QString& tekst = {});
+
+  // Points marked on the line, each with its text beside it; nothing takes one away.
+  enum class Merk { Rekenpunt, Snijpunt, Muis };
+  void ZetMerk(Merk merk, std::optional<QPointF> punt, const QString& tekst = {});
+
   // The chart with its footnote as a PNG picture; false when it cannot be written.
   bool BewaarPng(const QString& pad);
 
@@ -46,8 +60,29 @@ class Grafiek : public QWidget {
   QStringList Labels() const;
   QList<QPointF> Punten() const;
   As XAs() const;
+  int AantalXAssen() const;  // one, unless an axis was left behind
   As LinkerAs() const;
   As RechterAs() const;
+  std::optional<double> Doellijn() const;
+  QString DoellijnTekst() const;
+  struct MerkStand {
+    std::optional<QPointF> punt;
+    QString tekst;
+  };
+  MerkStand MerkVan(Merk merk) const;
+  // Where the value (distance, level) lies on the drawing surface that takes
+  // the mouse, so a test can move the pointer there.
+  QWidget* Tekenvlak() const;
+  QPoint Positie(QPointF waarde) const;
+
+ signals:
+  // The mouse pointer above the plot area, in the values of the axes.
+  void MuisBoven(double x, double y);
+  // The pointer left the plot area.
+  void MuisWeg();
+
+ protected:
+  bool eventFilter(QObject* object, QEvent* event) override;
 
  private:
   struct Impl;

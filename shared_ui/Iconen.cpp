@@ -113,6 +113,22 @@ void Rekenmachine(QPainter& p) {
   }
 }
 
+// Two roads, and the sound of both reaching one point between them.
+void Cumulatie(QPainter& p) {
+  p.setBrush(QColor(90, 90, 95));
+  p.drawRect(2, 2, 6, 28);
+  p.drawRect(24, 2, 6, 28);
+  p.setBrush(Qt::NoBrush);
+  p.setPen(QPen(QColor(0, 90, 200), 2, Qt::SolidLine, Qt::RoundCap));
+  for (int r = 5; r <= 9; r += 4) {
+    p.drawArc(QRectF(8 - r, 16 - r, 2.0 * r, 2.0 * r), -45 * 16, 90 * 16);
+    p.drawArc(QRectF(24 - r, 16 - r, 2.0 * r, 2.0 * r), 135 * 16, 90 * 16);
+  }
+  p.setPen(QPen(kInkt, 1));
+  p.setBrush(QColor(210, 30, 30));
+  p.drawEllipse(QPointF(16, 16), 3, 3);
+}
+
 void Envelop(QPainter& p) {
   p.setBrush(QColor(250, 250, 235));
   p.drawRect(3, 7, 26, 18);
@@ -139,6 +155,7 @@ QIcon WegIcoon() { return Teken(Weg); }
 QIcon TabelIcoon() { return Teken(Tabel); }
 QIcon PersoonIcoon() { return Teken(Persoon); }
 QIcon RekenmachineIcoon() { return Teken(Rekenmachine); }
+QIcon CumulatieIcoon() { return Teken(Cumulatie); }
 QIcon EnvelopIcoon() { return Teken(Envelop); }
 QIcon SpreadsheetIcoon() { return Teken(Spreadsheet); }
 QIcon ProgrammaIcoon() { return Teken(Programma); }

@@ -12,6 +12,7 @@ QIcon WegIcoon();        // the road-surface editor
 QIcon TabelIcoon();      // the traffic conversion tables
 QIcon PersoonIcoon();    // the user name
 QIcon RekenmachineIcoon();
+QIcon CumulatieIcoon();  // several roads at one observation point
 
 // The picture of the information window's mail link and of the tray icon.
 QIcon EnvelopIcoon();

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFocusEvent>
 #include <QPalette>
+#include <QPushButton>
 #include <QVariant>
 
 namespace tarvo {
@@ -69,5 +70,12 @@ void LineEditVak::VraagFocus() {
 
 void LineEditVak::ZetIngeschakeld(bool aan) { edit_->setEnabled(aan); }
 
+
+QPushButton* MaakKnop(const QString& tekst, const char* naam, QWidget* ouder) {
+  auto* knop = new QPushButton(tekst, ouder);
+  knop->setObjectName(naam);
+  knop->setAutoDefault(false);
+  return knop;
+}
 
 }  // namespace tarvo

@@ -9,6 +9,8 @@
 #include "calc/Bediening.h"
 
 class QFocusEvent;
+class QPushButton;
+class QWidget;
 
 namespace tarvo {
 
@@ -29,6 +31,9 @@ bool WeigerToets(TekstVak& vak, const QString& getypt, const QString& toegestaan
 // Whether losing the focus means the user left the field: a message box or
 // another window taking the focus is no leaving.
 bool IsVeldVerlaten(const QFocusEvent* event);
+
+// A button of a side window that Enter does not press: Enter belongs to the fields.
+QPushButton* MaakKnop(const QString& tekst, const char* naam, QWidget* ouder);
 
 class LineEditVak : public TekstVak {
  public:

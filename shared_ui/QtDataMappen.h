@@ -8,6 +8,9 @@
 
 namespace tarvo {
 
+// A path Qt gave as the file system's path.
+std::filesystem::path NaarPad(const QString& pad);
+
 // The program's names as the desktop knows them; the application name also
 // names the user's data folder (~/.local/share/tarvo on Linux).
 void ZetProgrammaNamen();

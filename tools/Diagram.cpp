@@ -51,8 +51,7 @@ DiagramGegevens BerekenDiagram(Werkblad& ws, WerkbladVenster& venster, const Cat
   const int n = static_cast<int>(std::nearbyint(s));
   g.rijen.reserve(static_cast<std::size_t>(std::max(n, 0)));
   for (int i = 1; i <= n; ++i) {
-    ws.AfstandHor = i;
-    ws.AfstandSchuin = SchuineAfstand(ws.Waarneemhoogte, ws.Wegdekhoogte, i);
+    ZetAfstandHor(ws, i);
     RekenPeriodes(ws, venster, catalogus);
     ws.Lnight = BerekenLnight(ws);
     ws.Lden = LdenUitPeriodes(ws);
@@ -69,18 +68,29 @@ DiagramGegevens BerekenDiagram(Werkblad& ws, WerkbladVenster& venster, const Cat
 DiagramResultaat Diagram(std::string_view antwoord, Werkblad& ws, WerkbladVenster& venster, Meldingen& meldingen,
                          const Catalogus& catalogus) {
   const MaxAfstand a = LeesMaxAfstand(antwoord);
-  if (a.soort != DiagramUitkomst::Gegevens) return {a.soort, 0, {}, {}, {}};
+  if (a.soort != DiagramUitkomst::Gegevens) return {a.soort, 0, {}, {}, {}, {}};
   const CheckUitkomst check = CheckIt(ws, venster, meldingen);
-  if (!check) return {DiagramUitkomst::CheckMislukt, a.s, {}, check, {}};
+  if (!check) return {DiagramUitkomst::CheckMislukt, a.s, {}, check, {}, {}};
   if (auto wegdek = ControleerWegdek(ws, catalogus); !wegdek) {
-    return {DiagramUitkomst::Onbruikbaar, a.s, {}, check, wegdek.Melding()};
+    return {DiagramUitkomst::Onbruikbaar, a.s, {}, check, wegdek.Melding(), {}};
   }
+  Werkblad gecontroleerd = ws;
   DiagramGegevens gegevens = BerekenDiagram(ws, venster, catalogus, a.s);
   if (!std::all_of(gegevens.rijen.begin(), gegevens.rijen.end(),
                    [](const DiagramRij& rij) { return std::isfinite(rij.lden); })) {
-    return {DiagramUitkomst::Onbruikbaar, a.s, {}, check, OneindigMelding(ws, catalogus)};
+    return {DiagramUitkomst::Onbruikbaar, a.s, {}, check, OneindigMelding(ws, catalogus), {}};
   }
-  return {DiagramUitkomst::Gegevens, a.s, std::move(gegevens), check, {}};
+  return {DiagramUitkomst::Gegevens, a.s, std::move(gegevens), check, {}, std::move(gecontroleerd)};
+}
+
+std::string DiagramCsv(const DiagramGegevens& gegevens, char decimaal, std::string_view regeleinde) {
+  std::string uit = "afstand (m);" + std::string(kDiagramAsNiveau);
+  uit += regeleinde;
+  for (std::size_t i = 0; i < gegevens.rijen.size(); ++i) {
+    uit += std::to_string(i + 1) + ";" + Formatteer(gegevens.rijen[i].lden, "##0.00", decimaal);
+    uit += regeleinde;
+  }
+  return uit;
 }
 
 }  // namespace tarvo

@@ -71,7 +71,12 @@ struct DiagramResultaat {
   DiagramGegevens gegevens;
   CheckUitkomst check;  // why the input check refused, when it did
   std::string melding;  // why the rows are not usable, when they are not
+  Werkblad gecontroleerd;  // as the check left it, before the rows changed the distance
 };
+
+// The rows as a ';'-separated table with a header: the distance in metres
+// (row i at i m) and Lden with two decimals.
+std::string DiagramCsv(const DiagramGegevens& gegevens, char decimaal, std::string_view regeleinde);
 
 // The whole command after the input box: clamp, input check, rows.
 DiagramResultaat Diagram(std::string_view antwoord, Werkblad& ws, WerkbladVenster& venster, Meldingen& meldingen,

@@ -43,6 +43,7 @@
 #include "shared_ui/Afdrukken.h"
 #include "shared_ui/Zandloper.h"
 #include "windows/frmResultaat.h"
+#include "windows/frmCumulatie.h"
 #include "windows/frmDiagram.h"
 #include "windows/frmDosisEffect.h"
 #include "windows/frmIntensiteit.h"
@@ -120,6 +121,8 @@ const std::array<ActieDef, frmTarvo::kAantalCommandos>& Acties() {
        QKeySequence(Qt::Key_F4), &frmTarvo::WegdekEditor, {}, WegIcoon},
       {Commando::Omrekenen, "omreken", "Omrekeningstabellen verkeersgegevens",
        "&Omrekeningstabellen verkeersgegevens…", QKeySequence(Qt::Key_F5), &frmTarvo::Omrekenen, {}, TabelIcoon},
+      {Commando::Cumulatie, "cumulatie", "Cumulatie", "C&umulatie…", QKeySequence(Qt::Key_F7), &frmTarvo::Cumulatie,
+       {}, CumulatieIcoon},
       {Commando::Gebruiker, "gebruiker", "Instelling gebruikersnaam", "&Gebruikersnaam…", QKeySequence(Qt::Key_F6),
        &frmTarvo::Gebruiker, {}, PersoonIcoon},
       {Commando::Info, "info", "Algemene informatie over Tarvo", "&Informatie over Tarvo",
@@ -145,7 +148,8 @@ const std::array<std::vector<Commando>, 5>& WerkbalkGroepen() {
       {Commando::Sluiten, Commando::Openen},
       {Commando::Afdrukken, Commando::Voorbeeld, Commando::Opslaan},
       {Commando::Reset, Commando::Invullen},
-      {Commando::Wegdekken, Commando::Omrekenen, Commando::Gebruiker, Commando::Info, Commando::Help},
+      {Commando::Wegdekken, Commando::Omrekenen, Commando::Cumulatie, Commando::Gebruiker, Commando::Info,
+       Commando::Help},
       {Commando::Calculator},
   }};
   return groepen;
@@ -971,6 +975,14 @@ void frmTarvo::WegdekEditor() {
 
 void frmTarvo::Omrekenen() {
   frmIntensiteit venster(*this, dialogen_, this);
+  dialogen_.ToonVenster(venster);
+}
+
+void frmTarvo::Cumulatie() {
+  // The worksheet counts only while its results are shown: in input mode they may no longer match its fields.
+  std::optional<CumulatieBron> huidig;
+  if (modus_ == Modus::Resultaat) huidig = BronVan(ws_, UitBestand() ? BestandPaneel().toStdString() : "huidig rekenblad");
+  frmCumulatie venster(cat_, dialogen_, dataMap_, std::move(huidig), this);
   dialogen_.ToonVenster(venster);
 }
 

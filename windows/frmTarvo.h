@@ -42,7 +42,7 @@ class frmTarvo : public QMainWindow, public WerkbladVenster {
   // and of the calculation button, which are in the menu bar only.
   enum class Commando {
     Sluiten, Openen, Afdrukken, Voorbeeld, Opslaan, Reset, Invullen,
-    Wegdekken, Omrekenen, Gebruiker, Info, Help, Calculator,
+    Wegdekken, Omrekenen, Cumulatie, Gebruiker, Info, Help, Calculator,
     DosisEffect, Diagram, Berekenen,
   };
   static constexpr int kAantalCommandos = static_cast<int>(Commando::Berekenen) + 1;
@@ -86,6 +86,7 @@ class frmTarvo : public QMainWindow, public WerkbladVenster {
   void Tram();
   void WegdekEditor();
   void Omrekenen();
+  void Cumulatie();
   void Voorbeeld();
   void Afdrukken();
   void DosisEffect();

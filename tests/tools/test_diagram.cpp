@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include "base/Getal.h"
 #include "tests/Gevallen.h"
 #include "tests/calc/Rekenblad.h"
 #include "tools/Diagram.h"
@@ -87,6 +90,16 @@ TEST(Diagram, RowsPerMetreAndTheWorksheetAfterwards) {
   EXPECT_EQ(t.ws.AfstandHor, 100);
   EXPECT_NEAR(t.ws.Lden, rijen.back().lden, 1e-12);
   EXPECT_NEAR(rijen[11].lden, voor.Lden, 1e-12);  // 12 m, the worksheet's own distance
+  EXPECT_EQ(d.gecontroleerd.AfstandHor, 12);       // kept for calculations at other distances
+  EXPECT_EQ(d.gecontroleerd.AfstandSchuin, voor.AfstandSchuin);
+
+  // The table counts the distance itself, not the chart's label one less.
+  const std::string csv = DiagramCsv(d.gegevens, ',', "\r\n");
+  EXPECT_TRUE(csv.starts_with("afstand (m);Lden excl. aftrek 110g Wgh [dB]\r\n1;" +
+                              Formatteer(rijen[0].lden, "##0.00", ',') + "\r\n2;"))
+      << csv.substr(0, 80);
+  EXPECT_TRUE(csv.ends_with("\r\n100;" + Formatteer(rijen[99].lden, "##0.00", ',') + "\r\n"));
+  EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 101);
   test::Rekenblad een;
   Straat(een).Typ(36, "1").Bereken();
   EXPECT_NEAR(rijen[0].lden, een.ws.Lden, 1e-12);

@@ -23,6 +23,7 @@
 #include "calc/Velden.h"
 #include "files/CatalogusBestand.h"
 #include "tests/TijdelijkeMap.h"
+#include "windows/frmCumulatie.h"
 #include "windows/frmTarvo.h"
 #include "windows/frmIntensiteit.h"
 #include "windows/frmTram.h"
@@ -68,7 +69,8 @@ using Commando = frmTarvo::Commando;
 using VensterModus = frmTarvo::Modus;
 
 // The toolbar's commands that are enabled in every mode.
-const QList<Commando> kAltijd = {Commando::Sluiten, Commando::Gebruiker, Commando::Info, Commando::Calculator};
+const QList<Commando> kAltijd = {Commando::Sluiten, Commando::Cumulatie, Commando::Gebruiker, Commando::Info,
+                                 Commando::Calculator};
 
 // The window's mode, the input controls, the result frame with its levels,
 // the calculation button, and the toolbar commands enabled besides kAltijd.
@@ -240,7 +242,7 @@ class TestFrmTarvo : public QObject {
     QStringList namen;
     for (const QAction* a : o.frm->Toolbar1()->actions()) namen << (a->isSeparator() ? "|" : a->objectName());
     QCOMPARE(namen.join(' '), QString("| exit open | printen preview opslaan | reset invullen | cwegdek omreken "
-                                      "gebruiker info help | calc |"));
+                                      "cumulatie gebruiker info help | calc |"));
   }
 
   // Each command opens its own window, in the mode that offers it.
@@ -254,6 +256,8 @@ class TestFrmTarvo : public QObject {
     QTest::newRow("diagram") << "invoer" << "diagram" << "";  // asks the distance first; cancelled
     QTest::newRow("preview") << "resultaat" << "preview" << "frmResultaat";
     QTest::newRow("dosisEffect") << "resultaat" << "dosisEffect" << "frmDosisEffect";
+    QTest::newRow("cumulatie rust") << "rust" << "cumulatie" << "frmCumulatie";
+    QTest::newRow("cumulatie invoer") << "invoer" << "cumulatie" << "frmCumulatie";
   }
   void opdrachtenOpenenHunVenster() {
     QFETCH(QString, modus);
@@ -404,6 +408,36 @@ class TestFrmTarvo : public QObject {
     }
     vlak->ensureWidgetVisible(o.frm->lblResult(7));
     QVERIFY(inBeeld(o.frm->lblResult(7)));
+  }
+
+  // The cumulation takes the main window's worksheet only while its results
+  // are shown, with its file's name, and its levels without the deduction.
+  void cumulatieNeemtHetBerekendeRekenblad() {
+    Opstelling o;
+    WerkbladInhoud inhoud = TestInhoud();
+    inhoud.aftrek = 1;
+    SchrijfBytes(o.map / "weg.tvo", CodeerWerkblad(inhoud));
+    o.dlg.openAntwoorden.push_back(Pad(o.map / "weg.tvo"));
+    o.Knop("open");
+    o.Bereken();
+    QCOMPARE(o.frm->HuidigeModus(), VensterModus::Resultaat);
+    QVERIFY(o.frm->Blad().Aftrek110g > 0);
+    bool aangeboden = false;
+    o.dlg.bijVenster = [&](QDialog& venster) {
+      auto* frm = qobject_cast<frmCumulatie*>(&venster);
+      QVERIFY(frm);
+      aangeboden = frm->cmdHuidig()->isEnabled();
+      if (!aangeboden) return;
+      frm->VoegHuidigToe();
+      QCOMPARE(frm->Bronnen().front().naam, std::string("weg.tvo"));
+      QCOMPARE(frm->Bronnen().front().weg, std::string("Rijksweg"));
+      QCOMPARE(frm->Bronnen().front().lden, o.frm->Blad().Lden);
+    };
+    o.Knop("cumulatie");
+    QVERIFY(aangeboden);
+    o.Knop("invullen");
+    o.Knop("cumulatie");
+    QVERIFY(!aangeboden);
   }
 
   // Every click in the chooser lands in the worksheet at once.

@@ -1,0 +1,25 @@
+#include "shared_ui/CsvBestand.h"
+
+#include <QDir>
+
+#include "base/Bestand.h"
+#include "shared_ui/Dialogen.h"
+#include "shared_ui/QtBediening.h"
+
+namespace tarvo {
+
+bool BewaarCsv(QWidget* ouder, Dialogen& dialogen, const QString& vraag, const QString& standaardNaam,
+               const std::string& tekst, const std::string& titel) {
+  const auto pad =
+      KiesBewaarPad(dialogen, ouder, vraag, QDir::current().filePath(standaardNaam), "CSV-bestand (*.csv)", "csv");
+  if (!pad || pad->isEmpty()) return false;
+  // With a byte-order mark, so that a spreadsheet reads the accents as UTF-8.
+  const std::string inhoud = "\xEF\xBB\xBF" + tekst;
+  if (const auto geschreven = SchrijfVeilig(NaarPad(*pad), inhoud); !geschreven) {
+    dialogen.Toon(geschreven.Melding() + ".", titel, Icoon::Kritiek);
+    return false;
+  }
+  return true;
+}
+
+}  // namespace tarvo
