@@ -3,7 +3,9 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <QPolygonF>
 #include <functional>
+#include <initializer_list>
 
 namespace tarvo {
 namespace {
@@ -44,29 +46,20 @@ void Voorbeeld(QPainter& p) {
   p.drawLine(23, 23, 29, 29);
 }
 
+// A closed figure through the points, filled.
+void Veelhoek(QPainter& p, std::initializer_list<QPointF> punten, const QColor& vulling) {
+  p.setBrush(vulling);
+  p.drawPolygon(QPolygonF(QList<QPointF>(punten)));
+}
+
 void Potlood(QPainter& p) {
-  QPainterPath stift;
-  stift.moveTo(6, 26);
-  stift.lineTo(8, 19);
-  stift.lineTo(23, 4);
-  stift.lineTo(28, 9);
-  stift.lineTo(13, 24);
-  stift.closeSubpath();
-  p.setBrush(QColor(240, 190, 60));
-  p.drawPath(stift);
+  Veelhoek(p, {{6, 26}, {8, 19}, {23, 4}, {28, 9}, {13, 24}}, QColor(240, 190, 60));
   p.drawLine(8, 19, 13, 24);
   p.drawLine(4, 29, 28, 29);
 }
 
 void Weg(QPainter& p) {
-  QPainterPath weg;
-  weg.moveTo(12, 3);
-  weg.lineTo(20, 3);
-  weg.lineTo(30, 29);
-  weg.lineTo(2, 29);
-  weg.closeSubpath();
-  p.setBrush(QColor(90, 90, 95));
-  p.drawPath(weg);
+  Veelhoek(p, {{12, 3}, {20, 3}, {30, 29}, {2, 29}}, QColor(90, 90, 95));
   p.setPen(QPen(QColor(250, 250, 250), 2, Qt::DashLine));
   p.drawLine(16, 5, 16, 28);
 }

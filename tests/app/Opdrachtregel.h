@@ -4,7 +4,10 @@
 #include <filesystem>
 #include <string>
 
+#include <gtest/gtest.h>
+
 #include "tests/TijdelijkeMap.h"
+#include "tests/WerkbladMaker.h"
 
 namespace tarvo::test {
 
@@ -36,5 +39,17 @@ inline Uitvoer DraaiTarvoReken(const std::filesystem::path& map, const std::stri
   return {WEXITSTATUS(rc), lees("uit.txt"), lees("fout.txt")};
 #endif
 }
+
+// A folder with a one-entry catalogue in which tarvo-reken is run.
+class OpdrachtregelMap : public ::testing::Test {
+ protected:
+  TijdelijkeMap map;
+  void SetUp() override { BewaarEenWegdek(map / "Wegdekken_2012.dat"); }
+  std::string Lees(const std::string& naam) const {
+    const auto b = LeesBytes(map / naam);
+    return {b.begin(), b.end()};
+  }
+  Uitvoer Draai(const std::string& args) { return DraaiTarvoReken(map.Pad(), args); }
+};
 
 }  // namespace tarvo::test

@@ -22,20 +22,7 @@ using namespace tarvo;
 using tarvo::test::TijdelijkeMap;
 using test::Uitvoer;
 
-namespace {
-
-class AfstandOpdracht : public ::testing::Test {
- protected:
-  TijdelijkeMap map;
-  void SetUp() override { test::BewaarEenWegdek(map / "Wegdekken_2012.dat"); }
-  std::string Lees(const std::string& naam) const {
-    const auto b = test::LeesBytes(map / naam);
-    return {b.begin(), b.end()};
-  }
-  Uitvoer Draai(const std::string& args) { return test::DraaiTarvoReken(map.Pad(), args); }
-};
-
-}  // namespace
+using AfstandOpdracht = test::OpdrachtregelMap;
 
 namespace {
 

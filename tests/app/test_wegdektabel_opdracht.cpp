@@ -19,20 +19,7 @@ using namespace tarvo;
 using tarvo::test::TijdelijkeMap;
 using test::Uitvoer;
 
-namespace {
-
-class TarvoReken : public ::testing::Test {
- protected:
-  TijdelijkeMap map;
-  void SetUp() override { test::BewaarEenWegdek(map / "Wegdekken_2012.dat"); }
-  std::string Lees(const std::string& naam) const {
-    const auto b = test::LeesBytes(map / naam);
-    return {b.begin(), b.end()};
-  }
-  Uitvoer Draai(const std::string& args) { return test::DraaiTarvoReken(map.Pad(), args); }
-};
-
-}  // namespace
+using TarvoReken = test::OpdrachtregelMap;
 
 // The shipped catalogue out as a table and into no catalogue at all gives
 // the same file; three surfaces of one's own added to the table are what a
