@@ -60,6 +60,9 @@ class QtDialogen : public Dialogen {
 // The save dialog for one kind of file: the path comes back ending in "."
 // + extensie, added to any name that does not; a file already there under
 // the name so made is replaced only when the user says so. Nothing on Cancel.
+// The file dialogs' filter for worksheet files.
+inline const QString kWerkbladFilter = "Bestand Tarvo (*.tvo)";
+
 std::optional<QString> KiesBewaarPad(Dialogen& dialogen, QWidget* ouder, const QString& titel, const QString& startPad,
                                      const QString& filter, const QString& extensie);
 

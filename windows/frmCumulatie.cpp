@@ -21,7 +21,6 @@
 namespace tarvo {
 namespace {
 
-const QString kWerkbladFilter = "Bestand Tarvo (*.tvo)";
 const std::string kTitel(kCumulatieTitel);
 
 }  // namespace

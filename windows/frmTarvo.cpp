@@ -62,7 +62,6 @@ namespace tarvo {
 namespace {
 
 const QString kGeenBestand = "Geen bestand";
-const QString kWerkbladFilter = "Bestand Tarvo (*.tvo)";
 const char* const kOpslaanVraag = "Wilt u het rekenblad eerst opslaan?";
 const QString kCatalogusFilter = "Bestand Wegdekken_2012.dat (Wegdekken_2012.dat)";
 const char* const kVenster = "frmTarvo";

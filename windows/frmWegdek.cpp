@@ -98,12 +98,8 @@ void frmWegdek::MaakVelden() {
 }
 
 void frmWegdek::MaakKnoppen() {
-  auto knop = [this](const QString& tekst, const char* naam) {
-    auto* b = new QPushButton(tekst, this);
-    b->setObjectName(naam);
-    b->setAutoDefault(false);  // Enter belongs to the entry fields
-    return b;
-  };
+  // Not auto-default: Enter belongs to the entry fields.
+  auto knop = [this](const QString& tekst, const char* naam) { return MaakKnop(tekst, naam, this); };
   cmdToevoegen_ = knop("Toevoegen", "cmdToevoegen");
   cmdWijzig_ = knop("Wijzigen", "cmdWijzig");
   cmdWissen_ = knop("Wissen", "cmdWissen");
