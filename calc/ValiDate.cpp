@@ -4,6 +4,7 @@
 
 #include "base/Getal.h"
 #include "base/Tekst.h"
+#include "calc/VeldGetal.h"
 
 namespace tarvo {
 namespace {
@@ -34,13 +35,10 @@ std::optional<std::string> ValiDate(TekstVak& vak, std::int32_t maximum, std::in
 
   std::string resultaat;
   if (tag == "NUMERIC;") {
-    if (!IsGetal(s)) {
-      geldig = false;
+    if (const auto x = GecontroleerdGetal(s, {maximum, minimum, formaat})) {
+      resultaat = Formatteer(*x, formaat, decimaal);
     } else {
-      double x = LeesGetal(s);
-      if (x > maximum) x = maximum;
-      else if (x < minimum) x = minimum;
-      resultaat = Formatteer(x, formaat, decimaal);
+      geldig = false;
     }
   } else if (tag == "UCASE;") {
     resultaat = Hoofdletters(TrimBlanks(s));

@@ -1,0 +1,22 @@
+#pragma once
+// The number a numeric field holds once it has been checked. The window
+// reads it from a text box, the batch straight from a row; both go through
+// this one routine so that they can never disagree.
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+namespace tarvo {
+
+struct GetalBereik {
+  std::int32_t maximum, minimum;
+  std::string_view patroon;  // "##0.00", "##0", ...: the digits after the point count
+};
+
+// The text read as a number (',' or '.' as separator), clamped into
+// [minimum, maximum] and rounded as the pattern shows it, exactly the value
+// the formatted text reads back as. An empty text counts as 0; a text that
+// is no number gives nothing. Never -0.
+std::optional<double> GecontroleerdGetal(std::string_view tekst, const GetalBereik& bereik);
+
+}  // namespace tarvo
