@@ -18,6 +18,8 @@ std::size_t AantalTekens(std::string_view utf8);
 std::string VastBreed(std::string_view utf8, std::size_t n);
 
 std::string TrimBlanks(std::string_view s);
+// TrimBlanks without a copy: a view into s.
+std::string_view ZonderBlanks(std::string_view s);
 std::string TrimRechts(std::string_view s);
 
 // Upper case as the Windows code page knows it (a-z and the accented letters).

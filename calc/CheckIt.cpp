@@ -9,20 +9,6 @@
 #include "calc/Velden.h"
 
 namespace tarvo {
-namespace {
-
-// ValiDate the field, then read its new text as a number.
-double Overnemen(TekstVak& vak, std::int32_t maximum, std::int32_t minimum, std::string_view patroon, char decimaal) {
-  return LeesGetal(ValiDate(vak, maximum, minimum, patroon, decimaal).value_or("0"));
-}
-
-CheckUitkomst Weiger(WerkbladVenster& venster, Meldingen& meldingen, std::string_view tekst, int veld) {
-  meldingen.Toon(std::string(tekst), std::string(kTitelWaarschuwing), Icoon::Uitroep);
-  venster.Invoer(veld).VraagFocus();
-  return {};
-}
-
-}  // namespace
 
 void ToelichtingOvernemen(Werkblad& ws, WerkbladVenster& venster, int i) {
   ws.Toelichting.at(static_cast<std::size_t>(i)) = VastBreed(TrimBlanks(venster.Toel(i).Tekst()), kToelichtingLengte);
@@ -45,6 +31,34 @@ void ZetAfstandHor(Werkblad& ws, double afstandHor) {
   ws.AfstandSchuin = SchuineAfstand(ws.Waarneemhoogte, ws.Wegdekhoogte, afstandHor);
 }
 
+std::optional<Weigering> NeemGetallenOver(Werkblad& ws, const std::function<double(int)>& waarde) {
+  for (int p = 1; p <= 3; ++p) {
+    for (int c = 0; c < kAantalCategorieen; ++c) ws.Intensiteit(c)[static_cast<std::size_t>(p)] = waarde(IntensiteitVeld(c, p));
+  }
+  for (int c = 0; c < kAantalCategorieen; ++c) ws.Snelheid(c) = waarde(SnelheidVeld(c));
+
+  ws.Waarneemhoogte = waarde(32);
+  if (ws.Waarneemhoogte == 0) return Weigering{32, kGeenWaarneemhoogte};
+
+  ws.Wegdekhoogte = waarde(33);
+  if (ws.Wegdekhoogte > ws.Waarneemhoogte) return Weigering{33, kWegdekTeHoog};
+
+  ZetAfstandHor(ws, waarde(36));
+  if (ws.AfstandHor == 0) return Weigering{36, kGeenAfstand};
+
+  ws.AfstandKruising = waarde(37);
+  if (ws.AfstandKruising > 150) ws.AfstandKruising = 0;
+  ws.AfstandObstakel = waarde(38);
+  if (ws.AfstandObstakel > 100) ws.AfstandObstakel = 0;
+
+  ws.Bodemfactor = waarde(34);
+  ws.Objectfractie = waarde(35);
+
+  ws.Zichthoek = waarde(39);
+  if (ws.Zichthoek == 0) ws.Zichthoek = 127;
+  return std::nullopt;
+}
+
 CheckUitkomst CheckIt(Werkblad& ws, WerkbladVenster& venster, Meldingen& meldingen) {
   const char dec = ws.Decimaal;
 
@@ -60,38 +74,21 @@ CheckUitkomst CheckIt(Werkblad& ws, WerkbladVenster& venster, Meldingen& melding
   ws.Waarneempunt = VastBreed(venster.Invoer(0).Tekst(), kNaamVeldLengte);
   ws.WegNaam = VastBreed(venster.Invoer(1).Tekst(), kNaamVeldLengte);
 
-  for (int p = 1; p <= 3; ++p) {
-    for (int c = 0; c < kAantalCategorieen; ++c) {
-      ws.Intensiteit(c)[static_cast<std::size_t>(p)] =
-          Overnemen(venster.Invoer(IntensiteitVeld(c, p)), 99999, 0, "##0.00", dec);
-    }
+  // Each box is validated when the check reaches it, so that a refusal
+  // leaves the fields after it as the user typed them.
+  const auto overnemen = [&](int k) {
+    const GetalBereik& b = Veld(k).overname;
+    return LeesGetal(ValiDate(venster.Invoer(k), b.maximum, b.minimum, b.patroon, dec).value_or("0"));
+  };
+  if (const auto weigering = NeemGetallenOver(ws, overnemen)) {
+    meldingen.Toon(std::string(weigering->tekst), std::string(kTitelWaarschuwing), Icoon::Uitroep);
+    venster.Invoer(weigering->veld).VraagFocus();
+    return {};
   }
-  for (int c = 0; c < kAantalCategorieen; ++c) {
-    const VeldInfo& v = Veld(SnelheidVeld(c));
-    ws.Snelheid(c) = Overnemen(venster.Invoer(v.index), v.maximum, v.minimum, "##0", dec);
-  }
-
-  ws.Waarneemhoogte = Overnemen(venster.Invoer(32), 99999, 0, "##0.00", dec);
-  if (ws.Waarneemhoogte == 0) return Weiger(venster, meldingen, kGeenWaarneemhoogte, 32);
-
-  ws.Wegdekhoogte = Overnemen(venster.Invoer(33), 99999, 0, "##0.00", dec);
-  if (ws.Wegdekhoogte > ws.Waarneemhoogte) return Weiger(venster, meldingen, kWegdekTeHoog, 33);
-
-  ZetAfstandHor(ws, Overnemen(venster.Invoer(36), 99999, 0, "##0.00", dec));
-  if (ws.AfstandHor == 0) return Weiger(venster, meldingen, kGeenAfstand, 36);
-
-  ws.AfstandKruising = Overnemen(venster.Invoer(37), 99999, 0, "##0.00", dec);
-  if (ws.AfstandKruising > 150) ws.AfstandKruising = 0;
-  ws.AfstandObstakel = Overnemen(venster.Invoer(38), 99999, 0, "##0.00", dec);
-  if (ws.AfstandObstakel > 100) ws.AfstandObstakel = 0;
-
-  ws.Bodemfactor = Overnemen(venster.Invoer(34), 1, 0, "##0.00", dec);
-  ws.Objectfractie = Overnemen(venster.Invoer(35), 1, 0, "##0.00", dec);
-
-  ws.Zichthoek = Overnemen(venster.Invoer(39), 127, 0, "##0", dec);
-  if (ws.Zichthoek == 0) {
-    ws.Zichthoek = 127;
-    venster.Invoer(39).ZetTekst(Formatteer(127, "##0", dec));
+  // A zero angle means an unhindered view; the box shows what is used.
+  TekstVak& zicht = venster.Invoer(39);
+  if (const std::string tekst = Formatteer(ws.Zichthoek, Veld(39).overname.patroon, dec); zicht.Tekst() != tekst) {
+    zicht.ZetTekst(tekst);
   }
   return {true, -1};
 }

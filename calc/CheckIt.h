@@ -1,4 +1,6 @@
 #pragma once
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -32,6 +34,17 @@ void ZetAfstandHor(Werkblad& ws, double afstandHor);
 
 // Remark line i as the worksheet keeps it: trimmed, in 60 characters.
 void ToelichtingOvernemen(Werkblad& ws, WerkbladVenster& venster, int i);
+
+// Why the input check refused: the field it puts the focus on and the warning.
+struct Weigering {
+  int veld;
+  std::string_view tekst;
+};
+
+// The input check's takeover of the numeric fields into the stored values,
+// with the rules between them. `waarde(k)` gives field k's checked number
+// and is asked in the check's order, up to the first refusal.
+std::optional<Weigering> NeemGetallenOver(Werkblad& ws, const std::function<double(int)>& waarde);
 
 // The input check before every calculation: validates the fields, takes
 // their texts over into the stored values and derives the slant distance.

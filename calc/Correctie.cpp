@@ -23,18 +23,16 @@ constexpr std::array<std::string_view, 8> kKleineAftrek = {
 }  // namespace
 
 bool HeeftKleineArt35Aftrek(std::string_view omschrijving) {
-  const std::string naam = TrimBlanks(omschrijving);
+  const std::string_view naam = ZonderBlanks(omschrijving);
   for (std::string_view n : kKleineAftrek) {
     if (naam == n) return true;
   }
   return false;
 }
 
-void Correctie(Werkblad& ws, WerkbladVenster& venster, const Catalogus& catalogus, int p) {
+void Correctie(Werkblad& ws, bool zone, const Catalogus& catalogus, int p) {
   const auto i = static_cast<std::size_t>(p);
   if (ws.Qtotaal[i] == 0) return;
-
-  const bool zone = venster.Zone().Waarde() == 1;
 
   const double aKruising = ws.AfstandKruising;
   if (aKruising <= 0) {

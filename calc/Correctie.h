@@ -1,7 +1,6 @@
 #pragma once
 #include <string_view>
 
-#include "calc/Bediening.h"
 #include "calc/Werkblad.h"
 #include "calc/Wegdek.h"
 
@@ -11,7 +10,7 @@ namespace tarvo {
 bool HeeftKleineArt35Aftrek(std::string_view omschrijving);
 
 // Corrections, attenuation and the level of period p (1..3); raises Letmaal.
-// Reads the zone switch from the window's chkZone.
-void Correctie(Werkblad& ws, WerkbladVenster& venster, const Catalogus& catalogus, int p);
+// `zone`: the 30 km/h zone switch (chkZone).
+void Correctie(Werkblad& ws, bool zone, const Catalogus& catalogus, int p);
 
 }  // namespace tarvo

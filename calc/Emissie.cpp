@@ -19,7 +19,7 @@ void CwD(Werkblad& ws, const Catalogus& catalogus, int c, int p) {
   ws.CwegdekCat[static_cast<std::size_t>(c)] = (std::log(v / vref) * b) / std::log(10.0) + dl;
 }
 
-void Emissie(Werkblad& ws, WerkbladVenster& venster, const Catalogus& catalogus, int p) {
+void Emissie(Werkblad& ws, const Catalogus& catalogus, int p) {
   const auto i = static_cast<std::size_t>(p);
   ws.Qtotaal[i] = ws.Qmv[i] + ws.Qlv[i] + ws.Qzv[i] + ws.Qmr[i] + ws.Qbromf[i] + ws.Qtram[i];
   ws.Vrachtverkeer[i] = ws.Qzv[i] + ws.Qmv[i];
@@ -28,8 +28,6 @@ void Emissie(Werkblad& ws, WerkbladVenster& venster, const Catalogus& catalogus,
   } else {
     ws.Vrachtverkeer[i] = 0;
   }
-  venster.Invoer(28 + p).ZetTekst(Formatteer(ws.Vrachtverkeer[i], "#0.00", ws.Decimaal));
-  venster.Invoer(25 + p).ZetTekst(Formatteer(ws.Qtotaal[i], "##0.00", ws.Decimaal));
 
   if (ws.Qtotaal[i] == 0) return;
 

@@ -1,5 +1,4 @@
 #pragma once
-#include "calc/Bediening.h"
 #include "calc/Werkblad.h"
 #include "calc/Wegdek.h"
 
@@ -9,8 +8,8 @@ namespace tarvo {
 // road surface at the category's speed; sets CwegdekCat(c).
 void CwD(Werkblad& ws, const Catalogus& catalogus, int c, int p);
 
-// Emission numbers of period p (1..3): Qtotaal, Vrachtverkeer (also shown in
-// fields 26..31), the category numbers and the two energetic totals.
-void Emissie(Werkblad& ws, WerkbladVenster& venster, const Catalogus& catalogus, int p);
+// Emission numbers of period p (1..3): Qtotaal, Vrachtverkeer, the category
+// numbers and the two energetic totals.
+void Emissie(Werkblad& ws, const Catalogus& catalogus, int p);
 
 }  // namespace tarvo

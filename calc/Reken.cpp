@@ -47,19 +47,41 @@ std::int16_t BepaalAftrek110g(int chkAftrek, double vlv, double lden, Datum vand
 
 double EindNiveau(double niveau, int aftrek110g) { return niveau == 0 ? 0 : niveau - aftrek110g; }
 
-void RekenPeriodes(Werkblad& ws, WerkbladVenster& venster, const Catalogus& catalogus) {
+void RekenPeriodes(Werkblad& ws, bool zone, const Catalogus& catalogus) {
   NulStelling(ws);
   for (int p = 1; p <= 3; ++p) {
-    Emissie(ws, venster, catalogus, p);
-    Correctie(ws, venster, catalogus, p);
+    Emissie(ws, catalogus, p);
+    Correctie(ws, zone, catalogus, p);
   }
 }
 
-void RekenNiveaus(Werkblad& ws, WerkbladVenster& venster, const Catalogus& catalogus, Datum vandaag) {
-  RekenPeriodes(ws, venster, catalogus);
+void RekenNiveaus(Werkblad& ws, Schakelaars schakelaars, const Catalogus& catalogus, Datum vandaag) {
+  RekenPeriodes(ws, schakelaars.zone, catalogus);
   ws.Lnight = BerekenLnight(ws);
   ws.Lden = BerekenLden(ws);
-  ws.Aftrek110g = BepaalAftrek110g(venster.Aftrek().Waarde(), ws.Vlv, ws.Lden, vandaag);
+  ws.Aftrek110g = BepaalAftrek110g(schakelaars.aftrek, ws.Vlv, ws.Lden, vandaag);
+}
+
+Schakelaars SchakelaarsVan(WerkbladVenster& venster) {
+  return {venster.Zone().Waarde() == 1, venster.Aftrek().Waarde()};
+}
+
+void ToonAfgeleideVelden(const Werkblad& ws, WerkbladVenster& venster) {
+  for (int p = 1; p <= 3; ++p) {
+    const auto i = static_cast<std::size_t>(p);
+    venster.Invoer(28 + p).ZetTekst(Formatteer(ws.Vrachtverkeer[i], "#0.00", ws.Decimaal));
+    venster.Invoer(25 + p).ZetTekst(Formatteer(ws.Qtotaal[i], "##0.00", ws.Decimaal));
+  }
+}
+
+void RekenPeriodes(Werkblad& ws, WerkbladVenster& venster, const Catalogus& catalogus) {
+  RekenPeriodes(ws, SchakelaarsVan(venster).zone, catalogus);
+  ToonAfgeleideVelden(ws, venster);
+}
+
+void RekenNiveaus(Werkblad& ws, WerkbladVenster& venster, const Catalogus& catalogus, Datum vandaag) {
+  RekenNiveaus(ws, SchakelaarsVan(venster), catalogus, vandaag);
+  ToonAfgeleideVelden(ws, venster);
 }
 
 Uitkomst<void> ControleerWegdek(const Werkblad& ws, const Catalogus& catalogus) {
@@ -86,11 +108,18 @@ std::string OneindigMelding(const Werkblad& ws, const Catalogus& catalogus) {
          ") maken het geluidsniveau te groot om te berekenen; er is niets berekend.";
 }
 
-Uitkomst<void> RekenBruikbaar(Werkblad& ws, WerkbladVenster& venster, const Catalogus& catalogus, Datum vandaag) {
+Uitkomst<void> RekenBruikbaar(Werkblad& ws, Schakelaars schakelaars, const Catalogus& catalogus, Datum vandaag) {
   if (auto wegdek = ControleerWegdek(ws, catalogus); !wegdek) return wegdek;
-  RekenNiveaus(ws, venster, catalogus, vandaag);
+  RekenNiveaus(ws, schakelaars, catalogus, vandaag);
   if (!NiveausEindig(ws)) return Fout{OneindigMelding(ws, catalogus)};
   return {};
+}
+
+Uitkomst<void> RekenBruikbaar(Werkblad& ws, WerkbladVenster& venster, const Catalogus& catalogus, Datum vandaag) {
+  if (auto wegdek = ControleerWegdek(ws, catalogus); !wegdek) return wegdek;
+  auto berekend = RekenBruikbaar(ws, SchakelaarsVan(venster), catalogus, vandaag);
+  ToonAfgeleideVelden(ws, venster);
+  return berekend;
 }
 
 }  // namespace tarvo

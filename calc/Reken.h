@@ -22,7 +22,21 @@ double BerekenLnight(const Werkblad& ws);
 // Sets the per-period results and the single results to 0 before a calculation.
 void NulStelling(Werkblad& ws);
 
+// The worksheet's two switches the calculation reads.
+struct Schakelaars {
+  bool zone = false;  // chkZone
+  int aftrek = 0;     // chkAftrek
+};
+Schakelaars SchakelaarsVan(WerkbladVenster& venster);
+
 // NulStelling, then Emissie and Correctie for each period in turn.
+void RekenPeriodes(Werkblad& ws, bool zone, const Catalogus& catalogus);
+
+// Qtotaal and the freight share of each period in fields 26..31.
+void ToonAfgeleideVelden(const Werkblad& ws, WerkbladVenster& venster);
+
+// The window's face of each step below: the switches read from the window,
+// the derived fields shown after it.
 void RekenPeriodes(Werkblad& ws, WerkbladVenster& venster, const Catalogus& catalogus);
 
 // Until this day the 110g deduction of a fast road was 3 or 4 dB around Lden 56 and 57.
@@ -39,6 +53,7 @@ double EindNiveau(double niveau, int aftrek110g);
 
 // Reken without the report: the periods, Lnight, Lden and Aftrek110g. The
 // batch needs nothing more.
+void RekenNiveaus(Werkblad& ws, Schakelaars schakelaars, const Catalogus& catalogus, Datum vandaag);
 void RekenNiveaus(Werkblad& ws, WerkbladVenster& venster, const Catalogus& catalogus, Datum vandaag);
 
 // The chosen road surface is one the catalogue holds; otherwise one Dutch sentence.
@@ -53,6 +68,7 @@ std::string OneindigMelding(const Werkblad& ws, const Catalogus& catalogus);
 
 // RekenNiveaus between the two guards: a road surface outside the catalogue
 // is refused before, an infinite level after.
+Uitkomst<void> RekenBruikbaar(Werkblad& ws, Schakelaars schakelaars, const Catalogus& catalogus, Datum vandaag);
 Uitkomst<void> RekenBruikbaar(Werkblad& ws, WerkbladVenster& venster, const Catalogus& catalogus, Datum vandaag);
 
 }  // namespace tarvo

@@ -91,13 +91,13 @@ constexpr std::array<std::int32_t, 6> kMaxSnelheid = {160, 110, 110, 160, 60, 11
 std::array<VeldInfo, kAantalVelden> MaakTabel() {
   std::array<VeldInfo, kAantalVelden> t{};
   auto tekstVeld = [](int k, std::string_view bijschrift, std::string_view help) {
-    return VeldInfo{k, bijschrift, "", "", ToetsKlasse::Alles, false, 0, 0, "", std::nullopt, "##0.00", help};
+    return VeldInfo{k, bijschrift, "", "", ToetsKlasse::Alles, false, 0, 0, "", {}, std::nullopt, "##0.00", help};
   };
   auto getalVeld = [](int k, std::string_view bijschrift, std::int32_t max, std::int32_t min,
                       std::string_view patroon, std::optional<double> standaard, std::string_view standaardPatroon,
                       std::string_view help) {
-    return VeldInfo{k,   bijschrift, "",        kNumeriek, ToetsKlasse::Getal, true, max, min, patroon, standaard,
-                    standaardPatroon, help};
+    return VeldInfo{k,         bijschrift, "",       kNumeriek, ToetsKlasse::Getal, true, max, min, patroon,
+                    {max, min, patroon}, standaard, standaardPatroon, help};
   };
   t[0] = tekstVeld(0, "waarneempunt", kHelp0);
   t[1] = tekstVeld(1, "weg", kHelp1);
@@ -114,9 +114,9 @@ std::array<VeldInfo, kAantalVelden> MaakTabel() {
   }
   for (int p = 1; p <= 3; ++p) {
     t[25 + p] = VeldInfo{25 + p, "Qtotaal (mvt/h)", kPeriodeKolommen[p - 1], "", ToetsKlasse::Vergrendeld, false, 0,
-                         0, "##0.00", 0.0, "#0.00", kHelpAfgeleid};
+                         0, "##0.00", {}, 0.0, "#0.00", kHelpAfgeleid};
     t[28 + p] = VeldInfo{28 + p, "vrachtverkeer (%)", kPeriodeKolommen[p - 1], "", ToetsKlasse::Vergrendeld, false, 0,
-                         0, "#0.00", 0.0, "#0.00", kHelpAfgeleid};
+                         0, "#0.00", {}, 0.0, "#0.00", kHelpAfgeleid};
   }
   t[32] = getalVeld(32, "waarneemhoogte (m)", 9999, 0, "##0.00", 5.0, "#0.00", kHelp32);
   t[33] = getalVeld(33, "wegdekhoogte (m)", 9999, 0, "##0.00", std::nullopt, "##0.00", kHelp33);
@@ -127,6 +127,12 @@ std::array<VeldInfo, kAantalVelden> MaakTabel() {
   t[38] = getalVeld(38, "afstand obstakel (m)", 99999, 0, "##0.00", std::nullopt, "##0.00", kHelp38);
   t[39] = getalVeld(39, "zichthoek (graden)", 127, 0, "##0", 127.0, "#0", kHelp39);
   t[39].toetsen = ToetsKlasse::Cijfers;
+  // The check takes these over up to 99999, beyond what leaving the field
+  // allows: a worksheet file may hold more than was ever typed.
+  for (int c = 0; c < 6; ++c) {
+    for (int p = 1; p <= 3; ++p) t[IntensiteitVeld(c, p)].overname.maximum = 99999;
+  }
+  for (int k : {32, 33, 36}) t[k].overname.maximum = 99999;
   return t;
 }
 

@@ -6,6 +6,8 @@
 #include <optional>
 #include <string_view>
 
+#include "calc/VeldGetal.h"
+
 namespace tarvo {
 
 inline constexpr int kAantalVelden = 40;
@@ -22,6 +24,7 @@ struct VeldInfo {
   bool verlatenControle;        // ValiDate when the field is left
   std::int32_t maximum, minimum;  // range when the field is left
   std::string_view patroon;     // pattern when the field is left
+  GetalBereik overname;         // range and pattern of the input check (numeric fields)
   std::optional<double> standaard;  // default after Reset; none: the emptied field validated
   std::string_view standaardPatroon;
   std::string_view help;

@@ -16,11 +16,7 @@ struct Periode : test::Rekenblad {
     ws.Waarneemhoogte = 5, ws.AfstandSchuin = 10, ws.Zichthoek = 127;
   }
   void Reken1() {
-    NulStelling(ws);
-    for (int p = 1; p <= 3; ++p) {
-      Emissie(ws, venster, cat, p);
-      Correctie(ws, venster, cat, p);
-    }
+    RekenPeriodes(ws, venster, cat);
   }
 };
 
