@@ -1,4 +1,5 @@
 // tarvo-reken: the worksheet calculation without a window.
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -7,15 +8,19 @@
 #include <sstream>
 #include <string>
 #include <system_error>
+#include <thread>
 #include <vector>
 
 #ifdef _WIN32
 #include <fcntl.h>
 #include <io.h>
 #include <windows.h>
+#else
+#include <unistd.h>
 #endif
 
 #include "driver/Batch.h"
+#include "driver/Voortgang.h"
 #include "driver/Opdracht.h"
 #include "base/Getal.h"
 #include "base/Tekst.h"
@@ -67,8 +72,9 @@ std::string GebruikTekst(const tarvo::DataMappen& mappen) {
     "  tarvo-reken --cumulatie WERKBLAD.tvo... [opties]\n"
     "      Lden en Lnight zonder aftrek per rekenblad (regels bestand;Lden;Lnight) en\n"
     "      hun energetische som (regel cumulatief;Lden;Lnight)\n"
-    "  tarvo-reken --batch INVOER.csv [opties]\n"
+    "  tarvo-reken --batch INVOER.csv|- [--threads N] [opties]\n"
     "      berekent alle waarneempunten van een ';'-gescheiden invoerbestand met kopregel\n"
+    "      (- leest standaardinvoer), op N rekenkernen (standaard alle)\n"
     "  tarvo-reken --wegdekken-export TABEL.csv [--wegdekken PAD] [--decimaal ,|.]\n"
     "      schrijft de wegdekken van de catalogus als ';'-gescheiden tabel (UTF-8)\n"
     "  tarvo-reken --wegdekken-import TABEL.csv --wegdekken PAD\n"
@@ -91,6 +97,49 @@ int Gebruik(const tarvo::DataMappen& mappen, const std::string& fout) {
 int Geweigerd(const std::string& fout) {
   std::cerr << "tarvo-reken: " << fout << "\n";
   return 1;
+}
+
+bool StandaardfoutIsTerminal() {
+#ifdef _WIN32
+  return _isatty(_fileno(stderr)) != 0;
+#else
+  return isatty(STDERR_FILENO) == 1;
+#endif
+}
+
+// The batch from a file or standard input. Progress only where someone
+// watches it: on a terminal, and for a file, whose end is in sight.
+int Batch(const std::string& invoer, const tarvo::OpdrachtInstellingen& inst, unsigned draden) {
+  std::ifstream bestand;
+  if (invoer != "-") {
+    std::error_code ec;
+    if (std::filesystem::is_directory(invoer, ec)) return Geweigerd("Invoerbestand " + invoer + " is een map, geen bestand.");
+    bestand.open(invoer, std::ios::binary);
+    if (!bestand) return Geweigerd("Invoerbestand " + invoer + " kan niet worden gelezen.");
+  }
+#ifdef _WIN32
+  if (invoer == "-") _setmode(_fileno(stdin), _O_BINARY);
+#endif
+  using Klok = tarvo::Voortgang::Klok;
+  tarvo::Voortgang voortgang(inst.decimaal, Klok::now());
+  tarvo::BatchOpties opties;
+  opties.draden = draden;
+  if (invoer != "-" && StandaardfoutIsTerminal()) {
+    opties.voortgang = [&](std::size_t rijen) {
+      if (const auto regel = voortgang.Bij(rijen, Klok::now())) std::cerr << *regel << std::flush;
+    };
+  }
+  const auto verslag = tarvo::VerwerkBatch(invoer == "-" ? std::cin : bestand, std::cout, inst, opties);
+  std::cout.flush();
+  if (verslag) {
+    if (const auto slot = voortgang.Slot(verslag->rijen, Klok::now())) std::cerr << *slot;
+  } else if (const auto slot = voortgang.Slot(0, Klok::now())) {
+    std::cerr << "\n";
+  }
+  if (!verslag) return Geweigerd(verslag.Melding());
+  if (verslag->geweigerd == 0) return 0;
+  std::cerr << "tarvo-reken: " << tarvo::Samenvatting(*verslag) << "\n";
+  return 3;
 }
 
 // A report on a full disk is no success.
@@ -120,9 +169,12 @@ int main(int argc, char** argv) {
 #ifdef _WIN32
   _setmode(_fileno(stdout), _O_BINARY);  // the report carries its own CR LF
 #endif
+  // Standard input and output in large pieces, not through C's stdio.
+  std::ios::sync_with_stdio(false);
   const tarvo::DataMappen mappen = Mappen();
   auto gelezen = tarvo::LeesOpties(std::vector<std::string>(argv + 1, argv + argc),
-                                   {"--diagram", "--batch", "--wegdekken-export", "--wegdekken-import", "--afstand-voor"},
+                                   {"--diagram", "--batch", "--wegdekken-export", "--wegdekken-import", "--afstand-voor",
+                                    "--threads"},
                                    {"--cumulatie"}, mappen);
   if (!gelezen) return Gebruik(mappen, gelezen.Melding());
   tarvo::Opties& opties = *gelezen;
@@ -155,17 +207,19 @@ int main(int argc, char** argv) {
     return Gebruik(mappen, "--diagram, --afstand-voor, --cumulatie en --batch gaan niet samen.");
   }
 
+  unsigned draden = std::max(1u, std::thread::hardware_concurrency());
+  if (opties.eigen.count("--threads")) {
+    if (!batch) return Gebruik(mappen, "--threads hoort bij --batch.");
+    const auto gegeven = tarvo::LeesAantalDraden(opties.eigen["--threads"]);
+    if (!gegeven) {
+      return Gebruik(mappen, "--threads verwacht een geheel getal van 1 tot en met " +
+                                 std::to_string(tarvo::kMaxDraden) + ", gevonden '" + opties.eigen["--threads"] + "'.");
+    }
+    draden = *gegeven;
+  }
   if (batch) {
     if (!losse.empty() || diagram) return Gebruik(mappen, "--batch gaat niet samen met een rekenblad of --diagram.");
-    std::error_code ec;
-    if (std::filesystem::is_directory(*batch, ec)) return Geweigerd("Invoerbestand " + *batch + " is een map, geen bestand.");
-    std::ifstream in(*batch, std::ios::binary);
-    if (!in) return Geweigerd("Invoerbestand " + *batch + " kan niet worden gelezen.");
-    const auto verslag = tarvo::VerwerkBatch(in, std::cout, inst);
-    if (!verslag) return Geweigerd(verslag.Melding());
-    if (verslag->geweigerd == 0) return 0;
-    std::cerr << "tarvo-reken: " << tarvo::Samenvatting(*verslag) << "\n";
-    return 3;
+    return Batch(*batch, inst, draden);
   }
   if (cumulatie) {
     if (losse.empty()) return Gebruik(mappen, "--cumulatie verwacht ten minste een rekenblad.");

@@ -12,7 +12,7 @@ void ZoneSchakelaar(Werkblad& ws, WerkbladVenster& venster) {
     if (aan) {
       vak.ZetIngeschakeld(false);
       bewaard = vak.Tekst();
-      vak.ZetTekst("30");
+      vak.ZetTekst(std::string(kZoneSnelheid));
     } else {
       vak.ZetIngeschakeld(true);
       vak.ZetTekst(bewaard);

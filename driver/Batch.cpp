@@ -1,227 +1,213 @@
 #include "driver/Batch.h"
 
-#include <algorithm>
-#include <array>
-#include <istream>
-#include <limits>
-#include <optional>
+#include <charconv>
+#include <condition_variable>
+#include <deque>
+#include <exception>
+#include <memory>
+#include <mutex>
 #include <ostream>
-#include <vector>
+#include <thread>
 
-#include "calc/CheckIt.h"
-#include "base/Getal.h"
 #include "base/Tekst.h"
-#include "calc/Reken.h"
-#include "calc/Zone.h"
-#include "report/Rapport.h"
+#include "driver/BatchRij.h"
 
 namespace tarvo {
 namespace {
 
-// Columns beyond the 40 fields.
-enum Extra { kWegdek = 100, kZone, kAftrek, kRail };
+// A block is large enough to keep the threads busy and small enough that
+// the blocks in flight stay a few megabytes, whatever the input's length.
+constexpr std::size_t kBlokRijen = 1024;
+constexpr std::size_t kBlokBytes = 1 << 18;
 
-struct Kolom {
-  std::string_view naam;
-  int doel;  // field index, or one of Extra
+struct Blok {
+  struct Regel {
+    std::size_t begin, lengte, nummer;
+    bool teLang;
+  };
+  std::string tekst;  // the rows' lines one after another
+  std::vector<Regel> regels;
+  std::string uit;
+  BatchVerslag verslag;
+  bool klaar = false;
+  std::exception_ptr fout;
 };
 
-constexpr std::array<Kolom, 38> kKolommen = {{
-    {"waarneempunt", 0}, {"weg", 1},
-    {"qlv_dag", 2},      {"qlv_avond", 3},    {"qlv_nacht", 4},    {"vlv", 5},
-    {"qmv_dag", 6},      {"qmv_avond", 7},    {"qmv_nacht", 8},    {"vmv", 9},
-    {"qzv_dag", 10},     {"qzv_avond", 11},   {"qzv_nacht", 12},   {"vzv", 13},
-    {"qmr_dag", 14},     {"qmr_avond", 15},   {"qmr_nacht", 16},   {"vmr", 17},
-    {"qbromf_dag", 18},  {"qbromf_avond", 19}, {"qbromf_nacht", 20}, {"vbromf", 21},
-    {"qtram_dag", 22},   {"qtram_avond", 23}, {"qtram_nacht", 24}, {"vtram", 25},
-    {"hw", 32},          {"hweg", 33},        {"b", 34},           {"fobj", 35},
-    {"d", 36},           {"a_kruising", 37},  {"a_obstakel", 38},  {"zichthoek", 39},
-    {"wegdek", kWegdek}, {"zone", kZone},     {"aftrek", kAftrek}, {"rail", kRail},
-}};
-
-constexpr std::string_view kKop =
-    "waarneempunt;weg;LAeq_dag;LAeq_avond;LAeq_nacht;Letmaal;Lden;Lnight;aftrek110g;Lden_na_aftrek;"
-    "milieukwaliteit;melding";
-
-// One line split at ';', with "..." quoting for texts that hold a ';'.
-struct Velden {
-  std::vector<std::string> waarden;
-  bool aanhalingOpen = false;  // a quote that the line never closes
-};
-
-Velden Splits(std::string_view regel) {
-  Velden v;
-  v.waarden.resize(1);
-  bool& inAanhaling = v.aanhalingOpen;
-  for (std::size_t i = 0; i < regel.size(); ++i) {
-    const char c = regel[i];
-    std::string& veld = v.waarden.back();
-    if (inAanhaling) {
-      if (c == '"' && i + 1 < regel.size() && regel[i + 1] == '"') {
-        veld.push_back('"');
-        ++i;
-      } else if (c == '"') {
-        inAanhaling = false;
-      } else {
-        veld.push_back(c);
-      }
-    } else if (c == '"') {
-      inAanhaling = true;
-    } else if (c == ';') {
-      v.waarden.emplace_back();
-    } else {
-      veld.push_back(c);
-    }
+void RekenBlok(RijRekenaar& rekenaar, Blok& blok) {
+  blok.uit.clear();
+  blok.verslag = {};
+  for (const Blok::Regel& r : blok.regels) {
+    const bool geweigerd =
+        rekenaar.Reken(std::string_view(blok.tekst).substr(r.begin, r.lengte), r.teLang, r.nummer, blok.uit);
+    ++blok.verslag.rijen;
+    if (geweigerd && blok.verslag.geweigerd++ < kAantalGenoemdeRegels) blok.verslag.eersteRegels.push_back(r.nummer);
   }
-  return v;
 }
 
-enum class Gelezen { Regel, TeLang, Einde, Fout };
+void TelOp(BatchVerslag& totaal, const BatchVerslag& deel) {
+  totaal.rijen += deel.rijen;
+  totaal.geweigerd += deel.geweigerd;
+  for (std::size_t nummer : deel.eersteRegels) {
+    if (totaal.eersteRegels.size() < kAantalGenoemdeRegels) totaal.eersteRegels.push_back(nummer);
+  }
+}
 
-// One line without its line break (a CR before the LF included), read in
-// pieces. Of a line longer than kMaxRegelLengte no more is held: the rest
-// is skipped to the line's end when `restOverslaan`, else left unread (a
-// header is refused at once, even on an input that never ends).
-Gelezen LeesRegel(std::istream& in, std::string& regel, bool restOverslaan) {
-  regel.clear();
-  char stuk[4096];
+// The rows after the header, a block at a time.
+class Invoer {
+ public:
+  explicit Invoer(RegelLezer& lezer) : lezer_(lezer) {}
+  bool Op() const { return einde_ || foutNa_ > 0; }
+  std::size_t FoutNa() const { return foutNa_; }
+
+  // False when no row was left.
+  bool Vul(Blok& blok) {
+    blok.tekst.clear();
+    blok.regels.clear();
+    while (!Op() && blok.regels.size() < kBlokRijen && blok.tekst.size() < kBlokBytes) {
+      std::string_view regel;
+      const std::size_t nummer = volgende_++;
+      switch (lezer_.Volgende(regel, true)) {
+        case Gelezen::Einde:
+          einde_ = true;
+          break;
+        case Gelezen::Fout:
+          foutNa_ = nummer - 1;
+          break;
+        case Gelezen::TeLang:
+          blok.regels.push_back({0, 0, nummer, true});
+          break;
+        case Gelezen::Regel:
+          if (ZonderBlanks(regel).empty()) break;
+          blok.regels.push_back({blok.tekst.size(), regel.size(), nummer, false});
+          blok.tekst.append(regel);
+          break;
+      }
+    }
+    return !blok.regels.empty();
+  }
+
+ private:
+  RegelLezer& lezer_;
+  std::size_t volgende_ = 2;  // the header is line 1
+  bool einde_ = false;
+  std::size_t foutNa_ = 0;
+};
+
+// Threads that compute the blocks given to them, each with its own worksheet.
+class Werkploeg {
+ public:
+  Werkploeg(const BatchOpzet& opzet, unsigned aantal) {
+    for (unsigned i = 0; i < aantal; ++i) draden_.emplace_back([this, &opzet] { Werk(opzet); });
+  }
+  ~Werkploeg() {
+    {
+      std::lock_guard slot(m_);
+      stop_ = true;
+    }
+    werk_.notify_all();
+    for (std::thread& d : draden_) d.join();
+  }
+  Werkploeg(const Werkploeg&) = delete;
+  Werkploeg& operator=(const Werkploeg&) = delete;
+
+  void Geef(Blok& blok) {
+    {
+      std::lock_guard slot(m_);
+      blok.klaar = false;
+      rij_.push_back(&blok);
+    }
+    werk_.notify_one();
+  }
+
+  void WachtOp(Blok& blok) {
+    std::unique_lock slot(m_);
+    klaar_.wait(slot, [&] { return blok.klaar; });
+    if (blok.fout) std::rethrow_exception(blok.fout);
+  }
+
+ private:
+  void Werk(const BatchOpzet& opzet) {
+    RijRekenaar rekenaar(opzet);
+    for (;;) {
+      Blok* blok = nullptr;
+      {
+        std::unique_lock slot(m_);
+        werk_.wait(slot, [&] { return stop_ || !rij_.empty(); });
+        if (rij_.empty()) return;
+        blok = rij_.front();
+        rij_.pop_front();
+      }
+      try {
+        RekenBlok(rekenaar, *blok);
+      } catch (...) {
+        blok->fout = std::current_exception();
+      }
+      {
+        std::lock_guard slot(m_);
+        blok->klaar = true;
+      }
+      klaar_.notify_all();
+    }
+  }
+
+  std::mutex m_;
+  std::condition_variable werk_, klaar_;
+  std::deque<Blok*> rij_;
+  bool stop_ = false;
+  std::vector<std::thread> draden_;
+};
+
+// Reads, computes and writes every block; false when the output failed.
+// The blocks in flight are bounded: twice the threads, so that none waits
+// for reading while another is written.
+void VerwerkBlokken(Invoer& invoer, const BatchOpzet& opzet, unsigned draden,
+                    const std::function<bool(const Blok&)>& schrijf) {
+  if (draden <= 1) {
+    RijRekenaar rekenaar(opzet);
+    Blok blok;
+    while (invoer.Vul(blok)) {
+      RekenBlok(rekenaar, blok);
+      if (!schrijf(blok)) return;
+    }
+    return;
+  }
+  Werkploeg ploeg(opzet, draden);
+  std::deque<std::unique_ptr<Blok>> onderweg;
+  std::vector<std::unique_ptr<Blok>> vrij;
+  bool schrijfbaar = true;
   for (;;) {
-    in.getline(stuk, sizeof stuk);
-    if (in.bad()) return Gelezen::Fout;
-    const auto n = static_cast<std::size_t>(in.gcount());
-    const bool heel = !in.fail();
-    if (!heel && in.eof()) {
-      if (regel.empty()) return Gelezen::Einde;
-      break;  // the piece before filled up exactly at the end of the input
-    }
-    // Before the end of the input a whole line's break was taken too.
-    regel.append(stuk, heel && !in.eof() ? n - 1 : n);
-    if (regel.size() > kMaxRegelLengte) {
-      if (heel || !restOverslaan) return Gelezen::TeLang;
-      in.clear();
-      in.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
-      return in.bad() ? Gelezen::Fout : Gelezen::TeLang;
-    }
-    if (heel) break;
-    in.clear();  // a full piece without a line break
-  }
-  if (!regel.empty() && regel.back() == '\r') regel.pop_back();
-  return Gelezen::Regel;
-}
-
-// The column targets of the header, or why the header is refused.
-Uitkomst<std::vector<int>> LeesKop(std::string regel) {
-  if (regel.size() >= 3 && regel.compare(0, 3, "\xEF\xBB\xBF") == 0) regel.erase(0, 3);
-  const Velden namen = Splits(regel);
-  if (namen.aanhalingOpen) {
-    return Fout{"De kopregel van het invoerbestand heeft een aanhalingsteken dat niet wordt gesloten."};
-  }
-  std::vector<int> doelen;
-  for (const std::string& naam : namen.waarden) {
-    const std::string sleutel = KleineLetters(TrimBlanks(naam));
-    const auto k = std::find_if(kKolommen.begin(), kKolommen.end(), [&](const Kolom& c) { return c.naam == sleutel; });
-    if (k == kKolommen.end()) {
-      return Fout{"Onbekende kolom '" + TrimBlanks(naam) + "' in de kopregel van het invoerbestand."};
-    }
-    // Which of two values would count is no guess to make for the user.
-    if (std::find(doelen.begin(), doelen.end(), k->doel) != doelen.end()) {
-      return Fout{"Kolom '" + TrimBlanks(naam) + "' staat meer dan eens in de kopregel van het invoerbestand."};
-    }
-    doelen.push_back(k->doel);
-  }
-  return doelen;
-}
-
-// A switch column: "0" or "1" (blanks allowed), or nothing.
-std::optional<int> Schakelaar(const std::string& tekst) {
-  const std::string t = TrimBlanks(tekst);
-  if (t == "0") return 0;
-  if (t == "1") return 1;
-  return std::nullopt;
-}
-
-// Why a line cannot be a row of the table, or nothing.
-std::string VormMelding(Gelezen gelezen, const Velden& velden, std::size_t kolommen, std::size_t regelNummer) {
-  const std::string plaats = "Regel " + std::to_string(regelNummer);
-  if (gelezen == Gelezen::TeLang) return plaats + " is langer dan 1 MB.";
-  if (velden.aanhalingOpen) return plaats + " heeft een aanhalingsteken dat niet wordt gesloten.";
-  if (velden.waarden.size() > kolommen) return plaats + " telt meer kolommen dan de kopregel.";
-  if (velden.waarden.size() < kolommen) return plaats + " telt minder kolommen dan de kopregel.";
-  return {};
-}
-
-// The switches and the road surface of a row, beside its field texts.
-struct RijKeuzes {
-  int zone = 0, aftrek = 0, wegdek = 1;
-};
-
-// Types the row's values into the fields and takes its switches, as far as
-// the first value out of range; that value's message, or nothing.
-std::string TypRij(Berekening& b, const std::vector<int>& doelen, const std::vector<std::string>& waarden,
-                   RijKeuzes& keuzes) {
-  for (std::size_t i = 0; i < waarden.size() && i < doelen.size(); ++i) {
-    const std::string& w = waarden[i];
-    const int doel = doelen[i];
-    if (doel < kWegdek) {
-      b.venster.invoer[static_cast<std::size_t>(doel)].tekst = doel <= 1 ? w : TrimBlanks(w);
-    } else if (doel == kWegdek) {
-      const std::string t = TrimBlanks(w);
-      const bool heel = !t.empty() && t.find_first_not_of("0123456789") == std::string::npos && t.size() < 6;
-      keuzes.wegdek = heel ? std::stoi(t) : -1;
-      if (keuzes.wegdek < 1 || keuzes.wegdek > b.catalogus.AantalWegdekken) {
-        return "Wegdek '" + t + "' staat niet in de wegdekkenlijst (1 tot en met " +
-               std::to_string(b.catalogus.AantalWegdekken) + ").";
+    while (schrijfbaar && onderweg.size() < 2 * std::size_t{draden} && !invoer.Op()) {
+      std::unique_ptr<Blok> blok;
+      if (vrij.empty()) {
+        blok = std::make_unique<Blok>();
+      } else {
+        blok = std::move(vrij.back());
+        vrij.pop_back();
       }
-    } else if (const auto s = Schakelaar(w); !s) {
-      return "Kolom " + std::string(doel == kZone ? "zone" : doel == kAftrek ? "aftrek" : "rail") +
-             ": 0 of 1 verwacht, gevonden '" + TrimBlanks(w) + "'.";
-    } else if (doel == kZone) {
-      keuzes.zone = *s;
-    } else if (doel == kAftrek) {
-      keuzes.aftrek = *s;
-    } else {
-      b.ws.RailConstructie = static_cast<std::int16_t>(*s);
+      if (!invoer.Vul(*blok)) break;
+      ploeg.Geef(*blok);
+      onderweg.push_back(std::move(blok));
     }
+    if (onderweg.empty()) return;
+    // Rows nobody can read are not worth computing: after a failed write
+    // the blocks in flight are only waited for.
+    ploeg.WachtOp(*onderweg.front());
+    if (schrijfbaar) schrijfbaar = schrijf(*onderweg.front());
+    vrij.push_back(std::move(onderweg.front()));
+    onderweg.pop_front();
   }
-  return {};
-}
-
-// The input check and the calculation of a typed row; its message, or nothing.
-std::string RekenRij(Berekening& b, const RijKeuzes& keuzes, Datum vandaag) {
-  b.ws.WegdekKeuze = static_cast<std::int16_t>(keuzes.wegdek);
-  b.ws.WegdekLijstIndex = keuzes.wegdek - 1;
-  b.venster.aftrek.waarde = keuzes.aftrek;
-  ZetZone(b.ws, b.venster, keuzes.zone);
-  b.meldingen.getoond.clear();
-  const CheckUitkomst check = CheckIt(b.ws, b.venster, b.meldingen);
-  if (!check) return CheckMelding(b, check.nietGetalVeld);
-  if (auto niveaus = RekenBruikbaar(b.ws, b.venster, b.catalogus, vandaag); !niveaus) return niveaus.Melding();
-  return {};
-}
-
-void SchrijfRij(std::ostream& uit, const Berekening& b, const std::string& melding, char dec) {
-  uit << CsvTekst(TrimBlanks(b.venster.invoer[0].tekst)) << ';' << CsvTekst(TrimBlanks(b.venster.invoer[1].tekst));
-  if (melding.empty()) {
-    const Werkblad& ws = b.ws;
-    for (double v : {ws.LAeq[1], ws.LAeq[2], ws.LAeq[3], ws.Letmaal, ws.Lden, ws.Lnight}) {
-      uit << ';' << Formatteer(v, "##0.00", dec);
-    }
-    uit << ';' << ws.Aftrek110g << ';' << Formatteer(EindNiveau(ws.Lden, ws.Aftrek110g), "##0.0", dec) << ';'
-        << Milieukwaliteit(ws.Lden, ws.Aftrek110g) << ';';
-  } else {
-    uit << ";;;;;;;;;;" << CsvTekst(melding);
-  }
-  uit << "\n";
 }
 
 }  // namespace
 
-Uitkomst<BatchVerslag> VerwerkBatch(std::istream& in, std::ostream& uit, const OpdrachtInstellingen& inst) {
+Uitkomst<BatchVerslag> VerwerkBatch(std::istream& in, std::ostream& uit, const OpdrachtInstellingen& inst,
+                                    const BatchOpties& opties) {
   Berekening b;
   if (auto klaar = LaadEnReset(inst, b); !klaar) return klaar.Reden();
 
-  std::string regel;
-  switch (LeesRegel(in, regel, false)) {
+  RegelLezer lezer(in);
+  std::string_view kopregel;
+  switch (lezer.Volgende(kopregel, false)) {
     case Gelezen::Einde:
       return Fout{"Het invoerbestand is leeg: een kopregel met kolomnamen ontbreekt."};
     case Gelezen::TeLang:
@@ -231,42 +217,36 @@ Uitkomst<BatchVerslag> VerwerkBatch(std::istream& in, std::ostream& uit, const O
     case Gelezen::Regel:
       break;
   }
-  const auto kop = LeesKop(regel);
+  auto kop = LeesKop(kopregel);
   if (!kop) return kop.Reden();
-  const std::vector<int>& doelen = *kop;
 
-  // Every row starts from the reset worksheet; its field texts are the same
-  // each time, so they are taken once.
-  std::array<std::string, 40> standaard;
-  for (std::size_t k = 0; k < standaard.size(); ++k) standaard[k] = b.venster.invoer[k].tekst;
+  BatchOpzet opzet{b.catalogus, std::move(*kop), {}, inst.decimaal, inst.vandaag};
+  for (std::size_t k = 0; k < opzet.standaard.size(); ++k) opzet.standaard[k] = b.venster.invoer[k].tekst;
 
   BatchVerslag verslag;
-  uit << kKop << "\n";
-  for (std::size_t regelNummer = 2;; ++regelNummer) {
-    const Gelezen gelezen = LeesRegel(in, regel, true);
-    if (gelezen == Gelezen::Einde) break;
-    if (gelezen == Gelezen::Fout) {
-      return Fout{"Het invoerbestand kan niet worden gelezen na regel " + std::to_string(regelNummer - 1) + "."};
-    }
-    if (gelezen == Gelezen::Regel && TrimBlanks(regel).empty()) continue;
-    const Velden velden = gelezen == Gelezen::Regel ? Splits(regel) : Velden{};
-
-    ZetZone(b.ws, b.venster, 0);
-    for (std::size_t k = 0; k < standaard.size(); ++k) b.venster.invoer[k].tekst = standaard[k];
-    b.ws.RailConstructie = 0;
-    RijKeuzes keuzes;
-    std::string melding = VormMelding(gelezen, velden, doelen.size(), regelNummer);
-    if (melding.empty()) melding = TypRij(b, doelen, velden.waarden, keuzes);
-    if (melding.empty()) melding = RekenRij(b, keuzes, inst.vandaag);
-
-    ++verslag.rijen;
-    if (!melding.empty() && verslag.geweigerd++ < kAantalGenoemdeRegels) verslag.eersteRegels.push_back(regelNummer);
-    SchrijfRij(uit, b, melding, inst.decimaal);
-    // Rows nobody can read are not worth computing.
-    if (!uit) break;
+  uit << kBatchKop << "\n";
+  Invoer invoer(lezer);
+  VerwerkBlokken(invoer, opzet, opties.draden, [&](const Blok& blok) {
+    uit.write(blok.uit.data(), static_cast<std::streamsize>(blok.uit.size()));
+    TelOp(verslag, blok.verslag);
+    if (opties.voortgang) opties.voortgang(verslag.rijen);
+    return static_cast<bool>(uit);
+  });
+  if (invoer.FoutNa() > 0) {
+    return Fout{"Het invoerbestand kan niet worden gelezen na regel " + std::to_string(invoer.FoutNa()) + "."};
   }
   if (auto geschreven = UitvoerGeschreven(uit); !geschreven) return geschreven.Reden();
   return verslag;
+}
+
+std::optional<unsigned> LeesAantalDraden(std::string_view tekst) {
+  tekst = ZonderBlanks(tekst);
+  unsigned n = 0;
+  const auto [eind, fout] = std::from_chars(tekst.data(), tekst.data() + tekst.size(), n);
+  if (tekst.empty() || fout != std::errc() || eind != tekst.data() + tekst.size() || n < 1 || n > kMaxDraden) {
+    return std::nullopt;
+  }
+  return n;
 }
 
 std::string Samenvatting(const BatchVerslag& verslag) {

@@ -38,14 +38,15 @@ Uitkomst<void> OpenWerkblad(const OpdrachtInstellingen& inst, Berekening& b) {
   return LeesWerkblad(inst.werkblad, b);
 }
 
+std::string GeenGetalRegel(int veld, std::string_view tekst) {
+  const VeldInfo& v = Veld(veld);
+  std::string naam(v.bijschrift);
+  if (!v.kolom.empty()) naam += " / " + std::string(v.kolom);
+  return "Veld " + std::to_string(veld) + " (" + naam + ") bevat geen getal: '" + std::string(tekst) + "'.";
+}
+
 std::string CheckMelding(const Berekening& b, int nietGetalVeld) {
-  if (nietGetalVeld >= 0) {
-    const VeldInfo& v = Veld(nietGetalVeld);
-    std::string naam(v.bijschrift);
-    if (!v.kolom.empty()) naam += " / " + std::string(v.kolom);
-    return "Veld " + std::to_string(nietGetalVeld) + " (" + naam + ") bevat geen getal: '" +
-           b.venster.invoer[static_cast<std::size_t>(nietGetalVeld)].tekst + "'.";
-  }
+  if (nietGetalVeld >= 0) return GeenGetalRegel(nietGetalVeld, b.venster.invoer[static_cast<std::size_t>(nietGetalVeld)].tekst);
   // Any other refusal is a warning of the check, the last message shown.
   return b.meldingen.getoond.empty() ? "De invoer is niet aanvaard." : b.meldingen.getoond.back().tekst;
 }

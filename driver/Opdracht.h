@@ -47,6 +47,9 @@ Uitkomst<void> LeesWerkblad(const std::filesystem::path& pad, Berekening& b);
 // LaadEnReset, then LeesWerkblad.
 Uitkomst<void> OpenWerkblad(const OpdrachtInstellingen& inst, Berekening& b);
 
+// "Veld 2 (Qlicht (mvt/h) / dag) bevat geen getal: '12a'."
+std::string GeenGetalRegel(int veld, std::string_view tekst);
+
 // The input check's refusal as one Dutch line.
 std::string CheckMelding(const Berekening& b, int nietGetalVeld);
 

@@ -123,8 +123,9 @@ class TarvoReken : public ::testing::Test {
 };
 
 struct UitvoerGeval {
-  const char* naam;  // also the name of the expected text
+  const char* naam;  // also the name of the expected text, unless `verwacht` names another
   const char* args;
+  const char* verwacht = nullptr;
 };
 class Gelukt : public TarvoReken, public ::testing::WithParamInterface<UitvoerGeval> {};
 const UitvoerGeval kGelukt[] = {
@@ -132,6 +133,8 @@ const UitvoerGeval kGelukt[] = {
     {"rapport_punt", "blad.tvo --datum 2018-06-30 --decimaal ."},
     {"diagram", "blad.tvo --diagram 100 --decimaal ,"},
     {"batch", "--batch punten.csv --datum 2018-06-30 --decimaal ,"},
+    {"batch_standaardinvoer", "--batch - --datum 2018-06-30 --decimaal , < punten.csv", "batch"},
+    {"batch_drie_kernen", "--threads 3 --batch punten.csv --datum 2018-06-30 --decimaal ,", "batch"},
     {"gebruik", "--help"},
 };
 
@@ -161,6 +164,9 @@ const WeigeringGeval kWeigeringen[] = {
     {"geen_waarneemhoogte", "laag.tvo", 1, "geen waarneemhoogte ingevuld"},
     {"diagram_zonder_getal", "blad.tvo --diagram abc", 1, "De afstand 'abc' is geen getal."},
     {"batch_bestaat_niet", "--batch weg.csv", 1, "Invoerbestand weg.csv kan niet worden gelezen."},
+    {"nul_kernen", "--batch punten.csv --threads 0", 2,
+     "--threads verwacht een geheel getal van 1 tot en met 256, gevonden '0'."},
+    {"kernen_zonder_batch", "blad.tvo --threads 2", 2, "--threads hoort bij --batch."},
 };
 
 }  // namespace
@@ -168,7 +174,7 @@ const WeigeringGeval kWeigeringen[] = {
 // Set TARVO_VERWACHT_SCHRIJVEN to write the expected texts afresh; read
 // every one before committing it.
 TEST_P(Gelukt, PrintsTheCommittedText) {
-  const std::string pad = kVerwacht + GetParam().naam + ".txt";
+  const std::string pad = kVerwacht + (GetParam().verwacht ? GetParam().verwacht : GetParam().naam) + ".txt";
   const Uitvoer u = Draai(GetParam().args);
   EXPECT_EQ(u.status, 0);
   EXPECT_EQ(u.fout, "");

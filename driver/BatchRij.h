@@ -1,0 +1,60 @@
+#pragma once
+// One row of the batch table: its values typed into the worksheet's fields
+// as the header places them, the window's check and calculation, one
+// result row out.
+#include <array>
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "base/Uitkomst.h"
+#include "calc/Reken.h"
+#include "calc/Werkblad.h"
+#include "calc/Wegdek.h"
+
+namespace tarvo {
+
+inline constexpr std::string_view kBatchKop =
+    "waarneempunt;weg;LAeq_dag;LAeq_avond;LAeq_nacht;Letmaal;Lden;Lnight;aftrek110g;Lden_na_aftrek;"
+    "milieukwaliteit;melding";
+
+// The column targets of the header line (a field index, or a switch), or
+// why the header is refused: an unknown or repeated column, a quote never closed.
+Uitkomst<std::vector<int>> LeesKop(std::string_view regel);
+
+// Everything rows have in common: the catalogue, the header's targets and
+// the fields' texts after a Reset. Read-only while rows are computed.
+struct BatchOpzet {
+  Catalogus catalogus;
+  std::vector<int> doelen;
+  std::array<std::string, 40> standaard;
+  char decimaal = '.';
+  Datum vandaag;
+};
+
+// Computes rows one after another; one per thread, each with its own worksheet.
+class RijRekenaar {
+ public:
+  explicit RijRekenaar(const BatchOpzet& opzet) : opzet_(opzet) {}
+
+  // Appends the result row of line `nummer` (`teLang`: the line was longer
+  // than allowed and not kept) to `uit`; true when the row was refused.
+  bool Reken(std::string_view regel, bool teLang, std::size_t nummer, std::string& uit);
+
+ private:
+  void Splits(std::string_view regel);
+  std::string Typ();
+  std::string Check();
+
+  const BatchOpzet& opzet_;
+  Werkblad ws_;
+  // This row's field texts: views into the line, the unquoted texts or the Reset's.
+  std::array<std::string_view, 40> tekst_{};
+  std::vector<std::string_view> waarden_;
+  std::string ontdaan_;  // the texts of quoted values
+  bool aanhalingOpen_ = false;
+  int zone_ = 0, aftrek_ = 0, wegdek_ = 1, rail_ = 0;
+};
+
+}  // namespace tarvo
