@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "driver/Batch.h"
+#include "driver/BatchRij.h"
 #include "calc/CheckIt.h"
 #include "calc/PlainBediening.h"
 #include "calc/Reken.h"
@@ -80,6 +81,46 @@ void BM_AfstandVoor48(benchmark::State& state) {
 }
 BENCHMARK(BM_AfstandVoor48)->Unit(benchmark::kMillisecond);
 
+// The rows of the whole-batch benchmarks: every column, varied values.
+std::string Batchinvoer(int rijen) {
+  std::ostringstream invoer;
+  invoer << "waarneempunt;weg;Qlv_dag;Qlv_avond;Qlv_nacht;Vlv;Qmv_dag;Qmv_avond;Qmv_nacht;Vmv;Qzv_dag;Qzv_avond;"
+            "Qzv_nacht;Vzv;hw;hweg;B;Fobj;d;a_kruising;zichthoek;wegdek;zone;aftrek\n";
+  for (int i = 0; i < rijen; ++i) {
+    invoer << "punt " << i << ";weg " << i % 97 << ';' << 500 + i % 1000 << ';' << 150 + i % 300 << ";50,5;"
+           << 50 + i % 80 << ";40;12;4;70;25;6;3;70;" << 1.5 + (i % 10) << ";0;0,5;0,2;" << 5 + i % 200 << ";"
+           << i % 160 << ";127;1;" << i % 2 << ";1\n";
+  }
+  return invoer.str();
+}
+
+// One row from its line to its result line, on one thread.
+void BM_BatchRij(benchmark::State& state) {
+  Blad b;
+  const std::string invoer = Batchinvoer(1000);
+  std::vector<std::string_view> regels;
+  for (std::size_t pos = 0; pos < invoer.size();) {
+    const std::size_t eind = invoer.find('\n', pos);
+    regels.push_back(std::string_view(invoer).substr(pos, eind - pos));
+    pos = eind + 1;
+  }
+  PlainWerkbladVenster venster;
+  Werkblad ws;
+  ws.Decimaal = ',';
+  ResetWerkblad(ws, venster);
+  BatchOpzet opzet{b.catalogus, *LeesKop(regels.front()), {}, ',', {2026, 12, 6}};
+  for (std::size_t k = 0; k < opzet.standaard.size(); ++k) opzet.standaard[k] = venster.invoer[k].tekst;
+  RijRekenaar rekenaar(opzet);
+  std::string uit;
+  std::size_t i = 0;
+  for (auto _ : state) {
+    if (++i == regels.size()) i = 1, uit.clear();
+    rekenaar.Reken(regels[i], false, i + 1, uit);
+  }
+  benchmark::DoNotOptimize(uit.data());
+}
+BENCHMARK(BM_BatchRij);
+
 void BM_Batch100000(benchmark::State& state) {
   const auto map = std::filesystem::temp_directory_path() / "tarvo-bench";
   std::filesystem::create_directories(map);
@@ -89,15 +130,7 @@ void BM_Batch100000(benchmark::State& state) {
     std::ofstream(map / "Wegdekken_2012.dat", std::ios::binary)
         .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
   }
-  std::ostringstream invoer;
-  invoer << "waarneempunt;weg;Qlv_dag;Qlv_avond;Qlv_nacht;Vlv;Qmv_dag;Qmv_avond;Qmv_nacht;Vmv;Qzv_dag;Qzv_avond;"
-            "Qzv_nacht;Vzv;hw;hweg;B;Fobj;d;a_kruising;zichthoek;wegdek;zone;aftrek\n";
-  for (int i = 0; i < 100000; ++i) {
-    invoer << "punt " << i << ";weg " << i % 97 << ';' << 500 + i % 1000 << ';' << 150 + i % 300 << ";50,5;"
-           << 50 + i % 80 << ";40;12;4;70;25;6;3;70;" << 1.5 + (i % 10) << ";0;0,5;0,2;" << 5 + i % 200 << ";"
-           << i % 160 << ";127;1;" << i % 2 << ";1\n";
-  }
-  const std::string tekst = invoer.str();
+  const std::string tekst = Batchinvoer(100000);
   OpdrachtInstellingen inst;
   inst.wegdekken = map / "Wegdekken_2012.dat";
   inst.decimaal = ',';
@@ -105,12 +138,14 @@ void BM_Batch100000(benchmark::State& state) {
   for (auto _ : state) {
     std::istringstream in(tekst);
     std::ostringstream uit;
-    (void)VerwerkBatch(in, uit, inst);
+    BatchOpties opties;
+    opties.draden = static_cast<unsigned>(state.range(0));
+    (void)VerwerkBatch(in, uit, inst, opties);
     benchmark::DoNotOptimize(uit.str().size());
   }
   std::filesystem::remove_all(map);
 }
-BENCHMARK(BM_Batch100000)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_Batch100000)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
 
 }  // namespace
 
