@@ -8,6 +8,7 @@
 #include "driver/Batch.h"
 #include "calc/CheckIt.h"
 #include "calc/PlainBediening.h"
+#include "calc/VeldGetal.h"
 #include "calc/Reken.h"
 #include "base/Tekst.h"
 #include "files/CatalogusBestand.h"
@@ -79,6 +80,18 @@ void BM_AfstandVoor48(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_AfstandVoor48)->Unit(benchmark::kMillisecond);
+
+// One checked field, as the batch reads some thirty per row: the time is per call.
+void BM_GecontroleerdGetal(benchmark::State& state) {
+  const std::string_view teksten[8] = {"1107,371", "70", "0.25", "  12 ", "16824,964", "-3,5", "0", "127.4"};
+  const GetalBereik bereik{99999, -99999, "##0.00"};
+  std::size_t i = 0;
+  for (auto _ : state) {
+    auto x = GecontroleerdGetal(teksten[i++ % 8], bereik);
+    benchmark::DoNotOptimize(x);
+  }
+}
+BENCHMARK(BM_GecontroleerdGetal);
 
 void BM_Batch100000(benchmark::State& state) {
   const auto map = std::filesystem::temp_directory_path() / "tarvo-bench";
