@@ -9,6 +9,7 @@
 #include "driver/BatchRij.h"
 #include "calc/CheckIt.h"
 #include "calc/PlainBediening.h"
+#include "calc/VeldGetal.h"
 #include "calc/Reken.h"
 #include "base/Tekst.h"
 #include "files/CatalogusBestand.h"
@@ -120,6 +121,17 @@ void BM_BatchRij(benchmark::State& state) {
   benchmark::DoNotOptimize(uit.data());
 }
 BENCHMARK(BM_BatchRij);
+// One checked field, as the batch reads some thirty per row: the time is per call.
+void BM_GecontroleerdGetal(benchmark::State& state) {
+  const std::string_view teksten[8] = {"1107,371", "70", "0.25", "  12 ", "16824,964", "-3,5", "0", "127.4"};
+  const GetalBereik bereik{99999, -99999, "##0.00"};
+  std::size_t i = 0;
+  for (auto _ : state) {
+    auto x = GecontroleerdGetal(teksten[i++ % 8], bereik);
+    benchmark::DoNotOptimize(x);
+  }
+}
+BENCHMARK(BM_GecontroleerdGetal);
 
 void BM_Batch100000(benchmark::State& state) {
   const auto map = std::filesystem::temp_directory_path() / "tarvo-bench";

@@ -11,7 +11,7 @@ cd "$(dirname "$0")/.."
 BUILD=build-fuzz
 SECONDEN=${FUZZ_SECONDEN:-20}
 NAMEN=("$@")
-[ ${#NAMEN[@]} -gt 0 ] || NAMEN=(catalogus werkblad rekenen batch wegdektabel)
+[ ${#NAMEN[@]} -gt 0 ] || NAMEN=(catalogus werkblad rekenen batch wegdektabel veldgetal)
 
 CXX=clang++ cmake -S . -B "$BUILD" -G Ninja -DTARVO_FUZZ=ON -DTARVO_GUI=OFF -DTARVO_BENCH=OFF
 doelen=()
@@ -24,7 +24,7 @@ cmake --build "$BUILD" -j2 --target "${doelen[@]}" maak_catalogus maak_voorbeeld
 # for the calculation each worksheet followed by its catalogue.
 SEEDS="$BUILD/fuzz-seeds"
 rm -rf "$SEEDS"
-mkdir -p "$SEEDS/catalogus" "$SEEDS/werkblad" "$SEEDS/rekenen" "$SEEDS/batch" "$SEEDS/golden" "$SEEDS/wegdektabel"
+mkdir -p "$SEEDS/catalogus" "$SEEDS/werkblad" "$SEEDS/rekenen" "$SEEDS/batch" "$SEEDS/golden" "$SEEDS/wegdektabel" "$SEEDS/veldgetal"
 "$BUILD/data/maak_catalogus" data/wegdekken.tsv "$SEEDS/catalogus/wegdekken.dat"
 "$BUILD/data/maak_voorbeeld" data/voorbeeld.txt "$SEEDS/werkblad/voorbeeld.tvo"
 head -c 100 "$SEEDS/catalogus/wegdekken.dat" > "$SEEDS/catalogus/te-kort.dat"
@@ -49,6 +49,13 @@ printf '\357\273\277omschrijving;DL_lv;b_lv;DL_mv;b_mv;DL_zv;b_zv\r\nreferentiew
 printf 'Omschrijving\tDL_lv\tb_lv\tDL_mv\tb_mv\tDL_zv\tb_zv\r\nDunne deklaag\t-1,5\t2,25\t-0,8\t1\t-0,5\t0\r\n' \
   > "$SEEDS/wegdektabel/geplakt.txt"
 printf 'omschrijving;DL_lv;b_lv;DL_mv;b_mv;DL_zv;b_zv\nX;1;2;inf;4;"5;6\n' > "$SEEDS/wegdektabel/fout.csv"
+
+# Field texts: rounding edges, carries, both separators, blanks, a sign.
+i=0
+for t in '1107,371' ' 9.995' '0,005' '-0.001' '+0,000' '127.5\t' '29.5' '99999.995' '.5' '5.' \
+    '0.000000000000000000000049' '12345678901234567' '0.1234567890123455'; do
+  printf '%b' "$t" > "$SEEDS/veldgetal/$((i++))"
+done
 
 fout=0
 for naam in "${NAMEN[@]}"; do
