@@ -84,13 +84,6 @@ std::string VastBreed(std::string_view s, std::size_t n) {
   return out;
 }
 
-std::string_view ZonderBlanks(std::string_view s) {
-  std::size_t b = 0, e = s.size();
-  while (b < e && IsBlank(s[b])) ++b;
-  while (e > b && IsBlank(s[e - 1])) --e;
-  return s.substr(b, e - b);
-}
-
 std::string TrimBlanks(std::string_view s) { return std::string(ZonderBlanks(s)); }
 
 std::string TrimRechts(std::string_view s) {

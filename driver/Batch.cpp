@@ -220,8 +220,7 @@ Uitkomst<BatchVerslag> VerwerkBatch(std::istream& in, std::ostream& uit, const O
   auto kop = LeesKop(kopregel);
   if (!kop) return kop.Reden();
 
-  BatchOpzet opzet{b.catalogus, std::move(*kop), {}, inst.decimaal, inst.vandaag};
-  for (std::size_t k = 0; k < opzet.standaard.size(); ++k) opzet.standaard[k] = b.venster.invoer[k].tekst;
+  const BatchOpzet opzet = MaakBatchOpzet(b.catalogus, std::move(*kop), b.venster, inst.decimaal, inst.vandaag);
 
   BatchVerslag verslag;
   uit << kBatchKop << "\n";

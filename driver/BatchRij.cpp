@@ -102,19 +102,33 @@ Uitkomst<std::vector<int>> LeesKop(std::string_view regel) {
   return doelen;
 }
 
+BatchOpzet MaakBatchOpzet(const Catalogus& catalogus, std::vector<int> doelen, const PlainWerkbladVenster& reset,
+                          char decimaal, Datum vandaag) {
+  BatchOpzet opzet{catalogus, std::move(doelen), {}, {}, decimaal, vandaag};
+  for (int k = 0; k < kAantalVelden; ++k) {
+    const auto i = static_cast<std::size_t>(k);
+    opzet.standaard[i] = reset.invoer[i].tekst;
+    if (Veld(k).tag == kNumeriek) opzet.standaardGetal[i] = GecontroleerdGetal(opzet.standaard[i], Veld(k).overname);
+  }
+  return opzet;
+}
+
 void RijRekenaar::Splits(std::string_view regel) {
   waarden_.clear();
   aanhalingOpen_ = false;
-  if (std::memchr(regel.data(), '"', regel.size()) != nullptr) {
-    aanhalingOpen_ = SplitsMetAanhaling(regel, waarden_, ontdaan_);
-    return;
+  // Views into the line itself, unless a quote asks for unquoted copies.
+  std::size_t begin = 0;
+  for (std::size_t i = 0; i < regel.size(); ++i) {
+    if (regel[i] == ';') {
+      waarden_.push_back(regel.substr(begin, i - begin));
+      begin = i + 1;
+    } else if (regel[i] == '"') {
+      waarden_.clear();
+      aanhalingOpen_ = SplitsMetAanhaling(regel, waarden_, ontdaan_);
+      return;
+    }
   }
-  for (;;) {
-    const auto puntkomma = regel.find(';');
-    waarden_.push_back(regel.substr(0, puntkomma));
-    if (puntkomma == std::string_view::npos) return;
-    regel.remove_prefix(puntkomma + 1);
-  }
+  waarden_.push_back(regel.substr(begin));
 }
 
 // The row's values into the fields and its switches, as far as the first
@@ -125,10 +139,13 @@ std::string RijRekenaar::Typ() {
     const int doel = opzet_.doelen[i];
     if (doel < kWegdek) {
       tekst_[static_cast<std::size_t>(doel)] = doel <= 1 ? w : ZonderBlanks(w);
+      getypt_.set(static_cast<std::size_t>(doel));
     } else if (doel == kWegdek) {
       const std::string_view t = ZonderBlanks(w);
-      const bool heel = !t.empty() && t.find_first_not_of("0123456789") == std::string_view::npos && t.size() < 6;
-      wegdek_ = heel ? std::stoi(std::string(t)) : -1;
+      // At most five digits: no number of them overflows.
+      const bool heel = !t.empty() && t.size() < 6 && std::all_of(t.begin(), t.end(), [](char c) { return c >= '0' && c <= '9'; });
+      wegdek_ = heel ? 0 : -1;
+      for (char c : heel ? t : std::string_view{}) wegdek_ = 10 * wegdek_ + (c - '0');
       if (wegdek_ < 1 || wegdek_ > opzet_.catalogus.AantalWegdekken) {
         return "Wegdek '" + std::string(t) + "' staat niet in de wegdekkenlijst (1 tot en met " +
                std::to_string(opzet_.catalogus.AantalWegdekken) + ").";
@@ -151,16 +168,20 @@ std::string RijRekenaar::Typ() {
 // refusal's message, or nothing.
 std::string RijRekenaar::Check() {
   if (zone_ == 1) {
-    for (int k : kSnelheidVelden) tekst_[static_cast<std::size_t>(k)] = kZoneSnelheid;
+    for (int k : kSnelheidVelden) {
+      tekst_[static_cast<std::size_t>(k)] = kZoneSnelheid;
+      getypt_.set(static_cast<std::size_t>(k));
+    }
   }
   // The derived fields 26..31 keep the Reset's numbers: no column reaches them.
   std::array<double, kAantalVelden> getal{};
   for (int k = 2; k < kAantalVelden; ++k) {
+    const auto i = static_cast<std::size_t>(k);
     const VeldInfo& veld = Veld(k);
     if (veld.tag != kNumeriek) continue;
-    const auto x = GecontroleerdGetal(tekst_[static_cast<std::size_t>(k)], veld.overname);
-    if (!x) return GeenGetalRegel(k, tekst_[static_cast<std::size_t>(k)]);
-    getal[static_cast<std::size_t>(k)] = *x;
+    const auto x = getypt_[i] ? GecontroleerdGetal(tekst_[i], veld.overname) : opzet_.standaardGetal[i];
+    if (!x) return GeenGetalRegel(k, tekst_[i]);
+    getal[i] = *x;
   }
   ws_.WegdekKeuze = static_cast<std::int16_t>(wegdek_);
   ws_.RailConstructie = static_cast<std::int16_t>(rail_);
@@ -174,6 +195,7 @@ std::string RijRekenaar::Check() {
 
 bool RijRekenaar::Reken(std::string_view regel, bool teLang, std::size_t nummer, std::string& uit) {
   for (std::size_t k = 0; k < tekst_.size(); ++k) tekst_[k] = opzet_.standaard[k];
+  getypt_.reset();
   zone_ = aftrek_ = rail_ = 0;
   wegdek_ = 1;
 

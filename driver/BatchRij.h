@@ -3,12 +3,15 @@
 // as the header places them, the window's check and calculation, one
 // result row out.
 #include <array>
+#include <bitset>
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "base/Uitkomst.h"
+#include "calc/PlainBediening.h"
 #include "calc/Reken.h"
 #include "calc/Werkblad.h"
 #include "calc/Wegdek.h"
@@ -29,9 +32,17 @@ struct BatchOpzet {
   Catalogus catalogus;
   std::vector<int> doelen;
   std::array<std::string, 40> standaard;
+  // The checked numbers of those texts, worked out once; nothing for a
+  // field that is no number field.
+  std::array<std::optional<double>, 40> standaardGetal;
   char decimaal = '.';
   Datum vandaag;
 };
+
+// The set-up for rows under a header with these targets; `reset` holds the
+// fields as a Reset left them.
+BatchOpzet MaakBatchOpzet(const Catalogus& catalogus, std::vector<int> doelen, const PlainWerkbladVenster& reset,
+                          char decimaal, Datum vandaag);
 
 // Computes rows one after another; one per thread, each with its own worksheet.
 class RijRekenaar {
@@ -51,6 +62,7 @@ class RijRekenaar {
   Werkblad ws_;
   // This row's field texts: views into the line, the unquoted texts or the Reset's.
   std::array<std::string_view, 40> tekst_{};
+  std::bitset<40> getypt_;  // the fields whose text is not the Reset's
   std::vector<std::string_view> waarden_;
   std::string ontdaan_;  // the texts of quoted values
   bool aanhalingOpen_ = false;
