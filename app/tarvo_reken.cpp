@@ -122,20 +122,19 @@ int Batch(const std::string& invoer, const tarvo::OpdrachtInstellingen& inst, un
 #endif
   using Klok = tarvo::Voortgang::Klok;
   tarvo::Voortgang voortgang(inst.decimaal, Klok::now());
+  std::size_t gedaan = 0;
   tarvo::BatchOpties opties;
   opties.draden = draden;
   if (invoer != "-" && StandaardfoutIsTerminal()) {
     opties.voortgang = [&](std::size_t rijen) {
+      gedaan = rijen;
       if (const auto regel = voortgang.Bij(rijen, Klok::now())) std::cerr << *regel << std::flush;
     };
   }
   const auto verslag = tarvo::VerwerkBatch(invoer == "-" ? std::cin : bestand, std::cout, inst, opties);
   std::cout.flush();
-  if (verslag) {
-    if (const auto slot = voortgang.Slot(verslag->rijen, Klok::now())) std::cerr << *slot;
-  } else if (const auto slot = voortgang.Slot(0, Klok::now())) {
-    std::cerr << "\n";
-  }
+  // The progress line is closed before anything else is said.
+  if (const auto slot = voortgang.Slot(gedaan, Klok::now())) std::cerr << *slot;
   if (!verslag) return Geweigerd(verslag.Melding());
   if (verslag->geweigerd == 0) return 0;
   std::cerr << "tarvo-reken: " << tarvo::Samenvatting(*verslag) << "\n";

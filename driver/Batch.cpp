@@ -171,9 +171,10 @@ void VerwerkBlokken(Invoer& invoer, const BatchOpzet& opzet, unsigned draden,
     }
     return;
   }
-  Werkploeg ploeg(opzet, draden);
+  // The blocks outlive the threads that may still hold one.
   std::deque<std::unique_ptr<Blok>> onderweg;
   std::vector<std::unique_ptr<Blok>> vrij;
+  Werkploeg ploeg(opzet, draden);
   bool schrijfbaar = true;
   for (;;) {
     while (schrijfbaar && onderweg.size() < 2 * std::size_t{draden} && !invoer.Op()) {

@@ -1,7 +1,6 @@
 #include "driver/BatchRij.h"
 
 #include <algorithm>
-#include <cstring>
 #include <optional>
 
 #include "base/Getal.h"
