@@ -48,10 +48,16 @@ double Lg(double x) { return std::log(x) / std::log(10.0); }
 
 double Energie(double niveau) { return std::pow(10.0, niveau / 10.0); }
 
-std::string Formatteer(double value, std::string_view patroon, char decimaal) {
+void FormatteerNaar(std::string& uit, double value, std::string_view patroon, char decimaal) {
   const int dec = std::min(DecimalenVan(patroon), 30);
-  if (std::isnan(value)) return "0";
-  if (std::isinf(value)) return value < 0 ? "-\xE2\x88\x9E" : "\xE2\x88\x9E";
+  if (std::isnan(value)) {
+    uit += '0';
+    return;
+  }
+  if (std::isinf(value)) {
+    uit += value < 0 ? "-\xE2\x88\x9E" : "\xE2\x88\x9E";
+    return;
+  }
 
   // 15 significant digits: the decimal representation the rounding is judged on.
   char sci[32];
@@ -86,12 +92,23 @@ std::string Formatteer(double value, std::string_view patroon, char decimaal) {
   const bool zero = digitsN == 1 && n[begin] == '0';
   const int pad = std::max(0, dec + 1 - digitsN);  // at least one integer digit
 
+  if (value < 0 && !zero) uit.push_back('-');
+  // The zeros in front and the digits as one run, the point before the last dec of them.
+  char run[432];
+  std::memset(run, '0', static_cast<std::size_t>(pad));
+  std::memcpy(run + pad, n + begin, static_cast<std::size_t>(digitsN));
+  const auto lengte = static_cast<std::size_t>(pad + digitsN);
+  const auto geheel = lengte - static_cast<std::size_t>(dec);
+  uit.append(run, geheel);
+  if (dec > 0) {
+    uit.push_back(decimaal);
+    uit.append(run + geheel, static_cast<std::size_t>(dec));
+  }
+}
+
+std::string Formatteer(double value, std::string_view patroon, char decimaal) {
   std::string out;
-  out.reserve(static_cast<std::size_t>(digitsN + pad + 2));
-  if (value < 0 && !zero) out.push_back('-');
-  out.append(static_cast<std::size_t>(pad), '0');
-  out.append(n + begin, static_cast<std::size_t>(digitsN));
-  if (dec > 0) out.insert(out.size() - static_cast<std::size_t>(dec), 1, decimaal);
+  FormatteerNaar(out, value, patroon, decimaal);
   return out;
 }
 

@@ -18,6 +18,8 @@ double Energie(double niveau);
 // grouping, halves away from zero judged on the value's 15 significant
 // digits. A value that rounds to zero prints without a minus sign.
 std::string Formatteer(double value, std::string_view patroon, char decimaal);
+// The same text appended to `uit`, without a string of its own.
+void FormatteerNaar(std::string& uit, double value, std::string_view patroon, char decimaal);
 
 // Optional blanks around, an optional sign, digits with at most one ',' or
 // '.', at least one digit.

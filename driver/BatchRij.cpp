@@ -225,12 +225,12 @@ bool RijRekenaar::Reken(std::string_view regel, bool teLang, std::size_t nummer,
   const char dec = opzet_.decimaal;
   for (double v : {ws_.LAeq[1], ws_.LAeq[2], ws_.LAeq[3], ws_.Letmaal, ws_.Lden, ws_.Lnight}) {
     uit += ';';
-    uit += Formatteer(v, "##0.00", dec);
+    FormatteerNaar(uit, v, "##0.00", dec);
   }
   uit += ';';
   uit += std::to_string(ws_.Aftrek110g);
   uit += ';';
-  uit += Formatteer(EindNiveau(ws_.Lden, ws_.Aftrek110g), "##0.0", dec);
+  FormatteerNaar(uit, EindNiveau(ws_.Lden, ws_.Aftrek110g), "##0.0", dec);
   uit += ';';
   uit += Milieukwaliteit(ws_.Lden, ws_.Aftrek110g);
   uit += ";\n";
