@@ -1,5 +1,5 @@
 #pragma once
-// Files for the command-line tests: a one-entry catalogue, and worksheets
+// Files for the command-line tests: one- and two-entry catalogues, and worksheets
 // typed as a user would and saved by the core.
 #include <filesystem>
 #include <map>
@@ -20,6 +20,16 @@ inline void BewaarEenWegdek(const std::filesystem::path& pad) {
   c.AantalWegdekken = 1;
   c.Wegdekken[1].Omschrijving = VastBreed("referentiewegdek (DAB)", kOmschrijvingLengte);
   SchrijfBytes(pad, CodeerCatalogus(c));
+}
+
+// Road surface 2 with every coefficient its own, so a wrong index shows.
+inline Catalogus TweeWegdekken() {
+  Catalogus c;
+  c.AantalWegdekken = 2;
+  c.Wegdekken[1].Omschrijving = VastBreed("referentiewegdek (DAB)", kOmschrijvingLengte);
+  c.Wegdekken[2] = {VastBreed("dunne deklaag B", kOmschrijvingLengte), -2.7, 4.5, -0.45, 2.25, -3.3, -2.05};
+  VulLijst(c);
+  return c;
 }
 
 // Saves a worksheet whose field texts are the reset defaults overwritten by

@@ -17,8 +17,10 @@ struct Uitvoer {
 };
 
 // The arguments, with redirections of their own where wanted; standard
-// output goes to uit.txt unless the arguments send it elsewhere.
-inline Uitvoer DraaiTarvoReken(const std::filesystem::path& map, const std::string& opdracht) {
+// output goes to uit.txt unless the arguments send it elsewhere. `omgeving`:
+// variables for the program, as the shell's NAME=value words.
+inline Uitvoer DraaiTarvoReken(const std::filesystem::path& map, const std::string& opdracht,
+                               const std::string& omgeving = {}) {
   auto lees = [&](const char* naam) {
     const auto b = LeesBytes(map / naam);
     return std::string(b.begin(), b.end());
@@ -30,7 +32,7 @@ inline Uitvoer DraaiTarvoReken(const std::filesystem::path& map, const std::stri
   // A run that waits for ever is a failure, not a hanging test.
   const std::string wacht = "timeout 20 ";
 #endif
-  const std::string cmd = "cd \"" + map.string() + "\" && " + wacht + "\"" TARVO_REKEN_EXE "\" " + opdracht +
+  const std::string cmd = "cd \"" + map.string() + "\" && " + omgeving + " " + wacht + "\"" TARVO_REKEN_EXE "\" " + opdracht +
                           (opdracht.find('>') == std::string::npos ? " > uit.txt" : "") + " 2> fout.txt";
   const int rc = std::system(cmd.c_str());
 #ifdef _WIN32

@@ -157,8 +157,6 @@ const WeigeringGeval kWeigeringen[] = {
     {"te_kort", "kort.tvo", 1, "Bestand kort.tvo is beschadigd (643 bytes in plaats van 644)."},
     {"oude_versie", "oud.tvo", 1,
      "Rekenblad oud.tvo: Rekenblad is aangemaakt met oudere programmaversie. Inlezen is niet mogelijk!"},
-    {"bestaat_niet", "weg.tvo", 1, "Bestand weg.tvo kan niet worden gelezen: Bestand niet gevonden."},
-    {"geen_tvo", "blad.txt", 1, "Bestand blad.txt is geen rekenblad van Tarvo: de naam eindigt niet op .tvo."},
     {"geen_catalogus", "blad.tvo --wegdekken elders.dat", 1, "Wegdekkenbestand elders.dat niet gevonden."},
     {"oneindig_veel_verkeer", "oneindig.tvo", 1, "Veld 2 (Qlicht (mvt/h) / dag) bevat geen getal: '\xE2\x88\x9E'."},
     {"geen_waarneemhoogte", "laag.tvo", 1, "geen waarneemhoogte ingevuld"},
@@ -188,7 +186,6 @@ TEST_P(Weigering, StatusAndMessage) {
   const std::string goed = Werkblad().Bytes();
   Schrijf("kort.tvo", goed.substr(0, 643));
   Schrijf("oud.tvo", Werkblad().Tekst(632, "o2", 2).Bytes());
-  Schrijf("blad.txt", goed);
   Schrijf("oneindig.tvo", Werkblad().Zet(90, HUGE_VAL).Bytes());
   Schrijf("laag.tvo", Werkblad().Zet(350, 0.0).Bytes());
   const WeigeringGeval& g = GetParam();

@@ -68,23 +68,22 @@ TEST(WegdekBeheer, AddsUpToFiftyEntries) {
   EXPECT_EQ(beheer.VoegToe("Wegdek 51", CoefficientenVan(51)), 0);
   EXPECT_EQ(c.AantalWegdekken, kMaxWegdekken);
   VerwachtEntry(c, kMaxWegdekken, 50);
+  // Full, it can lose its last entry and take a new one.
+  EXPECT_EQ(beheer.Wis(kMaxWegdekken), kMaxWegdekken - 1);
+  EXPECT_FALSE(beheer.IsVol());
+  EXPECT_EQ(beheer.VoegToe("Wegdek 60", CoefficientenVan(60)), kMaxWegdekken);
+  VerwachtEntry(c, kMaxWegdekken, 60);
 }
 
-// The description loses its outer blanks and is cut to 30 characters.
-TEST(WegdekBeheer, FitsTheDescription) {
+// The description loses its outer blanks and is cut to 30 characters; only
+// positions in use are replaced.
+TEST(WegdekBeheer, FitsTheDescriptionAndReplacesOnlyPositionsInUse) {
   Catalogus c = MaakCatalogus(2);
   WegdekBeheer beheer(c);
-  const int positie = beheer.VoegToe("  dunne deklaag  ", CoefficientenVan(7));
+  EXPECT_EQ(beheer.VoegToe("  dunne deklaag  ", CoefficientenVan(7)), 3);
   EXPECT_EQ(c.Wegdekken[3].Omschrijving, VastBreed("dunne deklaag", kOmschrijvingLengte));
-  EXPECT_EQ(positie, 3);
-  const std::string lang(35, 'x');
-  EXPECT_TRUE(beheer.Vervang(1, lang, CoefficientenVan(1)));
+  EXPECT_TRUE(beheer.Vervang(1, std::string(35, 'x'), CoefficientenVan(1)));
   EXPECT_EQ(c.Wegdekken[1].Omschrijving, std::string(kOmschrijvingLengte, 'x'));
-}
-
-TEST(WegdekBeheer, ReplacesOnlyPositionsInUse) {
-  Catalogus c = MaakCatalogus(3);
-  WegdekBeheer beheer(c);
   EXPECT_TRUE(beheer.Vervang(3, "Wegdek 9", CoefficientenVan(9)));
   VerwachtEntry(c, 3, 9);
   VerwachtEntry(c, 2, 2);
@@ -118,16 +117,6 @@ TEST(WegdekBeheer, DeleteAtTheEdges) {
   VerwachtEntry(c, 1, 2);
   EXPECT_EQ(beheer.Wis(1), 0);  // the only one: nothing left to select
   EXPECT_EQ(c.AantalWegdekken, 0);
-}
-
-// A full catalogue can lose its last entry and take a new one.
-TEST(WegdekBeheer, DeleteFromAFullCatalogue) {
-  Catalogus c = MaakCatalogus(kMaxWegdekken);
-  WegdekBeheer beheer(c);
-  EXPECT_EQ(beheer.Wis(kMaxWegdekken), kMaxWegdekken - 1);
-  EXPECT_FALSE(beheer.IsVol());
-  EXPECT_EQ(beheer.VoegToe("Wegdek 60", CoefficientenVan(60)), kMaxWegdekken);
-  VerwachtEntry(c, kMaxWegdekken, 60);
 }
 
 namespace {

@@ -120,8 +120,9 @@ TEST_F(WerkbladBestandTest, ReadThenSaveGivesTheSameBytes) {
 }
 
 // Every refusal is one sentence naming the file, and takes nothing over: no
-// .tvo name, no file, a length other than 644 with the mark in place (or
-// too short to hold it); without "O2" in its place it is an older version's.
+// .tvo name, no file, a folder, beyond the read limit, a length other than
+// 644 with the mark in place (or too short to hold it); without "O2" in its
+// place it is an older version's, whose message is the caller's to show.
 TEST_F(WerkbladBestandTest, RefusalsNameFileAndReasonAndTakeNothingOver) {
   const Bytes goed = Opgeslagen(Gevuld());
   Bytes klein = goed, ander = goed, langer = goed;
@@ -135,7 +136,8 @@ TEST_F(WerkbladBestandTest, RefusalsNameFileAndReasonAndTakeNothingOver) {
   };
   for (const auto& [bytes, melding] :
        {std::pair{Bytes(goed.begin(), goed.end() - 1), beschadigd(643)}, {langer, beschadigd(645)},
-        {Bytes(goed.begin(), goed.begin() + 631), beschadigd(631)}, {Bytes{}, beschadigd(0)}}) {
+        {Bytes(goed.begin(), goed.begin() + 631), beschadigd(631)}, {Bytes(100, 0), beschadigd(100)},
+        {Bytes{}, beschadigd(0)}}) {
     const Uitkomst<void> r = Lees(bytes);
     ASSERT_FALSE(r);
     EXPECT_EQ(r.Melding(), melding);
@@ -157,6 +159,13 @@ TEST_F(WerkbladBestandTest, RefusalsNameFileAndReasonAndTakeNothingOver) {
   ASSERT_FALSE(r);
   EXPECT_EQ(r.Melding(), "Bestand " + (map / "weg.TVO").string() +
                              " kan niet worden gelezen: Bestand niet gevonden.");
+  std::filesystem::create_directory(map / "map.tvo");
+  r = LeesWerkbladInhoud(map / "map.tvo");
+  ASSERT_FALSE(r);
+  EXPECT_EQ(r.Melding(), "Bestand " + (map / "map.tvo").string() + " kan niet worden gelezen: Dit is een map, geen bestand.");
+  langer.resize(kWerkbladLengte + kLeesMarge + 1, 0);
+  EXPECT_EQ(Lees(langer).Melding(),
+            "Bestand " + naam + " kan niet worden gelezen: Het bestand is beschadigd: groter dan 4740 bytes.");
 
   EXPECT_TRUE(meldingen.getoond.empty());
   EXPECT_TRUE(gelezen.Qlv[1] == 5 && venster.invoer[2].tekst == "voor");
@@ -227,41 +236,6 @@ TEST_F(WerkbladBestandTest, EveryFieldComesBackInItsOwnPlace) {
   for (std::size_t i = 0; i < 4; ++i) EXPECT_EQ(venster.toel[i].tekst, "opmerking " + std::to_string(i));
   EXPECT_TRUE(venster.getoondWegdek == 2 && gelezen.RailConstructie == 1);
   EXPECT_TRUE(venster.aftrek.waarde == 1 && venster.zone.waarde == 0);
-}
-
-// Any length but 644 is damage, short of an older version's file; a folder
-// says what it is. The old-version message is the caller's to show.
-TEST_F(WerkbladBestandTest, ShortLongAndNoFilesAreDamagedNotOld) {
-  const Bytes goed = Opgeslagen(Gevuld());
-  Bytes lang = goed;
-  lang.resize(kWerkbladLengte + 1, 0);
-  struct Geval {
-    Bytes bytes;
-    bool oud;
-  };
-  auto deel = [&](std::size_t n) { return Bytes(goed.begin(), goed.begin() + static_cast<std::ptrdiff_t>(n)); };
-  for (const Geval& g : {Geval{deel(0), false}, {deel(100), false}, {deel(631), false}, {deel(632), true},
-                         {deel(643), false}, {lang, false}}) {
-    const Uitkomst<void> r = Lees(g.bytes);
-    ASSERT_FALSE(r) << g.bytes.size();
-    if (g.oud) {
-      EXPECT_EQ(r.Nummer(), 0) << g.bytes.size();
-    } else {
-      EXPECT_EQ(r.Nummer(), kFoutVoorbijEinde) << g.bytes.size();
-      EXPECT_EQ(r.Melding(), "Bestand " + pad.string() + " is beschadigd (" + std::to_string(g.bytes.size()) +
-                                 " bytes in plaats van 644).");
-    }
-  }
-  lang.resize(kWerkbladLengte + kLeesMarge + 1, 0);
-  const Uitkomst<void> teLang = Lees(lang);
-  ASSERT_FALSE(teLang);
-  EXPECT_EQ(teLang.Melding(),
-            "Bestand " + pad.string() + " kan niet worden gelezen: Het bestand is beschadigd: groter dan 4740 bytes.");
-
-  std::filesystem::create_directory(map / "map.tvo");
-  const Uitkomst<void> map_ = LeesWerkbladBestand(map / "map.tvo", gelezen, venster, catalogus, meldingen);
-  ASSERT_FALSE(map_);
-  EXPECT_EQ(map_.Melding(), "Bestand " + (map / "map.tvo").string() + " kan niet worden gelezen: Dit is een map, geen bestand.");
 }
 
 // NaN in a number holds no number, as an infinity does: the field shows it

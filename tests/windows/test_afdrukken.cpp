@@ -158,12 +158,43 @@ class TestAfdrukken : public QObject {
     QCOMPARE(voet.simplified(), QString(versie::kBestandsOmschrijving) + " / " + versie::kCopyright + " 01 maart 2024");
     QVERIFY(voet.startsWith(OpKolom(6, "Tarvo")));
 
-    // No PDF file named: wrong use. A page that cannot be written: status 1.
-    // (Options and refused input are shared with tarvo-reken, tested there.)
+    // No PDF file named: wrong use. (Options and refused input are shared
+    // with tarvo-reken, tested there.)
     QCOMPARE(Draai({"tarvo", "--pdf", kWerkblad}), 2);
-    QCOMPARE(Draai({"tarvo", "--pdf", kWerkblad, map.filePath("geen/map/x.pdf").toLocal8Bit(), "--wegdekken",
-                    kWegdekken}),
-             1);
+  }
+
+  // The page is saved through SchrijfVeilig: a failed write is status 1 and
+  // leaves an old file as it was; the page never takes the place of a
+  // program file, not even through a link.
+  void pdfSchrijftVeilig() {
+    QTemporaryDir map;
+    const auto pad = [&](const char* naam) { return map.filePath(naam); };
+    QVERIFY(QFile::copy(kData + "/voorbeeld.tvo", pad("blad.tvo")) &&
+            QFile::copy(kData + "/Wegdekken_2012.dat", pad("Wegdekken_2012.dat")));
+    const auto pdf = [&](const QString& uit) {
+      return Draai({"tarvo", "--pdf", pad("blad.tvo").toLocal8Bit(), uit.toLocal8Bit(), "--wegdekken",
+                    pad("Wegdekken_2012.dat").toLocal8Bit()});
+    };
+    const QByteArray blad = LeesBestand(pad("blad.tvo")), catalogus = LeesBestand(pad("Wegdekken_2012.dat"));
+    QCOMPARE(pdf(pad("uit.pdf")), 0);
+    QVERIFY(LeesBestand(pad("uit.pdf")).startsWith("%PDF"));
+    QCOMPARE(QDir(map.path()).entryList(QDir::Files).size(), 3);
+
+    QFile::resize(pad("uit.pdf"), 12345);  // an older page, of its own length
+    const QByteArray oud = LeesBestand(pad("uit.pdf"));
+    QDir(map.path()).mkpath("uit.pdf.nieuw/bezet");  // a folder of the user's in the way
+    QCOMPARE(pdf(pad("uit.pdf")), 1);
+    QCOMPARE(LeesBestand(pad("uit.pdf")), oud);
+#ifndef Q_OS_WIN
+    QCOMPARE(pdf("/dev/full"), 1);
+    QVERIFY(QFileInfo("/dev/full").exists() && !QFileInfo("/dev/full").isFile());
+#endif
+
+    QVERIFY(QFile::link(pad("blad.tvo"), pad("link.pdf")));
+    for (const char* uit : {"blad.tvo", "ander.TVO", "Wegdekken_2012.dat", "link.pdf"}) QCOMPARE(pdf(pad(uit)), 2);
+    QCOMPARE(LeesBestand(pad("blad.tvo")), blad);
+    QCOMPARE(LeesBestand(pad("Wegdekken_2012.dat")), catalogus);
+    QVERIFY(!QFile::exists(pad("ander.TVO")));
   }
 
   // Two copies are two documents, each the whole page, with the driver's

@@ -26,7 +26,7 @@ class TestFrmCumulatie : public QObject {
   struct Opstelling {
     test::TijdelijkeMap map;
     ScriptDialogen dlg;
-    Catalogus cat = Catalogus2();
+    Catalogus cat = test::TweeWegdekken();
     std::unique_ptr<frmCumulatie> frm;
 
     explicit Opstelling(std::optional<CumulatieBron> huidig = std::nullopt) {
@@ -46,23 +46,13 @@ class TestFrmCumulatie : public QObject {
     QString Cel(int r, int k) const { return frm->Tabel()->item(r, k)->text(); }
   };
 
-  // Every coefficient of entry 2 its own.
-  static Catalogus Catalogus2() {
-    Catalogus c;
-    c.AantalWegdekken = 2;
-    c.Wegdekken[1].Omschrijving = VastBreed("referentiewegdek (DAB)", kOmschrijvingLengte);
-    c.Wegdekken[2] = {VastBreed("dunne deklaag B", kOmschrijvingLengte), -2.7, 4.5, -0.45, 2.25, -3.3, -2.05};
-    VulLijst(c);
-    return c;
-  }
-
   // The worksheet as the calculation button computes it, with catalogue entry `wegdek`.
   static CumulatieBron Bron(std::map<int, std::string> velden, int wegdek, const std::string& naam) {
     Werkblad ws;
     ws.Decimaal = ',';
     PlainWerkbladVenster venster;
     PlainMeldingen meldingen;
-    const Catalogus cat = Catalogus2();
+    const Catalogus cat = test::TweeWegdekken();
     ResetWerkblad(ws, venster);
     for (auto& [k, tekst] : velden) venster.invoer[static_cast<std::size_t>(k)].tekst = tekst;
     ws.WegdekKeuze = static_cast<std::int16_t>(wegdek);

@@ -143,6 +143,12 @@ class TestFrmTarvo : public QObject {
       QVERIFY2(a && a->isEnabled(), key);
       a->trigger();
     }
+    // A worksheet file written here and opened by the user.
+    void Open(const std::string& naam = "blad.tvo", const WerkbladInhoud& inhoud = TestInhoud()) {
+      SchrijfBytes(map / naam, CodeerWerkblad(inhoud));
+      dlg.openAntwoorden = {Pad(map / naam)};
+      Knop("open");
+    }
     int Combo1Index() const { return frm->Combo1()->currentIndex(); }
     void Bereken() { QTest::mouseClick(frm->Command1(), Qt::LeftButton); }
     // On the box and its caption, not on the empty width the layout gives it.
@@ -327,8 +333,6 @@ class TestFrmTarvo : public QObject {
     QTest::keyClick(o.Veld(21), Qt::Key_F9);
     QCOMPARE(o.frm->Melding(), QString("Berekening niet uitgevoerd: 'Qbromfiets (mvt/h)' v (km/h) is geen getal."));
     QCOMPARE(o.Focus(), o.Veld(21));
-    QCOMPARE(o.Achtergrond(21), kRood);
-    QCOMPARE(o.Veld(21)->toolTip(), QString("Voer geldig getal in"));
     QCOMPARE(o.Veld(21)->text(), QString("5O"));
     o.Veld(21)->setText("50");
     o.Bereken();
@@ -416,9 +420,7 @@ class TestFrmTarvo : public QObject {
     Opstelling o;
     WerkbladInhoud inhoud = TestInhoud();
     inhoud.aftrek = 1;
-    SchrijfBytes(o.map / "weg.tvo", CodeerWerkblad(inhoud));
-    o.dlg.openAntwoorden.push_back(Pad(o.map / "weg.tvo"));
-    o.Knop("open");
+    o.Open("weg.tvo", inhoud);
     o.Bereken();
     QCOMPARE(o.frm->HuidigeModus(), VensterModus::Resultaat);
     QVERIFY(o.frm->Blad().Aftrek110g > 0);
@@ -440,21 +442,6 @@ class TestFrmTarvo : public QObject {
     QVERIFY(!aangeboden);
   }
 
-  // Every click in the chooser lands in the worksheet at once.
-  void tramKeuzeInHetWerkblad() {
-    Opstelling o;
-    o.Knop("invullen");
-    QCOMPARE(o.frm->Blad().RailConstructie, std::int16_t{0});
-    o.dlg.bijVenster = [](QDialog& venster) {
-      auto* tram = qobject_cast<frmTram*>(&venster);
-      QVERIFY(tram && tram->optRail(0)->isChecked());
-      QTest::mouseClick(tram->optRail(1), Qt::LeftButton, {}, QPoint(8, tram->optRail(1)->height() / 2));
-    };
-    QTest::mouseClick(o.frm->cmdTram(), Qt::LeftButton);
-    QCOMPARE(o.dlg.vensters, std::vector<QString>{"frmTram"});
-    QCOMPARE(o.frm->Blad().RailConstructie, std::int16_t{1});
-  }
-
   // The focus sets the help text that "help" shows: fields, remark lines, other controls.
   void helpVolgtDeFocus() {
     Opstelling o;
@@ -471,19 +458,15 @@ class TestFrmTarvo : public QObject {
     QCOMPARE(o.dlg.meldingen.back().titel, std::string("Toelichting bij invoer"));
   }
 
-  // A refused key beeps and marks the field red until the next good one;
+  // Each field's own key filter, a refused key beeping (its colours: test_veldring);
   // the ring skips the derived fields, and with the zone on the locked speeds.
   void toetsenEnNavigatie() {
     Opstelling o;
     o.Knop("invullen");
     o.Veld(2)->clear();
-    o.Typ(2, "1a");
-    QCOMPARE(o.Veld(2)->text(), QString("1"));
+    o.Typ(2, "1a,5");
+    QCOMPARE(o.Veld(2)->text(), QString("1,5"));
     QCOMPARE(o.dlg.piepen, 1);
-    QCOMPARE(o.Achtergrond(2), kRood);
-    QTest::keyClicks(o.Veld(2), "2,5");
-    QCOMPARE(o.Veld(2)->text(), QString("12,5"));
-    QCOMPARE(o.Achtergrond(2), kLichtGeel);
     o.Typ(5, "8,");  // speeds take digits only, field 0 every key
     QCOMPARE(o.Veld(5)->text(), QString("8"));
     o.Typ(0, "a.,1!");
@@ -549,9 +532,7 @@ class TestFrmTarvo : public QObject {
   // without extension is saved with ".tvo", which opens again as it was.
   void openenEnOpslaanOnderEenNaamZonderExtensie() {
     Opstelling o;
-    SchrijfBytes(o.map / "blad.tvo", CodeerWerkblad(TestInhoud()));
-    o.dlg.openAntwoorden = {Pad(o.map / "blad.tvo")};
-    o.Knop("open");
+    o.Open();
     QVERIFY(o.dlg.meldingen.empty());
     ControleerModus(*o.frm, kGelezen);
     QCOMPARE(o.frm->BestandPaneel(), QString("blad.tvo"));
@@ -596,9 +577,7 @@ class TestFrmTarvo : public QObject {
   void wijzigingenWordenGevolgd() {
     QFETCH(QString, wijziging);
     Opstelling o;
-    SchrijfBytes(o.map / "blad.tvo", CodeerWerkblad(TestInhoud()));
-    o.dlg.openAntwoorden = {Pad(o.map / "blad.tvo")};
-    o.Knop("open");
+    o.Open();
     o.Knop("invullen");
     o.Bereken();  // the check rewrites the fields in their own patterns
     o.Knop("invullen");
@@ -621,11 +600,14 @@ class TestFrmTarvo : public QObject {
     } else if (wijziging == "rail") {
       o.dlg.bijVenster = [](QDialog& venster) {
         auto* tram = qobject_cast<frmTram*>(&venster);
+        QVERIFY(tram && tram->optRail(0)->isChecked());  // the worksheet's choice
         QTest::mouseClick(tram->optRail(0), Qt::LeftButton, {}, QPoint(8, tram->optRail(0)->height() / 2));
         QVERIFY(!qobject_cast<frmTarvo*>(venster.parentWidget())->Gewijzigd());  // the same choice again
         QTest::mouseClick(tram->optRail(1), Qt::LeftButton, {}, QPoint(8, tram->optRail(1)->height() / 2));
       };
       QTest::mouseClick(o.frm->cmdTram(), Qt::LeftButton);
+      QCOMPARE(o.dlg.vensters, std::vector<QString>{"frmTram"});
+      QCOMPARE(o.frm->Blad().RailConstructie, std::int16_t{1});  // every click lands at once
     } else if (wijziging == "omrekenen") {
       o.dlg.bijVenster = [](QDialog& venster) {
         auto* omrekenen = qobject_cast<frmIntensiteit*>(&venster);
@@ -668,11 +650,9 @@ class TestFrmTarvo : public QObject {
     QFETCH(QString, titel);
     QFETCH(QString, antwoord);
     Opstelling o;
-    SchrijfBytes(o.map / "blad.tvo", CodeerWerkblad(TestInhoud()));
     SchrijfBytes(o.map / "ander.tvo", CodeerWerkblad(TestInhoud()));
     if (antwoord.isEmpty()) {
-      o.dlg.openAntwoorden = {Pad(o.map / "blad.tvo")};
-      o.Knop("open");
+      o.Open();
     } else {
       o.Knop("invullen");  // a worksheet that was never saved
       o.Typ(0, "Dorpsstraat 1");
@@ -731,10 +711,8 @@ class TestFrmTarvo : public QObject {
   // shut-down after Ja stays open.
   void mislukteOpslagBewaartHetOudeBestand() {
     Opstelling o;
-    SchrijfBytes(o.map / "blad.tvo", CodeerWerkblad(TestInhoud()));
+    o.Open();
     const auto oud = LeesBytes(o.map / "blad.tvo");
-    o.dlg.openAntwoorden = {Pad(o.map / "blad.tvo")};
-    o.Knop("open");
     o.Knop("invullen");
     o.Typ(2, "1250");
     std::filesystem::create_directory(o.map / "blad.tvo.nieuw");
@@ -782,9 +760,7 @@ class TestFrmTarvo : public QObject {
   // a refused check keeps the program open at the field to correct.
   void afsluitenBewaartWatInInvoerModusIsVeranderd() {
     Opstelling o;
-    SchrijfBytes(o.map / "blad.tvo", CodeerWerkblad(TestInhoud()));
-    o.dlg.openAntwoorden = {Pad(o.map / "blad.tvo")};
-    o.Knop("open");
+    o.Open();
     o.Knop("invullen");
     o.Veld(2)->setText("1250");
     o.frm->txtToel(1)->setText("  nagekeken  ");
@@ -809,9 +785,7 @@ class TestFrmTarvo : public QObject {
   // worksheet nothing.
   void mislukteCatalogusKostHetRekenbladNiet() {
     Opstelling o;
-    SchrijfBytes(o.map / "blad.tvo", CodeerWerkblad(TestInhoud()));
-    o.dlg.openAntwoorden = {Pad(o.map / "blad.tvo")};
-    o.Knop("open");
+    o.Open();
     o.Knop("invullen");
     o.Typ(3, "12");
     // A folder where the new catalogue file must go makes the write fail.
