@@ -107,7 +107,9 @@ BatchOpzet MaakBatchOpzet(const Catalogus& catalogus, std::vector<int> doelen, c
   for (int k = 0; k < kAantalVelden; ++k) {
     const auto i = static_cast<std::size_t>(k);
     opzet.standaard[i] = reset.invoer[i].tekst;
-    if (Veld(k).tag == kNumeriek) opzet.standaardGetal[i] = GecontroleerdGetal(opzet.standaard[i], Veld(k).overname);
+    if (k < 2 || Veld(k).tag != kNumeriek) continue;
+    opzet.standaardGetal[i] = GecontroleerdGetal(opzet.standaard[i], Veld(k).overname);
+    opzet.getalVelden.push_back(k);
   }
   return opzet;
 }
@@ -174,11 +176,9 @@ std::string RijRekenaar::Check() {
   }
   // The derived fields 26..31 keep the Reset's numbers: no column reaches them.
   std::array<double, kAantalVelden> getal{};
-  for (int k = 2; k < kAantalVelden; ++k) {
+  for (int k : opzet_.getalVelden) {
     const auto i = static_cast<std::size_t>(k);
-    const VeldInfo& veld = Veld(k);
-    if (veld.tag != kNumeriek) continue;
-    const auto x = getypt_[i] ? GecontroleerdGetal(tekst_[i], veld.overname) : opzet_.standaardGetal[i];
+    const auto x = getypt_[i] ? GecontroleerdGetal(tekst_[i], Veld(k).overname) : opzet_.standaardGetal[i];
     if (!x) return GeenGetalRegel(k, tekst_[i]);
     getal[i] = *x;
   }

@@ -37,6 +37,7 @@ struct BatchOpzet {
   std::array<std::optional<double>, 40> standaardGetal;
   char decimaal = '.';
   Datum vandaag;
+  std::vector<int> getalVelden = {};  // the number fields from 2 on, in the check's order
 };
 
 // The set-up for rows under a header with these targets; `reset` holds the
