@@ -116,6 +116,9 @@ TEST(Batch, EveryThreadCountGivesTheSameBytesInInputOrder) {
   EXPECT_EQ(een.rijen, 5002u);
   EXPECT_GT(een.geweigerd, 100u);
   EXPECT_LT(een.geweigerd, 1000u);
+  // Refusals in every block, but the summary names the first ten only.
+  ASSERT_EQ(een.eersteRegels.size(), kAantalGenoemdeRegels);
+  EXPECT_TRUE(std::is_sorted(een.eersteRegels.begin(), een.eersteRegels.end()));
   for (unsigned draden : {2u, 4u, 7u}) {
     BatchVerslag verslag;
     EXPECT_EQ(o.Draai(invoer, draden, &verslag), verwacht) << draden << " threads";
