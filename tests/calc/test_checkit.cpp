@@ -130,4 +130,9 @@ TEST_F(CheckItTest, PassingCheckTakesOverClampedValues) {
   EXPECT_TRUE(ws.AfstandKruising == 0 && ws.AfstandObstakel == 0);
   EXPECT_TRUE(Tekst(37) == "150.01" && Tekst(38) == "100.01");
   EXPECT_TRUE(ws.Objectfractie == 1 && Tekst(35) == "1.00");
+
+  // Heights and the distance too go up to 99999 here, and are clamped there.
+  Typ({{32, "12000"}, {33, "11999,5"}, {36, "123456"}});
+  ASSERT_TRUE(Check().ok);
+  EXPECT_TRUE(ws.Waarneemhoogte == 12000 && ws.Wegdekhoogte == 11999.5 && ws.AfstandHor == 99999);
 }

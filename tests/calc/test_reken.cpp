@@ -74,6 +74,9 @@ TEST(Reken, LabelsAndRepeatability) {
   EXPECT_NEAR(t.ws.AfstandSchuin, 25.2104, 0.00005);
   EXPECT_EQ(t.ws.Lnight, t.ws.LAeq[3]);  // without the 10 dB of the night
   EXPECT_EQ(r.lnight, ResultaatLabel(t.ws.LAeq[3], 2, " dB", '.'));
+  // The window shows the totals it computed: 1000 by day, none in the evening, 200 at night.
+  EXPECT_TRUE(t.venster.invoer[26].tekst == "1000.00" && t.venster.invoer[27].tekst == "0.00" &&
+              t.venster.invoer[28].tekst == "200.00");
 
   // Every run starts from zero.
   const Werkblad eerste = t.ws;
