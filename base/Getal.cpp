@@ -11,16 +11,6 @@
 namespace tarvo {
 namespace {
 
-int DecimalenVan(std::string_view patroon) {
-  const auto punt = patroon.find('.');
-  if (punt == std::string_view::npos) return 0;
-  int n = 0;
-  for (std::size_t i = punt + 1; i < patroon.size(); ++i) {
-    if (patroon[i] == '0' || patroon[i] == '#') ++n;
-  }
-  return n;
-}
-
 // For a number text from_chars found out of range: true when it is too
 // large for a double, false when too small. The order of magnitude of the
 // first significant digit plus the exponent decides; only its sign matters.
@@ -49,7 +39,7 @@ double Lg(double x) { return std::log(x) / std::log(10.0); }
 double Energie(double niveau) { return std::pow(10.0, niveau / 10.0); }
 
 void FormatteerNaar(std::string& uit, double value, std::string_view patroon, char decimaal) {
-  const int dec = std::min(DecimalenVan(patroon), 30);
+  const int dec = std::min(Decimalen(patroon), 30);
   if (std::isnan(value)) {
     uit += '0';
     return;
@@ -112,23 +102,41 @@ std::string Formatteer(double value, std::string_view patroon, char decimaal) {
   return out;
 }
 
-bool IsGetal(std::string_view t) {
+// A plain loop: the batch asks this some thirty times per row.
+int Decimalen(std::string_view patroon) {
+  int n = 0;
+  bool naPunt = false;
+  for (char c : patroon) {
+    if (naPunt) n += c == '0' || c == '#';
+    else naPunt = c == '.';
+  }
+  return n;
+}
+
+GetalDelen OntleedGetal(std::string_view t) {
+  GetalDelen g;
   std::size_t i = 0, n = t.size();
   while (i < n && (t[i] == ' ' || t[i] == '\t')) ++i;
   while (n > i && (t[n - 1] == ' ' || t[n - 1] == '\t')) --n;
-  if (i < n && (t[i] == '+' || t[i] == '-')) ++i;
-  int digits = 0, separators = 0;
+  if (i < n && (t[i] == '+' || t[i] == '-')) g.negatief = t[i++] == '-';
+  std::size_t cijfers = 0;
+  bool punt = false;
   for (; i < n; ++i) {
     const char c = t[i];
     if (c >= '0' && c <= '9') {
-      ++digits;
-    } else if (c == ',' || c == '.') {
-      if (++separators > 1) return false;
+      ++cijfers;
+      if (punt) ++g.decimalen;
+      if ((g.significant > 0 || c != '0') && ++g.significant <= kGetalCijfers) {
+        g.cijfers = g.cijfers * 10 + static_cast<unsigned>(c - '0');
+      }
+    } else if ((c == ',' || c == '.') && !punt) {
+      punt = true;
     } else {
-      return false;
+      return {};
     }
   }
-  return digits > 0;
+  g.getal = cijfers > 0;
+  return g;
 }
 
 double LeesGetal(std::string_view t) {

@@ -1,5 +1,7 @@
 #pragma once
 // Number texts: the display patterns and the numeric-text test.
+#include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -21,9 +23,26 @@ std::string Formatteer(double value, std::string_view patroon, char decimaal);
 // The same text appended to `uit`, without a string of its own.
 void FormatteerNaar(std::string& uit, double value, std::string_view patroon, char decimaal);
 
+// The digits after the point of a pattern such as "##0.00": every '0' or '#'.
+int Decimalen(std::string_view patroon);
+
+// What a double carries to 15 decimal digits and back unchanged.
+inline constexpr std::size_t kGetalCijfers = 15;
+
+// A number text taken apart in one pass: optional blanks around, an optional
+// sign, digits with at most one ',' or '.', at least one digit.
+struct GetalDelen {
+  bool getal = false;  // the text has that form
+  bool negatief = false;
+  std::uint64_t cijfers = 0;   // the first kGetalCijfers significant digits as a whole number
+  std::size_t significant = 0;  // significant digits in all, trailing zeros included
+  std::size_t decimalen = 0;    // digits after the separator
+};
+GetalDelen OntleedGetal(std::string_view tekst);
+
 // Optional blanks around, an optional sign, digits with at most one ',' or
 // '.', at least one digit.
-bool IsGetal(std::string_view tekst);
+inline bool IsGetal(std::string_view tekst) { return OntleedGetal(tekst).getal; }
 
 // The leading number of a text, with ',' or '.' as decimal separator (the
 // first comma counts as the point). Blanks are skipped; reading stops at the

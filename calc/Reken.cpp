@@ -116,9 +116,9 @@ Uitkomst<void> RekenBruikbaar(Werkblad& ws, Schakelaars schakelaars, const Catal
 }
 
 Uitkomst<void> RekenBruikbaar(Werkblad& ws, WerkbladVenster& venster, const Catalogus& catalogus, Datum vandaag) {
-  if (auto wegdek = ControleerWegdek(ws, catalogus); !wegdek) return wegdek;
   auto berekend = RekenBruikbaar(ws, SchakelaarsVan(venster), catalogus, vandaag);
-  ToonAfgeleideVelden(ws, venster);
+  // An infinite level was calculated all the same; a missing road surface was not.
+  if (berekend || ControleerWegdek(ws, catalogus)) ToonAfgeleideVelden(ws, venster);
   return berekend;
 }
 

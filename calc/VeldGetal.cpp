@@ -1,6 +1,5 @@
 #include "calc/VeldGetal.h"
 
-#include <algorithm>
 #include <array>
 #include <cfloat>
 #include <cstdint>
@@ -20,82 +19,48 @@ double Volledig(std::string_view tekst, const GetalBereik& bereik) {
   return LeesGetal(Formatteer(x, bereik.patroon, '.')) + 0.0;
 }
 
-// As Formatteer counts them: every '0' or '#' after the point. A plain loop,
-// for this runs some thirty times per batch row.
-int Decimalen(std::string_view patroon) {
-  int n = 0;
-  bool naPunt = false;
-  for (char c : patroon) {
-    if (naPunt) n += c == '0' || c == '#';
-    else naPunt = c == '.';
-  }
-  return n;
-}
-
-constexpr std::size_t kMaxCijfers = 15;    // what a double carries to 15 digits and back unchanged
 constexpr std::size_t kMaxDecimalen = 22;  // 10^22 is the largest power of ten a double holds exactly
 
 constexpr double kTienMacht[kMaxDecimalen + 1] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                                   1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
                                                   1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 constexpr auto kGeheleMacht = [] {
-  std::array<std::uint64_t, kMaxCijfers + 1> p{1};
+  std::array<std::uint64_t, kGetalCijfers + 1> p{1};
   for (std::size_t k = 1; k < p.size(); ++k) p[k] = p[k - 1] * 10;
   return p;
 }();
-
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
 }  // namespace
 
 std::optional<double> GecontroleerdGetal(std::string_view tekst, const GetalBereik& bereik) {
   if (tekst.empty()) tekst = "0";
 
-  // The text's decimal number as m / 10^decimalen, checked as IsGetal does.
-  std::size_t i = 0, n = tekst.size();
-  while (i < n && IsBlank(tekst[i])) ++i;
-  while (n > i && IsBlank(tekst[n - 1])) --n;
-  bool negatief = false;
-  if (i < n && (tekst[i] == '+' || tekst[i] == '-')) negatief = tekst[i++] == '-';
-  std::uint64_t m = 0;
-  std::size_t cijfers = 0, significant = 0, decimalen = 0;
-  bool punt = false;
-  for (; i < n; ++i) {
-    const char c = tekst[i];
-    if (c >= '0' && c <= '9') {
-      ++cijfers;
-      if (punt) ++decimalen;
-      if ((significant > 0 || c != '0') && ++significant <= kMaxCijfers) m = m * 10 + static_cast<unsigned>(c - '0');
-    } else if ((c == ',' || c == '.') && !punt) {
-      punt = true;
-    } else {
-      return std::nullopt;
-    }
-  }
-  if (cijfers == 0) return std::nullopt;
+  // The text's decimal number as cijfers / 10^decimalen, checked as IsGetal does.
+  const GetalDelen g = OntleedGetal(tekst);
+  if (!g.getal) return std::nullopt;
 
   // With at most 15 significant digits the text is the very decimal number
   // that formatting rounds on, so the rounding can be done on its digits.
-  // m and the powers of ten are exact doubles and the division rounds
-  // correctly, so m / 10^k is the double the text reads as. Evaluation in a
-  // wider type would round twice.
-  if (FLT_EVAL_METHOD != 0 || significant > kMaxCijfers || decimalen > kMaxDecimalen) {
+  // The digits and the powers of ten are exact doubles and the division
+  // rounds correctly, so their quotient is the double the text reads as.
+  // Evaluation in a wider type would round twice.
+  if (FLT_EVAL_METHOD != 0 || g.significant > kGetalCijfers || g.decimalen > kMaxDecimalen) {
     return Volledig(tekst, bereik);
   }
-  const double q = static_cast<double>(m) / kTienMacht[decimalen];
-  const double x = negatief ? -q : q;
+  const double q = static_cast<double>(g.cijfers) / kTienMacht[g.decimalen];
+  const double x = g.negatief ? -q : q;
   if (x > bereik.maximum) return static_cast<double>(bereik.maximum);
   if (x < bereik.minimum) return static_cast<double>(bereik.minimum);
 
   const auto dec = static_cast<std::size_t>(Decimalen(bereik.patroon));
-  if (decimalen <= dec) return x + 0.0;
+  if (g.decimalen <= dec) return x + 0.0;
   // Halves away from zero: on the magnitude, the first dropped digit decides.
-  const std::size_t weg = decimalen - dec;
-  if (weg > kMaxCijfers) return 0.0;  // every significant digit dropped, and below a half
+  const std::size_t weg = g.decimalen - dec;
+  if (weg > kGetalCijfers) return 0.0;  // every significant digit dropped, and below a half
   const std::uint64_t deler = kGeheleMacht[weg];
-  const std::uint64_t afgerond = m / deler + (m % deler >= deler / 2 ? 1 : 0);
+  const std::uint64_t afgerond = g.cijfers / deler + (g.cijfers % deler >= deler / 2 ? 1 : 0);
   const double r = static_cast<double>(afgerond) / kTienMacht[dec];
-  return (negatief ? -r : r) + 0.0;
+  return (g.negatief ? -r : r) + 0.0;
 }
 
 }  // namespace tarvo

@@ -14,6 +14,7 @@
 #include "base/Tekst.h"
 #include "files/CatalogusBestand.h"
 #include "tests/TijdelijkeMap.h"
+#include "tests/VolleSchijf.h"
 
 using namespace tarvo;
 using tarvo::test::TijdelijkeMap;
@@ -167,21 +168,6 @@ class BrekendeInvoer : public std::streambuf {
   std::size_t n_, pos_ = 0;
 };
 
-// Output that takes `ruimte` bytes and refuses the rest.
-class VolleUitvoer : public std::streambuf {
- public:
-  explicit VolleUitvoer(std::size_t ruimte) : ruimte_(ruimte) {}
-
- protected:
-  int_type overflow(int_type c) override {
-    if (ruimte_ == 0) return traits_type::eof();
-    --ruimte_;
-    return traits_type::not_eof(c);
-  }
-
- private:
-  std::size_t ruimte_;
-};
 
 }  // namespace
 
@@ -204,7 +190,7 @@ TEST(Batch, AFailureOnEitherSideEndsTheRunOnAnyThreadCount) {
     EXPECT_EQ(r.Melding(), "Het invoerbestand kan niet worden gelezen na regel 2200.");
 
     std::istringstream heel(invoer);
-    VolleUitvoer vol(100000);
+    test::VolleSchijf vol(100000);
     std::ostream klein(&vol);
     const auto v = VerwerkBatch(heel, klein, o.inst, opties);
     ASSERT_FALSE(v);

@@ -1,13 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <cerrno>
 #include <sstream>
-#include <streambuf>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "tests/TijdelijkeMap.h"
+#include "tests/VolleSchijf.h"
 #include "tests/WerkbladMaker.h"
 #include "calc/CheckIt.h"
 #include "driver/Batch.h"
@@ -223,31 +222,8 @@ TEST(Opdracht, NoCalculationWithoutTheRoadSurface) {
   EXPECT_TRUE(Reken(b.ws, b.venster, b.catalogus, o.inst.vandaag));
 }
 
-namespace {
-
-// A stream whose device fails once `ruimte` bytes are taken, as a full disk does.
-class VolleSchijf : public std::streambuf {
- public:
-  explicit VolleSchijf(std::size_t ruimte) : ruimte_(ruimte) {}
-
- protected:
-  int_type overflow(int_type c) override {
-    if (ruimte_ == 0) {
-      errno = ENOSPC;
-      return traits_type::eof();
-    }
-    --ruimte_;
-    return traits_type::not_eof(c);
-  }
-
- private:
-  std::size_t ruimte_;
-};
-
-}  // namespace
-
 TEST(Opdracht, OutputThatDoesNotArriveIsAFailure) {
-  VolleSchijf schijf(100);
+  test::VolleSchijf schijf(100);
   std::ostream uit(&schijf);
   uit << std::string(100, 'x');
   EXPECT_TRUE(UitvoerGeschreven(uit));
