@@ -106,9 +106,7 @@ TEST(Reden, CommonFailuresInDutchWithTheirNumbers) {
     int nummer;
   };
   for (const Geval& g : {Geval{std::errc::no_space_on_device, "de schijf is vol", kFoutSchijfVol},
-                         {std::errc::permission_denied, "geen toegang", kFoutGeenToegang},
                          {std::errc::read_only_file_system, "de schijf is alleen-lezen", kFoutGeenToegang},
-                         {std::errc::io_error, "invoer-/uitvoerfout van het apparaat", kFoutApparaat},
                          {std::errc::is_a_directory, "het is een map", kFoutBestandstoegang}}) {
     const auto ec = std::make_error_code(g.fout);
     EXPECT_EQ(Reden(ec), g.reden);

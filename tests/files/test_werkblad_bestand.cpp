@@ -168,18 +168,6 @@ TEST_F(WerkbladBestandTest, RefusalsNameFileAndReasonAndTakeNothingOver) {
   EXPECT_EQ(gelezen.Qlv[1], Gevuld().Qlv[1]);
 }
 
-// A save that cannot finish leaves the file that was there byte for byte.
-TEST_F(WerkbladBestandTest, FailedSaveKeepsTheOldFile) {
-  const Bytes oud = Opgeslagen(Gevuld());
-  std::filesystem::create_directory(map / "blad.tvo.nieuw");
-  PlainWerkbladVenster v;
-  const auto r = SchrijfWerkbladBestand(pad, Werkblad{}, v);
-  ASSERT_FALSE(r);
-  EXPECT_EQ(r.Melding(), "Bestand " + pad.string() +
-                             " kon niet worden geschreven (het is een map); het oude bestand is bewaard gebleven");
-  EXPECT_EQ(LeesBytes(pad), oud);
-}
-
 // Zone: only 1 is on; deduction: anything above 0 is on; a road surface the
 // catalogue does not hold becomes the first, with a message.
 TEST_F(WerkbladBestandTest, OddSwitchAndRoadSurfaceValues) {

@@ -1,5 +1,5 @@
 // The level-distance diagram command: input box, refusals, chart data, the
-// target line, the marks, the pointer, the axis choice and the exports. The
+// target line, the marks, the pointer and the axis choice. The
 // rows, the level axis and the distance search themselves are the core's
 // (tests/tools); here: that the window gets them and draws them.
 #include <QDate>
@@ -10,7 +10,6 @@
 #include <QTest>
 #include <algorithm>
 #include <cmath>
-#include <filesystem>
 
 #include "ScriptDialogen.h"
 #include "calc/PlainBediening.h"
@@ -20,7 +19,6 @@
 #include "base/Getal.h"
 #include "calc/CheckIt.h"
 #include "files/Reset.h"
-#include "tests/TijdelijkeMap.h"
 #include "tools/Afstand.h"
 
 using namespace tarvo;
@@ -207,24 +205,6 @@ class TestFrmDiagram : public QObject {
       frm.findChild<QRadioButton*>("optLineair")->setChecked(true);
       QCOMPARE(g.XAs().min, 0.0);
     });
-  }
-
-  // The core's rows with the user's decimal comma, after a byte-order mark;
-  // Cancel writes nothing.
-  void csvExport() {
-    test::TijdelijkeMap map;
-    const QString pad = QString::fromStdString((map / "diagram.csv").string());
-    Opstelling o;
-    o.dlg.bewaarAntwoorden = {pad, std::nullopt};
-    o.Vraag(QString("100"), [&](frmDiagram& frm) {
-      frm.OpslaanAlsCsv();
-      const auto bytes = test::LeesBytes(map / "diagram.csv");
-      QCOMPARE(std::string(bytes.begin(), bytes.end()), "\xEF\xBB\xBF" + DiagramCsv(frm.Gegevens(), ',', "\r\n"));
-      std::filesystem::remove(map / "diagram.csv");
-      frm.OpslaanAlsCsv();
-      QVERIFY(!std::filesystem::exists(map / "diagram.csv"));
-    });
-    QVERIFY(o.dlg.meldingen.empty());
   }
 };
 

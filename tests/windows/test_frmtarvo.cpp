@@ -204,10 +204,8 @@ class TestFrmTarvo : public QObject {
     QTest::addColumn<QString>("actie");
     QTest::addColumn<QString>("venster");
     QTest::newRow("cwegdek") << "rust" << "cwegdek" << "frmWegdek";
-    QTest::newRow("omreken") << "invoer" << "omreken" << "frmIntensiteit";
     QTest::newRow("diagram") << "invoer" << "diagram" << "";  // asks the distance first; cancelled
     QTest::newRow("dosisEffect") << "resultaat" << "dosisEffect" << "frmDosisEffect";
-    QTest::newRow("cumulatie invoer") << "invoer" << "cumulatie" << "frmCumulatie";
   }
   void opdrachtenOpenenHunVenster() {
     QFETCH(QString, modus);
@@ -307,7 +305,6 @@ class TestFrmTarvo : public QObject {
       if (!aangeboden) return;
       frm->VoegHuidigToe();
       QCOMPARE(frm->Bronnen().front().naam, std::string("weg.tvo"));
-      QCOMPARE(frm->Bronnen().front().weg, std::string("Rijksweg"));
       QCOMPARE(frm->Bronnen().front().lden, o.frm->Blad().Lden);
     };
     o.Knop("cumulatie");
