@@ -219,30 +219,24 @@ class TestAfdrukken : public QObject {
     QTemporaryDir map;
     const QString prn = map.filePath("rapport.prn");
     ScriptDialogen dialogen;
-    Berekening leeg;  // before any calculation: just the line break
-    dialogen.afdrukAntwoorden.push_back(NaarBestand());
-    dialogen.bewaarAntwoorden.push_back(prn);
-    Druk(dialogen, leeg, map.path());
-    QVERIFY(dialogen.bewaarFilters == std::vector<QString>{"Uitvoerbestanden (*.prn)"});
-    QCOMPARE(LeesBestand(prn), QByteArray("\r\n"));
-
     auto b = Berekend();
     const QByteArray verwacht = QByteArray::fromStdString(Utf8NaarCp1252(RapportTekst(b->ws) + "\r\n"));
     QVERIFY(verwacht.startsWith("GELUIDBUREAU M\xDCLLER"));
-    QVERIFY(QFile::resize(prn, 10000));
+    QVERIFY(QFile(prn).open(QIODevice::WriteOnly) && QFile::resize(prn, 10000));  // a longer old file
     dialogen.afdrukAntwoorden.push_back(NaarBestand());
     dialogen.bewaarAntwoorden.push_back(prn);
     Druk(dialogen, *b, map.path());
+    QVERIFY(dialogen.bewaarFilters == std::vector<QString>{"Uitvoerbestanden (*.prn)"});
     QCOMPARE(LeesBestand(prn), verwacht);
     dialogen.afdrukAntwoorden.push_back(NaarBestand(map.filePath("uit-dialoog.prn")));
     Druk(dialogen, *b, map.path());
     QCOMPARE(LeesBestand(map.filePath("uit-dialoog.prn")), verwacht);
-    QCOMPARE(dialogen.bewaarFilters.size(), std::size_t{2});
+    QCOMPARE(dialogen.bewaarFilters.size(), std::size_t{1});
 
     Druk(dialogen, *b, map.path());  // cancel in the print dialog
     dialogen.afdrukAntwoorden.push_back(NaarBestand());
     Druk(dialogen, *b, map.path());  // cancel in the save dialog
-    QCOMPARE(dialogen.bewaarFilters.size(), std::size_t{3});
+    QCOMPARE(dialogen.bewaarFilters.size(), std::size_t{2});
     QCOMPARE(QDir(map.path()).entryList(QDir::Files).size(), 2);
     QVERIFY(dialogen.meldingen.empty());
 
