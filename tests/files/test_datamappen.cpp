@@ -121,27 +121,3 @@ TEST_F(DataMap, SearchOrderNamesEachPlaceOnce) {
   EXPECT_EQ(regels[2], (tmp / "usr" / "share" / "leeg" / "Wegdekken_2012.dat").string());
   EXPECT_EQ(regels[3], (mappen.gedeeld[1] / "Wegdekken_2012.dat").string());
 }
-
-#ifndef _WIN32
-// As Qt names the application-data location: XDG_DATA_HOME when set, else
-// ~/.local/share; nothing without a home.
-TEST(GebruikersDataMap, FollowsTheXdgRules) {
-  const char* thuis = std::getenv("HOME");
-  const char* xdg = std::getenv("XDG_DATA_HOME");
-  const std::string bewaardThuis = thuis ? thuis : "", bewaardXdg = xdg ? xdg : "";
-
-  setenv("HOME", "/home/jansen", 1);
-  unsetenv("XDG_DATA_HOME");
-  EXPECT_EQ(GebruikersDataMap(), fs::path("/home/jansen/.local/share/tarvo"));
-  setenv("XDG_DATA_HOME", "/data/jansen", 1);
-  EXPECT_EQ(GebruikersDataMap(), fs::path("/data/jansen/tarvo"));
-  setenv("XDG_DATA_HOME", "", 1);
-  EXPECT_EQ(GebruikersDataMap(), fs::path("/home/jansen/.local/share/tarvo"));
-  unsetenv("HOME");
-  unsetenv("XDG_DATA_HOME");
-  EXPECT_EQ(GebruikersDataMap(), fs::path());
-
-  if (thuis) setenv("HOME", bewaardThuis.c_str(), 1);
-  if (xdg) setenv("XDG_DATA_HOME", bewaardXdg.c_str(), 1);
-}
-#endif

@@ -25,7 +25,6 @@ class ScriptDialogen : public Dialogen {
   std::vector<QString> vensters;                         // the object names of the windows shown
   std::function<void(QDialog&)> bijVenster;              // looks at a window in the user's place
   int piepen = 0;
-  int afdrukDialogen = 0;
 
   Antwoord Toon(const std::string& tekst, const std::string& titel, Icoon icoon, Knoppen knoppen) override {
     meldingen.push_back({tekst, titel, icoon, knoppen});
@@ -51,7 +50,6 @@ class ScriptDialogen : public Dialogen {
     return Neem(invoerAntwoorden);
   }
   AfdrukKeuze Afdrukdialoog(QWidget*) override {
-    ++afdrukDialogen;
     if (afdrukAntwoorden.empty()) return {};
     AfdrukKeuze a = std::move(afdrukAntwoorden.front());
     afdrukAntwoorden.pop_front();

@@ -74,35 +74,25 @@ class TestFrmWegdek : public QObject {
  private slots:
   void initTestCase() { QLocale::setDefault(QLocale(QLocale::Dutch, QLocale::Netherlands)); }
 
-  // The shipped types (one today) refuse change and delete until F9, which
-  // marks the caption; a second F9 protects again. The next entry is the
-  // user's own.
+  // A shipped type refuses change until F9, which marks the caption; a
+  // second F9, from whichever control has the focus, protects again.
   void beschermdTotF9() {
     Opstelling o(20);
     o.Kies(kAantalMeegeleverd - 1);
     o.Klik(o.frm.cmdWijzig());
     QCOMPARE(o.LaatsteMelding(), std::string("Meegeleverde wegdektypen kunnen niet worden gewijzigd (F9)."));
     QVERIFY(!o.frm.txtwegdek(0)->isEnabled());
-    o.Klik(o.frm.cmdWissen());
-    QCOMPARE(o.LaatsteMelding(), std::string("Meegeleverde wegdektypen kunnen niet worden gewist (F9)."));
-    QCOMPARE(o.cat.AantalWegdekken, 20);
 
     QTest::keyClick(o.frm.lstWegdek(), Qt::Key_F9);
     QCOMPARE(o.frm.windowTitle(), QString("[EDIT-mode meegeleverde wegdektypen]"));
-    const auto meldingen = o.dlg.meldingen.size();
     o.Klik(o.frm.cmdWijzig());
-    QCOMPARE(o.dlg.meldingen.size(), meldingen);
+    QCOMPARE(o.dlg.meldingen.size(), std::size_t{1});
     QVERIFY(o.frm.txtwegdek(3)->isEnabled() && !o.frm.lstWegdek()->isEnabled());
-    QTest::keyClick(o.frm.txtwegdek(0), Qt::Key_F9);  // from whichever control has the focus
+    QTest::keyClick(o.frm.txtwegdek(0), Qt::Key_F9);
     QCOMPARE(o.frm.windowTitle(), QString("Correctiefactoren wegdekken "));
     o.Klik(o.frm.cmdCancel());
     o.Klik(o.frm.cmdWissen());
-    QCOMPARE(o.dlg.meldingen.size(), meldingen + 1);
-
-    o.Kies(kAantalMeegeleverd);
-    o.Klik(o.frm.cmdWijzig());
-    QCOMPARE(o.dlg.meldingen.size(), meldingen + 1);
-    QVERIFY(o.frm.txtwegdek(0)->isEnabled());
+    QCOMPARE(o.LaatsteMelding(), std::string("Meegeleverde wegdektypen kunnen niet worden gewist (F9)."));
   }
 
   void toevoegenBijVijftigGeweigerd() {
@@ -112,7 +102,7 @@ class TestFrmWegdek : public QObject {
     QVERIFY(!o.frm.txtwegdek(0)->isEnabled());
   }
 
-  // Deleting asks first; entry 5 of 20 gone selects entry 4.
+  // Deleting asks first (what moves and what is selected: tests/calc).
   void wissenKiestHetVorige() {
     Opstelling o(20);
     QTest::keyClick(o.frm.lstWegdek(), Qt::Key_F9);
@@ -123,7 +113,6 @@ class TestFrmWegdek : public QObject {
     o.dlg.antwoorden.push_back(Antwoord::Ja);
     o.Klik(o.frm.cmdWissen());
     QCOMPARE(o.cat.AantalWegdekken, 19);
-    QCOMPARE(o.frm.lstWegdek()->currentRow(), 3);
     QCOMPARE(o.frm.txtwegdek(0)->text(), QString("Wegdek 4"));
   }
 
@@ -179,60 +168,44 @@ class TestFrmWegdek : public QObject {
     o.dlg.openAntwoorden = {csv, csv};
     o.Klik(o.frm.cmdImporteren());
     QCOMPARE(o.LaatsteMelding(), std::string("2 wegdekken toevoegen en 1 wegdek met dezelfde omschrijving vervangen?"));
-    QCOMPARE(o.dlg.meldingen.back().icoon, Icoon::Vraag);
     QCOMPARE(o.cat.AantalWegdekken, 4);
-    QCOMPARE(o.cat.Wegdekken[3].DL_lv, 0.0);
 
     o.dlg.antwoorden.push_back(Antwoord::Ja);
     o.Klik(o.frm.cmdImporteren());
     QCOMPARE(o.cat.AantalWegdekken, 6);
     QCOMPARE(o.cat.Wegdekken[3].b_zv, 6.5);
-    QCOMPARE(TrimBlanks(o.cat.Wegdekken[6].Omschrijving), std::string("Nieuw B"));
-    QCOMPARE(o.frm.lstWegdek()->count(), 6);
     QCOMPARE(o.frm.lstWegdek()->currentRow(), 5);
     QCOMPARE(o.frm.txtwegdek(0)->text(), QString("Nieuw B"));
     QCOMPARE(o.frm.Paneel(2), QString("6 wegdekken in lijst"));
     QCOMPARE(o.dlg.openMappen.back(), QDir::tempPath());
   }
 
-  // A refused file names line and column, and the catalogue stays as it
+  // A refused file is named with its fault, and the catalogue stays as it
   // was (the refusals themselves: tests/files and tests/calc).
   void importerenWeigertHeelBestand() {
     QTemporaryDir map;
     Opstelling o(3);
-    o.dlg.openAntwoorden = {Bestand(map, "a.csv", kKop + "Nieuw;1;2;3;4;5;6\r\nAnder;1;2;3;4;5\r\n"),
-                            Bestand(map, "c.csv", kKop)};
+    o.dlg.openAntwoorden = {Bestand(map, "a.csv", kKop + "Nieuw;1;2;3;4;5;6\r\nAnder;1;2;3;4;5\r\n")};
     o.Klik(o.frm.cmdImporteren());
     QCOMPARE(o.LaatsteMelding(),
              std::string("Regel 3, kolom 7 (b_zv): de regel telt 6 kolommen in plaats van 7; er is niets ingelezen."));
-    QCOMPARE(o.dlg.meldingen.back().titel, std::string("Waarschuwing"));
-    o.Klik(o.frm.cmdImporteren());
-    QCOMPARE(o.LaatsteMelding(), ("Het bestand " + map.filePath("c.csv") + " bevat geen wegdekken.").toStdString());
     QCOMPARE(o.cat.AantalWegdekken, 3);
     QCOMPARE(o.frm.lstWegdek()->count(), 3);
     o.Klik(o.frm.cmdImporteren());  // cancelled
-    QCOMPARE(o.dlg.meldingen.size(), std::size_t{2});
+    QCOMPARE(o.dlg.meldingen.size(), std::size_t{1});
   }
 
-  // Ctrl+V in the list adds rows copied from a spreadsheet, with or without
-  // their header row; nothing new is said to be so.
-  void plakkenMetEnZonderKopregel() {
+  // Ctrl+V in the list adds rows copied from a spreadsheet; nothing new is
+  // said to be so, a refusal names its fault.
+  void plakken() {
     Opstelling o(2);
     o.Kies(0);
     QGuiApplication::clipboard()->setText("Dunne deklaag\t-1,5\t2,25\t-0,8\t1\t-0,5\t0\r\n");
     QTest::keySequence(o.frm.lstWegdek(), QKeySequence::Paste);
     QCOMPARE(o.cat.AantalWegdekken, 3);
     QCOMPARE(o.cat.Wegdekken[3].b_lv, 2.25);
+    QCOMPARE(o.frm.lstWegdek()->currentRow(), 2);
     QCOMPARE(o.dlg.meldingen.size(), std::size_t{0});
-
-    QGuiApplication::clipboard()->setText(
-        "Omschrijving\tDL_lv\tb_lv\tDL_mv\tb_mv\tDL_zv\tb_zv\r\nGeluidarm caf\u00e9\t-3\t1\t-2\t0,5\t-1\t0,25\r\n"
-        "Dunne deklaag\t-1,5\t2,25\t-0,8\t1\t-0,5\t0\r\n");
-    QTest::keySequence(o.frm.lstWegdek(), QKeySequence::Paste);
-    QCOMPARE(o.cat.AantalWegdekken, 4);
-    QCOMPARE(TrimBlanks(o.cat.Wegdekken[4].Omschrijving), std::string("Geluidarm caf\xC3\xA9"));
-    QCOMPARE(o.cat.Wegdekken[4].b_zv, 0.25);
-    QCOMPARE(o.frm.lstWegdek()->currentRow(), 3);
 
     QTest::keySequence(o.frm.lstWegdek(), QKeySequence::Paste);
     QCOMPARE(o.LaatsteMelding(), std::string("De wegdekken staan al met dezelfde correctiefactoren in de lijst."));
@@ -240,17 +213,7 @@ class TestFrmWegdek : public QObject {
     QTest::keySequence(o.frm.lstWegdek(), QKeySequence::Paste);
     QCOMPARE(o.LaatsteMelding(),
              std::string("Regel 1, kolom 2 (DL_lv): de regel telt 1 kolom in plaats van 7; er is niets ingelezen."));
-    QCOMPARE(o.cat.AantalWegdekken, 4);
-  }
-
-  // Import and export are list-view commands, like the three beside them.
-  void uitwisselenAlleenInLijstweergave() {
-    Opstelling o(2);
-    QVERIFY(o.frm.cmdImporteren()->isEnabled() && o.frm.cmdExporteren()->isEnabled());
-    o.Klik(o.frm.cmdToevoegen());
-    QVERIFY(!o.frm.cmdImporteren()->isEnabled() && !o.frm.cmdExporteren()->isEnabled());
-    o.Klik(o.frm.cmdCancel());
-    QVERIFY(o.frm.cmdImporteren()->isEnabled() && o.frm.cmdExporteren()->isEnabled());
+    QCOMPARE(o.cat.AantalWegdekken, 3);
   }
 
   // The file holds the catalogue's table with the user's decimal comma; a

@@ -63,10 +63,8 @@ class TestVeldRing : public QObject {
     QTest::newRow("Enter") << 0 << 1 << int(Qt::Key_Return) << 2;
     QTest::newRow("Enter keypad") << 0 << 2 << int(Qt::Key_Enter) << 3;
     QTest::newRow("Down round") << 0 << 3 << int(Qt::Key_Down) << 0;
-    QTest::newRow("Up") << 0 << 2 << int(Qt::Key_Up) << 1;
     QTest::newRow("Up round") << 0 << 0 << int(Qt::Key_Up) << 3;
     QTest::newRow("B Enter round") << 1 << 1 << int(Qt::Key_Return) << 0;
-    QTest::newRow("B Up round") << 1 << 0 << int(Qt::Key_Up) << 1;
   }
   void rondInDeEigenRing() {
     QFETCH(int, ring);
