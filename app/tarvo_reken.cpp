@@ -237,20 +237,26 @@ int main(int argc, char** argv) {
     doel = tarvo::LeesDoelNiveau(*afstandVoor);
     if (!doel) return Gebruik(mappen, "--afstand-voor verwacht een niveau van 0 tot 150 dB, gevonden '" + *afstandVoor + "'.");
   }
-  tarvo::Berekening b;
+  auto geopend = tarvo::OpenWerkblad(inst);
+  if (!geopend) return Geweigerd(geopend.Melding());
   if (diagram) {
-    if (auto open = tarvo::OpenWerkblad(inst, b); !open) return Geweigerd(open.Melding());
-    if (auto klaar = tarvo::DiagramOpdracht(*diagram, b, std::cout); !klaar) return Geweigerd(klaar.Melding());
+    if (auto klaar = tarvo::DiagramOpdracht(*diagram, *geopend, std::cout); !klaar) return Geweigerd(klaar.Melding());
     return Geschreven();
   }
+  const auto meldingen = [&] {
+    for (const std::string& m : geopend->meldingen) std::cerr << "tarvo-reken: " << m << "\n";
+  };
   if (doel) {
-    if (auto open = tarvo::OpenWerkblad(inst, b); !open) return Geweigerd(open.Melding());
-    for (const auto& m : b.meldingen.getoond) std::cerr << "tarvo-reken: " << m.tekst << "\n";
-    if (auto klaar = tarvo::AfstandOpdracht(*doel, b, inst.vandaag, std::cout); !klaar) return Geweigerd(klaar.Melding());
+    meldingen();
+    if (auto klaar = tarvo::AfstandOpdracht(*doel, *geopend, inst.vandaag, std::cout); !klaar) {
+      return Geweigerd(klaar.Melding());
+    }
     return Geschreven();
   }
-  if (auto klaar = tarvo::RekenWerkblad(inst, b); !klaar) return Geweigerd(klaar.Melding());
-  for (const auto& m : b.meldingen.getoond) std::cerr << "tarvo-reken: " << m.tekst << "\n";
-  std::cout << tarvo::RapportTekst(b.ws) << tarvo::CrLf;
+  const auto berekend = tarvo::RekenGeopend(*geopend, inst.vandaag);
+  if (!berekend) return Geweigerd(berekend.Melding());
+  meldingen();
+  std::cout << tarvo::RapportTekst(berekend->invoer, berekend->resultaten, geopend->catalogus, inst.decimaal)
+            << tarvo::CrLf;
   return Geschreven();
 }

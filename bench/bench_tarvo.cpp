@@ -7,10 +7,10 @@
 
 #include "driver/Batch.h"
 #include "driver/BatchRij.h"
-#include "calc/CheckIt.h"
-#include "calc/PlainBediening.h"
+#include "calc/Bereken.h"
+#include "calc/Controle.h"
 #include "calc/VeldGetal.h"
-#include "calc/Reken.h"
+#include "files/WerkbladBestand.h"
 #include "base/Tekst.h"
 #include "files/CatalogusBestand.h"
 #include "report/Rapport.h"
@@ -23,59 +23,57 @@ namespace {
 using namespace tarvo;
 
 struct Blad {
-  Werkblad ws;
-  PlainWerkbladVenster venster;
+  Invoer invoer;
   Catalogus catalogus;
-  PlainMeldingen meldingen;
   Blad() {
     catalogus.AantalWegdekken = 1;
     catalogus.Wegdekken[1].Omschrijving = VastBreed("referentiewegdek (DAB)", kOmschrijvingLengte);
     VulLijst(catalogus);
-    ws.Decimaal = ',';
-    ResetWerkblad(ws, venster);
+    Werkblad w = LeegWerkblad(',');
     const char* teksten[][2] = {{"2", "1000"}, {"3", "300"}, {"4", "100"}, {"5", "80"},  {"6", "40"},
                                 {"7", "12"},   {"8", "4"},   {"9", "70"},  {"10", "25"}, {"11", "6"},
                                 {"12", "3"},   {"13", "70"}, {"14", "8"},  {"18", "6"},  {"22", "4"},
                                 {"34", "0,5"}, {"35", "0,2"}, {"36", "15"}, {"37", "80"}};
-    for (auto& t : teksten) venster.invoer[static_cast<std::size_t>(std::stoi(t[0]))].tekst = t[1];
-    venster.aftrek.waarde = 1;
-    CheckIt(ws, venster, meldingen);
+    for (auto& t : teksten) w.veld[static_cast<std::size_t>(std::stoi(t[0]))] = t[1];
+    w.aftrek = true;
+    invoer = *Controleer(w, ',').invoer;
   }
 };
 
-void BM_Reken(benchmark::State& state) {
+void BM_Bereken(benchmark::State& state) {
   Blad b;
   for (auto _ : state) {
-    RekenNiveaus(b.ws, SchakelaarsVan(b.venster), b.catalogus, {2026, 12, 6});
-    benchmark::DoNotOptimize(b.ws.Lden);
+    const Resultaten r = Bereken(b.invoer, b.catalogus, {2026, 12, 6});
+    benchmark::DoNotOptimize(r.Lden);
   }
 }
-BENCHMARK(BM_Reken);
+BENCHMARK(BM_Bereken);
 
-// With the derived fields shown, as the window calculates.
-void BM_RekenInVenster(benchmark::State& state) {
+// The check of every field's text with what the window shows after it.
+void BM_Controleer(benchmark::State& state) {
   Blad b;
+  const Werkblad w = WerkbladVan(b.invoer, ',');
   for (auto _ : state) {
-    RekenNiveaus(b.ws, b.venster, b.catalogus, {2026, 12, 6});
-    benchmark::DoNotOptimize(b.ws.Lden);
+    const Controle c = Controleer(w, ',');
+    benchmark::DoNotOptimize(c.invoer->getal.data());
   }
 }
-BENCHMARK(BM_RekenInVenster);
+BENCHMARK(BM_Controleer);
 
-void BM_AfdrukBestand(benchmark::State& state) {
+void BM_RapportTekst(benchmark::State& state) {
   Blad b;
-  RekenNiveaus(b.ws, b.venster, b.catalogus, {2026, 12, 6});
+  const Resultaten r = Bereken(b.invoer, b.catalogus, {2026, 12, 6});
   for (auto _ : state) {
-    AfdrukBestand(b.ws, b.venster, b.catalogus);
-    benchmark::DoNotOptimize(b.ws.AfdrukRegels[5].data());
+    const std::string t = RapportTekst(b.invoer, r, b.catalogus, ',');
+    benchmark::DoNotOptimize(t.data());
   }
 }
-BENCHMARK(BM_AfdrukBestand);
+BENCHMARK(BM_RapportTekst);
 
 void BM_Diagram1000(benchmark::State& state) {
   Blad b;
   for (auto _ : state) {
-    auto d = BerekenDiagram(b.ws, b.venster, b.catalogus, 1000);
+    auto d = BerekenDiagram(b.invoer, b.catalogus, 1000);
     benchmark::DoNotOptimize(d.ymin);
   }
 }
@@ -84,7 +82,7 @@ BENCHMARK(BM_Diagram1000)->Unit(benchmark::kMillisecond);
 // The distance for 48 dB: a bisection per whole decibel of Lden between 1 and 5000 m.
 void BM_AfstandVoor48(benchmark::State& state) {
   Blad b;
-  AfstandRekenaar rekenaar(b.ws, b.venster, b.catalogus, {2026, 12, 6});
+  AfstandRekenaar rekenaar(b.invoer, b.catalogus, {2026, 12, 6});
   for (auto _ : state) {
     const DoelAfstand d = rekenaar.Zoek(48);
     benchmark::DoNotOptimize(d.punt.afstand);
@@ -115,11 +113,7 @@ void BM_BatchRij(benchmark::State& state) {
     regels.push_back(std::string_view(invoer).substr(pos, eind - pos));
     pos = eind + 1;
   }
-  PlainWerkbladVenster venster;
-  Werkblad ws;
-  ws.Decimaal = ',';
-  ResetWerkblad(ws, venster);
-  const BatchOpzet opzet = MaakBatchOpzet(b.catalogus, *LeesKop(regels.front()), venster, ',', {2026, 12, 6});
+  const BatchInstellingen opzet{b.catalogus, *LeesKop(regels.front()), LeegWerkblad(','), ',', {2026, 12, 6}};
   RijRekenaar rekenaar(opzet);
   std::string uit;
   std::size_t i = 0;

@@ -30,63 +30,64 @@ bool HeeftKleineArt35Aftrek(std::string_view omschrijving) {
   return false;
 }
 
-void Correctie(Werkblad& ws, bool zone, const Catalogus& catalogus, int p) {
+void Correctie(const Invoer& in, const Catalogus& catalogus, int p, Resultaten& r) {
   const auto i = static_cast<std::size_t>(p);
-  if (ws.Qtotaal[i] == 0) return;
+  if (r.Qtotaal[i] == 0) return;
 
-  const double aKruising = ws.AfstandKruising;
+  const double aKruising = in.AfstandKruising();
   if (aKruising <= 0) {
-    ws.Ckruising[i] = 0;
-  } else if (zone) {
-    ws.Ckruising[i] = 5 - 0.033 * aKruising;
+    r.Ckruising[i] = 0;
+  } else if (in.zone) {
+    r.Ckruising[i] = 5 - 0.033 * aKruising;
   } else {
-    ws.Ckruising[i] = (0.01 * ws.Vrachtverkeer[i] + 1.4) - 0.01 * aKruising;
+    r.Ckruising[i] = (0.01 * r.Vrachtverkeer[i] + 1.4) - 0.01 * aKruising;
   }
 
-  const double aObstakel = ws.AfstandObstakel;
+  const double aObstakel = in.AfstandObstakel();
   if (aObstakel <= 0) {
-    ws.Cobstakel[i] = 0;
-  } else if (zone) {
-    ws.Cobstakel[i] = 2.2 - 0.022 * aObstakel;
+    r.Cobstakel[i] = 0;
+  } else if (in.zone) {
+    r.Cobstakel[i] = 2.2 - 0.022 * aObstakel;
   } else {
-    ws.Cobstakel[i] = (0.004 * ws.Vrachtverkeer[i] + 0.65) - 0.007 * aObstakel;
+    r.Cobstakel[i] = (0.004 * r.Vrachtverkeer[i] + 0.65) - 0.007 * aObstakel;
   }
 
   // Only the chosen one is clamped; either may be negative on its own.
-  ws.Coptrek[i] = ws.Cobstakel[i] > ws.Ckruising[i] ? ws.Cobstakel[i] : ws.Ckruising[i];
-  if (ws.Coptrek[i] < 0) ws.Coptrek[i] = 0;
+  r.Coptrek[i] = r.Cobstakel[i] > r.Ckruising[i] ? r.Cobstakel[i] : r.Ckruising[i];
+  if (r.Coptrek[i] < 0) r.Coptrek[i] = 0;
 
-  ws.Crefl = ws.Objectfractie > 0 ? 1.5 * ws.Objectfractie : 0;
+  r.Crefl = in.Objectfractie() > 0 ? 1.5 * in.Objectfractie() : 0;
 
-  const double r = ws.AfstandSchuin;
-  ws.Dafstand = 10 * Lg(r);
-  ws.Dlucht = std::pow(r, 0.9) * 0.01;
-  ws.Dmeteo = 3.5 - 3.5 * std::exp((-0.04 * r) / ((ws.Wegdekhoogte + ws.Waarneemhoogte) + 0.75));
-  double s = std::exp(-0.65 * (ws.Wegdekhoogte + 0.75)) + std::exp(-0.65 * ws.Waarneemhoogte);
-  s = (1 - std::exp(-0.04 * r)) * s;
+  const double hw = in.Waarneemhoogte(), hweg = in.Wegdekhoogte();
+  const double afstand = r.AfstandSchuin;
+  r.Dafstand = 10 * Lg(afstand);
+  r.Dlucht = std::pow(afstand, 0.9) * 0.01;
+  r.Dmeteo = 3.5 - 3.5 * std::exp((-0.04 * afstand) / ((hweg + hw) + 0.75));
+  double s = std::exp(-0.65 * (hweg + 0.75)) + std::exp(-0.65 * hw);
+  s = (1 - std::exp(-0.04 * afstand)) * s;
   s = s * 4 + 2;
-  ws.Dbodem = s * ws.Bodemfactor;
-  ws.Czichthoek = 10 * Lg(127 / ws.Zichthoek);
+  r.Dbodem = s * in.Bodemfactor();
+  r.Czichthoek = 10 * Lg(127 / in.Zichthoek());
 
-  ws.Cwegdek[i] = ws.EmissieWeg[i] - ws.EmissieGetal[i];
+  r.Cwegdek[i] = r.EmissieWeg[i] - r.EmissieGetal[i];
 
-  if (ws.Vlv >= 70) {
-    ws.Art35Vlag = true;
-    ws.Art35Aftrek = HeeftKleineArt35Aftrek(catalogus.Op(ws.WegdekKeuze).Omschrijving) ? -1 : -2;
-    ws.Cwegdek[i] = ws.Cwegdek[i] + ws.Art35Aftrek;
+  if (in.Snelheid(categorie::kLv) >= 70) {
+    r.Art35Vlag = true;
+    r.Art35Aftrek = HeeftKleineArt35Aftrek(catalogus.Op(in.wegdek).Omschrijving) ? -1 : -2;
+    r.Cwegdek[i] = r.Cwegdek[i] + r.Art35Aftrek;
   } else {
-    ws.Art35Vlag = false;
+    r.Art35Vlag = false;
   }
 
-  ws.LAeq[i] = ws.EmissieGetal[i] + ws.Cwegdek[i] + ws.Coptrek[i] + ws.Crefl - ws.Dafstand - ws.Dbodem -
-               ws.Dlucht - ws.Dmeteo - ws.Czichthoek;
-  if (ws.LAeq[i] < 0) ws.LAeq[i] = 0;
+  r.LAeq[i] = r.EmissieGetal[i] + r.Cwegdek[i] + r.Coptrek[i] + r.Crefl - r.Dafstand - r.Dbodem - r.Dlucht -
+              r.Dmeteo - r.Czichthoek;
+  if (r.LAeq[i] < 0) r.LAeq[i] = 0;
 
-  ws.LAeqEtm[i] = ws.Etmaalcorrectie[i] + ws.LAeq[i];
-  if (ws.LAeqEtm[i] < 0) ws.LAeqEtm[i] = 0;
+  r.LAeqEtm[i] = kEtmaalcorrectie[i] + r.LAeq[i];
+  if (r.LAeqEtm[i] < 0) r.LAeqEtm[i] = 0;
 
-  if (ws.Letmaal <= ws.LAeqEtm[i]) ws.Letmaal = ws.LAeqEtm[i];
-  if (ws.Letmaal < 0) ws.Letmaal = 0;
+  if (r.Letmaal <= r.LAeqEtm[i]) r.Letmaal = r.LAeqEtm[i];
+  if (r.Letmaal < 0) r.Letmaal = 0;
 }
 
 }  // namespace tarvo

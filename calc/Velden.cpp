@@ -1,5 +1,6 @@
 #include "calc/Velden.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 
@@ -82,63 +83,126 @@ constexpr std::string_view kHelp39 =
     "De hoek (of de som van hoeken) waaronder de rijlijn in horizontale projectie wordt gezien vanuit het "
     "waarneempunt. Bij ongehinderd en volledig zicht vanuit het waarneempunt bedraagt deze hoek 127\xC2\xBA";
 
-constexpr std::array<std::string_view, 6> kRijen = {"Qlicht (mvt/h)",      "Qmiddelzwaar (mvt/h)",
-                                                    "Qzwaar (mvt/h)",      "Qmotorfiets (mvt/h)",
-                                                    "Qbromfiets (mvt/h)",  "Qtram (mvt/h)"};
-constexpr std::array<std::string_view, 3> kPeriodeKolommen = {"dag", "avond", "nacht"};
-constexpr std::array<std::int32_t, 6> kMaxSnelheid = {160, 110, 110, 160, 60, 110};
+constexpr std::array<std::int32_t, kAantalCategorieen> kMaxSnelheid = {160, 110, 110, 160, 60, 110};
+
+// Batch columns of the traffic fields: q<category>_<period> and v<category>.
+constexpr std::array<std::array<std::string_view, 4>, kAantalCategorieen> kVerkeerKolommen = {{
+    {"qlv_dag", "qlv_avond", "qlv_nacht", "vlv"},
+    {"qmv_dag", "qmv_avond", "qmv_nacht", "vmv"},
+    {"qzv_dag", "qzv_avond", "qzv_nacht", "vzv"},
+    {"qmr_dag", "qmr_avond", "qmr_nacht", "vmr"},
+    {"qbromf_dag", "qbromf_avond", "qbromf_nacht", "vbromf"},
+    {"qtram_dag", "qtram_avond", "qtram_nacht", "vtram"},
+}};
+
+// Offsets in the worksheet file: a 64-byte block per period from 90, with
+// the categories at these places; the speeds from 282.
+constexpr std::size_t kPeriodeBlok = 90;
+constexpr std::array<std::size_t, kAantalCategorieen> kBlokPlek = {0, 8, 16, 24, 48, 56};
+constexpr std::size_t kTotaalPlek = 32, kVrachtPlek = 40;
+constexpr std::size_t kSnelhedenPlek = 282;
+
+constexpr std::size_t PeriodePlek(int p, std::size_t plek) { return kPeriodeBlok + 64 * static_cast<std::size_t>(p - 1) + plek; }
 
 std::array<VeldInfo, kAantalVelden> MaakTabel() {
   std::array<VeldInfo, kAantalVelden> t{};
-  auto tekstVeld = [](int k, std::string_view bijschrift, std::string_view help) {
-    return VeldInfo{k, bijschrift, "", "", ToetsKlasse::Alles, false, 0, 0, "", {}, std::nullopt, "##0.00", help};
-  };
-  auto getalVeld = [](int k, std::string_view bijschrift, std::int32_t max, std::int32_t min,
-                      std::string_view patroon, std::optional<double> standaard, std::string_view standaardPatroon,
+  auto tekstVeld = [](int k, std::string_view bijschrift, std::size_t plek, std::string_view kolom,
                       std::string_view help) {
-    return VeldInfo{k,         bijschrift, "",       kNumeriek, ToetsKlasse::Getal, true, max, min, patroon,
-                    {max, min, patroon}, standaard, standaardPatroon, help};
+    return VeldInfo{k,  VeldSoort::Tekst, bijschrift, "",     Toetsen::Alles, VeldPlaats::Naam, {}, {}, std::nullopt,
+                    "##0.00", plek,  "",  kolom, {}, help};
   };
-  t[0] = tekstVeld(0, "waarneempunt", kHelp0);
-  t[1] = tekstVeld(1, "weg", kHelp1);
-  for (int c = 0; c < 6; ++c) {
-    for (int p = 1; p <= 3; ++p) {
+  // A value read from a file shows in the field's decimals.
+  auto getalVeld = [](int k, std::string_view bijschrift, VeldPlaats plaats, std::int32_t max, std::int32_t min,
+                      std::string_view patroon, std::optional<double> standaard, std::string_view standaardPatroon,
+                      std::size_t plek, std::string_view kolom, std::string_view help) {
+    return VeldInfo{k, VeldSoort::Getal, bijschrift, "", Toetsen::Getal, plaats, {max, min, patroon}, {max, min, patroon},
+                    standaard, standaardPatroon, plek, patroon == "##0" ? "#0" : "#0.00", kolom, {}, help};
+  };
+  t[0] = tekstVeld(0, "waarneempunt", 45, "waarneempunt", kHelp0);
+  t[1] = tekstVeld(1, "weg", 0, "weg", kHelp1);
+  for (int c = 0; c < kAantalCategorieen; ++c) {
+    const auto ci = static_cast<std::size_t>(c);
+    for (int p = 1; p <= kAantalPeriodes; ++p) {
       const int k = IntensiteitVeld(c, p);
-      t[k] = getalVeld(k, kRijen[c], 9999, 0, "##0.00", std::nullopt, "##0.00", kHelpIntensiteit);
-      t[k].kolom = kPeriodeKolommen[p - 1];
+      t[k] = getalVeld(k, kCategorieen[ci].rij, VeldPlaats::Verkeer, 9999, 0, "##0.00", std::nullopt, "##0.00",
+                       PeriodePlek(p, kBlokPlek[ci]), kVerkeerKolommen[ci][static_cast<std::size_t>(p - 1)],
+                       kHelpIntensiteit);
+      t[k].kolom = kPeriodeNamen[static_cast<std::size_t>(p - 1)];
+      // A worksheet file may hold more than was ever typed.
+      t[k].overname.maximum = 99999;
     }
     const int v = SnelheidVeld(c);
-    t[v] = getalVeld(v, kRijen[c], kMaxSnelheid[c], 30, "##0", 30.0, "#0", kHelpSnelheid);
+    t[v] = getalVeld(v, kCategorieen[ci].rij, VeldPlaats::Verkeer, kMaxSnelheid[ci], 30, "##0", 30.0, "#0",
+                     kSnelhedenPlek + 8 * ci, kVerkeerKolommen[ci][3], kHelpSnelheid);
     t[v].kolom = "v (km/h)";
-    t[v].toetsen = ToetsKlasse::Cijfers;
+    t[v].toetsen = Toetsen::Cijfers;
   }
-  for (int p = 1; p <= 3; ++p) {
-    t[25 + p] = VeldInfo{25 + p, "Qtotaal (mvt/h)", kPeriodeKolommen[p - 1], "", ToetsKlasse::Vergrendeld, false, 0,
-                         0, "##0.00", {}, 0.0, "#0.00", kHelpAfgeleid};
-    t[28 + p] = VeldInfo{28 + p, "vrachtverkeer (%)", kPeriodeKolommen[p - 1], "", ToetsKlasse::Vergrendeld, false, 0,
-                         0, "#0.00", {}, 0.0, "#0.00", kHelpAfgeleid};
+  for (int p = 1; p <= kAantalPeriodes; ++p) {
+    const auto kolom = kPeriodeNamen[static_cast<std::size_t>(p - 1)];
+    t[TotaalVeld(p)] = VeldInfo{TotaalVeld(p), VeldSoort::Afgeleid, "Qtotaal (mvt/h)", kolom, Toetsen::Geen,
+                                VeldPlaats::Afgeleid, {0, 0, "##0.00"}, {}, 0.0, "#0.00", PeriodePlek(p, kTotaalPlek),
+                                "#0.00", "", {}, kHelpAfgeleid};
+    t[VrachtVeld(p)] = VeldInfo{VrachtVeld(p), VeldSoort::Afgeleid, "vrachtverkeer (%)", kolom, Toetsen::Geen,
+                                VeldPlaats::Afgeleid, {0, 0, "#0.00"}, {}, 0.0, "#0.00", PeriodePlek(p, kVrachtPlek),
+                                "#0.00", "", {}, kHelpAfgeleid};
   }
-  t[32] = getalVeld(32, "waarneemhoogte (m)", 9999, 0, "##0.00", 5.0, "#0.00", kHelp32);
-  t[33] = getalVeld(33, "wegdekhoogte (m)", 9999, 0, "##0.00", std::nullopt, "##0.00", kHelp33);
-  t[34] = getalVeld(34, "bodemfactor B (-)", 1, 0, "##0.00", std::nullopt, "##0.00", kHelp34);
-  t[35] = getalVeld(35, "objectfractie (-)", 1, 0, "##0.00", std::nullopt, "##0.00", kHelp35);
-  t[36] = getalVeld(36, "horizontale afstand (m)", 9999, 0, "##0.00", 10.0, "#0.00", kHelp36);
-  t[37] = getalVeld(37, "afstand kruising (m)", 99999, 0, "##0.00", std::nullopt, "##0.00", kHelp37);
-  t[38] = getalVeld(38, "afstand obstakel (m)", 99999, 0, "##0.00", std::nullopt, "##0.00", kHelp38);
-  t[39] = getalVeld(39, "zichthoek (graden)", 127, 0, "##0", 127.0, "#0", kHelp39);
-  t[39].toetsen = ToetsKlasse::Cijfers;
-  // The check takes these over up to 99999, beyond what leaving the field
-  // allows: a worksheet file may hold more than was ever typed.
-  for (int c = 0; c < 6; ++c) {
-    for (int p = 1; p <= 3; ++p) t[IntensiteitVeld(c, p)].overname.maximum = 99999;
-  }
+  using enum VeldPlaats;
+  t[32] = getalVeld(32, "waarneemhoogte (m)", GeometrieLinks, 9999, 0, "##0.00", 5.0, "#0.00", 350, "hw", kHelp32);
+  t[33] = getalVeld(33, "wegdekhoogte (m)", GeometrieLinks, 9999, 0, "##0.00", std::nullopt, "##0.00", 342, "hweg",
+                    kHelp33);
+  t[34] = getalVeld(34, "bodemfactor B (-)", GeometrieLinks, 1, 0, "##0.00", std::nullopt, "##0.00", 366, "b", kHelp34);
+  t[35] = getalVeld(35, "objectfractie (-)", GeometrieLinks, 1, 0, "##0.00", std::nullopt, "##0.00", 358, "fobj",
+                    kHelp35);
+  t[36] = getalVeld(36, "horizontale afstand (m)", GeometrieRechts, 9999, 0, "##0.00", 10.0, "#0.00", 374, "d",
+                    kHelp36);
+  t[37] = getalVeld(37, "afstand kruising (m)", GeometrieRechts, 99999, 0, "##0.00", std::nullopt, "##0.00", 334,
+                    "a_kruising", kHelp37);
+  t[38] = getalVeld(38, "afstand obstakel (m)", GeometrieRechts, 99999, 0, "##0.00", std::nullopt, "##0.00", 634,
+                    "a_obstakel", kHelp38);
+  t[39] = getalVeld(39, "zichthoek (graden)", GeometrieRechts, 127, 0, "##0", 127.0, "#0", 382, "zichthoek", kHelp39);
+  t[39].toetsen = Toetsen::Cijfers;
+  // The check takes heights and the distance over up to 99999, beyond what
+  // leaving the field allows: a worksheet file may hold more.
   for (int k : {32, 33, 36}) t[k].overname.maximum = 99999;
+
+  t[32].rapport = {"Waarneemhoogte", "hw", "##0.00", " m", 1};
+  t[33].rapport = {"Wegdekhoogte", "hweg", "##0.00", " m", 2};
+  t[36].rapport = {"Afstand (hor.)", "d", "##0.00", " m", 3};
+  t[37].rapport = {"Afstand kruising", "a", "##0.00", " m", 5};
+  t[38].rapport = {"Afstand obstakel", "a", "##0.00", " m", 6};
+  t[34].rapport = {"Bodemfactor", "B", "##0.00", " -", 7};
+  t[35].rapport = {"Objectfractie", "Fobj", "##0.00", " -", 8};
+  t[39].rapport = {"Zichthoek", "", "##0", " grd", 9};
   return t;
 }
 
 const std::array<VeldInfo, kAantalVelden> kTabel = MaakTabel();
 
+std::vector<int> MaakOvernameVolgorde() {
+  std::vector<int> volgorde;
+  for (int p = 1; p <= kAantalPeriodes; ++p) {
+    for (int c = 0; c < kAantalCategorieen; ++c) volgorde.push_back(IntensiteitVeld(c, p));
+  }
+  for (int c = 0; c < kAantalCategorieen; ++c) volgorde.push_back(SnelheidVeld(c));
+  // The geometry in the order of the check's rules between its fields.
+  for (int k : {veld::kWaarneemhoogte, veld::kWegdekhoogte, veld::kAfstandHor, veld::kAfstandKruising,
+                veld::kAfstandObstakel, veld::kBodemfactor, veld::kObjectfractie, veld::kZichthoek}) {
+    volgorde.push_back(k);
+  }
+  for (const VeldInfo& v : kTabel) {
+    if (v.soort == VeldSoort::Getal && std::find(volgorde.begin(), volgorde.end(), v.index) == volgorde.end()) {
+      volgorde.push_back(v.index);
+    }
+  }
+  return volgorde;
+}
+
 }  // namespace
+
+const std::vector<int>& OvernameVolgorde() {
+  static const std::vector<int> volgorde = MaakOvernameVolgorde();
+  return volgorde;
+}
 
 const VeldInfo& Veld(int k) {
   if (k < 0 || k >= kAantalVelden) std::abort();  // field numbers come from the program, never from input

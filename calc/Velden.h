@@ -1,53 +1,122 @@
 #pragma once
-// The 40 input fields of the worksheet as one table: every routine that
-// needs a field's caption, tag, key class, range, pattern, default or help
-// text reads it here.
+// The worksheet's input fields as one table. Every routine that needs a
+// field's caption, kind, range, pattern, default, help text, place on the
+// window, slot in the worksheet file, batch column or report line reads it
+// here; adding a field is adding a row.
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 #include "calc/VeldGetal.h"
 
 namespace tarvo {
 
 inline constexpr int kAantalVelden = 40;
-inline constexpr std::string_view kNumeriek = "NUMERIC;";
+inline constexpr int kAantalToelichtingen = 4;
+inline constexpr int kAantalPeriodes = 3;
+inline constexpr std::size_t kNaamVeldLengte = 45;      // observation point and road, in the file
+inline constexpr std::size_t kToelichtingLengte = 60;  // a remark line, in the file
 
-enum class ToetsKlasse { Alles, Cijfers, Getal, Vergrendeld };
+// Fields known by name; the numbers are the ones users see in messages
+// ("Veld 36 (...)") and the worksheet file is laid out by.
+namespace veld {
+inline constexpr int kWaarneempunt = 0;
+inline constexpr int kWeg = 1;
+inline constexpr int kWaarneemhoogte = 32;
+inline constexpr int kWegdekhoogte = 33;
+inline constexpr int kBodemfactor = 34;
+inline constexpr int kObjectfractie = 35;
+inline constexpr int kAfstandHor = 36;
+inline constexpr int kAfstandKruising = 37;
+inline constexpr int kAfstandObstakel = 38;
+inline constexpr int kZichthoek = 39;
+}  // namespace veld
+
+// Vehicle categories in the order of the rows: lv, mv, zv, mr, bromf, tram.
+inline constexpr int kAantalCategorieen = 6;
+namespace categorie {
+inline constexpr int kLv = 0, kMv = 1, kZv = 2, kMr = 3, kBromf = 4, kTram = 5;
+}  // namespace categorie
+constexpr int IntensiteitVeld(int categorie, int periode) { return 4 * categorie + 1 + periode; }
+constexpr int SnelheidVeld(int categorie) { return 4 * categorie + 5; }
+constexpr int TotaalVeld(int periode) { return 25 + periode; }       // Qtotaal, derived
+constexpr int VrachtVeld(int periode) { return 28 + periode; }       // freight share, derived
+inline constexpr std::array<int, kAantalCategorieen> kSnelheidVelden = {5, 9, 13, 17, 21, 25};
+
+struct Categorie {
+  std::string_view symbool;   // "lv": Qlv, Vlv, qlv_dag ...
+  std::string_view rij;       // row caption on the window
+};
+inline constexpr std::array<Categorie, kAantalCategorieen> kCategorieen = {{
+    {"lv", "Qlicht (mvt/h)"},
+    {"mv", "Qmiddelzwaar (mvt/h)"},
+    {"zv", "Qzwaar (mvt/h)"},
+    {"mr", "Qmotorfiets (mvt/h)"},
+    {"bromf", "Qbromfiets (mvt/h)"},
+    {"tram", "Qtram (mvt/h)"},
+}};
+inline constexpr std::array<std::string_view, kAantalPeriodes> kPeriodeNamen = {"dag", "avond", "nacht"};
+
+enum class VeldSoort {
+  Tekst,     // a name, taken as typed
+  Getal,     // a number the check takes over
+  Afgeleid,  // shown by the window, computed from other fields
+};
+
+// Which characters a field accepts from the keyboard.
+enum class Toetsen { Alles, Cijfers, Getal, Geen };
+
+// Where the window puts a field.
+enum class VeldPlaats { Naam, Verkeer, Afgeleid, GeometrieLinks, GeometrieRechts };
+
+// A line of its own in the report's input block: label, symbol, pattern,
+// unit, and its place among those lines (0: no such line).
+struct RapportPlaats {
+  std::string_view naam;     // "Waarneemhoogte"
+  std::string_view symbool;  // "hw"
+  std::string_view patroon;
+  std::string_view eenheid;  // " m"
+  int volgorde = 0;
+};
 
 struct VeldInfo {
   int index;
+  VeldSoort soort;
   std::string_view bijschrift;  // caption of its row (or the field itself)
   std::string_view kolom;       // "dag", "avond", "nacht", "v (km/h)" or empty
-  std::string_view tag;         // validation kind
-  ToetsKlasse toetsen;
-  bool verlatenControle;        // ValiDate when the field is left
-  std::int32_t maximum, minimum;  // range when the field is left
-  std::string_view patroon;     // pattern when the field is left
-  GetalBereik overname;         // range and pattern of the input check (numeric fields)
-  std::optional<double> standaard;  // default after Reset; none: the emptied field validated
+  Toetsen toetsen;
+  VeldPlaats plaats;
+  GetalBereik verlaten;  // range and pattern when the user leaves the field
+  GetalBereik overname;  // range and pattern of the input check
+  std::optional<double> standaard;  // after Reset; none: the empty field validated
   std::string_view standaardPatroon;
+  std::optional<std::size_t> bestandPlek;  // offset of its double in the worksheet file
+  std::string_view bestandPatroon;         // how a value read from a file is shown
+  std::string_view batchKolom;             // its column in a batch table, empty for none
+  RapportPlaats rapport;
   std::string_view help;
 };
 
 const VeldInfo& Veld(int k);
 
-// Categories in the order of the rows: lv, mv, zv, mr, bromf, tram.
-inline constexpr int kAantalCategorieen = 6;
-constexpr int IntensiteitVeld(int categorie, int periode) { return 4 * categorie + 1 + periode; }
-constexpr int SnelheidVeld(int categorie) { return 4 * categorie + 5; }
-inline constexpr int kSnelheidVelden[kAantalCategorieen] = {5, 9, 13, 17, 21, 25};
+// The number fields in the order the input check takes them over: per
+// period the six intensities, the six speeds, the geometry in the order of
+// its rules, then any other number field.
+const std::vector<int>& OvernameVolgorde();
 
 // Help texts of the other controls of the worksheet.
-extern const std::string_view kHelpOntbreekt;      // before any control had focus
-extern const std::string_view kHelpGeenInfo;       // remark lines, cmdTram
-extern const std::string_view kHelpZone;           // chkZone
-extern const std::string_view kHelpAftrek;         // chkAftrek
-extern const std::string_view kHelpBerekening;     // Command1
-extern const std::string_view kHelpWegdek;         // Combo1
-std::string_view HelpTekstVeld(int k);             // any index; above 39 the "no information" text
+extern const std::string_view kHelpOntbreekt;   // before any control had focus
+extern const std::string_view kHelpGeenInfo;    // remark lines, tram button
+extern const std::string_view kHelpZone;        // 30 km zone switch
+extern const std::string_view kHelpAftrek;      // deduction switch
+extern const std::string_view kHelpBerekening;  // calculation button
+extern const std::string_view kHelpWegdek;      // road-surface list
+std::string_view HelpTekstVeld(int k);          // any index; outside the table the "no information" text
 
-// The public site whose road-surface types fill the first sixteen entries.
+// The public site whose road-surface types fill the head of the catalogue.
 extern const std::string_view kWegdekSiteNaam;
 extern const std::string_view kWegdekSiteAdres;
 

@@ -1,41 +1,68 @@
 #pragma once
-// The worksheet: stored values (what the calculation reads), result values
-// (what it writes) and the little window state that belongs to it.
+// The worksheet in its three forms: the texts a user fills in (Werkblad),
+// the checked values the calculation takes (Invoer), and what the
+// calculation gives (Resultaten).
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
+
+#include "calc/Velden.h"
 
 namespace tarvo {
-
-// Per-period values are indexed 1 (DAG), 2 (AVOND), 3 (NACHT); element 0 is unused.
-using PerPeriode = std::array<double, 4>;
-
-inline constexpr std::size_t kNaamVeldLengte = 45;   // Waarneempunt, WegNaam
-inline constexpr std::size_t kToelichtingLengte = 60;
-
-inline constexpr std::array<const char*, 2> kRailConstructies = {"Rail in ballastbed", "Rail in (asfalt)beton"};
 
 struct Datum {
   int jaar = 0, maand = 0, dag = 0;
   friend auto operator<=>(const Datum&, const Datum&) = default;
 };
 
-struct Werkblad {
-  // --- stored values ---
-  std::string Waarneempunt = std::string(kNaamVeldLengte, ' ');
-  std::string WegNaam = std::string(kNaamVeldLengte, ' ');
-  PerPeriode Qlv{}, Qmv{}, Qzv{}, Qmr{}, Qbromf{}, Qtram{};
-  PerPeriode Qtotaal{}, Vrachtverkeer{};  // derived, fields 26..31
-  double Vlv = 0, Vmv = 0, Vzv = 0, Vmr = 0, Vbromf = 0, Vtram = 0;
-  double Waarneemhoogte = 0, Wegdekhoogte = 0, Bodemfactor = 0, Objectfractie = 0;
-  double AfstandHor = 0, AfstandKruising = 0, AfstandObstakel = 0, Zichthoek = 0;
-  double AfstandSchuin = 0;
-  std::int16_t WegdekKeuze = 0;
-  std::int16_t RailConstructie = 0;
-  std::array<std::string, 4> Toelichting{std::string(kToelichtingLengte, ' '), std::string(kToelichtingLengte, ' '),
-                                         std::string(kToelichtingLengte, ' '), std::string(kToelichtingLengte, ' ')};
+inline constexpr std::array<std::string_view, 2> kRailConstructies = {"Rail in ballastbed", "Rail in (asfalt)beton"};
 
-  // --- result values ---
+// The worksheet as the user fills it in: every field's text as it stands,
+// the remark lines, the road surface chosen and the switches.
+struct Werkblad {
+  std::array<std::string, kAantalVelden> veld;
+  std::array<std::string, kAantalToelichtingen> toelichting;
+  std::int16_t wegdek = 1;  // 1-based catalogue position
+  bool zone = false;        // 30 km zone: every speed counts as 30
+  bool aftrek = false;      // the art. 110g Wgh deduction
+  std::int16_t rail = 0;    // 0 ballast bed, 1 (asphalt) concrete
+};
+
+// The checked input of one calculation.
+struct Invoer {
+  std::string waarneempunt, weg;  // as typed; the file keeps 45 characters
+  // By field number; the derived fields 26..31 hold the totals as the
+  // check worked them out or a file stored them.
+  std::array<double, kAantalVelden> getal{};
+  std::array<std::string, kAantalToelichtingen> toelichting;  // without outer blanks; the file keeps 60
+  std::int16_t wegdek = 1;
+  bool zone = false;
+  bool aftrek = false;
+  std::int16_t rail = 0;
+
+  double Intensiteit(int categorie, int periode) const { return getal[IntensiteitVeld(categorie, periode)]; }
+  double Snelheid(int categorie) const { return getal[SnelheidVeld(categorie)]; }
+  double Waarneemhoogte() const { return getal[veld::kWaarneemhoogte]; }
+  double Wegdekhoogte() const { return getal[veld::kWegdekhoogte]; }
+  double AfstandHor() const { return getal[veld::kAfstandHor]; }
+  double AfstandKruising() const { return getal[veld::kAfstandKruising]; }
+  double AfstandObstakel() const { return getal[veld::kAfstandObstakel]; }
+  double Bodemfactor() const { return getal[veld::kBodemfactor]; }
+  double Objectfractie() const { return getal[veld::kObjectfractie]; }
+  double Zichthoek() const { return getal[veld::kZichthoek]; }
+};
+
+// Per-period values are indexed 1 (DAG), 2 (AVOND), 3 (NACHT); element 0 is unused.
+using PerPeriode = std::array<double, 4>;
+
+// The period penalties of dag, avond and nacht.
+inline constexpr std::array<std::int16_t, 4> kEtmaalcorrectie = {0, 0, 5, 10};
+
+// Every term of one calculation, named after the report's symbols.
+struct Resultaten {
+  double AfstandSchuin = 0;  // r
+  PerPeriode Qtotaal{}, Vrachtverkeer{};
   PerPeriode Elv{}, Emv{}, Ezv{}, Emr{}, Ebromf{}, Etram{};
   PerPeriode ElvWeg{}, EmvWeg{}, EzvWeg{};
   PerPeriode EmissieGetal{}, EmissieWeg{};
@@ -48,22 +75,6 @@ struct Werkblad {
   PerPeriode LAeq{}, LAeqEtm{};
   double Letmaal = 0, Lnight = 0, Lden = 0;
   std::int16_t Aftrek110g = 0;
-
-  std::array<std::int16_t, 4> Etmaalcorrectie{0, 0, 5, 10};
-
-  // --- window state belonging to the worksheet ---
-  std::array<std::string, 26> SnelheidBewaard{};  // element k-1 for speed field k
-  int WegdekLijstIndex = 0;
-  std::array<std::string, 11> AfdrukRegels{};  // the report blocks
-
-  // The user's decimal separator, used by every number text of the worksheet.
-  char Decimaal = '.';
-
-  // Category c: 0 lv, 1 mv, 2 zv, 3 mr, 4 bromf, 5 tram.
-  PerPeriode& Intensiteit(int c);
-  const PerPeriode& Intensiteit(int c) const;
-  double& Snelheid(int c);
-  double Snelheid(int c) const;
 };
 
 }  // namespace tarvo

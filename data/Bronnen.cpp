@@ -3,11 +3,8 @@
 #include <charconv>
 #include <vector>
 
-#include "calc/CheckIt.h"
-#include "calc/PlainBediening.h"
-#include "calc/Reken.h"
 #include "base/Tekst.h"
-#include "calc/Zone.h"
+#include "calc/Controle.h"
 #include "files/Reset.h"
 
 namespace tarvo {
@@ -75,10 +72,7 @@ Uitkomst<Catalogus> CatalogusUitTabel(std::istream& tabel) {
 }
 
 Uitkomst<std::array<std::uint8_t, kWerkbladLengte>> WerkbladUitBeschrijving(std::istream& beschrijving) {
-  Werkblad ws;
-  PlainWerkbladVenster venster;
-  ResetWerkblad(ws, venster);
-  int zone = 0;
+  Werkblad w = LeegWerkblad('.');
   std::string regel;
   int nummer = 0;
   while (VolgendeRegel(beschrijving, regel, nummer)) {
@@ -91,40 +85,34 @@ Uitkomst<std::array<std::uint8_t, kWerkbladLengte>> WerkbladUitBeschrijving(std:
     const std::string tekst = regel.substr(tab + 1);
     int veld = -1;
     std::int16_t getal = 0;
-    if (LeesGeheel(sleutel, veld) && veld >= 0 && veld < 40) {
-      venster.invoer[static_cast<std::size_t>(veld)].tekst = tekst;
+    if (LeesGeheel(sleutel, veld) && veld >= 0 && veld < kAantalVelden) {
+      w.veld[static_cast<std::size_t>(veld)] = tekst;
     } else if (sleutel.size() == 12 && sleutel.starts_with("toelichting") && sleutel[11] >= '0' &&
                sleutel[11] <= '3') {
-      const auto i = static_cast<std::size_t>(sleutel[11] - '0');
-      venster.toel[i].tekst = TrimBlanks(tekst);
-      ws.Toelichting[i] = VastBreed(venster.toel[i].tekst, kToelichtingLengte);
+      w.toelichting[static_cast<std::size_t>(sleutel[11] - '0')] = tekst;
     } else if (!LeesGeheel(tekst, getal)) {
       return Fout{plaats + "expected a whole number"};
     } else if (sleutel == "wegdek") {
-      ws.WegdekKeuze = getal;
+      w.wegdek = getal;
     } else if (sleutel == "rail" && (getal == 0 || getal == 1)) {
-      ws.RailConstructie = getal;
+      w.rail = getal;
     } else if (sleutel == "zone" && (getal == 0 || getal == 1)) {
-      zone = getal;
+      w.zone = getal == 1;
     } else if (sleutel == "aftrek" && (getal == 0 || getal == 1)) {
-      venster.aftrek.waarde = getal;
+      w.aftrek = getal == 1;
     } else {
       return Fout{plaats + "unknown key or value"};
     }
   }
-  // The zone switch runs after the speeds are typed, as on the window.
-  ZetZone(ws, venster, zone);
-
-  PlainMeldingen meldingen;
-  const CheckUitkomst check = CheckIt(ws, venster, meldingen);
-  if (!check) {
-    return Fout{check.nietGetalVeld >= 0 ? "field " + std::to_string(check.nietGetalVeld) + " is not a number"
-                                         : "input check refused: " + meldingen.getoond.at(0).tekst};
+  const Controle controle = Controleer(w, '.');
+  if (!controle) {
+    const Weigering& weigering = *controle.weigering;
+    return Fout{weigering.soort == Weigering::Soort::GeenGetal
+                    ? "field " + std::to_string(weigering.veld) + " is not a number"
+                    : "input check refused: " + weigering.tekst};
   }
-  // The program saves after a calculation, which fills the derived totals
-  // and freight shares.
-  RekenPeriodes(ws, venster, Catalogus{});
-  return CodeerWerkblad(InhoudVan(ws, venster.zone.waarde, venster.aftrek.waarde));
+  // The file holds what the check took over, the derived totals included.
+  return CodeerWerkblad(*controle.invoer);
 }
 
 }  // namespace tarvo

@@ -3,17 +3,17 @@
 #include <ostream>
 
 #include "base/Getal.h"
-#include "calc/CheckIt.h"
+#include "calc/Controle.h"
 #include "tools/Afstand.h"
 
 namespace tarvo {
 
-Uitkomst<void> AfstandOpdracht(double doel, Berekening& b, Datum vandaag, std::ostream& uit) {
-  const CheckUitkomst check = CheckIt(b.ws, b.venster, b.meldingen);
-  if (!check) return Fout{CheckMelding(b, check.nietGetalVeld)};
-  AfstandRekenaar rekenaar(b.ws, b.venster, b.catalogus, vandaag);
+Uitkomst<void> AfstandOpdracht(double doel, const GeopendWerkblad& geopend, Datum vandaag, std::ostream& uit) {
+  const Controle controle = Controleer(geopend.werkblad, geopend.decimaal);
+  if (!controle) return Fout{WeigeringRegel(*controle.weigering)};
+  AfstandRekenaar rekenaar(*controle.invoer, geopend.catalogus, vandaag);
   const DoelAfstand r = rekenaar.Zoek(doel);
-  const char dec = b.ws.Decimaal;
+  const char dec = geopend.decimaal;
   if (!r.gevonden) {
     return Fout{"Lden na aftrek blijft tot " + Formatteer(kAfstandZoekTot, "##0", dec) + " m boven " +
                 Formatteer(doel, "##0.00", dec) + " dB (" + Formatteer(r.punt.niveau, "##0.00", dec) + " dB op " +

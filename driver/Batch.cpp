@@ -11,6 +11,7 @@
 
 #include "base/Tekst.h"
 #include "driver/BatchRij.h"
+#include "files/Reset.h"
 
 namespace tarvo {
 namespace {
@@ -53,9 +54,9 @@ void TelOp(BatchVerslag& totaal, const BatchVerslag& deel) {
 }
 
 // The rows after the header, a block at a time.
-class Invoer {
+class Rijbron {
  public:
-  explicit Invoer(RegelLezer& lezer) : lezer_(lezer) {}
+  explicit Rijbron(RegelLezer& lezer) : lezer_(lezer) {}
   bool Op() const { return einde_ || foutNa_ > 0; }
   std::size_t FoutNa() const { return foutNa_; }
 
@@ -96,7 +97,7 @@ class Invoer {
 // Threads that compute the blocks given to them, each with its own worksheet.
 class Werkploeg {
  public:
-  Werkploeg(const BatchOpzet& opzet, unsigned aantal) {
+  Werkploeg(const BatchInstellingen& opzet, unsigned aantal) {
     for (unsigned i = 0; i < aantal; ++i) draden_.emplace_back([this, &opzet] { Werk(opzet); });
   }
   ~Werkploeg() {
@@ -126,7 +127,7 @@ class Werkploeg {
   }
 
  private:
-  void Werk(const BatchOpzet& opzet) {
+  void Werk(const BatchInstellingen& opzet) {
     RijRekenaar rekenaar(opzet);
     for (;;) {
       Blok* blok = nullptr;
@@ -160,7 +161,7 @@ class Werkploeg {
 // Reads, computes and writes every block; false when the output failed.
 // The blocks in flight are bounded: twice the threads, so that none waits
 // for reading while another is written.
-void VerwerkBlokken(Invoer& invoer, const BatchOpzet& opzet, unsigned draden,
+void VerwerkBlokken(Rijbron& invoer, const BatchInstellingen& opzet, unsigned draden,
                     const std::function<bool(const Blok&)>& schrijf) {
   if (draden <= 1) {
     RijRekenaar rekenaar(opzet);
@@ -203,8 +204,8 @@ void VerwerkBlokken(Invoer& invoer, const BatchOpzet& opzet, unsigned draden,
 
 Uitkomst<BatchVerslag> VerwerkBatch(std::istream& in, std::ostream& uit, const OpdrachtInstellingen& inst,
                                     const BatchOpties& opties) {
-  Berekening b;
-  if (auto klaar = LaadEnReset(inst, b); !klaar) return klaar.Reden();
+  auto catalogus = LaadCatalogus(inst);
+  if (!catalogus) return catalogus.Reden();
 
   RegelLezer lezer(in);
   std::string_view kopregel;
@@ -221,11 +222,11 @@ Uitkomst<BatchVerslag> VerwerkBatch(std::istream& in, std::ostream& uit, const O
   auto kop = LeesKop(kopregel);
   if (!kop) return kop.Reden();
 
-  const BatchOpzet opzet = MaakBatchOpzet(b.catalogus, std::move(*kop), b.venster, inst.decimaal, inst.vandaag);
+  const BatchInstellingen opzet{std::move(*catalogus), std::move(*kop), LeegWerkblad(inst.decimaal), inst.decimaal, inst.vandaag};
 
   BatchVerslag verslag;
   uit << kBatchKop << "\n";
-  Invoer invoer(lezer);
+  Rijbron invoer(lezer);
   VerwerkBlokken(invoer, opzet, opties.draden, [&](const Blok& blok) {
     uit.write(blok.uit.data(), static_cast<std::streamsize>(blok.uit.size()));
     TelOp(verslag, blok.verslag);

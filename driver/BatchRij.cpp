@@ -5,36 +5,33 @@
 
 #include "base/Getal.h"
 #include "base/Tekst.h"
-#include "calc/CheckIt.h"
-#include "calc/VeldGetal.h"
+#include "calc/Bereken.h"
 #include "calc/Velden.h"
-#include "calc/Zone.h"
-#include "driver/Opdracht.h"
 #include "report/Rapport.h"
 
 namespace tarvo {
 namespace {
 
-// Columns beyond the 40 fields.
-enum Extra { kWegdek = 100, kZone, kAftrek, kRail };
+// Columns beyond the fields.
+enum Extra { kWegdek = 1000, kZone, kAftrek, kRail };
 
-struct Kolom {
+struct ExtraKolom {
   std::string_view naam;
-  int doel;  // field index, or one of Extra
+  int doel;
 };
+constexpr std::array<ExtraKolom, 4> kExtraKolommen = {{
+    {"wegdek", kWegdek}, {"zone", kZone}, {"aftrek", kAftrek}, {"rail", kRail}}};
 
-constexpr std::array<Kolom, 38> kKolommen = {{
-    {"waarneempunt", 0}, {"weg", 1},
-    {"qlv_dag", 2},      {"qlv_avond", 3},    {"qlv_nacht", 4},    {"vlv", 5},
-    {"qmv_dag", 6},      {"qmv_avond", 7},    {"qmv_nacht", 8},    {"vmv", 9},
-    {"qzv_dag", 10},     {"qzv_avond", 11},   {"qzv_nacht", 12},   {"vzv", 13},
-    {"qmr_dag", 14},     {"qmr_avond", 15},   {"qmr_nacht", 16},   {"vmr", 17},
-    {"qbromf_dag", 18},  {"qbromf_avond", 19}, {"qbromf_nacht", 20}, {"vbromf", 21},
-    {"qtram_dag", 22},   {"qtram_avond", 23}, {"qtram_nacht", 24}, {"vtram", 25},
-    {"hw", 32},          {"hweg", 33},        {"b", 34},           {"fobj", 35},
-    {"d", 36},           {"a_kruising", 37},  {"a_obstakel", 38},  {"zichthoek", 39},
-    {"wegdek", kWegdek}, {"zone", kZone},     {"aftrek", kAftrek}, {"rail", kRail},
-}};
+// The target of a column name (lower case), or -1.
+int Doel(std::string_view naam) {
+  for (int k = 0; k < kAantalVelden; ++k) {
+    if (!Veld(k).batchKolom.empty() && Veld(k).batchKolom == naam) return k;
+  }
+  for (const ExtraKolom& c : kExtraKolommen) {
+    if (c.naam == naam) return c.doel;
+  }
+  return -1;
+}
 
 // A line split at ';', with "..." quoting for texts that hold a ';'. A
 // quote may open and close anywhere in a value; "" inside quotes is one.
@@ -87,31 +84,15 @@ Uitkomst<std::vector<int>> LeesKop(std::string_view regel) {
   }
   std::vector<int> doelen;
   for (std::string_view naam : namen) {
-    const std::string sleutel = KleineLetters(ZonderBlanks(naam));
-    const auto k = std::find_if(kKolommen.begin(), kKolommen.end(), [&](const Kolom& c) { return c.naam == sleutel; });
-    if (k == kKolommen.end()) {
-      return Fout{"Onbekende kolom '" + TrimBlanks(naam) + "' in de kopregel van het invoerbestand."};
-    }
+    const int doel = Doel(KleineLetters(ZonderBlanks(naam)));
+    if (doel < 0) return Fout{"Onbekende kolom '" + TrimBlanks(naam) + "' in de kopregel van het invoerbestand."};
     // Which of two values would count is no guess to make for the user.
-    if (std::find(doelen.begin(), doelen.end(), k->doel) != doelen.end()) {
+    if (std::find(doelen.begin(), doelen.end(), doel) != doelen.end()) {
       return Fout{"Kolom '" + TrimBlanks(naam) + "' staat meer dan eens in de kopregel van het invoerbestand."};
     }
-    doelen.push_back(k->doel);
+    doelen.push_back(doel);
   }
   return doelen;
-}
-
-BatchOpzet MaakBatchOpzet(const Catalogus& catalogus, std::vector<int> doelen, const PlainWerkbladVenster& reset,
-                          char decimaal, Datum vandaag) {
-  BatchOpzet opzet{catalogus, std::move(doelen), {}, {}, decimaal, vandaag};
-  for (int k = 0; k < kAantalVelden; ++k) {
-    const auto i = static_cast<std::size_t>(k);
-    opzet.standaard[i] = reset.invoer[i].tekst;
-    if (k < 2 || Veld(k).tag != kNumeriek) continue;
-    opzet.standaardGetal[i] = GecontroleerdGetal(opzet.standaard[i], Veld(k).overname);
-    opzet.getalVelden.push_back(k);
-  }
-  return opzet;
 }
 
 void RijRekenaar::Splits(std::string_view regel) {
@@ -139,27 +120,27 @@ std::string RijRekenaar::Typ() {
     const std::string_view w = waarden_[i];
     const int doel = opzet_.doelen[i];
     if (doel < kWegdek) {
-      tekst_[static_cast<std::size_t>(doel)] = doel <= 1 ? w : ZonderBlanks(w);
-      getypt_.set(static_cast<std::size_t>(doel));
+      teksten_.veld[static_cast<std::size_t>(doel)] = Veld(doel).soort == VeldSoort::Tekst ? w : ZonderBlanks(w);
     } else if (doel == kWegdek) {
       const std::string_view t = ZonderBlanks(w);
       // At most five digits: no number of them overflows.
       const bool heel = !t.empty() && t.size() < 6 && std::all_of(t.begin(), t.end(), [](char c) { return c >= '0' && c <= '9'; });
-      wegdek_ = heel ? 0 : -1;
-      for (char c : heel ? t : std::string_view{}) wegdek_ = 10 * wegdek_ + (c - '0');
-      if (wegdek_ < 1 || wegdek_ > opzet_.catalogus.AantalWegdekken) {
+      int wegdek = heel ? 0 : -1;
+      for (char c : heel ? t : std::string_view{}) wegdek = 10 * wegdek + (c - '0');
+      if (wegdek < 1 || wegdek > opzet_.catalogus.AantalWegdekken) {
         return "Wegdek '" + std::string(t) + "' staat niet in de wegdekkenlijst (1 tot en met " +
                std::to_string(opzet_.catalogus.AantalWegdekken) + ").";
       }
+      teksten_.wegdek = static_cast<std::int16_t>(wegdek);
     } else if (const auto s = Schakelaar(w); !s) {
       return "Kolom " + std::string(doel == kZone ? "zone" : doel == kAftrek ? "aftrek" : "rail") +
              ": 0 of 1 verwacht, gevonden '" + TrimBlanks(w) + "'.";
     } else if (doel == kZone) {
-      zone_ = *s;
+      teksten_.zone = *s == 1;
     } else if (doel == kAftrek) {
-      aftrek_ = *s;
+      teksten_.aftrek = *s == 1;
     } else {
-      rail_ = *s;
+      teksten_.rail = static_cast<std::int16_t>(*s);
     }
   }
   return {};
@@ -168,35 +149,16 @@ std::string RijRekenaar::Typ() {
 // The window's input check on the row's texts, then the calculation; the
 // refusal's message, or nothing.
 std::string RijRekenaar::Check() {
-  if (zone_ == 1) {
-    for (int k : kSnelheidVelden) {
-      tekst_[static_cast<std::size_t>(k)] = kZoneSnelheid;
-      getypt_.set(static_cast<std::size_t>(k));
-    }
-  }
-  // The derived fields 26..31 keep the Reset's numbers: no column reaches them.
-  std::array<double, kAantalVelden> getal{};
-  for (int k : opzet_.getalVelden) {
-    const auto i = static_cast<std::size_t>(k);
-    const auto x = getypt_[i] ? GecontroleerdGetal(tekst_[i], Veld(k).overname) : opzet_.standaardGetal[i];
-    if (!x) return GeenGetalRegel(k, tekst_[i]);
-    getal[i] = *x;
-  }
-  ws_.WegdekKeuze = static_cast<std::int16_t>(wegdek_);
-  ws_.RailConstructie = static_cast<std::int16_t>(rail_);
-  const auto weigering = NeemGetallenOver(ws_, [&](int k) { return getal[static_cast<std::size_t>(k)]; });
-  if (weigering) return std::string(weigering->tekst);
-  if (auto niveaus = RekenBruikbaar(ws_, {zone_ == 1, aftrek_}, opzet_.catalogus, opzet_.vandaag); !niveaus) {
-    return niveaus.Melding();
-  }
+  const Controle controle = ControleerGetallen(teksten_);
+  if (!controle) return WeigeringRegel(*controle.weigering);
+  auto resultaten = BerekenBruikbaar(*controle.invoer, opzet_.catalogus, opzet_.vandaag);
+  if (!resultaten) return resultaten.Melding();
+  resultaten_ = *resultaten;
   return {};
 }
 
 bool RijRekenaar::Reken(std::string_view regel, bool teLang, std::size_t nummer, std::string& uit) {
-  for (std::size_t k = 0; k < tekst_.size(); ++k) tekst_[k] = opzet_.standaard[k];
-  getypt_.reset();
-  zone_ = aftrek_ = rail_ = 0;
-  wegdek_ = 1;
+  teksten_ = WerkbladTeksten(opzet_.standaard);
 
   std::string melding;
   if (teLang) {
@@ -213,26 +175,27 @@ bool RijRekenaar::Reken(std::string_view regel, bool teLang, std::size_t nummer,
   if (melding.empty()) melding = Typ();
   if (melding.empty()) melding = Check();
 
-  uit += CsvTekst(ZonderBlanks(tekst_[0]));
+  uit += CsvTekst(ZonderBlanks(teksten_.veld[veld::kWaarneempunt]));
   uit += ';';
-  uit += CsvTekst(ZonderBlanks(tekst_[1]));
+  uit += CsvTekst(ZonderBlanks(teksten_.veld[veld::kWeg]));
   if (!melding.empty()) {
     uit += ";;;;;;;;;;";
     uit += CsvTekst(melding);
     uit += '\n';
     return true;
   }
+  const Resultaten& r = resultaten_;
   const char dec = opzet_.decimaal;
-  for (double v : {ws_.LAeq[1], ws_.LAeq[2], ws_.LAeq[3], ws_.Letmaal, ws_.Lden, ws_.Lnight}) {
+  for (double v : {r.LAeq[1], r.LAeq[2], r.LAeq[3], r.Letmaal, r.Lden, r.Lnight}) {
     uit += ';';
     FormatteerNaar(uit, v, "##0.00", dec);
   }
   uit += ';';
-  uit += std::to_string(ws_.Aftrek110g);
+  uit += std::to_string(r.Aftrek110g);
   uit += ';';
-  FormatteerNaar(uit, EindNiveau(ws_.Lden, ws_.Aftrek110g), "##0.0", dec);
+  FormatteerNaar(uit, EindNiveau(r.Lden, r.Aftrek110g), "##0.0", dec);
   uit += ';';
-  uit += Milieukwaliteit(ws_.Lden, ws_.Aftrek110g);
+  uit += Milieukwaliteit(r.Lden, r.Aftrek110g);
   uit += ";\n";
   return false;
 }

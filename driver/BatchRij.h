@@ -1,9 +1,8 @@
 #pragma once
-// One row of the batch table: its values typed into the worksheet's fields
-// as the header places them, the window's check and calculation, one
-// result row out.
+// One row of the batch table: its values as the texts of the worksheet's
+// fields the header names, the window's check and calculation, one result
+// row out.
 #include <array>
-#include <bitset>
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -11,8 +10,7 @@
 #include <vector>
 
 #include "base/Uitkomst.h"
-#include "calc/PlainBediening.h"
-#include "calc/Reken.h"
+#include "calc/Controle.h"
 #include "calc/Werkblad.h"
 #include "calc/Wegdek.h"
 
@@ -27,28 +25,19 @@ inline constexpr std::string_view kBatchKop =
 Uitkomst<std::vector<int>> LeesKop(std::string_view regel);
 
 // Everything rows have in common: the catalogue, the header's targets and
-// the fields' texts after a Reset. Read-only while rows are computed.
-struct BatchOpzet {
+// the worksheet as a Reset leaves it. Read-only while rows are computed.
+struct BatchInstellingen {
   Catalogus catalogus;
   std::vector<int> doelen;
-  std::array<std::string, 40> standaard;
-  // The checked numbers of those texts, worked out once; nothing for a
-  // field that is no number field.
-  std::array<std::optional<double>, 40> standaardGetal;
+  Werkblad standaard;
   char decimaal = '.';
   Datum vandaag;
-  std::vector<int> getalVelden = {};  // the number fields from 2 on, in the check's order
 };
 
-// The set-up for rows under a header with these targets; `reset` holds the
-// fields as a Reset left them.
-BatchOpzet MaakBatchOpzet(const Catalogus& catalogus, std::vector<int> doelen, const PlainWerkbladVenster& reset,
-                          char decimaal, Datum vandaag);
-
-// Computes rows one after another; one per thread, each with its own worksheet.
+// Computes rows one after another; one per thread.
 class RijRekenaar {
  public:
-  explicit RijRekenaar(const BatchOpzet& opzet) : opzet_(opzet) {}
+  explicit RijRekenaar(const BatchInstellingen& opzet) : opzet_(opzet) {}
 
   // Appends the result row of line `nummer` (`teLang`: the line was longer
   // than allowed and not kept) to `uit`; true when the row was refused.
@@ -59,15 +48,13 @@ class RijRekenaar {
   std::string Typ();
   std::string Check();
 
-  const BatchOpzet& opzet_;
-  Werkblad ws_;
-  // This row's field texts: views into the line, the unquoted texts or the Reset's.
-  std::array<std::string_view, 40> tekst_{};
-  std::bitset<40> getypt_;  // the fields whose text is not the Reset's
+  const BatchInstellingen& opzet_;
+  // This row's worksheet: views into the line, the unquoted texts or the Reset's.
+  WerkbladTeksten teksten_;
+  Resultaten resultaten_;
   std::vector<std::string_view> waarden_;
   std::string ontdaan_;  // the texts of quoted values
   bool aanhalingOpen_ = false;
-  int zone_ = 0, aftrek_ = 0, wegdek_ = 1, rail_ = 0;
 };
 
 }  // namespace tarvo

@@ -8,21 +8,21 @@
 
 namespace tarvo {
 
-Uitkomst<void> DiagramOpdracht(const std::string& antwoord, Berekening& b, std::ostream& uit) {
-  const DiagramResultaat r = Diagram(antwoord, b.ws, b.venster, b.meldingen, b.catalogus);
+Uitkomst<void> DiagramOpdracht(const std::string& antwoord, const GeopendWerkblad& geopend, std::ostream& uit) {
+  const DiagramResultaat r = Diagram(antwoord, geopend.werkblad, geopend.catalogus, geopend.decimaal);
   switch (r.uitkomst) {
     case DiagramUitkomst::Leeg:
       return Fout{"Geen afstand opgegeven voor het diagram."};
     case DiagramUitkomst::Geweigerd:
       return Fout{"De afstand '" + antwoord + "' is geen getal."};
     case DiagramUitkomst::CheckMislukt:
-      return Fout{CheckMelding(b, r.check.nietGetalVeld)};
+      return Fout{WeigeringRegel(*r.controle.weigering)};
     case DiagramUitkomst::Onbruikbaar:
       return Fout{r.melding};
     case DiagramUitkomst::Gegevens:
       break;
   }
-  const char dec = b.ws.Decimaal;
+  const char dec = geopend.decimaal;
   for (const DiagramRij& rij : r.gegevens.rijen) {
     uit << TrimBlanks(rij.label) << ';' << Formatteer(rij.lden, "##0.00", dec) << '\n';
   }

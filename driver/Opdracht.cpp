@@ -8,61 +8,45 @@
 #include <system_error>
 
 #include "base/Bestand.h"
-#include "calc/CheckIt.h"
-#include "calc/Velden.h"
+#include "calc/Bereken.h"
+#include "calc/Controle.h"
 #include "files/CatalogusBestand.h"
-#include "files/Reset.h"
 #include "files/WerkbladBestand.h"
 
 namespace tarvo {
 
-Uitkomst<void> LaadEnReset(const OpdrachtInstellingen& inst, Berekening& b) {
-  if (auto geladen = LaadCatalogusBestand(inst.wegdekken, b.catalogus); !geladen) return geladen;
-  VulLijst(b.catalogus);
-  b.ws.Decimaal = inst.decimaal;
-  ResetWerkblad(b.ws, b.venster);
-  return {};
+Uitkomst<Catalogus> LaadCatalogus(const OpdrachtInstellingen& inst) {
+  Catalogus catalogus;
+  if (auto geladen = LaadCatalogusBestand(inst.wegdekken, catalogus); !geladen) return geladen.Reden();
+  VulLijst(catalogus);
+  return catalogus;
 }
 
-Uitkomst<void> LeesWerkblad(const std::filesystem::path& werkblad, Berekening& b) {
-  ResetWerkblad(b.ws, b.venster);
-  const Uitkomst<void> gelezen = LeesWerkbladBestand(werkblad, b.ws, b.venster, b.catalogus, b.meldingen);
-  if (gelezen) return {};
-  // Number 0: the older version's message, which does not name the file.
-  if (gelezen.Nummer() == 0) return Fout{"Rekenblad " + werkblad.string() + ": " + gelezen.Melding()};
-  return gelezen;
+Uitkomst<GeopendWerkblad> LeesWerkblad(const std::filesystem::path& pad, const Catalogus& catalogus, char decimaal) {
+  Uitkomst<Invoer> gelezen = LeesWerkbladBestand(pad);
+  if (!gelezen) {
+    // The older version's message does not name the file.
+    if (gelezen.Nummer() == kFoutOudeVersie) return Fout{"Rekenblad " + pad.string() + ": " + gelezen.Melding()};
+    return gelezen.Reden();
+  }
+  GeopendWerkblad g{catalogus, {}, decimaal, {}};
+  if (auto melding = HerstelWegdek(*gelezen, catalogus)) g.meldingen.push_back(std::move(*melding));
+  g.werkblad = WerkbladVan(*gelezen, decimaal);
+  return g;
 }
 
-Uitkomst<void> OpenWerkblad(const OpdrachtInstellingen& inst, Berekening& b) {
-  if (auto klaar = LaadEnReset(inst, b); !klaar) return klaar;
-  return LeesWerkblad(inst.werkblad, b);
+Uitkomst<GeopendWerkblad> OpenWerkblad(const OpdrachtInstellingen& inst) {
+  auto catalogus = LaadCatalogus(inst);
+  if (!catalogus) return catalogus.Reden();
+  return LeesWerkblad(inst.werkblad, *catalogus, inst.decimaal);
 }
 
-std::string GeenGetalRegel(int veld, std::string_view tekst) {
-  const VeldInfo& v = Veld(veld);
-  std::string naam(v.bijschrift);
-  if (!v.kolom.empty()) naam += " / " + std::string(v.kolom);
-  return "Veld " + std::to_string(veld) + " (" + naam + ") bevat geen getal: '" + std::string(tekst) + "'.";
-}
-
-std::string CheckMelding(const Berekening& b, int nietGetalVeld) {
-  if (nietGetalVeld >= 0) return GeenGetalRegel(nietGetalVeld, b.venster.invoer[static_cast<std::size_t>(nietGetalVeld)].tekst);
-  // Any other refusal is a warning of the check, the last message shown.
-  return b.meldingen.getoond.empty() ? "De invoer is niet aanvaard." : b.meldingen.getoond.back().tekst;
-}
-
-Uitkomst<void> RekenGeopend(Berekening& b, Datum vandaag) {
-  const CheckUitkomst check = CheckIt(b.ws, b.venster, b.meldingen);
-  if (!check) return Fout{CheckMelding(b, check.nietGetalVeld)};
-  auto labels = Reken(b.ws, b.venster, b.catalogus, vandaag);
-  if (!labels) return labels.Reden();
-  b.labels = std::move(*labels);
-  return {};
-}
-
-Uitkomst<void> RekenWerkblad(const OpdrachtInstellingen& inst, Berekening& b) {
-  if (auto open = OpenWerkblad(inst, b); !open) return open;
-  return RekenGeopend(b, inst.vandaag);
+Uitkomst<Berekend> RekenGeopend(const GeopendWerkblad& geopend, Datum vandaag) {
+  Controle controle = Controleer(geopend.werkblad, geopend.decimaal);
+  if (!controle) return Fout{WeigeringRegel(*controle.weigering)};
+  auto resultaten = BerekenBruikbaar(*controle.invoer, geopend.catalogus, vandaag);
+  if (!resultaten) return resultaten.Reden();
+  return Berekend{std::move(*controle.invoer), std::move(*resultaten)};
 }
 
 Uitkomst<Opties> LeesOpties(const std::vector<std::string>& args, const std::set<std::string>& metWaarde,

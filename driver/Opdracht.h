@@ -12,8 +12,7 @@
 #include <string_view>
 
 #include "base/Uitkomst.h"
-#include "calc/PlainBediening.h"
-#include "driver/Rekenblad.h"
+#include "driver/Resultaatteksten.h"
 #include "calc/Werkblad.h"
 #include "calc/Wegdek.h"
 #include "files/DataMappen.h"
@@ -27,37 +26,29 @@ struct OpdrachtInstellingen {
   Datum vandaag;
 };
 
-// One worksheet with plain controls.
-struct Berekening {
-  Werkblad ws;
-  PlainWerkbladVenster venster;
+// A worksheet file opened as a user opens it in the window: the catalogue
+// loaded, the file read, the texts its fields show.
+struct GeopendWerkblad {
   Catalogus catalogus;
-  PlainMeldingen meldingen;
-  ResultaatTeksten labels;
+  Werkblad werkblad;
+  char decimaal = '.';
+  std::vector<std::string> meldingen;  // what reading it said (a road surface the catalogue lacks)
 };
 
 // Every failure below is one Dutch line for standard error.
 
-// Loads the catalogue into b and resets the worksheet.
-Uitkomst<void> LaadEnReset(const OpdrachtInstellingen& inst, Berekening& b);
+// The catalogue of the settings, with its list texts.
+Uitkomst<Catalogus> LaadCatalogus(const OpdrachtInstellingen& inst);
 
-// Resets the worksheet of b, whose catalogue is loaded, and reads the file into it.
-Uitkomst<void> LeesWerkblad(const std::filesystem::path& pad, Berekening& b);
+// Reads a worksheet file with a loaded catalogue: the texts its fields show
+// and what reading it said.
+Uitkomst<GeopendWerkblad> LeesWerkblad(const std::filesystem::path& pad, const Catalogus& catalogus, char decimaal);
 
-// LaadEnReset, then LeesWerkblad.
-Uitkomst<void> OpenWerkblad(const OpdrachtInstellingen& inst, Berekening& b);
+// LaadCatalogus, then LeesWerkblad of inst.werkblad.
+Uitkomst<GeopendWerkblad> OpenWerkblad(const OpdrachtInstellingen& inst);
 
-// "Veld 2 (Qlicht (mvt/h) / dag) bevat geen getal: '12a'."
-std::string GeenGetalRegel(int veld, std::string_view tekst);
-
-// The input check's refusal as one Dutch line.
-std::string CheckMelding(const Berekening& b, int nietGetalVeld);
-
-// CheckIt and Reken of an opened worksheet.
-Uitkomst<void> RekenGeopend(Berekening& b, Datum vandaag);
-
-// OpenWerkblad, CheckIt and Reken.
-Uitkomst<void> RekenWerkblad(const OpdrachtInstellingen& inst, Berekening& b);
+// The input check and the calculation of an opened worksheet.
+Uitkomst<Berekend> RekenGeopend(const GeopendWerkblad& geopend, Datum vandaag);
 
 // The command line of tarvo-reken and of tarvo --pdf: the shared options
 // (--wegdekken, --decimaal, --datum, --help) into inst, the program's own

@@ -1,7 +1,6 @@
 #pragma once
 #include <string>
 
-#include "calc/Bediening.h"
 #include "calc/Werkblad.h"
 
 namespace tarvo {
@@ -9,10 +8,9 @@ namespace tarvo {
 // The text field k shows after Reset.
 std::string StandaardTekst(int k, char decimaal);
 
-// The worksheet half of Reset: road surface 1, both switches off and
-// disabled, every field disabled with its default text, the remark lines
-// empty and disabled. The window's labels, toolbar and file panel are the
-// window's own business. Stored numbers are not touched.
-void ResetWerkblad(Werkblad& ws, WerkbladVenster& venster);
+// The worksheet after Reset: every field with its default text, the remark
+// lines empty, road surface 1, both switches off. Locking the fields is the
+// window's business.
+Werkblad LeegWerkblad(char decimaal);
 
 }  // namespace tarvo

@@ -4,7 +4,8 @@
 
 #include "base/Getal.h"
 #include "base/Tekst.h"
-#include "calc/Reken.h"
+#include "calc/Bereken.h"
+#include "calc/Velden.h"
 
 namespace tarvo {
 namespace {
@@ -41,6 +42,25 @@ std::string Snelheid(double v, char dec) { return " mvt/h, v=" + Kolom(v, 4, "##
 std::string DlRegel(std::string_view cat, double dl, double b, char dec) {
   return "(DL," + std::string(cat) + " = " + Kolom(dl, 5, "##0.00", dec) + "; b," + std::string(cat) + " = " +
          Kolom(b, 5, "##0.00", dec) + ")";
+}
+
+// "Waarneemhoogte      hw       : ": a name in 20 characters, a symbol in 9.
+std::string Label(std::string_view naam, std::string_view symbool) {
+  return VastBreed(naam, 20) + VastBreed(symbool, 9) + ": ";
+}
+
+// The fields with a line of their own, in the report's order.
+const std::vector<const VeldInfo*>& RapportVelden() {
+  static const std::vector<const VeldInfo*> velden = [] {
+    std::vector<const VeldInfo*> v;
+    for (int k = 0; k < kAantalVelden; ++k) {
+      if (Veld(k).rapport.volgorde > 0) v.push_back(&Veld(k));
+    }
+    std::stable_sort(v.begin(), v.end(),
+                     [](const VeldInfo* a, const VeldInfo* b) { return a->rapport.volgorde < b->rapport.volgorde; });
+    return v;
+  }();
+  return velden;
 }
 
 std::string KolomKop() { return Blanks(kKolomKopInspringing) + std::string(kKolomKop); }
@@ -85,123 +105,112 @@ std::string GebruikerRegel(const Catalogus& catalogus) {
   return Hoofdletters(VastBreed(catalogus.Gebruikersnaam, kNaamLengte));
 }
 
-std::vector<RapportRegel> InvoerRegels(const Werkblad& ws, const Catalogus& catalogus) {
-  const char dec = ws.Decimaal;
-  std::vector<RapportRegel> r;
-  auto regel = [&](std::string tekst, bool dl = false) { r.push_back({std::move(tekst), dl}); };
+std::vector<RapportRegel> InvoerRegels(const Invoer& in, const Resultaten& r, const Catalogus& catalogus,
+                                       char dec) {
+  std::vector<RapportRegel> regels;
+  auto regel = [&](std::string tekst, bool dl = false) { regels.push_back({std::move(tekst), dl}); };
 
-  regel(PeriodeRegel("Intensiteit         Qlv      : ", ws.Qlv, Snelheid(ws.Vlv, dec), dec));
-  regel(PeriodeRegel("                    Qmv      : ", ws.Qmv, Snelheid(ws.Vmv, dec), dec));
-  regel(PeriodeRegel("                    Qzv      : ", ws.Qzv, Snelheid(ws.Vzv, dec), dec));
-  regel(PeriodeRegel("                    Qmr      : ", ws.Qmr, Snelheid(ws.Vmr, dec), dec));
-  regel(PeriodeRegel("                    Qbromf   : ", ws.Qbromf, Snelheid(ws.Vbromf, dec), dec));
-  regel(PeriodeRegel("                    Qtram    : ", ws.Qtram, Snelheid(ws.Vtram, dec), dec));
-  regel(PeriodeRegel("                    Qtotaal  : ", ws.Qtotaal, " mvt/h", dec));
-  regel(PeriodeRegel("Vrachtverkeer       p        : ", ws.Vrachtverkeer, " %", dec));
-  regel(EnkeleRegel("Waarneemhoogte      hw       : ", ws.Waarneemhoogte, "##0.00", " m", dec));
-  regel(EnkeleRegel("Wegdekhoogte        hweg     : ", ws.Wegdekhoogte, "##0.00", " m", dec));
-  regel(EnkeleRegel("Afstand (hor.)      d        : ", ws.AfstandHor, "##0.00", " m", dec));
-  regel(EnkeleRegel("Afstand (schuin)    r        : ", ws.AfstandSchuin, "##0.00", " m", dec));
-  regel(EnkeleRegel("Afstand kruising    a        : ", ws.AfstandKruising, "##0.00", " m", dec));
-  regel(EnkeleRegel("Afstand obstakel    a        : ", ws.AfstandObstakel, "##0.00", " m", dec));
-  regel(EnkeleRegel("Bodemfactor         B        : ", ws.Bodemfactor, "##0.00", " -", dec));
-  regel(EnkeleRegel("Objectfractie       Fobj     : ", ws.Objectfractie, "##0.00", " -", dec));
-  regel(EnkeleRegel("Zichthoek                    : ", ws.Zichthoek, "##0", " grd", dec));
+  for (int c = 0; c < kAantalCategorieen; ++c) {
+    const std::string symbool = "Q" + std::string(kCategorieen[static_cast<std::size_t>(c)].symbool);
+    const PerPeriode q{0, in.Intensiteit(c, 1), in.Intensiteit(c, 2), in.Intensiteit(c, 3)};
+    regel(PeriodeRegel(Label(c == 0 ? "Intensiteit" : "", symbool), q, Snelheid(in.Snelheid(c), dec), dec));
+  }
+  regel(PeriodeRegel(Label("", "Qtotaal"), r.Qtotaal, " mvt/h", dec));
+  regel(PeriodeRegel(Label("Vrachtverkeer", "p"), r.Vrachtverkeer, " %", dec));
+  for (const VeldInfo* v : RapportVelden()) {
+    const RapportPlaats& p = v->rapport;
+    regel(EnkeleRegel(Label(p.naam, p.symbool), in.getal[static_cast<std::size_t>(v->index)], p.patroon, p.eenheid, dec));
+    // The slant distance follows the horizontal one it is derived from.
+    if (v->index == veld::kAfstandHor) {
+      regel(EnkeleRegel(Label("Afstand (schuin)", "r"), r.AfstandSchuin, "##0.00", " m", dec));
+    }
+  }
 
   // Name and coefficients from one position, the one the calculation used.
-  const auto positie = static_cast<std::size_t>(Catalogus::GeldigePositie(ws.WegdekKeuze));
+  const auto positie = static_cast<std::size_t>(Catalogus::GeldigePositie(in.wegdek));
   regel("type wegdek                  : " + VastBreed(catalogus.WegdekNamen[positie], kNaamLengte));
-  const Wegdek& w = catalogus.Op(ws.WegdekKeuze);
+  const Wegdek& w = catalogus.Op(in.wegdek);
   regel(DlRegel("lv", w.DL_lv, w.b_lv, dec), true);
   regel(DlRegel("mv", w.DL_mv, w.b_mv, dec), true);
   regel(DlRegel("zv", w.DL_zv, w.b_zv, dec), true);
 
-  if (ws.Qtram[1] > 0 || ws.Qtram[2] > 0 || ws.Qtram[3] > 0) {
+  const int tram = categorie::kTram;
+  if (in.Intensiteit(tram, 1) > 0 || in.Intensiteit(tram, 2) > 0 || in.Intensiteit(tram, 3) > 0) {
     // A position from a foreign worksheet file names no option: no caption.
-    const int rail = ws.RailConstructie;
+    const int rail = in.rail;
     const std::string_view optie =
         rail >= 0 && rail < static_cast<int>(kRailConstructies.size()) ? kRailConstructies[static_cast<std::size_t>(rail)]
                                                                         : "";
     regel("railconstructie trambaan     : " + std::string(optie));
   }
-  return r;
+  return regels;
 }
 
-std::vector<RapportRegel> ResultaatRegels(const Werkblad& ws, bool zone30) {
-  const char dec = ws.Decimaal;
+std::vector<RapportRegel> ResultaatRegels(const Invoer& in, const Resultaten& r, char dec) {
   const std::string dBA = " dB(A)";
   PerPeriode etmaal{};
-  for (std::size_t p = 1; p <= 3; ++p) etmaal[p] = ws.Etmaalcorrectie[p];
+  for (std::size_t p = 1; p <= 3; ++p) etmaal[p] = kEtmaalcorrectie[p];
 
-  std::vector<RapportRegel> r;
-  auto regel = [&](std::string tekst) { r.push_back({std::move(tekst), false}); };
-  regel(PeriodeRegel("Emissiegetal        E        : ", ws.EmissieGetal, dBA, dec));
-  regel(PeriodeRegel("Wegdekcorrectie     Cwegdek  : ", ws.Cwegdek,
-                     ws.Art35Vlag ? dBA + " *+aftrek ex art. 3.5" : dBA, dec));
-  regel(PeriodeRegel("Optrekcorrectie     Coptrek  : ", ws.Coptrek, zone30 ? dBA + " *CROW-infoblad 965" : dBA, dec));
-  regel(DrieMaalRegel("Reflectieterm       Crefl    : ", ws.Crefl, dBA, dec));
-  regel(DrieMaalRegel("Dempingsterm        Dafstand : ", ws.Dafstand, dBA, dec));
-  regel(DrieMaalRegel("Dempingsterm        Dlucht   : ", ws.Dlucht, dBA, dec));
-  regel(DrieMaalRegel("Dempingsterm        Dbodem   : ", ws.Dbodem, dBA, dec));
-  regel(DrieMaalRegel("Dempingsterm        Dmeteo   : ", ws.Dmeteo, dBA, dec));
-  regel(DrieMaalRegel("Zichthoekcorrectie           : ", ws.Czichthoek, dBA, dec));
+  std::vector<RapportRegel> regels;
+  auto regel = [&](std::string tekst) { regels.push_back({std::move(tekst), false}); };
+  regel(PeriodeRegel("Emissiegetal        E        : ", r.EmissieGetal, dBA, dec));
+  regel(PeriodeRegel("Wegdekcorrectie     Cwegdek  : ", r.Cwegdek, r.Art35Vlag ? dBA + " *+aftrek ex art. 3.5" : dBA, dec));
+  regel(PeriodeRegel("Optrekcorrectie     Coptrek  : ", r.Coptrek, in.zone ? dBA + " *CROW-infoblad 965" : dBA, dec));
+  regel(DrieMaalRegel("Reflectieterm       Crefl    : ", r.Crefl, dBA, dec));
+  regel(DrieMaalRegel("Dempingsterm        Dafstand : ", r.Dafstand, dBA, dec));
+  regel(DrieMaalRegel("Dempingsterm        Dlucht   : ", r.Dlucht, dBA, dec));
+  regel(DrieMaalRegel("Dempingsterm        Dbodem   : ", r.Dbodem, dBA, dec));
+  regel(DrieMaalRegel("Dempingsterm        Dmeteo   : ", r.Dmeteo, dBA, dec));
+  regel(DrieMaalRegel("Zichthoekcorrectie           : ", r.Czichthoek, dBA, dec));
   regel("");
-  regel(PeriodeRegel("LAeq                         : ", ws.LAeq, dBA, dec));
+  regel(PeriodeRegel("LAeq                         : ", r.LAeq, dBA, dec));
   regel(PeriodeRegel("Etmaalcorrectie              : ", etmaal, dBA, dec));
-  regel(PeriodeRegel("LAeq,etm                     : ", ws.LAeqEtm, dBA, dec));
-  regel(DrieMaalRegel("Aftrek art. 110g Wgh         : ", ws.Aftrek110g, dBA, dec));
-  return r;
+  regel(PeriodeRegel("LAeq,etm                     : ", r.LAeqEtm, dBA, dec));
+  regel(DrieMaalRegel("Aftrek art. 110g Wgh         : ", r.Aftrek110g, dBA, dec));
+  return regels;
 }
 
-std::vector<RapportRegel> EindRegels(const Werkblad& ws) {
-  const char dec = ws.Decimaal;
-  const int aftrek = ws.Aftrek110g;
+std::vector<RapportRegel> EindRegels(const Resultaten& r, char dec) {
+  const int aftrek = r.Aftrek110g;
   return {
-      {EnkeleRegel("Letmaal                      : ", EindNiveau(ws.Letmaal, aftrek), "##0.0", " dB(A)", dec), false},
-      {EnkeleRegel("Lden                         : ", EindNiveau(ws.Lden, aftrek), "##0.0", " dB", dec), false},
-      {EnkeleRegel("Lnight                       : ", EindNiveau(ws.Lnight, aftrek), "##0.0", " dB", dec), false},
-      {std::string(kMilieukwaliteitLabel) + std::string(Milieukwaliteit(ws.Lden, aftrek)), false},
+      {EnkeleRegel("Letmaal                      : ", EindNiveau(r.Letmaal, aftrek), "##0.0", " dB(A)", dec), false},
+      {EnkeleRegel("Lden                         : ", EindNiveau(r.Lden, aftrek), "##0.0", " dB", dec), false},
+      {EnkeleRegel("Lnight                       : ", EindNiveau(r.Lnight, aftrek), "##0.0", " dB", dec), false},
+      {std::string(kMilieukwaliteitLabel) + std::string(Milieukwaliteit(r.Lden, aftrek)), false},
   };
 }
 
-void AfdrukBestand(Werkblad& ws, WerkbladVenster& venster, const Catalogus& catalogus) {
-  auto& b = ws.AfdrukRegels;
-  for (std::string& blok : b) blok.clear();
+std::string RapportTekst(const Invoer& in, const Resultaten& r, const Catalogus& catalogus, char dec) {
+  std::string t;
+  VoegToe(t, GebruikerRegel(catalogus));
+  VoegToe(t, kRapportTitel);
+  VoegToe(t, "");
+  VoegToe(t, "");
 
-  VoegToe(b[0], GebruikerRegel(catalogus));
-  VoegToe(b[0], kRapportTitel);
-  VoegToe(b[0], "");
-  VoegToe(b[0], "");
+  VoegToe(t, std::string(kWaarneempuntLabel) + in.waarneempunt);
+  VoegToe(t, std::string(kWegLabel) + in.weg);
+  VoegToe(t, "");
+  VoegToe(t, "");
 
-  VoegToe(b[1], std::string(kWaarneempuntLabel) + venster.Invoer(0).Tekst());
-  VoegToe(b[1], std::string(kWegLabel) + venster.Invoer(1).Tekst());
-  VoegToe(b[1], "");
-  VoegToe(b[1], "");
+  VoegToe(t, kKopInvoer);
 
-  VoegToe(b[2], kKopInvoer);
+  VoegToe(t, KolomKop());
+  VoegToe(t, InvoerRegels(in, r, catalogus, dec));
+  VoegToe(t, "");
 
-  VoegToe(b[3], KolomKop());
-  VoegToe(b[3], InvoerRegels(ws, catalogus));
-  VoegToe(b[3], "");
+  VoegToe(t, kKopResultaten);
 
-  VoegToe(b[4], kKopResultaten);
+  VoegToe(t, KolomKop());
+  VoegToe(t, ResultaatRegels(in, r, dec));
 
-  VoegToe(b[5], KolomKop());
-  VoegToe(b[5], ResultaatRegels(ws, venster.Zone().Waarde() == 1));
+  VoegToe(t, "");
+  VoegToe(t, EindRegels(r, dec));
+  VoegToe(t, "");
 
-  VoegToe(b[6], "");
-  VoegToe(b[6], EindRegels(ws));
-  VoegToe(b[6], "");
+  VoegToe(t, kKopToelichting);
 
-  VoegToe(b[7], kKopToelichting);
-
-  for (const std::string& t : ws.Toelichting) VoegToe(b[8], VastBreed(t, kToelichtingLengte));
-}
-
-std::string RapportTekst(const Werkblad& ws) {
-  std::string tekst;
-  for (const std::string& blok : ws.AfdrukRegels) tekst += blok;
-  return tekst;
+  for (const std::string& regel : in.toelichting) VoegToe(t, VastBreed(regel, kToelichtingLengte));
+  return t;
 }
 
 }  // namespace tarvo

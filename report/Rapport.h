@@ -5,7 +5,6 @@
 #include <string_view>
 #include <vector>
 
-#include "calc/Bediening.h"
 #include "calc/Werkblad.h"
 #include "calc/Wegdek.h"
 
@@ -18,11 +17,8 @@ std::string FormatKolom(double waarde, int& breedte, std::string_view patroon, c
 // "Zeer slecht" ... "Goed" for Lden minus the deduction.
 std::string_view Milieukwaliteit(double lden, int aftrek110g);
 
-// Rebuilds ws.AfdrukRegels from the current worksheet state.
-void AfdrukBestand(Werkblad& ws, WerkbladVenster& venster, const Catalogus& catalogus);
-
-// Blocks 0..10 joined: the preview text.
-std::string RapportTekst(const Werkblad& ws);
+// The report's text blocks joined: the preview text.
+std::string RapportTekst(const Invoer& in, const Resultaten& r, const Catalogus& catalogus, char decimaal);
 
 // --- pieces shared with the printed page ---
 
@@ -45,15 +41,16 @@ struct RapportRegel {
   bool dlRegel = false;
 };
 
-// Block 3, lines 2..23: intensities to the DL/b lines, and the tram line
-// only when some period has trams.
-std::vector<RapportRegel> InvoerRegels(const Werkblad& ws, const Catalogus& catalogus);
+// The input block: intensities to the DL/b lines, and the tram line only
+// when some period has trams.
+std::vector<RapportRegel> InvoerRegels(const Invoer& in, const Resultaten& r, const Catalogus& catalogus,
+                                       char decimaal);
 
-// Block 5, lines 2..15, the empty line after the viewing-angle correction
-// included. zone30: chkZone is on (marks the Coptrek line).
-std::vector<RapportRegel> ResultaatRegels(const Werkblad& ws, bool zone30);
+// The result block, the empty line after the viewing-angle correction
+// included; the Coptrek line is marked in a 30 km zone.
+std::vector<RapportRegel> ResultaatRegels(const Invoer& in, const Resultaten& r, char decimaal);
 
-// Block 6, lines 2..5: Letmaal, Lden, Lnight after the deduction, and the rating.
-std::vector<RapportRegel> EindRegels(const Werkblad& ws);
+// Letmaal, Lden, Lnight after the deduction, and the rating.
+std::vector<RapportRegel> EindRegels(const Resultaten& r, char decimaal);
 
 }  // namespace tarvo

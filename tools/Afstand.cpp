@@ -1,8 +1,7 @@
 #include "tools/Afstand.h"
 
 #include "base/Getal.h"
-#include "calc/CheckIt.h"
-#include "calc/Reken.h"
+#include "calc/Bereken.h"
 
 namespace tarvo {
 
@@ -13,17 +12,13 @@ std::optional<double> LeesDoelNiveau(std::string_view tekst) {
   return doel;
 }
 
-AfstandRekenaar::AfstandRekenaar(const Werkblad& ws, WerkbladVenster& venster, const Catalogus& catalogus,
-                                 Datum vandaag)
-    : ws_(ws), catalogus_(catalogus), vandaag_(vandaag), eigenAfstand_(ws.AfstandHor) {
-  venster_.zone.waarde = venster.Zone().Waarde();
-  venster_.aftrek.waarde = venster.Aftrek().Waarde();
-}
+AfstandRekenaar::AfstandRekenaar(const Invoer& in, const Catalogus& catalogus, Datum vandaag)
+    : in_(in), catalogus_(catalogus), vandaag_(vandaag), eigenAfstand_(in.AfstandHor()) {}
 
 NiveauOpAfstand AfstandRekenaar::Op(double afstandHor) {
-  ZetAfstandHor(ws_, afstandHor);
-  RekenNiveaus(ws_, venster_, catalogus_, vandaag_);
-  return {afstandHor, ws_.Lden, ws_.Aftrek110g, EindNiveau(ws_.Lden, ws_.Aftrek110g)};
+  in_.getal[veld::kAfstandHor] = afstandHor;
+  const Resultaten r = Bereken(in_, catalogus_, vandaag_);
+  return {afstandHor, r.Lden, r.Aftrek110g, EindNiveau(r.Lden, r.Aftrek110g)};
 }
 
 // The quotient of two whole numbers is the double nearest to the decimal

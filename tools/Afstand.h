@@ -1,12 +1,10 @@
 #pragma once
-// The distance at which the road meets a target level: the worksheet as the
-// input check left it, computed again with another horizontal distance.
+// The distance at which the road meets a target level: the checked input
+// computed again with another horizontal distance.
 #include <cstdint>
 #include <optional>
 #include <string_view>
 
-#include "calc/Bediening.h"
-#include "calc/PlainBediening.h"
 #include "calc/Werkblad.h"
 #include "calc/Wegdek.h"
 
@@ -41,10 +39,8 @@ struct DoelAfstand {
 
 class AfstandRekenaar {
  public:
-  // `ws` as the input check left it; the two switches are taken from
-  // `venster` now. Keeps copies, so neither the worksheet nor the window is
-  // touched afterwards.
-  AfstandRekenaar(const Werkblad& ws, WerkbladVenster& venster, const Catalogus& catalogus, Datum vandaag);
+  // Keeps copies of the input and the catalogue.
+  AfstandRekenaar(const Invoer& in, const Catalogus& catalogus, Datum vandaag);
 
   // The whole calculation with the horizontal distance d; the slant distance follows.
   NiveauOpAfstand Op(double afstandHor);
@@ -59,8 +55,7 @@ class AfstandRekenaar {
  private:
   NiveauOpAfstand OpRaster(int stap);
 
-  Werkblad ws_;
-  PlainWerkbladVenster venster_;
+  Invoer in_;
   Catalogus catalogus_;
   Datum vandaag_;
   double eigenAfstand_;

@@ -5,8 +5,8 @@
 
 namespace tarvo {
 
-CumulatieBron BronVan(const Werkblad& ws, std::string naam) {
-  return {std::move(naam), TrimBlanks(ws.Waarneempunt), TrimBlanks(ws.WegNaam), ws.Lden, ws.Lnight};
+CumulatieBron BronVan(const Invoer& in, const Resultaten& r, std::string naam) {
+  return {std::move(naam), TrimBlanks(in.waarneempunt), TrimBlanks(in.weg), r.Lden, r.Lnight};
 }
 
 double CumuleerNiveaus(const std::vector<double>& niveaus) {

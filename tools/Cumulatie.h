@@ -19,7 +19,7 @@ struct CumulatieBron {
   double lden = 0, lnight = 0;     // without the deduction
 };
 
-CumulatieBron BronVan(const Werkblad& ws, std::string naam);
+CumulatieBron BronVan(const Invoer& in, const Resultaten& r, std::string naam);
 
 // 10 lg of the summed energies. A level of 0 is a road without traffic: it
 // adds nothing, and without any other level the sum is 0.

@@ -4,9 +4,8 @@
 #include <charconv>
 #include <cmath>
 
-#include "calc/CheckIt.h"
 #include "base/Getal.h"
-#include "calc/Reken.h"
+#include "calc/Bereken.h"
 
 namespace tarvo {
 namespace {
@@ -44,43 +43,52 @@ NiveauAs BepaalNiveauAs(double ldenBijEen, std::optional<double> ldenBijS) {
   return as;
 }
 
-DiagramGegevens BerekenDiagram(Werkblad& ws, WerkbladVenster& venster, const Catalogus& catalogus, double s) {
+DiagramGegevens BerekenDiagram(const Invoer& invoer, const Catalogus& catalogus, double s) {
   DiagramGegevens g;
   std::optional<double> bijS;
+  Invoer in = invoer;
   // The chart's row count takes s rounded halves to even.
   const int n = static_cast<int>(std::nearbyint(s));
   g.rijen.reserve(static_cast<std::size_t>(std::max(n, 0)));
   for (int i = 1; i <= n; ++i) {
-    ZetAfstandHor(ws, i);
-    RekenPeriodes(ws, venster, catalogus);
-    ws.Lnight = BerekenLnight(ws);
-    ws.Lden = LdenUitPeriodes(ws);
+    in.getal[veld::kAfstandHor] = i;
+    const double lden = LdenUitPeriodes(BerekenPeriodes(in, catalogus));
     std::string label(1, ' ');  // the sign position of a non-negative number
     label += std::to_string(i - 1);
-    g.rijen.push_back({std::move(label), AlsGrafiekWaarde(ws.Lden)});
-    if (i == s) bijS = ws.Lden;
+    g.rijen.push_back({std::move(label), AlsGrafiekWaarde(lden)});
+    if (i == s) bijS = lden;
   }
   const NiveauAs as = BepaalNiveauAs(g.rijen.empty() ? 0 : g.rijen.front().lden, bijS);
   g.ymax = as.ymax, g.ymin = as.ymin, g.delingen = as.delingen;
   return g;
 }
 
-DiagramResultaat Diagram(std::string_view antwoord, Werkblad& ws, WerkbladVenster& venster, Meldingen& meldingen,
-                         const Catalogus& catalogus) {
+DiagramResultaat Diagram(std::string_view antwoord, const Werkblad& werkblad, const Catalogus& catalogus,
+                         char decimaal) {
+  DiagramResultaat r;
   const MaxAfstand a = LeesMaxAfstand(antwoord);
-  if (a.soort != DiagramUitkomst::Gegevens) return {a.soort, 0, {}, {}, {}, {}};
-  const CheckUitkomst check = CheckIt(ws, venster, meldingen);
-  if (!check) return {DiagramUitkomst::CheckMislukt, a.s, {}, check, {}, {}};
-  if (auto wegdek = ControleerWegdek(ws, catalogus); !wegdek) {
-    return {DiagramUitkomst::Onbruikbaar, a.s, {}, check, wegdek.Melding(), {}};
+  r.uitkomst = a.soort;
+  if (a.soort != DiagramUitkomst::Gegevens) return r;
+  r.s = a.s;
+  r.controle = Controleer(werkblad, decimaal);
+  if (!r.controle) {
+    r.uitkomst = DiagramUitkomst::CheckMislukt;
+    return r;
   }
-  Werkblad gecontroleerd = ws;
-  DiagramGegevens gegevens = BerekenDiagram(ws, venster, catalogus, a.s);
-  if (!std::all_of(gegevens.rijen.begin(), gegevens.rijen.end(),
+  const Invoer& in = *r.controle.invoer;
+  if (auto wegdek = ControleerWegdek(in, catalogus); !wegdek) {
+    r.uitkomst = DiagramUitkomst::Onbruikbaar;
+    r.melding = wegdek.Melding();
+    return r;
+  }
+  r.gegevens = BerekenDiagram(in, catalogus, a.s);
+  if (!std::all_of(r.gegevens.rijen.begin(), r.gegevens.rijen.end(),
                    [](const DiagramRij& rij) { return std::isfinite(rij.lden); })) {
-    return {DiagramUitkomst::Onbruikbaar, a.s, {}, check, OneindigMelding(ws, catalogus), {}};
+    r.uitkomst = DiagramUitkomst::Onbruikbaar;
+    r.melding = OneindigMelding(in, catalogus);
+    r.gegevens = {};
   }
-  return {DiagramUitkomst::Gegevens, a.s, std::move(gegevens), check, {}, std::move(gecontroleerd)};
+  return r;
 }
 
 std::string DiagramCsv(const DiagramGegevens& gegevens, char decimaal, std::string_view regeleinde) {

@@ -8,8 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "calc/Bediening.h"
-#include "calc/CheckIt.h"
+#include "calc/Controle.h"
 #include "calc/Werkblad.h"
 #include "calc/Wegdek.h"
 
@@ -26,7 +25,7 @@ inline constexpr double kDiagramMaxAfstand = 1000;
 enum class DiagramUitkomst {
   Leeg,          // empty answer or cancel: nothing happens
   Geweigerd,     // the answer is no number: no diagram
-  CheckMislukt,  // the input check refused (and showed its own warning)
+  CheckMislukt,  // the input check refused
   Onbruikbaar,   // a road surface outside the catalogue, or an infinite level: see melding
   Gegevens,      // the rows are computed
 };
@@ -60,18 +59,16 @@ struct DiagramGegevens {
   std::int16_t delingen = 0;
 };
 
-// Rows for i = 1 .. s rounded (halves to even), after a passed input check;
-// s as LeesMaxAfstand gives it. Leaves the worksheet with the values of the
-// last distance; the next check takes field 36 over again.
-DiagramGegevens BerekenDiagram(Werkblad& ws, WerkbladVenster& venster, const Catalogus& catalogus, double s);
+// Rows for i = 1 .. s rounded (halves to even) of the checked input, each
+// at horizontal distance i; s as LeesMaxAfstand gives it.
+DiagramGegevens BerekenDiagram(const Invoer& in, const Catalogus& catalogus, double s);
 
 struct DiagramResultaat {
   DiagramUitkomst uitkomst = DiagramUitkomst::Leeg;
   double s = 0;
   DiagramGegevens gegevens;
-  CheckUitkomst check;  // why the input check refused, when it did
+  Controle controle;    // the input check, when it ran: what the fields show after it
   std::string melding;  // why the rows are not usable, when they are not
-  Werkblad gecontroleerd;  // as the check left it, before the rows changed the distance
 };
 
 // The rows as a ';'-separated table with a header: the distance in metres
@@ -79,7 +76,7 @@ struct DiagramResultaat {
 std::string DiagramCsv(const DiagramGegevens& gegevens, char decimaal, std::string_view regeleinde);
 
 // The whole command after the input box: clamp, input check, rows.
-DiagramResultaat Diagram(std::string_view antwoord, Werkblad& ws, WerkbladVenster& venster, Meldingen& meldingen,
-                         const Catalogus& catalogus);
+DiagramResultaat Diagram(std::string_view antwoord, const Werkblad& werkblad, const Catalogus& catalogus,
+                         char decimaal);
 
 }  // namespace tarvo

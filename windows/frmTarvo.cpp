@@ -34,7 +34,7 @@
 #include "calc/CheckIt.h"
 #include "calc/ValiDate.h"
 #include "base/Foutnummers.h"
-#include "driver/Rekenblad.h"
+#include "driver/Resultaatteksten.h"
 #include "base/Tekst.h"
 #include "calc/Velden.h"
 #include "calc/Zone.h"

@@ -7,7 +7,7 @@
 
 #include "calc/CheckIt.h"
 #include "calc/PlainBediening.h"
-#include "driver/Rekenblad.h"
+#include "driver/Resultaatteksten.h"
 #include "base/Tekst.h"
 #include "files/CatalogusBestand.h"
 #include "files/Reset.h"

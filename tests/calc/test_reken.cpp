@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "driver/Rekenblad.h"
+#include "driver/Resultaatteksten.h"
 #include "tests/Gevallen.h"
 #include "tests/calc/Rekenblad.h"
 

@@ -14,7 +14,7 @@
 #include "tests/TijdelijkeMap.h"
 #include "tests/WerkbladMaker.h"
 #include "calc/CheckIt.h"
-#include "driver/Rekenblad.h"
+#include "driver/Resultaatteksten.h"
 #include "files/Reset.h"
 #include "windows/frmCumulatie.h"
 

@@ -26,7 +26,7 @@
 #include "windows/frmTram.h"
 #include "shared_ui/Versie.h"
 #include "files/WerkbladBestand.h"
-#include "driver/Rekenblad.h"
+#include "driver/Resultaatteksten.h"
 
 using namespace tarvo;
 using tarvo::test::LeesBytes;

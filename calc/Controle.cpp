@@ -1,0 +1,174 @@
+#include "calc/Controle.h"
+
+#include <cmath>
+
+#include "base/Getal.h"
+#include "base/Tekst.h"
+#include "calc/Emissie.h"
+#include "calc/Valideer.h"
+#include "calc/VeldGetal.h"
+
+namespace tarvo {
+namespace {
+
+bool IsSnelheidVeld(int k) {
+  for (int v : kSnelheidVelden) {
+    if (v == k) return true;
+  }
+  return false;
+}
+
+Soort SoortVan(int k) { return Veld(k).soort == VeldSoort::Getal ? Soort::Numeriek : Soort::Vrij; }
+
+// What an empty field holds once the check has filled it: 0 in a number field.
+Validatie Leeg(int k, char decimaal) { return Valideer("", SoortVan(k), 99999, -99999, "##0.00", decimaal); }
+
+// The check's rules between the fields, after field k was taken over.
+std::optional<Weigering> NaOvername(int k, Invoer& in) {
+  auto waarschuwing = [k](std::string_view tekst) {
+    return Weigering{Weigering::Soort::Waarschuwing, k, std::string(tekst)};
+  };
+  double& x = in.getal[static_cast<std::size_t>(k)];
+  switch (k) {
+    case veld::kWaarneemhoogte:
+      if (x == 0) return waarschuwing(kGeenWaarneemhoogte);
+      break;
+    case veld::kWegdekhoogte:
+      if (x > in.Waarneemhoogte()) return waarschuwing(kWegdekTeHoog);
+      break;
+    case veld::kAfstandHor:
+      if (x == 0) return waarschuwing(kGeenAfstand);
+      break;
+    case veld::kAfstandKruising:
+      if (x > 150) x = 0;  // too far to count; the field keeps the distance typed
+      break;
+    case veld::kAfstandObstakel:
+      if (x > 100) x = 0;
+      break;
+    case veld::kZichthoek:
+      if (x == 0) x = 127;  // an unhindered view
+      break;
+    default:
+      break;
+  }
+  return std::nullopt;
+}
+
+// The check's own result with how far it got: fields 2.. up to `gevuld`
+// were filled where empty, the first `overgenomen` of OvernameVolgorde taken over.
+struct Verloop {
+  Controle controle;
+  int gevuld = kAantalVelden;
+  std::size_t overgenomen = 0;
+};
+
+Verloop Loop(const WerkbladTeksten& w) {
+  Verloop v;
+  auto tekst = [&w](int k) {
+    return w.zone && IsSnelheidVeld(k) ? kZoneSnelheid : w.veld[static_cast<std::size_t>(k)];
+  };
+  for (int k = 2; k < kAantalVelden; ++k) {
+    const std::string_view t = tekst(k);
+    if (!t.empty() && !IsGetal(t)) {
+      v.gevuld = k;
+      v.controle.weigering = Weigering{Weigering::Soort::GeenGetal, k, std::string(t)};
+      return v;
+    }
+  }
+
+  Invoer in;
+  in.waarneempunt = std::string(w.veld[veld::kWaarneempunt]);
+  in.weg = std::string(w.veld[veld::kWeg]);
+  for (std::size_t i = 0; i < in.toelichting.size(); ++i) in.toelichting[i] = TrimBlanks(w.toelichting[i]);
+  in.wegdek = w.wegdek;
+  in.zone = w.zone;
+  in.aftrek = w.aftrek;
+  in.rail = w.rail;
+
+  for (int k : OvernameVolgorde()) {
+    ++v.overgenomen;
+    // Every text is a number now; an empty one counts as 0.
+    in.getal[static_cast<std::size_t>(k)] = GecontroleerdGetal(tekst(k), Veld(k).overname).value_or(0);
+    if (auto weigering = NaOvername(k, in)) {
+      v.controle.weigering = std::move(weigering);
+      return v;
+    }
+  }
+  for (int p = 1; p <= kAantalPeriodes; ++p) {
+    in.getal[static_cast<std::size_t>(TotaalVeld(p))] = Qtotaal(in, p);
+    in.getal[static_cast<std::size_t>(VrachtVeld(p))] = Vrachtaandeel(in, p);
+  }
+  v.controle.invoer = std::move(in);
+  return v;
+}
+
+}  // namespace
+
+double SchuineAfstand(double waarneemhoogte, double wegdekhoogte, double afstandHor) {
+  const double dh = waarneemhoogte - (wegdekhoogte + kBronhoogte);
+  return std::sqrt(dh * dh + afstandHor * afstandHor);
+}
+
+std::string GeenGetalMelding(int veld) {
+  const VeldInfo& v = Veld(veld);
+  std::string naam = "'" + std::string(v.bijschrift) + "'";
+  if (!v.kolom.empty()) naam += " " + std::string(v.kolom);
+  return "Berekening niet uitgevoerd: " + naam + " is geen getal.";
+}
+
+std::string GeenGetalRegel(int veld, std::string_view tekst) {
+  const VeldInfo& v = Veld(veld);
+  std::string naam(v.bijschrift);
+  if (!v.kolom.empty()) naam += " / " + std::string(v.kolom);
+  return "Veld " + std::to_string(veld) + " (" + naam + ") bevat geen getal: '" + std::string(tekst) + "'.";
+}
+
+std::string WeigeringRegel(const Weigering& weigering) {
+  if (weigering.soort == Weigering::Soort::GeenGetal) return GeenGetalRegel(weigering.veld, weigering.tekst);
+  return weigering.tekst;
+}
+
+WerkbladTeksten::WerkbladTeksten(const Werkblad& w) : wegdek(w.wegdek), zone(w.zone), aftrek(w.aftrek), rail(w.rail) {
+  for (std::size_t k = 0; k < veld.size(); ++k) veld[k] = w.veld[k];
+  for (std::size_t i = 0; i < toelichting.size(); ++i) toelichting[i] = w.toelichting[i];
+}
+
+Controle ControleerGetallen(const WerkbladTeksten& teksten) { return Loop(teksten).controle; }
+
+Controle Controleer(const Werkblad& werkblad, char decimaal) {
+  const WerkbladTeksten teksten(werkblad);
+  Verloop v = Loop(teksten);
+  Weergave& w = v.controle.weergave;
+  // The texts as the check leaves them: empty number fields filled with 0
+  // up to a text that is no number, then each field it took over formatted.
+  std::array<std::string, kAantalVelden> tekst;
+  for (int k = 0; k < kAantalVelden; ++k) {
+    tekst[static_cast<std::size_t>(k)] =
+        werkblad.zone && IsSnelheidVeld(k) ? std::string(kZoneSnelheid) : werkblad.veld[static_cast<std::size_t>(k)];
+  }
+  for (int k = 2; k < v.gevuld; ++k) {
+    const auto i = static_cast<std::size_t>(k);
+    if (!tekst[i].empty()) continue;
+    tekst[i] = Leeg(k, decimaal).tekst;
+    w.tekst[i] = tekst[i];
+    w.staat[i] = VeldStaat::Geldig;
+  }
+  const std::vector<int>& volgorde = OvernameVolgorde();
+  for (std::size_t n = 0; n < v.overgenomen; ++n) {
+    const auto i = static_cast<std::size_t>(volgorde[n]);
+    const GetalBereik& b = Veld(volgorde[n]).overname;
+    w.tekst[i] = Valideer(tekst[i], Soort::Numeriek, b.maximum, b.minimum, b.patroon, decimaal).tekst;
+    w.staat[i] = VeldStaat::Geldig;
+  }
+  if (v.controle.weigering) {
+    w.focus = v.controle.weigering->veld;
+    if (v.controle.weigering->soort == Weigering::Soort::GeenGetal) w.staat[static_cast<std::size_t>(w.focus)] = VeldStaat::Ongeldig;
+  } else {
+    // The field shows the angle that counts.
+    const int k = veld::kZichthoek;
+    w.tekst[k] = Formatteer(v.controle.invoer->getal[k], Veld(k).overname.patroon, decimaal);
+  }
+  return std::move(v.controle);
+}
+
+}  // namespace tarvo

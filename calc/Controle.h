@@ -1,0 +1,86 @@
+#pragma once
+// The input check before every calculation: the worksheet's texts in,
+// either the checked input or the reason it was refused out, together with
+// what the fields must show afterwards.
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "calc/Werkblad.h"
+
+namespace tarvo {
+
+inline constexpr std::string_view kGeenWaarneemhoogte = "geen waarneemhoogte ingevuld";
+inline constexpr std::string_view kWegdekTeHoog = "wegdek hoger dan waarneemhoogte";
+inline constexpr std::string_view kGeenAfstand = "geen afstand ingevuld";
+inline constexpr std::string_view kTitelWaarschuwing = "Waarschuwing";
+
+// What the speed fields hold while the 30 km zone is on.
+inline constexpr std::string_view kZoneSnelheid = "30";
+
+// Height of the source line above the road surface.
+inline constexpr double kBronhoogte = 0.75;
+
+// Slant distance r between the source line and the observation point.
+double SchuineAfstand(double waarneemhoogte, double wegdekhoogte, double afstandHor);
+
+struct Weigering {
+  enum class Soort {
+    GeenGetal,     // a field's text is no number: no message box, the field turns red
+    Waarschuwing,  // one of the three warnings, in a message box titled kTitelWaarschuwing
+  };
+  Soort soort;
+  int veld;           // the field to correct; it takes the focus
+  std::string tekst;  // the warning, or the text that is no number
+};
+
+// What the window tells of a field whose text is no number, naming it by
+// its row and column captions.
+std::string GeenGetalMelding(int veld);
+// The same for a line of text: "Veld 2 (Qlicht (mvt/h) / dag) bevat geen getal: '12a'."
+std::string GeenGetalRegel(int veld, std::string_view tekst);
+// A refusal as one line for a command line or a batch row.
+std::string WeigeringRegel(const Weigering& weigering);
+
+enum class VeldStaat {
+  Ongemoeid,  // the check did not reach the field
+  Geldig,     // light yellow, no tool tip
+  Ongeldig,   // red, with its tool tip
+};
+
+// What the fields show after the check: a field the check reached shows its
+// clamped and formatted number, the rest stay as typed.
+struct Weergave {
+  std::array<std::optional<std::string>, kAantalVelden> tekst;
+  std::array<VeldStaat, kAantalVelden> staat{};
+  int focus = -1;  // the field that takes the focus, -1 for none
+};
+
+// The texts the check reads: views into a worksheet, or into a batch row.
+struct WerkbladTeksten {
+  std::array<std::string_view, kAantalVelden> veld;
+  std::array<std::string_view, kAantalToelichtingen> toelichting;
+  std::int16_t wegdek = 1;
+  bool zone = false;
+  bool aftrek = false;
+  std::int16_t rail = 0;
+
+  WerkbladTeksten() = default;
+  explicit WerkbladTeksten(const Werkblad& w);
+};
+
+struct Controle {
+  std::optional<Invoer> invoer;        // when the check passed
+  std::optional<Weigering> weigering;  // when it did not
+  Weergave weergave;                   // only from Controleer
+  explicit operator bool() const { return invoer.has_value(); }
+};
+
+// The check's rules on the numbers alone, as a batch row needs them.
+Controle ControleerGetallen(const WerkbladTeksten& teksten);
+
+// The whole check, with what the fields show afterwards in `decimaal`.
+Controle Controleer(const Werkblad& werkblad, char decimaal);
+
+}  // namespace tarvo

@@ -1,0 +1,29 @@
+#pragma once
+// The one check of a single text box: a number is clamped into a range and
+// formatted with a pattern; other kinds are tidied or tested. What the box
+// must then show comes back as data.
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace tarvo {
+
+// What a box holds, as its validation kind says.
+enum class Soort { Vrij, Numeriek, Hoofdletters, KleineLetters, Datum };
+
+inline constexpr std::string_view kToolTipGetal = "Voer geldig getal in";
+inline constexpr std::string_view kToolTipDatum = "Voer geldige datum in (dd-mm-yyyy)";
+
+struct Validatie {
+  bool geldig = true;
+  std::string tekst;          // the text the box shows when valid; unused otherwise
+  std::string_view toolTip;  // empty when valid
+};
+
+// A valid box shows `tekst` with no tool tip; an invalid one keeps what was
+// typed, turns red, shows the tool tip and keeps the focus. An empty number
+// counts as 0.
+Validatie Valideer(std::string_view tekst, Soort soort, std::int32_t maximum, std::int32_t minimum,
+                   std::string_view patroon, char decimaal);
+
+}  // namespace tarvo
