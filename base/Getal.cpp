@@ -102,17 +102,6 @@ std::string Formatteer(double value, std::string_view patroon, char decimaal) {
   return out;
 }
 
-// A plain loop: the batch asks this some thirty times per row.
-int Decimalen(std::string_view patroon) {
-  int n = 0;
-  bool naPunt = false;
-  for (char c : patroon) {
-    if (naPunt) n += c == '0' || c == '#';
-    else naPunt = c == '.';
-  }
-  return n;
-}
-
 GetalDelen OntleedGetal(std::string_view t) {
   GetalDelen g;
   std::size_t i = 0, n = t.size();

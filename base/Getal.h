@@ -24,7 +24,15 @@ std::string Formatteer(double value, std::string_view patroon, char decimaal);
 void FormatteerNaar(std::string& uit, double value, std::string_view patroon, char decimaal);
 
 // The digits after the point of a pattern such as "##0.00": every '0' or '#'.
-int Decimalen(std::string_view patroon);
+constexpr int Decimalen(std::string_view patroon) {
+  int n = 0;
+  bool naPunt = false;
+  for (char c : patroon) {
+    if (naPunt) n += c == '0' || c == '#';
+    else naPunt = c == '.';
+  }
+  return n;
+}
 
 // What a double carries to 15 decimal digits and back unchanged.
 inline constexpr std::size_t kGetalCijfers = 15;

@@ -64,12 +64,13 @@ struct Verloop {
 
 Verloop Loop(const WerkbladTeksten& w) {
   Verloop v;
-  auto tekst = [&w](int k) {
-    return w.zone && IsSnelheidVeld(k) ? kZoneSnelheid : w.veld[static_cast<std::size_t>(k)];
-  };
+  static const GetalDelen kZoneDelen = OntleedGetal(kZoneSnelheid);
+  const auto zone = [&w](int k) { return w.zone && IsSnelheidVeld(k); };
+  const auto tekst = [&](int k) { return zone(k) ? kZoneSnelheid : w.veld[static_cast<std::size_t>(k)]; };
+  const auto delen = [&](int k) -> const GetalDelen& { return zone(k) ? kZoneDelen : w.delen[static_cast<std::size_t>(k)]; };
   for (int k = 2; k < kAantalVelden; ++k) {
     const std::string_view t = tekst(k);
-    if (!t.empty() && !IsGetal(t)) {
+    if (!t.empty() && !delen(k).getal) {
       v.gevuld = k;
       v.controle.weigering = Weigering{Weigering::Soort::GeenGetal, k, std::string(t)};
       return v;
@@ -88,7 +89,8 @@ Verloop Loop(const WerkbladTeksten& w) {
   for (int k : OvernameVolgorde()) {
     ++v.overgenomen;
     // Every text is a number now; an empty one counts as 0.
-    in.getal[static_cast<std::size_t>(k)] = GecontroleerdGetal(tekst(k), Veld(k).overname).value_or(0);
+    const auto i = static_cast<std::size_t>(k);
+    in.getal[i] = GecontroleerdGetal(tekst(k), delen(k), Veld(k).overname).value_or(0);
     if (auto weigering = NaOvername(k, in)) {
       v.controle.weigering = std::move(weigering);
       return v;
@@ -129,8 +131,14 @@ std::string WeigeringRegel(const Weigering& weigering) {
 }
 
 WerkbladTeksten::WerkbladTeksten(const Werkblad& w) : wegdek(w.wegdek), zone(w.zone), aftrek(w.aftrek), rail(w.rail) {
-  for (std::size_t k = 0; k < veld.size(); ++k) veld[k] = w.veld[k];
+  for (int k = 0; k < kAantalVelden; ++k) Zet(k, w.veld[static_cast<std::size_t>(k)]);
   for (std::size_t i = 0; i < toelichting.size(); ++i) toelichting[i] = w.toelichting[i];
+}
+
+void WerkbladTeksten::Zet(int k, std::string_view tekst) {
+  const auto i = static_cast<std::size_t>(k);
+  veld[i] = tekst;
+  delen[i] = OntleedGetal(tekst);
 }
 
 Controle ControleerGetallen(const WerkbladTeksten& teksten) { return Loop(teksten).controle; }

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "base/Getal.h"
 #include "calc/Werkblad.h"
 
 namespace tarvo {
@@ -57,9 +58,11 @@ struct Weergave {
   int focus = -1;  // the field that takes the focus, -1 for none
 };
 
-// The texts the check reads: views into a worksheet, or into a batch row.
+// The texts the check reads: views into a worksheet, or into a batch row,
+// each field's text taken apart once.
 struct WerkbladTeksten {
   std::array<std::string_view, kAantalVelden> veld;
+  std::array<GetalDelen, kAantalVelden> delen;
   std::array<std::string_view, kAantalToelichtingen> toelichting;
   std::int16_t wegdek = 1;
   bool zone = false;
@@ -68,6 +71,8 @@ struct WerkbladTeksten {
 
   WerkbladTeksten() = default;
   explicit WerkbladTeksten(const Werkblad& w);
+  // Field k's text becomes `tekst`, which must outlive this.
+  void Zet(int k, std::string_view tekst);
 };
 
 struct Controle {

@@ -34,9 +34,12 @@ constexpr auto kGeheleMacht = [] {
 
 std::optional<double> GecontroleerdGetal(std::string_view tekst, const GetalBereik& bereik) {
   if (tekst.empty()) tekst = "0";
+  return GecontroleerdGetal(tekst, OntleedGetal(tekst), bereik);
+}
 
+std::optional<double> GecontroleerdGetal(std::string_view tekst, const GetalDelen& g, const GetalBereik& bereik) {
   // The text's decimal number as cijfers / 10^decimalen, checked as IsGetal does.
-  const GetalDelen g = OntleedGetal(tekst);
+  if (tekst.empty()) return GecontroleerdGetal("0", bereik);
   if (!g.getal) return std::nullopt;
 
   // With at most 15 significant digits the text is the very decimal number
@@ -52,7 +55,7 @@ std::optional<double> GecontroleerdGetal(std::string_view tekst, const GetalBere
   if (x > bereik.maximum) return static_cast<double>(bereik.maximum);
   if (x < bereik.minimum) return static_cast<double>(bereik.minimum);
 
-  const auto dec = static_cast<std::size_t>(Decimalen(bereik.patroon));
+  const auto dec = static_cast<std::size_t>(bereik.decimalen);
   if (g.decimalen <= dec) return x + 0.0;
   // Halves away from zero: on the magnitude, the first dropped digit decides.
   const std::size_t weg = g.decimalen - dec;

@@ -6,11 +6,18 @@
 #include <optional>
 #include <string_view>
 
+#include "base/Getal.h"
+
 namespace tarvo {
 
 struct GetalBereik {
-  std::int32_t maximum, minimum;
+  std::int32_t maximum = 0, minimum = 0;
   std::string_view patroon;  // "##0.00", "##0", ...: the digits after the point count
+  int decimalen = 0;         // of the pattern, counted once
+
+  constexpr GetalBereik() = default;
+  constexpr GetalBereik(std::int32_t max, std::int32_t min, std::string_view p)
+      : maximum(max), minimum(min), patroon(p), decimalen(Decimalen(p)) {}
 };
 
 // The text read as a number (',' or '.' as separator), clamped into
@@ -18,5 +25,7 @@ struct GetalBereik {
 // the formatted text reads back as. An empty text counts as 0; a text that
 // is no number gives nothing. Never -0.
 std::optional<double> GecontroleerdGetal(std::string_view tekst, const GetalBereik& bereik);
+// The same for a text already taken apart by OntleedGetal.
+std::optional<double> GecontroleerdGetal(std::string_view tekst, const GetalDelen& delen, const GetalBereik& bereik);
 
 }  // namespace tarvo

@@ -120,7 +120,7 @@ std::string RijRekenaar::Typ() {
     const std::string_view w = waarden_[i];
     const int doel = opzet_.doelen[i];
     if (doel < kWegdek) {
-      teksten_.veld[static_cast<std::size_t>(doel)] = Veld(doel).soort == VeldSoort::Tekst ? w : ZonderBlanks(w);
+      teksten_.Zet(doel, Veld(doel).soort == VeldSoort::Tekst ? w : ZonderBlanks(w));
     } else if (doel == kWegdek) {
       const std::string_view t = ZonderBlanks(w);
       // At most five digits: no number of them overflows.
@@ -158,7 +158,7 @@ std::string RijRekenaar::Check() {
 }
 
 bool RijRekenaar::Reken(std::string_view regel, bool teLang, std::size_t nummer, std::string& uit) {
-  teksten_ = WerkbladTeksten(opzet_.standaard);
+  teksten_ = standaard_;
 
   std::string melding;
   if (teLang) {

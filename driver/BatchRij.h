@@ -49,6 +49,7 @@ class RijRekenaar {
   std::string Check();
 
   const BatchInstellingen& opzet_;
+  const WerkbladTeksten standaard_{opzet_.standaard};  // the Reset's texts, taken apart once
   // This row's worksheet: views into the line, the unquoted texts or the Reset's.
   WerkbladTeksten teksten_;
   Resultaten resultaten_;
