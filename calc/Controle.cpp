@@ -66,8 +66,8 @@ Verloop Loop(const WerkbladTeksten& w) {
   Verloop v;
   static const GetalDelen kZoneDelen = OntleedGetal(kZoneSnelheid);
   const auto zone = [&w](int k) { return w.zone && IsSnelheidVeld(k); };
-  const auto tekst = [&](int k) { return zone(k) ? kZoneSnelheid : w.veld[static_cast<std::size_t>(k)]; };
-  const auto delen = [&](int k) -> const GetalDelen& { return zone(k) ? kZoneDelen : w.delen[static_cast<std::size_t>(k)]; };
+  const auto tekst = [&](int k) { return zone(k) ? kZoneSnelheid : w.Tekst(k); };
+  const auto delen = [&](int k) -> const GetalDelen& { return zone(k) ? kZoneDelen : w.Delen(k); };
   for (int k = 2; k < kAantalVelden; ++k) {
     const std::string_view t = tekst(k);
     if (!t.empty() && !delen(k).getal) {
@@ -78,8 +78,8 @@ Verloop Loop(const WerkbladTeksten& w) {
   }
 
   Invoer in;
-  in.waarneempunt = std::string(w.veld[veld::kWaarneempunt]);
-  in.weg = std::string(w.veld[veld::kWeg]);
+  in.waarneempunt = std::string(w.Tekst(veld::kWaarneempunt));
+  in.weg = std::string(w.Tekst(veld::kWeg));
   for (std::size_t i = 0; i < in.toelichting.size(); ++i) in.toelichting[i] = TrimBlanks(w.toelichting[i]);
   in.wegdek = w.wegdek;
   in.zone = w.zone;
@@ -137,8 +137,8 @@ WerkbladTeksten::WerkbladTeksten(const Werkblad& w) : wegdek(w.wegdek), zone(w.z
 
 void WerkbladTeksten::Zet(int k, std::string_view tekst) {
   const auto i = static_cast<std::size_t>(k);
-  veld[i] = tekst;
-  delen[i] = OntleedGetal(tekst);
+  veld_[i] = tekst;
+  delen_[i] = OntleedGetal(tekst);
 }
 
 Controle ControleerGetallen(const WerkbladTeksten& teksten) { return Loop(teksten).controle; }

@@ -60,19 +60,25 @@ struct Weergave {
 
 // The texts the check reads: views into a worksheet, or into a batch row,
 // each field's text taken apart once.
-struct WerkbladTeksten {
-  std::array<std::string_view, kAantalVelden> veld;
-  std::array<GetalDelen, kAantalVelden> delen;
+class WerkbladTeksten {
+ public:
+  WerkbladTeksten() = default;
+  explicit WerkbladTeksten(const Werkblad& w);
+
+  // Field k's text becomes `tekst`, which must outlive this.
+  void Zet(int k, std::string_view tekst);
+  std::string_view Tekst(int k) const { return veld_[static_cast<std::size_t>(k)]; }
+  const GetalDelen& Delen(int k) const { return delen_[static_cast<std::size_t>(k)]; }
+
   std::array<std::string_view, kAantalToelichtingen> toelichting;
   std::int16_t wegdek = 1;
   bool zone = false;
   bool aftrek = false;
   std::int16_t rail = 0;
 
-  WerkbladTeksten() = default;
-  explicit WerkbladTeksten(const Werkblad& w);
-  // Field k's text becomes `tekst`, which must outlive this.
-  void Zet(int k, std::string_view tekst);
+ private:
+  std::array<std::string_view, kAantalVelden> veld_;
+  std::array<GetalDelen, kAantalVelden> delen_;
 };
 
 struct Controle {

@@ -175,9 +175,9 @@ bool RijRekenaar::Reken(std::string_view regel, bool teLang, std::size_t nummer,
   if (melding.empty()) melding = Typ();
   if (melding.empty()) melding = Check();
 
-  uit += CsvTekst(ZonderBlanks(teksten_.veld[veld::kWaarneempunt]));
+  uit += CsvTekst(ZonderBlanks(teksten_.Tekst(veld::kWaarneempunt)));
   uit += ';';
-  uit += CsvTekst(ZonderBlanks(teksten_.veld[veld::kWeg]));
+  uit += CsvTekst(ZonderBlanks(teksten_.Tekst(veld::kWeg)));
   if (!melding.empty()) {
     uit += ";;;;;;;;;;";
     uit += CsvTekst(melding);
