@@ -14,7 +14,7 @@ PAKKETTEN=(
   build-essential cmake ninja-build pkg-config file dpkg-dev python3 git
   qt6-base-dev qt6-charts-dev qt6-qpa-plugins qt6-tools-dev qt6-translations-l10n
   libqt6opengl6-dev libxkbcommon-dev libgl1-mesa-dev
-  libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
+  libgtest-dev libgmock-dev libbenchmark-dev clang clang-format libclang-rt-14-dev
   fonts-liberation2 poppler-utils xvfb xauth imagemagick xdotool x11-utils
   desktop-file-utils appstream shared-mime-info xdg-utils libfile-mimeinfo-perl man-db librsvg2-bin
 )
