@@ -1,6 +1,8 @@
 #!/usr/bin/env python3
 """Prints the include graph between the source folders and fails on a cycle,
-or on a Qt header in a folder of the Qt-free core.
+on a Qt header in a folder of the Qt-free core, or on a name there that
+stands for a window, a control, a colour or a message box: the core hands
+the windows values, and they show them.
 
   lagen.py [BRONMAP]
 """
@@ -14,6 +16,23 @@ BOVEN = ["app", "data", "fuzz", "bench"]
 MAPPEN = KERN + VENSTERS + BOVEN
 
 INCLUDE = re.compile(r'^\s*#\s*include\s*[<"]([^">]+)[">]', re.M)
+BESTURING = re.compile(r"\b\w*(Venster|Knop|Kleur|Dialoog|Vinkvak|TekstVak|Bediening|Widget|Meldingen|Icoon)\w*\b")
+COMMENTAAR = re.compile(r'//[^\n]*|"(?:\\.|[^"\\\n])*"')
+
+
+def besturing(bron):
+    """Names in the core that stand for something of a window."""
+    gevonden = []
+    for map_ in KERN:
+        for wortel, _, namen in os.walk(os.path.join(bron, map_)):
+            for naam in sorted(namen):
+                if not naam.endswith((".h", ".cpp")):
+                    continue
+                bestand = os.path.join(wortel, naam)
+                code = COMMENTAAR.sub("", open(bestand, encoding="utf-8").read())
+                for m in sorted(set(m.group(0) for m in BESTURING.finditer(code))):
+                    gevonden.append("%s: %s" % (os.path.relpath(bestand, bron), m))
+    return gevonden
 
 
 def lees(bron):
@@ -77,6 +96,10 @@ def main():
         fout = 1
     if qt:
         print("Qt in de kern:\n  " + "\n  ".join(qt))
+        fout = 1
+    namen = besturing(bron)
+    if namen:
+        print("Vensterbegrippen in de kern:\n  " + "\n  ".join(namen))
         fout = 1
     return fout
 
