@@ -2,80 +2,72 @@
 
 #include <string>
 
-#include "calc/PlainBediening.h"
-#include "calc/ValiDate.h"
+#include "calc/Valideer.h"
 #include "tests/Gevallen.h"
 
 using namespace tarvo;
 
 namespace {
 
-// Runs ValiDate and returns what the box shows afterwards.
-std::string Na(std::string tekst, std::int32_t max, std::int32_t min, const char* patroon, char dec = '.',
-               std::string tag = "NUMERIC;") {
-  PlainTekstVak v;
-  v.tekst = std::move(tekst), v.tag = std::move(tag);
-  const auto r = ValiDate(v, max, min, patroon, dec);
-  EXPECT_TRUE(r.has_value());
-  EXPECT_EQ(r.value_or("<none>"), v.tekst) << "the result and the box text differ";
-  return v.tekst;
-}
-
-struct SoortGeval {
+struct TekstGeval {
   const char* naam;
   const char* tekst;
-  const char* tag;
-  bool geldig;
+  Soort soort;
+  const char* getoond;  // nullptr: refused
 };
-class Soort : public ::testing::TestWithParam<SoortGeval> {};
-const SoortGeval kSoorten[] = {
-    {"getal_met_letters", "12abc", "NUMERIC;", false},
-    {"getal_met_exponent", "1e5", "NUMERIC;", false},
-    {"getal_van_blanks", "  ", "NUMERIC;", false},
-    {"datum_zonder_voorloopnullen", "1-2-2013", "DATE;", false},
-    {"datum_31_februari", "31-02-2013", "DATE;", false},
-    {"datum_29_februari_1900", "29-02-1900", "DATE;", false},
-    {"datum_maand_13", "01-13-2013", "DATE;", false},
-    {"datum_met_schuine_strepen", "01/02/2013", "DATE;", false},
-    {"datum_leeg", "", "DATE;", false},
-    {"datum_29_februari_2012", "29-02-2012", "DATE;", true},
-    {"datum_29_februari_2000", "29-02-2000", "DATE;", true},
-    {"datum_31_december", "31-12-1999", "DATE;", true},
+class Vakvalidatie : public ::testing::TestWithParam<TekstGeval> {};
+const TekstGeval kTeksten[] = {
+    {"getal_met_letters", "12abc", Soort::Numeriek, nullptr},
+    {"getal_met_exponent", "1e5", Soort::Numeriek, nullptr},
+    {"getal_van_blanks", "  ", Soort::Numeriek, nullptr},
+    {"getal_met_blanks_en_komma", " 12,5 ", Soort::Numeriek, "12,50"},
+    {"leeg_getal_is_0", "", Soort::Numeriek, "0,00"},
+    {"getal_boven_maximum", "20000", Soort::Numeriek, "9999,00"},
+    {"getal_onder_minimum", "-0,01", Soort::Numeriek, "0,00"},
+    {"datum_zonder_voorloopnullen", "1-2-2013", Soort::Datum, nullptr},
+    {"datum_31_februari", "31-02-2013", Soort::Datum, nullptr},
+    {"datum_29_februari_2013", "29-02-2013", Soort::Datum, nullptr},
+    {"datum_29_februari_1900", "29-02-1900", Soort::Datum, nullptr},
+    {"datum_maand_13", "01-13-2013", Soort::Datum, nullptr},
+    {"datum_maand_0", "01-00-2013", Soort::Datum, nullptr},
+    {"datum_dag_0", "00-01-2013", Soort::Datum, nullptr},
+    {"datum_31_april", "31-04-2013", Soort::Datum, nullptr},
+    {"datum_jaar_99", "01-01-0099", Soort::Datum, nullptr},
+    {"datum_met_schuine_strepen", "01/02/2013", Soort::Datum, nullptr},
+    {"datum_leeg", "", Soort::Datum, nullptr},
+    {"datum_29_februari_2012", "29-02-2012", Soort::Datum, "29-02-2012"},
+    {"datum_29_februari_2000", "29-02-2000", Soort::Datum, "29-02-2000"},
+    {"datum_30_april", "30-04-2013", Soort::Datum, "30-04-2013"},
+    {"datum_jaar_100", "01-01-0100", Soort::Datum, "01-01-0100"},
+    {"datum_31_december", "31-12-1999", Soort::Datum, "31-12-1999"},
+    {"vrij_zonder_buitenste_blanks", "  Dorpsstraat 1 ", Soort::Vrij, "Dorpsstraat 1"},
+    {"hoofdletters", " \xC3\xA9t\xC3\xA9 ", Soort::Hoofdletters, "\xC3\x89T\xC3\x89"},
+    {"kleine_letters", " JaN ", Soort::KleineLetters, "jan"},
 };
 
 }  // namespace
 
-TEST(ValiDate, NumberIsClampedAndFormattedWithEitherSeparator) {
-  for (char dec : {'.', ','}) {
-    const std::string sep(1, dec);
-    EXPECT_EQ(Na(" 12,5 ", 9999, 0, "##0.00", dec), "12" + sep + "50");
-    EXPECT_EQ(Na("", 9999, 0, "##0.00", dec), "0" + sep + "00");
-    EXPECT_EQ(Na("20000", 9999, 0, "##0.00", dec), "9999" + sep + "00");
-    EXPECT_EQ(Na("12345.678", 99999, 0, "##0.00", dec), "12345" + sep + "68");
+// A valid box shows its text without a tool tip; a refused one keeps what
+// was typed and gets the tool tip of its kind.
+TEST_P(Vakvalidatie, GeeftTekstOfToolTip) {
+  const TekstGeval& g = GetParam();
+  const Validatie v = tarvo::Valideer(g.tekst, g.soort, 9999, 0, "##0.00", ',');
+  EXPECT_EQ(v.geldig, g.getoond != nullptr);
+  if (g.getoond) {
+    EXPECT_EQ(v.tekst, g.getoond);
   }
-  EXPECT_EQ(Na("25", 160, 30, "##0"), "30");
-  EXPECT_EQ(Na("79,6", 160, 30, "##0"), "80");
-  EXPECT_EQ(Na("-" + std::string(400, '9'), 99999, -99999, "##0.00"), "-99999.00");  // beyond any double
+  const std::string_view tip = g.soort == Soort::Datum ? kToolTipDatum : kToolTipGetal;
+  EXPECT_EQ(v.toolTip, g.getoond ? std::string_view() : tip);
 }
+TARVO_GEVALLEN(Vakvalidatie, kTeksten);
 
-// Refused: the text stays, the box turns red with the tool tip and asks for
-// the focus once. Accepted: the text stays as it is and the box is clean.
-TEST_P(Soort, NumberOrDateIsRefusedOrKept) {
-  const SoortGeval& g = GetParam();
-  PlainTekstVak v;
-  v.tekst = g.tekst, v.tag = g.tag, v.achtergrond = kRood, v.toolTip = "oud";
-  EXPECT_EQ(ValiDate(v, 9999, 0, "##0.00", ',').has_value(), g.geldig);
-  EXPECT_EQ(v.tekst, g.tekst);
-  EXPECT_EQ(v.achtergrond, g.geldig ? kLichtGeel : kRood);
-  const std::string tip = std::string(g.tag) == "DATE;" ? "Voer geldige datum in (dd-mm-yyyy)" : "Voer geldig getal in";
-  EXPECT_EQ(v.toolTip, g.geldig ? "" : tip);
-  EXPECT_EQ(v.focusVerzoeken, g.geldig ? 0 : 1);
-}
-TARVO_GEVALLEN(Soort, kSoorten);
-
-TEST(ValiDate, OtherKindsTrimBlanks) {
-  EXPECT_EQ(Na("  Dorpsstraat 1 ", 0, 0, "##0.00", '.', ""), "Dorpsstraat 1");
-  EXPECT_EQ(Na(" abc ", 0, 0, "", '.', "numeric;"), "abc");  // the kind is compared exactly
-  EXPECT_EQ(Na(" \xC3\xA9t\xC3\xA9 ", 0, 0, "", '.', "UCASE;"), "\xC3\x89T\xC3\x89");
-  EXPECT_EQ(Na(" JaN ", 0, 0, "", '.', "LCASE;"), "jan");
+// Range and pattern come from the caller, in either separator.
+TEST(Valideer, KlemtGetalInBereikEnPatroon) {
+  const auto getoond = [](std::string_view tekst, std::int32_t max, std::int32_t min, const char* patroon, char dec) {
+    return tarvo::Valideer(tekst, Soort::Numeriek, max, min, patroon, dec).tekst;
+  };
+  EXPECT_EQ(getoond("12345.678", 99999, 0, "##0.00", '.'), "12345.68");
+  EXPECT_EQ(getoond("25", 160, 30, "##0", '.'), "30");
+  EXPECT_EQ(getoond("79,6", 160, 30, "##0", ','), "80");
+  EXPECT_EQ(getoond("-" + std::string(400, '9'), 99999, -99999, "##0.00", '.'), "-99999.00");  // beyond any double
 }
