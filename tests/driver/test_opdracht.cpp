@@ -8,7 +8,6 @@
 #include "tests/TijdelijkeMap.h"
 #include "tests/VolleSchijf.h"
 #include "tests/WerkbladMaker.h"
-#include "calc/CheckIt.h"
 #include "driver/Batch.h"
 #include "driver/DiagramOpdracht.h"
 
@@ -179,47 +178,47 @@ TEST(Batch, InfiniteLevelsAreRefusedNamingTheRoadSurface) {
 
   test::BewaarWerkblad(o.map / "blad.tvo", {{10, "100"}});
   o.inst.werkblad = o.map / "blad.tvo";
-  Berekening b;
-  ASSERT_TRUE(OpenWerkblad(o.inst, b));
-  b.ws.WegdekKeuze = 2;
-  ASSERT_TRUE(CheckIt(b.ws, b.venster, b.meldingen));
-  const auto labels = Reken(b.ws, b.venster, b.catalogus, o.inst.vandaag);
-  ASSERT_FALSE(labels);
-  EXPECT_EQ(labels.Melding(), melding);
-  EXPECT_TRUE(b.ws.AfdrukRegels[6].empty()) << "no report of an infinite level";
+  auto geopend = OpenWerkblad(o.inst);
+  ASSERT_TRUE(geopend) << geopend.Melding();
+  geopend->werkblad.wegdek = 2;
+  const auto berekend = RekenGeopend(*geopend, o.inst.vandaag);
+  ASSERT_FALSE(berekend);
+  EXPECT_EQ(berekend.Melding(), melding);
   std::ostringstream uit;
-  const auto diagram = DiagramOpdracht("100", b, uit);
+  const auto diagram = DiagramOpdracht("100", *geopend, uit);
   ASSERT_FALSE(diagram);
   EXPECT_EQ(diagram.Melding(), melding);
   EXPECT_TRUE(uit.str().empty());
 }
 
-// A calculation needs a road surface the catalogue holds.
-TEST(Opdracht, NoCalculationWithoutTheRoadSurface) {
+// A calculation needs a road surface the catalogue holds; opening a
+// worksheet says when the catalogue has none at all.
+TEST(Opdracht, RekentNietZonderHetWegdek) {
   Omgeving o;
   test::BewaarWerkblad(o.map / "blad.tvo", {{2, "1000"}});
   o.inst.werkblad = o.map / "blad.tvo";
-  Catalogus leeg;
-  test::SchrijfBytes(o.inst.wegdekken, CodeerCatalogus(leeg));
-  Berekening b;
-  auto r = RekenWerkblad(o.inst, b);
+  test::SchrijfBytes(o.inst.wegdekken, CodeerCatalogus(Catalogus{}));
+  auto geopend = OpenWerkblad(o.inst);
+  ASSERT_TRUE(geopend);
+  EXPECT_EQ(geopend->meldingen,
+            std::vector<std::string>{"Het wegdek van dit rekenblad (positie 1) staat niet in de wegdekkenlijst: de "
+                                     "wegdekkenlijst bevat geen wegdekken."});
+  auto r = RekenGeopend(*geopend, o.inst.vandaag);
   ASSERT_FALSE(r);
   EXPECT_EQ(r.Melding(), "De wegdekkenlijst bevat geen wegdekken; er is niets berekend.");
-  ASSERT_EQ(b.meldingen.getoond.size(), 1u);
-  EXPECT_NE(b.meldingen.getoond[0].tekst.find("de wegdekkenlijst bevat geen wegdekken"), std::string::npos);
 
   test::BewaarEenWegdek(o.inst.wegdekken);
-  ASSERT_TRUE(OpenWerkblad(o.inst, b));
-  ASSERT_TRUE(CheckIt(b.ws, b.venster, b.meldingen));
-  for (int buiten : {0, 2}) {
-    b.ws.WegdekKeuze = static_cast<std::int16_t>(buiten);
-    const auto labels = Reken(b.ws, b.venster, b.catalogus, o.inst.vandaag);
-    ASSERT_FALSE(labels);
-    EXPECT_EQ(labels.Melding(), "Wegdek " + std::to_string(buiten) +
-                                    " staat niet in de wegdekkenlijst (1 tot en met 1); er is niets berekend.");
+  geopend = OpenWerkblad(o.inst);
+  ASSERT_TRUE(geopend && geopend->meldingen.empty());
+  for (std::int16_t buiten : {0, 2}) {
+    geopend->werkblad.wegdek = buiten;
+    r = RekenGeopend(*geopend, o.inst.vandaag);
+    ASSERT_FALSE(r);
+    EXPECT_EQ(r.Melding(), "Wegdek " + std::to_string(buiten) +
+                               " staat niet in de wegdekkenlijst (1 tot en met 1); er is niets berekend.");
   }
-  b.ws.WegdekKeuze = 1;
-  EXPECT_TRUE(Reken(b.ws, b.venster, b.catalogus, o.inst.vandaag));
+  geopend->werkblad.wegdek = 1;
+  EXPECT_TRUE(RekenGeopend(*geopend, o.inst.vandaag));
 }
 
 TEST(Opdracht, OutputThatDoesNotArriveIsAFailure) {
