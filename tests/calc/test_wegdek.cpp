@@ -38,7 +38,7 @@ void VerwachtEntry(const Catalogus& c, int positie, int entry) {
 }  // namespace
 
 // Only the shipped entries at the head are protected, and only until F9.
-TEST(WegdekBeheer, TheShippedEntriesAreProtectedUntilLifted) {
+TEST(WegdekBeheer, MeegeleverdeWegdekkenBeschermdTotOpgeheven) {
   Catalogus c = MaakCatalogus(20);
   WegdekBeheer beheer(c, 3);
   EXPECT_TRUE(beheer.IsBeschermd(1) && beheer.IsBeschermd(3));
@@ -55,7 +55,7 @@ TEST(WegdekBeheer, TheShippedEntriesAreProtectedUntilLifted) {
 }
 
 // 49 entries take one more; 50 refuse it and stay as they are.
-TEST(WegdekBeheer, AddsUpToFiftyEntries) {
+TEST(WegdekBeheer, VoegtToeTotVijftigWegdekken) {
   Catalogus c = MaakCatalogus(kMaxWegdekken - 1);
   WegdekBeheer beheer(c);
   EXPECT_FALSE(beheer.IsVol());
@@ -73,7 +73,7 @@ TEST(WegdekBeheer, AddsUpToFiftyEntries) {
 
 // The description loses its outer blanks and is cut to 30 characters; only
 // positions in use are replaced.
-TEST(WegdekBeheer, FitsTheDescriptionAndReplacesOnlyPositionsInUse) {
+TEST(WegdekBeheer, PastOmschrijvingAanEnVervangtAlleenBezettePosities) {
   Catalogus c = MaakCatalogus(2);
   WegdekBeheer beheer(c);
   EXPECT_EQ(beheer.VoegToe("  dunne deklaag  ", CoefficientenVan(7)), 3);
@@ -91,7 +91,7 @@ TEST(WegdekBeheer, FitsTheDescriptionAndReplacesOnlyPositionsInUse) {
 
 // Entry 5 of 20 gone: the ones behind move up, the old last one stays
 // behind outside the count, entry 4 is selected.
-TEST(WegdekBeheer, DeleteMovesTheRestUpAndSelectsThePrevious) {
+TEST(WegdekBeheer, WissenSchuiftDeRestOpEnKiestDeVorige) {
   Catalogus c = MaakCatalogus(20);
   WegdekBeheer beheer(c);
   EXPECT_EQ(beheer.Wis(5), 4);
@@ -101,7 +101,7 @@ TEST(WegdekBeheer, DeleteMovesTheRestUpAndSelectsThePrevious) {
   VerwachtEntry(c, 20, 20);
 }
 
-TEST(WegdekBeheer, DeleteAtTheEdges) {
+TEST(WegdekBeheer, WissenAanDeRanden) {
   Catalogus c = MaakCatalogus(3);
   WegdekBeheer beheer(c);
   EXPECT_EQ(beheer.Wis(4), 0);  // no such entry: nothing moves
@@ -126,7 +126,7 @@ IngelezenWegdek Regel(int regel, const std::string& omschrijving, int waarden) {
 // New descriptions go behind the others in table order, keeping their
 // leading blanks; an equal one (outer blanks aside) gets the new numbers and
 // keeps its text; one equal in every number changes nothing.
-TEST(VoegSamen, AppendsNewAndReplacesEqualDescriptions) {
+TEST(VoegSamen, VoegtNieuweToeEnVervangtGelijkeOmschrijvingen) {
   Catalogus c = MaakCatalogus(4);
   WegdekBeheer beheer(c, 1);
   const auto plan = VoegSamen(beheer, {Regel(2, "Nieuw B", 7), Regel(3, " Wegdek 3 ", 8), Regel(4, "  Nieuw A", 9),
@@ -161,7 +161,7 @@ TEST(VoegSamen, AppendsNewAndReplacesEqualDescriptions) {
 
 // A shipped entry may come along unchanged, but not with other numbers
 // unless F9 lifted the protection.
-TEST(VoegSamen, ProtectedEntryOnlyUnchangedUntilLifted) {
+TEST(VoegSamen, BeschermdWegdekAlleenOngewijzigdTotOpgeheven) {
   Catalogus c = MaakCatalogus(3);
   WegdekBeheer beheer(c, 2);
   const auto gelijk = VoegSamen(beheer, {Regel(2, "Wegdek 2", 2), Regel(3, "Nieuw", 5)});
@@ -183,7 +183,7 @@ TEST(VoegSamen, ProtectedEntryOnlyUnchangedUntilLifted) {
   EXPECT_EQ(opgeheven->vervangen.at(0).positie, 2);
 }
 
-TEST(VoegSamen, RefusesTwiceTheSameDescriptionAndMoreThanFifty) {
+TEST(VoegSamen, WeigertDubbeleOmschrijvingEnMeerDanVijftig) {
   Catalogus c = MaakCatalogus(3);
   WegdekBeheer beheer(c, 1);
   const auto dubbel = VoegSamen(beheer, {Regel(2, "Nieuw", 5), Regel(3, "Ander", 6), Regel(4, " Nieuw", 7)});

@@ -44,7 +44,7 @@ struct Omgeving {
 
 }  // namespace
 
-TEST(Batch, ComputesEachRowLikeTheWindowAndReportsRefusalsPerRow) {
+TEST(Batch, RekentElkeRijAlsHetVensterEnWeigertPerRij) {
   Omgeving o;
   o.inst.decimaal = ',';
   const auto r = o.Batch(
@@ -63,7 +63,7 @@ TEST(Batch, ComputesEachRowLikeTheWindowAndReportsRefusalsPerRow) {
   EXPECT_NE(r[4].find(";5;"), std::string::npos) << "Vlv 50 with the switch on deducts 5 dB: " << r[4];
 }
 
-TEST(Batch, HeaderRefusesTheWholeInputAValueOutOfRangeOnlyItsRow) {
+TEST(Batch, KopregelWeigertAllesEenWaardeAlleenZijnRij) {
   Omgeving o;
   o.Batch("waarneempunt;snelheid\nA;50\n");
   EXPECT_FALSE(o.gelukt);
@@ -77,7 +77,7 @@ TEST(Batch, HeaderRefusesTheWholeInputAValueOutOfRangeOnlyItsRow) {
   EXPECT_EQ(r[3].find("verwacht"), std::string::npos) << r[3];
 }
 
-TEST(Batch, ZoneRowsAreComputedAtThirtyAndRowsDoNotLeakIntoEachOther) {
+TEST(Batch, ZoneRijenMet30EnRijenLekkenNietInElkaar) {
   Omgeving o;
   const auto r = o.Batch(
       "waarneempunt;Qlv_dag;Vlv;zone\n"
@@ -95,7 +95,7 @@ TEST(Batch, ZoneRowsAreComputedAtThirtyAndRowsDoNotLeakIntoEachOther) {
 // A row that the reader cannot take apart as the header says is refused
 // with its line number, never computed from defaults; so is a line past
 // 1 MB. The run reports how many rows and which lines.
-TEST(Batch, RowsOfTheWrongShapeAreRefusedByLine) {
+TEST(Batch, RijenVanDeVerkeerdeVormPerRegelGeweigerd) {
   Omgeving o;
   const std::string lang(kMaxRegelLengte, '5');
   const auto r = o.Batch(
@@ -124,7 +124,7 @@ TEST(Batch, RowsOfTheWrongShapeAreRefusedByLine) {
             "4 van 7 rijen niet berekend (regels 3, 4, 5, 7); de reden staat in de kolom melding.");
 }
 
-TEST(Batch, SummaryNamesTheFirstTenLines) {
+TEST(Samenvatting, NoemtDeEersteTienRegels) {
   Omgeving o;
   std::string invoer = "waarneempunt;hw\n";
   for (int i = 0; i < 12; ++i) invoer += "P;0\n";
@@ -140,7 +140,7 @@ TEST(Batch, SummaryNamesTheFirstTenLines) {
 
 // The header is refused as a whole: a repeated column (whichever letter
 // case), a quote it never closes, more than 1 MB.
-TEST(Batch, HeaderOfTheWrongShapeRefusesTheInput) {
+TEST(Batch, KopregelVanDeVerkeerdeVormWeigertDeInvoer) {
   Omgeving o;
   for (const auto& [invoer, melding] :
        std::vector<std::pair<std::string, std::string>>{
@@ -158,7 +158,7 @@ TEST(Batch, HeaderOfTheWrongShapeRefusesTheInput) {
 // A road surface whose legal coefficients make the level infinite refuses
 // the row, the calculation and the diagram with a sentence that names it;
 // its neighbour in the catalogue computes as ever.
-TEST(Batch, InfiniteLevelsAreRefusedNamingTheRoadSurface) {
+TEST(Batch, OneindigeNiveausGeweigerdMetHetWegdek) {
   Omgeving o;
   Catalogus c;
   c.AantalWegdekken = 2;
@@ -221,7 +221,7 @@ TEST(Opdracht, RekentNietZonderHetWegdek) {
   EXPECT_TRUE(RekenGeopend(*geopend, o.inst.vandaag));
 }
 
-TEST(Opdracht, OutputThatDoesNotArriveIsAFailure) {
+TEST(UitvoerGeschreven, UitvoerDieNietAankomtIsMislukt) {
   test::VolleSchijf schijf(100);
   std::ostream uit(&schijf);
   uit << std::string(100, 'x');
@@ -232,7 +232,7 @@ TEST(Opdracht, OutputThatDoesNotArriveIsAFailure) {
   EXPECT_EQ(r.Melding(), "De uitvoer kon niet worden geschreven (de schijf is vol).");
 }
 
-TEST(Opdracht, OptionsAreKnownOrRefused) {
+TEST(LeesOpties, OptiesBekendOfGeweigerd) {
   for (const char* optie : {"-x", "--onbekend", "-"}) {
     const auto r = LeesOpties({"blad.tvo", optie}, {"--diagram"}, {}, DataMappen{});
     if (std::string(optie) == "-") {

@@ -35,7 +35,7 @@ struct AsGeval {
   double ymax, ymin;
   int delingen;
 };
-class NiveauAsGeval : public ::testing::TestWithParam<AsGeval> {};
+class NiveauAssen : public ::testing::TestWithParam<AsGeval> {};
 const AsGeval kAssen[] = {
     {"gewoon", 78.3, 51.6, 80, 50, 3},
     {"precies_70_wordt_80", 70.0, 50.0, 80, 50, 3},
@@ -71,13 +71,13 @@ TEST(Diagram, WeigertVoorOfDoorDeInvoercontrole) {
   EXPECT_EQ(r.controle.weergave.focus, 32);
 }
 
-TEST_P(NiveauAsGeval, InHeleTientallen) {
+TEST_P(NiveauAssen, InHeleTientallen) {
   const NiveauAs as = BepaalNiveauAs(GetParam().bijEen, GetParam().bijS);
   EXPECT_EQ(as.ymax, GetParam().ymax);
   EXPECT_EQ(as.ymin, GetParam().ymin);
   EXPECT_EQ(as.delingen, GetParam().delingen);
 }
-TARVO_GEVALLEN(NiveauAsGeval, kAssen);
+TARVO_GEVALLEN(NiveauAssen, kAssen);
 
 TEST(Diagram, RijenPerMeterZonderAftrek) {
   test::Rekenblad t;
