@@ -28,7 +28,7 @@ Catalogus MaakCatalogus(int n) {
   return c;
 }
 
-void VerwachtEntry(const Catalogus& c, int positie, int entry) {
+void VerwachtWegdek(const Catalogus& c, int positie, int entry) {
   const Wegdek& w = c.Wegdekken[static_cast<std::size_t>(positie)];
   EXPECT_EQ(TrimBlanks(w.Omschrijving), "Wegdek " + std::to_string(entry)) << positie;
   const auto coef = CoefficientenVan(entry);
@@ -63,12 +63,12 @@ TEST(WegdekBeheer, VoegtToeTotVijftigWegdekken) {
   EXPECT_TRUE(beheer.IsVol());
   EXPECT_EQ(beheer.VoegToe("Wegdek 51", CoefficientenVan(51)), 0);
   EXPECT_EQ(c.AantalWegdekken, kMaxWegdekken);
-  VerwachtEntry(c, kMaxWegdekken, 50);
+  VerwachtWegdek(c, kMaxWegdekken, 50);
   // Full, it can lose its last entry and take a new one.
   EXPECT_EQ(beheer.Wis(kMaxWegdekken), kMaxWegdekken - 1);
   EXPECT_FALSE(beheer.IsVol());
   EXPECT_EQ(beheer.VoegToe("Wegdek 60", CoefficientenVan(60)), kMaxWegdekken);
-  VerwachtEntry(c, kMaxWegdekken, 60);
+  VerwachtWegdek(c, kMaxWegdekken, 60);
 }
 
 // The description loses its outer blanks and is cut to 30 characters; only
@@ -81,8 +81,8 @@ TEST(WegdekBeheer, PastOmschrijvingAanEnVervangtAlleenBezettePosities) {
   EXPECT_TRUE(beheer.Vervang(1, std::string(35, 'x'), CoefficientenVan(1)));
   EXPECT_EQ(c.Wegdekken[1].Omschrijving, std::string(kOmschrijvingLengte, 'x'));
   EXPECT_TRUE(beheer.Vervang(3, "Wegdek 9", CoefficientenVan(9)));
-  VerwachtEntry(c, 3, 9);
-  VerwachtEntry(c, 2, 2);
+  VerwachtWegdek(c, 3, 9);
+  VerwachtWegdek(c, 2, 2);
   EXPECT_FALSE(beheer.Vervang(4, "Wegdek 8", CoefficientenVan(8)));
   EXPECT_FALSE(beheer.Vervang(0, "Wegdek 8", CoefficientenVan(8)));
   EXPECT_EQ(c.AantalWegdekken, 3);
@@ -96,9 +96,9 @@ TEST(WegdekBeheer, WissenSchuiftDeRestOpEnKiestDeVorige) {
   WegdekBeheer beheer(c);
   EXPECT_EQ(beheer.Wis(5), 4);
   EXPECT_EQ(c.AantalWegdekken, 19);
-  for (int p = 1; p <= 4; ++p) VerwachtEntry(c, p, p);
-  for (int p = 5; p <= 19; ++p) VerwachtEntry(c, p, p + 1);
-  VerwachtEntry(c, 20, 20);
+  for (int p = 1; p <= 4; ++p) VerwachtWegdek(c, p, p);
+  for (int p = 5; p <= 19; ++p) VerwachtWegdek(c, p, p + 1);
+  VerwachtWegdek(c, 20, 20);
 }
 
 TEST(WegdekBeheer, WissenAanDeRanden) {
@@ -108,9 +108,9 @@ TEST(WegdekBeheer, WissenAanDeRanden) {
   EXPECT_EQ(beheer.Wis(0), 0);
   EXPECT_EQ(c.AantalWegdekken, 3);
   EXPECT_EQ(beheer.Wis(3), 2);  // the last: nothing behind it
-  VerwachtEntry(c, 2, 2);
+  VerwachtWegdek(c, 2, 2);
   EXPECT_EQ(beheer.Wis(1), 1);  // the first: the new first is selected
-  VerwachtEntry(c, 1, 2);
+  VerwachtWegdek(c, 1, 2);
   EXPECT_EQ(beheer.Wis(1), 0);  // the only one: nothing left to select
   EXPECT_EQ(c.AantalWegdekken, 0);
 }
@@ -139,12 +139,12 @@ TEST(VoegSamen, VoegtNieuweToeEnVervangtGelijkeOmschrijvingen) {
 
   EXPECT_EQ(beheer.Voer(*plan), 6);
   EXPECT_EQ(c.AantalWegdekken, 6);
-  VerwachtEntry(c, 1, 1);
-  VerwachtEntry(c, 2, 2);
+  VerwachtWegdek(c, 1, 1);
+  VerwachtWegdek(c, 2, 2);
   EXPECT_EQ(TrimBlanks(c.Wegdekken[3].Omschrijving), "Wegdek 3");
   EXPECT_EQ(c.Wegdekken[3].DL_lv, 8.1);
   EXPECT_EQ(c.Wegdekken[3].b_zv, 8.6);
-  VerwachtEntry(c, 4, 4);
+  VerwachtWegdek(c, 4, 4);
   EXPECT_EQ(c.Wegdekken[5].Omschrijving, VastBreed("Nieuw B", kOmschrijvingLengte));
   EXPECT_EQ(c.Wegdekken[6].Omschrijving, VastBreed("  Nieuw A", kOmschrijvingLengte));
   EXPECT_EQ(c.Wegdekken[6].b_lv, 9.2);
