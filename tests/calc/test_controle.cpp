@@ -97,14 +97,14 @@ TEST_P(Invoercontrole, GeeftInvoerOfWeigeringEnWeergave) {
   test::Rekenblad t(g.decimaal);
   t.Typ(g.teksten).werkblad.zone = g.zone;
   const Controle c = Controleer(t.werkblad, g.decimaal);
-  EXPECT_EQ(ControleerGetallen(WerkbladTeksten(t.werkblad)).invoer.has_value(), c.invoer.has_value());
+  EXPECT_EQ(ControleerGetallen(WerkbladTeksten(t.werkblad)).invoer.has_value(), c.invoer.has_value()) << "batch";
   if (g.weigering) {
     ASSERT_TRUE(c.weigering && !c.invoer);
     EXPECT_EQ(c.weigering->soort, g.weigering->soort);
     EXPECT_EQ(c.weigering->veld, g.weigering->veld);
     EXPECT_EQ(c.weigering->tekst, g.weigering->tekst);
   } else {
-    ASSERT_TRUE(c.invoer && !c.weigering) << WeigeringRegel(*c.weigering);
+    ASSERT_TRUE(c.invoer && !c.weigering) << (c.weigering ? WeigeringRegel(*c.weigering) : "");
     for (auto [k, x] : g.getallen) EXPECT_NEAR(c.invoer->getal[static_cast<std::size_t>(k)], x, 1e-12) << k;
   }
   const Weergave& w = c.weergave;
@@ -130,12 +130,12 @@ TEST(Controleer, NeemtNamenToelichtingEnSchakelaarsOver) {
   const std::string lang = "  " + std::string(50, 'p') + " ";
   t.Typ(0, lang).Typ(1, " N201; oost ");
   Werkblad& w = t.werkblad;
-  w.toelichting = {"  eerste  ", " ", "", "\ttweede  regel "};
+  w.toelichting = {"  eerste  ", " ", "", "  tweede  regel "};
   w.wegdek = 3, w.zone = true, w.aftrek = true, w.rail = 1;
   const Invoer in = t.Gecontroleerd();
   EXPECT_EQ(in.waarneempunt, lang);
   EXPECT_EQ(in.weg, " N201; oost ");
-  EXPECT_EQ(in.toelichting, (std::array<std::string, kAantalToelichtingen>{"eerste", "", "", "\ttweede  regel"}));
+  EXPECT_EQ(in.toelichting, (std::array<std::string, kAantalToelichtingen>{"eerste", "", "", "tweede  regel"}));
   EXPECT_TRUE(in.wegdek == 3 && in.zone && in.aftrek && in.rail == 1);
 }
 

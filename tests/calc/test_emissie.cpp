@@ -62,7 +62,7 @@ struct Art35Geval {
 class Art35 : public ::testing::TestWithParam<Art35Geval> {};
 // 2: "2L ZOAB" padded with blanks; 3: the same in lower case; 4: a 30-character listed name.
 const Art35Geval kArt35[] = {
-    {"ZOAB_met_blanks_bij_70", 2, 70, -1, true}, {"zoab_in_kleine_letters", 3, 70, -2, true},
+    {"zoab_met_blanks_bij_70", 2, 70, -1, true}, {"zoab_in_kleine_letters", 3, 70, -2, true},
     {"naam_van_30_tekens", 4, 80, -1, true},     {"niet_in_de_lijst", 1, 100, -2, true},
     {"onder_70", 2, 69, 0, false},
 };
