@@ -22,7 +22,7 @@ using AfstandOpdracht = test::OpdrachtregelMap;
 // transcript. Wrong usage shows its first line; the usage text below it
 // names places of this computer. TARVO_SCHRIJF_VERWACHT=1 writes the
 // transcript anew.
-TEST_F(AfstandOpdracht, DistanceAndCumulationAgainstTheCommittedTranscript) {
+TEST_F(AfstandOpdracht, AfstandEnCumulatieZoalsVastgelegd) {
   test::SchrijfBytes(map / "Wegdekken_2012.dat", CodeerCatalogus(test::TweeWegdekken()));
   const std::map<int, std::string> weg1 = {
       {0, "Dorpsstraat 12"}, {1, "N201"}, {2, "1100"}, {3, "320"}, {4, "85"}, {5, "80"}, {6, "60"}, {7, "14"},

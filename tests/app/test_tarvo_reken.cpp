@@ -171,7 +171,7 @@ const WeigeringGeval kWeigeringen[] = {
 
 // Set TARVO_VERWACHT_SCHRIJVEN to write the expected texts afresh; read
 // every one before committing it.
-TEST_P(Gelukt, PrintsTheCommittedText) {
+TEST_P(Gelukt, DruktDeVastgelegdeTekstAf) {
   const std::string pad = kVerwacht + (GetParam().verwacht ? GetParam().verwacht : GetParam().naam) + ".txt";
   const Uitvoer u = Draai(GetParam().args);
   EXPECT_EQ(u.status, 0);
@@ -182,7 +182,7 @@ TEST_P(Gelukt, PrintsTheCommittedText) {
 TARVO_GEVALLEN(Gelukt, kGelukt);
 
 // One line on standard error and nothing on standard output.
-TEST_P(Weigering, StatusAndMessage) {
+TEST_P(Weigering, AfsluitcodeEnMelding) {
   const std::string goed = Werkblad().Bytes();
   Schrijf("kort.tvo", goed.substr(0, 643));
   Schrijf("oud.tvo", Werkblad().Tekst(632, "o2", 2).Bytes());

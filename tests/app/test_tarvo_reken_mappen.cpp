@@ -15,7 +15,7 @@ using Mappen = test::OpdrachtregelMap;
 
 // Without --wegdekken and without a catalogue in the current folder, the
 // user's own catalogue counts, as in the window program started there.
-TEST_F(Mappen, WithoutACatalogueHereTheUsersOwnIsUsed) {
+TEST_F(Mappen, ZonderWegdekkenHierTellenDieVanDeGebruiker) {
   const auto Draai = [&](const std::string& args, const char* submap, const std::string& omgeving) {
     return test::DraaiTarvoReken(map / submap, args, omgeving);
   };

@@ -75,7 +75,7 @@ class Vijandig : public ::testing::Test {
 
 // The messages are the core's (tests/files, tests/driver); here: that each
 // reaches standard error with its status, and that a pipe is never waited on.
-TEST_F(Vijandig, InputThatCannotBeUsed) {
+TEST_F(Vijandig, OnbruikbareInvoer) {
   Controleer({
       {"ok.tvo --wegdekken map.dat", 1, "map.dat kan niet worden gelezen: Dit is een map, geen bestand"},
       {"ok.tvo --wegdekken nan.dat", 1,
@@ -92,7 +92,7 @@ TEST_F(Vijandig, InputThatCannotBeUsed) {
 
 // Output that does not arrive is no success, for each of the three kinds.
 #ifndef _WIN32
-TEST_F(Vijandig, OutputToAFullDisk) {
+TEST_F(Vijandig, UitvoerNaarEenVolleSchijf) {
   const char* vol = "De uitvoer kon niet worden geschreven (de schijf is vol).";
   Controleer({
       {"ok.tvo > /dev/full", 1, vol},
@@ -104,7 +104,7 @@ TEST_F(Vijandig, OutputToAFullDisk) {
 
 // Refused rows: every row written, the summary on standard error, status 3;
 // a folder as input is refused as a whole.
-TEST_F(Vijandig, BatchInputOfTheWrongShape) {
+TEST_F(Vijandig, BatchinvoerVanDeVerkeerdeVorm) {
   const test::Uitvoer u = test::DraaiTarvoReken(map.Pad(), "--batch rijen.csv --decimaal .");
   EXPECT_EQ(u.status, 3) << u.fout;
   EXPECT_EQ(u.fout, "tarvo-reken: 2 van 4 rijen niet berekend (regels 3, 4); de reden staat in de kolom melding.\n");

@@ -14,11 +14,11 @@ using namespace tarvo;
 using tarvo::test::TijdelijkeMap;
 using test::Uitvoer;
 
-using TarvoReken = test::OpdrachtregelMap;
+using WegdektabelOpdracht = test::OpdrachtregelMap;
 
 // The shipped catalogue out as a table and into no catalogue at all gives
 // the same file (what the table may hold: tests/files).
-TEST_F(TarvoReken, RoadSurfacesOutAsATableAndBackIn) {
+TEST_F(WegdektabelOpdracht, WegdekkenAlsTabelUitEnWeerIn) {
   const auto geleverd = std::filesystem::path(TARVO_SOURCE_DIR) / "data" / "Wegdekken_2012.dat";
   const Uitvoer uit = Draai("--wegdekken-export tabel.csv --wegdekken \"" + geleverd.string() + "\" --decimaal ,");
   ASSERT_EQ(uit.status, 0) << uit.fout;
@@ -30,7 +30,7 @@ TEST_F(TarvoReken, RoadSurfacesOutAsATableAndBackIn) {
 
 // A refused table changes nothing and says where in one line; wrong usage
 // shows the usage text.
-TEST_F(TarvoReken, RoadSurfaceTableRefusals) {
+TEST_F(WegdektabelOpdracht, WeigeringenVanDeTabel) {
   const auto oud = test::LeesBytes(map / "Wegdekken_2012.dat");
   test::SchrijfBytes(map / "fout.csv", std::string("omschrijving;DL_lv;b_lv;DL_mv;b_mv;DL_zv;b_zv\r\nX;1;2;3;4;5;zes\r\n"));
   for (auto [args, status, verwacht] :

@@ -33,7 +33,7 @@ std::size_t AantalIn(const fs::path& map) {
 
 // A new file appears whole, an old one is replaced whole, and nothing is
 // left beside it; the old file's permissions carry over.
-TEST(SchrijfVeilig, ReplacesTheFileWholeAndLeavesNothingBeside) {
+TEST(SchrijfVeilig, VervangtHetBestandGeheelEnLaatNietsAchter) {
   TijdelijkeMap map;
   const fs::path doel = map / "Wegdekken_2012.dat";
   ASSERT_TRUE(SchrijfVeilig(doel, "eerste"));
@@ -54,7 +54,7 @@ TEST(SchrijfVeilig, ReplacesTheFileWholeAndLeavesNothingBeside) {
 }
 
 // Every failure leaves the old file as it was and says which file and why.
-TEST(SchrijfVeilig, FailureKeepsTheOldFileAndNamesFileAndReason) {
+TEST(SchrijfVeilig, MislukkenHoudtHetOudeBestandEnNoemtBestandEnReden) {
   TijdelijkeMap map;
   const fs::path doel = map / "blad.pdf";
   ASSERT_TRUE(SchrijfVeilig(doel, "oud"));
@@ -80,7 +80,7 @@ TEST(SchrijfVeilig, FailureKeepsTheOldFileAndNamesFileAndReason) {
 
 // A link keeps pointing at its file; a device is written directly, and its
 // failure is a failure.
-TEST(SchrijfVeilig, LinksAndDevices) {
+TEST(SchrijfVeilig, KoppelingenEnApparaten) {
   TijdelijkeMap map;
   const fs::path echt = map / "echt.dat";
   ASSERT_TRUE(SchrijfVeilig(echt, "oud"));
@@ -99,7 +99,7 @@ TEST(SchrijfVeilig, LinksAndDevices) {
 #endif
 }
 
-TEST(Reden, CommonFailuresInDutchWithTheirNumbers) {
+TEST(Reden, GewoneFoutenInHetNederlandsMetHunNummer) {
   struct Geval {
     std::errc fout;
     const char* reden;
@@ -116,7 +116,7 @@ TEST(Reden, CommonFailuresInDutchWithTheirNumbers) {
 
 // Reading takes a whole regular file up to its limit, and refuses without
 // reading (or waiting) what cannot be one.
-TEST(LeesBestand, WholeRegularFilesUpToTheLimitAndNothingElse) {
+TEST(LeesBestand, AlleenGeheleGewoneBestandenTotDeGrens) {
   TijdelijkeMap map;
   const fs::path pad = map / "blad.tvo";
   test::SchrijfBytes(pad, std::string(644, 'x'));

@@ -65,7 +65,7 @@ const GetalTekstGeval kGetalTeksten[] = {
 
 }  // namespace
 
-TEST_P(Formaat, HalvesAwayFromZeroOnFifteenDigits) {
+TEST_P(Formaat, HelftenVanNulAfOpVijftienCijfers) {
   const FormaatGeval& g = GetParam();
   EXPECT_EQ(Formatteer(g.waarde, g.patroon, '.'), g.verwacht);
   std::string komma = g.verwacht;
@@ -74,15 +74,15 @@ TEST_P(Formaat, HalvesAwayFromZeroOnFifteenDigits) {
 }
 TARVO_GEVALLEN(Formaat, kFormaten);
 
-TEST(Formatteer, NonFiniteNeverCrashes) {
+TEST(Formatteer, OneindigEnNaNZonderVastlopen) {
   EXPECT_FALSE(Formatteer(std::numeric_limits<double>::infinity(), "##0.00", '.').empty());
   EXPECT_EQ(Formatteer(std::nan(""), "##0.00", '.'), "0");
 }
 
-TEST_P(GetalTekst, IsGetalAcceptsPlainNumbersOnly) { EXPECT_EQ(IsGetal(GetParam().tekst), GetParam().getal); }
+TEST_P(GetalTekst, IsGetalAlleenVoorGewoneGetallen) { EXPECT_EQ(IsGetal(GetParam().tekst), GetParam().getal); }
 TARVO_GEVALLEN(GetalTekst, kGetalTeksten);
 
-TEST(LeesGetal, ReadsLeadingNumberWithEitherSeparator) {
+TEST(LeesGetal, LeestHetGetalVooraanMetKommaOfPunt) {
   EXPECT_DOUBLE_EQ(LeesGetal("12,5"), 12.5);
   EXPECT_DOUBLE_EQ(LeesGetal("12.5"), 12.5);
   EXPECT_DOUBLE_EQ(LeesGetal(" -3 "), -3);
@@ -93,7 +93,7 @@ TEST(LeesGetal, ReadsLeadingNumberWithEitherSeparator) {
 }
 
 // The shortest text that reads back to the same bits, with either separator.
-TEST(VolledigeTekst, ReadsBackToTheSameDouble) {
+TEST(VolledigeTekst, LeestTerugAlsDezelfdeDouble) {
   EXPECT_EQ(VolledigeTekst(0.1, '.'), "0.1");
   EXPECT_EQ(VolledigeTekst(-2.75, ','), "-2,75");
   EXPECT_EQ(VolledigeTekst(0.30000000000000004, ','), "0,30000000000000004");
@@ -108,7 +108,7 @@ TEST(VolledigeTekst, ReadsBackToTheSameDouble) {
   }
 }
 
-TEST(LeesVolledig, TheWholeTextIsOneNumber) {
+TEST(LeesVolledig, DeHeleTekstIsEenGetal) {
   EXPECT_EQ(LeesVolledig(" 1,5 "), 1.5);
   EXPECT_EQ(LeesVolledig("\t-2.25"), -2.25);
   EXPECT_EQ(LeesVolledig("+3"), 3.0);

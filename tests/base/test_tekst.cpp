@@ -4,7 +4,7 @@
 
 using namespace tarvo;
 
-TEST(IsUtf8, RefusesMalformedOverlongAndSurrogates) {
+TEST(IsUtf8, WeigertMisvormdTeLangGecodeerdEnSurrogaten) {
   for (const char* ja : {"", "abc", "caf\xC3\xA9", "\xE2\x82\xAC", "\xF0\x9F\x98\x80", "\xEF\xBF\xBD"}) {
     EXPECT_TRUE(IsUtf8(ja)) << ja;
   }
@@ -14,7 +14,7 @@ TEST(IsUtf8, RefusesMalformedOverlongAndSurrogates) {
 }
 
 // The code page's characters at both ends of each of its ranges.
-TEST(InCp1252, KnowsTheCodePage) {
+TEST(InCp1252, KentDeCodetabel) {
   for (char32_t ja : {U'\t', U'~', U'\u00A0', U'\u00E9', U'\u00FF', U'\u20AC', U'\u0178', U'\u2122'}) {
     EXPECT_TRUE(InCp1252(ja)) << static_cast<unsigned>(ja);
   }

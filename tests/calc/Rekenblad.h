@@ -1,18 +1,23 @@
 #pragma once
-// A worksheet as the user fills it in: field texts typed into plain
-// controls, a small catalogue, the check and the calculation.
+// A worksheet as the user fills it in: field texts over the Reset's, a
+// small catalogue, the check and the calculation.
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
+#include <vector>
 
-#include "calc/CheckIt.h"
-#include "calc/PlainBediening.h"
-#include "driver/Resultaatteksten.h"
 #include "base/Tekst.h"
+#include "calc/Bereken.h"
+#include "calc/Controle.h"
+#include "driver/Resultaatteksten.h"
 #include "files/CatalogusBestand.h"
 #include "files/Reset.h"
 
 namespace tarvo::test {
+
+// Field texts typed over the Reset's: field number and text.
+using Teksten = std::vector<std::pair<int, const char*>>;
 
 // 1 reference asphalt, 2 "2L ZOAB" (listed for -1), 3 the same name in lower
 // case, 4 a 30-character listed name, 5 DL -3 without speed index, 6 six
@@ -36,25 +41,29 @@ inline Catalogus TestCatalogus() {
 }
 
 struct Rekenblad {
-  Werkblad ws;
-  PlainWerkbladVenster venster;
-  PlainMeldingen meldingen;
+  char decimaal;
+  Werkblad werkblad;
   Catalogus cat = TestCatalogus();
 
-  explicit Rekenblad(char decimaal = '.') {
-    ws.Decimaal = decimaal;
-    ResetWerkblad(ws, venster);
-  }
+  explicit Rekenblad(char dec = '.') : decimaal(dec), werkblad(LeegWerkblad(dec)) {}
   Rekenblad& Typ(int k, std::string tekst) {
-    venster.invoer.at(static_cast<std::size_t>(k)).tekst = std::move(tekst);
+    werkblad.veld.at(static_cast<std::size_t>(k)) = std::move(tekst);
     return *this;
   }
-  bool Check() { return CheckIt(ws, venster, meldingen).ok; }
-  ResultaatTeksten Bereken(Datum vandaag = {2024, 3, 1}) {
-    EXPECT_TRUE(Check());
-    const auto teksten = Reken(ws, venster, cat, vandaag);
-    EXPECT_TRUE(teksten) << teksten.Melding();
-    return teksten ? *teksten : ResultaatTeksten{};
+  Rekenblad& Typ(const Teksten& teksten) {
+    for (const auto& [k, t] : teksten) Typ(k, t);
+    return *this;
+  }
+  // The input of a check that must pass.
+  Invoer Gecontroleerd() const {
+    const Controle c = Controleer(werkblad, decimaal);
+    EXPECT_TRUE(c) << (c.weigering ? WeigeringRegel(*c.weigering) : "");
+    return c ? *c.invoer : Invoer{};
+  }
+  Berekend Bereken(Datum vandaag = {2024, 3, 1}) const {
+    Invoer in = Gecontroleerd();
+    Resultaten r = tarvo::Bereken(in, cat, vandaag);
+    return {std::move(in), std::move(r)};
   }
 };
 

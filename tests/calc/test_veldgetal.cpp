@@ -28,7 +28,7 @@ std::string Rij(char c, std::size_t n) { return std::string(n, c); }
 
 }  // namespace
 
-TEST(GecontroleerdGetal, ClampsBeforeRoundingAndNeverGivesMinusZero) {
+TEST(GecontroleerdGetal, KlemtVoorHetAfrondenEnGeeftNooitMinNul) {
   auto bits = [](std::optional<double> x) {
     std::uint64_t b = ~0ull;
     if (x) std::memcpy(&b, &*x, sizeof b);
@@ -60,7 +60,7 @@ TEST(GecontroleerdGetal, ClampsBeforeRoundingAndNeverGivesMinusZero) {
   EXPECT_EQ(GecontroleerdGetal(" ", afstand), std::nullopt);
 }
 
-TEST(GecontroleerdGetal, EdgeTextsGiveTheDefinedBits) {
+TEST(GecontroleerdGetal, RandgevallenGevenDeBitsVanDeDefinitie) {
   std::vector<std::string> teksten = {
       "", " ", "\t", "+", "-", ".", ",", "+,", "5.", ".5", ",5", "-.5", "-0", "+0,000", "-0,0", "0", "  12 ", "\t7\t",
       " -3,5\t", "1,2,3", "1.2.3", "1 2", "- 5", "5-", "++5", "12abc", "1e5", "0x10", "\n5", "5\r", "\xC2\xA0" "5",
@@ -95,7 +95,7 @@ TEST(GecontroleerdGetal, EdgeTextsGiveTheDefinedBits) {
 
 // Texts from a fixed seed, mostly numbers near the ranges and their
 // rounding edges, some with a stray character.
-TEST(GecontroleerdGetal, GeneratedTextsGiveTheDefinedBits) {
+TEST(GecontroleerdGetal, GegenereerdeTekstenGevenDeBitsVanDeDefinitie) {
   std::mt19937_64 gen(20121);
   auto kies = [&](std::uint64_t n) { return gen() % n; };
   const std::string cijfers = "01234567899999950000004";

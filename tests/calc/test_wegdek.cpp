@@ -28,7 +28,7 @@ Catalogus MaakCatalogus(int n) {
   return c;
 }
 
-void VerwachtEntry(const Catalogus& c, int positie, int entry) {
+void VerwachtWegdek(const Catalogus& c, int positie, int entry) {
   const Wegdek& w = c.Wegdekken[static_cast<std::size_t>(positie)];
   EXPECT_EQ(TrimBlanks(w.Omschrijving), "Wegdek " + std::to_string(entry)) << positie;
   const auto coef = CoefficientenVan(entry);
@@ -38,7 +38,7 @@ void VerwachtEntry(const Catalogus& c, int positie, int entry) {
 }  // namespace
 
 // Only the shipped entries at the head are protected, and only until F9.
-TEST(WegdekBeheer, TheShippedEntriesAreProtectedUntilLifted) {
+TEST(WegdekBeheer, MeegeleverdeWegdekkenBeschermdTotOpgeheven) {
   Catalogus c = MaakCatalogus(20);
   WegdekBeheer beheer(c, 3);
   EXPECT_TRUE(beheer.IsBeschermd(1) && beheer.IsBeschermd(3));
@@ -55,7 +55,7 @@ TEST(WegdekBeheer, TheShippedEntriesAreProtectedUntilLifted) {
 }
 
 // 49 entries take one more; 50 refuse it and stay as they are.
-TEST(WegdekBeheer, AddsUpToFiftyEntries) {
+TEST(WegdekBeheer, VoegtToeTotVijftigWegdekken) {
   Catalogus c = MaakCatalogus(kMaxWegdekken - 1);
   WegdekBeheer beheer(c);
   EXPECT_FALSE(beheer.IsVol());
@@ -63,17 +63,17 @@ TEST(WegdekBeheer, AddsUpToFiftyEntries) {
   EXPECT_TRUE(beheer.IsVol());
   EXPECT_EQ(beheer.VoegToe("Wegdek 51", CoefficientenVan(51)), 0);
   EXPECT_EQ(c.AantalWegdekken, kMaxWegdekken);
-  VerwachtEntry(c, kMaxWegdekken, 50);
+  VerwachtWegdek(c, kMaxWegdekken, 50);
   // Full, it can lose its last entry and take a new one.
   EXPECT_EQ(beheer.Wis(kMaxWegdekken), kMaxWegdekken - 1);
   EXPECT_FALSE(beheer.IsVol());
   EXPECT_EQ(beheer.VoegToe("Wegdek 60", CoefficientenVan(60)), kMaxWegdekken);
-  VerwachtEntry(c, kMaxWegdekken, 60);
+  VerwachtWegdek(c, kMaxWegdekken, 60);
 }
 
 // The description loses its outer blanks and is cut to 30 characters; only
 // positions in use are replaced.
-TEST(WegdekBeheer, FitsTheDescriptionAndReplacesOnlyPositionsInUse) {
+TEST(WegdekBeheer, PastOmschrijvingAanEnVervangtAlleenBezettePosities) {
   Catalogus c = MaakCatalogus(2);
   WegdekBeheer beheer(c);
   EXPECT_EQ(beheer.VoegToe("  dunne deklaag  ", CoefficientenVan(7)), 3);
@@ -81,8 +81,8 @@ TEST(WegdekBeheer, FitsTheDescriptionAndReplacesOnlyPositionsInUse) {
   EXPECT_TRUE(beheer.Vervang(1, std::string(35, 'x'), CoefficientenVan(1)));
   EXPECT_EQ(c.Wegdekken[1].Omschrijving, std::string(kOmschrijvingLengte, 'x'));
   EXPECT_TRUE(beheer.Vervang(3, "Wegdek 9", CoefficientenVan(9)));
-  VerwachtEntry(c, 3, 9);
-  VerwachtEntry(c, 2, 2);
+  VerwachtWegdek(c, 3, 9);
+  VerwachtWegdek(c, 2, 2);
   EXPECT_FALSE(beheer.Vervang(4, "Wegdek 8", CoefficientenVan(8)));
   EXPECT_FALSE(beheer.Vervang(0, "Wegdek 8", CoefficientenVan(8)));
   EXPECT_EQ(c.AantalWegdekken, 3);
@@ -91,26 +91,26 @@ TEST(WegdekBeheer, FitsTheDescriptionAndReplacesOnlyPositionsInUse) {
 
 // Entry 5 of 20 gone: the ones behind move up, the old last one stays
 // behind outside the count, entry 4 is selected.
-TEST(WegdekBeheer, DeleteMovesTheRestUpAndSelectsThePrevious) {
+TEST(WegdekBeheer, WissenSchuiftDeRestOpEnKiestDeVorige) {
   Catalogus c = MaakCatalogus(20);
   WegdekBeheer beheer(c);
   EXPECT_EQ(beheer.Wis(5), 4);
   EXPECT_EQ(c.AantalWegdekken, 19);
-  for (int p = 1; p <= 4; ++p) VerwachtEntry(c, p, p);
-  for (int p = 5; p <= 19; ++p) VerwachtEntry(c, p, p + 1);
-  VerwachtEntry(c, 20, 20);
+  for (int p = 1; p <= 4; ++p) VerwachtWegdek(c, p, p);
+  for (int p = 5; p <= 19; ++p) VerwachtWegdek(c, p, p + 1);
+  VerwachtWegdek(c, 20, 20);
 }
 
-TEST(WegdekBeheer, DeleteAtTheEdges) {
+TEST(WegdekBeheer, WissenAanDeRanden) {
   Catalogus c = MaakCatalogus(3);
   WegdekBeheer beheer(c);
   EXPECT_EQ(beheer.Wis(4), 0);  // no such entry: nothing moves
   EXPECT_EQ(beheer.Wis(0), 0);
   EXPECT_EQ(c.AantalWegdekken, 3);
   EXPECT_EQ(beheer.Wis(3), 2);  // the last: nothing behind it
-  VerwachtEntry(c, 2, 2);
+  VerwachtWegdek(c, 2, 2);
   EXPECT_EQ(beheer.Wis(1), 1);  // the first: the new first is selected
-  VerwachtEntry(c, 1, 2);
+  VerwachtWegdek(c, 1, 2);
   EXPECT_EQ(beheer.Wis(1), 0);  // the only one: nothing left to select
   EXPECT_EQ(c.AantalWegdekken, 0);
 }
@@ -126,7 +126,7 @@ IngelezenWegdek Regel(int regel, const std::string& omschrijving, int waarden) {
 // New descriptions go behind the others in table order, keeping their
 // leading blanks; an equal one (outer blanks aside) gets the new numbers and
 // keeps its text; one equal in every number changes nothing.
-TEST(VoegSamen, AppendsNewAndReplacesEqualDescriptions) {
+TEST(VoegSamen, VoegtNieuweToeEnVervangtGelijkeOmschrijvingen) {
   Catalogus c = MaakCatalogus(4);
   WegdekBeheer beheer(c, 1);
   const auto plan = VoegSamen(beheer, {Regel(2, "Nieuw B", 7), Regel(3, " Wegdek 3 ", 8), Regel(4, "  Nieuw A", 9),
@@ -139,12 +139,12 @@ TEST(VoegSamen, AppendsNewAndReplacesEqualDescriptions) {
 
   EXPECT_EQ(beheer.Voer(*plan), 6);
   EXPECT_EQ(c.AantalWegdekken, 6);
-  VerwachtEntry(c, 1, 1);
-  VerwachtEntry(c, 2, 2);
+  VerwachtWegdek(c, 1, 1);
+  VerwachtWegdek(c, 2, 2);
   EXPECT_EQ(TrimBlanks(c.Wegdekken[3].Omschrijving), "Wegdek 3");
   EXPECT_EQ(c.Wegdekken[3].DL_lv, 8.1);
   EXPECT_EQ(c.Wegdekken[3].b_zv, 8.6);
-  VerwachtEntry(c, 4, 4);
+  VerwachtWegdek(c, 4, 4);
   EXPECT_EQ(c.Wegdekken[5].Omschrijving, VastBreed("Nieuw B", kOmschrijvingLengte));
   EXPECT_EQ(c.Wegdekken[6].Omschrijving, VastBreed("  Nieuw A", kOmschrijvingLengte));
   EXPECT_EQ(c.Wegdekken[6].b_lv, 9.2);
@@ -161,7 +161,7 @@ TEST(VoegSamen, AppendsNewAndReplacesEqualDescriptions) {
 
 // A shipped entry may come along unchanged, but not with other numbers
 // unless F9 lifted the protection.
-TEST(VoegSamen, ProtectedEntryOnlyUnchangedUntilLifted) {
+TEST(VoegSamen, BeschermdWegdekAlleenOngewijzigdTotOpgeheven) {
   Catalogus c = MaakCatalogus(3);
   WegdekBeheer beheer(c, 2);
   const auto gelijk = VoegSamen(beheer, {Regel(2, "Wegdek 2", 2), Regel(3, "Nieuw", 5)});
@@ -183,7 +183,7 @@ TEST(VoegSamen, ProtectedEntryOnlyUnchangedUntilLifted) {
   EXPECT_EQ(opgeheven->vervangen.at(0).positie, 2);
 }
 
-TEST(VoegSamen, RefusesTwiceTheSameDescriptionAndMoreThanFifty) {
+TEST(VoegSamen, WeigertDubbeleOmschrijvingEnMeerDanVijftig) {
   Catalogus c = MaakCatalogus(3);
   WegdekBeheer beheer(c, 1);
   const auto dubbel = VoegSamen(beheer, {Regel(2, "Nieuw", 5), Regel(3, "Ander", 6), Regel(4, " Nieuw", 7)});

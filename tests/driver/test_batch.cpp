@@ -84,7 +84,7 @@ std::string GemengdeRijen(int aantal) {
 
 }  // namespace
 
-TEST(BatchLezer, LinesAcrossPiecesWithOrWithoutTheirBreak) {
+TEST(BatchLezer, RegelsOverStukkenMetOfZonderEinde) {
   const std::string invoer = "ab\r\ncdefghijklmnop\n\n\rx\r\nlaatste";
   const std::vector<std::string> verwacht = {"ab", "cdefghijklmnop", "", "\rx", "laatste"};
   for (std::size_t stuk : {1u, 3u, 7u, 64u}) EXPECT_EQ(Regels(invoer, stuk), verwacht) << stuk;
@@ -92,7 +92,7 @@ TEST(BatchLezer, LinesAcrossPiecesWithOrWithoutTheirBreak) {
   EXPECT_EQ(Regels("", 4), std::vector<std::string>{});
 }
 
-TEST(BatchLezer, TheLimitCountsTheCarriageReturn) {
+TEST(BatchLezer, DeGrensTeltDeRegelterugloopMee) {
   const std::string precies(kMaxRegelLengte, 'a');
   for (std::size_t stuk : {std::size_t{4096}, std::size_t{1} << 18}) {
     const auto r = Regels(precies + "\n" + precies + "b\nc\n" + precies + "\r\nd\n" + precies + "e", stuk);
@@ -109,7 +109,7 @@ TEST(BatchLezer, TheLimitCountsTheCarriageReturn) {
             std::vector<std::string>{"<te lang>"});
 }
 
-TEST(Batch, EveryThreadCountGivesTheSameBytesInInputOrder) {
+TEST(Batch, ElkAantalDradenGeeftDezelfdeBytesInInvoervolgorde) {
   Batchomgeving o;
   const std::string invoer = GemengdeRijen(5000) + std::string(kMaxRegelLengte + 1, ';') + "\nLaatste;Weg;1\n";
   BatchVerslag een;
@@ -129,7 +129,7 @@ TEST(Batch, EveryThreadCountGivesTheSameBytesInInputOrder) {
   }
 }
 
-TEST(Batch, ABadRowInALongInputIsNamedAndTheOthersComputed) {
+TEST(Batch, FouteRijInLangeInvoerGenoemdDeRestBerekend) {
   Batchomgeving o;
   std::string invoer = "waarneempunt;Qlv_dag;Vlv;hw;d;wegdek\n";
   for (int i = 0; i < 30000; ++i) {
@@ -171,7 +171,7 @@ class BrekendeInvoer : public std::streambuf {
 
 }  // namespace
 
-TEST(Batch, AFailureOnEitherSideEndsTheRunOnAnyThreadCount) {
+TEST(Batch, FoutBijLezenOfSchrijvenBeeindigtDeRun) {
   Batchomgeving o;
   const std::string invoer = GemengdeRijen(4000);
   const std::size_t regel2200 = [&] {
@@ -198,7 +198,7 @@ TEST(Batch, AFailureOnEitherSideEndsTheRunOnAnyThreadCount) {
   }
 }
 
-TEST(Batch, ThreadCountIsAWholeNumberWithinLimits) {
+TEST(LeesAantalDraden, GeheelGetalBinnenDeGrenzen) {
   for (const char* goed : {"1", "4", " 16 ", "256"}) EXPECT_TRUE(LeesAantalDraden(goed)) << goed;
   for (const char* fout : {"0", "257", "-1", "+2", "2x", "1.5", "", "99999999999"}) {
     EXPECT_FALSE(LeesAantalDraden(fout)) << fout;
@@ -206,7 +206,7 @@ TEST(Batch, ThreadCountIsAWholeNumberWithinLimits) {
   EXPECT_EQ(LeesAantalDraden("3"), 3u);
 }
 
-TEST(Voortgang, SilentForASecondThenAFewTimesASecond) {
+TEST(Voortgang, EenSecondeStilDaarnaEnkeleKerenPerSeconde) {
   using namespace std::chrono_literals;
   const Voortgang::Klok::time_point t0{};
   Voortgang v(',', t0);

@@ -8,7 +8,6 @@
 #include "tests/TijdelijkeMap.h"
 #include "tests/VolleSchijf.h"
 #include "tests/WerkbladMaker.h"
-#include "calc/CheckIt.h"
 #include "driver/Batch.h"
 #include "driver/DiagramOpdracht.h"
 
@@ -45,7 +44,7 @@ struct Omgeving {
 
 }  // namespace
 
-TEST(Batch, ComputesEachRowLikeTheWindowAndReportsRefusalsPerRow) {
+TEST(Batch, RekentElkeRijAlsHetVensterEnWeigertPerRij) {
   Omgeving o;
   o.inst.decimaal = ',';
   const auto r = o.Batch(
@@ -64,7 +63,7 @@ TEST(Batch, ComputesEachRowLikeTheWindowAndReportsRefusalsPerRow) {
   EXPECT_NE(r[4].find(";5;"), std::string::npos) << "Vlv 50 with the switch on deducts 5 dB: " << r[4];
 }
 
-TEST(Batch, HeaderRefusesTheWholeInputAValueOutOfRangeOnlyItsRow) {
+TEST(Batch, KopregelWeigertAllesEenWaardeAlleenZijnRij) {
   Omgeving o;
   o.Batch("waarneempunt;snelheid\nA;50\n");
   EXPECT_FALSE(o.gelukt);
@@ -78,7 +77,7 @@ TEST(Batch, HeaderRefusesTheWholeInputAValueOutOfRangeOnlyItsRow) {
   EXPECT_EQ(r[3].find("verwacht"), std::string::npos) << r[3];
 }
 
-TEST(Batch, ZoneRowsAreComputedAtThirtyAndRowsDoNotLeakIntoEachOther) {
+TEST(Batch, ZoneRijenMet30EnRijenLekkenNietInElkaar) {
   Omgeving o;
   const auto r = o.Batch(
       "waarneempunt;Qlv_dag;Vlv;zone\n"
@@ -96,7 +95,7 @@ TEST(Batch, ZoneRowsAreComputedAtThirtyAndRowsDoNotLeakIntoEachOther) {
 // A row that the reader cannot take apart as the header says is refused
 // with its line number, never computed from defaults; so is a line past
 // 1 MB. The run reports how many rows and which lines.
-TEST(Batch, RowsOfTheWrongShapeAreRefusedByLine) {
+TEST(Batch, RijenVanDeVerkeerdeVormPerRegelGeweigerd) {
   Omgeving o;
   const std::string lang(kMaxRegelLengte, '5');
   const auto r = o.Batch(
@@ -125,7 +124,7 @@ TEST(Batch, RowsOfTheWrongShapeAreRefusedByLine) {
             "4 van 7 rijen niet berekend (regels 3, 4, 5, 7); de reden staat in de kolom melding.");
 }
 
-TEST(Batch, SummaryNamesTheFirstTenLines) {
+TEST(Samenvatting, NoemtDeEersteTienRegels) {
   Omgeving o;
   std::string invoer = "waarneempunt;hw\n";
   for (int i = 0; i < 12; ++i) invoer += "P;0\n";
@@ -141,7 +140,7 @@ TEST(Batch, SummaryNamesTheFirstTenLines) {
 
 // The header is refused as a whole: a repeated column (whichever letter
 // case), a quote it never closes, more than 1 MB.
-TEST(Batch, HeaderOfTheWrongShapeRefusesTheInput) {
+TEST(Batch, KopregelVanDeVerkeerdeVormWeigertDeInvoer) {
   Omgeving o;
   for (const auto& [invoer, melding] :
        std::vector<std::pair<std::string, std::string>>{
@@ -159,7 +158,7 @@ TEST(Batch, HeaderOfTheWrongShapeRefusesTheInput) {
 // A road surface whose legal coefficients make the level infinite refuses
 // the row, the calculation and the diagram with a sentence that names it;
 // its neighbour in the catalogue computes as ever.
-TEST(Batch, InfiniteLevelsAreRefusedNamingTheRoadSurface) {
+TEST(Batch, OneindigeNiveausGeweigerdMetHetWegdek) {
   Omgeving o;
   Catalogus c;
   c.AantalWegdekken = 2;
@@ -179,50 +178,50 @@ TEST(Batch, InfiniteLevelsAreRefusedNamingTheRoadSurface) {
 
   test::BewaarWerkblad(o.map / "blad.tvo", {{10, "100"}});
   o.inst.werkblad = o.map / "blad.tvo";
-  Berekening b;
-  ASSERT_TRUE(OpenWerkblad(o.inst, b));
-  b.ws.WegdekKeuze = 2;
-  ASSERT_TRUE(CheckIt(b.ws, b.venster, b.meldingen));
-  const auto labels = Reken(b.ws, b.venster, b.catalogus, o.inst.vandaag);
-  ASSERT_FALSE(labels);
-  EXPECT_EQ(labels.Melding(), melding);
-  EXPECT_TRUE(b.ws.AfdrukRegels[6].empty()) << "no report of an infinite level";
+  auto geopend = OpenWerkblad(o.inst);
+  ASSERT_TRUE(geopend) << geopend.Melding();
+  geopend->werkblad.wegdek = 2;
+  const auto berekend = RekenGeopend(*geopend, o.inst.vandaag);
+  ASSERT_FALSE(berekend);
+  EXPECT_EQ(berekend.Melding(), melding);
   std::ostringstream uit;
-  const auto diagram = DiagramOpdracht("100", b, uit);
+  const auto diagram = DiagramOpdracht("100", *geopend, uit);
   ASSERT_FALSE(diagram);
   EXPECT_EQ(diagram.Melding(), melding);
   EXPECT_TRUE(uit.str().empty());
 }
 
-// A calculation needs a road surface the catalogue holds.
-TEST(Opdracht, NoCalculationWithoutTheRoadSurface) {
+// A calculation needs a road surface the catalogue holds; opening a
+// worksheet says when the catalogue has none at all.
+TEST(Opdracht, RekentNietZonderHetWegdek) {
   Omgeving o;
   test::BewaarWerkblad(o.map / "blad.tvo", {{2, "1000"}});
   o.inst.werkblad = o.map / "blad.tvo";
-  Catalogus leeg;
-  test::SchrijfBytes(o.inst.wegdekken, CodeerCatalogus(leeg));
-  Berekening b;
-  auto r = RekenWerkblad(o.inst, b);
+  test::SchrijfBytes(o.inst.wegdekken, CodeerCatalogus(Catalogus{}));
+  auto geopend = OpenWerkblad(o.inst);
+  ASSERT_TRUE(geopend);
+  EXPECT_EQ(geopend->meldingen,
+            std::vector<std::string>{"Het wegdek van dit rekenblad (positie 1) staat niet in de wegdekkenlijst: de "
+                                     "wegdekkenlijst bevat geen wegdekken."});
+  auto r = RekenGeopend(*geopend, o.inst.vandaag);
   ASSERT_FALSE(r);
   EXPECT_EQ(r.Melding(), "De wegdekkenlijst bevat geen wegdekken; er is niets berekend.");
-  ASSERT_EQ(b.meldingen.getoond.size(), 1u);
-  EXPECT_NE(b.meldingen.getoond[0].tekst.find("de wegdekkenlijst bevat geen wegdekken"), std::string::npos);
 
   test::BewaarEenWegdek(o.inst.wegdekken);
-  ASSERT_TRUE(OpenWerkblad(o.inst, b));
-  ASSERT_TRUE(CheckIt(b.ws, b.venster, b.meldingen));
-  for (int buiten : {0, 2}) {
-    b.ws.WegdekKeuze = static_cast<std::int16_t>(buiten);
-    const auto labels = Reken(b.ws, b.venster, b.catalogus, o.inst.vandaag);
-    ASSERT_FALSE(labels);
-    EXPECT_EQ(labels.Melding(), "Wegdek " + std::to_string(buiten) +
-                                    " staat niet in de wegdekkenlijst (1 tot en met 1); er is niets berekend.");
+  geopend = OpenWerkblad(o.inst);
+  ASSERT_TRUE(geopend && geopend->meldingen.empty());
+  for (std::int16_t buiten : {0, 2}) {
+    geopend->werkblad.wegdek = buiten;
+    r = RekenGeopend(*geopend, o.inst.vandaag);
+    ASSERT_FALSE(r);
+    EXPECT_EQ(r.Melding(), "Wegdek " + std::to_string(buiten) +
+                               " staat niet in de wegdekkenlijst (1 tot en met 1); er is niets berekend.");
   }
-  b.ws.WegdekKeuze = 1;
-  EXPECT_TRUE(Reken(b.ws, b.venster, b.catalogus, o.inst.vandaag));
+  geopend->werkblad.wegdek = 1;
+  EXPECT_TRUE(RekenGeopend(*geopend, o.inst.vandaag));
 }
 
-TEST(Opdracht, OutputThatDoesNotArriveIsAFailure) {
+TEST(UitvoerGeschreven, UitvoerDieNietAankomtIsMislukt) {
   test::VolleSchijf schijf(100);
   std::ostream uit(&schijf);
   uit << std::string(100, 'x');
@@ -233,7 +232,7 @@ TEST(Opdracht, OutputThatDoesNotArriveIsAFailure) {
   EXPECT_EQ(r.Melding(), "De uitvoer kon niet worden geschreven (de schijf is vol).");
 }
 
-TEST(Opdracht, OptionsAreKnownOrRefused) {
+TEST(LeesOpties, OptiesBekendOfGeweigerd) {
   for (const char* optie : {"-x", "--onbekend", "-"}) {
     const auto r = LeesOpties({"blad.tvo", optie}, {"--diagram"}, {}, DataMappen{});
     if (std::string(optie) == "-") {

@@ -77,7 +77,7 @@ class CatalogusBestand : public ::testing::Test {
 
 }  // namespace
 
-TEST_F(CatalogusBestand, LoadedCatalogueListsItsEntriesAndSavesTheSameBytes) {
+TEST_F(CatalogusBestand, GeladenLijstToontZijnWegdekkenEnBewaartDezelfdeBytes) {
   const Bytes b = VoorbeeldBestand();
   const auto geladen = Laad(b);
   ASSERT_TRUE(geladen) << geladen.Melding();
@@ -95,7 +95,7 @@ TEST_F(CatalogusBestand, LoadedCatalogueListsItsEntriesAndSavesTheSameBytes) {
 
 // The file on disk stays as it is when the catalogue is empty or came from
 // a refused file.
-TEST_F(CatalogusBestand, OldFileIsKeptWhenEmptyDamagedOrUnwritable) {
+TEST_F(CatalogusBestand, OudBestandBlijftBijLeegBeschadigdOfOnschrijfbaar) {
   const Bytes leeg = Bestand(0, {});
   ASSERT_TRUE(Laad(leeg));
   c.Gebruikersnaam = "Piet";  // a changed name alone is no reason to write
@@ -123,7 +123,7 @@ TEST_F(CatalogusBestand, OldFileIsKeptWhenEmptyDamagedOrUnwritable) {
 // A coefficient the editor could never have saved is damage: the file is
 // refused with its name, the entry and the coefficient; the editor's own
 // bounds load, on both sides.
-TEST_F(CatalogusBestand, CoefficientsOutsideTheEditorsRangeAreDamage) {
+TEST_F(CatalogusBestand, CoefficientenBuitenHetBereikZijnSchade) {
   const double nan = std::numeric_limits<double>::quiet_NaN(), inf = std::numeric_limits<double>::infinity();
   struct Geval {
     int record, coefficient;
@@ -151,7 +151,7 @@ TEST_F(CatalogusBestand, CoefficientsOutsideTheEditorsRangeAreDamage) {
 
 // A catalogue is at most 50 records and the names; beyond that and a margin
 // the file is damaged. A folder in its place is refused, never searched for.
-TEST_F(CatalogusBestand, OversizedOrNoFileIsRefusedUnread) {
+TEST_F(CatalogusBestand, TeGrootOfGeenBestandOngelezenGeweigerd) {
   Bytes vol = Bestand(50, std::vector<std::pair<std::string, std::array<double, 6>>>(50, {"x", {1, 2, 3, 4, 5, 6}}));
   ASSERT_EQ(vol.size(), kMaxCatalogusLengte);
   vol.resize(kMaxCatalogusLengte + kLeesMarge, ' ');
@@ -176,7 +176,7 @@ TEST_F(CatalogusBestand, OversizedOrNoFileIsRefusedUnread) {
 
 // The shipped catalogue and sample worksheet are generated from the text
 // beside them; after editing that text, run maak_catalogus / maak_voorbeeld.
-TEST(GeleverdeBestanden, AreWhatTheGeneratorsMakeOfTheirText) {
+TEST(GeleverdeBestanden, ZijnWatDeGeneratorsVanHunTekstMaken) {
   const std::filesystem::path data = std::filesystem::path(TARVO_SOURCE_DIR) / "data";
   std::ifstream tabel(data / "wegdekken.tsv"), beschrijving(data / "voorbeeld.txt");
   ASSERT_TRUE(tabel && beschrijving);
@@ -187,5 +187,5 @@ TEST(GeleverdeBestanden, AreWhatTheGeneratorsMakeOfTheirText) {
   ASSERT_TRUE(werkblad) << werkblad.Melding();
   EXPECT_EQ(Bytes(werkblad->begin(), werkblad->end()), LeesBytes(data / "voorbeeld.tvo")) << "voorbeeld.tvo is stale";
   // The sample went through the input check, which fills the totals.
-  EXPECT_EQ(DecodeerWerkblad(*werkblad)->blok[0][4], 1079);
+  EXPECT_EQ(DecodeerWerkblad(*werkblad)->getal[TotaalVeld(1)], 1079);
 }

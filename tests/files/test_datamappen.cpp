@@ -40,7 +40,7 @@ class DataMap : public ::testing::Test {
 
 }  // namespace
 
-TEST_F(DataMap, CurrentFolderWithItsOwnCatalogueStaysTheDataFolder) {
+TEST_F(DataMap, HuidigeMapMetEigenWegdekkenBlijftDeDatamap) {
   Schrijf(mappen.huidig / "Wegdekken_2012.dat", "eigen catalogus");
   EXPECT_EQ(KiesDataMap(mappen), mappen.huidig);
   EXPECT_FALSE(fs::exists(mappen.gebruiker));
@@ -48,7 +48,7 @@ TEST_F(DataMap, CurrentFolderWithItsOwnCatalogueStaysTheDataFolder) {
 
 // First start: the user's folder is made from the shipped files, which stay
 // as they were; the copy can be written even when the shipped file cannot.
-TEST_F(DataMap, FirstStartCopiesTheShippedFilesIntoTheUsersFolder) {
+TEST_F(DataMap, EersteStartKopieertDeMeegeleverdeBestanden) {
   fs::permissions(mappen.gedeeld[1] / "Wegdekken_2012.dat", fs::perms::owner_read | fs::perms::group_read);
   EXPECT_EQ(KiesDataMap(mappen), mappen.gebruiker);
   EXPECT_EQ(Lees(mappen.gebruiker / "Wegdekken_2012.dat"), "gedeelde catalogus");
@@ -60,7 +60,7 @@ TEST_F(DataMap, FirstStartCopiesTheShippedFilesIntoTheUsersFolder) {
 }
 
 // Later starts keep the user's changes; only what went missing comes back.
-TEST_F(DataMap, LaterStartsKeepTheUsersCatalogue) {
+TEST_F(DataMap, LatereStartsHoudenDeWegdekkenVanDeGebruiker) {
   ASSERT_EQ(KiesDataMap(mappen), mappen.gebruiker);
   Schrijf(mappen.gebruiker / "Wegdekken_2012.dat", "catalogus met eigen wegdekken");
   fs::remove(mappen.gebruiker / "levering.txt");
@@ -71,14 +71,14 @@ TEST_F(DataMap, LaterStartsKeepTheUsersCatalogue) {
 }
 
 // Started inside the shipped folder, the program must not write there.
-TEST_F(DataMap, ShippedFolderIsNeverTheDataFolder) {
+TEST_F(DataMap, MeegeleverdeMapIsNooitDeDatamap) {
   mappen.huidig = mappen.gedeeld[1];
   EXPECT_EQ(KiesDataMap(mappen), mappen.gebruiker);
 }
 
 // Without a catalogue anywhere, or without a usable user folder, the current
 // folder comes back and start-up asks where the catalogue is.
-TEST_F(DataMap, WithoutAnyCatalogueTheCurrentFolderComesBack) {
+TEST_F(DataMap, ZonderWegdekkenKomtDeHuidigeMapTerug) {
   DataMappen zonderGedeeld = mappen;
   zonderGedeeld.gedeeld.pop_back();
   EXPECT_EQ(KiesDataMap(zonderGedeeld), mappen.huidig);
@@ -95,7 +95,7 @@ TEST_F(DataMap, WithoutAnyCatalogueTheCurrentFolderComesBack) {
 }
 
 // The command line reads the first catalogue that exists and copies nothing.
-TEST_F(DataMap, CommandLineTakesTheFirstCatalogueThatExists) {
+TEST_F(DataMap, OpdrachtregelNeemtDeEersteBestaandeWegdekken) {
   EXPECT_EQ(StandaardCatalogus(mappen), mappen.gedeeld[1] / "Wegdekken_2012.dat");
   EXPECT_FALSE(fs::exists(mappen.gebruiker));
 
@@ -112,7 +112,7 @@ TEST_F(DataMap, CommandLineTakesTheFirstCatalogueThatExists) {
 }
 
 // The help text names each place once, in the order they are tried.
-TEST_F(DataMap, SearchOrderNamesEachPlaceOnce) {
+TEST_F(DataMap, ZoekvolgordeNoemtElkePlekEenKeer) {
   mappen.gedeeld.push_back(tmp / "usr" / "share" / "tarvo");
   const auto regels = CatalogusZoekvolgorde(mappen);
   ASSERT_EQ(regels.size(), 4u);

@@ -27,7 +27,7 @@ namespace {
 
 const std::string kKop = "omschrijving;DL_lv;b_lv;DL_mv;b_mv;DL_zv;b_zv\n";
 
-std::string Refusal(std::string_view tekst, char scheiding = ';', Kopregel kop = Kopregel::Verplicht) {
+std::string Weigeringsmelding(std::string_view tekst, char scheiding = ';', Kopregel kop = Kopregel::Verplicht) {
   const auto r = LeesWegdekTabel(tekst, scheiding, kop);
   return r ? "(accepted)" : r.Melding();
 }
@@ -54,7 +54,7 @@ Catalogus Voorbeeld() {
 
 }  // namespace
 
-TEST(LeesWegdekTabel, ReadsWhatSpreadsheetsWrite) {
+TEST(LeesWegdekTabel, LeestWatSpreadsheetsSchrijven) {
   const auto tabel = Lees(
       "\xEF\xBB\xBFOmschrijving;dl_LV; B_lv ;DL_mv;b_mv;DL_zv;b_zv\r\n"
       "\r\n"
@@ -79,7 +79,7 @@ TEST(LeesWegdekTabel, ReadsWhatSpreadsheetsWrite) {
 }
 
 // Rows copied from a spreadsheet: tabs, the header row optional.
-TEST(LeesWegdekTabel, PastedRowsWithOrWithoutHeader) {
+TEST(LeesWegdekTabel, GeplakteRijenMetOfZonderKop) {
   const std::string rijen = "Dunne deklaag A\t-1,5\t2,25\t-0,8\t1\t-0,5\t0\r\nDicht B\t1\t2\t3\t4\t5\t6\r\n";
   const auto zonder = Lees(rijen, '\t', Kopregel::Mogelijk);
   const auto met = Lees("omschrijving\tDL_lv\tb_lv\tDL_mv\tb_mv\tDL_zv\tb_zv\r\n" + rijen, '\t', Kopregel::Mogelijk);
@@ -89,10 +89,10 @@ TEST(LeesWegdekTabel, PastedRowsWithOrWithoutHeader) {
   EXPECT_EQ(met[0].coefficienten, zonder[0].coefficienten);
   EXPECT_EQ(met[0].regel, 2);
   // A header with a wrong name is still a header.
-  EXPECT_EQ(Refusal("omschrijving\tDL_lv\tb_lv\tDL_mv\tX\tDL_zv\tb_zv\n", '\t', Kopregel::Mogelijk),
+  EXPECT_EQ(Weigeringsmelding("omschrijving\tDL_lv\tb_lv\tDL_mv\tX\tDL_zv\tb_zv\n", '\t', Kopregel::Mogelijk),
             "Regel 1, kolom 5 (b_mv): 'X' in de kopregel, 'b_mv' verwacht; er is niets ingelezen.");
   // In a file the header is required.
-  EXPECT_EQ(Refusal("Dunne deklaag;1;2;3;4;5;6\n"),
+  EXPECT_EQ(Weigeringsmelding("Dunne deklaag;1;2;3;4;5;6\n"),
             "Regel 1, kolom 1 (omschrijving): de kopregel omschrijving;DL_lv;b_lv;DL_mv;b_mv;DL_zv;b_zv ontbreekt; er "
             "is niets ingelezen.");
 }
@@ -134,32 +134,32 @@ std::string TussenGoedeRegels(const std::string& regel) {
 }  // namespace
 
 // Every refusal names the line and the column of its first fault.
-TEST(LeesWegdekTabel, RefusesTheWholeTableNamingLineAndColumn) {
+TEST(LeesWegdekTabel, WeigertDeHeleTabelMetRegelEnKolom) {
   for (const auto& [regel, melding] : FouteRegels()) {
-    EXPECT_EQ(Refusal(TussenGoedeRegels(regel)), melding + "; er is niets ingelezen.") << regel;
+    EXPECT_EQ(Weigeringsmelding(TussenGoedeRegels(regel)), melding + "; er is niets ingelezen.") << regel;
   }
   // The limits themselves are allowed: 30 characters of which one needs two bytes, ±99999.
   const auto grens = Lees(kKop + "\xC3\xA9" + std::string(29, 'x') + ";99999;-99999;0;0;0;0\n");
   ASSERT_EQ(grens.size(), 1u);
   EXPECT_EQ(grens[0].coefficienten[1], -99999.0);
-  EXPECT_EQ(Refusal("omschrijving;DL_lv;b_lv;DL_mv;b_mv;DL_zv\n"),
+  EXPECT_EQ(Weigeringsmelding("omschrijving;DL_lv;b_lv;DL_mv;b_mv;DL_zv\n"),
             "Regel 1, kolom 7 (b_zv): de kopregel telt 6 kolommen in plaats van 7; er is niets ingelezen.");
   // A long text is quoted short.
-  EXPECT_EQ(Refusal(kKop + "X;" + std::string(60, '7') + "x;2;3;4;5;6\n"),
+  EXPECT_EQ(Weigeringsmelding(kKop + "X;" + std::string(60, '7') + "x;2;3;4;5;6\n"),
             "Regel 2, kolom 2 (DL_lv): '" + std::string(40, '7') + "…' is geen getal; er is niets ingelezen.");
 }
 
-TEST(LeesWegdekTabel, FiftySurfacesAtTheMost) {
+TEST(LeesWegdekTabel, HoogstensVijftigWegdekken) {
   std::string tekst = kKop;
   for (int i = 1; i <= kMaxWegdekken; ++i) tekst += "Wegdek " + std::to_string(i) + ";1;2;3;4;5;6\n";
   EXPECT_EQ(Lees(tekst).size(), static_cast<std::size_t>(kMaxWegdekken));
-  EXPECT_EQ(Refusal(tekst + "\nWegdek 51;1;2;3;4;5;6\n"),
+  EXPECT_EQ(Weigeringsmelding(tekst + "\nWegdek 51;1;2;3;4;5;6\n"),
             "Regel 53, kolom 1 (omschrijving): meer dan 50 wegdekken; er is niets ingelezen.");
 }
 
 // Every number comes back to the bit, every description to the byte, with
 // either decimal separator.
-TEST(SchrijfWegdekTabel, WritesWhatReadsBackTheSame) {
+TEST(SchrijfWegdekTabel, SchrijftWatHetzelfdeTerugLeest) {
   const Catalogus c = Voorbeeld();
   const std::string tekst = SchrijfWegdekTabel(c, ',');
   EXPECT_TRUE(tekst.starts_with("\xEF\xBB\xBFomschrijving;DL_lv;b_lv;DL_mv;b_mv;DL_zv;b_zv\r\n")) << tekst;
@@ -192,7 +192,7 @@ class WegdekkenImport : public ::testing::Test {
 
 // An import into an existing catalogue file keeps its entries exactly and
 // the file's user names. (The shipped catalogue's round trip: tests/app.)
-TEST_F(WegdekkenImport, KeepsTheFilesUserNames) {
+TEST_F(WegdekkenImport, HoudtDeGebruikersnamenVanHetBestand) {
   Catalogus rijk = Voorbeeld();
   Catalogus bestaand;
   bestaand.AantalWegdekken = 1;
@@ -207,7 +207,7 @@ TEST_F(WegdekkenImport, KeepsTheFilesUserNames) {
 }
 
 // Whatever is wrong, the catalogue file stays as it was, byte for byte.
-TEST_F(WegdekkenImport, RefusalLeavesTheCatalogueFileAlone) {
+TEST_F(WegdekkenImport, WeigeringLaatHetWegdekbestandOngemoeid) {
   Catalogus c = Voorbeeld();
   c.Gebruikersnaam = VastBreed("Piet", kNaamLengte);
   const auto oud = CodeerCatalogus(c);
@@ -239,7 +239,7 @@ TEST_F(WegdekkenImport, RefusalLeavesTheCatalogueFileAlone) {
 }
 
 // The build counts the shipped table for the editor's protection.
-TEST(MeegeleverdeWegdekken, CountedFromTheShippedTable) {
+TEST(MeegeleverdeWegdekken, GeteldUitDeMeegeleverdeTabel) {
   std::ifstream tabel(std::filesystem::path(TARVO_SOURCE_DIR) / "data" / "wegdekken.tsv");
   const auto geleverd = CatalogusUitTabel(tabel);
   ASSERT_TRUE(geleverd) << geleverd.Melding();

@@ -1,11 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <functional>
 
 #include "base/Getal.h"
-#include "calc/Reken.h"
-#include "calc/Zone.h"
+#include "tests/Gevallen.h"
 #include "tests/calc/Rekenblad.h"
 #include "tools/Afstand.h"
 
@@ -17,35 +15,55 @@ const Datum kNu{2024, 3, 1};
 const Datum kVoorOvergang{2018, 6, 30};
 
 // Day, evening and night traffic of every motor category, a crossing.
-void Straat(test::Rekenblad& t) {
-  t.Typ(2, "900").Typ(3, "250").Typ(4, "70").Typ(5, "80");
-  t.Typ(6, "45").Typ(7, "12").Typ(8, "3").Typ(9, "70");
-  t.Typ(10, "30").Typ(11, "6").Typ(12, "2").Typ(13, "80");
-  t.Typ(14, "8").Typ(15, "3").Typ(16, "1").Typ(17, "90");
-  t.Typ(32, "4.5").Typ(33, "0.4").Typ(34, "0.6").Typ(35, "0.3").Typ(36, "18").Typ(37, "60").Typ(39, "110");
-}
+const test::Teksten kStraat = {{2, "900"},  {3, "250"}, {4, "70"},  {5, "80"},  {6, "45"},  {7, "12"},  {8, "3"},
+                               {9, "70"},   {10, "30"}, {11, "6"},  {12, "2"},  {13, "80"}, {14, "8"},  {15, "3"},
+                               {16, "1"},   {17, "90"}, {32, "4.5"}, {33, "0.4"}, {34, "0.6"}, {35, "0.3"}, {36, "18"},
+                               {37, "60"},  {39, "110"}};
 
-// The worksheet typed anew with only the horizontal distance changed, checked
-// and computed as by the calculation button: Lden after the deduction.
-double DirectNiveau(const std::function<void(test::Rekenblad&)>& vul, double d, Datum vandaag) {
-  test::Rekenblad t;
-  vul(t);
-  t.Typ(36, Formatteer(d, "##0.00", '.'));
-  t.Bereken(vandaag);
-  EXPECT_EQ(t.ws.AfstandHor, d);
-  return EindNiveau(t.ws.Lden, t.ws.Aftrek110g);
-}
-
-struct Zoekgeval {
+struct ZoekGeval {
   const char* naam;
-  std::function<void(test::Rekenblad&)> vul;
+  bool straat;  // the street above, else the fields alone
+  test::Teksten velden;
+  bool zone, aftrek;
   Datum vandaag;
   double doel;
 };
+class AfstandZoeken : public ::testing::TestWithParam<ZoekGeval> {};
+const ZoekGeval kZoeken[] = {
+    {"straat_61_37", true, {}, false, false, kNu, 61.37},
+    {"zone", true, {}, true, false, kNu, 48},
+    {"tram", true, {{22, "12"}, {23, "6"}, {24, "2"}, {25, "50"}, {38, "40"}}, false, false, kNu, 52.5},
+    {"aftrek_5", true, {{5, "50"}}, false, true, kNu, 48},
+    {"aftrek_2", true, {}, false, true, kNu, 55},
+    {"aftrek_voor_de_overgang", true, {}, false, true, kVoorOvergang, 50},
+    // The whole ground factor with the observation point low above a raised road.
+    {"bodemfactor_1", true, {{34, "1"}, {32, "1.5"}, {33, "0.75"}, {35, "0"}}, false, false, kNu, 45},
+    {"alleen_tram", false, {{22, "20"}, {25, "60"}, {32, "2"}, {36, "7"}}, false, false, kNu, 40},
+};
+
+test::Rekenblad Blad(const ZoekGeval& g) {
+  test::Rekenblad t;
+  if (g.straat) t.Typ(kStraat);
+  t.Typ(g.velden).werkblad.zone = g.zone;
+  t.werkblad.aftrek = g.aftrek;
+  return t;
+}
+const ZoekGeval kAlleenStraat = {"", true, {}, false, false, kNu, 0};
+const ZoekGeval kStraatMetAftrek = {"", true, {}, false, true, kNu, 0};
+
+// The worksheet typed anew with only the horizontal distance changed,
+// checked and computed as by the calculation button: Lden after the deduction.
+double DirectNiveau(const ZoekGeval& g, double d) {
+  test::Rekenblad t = Blad(g);
+  t.Typ(36, Formatteer(d, "##0.00", '.'));
+  const Berekend b = t.Bereken(g.vandaag);
+  EXPECT_EQ(b.invoer.AfstandHor(), d);
+  return EindNiveau(b.resultaten.Lden, b.resultaten.Aftrek110g);
+}
 
 }  // namespace
 
-TEST(Afstand, TargetTextFromZeroTo150) {
+TEST(LeesDoelNiveau, Van0Tot150) {
   for (auto [tekst, doel] : {std::pair{"0", 0.}, {"150", 150.}, {" 47,5 ", 47.5}}) {
     ASSERT_TRUE(LeesDoelNiveau(tekst).has_value()) << tekst;
     EXPECT_EQ(*LeesDoelNiveau(tekst), doel) << tekst;
@@ -57,60 +75,29 @@ TEST(Afstand, TargetTextFromZeroTo150) {
 
 // The distance found is on the grid, the level there is at or below the
 // target and 0,01 m closer it is above, by the calculation as the button runs it.
-TEST(Afstand, FoundDistanceAgreesWithTheCalculationAtDAndOneStepCloser) {
-  const auto zone = [](test::Rekenblad& t) {
-    Straat(t);
-    ZetZone(t.ws, t.venster, 1);
-  };
-  const auto tram = [](test::Rekenblad& t) {
-    Straat(t);
-    t.Typ(22, "12").Typ(23, "6").Typ(24, "2").Typ(25, "50").Typ(38, "40");
-  };
-  const auto aftrekLangzaam = [](test::Rekenblad& t) {
-    Straat(t);
-    t.Typ(5, "50");
-    t.venster.aftrek.waarde = 1;
-  };
-  const auto aftrekSnel = [](test::Rekenblad& t) {
-    Straat(t);
-    t.venster.aftrek.waarde = 1;
-  };
-  // The whole ground factor with the observation point low above a raised road.
-  const auto steil = [](test::Rekenblad& t) {
-    Straat(t);
-    t.Typ(34, "1").Typ(32, "1.5").Typ(33, "0.75").Typ(35, "0");
-  };
-  const auto alleenTram = [](test::Rekenblad& t) {
-    t.Typ(22, "20").Typ(25, "60").Typ(32, "2").Typ(36, "7");
-  };
-  for (const Zoekgeval& g : {Zoekgeval{"straat 61,37", Straat, kNu, 61.37},
-                             Zoekgeval{"zone", zone, kNu, 48}, Zoekgeval{"tram", tram, kNu, 52.5},
-                             Zoekgeval{"aftrek 5", aftrekLangzaam, kNu, 48},
-                             Zoekgeval{"aftrek 2", aftrekSnel, kNu, 55},
-                             Zoekgeval{"aftrek voor 1-7-2018", aftrekSnel, kVoorOvergang, 50},
-                             Zoekgeval{"bodemfactor 1", steil, kNu, 45}, Zoekgeval{"alleen tram", alleenTram, kNu, 40}}) {
-    SCOPED_TRACE(g.naam);
-    test::Rekenblad t;
-    g.vul(t);
-    ASSERT_TRUE(t.Check());
-    AfstandRekenaar rekenaar(t.ws, t.venster, t.cat, g.vandaag);
-    const DoelAfstand r = rekenaar.Zoek(g.doel);
-    ASSERT_TRUE(r.gevonden);
-    const double d = r.punt.afstand;
-    ASSERT_GT(d, 1.0);  // every case crosses its target inside the range
-    EXPECT_EQ(Formatteer(d, "##0.00", '.'), Formatteer(std::round(d * 100) / 100, "##0.00", '.'));
-    const double bijD = DirectNiveau(g.vul, d, g.vandaag);
-    EXPECT_EQ(bijD, r.punt.niveau);
-    EXPECT_LE(bijD, g.doel);
-    EXPECT_GT(DirectNiveau(g.vul, std::round(d * 100 - 1) / 100, g.vandaag), g.doel);
-  }
+TEST_P(AfstandZoeken, StemtOvereenMetDeBerekeningOpDEnEenStapDichterbij) {
+  const ZoekGeval& g = GetParam();
+  const test::Rekenblad t = Blad(g);
+  AfstandRekenaar rekenaar(t.Gecontroleerd(), t.cat, g.vandaag);
+  const DoelAfstand r = rekenaar.Zoek(g.doel);
+  ASSERT_TRUE(r.gevonden);
+  const double d = r.punt.afstand;
+  ASSERT_GT(d, 1.0);  // every case crosses its target inside the range
+  EXPECT_EQ(Formatteer(d, "##0.00", '.'), Formatteer(std::round(d * 100) / 100, "##0.00", '.'));
+  const double bijD = DirectNiveau(g, d);
+  EXPECT_EQ(bijD, r.punt.niveau);
+  EXPECT_LE(bijD, g.doel);
+  EXPECT_GT(DirectNiveau(g, std::round(d * 100 - 1) / 100), g.doel);
 }
+TARVO_GEVALLEN(AfstandZoeken, kZoeken);
 
-TEST(Afstand, EndsOfTheRange) {
-  test::Rekenblad t;
-  Straat(t);
-  ASSERT_TRUE(t.Check());
-  AfstandRekenaar rekenaar(t.ws, t.venster, t.cat, kNu);
+TEST(AfstandRekenaar, UiteindenVanHetBereik) {
+  const test::Rekenblad t = Blad(kAlleenStraat);
+  const Invoer in = t.Gecontroleerd();
+  AfstandRekenaar rekenaar(in, t.cat, kNu);
+  // Its own distance gives the worksheet's own result.
+  EXPECT_EQ(rekenaar.EigenAfstand(), 18);
+  EXPECT_EQ(rekenaar.Op(18).lden, Bereken(in, t.cat, kNu).Lden);
 
   // Met at 1 m already: the first grid distance, whatever lies beyond it.
   const DoelAfstand dichtbij = rekenaar.Zoek(150);
@@ -131,9 +118,8 @@ TEST(Afstand, EndsOfTheRange) {
 
   // No traffic: Lden 0 stays 0 after any deduction and meets every target at 1 m.
   test::Rekenblad leeg;
-  leeg.venster.aftrek.waarde = 1;
-  ASSERT_TRUE(leeg.Check());
-  const DoelAfstand nul = AfstandRekenaar(leeg.ws, leeg.venster, leeg.cat, kNu).Zoek(0);
+  leeg.werkblad.aftrek = true;
+  const DoelAfstand nul = AfstandRekenaar(leeg.Gecontroleerd(), leeg.cat, kNu).Zoek(0);
   EXPECT_TRUE(nul.gevonden);
   EXPECT_EQ(nul.punt.afstand, 1.0);
   EXPECT_EQ(nul.punt.niveau, 0.0);
@@ -143,12 +129,10 @@ TEST(Afstand, EndsOfTheRange) {
 // 57 and 2 dB around them, so the level after the deduction rises again
 // where Lden falls below 56,5 and 55,5. The answer is still the first
 // crossing, closer than every metre where the level is above the target.
-TEST(Afstand, FirstCrossingWhereTheDeductionMakesTheLevelRiseAgain) {
-  test::Rekenblad t;
-  Straat(t);
-  t.venster.aftrek.waarde = 1;
-  ASSERT_TRUE(t.Check());
-  AfstandRekenaar rekenaar(t.ws, t.venster, t.cat, kVoorOvergang);
+TEST(AfstandRekenaar, EersteKruisingWaarDeAftrekHetNiveauWeerDoetStijgen) {
+  const test::Rekenblad t = Blad(kStraatMetAftrek);
+  const Invoer in = t.Gecontroleerd();
+  AfstandRekenaar rekenaar(in, t.cat, kVoorOvergang);
   ASSERT_GT(rekenaar.Op(1).lden, 60);
   ASSERT_LT(rekenaar.Op(5000).lden, 50);
 
@@ -165,23 +149,8 @@ TEST(Afstand, FirstCrossingWhereTheDeductionMakesTheLevelRiseAgain) {
   EXPECT_TRUE(weerBoven);  // the case this test is about
 
   // The same worksheet on today's date: one deduction of 2 dB all the way.
-  AfstandRekenaar nu(t.ws, t.venster, t.cat, kNu);
+  AfstandRekenaar nu(in, t.cat, kNu);
   const DoelAfstand n = nu.Zoek(53.2);
   EXPECT_EQ(n.punt.aftrek, 2);
   EXPECT_NEAR(n.punt.lden, 55.2, 0.01);
-}
-
-// The search works on copies: the worksheet and its fields keep what the check gave them.
-TEST(Afstand, LeavesTheWorksheetAlone) {
-  test::Rekenblad t;
-  Straat(t);
-  t.Bereken();
-  const Werkblad voor = t.ws;
-  AfstandRekenaar rekenaar(t.ws, t.venster, t.cat, kNu);
-  EXPECT_EQ(rekenaar.EigenAfstand(), 18);
-  EXPECT_EQ(rekenaar.Op(18).lden, voor.Lden);  // the own distance gives the worksheet's own result
-  (void)rekenaar.Zoek(48);
-  EXPECT_EQ(t.ws.AfstandHor, 18);
-  EXPECT_EQ(t.ws.Lden, voor.Lden);
-  EXPECT_EQ(t.ws.AfdrukRegels, voor.AfdrukRegels);
 }

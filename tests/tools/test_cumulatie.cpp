@@ -8,7 +8,7 @@
 
 using namespace tarvo;
 
-TEST(Cumulatie, EnergeticSum) {
+TEST(CumuleerNiveaus, EnergetischeSom) {
   EXPECT_NEAR(CumuleerNiveaus({60, 60}), 63.0103, 0.00005);  // two equal roads: +3,01 dB
   EXPECT_NEAR(CumuleerNiveaus({70, 60}), 70.4139, 0.00005);
   EXPECT_NEAR(CumuleerNiveaus({61.37}), 61.37, 1e-12);
@@ -17,46 +17,45 @@ TEST(Cumulatie, EnergeticSum) {
   EXPECT_EQ(CumuleerNiveaus({}), 0);
 }
 
-// Computed worksheets: Lden and Lnight as the worksheet holds them, without the deduction.
-TEST(Cumulatie, WorksheetsWithoutTheDeduction) {
+// Computed worksheets: Lden and Lnight as the calculation gives them, without the deduction.
+TEST(Cumuleer, RekenbladenZonderAftrek) {
   test::Rekenblad a(',');
-  a.Typ(0, "  Dorpsstraat 1 ").Typ(1, "N201; oost").Typ(2, "1200").Typ(3, "300").Typ(4, "90").Typ(5, "50");
-  a.venster.aftrek.waarde = 1;
-  a.Bereken();
-  ASSERT_EQ(a.ws.Aftrek110g, 5);
+  a.Typ({{0, "  Dorpsstraat 1 "}, {1, "N201; oost"}, {2, "1200"}, {3, "300"}, {4, "90"}, {5, "50"}});
+  a.werkblad.aftrek = true;
+  const Berekend ba = a.Bereken();
+  ASSERT_EQ(ba.resultaten.Aftrek110g, 5);
   test::Rekenblad b(',');
-  b.Typ(0, "Dorpsstraat 1").Typ(1, "Spoorlaan").Typ(2, "400").Typ(6, "40").Typ(36, "35").Typ(5, "80");
-  b.Bereken();
-  ASSERT_EQ(b.ws.Lnight, 0);  // no night traffic
+  b.Typ({{0, "Dorpsstraat 1"}, {1, "Spoorlaan"}, {2, "400"}, {6, "40"}, {36, "35"}, {5, "80"}});
+  const Berekend bb = b.Bereken();
+  ASSERT_EQ(bb.resultaten.Lnight, 0);  // no night traffic
+  const double ldenA = ba.resultaten.Lden, lnightA = ba.resultaten.Lnight, ldenB = bb.resultaten.Lden;
 
-  const CumulatieBron bronA = BronVan(a.ws, "a.tvo");
+  const CumulatieBron bronA = BronVan(ba.invoer, ba.resultaten, "a.tvo");
   EXPECT_EQ(bronA.waarneempunt, "Dorpsstraat 1");
   EXPECT_EQ(bronA.weg, "N201; oost");
-  EXPECT_EQ(bronA.lden, a.ws.Lden);
-  EXPECT_EQ(bronA.lnight, a.ws.Lnight);
+  EXPECT_EQ(bronA.lden, ldenA);
+  EXPECT_EQ(bronA.lnight, lnightA);
 
   // One worksheet cumulates to itself; the same road twice is 3,01 dB more.
   const CumulatieTotaal een = Cumuleer({bronA});
-  EXPECT_NEAR(een.lden, a.ws.Lden, 1e-12);
-  EXPECT_NEAR(een.lnight, a.ws.Lnight, 1e-12);
+  EXPECT_NEAR(een.lden, ldenA, 1e-12);
+  EXPECT_NEAR(een.lnight, lnightA, 1e-12);
   const CumulatieTotaal twee = Cumuleer({bronA, bronA});
-  EXPECT_EQ(Formatteer(twee.lden - a.ws.Lden, "##0.00", '.'), "3.01");
-  EXPECT_EQ(Formatteer(twee.lnight - a.ws.Lnight, "##0.00", '.'), "3.01");
+  EXPECT_EQ(Formatteer(twee.lden - ldenA, "##0.00", '.'), "3.01");
+  EXPECT_EQ(Formatteer(twee.lnight - lnightA, "##0.00", '.'), "3.01");
 
-  const CumulatieBron bronB = BronVan(b.ws, "b.tvo");
+  const CumulatieBron bronB = BronVan(bb.invoer, bb.resultaten, "b.tvo");
   const CumulatieTotaal samen = Cumuleer({bronA, bronB});
-  EXPECT_NEAR(samen.lden, 10 * std::log10(std::pow(10, a.ws.Lden / 10) + std::pow(10, b.ws.Lden / 10)), 1e-9);
-  EXPECT_NEAR(samen.lnight, a.ws.Lnight, 1e-12);  // b adds no night level
+  EXPECT_NEAR(samen.lden, 10 * std::log10(std::pow(10, ldenA / 10) + std::pow(10, ldenB / 10)), 1e-9);
+  EXPECT_NEAR(samen.lnight, lnightA, 1e-12);  // b adds no night level
 
-  const std::string f = Formatteer(a.ws.Lden, "##0.00", ','), n = Formatteer(a.ws.Lnight, "##0.00", ',');
-  const std::string g = Formatteer(b.ws.Lden, "##0.00", ',');
-  const std::string s = Formatteer(samen.lden, "##0.00", ',');
-  EXPECT_EQ(CumulatieTabel({bronA, bronB}, ',', false, "\n"),
-            "a.tvo;" + f + ";" + n + "\nb.tvo;" + g + ";0,00\ncumulatief;" + s + ";" + n + "\n");
+  const auto f = [](double x, char dec) { return Formatteer(x, "##0.00", dec); };
+  EXPECT_EQ(CumulatieTabel({bronA, bronB}, ',', false, "\n"), "a.tvo;" + f(ldenA, ',') + ";" + f(lnightA, ',') +
+                                                                  "\nb.tvo;" + f(ldenB, ',') + ";0,00\ncumulatief;" +
+                                                                  f(samen.lden, ',') + ";" + f(lnightA, ',') + "\n");
   EXPECT_EQ(CumulatieTabel({bronA}, '.', true, "\r\n"),
             "rekenblad;waarneempunt;weg;Lden zonder aftrek art. 110g Wgh (dB);Lnight zonder aftrek art. 110g Wgh "
             "(dB)\r\na.tvo;Dorpsstraat 1;\"N201; oost\";" +
-                Formatteer(a.ws.Lden, "##0.00", '.') + ";" + Formatteer(a.ws.Lnight, "##0.00", '.') +
-                "\r\ncumulatief;;;" + Formatteer(a.ws.Lden, "##0.00", '.') + ";" +
-                Formatteer(a.ws.Lnight, "##0.00", '.') + "\r\n");
+                f(ldenA, '.') + ";" + f(lnightA, '.') + "\r\ncumulatief;;;" + f(ldenA, '.') + ";" + f(lnightA, '.') +
+                "\r\n");
 }

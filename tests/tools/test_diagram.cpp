@@ -11,10 +11,8 @@ using namespace tarvo;
 
 namespace {
 
-test::Rekenblad& Straat(test::Rekenblad& t) {
-  t.Typ(2, "800").Typ(3, "200").Typ(4, "60").Typ(5, "50").Typ(10, "40").Typ(13, "50").Typ(34, "0.5").Typ(36, "12");
-  return t;
-}
+const test::Teksten kStraat = {{2, "800"}, {3, "200"}, {4, "60"},   {5, "50"},
+                               {10, "40"}, {13, "50"}, {34, "0.5"}, {36, "12"}};
 
 struct AntwoordGeval {
   const char* naam;
@@ -37,7 +35,7 @@ struct AsGeval {
   double ymax, ymin;
   int delingen;
 };
-class NiveauAsTest : public ::testing::TestWithParam<AsGeval> {};
+class NiveauAssen : public ::testing::TestWithParam<AsGeval> {};
 const AsGeval kAssen[] = {
     {"gewoon", 78.3, 51.6, 80, 50, 3},
     {"precies_70_wordt_80", 70.0, 50.0, 80, 50, 3},
@@ -49,47 +47,52 @@ const AsGeval kAssen[] = {
 
 }  // namespace
 
-TEST_P(DiagramAntwoord, IsClampedOrRefused) {
+TEST_P(DiagramAntwoord, WordtGeklemdOfGeweigerd) {
   const MaxAfstand m = LeesMaxAfstand(GetParam().antwoord);
   EXPECT_EQ(m.soort, GetParam().soort);
   EXPECT_EQ(m.s, GetParam().s);
 }
 TARVO_GEVALLEN(DiagramAntwoord, kAntwoorden);
 
-TEST(Diagram, RefusesBeforeOrByTheInputCheck) {
+// An answer that is no distance leaves the check unrun; the check's
+// refusal comes back with what the fields show.
+TEST(Diagram, WeigertVoorOfDoorDeInvoercontrole) {
   test::Rekenblad t;
-  Straat(t).Typ(32, "0");
-  EXPECT_EQ(Diagram("", t.ws, t.venster, t.meldingen, t.cat).uitkomst, DiagramUitkomst::Leeg);
-  EXPECT_EQ(Diagram("abc", t.ws, t.venster, t.meldingen, t.cat).uitkomst, DiagramUitkomst::Geweigerd);
-  EXPECT_TRUE(t.meldingen.getoond.empty());  // the check did not even run
-  EXPECT_EQ(Diagram("500", t.ws, t.venster, t.meldingen, t.cat).uitkomst, DiagramUitkomst::CheckMislukt);
-  EXPECT_EQ(t.meldingen.getoond.size(), 1u);
+  t.Typ(kStraat).Typ(32, "0");
+  for (auto [antwoord, uitkomst] : {std::pair{"", DiagramUitkomst::Leeg}, {"abc", DiagramUitkomst::Geweigerd}}) {
+    const DiagramResultaat r = Diagram(antwoord, t.werkblad, t.cat, '.');
+    EXPECT_EQ(r.uitkomst, uitkomst);
+    EXPECT_FALSE(r.controle.invoer || r.controle.weigering) << antwoord;
+  }
+  const DiagramResultaat r = Diagram("500", t.werkblad, t.cat, '.');
+  EXPECT_EQ(r.uitkomst, DiagramUitkomst::CheckMislukt);
+  ASSERT_TRUE(r.controle.weigering);
+  EXPECT_EQ(r.controle.weigering->veld, 32);
+  EXPECT_EQ(r.controle.weergave.focus, 32);
 }
 
-TEST_P(NiveauAsTest, InWholeTens) {
+TEST_P(NiveauAssen, InHeleTientallen) {
   const NiveauAs as = BepaalNiveauAs(GetParam().bijEen, GetParam().bijS);
   EXPECT_EQ(as.ymax, GetParam().ymax);
   EXPECT_EQ(as.ymin, GetParam().ymin);
   EXPECT_EQ(as.delingen, GetParam().delingen);
 }
-TARVO_GEVALLEN(NiveauAsTest, kAssen);
+TARVO_GEVALLEN(NiveauAssen, kAssen);
 
-TEST(Diagram, RowsPerMetreAndTheWorksheetAfterwards) {
+TEST(Diagram, RijenPerMeterZonderAftrek) {
   test::Rekenblad t;
-  t.venster.aftrek.waarde = 1;  // the diagram shows levels without the deduction
-  Straat(t).Bereken();
-  const Werkblad voor = t.ws;
+  t.Typ(kStraat).werkblad.aftrek = true;  // the diagram shows levels without the deduction
+  const auto lden = [&](const char* d) { return test::Rekenblad(t).Typ(36, d).Bereken().resultaten.Lden; };
 
-  const DiagramResultaat d = Diagram("50", t.ws, t.venster, t.meldingen, t.cat);
+  const DiagramResultaat d = Diagram("50", t.werkblad, t.cat, '.');
   ASSERT_EQ(d.uitkomst, DiagramUitkomst::Gegevens);
   const std::vector<DiagramRij>& rijen = d.gegevens.rijen;
   ASSERT_EQ(rijen.size(), 100u);
   EXPECT_EQ(rijen.front().label + rijen.back().label, " 0 99");
-  EXPECT_EQ(t.ws.AfstandHor, 100);
-  EXPECT_NEAR(t.ws.Lden, rijen.back().lden, 1e-12);
-  EXPECT_NEAR(rijen[11].lden, voor.Lden, 1e-12);  // 12 m, the worksheet's own distance
-  EXPECT_EQ(d.gecontroleerd.AfstandHor, 12);       // kept for calculations at other distances
-  EXPECT_EQ(d.gecontroleerd.AfstandSchuin, voor.AfstandSchuin);
+  EXPECT_NEAR(rijen[0].lden, lden("1"), 1e-12);
+  EXPECT_NEAR(rijen[11].lden, lden("12"), 1e-12);  // the worksheet's own distance
+  EXPECT_NEAR(rijen[99].lden, lden("100"), 1e-12);
+  EXPECT_EQ(d.controle.invoer->AfstandHor(), 12);  // the check's input, before the rows
 
   // The table counts the distance itself, not the chart's label one less.
   const std::string csv = DiagramCsv(d.gegevens, ',', "\r\n");
@@ -98,18 +101,11 @@ TEST(Diagram, RowsPerMetreAndTheWorksheetAfterwards) {
       << csv.substr(0, 80);
   EXPECT_TRUE(csv.ends_with("\r\n100;" + Formatteer(rijen[99].lden, "##0.00", ',') + "\r\n"));
   EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 101);
-  test::Rekenblad een;
-  Straat(een).Typ(36, "1").Bereken();
-  EXPECT_NEAR(rijen[0].lden, een.ws.Lden, 1e-12);
-
-  t.Bereken();  // takes field 36 over again
-  EXPECT_EQ(t.ws.AfstandHor, voor.AfstandHor);
-  EXPECT_EQ(t.ws.LAeq, voor.LAeq);
-  EXPECT_EQ(t.ws.AfdrukRegels, voor.AfdrukRegels);
 
   // Rows: s rounded halves to even; a fraction leaves no row at s, so the axis starts at 0.
-  EXPECT_EQ(Diagram("100,5", t.ws, t.venster, t.meldingen, t.cat).gegevens.rijen.size(), 100u);
-  EXPECT_EQ(Diagram("100,5", t.ws, t.venster, t.meldingen, t.cat).gegevens.ymin, 0);
-  EXPECT_EQ(Diagram("101.5", t.ws, t.venster, t.meldingen, t.cat).gegevens.rijen.size(), 102u);
-  EXPECT_EQ(Diagram("5000", t.ws, t.venster, t.meldingen, t.cat).gegevens.rijen.size(), 1000u);
+  const DiagramResultaat half = Diagram("100,5", t.werkblad, t.cat, '.');
+  EXPECT_EQ(half.gegevens.rijen.size(), 100u);
+  EXPECT_EQ(half.gegevens.ymin, 0);
+  EXPECT_EQ(Diagram("101.5", t.werkblad, t.cat, '.').gegevens.rijen.size(), 102u);
+  EXPECT_EQ(Diagram("5000", t.werkblad, t.cat, '.').gegevens.rijen.size(), 1000u);
 }

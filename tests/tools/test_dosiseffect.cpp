@@ -20,7 +20,7 @@ const HinderGeval kHinder[] = {
 
 }  // namespace
 
-TEST_P(Hinder, PercentagesAtTheWorkedLevels) {
+TEST_P(Hinder, PercentagesBijDeUitgewerkteNiveaus) {
   const Gehinderden p = BerekenGehinderden(GetParam().lden);
   EXPECT_NEAR(p.licht, GetParam().licht, 0.005);
   EXPECT_NEAR(p.normaal, GetParam().normaal, 0.005);
@@ -28,7 +28,7 @@ TEST_P(Hinder, PercentagesAtTheWorkedLevels) {
 }
 TARVO_GEVALLEN(Hinder, kHinder);
 
-TEST(DosisEffect, BandIncludesBothBounds) {
+TEST(BinnenBand, BeideGrenzenHorenErbij) {
   EXPECT_FALSE(BinnenBand(44.99));
   EXPECT_TRUE(BinnenBand(45));
   EXPECT_TRUE(BinnenBand(75));

@@ -17,7 +17,7 @@ Verdeling Geldig() {
 
 }  // namespace
 
-TEST(Omrekenen, WorkedExampleToHourlyIntensity) {
+TEST(Omrekenen, UitgewerktVoorbeeldNaarUurintensiteit) {
   Verdeling v = Geldig();
   v.uurPercentage[1] = 6.5;
   v.aandeel = {};
@@ -31,13 +31,13 @@ TEST(Omrekenen, WorkedExampleToHourlyIntensity) {
 }
 
 // The first row is the motorcycles', the last the trams'.
-TEST(Omrekenen, RowsWriteTheirOwnWorksheetFields) {
+TEST(DoelVeld, ElkeRijSchrijftZijnEigenVelden) {
   EXPECT_EQ(DoelVeld(0, 1), 14);
   EXPECT_EQ(DoelVeld(1, 2), 3);
   EXPECT_EQ(DoelVeld(5, 3), 24);
 }
 
-TEST(ControleerVerdeling, RefusesWithMessageAndBox) {
+TEST(ControleerVerdeling, WeigertMetMeldingEnVak) {
   EXPECT_TRUE(ControleerVerdeling(Geldig()).ok);
   const auto weigering = [](void (*wijzig)(Verdeling&)) {
     Verdeling v = Geldig();
