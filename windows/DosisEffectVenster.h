@@ -11,11 +11,11 @@ class Grafiek;
 
 // The share of annoyed residents at the last calculation's Lden (before the
 // art. 110g deduction), or a notice when Lden lies outside 45..75 dB.
-class frmDosisEffect : public QDialog {
+class DosisEffectVenster : public QDialog {
   Q_OBJECT
 
  public:
-  frmDosisEffect(double lden, QWidget* ouder);
+  DosisEffectVenster(double lden, QWidget* ouder);
 
   bool ToontGrafiek() const { return binnenBand_; }
   const Gehinderden& Percentages() const { return perc_; }
@@ -30,7 +30,7 @@ class frmDosisEffect : public QDialog {
   bool binnenBand_ = false;
   Gehinderden perc_;
   Grafiek* grafiek_;
-  QLabel* label1_;
+  QLabel* melding_;  // the notice outside the band
 };
 
 }  // namespace tarvo

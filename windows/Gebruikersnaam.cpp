@@ -1,7 +1,7 @@
-#include "windows/LicNaam.h"
+#include "windows/Gebruikersnaam.h"
 
 #include "base/Tekst.h"
-#include "shared_ui/QtBediening.h"
+#include "shared_ui/QtTekst.h"
 
 namespace tarvo {
 
@@ -17,7 +17,7 @@ QString LabelTekst(const std::string& labelnaam) {
   return QString::fromStdString(labelnaam).replace("&&", "&");
 }
 
-void LicNaam(QWidget* ouder, Dialogen& dialogen, Catalogus& catalogus) {
+void VraagGebruikersnaam(QWidget* ouder, Dialogen& dialogen, Catalogus& catalogus) {
   const QString crlf = QTekst(CrLf);
   const QString naam = QString::fromStdString(catalogus.Gebruikersnaam);
   const QString prompt =

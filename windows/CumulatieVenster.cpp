@@ -1,4 +1,4 @@
-#include "windows/frmCumulatie.h"
+#include "windows/CumulatieVenster.h"
 
 #include <QDate>
 #include <QFileInfo>
@@ -15,8 +15,8 @@
 #include "driver/CumulatieOpdracht.h"
 #include "shared_ui/CsvBestand.h"
 #include "shared_ui/Dialogen.h"
-#include "shared_ui/QtBediening.h"
-#include "shared_ui/QtDataMappen.h"
+#include "shared_ui/Knop.h"
+#include "shared_ui/QtTekst.h"
 
 namespace tarvo {
 namespace {
@@ -25,27 +25,27 @@ const std::string kTitel(kCumulatieTitel);
 
 }  // namespace
 
-frmCumulatie::frmCumulatie(const Catalogus& catalogus, Dialogen& dialogen, const QString& map,
-                           std::optional<CumulatieBron> huidig, QWidget* ouder)
+CumulatieVenster::CumulatieVenster(const Catalogus& catalogus, Dialogen& dialogen, const QString& map,
+                                   std::optional<CumulatieBron> huidig, QWidget* ouder)
     : QDialog(ouder),
       catalogus_(catalogus),
       dialogen_(dialogen),
       map_(map),
       huidig_(std::move(huidig)),
       decimaal_(LocaleDecimaal()) {
-  setObjectName("frmCumulatie");
+  setObjectName("CumulatieVenster");
   setWindowTitle(QTekst(kCumulatieTitel));
   resize(760, 380);
 
   auto* uitleg = new QLabel("Cumulatieve geluidsbelasting van meerdere wegen op één waarneempunt.", this);
   auto* onderschrift = new QLabel(QTekst(kCumulatieZonderAftrek), this);
-  onderschrift->setObjectName("lblZonderAftrek");
+  onderschrift->setObjectName("zonderAftrek");
   QFont vet = onderschrift->font();
   vet.setBold(true);
   onderschrift->setFont(vet);
 
   tabel_ = new QTableWidget(0, 5, this);
-  tabel_->setObjectName("tblCumulatie");
+  tabel_->setObjectName("tabel");
   tabel_->setHorizontalHeaderLabels({"Rekenblad", "Waarneempunt", "Weg", "Lden (dB)", "Lnight (dB)"});
   tabel_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   tabel_->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -53,25 +53,25 @@ frmCumulatie::frmCumulatie(const Catalogus& catalogus, Dialogen& dialogen, const
   tabel_->verticalHeader()->hide();
   tabel_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
   for (int k : {3, 4}) tabel_->horizontalHeader()->setSectionResizeMode(k, QHeaderView::ResizeToContents);
-  connect(tabel_, &QTableWidget::itemSelectionChanged, this, &frmCumulatie::ZetKnoppen);
+  connect(tabel_, &QTableWidget::itemSelectionChanged, this, &CumulatieVenster::ZetKnoppen);
 
-  auto* cmdBestand = MaakKnop("Rekenblad &toevoegen…", "cmdBestand", this);
-  connect(cmdBestand, &QPushButton::clicked, this, &frmCumulatie::VoegBestandToe);
-  cmdHuidig_ = MaakKnop("&Huidig rekenblad toevoegen", "cmdHuidig", this);
-  connect(cmdHuidig_, &QPushButton::clicked, this, &frmCumulatie::VoegHuidigToe);
-  cmdVerwijder_ = MaakKnop("&Verwijderen", "cmdVerwijder", this);
-  connect(cmdVerwijder_, &QPushButton::clicked, this, &frmCumulatie::Verwijder);
-  cmdCsv_ = MaakKnop("Opslaan als &CSV…", "cmdCsv", this);
-  connect(cmdCsv_, &QPushButton::clicked, this, &frmCumulatie::OpslaanAlsCsv);
-  auto* sluiten = MaakKnop("&Sluiten", "cmdSluiten", this);
+  auto* bestandKnop = MaakKnop("Rekenblad &toevoegen…", "bestandKnop", this);
+  connect(bestandKnop, &QPushButton::clicked, this, &CumulatieVenster::VoegBestandToe);
+  huidigKnop_ = MaakKnop("&Huidig rekenblad toevoegen", "huidigKnop", this);
+  connect(huidigKnop_, &QPushButton::clicked, this, &CumulatieVenster::VoegHuidigToe);
+  verwijderKnop_ = MaakKnop("&Verwijderen", "verwijderKnop", this);
+  connect(verwijderKnop_, &QPushButton::clicked, this, &CumulatieVenster::Verwijder);
+  csvKnop_ = MaakKnop("Opslaan als &CSV…", "csvKnop", this);
+  connect(csvKnop_, &QPushButton::clicked, this, &CumulatieVenster::BewaarAlsCsv);
+  auto* sluiten = MaakKnop("&Sluiten", "sluitKnop", this);
   connect(sluiten, &QPushButton::clicked, this, &QDialog::reject);
 
   auto* knoppen = new QHBoxLayout();
-  knoppen->addWidget(cmdBestand);
-  knoppen->addWidget(cmdHuidig_);
-  knoppen->addWidget(cmdVerwijder_);
+  knoppen->addWidget(bestandKnop);
+  knoppen->addWidget(huidigKnop_);
+  knoppen->addWidget(verwijderKnop_);
   knoppen->addStretch(1);
-  knoppen->addWidget(cmdCsv_);
+  knoppen->addWidget(csvKnop_);
   knoppen->addWidget(sluiten);
 
   auto* laag = new QVBoxLayout(this);
@@ -82,14 +82,14 @@ frmCumulatie::frmCumulatie(const Catalogus& catalogus, Dialogen& dialogen, const
   VulTabel();
 }
 
-void frmCumulatie::Voeg(CumulatieBron bron, const QString& pad) {
+void CumulatieVenster::Voeg(CumulatieBron bron, const QString& pad) {
   bronnen_.push_back(std::move(bron));
   paden_.push_back(pad);
   VulTabel();
 }
 
 // The same file twice would count its road twice.
-void frmCumulatie::VoegBestandToe() {
+void CumulatieVenster::VoegBestandToe() {
   const auto keuze = dialogen_.OpenBestand(this, "Rekenblad toevoegen", map_, kWerkbladFilter);
   if (!keuze || keuze->isEmpty()) return;
   const QString pad = QFileInfo(*keuze).absoluteFilePath();
@@ -111,14 +111,14 @@ void frmCumulatie::VoegBestandToe() {
   Voeg(std::move(*bron), pad);
 }
 
-void frmCumulatie::VoegHuidigToe() {
+void CumulatieVenster::VoegHuidigToe() {
   if (!huidig_) return;
   CumulatieBron bron = std::move(*huidig_);
   huidig_.reset();  // once
   Voeg(std::move(bron), QString());
 }
 
-void frmCumulatie::Verwijder() {
+void CumulatieVenster::Verwijder() {
   std::set<int, std::greater<>> rijen;
   for (const QModelIndex& i : tabel_->selectionModel()->selectedRows()) {
     if (i.row() < static_cast<int>(bronnen_.size())) rijen.insert(i.row());
@@ -131,13 +131,13 @@ void frmCumulatie::Verwijder() {
   VulTabel();
 }
 
-void frmCumulatie::OpslaanAlsCsv() {
+void CumulatieVenster::BewaarAlsCsv() {
   BewaarCsv(this, dialogen_, "Cumulatie opslaan als CSV", "cumulatie.csv",
             CumulatieTabel(bronnen_, decimaal_, true, "\r\n"), kTitel);
 }
 
 // One row per worksheet and a last, bold row with the cumulative levels.
-void frmCumulatie::VulTabel() {
+void CumulatieVenster::VulTabel() {
   const auto cel = [this](int rij, int kolom, const std::string& tekst, bool getal) {
     auto* item = new QTableWidgetItem(QTekst(tekst));
     if (getal) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -169,10 +169,10 @@ void frmCumulatie::VulTabel() {
   ZetKnoppen();
 }
 
-void frmCumulatie::ZetKnoppen() {
-  cmdHuidig_->setEnabled(huidig_.has_value());
-  cmdVerwijder_->setEnabled(!tabel_->selectionModel()->selectedRows().isEmpty());
-  cmdCsv_->setEnabled(!bronnen_.empty());
+void CumulatieVenster::ZetKnoppen() {
+  huidigKnop_->setEnabled(huidig_.has_value());
+  verwijderKnop_->setEnabled(!tabel_->selectionModel()->selectedRows().isEmpty());
+  csvKnop_->setEnabled(!bronnen_.empty());
 }
 
 }  // namespace tarvo

@@ -18,25 +18,25 @@ class Dialogen;
 // Several roads at one observation point, modal: worksheets from files and
 // the main window's computed one, each with its levels, and their
 // energetic sum, all without the art. 110g Wgh deduction.
-class frmCumulatie : public QDialog {
+class CumulatieVenster : public QDialog {
   Q_OBJECT
 
  public:
   // `huidig`: the main window's worksheet while its results are shown.
   // Files are computed with `catalogus`; `map` is where the file dialog starts.
-  frmCumulatie(const Catalogus& catalogus, Dialogen& dialogen, const QString& map,
-               std::optional<CumulatieBron> huidig, QWidget* ouder);
+  CumulatieVenster(const Catalogus& catalogus, Dialogen& dialogen, const QString& map,
+                   std::optional<CumulatieBron> huidig, QWidget* ouder);
 
   void VoegBestandToe();
   void VoegHuidigToe();
   void Verwijder();  // the selected worksheets
-  void OpslaanAlsCsv();
+  void BewaarAlsCsv();
 
   const std::vector<CumulatieBron>& Bronnen() const { return bronnen_; }
-  QTableWidget* Tabel() const { return tabel_; }
-  QPushButton* cmdHuidig() const { return cmdHuidig_; }
-  QPushButton* cmdVerwijder() const { return cmdVerwijder_; }
-  QPushButton* cmdCsv() const { return cmdCsv_; }
+  QTableWidget* tabel() const { return tabel_; }
+  QPushButton* huidigKnop() const { return huidigKnop_; }
+  QPushButton* verwijderKnop() const { return verwijderKnop_; }
+  QPushButton* csvKnop() const { return csvKnop_; }
 
  private:
   void VulTabel();
@@ -51,9 +51,9 @@ class frmCumulatie : public QDialog {
   std::vector<QString> paden_;  // per worksheet; empty for the main window's
   char decimaal_;
   QTableWidget* tabel_;
-  QPushButton* cmdHuidig_;
-  QPushButton* cmdVerwijder_;
-  QPushButton* cmdCsv_;
+  QPushButton* huidigKnop_;
+  QPushButton* verwijderKnop_;
+  QPushButton* csvKnop_;
 };
 
 }  // namespace tarvo

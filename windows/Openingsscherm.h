@@ -9,20 +9,21 @@ class QTimer;
 
 namespace tarvo {
 
-class frmSplashII : public QWidget {
+class Openingsscherm : public QWidget {
   Q_OBJECT
  public:
   static constexpr int kSplashVertraging = 2000;  // ms
 
   // openHoofdvenster runs when the timer fires, before the splash closes.
-  explicit frmSplashII(std::function<void()> openHoofdvenster, QWidget* ouder = nullptr);
+  explicit Openingsscherm(std::function<void()> openHoofdvenster, QWidget* ouder = nullptr);
 
   // Centres and shows the splash at once, then starts the timer that opens the main window.
   void Start();
-  void Timer1_Timer();
+  // The timer's end: the main window opens and the splash closes.
+  void OpenHoofdvenster();
 
-  QLabel* lblVersion() const { return lblVersion_; }
-  QTimer* Timer1() const { return timer1_; }
+  QLabel* versie() const { return versie_; }
+  QTimer* timer() const { return timer_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -31,10 +32,10 @@ class frmSplashII : public QWidget {
 
  private:
   std::function<void()> openHoofdvenster_;
-  QLabel* lblTitle_ = nullptr;
-  QLabel* lblCompanyName_ = nullptr;
-  QLabel* lblVersion_ = nullptr;
-  QTimer* timer1_ = nullptr;
+  QLabel* titel_ = nullptr;
+  QLabel* copyright_ = nullptr;
+  QLabel* versie_ = nullptr;
+  QTimer* timer_ = nullptr;
 };
 
 // "Versie 1.0 rev0 (06-12-2026)"

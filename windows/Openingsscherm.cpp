@@ -1,4 +1,4 @@
-#include "windows/frmSplashII.h"
+#include "windows/Openingsscherm.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -21,9 +21,9 @@ QString VersieTekst() {
       .arg(versie::kOpmerkingen);
 }
 
-frmSplashII::frmSplashII(std::function<void()> openHoofdvenster, QWidget* ouder)
+Openingsscherm::Openingsscherm(std::function<void()> openHoofdvenster, QWidget* ouder)
     : QWidget(ouder, Qt::Window | Qt::FramelessWindowHint), openHoofdvenster_(std::move(openHoofdvenster)) {
-  setObjectName("frmSplashII");
+  setObjectName("Openingsscherm");
   setAttribute(Qt::WA_OpaquePaintEvent);
   setFocusPolicy(Qt::StrongFocus);
   setCursor(Qt::PointingHandCursor);
@@ -40,61 +40,61 @@ frmSplashII::frmSplashII(std::function<void()> openHoofdvenster, QWidget* ouder)
     l->setAlignment(Qt::AlignCenter);
     return l;
   };
-  lblTitle_ = wit(versie::kProductNaam, 3.0, true);
-  lblTitle_->setObjectName("lblTitle");
+  titel_ = wit(versie::kProductNaam, 3.0, true);
+  titel_->setObjectName("titel");
   auto* onderTitel = wit("Rekenblad wegverkeerslawaai, Standaard-rekenmethode I (RMG 2012)", 1.1, false);
-  lblVersion_ = wit(VersieTekst(), 1.0, false);
-  lblVersion_->setObjectName("lblVersion");
-  lblCompanyName_ = wit(versie::kCopyright, 0.9, false);
-  lblCompanyName_->setObjectName("lblCompanyName");
+  versie_ = wit(VersieTekst(), 1.0, false);
+  versie_->setObjectName("versie");
+  copyright_ = wit(versie::kCopyright, 0.9, false);
+  copyright_->setObjectName("copyright");
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(24, 24, 24, 18);
   layout->addStretch(2);
-  layout->addWidget(lblTitle_);
+  layout->addWidget(titel_);
   layout->addWidget(onderTitel);
   layout->addStretch(3);
-  layout->addWidget(lblVersion_);
-  layout->addWidget(lblCompanyName_);
+  layout->addWidget(versie_);
+  layout->addWidget(copyright_);
   setFixedSize(520, 300);
 
-  timer1_ = new QTimer(this);
-  timer1_->setObjectName("Timer1");
+  timer_ = new QTimer(this);
+  timer_->setObjectName("timer");
   // One shot: the main window's start-up may run a nested event loop (a
   // message box) and must not be started twice.
-  timer1_->setSingleShot(true);
-  connect(timer1_, &QTimer::timeout, this, &frmSplashII::Timer1_Timer);
+  timer_->setSingleShot(true);
+  connect(timer_, &QTimer::timeout, this, &Openingsscherm::OpenHoofdvenster);
 }
 
-void frmSplashII::Start() {
+void Openingsscherm::Start() {
   if (const QScreen* scherm = QGuiApplication::primaryScreen()) {
     move(scherm->availableGeometry().center() - rect().center());
   }
   show();
   activateWindow();
   QApplication::processEvents();
-  timer1_->start(kSplashVertraging);
+  timer_->start(kSplashVertraging);
 }
 
-void frmSplashII::Timer1_Timer() {
-  timer1_->stop();
+void Openingsscherm::OpenHoofdvenster() {
+  timer_->stop();
   if (openHoofdvenster_) openHoofdvenster_();
   close();
 }
 
-void frmSplashII::paintEvent(QPaintEvent*) {
+void Openingsscherm::paintEvent(QPaintEvent*) {
   QPainter p(this);
   TekenVerloop(p, *this, QColor(0, 0, 0), QColor(0, 0, 100));
 }
 
-void frmSplashII::mousePressEvent(QMouseEvent*) {
-  timer1_->stop();
+void Openingsscherm::mousePressEvent(QMouseEvent*) {
+  timer_->stop();
   close();
 }
 
-void frmSplashII::keyPressEvent(QKeyEvent* event) {
+void Openingsscherm::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_Escape) {
-    timer1_->stop();
+    timer_->stop();
     close();
     return;
   }

@@ -1,4 +1,4 @@
-#include "windows/frmWegdek.h"
+#include "windows/WegdekVenster.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -23,15 +23,15 @@
 #include "base/Foutnummers.h"
 #include "base/Getal.h"
 #include "base/Tekst.h"
-#include "calc/CheckIt.h"
-#include "calc/ValiDate.h"
 #include "calc/Velden.h"
 #include "calc/WegdekImport.h"
 #include "files/WegdekTabel.h"
 #include "shared_ui/Dialogen.h"
 #include "shared_ui/Iconen.h"
-#include "shared_ui/QtBediening.h"
-#include "shared_ui/QtDataMappen.h"
+#include "shared_ui/Kleuren.h"
+#include "shared_ui/Knop.h"
+#include "shared_ui/QtTekst.h"
+#include "shared_ui/Tekstvak.h"
 #include "shared_ui/VeldRing.h"
 #include "shared_ui/Zandloper.h"
 
@@ -47,16 +47,16 @@ QString Wegdekken(std::size_t n) { return QString::number(n) + (n == 1 ? " wegde
 
 }  // namespace
 
-frmWegdek::frmWegdek(Catalogus& catalogus, Dialogen& dialogen, const QString& dataMap, QWidget* ouder)
+WegdekVenster::WegdekVenster(Catalogus& catalogus, Dialogen& dialogen, const QString& dataMap, QWidget* ouder)
     : QDialog(ouder), cat_(catalogus), beheer_(catalogus), dialogen_(dialogen), dataMap_(dataMap) {
-  setObjectName("frmWegdek");
+  setObjectName("WegdekVenster");
   setWindowTitle("Correctiefactoren wegdekken ");
   ontwerpTitel_ = windowTitle();
 
   MaakVelden();
   MaakKnoppen();
   auto* midden = new QHBoxLayout();
-  midden->addWidget(lst_, 1);
+  midden->addWidget(wegdekLijst_, 1);
   midden->addLayout(VeldenEnKnoppen());
   auto* laag = new QVBoxLayout(this);
   laag->setContentsMargins(9, 9, 9, 0);
@@ -65,90 +65,88 @@ frmWegdek::frmWegdek(Catalogus& catalogus, Dialogen& dialogen, const QString& da
   resize(640, 340);
   Verbind();
 
-  LockFields();
+  VergrendelVelden();
   VulLijst();
-  paneel1_->setText("Lijstweergave");
+  weergavePaneel_->setText("Lijstweergave");
   ToonAantal();
 }
 
 // The list, the captions and the entry fields, in the order Tab visits them.
-void frmWegdek::MaakVelden() {
-  lst_ = new QListWidget(this);
-  lst_->setObjectName("lstWegdek");
-  lst_->setToolTip("Overzicht wegdekken");
-  lst_->setMinimumWidth(250);
+void WegdekVenster::MaakVelden() {
+  wegdekLijst_ = new QListWidget(this);
+  wegdekLijst_->setObjectName("wegdekLijst");
+  wegdekLijst_->setToolTip("Overzicht wegdekken");
+  wegdekLijst_->setMinimumWidth(250);
 
   const QStringList labelTeksten = {"Omschrijving wegdek:", "Correctiefactoren:", "lichte vtg", "middelzware vtg",
                                     "zware vtg", "σ", "τ", "σ", "τ", "σ", "τ"};
   for (int i = 0; i < 11; ++i) {
-    label_[static_cast<std::size_t>(i)] = new QLabel(labelTeksten[i], this);
-    label_[static_cast<std::size_t>(i)]->setObjectName(QString("label%1").arg(i));
+    bijschriften_[static_cast<std::size_t>(i)] = new QLabel(labelTeksten[i], this);
   }
   for (int k = 0; k < 7; ++k) {
     auto* e = new QLineEdit(this);
-    e->setObjectName(QString("txtwegdek%1").arg(k));
+    e->setObjectName(QString("veld(%1)").arg(k));
     if (k > 0) {
-      LineEditVak::ZetTag(e, QTekst(kNumeriek));
       e->setAlignment(Qt::AlignRight);
       e->setMaximumWidth(90);
       e->setToolTip(k % 2 == 1 ? "verschil in dB(A) t.o.v. glad asfalt " : "snelheidsindex in dB(A)");
     }
-    txt_[static_cast<std::size_t>(k)] = e;
+    velden_[static_cast<std::size_t>(k)] = e;
   }
 }
 
-void frmWegdek::MaakKnoppen() {
+void WegdekVenster::MaakKnoppen() {
   // Not auto-default: Enter belongs to the entry fields.
   auto knop = [this](const QString& tekst, const char* naam) { return MaakKnop(tekst, naam, this); };
-  cmdToevoegen_ = knop("Toevoegen", "cmdToevoegen");
-  cmdWijzig_ = knop("Wijzigen", "cmdWijzig");
-  cmdWissen_ = knop("Wissen", "cmdWissen");
-  cmdImporteren_ = knop("Importeren…", "cmdImporteren");
-  cmdImporteren_->setToolTip("Wegdekken toevoegen uit een CSV-bestand; rijen uit een rekenblad plakken kan ook met "
+  toevoegKnop_ = knop("Toevoegen", "toevoegKnop");
+  wijzigKnop_ = knop("Wijzigen", "wijzigKnop");
+  wisKnop_ = knop("Wissen", "wisKnop");
+  importeerKnop_ = knop("Importeren…", "importeerKnop");
+  importeerKnop_->setToolTip("Wegdekken toevoegen uit een CSV-bestand; rijen uit een rekenblad plakken kan ook met "
                              "Ctrl+V in de lijst");
-  cmdExporteren_ = knop("Exporteren…", "cmdExporteren");
-  cmdExporteren_->setToolTip("De wegdekken bewaren als CSV-bestand");
-  cmdOK_ = knop("OK", "cmdOK");
-  cmdCancel_ = knop("Cancel", "cmdCancel");
-  image2_ = new QToolButton(this);
-  image2_->setObjectName("Image2");
-  image2_->setIcon(SpreadsheetIcoon());
-  image2_->setIconSize(QSize(24, 24));
-  image2_->setAutoRaise(true);
-  image2_->setToolTip("Zoeken naar correctiefactoren wegdekken op schijf");
+  exporteerKnop_ = knop("Exporteren…", "exporteerKnop");
+  exporteerKnop_->setToolTip("De wegdekken bewaren als CSV-bestand");
+  okKnop_ = knop("OK", "okKnop");
+  annuleerKnop_ = knop("Cancel", "annuleerKnop");
+  rekenbladKnop_ = new QToolButton(this);
+  rekenbladKnop_->setObjectName("rekenbladKnop");
+  rekenbladKnop_->setIcon(SpreadsheetIcoon());
+  rekenbladKnop_->setIconSize(QSize(24, 24));
+  rekenbladKnop_->setAutoRaise(true);
+  rekenbladKnop_->setToolTip("Zoeken naar correctiefactoren wegdekken op schijf");
 }
 
 // Fields: description on top, then per vehicle class σ (DL) and τ (b);
 // below them the confirming and the editing buttons.
-QVBoxLayout* frmWegdek::VeldenEnKnoppen() {
+QVBoxLayout* WegdekVenster::VeldenEnKnoppen() {
   auto* velden = new QGridLayout();
-  velden->addWidget(label_[0], 0, 0, 1, 5);
-  velden->addWidget(txt_[0], 1, 0, 1, 5);
-  velden->addWidget(label_[1], 2, 0, 1, 5);
+  velden->addWidget(bijschriften_[0], 0, 0, 1, 5);
+  velden->addWidget(velden_[0], 1, 0, 1, 5);
+  velden->addWidget(bijschriften_[1], 2, 0, 1, 5);
   for (int r = 0; r < 3; ++r) {
     const auto i = static_cast<std::size_t>(r);
-    velden->addWidget(label_[2 + i], r + 3, 0);
-    velden->addWidget(label_[5 + 2 * i], r + 3, 1, Qt::AlignRight);
-    velden->addWidget(txt_[1 + 2 * i], r + 3, 2);
-    velden->addWidget(label_[6 + 2 * i], r + 3, 3, Qt::AlignRight);
-    velden->addWidget(txt_[2 + 2 * i], r + 3, 4);
-    label_[5 + 2 * i]->setToolTip(txt_[1 + 2 * i]->toolTip());
-    label_[6 + 2 * i]->setToolTip(txt_[2 + 2 * i]->toolTip());
+    velden->addWidget(bijschriften_[2 + i], r + 3, 0);
+    velden->addWidget(bijschriften_[5 + 2 * i], r + 3, 1, Qt::AlignRight);
+    velden->addWidget(velden_[1 + 2 * i], r + 3, 2);
+    velden->addWidget(bijschriften_[6 + 2 * i], r + 3, 3, Qt::AlignRight);
+    velden->addWidget(velden_[2 + 2 * i], r + 3, 4);
+    bijschriften_[5 + 2 * i]->setToolTip(velden_[1 + 2 * i]->toolTip());
+    bijschriften_[6 + 2 * i]->setToolTip(velden_[2 + 2 * i]->toolTip());
   }
   velden->setColumnStretch(0, 1);
 
   auto* bewerken = new QHBoxLayout();
-  bewerken->addWidget(cmdToevoegen_);
-  bewerken->addWidget(cmdWijzig_);
-  bewerken->addWidget(cmdWissen_);
+  bewerken->addWidget(toevoegKnop_);
+  bewerken->addWidget(wijzigKnop_);
+  bewerken->addWidget(wisKnop_);
   auto* uitwisselen = new QHBoxLayout();
-  uitwisselen->addWidget(cmdImporteren_);
-  uitwisselen->addWidget(cmdExporteren_);
+  uitwisselen->addWidget(importeerKnop_);
+  uitwisselen->addWidget(exporteerKnop_);
   auto* bevestigen = new QHBoxLayout();
-  bevestigen->addWidget(image2_);
+  bevestigen->addWidget(rekenbladKnop_);
   bevestigen->addStretch(1);
-  bevestigen->addWidget(cmdOK_);
-  bevestigen->addWidget(cmdCancel_);
+  bevestigen->addWidget(okKnop_);
+  bevestigen->addWidget(annuleerKnop_);
 
   auto* rechts = new QVBoxLayout();
   rechts->addLayout(velden);
@@ -159,39 +157,39 @@ QVBoxLayout* frmWegdek::VeldenEnKnoppen() {
   return rechts;
 }
 
-QStatusBar* frmWegdek::MaakStatusBalk() {
+QStatusBar* WegdekVenster::MaakStatusBalk() {
   auto* statusBar = new QStatusBar(this);
   statusBar->setSizeGripEnabled(false);
-  paneel1_ = new QLabel(statusBar);
-  paneel2_ = new QLabel(statusBar);
-  paneel1_->setMinimumWidth(110);
-  statusBar->addWidget(paneel1_);
-  statusBar->addWidget(paneel2_, 1);
+  weergavePaneel_ = new QLabel(statusBar);
+  aantalPaneel_ = new QLabel(statusBar);
+  weergavePaneel_->setMinimumWidth(110);
+  statusBar->addWidget(weergavePaneel_);
+  statusBar->addWidget(aantalPaneel_, 1);
   return statusBar;
 }
 
-void frmWegdek::Verbind() {
-  connect(cmdToevoegen_, &QPushButton::clicked, this, &frmWegdek::cmdToevoegen_Click);
-  connect(cmdWijzig_, &QPushButton::clicked, this, &frmWegdek::cmdWijzig_Click);
-  connect(cmdWissen_, &QPushButton::clicked, this, &frmWegdek::cmdWissen_Click);
-  connect(cmdOK_, &QPushButton::clicked, this, &frmWegdek::cmdOK_Click);
-  connect(cmdCancel_, &QPushButton::clicked, this, &frmWegdek::cmdCancel_Click);
-  connect(image2_, &QToolButton::clicked, this, &frmWegdek::Image2_Click);
-  connect(cmdImporteren_, &QPushButton::clicked, this, &frmWegdek::cmdImporteren_Click);
-  connect(cmdExporteren_, &QPushButton::clicked, this, &frmWegdek::cmdExporteren_Click);
-  connect(lst_, &QListWidget::currentRowChanged, this, [this](int rij) {
-    if (rij >= 0) lstWegdek_Click();
+void WegdekVenster::Verbind() {
+  connect(toevoegKnop_, &QPushButton::clicked, this, &WegdekVenster::VoegToe);
+  connect(wijzigKnop_, &QPushButton::clicked, this, &WegdekVenster::Wijzig);
+  connect(wisKnop_, &QPushButton::clicked, this, &WegdekVenster::Wis);
+  connect(okKnop_, &QPushButton::clicked, this, &WegdekVenster::Bevestig);
+  connect(annuleerKnop_, &QPushButton::clicked, this, &WegdekVenster::Annuleer);
+  connect(rekenbladKnop_, &QToolButton::clicked, this, &WegdekVenster::OpenRekenblad);
+  connect(importeerKnop_, &QPushButton::clicked, this, &WegdekVenster::Importeer);
+  connect(exporteerKnop_, &QPushButton::clicked, this, &WegdekVenster::Exporteer);
+  connect(wegdekLijst_, &QListWidget::currentRowChanged, this, [this](int rij) {
+    if (rij >= 0) ToonGekozen();
   });
-  lst_->viewport()->installEventFilter(this);
+  wegdekLijst_->viewport()->installEventFilter(this);
 
   auto* ring = new VeldRing(VeldRing::Escape::Leegmaken, this);
   std::vector<VeldRing::Veld> velden;
   for (int k = 0; k < 7; ++k) {
     // The description takes every key.
-    velden.push_back({txt_[static_cast<std::size_t>(k)], k == 0 ? std::nullopt : std::optional<QString>("1234567890.,-")});
+    velden.push_back({velden_[static_cast<std::size_t>(k)], k == 0 ? std::nullopt : std::optional<QString>("1234567890.,-")});
   }
   ring->VoegRingToe(velden);
-  connect(ring, &VeldRing::Verlaten, this, &frmWegdek::VeldVerlaten);
+  connect(ring, &VeldRing::Verlaten, this, &WegdekVenster::ControleerVeld);
   connect(ring, &VeldRing::Geweigerd, this, [this] { dialogen_.Piep(); });
 
   // F9 reaches the window whichever control holds the focus.
@@ -199,114 +197,116 @@ void frmWegdek::Verbind() {
 }
 
 // What the list view offers and the entry view locks.
-std::array<QWidget*, 6> frmWegdek::LijstBediening() const {
-  return {cmdWijzig_, cmdWissen_, cmdToevoegen_, cmdImporteren_, cmdExporteren_, lst_};
+std::array<QWidget*, 6> WegdekVenster::LijstBediening() const {
+  return {wijzigKnop_, wisKnop_, toevoegKnop_, importeerKnop_, exporteerKnop_, wegdekLijst_};
 }
 
-QString frmWegdek::Paneel(int i) const { return i == 1 ? paneel1_->text() : paneel2_->text(); }
+QString WegdekVenster::WeergaveTekst() const { return weergavePaneel_->text(); }
 
-void frmWegdek::LockFields() {
+QString WegdekVenster::AantalTekst() const { return aantalPaneel_->text(); }
+
+void WegdekVenster::VergrendelVelden() {
   for (QWidget* w : LijstBediening()) {
     w->setEnabled(true);
   }
   // The focus leaves the fields first, or it would wander through each one
   // being locked; their texts are thrown away, so nothing is validated.
   vergrendelen_ = true;
-  if (Veld(QApplication::focusWidget()) >= 0) lst_->setFocus(Qt::OtherFocusReason);
-  for (QLabel* l : label_) l->setEnabled(false);
-  for (QLineEdit* e : txt_) {
+  if (VeldIndex(QApplication::focusWidget()) >= 0) wegdekLijst_->setFocus(Qt::OtherFocusReason);
+  for (QLabel* l : bijschriften_) l->setEnabled(false);
+  for (QLineEdit* e : velden_) {
     e->clear();
     e->setEnabled(false);
-    LineEditVak(e).ZetAchtergrond(kLichtGeel);
+    ZetAchtergrond(e, kLichtGeel);
   }
   vergrendelen_ = false;
-  cmdOK_->hide();
-  cmdCancel_->hide();
-  image2_->hide();
+  okKnop_->hide();
+  annuleerKnop_->hide();
+  rekenbladKnop_->hide();
 }
 
-void frmWegdek::UnLockFields() {
-  for (QLineEdit* e : txt_) {
+void WegdekVenster::OntgrendelVelden() {
+  for (QLineEdit* e : velden_) {
     e->setEnabled(true);
-    LineEditVak(e).ZetAchtergrond(kLichtGeel);
+    ZetAchtergrond(e, kLichtGeel);
   }
-  for (QLabel* l : label_) l->setEnabled(true);
+  for (QLabel* l : bijschriften_) l->setEnabled(true);
   for (QWidget* w : LijstBediening()) {
     w->setEnabled(false);
   }
-  cmdOK_->show();
-  cmdCancel_->show();
-  image2_->show();
+  okKnop_->show();
+  annuleerKnop_->show();
+  rekenbladKnop_->show();
 }
 
-void frmWegdek::ClearFields() {
-  for (QLineEdit* e : txt_) e->clear();
+void WegdekVenster::MaakVeldenLeeg() {
+  for (QLineEdit* e : velden_) e->clear();
 }
 
-void frmWegdek::VulLijst() {
-  const QSignalBlocker stil(lst_);
-  lst_->clear();
+void WegdekVenster::VulLijst() {
+  const QSignalBlocker stil(wegdekLijst_);
+  wegdekLijst_->clear();
   for (int i = 1; i <= cat_.AantalWegdekken; ++i) {
-    lst_->addItem(QString::fromStdString(cat_.Wegdekken[static_cast<std::size_t>(i)].Omschrijving));
+    wegdekLijst_->addItem(QString::fromStdString(cat_.Wegdekken[static_cast<std::size_t>(i)].Omschrijving));
   }
 }
 
-void frmWegdek::ToonAantal() { paneel2_->setText(QString::number(cat_.AantalWegdekken) + " wegdekken in lijst"); }
+void WegdekVenster::ToonAantal() { aantalPaneel_->setText(QString::number(cat_.AantalWegdekken) + " wegdekken in lijst"); }
 
-void frmWegdek::Waarschuw(const QString& tekst) {
-  dialogen_.Toon(tekst.toStdString(), std::string(kTitelWaarschuwing), Icoon::Uitroep);
+void WegdekVenster::Waarschuw(const QString& tekst) {
+  tarvo::Waarschuw(dialogen_, tekst.toStdString());
 }
 
-void frmWegdek::KiesInLijst(int positie) {
-  const QSignalBlocker stil(lst_);
-  lst_->setCurrentRow(positie - 1);
+void WegdekVenster::KiesInLijst(int positie) {
+  const QSignalBlocker stil(wegdekLijst_);
+  wegdekLijst_->setCurrentRow(positie - 1);
 }
 
-void frmWegdek::lstWegdek_Click() {
-  if (lst_->currentRow() < 0) {
+void WegdekVenster::ToonGekozen() {
+  if (wegdekLijst_->currentRow() < 0) {
     Waarschuw("Geen wegdekken aanwezig");
     return;
   }
-  geselecteerd_ = lst_->currentRow() + 1;
+  geselecteerd_ = wegdekLijst_->currentRow() + 1;
   const Wegdek& w = cat_.Wegdekken[static_cast<std::size_t>(geselecteerd_)];
-  txt_[0]->setText(QString::fromStdString(TrimBlanks(w.Omschrijving)));
+  velden_[0]->setText(QString::fromStdString(TrimBlanks(w.Omschrijving)));
   for (int k = 1; k <= 6; ++k) {
-    txt_[static_cast<std::size_t>(k)]->setText(
+    velden_[static_cast<std::size_t>(k)]->setText(
         QString::fromStdString(Formatteer(w.Coefficient(k), kPatroon, LocaleDecimaal())));
   }
 }
 
-void frmWegdek::cmdToevoegen_Click() {
+void WegdekVenster::VoegToe() {
   if (beheer_.IsVol()) {
     dialogen_.Toon("Maximaal aantal wegdekken bereikt (=50)", "Invoer-stop", Icoon::Kritiek);
     return;
   }
-  UnLockFields();
-  invoer_ = Invoer::Toevoegen;
-  ClearFields();
-  txt_[0]->setFocus(Qt::OtherFocusReason);
+  OntgrendelVelden();
+  bewerking_ = Bewerking::Toevoegen;
+  MaakVeldenLeeg();
+  velden_[0]->setFocus(Qt::OtherFocusReason);
 }
 
-void frmWegdek::cmdWijzig_Click() {
-  if (lst_->currentRow() < 0) {
+void WegdekVenster::Wijzig() {
+  if (wegdekLijst_->currentRow() < 0) {
     Waarschuw("Geen wegdek geselecteerd");
     return;
   }
-  if (beheer_.IsBeschermd(lst_->currentRow() + 1)) {
+  if (beheer_.IsBeschermd(wegdekLijst_->currentRow() + 1)) {
     Waarschuw("Meegeleverde wegdektypen kunnen niet worden gewijzigd (F9).");
     return;
   }
-  invoer_ = Invoer::Wijzigen;
-  UnLockFields();
-  paneel1_->setText("Edit-mode");
-  txt_[0]->setFocus(Qt::OtherFocusReason);
+  bewerking_ = Bewerking::Wijzigen;
+  OntgrendelVelden();
+  weergavePaneel_->setText("Edit-mode");
+  velden_[0]->setFocus(Qt::OtherFocusReason);
 }
 
-void frmWegdek::cmdOK_Click() {
+void WegdekVenster::Bevestig() {
   for (int k = 0; k <= 4; ++k) {
-    if (txt_[static_cast<std::size_t>(k)]->text().isEmpty()) {
+    if (velden_[static_cast<std::size_t>(k)]->text().isEmpty()) {
       Waarschuw(k == 0 ? "Omschrijving wegdek niet ingevuld" : "Correctiefactoren niet ingevuld");
-      txt_[static_cast<std::size_t>(k)]->setFocus(Qt::OtherFocusReason);
+      velden_[static_cast<std::size_t>(k)]->setFocus(Qt::OtherFocusReason);
       return;
     }
   }
@@ -314,38 +314,38 @@ void frmWegdek::cmdOK_Click() {
   // is no number stays red with the focus, and nothing is stored.
   WegdekBeheer::Coefficienten coef{};
   for (int k = 1; k <= 6; ++k) {
-    LineEditVak vak(txt_[static_cast<std::size_t>(k)]);
-    const std::optional<std::string> t = ValiDate(vak, kMaximum, kMinimum, kPatroon, LocaleDecimaal());
+    const std::optional<std::string> t =
+        ValideerVak(velden_[static_cast<std::size_t>(k)], Soort::Numeriek, kMaximum, kMinimum, kPatroon, LocaleDecimaal());
     if (!t) return;
     coef[static_cast<std::size_t>(k - 1)] = LeesGetal(*t);
   }
 
-  const std::string omschrijving = txt_[0]->text().toStdString();
+  const std::string omschrijving = velden_[0]->text().toStdString();
   int doel = 0;
-  if (invoer_ == Invoer::Toevoegen) {
+  if (bewerking_ == Bewerking::Toevoegen) {
     doel = beheer_.VoegToe(omschrijving, coef);
   } else {
-    geselecteerd_ = lst_->currentRow() + 1;
+    geselecteerd_ = wegdekLijst_->currentRow() + 1;
     if (beheer_.Vervang(geselecteerd_, omschrijving, coef)) doel = geselecteerd_;
   }
 
   VulLijst();
   KiesInLijst(doel);
-  LockFields();
-  paneel1_->setText("Lijstweergave");
+  VergrendelVelden();
+  weergavePaneel_->setText("Lijstweergave");
   ToonAantal();
-  lstWegdek_Click();
+  ToonGekozen();
 }
 
-void frmWegdek::cmdCancel_Click() {
-  LockFields();
-  if (lst_->currentRow() >= 0) lstWegdek_Click();
-  invoer_ = Invoer::Geen;
-  paneel1_->setText("Lijstweergave");
+void WegdekVenster::Annuleer() {
+  VergrendelVelden();
+  if (wegdekLijst_->currentRow() >= 0) ToonGekozen();
+  bewerking_ = Bewerking::Geen;
+  weergavePaneel_->setText("Lijstweergave");
 }
 
-void frmWegdek::cmdWissen_Click() {
-  const int index = lst_->currentRow();
+void WegdekVenster::Wis() {
+  const int index = wegdekLijst_->currentRow();
   if (index < 0) {
     Waarschuw("Geen wegdek geselecteerd");
     return;
@@ -360,22 +360,22 @@ void frmWegdek::cmdWissen_Click() {
   Zandloper zandloper;
   geselecteerd_ = index + 1;
   const int daarna = beheer_.Wis(geselecteerd_);
-  ClearFields();
+  MaakVeldenLeeg();
   VulLijst();
-  LockFields();
+  VergrendelVelden();
   if (daarna > 0) {
     KiesInLijst(daarna);
-    lstWegdek_Click();
+    ToonGekozen();
   }
   ToonAantal();
 }
 
-void frmWegdek::WisselEditMode() {
+void WegdekVenster::WisselBescherming() {
   beheer_.WisselBescherming();
   setWindowTitle(beheer_.BeschermingOpgeheven() ? QString("[EDIT-mode meegeleverde wegdektypen]") : ontwerpTitel_);
 }
 
-void frmWegdek::Image2_Click() {
+void WegdekVenster::OpenRekenblad() {
   for (;;) {
     const std::optional<QString> pad =
         dialogen_.OpenBestand(this, "Excelbestand openen", dataMap_, "Excelbestand (*.xls *.xlsx)");
@@ -388,6 +388,7 @@ void frmWegdek::Image2_Click() {
     }
     // The desktop's own spreadsheet program shows the file; nothing comes back from it.
     if (!QDesktopServices::openUrl(QUrl::fromLocalFile(info.absoluteFilePath()))) {
+      // The procedure and form its messages have always named.
       ToonOnverwachteFout(dialogen_, "Image2_Click", "frmWegdek", kFoutAutomatisering,
                           "Geen programma gevonden dat " + info.fileName() + " kan openen");
     }
@@ -395,20 +396,20 @@ void frmWegdek::Image2_Click() {
   }
 }
 
-void frmWegdek::cmdImporteren_Click() {
+void WegdekVenster::Importeer() {
   const std::optional<QString> pad = dialogen_.OpenBestand(this, "Wegdekken importeren", dataMap_, kTabelFilter);
   if (!pad) return;
   NeemOver(LeesWegdekTabelBestand(NaarPad(*pad)), "Het bestand " + *pad + " bevat geen wegdekken.");
 }
 
-void frmWegdek::lstWegdek_Plakken() {
+void WegdekVenster::Plak() {
   const std::string rijen = QGuiApplication::clipboard()->text().toStdString();
   NeemOver(LeesWegdekTabel(rijen, '\t', Kopregel::Mogelijk), "Het klembord bevat geen wegdekken.");
 }
 
 // Import and paste alike: all or nothing, after one question when entries
 // get other coefficients.
-void frmWegdek::NeemOver(const Uitkomst<std::vector<IngelezenWegdek>>& tabel, const QString& leeg) {
+void WegdekVenster::NeemOver(const Uitkomst<std::vector<IngelezenWegdek>>& tabel, const QString& leeg) {
   if (!tabel) {
     Waarschuw(QString::fromStdString(tabel.Melding()));
     return;
@@ -436,11 +437,11 @@ void frmWegdek::NeemOver(const Uitkomst<std::vector<IngelezenWegdek>>& tabel, co
   const int kies = beheer_.Voer(*plan);
   VulLijst();
   KiesInLijst(kies);
-  lstWegdek_Click();
+  ToonGekozen();
   ToonAantal();
 }
 
-void frmWegdek::cmdExporteren_Click() {
+void WegdekVenster::Exporteer() {
   const std::optional<QString> pad =
       KiesBewaarPad(dialogen_, this, "Wegdekken exporteren", dataMap_ + "/wegdekken.csv", kTabelFilter, "csv");
   if (!pad) return;
@@ -455,41 +456,40 @@ void frmWegdek::cmdExporteren_Click() {
   }
 }
 
-int frmWegdek::Veld(const QObject* obj) const {
+int WegdekVenster::VeldIndex(const QObject* obj) const {
   for (int k = 0; k < 7; ++k) {
-    if (obj == txt_[static_cast<std::size_t>(k)]) return k;
+    if (obj == velden_[static_cast<std::size_t>(k)]) return k;
   }
   return -1;
 }
 
 // Shows the value as the catalogue will hold it. The description is free
 // text, and fields being locked throw their texts away unchecked.
-void frmWegdek::VeldVerlaten(QLineEdit* veld) {
-  if (Veld(veld) <= 0 || vergrendelen_) return;
-  LineEditVak vak(veld);
-  ValiDate(vak, kMaximum, kMinimum, kPatroon, LocaleDecimaal());
+void WegdekVenster::ControleerVeld(QLineEdit* veld) {
+  if (VeldIndex(veld) <= 0 || vergrendelen_) return;
+  ValideerVak(veld, Soort::Numeriek, kMaximum, kMinimum, kPatroon, LocaleDecimaal());
 }
 
-bool frmWegdek::eventFilter(QObject* obj, QEvent* event) {
+bool WegdekVenster::eventFilter(QObject* obj, QEvent* event) {
   if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F9) {
-    WisselEditMode();
+    WisselBescherming();
     return true;
   }
-  if (obj == lst_ && event->type() == QEvent::KeyPress &&
+  if (obj == wegdekLijst_ && event->type() == QEvent::KeyPress &&
       static_cast<QKeyEvent*>(event)->matches(QKeySequence::Paste)) {
-    lstWegdek_Plakken();
+    Plak();
     return true;
   }
-  if (obj == lst_->viewport() && event->type() == QEvent::MouseButtonRelease) {
+  if (obj == wegdekLijst_->viewport() && event->type() == QEvent::MouseButtonRelease) {
     // A click on an empty list has no entry to show.
-    if (lst_->count() == 0) lstWegdek_Click();
+    if (wegdekLijst_->count() == 0) ToonGekozen();
   }
   return QDialog::eventFilter(obj, event);
 }
 
-void frmWegdek::keyPressEvent(QKeyEvent* event) {
+void WegdekVenster::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_F9) {
-    WisselEditMode();
+    WisselBescherming();
     return;
   }
   QDialog::keyPressEvent(event);

@@ -1,4 +1,4 @@
-#include "windows/frmDosisEffect.h"
+#include "windows/DosisEffectVenster.h"
 
 #include <QLabel>
 #include <QVBoxLayout>
@@ -9,45 +9,45 @@
 
 namespace tarvo {
 
-frmDosisEffect::frmDosisEffect(double lden, QWidget* ouder) : QDialog(ouder), lden_(lden) {
-  setObjectName("frmDosisEffect");
+DosisEffectVenster::DosisEffectVenster(double lden, QWidget* ouder) : QDialog(ouder), lden_(lden) {
+  setObjectName("DosisEffectVenster");
   const QString niveau = QString::fromStdString(Formatteer(lden, "#0.0", LocaleDecimaal()));
   setWindowTitle("Dosis-effect relatie bij Lden = " + niveau + " dB");
   resize(520, 420);
 
   grafiek_ = new Grafiek(this);
-  label1_ = new QLabel(this);
-  label1_->setObjectName("Label1");
-  label1_->setText("Lden buiten de bandbreedte van 45 - 75 dB.\n\nDosis-effect relatie is niet berekend.");
-  label1_->setAlignment(Qt::AlignCenter);
-  label1_->setWordWrap(true);
+  melding_ = new QLabel(this);
+  melding_->setObjectName("melding");
+  melding_->setText("Lden buiten de bandbreedte van 45 - 75 dB.\n\nDosis-effect relatie is niet berekend.");
+  melding_->setAlignment(Qt::AlignCenter);
+  melding_->setWordWrap(true);
   QFont arial("Arial");
   arial.setPointSize(12);
-  label1_->setFont(arial);
-  QPalette pal = label1_->palette();
+  melding_->setFont(arial);
+  QPalette pal = melding_->palette();
   pal.setColor(QPalette::WindowText, QColor(0, 0, 128));
-  label1_->setPalette(pal);
+  melding_->setPalette(pal);
 
   auto* laag = new QVBoxLayout(this);
   laag->setContentsMargins(0, 0, 0, 0);
   laag->addWidget(grafiek_);
-  laag->addWidget(label1_);
+  laag->addWidget(melding_);
 
   Bereken();
 }
 
-QString frmDosisEffect::Melding() const { return label1_->isHidden() ? QString() : label1_->text(); }
+QString DosisEffectVenster::Melding() const { return melding_->isHidden() ? QString() : melding_->text(); }
 
-void frmDosisEffect::Bereken() {
+void DosisEffectVenster::Bereken() {
   binnenBand_ = BinnenBand(lden_);
   grafiek_->setHidden(!binnenBand_);
-  label1_->setHidden(binnenBand_);
+  melding_->setHidden(binnenBand_);
   if (!binnenBand_) return;
   perc_ = BerekenGehinderden(lden_);
   ToonGrafiek();
 }
 
-void frmDosisEffect::ToonGrafiek() {
+void DosisEffectVenster::ToonGrafiek() {
   const QList<double> waarden = {perc_.licht, perc_.normaal, perc_.ernstig};
   QStringList labels;
   for (double w : waarden) labels << QString::fromStdString(Formatteer(w, "#0", LocaleDecimaal()));

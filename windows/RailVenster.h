@@ -9,22 +9,22 @@ class QRadioButton;
 
 namespace tarvo {
 
-class frmTram : public QDialog {
+class RailVenster : public QDialog {
   Q_OBJECT
  public:
   // The current construction; a value the chooser does not know selects nothing.
-  explicit frmTram(std::int16_t railConstructie, QWidget* ouder = nullptr);
-  QRadioButton* optRail(int index) const { return optRail_.at(static_cast<std::size_t>(index)); }
+  explicit RailVenster(std::int16_t rail, QWidget* ouder = nullptr);
+  QRadioButton* railKeuze(int index) const { return railKeuze_.at(static_cast<std::size_t>(index)); }
 
  signals:
-  void RailGekozen(std::int16_t railConstructie);
+  void RailGekozen(std::int16_t rail);
 
  protected:
   bool eventFilter(QObject* object, QEvent* event) override;
 
  private:
-  void optRail_Click(int index);
-  std::array<QRadioButton*, 2> optRail_{};
+  void Kies(int index);
+  std::array<QRadioButton*, 2> railKeuze_{};
 };
 
 }  // namespace tarvo

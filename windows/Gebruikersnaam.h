@@ -7,7 +7,7 @@ namespace tarvo {
 // The user-name setting: asks for a new name; an empty answer or Cancel
 // keeps both names. The label name carries the first '&' twice so that a
 // label shows it instead of taking it as an access key.
-void LicNaam(QWidget* ouder, Dialogen& dialogen, Catalogus& catalogus);
+void VraagGebruikersnaam(QWidget* ouder, Dialogen& dialogen, Catalogus& catalogus);
 
 // The user label name for a (40-character) user name.
 std::string LabelNaamVoor(const std::string& gebruikersnaam);
