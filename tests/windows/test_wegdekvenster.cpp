@@ -13,8 +13,7 @@
 #include "ScriptDialogen.h"
 #include "base/Tekst.h"
 #include "files/WegdekTabel.h"
-#include "shared_ui/QtBediening.h"
-#include "windows/frmWegdek.h"
+#include "windows/WegdekVenster.h"
 
 using namespace tarvo;
 
@@ -49,23 +48,23 @@ class UrlVanger : public QObject {
   void open(const QUrl& url) { urls.append(url); }
 };
 
-class TestFrmWegdek : public QObject {
+class TestWegdekVenster : public QObject {
   Q_OBJECT
 
   struct Opstelling {
     Catalogus cat;
     ScriptDialogen dlg;
-    frmWegdek frm;
+    WegdekVenster venster;
     explicit Opstelling(int n) : Opstelling(MaakCatalogus(n)) {}
-    explicit Opstelling(Catalogus c) : cat(std::move(c)), frm(cat, dlg, QDir::tempPath(), nullptr) {
-      frm.show();
-      QApplication::setActiveWindow(&frm);
-      QVERIFY(QTest::qWaitForWindowActive(&frm));
+    explicit Opstelling(Catalogus c) : cat(std::move(c)), venster(cat, dlg, QDir::tempPath(), nullptr) {
+      venster.show();
+      QApplication::setActiveWindow(&venster);
+      QVERIFY(QTest::qWaitForWindowActive(&venster));
     }
     void Kies(int index) {
-      QListWidget* lst = frm.lstWegdek();
-      QTest::mouseClick(lst->viewport(), Qt::LeftButton, {}, lst->visualItemRect(lst->item(index)).center());
-      QCOMPARE(lst->currentRow(), index);
+      QListWidget* lijst = venster.wegdekLijst();
+      QTest::mouseClick(lijst->viewport(), Qt::LeftButton, {}, lijst->visualItemRect(lijst->item(index)).center());
+      QCOMPARE(lijst->currentRow(), index);
     }
     static void Klik(QWidget* knop) { QTest::mouseClick(knop, Qt::LeftButton); }
     std::string LaatsteMelding() const { return dlg.meldingen.empty() ? "" : dlg.meldingen.back().tekst; }
@@ -79,60 +78,60 @@ class TestFrmWegdek : public QObject {
   void beschermdTotF9() {
     Opstelling o(20);
     o.Kies(kAantalMeegeleverd - 1);
-    o.Klik(o.frm.cmdWijzig());
+    o.Klik(o.venster.wijzigKnop());
     QCOMPARE(o.LaatsteMelding(), std::string("Meegeleverde wegdektypen kunnen niet worden gewijzigd (F9)."));
-    QVERIFY(!o.frm.txtwegdek(0)->isEnabled());
+    QVERIFY(!o.venster.veld(0)->isEnabled());
 
-    QTest::keyClick(o.frm.lstWegdek(), Qt::Key_F9);
-    QCOMPARE(o.frm.windowTitle(), QString("[EDIT-mode meegeleverde wegdektypen]"));
-    o.Klik(o.frm.cmdWijzig());
+    QTest::keyClick(o.venster.wegdekLijst(), Qt::Key_F9);
+    QCOMPARE(o.venster.windowTitle(), QString("[EDIT-mode meegeleverde wegdektypen]"));
+    o.Klik(o.venster.wijzigKnop());
     QCOMPARE(o.dlg.meldingen.size(), std::size_t{1});
-    QVERIFY(o.frm.txtwegdek(3)->isEnabled() && !o.frm.lstWegdek()->isEnabled());
-    QTest::keyClick(o.frm.txtwegdek(0), Qt::Key_F9);
-    QCOMPARE(o.frm.windowTitle(), QString("Correctiefactoren wegdekken "));
-    o.Klik(o.frm.cmdCancel());
-    o.Klik(o.frm.cmdWissen());
+    QVERIFY(o.venster.veld(3)->isEnabled() && !o.venster.wegdekLijst()->isEnabled());
+    QTest::keyClick(o.venster.veld(0), Qt::Key_F9);
+    QCOMPARE(o.venster.windowTitle(), QString("Correctiefactoren wegdekken "));
+    o.Klik(o.venster.annuleerKnop());
+    o.Klik(o.venster.wisKnop());
     QCOMPARE(o.LaatsteMelding(), std::string("Meegeleverde wegdektypen kunnen niet worden gewist (F9)."));
   }
 
   void toevoegenBijVijftigGeweigerd() {
     Opstelling o(50);
-    o.Klik(o.frm.cmdToevoegen());
+    o.Klik(o.venster.toevoegKnop());
     QCOMPARE(o.LaatsteMelding(), std::string("Maximaal aantal wegdekken bereikt (=50)"));
-    QVERIFY(!o.frm.txtwegdek(0)->isEnabled());
+    QVERIFY(!o.venster.veld(0)->isEnabled());
   }
 
   // Deleting asks first (what moves and what is selected: tests/calc).
   void wissenKiestHetVorige() {
     Opstelling o(20);
-    QTest::keyClick(o.frm.lstWegdek(), Qt::Key_F9);
+    QTest::keyClick(o.venster.wegdekLijst(), Qt::Key_F9);
     o.Kies(4);
-    o.Klik(o.frm.cmdWissen());  // answered No
+    o.Klik(o.venster.wisKnop());  // answered No
     QCOMPARE(o.LaatsteMelding(), std::string("Wegdek Wegdek 5 wissen?"));
     QCOMPARE(o.cat.AantalWegdekken, 20);
     o.dlg.antwoorden.push_back(Antwoord::Ja);
-    o.Klik(o.frm.cmdWissen());
+    o.Klik(o.venster.wisKnop());
     QCOMPARE(o.cat.AantalWegdekken, 19);
-    QCOMPARE(o.frm.txtwegdek(0)->text(), QString("Wegdek 4"));
+    QCOMPARE(o.venster.veld(0)->text(), QString("Wegdek 4"));
   }
 
   // OK wants a description and numbers in fields 1 to 4, pointing at the
   // first empty one; 5 and 6 may stay empty and count as 0.
   void okWeigertLegeVeldenBehalveVijfEnZes() {
     Opstelling o(20);
-    o.Klik(o.frm.cmdToevoegen());
-    o.Klik(o.frm.cmdOK());
+    o.Klik(o.venster.toevoegKnop());
+    o.Klik(o.venster.okKnop());
     QCOMPARE(o.LaatsteMelding(), std::string("Omschrijving wegdek niet ingevuld"));
-    QCOMPARE(QApplication::focusWidget(), o.frm.txtwegdek(0));
+    QCOMPARE(QApplication::focusWidget(), o.venster.veld(0));
 
-    o.frm.txtwegdek(0)->setText("Nieuw");
-    for (int k : {1, 2, 4}) o.frm.txtwegdek(k)->setText("1");
-    o.Klik(o.frm.cmdOK());
+    o.venster.veld(0)->setText("Nieuw");
+    for (int k : {1, 2, 4}) o.venster.veld(k)->setText("1");
+    o.Klik(o.venster.okKnop());
     QCOMPARE(o.LaatsteMelding(), std::string("Correctiefactoren niet ingevuld"));
-    QCOMPARE(QApplication::focusWidget(), o.frm.txtwegdek(3));
+    QCOMPARE(QApplication::focusWidget(), o.venster.veld(3));
 
-    o.frm.txtwegdek(3)->setText("2,5");
-    o.Klik(o.frm.cmdOK());
+    o.venster.veld(3)->setText("2,5");
+    o.Klik(o.venster.okKnop());
     QCOMPARE(o.cat.AantalWegdekken, 21);
     QCOMPARE(o.cat.Wegdekken[21].DL_mv, 2.5);
     QCOMPARE(o.cat.Wegdekken[21].DL_zv, 0.0);
@@ -148,9 +147,9 @@ class TestFrmWegdek : public QObject {
     UrlVanger vanger;
     QDesktopServices::setUrlHandler("file", &vanger, "open");
     Opstelling o(20);
-    o.Klik(o.frm.cmdToevoegen());
+    o.Klik(o.venster.toevoegKnop());
     o.dlg.openAntwoorden = {map.filePath("notities.txt"), boek};
-    o.Klik(o.frm.Image2());
+    o.Klik(o.venster.rekenbladKnop());
     QCOMPARE(o.LaatsteMelding(), (map.filePath("notities.txt") + " geen of onbruikbaar Excelbestand").toStdString());
     QCOMPARE(o.dlg.openFilters.size(), std::size_t{2});
     QCOMPARE(vanger.urls, QList<QUrl>{QUrl::fromLocalFile(boek)});
@@ -166,17 +165,17 @@ class TestFrmWegdek : public QObject {
                                        "Wegdek 2;0;0;0;0;0;0\r\nNieuw B;1e-3;0;0;0;0;0\r\n");
     Opstelling o(4);
     o.dlg.openAntwoorden = {csv, csv};
-    o.Klik(o.frm.cmdImporteren());
+    o.Klik(o.venster.importeerKnop());
     QCOMPARE(o.LaatsteMelding(), std::string("2 wegdekken toevoegen en 1 wegdek met dezelfde omschrijving vervangen?"));
     QCOMPARE(o.cat.AantalWegdekken, 4);
 
     o.dlg.antwoorden.push_back(Antwoord::Ja);
-    o.Klik(o.frm.cmdImporteren());
+    o.Klik(o.venster.importeerKnop());
     QCOMPARE(o.cat.AantalWegdekken, 6);
     QCOMPARE(o.cat.Wegdekken[3].b_zv, 6.5);
-    QCOMPARE(o.frm.lstWegdek()->currentRow(), 5);
-    QCOMPARE(o.frm.txtwegdek(0)->text(), QString("Nieuw B"));
-    QCOMPARE(o.frm.Paneel(2), QString("6 wegdekken in lijst"));
+    QCOMPARE(o.venster.wegdekLijst()->currentRow(), 5);
+    QCOMPARE(o.venster.veld(0)->text(), QString("Nieuw B"));
+    QCOMPARE(o.venster.AantalTekst(), QString("6 wegdekken in lijst"));
     QCOMPARE(o.dlg.openMappen.back(), QDir::tempPath());
   }
 
@@ -186,12 +185,12 @@ class TestFrmWegdek : public QObject {
     QTemporaryDir map;
     Opstelling o(3);
     o.dlg.openAntwoorden = {Bestand(map, "a.csv", kKop + "Nieuw;1;2;3;4;5;6\r\nAnder;1;2;3;4;5\r\n")};
-    o.Klik(o.frm.cmdImporteren());
+    o.Klik(o.venster.importeerKnop());
     QCOMPARE(o.LaatsteMelding(),
              std::string("Regel 3, kolom 7 (b_zv): de regel telt 6 kolommen in plaats van 7; er is niets ingelezen."));
     QCOMPARE(o.cat.AantalWegdekken, 3);
-    QCOMPARE(o.frm.lstWegdek()->count(), 3);
-    o.Klik(o.frm.cmdImporteren());  // cancelled
+    QCOMPARE(o.venster.wegdekLijst()->count(), 3);
+    o.Klik(o.venster.importeerKnop());  // cancelled
     QCOMPARE(o.dlg.meldingen.size(), std::size_t{1});
   }
 
@@ -201,16 +200,16 @@ class TestFrmWegdek : public QObject {
     Opstelling o(2);
     o.Kies(0);
     QGuiApplication::clipboard()->setText("Dunne deklaag\t-1,5\t2,25\t-0,8\t1\t-0,5\t0\r\n");
-    QTest::keySequence(o.frm.lstWegdek(), QKeySequence::Paste);
+    QTest::keySequence(o.venster.wegdekLijst(), QKeySequence::Paste);
     QCOMPARE(o.cat.AantalWegdekken, 3);
     QCOMPARE(o.cat.Wegdekken[3].b_lv, 2.25);
-    QCOMPARE(o.frm.lstWegdek()->currentRow(), 2);
+    QCOMPARE(o.venster.wegdekLijst()->currentRow(), 2);
     QCOMPARE(o.dlg.meldingen.size(), std::size_t{0});
 
-    QTest::keySequence(o.frm.lstWegdek(), QKeySequence::Paste);
+    QTest::keySequence(o.venster.wegdekLijst(), QKeySequence::Paste);
     QCOMPARE(o.LaatsteMelding(), std::string("De wegdekken staan al met dezelfde correctiefactoren in de lijst."));
     QGuiApplication::clipboard()->setText("Dunne deklaag 2,5");
-    QTest::keySequence(o.frm.lstWegdek(), QKeySequence::Paste);
+    QTest::keySequence(o.venster.wegdekLijst(), QKeySequence::Paste);
     QCOMPARE(o.LaatsteMelding(),
              std::string("Regel 1, kolom 2 (DL_lv): de regel telt 1 kolom in plaats van 7; er is niets ingelezen."));
     QCOMPARE(o.cat.AantalWegdekken, 3);
@@ -223,17 +222,17 @@ class TestFrmWegdek : public QObject {
     Opstelling o(3);
     o.cat.Wegdekken[2].b_mv = -1.0 / 3;  // a decimal point in the file would show
     o.dlg.bewaarAntwoorden = {map.filePath("uit.csv"), map.filePath("geen/uit.csv"), std::nullopt};
-    o.Klik(o.frm.cmdExporteren());
+    o.Klik(o.venster.exporteerKnop());
     QFile f(map.filePath("uit.csv"));
     QVERIFY(f.open(QIODevice::ReadOnly));
     QCOMPARE(f.readAll().toStdString(), SchrijfWegdekTabel(o.cat, ','));
     QCOMPARE(o.dlg.meldingen.size(), std::size_t{0});
-    o.Klik(o.frm.cmdExporteren());
+    o.Klik(o.venster.exporteerKnop());
     QVERIFY(o.LaatsteMelding().starts_with("Onverwachte fout in procedure cmdExporteren_Click van Form frmWegdek."));
-    o.Klik(o.frm.cmdExporteren());  // cancelled
+    o.Klik(o.venster.exporteerKnop());  // cancelled
     QCOMPARE(o.dlg.meldingen.size(), std::size_t{1});
   }
 };
 
-QTEST_MAIN(TestFrmWegdek)
-#include "test_frmwegdek.moc"
+QTEST_MAIN(TestWegdekVenster)
+#include "test_wegdekvenster.moc"

@@ -11,54 +11,73 @@
 
 #include "ScriptDialogen.h"
 #include "base/Getal.h"
-#include "tests/TijdelijkeMap.h"
-#include "tests/WerkbladMaker.h"
-#include "calc/CheckIt.h"
-#include "driver/Resultaatteksten.h"
+#include "base/Tekst.h"
+#include "calc/Bereken.h"
+#include "calc/Controle.h"
+#include "files/CatalogusBestand.h"
 #include "files/Reset.h"
-#include "windows/frmCumulatie.h"
+#include "files/WerkbladBestand.h"
+#include "tests/TijdelijkeMap.h"
+#include "windows/CumulatieVenster.h"
 
 using namespace tarvo;
 
-class TestFrmCumulatie : public QObject {
+namespace {
+
+// Road surface 2 with every coefficient its own, so a wrong index shows.
+Catalogus TweeWegdekken() {
+  Catalogus c;
+  c.AantalWegdekken = 2;
+  c.Wegdekken[1].Omschrijving = VastBreed("referentiewegdek (DAB)", kOmschrijvingLengte);
+  c.Wegdekken[2] = {VastBreed("dunne deklaag B", kOmschrijvingLengte), -2.7, 4.5, -0.45, 2.25, -3.3, -2.05};
+  VulLijst(c);
+  return c;
+}
+
+// The reset worksheet with these field texts and catalogue position, checked.
+Invoer Gecontroleerd(const std::map<int, std::string>& velden, int wegdek) {
+  Werkblad werkblad = LeegWerkblad(',');
+  for (const auto& [k, tekst] : velden) werkblad.veld[static_cast<std::size_t>(k)] = tekst;
+  werkblad.wegdek = static_cast<std::int16_t>(wegdek);
+  Controle controle = Controleer(werkblad, ',');
+  if (!controle) qFatal("%s", WeigeringRegel(*controle.weigering).c_str());
+  return std::move(*controle.invoer);
+}
+
+}  // namespace
+
+class TestCumulatieVenster : public QObject {
   Q_OBJECT
 
   struct Opstelling {
     test::TijdelijkeMap map;
     ScriptDialogen dlg;
-    Catalogus cat = test::TweeWegdekken();
-    std::unique_ptr<frmCumulatie> frm;
+    Catalogus cat = TweeWegdekken();
+    std::unique_ptr<CumulatieVenster> venster;
 
     explicit Opstelling(std::optional<CumulatieBron> huidig = std::nullopt) {
       // Road surface 2: a file read with another catalogue would show.
-      test::BewaarWerkblad(map / "a.tvo", {{0, "Kerkplein 3"}, {1, "Hoofdweg"}, {2, "900"}, {4, "60"}, {5, "70"}},
-                           0, 2);
-      test::BewaarWerkblad(map / "b.tvo", {{0, "Kerkplein 3"}, {1, "Ring; noord"}, {2, "400"}, {10, "30"},
-                                           {12, "8"}, {36, "45"}});
-      test::BewaarWerkblad(map / "fout.tvo", {{2, "400"}, {32, "0"}});
-      frm = std::make_unique<frmCumulatie>(cat, dlg, Pad("."), std::move(huidig), nullptr);
+      Bewaar("a.tvo", Gecontroleerd({{0, "Kerkplein 3"}, {1, "Hoofdweg"}, {2, "900"}, {4, "60"}, {5, "70"}}, 2));
+      Bewaar("b.tvo", Gecontroleerd({{0, "Kerkplein 3"}, {1, "Ring; noord"}, {2, "400"}, {10, "30"}, {12, "8"},
+                                     {36, "45"}}, 1));
+      Bewaar("fout.tvo", Invoer{});  // no observation height: the check refuses it
+      venster = std::make_unique<CumulatieVenster>(cat, dlg, Pad("."), std::move(huidig), nullptr);
+    }
+    void Bewaar(const std::string& naam, const Invoer& invoer) const {
+      if (!SchrijfWerkbladBestand(map / naam, invoer)) qFatal("%s", naam.c_str());
     }
     QString Pad(const std::string& naam) const { return QString::fromStdString((map / naam).string()); }
     void Voeg(const std::string& naam) {
       dlg.openAntwoorden.push_back(Pad(naam));
-      frm->VoegBestandToe();
+      venster->VoegBestandToe();
     }
-    QString Cel(int r, int k) const { return frm->Tabel()->item(r, k)->text(); }
+    QString Cel(int r, int k) const { return venster->tabel()->item(r, k)->text(); }
   };
 
   // The worksheet as the calculation button computes it, with catalogue entry `wegdek`.
-  static CumulatieBron Bron(std::map<int, std::string> velden, int wegdek, const std::string& naam) {
-    Werkblad ws;
-    ws.Decimaal = ',';
-    PlainWerkbladVenster venster;
-    PlainMeldingen meldingen;
-    const Catalogus cat = test::TweeWegdekken();
-    ResetWerkblad(ws, venster);
-    for (auto& [k, tekst] : velden) venster.invoer[static_cast<std::size_t>(k)].tekst = tekst;
-    ws.WegdekKeuze = static_cast<std::int16_t>(wegdek);
-    if (!CheckIt(ws, venster, meldingen)) return {};
-    (void)Reken(ws, venster, cat, Datum{2024, 3, 1});
-    return BronVan(ws, naam);
+  static CumulatieBron Bron(const std::map<int, std::string>& velden, int wegdek, const std::string& naam) {
+    const Invoer invoer = Gecontroleerd(velden, wegdek);
+    return BronVan(invoer, Bereken(invoer, TweeWegdekken(), Datum{2024, 3, 1}), naam);
   }
   static QString Getal(double x) { return QString::fromStdString(Formatteer(x, "##0.00", ',')); }
 
@@ -75,20 +94,20 @@ class TestFrmCumulatie : public QObject {
     const CumulatieBron b = Bron({{2, "400"}, {10, "30"}, {12, "8"}, {36, "45"}}, 1, "b.tvo");
     const CumulatieBron huidig = Bron({{2, "50"}, {3, "20"}, {4, "5"}}, 1, "huidig.tvo");
     Opstelling o(huidig);
-    QCOMPARE(o.frm->findChild<QLabel*>("lblZonderAftrek")->text(), QString("zonder aftrek art. 110g Wgh"));
-    QCOMPARE(o.frm->Tabel()->rowCount(), 1);
+    QCOMPARE(o.venster->findChild<QLabel*>("zonderAftrek")->text(), QString("zonder aftrek art. 110g Wgh"));
+    QCOMPARE(o.venster->tabel()->rowCount(), 1);
     QCOMPARE(o.Cel(0, 0), QString("cumulatief"));
     QCOMPARE(o.Cel(0, 3), QString("0,00"));
-    QVERIFY(!o.frm->cmdCsv()->isEnabled());
+    QVERIFY(!o.venster->csvKnop()->isEnabled());
 
     o.Voeg("a.tvo");
     o.Voeg("b.tvo");
-    QVERIFY(o.frm->cmdHuidig()->isEnabled());
-    o.frm->VoegHuidigToe();
-    QVERIFY(!o.frm->cmdHuidig()->isEnabled());  // once
+    QVERIFY(o.venster->huidigKnop()->isEnabled());
+    o.venster->VoegHuidigToe();
+    QVERIFY(!o.venster->huidigKnop()->isEnabled());  // once
     QVERIFY(o.dlg.meldingen.empty());
 
-    QCOMPARE(o.frm->Tabel()->rowCount(), 4);
+    QCOMPARE(o.venster->tabel()->rowCount(), 4);
     const QStringList rij0 = {"a.tvo", "Kerkplein 3", "Hoofdweg", Getal(a.lden), Getal(a.lnight)};
     for (int k = 0; k < 5; ++k) QCOMPARE(o.Cel(0, k), rij0[k]);
     QCOMPARE(o.Cel(1, 2), QString("Ring; noord"));
@@ -96,18 +115,18 @@ class TestFrmCumulatie : public QObject {
     QCOMPARE(o.Cel(2, 0), QString("huidig.tvo"));
     QCOMPARE(o.Cel(3, 3), Getal(10 * std::log10(std::pow(10, a.lden / 10) + std::pow(10, b.lden / 10) +
                                                  std::pow(10, huidig.lden / 10))));
-    QVERIFY(o.frm->Tabel()->item(3, 3)->font().bold());
-    QVERIFY(!(o.frm->Tabel()->item(3, 0)->flags() & Qt::ItemIsSelectable));
+    QVERIFY(o.venster->tabel()->item(3, 3)->font().bold());
+    QVERIFY(!(o.venster->tabel()->item(3, 0)->flags() & Qt::ItemIsSelectable));
 
     // Removing the main window's worksheet offers it again.
-    o.frm->Tabel()->selectRow(2);
-    QVERIFY(o.frm->cmdVerwijder()->isEnabled());
-    o.frm->Verwijder();
-    QCOMPARE(o.frm->Tabel()->rowCount(), 3);
-    QVERIFY(o.frm->cmdHuidig()->isEnabled());
-    o.frm->Tabel()->selectRow(0);
-    o.frm->Verwijder();
-    QCOMPARE(o.frm->Bronnen().size(), std::size_t{1});
+    o.venster->tabel()->selectRow(2);
+    QVERIFY(o.venster->verwijderKnop()->isEnabled());
+    o.venster->Verwijder();
+    QCOMPARE(o.venster->tabel()->rowCount(), 3);
+    QVERIFY(o.venster->huidigKnop()->isEnabled());
+    o.venster->tabel()->selectRow(0);
+    o.venster->Verwijder();
+    QCOMPARE(o.venster->Bronnen().size(), std::size_t{1});
     QCOMPARE(o.Cel(1, 3), Getal(b.lden));  // one worksheet cumulates to itself
   }
 
@@ -119,9 +138,9 @@ class TestFrmCumulatie : public QObject {
     o.Voeg("fout.tvo");
     o.Voeg("weg.tvo");
     o.dlg.openAntwoorden.push_back(std::nullopt);  // Cancel
-    o.frm->VoegBestandToe();
-    QCOMPARE(o.frm->Bronnen().size(), std::size_t{1});
-    QVERIFY(!o.frm->cmdHuidig()->isEnabled());  // the main window had nothing computed
+    o.venster->VoegBestandToe();
+    QCOMPARE(o.venster->Bronnen().size(), std::size_t{1});
+    QVERIFY(!o.venster->huidigKnop()->isEnabled());  // the main window had nothing computed
     std::vector<std::string> teksten;
     for (const auto& m : o.dlg.meldingen) teksten.push_back(m.tekst);
     QCOMPARE(teksten.size(), std::size_t{3});
@@ -138,16 +157,16 @@ class TestFrmCumulatie : public QObject {
     o.Voeg("b.tvo");
     const auto csv = o.map / "cumulatie.csv";
     o.dlg.bewaarAntwoorden = {QString::fromStdString(csv.string()), std::nullopt};
-    o.frm->OpslaanAlsCsv();
+    o.venster->BewaarAlsCsv();
     const auto bytes = test::LeesBytes(csv);
     QCOMPARE(std::string(bytes.begin(), bytes.end()),
-             "\xEF\xBB\xBF" + CumulatieTabel(o.frm->Bronnen(), ',', true, "\r\n"));
+             "\xEF\xBB\xBF" + CumulatieTabel(o.venster->Bronnen(), ',', true, "\r\n"));
     std::filesystem::remove(csv);
-    o.frm->OpslaanAlsCsv();  // Cancel
+    o.venster->BewaarAlsCsv();  // Cancel
     QVERIFY(!std::filesystem::exists(csv));
     QVERIFY(o.dlg.meldingen.empty());
   }
 };
 
-QTEST_MAIN(TestFrmCumulatie)
-#include "test_frmcumulatie.moc"
+QTEST_MAIN(TestCumulatieVenster)
+#include "test_cumulatievenster.moc"

@@ -20,13 +20,14 @@
 #include "calc/Velden.h"
 #include "files/CatalogusBestand.h"
 #include "tests/TijdelijkeMap.h"
-#include "windows/frmCumulatie.h"
-#include "windows/frmTarvo.h"
-#include "windows/frmIntensiteit.h"
-#include "windows/frmTram.h"
-#include "shared_ui/Versie.h"
-#include "files/WerkbladBestand.h"
 #include "driver/Resultaatteksten.h"
+#include "files/WerkbladBestand.h"
+#include "shared_ui/Kleuren.h"
+#include "shared_ui/Versie.h"
+#include "windows/CumulatieVenster.h"
+#include "windows/HoofdVenster.h"
+#include "windows/OmrekenVenster.h"
+#include "windows/RailVenster.h"
 
 using namespace tarvo;
 using tarvo::test::LeesBytes;
@@ -45,32 +46,30 @@ void SchrijfCatalogus(const std::filesystem::path& map) {
   SchrijfBytes(map / std::string(kCatalogusBestand), CodeerCatalogus(c));
 }
 
-// A worksheet file as the current version writes it.
-WerkbladInhoud TestInhoud() {
-  WerkbladInhoud in;
-  in.weg = VastBreed("Rijksweg", kNaamVeldLengte);
-  in.blok[0][0] = 1000;  // lv, dag
-  in.snelheid = {80, 80, 80, 30, 30, 30};
-  in.waarneemhoogte = 5;
-  in.afstandHor = 10;
-  in.zichthoek = 127;
-  in.wegdekKeuze = 2;
-  for (auto& t : in.toelichting) t = VastBreed("", kToelichtingLengte);
-  in.versie = "O2";
+// What a worksheet file of the current version holds.
+Invoer TestInvoer() {
+  Invoer in;
+  in.weg = "Rijksweg";
+  in.getal[IntensiteitVeld(categorie::kLv, 1)] = 1000;
+  for (int c = 0; c < kAantalCategorieen; ++c) in.getal[SnelheidVeld(c)] = c < 3 ? 80 : 30;
+  in.getal[veld::kWaarneemhoogte] = 5;
+  in.getal[veld::kAfstandHor] = 10;
+  in.getal[veld::kZichthoek] = 127;
+  in.wegdek = 2;
   return in;
 }
 
 QString Pad(const std::filesystem::path& p) { return QString::fromStdString(p.string()); }
 
-using Commando = frmTarvo::Commando;
-using VensterModus = frmTarvo::Modus;
+using Commando = HoofdVenster::Commando;
+using VensterModus = HoofdVenster::Modus;
 
 // The window's mode and a few controls that show it: the input fields, the
 // result frame, the calculation button, commands offered and withheld.
 struct Modus {
   const char* naam;
   VensterModus modus;
-  bool invoer, resultaat, command1;
+  bool invoer, resultaat, berekenKnop;
   QList<Commando> aan, uit;
 };
 
@@ -86,13 +85,15 @@ const Modus kGelezen{"gelezen", VensterModus::Rust, false, false, true,
 
 // What the user sees of the worksheet: fields, remarks, road surface,
 // switches, levels, mode, file and the mark of unsaved changes.
-QStringList Toestand(const frmTarvo& f) {
+QStringList Toestand(const HoofdVenster& f) {
   QStringList t;
-  for (int k = 0; k < kAantalVelden; ++k) t << f.txtInvoer(k)->text();
-  for (int i = 0; i < 4; ++i) t << f.txtToel(i)->text();
-  t << QString::number(f.Combo1()->currentIndex()) << QString::number(f.chkZone()->isChecked())
-    << QString::number(f.chkAftrek()->isChecked()) << QString::number(f.Blad().RailConstructie);
-  for (int i = 1; i <= 7; ++i) t << f.lblResult(i)->text() + (f.lblResult(i)->isVisible() ? "+" : "-");
+  for (int k = 0; k < kAantalVelden; ++k) t << f.veld(k)->text();
+  for (int i = 0; i < kAantalToelichtingen; ++i) t << f.toelichtingRegel(i)->text();
+  t << QString::number(f.wegdekLijst()->currentIndex()) << QString::number(f.zoneSchakelaar()->isChecked())
+    << QString::number(f.aftrekSchakelaar()->isChecked()) << QString::number(f.HuidigWerkblad().rail);
+  for (int n = 0; n < 3; ++n) {
+    for (const QLabel* l : {f.niveauNaam(n), f.niveauWaarde(n)}) t << l->text() + (l->isVisible() ? "+" : "-");
+  }
   t << QString::number(static_cast<int>(f.HuidigeModus())) << f.BestandPaneel() << f.BestandPad()
     << QString::number(f.Gewijzigd());
   return t;
@@ -100,23 +101,23 @@ QStringList Toestand(const frmTarvo& f) {
 
 }  // namespace
 
-class TestFrmTarvo : public QObject {
+class TestHoofdVenster : public QObject {
   Q_OBJECT
 
   struct Opstelling {
     TijdelijkeMap map;
     ScriptDialogen dlg;
-    std::unique_ptr<frmTarvo> frm;
+    std::unique_ptr<HoofdVenster> venster;
 
     explicit Opstelling(const QString& opdrachtRegel = {}) {
       SchrijfCatalogus(map.Pad());
-      frm = std::make_unique<frmTarvo>(dlg, Pad(map.Pad()));
-      QVERIFY(frm->Start(opdrachtRegel));
-      frm->show();
-      QApplication::setActiveWindow(frm.get());
-      QVERIFY(QTest::qWaitForWindowActive(frm.get()));
+      venster = std::make_unique<HoofdVenster>(dlg, Pad(map.Pad()));
+      QVERIFY(venster->Start(opdrachtRegel));
+      venster->show();
+      QApplication::setActiveWindow(venster.get());
+      QVERIFY(QTest::qWaitForWindowActive(venster.get()));
     }
-    QLineEdit* Veld(int k) const { return frm->txtInvoer(k); }
+    QLineEdit* Veld(int k) const { return venster->veld(k); }
     QWidget* Focus() const { return QApplication::focusWidget(); }
     void Typ(int k, const QString& tekst) {
       Veld(k)->setFocus();
@@ -130,37 +131,39 @@ class TestFrmTarvo : public QObject {
     }
     // A command as the user gives it: only while it is enabled.
     void Knop(const char* key) {
-      QAction* a = frm->findChild<QAction*>(key);
+      QAction* a = venster->findChild<QAction*>(key);
       QVERIFY2(a && a->isEnabled(), key);
       a->trigger();
     }
     // A worksheet file written here and opened by the user.
-    void Open(const std::string& naam = "blad.tvo", const WerkbladInhoud& inhoud = TestInhoud()) {
-      SchrijfBytes(map / naam, CodeerWerkblad(inhoud));
+    void Open(const std::string& naam = "blad.tvo", const Invoer& invoer = TestInvoer()) {
+      SchrijfBytes(map / naam, CodeerWerkblad(invoer));
       dlg.openAntwoorden = {Pad(map / naam)};
-      Knop("open");
+      Knop("openen");
     }
-    int Combo1Index() const { return frm->Combo1()->currentIndex(); }
-    void Bereken() { QTest::mouseClick(frm->Command1(), Qt::LeftButton); }
+    int WegdekIndex() const { return venster->wegdekLijst()->currentIndex(); }
+    void Bereken() { QTest::mouseClick(venster->berekenKnop(), Qt::LeftButton); }
     // On the box and its caption, not on the empty width the layout gives it.
     static void Klik(QCheckBox* box) { QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2)); }
-    Kleur Achtergrond(int k) const { return LineEditVak::Achtergrond(Veld(k)); }
+    QColor Kleur(int k) const { return Achtergrond(Veld(k)); }
+    const Resultaten& Uitkomst() const { return *venster->LaatsteResultaten(); }
     std::string LaatsteMelding() const { return dlg.meldingen.empty() ? "" : dlg.meldingen.back().tekst; }
   };
 
   // The mode's controls; a failure names all that differ.
-  static void ControleerModus(const frmTarvo& f, const Modus& m) {
+  static void ControleerModus(const HoofdVenster& f, const Modus& m) {
     QStringList anders;
     const auto eis = [&](bool klopt, const QString& wat) {
       if (!klopt) anders << wat;
     };
     eis(f.HuidigeModus() == m.modus, "modus");
-    eis(f.txtInvoer(2)->isEnabled() == m.invoer && f.txtToel(0)->isEnabled() == m.invoer, "invoer");
-    eis(f.Combo1()->isEnabled() == m.invoer && f.chkAftrek()->isEnabled() == m.invoer, "keuzes");
-    eis(!f.txtInvoer(26)->isEnabled(), "txtInvoer 26");  // derived: never typed
-    eis(f.Frame2()->isEnabled() == m.resultaat && f.lblResult(2)->isVisible() == m.resultaat, "Frame2");
-    eis(f.Command1()->isVisible() == m.command1, "Command1");
-    eis(f.Actie(Commando::Berekenen)->isEnabled() == m.command1, "menu berekenen");
+    eis(f.veld(2)->isEnabled() == m.invoer && f.toelichtingRegel(0)->isEnabled() == m.invoer, "invoer");
+    eis(f.wegdekLijst()->isEnabled() == m.invoer && f.aftrekSchakelaar()->isEnabled() == m.invoer, "keuzes");
+    eis(!f.veld(26)->isEnabled(), "veld 26");  // derived: never typed
+    eis(f.resultaatKader()->isEnabled() == m.resultaat && f.niveauWaarde(0)->isVisible() == m.resultaat,
+        "resultaatKader");
+    eis(f.berekenKnop()->isVisible() == m.berekenKnop, "berekenKnop");
+    eis(f.Actie(Commando::Berekenen)->isEnabled() == m.berekenKnop, "menu berekenen");
     for (Commando c : m.aan) eis(f.Actie(c)->isEnabled(), f.Actie(c)->objectName());
     for (Commando c : m.uit) eis(!f.Actie(c)->isEnabled(), f.Actie(c)->objectName());
     QVERIFY2(anders.isEmpty(), qPrintable(QString("modus ") + m.naam + ": " + anders.join(", ")));
@@ -173,28 +176,30 @@ class TestFrmTarvo : public QObject {
     QLocale::setDefault(nl);
   }
 
-  // Start-up, Invoer, a calculation from typed texts, back to input by the frame, Reset.
+  // Start-up, input, a calculation from typed texts, back to input by the frame, Reset.
   void modiRondEenBerekening() {
     Opstelling o;
-    ControleerModus(*o.frm, kRust);
-    QTest::keyClick(o.frm.get(), Qt::Key_F2);  // the menu's key for "invullen"
-    ControleerModus(*o.frm, kInvoer);
+    ControleerModus(*o.venster, kRust);
+    QTest::keyClick(o.venster.get(), Qt::Key_F2);  // the menu's key for "invullen"
+    ControleerModus(*o.venster, kInvoer);
     QCOMPARE(o.Focus(), o.Veld(0));
     o.Typ(2, "1000");
     o.Typ(5, "80");
     o.Bereken();
     QVERIFY(o.dlg.meldingen.empty());
-    ControleerModus(*o.frm, kResultaat);
-    QCOMPARE(o.frm->lblResult(2)->text(), QString(" 68,3 dB(A)"));
-    QCOMPARE(o.frm->lblResult(6)->text(), QString("  0,0 dB"));  // the width kept for a zero
+    ControleerModus(*o.venster, kResultaat);
+    QCOMPARE(o.venster->niveauWaarde(0)->text(), QString(" 68,3 dB(A)"));
+    QCOMPARE(o.venster->niveauWaarde(2)->text(), QString("  0,0 dB"));  // the width kept for a zero
+    QCOMPARE(o.Veld(26)->text(), QString("1000,00"));                   // Qtotaal dag
 
     // A click on a shown level belongs to the label, not to the frame.
-    QTest::mouseClick(o.frm->lblResult(2), Qt::LeftButton);
-    ControleerModus(*o.frm, kResultaat);
-    QTest::mouseClick(o.frm->Frame2(), Qt::LeftButton, {}, QPoint(4, o.frm->Frame2()->height() - 4));
-    ControleerModus(*o.frm, kInvoer);
+    QTest::mouseClick(o.venster->niveauWaarde(0), Qt::LeftButton);
+    ControleerModus(*o.venster, kResultaat);
+    QTest::mouseClick(o.venster->resultaatKader(), Qt::LeftButton, {},
+                      QPoint(4, o.venster->resultaatKader()->height() - 4));
+    ControleerModus(*o.venster, kInvoer);
     o.Knop("reset");
-    ControleerModus(*o.frm, kRust);
+    ControleerModus(*o.venster, kRust);
     QCOMPARE(o.Veld(2)->text(), QString("0,00"));  // the default, with the Dutch comma
   }
 
@@ -203,9 +208,10 @@ class TestFrmTarvo : public QObject {
     QTest::addColumn<QString>("modus");
     QTest::addColumn<QString>("actie");
     QTest::addColumn<QString>("venster");
-    QTest::newRow("cwegdek") << "rust" << "cwegdek" << "frmWegdek";
+    QTest::newRow("wegdekken") << "rust" << "wegdekken" << "WegdekVenster";
+    QTest::newRow("cumulatie") << "rust" << "cumulatie" << "CumulatieVenster";
     QTest::newRow("diagram") << "invoer" << "diagram" << "";  // asks the distance first; cancelled
-    QTest::newRow("dosisEffect") << "resultaat" << "dosisEffect" << "frmDosisEffect";
+    QTest::newRow("dosisEffect") << "resultaat" << "dosisEffect" << "DosisEffectVenster";
   }
   void opdrachtenOpenenHunVenster() {
     QFETCH(QString, modus);
@@ -224,21 +230,53 @@ class TestFrmTarvo : public QObject {
   void geweigerdeBerekeningInDeStatusbalk() {
     Opstelling o;
     o.Knop("invullen");
-    QVERIFY(o.frm->Melding().isEmpty());
+    QVERIFY(o.venster->Melding().isEmpty());
     o.Veld(2)->setText("12a");  // pasted: the key filter never saw it
     o.Bereken();
-    QCOMPARE(o.frm->Melding(), QString("Berekening niet uitgevoerd: 'Qlicht (mvt/h)' dag is geen getal."));
+    QCOMPARE(o.venster->Melding(), QString("Berekening niet uitgevoerd: 'Qlicht (mvt/h)' dag is geen getal."));
     QCOMPARE(o.Focus(), o.Veld(2));
     QVERIFY(o.dlg.meldingen.empty());
-    ControleerModus(*o.frm, kInvoer);
-    const QLabel* paneel = o.frm->statusBar()->findChild<QLabel*>("Panel2");
-    QVERIFY(paneel && paneel->isVisible() && paneel->text() == o.frm->Melding());
+    ControleerModus(*o.venster, kInvoer);
+    const QLabel* paneel = o.venster->statusBar()->findChild<QLabel*>("meldingPaneel");
+    QVERIFY(paneel && paneel->isVisible() && paneel->text() == o.venster->Melding());
 
-    QCOMPARE(o.Achtergrond(2), kRood);
+    QCOMPARE(o.Kleur(2), kRood);
+    QCOMPARE(o.Veld(2)->toolTip(), QString("Voer geldig getal in"));
     o.Veld(2)->setText("12");
     QTest::keyClick(o.Veld(2), Qt::Key_F9);  // the menu's key for "berekenen"
-    ControleerModus(*o.frm, kResultaat);
-    QVERIFY(o.frm->Melding().isEmpty());
+    ControleerModus(*o.venster, kResultaat);
+    QVERIFY(o.venster->Melding().isEmpty());
+  }
+
+  // Each rule between the fields refuses with its warning, from every
+  // command that checks the fields, and the field to correct takes the focus.
+  void waarschuwingWijstHetVeldAan_data() {
+    QTest::addColumn<QString>("actie");
+    QTest::addColumn<int>("veld");
+    QTest::addColumn<QString>("tekst");
+    QTest::addColumn<QString>("waarschuwing");
+    QTest::newRow("geen_waarneemhoogte") << "berekenen" << 32 << "0" << "geen waarneemhoogte ingevuld";
+    QTest::newRow("wegdek_hoger") << "diagram" << 33 << "9" << "wegdek hoger dan waarneemhoogte";
+    QTest::newRow("geen_afstand") << "opslaan" << 36 << "0" << "geen afstand ingevuld";
+  }
+  void waarschuwingWijstHetVeldAan() {
+    QFETCH(QString, actie);
+    QFETCH(int, veld);
+    QFETCH(QString, tekst);
+    QFETCH(QString, waarschuwing);
+    Opstelling o;
+    o.Knop("invullen");
+    o.Veld(veld)->setText(tekst);
+    o.Veld(0)->setFocus();
+    o.dlg.invoerAntwoorden = {QString("500")};
+    o.Knop(qPrintable(actie));
+    QCOMPARE(o.dlg.meldingen.size(), std::size_t{1});
+    QCOMPARE(QString::fromStdString(o.LaatsteMelding()), waarschuwing);
+    QCOMPARE(o.dlg.meldingen[0].titel, std::string("Waarschuwing"));
+    QCOMPARE(o.dlg.meldingen[0].icoon, Icoon::Uitroep);
+    QCOMPARE(o.Focus(), o.Veld(veld));
+    QVERIFY(o.dlg.vensters.empty() && o.dlg.bewaarFilters.empty());
+    ControleerModus(*o.venster, kInvoer);
   }
 
   // With the deduction of art. 110g the levels are shown less it, and a line
@@ -248,18 +286,18 @@ class TestFrmTarvo : public QObject {
     o.Knop("invullen");
     o.Typ(2, "1000");
     o.Typ(5, "50");
-    o.Klik(o.frm->chkAftrek());
+    o.Klik(o.venster->aftrekSchakelaar());
     o.Bereken();
-    QCOMPARE(o.frm->Blad().Aftrek110g, std::int16_t{5});
-    QVERIFY(o.frm->lblAftrek()->isVisible());
-    QCOMPARE(o.frm->lblAftrek()->text(), QString("inclusief 5 dB aftrek art. 110g Wgh"));
-    QCOMPARE(o.frm->lblResult(4)->text(), QString::fromStdString(ResultaatLabel(o.frm->Blad().Lden, 5, " dB", ',')));
+    QCOMPARE(o.Uitkomst().Aftrek110g, std::int16_t{5});
+    QVERIFY(o.venster->aftrekRegel()->isVisible());
+    QCOMPARE(o.venster->aftrekRegel()->text(), QString("inclusief 5 dB aftrek art. 110g Wgh"));
+    QCOMPARE(o.venster->niveauWaarde(1)->text(), QString::fromStdString(ResultaatLabel(o.Uitkomst().Lden, 5, " dB", ',')));
     o.Knop("invullen");
-    QVERIFY(!o.frm->lblAftrek()->isVisible());
-    o.Klik(o.frm->chkAftrek());
+    QVERIFY(!o.venster->aftrekRegel()->isVisible());
+    o.Klik(o.venster->aftrekSchakelaar());
     o.Bereken();
-    QCOMPARE(o.frm->Blad().Aftrek110g, std::int16_t{0});
-    QVERIFY(!o.frm->lblAftrek()->isVisible());
+    QCOMPARE(o.Uitkomst().Aftrek110g, std::int16_t{0});
+    QVERIFY(!o.venster->aftrekRegel()->isVisible());
   }
 
   // Room for a 1280x720 screen at 100 %, title bar included; a small window
@@ -267,12 +305,12 @@ class TestFrmTarvo : public QObject {
   // down the form.
   void vensterPastOpHetScherm() {
     Opstelling o;
-    QVERIFY2(o.frm->sizeHint().width() <= 1280 && o.frm->sizeHint().height() <= 720 - 40,
-             qPrintable(QString("%1x%2").arg(o.frm->sizeHint().width()).arg(o.frm->sizeHint().height())));
+    QVERIFY2(o.venster->sizeHint().width() <= 1280 && o.venster->sizeHint().height() <= 720 - 40,
+             qPrintable(QString("%1x%2").arg(o.venster->sizeHint().width()).arg(o.venster->sizeHint().height())));
     o.Knop("invullen");
-    o.frm->resize(480, 300);
+    o.venster->resize(480, 300);
     QApplication::processEvents();
-    auto* vlak = o.frm->findChild<QScrollArea*>("Schuifvlak");
+    auto* vlak = o.venster->findChild<QScrollArea*>("schuifvlak");
     QVERIFY(vlak && vlak->verticalScrollBar()->isVisible() && vlak->horizontalScrollBar()->isVisible());
     const auto inBeeld = [&](QWidget* w) {
       // Of a field wider than the view: its start, where the typing begins.
@@ -281,31 +319,31 @@ class TestFrmTarvo : public QObject {
     };
     QCOMPARE(o.Na(o.Veld(25), Qt::Key_Return), o.Veld(32));
     QVERIFY(inBeeld(o.Veld(32)));
-    QCOMPARE(o.Na(o.Veld(39), Qt::Key_Return), o.frm->txtToel(0));
-    QVERIFY(inBeeld(o.frm->txtToel(0)));
-    o.frm->Command1()->setFocus();
-    QVERIFY(inBeeld(o.frm->Command1()));
+    QCOMPARE(o.Na(o.Veld(39), Qt::Key_Return), o.venster->toelichtingRegel(0));
+    QVERIFY(inBeeld(o.venster->toelichtingRegel(0)));
+    o.venster->berekenKnop()->setFocus();
+    QVERIFY(inBeeld(o.venster->berekenKnop()));
   }
 
   // The cumulation takes the main window's worksheet only while its results
   // are shown, with its file's name, and its levels without the deduction.
   void cumulatieNeemtHetBerekendeRekenblad() {
     Opstelling o;
-    WerkbladInhoud inhoud = TestInhoud();
-    inhoud.aftrek = 1;
-    o.Open("weg.tvo", inhoud);
+    Invoer invoer = TestInvoer();
+    invoer.aftrek = true;
+    o.Open("weg.tvo", invoer);
     o.Bereken();
-    QCOMPARE(o.frm->HuidigeModus(), VensterModus::Resultaat);
-    QVERIFY(o.frm->Blad().Aftrek110g > 0);
+    QCOMPARE(o.venster->HuidigeModus(), VensterModus::Resultaat);
+    QVERIFY(o.Uitkomst().Aftrek110g > 0);
     bool aangeboden = false;
-    o.dlg.bijVenster = [&](QDialog& venster) {
-      auto* frm = qobject_cast<frmCumulatie*>(&venster);
-      QVERIFY(frm);
-      aangeboden = frm->cmdHuidig()->isEnabled();
+    o.dlg.bijVenster = [&](QDialog& dialoog) {
+      auto* cumulatie = qobject_cast<CumulatieVenster*>(&dialoog);
+      QVERIFY(cumulatie);
+      aangeboden = cumulatie->huidigKnop()->isEnabled();
       if (!aangeboden) return;
-      frm->VoegHuidigToe();
-      QCOMPARE(frm->Bronnen().front().naam, std::string("weg.tvo"));
-      QCOMPARE(frm->Bronnen().front().lden, o.frm->Blad().Lden);
+      cumulatie->VoegHuidigToe();
+      QCOMPARE(cumulatie->Bronnen().front().naam, std::string("weg.tvo"));
+      QCOMPARE(cumulatie->Bronnen().front().lden, o.Uitkomst().Lden);
     };
     o.Knop("cumulatie");
     QVERIFY(aangeboden);
@@ -324,13 +362,14 @@ class TestFrmTarvo : public QObject {
       return o.LaatsteMelding();
     };
     QCOMPARE(help(o.Veld(35)), std::string(HelpTekstVeld(35)));
-    QCOMPARE(help(o.frm->txtToel(2)), std::string(kHelpGeenInfo));
-    QCOMPARE(help(o.frm->chkZone()), std::string(kHelpZone));
+    QCOMPARE(help(o.venster->toelichtingRegel(2)), std::string(kHelpGeenInfo));
+    QCOMPARE(help(o.venster->zoneSchakelaar()), std::string(kHelpZone));
     QCOMPARE(o.dlg.meldingen.back().titel, std::string("Toelichting bij invoer"));
   }
 
   // Each field's own key filter, a refused key beeping (its colours: test_veldring);
-  // the ring skips the derived fields, and with the zone on the locked speeds.
+  // leaving a field shows its number in range; the ring skips the derived
+  // fields, and with the zone on the locked speeds.
   void toetsenEnNavigatie() {
     Opstelling o;
     o.Knop("invullen");
@@ -343,12 +382,33 @@ class TestFrmTarvo : public QObject {
     o.Typ(0, "a.,1!");
     QCOMPARE(o.Veld(0)->text(), QString("a.,1!"));
     QCOMPARE(o.dlg.piepen, 2);
+    o.Veld(5)->setText("200");
+    QCOMPARE(o.Na(o.Veld(5), Qt::Key_Return), o.Veld(6));
+    QCOMPARE(o.Veld(5)->text(), QString("160"));  // Vlv at most 160
 
-    QCOMPARE(o.Na(o.Veld(0), Qt::Key_Up), o.frm->txtToel(3));
-    o.Klik(o.frm->chkZone());
+    QCOMPARE(o.Na(o.Veld(0), Qt::Key_Up), o.venster->toelichtingRegel(3));
+    o.Klik(o.venster->zoneSchakelaar());
     QVERIFY(!o.Veld(5)->isEnabled() && o.Veld(4)->isEnabled());
     QCOMPARE(o.Na(o.Veld(4), Qt::Key_Return), o.Veld(6));
     QCOMPARE(o.Na(o.Veld(32), Qt::Key_Up), o.Veld(24));
+  }
+
+  // The 30 km zone shows 30 in the speed fields and counts with it; the
+  // speeds typed come back when it is off again, also after a calculation.
+  void zoneBewaartDeSnelheden() {
+    Opstelling o;
+    o.Knop("invullen");
+    o.Typ(2, "1000");
+    o.Veld(5)->setText("80");
+    o.Klik(o.venster->zoneSchakelaar());
+    QCOMPARE(o.Veld(5)->text(), QString("30"));
+    o.Bereken();
+    QCOMPARE(o.venster->LaatsteInvoer()->Snelheid(categorie::kLv), 30.0);
+    QTest::keyClick(o.venster.get(), Qt::Key_F2);
+    QVERIFY(!o.Veld(5)->isEnabled());
+    o.Klik(o.venster->zoneSchakelaar());
+    QVERIFY(o.Veld(5)->isEnabled());
+    QCOMPARE(o.Veld(5)->text(), QString("80"));
   }
 
   // A computed worksheet with a change of the user's: cancel in the open
@@ -356,7 +416,7 @@ class TestFrmTarvo : public QObject {
   // again): every field, the levels, the mode and the mark stay.
   void openenDatNietLuktLaatHetRekenbladStaan() {
     Opstelling o;
-    const auto goed = CodeerWerkblad(TestInhoud());
+    const auto goed = CodeerWerkblad(TestInvoer());
     const std::vector<std::uint8_t> bytes(goed.begin(), goed.end());
     SchrijfBytes(o.map / "blad.txt", bytes);
     auto oud = bytes;
@@ -364,20 +424,20 @@ class TestFrmTarvo : public QObject {
     SchrijfBytes(o.map / "oud.tvo", oud);
     o.Knop("invullen");
     o.Typ(2, "1000");
-    o.frm->txtToel(0)->setText("eigen werk");
+    o.venster->toelichtingRegel(0)->setText("eigen werk");
     o.Bereken();
-    ControleerModus(*o.frm, kResultaat);
-    const QStringList voor = Toestand(*o.frm);
-    QVERIFY(o.frm->Gewijzigd());
+    ControleerModus(*o.venster, kResultaat);
+    const QStringList voor = Toestand(*o.venster);
+    QVERIFY(o.venster->Gewijzigd());
 
     o.dlg.antwoorden = {Antwoord::Nee};  // not saved first; the dialog is cancelled
-    o.Knop("open");
+    o.Knop("openen");
     QCOMPARE(o.dlg.openFilters.size(), std::size_t{1});
-    QCOMPARE(Toestand(*o.frm), voor);
+    QCOMPARE(Toestand(*o.venster), voor);
 
     o.dlg.antwoorden = {Antwoord::Nee};
     o.dlg.openAntwoorden = {Pad(o.map / "blad.txt"), Pad(o.map / "oud.tvo"), std::nullopt};
-    o.Knop("open");
+    o.Knop("openen");
     QCOMPARE(o.dlg.openFilters.size(), std::size_t{4});
     QStringList meldingen;
     for (const GetoondeMelding& m : o.dlg.meldingen) meldingen << QString::fromStdString(m.tekst);
@@ -389,46 +449,50 @@ class TestFrmTarvo : public QObject {
                             "Rekenblad is aangemaakt met oudere programmaversie. Inlezen is niet mogelijk!",
                         }));
     QCOMPARE(o.dlg.meldingen.back().titel, std::string("Waarschuwing"));
-    QCOMPARE(Toestand(*o.frm), voor);
-    ControleerModus(*o.frm, kResultaat);
+    QCOMPARE(Toestand(*o.venster), voor);
+    ControleerModus(*o.venster, kResultaat);
   }
 
-  // Read: idle, computable without "invullen", tied to the file; a name
-  // without extension is saved with ".tvo", which opens again as it was.
+  // Read: idle, computable without "invullen", tied to the file, and saved
+  // again byte for byte; a name without extension is saved with ".tvo",
+  // which opens again as it was.
   void openenEnOpslaanOnderEenNaamZonderExtensie() {
     Opstelling o;
     o.Open();
     QVERIFY(o.dlg.meldingen.empty());
-    ControleerModus(*o.frm, kGelezen);
-    QCOMPARE(o.frm->BestandPaneel(), QString("blad.tvo"));
-    QCOMPARE(o.frm->windowTitle(), QString("blad.tvo[*] - Rekenblad Tarvo, Copyright ") + versie::kCopyright);
+    ControleerModus(*o.venster, kGelezen);
+    QCOMPARE(o.venster->BestandPaneel(), QString("blad.tvo"));
+    QCOMPARE(o.venster->windowTitle(), QString("blad.tvo[*] - Rekenblad Tarvo, Copyright ") + versie::kCopyright);
     QCOMPARE(o.Veld(2)->text(), QString("1000,00"));
+    o.dlg.bewaarAntwoorden = {Pad(o.map / "kopie.tvo")};
+    o.Knop("opslaan");
+    QCOMPARE(LeesBytes(o.map / "kopie.tvo"), LeesBytes(o.map / "blad.tvo"));
     o.Bereken();
-    ControleerModus(*o.frm, kResultaat);
-    QVERIFY(!o.frm->Gewijzigd());
+    ControleerModus(*o.venster, kResultaat);
+    QVERIFY(!o.venster->Gewijzigd());
 
-    const QStringList invoer = Toestand(*o.frm).mid(0, kAantalVelden + 8);  // fields, remarks, choices
+    const QStringList invoer = Toestand(*o.venster).mid(0, kAantalVelden + 8);  // fields, remarks, choices
     o.dlg.bewaarAntwoorden = {Pad(o.map / "zonder")};
     o.Knop("opslaan");
-    QCOMPARE(o.dlg.bewaarVoorstellen, std::vector<QString>{Pad(o.map / "blad.tvo")});  // the current file
+    QCOMPARE(o.dlg.bewaarVoorstellen.back(), Pad(o.map / "kopie.tvo"));  // the current file
     QCOMPARE(LeesBytes(o.map / "zonder.tvo").size(), kWerkbladLengte);
     QVERIFY(!std::filesystem::exists(o.map / "zonder"));
-    QCOMPARE(o.frm->BestandPaneel(), QString("zonder.tvo"));
-    QVERIFY(o.frm->statusBar()->currentMessage().endsWith("zonder.tvo"));
+    QCOMPARE(o.venster->BestandPaneel(), QString("zonder.tvo"));
+    QVERIFY(o.venster->statusBar()->currentMessage().endsWith("zonder.tvo"));
     QVERIFY(o.dlg.meldingen.empty());
 
     o.Knop("invullen");
     o.Typ(0, "Dorpsstraat 1");
-    QVERIFY(o.frm->Gewijzigd() && o.frm->statusBar()->currentMessage().isEmpty());
+    QVERIFY(o.venster->Gewijzigd() && o.venster->statusBar()->currentMessage().isEmpty());
     o.Bereken();  // open is offered outside input mode
     o.dlg.antwoorden = {Antwoord::Nee};
     o.dlg.openAntwoorden = {Pad(o.map / "zonder.tvo")};
-    o.Knop("open");
-    ControleerModus(*o.frm, kGelezen);
-    QCOMPARE(Toestand(*o.frm).mid(0, kAantalVelden + 8), invoer);
+    o.Knop("openen");
+    ControleerModus(*o.venster, kGelezen);
+    QCOMPARE(Toestand(*o.venster).mid(0, kAantalVelden + 8), invoer);
     QCOMPARE(o.Veld(1)->text(), QString("Rijksweg"));
-    QCOMPARE(o.Combo1Index(), 1);
-    QVERIFY(!o.frm->Gewijzigd());
+    QCOMPARE(o.WegdekIndex(), 1);
+    QVERIFY(!o.venster->Gewijzigd());
   }
 
   // Every way the user changes the worksheet marks it; the program's own
@@ -446,52 +510,52 @@ class TestFrmTarvo : public QObject {
     o.Knop("invullen");
     o.Bereken();  // the check rewrites the fields in their own patterns
     o.Knop("invullen");
-    QVERIFY(!o.frm->Gewijzigd());
-    QVERIFY(!o.frm->isWindowModified());
+    QVERIFY(!o.venster->Gewijzigd());
+    QVERIFY(!o.venster->isWindowModified());
 
     if (wijziging == "veld") {
       o.Typ(38, "5");
     } else if (wijziging == "toelichting") {
-      o.frm->txtToel(3)->setFocus();
-      QTest::keyClicks(o.frm->txtToel(3), "x");
+      o.venster->toelichtingRegel(3)->setFocus();
+      QTest::keyClicks(o.venster->toelichtingRegel(3), "x");
     } else if (wijziging == "wegdek") {
-      o.frm->Combo1()->setFocus();
-      QTest::keyClick(o.frm->Combo1(), Qt::Key_Up);  // from the second to the first
-      QCOMPARE(o.frm->Blad().WegdekKeuze, std::int16_t{1});
+      o.venster->wegdekLijst()->setFocus();
+      QTest::keyClick(o.venster->wegdekLijst(), Qt::Key_Up);  // from the second to the first
+      QCOMPARE(o.venster->HuidigWerkblad().wegdek, std::int16_t{1});
     } else if (wijziging == "zone") {
-      o.Klik(o.frm->chkZone());
+      o.Klik(o.venster->zoneSchakelaar());
     } else if (wijziging == "aftrek") {
-      o.Klik(o.frm->chkAftrek());
+      o.Klik(o.venster->aftrekSchakelaar());
     } else if (wijziging == "rail") {
-      o.dlg.bijVenster = [](QDialog& venster) {
-        auto* tram = qobject_cast<frmTram*>(&venster);
-        QVERIFY(tram && tram->optRail(0)->isChecked());  // the worksheet's choice
-        QTest::mouseClick(tram->optRail(0), Qt::LeftButton, {}, QPoint(8, tram->optRail(0)->height() / 2));
-        QVERIFY(!qobject_cast<frmTarvo*>(venster.parentWidget())->Gewijzigd());  // the same choice again
-        QTest::mouseClick(tram->optRail(1), Qt::LeftButton, {}, QPoint(8, tram->optRail(1)->height() / 2));
+      o.dlg.bijVenster = [](QDialog& dialoog) {
+        auto* rail = qobject_cast<RailVenster*>(&dialoog);
+        QVERIFY(rail && rail->railKeuze(0)->isChecked());  // the worksheet's choice
+        QTest::mouseClick(rail->railKeuze(0), Qt::LeftButton, {}, QPoint(8, rail->railKeuze(0)->height() / 2));
+        QVERIFY(!qobject_cast<HoofdVenster*>(dialoog.parentWidget())->Gewijzigd());  // the same choice again
+        QTest::mouseClick(rail->railKeuze(1), Qt::LeftButton, {}, QPoint(8, rail->railKeuze(1)->height() / 2));
       };
-      QTest::mouseClick(o.frm->cmdTram(), Qt::LeftButton);
-      QCOMPARE(o.dlg.vensters, std::vector<QString>{"frmTram"});
-      QCOMPARE(o.frm->Blad().RailConstructie, std::int16_t{1});  // every click lands at once
+      QTest::mouseClick(o.venster->railKnop(), Qt::LeftButton);
+      QCOMPARE(o.dlg.vensters, std::vector<QString>{"RailVenster"});
+      QCOMPARE(o.venster->HuidigWerkblad().rail, std::int16_t{1});  // every click lands at once
     } else if (wijziging == "omrekenen") {
-      o.dlg.bijVenster = [](QDialog& venster) {
-        auto* omrekenen = qobject_cast<frmIntensiteit*>(&venster);
-        omrekenen->frameIntensiteit_Click();
-        omrekenen->txtInt(0)->setText("2400");
-        omrekenen->cmdOK_Click();
+      o.dlg.bijVenster = [](QDialog& dialoog) {
+        auto* omrekenen = qobject_cast<OmrekenVenster*>(&dialoog);
+        omrekenen->OpenAantallen();
+        omrekenen->aantal(0)->setText("2400");
+        omrekenen->PasToe();
       };
-      o.Knop("omreken");
-      QCOMPARE(o.Achtergrond(2), kGroen);
+      o.Knop("omrekenen");
+      QCOMPARE(o.Kleur(2), kGroen);
     } else if (wijziging == "escape") {
       o.Veld(2)->setFocus();
       QTest::keyClick(o.Veld(2), Qt::Key_Escape);  // empties the field
     }
-    QVERIFY(o.frm->Gewijzigd());
-    QVERIFY(o.frm->windowTitle().startsWith("blad.tvo[*]"));
+    QVERIFY(o.venster->Gewijzigd());
+    QVERIFY(o.venster->windowTitle().startsWith("blad.tvo[*]"));
 
     o.dlg.bewaarAntwoorden = {Pad(o.map / "blad.tvo")};
     o.Knop("opslaan");
-    QVERIFY(!o.frm->Gewijzigd());
+    QVERIFY(!o.venster->Gewijzigd());
     QCOMPARE(o.dlg.bewaarFilters, std::vector<QString>{"Bestand Tarvo (*.tvo)"});
   }
 
@@ -503,7 +567,7 @@ class TestFrmTarvo : public QObject {
     QTest::addColumn<QString>("titel");
     QTest::addColumn<QString>("antwoord");  // "": no changes, no question
     const std::pair<const char*, const char*> acties[] = {
-        {"open", "Rekenblad openen"}, {"reset", "Reset"}, {"exit", "Programma afsluiten"}};
+        {"openen", "Rekenblad openen"}, {"reset", "Reset"}, {"afsluiten", "Programma afsluiten"}};
     for (const auto& [actie, titel] : acties) {
       for (const char* antwoord : {"", "ja", "ja-geannuleerd", "nee", "annuleren"}) {
         QTest::addRow("%s %s", actie, antwoord) << actie << titel << antwoord;
@@ -515,7 +579,7 @@ class TestFrmTarvo : public QObject {
     QFETCH(QString, titel);
     QFETCH(QString, antwoord);
     Opstelling o;
-    SchrijfBytes(o.map / "ander.tvo", CodeerWerkblad(TestInhoud()));
+    SchrijfBytes(o.map / "ander.tvo", CodeerWerkblad(TestInvoer()));
     if (antwoord.isEmpty()) {
       o.Open();
     } else {
@@ -525,8 +589,8 @@ class TestFrmTarvo : public QObject {
       o.Typ(5, "80");
     }
     o.Bereken();
-    ControleerModus(*o.frm, kResultaat);
-    const QStringList voor = Toestand(*o.frm);
+    ControleerModus(*o.venster, kResultaat);
+    const QStringList voor = Toestand(*o.venster);
 
     if (antwoord == "ja") o.dlg.antwoorden = {Antwoord::Ja};
     if (antwoord == "ja-geannuleerd") o.dlg.antwoorden = {Antwoord::Ja};  // then Cancel in the save dialog
@@ -550,25 +614,25 @@ class TestFrmTarvo : public QObject {
     if (antwoord == "ja") {
       const auto eerst = DecodeerWerkblad(LeesBytes(o.map / "eerst.tvo"));
       QVERIFY(eerst.Gelukt());
-      QCOMPARE(TrimRechts(eerst->waarneempunt), std::string("Dorpsstraat 1"));
+      QCOMPARE(eerst->waarneempunt, std::string("Dorpsstraat 1"));
     }
     const bool doorgegaan = antwoord.isEmpty() || antwoord == "ja" || antwoord == "nee";
     if (!doorgegaan) {
-      QCOMPARE(Toestand(*o.frm), voor);
-      QVERIFY(o.frm->isVisible());
+      QCOMPARE(Toestand(*o.venster), voor);
+      QVERIFY(o.venster->isVisible());
       return;
     }
-    if (actie == "open") {
-      ControleerModus(*o.frm, kGelezen);
-      QCOMPARE(o.frm->BestandPaneel(), QString("ander.tvo"));
+    if (actie == "openen") {
+      ControleerModus(*o.venster, kGelezen);
+      QCOMPARE(o.venster->BestandPaneel(), QString("ander.tvo"));
     } else if (actie == "reset") {
-      ControleerModus(*o.frm, kRust);
+      ControleerModus(*o.venster, kRust);
       QCOMPARE(o.Veld(0)->text(), QString());
     } else {
-      QVERIFY(!o.frm->isVisible());
+      QVERIFY(!o.venster->isVisible());
       return;
     }
-    QVERIFY(!o.frm->Gewijzigd());
+    QVERIFY(!o.venster->Gewijzigd());
   }
 
   // A folder where the new file must go: the old file stays byte for byte,
@@ -587,11 +651,11 @@ class TestFrmTarvo : public QObject {
                                      " kon niet worden geschreven (het is een map); het oude bestand is bewaard gebleven.");
     QCOMPARE(o.dlg.meldingen.back().titel, std::string("Rekenblad opslaan"));
     QCOMPARE(LeesBytes(o.map / "blad.tvo"), oud);
-    QVERIFY(o.frm->Gewijzigd());
+    QVERIFY(o.venster->Gewijzigd());
 
     o.dlg.antwoorden = {Antwoord::Ja};
     o.dlg.bewaarAntwoorden = {Pad(o.map / "blad.tvo")};
-    QVERIFY(!o.frm->close());
+    QVERIFY(!o.venster->close());
     QCOMPARE(LeesBytes(o.map / "blad.tvo"), oud);
   }
 
@@ -610,7 +674,7 @@ class TestFrmTarvo : public QObject {
     QCOMPARE(o.dlg.bewaarVoorstellen, (std::vector<QString>{Pad(o.map.Pad()), Pad(o.map / "blad.v2.tvo")}));
     QCOMPARE(LeesBytes(o.map / "blad.v2.tvo").size(), std::size_t{5});
     QCOMPARE(LeesBytes(o.map / "nieuw.TVO").size(), kWerkbladLengte);
-    QCOMPARE(o.frm->BestandPaneel(), QString("nieuw.TVO"));
+    QCOMPARE(o.venster->BestandPaneel(), QString("nieuw.TVO"));
 
     o.Typ(1, "Dorpsstraat");
     o.dlg.bewaarAntwoorden = {Pad(o.map / "blad.v2")};
@@ -618,7 +682,7 @@ class TestFrmTarvo : public QObject {
     o.Knop("opslaan");
     QCOMPARE(o.dlg.bewaarVoorstellen.back(), Pad(o.map / "nieuw.TVO"));
     QCOMPARE(LeesBytes(o.map / "blad.v2.tvo").size(), kWerkbladLengte);
-    QCOMPARE(o.frm->BestandPaneel(), QString("blad.v2.tvo"));
+    QCOMPARE(o.venster->BestandPaneel(), QString("blad.v2.tvo"));
   }
 
   // Ja at shut-down in input mode: the check takes the fields over first;
@@ -628,22 +692,43 @@ class TestFrmTarvo : public QObject {
     o.Open();
     o.Knop("invullen");
     o.Veld(2)->setText("1250");
-    o.frm->txtToel(1)->setText("  nagekeken  ");
+    o.venster->toelichtingRegel(1)->setText("  nagekeken  ");
     o.Veld(32)->setText("0");  // refused by the check: the program stays open
     o.dlg.antwoorden = {Antwoord::Ja};
-    QVERIFY(!o.frm->close());
+    QVERIFY(!o.venster->close());
     QCOMPARE(o.LaatsteMelding(), std::string("geen waarneemhoogte ingevuld"));
     QVERIFY(o.dlg.bewaarFilters.empty());
 
     o.Veld(32)->setText("4");
     o.dlg.antwoorden = {Antwoord::Ja};
     o.dlg.bewaarAntwoorden = {Pad(o.map / "kopie.tvo")};
-    QVERIFY(o.frm->close());
+    QVERIFY(o.venster->close());
     const auto kopie = DecodeerWerkblad(LeesBytes(o.map / "kopie.tvo"));
     QVERIFY(kopie.Gelukt());
-    QCOMPARE(kopie->blok[0][0], 1250.0);
-    QCOMPARE(kopie->waarneemhoogte, 4.0);
-    QCOMPARE(kopie->toelichting[1], VastBreed("nagekeken", kToelichtingLengte));
+    QCOMPARE(kopie->getal[2], 1250.0);
+    QCOMPARE(kopie->getal[veld::kWaarneemhoogte], 4.0);
+    QCOMPARE(kopie->toelichting[1], std::string("nagekeken"));
+  }
+
+  // A remark typed and never left is in the file, by F9 and a save
+  // afterwards, or by a save in input mode.
+  void toelichtingZonderVerlatenBewaard_data() {
+    QTest::addColumn<QString>("actie");
+    QTest::newRow("berekenen") << "berekenen";
+    QTest::newRow("opslaan") << "opslaan";
+  }
+  void toelichtingZonderVerlatenBewaard() {
+    QFETCH(QString, actie);
+    Opstelling o;
+    o.Open();
+    o.Knop("invullen");
+    o.venster->toelichtingRegel(2)->setFocus();
+    QTest::keyClicks(o.venster->toelichtingRegel(2), "gemeten");
+    o.dlg.bewaarAntwoorden = {Pad(o.map / "kopie.tvo")};
+    QTest::keyClick(o.venster->toelichtingRegel(2), actie == "berekenen" ? Qt::Key_F9 : Qt::Key_S,
+                    actie == "berekenen" ? Qt::NoModifier : Qt::ControlModifier);
+    if (actie == "berekenen") o.Knop("opslaan");
+    QCOMPARE(DecodeerWerkblad(LeesBytes(o.map / "kopie.tvo"))->toelichting[2], std::string("gemeten"));
   }
 
   // The catalogue is written after the question: a failure there costs the
@@ -657,10 +742,10 @@ class TestFrmTarvo : public QObject {
     std::filesystem::create_directory(o.map / (std::string(kCatalogusBestand) + ".nieuw"));
     o.dlg.antwoorden = {Antwoord::Ja};
     o.dlg.bewaarAntwoorden = {Pad(o.map / "kopie.tvo")};
-    QVERIFY(o.frm->close());
+    QVERIFY(o.venster->close());
     QCOMPARE(o.dlg.meldingen.size(), std::size_t{2});
     QVERIFY(o.LaatsteMelding().starts_with("Onverwachte fout in procedure Form_Unload van Form frmTarvo."));
-    QCOMPARE(DecodeerWerkblad(LeesBytes(o.map / "kopie.tvo"))->blok[1][0], 12.0);
+    QCOMPARE(DecodeerWerkblad(LeesBytes(o.map / "kopie.tvo"))->getal[3], 12.0);
   }
 
   // Quoted, blanks and all: opened without a dialog.
@@ -668,25 +753,25 @@ class TestFrmTarvo : public QObject {
     TijdelijkeMap bron;
     std::filesystem::create_directory(bron / "met spaties");
     const auto pad = bron / "met spaties" / "mijn blad.TVO";
-    SchrijfBytes(pad, CodeerWerkblad(TestInhoud()));
+    SchrijfBytes(pad, CodeerWerkblad(TestInvoer()));
     Opstelling o("\"" + Pad(pad) + "\"");
     QVERIFY(o.dlg.openFilters.empty());
-    QCOMPARE(o.frm->BestandPaneel(), QString("mijn blad.TVO"));
+    QCOMPARE(o.venster->BestandPaneel(), QString("mijn blad.TVO"));
     QCOMPARE(o.Veld(1)->text(), QString("Rijksweg"));
   }
 
   // No catalogue: a wrong name (the message names it), then cancel; the program ends.
-  void zoekFileBijOntbrekendeCatalogus() {
+  void zoekCatalogusBijOntbrekendeCatalogus() {
     ScriptDialogen dlg;
     TijdelijkeMap leeg;
     dlg.openAntwoorden = {Pad(leeg / "andere.dat"), std::nullopt};
-    frmTarvo frm(dlg, Pad(leeg.Pad()));
-    QVERIFY(!frm.Start({}));
+    HoofdVenster venster(dlg, Pad(leeg.Pad()));
+    QVERIFY(!venster.Start({}));
     QCOMPARE(dlg.meldingen.size(), std::size_t{2});
     QCOMPARE(dlg.meldingen[1].tekst, Pad(leeg / "andere.dat").toStdString() + " geen of onbruikbaar opstartbestand");
     QCOMPARE(dlg.openFilters.size(), std::size_t{2});
   }
 };
 
-QTEST_MAIN(TestFrmTarvo)
-#include "test_frmtarvo.moc"
+QTEST_MAIN(TestHoofdVenster)
+#include "test_hoofdvenster.moc"
