@@ -169,7 +169,7 @@ const std::array<MenuDef, 4>& Menus() {
       {"&Rekenblad", "rekenbladMenu", {Commando::Invullen, Commando::Berekenen, std::nullopt, Commando::Reset}},
       {"E&xtra", "extraMenu",
        {Commando::Wegdekken, Commando::Omrekenen, std::nullopt, Commando::DosisEffect, Commando::Diagram,
-        std::nullopt, Commando::Rekenmachine, Commando::Gebruiker}},
+        Commando::Cumulatie, std::nullopt, Commando::Rekenmachine, Commando::Gebruiker}},
       {"&Help", "helpMenu", {Commando::Help, Commando::Info}},
   }};
   return menus;

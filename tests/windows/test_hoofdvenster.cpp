@@ -7,12 +7,15 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QTest>
+#include <map>
 #include <memory>
 
 #include "ScriptDialogen.h"
@@ -223,6 +226,19 @@ class TestHoofdVenster : public QObject {
     o.Knop(qPrintable(actie));
     QCOMPARE(o.dlg.vensters, venster.isEmpty() ? std::vector<QString>{} : std::vector<QString>{venster});
     QCOMPARE(o.dlg.invoerPrompts.size(), std::size_t{actie == "diagram" ? 1u : 0u});
+  }
+
+  // The menu bar lists every command once.
+  void elkeOpdrachtEenmaalInHetMenu() {
+    Opstelling o;
+    std::map<QAction*, int> inMenu;
+    for (const QMenu* menu : o.venster->menuBar()->findChildren<QMenu*>()) {
+      for (QAction* a : menu->actions()) ++inMenu[a];
+    }
+    for (int c = 0; c < HoofdVenster::kAantalCommandos; ++c) {
+      QAction* a = o.venster->Actie(static_cast<Commando>(c));
+      QVERIFY2(inMenu[a] == 1, qPrintable(a->objectName()));
+    }
   }
 
   // A text that is no number refuses the calculation; the status bar says
