@@ -202,7 +202,8 @@ std::optional<double> OmrekenVenster::Gecontroleerd(QLineEdit* edit, int maximum
 void OmrekenVenster::RekenOm() {
   Verdeling v;
   for (int i = 0; i < kAantalVerdeling; ++i) {
-    const auto x = i == 0 ? Gecontroleerd(verdeling(0), 999999, 0, "#0") : Gecontroleerd(verdeling(i), 100, 0, "##0.00");
+    const auto x =
+        i == 0 ? Gecontroleerd(verdeling(0), 999999, 0, "#0") : Gecontroleerd(verdeling(i), 100, 0, "##0.00");
     // A box that is no number stays red with the focus; nothing is converted.
     if (!x) return;
     v.Vak(i) = *x;

@@ -186,7 +186,8 @@ void WegdekVenster::Verbind() {
   std::vector<VeldRing::Veld> velden;
   for (int k = 0; k < 7; ++k) {
     // The description takes every key.
-    velden.push_back({velden_[static_cast<std::size_t>(k)], k == 0 ? std::nullopt : std::optional<QString>("1234567890.,-")});
+    velden.push_back(
+        {velden_[static_cast<std::size_t>(k)], k == 0 ? std::nullopt : std::optional<QString>("1234567890.,-")});
   }
   ring->VoegRingToe(velden);
   connect(ring, &VeldRing::Verlaten, this, &WegdekVenster::ControleerVeld);
@@ -251,7 +252,9 @@ void WegdekVenster::VulLijst() {
   }
 }
 
-void WegdekVenster::ToonAantal() { aantalPaneel_->setText(QString::number(cat_.AantalWegdekken) + " wegdekken in lijst"); }
+void WegdekVenster::ToonAantal() {
+  aantalPaneel_->setText(QString::number(cat_.AantalWegdekken) + " wegdekken in lijst");
+}
 
 void WegdekVenster::Waarschuw(const QString& tekst) {
   tarvo::Waarschuw(dialogen_, tekst.toStdString());
@@ -314,8 +317,8 @@ void WegdekVenster::Bevestig() {
   // is no number stays red with the focus, and nothing is stored.
   WegdekBeheer::Coefficienten coef{};
   for (int k = 1; k <= 6; ++k) {
-    const std::optional<std::string> t =
-        ValideerVak(velden_[static_cast<std::size_t>(k)], Soort::Numeriek, kMaximum, kMinimum, kPatroon, LocaleDecimaal());
+    const std::optional<std::string> t = ValideerVak(velden_[static_cast<std::size_t>(k)], Soort::Numeriek, kMaximum,
+                                                     kMinimum, kPatroon, LocaleDecimaal());
     if (!t) return;
     coef[static_cast<std::size_t>(k - 1)] = LeesGetal(*t);
   }

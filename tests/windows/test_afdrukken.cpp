@@ -116,7 +116,9 @@ int Draai(std::vector<QByteArray> woorden) {
 
 AfdrukKeuze NaarBestand(const QString& naam = QString()) { return {AfdrukDoel::Bestand, 1, naam, nullptr}; }
 
-void Druk(ScriptDialogen& dialogen, const Voorbeeld& v, const QString& map) { DrukAf(nullptr, dialogen, v.Inhoud(), map); }
+void Druk(ScriptDialogen& dialogen, const Voorbeeld& v, const QString& map) {
+  DrukAf(nullptr, dialogen, v.Inhoud(), map);
+}
 
 }  // namespace
 

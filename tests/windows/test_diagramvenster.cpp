@@ -182,7 +182,8 @@ class TestDiagramVenster : public QObject {
       QCOMPARE(std::round(d * 100) / 100, d);
       const auto i = static_cast<std::size_t>(std::floor(d));
       QVERIFY(muis.punt->y() <= rijen[i - 1].lden && muis.punt->y() >= rijen[i].lden);
-      QCOMPARE(venster.muisTekst()->text(), "Muis: " + Getal(d) + " m, Lden " + Getal(muis.punt->y()) + " dB excl. aftrek");
+      QCOMPARE(venster.muisTekst()->text(),
+               "Muis: " + Getal(d) + " m, Lden " + Getal(muis.punt->y()) + " dB excl. aftrek");
 
       QEvent weg(QEvent::Leave);
       QApplication::sendEvent(vlak, &weg);

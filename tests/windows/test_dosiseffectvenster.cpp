@@ -23,8 +23,8 @@ class TestDosisEffectVenster : public QObject {
     venster.show();
     QVERIFY(venster.ToontGrafiek() && venster.grafiek().isVisible() && venster.Melding().isEmpty());
     QCOMPARE(venster.grafiek().Labels(), (QStringList{"48", "26", "10"}));
-    QCOMPARE(venster.grafiek().Waarden(),
-             (QList<double>{venster.Percentages().licht, venster.Percentages().normaal, venster.Percentages().ernstig}));
+    const Gehinderden& p = venster.Percentages();
+    QCOMPARE(venster.grafiek().Waarden(), (QList<double>{p.licht, p.normaal, p.ernstig}));
   }
 
   void meldingBuitenDeBand() {

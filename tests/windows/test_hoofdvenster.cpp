@@ -307,7 +307,8 @@ class TestHoofdVenster : public QObject {
     QCOMPARE(o.Uitkomst().Aftrek110g, std::int16_t{5});
     QVERIFY(o.venster->aftrekRegel()->isVisible());
     QCOMPARE(o.venster->aftrekRegel()->text(), QString("inclusief 5 dB aftrek art. 110g Wgh"));
-    QCOMPARE(o.venster->niveauWaarde(1)->text(), QString::fromStdString(ResultaatLabel(o.Uitkomst().Lden, 5, " dB", ',')));
+    QCOMPARE(o.venster->niveauWaarde(1)->text(),
+             QString::fromStdString(ResultaatLabel(o.Uitkomst().Lden, 5, " dB", ',')));
     o.Knop("invullen");
     QVERIFY(!o.venster->aftrekRegel()->isVisible());
     o.Klik(o.venster->aftrekSchakelaar());

@@ -57,7 +57,8 @@ class TestOmrekenVenster : public QObject {
   // "Toepassen" hands over every count, zero ones too, as hourly intensities.
   void toepassenGeeftElkAantalAlsUurintensiteit() {
     Opstelling o;
-    QVERIFY(!o.venster.verdeling(0)->isEnabled() && !o.venster.toepasKnop()->isEnabled());  // locked until a frame is clicked
+    // Locked until a frame is clicked.
+    QVERIFY(!o.venster.verdeling(0)->isEnabled() && !o.venster.toepasKnop()->isEnabled());
     o.Reken("10000", "6,5", {"10", "90", "0", "0"});
     QVERIFY(o.dlg.meldingen.empty());
     QTest::mouseClick(o.venster.toepasKnop(), Qt::LeftButton);
