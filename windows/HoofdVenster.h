@@ -114,11 +114,6 @@ class HoofdVenster : public QMainWindow {
   // the file's input without results.
   const std::optional<Invoer>& LaatsteInvoer() const { return invoer_; }
   const std::optional<Resultaten>& LaatsteResultaten() const { return resultaten_; }
-  Catalogus& Cat() { return cat_; }
-  const QString& DataMap() const { return dataMap_; }
-  const QString& DatumTekst() const { return datumTekst_; }
-  const std::string& HelpTekst() const { return helpTekst_; }
-  const QString& LaatstePad() const { return laatstePad_; }
   // The file the worksheet was last read from or saved to; empty for none.
   const QString& BestandPad() const { return bestandPad_; }
   // Whether the worksheet holds changes no file has (Qt's windowModified).
