@@ -13,7 +13,7 @@
 #include "files/WerkbladBestand.h"
 #include "shared_ui/AfdrukPagina.h"
 #include "shared_ui/QtDataMappen.h"
-#include "shared_ui/QtBediening.h"
+#include "shared_ui/QtTekst.h"
 
 namespace tarvo {
 namespace {
@@ -97,12 +97,15 @@ int PdfOpdracht(int argc, char** argv) {
   const QString uit = QString::fromLocal8Bit(losse[1]);
   if (auto vrij = UitvoerVrij(NaarPad(uit), inst); !vrij) return Gebruik(mappen, vrij.Melding());
 
-  Berekening b;
-  if (auto klaar = RekenWerkblad(inst, b); !klaar) return Geweigerd(klaar.Melding());
-  for (const auto& m : b.meldingen.getoond) std::cerr << "tarvo: " << m.tekst << "\n";
+  const auto geopend = OpenWerkblad(inst);
+  if (!geopend) return Geweigerd(geopend.Melding());
+  const auto berekend = RekenGeopend(*geopend, inst.vandaag);
+  if (!berekend) return Geweigerd(berekend.Melding());
+  for (const std::string& m : geopend->meldingen) std::cerr << "tarvo: " << m << "\n";
 
   const QString datum = DatumTekst(QDate(inst.vandaag.jaar, inst.vandaag.maand, inst.vandaag.dag));
-  if (auto geschreven = SchrijfPdf(uit, PaginaInhoud{b.ws, b.venster, b.catalogus, datum}); !geschreven) {
+  const PaginaInhoud inhoud{berekend->invoer, berekend->resultaten, geopend->catalogus, inst.decimaal, datum};
+  if (auto geschreven = SchrijfPdf(uit, inhoud); !geschreven) {
     return Geweigerd(geschreven.Melding() + ".");
   }
   return 0;

@@ -8,8 +8,8 @@
 #include "shared_ui/Dialogen.h"
 #include "shared_ui/QtDataMappen.h"
 #include "shared_ui/Vertaling.h"
-#include "windows/frmSplashII.h"
-#include "windows/frmTarvo.h"
+#include "windows/HoofdVenster.h"
+#include "windows/Openingsscherm.h"
 
 int main(int argc, char* argv[]) {
   if (tarvo::IsPdfOpdracht(argc, argv)) return tarvo::PdfOpdracht(argc, argv);
@@ -26,12 +26,12 @@ int main(int argc, char* argv[]) {
   const QString dataMap = tarvo::KiesQtDataMap();
 
   tarvo::QtDialogen dialogen;
-  std::unique_ptr<tarvo::frmTarvo> hoofdvenster;
-  tarvo::frmSplashII splash([&] {
-    hoofdvenster = std::make_unique<tarvo::frmTarvo>(dialogen, dataMap);
+  std::unique_ptr<tarvo::HoofdVenster> hoofdvenster;
+  tarvo::Openingsscherm openingsscherm([&] {
+    hoofdvenster = std::make_unique<tarvo::HoofdVenster>(dialogen, dataMap);
     if (!hoofdvenster->Start(opdrachtRegel)) return;
     hoofdvenster->show();
   });
-  splash.Start();
+  openingsscherm.Start();
   return app.exec();
 }

@@ -11,12 +11,11 @@
 #include "base/Bestand.h"
 #include "base/Foutnummers.h"
 #include "base/Tekst.h"
-#include "calc/Bediening.h"
 #include "calc/Werkblad.h"
 #include "calc/Wegdek.h"
 #include "report/Rapport.h"
+#include "shared_ui/QtTekst.h"
 #include "shared_ui/Versie.h"
-#include "shared_ui/QtBediening.h"
 
 namespace tarvo {
 namespace {
@@ -140,7 +139,6 @@ void Kop(Blad& b, std::string_view kop) {
 }
 
 void TekenPagina(QPainter& p, const PaginaInhoud& in) {
-  const Werkblad& ws = in.ws;
   Blad b(p);
 
   b.Lettertype(kArial, 8);
@@ -163,24 +161,24 @@ void TekenPagina(QPainter& p, const PaginaInhoud& in) {
 
   b.Vet(false);
   b.Cursief(true);
-  b.PrintKolom(8, QTekst(kWaarneempuntLabel) + QTekst(in.venster.Invoer(0).Tekst()));
-  b.PrintKolom(8, QTekst(kWegLabel) + QTekst(in.venster.Invoer(1).Tekst()));
+  b.PrintKolom(8, QTekst(kWaarneempuntLabel) + QTekst(in.invoer.waarneempunt));
+  b.PrintKolom(8, QTekst(kWegLabel) + QTekst(in.invoer.weg));
   b.Cursief(false);
   b.Scheiding();
 
   Kop(b, kKopInvoer);
   b.Grootte(10);
-  PrintRegels(b, InvoerRegels(ws, in.catalogus));
+  PrintRegels(b, InvoerRegels(in.invoer, in.resultaten, in.catalogus, in.decimaal));
   b.Grootte(12);
   b.Scheiding();
 
   Kop(b, kKopResultaten);
   b.Grootte(10);
-  PrintRegels(b, ResultaatRegels(ws, in.venster.Zone().Waarde() == 1));
+  PrintRegels(b, ResultaatRegels(in.invoer, in.resultaten, in.decimaal));
 
   b.Vet(true);
   b.Print();
-  PrintRegels(b, EindRegels(ws));
+  PrintRegels(b, EindRegels(in.resultaten, in.decimaal));
 
   b.Vet(false);
   b.Cursief(true);
@@ -189,7 +187,7 @@ void TekenPagina(QPainter& p, const PaginaInhoud& in) {
   b.Onderstreept(true);
   b.PrintKolom(8, QTekst(kKopToelichting));
   b.Onderstreept(false);
-  for (const std::string& regel : ws.Toelichting) b.PrintKolom(8, QTekst(TrimBlanks(regel)));
+  for (const std::string& regel : in.invoer.toelichting) b.PrintKolom(8, QTekst(TrimBlanks(regel)));
   b.Cursief(false);
 }
 

@@ -12,13 +12,15 @@ class QPagedPaintDevice;
 namespace tarvo {
 
 struct Catalogus;
-struct Werkblad;
-class WerkbladVenster;
+struct Invoer;
+struct Resultaten;
 
+// One calculation as the page shows it.
 struct PaginaInhoud {
-  const Werkblad& ws;
-  WerkbladVenster& venster;  // fields 0 and 1 and chkZone, read at the moment of printing
+  const Invoer& invoer;
+  const Resultaten& resultaten;
   const Catalogus& catalogus;
+  char decimaal;
   QString datumTekst;
 };
 

@@ -4,24 +4,25 @@
 
 #include "base/Foutnummers.h"
 #include "base/Tekst.h"
-#include "calc/Werkblad.h"
-#include "shared_ui/AfdrukPagina.h"
 #include "report/Rapport.h"
-#include "shared_ui/Zandloper.h"
+#include "shared_ui/AfdrukPagina.h"
 #include "shared_ui/Dialogen.h"
+#include "shared_ui/Zandloper.h"
 
 namespace tarvo {
 namespace {
 
+// The form name its messages have always given.
 void ToonFout(Dialogen& dialogen, int nummer, const QString& omschrijving) {
   ToonOnverwachteFout(dialogen, "Afdrukken", "frmTarvo", nummer, omschrijving);
 }
 
 }  // namespace
 
-bool SchrijfPrn(const QString& pad, const Werkblad& ws) {
+bool SchrijfPrn(const QString& pad, const PaginaInhoud& inhoud) {
   // One byte per character, as every file of the program; Windows tools read it as ANSI.
-  const std::string bytes = Utf8NaarCp1252(RapportTekst(ws) + std::string(CrLf));
+  const std::string rapport = RapportTekst(inhoud.invoer, inhoud.resultaten, inhoud.catalogus, inhoud.decimaal);
+  const std::string bytes = Utf8NaarCp1252(rapport + std::string(CrLf));
   QFile f(pad);
   if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
   const bool geschreven = f.write(bytes.data(), static_cast<qint64>(bytes.size())) == static_cast<qint64>(bytes.size());
@@ -29,8 +30,7 @@ bool SchrijfPrn(const QString& pad, const Werkblad& ws) {
   return geschreven && f.error() == QFileDevice::NoError;
 }
 
-void Afdrukken(QWidget* ouder, Dialogen& dialogen, const Werkblad& ws, WerkbladVenster& venster,
-               const Catalogus& catalogus, const QString& dataMap, const QString& datumTekst) {
+void DrukAf(QWidget* ouder, Dialogen& dialogen, const PaginaInhoud& inhoud, const QString& dataMap) {
   AfdrukKeuze keuze = dialogen.Afdrukdialoog(ouder);
   switch (keuze.doel) {
     case AfdrukDoel::Geannuleerd:
@@ -45,7 +45,7 @@ void Afdrukken(QWidget* ouder, Dialogen& dialogen, const Werkblad& ws, WerkbladV
         pad = *gekozen;
       }
       Zandloper zandloper;
-      if (!SchrijfPrn(pad, ws)) {
+      if (!SchrijfPrn(pad, inhoud)) {
         zandloper.Stop();
         ToonFout(dialogen, kFoutBestandstoegang, "Bestand " + pad + " kan niet worden geschreven");
       }
@@ -59,7 +59,6 @@ void Afdrukken(QWidget* ouder, Dialogen& dialogen, const Werkblad& ws, WerkbladV
       // A second copy would only write the same file over again.
       const bool naarBestand = !keuze.printer->outputFileName().isEmpty();
       const int kopieen = naarBestand ? 1 : keuze.kopieen;
-      const PaginaInhoud inhoud{ws, venster, catalogus, datumTekst};
       Zandloper zandloper;
       for (int kopie = 1; kopie <= kopieen; ++kopie) {
         if (!DrukPagina(*keuze.printer, inhoud)) {

@@ -1,5 +1,5 @@
 #pragma once
-// The "printen" command: the print dialog, then the page on the printer once
+// The "afdrukken" command: the print dialog, then the page on the printer once
 // per copy, or the report text in a .prn file.
 #include <QString>
 
@@ -8,15 +8,12 @@ class QWidget;
 namespace tarvo {
 
 class Dialogen;
-struct Catalogus;
-struct Werkblad;
-class WerkbladVenster;
+struct PaginaInhoud;
 
-void Afdrukken(QWidget* ouder, Dialogen& dialogen, const Werkblad& ws, WerkbladVenster& venster,
-               const Catalogus& catalogus, const QString& dataMap, const QString& datumTekst);
+void DrukAf(QWidget* ouder, Dialogen& dialogen, const PaginaInhoud& inhoud, const QString& dataMap);
 
-// The preview text (blocks 0..10 joined) and one line break, in Windows-1252.
-// False when the file cannot be written.
-bool SchrijfPrn(const QString& pad, const Werkblad& ws);
+// The preview text and one line break, in Windows-1252. False when the
+// file cannot be written.
+bool SchrijfPrn(const QString& pad, const PaginaInhoud& inhoud);
 
 }  // namespace tarvo

@@ -4,7 +4,7 @@
 
 #include "base/Bestand.h"
 #include "shared_ui/Dialogen.h"
-#include "shared_ui/QtBediening.h"
+#include "shared_ui/QtTekst.h"
 
 namespace tarvo {
 

@@ -12,6 +12,7 @@
 #include <QPrintDialog>
 #include <QPushButton>
 
+#include "calc/Controle.h"
 #include "shared_ui/Scherm.h"
 #include "shared_ui/Versie.h"
 
@@ -133,11 +134,15 @@ std::optional<QString> KiesBewaarPad(Dialogen& dialogen, QWidget* ouder, const Q
   }
 }
 
-void ToonOnverwachteFout(Meldingen& meldingen, const QString& procedure, const QString& venster, int nummer,
+void Waarschuw(Dialogen& dialogen, const std::string& tekst) {
+  dialogen.Toon(tekst, std::string(kTitelWaarschuwing), Icoon::Uitroep);
+}
+
+void ToonOnverwachteFout(Dialogen& dialogen, const QString& procedure, const QString& venster, int nummer,
                          const QString& omschrijving) {
   const QString tekst = "Onverwachte fout in procedure " + procedure + " van Form " + venster + ".\r\nFout " +
                         QString::number(nummer) + " - " + omschrijving + ".";
-  meldingen.Toon(tekst.toStdString(), versie::kTitel, Icoon::Kritiek);
+  dialogen.Toon(tekst.toStdString(), versie::kTitel, Icoon::Kritiek);
 }
 
 char LocaleDecimaal() {

@@ -5,13 +5,17 @@
 #include <QString>
 #include <memory>
 #include <optional>
-
-#include "calc/Bediening.h"
+#include <string>
 
 class QDialog;
 class QWidget;
 
 namespace tarvo {
+
+// A message box: its icon, its buttons and the button the user chose.
+enum class Icoon { Kritiek, Vraag, Uitroep, Informatie };
+enum class Knoppen { OK, JaNee, JaNeeAnnuleren };
+enum class Antwoord { OK, Ja, Nee, Annuleren };
 
 // What the print dialog decided.
 enum class AfdrukDoel { Geannuleerd, Bestand, Printer };
@@ -22,8 +26,12 @@ struct AfdrukKeuze {
   std::unique_ptr<QPrinter> printer;  // Printer: as the user set it up (PDF output included)
 };
 
-class Dialogen : public Meldingen {
+class Dialogen {
  public:
+  virtual ~Dialogen() = default;
+  // A message box with the text and title as given.
+  virtual Antwoord Toon(const std::string& tekst, const std::string& titel, Icoon icoon,
+                        Knoppen knoppen = Knoppen::OK) = 0;
   // A chosen path, or nothing when the user cancelled.
   virtual std::optional<QString> OpenBestand(QWidget* ouder, const QString& titel, const QString& map,
                                              const QString& filter) = 0;
@@ -57,18 +65,21 @@ class QtDialogen : public Dialogen {
   int ToonVenster(QDialog& venster) override;
 };
 
-// The save dialog for one kind of file: the path comes back ending in "."
-// + extensie, added to any name that does not; a file already there under
-// the name so made is replaced only when the user says so. Nothing on Cancel.
 // The file dialogs' filter for worksheet files.
 inline const QString kWerkbladFilter = "Bestand Tarvo (*.tvo)";
 
+// A warning of the worksheet: the exclamation mark, titled "Waarschuwing".
+void Waarschuw(Dialogen& dialogen, const std::string& tekst);
+
+// The save dialog for one kind of file: the path comes back ending in "."
+// + extensie, added to any name that does not; a file already there under
+// the name so made is replaced only when the user says so. Nothing on Cancel.
 std::optional<QString> KiesBewaarPad(Dialogen& dialogen, QWidget* ouder, const QString& titel, const QString& startPad,
                                      const QString& filter, const QString& extensie);
 
 // "Onverwachte fout in procedure P van Form F." + line break + "Fout N - D.",
 // critical icon, the program's title: the one form of every window.
-void ToonOnverwachteFout(Meldingen& meldingen, const QString& procedure, const QString& venster, int nummer,
+void ToonOnverwachteFout(Dialogen& dialogen, const QString& procedure, const QString& venster, int nummer,
                          const QString& omschrijving);
 
 // The user's decimal separator: ',' or '.'.

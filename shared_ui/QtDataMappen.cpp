@@ -6,7 +6,7 @@
 #include <QGuiApplication>
 #include <QStandardPaths>
 
-#include "shared_ui/QtBediening.h"
+#include "shared_ui/QtTekst.h"
 
 namespace tarvo {
 void ZetProgrammaNamen() {

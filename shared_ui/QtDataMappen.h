@@ -2,14 +2,10 @@
 // The data folders of the window program by Qt's own rules: the user's
 // application-data location and the shipped data beside the executable.
 #include <QString>
-#include <filesystem>
 
 #include "files/DataMappen.h"
 
 namespace tarvo {
-
-// A path Qt gave as the file system's path.
-std::filesystem::path NaarPad(const QString& pad);
 
 // The program's names as the desktop knows them; the application name also
 // names the user's data folder (~/.local/share/tarvo on Linux).

@@ -1,28 +1,30 @@
 #pragma once
 // How the worksheet's fields behave while the user types: the key filter
-// per field class and the ring of fields and remark lines (VeldRing), the
-// help text per control, and the check when a field is left.
+// per field and the ring of fields and remark lines (VeldRing), the help
+// text per control, and the check of a number field when it is left.
 #include <QHash>
 #include <QObject>
 #include <array>
 #include <string>
+#include <string_view>
 
-#include "calc/Bediening.h"
-#include "calc/Werkblad.h"
-#include "shared_ui/Dialogen.h"
+#include "calc/Velden.h"
 
 class QLineEdit;
 class QWidget;
 
 namespace tarvo {
 
+class Dialogen;
 class VeldRing;
 
 class VeldFilter : public QObject {
   Q_OBJECT
  public:
-  VeldFilter(WerkbladVenster& venster, const std::array<QLineEdit*, 40>& velden,
-             const std::array<QLineEdit*, 4>& toel, Werkblad& ws, Dialogen& dialogen, QObject* ouder = nullptr);
+  // Numbers are shown with `decimaal`.
+  VeldFilter(const std::array<QLineEdit*, kAantalVelden>& velden,
+             const std::array<QLineEdit*, kAantalToelichtingen>& toelichting, char decimaal, Dialogen& dialogen,
+             QObject* ouder = nullptr);
 
   // Another control whose focus sets the help text.
   void VolgHelp(QWidget* control, std::string_view tekst);
@@ -36,14 +38,11 @@ class VeldFilter : public QObject {
 
  private:
   int VeldIndex(const QLineEdit* edit) const;
-  int ToelIndex(const QLineEdit* edit) const;
-  void Binnen(QLineEdit* edit);
-  void Verlaten(QLineEdit* edit);
+  void MeldHelp(QLineEdit* edit);
+  void ControleerVeld(QLineEdit* edit);
 
-  WerkbladVenster& venster_;
-  std::array<QLineEdit*, 40> velden_;
-  std::array<QLineEdit*, 4> toel_;
-  Werkblad& ws_;
+  std::array<QLineEdit*, kAantalVelden> velden_;
+  char decimaal_;
   VeldRing* ring_;
   QHash<QObject*, std::string> helpVan_;
 };

@@ -6,7 +6,8 @@
 #include <QLineEdit>
 #include <QTimer>
 
-#include "shared_ui/QtBediening.h"
+#include "shared_ui/Kleuren.h"
+#include "shared_ui/Tekstvak.h"
 
 namespace tarvo {
 
@@ -58,7 +59,7 @@ bool VeldRing::Toets(QLineEdit* veld, const Plek& plek, const QKeyEvent* toets) 
       if (escape_ == Escape::Herstellen) veld->setText(bewaard_);
       else veld->clear();
       // Escape is a character every filter takes; the window stays open.
-      if (plek.toegestaan) LineEditVak(veld).ZetAchtergrond(kLichtGeel);
+      if (plek.toegestaan) ZetAchtergrond(veld, kLichtGeel);
       if (escape_ == Escape::Herstellen) Binnenkomen(veld);
       return true;
     case Qt::Key_Backspace:
@@ -68,8 +69,7 @@ bool VeldRing::Toets(QLineEdit* veld, const Plek& plek, const QKeyEvent* toets) 
       break;
   }
   if (!plek.toegestaan) return false;
-  LineEditVak vak(veld);
-  if (!WeigerToets(vak, toets->text(), *plek.toegestaan)) return false;
+  if (!WeigerToets(veld, toets->text(), *plek.toegestaan)) return false;
   emit Geweigerd(veld);
   return true;
 }

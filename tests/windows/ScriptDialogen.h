@@ -5,12 +5,18 @@
 #include <deque>
 #include <functional>
 #include <optional>
+#include <string>
 #include <vector>
 
-#include "calc/PlainBediening.h"
 #include "shared_ui/Dialogen.h"
 
 namespace tarvo {
+
+struct GetoondeMelding {
+  std::string tekst, titel;
+  Icoon icoon;
+  Knoppen knoppen;
+};
 
 class ScriptDialogen : public Dialogen {
  public:

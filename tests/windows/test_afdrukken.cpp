@@ -16,7 +16,8 @@
 #include "base/Tekst.h"
 #include "shared_ui/Afdrukken.h"
 #include "report/Rapport.h"
-#include "windows/frmResultaat.h"
+#include "shared_ui/AfdrukPagina.h"
+#include "windows/VoorbeeldVenster.h"
 #include "shared_ui/Versie.h"
 
 using namespace tarvo;
@@ -30,15 +31,23 @@ const QByteArray kWegdekken = (kData + "/Wegdekken_2012.dat").toLocal8Bit();
 QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 // The sample worksheet, calculated; with `eigenNaam` a user name outside ASCII.
-std::unique_ptr<Berekening> Berekend(bool eigenNaam = true) {
-  const OpdrachtInstellingen inst{kWerkblad.toStdString(), kWegdekken.toStdString(), ',', {2024, 3, 1}};
-  auto b = std::make_unique<Berekening>();
-  if (auto klaar = RekenWerkblad(inst, *b); !klaar) qFatal("voorbeeld.tvo: %s", klaar.Melding().c_str());
-  if (eigenNaam) {
-    b->catalogus.Gebruikersnaam = VastBreed("Geluidbureau Müller", kNaamLengte);
-    AfdrukBestand(b->ws, b->venster, b->catalogus);
+struct Voorbeeld {
+  GeopendWerkblad geopend;
+  Berekend berekend;
+  PaginaInhoud Inhoud() const {
+    return {berekend.invoer, berekend.resultaten, geopend.catalogus, ',', "01 maart 2024"};
   }
-  return b;
+  std::string Rapport() const { return RapportTekst(berekend.invoer, berekend.resultaten, geopend.catalogus, ','); }
+};
+std::unique_ptr<Voorbeeld> BerekendVoorbeeld(bool eigenNaam = true) {
+  const OpdrachtInstellingen inst{kWerkblad.toStdString(), kWegdekken.toStdString(), ',', {2024, 3, 1}};
+  auto geopend = OpenWerkblad(inst);
+  if (!geopend) qFatal("voorbeeld.tvo: %s", geopend.Melding().c_str());
+  auto berekend = RekenGeopend(*geopend, inst.vandaag);
+  if (!berekend) qFatal("voorbeeld.tvo: %s", berekend.Melding().c_str());
+  auto v = std::make_unique<Voorbeeld>(Voorbeeld{std::move(*geopend), std::move(*berekend)});
+  if (eigenNaam) v->geopend.catalogus.Gebruikersnaam = VastBreed("Geluidbureau Müller", kNaamLengte);
+  return v;
 }
 
 QByteArray LeesBestand(const QString& pad) {
@@ -107,8 +116,8 @@ int Draai(std::vector<QByteArray> woorden) {
 
 AfdrukKeuze NaarBestand(const QString& naam = QString()) { return {AfdrukDoel::Bestand, 1, naam, nullptr}; }
 
-void Druk(ScriptDialogen& dialogen, Berekening& b, const QString& map) {
-  Afdrukken(nullptr, dialogen, b.ws, b.venster, b.catalogus, map, "01 maart 2024");
+void Druk(ScriptDialogen& dialogen, const Voorbeeld& v, const QString& map) {
+  DrukAf(nullptr, dialogen, v.Inhoud(), map);
 }
 
 }  // namespace
@@ -125,16 +134,20 @@ class TestAfdrukken : public QObject {
     QCOMPARE(Draai({"tarvo", "--pdf", kWerkblad, pdf.toLocal8Bit(), "--wegdekken", kWegdekken, "--decimaal", ",",
                     "--datum", "2024-03-01"}),
              0);
-    const auto b = Berekend(false);
+    const auto v = BerekendVoorbeeld(false);
+    const Invoer& in = v->berekend.invoer;
+    const Resultaten& r = v->berekend.resultaten;
 
     // The value lines in 10 pt Courier (6 pt a character): the core's own
     // bodies from column 10, a DL/b line from 41, block by block.
     const QStringList pagina10 = PdfRegels(pdf, "6");
     QStringList invoer, resultaat;
-    for (const auto& r : InvoerRegels(b->ws, b->catalogus)) invoer << OpKolom(r.dlRegel ? 41 : 10, Q(r.tekst));
-    for (const auto& r : ResultaatRegels(b->ws, false)) resultaat << OpKolom(10, Q(r.tekst));
+    for (const auto& regel : InvoerRegels(in, r, v->geopend.catalogus, ',')) {
+      invoer << OpKolom(regel.dlRegel ? 41 : 10, Q(regel.tekst));
+    }
+    for (const auto& regel : ResultaatRegels(in, r, ',')) resultaat << OpKolom(10, Q(regel.tekst));
     resultaat << "";
-    for (const auto& r : EindRegels(b->ws)) resultaat << OpKolom(10, Q(r.tekst));
+    for (const auto& regel : EindRegels(r, ',')) resultaat << OpKolom(10, Q(regel.tekst));
     QVERIFY(invoer.last().endsWith("(DL,zv =  0,00; b,zv =  0,00)"));
     QVERIFY(resultaat.contains(OpKolom(10, "Lden                         :     60,4 dB")));
     QVERIFY(resultaat.last().endsWith(":     Matig"));
@@ -146,8 +159,8 @@ class TestAfdrukken : public QObject {
 
     // The 12 pt lines (7.2 pt a character) from column 8, a heading's periods from 34.
     const QStringList pagina12 = PdfRegels(pdf);
-    QStringList kop = {Q(kRapportTitel), Q(kWaarneempuntLabel) + Q(b->venster.invoer[0].tekst),
-                       Q(kKopResultaten).leftJustified(26) + "    DAG  AVOND  NACHT", Q(TrimBlanks(b->ws.Toelichting[0]))};
+    QStringList kop = {Q(kRapportTitel), Q(kWaarneempuntLabel) + Q(in.waarneempunt),
+                       Q(kKopResultaten).leftJustified(26) + "    DAG  AVOND  NACHT", Q(TrimBlanks(in.toelichting[0]))};
     for (const QString& t : kop) QVERIFY2(pagina12.contains(OpKolom(8, t)), qPrintable(t));
 
     // The footer, the last text before the page break, 1 cm in from the
@@ -189,16 +202,16 @@ class TestAfdrukken : public QObject {
   }
 
   // Two copies are two documents, each the whole page, with the driver's
-  // own copy count at 1 (or it would multiply them again); the page reads
-  // the window as it stands when printing.
+  // own copy count at 1 (or it would multiply them again); the page names
+  // the point of the input it is given.
   // A printer that writes a file (Qt's dialog, any name but .prn) gets the page as PDF.
   void naarPrinter() {
-    auto b = Berekend();
-    b->venster.invoer[0].tekst = "Nieuw waarneempunt";
+    auto v = BerekendVoorbeeld();
+    v->berekend.invoer.waarneempunt = "Nieuw waarneempunt";
     TelEngine telling;
     ScriptDialogen dialogen;
     dialogen.afdrukAntwoorden.push_back({AfdrukDoel::Printer, 2, {}, std::make_unique<TelPrinter>(telling)});
-    Druk(dialogen, *b, "/tmp");
+    Druk(dialogen, *v, "/tmp");
     QCOMPARE(telling.kopieInstelling, (QList<int>{1, 1}));
     QCOMPARE(telling.documenten[1], telling.documenten[0]);
     QVERIFY(telling.documenten[0].contains(Q(kWaarneempuntLabel) + "Nieuw waarneempunt"));
@@ -207,7 +220,7 @@ class TestAfdrukken : public QObject {
     auto pdf = std::make_unique<QPrinter>(QPrinter::HighResolution);
     pdf->setOutputFileName(map.filePath("uit.pdf"));  // PDF format follows from the name
     dialogen.afdrukAntwoorden.push_back({AfdrukDoel::Printer, 2, {}, std::move(pdf)});
-    Druk(dialogen, *b, map.path());
+    Druk(dialogen, *v, map.path());
     QVERIFY(PdfRegels(map.filePath("uit.pdf")).join('\n').contains(Q(kWaarneempuntLabel) + "Nieuw waarneempunt"));
     QVERIFY(!QApplication::overrideCursor() && dialogen.meldingen.empty() && dialogen.bewaarFilters.empty());
   }
@@ -219,29 +232,29 @@ class TestAfdrukken : public QObject {
     QTemporaryDir map;
     const QString prn = map.filePath("rapport.prn");
     ScriptDialogen dialogen;
-    auto b = Berekend();
-    const QByteArray verwacht = QByteArray::fromStdString(Utf8NaarCp1252(RapportTekst(b->ws) + "\r\n"));
+    auto v = BerekendVoorbeeld();
+    const QByteArray verwacht = QByteArray::fromStdString(Utf8NaarCp1252(v->Rapport() + "\r\n"));
     QVERIFY(verwacht.startsWith("GELUIDBUREAU M\xDCLLER"));
     QVERIFY(QFile(prn).open(QIODevice::WriteOnly) && QFile::resize(prn, 10000));  // a longer old file
     dialogen.afdrukAntwoorden.push_back(NaarBestand());
     dialogen.bewaarAntwoorden.push_back(prn);
-    Druk(dialogen, *b, map.path());
+    Druk(dialogen, *v, map.path());
     QVERIFY(dialogen.bewaarFilters == std::vector<QString>{"Uitvoerbestanden (*.prn)"});
     QCOMPARE(LeesBestand(prn), verwacht);
     dialogen.afdrukAntwoorden.push_back(NaarBestand(map.filePath("uit-dialoog.prn")));
-    Druk(dialogen, *b, map.path());
+    Druk(dialogen, *v, map.path());
     QCOMPARE(LeesBestand(map.filePath("uit-dialoog.prn")), verwacht);
     QCOMPARE(dialogen.bewaarFilters.size(), std::size_t{1});
 
-    Druk(dialogen, *b, map.path());  // cancel in the print dialog
+    Druk(dialogen, *v, map.path());  // cancel in the print dialog
     dialogen.afdrukAntwoorden.push_back(NaarBestand());
-    Druk(dialogen, *b, map.path());  // cancel in the save dialog
+    Druk(dialogen, *v, map.path());  // cancel in the save dialog
     QCOMPARE(dialogen.bewaarFilters.size(), std::size_t{2});
     QCOMPARE(QDir(map.path()).entryList(QDir::Files).size(), 2);
     QVERIFY(dialogen.meldingen.empty());
 
     dialogen.afdrukAntwoorden.push_back(NaarBestand(map.filePath("geen/map/x.prn")));
-    Druk(dialogen, *b, map.path());
+    Druk(dialogen, *v, map.path());
     QCOMPARE(dialogen.meldingen.size(), std::size_t{1});
     QVERIFY(dialogen.meldingen[0].tekst.starts_with(
         "Onverwachte fout in procedure Afdrukken van Form frmTarvo.\r\nFout 75 - "));
@@ -249,29 +262,36 @@ class TestAfdrukken : public QObject {
   }
 
   // The preview shows the report text in Courier New (Liberation Mono
-  // here); its PDF command writes the printed page.
+  // here), each part in its own style; its PDF command writes the printed page.
   void voorbeeldVenster() {
-    auto b = Berekend();
+    auto v = BerekendVoorbeeld();
     QTemporaryDir map;
     ScriptDialogen dialogen;
-    frmResultaat venster(nullptr, dialogen, PaginaInhoud{b->ws, b->venster, b->catalogus, "01 maart 2024"},
-                         map.path());
-    QTextEdit* txt = venster.txtResult();
-    QVERIFY(txt->isReadOnly());
-    QCOMPARE(txt->toPlainText(), Q(RapportTekst(b->ws)).replace("\r\n", "\n"));
-    QTextCursor c(txt->document());
-    c.setPosition(static_cast<int>(txt->toPlainText().indexOf("GELUIDBUREAU")) + 1);  // the format before the cursor
-    QCOMPARE(QFontInfo(c.charFormat().font()).family(), QString("Liberation Mono"));
+    VoorbeeldVenster venster(nullptr, dialogen, v->Inhoud(), map.path());
+    QTextEdit* rapport = venster.rapport();
+    QVERIFY(rapport->isReadOnly());
+    QCOMPARE(rapport->toPlainText(), Q(v->Rapport()).replace("\r\n", "\n"));
+    // The format of the character after `tekst` begins, by the line it opens.
+    const auto opmaak = [&](const QString& tekst) {
+      QTextCursor c(rapport->document());
+      c.setPosition(static_cast<int>(rapport->toPlainText().indexOf(tekst)) + 1);  // the format before the cursor
+      return c.charFormat();
+    };
+    QCOMPARE(QFontInfo(opmaak("GELUIDBUREAU").font()).family(), QString("Liberation Mono"));
+    QVERIFY(opmaak("GELUIDBUREAU").font().bold());
+    QVERIFY(opmaak(Q(kKopToelichting)).fontUnderline() && opmaak(Q(kKopToelichting)).fontItalic());
+    QCOMPARE(opmaak("Emissiegetal").fontPointSize(), 8.0);  // the result lines
+    QVERIFY(opmaak("Lden       ").font().bold() && opmaak("Lden       ").fontPointSize() == 10.0);  // the final levels
 
       // A name without ".pdf" gets it; the status bar names the file written.
     const QString pdf = map.filePath("voorbeeld.pdf");
     dialogen.bewaarAntwoorden.push_back(map.filePath("voorbeeld"));
-    venster.findChild<QAction*>("mnuOpslaanPdf")->trigger();
+    venster.findChild<QAction*>("bewaarPdf")->trigger();
     QVERIFY(dialogen.bewaarFilters == std::vector<QString>{"PDF-bestanden (*.pdf)"});
     QCOMPARE(dialogen.bewaarVoorstellen.front(), map.path());
     QVERIFY(PdfRegels(pdf).contains(OpKolom(8, "GELUIDBUREAU MÜLLER")));
     QVERIFY(!QFile::exists(map.filePath("voorbeeld")));
-    QCOMPARE(venster.StatusBalk()->currentMessage(), "PDF opgeslagen in " + QDir::toNativeSeparators(pdf));
+    QCOMPARE(venster.statusBalk()->currentMessage(), "PDF opgeslagen in " + QDir::toNativeSeparators(pdf));
     QVERIFY(dialogen.meldingen.empty());
   }
 };

@@ -1,4 +1,4 @@
-// The small windows of the shell: splash, information window, the user-name
+// The small windows of the shell: opening screen, information window, the user-name
 // setting, the rail choice, the translation and the user folder.
 #include <QAction>
 #include <QApplication>
@@ -15,12 +15,12 @@
 #include "ScriptDialogen.h"
 #include "base/Tekst.h"
 #include "tests/TijdelijkeMap.h"
-#include "windows/LicNaam.h"
 #include "shared_ui/QtDataMappen.h"
 #include "shared_ui/Vertaling.h"
-#include "windows/frmAbout.h"
-#include "windows/frmSplashII.h"
-#include "windows/frmTram.h"
+#include "windows/Gebruikersnaam.h"
+#include "windows/InfoVenster.h"
+#include "windows/Openingsscherm.h"
+#include "windows/RailVenster.h"
 
 using namespace tarvo;
 using tarvo::test::TijdelijkeMap;
@@ -37,45 +37,45 @@ class TestSchil : public QObject {
   }
 
  private slots:
-  // The timer opens the main window; a click or Escape before it closes the splash without one.
-  void splashOpentHoofdvensterAlleenNaDeTimer() {
+  // The timer opens the main window; a click or Escape before it closes the opening screen without one.
+  void openingsschermOpentHoofdvensterAlleenNaDeTimer() {
     int geopend = 0;
     for (int manier : {0, 1, 2}) {
-      frmSplashII splash([&] { ++geopend; });
-      splash.Start();
-      QVERIFY(splash.isVisible());
-      if (manier == 0) splash.Timer1_Timer();
-      if (manier == 1) QTest::mouseClick(splash.lblVersion(), Qt::LeftButton);
-      if (manier == 2) QTest::keyClick(&splash, Qt::Key_Escape);
-      QVERIFY(!splash.isVisible());
-      QVERIFY(!splash.Timer1()->isActive());  // nothing left to open it later
+      Openingsscherm scherm([&] { ++geopend; });
+      scherm.Start();
+      QVERIFY(scherm.isVisible());
+      if (manier == 0) scherm.OpenHoofdvenster();
+      if (manier == 1) QTest::mouseClick(scherm.versie(), Qt::LeftButton);
+      if (manier == 2) QTest::keyClick(&scherm, Qt::Key_Escape);
+      QVERIFY(!scherm.isVisible());
+      QVERIFY(!scherm.timer()->isActive());  // nothing left to open it later
       QCOMPARE(geopend, 1);
     }
   }
 
   // A click chooses, a double-click chooses and closes; every choice is
   // reported at once. A value the chooser does not know selects nothing.
-  void tramKiezen() {
-    frmTram onbekend(5);
-    QVERIFY(!onbekend.optRail(0)->isChecked() && !onbekend.optRail(1)->isChecked());
+  void railKiezen() {
+    RailVenster onbekend(5);
+    QVERIFY(!onbekend.railKeuze(0)->isChecked() && !onbekend.railKeuze(1)->isChecked());
 
-    frmTram venster(1);
+    RailVenster venster(1);
     venster.show();
-    QVERIFY(venster.optRail(1)->isChecked());
-    QSignalSpy gekozen(&venster, &frmTram::RailGekozen);
-    const QPoint rondje(8, venster.optRail(0)->height() / 2);
-    QTest::mouseClick(venster.optRail(0), Qt::LeftButton, {}, rondje);
+    QVERIFY(venster.railKeuze(1)->isChecked());
+    QSignalSpy gekozen(&venster, &RailVenster::RailGekozen);
+    const QPoint rondje(8, venster.railKeuze(0)->height() / 2);
+    QTest::mouseClick(venster.railKeuze(0), Qt::LeftButton, {}, rondje);
     QCOMPARE(gekozen.count(), 1);
     QCOMPARE(gekozen.last().at(0).value<std::int16_t>(), std::int16_t{0});
     QVERIFY(venster.isVisible());
-    QTest::mouseDClick(venster.optRail(1), Qt::LeftButton, {}, rondje);
+    QTest::mouseDClick(venster.railKeuze(1), Qt::LeftButton, {}, rondje);
     QCOMPARE(gekozen.last().at(0).value<std::int16_t>(), std::int16_t{1});
-    QVERIFY(venster.optRail(1)->isChecked());
+    QVERIFY(venster.railKeuze(1)->isChecked());
     QVERIFY(!venster.isVisible());
     QCOMPARE(venster.result(), int(QDialog::Accepted));
   }
 
-  // mnuTaakInfo is off while the window is open; the user name shows its single "&".
+  // The notification icon's "Info" is off while the window is open; the user name shows its single "&".
   void infoVensterZetMenuUit() {
     TijdelijkeMap map;
     Catalogus cat;
@@ -84,9 +84,9 @@ class TestSchil : public QObject {
     ScriptDialogen dlg;
     QAction info("Info");
     {
-      frmAbout venster(cat, dlg, QString::fromStdString(map.Pad().string()), &info);
+      InfoVenster venster(cat, dlg, QString::fromStdString(map.Pad().string()), &info);
       QVERIFY(!info.isEnabled());
-      QVERIFY(venster.Label2()->text().endsWith("Gebruiker :\r\nJansen & Zn"));
+      QVERIFY(venster.versieEnGebruiker()->text().endsWith("Gebruiker :\r\nJansen & Zn"));
     }
     QVERIFY(info.isEnabled());
   }
@@ -97,14 +97,14 @@ class TestSchil : public QObject {
     Catalogus cat;
     ScriptDialogen dlg;
     dlg.invoerAntwoorden = {QString("  Jansen & Zn  "), std::nullopt, QString()};
-    for (int i = 0; i < 3; ++i) LicNaam(nullptr, dlg, cat);
+    for (int i = 0; i < 3; ++i) VraagGebruikersnaam(nullptr, dlg, cat);
     QCOMPARE(dlg.invoerPrompts.size(), std::size_t{3});
     QCOMPARE(cat.Gebruikersnaam, VastBreed("Jansen & Zn", kNaamLengte));
     QCOMPARE(cat.GebruikersLabelnaam, VastBreed("Jansen && Zn", kNaamLengte));
 
     const std::string lang = "A&" + std::string(38, 'x');
     dlg.invoerAntwoorden = {QString::fromStdString(lang)};
-    LicNaam(nullptr, dlg, cat);
+    VraagGebruikersnaam(nullptr, dlg, cat);
     QCOMPARE(cat.Gebruikersnaam, lang);
     QCOMPARE(cat.GebruikersLabelnaam, "A&&" + std::string(37, 'x'));
     QCOMPARE(LabelTekst(cat.GebruikersLabelnaam), QString::fromStdString("A&" + std::string(37, 'x')));
@@ -135,7 +135,7 @@ class TestSchil : public QObject {
     });
     kijker.start(10);
     QtDialogen dialogen;
-    LicNaam(nullptr, dialogen, cat);
+    VraagGebruikersnaam(nullptr, dialogen, cat);
     QVERIFY(!getoond.isNull());
     QCOMPARE(getoond, letterlijk);
     QCOMPARE(cat.Gebruikersnaam, VastBreed("Bureau Geluid & Trilling", kNaamLengte));  // Cancel keeps it

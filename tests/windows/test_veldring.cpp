@@ -8,7 +8,7 @@
 #include <QVBoxLayout>
 #include <memory>
 
-#include "shared_ui/QtBediening.h"
+#include "shared_ui/Kleuren.h"
 #include "shared_ui/VeldRing.h"
 
 using namespace tarvo;
@@ -97,10 +97,10 @@ class TestVeldRing : public QObject {
     QTest::keyClicks(v.a[1], "4x");
     QCOMPARE(v.a[1]->text(), QString("4"));
     QCOMPARE(geweigerd.count(), 1);
-    QCOMPARE(LineEditVak::Achtergrond(v.a[1]), kRood);
+    QCOMPARE(Achtergrond(v.a[1]), kRood);
     QTest::keyClicks(v.a[1], "2");
     QCOMPARE(v.a[1]->text(), QString("42"));
-    QCOMPARE(LineEditVak::Achtergrond(v.a[1]), kLichtGeel);
+    QCOMPARE(Achtergrond(v.a[1]), kLichtGeel);
     v.a[0]->setFocus();
     v.a[0]->clear();
     QTest::keyClicks(v.a[0], "x,1");
@@ -115,7 +115,7 @@ class TestVeldRing : public QObject {
     QTest::keyClicks(v.a[2], "x");
     QTest::keyClick(v.a[2], Qt::Key_Escape);
     QCOMPARE(v.a[2]->text(), QString());
-    QCOMPARE(LineEditVak::Achtergrond(v.a[2]), kLichtGeel);
+    QCOMPARE(Achtergrond(v.a[2]), kLichtGeel);
     QCOMPARE(QApplication::focusWidget(), v.a[2]);
   }
 

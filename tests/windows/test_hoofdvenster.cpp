@@ -1,0 +1,794 @@
+// The main window driven as a user would: typed keys, Enter and arrows,
+// clicks; dialogs answered by ScriptDialogen; a temporary data folder.
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QTest>
+#include <map>
+#include <memory>
+
+#include "ScriptDialogen.h"
+#include "base/Tekst.h"
+#include "calc/Velden.h"
+#include "files/CatalogusBestand.h"
+#include "tests/TijdelijkeMap.h"
+#include "driver/Resultaatteksten.h"
+#include "files/WerkbladBestand.h"
+#include "shared_ui/Kleuren.h"
+#include "shared_ui/Versie.h"
+#include "windows/CumulatieVenster.h"
+#include "windows/HoofdVenster.h"
+#include "windows/OmrekenVenster.h"
+#include "windows/RailVenster.h"
+
+using namespace tarvo;
+using tarvo::test::LeesBytes;
+using tarvo::test::SchrijfBytes;
+using tarvo::test::TijdelijkeMap;
+
+namespace {
+
+// A catalogue of two road surfaces.
+void SchrijfCatalogus(const std::filesystem::path& map) {
+  Catalogus c;
+  c.AantalWegdekken = 2;
+  c.Wegdekken[1].Omschrijving = VastBreed("referentiewegdek (DAB)", kOmschrijvingLengte);
+  c.Wegdekken[2].Omschrijving = VastBreed("2L ZOAB", kOmschrijvingLengte);
+  c.Gebruikersnaam = c.GebruikersLabelnaam = VastBreed("Bureau Geluid", kNaamLengte);
+  SchrijfBytes(map / std::string(kCatalogusBestand), CodeerCatalogus(c));
+}
+
+// What a worksheet file of the current version holds.
+Invoer TestInvoer() {
+  Invoer in;
+  in.weg = "Rijksweg";
+  in.getal[IntensiteitVeld(categorie::kLv, 1)] = 1000;
+  for (int c = 0; c < kAantalCategorieen; ++c) in.getal[SnelheidVeld(c)] = c < 3 ? 80 : 30;
+  in.getal[veld::kWaarneemhoogte] = 5;
+  in.getal[veld::kAfstandHor] = 10;
+  in.getal[veld::kZichthoek] = 127;
+  in.wegdek = 2;
+  return in;
+}
+
+QString Pad(const std::filesystem::path& p) { return QString::fromStdString(p.string()); }
+
+using Commando = HoofdVenster::Commando;
+using VensterModus = HoofdVenster::Modus;
+
+// The window's mode and a few controls that show it: the input fields, the
+// result frame, the calculation button, commands offered and withheld.
+struct Modus {
+  const char* naam;
+  VensterModus modus;
+  bool invoer, resultaat, berekenKnop;
+  QList<Commando> aan, uit;
+};
+
+const Modus kRust{"rust", VensterModus::Rust, false, false, false,
+                  {Commando::Openen, Commando::Invullen, Commando::Wegdekken}, {Commando::Opslaan, Commando::Afdrukken}};
+const Modus kInvoer{"invoer", VensterModus::Invoer, true, false, true,
+                    {Commando::Opslaan, Commando::Reset, Commando::Help}, {Commando::Openen, Commando::Afdrukken}};
+const Modus kResultaat{"resultaat", VensterModus::Resultaat, false, true, false,
+                       {Commando::Openen, Commando::Afdrukken, Commando::Opslaan}, {Commando::Help}};
+// After reading a file: idle, but computable and savable.
+const Modus kGelezen{"gelezen", VensterModus::Rust, false, false, true,
+                     {Commando::Opslaan, Commando::Help}, {Commando::Wegdekken, Commando::Afdrukken}};
+
+// What the user sees of the worksheet: fields, remarks, road surface,
+// switches, levels, mode, file and the mark of unsaved changes.
+QStringList Toestand(const HoofdVenster& f) {
+  QStringList t;
+  for (int k = 0; k < kAantalVelden; ++k) t << f.veld(k)->text();
+  for (int i = 0; i < kAantalToelichtingen; ++i) t << f.toelichtingRegel(i)->text();
+  t << QString::number(f.wegdekLijst()->currentIndex()) << QString::number(f.zoneSchakelaar()->isChecked())
+    << QString::number(f.aftrekSchakelaar()->isChecked()) << QString::number(f.HuidigWerkblad().rail);
+  for (int n = 0; n < 3; ++n) {
+    for (const QLabel* l : {f.niveauNaam(n), f.niveauWaarde(n)}) t << l->text() + (l->isVisible() ? "+" : "-");
+  }
+  t << QString::number(static_cast<int>(f.HuidigeModus())) << f.BestandPaneel() << f.BestandPad()
+    << QString::number(f.Gewijzigd());
+  return t;
+}
+
+}  // namespace
+
+class TestHoofdVenster : public QObject {
+  Q_OBJECT
+
+  struct Opstelling {
+    TijdelijkeMap map;
+    ScriptDialogen dlg;
+    std::unique_ptr<HoofdVenster> venster;
+
+    explicit Opstelling(const QString& opdrachtRegel = {}) {
+      SchrijfCatalogus(map.Pad());
+      venster = std::make_unique<HoofdVenster>(dlg, Pad(map.Pad()));
+      QVERIFY(venster->Start(opdrachtRegel));
+      venster->show();
+      QApplication::setActiveWindow(venster.get());
+      QVERIFY(QTest::qWaitForWindowActive(venster.get()));
+    }
+    QLineEdit* Veld(int k) const { return venster->veld(k); }
+    QWidget* Focus() const { return QApplication::focusWidget(); }
+    void Typ(int k, const QString& tekst) {
+      Veld(k)->setFocus();
+      QTest::keyClicks(Veld(k), tekst);
+    }
+    // Where the focus goes when key is pressed in w.
+    QWidget* Na(QWidget* w, Qt::Key key) {
+      w->setFocus();
+      QTest::keyClick(w, key);
+      return Focus();
+    }
+    // A command as the user gives it: only while it is enabled.
+    void Knop(const char* key) {
+      QAction* a = venster->findChild<QAction*>(key);
+      QVERIFY2(a && a->isEnabled(), key);
+      a->trigger();
+    }
+    // A worksheet file written here and opened by the user.
+    void Open(const std::string& naam = "blad.tvo", const Invoer& invoer = TestInvoer()) {
+      SchrijfBytes(map / naam, CodeerWerkblad(invoer));
+      dlg.openAntwoorden = {Pad(map / naam)};
+      Knop("openen");
+    }
+    int WegdekIndex() const { return venster->wegdekLijst()->currentIndex(); }
+    void Bereken() { QTest::mouseClick(venster->berekenKnop(), Qt::LeftButton); }
+    // On the box and its caption, not on the empty width the layout gives it.
+    static void Klik(QCheckBox* box) { QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2)); }
+    QColor Kleur(int k) const { return Achtergrond(Veld(k)); }
+    const Resultaten& Uitkomst() const { return *venster->LaatsteResultaten(); }
+    std::string LaatsteMelding() const { return dlg.meldingen.empty() ? "" : dlg.meldingen.back().tekst; }
+  };
+
+  // The mode's controls; a failure names all that differ.
+  static void ControleerModus(const HoofdVenster& f, const Modus& m) {
+    QStringList anders;
+    const auto eis = [&](bool klopt, const QString& wat) {
+      if (!klopt) anders << wat;
+    };
+    eis(f.HuidigeModus() == m.modus, "modus");
+    eis(f.veld(2)->isEnabled() == m.invoer && f.toelichtingRegel(0)->isEnabled() == m.invoer, "invoer");
+    eis(f.wegdekLijst()->isEnabled() == m.invoer && f.aftrekSchakelaar()->isEnabled() == m.invoer, "keuzes");
+    eis(!f.veld(26)->isEnabled(), "veld 26");  // derived: never typed
+    eis(f.resultaatKader()->isEnabled() == m.resultaat && f.niveauWaarde(0)->isVisible() == m.resultaat,
+        "resultaatKader");
+    eis(f.berekenKnop()->isVisible() == m.berekenKnop, "berekenKnop");
+    eis(f.Actie(Commando::Berekenen)->isEnabled() == m.berekenKnop, "menu berekenen");
+    for (Commando c : m.aan) eis(f.Actie(c)->isEnabled(), f.Actie(c)->objectName());
+    for (Commando c : m.uit) eis(!f.Actie(c)->isEnabled(), f.Actie(c)->objectName());
+    QVERIFY2(anders.isEmpty(), qPrintable(QString("modus ") + m.naam + ": " + anders.join(", ")));
+  }
+
+ private slots:
+  void initTestCase() {
+    QLocale nl(QLocale::Dutch, QLocale::Netherlands);
+    nl.setNumberOptions(QLocale::OmitGroupSeparator);
+    QLocale::setDefault(nl);
+  }
+
+  // Start-up, input, a calculation from typed texts, back to input by the frame, Reset.
+  void modiRondEenBerekening() {
+    Opstelling o;
+    ControleerModus(*o.venster, kRust);
+    QTest::keyClick(o.venster.get(), Qt::Key_F2);  // the menu's key for "invullen"
+    ControleerModus(*o.venster, kInvoer);
+    QCOMPARE(o.Focus(), o.Veld(0));
+    o.Typ(2, "1000");
+    o.Typ(5, "80");
+    o.Bereken();
+    QVERIFY(o.dlg.meldingen.empty());
+    ControleerModus(*o.venster, kResultaat);
+    QCOMPARE(o.venster->niveauWaarde(0)->text(), QString(" 68,3 dB(A)"));
+    QCOMPARE(o.venster->niveauWaarde(2)->text(), QString("  0,0 dB"));  // the width kept for a zero
+    QCOMPARE(o.Veld(26)->text(), QString("1000,00"));                   // Qtotaal dag
+
+    // A click on a shown level belongs to the label, not to the frame.
+    QTest::mouseClick(o.venster->niveauWaarde(0), Qt::LeftButton);
+    ControleerModus(*o.venster, kResultaat);
+    QTest::mouseClick(o.venster->resultaatKader(), Qt::LeftButton, {},
+                      QPoint(4, o.venster->resultaatKader()->height() - 4));
+    ControleerModus(*o.venster, kInvoer);
+    o.Knop("reset");
+    ControleerModus(*o.venster, kRust);
+    QCOMPARE(o.Veld(2)->text(), QString("0,00"));  // the default, with the Dutch comma
+  }
+
+  // Each command opens its own window, in the mode that offers it.
+  void opdrachtenOpenenHunVenster_data() {
+    QTest::addColumn<QString>("modus");
+    QTest::addColumn<QString>("actie");
+    QTest::addColumn<QString>("venster");
+    QTest::newRow("wegdekken") << "rust" << "wegdekken" << "WegdekVenster";
+    QTest::newRow("cumulatie") << "rust" << "cumulatie" << "CumulatieVenster";
+    QTest::newRow("diagram") << "invoer" << "diagram" << "";  // asks the distance first; cancelled
+    QTest::newRow("dosisEffect") << "resultaat" << "dosisEffect" << "DosisEffectVenster";
+  }
+  void opdrachtenOpenenHunVenster() {
+    QFETCH(QString, modus);
+    QFETCH(QString, actie);
+    QFETCH(QString, venster);
+    Opstelling o;
+    if (modus != "rust") o.Knop("invullen");
+    if (modus == "resultaat") o.Bereken();
+    o.Knop(qPrintable(actie));
+    QCOMPARE(o.dlg.vensters, venster.isEmpty() ? std::vector<QString>{} : std::vector<QString>{venster});
+    QCOMPARE(o.dlg.invoerPrompts.size(), std::size_t{actie == "diagram" ? 1u : 0u});
+  }
+
+  // The menu bar lists every command once.
+  void elkeOpdrachtEenmaalInHetMenu() {
+    Opstelling o;
+    std::map<QAction*, int> inMenu;
+    for (const QMenu* menu : o.venster->menuBar()->findChildren<QMenu*>()) {
+      for (QAction* a : menu->actions()) ++inMenu[a];
+    }
+    for (int c = 0; c < HoofdVenster::kAantalCommandos; ++c) {
+      QAction* a = o.venster->Actie(static_cast<Commando>(c));
+      QVERIFY2(inMenu[a] == 1, qPrintable(a->objectName()));
+    }
+  }
+
+  // A text that is no number refuses the calculation; the status bar says
+  // which field, the focus goes there, and a passed calculation clears it.
+  void geweigerdeBerekeningInDeStatusbalk() {
+    Opstelling o;
+    o.Knop("invullen");
+    QVERIFY(o.venster->Melding().isEmpty());
+    o.Veld(2)->setText("12a");  // pasted: the key filter never saw it
+    o.Bereken();
+    QCOMPARE(o.venster->Melding(), QString("Berekening niet uitgevoerd: 'Qlicht (mvt/h)' dag is geen getal."));
+    QCOMPARE(o.Focus(), o.Veld(2));
+    QVERIFY(o.dlg.meldingen.empty());
+    ControleerModus(*o.venster, kInvoer);
+    const QLabel* paneel = o.venster->statusBar()->findChild<QLabel*>("meldingPaneel");
+    QVERIFY(paneel && paneel->isVisible() && paneel->text() == o.venster->Melding());
+
+    QCOMPARE(o.Kleur(2), kRood);
+    QCOMPARE(o.Veld(2)->toolTip(), QString("Voer geldig getal in"));
+    o.Veld(2)->setText("12");
+    QTest::keyClick(o.Veld(2), Qt::Key_F9);  // the menu's key for "berekenen"
+    ControleerModus(*o.venster, kResultaat);
+    QVERIFY(o.venster->Melding().isEmpty());
+  }
+
+  // Each rule between the fields refuses with its warning, from every
+  // command that checks the fields, and the field to correct takes the focus.
+  void waarschuwingWijstHetVeldAan_data() {
+    QTest::addColumn<QString>("actie");
+    QTest::addColumn<int>("veld");
+    QTest::addColumn<QString>("tekst");
+    QTest::addColumn<QString>("waarschuwing");
+    QTest::newRow("geen_waarneemhoogte") << "berekenen" << 32 << "0" << "geen waarneemhoogte ingevuld";
+    QTest::newRow("wegdek_hoger") << "diagram" << 33 << "9" << "wegdek hoger dan waarneemhoogte";
+    QTest::newRow("geen_afstand") << "opslaan" << 36 << "0" << "geen afstand ingevuld";
+  }
+  void waarschuwingWijstHetVeldAan() {
+    QFETCH(QString, actie);
+    QFETCH(int, veld);
+    QFETCH(QString, tekst);
+    QFETCH(QString, waarschuwing);
+    Opstelling o;
+    o.Knop("invullen");
+    o.Veld(veld)->setText(tekst);
+    o.Veld(0)->setFocus();
+    o.dlg.invoerAntwoorden = {QString("500")};
+    o.Knop(qPrintable(actie));
+    QCOMPARE(o.dlg.meldingen.size(), std::size_t{1});
+    QCOMPARE(QString::fromStdString(o.LaatsteMelding()), waarschuwing);
+    QCOMPARE(o.dlg.meldingen[0].titel, std::string("Waarschuwing"));
+    QCOMPARE(o.dlg.meldingen[0].icoon, Icoon::Uitroep);
+    QCOMPARE(o.Focus(), o.Veld(veld));
+    QVERIFY(o.dlg.vensters.empty() && o.dlg.bewaarFilters.empty());
+    ControleerModus(*o.venster, kInvoer);
+  }
+
+  // With the deduction of art. 110g the levels are shown less it, and a line
+  // under them says so; without it, and in input mode, there is no line.
+  void aftrekRegelOnderDeUitkomsten() {
+    Opstelling o;
+    o.Knop("invullen");
+    o.Typ(2, "1000");
+    o.Typ(5, "50");
+    o.Klik(o.venster->aftrekSchakelaar());
+    o.Bereken();
+    QCOMPARE(o.Uitkomst().Aftrek110g, std::int16_t{5});
+    QVERIFY(o.venster->aftrekRegel()->isVisible());
+    QCOMPARE(o.venster->aftrekRegel()->text(), QString("inclusief 5 dB aftrek art. 110g Wgh"));
+    QCOMPARE(o.venster->niveauWaarde(1)->text(),
+             QString::fromStdString(ResultaatLabel(o.Uitkomst().Lden, 5, " dB", ',')));
+    o.Knop("invullen");
+    QVERIFY(!o.venster->aftrekRegel()->isVisible());
+    o.Klik(o.venster->aftrekSchakelaar());
+    o.Bereken();
+    QCOMPARE(o.Uitkomst().Aftrek110g, std::int16_t{0});
+    QVERIFY(!o.venster->aftrekRegel()->isVisible());
+  }
+
+  // Room for a 1280x720 screen at 100 %, title bar included; a small window
+  // scrolls to where the focus goes, also by Enter: field 25 -> 32 is a jump
+  // down the form.
+  void vensterPastOpHetScherm() {
+    Opstelling o;
+    QVERIFY2(o.venster->sizeHint().width() <= 1280 && o.venster->sizeHint().height() <= 720 - 40,
+             qPrintable(QString("%1x%2").arg(o.venster->sizeHint().width()).arg(o.venster->sizeHint().height())));
+    o.Knop("invullen");
+    o.venster->resize(480, 300);
+    QApplication::processEvents();
+    auto* vlak = o.venster->findChild<QScrollArea*>("schuifvlak");
+    QVERIFY(vlak && vlak->verticalScrollBar()->isVisible() && vlak->horizontalScrollBar()->isVisible());
+    const auto inBeeld = [&](QWidget* w) {
+      // Of a field wider than the view: its start, where the typing begins.
+      const QRect opScherm(w->mapTo(vlak->viewport(), QPoint()), QSize(qMin(w->width(), 80), w->height()));
+      return vlak->viewport()->rect().contains(opScherm);
+    };
+    QCOMPARE(o.Na(o.Veld(25), Qt::Key_Return), o.Veld(32));
+    QVERIFY(inBeeld(o.Veld(32)));
+    QCOMPARE(o.Na(o.Veld(39), Qt::Key_Return), o.venster->toelichtingRegel(0));
+    QVERIFY(inBeeld(o.venster->toelichtingRegel(0)));
+    o.venster->berekenKnop()->setFocus();
+    QVERIFY(inBeeld(o.venster->berekenKnop()));
+  }
+
+  // The cumulation takes the main window's worksheet only while its results
+  // are shown, with its file's name, and its levels without the deduction.
+  void cumulatieNeemtHetBerekendeRekenblad() {
+    Opstelling o;
+    Invoer invoer = TestInvoer();
+    invoer.aftrek = true;
+    o.Open("weg.tvo", invoer);
+    o.Bereken();
+    QCOMPARE(o.venster->HuidigeModus(), VensterModus::Resultaat);
+    QVERIFY(o.Uitkomst().Aftrek110g > 0);
+    bool aangeboden = false;
+    o.dlg.bijVenster = [&](QDialog& dialoog) {
+      auto* cumulatie = qobject_cast<CumulatieVenster*>(&dialoog);
+      QVERIFY(cumulatie);
+      aangeboden = cumulatie->huidigKnop()->isEnabled();
+      if (!aangeboden) return;
+      cumulatie->VoegHuidigToe();
+      QCOMPARE(cumulatie->Bronnen().front().naam, std::string("weg.tvo"));
+      QCOMPARE(cumulatie->Bronnen().front().lden, o.Uitkomst().Lden);
+    };
+    o.Knop("cumulatie");
+    QVERIFY(aangeboden);
+    o.Knop("invullen");
+    o.Knop("cumulatie");
+    QVERIFY(!aangeboden);
+  }
+
+  // The focus sets the help text that "help" shows: fields, remark lines, other controls.
+  void helpVolgtDeFocus() {
+    Opstelling o;
+    o.Knop("invullen");
+    const auto help = [&](QWidget* w) {
+      w->setFocus();
+      o.Knop("help");
+      return o.LaatsteMelding();
+    };
+    QCOMPARE(help(o.Veld(35)), std::string(HelpTekstVeld(35)));
+    QCOMPARE(help(o.venster->toelichtingRegel(2)), std::string(kHelpGeenInfo));
+    QCOMPARE(help(o.venster->zoneSchakelaar()), std::string(kHelpZone));
+    QCOMPARE(o.dlg.meldingen.back().titel, std::string("Toelichting bij invoer"));
+  }
+
+  // Each field's own key filter, a refused key beeping (its colours: test_veldring);
+  // leaving a field shows its number in range; the ring skips the derived
+  // fields, and with the zone on the locked speeds.
+  void toetsenEnNavigatie() {
+    Opstelling o;
+    o.Knop("invullen");
+    o.Veld(2)->clear();
+    o.Typ(2, "1a,5");
+    QCOMPARE(o.Veld(2)->text(), QString("1,5"));
+    QCOMPARE(o.dlg.piepen, 1);
+    o.Typ(5, "8,");  // speeds take digits only, field 0 every key
+    QCOMPARE(o.Veld(5)->text(), QString("8"));
+    o.Typ(0, "a.,1!");
+    QCOMPARE(o.Veld(0)->text(), QString("a.,1!"));
+    QCOMPARE(o.dlg.piepen, 2);
+    o.Veld(5)->setText("200");
+    QCOMPARE(o.Na(o.Veld(5), Qt::Key_Return), o.Veld(6));
+    QCOMPARE(o.Veld(5)->text(), QString("160"));  // Vlv at most 160
+
+    QCOMPARE(o.Na(o.Veld(0), Qt::Key_Up), o.venster->toelichtingRegel(3));
+    o.Klik(o.venster->zoneSchakelaar());
+    QVERIFY(!o.Veld(5)->isEnabled() && o.Veld(4)->isEnabled());
+    QCOMPARE(o.Na(o.Veld(4), Qt::Key_Return), o.Veld(6));
+    QCOMPARE(o.Na(o.Veld(32), Qt::Key_Up), o.Veld(24));
+  }
+
+  // The 30 km zone shows 30 in the speed fields and counts with it; the
+  // speeds typed come back when it is off again, also after a calculation.
+  void zoneBewaartDeSnelheden() {
+    Opstelling o;
+    o.Knop("invullen");
+    o.Typ(2, "1000");
+    o.Veld(5)->setText("80");
+    o.Klik(o.venster->zoneSchakelaar());
+    QCOMPARE(o.Veld(5)->text(), QString("30"));
+    o.Bereken();
+    QCOMPARE(o.venster->LaatsteInvoer()->Snelheid(categorie::kLv), 30.0);
+    QTest::keyClick(o.venster.get(), Qt::Key_F2);
+    QVERIFY(!o.Veld(5)->isEnabled());
+    o.Klik(o.venster->zoneSchakelaar());
+    QVERIFY(o.Veld(5)->isEnabled());
+    QCOMPARE(o.Veld(5)->text(), QString("80"));
+  }
+
+  // A computed worksheet with a change of the user's: cancel in the open
+  // dialog, then refused files (each named with its reason, then the dialog
+  // again): every field, the levels, the mode and the mark stay.
+  void openenDatNietLuktLaatHetRekenbladStaan() {
+    Opstelling o;
+    const auto goed = CodeerWerkblad(TestInvoer());
+    const std::vector<std::uint8_t> bytes(goed.begin(), goed.end());
+    SchrijfBytes(o.map / "blad.txt", bytes);
+    auto oud = bytes;
+    oud[633] = '1';
+    SchrijfBytes(o.map / "oud.tvo", oud);
+    o.Knop("invullen");
+    o.Typ(2, "1000");
+    o.venster->toelichtingRegel(0)->setText("eigen werk");
+    o.Bereken();
+    ControleerModus(*o.venster, kResultaat);
+    const QStringList voor = Toestand(*o.venster);
+    QVERIFY(o.venster->Gewijzigd());
+
+    o.dlg.antwoorden = {Antwoord::Nee};  // not saved first; the dialog is cancelled
+    o.Knop("openen");
+    QCOMPARE(o.dlg.openFilters.size(), std::size_t{1});
+    QCOMPARE(Toestand(*o.venster), voor);
+
+    o.dlg.antwoorden = {Antwoord::Nee};
+    o.dlg.openAntwoorden = {Pad(o.map / "blad.txt"), Pad(o.map / "oud.tvo"), std::nullopt};
+    o.Knop("openen");
+    QCOMPARE(o.dlg.openFilters.size(), std::size_t{4});
+    QStringList meldingen;
+    for (const GetoondeMelding& m : o.dlg.meldingen) meldingen << QString::fromStdString(m.tekst);
+    QCOMPARE(meldingen, (QStringList{
+                            "Wilt u het rekenblad eerst opslaan?",
+                            "Wilt u het rekenblad eerst opslaan?",
+                            "Bestand " + Pad(o.map / "blad.txt") +
+                                " is geen rekenblad van Tarvo: de naam eindigt niet op .tvo.",
+                            "Rekenblad is aangemaakt met oudere programmaversie. Inlezen is niet mogelijk!",
+                        }));
+    QCOMPARE(o.dlg.meldingen.back().titel, std::string("Waarschuwing"));
+    QCOMPARE(Toestand(*o.venster), voor);
+    ControleerModus(*o.venster, kResultaat);
+  }
+
+  // Read: idle, computable without "invullen", tied to the file, and saved
+  // again byte for byte; a name without extension is saved with ".tvo",
+  // which opens again as it was.
+  void openenEnOpslaanOnderEenNaamZonderExtensie() {
+    Opstelling o;
+    o.Open();
+    QVERIFY(o.dlg.meldingen.empty());
+    ControleerModus(*o.venster, kGelezen);
+    QCOMPARE(o.venster->BestandPaneel(), QString("blad.tvo"));
+    QCOMPARE(o.venster->windowTitle(), QString("blad.tvo[*] - Rekenblad Tarvo, Copyright ") + versie::kCopyright);
+    QCOMPARE(o.Veld(2)->text(), QString("1000,00"));
+    o.dlg.bewaarAntwoorden = {Pad(o.map / "kopie.tvo")};
+    o.Knop("opslaan");
+    QCOMPARE(LeesBytes(o.map / "kopie.tvo"), LeesBytes(o.map / "blad.tvo"));
+    o.Bereken();
+    ControleerModus(*o.venster, kResultaat);
+    QVERIFY(!o.venster->Gewijzigd());
+
+    const QStringList invoer = Toestand(*o.venster).mid(0, kAantalVelden + 8);  // fields, remarks, choices
+    o.dlg.bewaarAntwoorden = {Pad(o.map / "zonder")};
+    o.Knop("opslaan");
+    QCOMPARE(o.dlg.bewaarVoorstellen.back(), Pad(o.map / "kopie.tvo"));  // the current file
+    QCOMPARE(LeesBytes(o.map / "zonder.tvo").size(), kWerkbladLengte);
+    QVERIFY(!std::filesystem::exists(o.map / "zonder"));
+    QCOMPARE(o.venster->BestandPaneel(), QString("zonder.tvo"));
+    QVERIFY(o.venster->statusBar()->currentMessage().endsWith("zonder.tvo"));
+    QVERIFY(o.dlg.meldingen.empty());
+
+    o.Knop("invullen");
+    o.Typ(0, "Dorpsstraat 1");
+    QVERIFY(o.venster->Gewijzigd() && o.venster->statusBar()->currentMessage().isEmpty());
+    o.Bereken();  // open is offered outside input mode
+    o.dlg.antwoorden = {Antwoord::Nee};
+    o.dlg.openAntwoorden = {Pad(o.map / "zonder.tvo")};
+    o.Knop("openen");
+    ControleerModus(*o.venster, kGelezen);
+    QCOMPARE(Toestand(*o.venster).mid(0, kAantalVelden + 8), invoer);
+    QCOMPARE(o.Veld(1)->text(), QString("Rijksweg"));
+    QCOMPARE(o.WegdekIndex(), 1);
+    QVERIFY(!o.venster->Gewijzigd());
+  }
+
+  // Every way the user changes the worksheet marks it; the program's own
+  // writes (open, reset, a calculation) do not, and a save clears the mark.
+  void wijzigingenWordenGevolgd_data() {
+    QTest::addColumn<QString>("wijziging");
+    for (const char* w : {"veld", "toelichting", "wegdek", "zone", "aftrek", "rail", "omrekenen", "escape"}) {
+      QTest::newRow(w) << w;
+    }
+  }
+  void wijzigingenWordenGevolgd() {
+    QFETCH(QString, wijziging);
+    Opstelling o;
+    o.Open();
+    o.Knop("invullen");
+    o.Bereken();  // the check rewrites the fields in their own patterns
+    o.Knop("invullen");
+    QVERIFY(!o.venster->Gewijzigd());
+    QVERIFY(!o.venster->isWindowModified());
+
+    if (wijziging == "veld") {
+      o.Typ(38, "5");
+    } else if (wijziging == "toelichting") {
+      o.venster->toelichtingRegel(3)->setFocus();
+      QTest::keyClicks(o.venster->toelichtingRegel(3), "x");
+    } else if (wijziging == "wegdek") {
+      o.venster->wegdekLijst()->setFocus();
+      QTest::keyClick(o.venster->wegdekLijst(), Qt::Key_Up);  // from the second to the first
+      QCOMPARE(o.venster->HuidigWerkblad().wegdek, std::int16_t{1});
+    } else if (wijziging == "zone") {
+      o.Klik(o.venster->zoneSchakelaar());
+    } else if (wijziging == "aftrek") {
+      o.Klik(o.venster->aftrekSchakelaar());
+    } else if (wijziging == "rail") {
+      o.dlg.bijVenster = [](QDialog& dialoog) {
+        auto* rail = qobject_cast<RailVenster*>(&dialoog);
+        QVERIFY(rail && rail->railKeuze(0)->isChecked());  // the worksheet's choice
+        QTest::mouseClick(rail->railKeuze(0), Qt::LeftButton, {}, QPoint(8, rail->railKeuze(0)->height() / 2));
+        QVERIFY(!qobject_cast<HoofdVenster*>(dialoog.parentWidget())->Gewijzigd());  // the same choice again
+        QTest::mouseClick(rail->railKeuze(1), Qt::LeftButton, {}, QPoint(8, rail->railKeuze(1)->height() / 2));
+      };
+      QTest::mouseClick(o.venster->railKnop(), Qt::LeftButton);
+      QCOMPARE(o.dlg.vensters, std::vector<QString>{"RailVenster"});
+      QCOMPARE(o.venster->HuidigWerkblad().rail, std::int16_t{1});  // every click lands at once
+    } else if (wijziging == "omrekenen") {
+      o.dlg.bijVenster = [](QDialog& dialoog) {
+        auto* omrekenen = qobject_cast<OmrekenVenster*>(&dialoog);
+        omrekenen->OpenAantallen();
+        omrekenen->aantal(0)->setText("2400");
+        omrekenen->PasToe();
+      };
+      o.Knop("omrekenen");
+      QCOMPARE(o.Kleur(2), kGroen);
+    } else if (wijziging == "escape") {
+      o.Veld(2)->setFocus();
+      QTest::keyClick(o.Veld(2), Qt::Key_Escape);  // empties the field
+    }
+    QVERIFY(o.venster->Gewijzigd());
+    QVERIFY(o.venster->windowTitle().startsWith("blad.tvo[*]"));
+
+    o.dlg.bewaarAntwoorden = {Pad(o.map / "blad.tvo")};
+    o.Knop("opslaan");
+    QVERIFY(!o.venster->Gewijzigd());
+    QCOMPARE(o.dlg.bewaarFilters, std::vector<QString>{"Bestand Tarvo (*.tvo)"});
+  }
+
+  // Open, reset and shut-down with unsaved changes ask first, with three
+  // answers; without changes they ask nothing. Ja saves and goes on only
+  // when the save succeeded; Nee goes on; Annuleren changes nothing.
+  void eenVraagDrieAntwoorden_data() {
+    QTest::addColumn<QString>("actie");
+    QTest::addColumn<QString>("titel");
+    QTest::addColumn<QString>("antwoord");  // "": no changes, no question
+    const std::pair<const char*, const char*> acties[] = {
+        {"openen", "Rekenblad openen"}, {"reset", "Reset"}, {"afsluiten", "Programma afsluiten"}};
+    for (const auto& [actie, titel] : acties) {
+      for (const char* antwoord : {"", "ja", "ja-geannuleerd", "nee", "annuleren"}) {
+        QTest::addRow("%s %s", actie, antwoord) << actie << titel << antwoord;
+      }
+    }
+  }
+  void eenVraagDrieAntwoorden() {
+    QFETCH(QString, actie);
+    QFETCH(QString, titel);
+    QFETCH(QString, antwoord);
+    Opstelling o;
+    SchrijfBytes(o.map / "ander.tvo", CodeerWerkblad(TestInvoer()));
+    if (antwoord.isEmpty()) {
+      o.Open();
+    } else {
+      o.Knop("invullen");  // a worksheet that was never saved
+      o.Typ(0, "Dorpsstraat 1");
+      o.Typ(2, "1000");
+      o.Typ(5, "80");
+    }
+    o.Bereken();
+    ControleerModus(*o.venster, kResultaat);
+    const QStringList voor = Toestand(*o.venster);
+
+    if (antwoord == "ja") o.dlg.antwoorden = {Antwoord::Ja};
+    if (antwoord == "ja-geannuleerd") o.dlg.antwoorden = {Antwoord::Ja};  // then Cancel in the save dialog
+    if (antwoord == "nee") o.dlg.antwoorden = {Antwoord::Nee};
+    if (antwoord == "annuleren") o.dlg.antwoorden = {Antwoord::Annuleren};
+    if (antwoord == "ja") o.dlg.bewaarAntwoorden = {Pad(o.map / "eerst")};
+    o.dlg.openAntwoorden = {Pad(o.map / "ander.tvo")};
+    o.Knop(qPrintable(actie));
+
+    if (antwoord.isEmpty()) {
+      QVERIFY(o.dlg.meldingen.empty());
+    } else {
+      QCOMPARE(o.dlg.meldingen.size(), std::size_t{1});
+      const GetoondeMelding& m = o.dlg.meldingen[0];
+      QCOMPARE(m.tekst, std::string("Wilt u het rekenblad eerst opslaan?"));
+      QCOMPARE(QString::fromStdString(m.titel), titel);
+      QCOMPARE(m.knoppen, Knoppen::JaNeeAnnuleren);
+      QCOMPARE(m.icoon, Icoon::Vraag);
+    }
+    QCOMPARE(o.dlg.bewaarFilters.size(), std::size_t{antwoord.startsWith("ja") ? 1u : 0u});
+    if (antwoord == "ja") {
+      const auto eerst = DecodeerWerkblad(LeesBytes(o.map / "eerst.tvo"));
+      QVERIFY(eerst.Gelukt());
+      QCOMPARE(eerst->waarneempunt, std::string("Dorpsstraat 1"));
+    }
+    const bool doorgegaan = antwoord.isEmpty() || antwoord == "ja" || antwoord == "nee";
+    if (!doorgegaan) {
+      QCOMPARE(Toestand(*o.venster), voor);
+      QVERIFY(o.venster->isVisible());
+      return;
+    }
+    if (actie == "openen") {
+      ControleerModus(*o.venster, kGelezen);
+      QCOMPARE(o.venster->BestandPaneel(), QString("ander.tvo"));
+    } else if (actie == "reset") {
+      ControleerModus(*o.venster, kRust);
+      QCOMPARE(o.Veld(0)->text(), QString());
+    } else {
+      QVERIFY(!o.venster->isVisible());
+      return;
+    }
+    QVERIFY(!o.venster->Gewijzigd());
+  }
+
+  // A folder where the new file must go: the old file stays byte for byte,
+  // the message names the file and the reason, the changes stay marked, and
+  // shut-down after Ja stays open.
+  void mislukteOpslagBewaartHetOudeBestand() {
+    Opstelling o;
+    o.Open();
+    const auto oud = LeesBytes(o.map / "blad.tvo");
+    o.Knop("invullen");
+    o.Typ(2, "1250");
+    std::filesystem::create_directory(o.map / "blad.tvo.nieuw");
+    o.dlg.bewaarAntwoorden = {Pad(o.map / "blad.tvo")};
+    o.Knop("opslaan");
+    QCOMPARE(o.LaatsteMelding(), "Bestand " + (o.map / "blad.tvo").string() +
+                                     " kon niet worden geschreven (het is een map); het oude bestand is bewaard gebleven.");
+    QCOMPARE(o.dlg.meldingen.back().titel, std::string("Rekenblad opslaan"));
+    QCOMPARE(LeesBytes(o.map / "blad.tvo"), oud);
+    QVERIFY(o.venster->Gewijzigd());
+
+    o.dlg.antwoorden = {Antwoord::Ja};
+    o.dlg.bewaarAntwoorden = {Pad(o.map / "blad.tvo")};
+    QVERIFY(!o.venster->close());
+    QCOMPARE(LeesBytes(o.map / "blad.tvo"), oud);
+  }
+
+  // A name with another ending gets ".tvo" behind it; a file already there
+  // under that name is replaced only after Ja, else the dialog comes back.
+  void andereExtensieEnBestaandBestand() {
+    Opstelling o;
+    o.Knop("invullen");
+    o.Typ(0, "Dorpsstraat 1");
+    SchrijfBytes(o.map / "blad.v2.tvo", std::string("bezet"));
+    o.dlg.bewaarAntwoorden = {Pad(o.map / "blad.v2"), Pad(o.map / "nieuw.TVO")};
+    o.dlg.antwoorden = {Antwoord::Nee};
+    o.Knop("opslaan");
+    QCOMPARE(o.dlg.meldingen.size(), std::size_t{1});
+    QCOMPARE(o.LaatsteMelding(), "Bestand " + (o.map / "blad.v2.tvo").string() + " bestaat al. Wilt u het vervangen?");
+    QCOMPARE(o.dlg.bewaarVoorstellen, (std::vector<QString>{Pad(o.map.Pad()), Pad(o.map / "blad.v2.tvo")}));
+    QCOMPARE(LeesBytes(o.map / "blad.v2.tvo").size(), std::size_t{5});
+    QCOMPARE(LeesBytes(o.map / "nieuw.TVO").size(), kWerkbladLengte);
+    QCOMPARE(o.venster->BestandPaneel(), QString("nieuw.TVO"));
+
+    o.Typ(1, "Dorpsstraat");
+    o.dlg.bewaarAntwoorden = {Pad(o.map / "blad.v2")};
+    o.dlg.antwoorden = {Antwoord::Ja};
+    o.Knop("opslaan");
+    QCOMPARE(o.dlg.bewaarVoorstellen.back(), Pad(o.map / "nieuw.TVO"));
+    QCOMPARE(LeesBytes(o.map / "blad.v2.tvo").size(), kWerkbladLengte);
+    QCOMPARE(o.venster->BestandPaneel(), QString("blad.v2.tvo"));
+  }
+
+  // Ja at shut-down in input mode: the check takes the fields over first;
+  // a refused check keeps the program open at the field to correct.
+  void afsluitenBewaartWatInInvoerModusIsVeranderd() {
+    Opstelling o;
+    o.Open();
+    o.Knop("invullen");
+    o.Veld(2)->setText("1250");
+    o.venster->toelichtingRegel(1)->setText("  nagekeken  ");
+    o.Veld(32)->setText("0");  // refused by the check: the program stays open
+    o.dlg.antwoorden = {Antwoord::Ja};
+    QVERIFY(!o.venster->close());
+    QCOMPARE(o.LaatsteMelding(), std::string("geen waarneemhoogte ingevuld"));
+    QVERIFY(o.dlg.bewaarFilters.empty());
+
+    o.Veld(32)->setText("4");
+    o.dlg.antwoorden = {Antwoord::Ja};
+    o.dlg.bewaarAntwoorden = {Pad(o.map / "kopie.tvo")};
+    QVERIFY(o.venster->close());
+    const auto kopie = DecodeerWerkblad(LeesBytes(o.map / "kopie.tvo"));
+    QVERIFY(kopie.Gelukt());
+    QCOMPARE(kopie->getal[2], 1250.0);
+    QCOMPARE(kopie->getal[veld::kWaarneemhoogte], 4.0);
+    QCOMPARE(kopie->toelichting[1], std::string("nagekeken"));
+  }
+
+  // A remark typed and never left is in the file, by F9 and a save
+  // afterwards, or by a save in input mode.
+  void toelichtingZonderVerlatenBewaard_data() {
+    QTest::addColumn<QString>("actie");
+    QTest::newRow("berekenen") << "berekenen";
+    QTest::newRow("opslaan") << "opslaan";
+  }
+  void toelichtingZonderVerlatenBewaard() {
+    QFETCH(QString, actie);
+    Opstelling o;
+    o.Open();
+    o.Knop("invullen");
+    o.venster->toelichtingRegel(2)->setFocus();
+    QTest::keyClicks(o.venster->toelichtingRegel(2), "gemeten");
+    o.dlg.bewaarAntwoorden = {Pad(o.map / "kopie.tvo")};
+    QTest::keyClick(o.venster->toelichtingRegel(2), actie == "berekenen" ? Qt::Key_F9 : Qt::Key_S,
+                    actie == "berekenen" ? Qt::NoModifier : Qt::ControlModifier);
+    if (actie == "berekenen") o.Knop("opslaan");
+    QCOMPARE(DecodeerWerkblad(LeesBytes(o.map / "kopie.tvo"))->toelichting[2], std::string("gemeten"));
+  }
+
+  // The catalogue is written after the question: a failure there costs the
+  // worksheet nothing.
+  void mislukteCatalogusKostHetRekenbladNiet() {
+    Opstelling o;
+    o.Open();
+    o.Knop("invullen");
+    o.Typ(3, "12");
+    // A folder where the new catalogue file must go makes the write fail.
+    std::filesystem::create_directory(o.map / (std::string(kCatalogusBestand) + ".nieuw"));
+    o.dlg.antwoorden = {Antwoord::Ja};
+    o.dlg.bewaarAntwoorden = {Pad(o.map / "kopie.tvo")};
+    QVERIFY(o.venster->close());
+    QCOMPARE(o.dlg.meldingen.size(), std::size_t{2});
+    QVERIFY(o.LaatsteMelding().starts_with("Onverwachte fout in procedure Form_Unload van Form frmTarvo."));
+    QCOMPARE(DecodeerWerkblad(LeesBytes(o.map / "kopie.tvo"))->getal[3], 12.0);
+  }
+
+  // Quoted, blanks and all: opened without a dialog.
+  void opdrachtRegelOpentWerkblad() {
+    TijdelijkeMap bron;
+    std::filesystem::create_directory(bron / "met spaties");
+    const auto pad = bron / "met spaties" / "mijn blad.TVO";
+    SchrijfBytes(pad, CodeerWerkblad(TestInvoer()));
+    Opstelling o("\"" + Pad(pad) + "\"");
+    QVERIFY(o.dlg.openFilters.empty());
+    QCOMPARE(o.venster->BestandPaneel(), QString("mijn blad.TVO"));
+    QCOMPARE(o.Veld(1)->text(), QString("Rijksweg"));
+  }
+
+  // No catalogue: a wrong name (the message names it), then cancel; the program ends.
+  void zoekCatalogusBijOntbrekendeCatalogus() {
+    ScriptDialogen dlg;
+    TijdelijkeMap leeg;
+    dlg.openAntwoorden = {Pad(leeg / "andere.dat"), std::nullopt};
+    HoofdVenster venster(dlg, Pad(leeg.Pad()));
+    QVERIFY(!venster.Start({}));
+    QCOMPARE(dlg.meldingen.size(), std::size_t{2});
+    QCOMPARE(dlg.meldingen[1].tekst, Pad(leeg / "andere.dat").toStdString() + " geen of onbruikbaar opstartbestand");
+    QCOMPARE(dlg.openFilters.size(), std::size_t{2});
+  }
+};
+
+QTEST_MAIN(TestHoofdVenster)
+#include "test_hoofdvenster.moc"

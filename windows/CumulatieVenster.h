@@ -1,0 +1,59 @@
+#pragma once
+#include <QDialog>
+#include <QString>
+#include <optional>
+#include <vector>
+
+#include "calc/Wegdek.h"
+#include "tools/Cumulatie.h"
+
+class QLabel;
+class QPushButton;
+class QTableWidget;
+
+namespace tarvo {
+
+class Dialogen;
+
+// Several roads at one observation point, modal: worksheets from files and
+// the main window's computed one, each with its levels, and their
+// energetic sum, all without the art. 110g Wgh deduction.
+class CumulatieVenster : public QDialog {
+  Q_OBJECT
+
+ public:
+  // `huidig`: the main window's worksheet while its results are shown.
+  // Files are computed with `catalogus`; `map` is where the file dialog starts.
+  CumulatieVenster(const Catalogus& catalogus, Dialogen& dialogen, const QString& map,
+                   std::optional<CumulatieBron> huidig, QWidget* ouder);
+
+  void VoegBestandToe();
+  void VoegHuidigToe();
+  void Verwijder();  // the selected worksheets
+  void BewaarAlsCsv();
+
+  const std::vector<CumulatieBron>& Bronnen() const { return bronnen_; }
+  QTableWidget* tabel() const { return tabel_; }
+  QPushButton* huidigKnop() const { return huidigKnop_; }
+  QPushButton* verwijderKnop() const { return verwijderKnop_; }
+  QPushButton* csvKnop() const { return csvKnop_; }
+
+ private:
+  void VulTabel();
+  void ZetKnoppen();
+  void Voeg(CumulatieBron bron, const QString& pad);
+
+  const Catalogus& catalogus_;
+  Dialogen& dialogen_;
+  QString map_;
+  std::optional<CumulatieBron> huidig_;
+  std::vector<CumulatieBron> bronnen_;
+  std::vector<QString> paden_;  // per worksheet; empty for the main window's
+  char decimaal_;
+  QTableWidget* tabel_;
+  QPushButton* huidigKnop_;
+  QPushButton* verwijderKnop_;
+  QPushButton* csvKnop_;
+};
+
+}  // namespace tarvo

@@ -1,0 +1,80 @@
+#pragma once
+#include <QDialog>
+#include <functional>
+
+#include "calc/Controle.h"
+#include "calc/Werkblad.h"
+#include "calc/Wegdek.h"
+#include "tools/Afstand.h"
+#include "tools/Diagram.h"
+
+class QDoubleSpinBox;
+class QHBoxLayout;
+class QLabel;
+class QRadioButton;
+
+namespace tarvo {
+
+class Dialogen;
+class Grafiek;
+
+// The level-distance chart of the worksheet, modal: the worksheet's own
+// distance marked, a target level with the distance where the road meets
+// it, the level under the mouse pointer, a linear or logarithmic distance
+// axis, and the rows as PNG or CSV.
+class DiagramVenster : public QDialog {
+  Q_OBJECT
+
+ public:
+  // `rekenaar` computes the checked worksheet at other distances; numbers
+  // are shown with `decimaal`.
+  DiagramVenster(DiagramGegevens gegevens, AfstandRekenaar rekenaar, char decimaal, Dialogen& dialogen,
+                 QWidget* ouder);
+
+  const DiagramGegevens& Gegevens() const { return gegevens_; }
+  const Grafiek& grafiek() const { return *grafiek_; }
+  QDoubleSpinBox* doelveld() const { return doelveld_; }
+  QRadioButton* lineair() const { return lineair_; }
+  QRadioButton* logaritmisch() const { return logaritmisch_; }
+  QLabel* doelTekst() const { return doelTekst_; }
+  QLabel* rekenpuntTekst() const { return rekenpuntTekst_; }
+  QLabel* muisTekst() const { return muisTekst_; }
+  // The distance for the current target, as the target line shows it.
+  const DoelAfstand& Snijpunt() const { return snijpunt_; }
+
+  void BewaarAlsPng();
+  void BewaarAlsCsv();
+
+ private:
+  void MaakGrafiek();
+  QHBoxLayout* MaakInstellingen();
+  void ToonRekenpunt();
+  QHBoxLayout* MaakKnoppen();
+  void ToonDoel(double doel);
+  void ToonMuis(double x);
+  void VerbergMuis();
+  QString Getal(double x, const char* patroon = "##0.00") const;
+  double MaxAfstand() const;  // the chart's last distance
+
+  DiagramGegevens gegevens_;
+  AfstandRekenaar rekenaar_;
+  char decimaal_;
+  Dialogen& dialogen_;
+  Grafiek* grafiek_ = nullptr;
+  QDoubleSpinBox* doelveld_ = nullptr;
+  QRadioButton* lineair_ = nullptr;
+  QRadioButton* logaritmisch_ = nullptr;
+  QLabel* doelTekst_ = nullptr;
+  QLabel* rekenpuntTekst_ = nullptr;
+  QLabel* muisTekst_ = nullptr;
+  DoelAfstand snijpunt_;
+};
+
+// The command behind the main window's caption of the horizontal distance:
+// asks the largest distance, checks the worksheet and shows the chart. The
+// check runs on `werkblad`; `toonControle` shows what it found on the
+// fields it came from.
+void ToonDiagram(QWidget* ouder, Dialogen& dialogen, const Werkblad& werkblad, const Catalogus& catalogus,
+                 char decimaal, const std::function<void(const Controle&)>& toonControle);
+
+}  // namespace tarvo

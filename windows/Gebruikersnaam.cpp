@@ -1,0 +1,33 @@
+#include "windows/Gebruikersnaam.h"
+
+#include "base/Tekst.h"
+#include "shared_ui/QtTekst.h"
+
+namespace tarvo {
+
+std::string LabelNaamVoor(const std::string& gebruikersnaam) {
+  const QString naam = QString::fromStdString(VastBreed(gebruikersnaam, kNaamLengte));
+  const qsizetype p = naam.indexOf('&');
+  if (p < 0) return naam.toStdString();
+  const QString label = naam.left(p + 1) + naam.mid(p, static_cast<qsizetype>(kNaamLengte) - 1);
+  return VastBreed(label.toStdString(), kNaamLengte);
+}
+
+QString LabelTekst(const std::string& labelnaam) {
+  return QString::fromStdString(labelnaam).replace("&&", "&");
+}
+
+void VraagGebruikersnaam(QWidget* ouder, Dialogen& dialogen, Catalogus& catalogus) {
+  const QString crlf = QTekst(CrLf);
+  const QString naam = QString::fromStdString(catalogus.Gebruikersnaam);
+  const QString prompt =
+      "Huidige instelling gebruikersnaam: " + crlf + naam + crlf + crlf + "Voer nieuwe gebruikersnaam in";
+  // The padding blanks would only put the cursor far behind the name.
+  const auto antwoord = dialogen.InvoerVak(ouder, prompt, "Instelling gebruikersnaam",
+                                           QString::fromStdString(TrimRechts(catalogus.Gebruikersnaam)));
+  if (!antwoord || antwoord->isEmpty()) return;
+  catalogus.Gebruikersnaam = VastBreed(TrimBlanks(antwoord->toStdString()), kNaamLengte);
+  catalogus.GebruikersLabelnaam = LabelNaamVoor(catalogus.Gebruikersnaam);
+}
+
+}  // namespace tarvo

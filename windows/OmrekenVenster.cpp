@@ -1,0 +1,279 @@
+#include "windows/OmrekenVenster.h"
+
+#include <QEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QVBoxLayout>
+#include <array>
+
+#include "base/Getal.h"
+#include "tools/Omrekenen.h"
+#include "shared_ui/Dialogen.h"
+#include "shared_ui/Kleuren.h"
+#include "shared_ui/Scherm.h"
+#include "shared_ui/Tekstvak.h"
+#include "shared_ui/VeldRing.h"
+
+namespace tarvo {
+namespace {
+
+constexpr std::array<const char*, 6> kVerdelingRijen = {"Etmaalintensiteit", "%Uurintensiteit",  "%Motorrijwielen",
+                                                        "%Lichte vtg",       "%Middelzware vtg", "%Zware vtg"};
+constexpr std::array<const char*, 6> kVerdelingHints = {
+    "Geef aantal voertuigen per etmaal",
+    "Geef uurpercentage voertuigen per etmaalperiode",
+    "Geef percentage motorrijwielen per etmaalperiode",
+    "Geef percentage lichte voertuigen per etmaalperiode",
+    "Geef percentage middelzware voertuigen per etmaalperiode",
+    "Geef percentage zware voertuigen per etmaalperiode"};
+constexpr std::array<const char*, 6> kAantallenRijen = {"Motorrijwielen", "Lichte vtg", "Middelzware vtg",
+                                                        "Zware vtg",      "Bromfietsen", "Trams"};
+constexpr std::array<const char*, 6> kAantallenHints = {
+    "Geef aantal motorrijwielen per etmaalperiode", "Geef aantal lichte voertuigen per etmaalperiode",
+    "Geef aantal middelzware voertuigen per etmaalperiode", "Geef aantal zware voertuigen per etmaalperiode",
+    "Geef aantal bromfietsen per etmaalperiode", "Geef aantal trams per etmaalperiode"};
+constexpr std::array<const char*, 3> kKolommen = {"dag", "avond", "nacht"};
+
+// Row of a distribution box in its grid: the day total alone, then three per row.
+int VerdelingRij(int index) { return index == 0 ? 0 : (index - 1) / 3 + 1; }
+
+void Kopjes(QGridLayout* grid, int rij) {
+  for (int p = 0; p < 3; ++p) {
+    auto* kop = new QLabel(kKolommen[static_cast<std::size_t>(p)]);
+    kop->setAlignment(Qt::AlignCenter);
+    grid->addWidget(kop, rij, p + 1);
+  }
+}
+
+QString Tekst(double x, const char* patroon) {
+  return QString::fromStdString(Formatteer(x, patroon, LocaleDecimaal()));
+}
+
+}  // namespace
+
+OmrekenVenster::OmrekenVenster(Dialogen& dialogen, QWidget* ouder) : QDialog(ouder), dialogen_(dialogen) {
+  setObjectName("OmrekenVenster");
+  setWindowTitle("Omrekeningstabellen verkeersgegevens");
+
+  verdelingKader_ = MaakVerdeling();
+  aantallenKader_ = MaakAantallen();
+  for (QPushButton* knop : {omrekenKnop_, toepasKnop_}) {
+    knop->setAutoDefault(false);
+    knop->setDefault(false);
+  }
+  connect(omrekenKnop_, &QPushButton::clicked, this, &OmrekenVenster::RekenOm);
+  connect(toepasKnop_, &QPushButton::clicked, this, &OmrekenVenster::PasToe);
+  verdelingKader_->installEventFilter(this);
+  aantallenKader_->installEventFilter(this);
+  VolgVelden();
+
+  // The two frames scroll where the screen is smaller than they are.
+  auto* vlak = new Schuifvlak(this);
+  auto* inhoud = new QWidget(vlak);
+  auto* kaders = new QHBoxLayout(inhoud);
+  kaders->setContentsMargins(0, 0, 0, 0);
+  kaders->addWidget(verdelingKader_);
+  kaders->addWidget(aantallenKader_);
+  vlak->setWidget(inhoud);
+  auto* laag = new QVBoxLayout(this);
+  laag->addWidget(vlak, 1);
+  laag->addWidget(MaakStatus());
+  laag->setContentsMargins(9, 9, 9, 0);
+
+  ZetNul();
+  status_->setText("Klik op een venster");
+}
+
+QStatusBar* OmrekenVenster::MaakStatus() {
+  auto* balk = new QStatusBar(this);
+  balk->setSizeGripEnabled(false);
+  status_ = new QLabel(balk);
+  status_->setObjectName("status");
+  balk->addWidget(status_, 1);
+  return balk;
+}
+
+QGroupBox* OmrekenVenster::MaakVerdeling() {
+  auto* kader = new QGroupBox("Verdeling", this);
+  kader->setObjectName("verdelingKader");
+  auto* grid = new QGridLayout(kader);
+  for (int i = 0; i < kAantalVerdeling; ++i) verdeling_.push_back(MaakVak(true, i));
+  grid->addWidget(new QLabel(kVerdelingRijen[0]), 0, 0);
+  grid->addWidget(verdeling(0), 0, 1, 1, 3);
+  Kopjes(grid, 1);
+  for (int r = 1; r < 6; ++r) {
+    grid->addWidget(new QLabel(kVerdelingRijen[static_cast<std::size_t>(r)]), r + 1, 0);
+    for (int p = 0; p < 3; ++p) grid->addWidget(verdeling(3 * (r - 1) + p + 1), r + 1, p + 1);
+  }
+  omrekenKnop_ = new QPushButton("Omrekenen", kader);
+  omrekenKnop_->setObjectName("omrekenKnop");
+  grid->addWidget(omrekenKnop_, 8, 1, 1, 3);
+  grid->setRowStretch(7, 1);
+  return kader;
+}
+
+QGroupBox* OmrekenVenster::MaakAantallen() {
+  auto* kader = new QGroupBox("Aantallen", this);
+  kader->setObjectName("aantallenKader");
+  auto* grid = new QGridLayout(kader);
+  for (int i = 0; i < kAantalAantallen; ++i) aantal_.push_back(MaakVak(false, i));
+  Kopjes(grid, 0);
+  for (int r = 0; r < 6; ++r) {
+    grid->addWidget(new QLabel(kAantallenRijen[static_cast<std::size_t>(r)]), r + 1, 0);
+    for (int p = 0; p < 3; ++p) grid->addWidget(aantal(3 * r + p), r + 1, p + 1);
+  }
+  toepasKnop_ = new QPushButton("Toepassen", kader);
+  toepasKnop_->setObjectName("toepasKnop");
+  grid->addWidget(toepasKnop_, 8, 1, 1, 3);
+  grid->setRowStretch(7, 1);
+  return kader;
+}
+
+// Each frame's boxes are a ring of their own; one saved text serves both.
+void OmrekenVenster::VolgVelden() {
+  auto* ring = new VeldRing(VeldRing::Escape::Herstellen, this);
+  std::vector<VeldRing::Veld> verdeling, aantallen;
+  for (int i = 0; i < kAantalVerdeling; ++i) {
+    verdeling.push_back({this->verdeling(i), i > 0 ? "1234567890,." : "1234567890"});
+  }
+  for (int i = 0; i < kAantalAantallen; ++i) aantallen.push_back({aantal(i), "1234567890"});
+  ring->VoegRingToe(verdeling);
+  ring->VoegRingToe(aantallen);
+  connect(ring, &VeldRing::Binnen, this, &OmrekenVenster::ToonHint);
+  connect(ring, &VeldRing::Verlaten, this, &OmrekenVenster::ControleerVak);
+}
+
+QLineEdit* OmrekenVenster::MaakVak(bool verdeling, int index) {
+  auto* edit = new QLineEdit(this);
+  edit->setObjectName(QString(verdeling ? "verdeling(%1)" : "aantal(%1)").arg(index));
+  edit->setAlignment(Qt::AlignRight);
+  edit->setMinimumWidth(70);
+  // The boxes of the period columns as wide as the worksheet's own.
+  if (!verdeling || index > 0) edit->setMaximumWidth(80);
+  ZetAchtergrond(edit, kLichtGeel);
+  return edit;
+}
+
+QString OmrekenVenster::StatusTekst() const { return status_->text(); }
+
+void OmrekenVenster::ZetNul() {
+  for (QLineEdit* e : aantal_) {
+    e->setText(Tekst(0, "#0.00"));
+    e->setEnabled(false);
+  }
+  toepasKnop_->setEnabled(false);
+  for (int i = 0; i < kAantalVerdeling; ++i) {
+    verdeling(i)->setText(Tekst(0, i == 0 ? "#0" : "#0.00"));
+    verdeling(i)->setEnabled(false);
+  }
+  omrekenKnop_->setEnabled(false);
+}
+
+// The focus moves before the other frame locks, or it would wander through
+// every box being disabled.
+void OmrekenVenster::OpenVerdeling() {
+  for (QLineEdit* e : verdeling_) e->setEnabled(true);
+  omrekenKnop_->setEnabled(true);
+  verdeling(0)->setFocus(Qt::OtherFocusReason);
+  for (QLineEdit* e : aantal_) e->setEnabled(false);
+  toepasKnop_->setEnabled(false);
+}
+
+void OmrekenVenster::OpenAantallen() {
+  for (QLineEdit* e : aantal_) e->setEnabled(true);
+  toepasKnop_->setEnabled(true);
+  aantal(0)->setFocus(Qt::OtherFocusReason);
+  for (QLineEdit* e : verdeling_) e->setEnabled(false);
+  omrekenKnop_->setEnabled(false);
+}
+
+std::optional<double> OmrekenVenster::Gecontroleerd(QLineEdit* edit, int maximum, int minimum, const char* patroon) {
+  const std::optional<std::string> t = ValideerVak(edit, Soort::Numeriek, maximum, minimum, patroon, LocaleDecimaal());
+  if (!t) return std::nullopt;
+  return LeesGetal(*t);
+}
+
+void OmrekenVenster::RekenOm() {
+  Verdeling v;
+  for (int i = 0; i < kAantalVerdeling; ++i) {
+    const auto x =
+        i == 0 ? Gecontroleerd(verdeling(0), 999999, 0, "#0") : Gecontroleerd(verdeling(i), 100, 0, "##0.00");
+    // A box that is no number stays red with the focus; nothing is converted.
+    if (!x) return;
+    v.Vak(i) = *x;
+  }
+  const VerdelingControle c = ControleerVerdeling(v);
+  if (!c.ok) {
+    Waarschuw(dialogen_, std::string(c.melding));
+    verdeling(c.focusVak)->setFocus(Qt::OtherFocusReason);
+    return;
+  }
+  for (int p = 1; p <= 3; ++p) {
+    for (int s = 0; s < 4; ++s) {
+      const int rij = kVerdeelRijen[static_cast<std::size_t>(s)];
+      aantal(3 * rij + p - 1)->setText(Tekst(Aantal(v, s, p), "#0.00"));
+    }
+  }
+  OpenAantallen();
+}
+
+void OmrekenVenster::PasToe() {
+  static constexpr std::array<int, kAantalRijen> kVolgorde = {kRijLicht, kRijMiddel, kRijZwaar,
+                                                               kRijMotor, kRijBromf,  kRijTram};
+  std::array<std::array<double, 4>, kAantalRijen> waarde{};
+  for (int p = 1; p <= 3; ++p) {
+    for (int rij : kVolgorde) {
+      const auto x = Gecontroleerd(aantal(3 * rij + p - 1), 99999, -99999, "##0.00");
+      if (!x) return;  // nothing is handed over from a box that is no number
+      waarde[static_cast<std::size_t>(rij)][static_cast<std::size_t>(p)] = *x;
+    }
+  }
+  VeldTeksten teksten;
+  for (int p = 1; p <= 3; ++p) {
+    for (int rij : kVolgorde) {
+      const double aantal = waarde[static_cast<std::size_t>(rij)][static_cast<std::size_t>(p)];
+      teksten.emplace_back(DoelVeld(rij, p), Formatteer(Uurintensiteit(aantal, p), "#0.00", LocaleDecimaal()));
+    }
+  }
+  emit Toegepast(teksten);
+}
+
+OmrekenVenster::Vak OmrekenVenster::Zoek(const QObject* obj) const {
+  for (int i = 0; i < kAantalVerdeling; ++i) {
+    if (obj == verdeling(i)) return {true, i};
+  }
+  for (int i = 0; i < kAantalAantallen; ++i) {
+    if (obj == aantal(i)) return {false, i};
+  }
+  return {true, -1};
+}
+
+void OmrekenVenster::ToonHint(QLineEdit* edit) {
+  const Vak v = Zoek(edit);
+  const int rij = v.verdeling ? VerdelingRij(v.index) : v.index / 3;
+  status_->setText((v.verdeling ? kVerdelingHints : kAantallenHints)[static_cast<std::size_t>(rij)]);
+}
+
+void OmrekenVenster::ControleerVak(QLineEdit* edit) {
+  const Vak v = Zoek(edit);
+  if (!v.verdeling) Gecontroleerd(edit, 999999, 0, "#0.00");
+  else if (v.index == 0) Gecontroleerd(edit, 999999, 0, "#0");
+  else Gecontroleerd(edit, 100, 0, "#0.00");
+}
+
+bool OmrekenVenster::eventFilter(QObject* obj, QEvent* event) {
+  if ((obj == verdelingKader_ || obj == aantallenKader_) && event->type() == QEvent::MouseButtonPress) {
+    if (obj == verdelingKader_) OpenVerdeling();
+    else OpenAantallen();
+    return true;
+  }
+  return QDialog::eventFilter(obj, event);
+}
+
+}  // namespace tarvo

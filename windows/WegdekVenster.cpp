@@ -1,0 +1,501 @@
+#include "windows/WegdekVenster.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QEvent>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPainter>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QToolButton>
+#include <QUrl>
+#include <QVBoxLayout>
+#include <optional>
+#include <vector>
+
+#include "base/Foutnummers.h"
+#include "base/Getal.h"
+#include "base/Tekst.h"
+#include "calc/Velden.h"
+#include "calc/WegdekImport.h"
+#include "files/WegdekTabel.h"
+#include "shared_ui/Dialogen.h"
+#include "shared_ui/Iconen.h"
+#include "shared_ui/Kleuren.h"
+#include "shared_ui/Knop.h"
+#include "shared_ui/QtTekst.h"
+#include "shared_ui/Tekstvak.h"
+#include "shared_ui/VeldRing.h"
+#include "shared_ui/Zandloper.h"
+
+namespace tarvo {
+namespace {
+
+constexpr int kMinimum = static_cast<int>(kCoefficientMinimum), kMaximum = static_cast<int>(kCoefficientMaximum);
+constexpr const char* kPatroon = "##0.00";
+constexpr const char* kTabelFilter = "CSV-bestand (*.csv);;Alle bestanden (*)";
+
+// "1 wegdek" or "3 wegdekken".
+QString Wegdekken(std::size_t n) { return QString::number(n) + (n == 1 ? " wegdek" : " wegdekken"); }
+
+}  // namespace
+
+WegdekVenster::WegdekVenster(Catalogus& catalogus, Dialogen& dialogen, const QString& dataMap, QWidget* ouder)
+    : QDialog(ouder), cat_(catalogus), beheer_(catalogus), dialogen_(dialogen), dataMap_(dataMap) {
+  setObjectName("WegdekVenster");
+  setWindowTitle("Correctiefactoren wegdekken ");
+  ontwerpTitel_ = windowTitle();
+
+  MaakVelden();
+  MaakKnoppen();
+  auto* midden = new QHBoxLayout();
+  midden->addWidget(wegdekLijst_, 1);
+  midden->addLayout(VeldenEnKnoppen());
+  auto* laag = new QVBoxLayout(this);
+  laag->setContentsMargins(9, 9, 9, 0);
+  laag->addLayout(midden, 1);
+  laag->addWidget(MaakStatusBalk());
+  resize(640, 340);
+  Verbind();
+
+  VergrendelVelden();
+  VulLijst();
+  weergavePaneel_->setText("Lijstweergave");
+  ToonAantal();
+}
+
+// The list, the captions and the entry fields, in the order Tab visits them.
+void WegdekVenster::MaakVelden() {
+  wegdekLijst_ = new QListWidget(this);
+  wegdekLijst_->setObjectName("wegdekLijst");
+  wegdekLijst_->setToolTip("Overzicht wegdekken");
+  wegdekLijst_->setMinimumWidth(250);
+
+  const QStringList labelTeksten = {"Omschrijving wegdek:", "Correctiefactoren:", "lichte vtg", "middelzware vtg",
+                                    "zware vtg", "σ", "τ", "σ", "τ", "σ", "τ"};
+  for (int i = 0; i < 11; ++i) {
+    bijschriften_[static_cast<std::size_t>(i)] = new QLabel(labelTeksten[i], this);
+  }
+  for (int k = 0; k < 7; ++k) {
+    auto* e = new QLineEdit(this);
+    e->setObjectName(QString("veld(%1)").arg(k));
+    if (k > 0) {
+      e->setAlignment(Qt::AlignRight);
+      e->setMaximumWidth(90);
+      e->setToolTip(k % 2 == 1 ? "verschil in dB(A) t.o.v. glad asfalt " : "snelheidsindex in dB(A)");
+    }
+    velden_[static_cast<std::size_t>(k)] = e;
+  }
+}
+
+void WegdekVenster::MaakKnoppen() {
+  // Not auto-default: Enter belongs to the entry fields.
+  auto knop = [this](const QString& tekst, const char* naam) { return MaakKnop(tekst, naam, this); };
+  toevoegKnop_ = knop("Toevoegen", "toevoegKnop");
+  wijzigKnop_ = knop("Wijzigen", "wijzigKnop");
+  wisKnop_ = knop("Wissen", "wisKnop");
+  importeerKnop_ = knop("Importeren…", "importeerKnop");
+  importeerKnop_->setToolTip("Wegdekken toevoegen uit een CSV-bestand; rijen uit een rekenblad plakken kan ook met "
+                             "Ctrl+V in de lijst");
+  exporteerKnop_ = knop("Exporteren…", "exporteerKnop");
+  exporteerKnop_->setToolTip("De wegdekken bewaren als CSV-bestand");
+  okKnop_ = knop("OK", "okKnop");
+  annuleerKnop_ = knop("Cancel", "annuleerKnop");
+  rekenbladKnop_ = new QToolButton(this);
+  rekenbladKnop_->setObjectName("rekenbladKnop");
+  rekenbladKnop_->setIcon(SpreadsheetIcoon());
+  rekenbladKnop_->setIconSize(QSize(24, 24));
+  rekenbladKnop_->setAutoRaise(true);
+  rekenbladKnop_->setToolTip("Zoeken naar correctiefactoren wegdekken op schijf");
+}
+
+// Fields: description on top, then per vehicle class σ (DL) and τ (b);
+// below them the confirming and the editing buttons.
+QVBoxLayout* WegdekVenster::VeldenEnKnoppen() {
+  auto* velden = new QGridLayout();
+  velden->addWidget(bijschriften_[0], 0, 0, 1, 5);
+  velden->addWidget(velden_[0], 1, 0, 1, 5);
+  velden->addWidget(bijschriften_[1], 2, 0, 1, 5);
+  for (int r = 0; r < 3; ++r) {
+    const auto i = static_cast<std::size_t>(r);
+    velden->addWidget(bijschriften_[2 + i], r + 3, 0);
+    velden->addWidget(bijschriften_[5 + 2 * i], r + 3, 1, Qt::AlignRight);
+    velden->addWidget(velden_[1 + 2 * i], r + 3, 2);
+    velden->addWidget(bijschriften_[6 + 2 * i], r + 3, 3, Qt::AlignRight);
+    velden->addWidget(velden_[2 + 2 * i], r + 3, 4);
+    bijschriften_[5 + 2 * i]->setToolTip(velden_[1 + 2 * i]->toolTip());
+    bijschriften_[6 + 2 * i]->setToolTip(velden_[2 + 2 * i]->toolTip());
+  }
+  velden->setColumnStretch(0, 1);
+
+  auto* bewerken = new QHBoxLayout();
+  bewerken->addWidget(toevoegKnop_);
+  bewerken->addWidget(wijzigKnop_);
+  bewerken->addWidget(wisKnop_);
+  auto* uitwisselen = new QHBoxLayout();
+  uitwisselen->addWidget(importeerKnop_);
+  uitwisselen->addWidget(exporteerKnop_);
+  auto* bevestigen = new QHBoxLayout();
+  bevestigen->addWidget(rekenbladKnop_);
+  bevestigen->addStretch(1);
+  bevestigen->addWidget(okKnop_);
+  bevestigen->addWidget(annuleerKnop_);
+
+  auto* rechts = new QVBoxLayout();
+  rechts->addLayout(velden);
+  rechts->addStretch(1);
+  rechts->addLayout(bevestigen);
+  rechts->addLayout(bewerken);
+  rechts->addLayout(uitwisselen);
+  return rechts;
+}
+
+QStatusBar* WegdekVenster::MaakStatusBalk() {
+  auto* statusBar = new QStatusBar(this);
+  statusBar->setSizeGripEnabled(false);
+  weergavePaneel_ = new QLabel(statusBar);
+  aantalPaneel_ = new QLabel(statusBar);
+  weergavePaneel_->setMinimumWidth(110);
+  statusBar->addWidget(weergavePaneel_);
+  statusBar->addWidget(aantalPaneel_, 1);
+  return statusBar;
+}
+
+void WegdekVenster::Verbind() {
+  connect(toevoegKnop_, &QPushButton::clicked, this, &WegdekVenster::VoegToe);
+  connect(wijzigKnop_, &QPushButton::clicked, this, &WegdekVenster::Wijzig);
+  connect(wisKnop_, &QPushButton::clicked, this, &WegdekVenster::Wis);
+  connect(okKnop_, &QPushButton::clicked, this, &WegdekVenster::Bevestig);
+  connect(annuleerKnop_, &QPushButton::clicked, this, &WegdekVenster::Annuleer);
+  connect(rekenbladKnop_, &QToolButton::clicked, this, &WegdekVenster::OpenRekenblad);
+  connect(importeerKnop_, &QPushButton::clicked, this, &WegdekVenster::Importeer);
+  connect(exporteerKnop_, &QPushButton::clicked, this, &WegdekVenster::Exporteer);
+  connect(wegdekLijst_, &QListWidget::currentRowChanged, this, [this](int rij) {
+    if (rij >= 0) ToonGekozen();
+  });
+  wegdekLijst_->viewport()->installEventFilter(this);
+
+  auto* ring = new VeldRing(VeldRing::Escape::Leegmaken, this);
+  std::vector<VeldRing::Veld> velden;
+  for (int k = 0; k < 7; ++k) {
+    // The description takes every key.
+    velden.push_back(
+        {velden_[static_cast<std::size_t>(k)], k == 0 ? std::nullopt : std::optional<QString>("1234567890.,-")});
+  }
+  ring->VoegRingToe(velden);
+  connect(ring, &VeldRing::Verlaten, this, &WegdekVenster::ControleerVeld);
+  connect(ring, &VeldRing::Geweigerd, this, [this] { dialogen_.Piep(); });
+
+  // F9 reaches the window whichever control holds the focus.
+  for (QWidget* w : findChildren<QWidget*>()) w->installEventFilter(this);
+}
+
+// What the list view offers and the entry view locks.
+std::array<QWidget*, 6> WegdekVenster::LijstBediening() const {
+  return {wijzigKnop_, wisKnop_, toevoegKnop_, importeerKnop_, exporteerKnop_, wegdekLijst_};
+}
+
+QString WegdekVenster::WeergaveTekst() const { return weergavePaneel_->text(); }
+
+QString WegdekVenster::AantalTekst() const { return aantalPaneel_->text(); }
+
+void WegdekVenster::VergrendelVelden() {
+  for (QWidget* w : LijstBediening()) {
+    w->setEnabled(true);
+  }
+  // The focus leaves the fields first, or it would wander through each one
+  // being locked; their texts are thrown away, so nothing is validated.
+  vergrendelen_ = true;
+  if (VeldIndex(QApplication::focusWidget()) >= 0) wegdekLijst_->setFocus(Qt::OtherFocusReason);
+  for (QLabel* l : bijschriften_) l->setEnabled(false);
+  for (QLineEdit* e : velden_) {
+    e->clear();
+    e->setEnabled(false);
+    ZetAchtergrond(e, kLichtGeel);
+  }
+  vergrendelen_ = false;
+  okKnop_->hide();
+  annuleerKnop_->hide();
+  rekenbladKnop_->hide();
+}
+
+void WegdekVenster::OntgrendelVelden() {
+  for (QLineEdit* e : velden_) {
+    e->setEnabled(true);
+    ZetAchtergrond(e, kLichtGeel);
+  }
+  for (QLabel* l : bijschriften_) l->setEnabled(true);
+  for (QWidget* w : LijstBediening()) {
+    w->setEnabled(false);
+  }
+  okKnop_->show();
+  annuleerKnop_->show();
+  rekenbladKnop_->show();
+}
+
+void WegdekVenster::MaakVeldenLeeg() {
+  for (QLineEdit* e : velden_) e->clear();
+}
+
+void WegdekVenster::VulLijst() {
+  const QSignalBlocker stil(wegdekLijst_);
+  wegdekLijst_->clear();
+  for (int i = 1; i <= cat_.AantalWegdekken; ++i) {
+    wegdekLijst_->addItem(QString::fromStdString(cat_.Wegdekken[static_cast<std::size_t>(i)].Omschrijving));
+  }
+}
+
+void WegdekVenster::ToonAantal() {
+  aantalPaneel_->setText(QString::number(cat_.AantalWegdekken) + " wegdekken in lijst");
+}
+
+void WegdekVenster::Waarschuw(const QString& tekst) {
+  tarvo::Waarschuw(dialogen_, tekst.toStdString());
+}
+
+void WegdekVenster::KiesInLijst(int positie) {
+  const QSignalBlocker stil(wegdekLijst_);
+  wegdekLijst_->setCurrentRow(positie - 1);
+}
+
+void WegdekVenster::ToonGekozen() {
+  if (wegdekLijst_->currentRow() < 0) {
+    Waarschuw("Geen wegdekken aanwezig");
+    return;
+  }
+  geselecteerd_ = wegdekLijst_->currentRow() + 1;
+  const Wegdek& w = cat_.Wegdekken[static_cast<std::size_t>(geselecteerd_)];
+  velden_[0]->setText(QString::fromStdString(TrimBlanks(w.Omschrijving)));
+  for (int k = 1; k <= 6; ++k) {
+    velden_[static_cast<std::size_t>(k)]->setText(
+        QString::fromStdString(Formatteer(w.Coefficient(k), kPatroon, LocaleDecimaal())));
+  }
+}
+
+void WegdekVenster::VoegToe() {
+  if (beheer_.IsVol()) {
+    dialogen_.Toon("Maximaal aantal wegdekken bereikt (=50)", "Invoer-stop", Icoon::Kritiek);
+    return;
+  }
+  OntgrendelVelden();
+  bewerking_ = Bewerking::Toevoegen;
+  MaakVeldenLeeg();
+  velden_[0]->setFocus(Qt::OtherFocusReason);
+}
+
+void WegdekVenster::Wijzig() {
+  if (wegdekLijst_->currentRow() < 0) {
+    Waarschuw("Geen wegdek geselecteerd");
+    return;
+  }
+  if (beheer_.IsBeschermd(wegdekLijst_->currentRow() + 1)) {
+    Waarschuw("Meegeleverde wegdektypen kunnen niet worden gewijzigd (F9).");
+    return;
+  }
+  bewerking_ = Bewerking::Wijzigen;
+  OntgrendelVelden();
+  weergavePaneel_->setText("Edit-mode");
+  velden_[0]->setFocus(Qt::OtherFocusReason);
+}
+
+void WegdekVenster::Bevestig() {
+  for (int k = 0; k <= 4; ++k) {
+    if (velden_[static_cast<std::size_t>(k)]->text().isEmpty()) {
+      Waarschuw(k == 0 ? "Omschrijving wegdek niet ingevuld" : "Correctiefactoren niet ingevuld");
+      velden_[static_cast<std::size_t>(k)]->setFocus(Qt::OtherFocusReason);
+      return;
+    }
+  }
+  // Every coefficient is checked before the catalogue changes: a field that
+  // is no number stays red with the focus, and nothing is stored.
+  WegdekBeheer::Coefficienten coef{};
+  for (int k = 1; k <= 6; ++k) {
+    const std::optional<std::string> t = ValideerVak(velden_[static_cast<std::size_t>(k)], Soort::Numeriek, kMaximum,
+                                                     kMinimum, kPatroon, LocaleDecimaal());
+    if (!t) return;
+    coef[static_cast<std::size_t>(k - 1)] = LeesGetal(*t);
+  }
+
+  const std::string omschrijving = velden_[0]->text().toStdString();
+  int doel = 0;
+  if (bewerking_ == Bewerking::Toevoegen) {
+    doel = beheer_.VoegToe(omschrijving, coef);
+  } else {
+    geselecteerd_ = wegdekLijst_->currentRow() + 1;
+    if (beheer_.Vervang(geselecteerd_, omschrijving, coef)) doel = geselecteerd_;
+  }
+
+  VulLijst();
+  KiesInLijst(doel);
+  VergrendelVelden();
+  weergavePaneel_->setText("Lijstweergave");
+  ToonAantal();
+  ToonGekozen();
+}
+
+void WegdekVenster::Annuleer() {
+  VergrendelVelden();
+  if (wegdekLijst_->currentRow() >= 0) ToonGekozen();
+  bewerking_ = Bewerking::Geen;
+  weergavePaneel_->setText("Lijstweergave");
+}
+
+void WegdekVenster::Wis() {
+  const int index = wegdekLijst_->currentRow();
+  if (index < 0) {
+    Waarschuw("Geen wegdek geselecteerd");
+    return;
+  }
+  if (beheer_.IsBeschermd(index + 1)) {
+    Waarschuw("Meegeleverde wegdektypen kunnen niet worden gewist (F9).");
+    return;
+  }
+  const std::string naam = TrimBlanks(cat_.Wegdekken[static_cast<std::size_t>(index + 1)].Omschrijving);
+  if (dialogen_.Toon("Wegdek " + naam + " wissen?", "wissen", Icoon::Vraag, Knoppen::JaNee) != Antwoord::Ja) return;
+
+  Zandloper zandloper;
+  geselecteerd_ = index + 1;
+  const int daarna = beheer_.Wis(geselecteerd_);
+  MaakVeldenLeeg();
+  VulLijst();
+  VergrendelVelden();
+  if (daarna > 0) {
+    KiesInLijst(daarna);
+    ToonGekozen();
+  }
+  ToonAantal();
+}
+
+void WegdekVenster::WisselBescherming() {
+  beheer_.WisselBescherming();
+  setWindowTitle(beheer_.BeschermingOpgeheven() ? QString("[EDIT-mode meegeleverde wegdektypen]") : ontwerpTitel_);
+}
+
+void WegdekVenster::OpenRekenblad() {
+  for (;;) {
+    const std::optional<QString> pad =
+        dialogen_.OpenBestand(this, "Excelbestand openen", dataMap_, "Excelbestand (*.xls *.xlsx)");
+    if (!pad) return;
+    const QFileInfo info(*pad);
+    const QString ext = info.suffix().toLower();
+    if (!info.isFile() || (ext != "xls" && ext != "xlsx")) {
+      dialogen_.Toon((*pad + " geen of onbruikbaar Excelbestand").toStdString(), "Opstartfout", Icoon::Kritiek);
+      continue;
+    }
+    // The desktop's own spreadsheet program shows the file; nothing comes back from it.
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(info.absoluteFilePath()))) {
+      // The procedure and form its messages have always named.
+      ToonOnverwachteFout(dialogen_, "Image2_Click", "frmWegdek", kFoutAutomatisering,
+                          "Geen programma gevonden dat " + info.fileName() + " kan openen");
+    }
+    return;
+  }
+}
+
+void WegdekVenster::Importeer() {
+  const std::optional<QString> pad = dialogen_.OpenBestand(this, "Wegdekken importeren", dataMap_, kTabelFilter);
+  if (!pad) return;
+  NeemOver(LeesWegdekTabelBestand(NaarPad(*pad)), "Het bestand " + *pad + " bevat geen wegdekken.");
+}
+
+void WegdekVenster::Plak() {
+  const std::string rijen = QGuiApplication::clipboard()->text().toStdString();
+  NeemOver(LeesWegdekTabel(rijen, '\t', Kopregel::Mogelijk), "Het klembord bevat geen wegdekken.");
+}
+
+// Import and paste alike: all or nothing, after one question when entries
+// get other coefficients.
+void WegdekVenster::NeemOver(const Uitkomst<std::vector<IngelezenWegdek>>& tabel, const QString& leeg) {
+  if (!tabel) {
+    Waarschuw(QString::fromStdString(tabel.Melding()));
+    return;
+  }
+  if (tabel->empty()) {
+    Waarschuw(leeg);
+    return;
+  }
+  const Uitkomst<Samenvoeging> plan = VoegSamen(beheer_, *tabel);
+  if (!plan) {
+    Waarschuw(QString::fromStdString(plan.Melding()));
+    return;
+  }
+  if (plan->Leeg()) {
+    dialogen_.Toon("De wegdekken staan al met dezelfde correctiefactoren in de lijst.", "Importeren",
+                   Icoon::Informatie);
+    return;
+  }
+  if (!plan->vervangen.empty()) {
+    QString vraag = plan->toevoegen.empty() ? QString() : Wegdekken(plan->toevoegen.size()) + " toevoegen en ";
+    vraag += Wegdekken(plan->vervangen.size()) + " met dezelfde omschrijving vervangen?";
+    if (dialogen_.Toon(vraag.toStdString(), "Importeren", Icoon::Vraag, Knoppen::JaNee) != Antwoord::Ja) return;
+  }
+  Zandloper zandloper;
+  const int kies = beheer_.Voer(*plan);
+  VulLijst();
+  KiesInLijst(kies);
+  ToonGekozen();
+  ToonAantal();
+}
+
+void WegdekVenster::Exporteer() {
+  const std::optional<QString> pad =
+      KiesBewaarPad(dialogen_, this, "Wegdekken exporteren", dataMap_ + "/wegdekken.csv", kTabelFilter, "csv");
+  if (!pad) return;
+  Uitkomst<void> geschreven;
+  {
+    Zandloper zandloper;
+    geschreven = ExporteerWegdekken(cat_, NaarPad(*pad), LocaleDecimaal());
+  }
+  if (!geschreven) {
+    ToonOnverwachteFout(dialogen_, "cmdExporteren_Click", "frmWegdek", geschreven.Nummer(),
+                        QString::fromStdString(geschreven.Melding()));
+  }
+}
+
+int WegdekVenster::VeldIndex(const QObject* obj) const {
+  for (int k = 0; k < 7; ++k) {
+    if (obj == velden_[static_cast<std::size_t>(k)]) return k;
+  }
+  return -1;
+}
+
+// Shows the value as the catalogue will hold it. The description is free
+// text, and fields being locked throw their texts away unchecked.
+void WegdekVenster::ControleerVeld(QLineEdit* veld) {
+  if (VeldIndex(veld) <= 0 || vergrendelen_) return;
+  ValideerVak(veld, Soort::Numeriek, kMaximum, kMinimum, kPatroon, LocaleDecimaal());
+}
+
+bool WegdekVenster::eventFilter(QObject* obj, QEvent* event) {
+  if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F9) {
+    WisselBescherming();
+    return true;
+  }
+  if (obj == wegdekLijst_ && event->type() == QEvent::KeyPress &&
+      static_cast<QKeyEvent*>(event)->matches(QKeySequence::Paste)) {
+    Plak();
+    return true;
+  }
+  if (obj == wegdekLijst_->viewport() && event->type() == QEvent::MouseButtonRelease) {
+    // A click on an empty list has no entry to show.
+    if (wegdekLijst_->count() == 0) ToonGekozen();
+  }
+  return QDialog::eventFilter(obj, event);
+}
+
+void WegdekVenster::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_F9) {
+    WisselBescherming();
+    return;
+  }
+  QDialog::keyPressEvent(event);
+}
+
+}  // namespace tarvo
