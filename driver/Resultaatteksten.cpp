@@ -23,14 +23,32 @@ ResultaatTeksten LabelTeksten(const Resultaten& r, char decimaal) {
           ResultaatLabel(r.Lnight, r.Aftrek110g, " dB", decimaal), AftrekRegel(r)};
 }
 
-std::array<std::pair<int, std::string>, 2 * kAantalPeriodes> AfgeleideTeksten(const Resultaten& r, char decimaal) {
+namespace {
+
+std::array<std::pair<int, std::string>, 2 * kAantalPeriodes> Afgeleid(const PerPeriode& totaal, const PerPeriode& vracht,
+                                                                     char decimaal) {
   std::array<std::pair<int, std::string>, 2 * kAantalPeriodes> t;
   for (int p = 1; p <= kAantalPeriodes; ++p) {
     const auto i = static_cast<std::size_t>(p);
-    t[2 * (i - 1)] = {VrachtVeld(p), Formatteer(r.Vrachtverkeer[i], "#0.00", decimaal)};
-    t[2 * (i - 1) + 1] = {TotaalVeld(p), Formatteer(r.Qtotaal[i], "##0.00", decimaal)};
+    t[2 * (i - 1)] = {VrachtVeld(p), Formatteer(vracht[i], "#0.00", decimaal)};
+    t[2 * (i - 1) + 1] = {TotaalVeld(p), Formatteer(totaal[i], "##0.00", decimaal)};
   }
   return t;
+}
+
+}  // namespace
+
+std::array<std::pair<int, std::string>, 2 * kAantalPeriodes> AfgeleideTeksten(const Resultaten& r, char decimaal) {
+  return Afgeleid(r.Qtotaal, r.Vrachtverkeer, decimaal);
+}
+
+std::array<std::pair<int, std::string>, 2 * kAantalPeriodes> AfgeleideTeksten(const Invoer& in, char decimaal) {
+  PerPeriode totaal{}, vracht{};
+  for (int p = 1; p <= kAantalPeriodes; ++p) {
+    totaal[static_cast<std::size_t>(p)] = in.getal[static_cast<std::size_t>(TotaalVeld(p))];
+    vracht[static_cast<std::size_t>(p)] = in.getal[static_cast<std::size_t>(VrachtVeld(p))];
+  }
+  return Afgeleid(totaal, vracht, decimaal);
 }
 
 }  // namespace tarvo

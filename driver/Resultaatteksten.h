@@ -34,7 +34,8 @@ std::string AftrekRegel(const Resultaten& r);
 ResultaatTeksten LabelTeksten(const Resultaten& r, char decimaal);
 
 // Qtotaal and the freight share of each period, as fields 26..31 show them
-// after a calculation.
+// after a calculation, or after a check (which works them out the same way).
 std::array<std::pair<int, std::string>, 2 * kAantalPeriodes> AfgeleideTeksten(const Resultaten& r, char decimaal);
+std::array<std::pair<int, std::string>, 2 * kAantalPeriodes> AfgeleideTeksten(const Invoer& in, char decimaal);
 
 }  // namespace tarvo

@@ -180,36 +180,43 @@ std::vector<RapportRegel> EindRegels(const Resultaten& r, char dec) {
   };
 }
 
+std::array<std::string, kRapportDelen> RapportDelen(const Invoer& in, const Resultaten& r, const Catalogus& catalogus,
+                                                    char dec) {
+  std::array<std::string, kRapportDelen> d;
+  VoegToe(d[0], GebruikerRegel(catalogus));
+  VoegToe(d[0], kRapportTitel);
+  VoegToe(d[0], "");
+  VoegToe(d[0], "");
+
+  VoegToe(d[1], std::string(kWaarneempuntLabel) + in.waarneempunt);
+  VoegToe(d[1], std::string(kWegLabel) + in.weg);
+  VoegToe(d[1], "");
+  VoegToe(d[1], "");
+
+  VoegToe(d[2], kKopInvoer);
+
+  VoegToe(d[3], KolomKop());
+  VoegToe(d[3], InvoerRegels(in, r, catalogus, dec));
+  VoegToe(d[3], "");
+
+  VoegToe(d[4], kKopResultaten);
+
+  VoegToe(d[5], KolomKop());
+  VoegToe(d[5], ResultaatRegels(in, r, dec));
+
+  VoegToe(d[6], "");
+  VoegToe(d[6], EindRegels(r, dec));
+  VoegToe(d[6], "");
+
+  VoegToe(d[7], kKopToelichting);
+
+  for (const std::string& regel : in.toelichting) VoegToe(d[8], VastBreed(regel, kToelichtingLengte));
+  return d;
+}
+
 std::string RapportTekst(const Invoer& in, const Resultaten& r, const Catalogus& catalogus, char dec) {
   std::string t;
-  VoegToe(t, GebruikerRegel(catalogus));
-  VoegToe(t, kRapportTitel);
-  VoegToe(t, "");
-  VoegToe(t, "");
-
-  VoegToe(t, std::string(kWaarneempuntLabel) + in.waarneempunt);
-  VoegToe(t, std::string(kWegLabel) + in.weg);
-  VoegToe(t, "");
-  VoegToe(t, "");
-
-  VoegToe(t, kKopInvoer);
-
-  VoegToe(t, KolomKop());
-  VoegToe(t, InvoerRegels(in, r, catalogus, dec));
-  VoegToe(t, "");
-
-  VoegToe(t, kKopResultaten);
-
-  VoegToe(t, KolomKop());
-  VoegToe(t, ResultaatRegels(in, r, dec));
-
-  VoegToe(t, "");
-  VoegToe(t, EindRegels(r, dec));
-  VoegToe(t, "");
-
-  VoegToe(t, kKopToelichting);
-
-  for (const std::string& regel : in.toelichting) VoegToe(t, VastBreed(regel, kToelichtingLengte));
+  for (const std::string& deel : RapportDelen(in, r, catalogus, dec)) t += deel;
   return t;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The worksheet report: eleven text blocks (AfdrukRegels), the column
 // formatter and the environmental quality rating.
+#include <array>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,7 +18,15 @@ std::string FormatKolom(double waarde, int& breedte, std::string_view patroon, c
 // "Zeer slecht" ... "Goed" for Lden minus the deduction.
 std::string_view Milieukwaliteit(double lden, int aftrek110g);
 
-// The report's text blocks joined: the preview text.
+// The report's parts, top to bottom: user name and title; observation point
+// and road; "Invoergegevens"; the input lines; "Berekeningsresultaten"; the
+// result lines; the final levels and the rating; "Toelichting"; the remarks.
+// Every line ends in CR LF. The preview styles each part its own way.
+inline constexpr std::size_t kRapportDelen = 9;
+std::array<std::string, kRapportDelen> RapportDelen(const Invoer& in, const Resultaten& r, const Catalogus& catalogus,
+                                                    char decimaal);
+
+// The parts joined: the preview text.
 std::string RapportTekst(const Invoer& in, const Resultaten& r, const Catalogus& catalogus, char decimaal);
 
 // --- pieces shared with the printed page ---

@@ -639,8 +639,8 @@ bool HoofdVenster::ToonControle(const Controle& controle, bool meldGeenGetal) {
   return false;
 }
 
-void HoofdVenster::ToonAfgeleideVelden(const Resultaten& resultaten) {
-  for (const auto& [k, tekst] : AfgeleideTeksten(resultaten, decimaal_)) veld(k)->setText(QTekst(tekst));
+void HoofdVenster::ToonAfgeleideVelden(const std::array<std::pair<int, std::string>, 2 * kAantalPeriodes>& teksten) {
+  for (const auto& [k, tekst] : teksten) veld(k)->setText(QTekst(tekst));
 }
 
 void HoofdVenster::ToonNiveaus(const Resultaten& resultaten) {
@@ -978,7 +978,7 @@ void HoofdVenster::Bereken() {
     return;
   }
   const Resultaten resultaten = tarvo::Bereken(invoer, cat_, VandaagQt());
-  ToonAfgeleideVelden(resultaten);
+  ToonAfgeleideVelden(AfgeleideTeksten(resultaten, decimaal_));
   if (!NiveausEindig(resultaten)) {
     Waarschuw(dialogen_, OneindigMelding(invoer, cat_));
     return;
@@ -1154,7 +1154,7 @@ void HoofdVenster::ToonDosisEffect() {
 void HoofdVenster::ToonDiagram() {
   tarvo::ToonDiagram(this, dialogen_, HuidigWerkblad(), cat_, decimaal_, [this](const Controle& controle) {
     if (!ToonControle(controle, true)) return;
-    if (ControleerWegdek(*controle.invoer, cat_)) ToonAfgeleideVelden(BerekenPeriodes(*controle.invoer, cat_));
+    if (ControleerWegdek(*controle.invoer, cat_)) ToonAfgeleideVelden(AfgeleideTeksten(*controle.invoer, decimaal_));
   });
 }
 

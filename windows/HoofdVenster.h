@@ -167,7 +167,7 @@ class HoofdVenster : public QMainWindow {
   // the field to correct takes the focus. True when the check passed.
   bool ToonControle(const Controle& controle, bool meldGeenGetal);
   void ToonWeergave(const Weergave& weergave);
-  void ToonAfgeleideVelden(const Resultaten& resultaten);
+  void ToonAfgeleideVelden(const std::array<std::pair<int, std::string>, 2 * kAantalPeriodes>& teksten);
   void ToonNiveaus(const Resultaten& resultaten);
   void NeemOmrekeningOver(const std::vector<std::pair<int, std::string>>& teksten);
   void KiesWegdek(int lijstIndex);

@@ -11,6 +11,7 @@
 #include <QTextCursor>
 #include <QTextEdit>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <array>
 
 #include "calc/Velden.h"
@@ -28,7 +29,7 @@ struct BlokStijl {
 };
 
 // The report's parts, top to bottom.
-constexpr std::array<BlokStijl, 9> kStijlen = {{
+constexpr std::array<BlokStijl, kRapportDelen> kStijlen = {{
     {.vet = true},                            // user name, title
     {.cursief = true},                        // observation point, road
     {.cursief = true, .onderstreept = true},  // "Invoergegevens"
@@ -39,23 +40,6 @@ constexpr std::array<BlokStijl, 9> kStijlen = {{
     {.cursief = true, .onderstreept = true},  // "Toelichting"
     {.cursief = true},                        // remarks
 }};
-
-// How many lines each part of RapportTekst takes: a title block and the
-// names of two lines and two empty ones; each heading one; the column head
-// over the input and the result lines, an empty line after the input lines;
-// the final levels between two empty lines; one line per remark.
-std::array<int, kStijlen.size()> BlokRegels(const PaginaInhoud& in) {
-  const auto n = [](const std::vector<RapportRegel>& regels) { return static_cast<int>(regels.size()); };
-  return {4,
-          4,
-          1,
-          1 + n(InvoerRegels(in.invoer, in.resultaten, in.catalogus, in.decimaal)) + 1,
-          1,
-          1 + n(ResultaatRegels(in.invoer, in.resultaten, in.decimaal)),
-          1 + n(EindRegels(in.resultaten, in.decimaal)) + 1,
-          1,
-          kAantalToelichtingen};
-}
 
 }  // namespace
 
@@ -101,8 +85,10 @@ void VoorbeeldVenster::VulTekst() {
   rapport_->setFont(courier);
 
   const PaginaInhoud& in = inhoud_;
-  rapport_->setPlainText(
-      QTekst(RapportTekst(in.invoer, in.resultaten, in.catalogus, in.decimaal)).replace("\r\n", "\n"));
+  const auto delen = RapportDelen(in.invoer, in.resultaten, in.catalogus, in.decimaal);
+  std::string tekst;
+  for (const std::string& deel : delen) tekst += deel;
+  rapport_->setPlainText(QTekst(tekst).replace("\r\n", "\n"));
 
   QTextCursor c(rapport_->document());
   c.select(QTextCursor::Document);
@@ -113,15 +99,15 @@ void VoorbeeldVenster::VulTekst() {
 
   // Each part's lines take its style; the document holds a line per block.
   QTextBlock regel = rapport_->document()->begin();
-  const auto regels = BlokRegels(in);
   for (std::size_t i = 0; i < kStijlen.size() && regel.isValid(); ++i) {
+    const auto regels = std::count(delen[i].begin(), delen[i].end(), '\n');
     const BlokStijl& s = kStijlen[i];
     QTextCharFormat f;
     if (s.vet) f.setFontWeight(QFont::Bold);
     if (s.cursief) f.setFontItalic(true);
     f.setFontUnderline(s.onderstreept);
     if (s.punten > 0) f.setFontPointSize(s.punten);
-    for (int r = 0; r < regels[i] && regel.isValid(); ++r, regel = regel.next()) {
+    for (std::ptrdiff_t r = 0; r < regels && regel.isValid(); ++r, regel = regel.next()) {
       if (regel.length() <= 1) continue;  // an empty line: only its line break
       c.setPosition(regel.position());
       c.setPosition(regel.position() + regel.length() - 1, QTextCursor::KeepAnchor);
