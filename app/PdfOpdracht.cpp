@@ -4,9 +4,9 @@
 #include <QGuiApplication>
 #include <filesystem>
 #include <iostream>
-#include <system_error>
 #include <memory>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "driver/Opdracht.h"
@@ -20,14 +20,15 @@ namespace {
 
 std::string GebruikTekst(const DataMappen& mappen) {
   return std::string(
-    "Gebruik:\n"
-    "  tarvo --pdf WERKBLAD.tvo UIT.pdf [--wegdekken PAD] [--decimaal ,|.] [--datum JJJJ-MM-DD]\n"
-    "      berekent het rekenblad en schrijft de afgedrukte pagina als PDF\n"
-    "Opties:\n") + WegdekkenHulp(mappen) +
-    "  --decimaal , of .   decimaalteken (standaard dat van de landinstelling)\n"
-    "  --datum JJJJ-MM-DD  datum van vandaag voor de aftrekregel en de voetregel (standaard de systeemdatum)\n"
-    "Afsluitcode: 0 gelukt, 1 invoer geweigerd of PDF niet geschreven (een oud bestand blijft dan\n"
-    "  zoals het was), 2 verkeerd gebruik (ook: UIT.pdf is het rekenblad of het wegdekkenbestand).\n";
+             "Gebruik:\n"
+             "  tarvo --pdf WERKBLAD.tvo UIT.pdf [--wegdekken PAD] [--decimaal ,|.] [--datum JJJJ-MM-DD]\n"
+             "      berekent het rekenblad en schrijft de afgedrukte pagina als PDF\n"
+             "Opties:\n") +
+         WegdekkenHulp(mappen) +
+         "  --decimaal , of .   decimaalteken (standaard dat van de landinstelling)\n"
+         "  --datum JJJJ-MM-DD  datum van vandaag voor de aftrekregel en de voetregel (standaard de systeemdatum)\n"
+         "Afsluitcode: 0 gelukt, 1 invoer geweigerd of PDF niet geschreven (een oud bestand blijft dan\n"
+         "  zoals het was), 2 verkeerd gebruik (ook: UIT.pdf is het rekenblad of het wegdekkenbestand).\n";
 }
 
 int Gebruik(const DataMappen& mappen, const std::string& fout) {
@@ -89,9 +90,9 @@ int PdfOpdracht(int argc, char** argv) {
   OpdrachtInstellingen& inst = opties.inst;
   const std::vector<std::string>& losse = opties.losse;
   if (losse.size() != 2) {
-    return Gebruik(mappen, losse.empty()      ? "geen rekenblad opgegeven."
-                   : losse.size() == 1 ? "geen PDF-bestand opgegeven."
-                                       : "meer dan een rekenblad en een PDF-bestand opgegeven.");
+    return Gebruik(mappen, losse.empty()       ? "geen rekenblad opgegeven."
+                           : losse.size() == 1 ? "geen PDF-bestand opgegeven."
+                                               : "meer dan een rekenblad en een PDF-bestand opgegeven.");
   }
   inst.werkblad = losse[0];
   const QString uit = QString::fromLocal8Bit(losse[1]);

@@ -19,19 +19,19 @@
 #include <unistd.h>
 #endif
 
-#include "driver/Batch.h"
-#include "driver/Voortgang.h"
-#include "driver/Opdracht.h"
 #include "base/Getal.h"
 #include "base/Tekst.h"
-#include "report/Rapport.h"
 #include "driver/AfstandOpdracht.h"
+#include "driver/Batch.h"
 #include "driver/CumulatieOpdracht.h"
 #include "driver/DiagramOpdracht.h"
+#include "driver/Opdracht.h"
+#include "driver/Voortgang.h"
 #include "files/CatalogusBestand.h"
-#include "tools/Afstand.h"
 #include "files/DataMappen.h"
 #include "files/WegdekTabel.h"
+#include "report/Rapport.h"
+#include "tools/Afstand.h"
 
 namespace {
 
@@ -61,31 +61,32 @@ tarvo::DataMappen Mappen() {
 
 std::string GebruikTekst(const tarvo::DataMappen& mappen) {
   return std::string(
-    "Gebruik:\n"
-    "  tarvo-reken WERKBLAD.tvo [--wegdekken PAD] [--decimaal ,|.] [--datum JJJJ-MM-DD]\n"
-    "      berekent het rekenblad en schrijft het rapport naar standaarduitvoer\n"
-    "  tarvo-reken WERKBLAD.tvo --diagram S [opties]\n"
-    "      niveau-afstanddiagram tot S meter: regels afstand;Lden, tot slot ymin;ymax;verdelingen\n"
-    "  tarvo-reken WERKBLAD.tvo --afstand-voor T [opties]\n"
-    "      kleinste horizontale afstand (1 tot 5000 m, per 0,01 m) waarop Lden na aftrek\n"
-    "      art. 110g Wgh ten hoogste T dB is (T van 0 tot 150): regel afstand;Lden_na_aftrek\n"
-    "  tarvo-reken --cumulatie WERKBLAD.tvo... [opties]\n"
-    "      Lden en Lnight zonder aftrek per rekenblad (regels bestand;Lden;Lnight) en\n"
-    "      hun energetische som (regel cumulatief;Lden;Lnight)\n"
-    "  tarvo-reken --batch INVOER.csv|- [--threads N] [opties]\n"
-    "      berekent alle waarneempunten van een ';'-gescheiden invoerbestand met kopregel\n"
-    "      (- leest standaardinvoer), op N rekenkernen (standaard alle)\n"
-    "  tarvo-reken --wegdekken-export TABEL.csv [--wegdekken PAD] [--decimaal ,|.]\n"
-    "      schrijft de wegdekken van de catalogus als ';'-gescheiden tabel (UTF-8)\n"
-    "  tarvo-reken --wegdekken-import TABEL.csv --wegdekken PAD\n"
-    "      vervangt de wegdekken in PAD door die van de tabel; de gebruikersnaam blijft\n"
-    "Opties:\n") + tarvo::WegdekkenHulp(mappen) +
-    "  --decimaal , of .   decimaalteken (standaard dat van de landinstelling)\n"
-    "  --datum JJJJ-MM-DD  datum van vandaag voor de aftrekregel (standaard de systeemdatum)\n"
-    "  --help              deze tekst\n"
-    "Afsluitcode: 0 gelukt, 1 invoer geweigerd of uitvoer niet geschreven, 2 verkeerd gebruik,\n"
-    "  3 (--batch) een of meer rijen niet berekend: elke rij staat in de uitvoer, de reden in de\n"
-    "  kolom melding, en standaardfout noemt hoeveel rijen en de eerste regelnummers.\n";
+             "Gebruik:\n"
+             "  tarvo-reken WERKBLAD.tvo [--wegdekken PAD] [--decimaal ,|.] [--datum JJJJ-MM-DD]\n"
+             "      berekent het rekenblad en schrijft het rapport naar standaarduitvoer\n"
+             "  tarvo-reken WERKBLAD.tvo --diagram S [opties]\n"
+             "      niveau-afstanddiagram tot S meter: regels afstand;Lden, tot slot ymin;ymax;verdelingen\n"
+             "  tarvo-reken WERKBLAD.tvo --afstand-voor T [opties]\n"
+             "      kleinste horizontale afstand (1 tot 5000 m, per 0,01 m) waarop Lden na aftrek\n"
+             "      art. 110g Wgh ten hoogste T dB is (T van 0 tot 150): regel afstand;Lden_na_aftrek\n"
+             "  tarvo-reken --cumulatie WERKBLAD.tvo... [opties]\n"
+             "      Lden en Lnight zonder aftrek per rekenblad (regels bestand;Lden;Lnight) en\n"
+             "      hun energetische som (regel cumulatief;Lden;Lnight)\n"
+             "  tarvo-reken --batch INVOER.csv|- [--threads N] [opties]\n"
+             "      berekent alle waarneempunten van een ';'-gescheiden invoerbestand met kopregel\n"
+             "      (- leest standaardinvoer), op N rekenkernen (standaard alle)\n"
+             "  tarvo-reken --wegdekken-export TABEL.csv [--wegdekken PAD] [--decimaal ,|.]\n"
+             "      schrijft de wegdekken van de catalogus als ';'-gescheiden tabel (UTF-8)\n"
+             "  tarvo-reken --wegdekken-import TABEL.csv --wegdekken PAD\n"
+             "      vervangt de wegdekken in PAD door die van de tabel; de gebruikersnaam blijft\n"
+             "Opties:\n") +
+         tarvo::WegdekkenHulp(mappen) +
+         "  --decimaal , of .   decimaalteken (standaard dat van de landinstelling)\n"
+         "  --datum JJJJ-MM-DD  datum van vandaag voor de aftrekregel (standaard de systeemdatum)\n"
+         "  --help              deze tekst\n"
+         "Afsluitcode: 0 gelukt, 1 invoer geweigerd of uitvoer niet geschreven, 2 verkeerd gebruik,\n"
+         "  3 (--batch) een of meer rijen niet berekend: elke rij staat in de uitvoer, de reden in de\n"
+         "  kolom melding, en standaardfout noemt hoeveel rijen en de eerste regelnummers.\n";
 }
 
 int Gebruik(const tarvo::DataMappen& mappen, const std::string& fout) {
@@ -113,7 +114,8 @@ int Batch(const std::string& invoer, const tarvo::OpdrachtInstellingen& inst, un
   std::ifstream bestand;
   if (invoer != "-") {
     std::error_code ec;
-    if (std::filesystem::is_directory(invoer, ec)) return Geweigerd("Invoerbestand " + invoer + " is een map, geen bestand.");
+    if (std::filesystem::is_directory(invoer, ec))
+      return Geweigerd("Invoerbestand " + invoer + " is een map, geen bestand.");
     bestand.open(invoer, std::ios::binary);
     if (!bestand) return Geweigerd("Invoerbestand " + invoer + " kan niet worden gelezen.");
   }
@@ -171,10 +173,10 @@ int main(int argc, char** argv) {
   // Standard input and output in large pieces, not through C's stdio.
   std::ios::sync_with_stdio(false);
   const tarvo::DataMappen mappen = Mappen();
-  auto gelezen = tarvo::LeesOpties(std::vector<std::string>(argv + 1, argv + argc),
-                                   {"--diagram", "--batch", "--wegdekken-export", "--wegdekken-import", "--afstand-voor",
-                                    "--threads"},
-                                   {"--cumulatie"}, mappen);
+  auto gelezen = tarvo::LeesOpties(
+      std::vector<std::string>(argv + 1, argv + argc),
+      {"--diagram", "--batch", "--wegdekken-export", "--wegdekken-import", "--afstand-voor", "--threads"},
+      {"--cumulatie"}, mappen);
   if (!gelezen) return Gebruik(mappen, gelezen.Melding());
   tarvo::Opties& opties = *gelezen;
   if (opties.help) {
@@ -192,8 +194,9 @@ int main(int argc, char** argv) {
 
   if (naarTabel || uitTabel) {
     if (!losse.empty() || diagram || batch || (naarTabel && uitTabel)) {
-      return Gebruik(mappen, "--wegdekken-export en --wegdekken-import gaan niet samen met elkaar, een rekenblad, "
-                             "--diagram of --batch.");
+      return Gebruik(mappen,
+                     "--wegdekken-export en --wegdekken-import gaan niet samen met elkaar, een rekenblad, "
+                     "--diagram of --batch.");
     }
     // Never into whichever catalogue happens to be found first.
     if (uitTabel && !opties.wegdekkenGegeven) return Gebruik(mappen, "--wegdekken-import verwacht --wegdekken PAD.");
@@ -235,7 +238,8 @@ int main(int argc, char** argv) {
   std::optional<double> doel;
   if (afstandVoor) {
     doel = tarvo::LeesDoelNiveau(*afstandVoor);
-    if (!doel) return Gebruik(mappen, "--afstand-voor verwacht een niveau van 0 tot 150 dB, gevonden '" + *afstandVoor + "'.");
+    if (!doel)
+      return Gebruik(mappen, "--afstand-voor verwacht een niveau van 0 tot 150 dB, gevonden '" + *afstandVoor + "'.");
   }
   auto geopend = tarvo::OpenWerkblad(inst);
   if (!geopend) return Geweigerd(geopend.Melding());

@@ -81,7 +81,6 @@ std::error_code MapNaarSchijf([[maybe_unused]] const fs::path& map) {
 #endif
 }
 
-
 }  // namespace
 
 std::string Reden(std::error_code ec) {
@@ -190,8 +189,9 @@ Uitkomst<void> SchrijfVeilig(const fs::path& gevraagd, std::string_view bytes) {
   }
   ec = MapNaarSchijf(doel.parent_path());
   if (ec) {
-    return Fout{"Bestand " + naam + " is geschreven, maar de map kon niet op schijf worden vastgelegd (" + Reden(ec) + ")",
-                FoutNummer(ec)};
+    return Fout{
+        "Bestand " + naam + " is geschreven, maar de map kon niet op schijf worden vastgelegd (" + Reden(ec) + ")",
+        FoutNummer(ec)};
   }
   return {};
 }

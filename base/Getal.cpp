@@ -1,7 +1,7 @@
 #include "base/Getal.h"
 
-#include <charconv>
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstring>
 #include <system_error>

@@ -28,8 +28,10 @@ constexpr int Decimalen(std::string_view patroon) {
   int n = 0;
   bool naPunt = false;
   for (char c : patroon) {
-    if (naPunt) n += c == '0' || c == '#';
-    else naPunt = c == '.';
+    if (naPunt)
+      n += c == '0' || c == '#';
+    else
+      naPunt = c == '.';
   }
   return n;
 }
@@ -42,7 +44,7 @@ inline constexpr std::size_t kGetalCijfers = 15;
 struct GetalDelen {
   bool getal = false;  // the text has that form
   bool negatief = false;
-  std::uint64_t cijfers = 0;   // the first kGetalCijfers significant digits as a whole number
+  std::uint64_t cijfers = 0;    // the first kGetalCijfers significant digits as a whole number
   std::size_t significant = 0;  // significant digits in all, trailing zeros included
   std::size_t decimalen = 0;    // digits after the separator
 };

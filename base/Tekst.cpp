@@ -7,11 +7,10 @@ namespace {
 
 // Code points of the bytes 0x80..0x9F in Windows-1252; 0 where the code page
 // has no character (those bytes are read as the C1 control of the same value).
-constexpr std::array<char32_t, 32> kC1 = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
-    0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+constexpr std::array<char32_t, 32> kC1 = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                          0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
+                                          0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                          0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
 void AppendUtf8(std::string& out, char32_t c) {
   if (c < 0x80) {
@@ -35,9 +34,7 @@ void AppendUtf8(std::string& out, char32_t c) {
 // character of its own (U+FFFD) so that lengths never run past the text.
 char32_t NextChar(std::string_view s, std::size_t& i) {
   const auto b0 = static_cast<unsigned char>(s[i]);
-  auto cont = [&](std::size_t k) {
-    return i + k < s.size() && (static_cast<unsigned char>(s[i + k]) & 0xC0) == 0x80;
-  };
+  auto cont = [&](std::size_t k) { return i + k < s.size() && (static_cast<unsigned char>(s[i + k]) & 0xC0) == 0x80; };
   auto byte = [&](std::size_t k) { return static_cast<char32_t>(static_cast<unsigned char>(s[i + k]) & 0x3F); };
   if (b0 < 0x80) {
     ++i;
@@ -97,10 +94,14 @@ std::string Hoofdletters(std::string_view s) {
   out.reserve(s.size());
   for (std::size_t i = 0; i < s.size();) {
     char32_t c = NextChar(s, i);
-    if (c >= 'a' && c <= 'z') c -= 32;
-    else if (c >= 0xE0 && c <= 0xFE && c != 0xF7) c -= 32;
-    else if (c == 0xFF) c = 0x178;
-    else if (c == 0x161 || c == 0x153 || c == 0x17E) c -= 1;
+    if (c >= 'a' && c <= 'z')
+      c -= 32;
+    else if (c >= 0xE0 && c <= 0xFE && c != 0xF7)
+      c -= 32;
+    else if (c == 0xFF)
+      c = 0x178;
+    else if (c == 0x161 || c == 0x153 || c == 0x17E)
+      c -= 1;
     AppendUtf8(out, c);
   }
   return out;
@@ -151,8 +152,10 @@ std::string CsvTekst(std::string_view s) {
   if (s.find_first_of(";\"\r\n") == std::string_view::npos) return std::string(s);
   std::string out = "\"";
   for (char c : s) {
-    if (c == '"') out += "\"\"";
-    else out.push_back(c);
+    if (c == '"')
+      out += "\"\"";
+    else
+      out.push_back(c);
   }
   return out + "\"";
 }

@@ -5,18 +5,18 @@
 #include <fstream>
 #include <sstream>
 
-#include "driver/Batch.h"
-#include "driver/BatchRij.h"
+#include "base/Tekst.h"
 #include "calc/Bereken.h"
 #include "calc/Controle.h"
 #include "calc/VeldGetal.h"
-#include "files/WerkbladBestand.h"
-#include "base/Tekst.h"
+#include "driver/Batch.h"
+#include "driver/BatchRij.h"
 #include "files/CatalogusBestand.h"
+#include "files/Reset.h"
+#include "files/WerkbladBestand.h"
 #include "report/Rapport.h"
 #include "tools/Afstand.h"
 #include "tools/Diagram.h"
-#include "files/Reset.h"
 
 namespace {
 
@@ -30,9 +30,9 @@ struct Blad {
     catalogus.Wegdekken[1].Omschrijving = VastBreed("referentiewegdek (DAB)", kOmschrijvingLengte);
     VulLijst(catalogus);
     Werkblad w = LeegWerkblad(',');
-    const char* teksten[][2] = {{"2", "1000"}, {"3", "300"}, {"4", "100"}, {"5", "80"},  {"6", "40"},
-                                {"7", "12"},   {"8", "4"},   {"9", "70"},  {"10", "25"}, {"11", "6"},
-                                {"12", "3"},   {"13", "70"}, {"14", "8"},  {"18", "6"},  {"22", "4"},
+    const char* teksten[][2] = {{"2", "1000"}, {"3", "300"},  {"4", "100"}, {"5", "80"},  {"6", "40"},
+                                {"7", "12"},   {"8", "4"},    {"9", "70"},  {"10", "25"}, {"11", "6"},
+                                {"12", "3"},   {"13", "70"},  {"14", "8"},  {"18", "6"},  {"22", "4"},
                                 {"34", "0,5"}, {"35", "0,2"}, {"36", "15"}, {"37", "80"}};
     for (auto& t : teksten) w.veld[static_cast<std::size_t>(std::stoi(t[0]))] = t[1];
     w.aftrek = true;

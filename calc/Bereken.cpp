@@ -11,8 +11,8 @@
 namespace tarvo {
 
 double LdenUitPeriodes(const Resultaten& r) {
-  const double s = std::pow(10.0, r.LAeqEtm[1] / 10) * (12.0 / 24.0) + std::pow(10.0, r.LAeqEtm[2] / 10) * (4.0 / 24.0) +
-                   std::pow(10.0, r.LAeqEtm[3] / 10) * (8.0 / 24.0);
+  const double s = std::pow(10.0, r.LAeqEtm[1] / 10) * (12.0 / 24.0) +
+                   std::pow(10.0, r.LAeqEtm[2] / 10) * (4.0 / 24.0) + std::pow(10.0, r.LAeqEtm[3] / 10) * (8.0 / 24.0);
   return 10 * std::log(s) / std::log(10.0);
 }
 

@@ -5,8 +5,8 @@
 #include <string>
 
 #include "base/Uitkomst.h"
-#include "calc/Werkblad.h"
 #include "calc/Wegdek.h"
+#include "calc/Werkblad.h"
 
 namespace tarvo {
 

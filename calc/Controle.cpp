@@ -170,7 +170,8 @@ Controle Controleer(const Werkblad& werkblad, char decimaal) {
   }
   if (v.controle.weigering) {
     w.focus = v.controle.weigering->veld;
-    if (v.controle.weigering->soort == Weigering::Soort::GeenGetal) w.staat[static_cast<std::size_t>(w.focus)] = VeldStaat::Ongeldig;
+    if (v.controle.weigering->soort == Weigering::Soort::GeenGetal)
+      w.staat[static_cast<std::size_t>(w.focus)] = VeldStaat::Ongeldig;
   } else {
     // The field shows the angle that counts.
     const int k = veld::kZichthoek;

@@ -79,8 +79,8 @@ void Correctie(const Invoer& in, const Catalogus& catalogus, int p, Resultaten& 
     r.Art35Vlag = false;
   }
 
-  r.LAeq[i] = r.EmissieGetal[i] + r.Cwegdek[i] + r.Coptrek[i] + r.Crefl - r.Dafstand - r.Dbodem - r.Dlucht -
-              r.Dmeteo - r.Czichthoek;
+  r.LAeq[i] = r.EmissieGetal[i] + r.Cwegdek[i] + r.Coptrek[i] + r.Crefl - r.Dafstand - r.Dbodem - r.Dlucht - r.Dmeteo -
+              r.Czichthoek;
   if (r.LAeq[i] < 0) r.LAeq[i] = 0;
 
   r.LAeqEtm[i] = kEtmaalcorrectie[i] + r.LAeq[i];

@@ -1,8 +1,8 @@
 #pragma once
 #include <string_view>
 
-#include "calc/Werkblad.h"
 #include "calc/Wegdek.h"
+#include "calc/Werkblad.h"
 
 namespace tarvo {
 

@@ -24,10 +24,17 @@ void WegdekCorrectie(const Invoer& in, const Catalogus& catalogus, int c, Result
   const Wegdek& w = catalogus.Op(in.wegdek);
   double dl = 0, b = 0, v = 0, vref = 0;
   switch (c) {
-    case 1: dl = w.DL_lv, b = w.b_lv, v = in.Snelheid(kLv), vref = 80; break;
-    case 2: dl = w.DL_mv, b = w.b_mv, v = in.Snelheid(kMv), vref = 70; break;
-    case 3: dl = w.DL_zv, b = w.b_zv, v = in.Snelheid(kZv), vref = 70; break;
-    default: return;
+    case 1:
+      dl = w.DL_lv, b = w.b_lv, v = in.Snelheid(kLv), vref = 80;
+      break;
+    case 2:
+      dl = w.DL_mv, b = w.b_mv, v = in.Snelheid(kMv), vref = 70;
+      break;
+    case 3:
+      dl = w.DL_zv, b = w.b_zv, v = in.Snelheid(kZv), vref = 70;
+      break;
+    default:
+      return;
   }
   r.CwegdekCat[static_cast<std::size_t>(c)] = (std::log(v / vref) * b) / std::log(10.0) + dl;
 }

@@ -1,6 +1,6 @@
 #pragma once
-#include "calc/Werkblad.h"
 #include "calc/Wegdek.h"
+#include "calc/Werkblad.h"
 
 namespace tarvo {
 

@@ -16,7 +16,7 @@ inline constexpr std::string_view kToolTipDatum = "Voer geldige datum in (dd-mm-
 
 struct Validatie {
   bool geldig = true;
-  std::string tekst;          // the text the box shows when valid; unused otherwise
+  std::string tekst;         // the text the box shows when valid; unused otherwise
   std::string_view toolTip;  // empty when valid
 };
 

@@ -14,8 +14,10 @@ namespace {
 // everything it cannot vouch for.
 double Volledig(std::string_view tekst, const GetalBereik& bereik) {
   double x = LeesGetal(tekst);
-  if (x > bereik.maximum) x = bereik.maximum;
-  else if (x < bereik.minimum) x = bereik.minimum;
+  if (x > bereik.maximum)
+    x = bereik.maximum;
+  else if (x < bereik.minimum)
+    x = bereik.minimum;
   return LeesGetal(Formatteer(x, bereik.patroon, '.')) + 0.0;
 }
 

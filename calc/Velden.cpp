@@ -7,8 +7,7 @@
 namespace tarvo {
 
 const std::string_view kWegdekSiteNaam = "RIVM (wegdekcorrecties Cwegdek)";
-const std::string_view kWegdekSiteAdres =
-    "https://www.rivm.nl/geluid/rekenmodellen-en-tools/wegdekcorrectie-cwegdek";
+const std::string_view kWegdekSiteAdres = "https://www.rivm.nl/geluid/rekenmodellen-en-tools/wegdekcorrectie-cwegdek";
 
 const std::string_view kHelpOntbreekt = "Helpinfo ontbreekt.";
 const std::string_view kHelpGeenInfo = "Geen helpinfo beschikbaar.";
@@ -16,20 +15,27 @@ const std::string_view kHelpZone =
     "Berekening optrekcorrectie volgens CROW-infoblad 965 'Handreiking berekenen wegverkeerslawaai bij 30 km/h'.";
 const std::string_view kHelpAftrek =
     "Hoogte aftrek ex artikel 110g Wgh conform artikel 3.4 van het 'Reken en meetvoorschrift Geluid 2012':\r\n"
-    "\xE2\x80\xA2 2 dB voor wegen waarvoor de representatief te achten rijsnelheid van lichte motorvoertuigen 70 km/uur "
+    "\xE2\x80\xA2 2 dB voor wegen waarvoor de representatief te achten rijsnelheid van lichte motorvoertuigen 70 "
+    "km/uur "
     "of meer bedraagt;\r\n"
-    "\xE2\x80\xA2 3 dB voor wegen waarvoor de representatief te achten rijsnelheid van lichte motorvoertuigen 70 km/uur "
+    "\xE2\x80\xA2 3 dB voor wegen waarvoor de representatief te achten rijsnelheid van lichte motorvoertuigen 70 "
+    "km/uur "
     "of meer bedraagt en de geluidsbelasting zonder aftrek ex artikel 110g Wgh 56 dB is (geldt tot 1 juli 2018);\r\n"
-    "\xE2\x80\xA2 4 dB voor wegen waarvoor de representatief te achten rijsnelheid van lichte motorvoertuigen 70 km/uur "
+    "\xE2\x80\xA2 4 dB voor wegen waarvoor de representatief te achten rijsnelheid van lichte motorvoertuigen 70 "
+    "km/uur "
     "of meer bedraagt en de geluidsbelasting zonder aftrek ex artikel 110g Wgh 57 dB is (geldt tot 1 juli 2018);\r\n"
     "\xE2\x80\xA2 5 dB voor de overige wegen;\r\n"
-    "\xE2\x80\xA2 0 dB bij toepassing van artikel 22, eerste en tweede lid, of artikel 194, eerste en tweede lid, van het "
-    "Bouwbesluit en bij toepassing van artikel 111, tweede en derde lid, en 111a, 112 en 113 van de Wet geluidhinder.\r\n";
+    "\xE2\x80\xA2 0 dB bij toepassing van artikel 22, eerste en tweede lid, of artikel 194, eerste en tweede lid, van "
+    "het "
+    "Bouwbesluit en bij toepassing van artikel 111, tweede en derde lid, en 111a, 112 en 113 van de Wet "
+    "geluidhinder.\r\n";
 const std::string_view kHelpBerekening =
     "De Standaard-rekenmethode I is gebaseerd op een vereenvoudiging van de situatie en is toepasbaar onder de "
     "voorwaarde dat:\r\n"
-    "\xE2\x80\xA2 de weg geen hoogteverschillen van meer dan 3 meter bevat ten opzichte van de gemiddelde weghoogte;\r\n"
-    "\xE2\x80\xA2 het zicht vanuit de waarnemer op de weg niet wordt belemmerd over een hoek van meer dan 30\xC2\xBA;\r\n"
+    "\xE2\x80\xA2 de weg geen hoogteverschillen van meer dan 3 meter bevat ten opzichte van de gemiddelde "
+    "weghoogte;\r\n"
+    "\xE2\x80\xA2 het zicht vanuit de waarnemer op de weg niet wordt belemmerd over een hoek van meer dan "
+    "30\xC2\xBA;\r\n"
     "\xE2\x80\xA2 het wegdek van hetzelfde type is;\r\n"
     "\xE2\x80\xA2 de verkeersvariabelen geen belangrijke variaties vertonen.\r\n";
 const std::string_view kHelpWegdek =
@@ -102,21 +108,49 @@ constexpr std::array<std::size_t, kAantalCategorieen> kBlokPlek = {0, 8, 16, 24,
 constexpr std::size_t kTotaalPlek = 32, kVrachtPlek = 40;
 constexpr std::size_t kSnelhedenPlek = 282;
 
-constexpr std::size_t PeriodePlek(int p, std::size_t plek) { return kPeriodeBlok + 64 * static_cast<std::size_t>(p - 1) + plek; }
+constexpr std::size_t PeriodePlek(int p, std::size_t plek) {
+  return kPeriodeBlok + 64 * static_cast<std::size_t>(p - 1) + plek;
+}
 
 std::array<VeldInfo, kAantalVelden> MaakTabel() {
   std::array<VeldInfo, kAantalVelden> t{};
   auto tekstVeld = [](int k, std::string_view bijschrift, std::size_t plek, std::string_view kolom,
                       std::string_view help) {
-    return VeldInfo{k,  VeldSoort::Tekst, bijschrift, "",     Toetsen::Alles, VeldPlaats::Naam, {}, {}, std::nullopt,
-                    "##0.00", plek,  "",  kolom, {}, help};
+    return VeldInfo{k,
+                    VeldSoort::Tekst,
+                    bijschrift,
+                    "",
+                    Toetsen::Alles,
+                    VeldPlaats::Naam,
+                    {},
+                    {},
+                    std::nullopt,
+                    "##0.00",
+                    plek,
+                    "",
+                    kolom,
+                    {},
+                    help};
   };
   // A value read from a file shows in the field's decimals.
   auto getalVeld = [](int k, std::string_view bijschrift, VeldPlaats plaats, std::int32_t max, std::int32_t min,
                       std::string_view patroon, std::optional<double> standaard, std::string_view standaardPatroon,
                       std::size_t plek, std::string_view kolom, std::string_view help) {
-    return VeldInfo{k, VeldSoort::Getal, bijschrift, "", Toetsen::Getal, plaats, {max, min, patroon}, {max, min, patroon},
-                    standaard, standaardPatroon, plek, patroon == "##0" ? "#0" : "#0.00", kolom, {}, help};
+    return VeldInfo{k,
+                    VeldSoort::Getal,
+                    bijschrift,
+                    "",
+                    Toetsen::Getal,
+                    plaats,
+                    {max, min, patroon},
+                    {max, min, patroon},
+                    standaard,
+                    standaardPatroon,
+                    plek,
+                    patroon == "##0" ? "#0" : "#0.00",
+                    kolom,
+                    {},
+                    help};
   };
   t[0] = tekstVeld(0, "waarneempunt", 45, "waarneempunt", kHelp0);
   t[1] = tekstVeld(1, "weg", 0, "weg", kHelp1);
@@ -139,22 +173,46 @@ std::array<VeldInfo, kAantalVelden> MaakTabel() {
   }
   for (int p = 1; p <= kAantalPeriodes; ++p) {
     const auto kolom = kPeriodeNamen[static_cast<std::size_t>(p - 1)];
-    t[TotaalVeld(p)] = VeldInfo{TotaalVeld(p), VeldSoort::Afgeleid, "Qtotaal (mvt/h)", kolom, Toetsen::Geen,
-                                VeldPlaats::Afgeleid, {0, 0, "##0.00"}, {}, 0.0, "#0.00", PeriodePlek(p, kTotaalPlek),
-                                "#0.00", "", {}, kHelpAfgeleid};
-    t[VrachtVeld(p)] = VeldInfo{VrachtVeld(p), VeldSoort::Afgeleid, "vrachtverkeer (%)", kolom, Toetsen::Geen,
-                                VeldPlaats::Afgeleid, {0, 0, "#0.00"}, {}, 0.0, "#0.00", PeriodePlek(p, kVrachtPlek),
-                                "#0.00", "", {}, kHelpAfgeleid};
+    t[TotaalVeld(p)] = VeldInfo{TotaalVeld(p),
+                                VeldSoort::Afgeleid,
+                                "Qtotaal (mvt/h)",
+                                kolom,
+                                Toetsen::Geen,
+                                VeldPlaats::Afgeleid,
+                                {0, 0, "##0.00"},
+                                {},
+                                0.0,
+                                "#0.00",
+                                PeriodePlek(p, kTotaalPlek),
+                                "#0.00",
+                                "",
+                                {},
+                                kHelpAfgeleid};
+    t[VrachtVeld(p)] = VeldInfo{VrachtVeld(p),
+                                VeldSoort::Afgeleid,
+                                "vrachtverkeer (%)",
+                                kolom,
+                                Toetsen::Geen,
+                                VeldPlaats::Afgeleid,
+                                {0, 0, "#0.00"},
+                                {},
+                                0.0,
+                                "#0.00",
+                                PeriodePlek(p, kVrachtPlek),
+                                "#0.00",
+                                "",
+                                {},
+                                kHelpAfgeleid};
   }
   using enum VeldPlaats;
   t[32] = getalVeld(32, "waarneemhoogte (m)", GeometrieLinks, 9999, 0, "##0.00", 5.0, "#0.00", 350, "hw", kHelp32);
   t[33] = getalVeld(33, "wegdekhoogte (m)", GeometrieLinks, 9999, 0, "##0.00", std::nullopt, "##0.00", 342, "hweg",
                     kHelp33);
   t[34] = getalVeld(34, "bodemfactor B (-)", GeometrieLinks, 1, 0, "##0.00", std::nullopt, "##0.00", 366, "b", kHelp34);
-  t[35] = getalVeld(35, "objectfractie (-)", GeometrieLinks, 1, 0, "##0.00", std::nullopt, "##0.00", 358, "fobj",
-                    kHelp35);
-  t[36] = getalVeld(36, "horizontale afstand (m)", GeometrieRechts, 9999, 0, "##0.00", 10.0, "#0.00", 374, "d",
-                    kHelp36);
+  t[35] =
+      getalVeld(35, "objectfractie (-)", GeometrieLinks, 1, 0, "##0.00", std::nullopt, "##0.00", 358, "fobj", kHelp35);
+  t[36] =
+      getalVeld(36, "horizontale afstand (m)", GeometrieRechts, 9999, 0, "##0.00", 10.0, "#0.00", 374, "d", kHelp36);
   t[37] = getalVeld(37, "afstand kruising (m)", GeometrieRechts, 99999, 0, "##0.00", std::nullopt, "##0.00", 334,
                     "a_kruising", kHelp37);
   t[38] = getalVeld(38, "afstand obstakel (m)", GeometrieRechts, 99999, 0, "##0.00", std::nullopt, "##0.00", 634,

@@ -17,7 +17,7 @@ namespace tarvo {
 inline constexpr int kAantalVelden = 40;
 inline constexpr int kAantalToelichtingen = 4;
 inline constexpr int kAantalPeriodes = 3;
-inline constexpr std::size_t kNaamVeldLengte = 45;      // observation point and road, in the file
+inline constexpr std::size_t kNaamVeldLengte = 45;     // observation point and road, in the file
 inline constexpr std::size_t kToelichtingLengte = 60;  // a remark line, in the file
 
 // Fields known by name; the numbers are the ones users see in messages
@@ -42,13 +42,13 @@ inline constexpr int kLv = 0, kMv = 1, kZv = 2, kMr = 3, kBromf = 4, kTram = 5;
 }  // namespace categorie
 constexpr int IntensiteitVeld(int categorie, int periode) { return 4 * categorie + 1 + periode; }
 constexpr int SnelheidVeld(int categorie) { return 4 * categorie + 5; }
-constexpr int TotaalVeld(int periode) { return 25 + periode; }       // Qtotaal, derived
-constexpr int VrachtVeld(int periode) { return 28 + periode; }       // freight share, derived
+constexpr int TotaalVeld(int periode) { return 25 + periode; }  // Qtotaal, derived
+constexpr int VrachtVeld(int periode) { return 28 + periode; }  // freight share, derived
 inline constexpr std::array<int, kAantalCategorieen> kSnelheidVelden = {5, 9, 13, 17, 21, 25};
 
 struct Categorie {
-  std::string_view symbool;   // "lv": Qlv, Vlv, qlv_dag ...
-  std::string_view rij;       // row caption on the window
+  std::string_view symbool;  // "lv": Qlv, Vlv, qlv_dag ...
+  std::string_view rij;      // row caption on the window
 };
 inline constexpr std::array<Categorie, kAantalCategorieen> kCategorieen = {{
     {"lv", "Qlicht (mvt/h)"},
@@ -89,8 +89,8 @@ struct VeldInfo {
   std::string_view kolom;       // "dag", "avond", "nacht", "v (km/h)" or empty
   Toetsen toetsen;
   VeldPlaats plaats;
-  GetalBereik verlaten;  // range and pattern when the user leaves the field
-  GetalBereik overname;  // range and pattern of the input check
+  GetalBereik verlaten;             // range and pattern when the user leaves the field
+  GetalBereik overname;             // range and pattern of the input check
   std::optional<double> standaard;  // after Reset; none: the empty field validated
   std::string_view standaardPatroon;
   std::optional<std::size_t> bestandPlek;  // offset of its double in the worksheet file

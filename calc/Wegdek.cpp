@@ -8,13 +8,20 @@ namespace tarvo {
 
 double& Wegdek::Coefficient(int k) {
   switch (k) {
-    case 1: return DL_lv;
-    case 2: return b_lv;
-    case 3: return DL_mv;
-    case 4: return b_mv;
-    case 5: return DL_zv;
-    case 6: return b_zv;
-    default: throw std::out_of_range("coefficient");
+    case 1:
+      return DL_lv;
+    case 2:
+      return b_lv;
+    case 3:
+      return DL_mv;
+    case 4:
+      return b_mv;
+    case 5:
+      return DL_zv;
+    case 6:
+      return b_zv;
+    default:
+      throw std::out_of_range("coefficient");
   }
 }
 
@@ -27,9 +34,7 @@ Wegdek Wegdek::Van(const IngelezenWegdek& ingelezen) {
   return w;
 }
 
-const Wegdek& Catalogus::Op(int positie) const {
-  return Wegdekken[static_cast<std::size_t>(GeldigePositie(positie))];
-}
+const Wegdek& Catalogus::Op(int positie) const { return Wegdekken[static_cast<std::size_t>(GeldigePositie(positie))]; }
 
 namespace {
 
@@ -40,9 +45,7 @@ void Vul(Wegdek& w, std::string_view omschrijving, const WegdekBeheer::Coefficie
 
 }  // namespace
 
-bool WegdekBeheer::IsBeschermd(int positie) const {
-  return !opgeheven_ && positie >= 1 && positie <= beschermd_;
-}
+bool WegdekBeheer::IsBeschermd(int positie) const { return !opgeheven_ && positie >= 1 && positie <= beschermd_; }
 
 int WegdekBeheer::VoegToe(std::string_view omschrijving, const Coefficienten& coefficienten) {
   if (IsVol()) return 0;

@@ -19,7 +19,7 @@ using WegdekCoefficienten = std::array<double, 6>;
 
 // The columns of a road-surface table (files and the clipboard), in order.
 inline constexpr std::array<std::string_view, 7> kWegdekKolommen = {"omschrijving", "DL_lv", "b_lv", "DL_mv",
-                                                                     "b_mv",         "DL_zv", "b_zv"};
+                                                                    "b_mv",         "DL_zv", "b_zv"};
 // The range the editor allows a coefficient.
 inline constexpr double kCoefficientMinimum = -99999, kCoefficientMaximum = 99999;
 
@@ -67,8 +67,8 @@ struct Samenvoeging {
     int positie;
     WegdekCoefficienten coefficienten;
   };
-  std::vector<Vervanging> vervangen;        // entries with the same description, other coefficients
-  std::vector<IngelezenWegdek> toevoegen;   // new entries, in table order
+  std::vector<Vervanging> vervangen;       // entries with the same description, other coefficients
+  std::vector<IngelezenWegdek> toevoegen;  // new entries, in table order
   bool Leeg() const { return vervangen.empty() && toevoegen.empty(); }
 };
 

@@ -30,18 +30,21 @@ Uitkomst<Samenvoeging> VoegSamen(const WegdekBeheer& beheer, const std::vector<I
     }
     if (positie == 0) {
       if (++aantal > kMaxWegdekken) {
-        return TabelFout(nieuw.regel, 1, "met '" + naam + "' komen er meer dan " + std::to_string(kMaxWegdekken) +
-                                             " wegdekken in de lijst");
+        return TabelFout(
+            nieuw.regel, 1,
+            "met '" + naam + "' komen er meer dan " + std::to_string(kMaxWegdekken) + " wegdekken in de lijst");
       }
       s.toevoegen.push_back(nieuw);
       continue;
     }
     const Wegdek& oud = cat.Wegdekken[static_cast<std::size_t>(positie)];
     bool gelijk = true;
-    for (int k = 1; k <= 6; ++k) gelijk = gelijk && oud.Coefficient(k) == nieuw.coefficienten[static_cast<std::size_t>(k - 1)];
+    for (int k = 1; k <= 6; ++k)
+      gelijk = gelijk && oud.Coefficient(k) == nieuw.coefficienten[static_cast<std::size_t>(k - 1)];
     if (gelijk) continue;
     if (beheer.IsBeschermd(positie)) {
-      return TabelFout(nieuw.regel, 1, "'" + naam + "' is een meegeleverd wegdektype en kan niet worden gewijzigd (F9)");
+      return TabelFout(nieuw.regel, 1,
+                       "'" + naam + "' is een meegeleverd wegdektype en kan niet worden gewijzigd (F9)");
     }
     s.vervangen.push_back({positie, nieuw.coefficienten});
   }

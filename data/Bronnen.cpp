@@ -87,8 +87,7 @@ Uitkomst<std::array<std::uint8_t, kWerkbladLengte>> WerkbladUitBeschrijving(std:
     std::int16_t getal = 0;
     if (LeesGeheel(sleutel, veld) && veld >= 0 && veld < kAantalVelden) {
       w.veld[static_cast<std::size_t>(veld)] = tekst;
-    } else if (sleutel.size() == 12 && sleutel.starts_with("toelichting") && sleutel[11] >= '0' &&
-               sleutel[11] <= '3') {
+    } else if (sleutel.size() == 12 && sleutel.starts_with("toelichting") && sleutel[11] >= '0' && sleutel[11] <= '3') {
       w.toelichting[static_cast<std::size_t>(sleutel[11] - '0')] = tekst;
     } else if (!LeesGeheel(tekst, getal)) {
       return Fout{plaats + "expected a whole number"};

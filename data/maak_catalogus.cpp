@@ -3,8 +3,8 @@
 #include <fstream>
 #include <iostream>
 
-#include "files/CatalogusBestand.h"
 #include "data/Bronnen.h"
+#include "files/CatalogusBestand.h"
 
 int main(int argc, char** argv) {
   if (argc != 3) {

@@ -222,7 +222,8 @@ Uitkomst<BatchVerslag> VerwerkBatch(std::istream& in, std::ostream& uit, const O
   auto kop = LeesKop(kopregel);
   if (!kop) return kop.Reden();
 
-  const BatchInstellingen opzet{std::move(*catalogus), std::move(*kop), LeegWerkblad(inst.decimaal), inst.decimaal, inst.vandaag};
+  const BatchInstellingen opzet{std::move(*catalogus), std::move(*kop), LeegWerkblad(inst.decimaal), inst.decimaal,
+                                inst.vandaag};
 
   BatchVerslag verslag;
   uit << kBatchKop << "\n";

@@ -7,8 +7,8 @@
 #include <functional>
 #include <iosfwd>
 #include <optional>
-#include <string_view>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "base/Uitkomst.h"

@@ -19,8 +19,8 @@ struct ExtraKolom {
   std::string_view naam;
   int doel;
 };
-constexpr std::array<ExtraKolom, 4> kExtraKolommen = {{
-    {"wegdek", kWegdek}, {"zone", kZone}, {"aftrek", kAftrek}, {"rail", kRail}}};
+constexpr std::array<ExtraKolom, 4> kExtraKolommen = {
+    {{"wegdek", kWegdek}, {"zone", kZone}, {"aftrek", kAftrek}, {"rail", kRail}}};
 
 // The target of a column name (lower case), or -1.
 int Doel(std::string_view naam) {
@@ -124,7 +124,8 @@ std::string RijRekenaar::Typ() {
     } else if (doel == kWegdek) {
       const std::string_view t = ZonderBlanks(w);
       // At most five digits: no number of them overflows.
-      const bool heel = !t.empty() && t.size() < 6 && std::all_of(t.begin(), t.end(), [](char c) { return c >= '0' && c <= '9'; });
+      const bool heel =
+          !t.empty() && t.size() < 6 && std::all_of(t.begin(), t.end(), [](char c) { return c >= '0' && c <= '9'; });
       int wegdek = heel ? 0 : -1;
       for (char c : heel ? t : std::string_view{}) wegdek = 10 * wegdek + (c - '0');
       if (wegdek < 1 || wegdek > opzet_.catalogus.AantalWegdekken) {
@@ -133,7 +134,10 @@ std::string RijRekenaar::Typ() {
       }
       teksten_.wegdek = static_cast<std::int16_t>(wegdek);
     } else if (const auto s = Schakelaar(w); !s) {
-      return "Kolom " + std::string(doel == kZone ? "zone" : doel == kAftrek ? "aftrek" : "rail") +
+      return "Kolom " +
+             std::string(doel == kZone     ? "zone"
+                         : doel == kAftrek ? "aftrek"
+                                           : "rail") +
              ": 0 of 1 verwacht, gevonden '" + TrimBlanks(w) + "'.";
     } else if (doel == kZone) {
       teksten_.zone = *s == 1;
@@ -167,9 +171,12 @@ bool RijRekenaar::Reken(std::string_view regel, bool teLang, std::size_t nummer,
   } else {
     Splits(regel);
     const std::size_t kolommen = opzet_.doelen.size();
-    if (aanhalingOpen_) melding = " heeft een aanhalingsteken dat niet wordt gesloten.";
-    else if (waarden_.size() > kolommen) melding = " telt meer kolommen dan de kopregel.";
-    else if (waarden_.size() < kolommen) melding = " telt minder kolommen dan de kopregel.";
+    if (aanhalingOpen_)
+      melding = " heeft een aanhalingsteken dat niet wordt gesloten.";
+    else if (waarden_.size() > kolommen)
+      melding = " telt meer kolommen dan de kopregel.";
+    else if (waarden_.size() < kolommen)
+      melding = " telt minder kolommen dan de kopregel.";
     if (!melding.empty()) melding = "Regel " + std::to_string(nummer) + melding;
   }
   if (melding.empty()) melding = Typ();

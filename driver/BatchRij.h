@@ -11,8 +11,8 @@
 
 #include "base/Uitkomst.h"
 #include "calc/Controle.h"
-#include "calc/Werkblad.h"
 #include "calc/Wegdek.h"
+#include "calc/Werkblad.h"
 
 namespace tarvo {
 

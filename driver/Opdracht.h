@@ -7,14 +7,14 @@
 #include <map>
 #include <optional>
 #include <set>
-#include <vector>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "base/Uitkomst.h"
-#include "driver/Resultaatteksten.h"
-#include "calc/Werkblad.h"
 #include "calc/Wegdek.h"
+#include "calc/Werkblad.h"
+#include "driver/Resultaatteksten.h"
 #include "files/DataMappen.h"
 
 namespace tarvo {

@@ -25,8 +25,8 @@ ResultaatTeksten LabelTeksten(const Resultaten& r, char decimaal) {
 
 namespace {
 
-std::array<std::pair<int, std::string>, 2 * kAantalPeriodes> Afgeleid(const PerPeriode& totaal, const PerPeriode& vracht,
-                                                                     char decimaal) {
+std::array<std::pair<int, std::string>, 2 * kAantalPeriodes> Afgeleid(const PerPeriode& totaal,
+                                                                      const PerPeriode& vracht, char decimaal) {
   std::array<std::pair<int, std::string>, 2 * kAantalPeriodes> t;
   for (int p = 1; p <= kAantalPeriodes; ++p) {
     const auto i = static_cast<std::size_t>(p);

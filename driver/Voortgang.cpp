@@ -19,8 +19,8 @@ std::string Gegroepeerd(std::size_t n, char groep) {
 std::string Voortgang::Regel(std::size_t rijen, Klok::time_point nu) {
   const double seconden = std::chrono::duration<double>(nu - begin_).count();
   const auto perSeconde = seconden > 0 ? static_cast<std::size_t>(static_cast<double>(rijen) / seconden) : 0;
-  std::string regel = Gegroepeerd(rijen, groep_) + " rijen berekend, " + Gegroepeerd(perSeconde, groep_) +
-                      " rijen per seconde";
+  std::string regel =
+      Gegroepeerd(rijen, groep_) + " rijen berekend, " + Gegroepeerd(perSeconde, groep_) + " rijen per seconde";
   // A shorter line than the one before must cover all of it.
   if (regel.size() < breedte_) regel.append(breedte_ - regel.size(), ' ');
   breedte_ = regel.size();

@@ -62,11 +62,12 @@ std::filesystem::path CatalogusPad(const std::filesystem::path& dataMap) {
 Uitkomst<Catalogus> DecodeerCatalogus(std::span<const std::uint8_t> bytes) {
   if (bytes.size() < 2) return Fout{"het bestand is korter dan 2 bytes"};
   const std::int16_t n = LeesInt16(bytes.data());
-  if (n < 0 || n > kMaxWegdekken) return Fout{"het aantal wegdekken is " + std::to_string(n) + ", niet 0 tot en met 50"};
+  if (n < 0 || n > kMaxWegdekken)
+    return Fout{"het aantal wegdekken is " + std::to_string(n) + ", niet 0 tot en met 50"};
   const std::size_t nodig = 2 + kRecordLengte * static_cast<std::size_t>(n) + 2 * kNaamLengte;
   if (bytes.size() < nodig) {
-    return Fout{"het bestand telt " + std::to_string(bytes.size()) + " bytes, " + std::to_string(n) + " wegdekken vragen er " +
-                std::to_string(nodig)};
+    return Fout{"het bestand telt " + std::to_string(bytes.size()) + " bytes, " + std::to_string(n) +
+                " wegdekken vragen er " + std::to_string(nodig)};
   }
 
   Catalogus c;
@@ -116,7 +117,8 @@ Uitkomst<void> LaadCatalogusBestand(const std::filesystem::path& pad, Catalogus&
   const std::string naam = pad.string();
   const auto bytes = LeesBestand(pad, kMaxCatalogusLengte + kLeesMarge);
   if (!bytes) {
-    if (bytes.Nummer() == kFoutNietGevonden) return Fout{"Wegdekkenbestand " + naam + " niet gevonden.", kFoutNietGevonden};
+    if (bytes.Nummer() == kFoutNietGevonden)
+      return Fout{"Wegdekkenbestand " + naam + " niet gevonden.", kFoutNietGevonden};
     return Fout{"Wegdekkenbestand " + naam + " kan niet worden gelezen: " + bytes.Melding() +
                 "; er zijn geen wegdekken ingelezen."};
   }
@@ -131,7 +133,8 @@ Uitkomst<void> LaadCatalogusBestand(const std::filesystem::path& pad, Catalogus&
 
 Uitkomst<bool> BewaarWegdekken(const std::filesystem::path& dataMap, const Catalogus& catalogus) {
   if (catalogus.AantalWegdekken <= 0 || !catalogus.Bewaarbaar) return false;
-  if (auto geschreven = BewaarCatalogusBestand(CatalogusPad(dataMap), catalogus); !geschreven) return geschreven.Reden();
+  if (auto geschreven = BewaarCatalogusBestand(CatalogusPad(dataMap), catalogus); !geschreven)
+    return geschreven.Reden();
   return true;
 }
 

@@ -50,8 +50,9 @@ Uitkomst<std::vector<std::string>> Splits(std::string_view regel, char scheiding
       if (!gesloten) return TabelFout(nummer, kolom, "het aanhalingsteken wordt niet gesloten");
       while (i < regel.size() && regel[i] == ' ') ++i;
       if (i < regel.size() && regel[i] != scheiding) {
-        return TabelFout(nummer, kolom,
-                         std::string("na het sluitende aanhalingsteken hoort ") + (scheiding == '\t' ? "een tab" : "een ';'"));
+        return TabelFout(
+            nummer, kolom,
+            std::string("na het sluitende aanhalingsteken hoort ") + (scheiding == '\t' ? "een tab" : "een ';'"));
       }
     } else {
       const std::size_t eind = std::min(regel.find(scheiding, i), regel.size());

@@ -15,8 +15,7 @@ namespace {
 
 static_assert(std::endian::native == std::endian::little, "the file layout is little-endian");
 
-constexpr std::size_t kRailPlek = 330, kAftrekPlek = 332, kWegdekPlek = 390, kToelichtingPlek = 392,
-                      kZonePlek = 642;
+constexpr std::size_t kRailPlek = 330, kAftrekPlek = 332, kWegdekPlek = 390, kToelichtingPlek = 392, kZonePlek = 642;
 
 using Bytes = std::array<std::uint8_t, kWerkbladLengte>;
 
@@ -56,8 +55,10 @@ std::array<std::uint8_t, kWerkbladLengte> CodeerWerkblad(const Invoer& in) {
   for (int k = 0; k < kAantalVelden; ++k) {
     const VeldInfo& v = Veld(k);
     if (!v.bestandPlek) continue;
-    if (v.soort == VeldSoort::Tekst) ZetTekst(b, *v.bestandPlek, Naam(in, k), kNaamVeldLengte);
-    else Zet(b, *v.bestandPlek, in.getal[static_cast<std::size_t>(k)]);
+    if (v.soort == VeldSoort::Tekst)
+      ZetTekst(b, *v.bestandPlek, Naam(in, k), kNaamVeldLengte);
+    else
+      Zet(b, *v.bestandPlek, in.getal[static_cast<std::size_t>(k)]);
   }
   Zet<std::int16_t>(b, kRailPlek, in.rail);
   Zet<std::int16_t>(b, kAftrekPlek, in.aftrek ? 1 : 0);
@@ -77,13 +78,16 @@ Uitkomst<Invoer> DecodeerWerkblad(std::span<const std::uint8_t> bytes) {
        std::memcmp(bytes.data() + kVersieOffset, kVersieMerk.data(), kVersieMerk.size()) != 0)) {
     return Fout{std::string(kOudeVersieMelding), kFoutOudeVersie};
   }
-  if (bytes.size() != kWerkbladLengte) return Fout{"Het rekenblad is " + Beschadigd(bytes.size()) + ".", kFoutVoorbijEinde};
+  if (bytes.size() != kWerkbladLengte)
+    return Fout{"Het rekenblad is " + Beschadigd(bytes.size()) + ".", kFoutVoorbijEinde};
   Invoer in;
   for (int k = 0; k < kAantalVelden; ++k) {
     const VeldInfo& v = Veld(k);
     if (!v.bestandPlek) continue;
-    if (v.soort == VeldSoort::Tekst) Naam(in, k) = LeesTekst(bytes, *v.bestandPlek, kNaamVeldLengte);
-    else in.getal[static_cast<std::size_t>(k)] = Lees<double>(bytes, *v.bestandPlek);
+    if (v.soort == VeldSoort::Tekst)
+      Naam(in, k) = LeesTekst(bytes, *v.bestandPlek, kNaamVeldLengte);
+    else
+      in.getal[static_cast<std::size_t>(k)] = Lees<double>(bytes, *v.bestandPlek);
   }
   in.rail = Lees<std::int16_t>(bytes, kRailPlek);
   in.aftrek = Lees<std::int16_t>(bytes, kAftrekPlek) > 0;
@@ -99,8 +103,8 @@ std::optional<std::string> HerstelWegdek(Invoer& in, const Catalogus& catalogus)
   // A position outside the catalogue would make the list, the calculation
   // and the report name different road surfaces.
   if (in.wegdek >= 1 && in.wegdek <= catalogus.AantalWegdekken) return std::nullopt;
-  const std::string gevolg = catalogus.AantalWegdekken > 0 ? "; het eerste wegdek is gekozen."
-                                                           : ": de wegdekkenlijst bevat geen wegdekken.";
+  const std::string gevolg =
+      catalogus.AantalWegdekken > 0 ? "; het eerste wegdek is gekozen." : ": de wegdekkenlijst bevat geen wegdekken.";
   std::string melding = "Het wegdek van dit rekenblad (positie " + std::to_string(in.wegdek) +
                         ") staat niet in de wegdekkenlijst" + gevolg;
   in.wegdek = 1;
@@ -149,6 +153,8 @@ Uitkomst<void> SchrijfWerkbladBestand(const std::filesystem::path& pad, const In
   return SchrijfVeilig(pad, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
 }
 
-bool IsWerkbladNaam(std::string_view pad) { return pad.size() >= 3 && KleineLetters(pad.substr(pad.size() - 3)) == "tvo"; }
+bool IsWerkbladNaam(std::string_view pad) {
+  return pad.size() >= 3 && KleineLetters(pad.substr(pad.size() - 3)) == "tvo";
+}
 
 }  // namespace tarvo

@@ -12,8 +12,8 @@
 #include <string_view>
 
 #include "base/Uitkomst.h"
-#include "calc/Werkblad.h"
 #include "calc/Wegdek.h"
+#include "calc/Werkblad.h"
 
 namespace tarvo {
 

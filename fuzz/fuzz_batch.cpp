@@ -1,6 +1,8 @@
 // The batch reader on arbitrary bytes, against a catalogue whose
 // coefficients all differ and whose last entry is absurd but legal. It must
 // refuse or answer every row, one output line per row.
+#include <unistd.h>
+
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
@@ -8,8 +10,6 @@
 #include <sstream>
 #include <string>
 #include <system_error>
-
-#include <unistd.h>
 
 #include "base/Bestand.h"
 #include "base/Tekst.h"

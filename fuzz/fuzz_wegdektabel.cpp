@@ -33,8 +33,8 @@ void Controleer(const std::vector<tarvo::IngelezenWegdek>& tabel) {
   const auto terug = tarvo::DecodeerCatalogus(bytes);
   if (!terug || tarvo::CodeerCatalogus(*terug) != bytes) std::abort();
   for (char decimaal : {',', '.'}) {
-    const auto opnieuw = tarvo::LeesWegdekTabel(tarvo::SchrijfWegdekTabel(*terug, decimaal), ';',
-                                                tarvo::Kopregel::Verplicht);
+    const auto opnieuw =
+        tarvo::LeesWegdekTabel(tarvo::SchrijfWegdekTabel(*terug, decimaal), ';', tarvo::Kopregel::Verplicht);
     if (!opnieuw || opnieuw->size() != tabel.size()) std::abort();
     for (std::size_t i = 0; i < tabel.size(); ++i) {
       const tarvo::Wegdek w = tarvo::Wegdek::Van((*opnieuw)[i]);

@@ -105,8 +105,7 @@ std::string GebruikerRegel(const Catalogus& catalogus) {
   return Hoofdletters(VastBreed(catalogus.Gebruikersnaam, kNaamLengte));
 }
 
-std::vector<RapportRegel> InvoerRegels(const Invoer& in, const Resultaten& r, const Catalogus& catalogus,
-                                       char dec) {
+std::vector<RapportRegel> InvoerRegels(const Invoer& in, const Resultaten& r, const Catalogus& catalogus, char dec) {
   std::vector<RapportRegel> regels;
   auto regel = [&](std::string tekst, bool dl = false) { regels.push_back({std::move(tekst), dl}); };
 
@@ -119,7 +118,8 @@ std::vector<RapportRegel> InvoerRegels(const Invoer& in, const Resultaten& r, co
   regel(PeriodeRegel(Label("Vrachtverkeer", "p"), r.Vrachtverkeer, " %", dec));
   for (const VeldInfo* v : RapportVelden()) {
     const RapportPlaats& p = v->rapport;
-    regel(EnkeleRegel(Label(p.naam, p.symbool), in.getal[static_cast<std::size_t>(v->index)], p.patroon, p.eenheid, dec));
+    regel(
+        EnkeleRegel(Label(p.naam, p.symbool), in.getal[static_cast<std::size_t>(v->index)], p.patroon, p.eenheid, dec));
     // The slant distance follows the horizontal one it is derived from.
     if (v->index == veld::kAfstandHor) {
       regel(EnkeleRegel(Label("Afstand (schuin)", "r"), r.AfstandSchuin, "##0.00", " m", dec));
@@ -138,9 +138,9 @@ std::vector<RapportRegel> InvoerRegels(const Invoer& in, const Resultaten& r, co
   if (in.Intensiteit(tram, 1) > 0 || in.Intensiteit(tram, 2) > 0 || in.Intensiteit(tram, 3) > 0) {
     // A position from a foreign worksheet file names no option: no caption.
     const int rail = in.rail;
-    const std::string_view optie =
-        rail >= 0 && rail < static_cast<int>(kRailConstructies.size()) ? kRailConstructies[static_cast<std::size_t>(rail)]
-                                                                        : "";
+    const std::string_view optie = rail >= 0 && rail < static_cast<int>(kRailConstructies.size())
+                                       ? kRailConstructies[static_cast<std::size_t>(rail)]
+                                       : "";
     regel("railconstructie trambaan     : " + std::string(optie));
   }
   return regels;
@@ -154,7 +154,8 @@ std::vector<RapportRegel> ResultaatRegels(const Invoer& in, const Resultaten& r,
   std::vector<RapportRegel> regels;
   auto regel = [&](std::string tekst) { regels.push_back({std::move(tekst), false}); };
   regel(PeriodeRegel("Emissiegetal        E        : ", r.EmissieGetal, dBA, dec));
-  regel(PeriodeRegel("Wegdekcorrectie     Cwegdek  : ", r.Cwegdek, r.Art35Vlag ? dBA + " *+aftrek ex art. 3.5" : dBA, dec));
+  regel(PeriodeRegel("Wegdekcorrectie     Cwegdek  : ", r.Cwegdek, r.Art35Vlag ? dBA + " *+aftrek ex art. 3.5" : dBA,
+                     dec));
   regel(PeriodeRegel("Optrekcorrectie     Coptrek  : ", r.Coptrek, in.zone ? dBA + " *CROW-infoblad 965" : dBA, dec));
   regel(DrieMaalRegel("Reflectieterm       Crefl    : ", r.Crefl, dBA, dec));
   regel(DrieMaalRegel("Dempingsterm        Dafstand : ", r.Dafstand, dBA, dec));

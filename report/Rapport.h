@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
-#include "calc/Werkblad.h"
 #include "calc/Wegdek.h"
+#include "calc/Werkblad.h"
 
 namespace tarvo {
 

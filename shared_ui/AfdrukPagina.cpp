@@ -11,8 +11,8 @@
 #include "base/Bestand.h"
 #include "base/Foutnummers.h"
 #include "base/Tekst.h"
-#include "calc/Werkblad.h"
 #include "calc/Wegdek.h"
+#include "calc/Werkblad.h"
 #include "report/Rapport.h"
 #include "shared_ui/QtTekst.h"
 #include "shared_ui/Versie.h"
@@ -30,15 +30,12 @@ constexpr const char* kPeriodeKop = "    DAG  AVOND  NACHT";
 constexpr double kLinks = 1, kBoven = 1, kRechts = 19.4, kOnder = 27;
 constexpr double kDunneLijn = 0.02;  // cm
 
-
 // A pen on the page as a line printer works: a current position in cm, text
 // set with its top at the current y, each line advancing by the font height.
 class Blad {
  public:
   explicit Blad(QPainter& p)
-      : p_(p),
-        pxPerCmX_(p.device()->logicalDpiX() / 2.54),
-        pxPerCmY_(p.device()->logicalDpiY() / 2.54) {
+      : p_(p), pxPerCmX_(p.device()->logicalDpiX() / 2.54), pxPerCmY_(p.device()->logicalDpiY() / 2.54) {
     QPen pen(Qt::black);
     pen.setWidthF(kDunneLijn * pxPerCmX_);
     pen.setJoinStyle(Qt::MiterJoin);
@@ -202,8 +199,8 @@ bool DrukPagina(QPagedPaintDevice& apparaat, const PaginaInhoud& inhoud) {
 
 void ZetPdfPagina(QPagedPaintDevice& apparaat) {
   // 3 mm all round: the 18.4 cm frame then sits centred on the 21 cm sheet.
-  apparaat.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(3, 3, 3, 3),
-                                     QPageLayout::Millimeter));
+  apparaat.setPageLayout(
+      QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(3, 3, 3, 3), QPageLayout::Millimeter));
 }
 
 Uitkomst<void> SchrijfPdf(const QString& pad, const PaginaInhoud& inhoud) {

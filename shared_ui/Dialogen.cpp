@@ -1,7 +1,5 @@
 #include "shared_ui/Dialogen.h"
 
-#include <algorithm>
-
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
@@ -11,6 +9,7 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPushButton>
+#include <algorithm>
 
 #include "calc/Controle.h"
 #include "shared_ui/Scherm.h"
@@ -25,10 +24,18 @@ Antwoord QtDialogen::Toon(const std::string& tekst, const std::string& titel, Ic
   box.setTextFormat(Qt::PlainText);
   box.setText(QString::fromStdString(tekst).replace("\r\n", "\n"));
   switch (icoon) {
-    case Icoon::Kritiek: box.setIcon(QMessageBox::Critical); break;
-    case Icoon::Vraag: box.setIcon(QMessageBox::Question); break;
-    case Icoon::Uitroep: box.setIcon(QMessageBox::Warning); break;
-    case Icoon::Informatie: box.setIcon(QMessageBox::Information); break;
+    case Icoon::Kritiek:
+      box.setIcon(QMessageBox::Critical);
+      break;
+    case Icoon::Vraag:
+      box.setIcon(QMessageBox::Question);
+      break;
+    case Icoon::Uitroep:
+      box.setIcon(QMessageBox::Warning);
+      break;
+    case Icoon::Informatie:
+      box.setIcon(QMessageBox::Information);
+      break;
   }
   if (knoppen == Knoppen::OK) {
     box.addButton("OK", QMessageBox::AcceptRole);

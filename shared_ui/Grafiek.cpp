@@ -45,8 +45,8 @@ struct Grafiek::Impl {
   QList<QGraphicsSimpleTextItem*> labelItems;
 
   QLineSeries* lijn = nullptr;
-  QValueAxis* xAs = nullptr;         // linear distance axis
-  QLogValueAxis* logAs = nullptr;    // or the logarithmic one
+  QValueAxis* xAs = nullptr;       // linear distance axis
+  QLogValueAxis* logAs = nullptr;  // or the logarithmic one
   QValueAxis* linkerAs = nullptr;
   QValueAxis* rechterAs = nullptr;
   QString xTitel;
@@ -132,8 +132,10 @@ struct Grafiek::Impl {
 
   void ZetDoelPunten() {
     if (doellijn == nullptr) return;
-    if (doelY) doellijn->replace({QPointF(XVan(), *doelY), QPointF(xMax, *doelY)});
-    else doellijn->clear();
+    if (doelY)
+      doellijn->replace({QPointF(XVan(), *doelY), QPointF(xMax, *doelY)});
+    else
+      doellijn->clear();
   }
 
   // The texts follow their points whenever the plot area moves; a text
@@ -149,8 +151,10 @@ struct Grafiek::Impl {
       const QRectF r = doelTekst->boundingRect();
       const MerkDeel& snij = merken[static_cast<std::size_t>(Grafiek::Merk::Snijpunt)];
       const double snijX = snij.punt ? chart->mapToPosition(*snij.punt, lijn).x() : vlak.right();
-      if (snijX - vlak.left() >= r.width() + 12) doelTekst->setPos(vlak.left() + 4, p.y() + 3);
-      else doelTekst->setPos(vlak.right() - r.width() - 4, p.y() - r.height() - 3);
+      if (snijX - vlak.left() >= r.width() + 12)
+        doelTekst->setPos(vlak.left() + 4, p.y() + 3);
+      else
+        doelTekst->setPos(vlak.right() - r.width() - 4, p.y() - r.height() - 3);
       doelTekst->setVisible(doelY && vlak.contains(QPointF(vlak.center().x(), p.y())));
     }
     for (MerkDeel& m : merken) {
@@ -180,7 +184,6 @@ struct Grafiek::Impl {
     return {as->titleText(), as->min(), as->max(), as->tickCount(), as->isVisible()};
   }
 };
-
 
 Grafiek::Grafiek(QWidget* ouder) : QWidget(ouder), d_(std::make_unique<Impl>()) {
   d_->chart = new QChart();
@@ -320,8 +323,10 @@ void Grafiek::ZetMerk(Merk merk, std::optional<QPointF> punt, const QString& tek
   Impl::MerkDeel& m = d_->merken.at(static_cast<std::size_t>(merk));
   if (m.serie == nullptr) return;
   m.punt = punt;
-  if (punt) m.serie->replace({*punt});
-  else m.serie->clear();
+  if (punt)
+    m.serie->replace({*punt});
+  else
+    m.serie->clear();
   if (m.tekst == nullptr) {
     m.tekst = new QGraphicsSimpleTextItem(d_->chart);
     m.tekst->setBrush(m.serie->color().darker(130));
@@ -333,7 +338,8 @@ void Grafiek::ZetMerk(Merk merk, std::optional<QPointF> punt, const QString& tek
 bool Grafiek::eventFilter(QObject* object, QEvent* event) {
   if (object == d_->view->viewport() && d_->lijn != nullptr) {
     if (event->type() == QEvent::MouseMove) {
-      const QPointF plek = d_->chart->mapFromScene(d_->view->mapToScene(static_cast<QMouseEvent*>(event)->position().toPoint()));
+      const QPointF plek =
+          d_->chart->mapFromScene(d_->view->mapToScene(static_cast<QMouseEvent*>(event)->position().toPoint()));
       if (d_->chart->plotArea().contains(plek)) {
         const QPointF waarde = d_->chart->mapToValue(plek, d_->lijn);
         emit MuisBoven(waarde.x(), waarde.y());

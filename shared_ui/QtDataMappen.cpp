@@ -12,8 +12,8 @@ namespace tarvo {
 void ZetProgrammaNamen() {
   // No organisation name: it would put a folder between the data location and ours.
   QCoreApplication::setOrganizationName(QString());
-  QCoreApplication::setApplicationName(QString::fromLatin1(kProgrammaMapNaam.data(),
-                                                           static_cast<qsizetype>(kProgrammaMapNaam.size())));
+  QCoreApplication::setApplicationName(
+      QString::fromLatin1(kProgrammaMapNaam.data(), static_cast<qsizetype>(kProgrammaMapNaam.size())));
   QGuiApplication::setDesktopFileName(TARVO_APP_ID);
 }
 

@@ -31,13 +31,19 @@ std::optional<std::string> ValideerVak(QLineEdit* vak, Soort soort, std::int32_t
 bool WeigerToets(QLineEdit* vak, const QString& getypt, const QString& toegestaan) {
   bool geweigerd = false, aanvaard = false;
   for (QChar c : getypt) {
-    if (c == QChar('\b')) aanvaard = true;
-    else if (c.unicode() < 0x20 || c.unicode() == 0x7f) continue;
-    else if (toegestaan.contains(c)) aanvaard = true;
-    else geweigerd = true;
+    if (c == QChar('\b'))
+      aanvaard = true;
+    else if (c.unicode() < 0x20 || c.unicode() == 0x7f)
+      continue;
+    else if (toegestaan.contains(c))
+      aanvaard = true;
+    else
+      geweigerd = true;
   }
-  if (geweigerd) ZetAchtergrond(vak, kRood);
-  else if (aanvaard) ZetAchtergrond(vak, kLichtGeel);
+  if (geweigerd)
+    ZetAchtergrond(vak, kRood);
+  else if (aanvaard)
+    ZetAchtergrond(vak, kLichtGeel);
   return geweigerd;
 }
 

@@ -15,9 +15,12 @@ namespace {
 
 std::optional<QString> Toegestaan(Toetsen toetsen) {
   switch (toetsen) {
-    case Toetsen::Cijfers: return QString("1234567890");
-    case Toetsen::Getal: return QString("1234567890,.");
-    default: return std::nullopt;
+    case Toetsen::Cijfers:
+      return QString("1234567890");
+    case Toetsen::Getal:
+      return QString("1234567890,.");
+    default:
+      return std::nullopt;
   }
 }
 

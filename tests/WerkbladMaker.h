@@ -37,8 +37,8 @@ inline Catalogus TweeWegdekken() {
 // `velden`, holding what the check takes over; one the check refuses holds
 // its numbers as typed, so that it is refused again when read. A `wegdek`
 // above 0 is its catalogue position.
-inline void BewaarWerkblad(const std::filesystem::path& pad, const std::map<int, std::string>& velden,
-                           int aftrek = 0, int wegdek = 0) {
+inline void BewaarWerkblad(const std::filesystem::path& pad, const std::map<int, std::string>& velden, int aftrek = 0,
+                           int wegdek = 0) {
   Werkblad w = LeegWerkblad('.');
   for (const auto& [k, t] : velden) w.veld[static_cast<std::size_t>(k)] = t;
   const Controle controle = Controleer(w, '.');

@@ -5,8 +5,8 @@
 #include <optional>
 #include <string_view>
 
-#include "calc/Werkblad.h"
 #include "calc/Wegdek.h"
+#include "calc/Werkblad.h"
 
 namespace tarvo {
 

@@ -14,9 +14,9 @@ inline constexpr std::string_view kCumulatiefNaam = "cumulatief";
 
 // One computed worksheet.
 struct CumulatieBron {
-  std::string naam;                // the file as the user named it
-  std::string waarneempunt, weg;   // without their padding blanks
-  double lden = 0, lnight = 0;     // without the deduction
+  std::string naam;               // the file as the user named it
+  std::string waarneempunt, weg;  // without their padding blanks
+  double lden = 0, lnight = 0;    // without the deduction
 };
 
 CumulatieBron BronVan(const Invoer& in, const Resultaten& r, std::string naam);

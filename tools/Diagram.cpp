@@ -26,8 +26,10 @@ MaxAfstand LeesMaxAfstand(std::string_view antwoord) {
   if (antwoord.empty()) return {DiagramUitkomst::Leeg, 0};
   if (!IsGetal(antwoord)) return {DiagramUitkomst::Geweigerd, 0};
   double s = LeesGetal(antwoord);
-  if (s < kDiagramMinAfstand) s = kDiagramMinAfstand;
-  else if (s > kDiagramMaxAfstand) s = kDiagramMaxAfstand;
+  if (s < kDiagramMinAfstand)
+    s = kDiagramMinAfstand;
+  else if (s > kDiagramMaxAfstand)
+    s = kDiagramMaxAfstand;
   return {DiagramUitkomst::Gegevens, s};
 }
 

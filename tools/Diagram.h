@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "calc/Controle.h"
-#include "calc/Werkblad.h"
 #include "calc/Wegdek.h"
+#include "calc/Werkblad.h"
 
 namespace tarvo {
 

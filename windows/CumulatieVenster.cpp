@@ -158,10 +158,9 @@ void CumulatieVenster::VulTabel() {
   const CumulatieTotaal totaal = Cumuleer(bronnen_);
   QFont vet = tabel_->font();
   vet.setBold(true);
-  for (QTableWidgetItem* item :
-       {cel(n, 0, std::string(kCumulatiefNaam), false), cel(n, 1, "", false), cel(n, 2, "", false),
-        cel(n, 3, Formatteer(totaal.lden, "##0.00", decimaal_), true),
-        cel(n, 4, Formatteer(totaal.lnight, "##0.00", decimaal_), true)}) {
+  for (QTableWidgetItem* item : {cel(n, 0, std::string(kCumulatiefNaam), false), cel(n, 1, "", false),
+                                 cel(n, 2, "", false), cel(n, 3, Formatteer(totaal.lden, "##0.00", decimaal_), true),
+                                 cel(n, 4, Formatteer(totaal.lnight, "##0.00", decimaal_), true)}) {
     item->setFont(vet);
     item->setFlags(Qt::ItemIsEnabled);  // the sum is no worksheet to select or remove
     item->setBackground(QColor(255, 255, 192));

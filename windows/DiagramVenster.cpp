@@ -109,8 +109,8 @@ void DiagramVenster::ToonRekenpunt() {
   grafiek_->ZetMerk(Grafiek::Merk::Rekenpunt,
                     binnen ? std::optional<QPointF>(QPointF(eigen.afstand, eigen.lden)) : std::nullopt,
                     "rekenblad " + Getal(eigen.afstand) + " m");
-  rekenpuntTekst_->setText("Rekenblad: " + Getal(eigen.afstand) + " m, Lden " + Getal(eigen.lden) +
-                           " dB excl. aftrek" + (binnen ? "" : " (buiten het diagram)"));
+  rekenpuntTekst_->setText("Rekenblad: " + Getal(eigen.afstand) + " m, Lden " + Getal(eigen.lden) + " dB excl. aftrek" +
+                           (binnen ? "" : " (buiten het diagram)"));
 }
 
 // The target's sentence, the pointer's level and the two ways to keep the rows.
@@ -152,8 +152,8 @@ void DiagramVenster::ToonDoel(double doel) {
                         aftrek + ".");
   } else {
     doelTekst_->setText("Streefwaarde " + Getal(doel) + " dB niet gehaald tot " + Getal(kAfstandZoekTot, "##0") +
-                        " m: Lden na aftrek op " + Getal(kAfstandZoekTot, "##0") + " m is " + Getal(p.niveau) +
-                        " dB" + aftrek + ".");
+                        " m: Lden na aftrek op " + Getal(kAfstandZoekTot, "##0") + " m is " + Getal(p.niveau) + " dB" +
+                        aftrek + ".");
   }
 }
 

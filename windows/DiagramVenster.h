@@ -3,8 +3,8 @@
 #include <functional>
 
 #include "calc/Controle.h"
-#include "calc/Werkblad.h"
 #include "calc/Wegdek.h"
+#include "calc/Werkblad.h"
 #include "tools/Afstand.h"
 #include "tools/Diagram.h"
 
@@ -28,8 +28,7 @@ class DiagramVenster : public QDialog {
  public:
   // `rekenaar` computes the checked worksheet at other distances; numbers
   // are shown with `decimaal`.
-  DiagramVenster(DiagramGegevens gegevens, AfstandRekenaar rekenaar, char decimaal, Dialogen& dialogen,
-                 QWidget* ouder);
+  DiagramVenster(DiagramGegevens gegevens, AfstandRekenaar rekenaar, char decimaal, Dialogen& dialogen, QWidget* ouder);
 
   const DiagramGegevens& Gegevens() const { return gegevens_; }
   const Grafiek& grafiek() const { return *grafiek_; }

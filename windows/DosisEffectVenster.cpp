@@ -4,8 +4,8 @@
 #include <QVBoxLayout>
 
 #include "base/Getal.h"
-#include "shared_ui/Grafiek.h"
 #include "shared_ui/Dialogen.h"
+#include "shared_ui/Grafiek.h"
 
 namespace tarvo {
 

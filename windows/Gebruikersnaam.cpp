@@ -13,9 +13,7 @@ std::string LabelNaamVoor(const std::string& gebruikersnaam) {
   return VastBreed(label.toStdString(), kNaamLengte);
 }
 
-QString LabelTekst(const std::string& labelnaam) {
-  return QString::fromStdString(labelnaam).replace("&&", "&");
-}
+QString LabelTekst(const std::string& labelnaam) { return QString::fromStdString(labelnaam).replace("&&", "&"); }
 
 void VraagGebruikersnaam(QWidget* ouder, Dialogen& dialogen, Catalogus& catalogus) {
   const QString crlf = QTekst(CrLf);

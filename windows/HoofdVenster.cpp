@@ -106,31 +106,78 @@ const std::array<ActieDef, HoofdVenster::kAantalCommandos>& Acties() {
        &HoofdVenster::Sluit, QStyle::SP_DialogCloseButton, nullptr},
       {Commando::Openen, "openen", "Open rekenblad", "&Openen…", QKeySequence(Qt::CTRL | Qt::Key_O),
        &HoofdVenster::Open, QStyle::SP_DialogOpenButton, nullptr},
-      {Commando::Afdrukken, "afdrukken", "Rekenblad afdrukken op printer", "&Afdrukken…",
-       QKeySequence(Qt::CTRL | Qt::Key_P), &HoofdVenster::DrukAf, {}, PrinterIcoon},
-      {Commando::Voorbeeld, "voorbeeld", "Afdrukvoorbeeld", "Afdruk&voorbeeld",
-       QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P), &HoofdVenster::ToonVoorbeeld, {}, VoorbeeldIcoon},
+      {Commando::Afdrukken,
+       "afdrukken",
+       "Rekenblad afdrukken op printer",
+       "&Afdrukken…",
+       QKeySequence(Qt::CTRL | Qt::Key_P),
+       &HoofdVenster::DrukAf,
+       {},
+       PrinterIcoon},
+      {Commando::Voorbeeld,
+       "voorbeeld",
+       "Afdrukvoorbeeld",
+       "Afdruk&voorbeeld",
+       QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P),
+       &HoofdVenster::ToonVoorbeeld,
+       {},
+       VoorbeeldIcoon},
       {Commando::Opslaan, "opslaan", "Rekenblad opslaan in bestand", "Op&slaan…", QKeySequence(Qt::CTRL | Qt::Key_S),
        &HoofdVenster::BewaarRekenblad, QStyle::SP_DialogSaveButton, nullptr},
       {Commando::Reset, "reset", "Reset rekenblad", "&Reset", QKeySequence(Qt::CTRL | Qt::Key_R),
        &HoofdVenster::ResetRekenblad, QStyle::SP_BrowserReload, nullptr},
-      {Commando::Invullen, "invullen", "Invullen rekenblad", "&Invullen", QKeySequence(Qt::Key_F2),
-       &HoofdVenster::VulIn, {}, PotloodIcoon},
-      {Commando::Wegdekken, "wegdekken", "Correctiefactoren wegdekken", "&Correctiefactoren wegdekken…",
-       QKeySequence(Qt::Key_F4), &HoofdVenster::BewerkWegdekken, {}, WegIcoon},
-      {Commando::Omrekenen, "omrekenen", "Omrekeningstabellen verkeersgegevens",
-       "&Omrekeningstabellen verkeersgegevens…", QKeySequence(Qt::Key_F5), &HoofdVenster::RekenVerkeerOm, {},
+      {Commando::Invullen,
+       "invullen",
+       "Invullen rekenblad",
+       "&Invullen",
+       QKeySequence(Qt::Key_F2),
+       &HoofdVenster::VulIn,
+       {},
+       PotloodIcoon},
+      {Commando::Wegdekken,
+       "wegdekken",
+       "Correctiefactoren wegdekken",
+       "&Correctiefactoren wegdekken…",
+       QKeySequence(Qt::Key_F4),
+       &HoofdVenster::BewerkWegdekken,
+       {},
+       WegIcoon},
+      {Commando::Omrekenen,
+       "omrekenen",
+       "Omrekeningstabellen verkeersgegevens",
+       "&Omrekeningstabellen verkeersgegevens…",
+       QKeySequence(Qt::Key_F5),
+       &HoofdVenster::RekenVerkeerOm,
+       {},
        TabelIcoon},
-      {Commando::Cumulatie, "cumulatie", "Cumulatie", "C&umulatie…", QKeySequence(Qt::Key_F7),
-       &HoofdVenster::Cumuleer, {}, CumulatieIcoon},
-      {Commando::Gebruiker, "gebruiker", "Instelling gebruikersnaam", "&Gebruikersnaam…", QKeySequence(Qt::Key_F6),
-       &HoofdVenster::StelGebruikerIn, {}, PersoonIcoon},
+      {Commando::Cumulatie,
+       "cumulatie",
+       "Cumulatie",
+       "C&umulatie…",
+       QKeySequence(Qt::Key_F7),
+       &HoofdVenster::Cumuleer,
+       {},
+       CumulatieIcoon},
+      {Commando::Gebruiker,
+       "gebruiker",
+       "Instelling gebruikersnaam",
+       "&Gebruikersnaam…",
+       QKeySequence(Qt::Key_F6),
+       &HoofdVenster::StelGebruikerIn,
+       {},
+       PersoonIcoon},
       {Commando::Info, "info", "Algemene informatie over Tarvo", "&Informatie over Tarvo",
        QKeySequence(Qt::SHIFT | Qt::Key_F1), &HoofdVenster::ToonInfo, QStyle::SP_MessageBoxInformation, nullptr},
       {Commando::Help, "help", "Toelichting bij invoer", "&Toelichting bij invoer", QKeySequence(Qt::Key_F1),
        &HoofdVenster::ToonHelp, QStyle::SP_MessageBoxQuestion, nullptr},
-      {Commando::Rekenmachine, "rekenmachine", "Calculator", "Reken&machine", QKeySequence(Qt::Key_F8),
-       &HoofdVenster::StartRekenmachine, {}, RekenmachineIcoon},
+      {Commando::Rekenmachine,
+       "rekenmachine",
+       "Calculator",
+       "Reken&machine",
+       QKeySequence(Qt::Key_F8),
+       &HoofdVenster::StartRekenmachine,
+       {},
+       RekenmachineIcoon},
       {Commando::DosisEffect, "dosisEffect", "Dosis-effectrelatie", "&Dosis-effectrelatie…",
        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D), &HoofdVenster::ToonDosisEffect, kGeenIcoon, nullptr},
       {Commando::Diagram, "diagram", "Niveau-afstanddiagram", "&Niveau-afstanddiagram…",
@@ -163,11 +210,13 @@ struct MenuDef {
 };
 const std::array<MenuDef, 4>& Menus() {
   static const std::array<MenuDef, 4> menus = {{
-      {"&Bestand", "bestandMenu",
+      {"&Bestand",
+       "bestandMenu",
        {Commando::Openen, Commando::Opslaan, std::nullopt, Commando::Voorbeeld, Commando::Afdrukken, std::nullopt,
         Commando::Afsluiten}},
       {"&Rekenblad", "rekenbladMenu", {Commando::Invullen, Commando::Berekenen, std::nullopt, Commando::Reset}},
-      {"E&xtra", "extraMenu",
+      {"E&xtra",
+       "extraMenu",
        {Commando::Wegdekken, Commando::Omrekenen, std::nullopt, Commando::DosisEffect, Commando::Diagram,
         Commando::Cumulatie, std::nullopt, Commando::Rekenmachine, Commando::Gebruiker}},
       {"&Help", "helpMenu", {Commando::Help, Commando::Info}},
@@ -193,8 +242,10 @@ class WaardeLabel : public QLabel {
     const QFontMetrics fm(font());
     const int breedte = fm.horizontalAdvance(text());
     int x = vak.left();
-    if (alignment() & Qt::AlignRight) x = vak.right() - breedte;
-    else if (alignment() & Qt::AlignHCenter) x = vak.left() + (vak.width() - breedte) / 2;
+    if (alignment() & Qt::AlignRight)
+      x = vak.right() - breedte;
+    else if (alignment() & Qt::AlignHCenter)
+      x = vak.left() + (vak.width() - breedte) / 2;
     const int y = vak.top() + (vak.height() - fm.height()) / 2 + fm.ascent();
     QPainterPath pad;
     pad.addText(x, y, font(), text());
@@ -523,8 +574,10 @@ void HoofdVenster::MaakMenu() {
     QMenu* menu = menuBar()->addMenu(m.titel);
     menu->setObjectName(m.naam);
     for (const std::optional<Commando>& c : m.items) {
-      if (c) menu->addAction(Actie(*c));
-      else menu->addSeparator();
+      if (c)
+        menu->addAction(Actie(*c));
+      else
+        menu->addSeparator();
     }
   }
 }
@@ -717,8 +770,10 @@ void HoofdVenster::ZetBestand(const QString& pad) {
 void HoofdVenster::ZetTitel() {
   // Qt shows its marker of unsaved changes at "[*]".
   const QString programma = QString("Rekenblad Tarvo[*], Copyright ") + versie::kCopyright;
-  if (bestandPad_.isEmpty()) setWindowTitle(programma);
-  else setWindowTitle(QFileInfo(bestandPad_).fileName() + "[*] - " + QString(programma).remove("[*]"));
+  if (bestandPad_.isEmpty())
+    setWindowTitle(programma);
+  else
+    setWindowTitle(QFileInfo(bestandPad_).fileName() + "[*] - " + QString(programma).remove("[*]"));
 }
 
 // ---------------------------------------------------------------- unsaved changes
@@ -809,8 +864,10 @@ bool HoofdVenster::ZoekCatalogus() {
 }
 
 void HoofdVenster::closeEvent(QCloseEvent* event) {
-  if (SluitAf()) event->accept();
-  else event->ignore();
+  if (SluitAf())
+    event->accept();
+  else
+    event->ignore();
 }
 
 bool HoofdVenster::SluitAf() {

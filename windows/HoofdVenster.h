@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "calc/Controle.h"
-#include "calc/Werkblad.h"
 #include "calc/Wegdek.h"
+#include "calc/Werkblad.h"
 #include "shared_ui/Dialogen.h"
 
 class QAction;
@@ -41,9 +41,23 @@ class HoofdVenster : public QMainWindow {
   // menu bar: the toolbar's in its order, then those of the clickable labels
   // and of the calculation button, which are in the menu bar only.
   enum class Commando {
-    Afsluiten, Openen, Afdrukken, Voorbeeld, Opslaan, Reset, Invullen,
-    Wegdekken, Omrekenen, Cumulatie, Gebruiker, Info, Help, Rekenmachine,
-    DosisEffect, Diagram, Berekenen,
+    Afsluiten,
+    Openen,
+    Afdrukken,
+    Voorbeeld,
+    Opslaan,
+    Reset,
+    Invullen,
+    Wegdekken,
+    Omrekenen,
+    Cumulatie,
+    Gebruiker,
+    Info,
+    Help,
+    Rekenmachine,
+    DosisEffect,
+    Diagram,
+    Berekenen,
   };
   static constexpr int kAantalCommandos = static_cast<int>(Commando::Berekenen) + 1;
 
@@ -173,9 +187,9 @@ class HoofdVenster : public QMainWindow {
   void KiesWegdek(int lijstIndex);
   void ToonWegdek(int lijstIndex);
   void VulWegdekLijst();
-  void SchakelZone();     // the user's click
+  void SchakelZone();      // the user's click
   void ZetZone(bool aan);  // from a file or Reset: runs the switch when it changes
-  void ToonZone();        // the speed fields for the switch's state
+  void ToonZone();         // the speed fields for the switch's state
 
   // Lets the user locate the catalogue; false when the dialog was cancelled.
   bool ZoekCatalogus();
@@ -190,9 +204,9 @@ class HoofdVenster : public QMainWindow {
   QString dataMap_;
   QString datumTekst_;
   std::string helpTekst_;
-  QString wachtPad_;     // pending worksheet path (command line)
-  QString laatstePad_;   // last path chosen in a file dialog
-  QString bestandPad_;   // the worksheet's own file
+  QString wachtPad_;    // pending worksheet path (command line)
+  QString laatstePad_;  // last path chosen in a file dialog
+  QString bestandPad_;  // the worksheet's own file
   bool afgesloten_ = false;
   Modus modus_ = Modus::Rust;
   std::optional<Invoer> invoer_;

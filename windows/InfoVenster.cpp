@@ -17,9 +17,9 @@
 #include "base/Tekst.h"
 #include "calc/Velden.h"
 #include "shared_ui/Iconen.h"
-#include "windows/Gebruikersnaam.h"
 #include "shared_ui/Verloop.h"
 #include "shared_ui/Versie.h"
+#include "windows/Gebruikersnaam.h"
 
 namespace tarvo {
 namespace {
@@ -107,9 +107,9 @@ void InfoVenster::MaakTeksten(const Catalogus& catalogus) {
 
   const QString versieTekst = QString("%1.%2").arg(versie::kMajor).arg(versie::kMinor);
   versieEnGebruiker_ = WitLabel(QString(versie::kBestandsOmschrijving) + ", versie " + versieTekst + " rev" +
-                         QString::number(versie::kRevisie) + " (" + versie::kOpmerkingen + ")" + crlf +
-                         "Gebruiker :" + crlf + LabelTekst(TrimBlanks(catalogus.GebruikersLabelnaam)),
-                     this);
+                                    QString::number(versie::kRevisie) + " (" + versie::kOpmerkingen + ")" + crlf +
+                                    "Gebruiker :" + crlf + LabelTekst(TrimBlanks(catalogus.GebruikersLabelnaam)),
+                                this);
   versieEnGebruiker_->setObjectName("versieEnGebruiker");
 
   copyright_ = WitLabel(versie::kCopyright, this);

@@ -13,31 +13,32 @@
 #include <array>
 
 #include "base/Getal.h"
-#include "tools/Omrekenen.h"
 #include "shared_ui/Dialogen.h"
 #include "shared_ui/Kleuren.h"
 #include "shared_ui/Scherm.h"
 #include "shared_ui/Tekstvak.h"
 #include "shared_ui/VeldRing.h"
+#include "tools/Omrekenen.h"
 
 namespace tarvo {
 namespace {
 
 constexpr std::array<const char*, 6> kVerdelingRijen = {"Etmaalintensiteit", "%Uurintensiteit",  "%Motorrijwielen",
                                                         "%Lichte vtg",       "%Middelzware vtg", "%Zware vtg"};
-constexpr std::array<const char*, 6> kVerdelingHints = {
-    "Geef aantal voertuigen per etmaal",
-    "Geef uurpercentage voertuigen per etmaalperiode",
-    "Geef percentage motorrijwielen per etmaalperiode",
-    "Geef percentage lichte voertuigen per etmaalperiode",
-    "Geef percentage middelzware voertuigen per etmaalperiode",
-    "Geef percentage zware voertuigen per etmaalperiode"};
-constexpr std::array<const char*, 6> kAantallenRijen = {"Motorrijwielen", "Lichte vtg", "Middelzware vtg",
+constexpr std::array<const char*, 6> kVerdelingHints = {"Geef aantal voertuigen per etmaal",
+                                                        "Geef uurpercentage voertuigen per etmaalperiode",
+                                                        "Geef percentage motorrijwielen per etmaalperiode",
+                                                        "Geef percentage lichte voertuigen per etmaalperiode",
+                                                        "Geef percentage middelzware voertuigen per etmaalperiode",
+                                                        "Geef percentage zware voertuigen per etmaalperiode"};
+constexpr std::array<const char*, 6> kAantallenRijen = {"Motorrijwielen", "Lichte vtg",  "Middelzware vtg",
                                                         "Zware vtg",      "Bromfietsen", "Trams"};
-constexpr std::array<const char*, 6> kAantallenHints = {
-    "Geef aantal motorrijwielen per etmaalperiode", "Geef aantal lichte voertuigen per etmaalperiode",
-    "Geef aantal middelzware voertuigen per etmaalperiode", "Geef aantal zware voertuigen per etmaalperiode",
-    "Geef aantal bromfietsen per etmaalperiode", "Geef aantal trams per etmaalperiode"};
+constexpr std::array<const char*, 6> kAantallenHints = {"Geef aantal motorrijwielen per etmaalperiode",
+                                                        "Geef aantal lichte voertuigen per etmaalperiode",
+                                                        "Geef aantal middelzware voertuigen per etmaalperiode",
+                                                        "Geef aantal zware voertuigen per etmaalperiode",
+                                                        "Geef aantal bromfietsen per etmaalperiode",
+                                                        "Geef aantal trams per etmaalperiode"};
 constexpr std::array<const char*, 3> kKolommen = {"dag", "avond", "nacht"};
 
 // Row of a distribution box in its grid: the day total alone, then three per row.
@@ -225,7 +226,7 @@ void OmrekenVenster::RekenOm() {
 
 void OmrekenVenster::PasToe() {
   static constexpr std::array<int, kAantalRijen> kVolgorde = {kRijLicht, kRijMiddel, kRijZwaar,
-                                                               kRijMotor, kRijBromf,  kRijTram};
+                                                              kRijMotor, kRijBromf,  kRijTram};
   std::array<std::array<double, 4>, kAantalRijen> waarde{};
   for (int p = 1; p <= 3; ++p) {
     for (int rij : kVolgorde) {
@@ -262,15 +263,20 @@ void OmrekenVenster::ToonHint(QLineEdit* edit) {
 
 void OmrekenVenster::ControleerVak(QLineEdit* edit) {
   const Vak v = Zoek(edit);
-  if (!v.verdeling) Gecontroleerd(edit, 999999, 0, "#0.00");
-  else if (v.index == 0) Gecontroleerd(edit, 999999, 0, "#0");
-  else Gecontroleerd(edit, 100, 0, "#0.00");
+  if (!v.verdeling)
+    Gecontroleerd(edit, 999999, 0, "#0.00");
+  else if (v.index == 0)
+    Gecontroleerd(edit, 999999, 0, "#0");
+  else
+    Gecontroleerd(edit, 100, 0, "#0.00");
 }
 
 bool OmrekenVenster::eventFilter(QObject* obj, QEvent* event) {
   if ((obj == verdelingKader_ || obj == aantallenKader_) && event->type() == QEvent::MouseButtonPress) {
-    if (obj == verdelingKader_) OpenVerdeling();
-    else OpenAantallen();
+    if (obj == verdelingKader_)
+      OpenVerdeling();
+    else
+      OpenAantallen();
     return true;
   }
   return QDialog::eventFilter(obj, event);

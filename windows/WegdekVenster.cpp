@@ -78,8 +78,17 @@ void WegdekVenster::MaakVelden() {
   wegdekLijst_->setToolTip("Overzicht wegdekken");
   wegdekLijst_->setMinimumWidth(250);
 
-  const QStringList labelTeksten = {"Omschrijving wegdek:", "Correctiefactoren:", "lichte vtg", "middelzware vtg",
-                                    "zware vtg", "σ", "τ", "σ", "τ", "σ", "τ"};
+  const QStringList labelTeksten = {"Omschrijving wegdek:",
+                                    "Correctiefactoren:",
+                                    "lichte vtg",
+                                    "middelzware vtg",
+                                    "zware vtg",
+                                    "σ",
+                                    "τ",
+                                    "σ",
+                                    "τ",
+                                    "σ",
+                                    "τ"};
   for (int i = 0; i < 11; ++i) {
     bijschriften_[static_cast<std::size_t>(i)] = new QLabel(labelTeksten[i], this);
   }
@@ -102,8 +111,9 @@ void WegdekVenster::MaakKnoppen() {
   wijzigKnop_ = knop("Wijzigen", "wijzigKnop");
   wisKnop_ = knop("Wissen", "wisKnop");
   importeerKnop_ = knop("Importeren…", "importeerKnop");
-  importeerKnop_->setToolTip("Wegdekken toevoegen uit een CSV-bestand; rijen uit een rekenblad plakken kan ook met "
-                             "Ctrl+V in de lijst");
+  importeerKnop_->setToolTip(
+      "Wegdekken toevoegen uit een CSV-bestand; rijen uit een rekenblad plakken kan ook met "
+      "Ctrl+V in de lijst");
   exporteerKnop_ = knop("Exporteren…", "exporteerKnop");
   exporteerKnop_->setToolTip("De wegdekken bewaren als CSV-bestand");
   okKnop_ = knop("OK", "okKnop");
@@ -256,9 +266,7 @@ void WegdekVenster::ToonAantal() {
   aantalPaneel_->setText(QString::number(cat_.AantalWegdekken) + " wegdekken in lijst");
 }
 
-void WegdekVenster::Waarschuw(const QString& tekst) {
-  tarvo::Waarschuw(dialogen_, tekst.toStdString());
-}
+void WegdekVenster::Waarschuw(const QString& tekst) { tarvo::Waarschuw(dialogen_, tekst.toStdString()); }
 
 void WegdekVenster::KiesInLijst(int positie) {
   const QSignalBlocker stil(wegdekLijst_);

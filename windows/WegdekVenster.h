@@ -86,7 +86,7 @@ class WegdekVenster : public QDialog {
   QString dataMap_;
   QString ontwerpTitel_;
   Bewerking bewerking_ = Bewerking::Geen;
-  int geselecteerd_ = 0;     // 1-based position of the entry last clicked
+  int geselecteerd_ = 0;  // 1-based position of the entry last clicked
   bool vergrendelen_ = false;
 
   QListWidget* wegdekLijst_ = nullptr;

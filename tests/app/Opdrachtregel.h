@@ -1,10 +1,10 @@
 #pragma once
 // tarvo-reken run in a folder as a user's shell would run it.
+#include <gtest/gtest.h>
+
 #include <cstdlib>
 #include <filesystem>
 #include <string>
-
-#include <gtest/gtest.h>
 
 #include "tests/TijdelijkeMap.h"
 #include "tests/WerkbladMaker.h"
@@ -32,8 +32,8 @@ inline Uitvoer DraaiTarvoReken(const std::filesystem::path& map, const std::stri
   // A run that waits for ever is a failure, not a hanging test.
   const std::string wacht = "timeout 20 ";
 #endif
-  const std::string cmd = "cd \"" + map.string() + "\" && " + omgeving + " " + wacht + "\"" TARVO_REKEN_EXE "\" " + opdracht +
-                          (opdracht.find('>') == std::string::npos ? " > uit.txt" : "") + " 2> fout.txt";
+  const std::string cmd = "cd \"" + map.string() + "\" && " + omgeving + " " + wacht + "\"" TARVO_REKEN_EXE "\" " +
+                          opdracht + (opdracht.find('>') == std::string::npos ? " > uit.txt" : "") + " 2> fout.txt";
   const int rc = std::system(cmd.c_str());
 #ifdef _WIN32
   return {rc, lees("uit.txt"), lees("fout.txt")};

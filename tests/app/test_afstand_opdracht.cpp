@@ -24,15 +24,45 @@ using AfstandOpdracht = test::OpdrachtregelMap;
 // transcript anew.
 TEST_F(AfstandOpdracht, AfstandEnCumulatieZoalsVastgelegd) {
   test::SchrijfBytes(map / "Wegdekken_2012.dat", CodeerCatalogus(test::TweeWegdekken()));
-  const std::map<int, std::string> weg1 = {
-      {0, "Dorpsstraat 12"}, {1, "N201"}, {2, "1100"}, {3, "320"}, {4, "85"}, {5, "80"}, {6, "60"}, {7, "14"},
-      {8, "4"}, {9, "70"}, {10, "40"}, {11, "9"}, {12, "3"}, {13, "80"}, {32, "5"}, {33, "0.3"}, {34, "0.5"},
-      {35, "0.2"}, {36, "20"}, {37, "90"}};
+  const std::map<int, std::string> weg1 = {{0, "Dorpsstraat 12"},
+                                           {1, "N201"},
+                                           {2, "1100"},
+                                           {3, "320"},
+                                           {4, "85"},
+                                           {5, "80"},
+                                           {6, "60"},
+                                           {7, "14"},
+                                           {8, "4"},
+                                           {9, "70"},
+                                           {10, "40"},
+                                           {11, "9"},
+                                           {12, "3"},
+                                           {13, "80"},
+                                           {32, "5"},
+                                           {33, "0.3"},
+                                           {34, "0.5"},
+                                           {35, "0.2"},
+                                           {36, "20"},
+                                           {37, "90"}};
   test::BewaarWerkblad(map / "weg1.tvo", weg1, 1, 2);
-  test::BewaarWerkblad(map / "weg2.tvo",
-                       {{0, "Dorpsstraat 12"}, {1, "Spoorlaan; tram"}, {2, "300"}, {3, "80"}, {4, "20"}, {5, "50"},
-                        {14, "10"}, {15, "4"}, {17, "60"}, {22, "12"}, {23, "8"}, {24, "2"}, {25, "40"}, {32, "4"},
-                        {34, "1"}, {36, "35"}, {38, "60"}, {39, "90"}});
+  test::BewaarWerkblad(map / "weg2.tvo", {{0, "Dorpsstraat 12"},
+                                          {1, "Spoorlaan; tram"},
+                                          {2, "300"},
+                                          {3, "80"},
+                                          {4, "20"},
+                                          {5, "50"},
+                                          {14, "10"},
+                                          {15, "4"},
+                                          {17, "60"},
+                                          {22, "12"},
+                                          {23, "8"},
+                                          {24, "2"},
+                                          {25, "40"},
+                                          {32, "4"},
+                                          {34, "1"},
+                                          {36, "35"},
+                                          {38, "60"},
+                                          {39, "90"}});
   test::BewaarWerkblad(map / "stil.tvo", {{2, "2"}, {5, "30"}, {32, "1.5"}, {36, "10"}});
   auto geenAfstand = weg1;
   geenAfstand[36] = "0";
@@ -75,7 +105,8 @@ TEST_F(AfstandOpdracht, AfstandEnCumulatieZoalsVastgelegd) {
     transcript += "[standaardfout]\n" + fout;
   }
 
-  const std::filesystem::path verwacht = std::filesystem::path(TARVO_SOURCE_DIR) / "tests/app/verwacht/afstand_cumulatie.txt";
+  const std::filesystem::path verwacht =
+      std::filesystem::path(TARVO_SOURCE_DIR) / "tests/app/verwacht/afstand_cumulatie.txt";
   if (const char* schrijf = std::getenv("TARVO_SCHRIJF_VERWACHT"); schrijf && std::string(schrijf) == "1") {
     test::SchrijfBytes(verwacht, transcript);
   }

@@ -100,8 +100,8 @@ class TarvoReken : public ::testing::Test {
   }
   void Schrijf(const std::string& naam, const std::string& bytes) { tarvo::test::SchrijfBytes(map / naam, bytes); }
   Uitvoer Draai(const std::string& args) {
-    const std::string cmd = "cd \"" + map.Pad().string() + "\" && \"" TARVO_REKEN_EXE "\" " + args +
-                            " > uit.txt 2> fout.txt";
+    const std::string cmd =
+        "cd \"" + map.Pad().string() + "\" && \"" TARVO_REKEN_EXE "\" " + args + " > uit.txt 2> fout.txt";
     const int rc = std::system(cmd.c_str());
 #ifdef _WIN32
     const int status = rc;

@@ -18,8 +18,8 @@
 #include "base/Tekst.h"
 #include "files/CatalogusBestand.h"
 #include "tests/TijdelijkeMap.h"
-#include "tests/app/Opdrachtregel.h"
 #include "tests/WerkbladMaker.h"
+#include "tests/app/Opdrachtregel.h"
 
 using namespace tarvo;
 using tarvo::test::TijdelijkeMap;
@@ -29,7 +29,7 @@ namespace {
 struct Geval {
   const char* opdracht;  // arguments and redirections after the program's name
   int status;
-  const char* melding;   // part of standard error
+  const char* melding;  // part of standard error
 };
 
 // Offset in the catalogue the cases damage.
@@ -50,7 +50,8 @@ class Vijandig : public ::testing::Test {
     ::mkfifo((map / "pijp.tvo").c_str(), 0600);
     ::mkfifo((map / "pijp.dat").c_str(), 0600);
 #endif
-    test::SchrijfBytes(map / "rijen.csv", std::string("waarneempunt;Qlv_dag;hw\np1;100;5\np2;100\n\"p3;1;5\np4;100;5\n"));
+    test::SchrijfBytes(map / "rijen.csv",
+                       std::string("waarneempunt;Qlv_dag;hw\np1;100;5\np2;100\n\"p3;1;5\np4;100;5\n"));
   }
 
   void Met(std::vector<std::uint8_t> bytes, std::size_t offset, double waarde, const std::string& naam) {

@@ -32,7 +32,8 @@ TEST_F(WegdektabelOpdracht, WegdekkenAlsTabelUitEnWeerIn) {
 // shows the usage text.
 TEST_F(WegdektabelOpdracht, WeigeringenVanDeTabel) {
   const auto oud = test::LeesBytes(map / "Wegdekken_2012.dat");
-  test::SchrijfBytes(map / "fout.csv", std::string("omschrijving;DL_lv;b_lv;DL_mv;b_mv;DL_zv;b_zv\r\nX;1;2;3;4;5;zes\r\n"));
+  test::SchrijfBytes(map / "fout.csv",
+                     std::string("omschrijving;DL_lv;b_lv;DL_mv;b_mv;DL_zv;b_zv\r\nX;1;2;3;4;5;zes\r\n"));
   for (auto [args, status, verwacht] :
        {std::tuple{"--wegdekken-import fout.csv --wegdekken Wegdekken_2012.dat", 1,
                    "Regel 2, kolom 7 (b_zv): 'zes' is geen getal; er is niets ingelezen."},

@@ -54,13 +54,26 @@ struct GetalTekstGeval {
 };
 class GetalTekst : public ::testing::TestWithParam<GetalTekstGeval> {};
 const GetalTekstGeval kGetalTeksten[] = {
-    {"geheel", "12", true},        {"punt", "12.5", true},          {"komma", "12,5", true},
-    {"blanks_rondom", " 7 ", true}, {"min", "-3", true},            {"plus", "+4", true},
-    {"punt_vooraan", ".5", true},   {"punt_achteraan", "5.", true},  {"nul", "0", true},
-    {"exponent", "1e5", false},     {"twee_scheidingstekens", "1.000,5", false},
-    {"alleen_komma", ",", false},   {"letters_erachter", "12abc", false}, {"leeg", "", false},
-    {"alleen_blank", " ", false},   {"dubbel_min", "--1", false},    {"blank_ertussen", "1 2", false},
-    {"woord", "abc", false},        {"twee_punten", "1.2.3", false}, {"blank_na_teken", "- 1", false},
+    {"geheel", "12", true},
+    {"punt", "12.5", true},
+    {"komma", "12,5", true},
+    {"blanks_rondom", " 7 ", true},
+    {"min", "-3", true},
+    {"plus", "+4", true},
+    {"punt_vooraan", ".5", true},
+    {"punt_achteraan", "5.", true},
+    {"nul", "0", true},
+    {"exponent", "1e5", false},
+    {"twee_scheidingstekens", "1.000,5", false},
+    {"alleen_komma", ",", false},
+    {"letters_erachter", "12abc", false},
+    {"leeg", "", false},
+    {"alleen_blank", " ", false},
+    {"dubbel_min", "--1", false},
+    {"blank_ertussen", "1 2", false},
+    {"woord", "abc", false},
+    {"twee_punten", "1.2.3", false},
+    {"blank_na_teken", "- 1", false},
 };
 
 }  // namespace
@@ -116,8 +129,8 @@ TEST(LeesVolledig, DeHeleTekstIsEenGetal) {
   EXPECT_EQ(LeesVolledig("5."), 5.0);
   EXPECT_EQ(LeesVolledig("1,5E+2"), 150.0);
   EXPECT_EQ(LeesVolledig("2e-3"), 0.002);
-  for (const char* nee : {"", " ", "-", ",", "1,5,0", "1.234,5", "1 000", "1e", "1e+", "e5", "12abc", "0x10", "--1",
-                          "1,5 dB", "1e5.5"}) {
+  for (const char* nee :
+       {"", " ", "-", ",", "1,5,0", "1.234,5", "1 000", "1e", "1e+", "e5", "12abc", "0x10", "--1", "1,5 dB", "1e5.5"}) {
     EXPECT_FALSE(LeesVolledig(nee)) << nee;
   }
   // Words and sizes beyond the doubles give what they stand for, for the caller to refuse.

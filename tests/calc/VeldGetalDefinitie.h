@@ -18,17 +18,27 @@ inline std::optional<double> Definitie(std::string_view tekst, const GetalBereik
   if (tekst.empty()) tekst = "0";
   if (!IsGetal(tekst)) return std::nullopt;
   double x = LeesGetal(tekst);
-  if (x > b.maximum) x = b.maximum;
-  else if (x < b.minimum) x = b.minimum;
+  if (x > b.maximum)
+    x = b.maximum;
+  else if (x < b.minimum)
+    x = b.minimum;
   return LeesGetal(Formatteer(x, b.patroon, '.')) + 0.0;
 }
 
 // The ranges of the field table and the checks, then other decimals, a range
 // without zero and the widest one.
 inline constexpr GetalBereik kBereiken[] = {
-    {99999, 0, "##0.00"},   {9999, 0, "##0.00"},      {1, 0, "##0.00"},        {127, 0, "##0"},
-    {160, 30, "##0"},       {110, 30, "##0"},         {60, 30, "##0"},         {99999, -99999, "##0.00"},
-    {99999, -99999, "0.0"}, {100, -100, "#0.000##"}, {-5, -10, "##0.000"},
+    {99999, 0, "##0.00"},
+    {9999, 0, "##0.00"},
+    {1, 0, "##0.00"},
+    {127, 0, "##0"},
+    {160, 30, "##0"},
+    {110, 30, "##0"},
+    {60, 30, "##0"},
+    {99999, -99999, "##0.00"},
+    {99999, -99999, "0.0"},
+    {100, -100, "#0.000##"},
+    {-5, -10, "##0.000"},
     {std::numeric_limits<std::int32_t>::max(), std::numeric_limits<std::int32_t>::min(), "0.0000000000000000000000"}};
 
 // Nothing when GecontroleerdGetal gives the same bits as the definition (so

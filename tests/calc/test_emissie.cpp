@@ -46,10 +46,14 @@ struct OptrekGeval {
 };
 class Optrek : public ::testing::TestWithParam<OptrekGeval> {};
 const OptrekGeval kOptrek[] = {
-    {"kruising50", 50, 0, 10, false, 1.0, 0, 1.0},        {"kruising50_zone", 50, 0, 10, true, 3.35, 0, 3.35},
-    {"kruising150", 150, 0, 20, false, 0.1, 0, 0.1},      {"kruising150_zone", 150, 0, 20, true, 0.05, 0, 0.05},
-    {"obstakel50", 0, 50, 20, false, 0, 0.38, 0.38},      {"obstakel50_zone", 0, 50, 0, true, 0, 1.1, 1.1},
-    {"obstakel100", 0, 100, 0, false, 0, -0.05, 0},       {"obstakel_boven_kruising", 140, 10, 0, false, 0, 0.58, 0.58},
+    {"kruising50", 50, 0, 10, false, 1.0, 0, 1.0},
+    {"kruising50_zone", 50, 0, 10, true, 3.35, 0, 3.35},
+    {"kruising150", 150, 0, 20, false, 0.1, 0, 0.1},
+    {"kruising150_zone", 150, 0, 20, true, 0.05, 0, 0.05},
+    {"obstakel50", 0, 50, 20, false, 0, 0.38, 0.38},
+    {"obstakel50_zone", 0, 50, 0, true, 0, 1.1, 1.1},
+    {"obstakel100", 0, 100, 0, false, 0, -0.05, 0},
+    {"obstakel_boven_kruising", 140, 10, 0, false, 0, 0.58, 0.58},
     {"beide_onder_0", 150, 100, 0, false, -0.1, -0.05, 0},
 };
 
@@ -62,8 +66,10 @@ struct Art35Geval {
 class Art35 : public ::testing::TestWithParam<Art35Geval> {};
 // 2: "2L ZOAB" padded with blanks; 3: the same in lower case; 4: a 30-character listed name.
 const Art35Geval kArt35[] = {
-    {"zoab_met_blanks_bij_70", 2, 70, -1, true}, {"zoab_in_kleine_letters", 3, 70, -2, true},
-    {"naam_van_30_tekens", 4, 80, -1, true},     {"niet_in_de_lijst", 1, 100, -2, true},
+    {"zoab_met_blanks_bij_70", 2, 70, -1, true},
+    {"zoab_in_kleine_letters", 3, 70, -2, true},
+    {"naam_van_30_tekens", 4, 80, -1, true},
+    {"niet_in_de_lijst", 1, 100, -2, true},
     {"onder_70", 2, 69, 0, false},
 };
 

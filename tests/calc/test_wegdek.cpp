@@ -129,8 +129,8 @@ IngelezenWegdek Regel(int regel, const std::string& omschrijving, int waarden) {
 TEST(VoegSamen, VoegtNieuweToeEnVervangtGelijkeOmschrijvingen) {
   Catalogus c = MaakCatalogus(4);
   WegdekBeheer beheer(c, 1);
-  const auto plan = VoegSamen(beheer, {Regel(2, "Nieuw B", 7), Regel(3, " Wegdek 3 ", 8), Regel(4, "  Nieuw A", 9),
-                                       Regel(5, "Wegdek 2", 2)});
+  const auto plan = VoegSamen(
+      beheer, {Regel(2, "Nieuw B", 7), Regel(3, " Wegdek 3 ", 8), Regel(4, "  Nieuw A", 9), Regel(5, "Wegdek 2", 2)});
   ASSERT_TRUE(plan) << plan.Melding();
   ASSERT_EQ(plan->vervangen.size(), 1u);
   EXPECT_EQ(plan->vervangen[0].positie, 3);

@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
+#include "base/Tekst.h"
 #include "driver/Batch.h"
 #include "driver/BatchLezer.h"
 #include "driver/Voortgang.h"
-#include "base/Tekst.h"
 #include "files/CatalogusBestand.h"
 #include "tests/TijdelijkeMap.h"
 #include "tests/VolleSchijf.h"
@@ -67,7 +67,8 @@ struct Batchomgeving {
 // Rows of every kind: speeds, heights and distances around the check's
 // limits, quoted names, both separators, refusals of each sort.
 std::string GemengdeRijen(int aantal) {
-  std::string t = "waarneempunt;weg;Qlv_dag;Qlv_avond;Qlv_nacht;Vlv;Qzv_dag;Vzv;hw;hweg;d;a_kruising;fobj;wegdek;zone;aftrek\n";
+  std::string t =
+      "waarneempunt;weg;Qlv_dag;Qlv_avond;Qlv_nacht;Vlv;Qzv_dag;Vzv;hw;hweg;d;a_kruising;fobj;wegdek;zone;aftrek\n";
   for (int i = 0; i < aantal; ++i) {
     const std::string naam = i % 7 == 0 ? "\"P; " + std::to_string(i) + "\"" : "P" + std::to_string(i);
     const std::string q = std::to_string(100 + i % 900) + (i % 2 ? ",25" : ".5");
@@ -167,7 +168,6 @@ class BrekendeInvoer : public std::streambuf {
   std::string tekst_;
   std::size_t n_, pos_ = 0;
 };
-
 
 }  // namespace
 

@@ -5,11 +5,11 @@
 #include <utility>
 #include <vector>
 
+#include "driver/Batch.h"
+#include "driver/DiagramOpdracht.h"
 #include "tests/TijdelijkeMap.h"
 #include "tests/VolleSchijf.h"
 #include "tests/WerkbladMaker.h"
-#include "driver/Batch.h"
-#include "driver/DiagramOpdracht.h"
 
 using namespace tarvo;
 using tarvo::test::TijdelijkeMap;
@@ -105,8 +105,12 @@ TEST(Batch, RijenVanDeVerkeerdeVormPerRegelGeweigerd) {
       "\"C;W;1000;80;5;10\n"
       "D;W;1000;80;5;10;9\n"
       "\n"
-      "E;W;" + lang + "\n"
-      "F;W;1000;80;5;" + lang.substr(0, kMaxRegelLengte - 14) + "\n"
+      "E;W;" +
+      lang +
+      "\n"
+      "F;W;1000;80;5;" +
+      lang.substr(0, kMaxRegelLengte - 14) +
+      "\n"
       "G;W;1000;80;5;10");
   ASSERT_TRUE(o.gelukt) << o.fout;
   ASSERT_EQ(r.size(), 8u);
@@ -129,9 +133,10 @@ TEST(Samenvatting, NoemtDeEersteTienRegels) {
   std::string invoer = "waarneempunt;hw\n";
   for (int i = 0; i < 12; ++i) invoer += "P;0\n";
   o.Batch(invoer + "Q;5\n");
-  EXPECT_EQ(Samenvatting(o.verslag),
-            "12 van 13 rijen niet berekend (regels 2, 3, 4, 5, 6, 7, 8, 9, 10, 11 en verder); de reden staat in de kolom "
-            "melding.");
+  EXPECT_EQ(
+      Samenvatting(o.verslag),
+      "12 van 13 rijen niet berekend (regels 2, 3, 4, 5, 6, 7, 8, 9, 10, 11 en verder); de reden staat in de kolom "
+      "melding.");
   o.Batch("waarneempunt;hw\nP;0\nQ;5\n");
   EXPECT_EQ(Samenvatting(o.verslag), "1 van 2 rijen niet berekend (regel 2); de reden staat in de kolom melding.");
   o.Batch("waarneempunt;hw\nQ;5\n");
@@ -142,10 +147,10 @@ TEST(Samenvatting, NoemtDeEersteTienRegels) {
 // case), a quote it never closes, more than 1 MB.
 TEST(Batch, KopregelVanDeVerkeerdeVormWeigertDeInvoer) {
   Omgeving o;
-  for (const auto& [invoer, melding] :
-       std::vector<std::pair<std::string, std::string>>{
+  for (const auto& [invoer, melding] : std::vector<std::pair<std::string, std::string>>{
            {"waarneempunt;hw;HW\nA;5;5\n", "Kolom 'HW' staat meer dan eens in de kopregel van het invoerbestand."},
-           {"waarneempunt;\"hw\n", "De kopregel van het invoerbestand heeft een aanhalingsteken dat niet wordt gesloten."},
+           {"waarneempunt;\"hw\n",
+            "De kopregel van het invoerbestand heeft een aanhalingsteken dat niet wordt gesloten."},
            {"waarneempunt;" + std::string(kMaxRegelLengte, ' ') + "\n",
             "De kopregel van het invoerbestand is langer dan 1 MB."},
            {"", "Het invoerbestand is leeg: een kopregel met kolomnamen ontbreekt."}}) {
@@ -171,8 +176,9 @@ TEST(Batch, OneindigeNiveausGeweigerdMetHetWegdek) {
       "niets berekend.";
   const auto r = o.Batch("waarneempunt;Qzv_dag;wegdek\nA;100;1\nB;100;2\nC;0;2\n");
   ASSERT_EQ(r.size(), 4u);
-  EXPECT_EQ(r[2], "B;;;;;;;;;;;\"De correctiefactoren van wegdek \"\"absurd\"\" (positie 2) maken het geluidsniveau te "
-                  "groot om te berekenen; er is niets berekend.\"");
+  EXPECT_EQ(r[2],
+            "B;;;;;;;;;;;\"De correctiefactoren van wegdek \"\"absurd\"\" (positie 2) maken het geluidsniveau te "
+            "groot om te berekenen; er is niets berekend.\"");
   EXPECT_EQ(r[1].find("melding"), std::string::npos);
   EXPECT_TRUE(r[3].starts_with("C;;0.00;")) << "without heavy traffic the coefficient plays no part: " << r[3];
 

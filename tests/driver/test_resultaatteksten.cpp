@@ -26,10 +26,10 @@ TEST(AftrekRegel, AlleenAlsEenNiveauVerlaagdIs) {
     double letmaal, lden, lnight;
     const char* regel;
   };
-  for (const Geval& g : {Geval{5, 0, 0, 0, ""}, Geval{0, 70, 67, 55, ""},
-                         Geval{2, 0.1, 0, 0, "inclusief 2 dB aftrek art. 110g Wgh"},
-                         Geval{3, 0, 0, 48, "inclusief 3 dB aftrek art. 110g Wgh"},
-                         Geval{5, 0, 57, 0, "inclusief 5 dB aftrek art. 110g Wgh"}}) {
+  for (const Geval& g :
+       {Geval{5, 0, 0, 0, ""}, Geval{0, 70, 67, 55, ""}, Geval{2, 0.1, 0, 0, "inclusief 2 dB aftrek art. 110g Wgh"},
+        Geval{3, 0, 0, 48, "inclusief 3 dB aftrek art. 110g Wgh"},
+        Geval{5, 0, 57, 0, "inclusief 5 dB aftrek art. 110g Wgh"}}) {
     Resultaten r;
     r.Aftrek110g = g.aftrek, r.Letmaal = g.letmaal, r.Lden = g.lden, r.Lnight = g.lnight;
     EXPECT_EQ(AftrekRegel(r), g.regel) << g.aftrek << " " << g.letmaal << " " << g.lden << " " << g.lnight;

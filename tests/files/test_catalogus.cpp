@@ -11,8 +11,8 @@
 #include "base/Bestand.h"
 #include "base/Foutnummers.h"
 #include "base/Tekst.h"
-#include "files/CatalogusBestand.h"
 #include "data/Bronnen.h"
+#include "files/CatalogusBestand.h"
 #include "tests/TijdelijkeMap.h"
 
 using namespace tarvo;

@@ -116,7 +116,8 @@ std::vector<std::pair<std::string, std::string>> FouteRegels() {
       {"   ;1;2;3;4;5;6", "Regel 3, kolom 1 (omschrijving): de omschrijving is leeg"},
       {lang31 + ";1;2;3;4;5;6",
        "Regel 3, kolom 1 (omschrijving): de omschrijving telt 31 tekens, er passen er 30 in het wegdekkenbestand"},
-      {"Stra\xC3\x9F" "e \xC5\x91;1;2;3;4;5;6",
+      {"Stra\xC3\x9F"
+       "e \xC5\x91;1;2;3;4;5;6",
        "Regel 3, kolom 1 (omschrijving): het teken '\xC5\x91' past niet in het wegdekkenbestand (Windows-1252)"},
       {"Caf\xE9;1;2;3;4;5;6",
        "Regel 3, kolom 1 (omschrijving): de tekst is geen UTF-8 (bewaar het bestand als CSV UTF-8)"},

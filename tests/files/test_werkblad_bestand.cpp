@@ -53,8 +53,8 @@ Invoer Gevuld() {
     in.getal[static_cast<std::size_t>(TotaalVeld(p))] = 2000 + p;
     in.getal[static_cast<std::size_t>(VrachtVeld(p))] = 10 + p;
   }
-  for (auto [k, x] : {std::pair{5, 79.6}, {37, 61.}, {33, 1.25}, {32, 4.5}, {35, 0.75}, {34, 0.5}, {36, 25.}, {39, 90.},
-                      {38, 42.}}) {
+  for (auto [k, x] :
+       {std::pair{5, 79.6}, {37, 61.}, {33, 1.25}, {32, 4.5}, {35, 0.75}, {34, 0.5}, {36, 25.}, {39, 90.}, {38, 42.}}) {
     in.getal[static_cast<std::size_t>(k)] = x;
   }
   in.rail = 1, in.aftrek = true, in.wegdek = 16;
@@ -91,9 +91,20 @@ TEST_F(WerkbladBestand, IndelingBytePerByte) {
     EXPECT_EQ(Op<double>(b, blok + 40), 10 + p);
   }
   // Six speeds, then crossing .. viewing angle, then the obstacle behind the version mark.
-  for (auto [offset, waarde] : {std::pair<std::size_t, double>{282, 79.6}, {290, 32}, {298, 33}, {306, 34}, {314, 35},
-                                {322, 36}, {334, 61}, {342, 1.25}, {350, 4.5}, {358, 0.75}, {366, 0.5}, {374, 25},
-                                {382, 90}, {634, 42}}) {
+  for (auto [offset, waarde] : {std::pair<std::size_t, double>{282, 79.6},
+                                {290, 32},
+                                {298, 33},
+                                {306, 34},
+                                {314, 35},
+                                {322, 36},
+                                {334, 61},
+                                {342, 1.25},
+                                {350, 4.5},
+                                {358, 0.75},
+                                {366, 0.5},
+                                {374, 25},
+                                {382, 90},
+                                {634, 42}}) {
     EXPECT_EQ(Op<double>(b, offset), waarde) << offset;
   }
   // Rail, deduction, road surface, zone.
@@ -134,9 +145,9 @@ TEST_F(WerkbladBestand, WeigeringenNoemenBestandEnReden) {
   const auto beschadigd = [&](std::size_t n) {
     return "Bestand " + naam + " is beschadigd (" + std::to_string(n) + " bytes in plaats van 644).";
   };
-  for (const auto& [bytes, melding] :
-       {std::pair{Bytes(goed.begin(), goed.end() - 1), beschadigd(643)}, {langer, beschadigd(645)},
-        {Bytes(goed.begin(), goed.begin() + 631), beschadigd(631)}}) {
+  for (const auto& [bytes, melding] : {std::pair{Bytes(goed.begin(), goed.end() - 1), beschadigd(643)},
+                                       {langer, beschadigd(645)},
+                                       {Bytes(goed.begin(), goed.begin() + 631), beschadigd(631)}}) {
     const auto r = Lees(bytes);
     ASSERT_FALSE(r);
     EXPECT_EQ(r.Melding(), melding);
@@ -152,8 +163,8 @@ TEST_F(WerkbladBestand, WeigeringenNoemenBestandEnReden) {
   SchrijfBytes(map / "blad.txt", goed);
   auto r = LeesWerkbladBestand(map / "blad.txt");
   ASSERT_FALSE(r);
-  EXPECT_EQ(r.Melding(), "Bestand " + (map / "blad.txt").string() +
-                             " is geen rekenblad van Tarvo: de naam eindigt niet op .tvo.");
+  EXPECT_EQ(r.Melding(),
+            "Bestand " + (map / "blad.txt").string() + " is geen rekenblad van Tarvo: de naam eindigt niet op .tvo.");
   r = LeesWerkbladBestand(map / "weg.TVO");
   ASSERT_FALSE(r);
   EXPECT_EQ(r.Melding(), "Bestand " + (map / "weg.TVO").string() + " kan niet worden gelezen: Bestand niet gevonden.");
@@ -214,8 +225,18 @@ TEST_F(WerkbladBestand, ElkVeldKomtTerugOpZijnPlek) {
   Werkblad getypt = LeegWerkblad('.');
   for (int k = 2; k <= 39; ++k) getypt.veld[static_cast<std::size_t>(k)] = std::to_string(k) + ".25";
   for (int k : kSnelheidVelden) getypt.veld[static_cast<std::size_t>(k)] = std::to_string(k + 31);
-  for (auto [k, t] : {std::pair{0, "woning"}, {1, "weg"}, {33, "3.50"}, {34, "0.34"}, {35, "0.35"}, {39, "39"},
-                      {26, "73.50"}, {27, "79.50"}, {28, "85.50"}, {29, "22.45"}, {30, "23.27"}, {31, "23.98"}}) {
+  for (auto [k, t] : {std::pair{0, "woning"},
+                      {1, "weg"},
+                      {33, "3.50"},
+                      {34, "0.34"},
+                      {35, "0.35"},
+                      {39, "39"},
+                      {26, "73.50"},
+                      {27, "79.50"},
+                      {28, "85.50"},
+                      {29, "22.45"},
+                      {30, "23.27"},
+                      {31, "23.98"}}) {
     getypt.veld[static_cast<std::size_t>(k)] = t;
   }
   for (std::size_t i = 0; i < 4; ++i) getypt.toelichting[i] = "opmerking " + std::to_string(i);

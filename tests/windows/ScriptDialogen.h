@@ -21,15 +21,15 @@ struct GetoondeMelding {
 class ScriptDialogen : public Dialogen {
  public:
   std::vector<GetoondeMelding> meldingen;
-  std::deque<Antwoord> antwoorden;                       // for Yes/No questions; No when empty
-  std::deque<std::optional<QString>> openAntwoorden;     // nullopt = Cancel; empty queue = Cancel
+  std::deque<Antwoord> antwoorden;                    // for Yes/No questions; No when empty
+  std::deque<std::optional<QString>> openAntwoorden;  // nullopt = Cancel; empty queue = Cancel
   std::deque<std::optional<QString>> bewaarAntwoorden;
   std::deque<std::optional<QString>> invoerAntwoorden;
-  std::deque<AfdrukKeuze> afdrukAntwoorden;              // empty queue = Cancel
+  std::deque<AfdrukKeuze> afdrukAntwoorden;  // empty queue = Cancel
   std::vector<QString> openFilters, bewaarFilters, openMappen, invoerPrompts;
-  std::vector<QString> bewaarVoorstellen;                // where each save dialog started
-  std::vector<QString> vensters;                         // the object names of the windows shown
-  std::function<void(QDialog&)> bijVenster;              // looks at a window in the user's place
+  std::vector<QString> bewaarVoorstellen;    // where each save dialog started
+  std::vector<QString> vensters;             // the object names of the windows shown
+  std::function<void(QDialog&)> bijVenster;  // looks at a window in the user's place
   int piepen = 0;
 
   Antwoord Toon(const std::string& tekst, const std::string& titel, Icoon icoon, Knoppen knoppen) override {

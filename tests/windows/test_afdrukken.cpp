@@ -11,14 +11,14 @@
 #include <QtTest>
 
 #include "ScriptDialogen.h"
-#include "driver/Opdracht.h"
 #include "app/PdfOpdracht.h"
 #include "base/Tekst.h"
-#include "shared_ui/Afdrukken.h"
+#include "driver/Opdracht.h"
 #include "report/Rapport.h"
 #include "shared_ui/AfdrukPagina.h"
-#include "windows/VoorbeeldVenster.h"
+#include "shared_ui/Afdrukken.h"
 #include "shared_ui/Versie.h"
+#include "windows/VoorbeeldVenster.h"
 
 using namespace tarvo;
 
@@ -280,10 +280,10 @@ class TestAfdrukken : public QObject {
     QCOMPARE(QFontInfo(opmaak("GELUIDBUREAU").font()).family(), QString("Liberation Mono"));
     QVERIFY(opmaak("GELUIDBUREAU").font().bold());
     QVERIFY(opmaak(Q(kKopToelichting)).fontUnderline() && opmaak(Q(kKopToelichting)).fontItalic());
-    QCOMPARE(opmaak("Emissiegetal").fontPointSize(), 8.0);  // the result lines
+    QCOMPARE(opmaak("Emissiegetal").fontPointSize(), 8.0);                                          // the result lines
     QVERIFY(opmaak("Lden       ").font().bold() && opmaak("Lden       ").fontPointSize() == 10.0);  // the final levels
 
-      // A name without ".pdf" gets it; the status bar names the file written.
+    // A name without ".pdf" gets it; the status bar names the file written.
     const QString pdf = map.filePath("voorbeeld.pdf");
     dialogen.bewaarAntwoorden.push_back(map.filePath("voorbeeld"));
     venster.findChild<QAction*>("bewaarPdf")->trigger();

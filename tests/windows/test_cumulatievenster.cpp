@@ -58,8 +58,8 @@ class TestCumulatieVenster : public QObject {
     explicit Opstelling(std::optional<CumulatieBron> huidig = std::nullopt) {
       // Road surface 2: a file read with another catalogue would show.
       Bewaar("a.tvo", Gecontroleerd({{0, "Kerkplein 3"}, {1, "Hoofdweg"}, {2, "900"}, {4, "60"}, {5, "70"}}, 2));
-      Bewaar("b.tvo", Gecontroleerd({{0, "Kerkplein 3"}, {1, "Ring; noord"}, {2, "400"}, {10, "30"}, {12, "8"},
-                                     {36, "45"}}, 1));
+      Bewaar("b.tvo",
+             Gecontroleerd({{0, "Kerkplein 3"}, {1, "Ring; noord"}, {2, "400"}, {10, "30"}, {12, "8"}, {36, "45"}}, 1));
       Bewaar("fout.tvo", Invoer{});  // no observation height: the check refuses it
       venster = std::make_unique<CumulatieVenster>(cat, dlg, Pad("."), std::move(huidig), nullptr);
     }
@@ -114,7 +114,7 @@ class TestCumulatieVenster : public QObject {
     QCOMPARE(o.Cel(1, 3), Getal(b.lden));
     QCOMPARE(o.Cel(2, 0), QString("huidig.tvo"));
     QCOMPARE(o.Cel(3, 3), Getal(10 * std::log10(std::pow(10, a.lden / 10) + std::pow(10, b.lden / 10) +
-                                                 std::pow(10, huidig.lden / 10))));
+                                                std::pow(10, huidig.lden / 10))));
     QVERIFY(o.venster->tabel()->item(3, 3)->font().bold());
     QVERIFY(!(o.venster->tabel()->item(3, 0)->flags() & Qt::ItemIsSelectable));
 

@@ -128,8 +128,8 @@ class TestDiagramVenster : public QObject {
       // On the line: Lden at the crossing is the line's level, to the grid's step.
       QVERIFY(std::abs(bij48.punt.lden - 50.0) < 0.01);
       QCOMPARE(venster.doelTekst()->text(), "Streefwaarde 48,00 dB gehaald vanaf " + Getal(bij48.punt.afstand) +
-                                            " m: Lden na aftrek " + Getal(bij48.punt.niveau) +
-                                            " dB (aftrek art. 110g Wgh 2 dB).");
+                                                " m: Lden na aftrek " + Getal(bij48.punt.niveau) +
+                                                " dB (aftrek art. 110g Wgh 2 dB).");
 
       // Not met within 5000 m: no mark, and the sentence says so.
       venster.doelveld()->setValue(0);
@@ -200,7 +200,9 @@ class TestDiagramVenster : public QObject {
       venster.show();
       QVERIFY(QTest::qWaitForWindowExposed(&venster));
       const Grafiek& g = venster.grafiek();
-      const auto breedte = [&g](double van, double tot) { return g.Positie(QPointF(tot, 50)).x() - g.Positie(QPointF(van, 50)).x(); };
+      const auto breedte = [&g](double van, double tot) {
+        return g.Positie(QPointF(tot, 50)).x() - g.Positie(QPointF(van, 50)).x();
+      };
       QCOMPARE(g.XAs().min, 0.0);
       QVERIFY(breedte(10, 100) > 5 * breedte(1, 10));
       venster.logaritmisch()->setChecked(true);

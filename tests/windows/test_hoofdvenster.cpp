@@ -21,12 +21,12 @@
 #include "ScriptDialogen.h"
 #include "base/Tekst.h"
 #include "calc/Velden.h"
-#include "files/CatalogusBestand.h"
-#include "tests/TijdelijkeMap.h"
 #include "driver/Resultaatteksten.h"
+#include "files/CatalogusBestand.h"
 #include "files/WerkbladBestand.h"
 #include "shared_ui/Kleuren.h"
 #include "shared_ui/Versie.h"
+#include "tests/TijdelijkeMap.h"
 #include "windows/CumulatieVenster.h"
 #include "windows/HoofdVenster.h"
 #include "windows/OmrekenVenster.h"
@@ -76,15 +76,32 @@ struct Modus {
   QList<Commando> aan, uit;
 };
 
-const Modus kRust{"rust", VensterModus::Rust, false, false, false,
-                  {Commando::Openen, Commando::Invullen, Commando::Wegdekken}, {Commando::Opslaan, Commando::Afdrukken}};
-const Modus kInvoer{"invoer", VensterModus::Invoer, true, false, true,
-                    {Commando::Opslaan, Commando::Reset, Commando::Help}, {Commando::Openen, Commando::Afdrukken}};
-const Modus kResultaat{"resultaat", VensterModus::Resultaat, false, true, false,
-                       {Commando::Openen, Commando::Afdrukken, Commando::Opslaan}, {Commando::Help}};
+const Modus kRust{"rust",
+                  VensterModus::Rust,
+                  false,
+                  false,
+                  false,
+                  {Commando::Openen, Commando::Invullen, Commando::Wegdekken},
+                  {Commando::Opslaan, Commando::Afdrukken}};
+const Modus kInvoer{"invoer",
+                    VensterModus::Invoer,
+                    true,
+                    false,
+                    true,
+                    {Commando::Opslaan, Commando::Reset, Commando::Help},
+                    {Commando::Openen, Commando::Afdrukken}};
+const Modus kResultaat{"resultaat",     VensterModus::Resultaat,
+                       false,           true,
+                       false,           {Commando::Openen, Commando::Afdrukken, Commando::Opslaan},
+                       {Commando::Help}};
 // After reading a file: idle, but computable and savable.
-const Modus kGelezen{"gelezen", VensterModus::Rust, false, false, true,
-                     {Commando::Opslaan, Commando::Help}, {Commando::Wegdekken, Commando::Afdrukken}};
+const Modus kGelezen{"gelezen",
+                     VensterModus::Rust,
+                     false,
+                     false,
+                     true,
+                     {Commando::Opslaan, Commando::Help},
+                     {Commando::Wegdekken, Commando::Afdrukken}};
 
 // What the user sees of the worksheet: fields, remarks, road surface,
 // switches, levels, mode, file and the mark of unsaved changes.
@@ -211,10 +228,18 @@ class TestHoofdVenster : public QObject {
     QTest::addColumn<QString>("modus");
     QTest::addColumn<QString>("actie");
     QTest::addColumn<QString>("venster");
-    QTest::newRow("wegdekken") << "rust" << "wegdekken" << "WegdekVenster";
-    QTest::newRow("cumulatie") << "rust" << "cumulatie" << "CumulatieVenster";
-    QTest::newRow("diagram") << "invoer" << "diagram" << "";  // asks the distance first; cancelled
-    QTest::newRow("dosisEffect") << "resultaat" << "dosisEffect" << "DosisEffectVenster";
+    QTest::newRow("wegdekken") << "rust"
+                               << "wegdekken"
+                               << "WegdekVenster";
+    QTest::newRow("cumulatie") << "rust"
+                               << "cumulatie"
+                               << "CumulatieVenster";
+    QTest::newRow("diagram") << "invoer"
+                             << "diagram"
+                             << "";  // asks the distance first; cancelled
+    QTest::newRow("dosisEffect") << "resultaat"
+                                 << "dosisEffect"
+                                 << "DosisEffectVenster";
   }
   void opdrachtenOpenenHunVenster() {
     QFETCH(QString, modus);
@@ -271,9 +296,12 @@ class TestHoofdVenster : public QObject {
     QTest::addColumn<int>("veld");
     QTest::addColumn<QString>("tekst");
     QTest::addColumn<QString>("waarschuwing");
-    QTest::newRow("geen_waarneemhoogte") << "berekenen" << 32 << "0" << "geen waarneemhoogte ingevuld";
-    QTest::newRow("wegdek_hoger") << "diagram" << 33 << "9" << "wegdek hoger dan waarneemhoogte";
-    QTest::newRow("geen_afstand") << "opslaan" << 36 << "0" << "geen afstand ingevuld";
+    QTest::newRow("geen_waarneemhoogte") << "berekenen" << 32 << "0"
+                                         << "geen waarneemhoogte ingevuld";
+    QTest::newRow("wegdek_hoger") << "diagram" << 33 << "9"
+                                  << "wegdek hoger dan waarneemhoogte";
+    QTest::newRow("geen_afstand") << "opslaan" << 36 << "0"
+                                  << "geen afstand ingevuld";
   }
   void waarschuwingWijstHetVeldAan() {
     QFETCH(QString, actie);
@@ -458,13 +486,13 @@ class TestHoofdVenster : public QObject {
     QCOMPARE(o.dlg.openFilters.size(), std::size_t{4});
     QStringList meldingen;
     for (const GetoondeMelding& m : o.dlg.meldingen) meldingen << QString::fromStdString(m.tekst);
-    QCOMPARE(meldingen, (QStringList{
-                            "Wilt u het rekenblad eerst opslaan?",
-                            "Wilt u het rekenblad eerst opslaan?",
-                            "Bestand " + Pad(o.map / "blad.txt") +
-                                " is geen rekenblad van Tarvo: de naam eindigt niet op .tvo.",
-                            "Rekenblad is aangemaakt met oudere programmaversie. Inlezen is niet mogelijk!",
-                        }));
+    QCOMPARE(meldingen,
+             (QStringList{
+                 "Wilt u het rekenblad eerst opslaan?",
+                 "Wilt u het rekenblad eerst opslaan?",
+                 "Bestand " + Pad(o.map / "blad.txt") + " is geen rekenblad van Tarvo: de naam eindigt niet op .tvo.",
+                 "Rekenblad is aangemaakt met oudere programmaversie. Inlezen is niet mogelijk!",
+             }));
     QCOMPARE(o.dlg.meldingen.back().titel, std::string("Waarschuwing"));
     QCOMPARE(Toestand(*o.venster), voor);
     ControleerModus(*o.venster, kResultaat);
@@ -664,8 +692,9 @@ class TestHoofdVenster : public QObject {
     std::filesystem::create_directory(o.map / "blad.tvo.nieuw");
     o.dlg.bewaarAntwoorden = {Pad(o.map / "blad.tvo")};
     o.Knop("opslaan");
-    QCOMPARE(o.LaatsteMelding(), "Bestand " + (o.map / "blad.tvo").string() +
-                                     " kon niet worden geschreven (het is een map); het oude bestand is bewaard gebleven.");
+    QCOMPARE(o.LaatsteMelding(),
+             "Bestand " + (o.map / "blad.tvo").string() +
+                 " kon niet worden geschreven (het is een map); het oude bestand is bewaard gebleven.");
     QCOMPARE(o.dlg.meldingen.back().titel, std::string("Rekenblad opslaan"));
     QCOMPARE(LeesBytes(o.map / "blad.tvo"), oud);
     QVERIFY(o.venster->Gewijzigd());

@@ -42,7 +42,9 @@ class TestOmrekenVenster : public QObject {
     void Reken(const QString& etmaal, const QString& uurDag, const QStringList& aandelenDag) {
       QTest::mouseClick(venster.verdeling(5), Qt::LeftButton);  // a disabled box: the click is the frame's
       QStringList teksten{etmaal, uurDag, "0", "0"};
-      for (const QString& a : aandelenDag) teksten << a << "0" << "0";
+      for (const QString& a : aandelenDag)
+        teksten << a << "0"
+                << "0";
       Typ(venster.verdeling(0), teksten);
       QTest::mouseClick(venster.omrekenKnop(), Qt::LeftButton);
     }

@@ -4,8 +4,8 @@
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QInputDialog>
-#include <QPushButton>
 #include <QLabel>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -14,9 +14,9 @@
 
 #include "ScriptDialogen.h"
 #include "base/Tekst.h"
-#include "tests/TijdelijkeMap.h"
 #include "shared_ui/QtDataMappen.h"
 #include "shared_ui/Vertaling.h"
+#include "tests/TijdelijkeMap.h"
 #include "windows/Gebruikersnaam.h"
 #include "windows/InfoVenster.h"
 #include "windows/Openingsscherm.h"

@@ -161,8 +161,9 @@ class TestWegdekVenster : public QObject {
   void importerenVoegtToeEnVervangtNaEenVraag() {
     QTemporaryDir map;
     const QString csv = Bestand(map, "eigen.csv",
-                                kKop + "Wegdek 3;1,5;2,5;3,5;4,5;5,5;6,5\r\nNieuw A;-1;-2;-3;-4;-5;-6\r\n"
-                                       "Wegdek 2;0;0;0;0;0;0\r\nNieuw B;1e-3;0;0;0;0;0\r\n");
+                                kKop +
+                                    "Wegdek 3;1,5;2,5;3,5;4,5;5,5;6,5\r\nNieuw A;-1;-2;-3;-4;-5;-6\r\n"
+                                    "Wegdek 2;0;0;0;0;0;0\r\nNieuw B;1e-3;0;0;0;0;0\r\n");
     Opstelling o(4);
     o.dlg.openAntwoorden = {csv, csv};
     o.Klik(o.venster.importeerKnop());
