@@ -10,22 +10,21 @@ using namespace tarvo;
 
 namespace {
 
-// Per field: the names, per category three intensities and its speed, the
-// derived fields, then hw, hweg, B, Fobj, d, crossing, obstacle, angle.
-constexpr std::array<const char*, kAantalVelden> kStandaard = {
-    "",     "",     "0.00", "0.00", "0.00", "30",   "0.00", "0.00", "0.00",  "30",   "0.00", "0.00", "0.00", "30",
-    "0.00", "0.00", "0.00", "30",   "0.00", "0.00", "0.00", "30",   "0.00",  "0.00", "0.00", "30",   "0.00", "0.00",
-    "0.00", "0.00", "0.00", "0.00", "5.00", "0.00", "0.00", "0.00", "10.00", "0.00", "0.00", "127"};
+// One field of each kind: a name, an intensity, a speed, a derived total,
+// each geometry default, a field without one.
+constexpr std::pair<int, const char*> kStandaard[] = {{0, ""},      {1, ""},       {2, "0.00"},  {21, "30"},
+                                                      {26, "0.00"}, {31, "0.00"},  {32, "5.00"}, {33, "0.00"},
+                                                      {35, "0.00"}, {36, "10.00"}, {38, "0.00"}, {39, "127"}};
 
 }  // namespace
 
 TEST(LeegWerkblad, ToontDeStandaardInHetDecimaalteken) {
   for (char dec : {'.', ','}) {
     const Werkblad w = LeegWerkblad(dec);
-    for (std::size_t k = 0; k < w.veld.size(); ++k) {
-      std::string verwacht = kStandaard[k];
+    for (const auto& [k, standaard] : kStandaard) {
+      std::string verwacht = standaard;
       std::replace(verwacht.begin(), verwacht.end(), '.', dec);
-      EXPECT_EQ(w.veld[k], verwacht) << k;
+      EXPECT_EQ(w.veld[static_cast<std::size_t>(k)], verwacht) << k;
     }
     EXPECT_EQ(w.toelichting, (std::array<std::string, kAantalToelichtingen>{}));
     EXPECT_TRUE(w.wegdek == 1 && !w.zone && !w.aftrek && w.rail == 0);
