@@ -87,7 +87,7 @@ const ControleGeval kControles[] = {
      std::nullopt,
      {{32, 12000}, {33, 11999.5}, {36, 99999}},
      {{33, "11999,50"}, {36, "99999,00"}},
-     32,
+     kAlle,
      false,
      ','},
     {"kleinste_hoogte_en_afstand",
@@ -114,7 +114,7 @@ const ControleGeval kControles[] = {
      std::nullopt,
      {{5, 30}, {9, 30}, {25, 30}},
      {{5, "30"}, {9, "30"}},
-     32,
+     kAlle,
      true},
     // Qtotaal and the freight share of each period, as the calculation works them out.
     {"totalen_uit_intensiteiten",
