@@ -12,6 +12,7 @@
 #include "files/CatalogusBestand.h"
 #include "files/Reset.h"
 #include "files/WerkbladBestand.h"
+#include "tests/Catalogi.h"
 #include "tests/TijdelijkeMap.h"
 
 namespace tarvo::test {
@@ -21,16 +22,6 @@ inline void BewaarEenWegdek(const std::filesystem::path& pad) {
   c.AantalWegdekken = 1;
   c.Wegdekken[1].Omschrijving = VastBreed("referentiewegdek (DAB)", kOmschrijvingLengte);
   SchrijfBytes(pad, CodeerCatalogus(c));
-}
-
-// Road surface 2 with every coefficient its own, so a wrong index shows.
-inline Catalogus TweeWegdekken() {
-  Catalogus c;
-  c.AantalWegdekken = 2;
-  c.Wegdekken[1].Omschrijving = VastBreed("referentiewegdek (DAB)", kOmschrijvingLengte);
-  c.Wegdekken[2] = {VastBreed("dunne deklaag B", kOmschrijvingLengte), -2.7, 4.5, -0.45, 2.25, -3.3, -2.05};
-  VulLijst(c);
-  return c;
 }
 
 // Saves a worksheet whose field texts are the reset defaults overwritten by

@@ -17,22 +17,13 @@
 #include "files/CatalogusBestand.h"
 #include "files/Reset.h"
 #include "files/WerkbladBestand.h"
+#include "tests/Catalogi.h"
 #include "tests/TijdelijkeMap.h"
 #include "windows/CumulatieVenster.h"
 
 using namespace tarvo;
 
 namespace {
-
-// Road surface 2 with every coefficient its own, so a wrong index shows.
-Catalogus TweeWegdekken() {
-  Catalogus c;
-  c.AantalWegdekken = 2;
-  c.Wegdekken[1].Omschrijving = VastBreed("referentiewegdek (DAB)", kOmschrijvingLengte);
-  c.Wegdekken[2] = {VastBreed("dunne deklaag B", kOmschrijvingLengte), -2.7, 4.5, -0.45, 2.25, -3.3, -2.05};
-  VulLijst(c);
-  return c;
-}
 
 // The reset worksheet with these field texts and catalogue position, checked.
 Invoer Gecontroleerd(const std::map<int, std::string>& velden, int wegdek) {
@@ -52,7 +43,7 @@ class TestCumulatieVenster : public QObject {
   struct Opstelling {
     test::TijdelijkeMap map;
     ScriptDialogen dlg;
-    Catalogus cat = TweeWegdekken();
+    Catalogus cat = test::TweeWegdekken();
     std::unique_ptr<CumulatieVenster> venster;
 
     explicit Opstelling(std::optional<CumulatieBron> huidig = std::nullopt) {
@@ -77,7 +68,7 @@ class TestCumulatieVenster : public QObject {
   // The worksheet as the calculation button computes it, with catalogue entry `wegdek`.
   static CumulatieBron Bron(const std::map<int, std::string>& velden, int wegdek, const std::string& naam) {
     const Invoer invoer = Gecontroleerd(velden, wegdek);
-    return BronVan(invoer, Bereken(invoer, TweeWegdekken(), Datum{2024, 3, 1}), naam);
+    return BronVan(invoer, Bereken(invoer, test::TweeWegdekken(), Datum{2024, 3, 1}), naam);
   }
   static QString Getal(double x) { return QString::fromStdString(Formatteer(x, "##0.00", ',')); }
 
