@@ -20,7 +20,7 @@ using AfstandOpdracht = test::OpdrachtregelMap;
 
 // --afstand-voor and --cumulatie for every exit status, against a committed
 // transcript. Wrong usage shows its first line; the usage text below it
-// names places of this computer. TARVO_SCHRIJF_VERWACHT=1 writes the
+// names places of this computer. TARVO_VERWACHT_SCHRIJVEN=1 writes the
 // transcript anew.
 TEST_F(AfstandOpdracht, AfstandEnCumulatieZoalsVastgelegd) {
   test::SchrijfBytes(map / "Wegdekken_2012.dat", CodeerCatalogus(test::TweeWegdekken()));
@@ -107,7 +107,7 @@ TEST_F(AfstandOpdracht, AfstandEnCumulatieZoalsVastgelegd) {
 
   const std::filesystem::path verwacht =
       std::filesystem::path(TARVO_SOURCE_DIR) / "tests/app/verwacht/afstand_cumulatie.txt";
-  if (const char* schrijf = std::getenv("TARVO_SCHRIJF_VERWACHT"); schrijf && std::string(schrijf) == "1") {
+  if (const char* schrijf = std::getenv("TARVO_VERWACHT_SCHRIJVEN"); schrijf && std::string(schrijf) == "1") {
     test::SchrijfBytes(verwacht, transcript);
   }
   const auto vast = test::LeesBytes(verwacht);

@@ -162,7 +162,7 @@ const KwaliteitGeval kKwaliteit[] = {
 
 }  // namespace
 
-// Set TARVO_GOLDEN_SCHRIJVEN to write the files afresh; read every one
+// Set TARVO_VERWACHT_SCHRIJVEN to write the files afresh; read every one
 // before committing it.
 TEST_P(Golden, RapportZoalsVastgelegd) {
   const GoldenGeval& g = GetParam();
@@ -174,7 +174,7 @@ TEST_P(Golden, RapportZoalsVastgelegd) {
     const Berekend b = t.Bereken(Datum{2018, 6, 30});
     const std::string tekst = RapportTekst(b.invoer, b.resultaten, t.cat, decimaal);
     const std::string pad = std::string(TARVO_SOURCE_DIR) + "/tests/report/golden/" + g.naam + soort + ".txt";
-    if (std::getenv("TARVO_GOLDEN_SCHRIJVEN")) std::ofstream(pad, std::ios::binary) << tekst;
+    if (std::getenv("TARVO_VERWACHT_SCHRIJVEN")) std::ofstream(pad, std::ios::binary) << tekst;
     const auto golden = test::LeesBytes(pad);
     EXPECT_EQ(tekst, std::string(golden.begin(), golden.end())) << pad;
   }
