@@ -149,6 +149,6 @@ Uitkomst<void> SchrijfWerkbladBestand(const std::filesystem::path& pad, const In
   return SchrijfVeilig(pad, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
 }
 
-bool IsWerkbladNaam(std::string_view pad) { return pad.size() >= 3 && KleineLetters(pad.substr(pad.size() - 3)) == "tvo"; }
+bool IsWerkbladNaam(std::string_view pad) { return pad.size() >= 4 && KleineLetters(pad.substr(pad.size() - 4)) == ".tvo"; }
 
 }  // namespace tarvo

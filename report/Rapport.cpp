@@ -102,7 +102,7 @@ std::string_view Milieukwaliteit(double lden, int aftrek110g) {
 }
 
 std::string GebruikerRegel(const Catalogus& catalogus) {
-  return Hoofdletters(VastBreed(catalogus.Gebruikersnaam, kNaamLengte));
+  return Hoofdletters(VastBreed(ZonderStuurtekens(catalogus.Gebruikersnaam), kNaamLengte));
 }
 
 std::vector<RapportRegel> InvoerRegels(const Invoer& in, const Resultaten& r, const Catalogus& catalogus,
@@ -128,7 +128,7 @@ std::vector<RapportRegel> InvoerRegels(const Invoer& in, const Resultaten& r, co
 
   // Name and coefficients from one position, the one the calculation used.
   const auto positie = static_cast<std::size_t>(Catalogus::GeldigePositie(in.wegdek));
-  regel("type wegdek                  : " + VastBreed(catalogus.WegdekNamen[positie], kNaamLengte));
+  regel("type wegdek                  : " + VastBreed(ZonderStuurtekens(catalogus.WegdekNamen[positie]), kNaamLengte));
   const Wegdek& w = catalogus.Op(in.wegdek);
   regel(DlRegel("lv", w.DL_lv, w.b_lv, dec), true);
   regel(DlRegel("mv", w.DL_mv, w.b_mv, dec), true);
@@ -187,8 +187,8 @@ std::string RapportTekst(const Invoer& in, const Resultaten& r, const Catalogus&
   VoegToe(t, "");
   VoegToe(t, "");
 
-  VoegToe(t, std::string(kWaarneempuntLabel) + in.waarneempunt);
-  VoegToe(t, std::string(kWegLabel) + in.weg);
+  VoegToe(t, std::string(kWaarneempuntLabel) + ZonderStuurtekens(in.waarneempunt));
+  VoegToe(t, std::string(kWegLabel) + ZonderStuurtekens(in.weg));
   VoegToe(t, "");
   VoegToe(t, "");
 
@@ -209,7 +209,7 @@ std::string RapportTekst(const Invoer& in, const Resultaten& r, const Catalogus&
 
   VoegToe(t, kKopToelichting);
 
-  for (const std::string& regel : in.toelichting) VoegToe(t, VastBreed(regel, kToelichtingLengte));
+  for (const std::string& regel : in.toelichting) VoegToe(t, VastBreed(ZonderStuurtekens(regel), kToelichtingLengte));
   return t;
 }
 
