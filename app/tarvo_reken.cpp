@@ -32,6 +32,7 @@
 #include "files/WegdekTabel.h"
 #include "report/Rapport.h"
 #include "tools/Afstand.h"
+#include "tools/Diagram.h"
 
 namespace {
 
@@ -90,13 +91,13 @@ std::string GebruikTekst(const tarvo::DataMappen& mappen) {
 }
 
 int Gebruik(const tarvo::DataMappen& mappen, const std::string& fout) {
-  if (!fout.empty()) std::cerr << "tarvo-reken: " << fout << "\n";
+  if (!fout.empty()) std::cerr << "tarvo-reken: " << tarvo::ZonderStuurtekens(fout) << "\n";
   std::cerr << GebruikTekst(mappen);
   return 2;
 }
 
 int Geweigerd(const std::string& fout) {
-  std::cerr << "tarvo-reken: " << fout << "\n";
+  std::cerr << "tarvo-reken: " << tarvo::ZonderStuurtekens(fout) << "\n";
   return 1;
 }
 
@@ -160,6 +161,10 @@ int Wegdekken(const tarvo::Opties& opties, const std::optional<std::string>& naa
   if (auto geladen = tarvo::LaadCatalogusBestand(opties.inst.wegdekken, catalogus); !geladen) {
     return Geweigerd(geladen.Melding());
   }
+  if (*naarTabel == "-") {
+    std::cout << tarvo::SchrijfWegdekTabel(catalogus, opties.inst.decimaal);
+    return Geschreven();
+  }
   const auto geschreven = tarvo::ExporteerWegdekken(catalogus, *naarTabel, opties.inst.decimaal);
   return geschreven ? 0 : Geweigerd(geschreven.Melding());
 }
@@ -181,7 +186,7 @@ int main(int argc, char** argv) {
   tarvo::Opties& opties = *gelezen;
   if (opties.help) {
     std::cout << GebruikTekst(mappen);
-    return 0;
+    return Geschreven();
   }
   tarvo::OpdrachtInstellingen& inst = opties.inst;
   const std::vector<std::string>& losse = opties.losse;
@@ -200,6 +205,9 @@ int main(int argc, char** argv) {
     }
     // Never into whichever catalogue happens to be found first.
     if (uitTabel && !opties.wegdekkenGegeven) return Gebruik(mappen, "--wegdekken-import verwacht --wegdekken PAD.");
+    const auto vrij = naarTabel ? tarvo::UitvoerVrij(*naarTabel, {opties.inst.wegdekken}, "de tabel")
+                                : tarvo::UitvoerVrij(opties.inst.wegdekken, {*uitTabel}, "het wegdekkenbestand");
+    if (!vrij) return Gebruik(mappen, vrij.Melding());
     return Wegdekken(opties, naarTabel, uitTabel);
   }
 
@@ -218,6 +226,12 @@ int main(int argc, char** argv) {
                                  std::to_string(tarvo::kMaxDraden) + ", gevonden '" + opties.eigen["--threads"] + "'.");
     }
     draden = *gegeven;
+  }
+  if (diagram && !tarvo::LeesDiagramAfstand(*diagram)) {
+    return Gebruik(mappen, "--diagram verwacht een afstand van " +
+                               tarvo::Formatteer(tarvo::kDiagramMinAfstand, "##0", inst.decimaal) + " tot en met " +
+                               tarvo::Formatteer(tarvo::kDiagramMaxAfstand, "##0", inst.decimaal) +
+                               " meter, gevonden '" + *diagram + "'.");
   }
   if (batch) {
     if (!losse.empty() || diagram) return Gebruik(mappen, "--batch gaat niet samen met een rekenblad of --diagram.");

@@ -148,8 +148,26 @@ std::string Utf8NaarCp1252(std::string_view s) {
   return out;
 }
 
-std::string CsvTekst(std::string_view s) {
-  if (s.find_first_of(";\"\r\n") == std::string_view::npos) return std::string(s);
+std::string ZonderStuurtekens(std::string_view s) {
+  std::string uit;
+  uit.reserve(s.size());
+  for (std::size_t i = 0; i < s.size(); ++i) {
+    const auto c = static_cast<unsigned char>(s[i]);
+    const bool c1 = c == 0xC2 && i + 1 < s.size() && static_cast<unsigned char>(s[i + 1]) >= 0x80 &&
+                    static_cast<unsigned char>(s[i + 1]) < 0xA0;
+    if (c < 0x20 || c == 0x7F || c1) {
+      uit.push_back('?');
+      if (c1) ++i;
+    } else {
+      uit.push_back(s[i]);
+    }
+  }
+  return uit;
+}
+
+std::string CsvTekst(std::string_view ruw) {
+  const std::string s = ZonderStuurtekens(ruw);
+  if (s.find_first_of(";\"") == std::string::npos) return s;
   std::string out = "\"";
   for (char c : s) {
     if (c == '"')

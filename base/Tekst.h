@@ -46,7 +46,11 @@ std::string Utf8(char32_t teken);
 // positions it leaves undefined not).
 bool InCp1252(char32_t teken);
 
-// A text as one field of a ';'-separated line: between quotes, with a quote
+// Control characters (C0, DEL, C1) as '?': a name from a file never steers a
+// terminal or breaks a line.
+std::string ZonderStuurtekens(std::string_view utf8);
+
+// A text as one field of a ';'-separated line, its control characters as '?': between quotes, with a quote
 // doubled, when it holds a ';', a quote or a line break.
 std::string CsvTekst(std::string_view s);
 

@@ -90,7 +90,14 @@ Verloop Loop(const WerkbladTeksten& w) {
     ++v.overgenomen;
     // Every text is a number now; an empty one counts as 0.
     const auto i = static_cast<std::size_t>(k);
-    in.getal[i] = GecontroleerdGetal(tekst(k), delen(k), Veld(k).overname).value_or(0);
+    const GetalBereik& bereik = Veld(k).overname;
+    in.getal[i] = GecontroleerdGetal(tekst(k), delen(k), bereik).value_or(0);
+    // Only a number at a bound can have been clamped: the rest costs nothing.
+    if (in.getal[i] == bereik.maximum || in.getal[i] == bereik.minimum) {
+      if (const auto grens = OverschredenGrens(tekst(k), bereik)) {
+        v.controle.begrensd.push_back({k, std::string(tekst(k)), *grens});
+      }
+    }
     if (auto weigering = NaOvername(k, in)) {
       v.controle.weigering = std::move(weigering);
       return v;

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "base/Getal.h"
 #include "calc/Werkblad.h"
@@ -81,9 +82,17 @@ class WerkbladTeksten {
   std::array<GetalDelen, kAantalVelden> delen_;
 };
 
+// A field whose number lay outside its range and was clamped to a bound.
+struct Begrenzing {
+  int veld;
+  std::string tekst;  // as typed
+  double grens;
+};
+
 struct Controle {
   std::optional<Invoer> invoer;        // when the check passed
   std::optional<Weigering> weigering;  // when it did not
+  std::vector<Begrenzing> begrensd;    // the fields taken over, in the check's order
   Weergave weergave;                   // only from Controleer
   explicit operator bool() const { return invoer.has_value(); }
 };

@@ -34,6 +34,14 @@ constexpr auto kGeheleMacht = [] {
 
 }  // namespace
 
+std::optional<double> OverschredenGrens(std::string_view tekst, const GetalBereik& bereik) {
+  if (tekst.empty() || !IsGetal(tekst)) return std::nullopt;
+  const double x = LeesGetal(tekst);
+  if (x > bereik.maximum) return bereik.maximum;
+  if (x < bereik.minimum) return bereik.minimum;
+  return std::nullopt;
+}
+
 std::optional<double> GecontroleerdGetal(std::string_view tekst, const GetalBereik& bereik) {
   if (tekst.empty()) tekst = "0";
   return GecontroleerdGetal(tekst, OntleedGetal(tekst), bereik);

@@ -25,6 +25,10 @@ struct GetalBereik {
 // the formatted text reads back as. An empty text counts as 0; a text that
 // is no number gives nothing. Never -0.
 std::optional<double> GecontroleerdGetal(std::string_view tekst, const GetalBereik& bereik);
+// The bound a number text was clamped to: the maximum or minimum it lies
+// beyond; nothing for a text within the range, an empty one or no number.
+std::optional<double> OverschredenGrens(std::string_view tekst, const GetalBereik& bereik);
+
 // The same for a text already taken apart by OntleedGetal.
 std::optional<double> GecontroleerdGetal(std::string_view tekst, const GetalDelen& delen, const GetalBereik& bereik);
 

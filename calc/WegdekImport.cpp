@@ -12,18 +12,25 @@ Fout TabelFout(int regel, int kolom, std::string_view wat) {
   return Fout{plaats + ": " + std::string(wat) + "; er is niets ingelezen."};
 }
 
+Uitkomst<void> ControleerUniek(const std::vector<IngelezenWegdek>& tabel) {
+  for (std::size_t i = 0; i < tabel.size(); ++i) {
+    const std::string naam = TrimBlanks(tabel[i].omschrijving);
+    for (std::size_t j = 0; j < i; ++j) {
+      if (TrimBlanks(tabel[j].omschrijving) == naam) {
+        return TabelFout(tabel[i].regel, 1, "'" + naam + "' staat ook op regel " + std::to_string(tabel[j].regel));
+      }
+    }
+  }
+  return {};
+}
+
 Uitkomst<Samenvoeging> VoegSamen(const WegdekBeheer& beheer, const std::vector<IngelezenWegdek>& tabel) {
+  if (auto uniek = ControleerUniek(tabel); !uniek) return uniek.Reden();
   const Catalogus& cat = beheer.Inhoud();
   Samenvoeging s;
   int aantal = cat.AantalWegdekken;
-  for (std::size_t i = 0; i < tabel.size(); ++i) {
-    const IngelezenWegdek& nieuw = tabel[i];
+  for (const IngelezenWegdek& nieuw : tabel) {
     const std::string naam = TrimBlanks(nieuw.omschrijving);
-    for (std::size_t j = 0; j < i; ++j) {
-      if (TrimBlanks(tabel[j].omschrijving) == naam) {
-        return TabelFout(nieuw.regel, 1, "'" + naam + "' staat ook op regel " + std::to_string(tabel[j].regel));
-      }
-    }
     int positie = 0;
     for (int p = 1; p <= cat.AantalWegdekken && positie == 0; ++p) {
       if (TrimBlanks(cat.Wegdekken[static_cast<std::size_t>(p)].Omschrijving) == naam) positie = p;

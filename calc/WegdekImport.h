@@ -13,6 +13,9 @@ namespace tarvo {
 // count from 1; one beyond the table's columns goes without a name.
 Fout TabelFout(int regel, int kolom, std::string_view wat);
 
+// Two lines with one description (outer blanks aside) refuse a table, naming both.
+Uitkomst<void> ControleerUniek(const std::vector<IngelezenWegdek>& tabel);
+
 // The table's surfaces go behind the existing entries; one whose
 // description (outer blanks aside) equals an entry's gives that entry its
 // coefficients. Refused, naming the line: two lines with one description, a

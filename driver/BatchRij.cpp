@@ -152,8 +152,19 @@ std::string RijRekenaar::Typ() {
 
 // The window's input check on the row's texts, then the calculation; the
 // refusal's message, or nothing.
-std::string RijRekenaar::Check() {
+std::string RijRekenaar::Check(std::string& begrensd) {
   const Controle controle = ControleerGetallen(teksten_);
+  for (const Begrenzing& b : controle.begrensd) {
+    const std::string_view kolom = Veld(b.veld).batchKolom;
+    // A refusal at a clamped field is about the value given, not the bound.
+    if (controle.weigering && controle.weigering->veld == b.veld) {
+      const VeldInfo& v = Veld(b.veld);
+      return std::string(kolom) + " " + b.tekst + " ligt buiten " + std::to_string(v.overname.minimum) +
+             " tot en met " + std::to_string(v.overname.maximum) + ".";
+    }
+    if (!begrensd.empty()) begrensd += "; ";
+    begrensd += std::string(kolom) + " " + b.tekst + " begrensd tot " + Formatteer(b.grens, "0", opzet_.decimaal);
+  }
   if (!controle) return WeigeringRegel(*controle.weigering);
   auto resultaten = BerekenBruikbaar(*controle.invoer, opzet_.catalogus, opzet_.vandaag);
   if (!resultaten) return resultaten.Melding();
@@ -179,8 +190,9 @@ bool RijRekenaar::Reken(std::string_view regel, bool teLang, std::size_t nummer,
       melding = " telt minder kolommen dan de kopregel.";
     if (!melding.empty()) melding = "Regel " + std::to_string(nummer) + melding;
   }
+  std::string begrensd;
   if (melding.empty()) melding = Typ();
-  if (melding.empty()) melding = Check();
+  if (melding.empty()) melding = Check(begrensd);
 
   uit += CsvTekst(ZonderBlanks(teksten_.Tekst(veld::kWaarneempunt)));
   uit += ';';
@@ -203,7 +215,9 @@ bool RijRekenaar::Reken(std::string_view regel, bool teLang, std::size_t nummer,
   FormatteerNaar(uit, EindNiveau(r.Lden, r.Aftrek110g), "##0.0", dec);
   uit += ';';
   uit += Milieukwaliteit(r.Lden, r.Aftrek110g);
-  uit += ";\n";
+  uit += ';';
+  if (!begrensd.empty()) uit += CsvTekst(begrensd + ".");
+  uit += '\n';
   return false;
 }
 

@@ -46,7 +46,9 @@ class RijRekenaar {
  private:
   void Splits(std::string_view regel);
   std::string Typ();
-  std::string Check();
+  // The check and the calculation; the refusal, or nothing. The fields it
+  // clamped go into `begrensd` as "vlv 500 begrensd tot 160".
+  std::string Check(std::string& begrensd);
 
   const BatchInstellingen& opzet_;
   const WerkbladTeksten standaard_{opzet_.standaard};  // the Reset's texts, taken apart once

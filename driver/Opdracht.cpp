@@ -91,6 +91,21 @@ std::string WegdekkenHulp(const DataMappen& mappen) {
   return r;
 }
 
+Uitkomst<void> UitvoerVrij(const std::filesystem::path& uit, std::initializer_list<std::filesystem::path> invoer,
+                           std::string_view wat) {
+  const std::string naam = std::string(wat) + " " + uit.string();
+  if (IsWerkbladNaam(uit.string())) return Fout{naam + " draagt de naam van een rekenblad (.tvo)."};
+  std::error_code ec;
+  for (const std::filesystem::path& in : invoer) {
+    if (std::filesystem::equivalent(uit, in, ec))
+      return Fout{naam + " is " + in.string() + " zelf, een invoer van deze opdracht."};
+  }
+  if (uit.filename() == kCatalogusBestand && wat != "het wegdekkenbestand") {
+    return Fout{naam + " draagt de naam van een wegdekkenbestand (" + std::string(kCatalogusBestand) + ")."};
+  }
+  return {};
+}
+
 Uitkomst<void> UitvoerGeschreven(std::ostream& uit) {
   if (uit) {
     errno = 0;

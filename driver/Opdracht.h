@@ -3,6 +3,7 @@
 // Reset, open a worksheet file, check and calculate. tarvo-reken and the
 // window program's --pdf export share it.
 #include <filesystem>
+#include <initializer_list>
 #include <iosfwd>
 #include <map>
 #include <optional>
@@ -67,6 +68,12 @@ Uitkomst<Opties> LeesOpties(const std::vector<std::string>& args, const std::set
 
 // The help lines of --wegdekken, with the places looked at in their order.
 std::string WegdekkenHulp(const DataMappen& mappen);
+
+// Whether a command may write `uit`: never one of its inputs (also through
+// a link or a hard link), never a file named as a worksheet or a catalogue.
+// `wat` names the output in the sentence: "de tabel", "het PDF-bestand".
+Uitkomst<void> UitvoerVrij(const std::filesystem::path& uit, std::initializer_list<std::filesystem::path> invoer,
+                           std::string_view wat);
 
 // Flushes the output; fails with one Dutch line, and the system's reason
 // when it tells one, when anything written did not arrive.

@@ -203,16 +203,17 @@ std::string SchrijfWegdekTabel(const Catalogus& c, char decimaal) {
 Uitkomst<std::vector<IngelezenWegdek>> LeesWegdekTabelBestand(const std::filesystem::path& csv) {
   const std::string naam = "Wegdekkentabel " + csv.string();
   std::error_code ec;
-  if (!std::filesystem::exists(csv, ec)) return Fout{naam + " niet gevonden.", kFoutNietGevonden};
-  // A folder or a device is no table, and reading one could wait for ever.
-  if (!std::filesystem::is_regular_file(csv, ec)) return Fout{naam + " is geen bestand."};
-  if (std::filesystem::file_size(csv, ec) > kMaxBestand) {
+  if (std::filesystem::is_regular_file(csv, ec) && std::filesystem::file_size(csv, ec) > kMaxBestand) {
     return Fout{naam + " is groter dan 1 MB en dus geen wegdekkentabel; er is niets ingelezen."};
   }
-  std::ifstream in(csv, std::ios::binary);
-  std::string tekst((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (!in && !in.eof()) return Fout{naam + " kan niet worden gelezen.", kFoutBestandstoegang};
-  return LeesWegdekTabel(tekst, ';', Kopregel::Verplicht);
+  // A folder or a device is no table, and reading one could wait for ever.
+  const auto bytes = LeesBestand(csv, kMaxBestand);
+  if (!bytes) {
+    if (bytes.Nummer() == kFoutNietGevonden) return Fout{naam + " niet gevonden.", kFoutNietGevonden};
+    return Fout{naam + " kan niet worden gelezen: " + bytes.Melding() + ".", bytes.Nummer()};
+  }
+  return LeesWegdekTabel(std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()), ';',
+                         Kopregel::Verplicht);
 }
 
 Uitkomst<void> ExporteerWegdekken(const Catalogus& catalogus, const std::filesystem::path& csv, char decimaal) {
@@ -222,6 +223,8 @@ Uitkomst<void> ExporteerWegdekken(const Catalogus& catalogus, const std::filesys
 Uitkomst<int> ImporteerWegdekken(const std::filesystem::path& csv, const std::filesystem::path& dat) {
   const auto tabel = LeesWegdekTabelBestand(csv);
   if (!tabel) return tabel.Reden();
+  // The window's import refuses a description twice; so does this one.
+  if (auto uniek = ControleerUniek(*tabel); !uniek) return uniek.Reden();
   if (tabel->empty()) return Fout{"Wegdekkentabel " + csv.string() + " bevat geen wegdekken; er is niets ingelezen."};
 
   Catalogus c;

@@ -154,7 +154,7 @@ Uitkomst<void> SchrijfWerkbladBestand(const std::filesystem::path& pad, const In
 }
 
 bool IsWerkbladNaam(std::string_view pad) {
-  return pad.size() >= 3 && KleineLetters(pad.substr(pad.size() - 3)) == "tvo";
+  return pad.size() >= 4 && KleineLetters(pad.substr(pad.size() - 4)) == ".tvo";
 }
 
 }  // namespace tarvo

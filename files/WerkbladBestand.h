@@ -50,7 +50,7 @@ Uitkomst<Invoer> LeesWerkbladBestand(const std::filesystem::path& pad);
 // file that was there is kept as it was.
 Uitkomst<void> SchrijfWerkbladBestand(const std::filesystem::path& pad, const Invoer& in);
 
-// Whether a path names a worksheet: its last three characters, in lower case, are "tvo".
+// Whether a path names a worksheet: it ends in ".tvo", in any letter case.
 bool IsWerkbladNaam(std::string_view pad);
 
 }  // namespace tarvo

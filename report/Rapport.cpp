@@ -102,7 +102,7 @@ std::string_view Milieukwaliteit(double lden, int aftrek110g) {
 }
 
 std::string GebruikerRegel(const Catalogus& catalogus) {
-  return Hoofdletters(VastBreed(catalogus.Gebruikersnaam, kNaamLengte));
+  return Hoofdletters(VastBreed(ZonderStuurtekens(catalogus.Gebruikersnaam), kNaamLengte));
 }
 
 std::vector<RapportRegel> InvoerRegels(const Invoer& in, const Resultaten& r, const Catalogus& catalogus, char dec) {
@@ -128,7 +128,7 @@ std::vector<RapportRegel> InvoerRegels(const Invoer& in, const Resultaten& r, co
 
   // Name and coefficients from one position, the one the calculation used.
   const auto positie = static_cast<std::size_t>(Catalogus::GeldigePositie(in.wegdek));
-  regel("type wegdek                  : " + VastBreed(catalogus.WegdekNamen[positie], kNaamLengte));
+  regel("type wegdek                  : " + VastBreed(ZonderStuurtekens(catalogus.WegdekNamen[positie]), kNaamLengte));
   const Wegdek& w = catalogus.Op(in.wegdek);
   regel(DlRegel("lv", w.DL_lv, w.b_lv, dec), true);
   regel(DlRegel("mv", w.DL_mv, w.b_mv, dec), true);
@@ -189,8 +189,8 @@ std::array<std::string, kRapportDelen> RapportDelen(const Invoer& in, const Resu
   VoegToe(d[0], "");
   VoegToe(d[0], "");
 
-  VoegToe(d[1], std::string(kWaarneempuntLabel) + in.waarneempunt);
-  VoegToe(d[1], std::string(kWegLabel) + in.weg);
+  VoegToe(d[1], std::string(kWaarneempuntLabel) + ZonderStuurtekens(in.waarneempunt));
+  VoegToe(d[1], std::string(kWegLabel) + ZonderStuurtekens(in.weg));
   VoegToe(d[1], "");
   VoegToe(d[1], "");
 
@@ -211,7 +211,8 @@ std::array<std::string, kRapportDelen> RapportDelen(const Invoer& in, const Resu
 
   VoegToe(d[7], kKopToelichting);
 
-  for (const std::string& regel : in.toelichting) VoegToe(d[8], VastBreed(regel, kToelichtingLengte));
+  for (const std::string& regel : in.toelichting)
+    VoegToe(d[8], VastBreed(ZonderStuurtekens(regel), kToelichtingLengte));
   return d;
 }
 

@@ -33,6 +33,13 @@ MaxAfstand LeesMaxAfstand(std::string_view antwoord) {
   return {DiagramUitkomst::Gegevens, s};
 }
 
+std::optional<double> LeesDiagramAfstand(std::string_view tekst) {
+  if (!IsGetal(tekst)) return std::nullopt;
+  const double s = LeesGetal(tekst);
+  if (s < kDiagramMinAfstand || s > kDiagramMaxAfstand) return std::nullopt;
+  return s;
+}
+
 NiveauAs BepaalNiveauAs(double ldenBijEen, std::optional<double> ldenBijS) {
   NiveauAs as;
   // The division count is a 16-bit number: infinity has none.

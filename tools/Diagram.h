@@ -38,6 +38,10 @@ struct MaxAfstand {
 };
 MaxAfstand LeesMaxAfstand(std::string_view antwoord);
 
+// A largest distance given on a command line: a number from 100 to 1000,
+// nothing otherwise (a command line is not clamped behind the user's back).
+std::optional<double> LeesDiagramAfstand(std::string_view tekst);
+
 struct DiagramRij {
   std::string label;  // i - 1 with a leading blank: the labels stand on the tick marks
   double lden = 0;    // Lden at i metres, as the chart holds it (15 significant digits)
