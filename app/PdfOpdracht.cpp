@@ -42,20 +42,6 @@ int Geweigerd(const std::string& fout) {
   return 1;
 }
 
-// The page must never take the place of one of the program's own files.
-Uitkomst<void> UitvoerVrij(const std::filesystem::path& uit, const OpdrachtInstellingen& inst) {
-  const std::string naam = uit.string();
-  if (IsWerkbladNaam(naam)) return Fout{"het PDF-bestand " + naam + " draagt de naam van een rekenblad (.tvo)."};
-  std::error_code ec;
-  if (std::filesystem::equivalent(uit, inst.werkblad, ec)) {
-    return Fout{"het PDF-bestand " + naam + " is het rekenblad zelf."};
-  }
-  if (std::filesystem::equivalent(uit, inst.wegdekken, ec)) {
-    return Fout{"het PDF-bestand " + naam + " is het wegdekkenbestand."};
-  }
-  return {};
-}
-
 }  // namespace
 
 bool IsPdfOpdracht(int argc, char** argv) {
@@ -85,6 +71,7 @@ int PdfOpdracht(int argc, char** argv) {
   Opties& opties = *gelezen;
   if (opties.help) {
     std::cout << GebruikTekst(mappen);
+    if (auto geschreven = UitvoerGeschreven(std::cout); !geschreven) return Geweigerd(geschreven.Melding());
     return 0;
   }
   OpdrachtInstellingen& inst = opties.inst;
@@ -96,7 +83,10 @@ int PdfOpdracht(int argc, char** argv) {
   }
   inst.werkblad = losse[0];
   const QString uit = QString::fromLocal8Bit(losse[1]);
-  if (auto vrij = UitvoerVrij(NaarPad(uit), inst); !vrij) return Gebruik(mappen, vrij.Melding());
+  // The page must never take the place of one of the program's own files.
+  if (auto vrij = UitvoerVrij(NaarPad(uit), {inst.werkblad, inst.wegdekken}, "het PDF-bestand"); !vrij) {
+    return Gebruik(mappen, vrij.Melding());
+  }
 
   const auto geopend = OpenWerkblad(inst);
   if (!geopend) return Geweigerd(geopend.Melding());

@@ -306,8 +306,12 @@ Uitkomst<void> SchrijfVeilig(const fs::path& gevraagd, std::string_view bytes) {
   }
 #else
   if (bestaat) {
-    // As an editor does: a file the user may not write is not replaced behind its back.
-    if (::access(doel.c_str(), W_OK) != 0) {
+    // As an editor does: a file the user may not write, or one marked
+    // read-only for everyone, is not replaced behind its back, also not by root.
+    const bool alleenLezen =
+        (status.permissions() & (fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write)) ==
+        fs::perms::none;
+    if (::access(doel.c_str(), W_OK) != 0 || alleenLezen) {
       return mislukt("geschreven", "het bestand is alleen-lezen", kFoutGeenToegang, true);
     }
     // Replacing one name of several would cut it loose from the others.

@@ -1106,6 +1106,8 @@ bool HoofdVenster::Bewaar() {
     geschreven = SchrijfWerkbladBestand(NaarPad(*pad), *invoer);
   }
   if (!geschreven) {
+    // Also where the eye goes afterwards: the box is gone once it is answered.
+    ZetMelding(QTekst(geschreven.Melding() + "."));
     dialogen_.Toon(geschreven.Melding() + ".", "Rekenblad opslaan", Icoon::Kritiek);
     return false;
   }

@@ -13,6 +13,7 @@
 
 #ifndef _WIN32
 #include <sys/stat.h>
+#include <unistd.h>
 #endif
 
 #include "base/Tekst.h"
@@ -99,7 +100,52 @@ TEST_F(Vijandig, UitvoerNaarEenVolleSchijf) {
       {"ok.tvo > /dev/full", 1, vol},
       {"ok.tvo --diagram 100 > /dev/full", 1, vol},
       {"--batch rijen.csv > /dev/full", 1, vol},
+      {"--help > /dev/full", 1, vol},
+      {"--help >&-", 1, "De uitvoer kon niet worden geschreven (de uitvoer is gesloten)."},
   });
+}
+
+// A command never writes onto one of its inputs, also not through a link,
+// nor onto a worksheet; the file stays byte for byte.
+TEST_F(Vijandig, UitvoerOpEenInvoer) {
+  std::filesystem::create_symlink("Wegdekken_2012.dat", map / "link.dat");
+  std::filesystem::create_hard_link(map / "Wegdekken_2012.dat", map / "hard.dat");
+  test::SchrijfBytes(map / "tabel.csv", std::string("omschrijving;DL_lv;b_lv;DL_mv;b_mv;DL_zv;b_zv\na;1;2;3;4;5;6\n"));
+  const auto catalogus = test::LeesBytes(map / "Wegdekken_2012.dat");
+  const auto werkblad = test::LeesBytes(map / "ok.tvo");
+  Controleer({
+      {"--wegdekken-export Wegdekken_2012.dat --wegdekken Wegdekken_2012.dat", 2, "is Wegdekken_2012.dat zelf"},
+      {"--wegdekken-export link.dat --wegdekken Wegdekken_2012.dat", 2, "is Wegdekken_2012.dat zelf"},
+      {"--wegdekken-export hard.dat --wegdekken Wegdekken_2012.dat", 2, "is Wegdekken_2012.dat zelf"},
+      {"--wegdekken-export ok.tvo --wegdekken Wegdekken_2012.dat", 2, "draagt de naam van een rekenblad (.tvo)"},
+      {"--wegdekken-import tabel.csv --wegdekken tabel.csv", 2, "is tabel.csv zelf"},
+      {"--wegdekken-import tabel.csv --wegdekken ok.tvo", 2, "draagt de naam van een rekenblad (.tvo)"},
+  });
+  EXPECT_EQ(test::LeesBytes(map / "Wegdekken_2012.dat"), catalogus);
+  EXPECT_EQ(test::LeesBytes(map / "ok.tvo"), werkblad);
+  const test::Uitvoer tabel = test::DraaiTarvoReken(map.Pad(), "--wegdekken-export - --wegdekken Wegdekken_2012.dat");
+  EXPECT_EQ(tabel.status, 0);
+  EXPECT_TRUE(tabel.uit.starts_with("\xEF\xBB\xBFomschrijving;DL_lv")) << tabel.uit;
+  EXPECT_FALSE(std::filesystem::exists(map / "-"));
+}
+
+// As an ordinary user: an import into a read-only catalogue is refused and
+// the file is kept.
+TEST_F(Vijandig, AlleenLezenAlsGewoneGebruiker) {
+  if (::geteuid() != 0 && ::access("/usr/bin/setpriv", X_OK) != 0) GTEST_SKIP() << "setpriv ontbreekt";
+  test::SchrijfBytes(map / "tabel.csv", std::string("omschrijving;DL_lv;b_lv;DL_mv;b_mv;DL_zv;b_zv\na;1;2;3;4;5;6\n"));
+  std::filesystem::permissions(map.Pad(), std::filesystem::perms::all);
+  std::filesystem::permissions(map / "Wegdekken_2012.dat", std::filesystem::perms::owner_read |
+                                                               std::filesystem::perms::group_read |
+                                                               std::filesystem::perms::others_read);
+  const auto voor = test::LeesBytes(map / "Wegdekken_2012.dat");
+  const std::string als = ::geteuid() == 0 ? "setpriv --reuid=65534 --regid=65534 --clear-groups " : "";
+  const test::Uitvoer u =
+      test::DraaiTarvoReken(map.Pad(), "--wegdekken-import tabel.csv --wegdekken Wegdekken_2012.dat", als);
+  EXPECT_EQ(u.status, 1) << u.fout;
+  EXPECT_NE(u.fout.find("(het bestand is alleen-lezen); het oude bestand is bewaard gebleven"), std::string::npos)
+      << u.fout;
+  EXPECT_EQ(test::LeesBytes(map / "Wegdekken_2012.dat"), voor);
 }
 #endif
 

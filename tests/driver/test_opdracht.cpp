@@ -63,6 +63,37 @@ TEST(Batch, RekentElkeRijAlsHetVensterEnWeigertPerRij) {
   EXPECT_NE(r[4].find(";5;"), std::string::npos) << "Vlv 50 with the switch on deducts 5 dB: " << r[4];
 }
 
+// A value beyond its field's range is computed as the window computes it,
+// and the melding says to what it was clamped; one that is then refused
+// names the column and the value. A name never carries control characters out.
+TEST(Batch, BegrensdeWaardenStaanInDeMelding) {
+  struct Rij {
+    const char* invoer;
+    const char* melding;  // the row's last column
+    bool berekend;
+  };
+  const Rij rijen[] = {
+      {"A;500;1000;5;7;900", "\"vlv 500 begrensd tot 160; b 7 begrensd tot 1; zichthoek 900 begrensd tot 127.\"", true},
+      {"B;80;-1000;5;0;127", "qlv_dag -1000 begrensd tot 0.", true},
+      {"C;80;99999999999999999999;5;0;127", "qlv_dag 99999999999999999999 begrensd tot 99999.", true},
+      {"D;80;1000;-5;0;127", "hw -5 ligt buiten 0 tot en met 99999.", false},
+      {"E;160;1000;5;1;127", "", true},
+      {"F\x1b[31m;80;1000;5;0;127", "", true},
+  };
+  Omgeving o;
+  std::string invoer = "waarneempunt;Vlv;Qlv_dag;hw;b;zichthoek;d\n";
+  for (const Rij& r : rijen) invoer += std::string(r.invoer) + ";10\n";
+  const auto uit = o.Batch(invoer);
+  ASSERT_EQ(uit.size(), std::size(rijen) + 1);
+  for (std::size_t i = 0; i < std::size(rijen); ++i) {
+    const std::string& regel = uit[i + 1];
+    EXPECT_TRUE(regel.ends_with(";" + std::string(rijen[i].melding))) << regel;
+    EXPECT_EQ(regel.find(";;;;"), rijen[i].berekend ? std::string::npos : regel.find(';')) << regel;
+  }
+  EXPECT_TRUE(uit[6].starts_with("F?[31m;")) << uit[6];
+  EXPECT_EQ(o.verslag.geweigerd, 1u);
+}
+
 TEST(Batch, KopregelWeigertAllesEenWaardeAlleenZijnRij) {
   Omgeving o;
   o.Batch("waarneempunt;snelheid\nA;50\n");

@@ -26,6 +26,7 @@
 #include "files/WerkbladBestand.h"
 #include "shared_ui/Kleuren.h"
 #include "shared_ui/Versie.h"
+#include "tests/Schrijfgrens.h"
 #include "tests/TijdelijkeMap.h"
 #include "windows/CumulatieVenster.h"
 #include "windows/HoofdVenster.h"
@@ -689,19 +690,24 @@ class TestHoofdVenster : public QObject {
     const auto oud = LeesBytes(o.map / "blad.tvo");
     o.Knop("invullen");
     o.Typ(2, "1250");
-    std::filesystem::create_directory(o.map / "blad.tvo.nieuw");
     o.dlg.bewaarAntwoorden = {Pad(o.map / "blad.tvo")};
-    o.Knop("opslaan");
-    QCOMPARE(o.LaatsteMelding(),
-             "Bestand " + (o.map / "blad.tvo").string() +
-                 " kon niet worden geschreven (het is een map); het oude bestand is bewaard gebleven.");
+    {
+      test::Schrijfgrens grens(100);  // the disk fills up under the save
+      o.Knop("opslaan");
+    }
+    QCOMPARE(o.LaatsteMelding(), "Bestand " + (o.map / "blad.tvo").string() +
+                                     " kon niet worden geschreven (het bestand wordt groter dan toegestaan); het oude "
+                                     "bestand is bewaard gebleven.");
     QCOMPARE(o.dlg.meldingen.back().titel, std::string("Rekenblad opslaan"));
     QCOMPARE(LeesBytes(o.map / "blad.tvo"), oud);
     QVERIFY(o.venster->Gewijzigd());
 
     o.dlg.antwoorden = {Antwoord::Ja};
     o.dlg.bewaarAntwoorden = {Pad(o.map / "blad.tvo")};
-    QVERIFY(!o.venster->close());
+    {
+      test::Schrijfgrens grens(100);
+      QVERIFY(!o.venster->close());
+    }
     QCOMPARE(LeesBytes(o.map / "blad.tvo"), oud);
   }
 
@@ -777,6 +783,28 @@ class TestHoofdVenster : public QObject {
     QCOMPARE(DecodeerWerkblad(LeesBytes(o.map / "kopie.tvo"))->toelichting[2], std::string("gemeten"));
   }
 
+  // A worksheet file marked read-only is not replaced: the reason stays in
+  // the status bar, the file and the changes on screen are kept.
+  void alleenLezenRekenbladWordtGeweigerd() {
+    Opstelling o;
+    o.Open();
+    const auto oud = LeesBytes(o.map / "blad.tvo");
+    std::filesystem::permissions(o.map / "blad.tvo", std::filesystem::perms::owner_read |
+                                                         std::filesystem::perms::group_read |
+                                                         std::filesystem::perms::others_read);
+    o.Knop("invullen");
+    o.Typ(2, "1250");
+    o.dlg.bewaarAntwoorden = {Pad(o.map / "blad.tvo")};
+    o.Knop("opslaan");
+    const QString reden = QString::fromStdString("Bestand " + (o.map / "blad.tvo").string() +
+                                                 " kon niet worden geschreven (het bestand is alleen-lezen); het oude "
+                                                 "bestand is bewaard gebleven.");
+    QCOMPARE(o.venster->Melding(), reden);
+    QCOMPARE(LeesBytes(o.map / "blad.tvo"), oud);
+    QVERIFY(o.venster->Gewijzigd());
+    QCOMPARE(o.Veld(2)->text(), QString("1250,00"));
+  }
+
   // The catalogue is written after the question: a failure there costs the
   // worksheet nothing.
   void mislukteCatalogusKostHetRekenbladNiet() {
@@ -784,10 +812,10 @@ class TestHoofdVenster : public QObject {
     o.Open();
     o.Knop("invullen");
     o.Typ(3, "12");
-    // A folder where the new catalogue file must go makes the write fail.
-    std::filesystem::create_directory(o.map / (std::string(kCatalogusBestand) + ".nieuw"));
     o.dlg.antwoorden = {Antwoord::Ja};
     o.dlg.bewaarAntwoorden = {Pad(o.map / "kopie.tvo")};
+    // A second name for the catalogue file: the save refuses to cut it loose.
+    std::filesystem::create_hard_link(o.map / std::string(kCatalogusBestand), o.map / "tweede.dat");
     QVERIFY(o.venster->close());
     QCOMPARE(o.dlg.meldingen.size(), std::size_t{2});
     QVERIFY(o.LaatsteMelding().starts_with("Onverwachte fout in procedure Form_Unload van Form frmTarvo."));
