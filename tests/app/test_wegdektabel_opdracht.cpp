@@ -34,6 +34,10 @@ TEST_F(WegdektabelOpdracht, WeigeringenVanDeTabel) {
   const auto oud = test::LeesBytes(map / "Wegdekken_2012.dat");
   test::SchrijfBytes(map / "fout.csv",
                      std::string("omschrijving;DL_lv;b_lv;DL_mv;b_mv;DL_zv;b_zv\r\nX;1;2;3;4;5;zes\r\n"));
+  test::SchrijfBytes(map / "dubbel.csv",
+                     std::string("omschrijving;DL_lv;b_lv;DL_mv;b_mv;DL_zv;b_zv\nX;1;2;3;4;5;6\n X ;1;2;3;4;5;7\n"));
+  std::filesystem::create_symlink("lus.csv", map / "lus.csv");
+  std::filesystem::create_directory(map / "map");
   for (auto [args, status, verwacht] :
        {std::tuple{"--wegdekken-import fout.csv --wegdekken Wegdekken_2012.dat", 1,
                    "Regel 2, kolom 7 (b_zv): 'zes' is geen getal; er is niets ingelezen."},
@@ -43,7 +47,14 @@ TEST_F(WegdektabelOpdracht, WeigeringenVanDeTabel) {
         {"--wegdekken-import fout.csv", 2, "--wegdekken-import verwacht --wegdekken PAD."},
         {"blad.tvo --wegdekken-export uit.csv", 2, "gaan niet samen"},
         {"--wegdekken-export uit.csv --wegdekken-import fout.csv --wegdekken x.dat", 2, "gaan niet samen"},
-        {"--wegdekken-export", 2, "verwacht een waarde"}}) {
+        {"--wegdekken-export", 2, "verwacht een waarde"},
+        // One rule for the window's import and this one.
+        {"--wegdekken-import dubbel.csv --wegdekken Wegdekken_2012.dat", 1,
+         "Regel 3, kolom 1 (omschrijving): 'X' staat ook op regel 2; er is niets ingelezen."},
+        {"--wegdekken-import lus.csv --wegdekken Wegdekken_2012.dat", 1,
+         "Wegdekkentabel lus.csv kan niet worden gelezen: Lezen mislukt (de symbolische koppelingen vormen een kring)."},
+        {"--wegdekken-import map --wegdekken Wegdekken_2012.dat", 1,
+         "Wegdekkentabel map kan niet worden gelezen: Dit is een map, geen bestand."}}) {
     const Uitvoer u = Draai(args);
     EXPECT_EQ(u.status, status) << args;
     EXPECT_NE(u.fout.find(verwacht), std::string::npos) << args << ": " << u.fout;
