@@ -25,6 +25,7 @@
 #include "driver/Batch.h"
 #include "driver/CumulatieOpdracht.h"
 #include "driver/DiagramOpdracht.h"
+#include "driver/HoogtenOpdracht.h"
 #include "driver/Opdracht.h"
 #include "driver/Voortgang.h"
 #include "files/CatalogusBestand.h"
@@ -73,6 +74,14 @@ std::string GebruikTekst(const tarvo::DataMappen& mappen) {
              "  tarvo-reken --cumulatie WERKBLAD.tvo... [opties]\n"
              "      Lden en Lnight zonder aftrek per rekenblad (regels bestand;Lden;Lnight) en\n"
              "      hun energetische som (regel cumulatief;Lden;Lnight)\n"
+             "  tarvo-reken WERKBLAD.tvo --hoogten \"H1;H2;...\" [--toets \"G1;G2;...\"] [opties]\n"
+             "      per waarneemhoogte (in de gegeven volgorde) een regel\n"
+             "      hoogte;Lden;Lnight;aftrek;Lden_na_aftrek;geluidsbelasting, Lden en Lnight zonder aftrek;\n"
+             "      met --toets per grenswaarde de kleinste afstand (1 tot 5000 m) waarop de\n"
+             "      geluidsbelasting ten hoogste die waarde is (leeg als dat niet binnen 5000 m gebeurt)\n"
+             "  tarvo-reken --bijlage WERKBLAD.tvo... [--hoogten \"H1;...\"] [--toets \"G1;...\"] [opties]\n"
+             "      bijlage invoergegevens en rekenresultaten als ';'-gescheiden tabel: een kopregel, dan\n"
+             "      een regel per rekenblad en hoogte (zonder --hoogten de eigen hoogte)\n"
              "  tarvo-reken --batch INVOER.csv|- [--threads N] [opties]\n"
              "      berekent alle waarneempunten van een ';'-gescheiden invoerbestand met kopregel\n"
              "      (- leest standaardinvoer), op N rekenkernen (standaard alle)\n"
@@ -178,10 +187,10 @@ int main(int argc, char** argv) {
   // Standard input and output in large pieces, not through C's stdio.
   std::ios::sync_with_stdio(false);
   const tarvo::DataMappen mappen = Mappen();
-  auto gelezen = tarvo::LeesOpties(
-      std::vector<std::string>(argv + 1, argv + argc),
-      {"--diagram", "--batch", "--wegdekken-export", "--wegdekken-import", "--afstand-voor", "--threads"},
-      {"--cumulatie"}, mappen);
+  auto gelezen = tarvo::LeesOpties(std::vector<std::string>(argv + 1, argv + argc),
+                                   {"--diagram", "--batch", "--wegdekken-export", "--wegdekken-import",
+                                    "--afstand-voor", "--threads", "--hoogten", "--toets"},
+                                   {"--cumulatie", "--bijlage"}, mappen);
   if (!gelezen) return Gebruik(mappen, gelezen.Melding());
   tarvo::Opties& opties = *gelezen;
   if (opties.help) {
@@ -213,9 +222,17 @@ int main(int argc, char** argv) {
 
   if (opties.eigen.count("--afstand-voor")) afstandVoor = opties.eigen["--afstand-voor"];
   const bool cumulatie = opties.eigen.count("--cumulatie") > 0;
-  if (int(diagram.has_value()) + int(batch.has_value()) + int(afstandVoor.has_value()) + int(cumulatie) > 1) {
-    return Gebruik(mappen, "--diagram, --afstand-voor, --cumulatie en --batch gaan niet samen.");
+  const bool bijlage = opties.eigen.count("--bijlage") > 0;
+  tarvo::HoogtenKeuze hoogten;
+  if (opties.eigen.count("--hoogten")) hoogten.hoogten = opties.eigen["--hoogten"];
+  if (opties.eigen.count("--toets")) hoogten.toets = opties.eigen["--toets"];
+  const bool metHoogten = hoogten.hoogten.has_value();
+  if (int(diagram.has_value()) + int(batch.has_value()) + int(afstandVoor.has_value()) + int(cumulatie) + int(bijlage) +
+          int(metHoogten && !bijlage) >
+      1) {
+    return Gebruik(mappen, "--diagram, --afstand-voor, --cumulatie, --batch, --hoogten en --bijlage gaan niet samen.");
   }
+  if (hoogten.toets && !metHoogten && !bijlage) return Gebruik(mappen, "--toets hoort bij --hoogten of --bijlage.");
 
   unsigned draden = std::max(1u, std::thread::hardware_concurrency());
   if (opties.eigen.count("--threads")) {
@@ -236,6 +253,19 @@ int main(int argc, char** argv) {
   if (batch) {
     if (!losse.empty() || diagram) return Gebruik(mappen, "--batch gaat niet samen met een rekenblad of --diagram.");
     return Batch(*batch, inst, draden);
+  }
+  // Nothing printed before every worksheet is in: a refusal leaves no half table.
+  const auto metUitvoer = [&](const auto& opdracht) {
+    std::ostringstream uit;
+    if (auto klaar = opdracht(uit); !klaar) {
+      return klaar.Nummer() == tarvo::kFoutGebruik ? Gebruik(mappen, klaar.Melding()) : Geweigerd(klaar.Melding());
+    }
+    std::cout << uit.str();
+    return Geschreven();
+  };
+  if (bijlage) {
+    if (losse.empty()) return Gebruik(mappen, "--bijlage verwacht ten minste een rekenblad.");
+    return metUitvoer([&](std::ostream& uit) { return tarvo::BijlageOpdracht(losse, hoogten, inst, uit, std::cerr); });
   }
   if (cumulatie) {
     if (losse.empty()) return Gebruik(mappen, "--cumulatie verwacht ten minste een rekenblad.");
@@ -260,6 +290,10 @@ int main(int argc, char** argv) {
   if (diagram) {
     if (auto klaar = tarvo::DiagramOpdracht(*diagram, *geopend, std::cout); !klaar) return Geweigerd(klaar.Melding());
     return Geschreven();
+  }
+  if (metHoogten) {
+    for (const std::string& m : geopend->meldingen) std::cerr << "tarvo-reken: " << m << "\n";
+    return metUitvoer([&](std::ostream& uit) { return tarvo::HoogtenOpdracht(*geopend, hoogten, inst.vandaag, uit); });
   }
   const auto meldingen = [&] {
     for (const std::string& m : geopend->meldingen) std::cerr << "tarvo-reken: " << m << "\n";

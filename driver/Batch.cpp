@@ -222,8 +222,9 @@ Uitkomst<BatchVerslag> VerwerkBatch(std::istream& in, std::ostream& uit, const O
   auto kop = LeesKop(kopregel);
   if (!kop) return kop.Reden();
 
-  const BatchInstellingen opzet{std::move(*catalogus), std::move(*kop), LeegWerkblad(inst.decimaal), inst.decimaal,
-                                inst.vandaag};
+  const bool etmaal = HeeftEtmaalKolommen(*kop);
+  const BatchInstellingen opzet{std::move(*catalogus), std::move(*kop), LeegWerkblad(inst.decimaal),
+                                inst.decimaal,         inst.vandaag,    etmaal};
 
   BatchVerslag verslag;
   uit << kBatchKop << "\n";

@@ -8,29 +8,68 @@
 #include "calc/Bereken.h"
 #include "calc/Velden.h"
 #include "report/Rapport.h"
+#include "tools/Omrekenen.h"
 
 namespace tarvo {
 namespace {
 
-// Columns beyond the fields.
-enum Extra { kWegdek = 1000, kZone, kAftrek, kRail };
+// Columns beyond the fields: the switches, and the daily totals a row may
+// give instead of its intensities per hour (a share column per share row
+// and period: kAandeel + 4 * row + period).
+enum Extra { kWegdek = 1000, kZone, kAftrek, kRail, kEtmaal, kFactor, kGroei, kJaren, kUur = 1100, kAandeel = 1200 };
 
 struct ExtraKolom {
-  std::string_view naam;
+  std::string naam;
   int doel;
 };
-constexpr std::array<ExtraKolom, 4> kExtraKolommen = {
-    {{"wegdek", kWegdek}, {"zone", kZone}, {"aftrek", kAftrek}, {"rail", kRail}}};
+
+const std::vector<ExtraKolom>& ExtraKolommen() {
+  static const std::vector<ExtraKolom> kolommen = [] {
+    std::vector<ExtraKolom> k = {{"wegdek", kWegdek}, {"zone", kZone},     {"aftrek", kAftrek}, {"rail", kRail},
+                                 {"etmaal", kEtmaal}, {"factor", kFactor}, {"groei", kGroei},   {"jaren", kJaren}};
+    constexpr std::array<std::string_view, 4> kAandelen = {"mr", "lv", "mv", "zv"};
+    for (int p = 1; p <= kAantalPeriodes; ++p) {
+      const std::string periode(kPeriodeNamen[static_cast<std::size_t>(p - 1)]);
+      k.push_back({"uur_" + periode, kUur + p});
+      for (int s = 0; s < 4; ++s) {
+        k.push_back(
+            {"aandeel_" + std::string(kAandelen[static_cast<std::size_t>(s)]) + "_" + periode, kAandeel + 4 * s + p});
+      }
+    }
+    return k;
+  }();
+  return kolommen;
+}
+
+bool IsEtmaalKolom(int doel) { return doel >= kEtmaal; }
+
+// The intensity fields a distribution fills: motorcycles, light, medium, heavy.
+bool IsVerdeeldVeld(int doel) {
+  for (int c : {categorie::kLv, categorie::kMv, categorie::kZv, categorie::kMr}) {
+    for (int p = 1; p <= kAantalPeriodes; ++p) {
+      if (doel == IntensiteitVeld(c, p)) return true;
+    }
+  }
+  return false;
+}
 
 // The target of a column name (lower case), or -1.
 int Doel(std::string_view naam) {
   for (int k = 0; k < kAantalVelden; ++k) {
     if (!Veld(k).batchKolom.empty() && Veld(k).batchKolom == naam) return k;
   }
-  for (const ExtraKolom& c : kExtraKolommen) {
+  for (const ExtraKolom& c : ExtraKolommen()) {
     if (c.naam == naam) return c.doel;
   }
   return -1;
+}
+
+std::string_view KolomNaam(int doel) {
+  if (doel < kWegdek) return Veld(doel).batchKolom;
+  for (const ExtraKolom& c : ExtraKolommen()) {
+    if (c.doel == doel) return c.naam;
+  }
+  return {};
 }
 
 // A line split at ';', with "..." quoting for texts that hold a ';'. A
@@ -74,6 +113,10 @@ std::optional<int> Schakelaar(std::string_view tekst) {
 }
 
 }  // namespace
+
+bool HeeftEtmaalKolommen(const std::vector<int>& doelen) {
+  return std::any_of(doelen.begin(), doelen.end(), IsEtmaalKolom);
+}
 
 Uitkomst<std::vector<int>> LeesKop(std::string_view regel) {
   if (regel.substr(0, 3) == "\xEF\xBB\xBF") regel.remove_prefix(3);
@@ -121,6 +164,8 @@ std::string RijRekenaar::Typ() {
     const int doel = opzet_.doelen[i];
     if (doel < kWegdek) {
       teksten_.Zet(doel, Veld(doel).soort == VeldSoort::Tekst ? w : ZonderBlanks(w));
+    } else if (IsEtmaalKolom(doel)) {
+      continue;  // taken together once the row is read: see Omgerekend
     } else if (doel == kWegdek) {
       const std::string_view t = ZonderBlanks(w);
       // At most five digits: no number of them overflows.
@@ -147,6 +192,58 @@ std::string RijRekenaar::Typ() {
       teksten_.rail = static_cast<std::int16_t>(*s);
     }
   }
+  return {};
+}
+
+// A row under a header with daily totals gives either those or its
+// intensities per hour; the daily totals become the intensities as the
+// traffic-count window turns them. The refusal, or nothing.
+std::string RijRekenaar::Omgerekend(bool& omgerekend) {
+  std::vector<std::string_view> etmaal, uur;
+  Etmaalgegevens g{};
+  for (std::size_t i = 0; i < waarden_.size() && i < opzet_.doelen.size(); ++i) {
+    const int doel = opzet_.doelen[i];
+    const std::string_view w = ZonderBlanks(waarden_[i]);
+    if (doel < kWegdek && IsVerdeeldVeld(doel) && !w.empty()) uur.push_back(KolomNaam(doel));
+    if (!IsEtmaalKolom(doel)) continue;
+    if (!w.empty()) etmaal.push_back(KolomNaam(doel));
+    if (doel == kEtmaal)
+      g.etmaal = w;
+    else if (doel == kFactor)
+      g.factor = w;
+    else if (doel == kGroei)
+      g.groei = w;
+    else if (doel == kJaren)
+      g.jaren = w;
+    else if (doel < kAandeel)
+      g.uur[static_cast<std::size_t>(doel - kUur)] = w;
+    else
+      g.aandeel[static_cast<std::size_t>((doel - kAandeel) / 4)][static_cast<std::size_t>((doel - kAandeel) % 4)] = w;
+  }
+  auto namen = [](const std::vector<std::string_view>& kolommen) {
+    std::string t;
+    for (std::string_view k : kolommen) t += (t.empty() ? "" : ", ") + std::string(k);
+    return t;
+  };
+  if (!etmaal.empty() && !uur.empty()) {
+    return "Rij geeft zowel etmaalgegevens (" + namen(etmaal) + ") als intensiteiten per uur (" + namen(uur) +
+           "): een van beide.";
+  }
+  if (etmaal.empty()) {
+    if (!uur.empty()) return {};
+    return "Rij geeft geen etmaalgegevens en geen intensiteiten per uur.";
+  }
+  std::vector<std::string_view> ontbrekend;
+  for (const ExtraKolom& k : ExtraKolommen()) {
+    const bool nodig = k.doel == kEtmaal || k.doel > kJaren;
+    if (nodig && std::find(etmaal.begin(), etmaal.end(), k.naam) == etmaal.end()) ontbrekend.push_back(k.naam);
+  }
+  if (!ontbrekend.empty()) return "Rij geeft de etmaalgegevens niet volledig: " + namen(ontbrekend) + " ontbreekt.";
+  auto teksten = UurTekstenUitEtmaal(g, opzet_.decimaal);
+  if (!teksten) return teksten.Melding();
+  omgezet_ = std::move(*teksten);
+  for (const auto& [veld, tekst] : omgezet_) teksten_.Zet(veld, tekst);
+  omgerekend = true;
   return {};
 }
 
@@ -191,7 +288,9 @@ bool RijRekenaar::Reken(std::string_view regel, bool teLang, std::size_t nummer,
     if (!melding.empty()) melding = "Regel " + std::to_string(nummer) + melding;
   }
   std::string begrensd;
+  bool omgerekend = false;
   if (melding.empty()) melding = Typ();
+  if (melding.empty() && opzet_.etmaalKolommen) melding = Omgerekend(omgerekend);
   if (melding.empty()) melding = Check(begrensd);
 
   uit += CsvTekst(ZonderBlanks(teksten_.Tekst(veld::kWaarneempunt)));
@@ -216,6 +315,7 @@ bool RijRekenaar::Reken(std::string_view regel, bool teLang, std::size_t nummer,
   uit += ';';
   uit += Milieukwaliteit(r.Lden, r.Aftrek110g);
   uit += ';';
+  if (omgerekend) begrensd = "omgerekend uit etmaalgegevens" + (begrensd.empty() ? "" : "; " + begrensd);
   if (!begrensd.empty()) uit += CsvTekst(begrensd + ".");
   uit += '\n';
   return false;

@@ -32,7 +32,11 @@ struct BatchInstellingen {
   Werkblad standaard;
   char decimaal = '.';
   Datum vandaag;
+  bool etmaalKolommen = false;  // the header names daily totals
 };
+
+// Whether a header's targets include daily totals.
+bool HeeftEtmaalKolommen(const std::vector<int>& doelen);
 
 // Computes rows one after another; one per thread.
 class RijRekenaar {
@@ -49,6 +53,7 @@ class RijRekenaar {
   // The check and the calculation; the refusal, or nothing. The fields it
   // clamped go into `begrensd` as "vlv 500 begrensd tot 160".
   std::string Check(std::string& begrensd);
+  std::string Omgerekend(bool& omgerekend);
 
   const BatchInstellingen& opzet_;
   const WerkbladTeksten standaard_{opzet_.standaard};  // the Reset's texts, taken apart once
@@ -56,7 +61,8 @@ class RijRekenaar {
   WerkbladTeksten teksten_;
   Resultaten resultaten_;
   std::vector<std::string_view> waarden_;
-  std::string ontdaan_;  // the texts of quoted values
+  std::string ontdaan_;                               // the texts of quoted values
+  std::vector<std::pair<int, std::string>> omgezet_;  // intensity texts worked out from daily totals
   bool aanhalingOpen_ = false;
 };
 

@@ -26,7 +26,10 @@ NiveauOpAfstand AfstandRekenaar::Op(double afstandHor) {
 NiveauOpAfstand AfstandRekenaar::OpRaster(int stap) { return Op(static_cast<double>(stap) / kAfstandRasterPerMeter); }
 
 DoelAfstand AfstandRekenaar::Zoek(double doel) {
-  const auto onder = [doel](const NiveauOpAfstand& p) { return p.niveau <= doel; };
+  return Zoek([doel](const NiveauOpAfstand& p) { return p.niveau <= doel; });
+}
+
+DoelAfstand AfstandRekenaar::Zoek(const std::function<bool(const NiveauOpAfstand&)>& onder) {
   // Lden falls with the distance, but the deduction may change with Lden
   // rounded to whole decibels, and the level after it may then rise again.
   // Within one such decibel the deduction is fixed and the level falls, so

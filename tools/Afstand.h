@@ -2,6 +2,7 @@
 // The distance at which the road meets a target level: the checked input
 // computed again with another horizontal distance.
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string_view>
 
@@ -48,6 +49,10 @@ class AfstandRekenaar {
   // The smallest distance on the grid where Lden after the deduction is at
   // or below `doel`: at d - 0,01 it is above (or d is 1,00).
   DoelAfstand Zoek(double doel);
+
+  // The same for any test `onder` of the level that holds from some distance
+  // on as long as the deduction does not change.
+  DoelAfstand Zoek(const std::function<bool(const NiveauOpAfstand&)>& onder);
 
   // The worksheet's own horizontal distance.
   double EigenAfstand() const { return eigenAfstand_; }

@@ -1,5 +1,9 @@
 #include "tools/Omrekenen.h"
 
+#include <cmath>
+
+#include "base/Getal.h"
+#include "base/Tekst.h"
 #include "calc/Velden.h"
 
 namespace tarvo {
@@ -39,5 +43,88 @@ int DoelVeld(int rij, int periode) {
 }
 
 double Uurintensiteit(double aantal, int periode) { return aantal / kPeriodeUren[static_cast<std::size_t>(periode)]; }
+
+std::optional<std::string> UurTekst(std::string_view aantalTekst, int periode, char decimaal) {
+  const auto aantal = GecontroleerdGetal(aantalTekst, kToepasBereik);
+  if (!aantal) return std::nullopt;
+  return Formatteer(Uurintensiteit(*aantal, periode), kAantalPatroon, decimaal);
+}
+
+namespace {
+
+constexpr std::array<std::string_view, 4> kAandeelNamen = {"mr", "lv", "mv", "zv"};
+
+std::string Kolom(std::string_view soort, int periode) {
+  return std::string(soort) + "_" + std::string(kPeriodeNamen[static_cast<std::size_t>(periode - 1)]);
+}
+
+// A value as its box would take it, or why not.
+Uitkomst<double> Waarde(std::string_view tekst, const GetalBereik& bereik, const std::string& kolom) {
+  if (ZonderBlanks(tekst).empty()) return Fout{"Kolom " + kolom + " is leeg."};
+  const auto x = GecontroleerdGetal(tekst, bereik);
+  if (!x) return Fout{"Kolom " + kolom + ": '" + std::string(tekst) + "' is geen getal."};
+  if (OverschredenGrens(tekst, bereik)) {
+    return Fout{"Kolom " + kolom + ": " + std::string(tekst) + " ligt buiten " + std::to_string(bereik.minimum) +
+                " tot en met " + std::to_string(bereik.maximum) + "."};
+  }
+  return *x;
+}
+
+}  // namespace
+
+Uitkomst<std::vector<std::pair<int, std::string>>> UurTekstenUitEtmaal(const Etmaalgegevens& g, char decimaal) {
+  Verdeling v;
+  auto etmaal = Waarde(g.etmaal, {99999999, 0, "##0.00"}, "etmaal");
+  if (!etmaal) return etmaal.Reden();
+  double dag = *etmaal;
+  if (!ZonderBlanks(g.factor).empty()) {
+    const auto factor = Waarde(g.factor, {100, 0, "##0.000"}, "factor");
+    if (!factor) return factor.Reden();
+    dag *= *factor;
+  }
+  if (ZonderBlanks(g.groei).empty() != ZonderBlanks(g.jaren).empty()) {
+    return Fout{"Kolommen groei en jaren horen bij elkaar: vul beide in of geen van beide."};
+  }
+  if (!ZonderBlanks(g.groei).empty()) {
+    const auto groei = Waarde(g.groei, {100, -100, "##0.00"}, "groei");
+    if (!groei) return groei.Reden();
+    const auto jaren = Waarde(g.jaren, {100, 0, "#0"}, "jaren");
+    if (!jaren) return jaren.Reden();
+    dag *= std::pow(1 + *groei / 100, *jaren);
+  }
+  // The daily count as a user would type it into the window's box.
+  const auto afgerond = GecontroleerdGetal(Formatteer(dag, kEtmaalBereik.patroon, '.'), kEtmaalBereik);
+  if (!afgerond || OverschredenGrens(Formatteer(dag, kEtmaalBereik.patroon, '.'), kEtmaalBereik)) {
+    return Fout{"De etmaalintensiteit " + Formatteer(dag, "#0", decimaal) + " ligt buiten 0 tot en met " +
+                std::to_string(kEtmaalBereik.maximum) + "."};
+  }
+  v.etmaal = *afgerond;
+  for (int p = 1; p <= kAantalPeriodes; ++p) {
+    const auto i = static_cast<std::size_t>(p);
+    auto uur = Waarde(g.uur[i], kPercentageBereik, Kolom("uur", p));
+    if (!uur) return uur.Reden();
+    v.uurPercentage[i] = *uur;
+    for (std::size_t s = 0; s < kAandeelNamen.size(); ++s) {
+      auto aandeel = Waarde(g.aandeel[s][i], kPercentageBereik, Kolom("aandeel_" + std::string(kAandeelNamen[s]), p));
+      if (!aandeel) return aandeel.Reden();
+      v.aandeel[s][i] = *aandeel;
+    }
+  }
+  if (const VerdelingControle c = ControleerVerdeling(v); !c.ok) {
+    const int p = c.focusVak == 0 ? 0 : (c.focusVak - 1) % 3 + 1;
+    std::string kolom = c.focusVak == 0   ? "etmaal"
+                        : c.focusVak <= 3 ? Kolom("uur", p)
+                                          : "aandeel_*_" + std::string(kPeriodeNamen[static_cast<std::size_t>(p - 1)]);
+    return Fout{std::string(c.melding) + " (" + kolom + ")."};
+  }
+  std::vector<std::pair<int, std::string>> teksten;
+  for (int p = 1; p <= kAantalPeriodes; ++p) {
+    for (std::size_t s = 0; s < kVerdeelRijen.size(); ++s) {
+      const std::string aantal = Formatteer(Aantal(v, static_cast<int>(s), p), kAantalPatroon, '.');
+      teksten.emplace_back(DoelVeld(kVerdeelRijen[s], p), *UurTekst(aantal, p, decimaal));
+    }
+  }
+  return teksten;
+}
 
 }  // namespace tarvo

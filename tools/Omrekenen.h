@@ -2,8 +2,14 @@
 // Turning a daily traffic count with its distribution into vehicle numbers
 // per period, and those numbers into the worksheet's hourly intensities.
 #include <array>
+#include <optional>
+#include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
+#include "base/Uitkomst.h"
+#include "calc/VeldGetal.h"
 #include "calc/Werkblad.h"
 
 namespace tarvo {
@@ -48,5 +54,34 @@ double Aantal(const Verdeling& v, int s, int p);
 // The worksheet field (txtInvoer) a count box writes, and its hourly value.
 int DoelVeld(int rij, int periode);
 double Uurintensiteit(double aantal, int periode);
+
+// The ranges and patterns of the boxes: the daily count, a percentage, a
+// count as "Omrekenen" writes it, and a count as "Toepassen" takes it.
+inline constexpr GetalBereik kEtmaalBereik{999999, 0, "#0"};
+inline constexpr GetalBereik kPercentageBereik{100, 0, "##0.00"};
+inline constexpr std::string_view kAantalPatroon = "#0.00";
+inline constexpr GetalBereik kToepasBereik{99999, -99999, "##0.00"};
+
+// The text a worksheet field gets from a count box's text: the count as
+// "Toepassen" validates it, per hour of the period, "#0.00"; nothing when
+// the text is no number.
+std::optional<std::string> UurTekst(std::string_view aantalTekst, int periode, char decimaal);
+
+// Daily totals as texts, as a batch row gives them: the daily count, the
+// hourly percentages and the shares (motor, light, medium, heavy) per
+// period, and optionally a factor (workday to average day) and a yearly
+// growth in percent over a number of years.
+struct Etmaalgegevens {
+  std::string_view etmaal;
+  std::array<std::string_view, 4> uur;                     // 1..3
+  std::array<std::array<std::string_view, 4>, 4> aandeel;  // [share row][period 1..3]
+  std::string_view factor, groei, jaren;                   // empty: none
+};
+
+// The worksheet texts of the distribution rows' intensity fields, worked out
+// as the traffic-count window does: the daily count (times the factor and the
+// growth) as its box rounds it, the checks of ControleerVerdeling, each count
+// as "Omrekenen" shows it, then "Toepassen". A refusal names what is wrong.
+Uitkomst<std::vector<std::pair<int, std::string>>> UurTekstenUitEtmaal(const Etmaalgegevens& g, char decimaal);
 
 }  // namespace tarvo

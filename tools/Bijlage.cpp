@@ -1,0 +1,142 @@
+#include "tools/Bijlage.h"
+
+#include <functional>
+
+#include "base/Getal.h"
+#include "base/Tekst.h"
+#include "calc/Velden.h"
+#include "report/Rapport.h"
+
+namespace tarvo {
+namespace {
+
+struct Kolom {
+  std::string naam;
+  std::function<std::string(const BijlageRegel&)> tekst;
+};
+
+using R = Resultaten;
+
+std::vector<Kolom> Kolommen(const std::vector<double>& grenzen, const Catalogus& catalogus, char dec) {
+  std::vector<Kolom> k;
+  auto getal = [dec](double x, std::string_view patroon) { return Formatteer(x, patroon, dec); };
+  auto invoer = [&k](std::string naam, std::function<std::string(const Invoer&)> f) {
+    k.push_back({std::move(naam), [f](const BijlageRegel& r) { return f(r.hoogte.invoer); }});
+  };
+  auto resultaat = [&k, getal](std::string naam, std::function<double(const R&)> f,
+                               std::string_view patroon = "##0.00") {
+    k.push_back({std::move(naam),
+                 [f, getal, patroon](const BijlageRegel& r) { return getal(f(r.hoogte.resultaten), patroon); }});
+  };
+  auto perPeriode = [&](std::string_view naam, PerPeriode R::*waarde) {
+    for (int p = 1; p <= kAantalPeriodes; ++p) {
+      resultaat(std::string(naam) + "_" + std::string(kPeriodeNamen[static_cast<std::size_t>(p - 1)]),
+                [waarde, p](const R& r) { return (r.*waarde)[static_cast<std::size_t>(p)]; });
+    }
+  };
+
+  k.push_back({"rekenblad", [](const BijlageRegel& r) { return r.rekenblad; }});
+  invoer("waarneempunt", [](const Invoer& in) { return TrimBlanks(in.waarneempunt); });
+  invoer("weg", [](const Invoer& in) { return TrimBlanks(in.weg); });
+  for (int veld = 0; veld < kAantalVelden; ++veld) {
+    const VeldInfo& v = Veld(veld);
+    if (v.soort != VeldSoort::Getal || v.batchKolom.empty()) continue;
+    invoer(std::string(v.batchKolom), [veld, getal, &v](const Invoer& in) {
+      return getal(in.getal[static_cast<std::size_t>(veld)], v.overname.patroon);
+    });
+  }
+  invoer("wegdek", [](const Invoer& in) { return std::to_string(in.wegdek); });
+  invoer("wegdek_omschrijving",
+         [&catalogus](const Invoer& in) { return TrimBlanks(catalogus.Op(in.wegdek).Omschrijving); });
+  for (int c = 1; c <= 6; ++c) {
+    invoer(std::string(kWegdekKolommen[static_cast<std::size_t>(c)]), [c, getal, &catalogus](const Invoer& in) {
+      return getal(catalogus.Op(in.wegdek).Coefficient(c), "##0.00");
+    });
+  }
+  invoer("zone", [](const Invoer& in) { return std::string(in.zone ? "1" : "0"); });
+  invoer("aftrek", [](const Invoer& in) { return std::string(in.aftrek ? "1" : "0"); });
+  invoer("rail", [](const Invoer& in) { return std::to_string(in.rail); });
+  for (std::size_t i = 0; i < kAantalToelichtingen; ++i) {
+    invoer("toelichting_" + std::to_string(i + 1), [i](const Invoer& in) { return in.toelichting[i]; });
+  }
+
+  resultaat("r", [](const R& r) { return r.AfstandSchuin; });
+  perPeriode("Qtotaal", &R::Qtotaal);
+  perPeriode("vrachtverkeer", &R::Vrachtverkeer);
+  for (const auto& [naam, waarde] :
+       std::vector<std::pair<std::string_view, PerPeriode R::*>>{{"Elv", &R::Elv},
+                                                                 {"Emv", &R::Emv},
+                                                                 {"Ezv", &R::Ezv},
+                                                                 {"Emr", &R::Emr},
+                                                                 {"Ebromf", &R::Ebromf},
+                                                                 {"Etram", &R::Etram},
+                                                                 {"ElvWeg", &R::ElvWeg},
+                                                                 {"EmvWeg", &R::EmvWeg},
+                                                                 {"EzvWeg", &R::EzvWeg},
+                                                                 {"E", &R::EmissieGetal},
+                                                                 {"EWeg", &R::EmissieWeg},
+                                                                 {"Cwegdek", &R::Cwegdek},
+                                                                 {"Ckruising", &R::Ckruising},
+                                                                 {"Cobstakel", &R::Cobstakel},
+                                                                 {"Coptrek", &R::Coptrek}}) {
+    perPeriode(naam, waarde);
+  }
+  resultaat("Cwegdek_lv", [](const R& r) { return r.CwegdekCat[1]; });
+  resultaat("Cwegdek_mv", [](const R& r) { return r.CwegdekCat[2]; });
+  resultaat("Cwegdek_zv", [](const R& r) { return r.CwegdekCat[3]; });
+  resultaat(
+      "aftrek_art35", [](const R& r) { return r.Art35Vlag ? r.Art35Aftrek : 0; }, "##0");
+  resultaat("Crefl", [](const R& r) { return r.Crefl; });
+  resultaat("Dafstand", [](const R& r) { return r.Dafstand; });
+  resultaat("Dlucht", [](const R& r) { return r.Dlucht; });
+  resultaat("Dbodem", [](const R& r) { return r.Dbodem; });
+  resultaat("Dmeteo", [](const R& r) { return r.Dmeteo; });
+  resultaat("Czichthoek", [](const R& r) { return r.Czichthoek; });
+  perPeriode("LAeq", &R::LAeq);
+  perPeriode("LAeq_etm", &R::LAeqEtm);
+  resultaat("Letmaal", [](const R& r) { return r.Letmaal; });
+  resultaat("Lden", [](const R& r) { return r.Lden; });
+  resultaat("Lnight", [](const R& r) { return r.Lnight; });
+  resultaat(
+      "aftrek110g", [](const R& r) { return r.Aftrek110g; }, "##0");
+  k.push_back({"Lden_na_aftrek", [getal](const BijlageRegel& r) { return getal(r.hoogte.ldenNaAftrek, "##0.00"); }});
+  k.push_back({"geluidsbelasting", [getal](const BijlageRegel& r) { return getal(r.hoogte.geluidsbelasting, "##0"); }});
+  k.push_back({"milieukwaliteit", [](const BijlageRegel& r) {
+                 return std::string(Milieukwaliteit(r.hoogte.resultaten.Lden, r.hoogte.resultaten.Aftrek110g));
+               }});
+  for (std::size_t i = 0; i < grenzen.size(); ++i) {
+    k.push_back({"afstand_" + Formatteer(grenzen[i], "##0", dec) + "dB", [i, getal](const BijlageRegel& r) {
+                   const auto& a = r.hoogte.contour.at(i);
+                   return a ? getal(*a, "##0.00") : std::string();
+                 }});
+  }
+  return k;
+}
+
+}  // namespace
+
+BijlageTabel MaakBijlage(const std::vector<BijlageRegel>& regels, const std::vector<double>& grenzen,
+                         const Catalogus& catalogus, char decimaal) {
+  const std::vector<Kolom> kolommen = Kolommen(grenzen, catalogus, decimaal);
+  BijlageTabel t;
+  for (const Kolom& k : kolommen) t.kolommen.push_back(k.naam);
+  for (const BijlageRegel& r : regels) {
+    std::vector<std::string> cellen;
+    for (const Kolom& k : kolommen) cellen.push_back(k.tekst(r));
+    t.regels.push_back(std::move(cellen));
+  }
+  return t;
+}
+
+std::string BijlageCsv(const BijlageTabel& tabel, std::string_view regeleinde) {
+  std::string uit;
+  auto regel = [&](const std::vector<std::string>& cellen) {
+    for (std::size_t i = 0; i < cellen.size(); ++i) uit += (i ? ";" : "") + CsvTekst(cellen[i]);
+    uit += regeleinde;
+  };
+  regel(tabel.kolommen);
+  for (const auto& r : tabel.regels) regel(r);
+  return uit;
+}
+
+}  // namespace tarvo
