@@ -136,6 +136,8 @@ const UitvoerGeval kGelukt[] = {
     {"batch_standaardinvoer", "--batch - --datum 2018-06-30 --decimaal , < punten.csv", "batch"},
     {"batch_drie_kernen", "--threads 3 --batch punten.csv --datum 2018-06-30 --decimaal ,", "batch"},
     {"gebruik", "--help"},
+    {"hoogten", "blad.tvo --hoogten \"1,5; 4,5;7.5\" --toets \"48;53\" --datum 2018-06-30 --decimaal ,"},
+    {"bijlage", "--bijlage blad.tvo blad.tvo --hoogten 4,5 --toets 48 --datum 2018-06-30 --decimaal ,"},
 };
 
 struct WeigeringGeval {
@@ -172,6 +174,13 @@ const WeigeringGeval kWeigeringen[] = {
     {"nul_kernen", "--batch punten.csv --threads 0", 2,
      "--threads verwacht een geheel getal van 1 tot en met 256, gevonden '0'."},
     {"kernen_zonder_batch", "blad.tvo --threads 2", 2, "--threads hoort bij --batch."},
+    {"hoogte_0", "blad.tvo --hoogten \"1;0\"", 2,
+     "--hoogten: Hoogte '0' is geen waarneemhoogte: die is groter dan 0 m."},
+    {"lege_hoogte", "blad.tvo --hoogten \"1;;2\"", 2,
+     "--hoogten verwacht getallen gescheiden door ';', gevonden '1;;2'."},
+    {"grens_boven_150", "blad.tvo --hoogten 5 --toets 151", 2,
+     "--toets: Grenswaarde '151' is geen niveau van 0 tot en met 150 dB."},
+    {"toets_alleen", "blad.tvo --toets 48", 2, "--toets hoort bij --hoogten of --bijlage."},
 };
 
 }  // namespace

@@ -94,6 +94,40 @@ TEST(Batch, BegrensdeWaardenStaanInDeMelding) {
   EXPECT_EQ(o.verslag.geweigerd, 1u);
 }
 
+// Daily totals instead of intensities per hour: turned as the traffic-count
+// window turns them, the same result as the hourly texts typed, and the
+// melding says so. Both forms, or one incomplete, refuse the row naming the columns.
+TEST(Batch, EtmaalgegevensAlsHetOmrekenvenster) {
+  Omgeving o;
+  o.inst.decimaal = ',';
+  const std::string verdeling = "0;90;5;5;0;90;5;5;0;80;10;10";
+  const auto r = o.Batch(
+      "waarneempunt;etmaal;uur_dag;uur_avond;uur_nacht;aandeel_mr_dag;aandeel_lv_dag;aandeel_mv_dag;"
+      "aandeel_zv_dag;aandeel_mr_avond;aandeel_lv_avond;aandeel_mv_avond;aandeel_zv_avond;aandeel_mr_nacht;"
+      "aandeel_lv_nacht;aandeel_mv_nacht;aandeel_zv_nacht;qlv_dag;qmv_dag;qzv_dag;qlv_avond;qmv_avond;qzv_avond;"
+      "qlv_nacht;qmv_nacht;qzv_nacht;d\n"
+      "etmaal;10000;6,5;3,5;1;" +
+      verdeling +
+      ";;;;;;;;;;10\n"
+      "uur;;;;;;;;;;;;;;;;;585;32,5;32,5;315;17,5;17,5;80;10;10;10\n"
+      "beide;10000;6,5;3,5;1;" +
+      verdeling +
+      ";585;;;;;;;;;10\n"
+      "half;10000;6,5;;1;" +
+      verdeling +
+      ";;;;;;;;;;10\n"
+      "niets;;;;;;;;;;;;;;;;;;;;;;;;;;10\n");
+  ASSERT_EQ(r.size(), 6u);
+  const auto waarden = [](const std::string& s) { return s.substr(s.find(';'), s.rfind(';') - s.find(';')); };
+  EXPECT_EQ(waarden(r[1]), waarden(r[2]));
+  EXPECT_TRUE(r[1].ends_with(";omgerekend uit etmaalgegevens.")) << r[1];
+  EXPECT_TRUE(r[2].ends_with(";")) << r[2];
+  EXPECT_NE(r[3].find("zowel etmaalgegevens"), std::string::npos) << r[3];
+  EXPECT_NE(r[3].find("als intensiteiten per uur (qlv_dag)"), std::string::npos) << r[3];
+  EXPECT_TRUE(r[4].ends_with("Rij geeft de etmaalgegevens niet volledig: uur_avond ontbreekt.")) << r[4];
+  EXPECT_TRUE(r[5].ends_with("Rij geeft geen etmaalgegevens en geen intensiteiten per uur.")) << r[5];
+}
+
 TEST(Batch, KopregelWeigertAllesEenWaardeAlleenZijnRij) {
   Omgeving o;
   o.Batch("waarneempunt;snelheid\nA;50\n");
