@@ -1,8 +1,9 @@
 #pragma once
 // Writes in this process fail beyond `bytes` (EFBIG), as on a disk that
 // fills up under the save, for as long as the object lives.
-#include <csignal>
 #include <sys/resource.h>
+
+#include <csignal>
 
 namespace tarvo::test {
 

@@ -52,7 +52,8 @@ TEST_F(WegdektabelOpdracht, WeigeringenVanDeTabel) {
         {"--wegdekken-import dubbel.csv --wegdekken Wegdekken_2012.dat", 1,
          "Regel 3, kolom 1 (omschrijving): 'X' staat ook op regel 2; er is niets ingelezen."},
         {"--wegdekken-import lus.csv --wegdekken Wegdekken_2012.dat", 1,
-         "Wegdekkentabel lus.csv kan niet worden gelezen: Lezen mislukt (de symbolische koppelingen vormen een kring)."},
+         "Wegdekkentabel lus.csv kan niet worden gelezen: Lezen mislukt (de symbolische koppelingen vormen een "
+         "kring)."},
         {"--wegdekken-import map --wegdekken Wegdekken_2012.dat", 1,
          "Wegdekkentabel map kan niet worden gelezen: Dit is een map, geen bestand."}}) {
     const Uitvoer u = Draai(args);
