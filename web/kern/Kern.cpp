@@ -204,24 +204,24 @@ void SchrijfTermen(Json& j, const Resultaten& r) {
     std::string_view eenheid;
   };
   const Term perPeriode[] = {
-      {"Qtotaal", "intensiteit alle categorieën", &r.Qtotaal, "mvt/h"},
+      {"Qtotaal", "intensiteit, alle categorieën", &r.Qtotaal, "mvt/h"},
       {"p", "aandeel vrachtverkeer", &r.Vrachtverkeer, "%"},
-      {"Elv", "emissiegetal lichte motorvoertuigen", &r.Elv, "dB(A)"},
-      {"Emv", "emissiegetal middelzware motorvoertuigen", &r.Emv, "dB(A)"},
-      {"Ezv", "emissiegetal zware motorvoertuigen", &r.Ezv, "dB(A)"},
-      {"Emr", "emissiegetal motorfietsen", &r.Emr, "dB(A)"},
-      {"Ebromf", "emissiegetal bromfietsen", &r.Ebromf, "dB(A)"},
-      {"Etram", "emissiegetal trams", &r.Etram, "dB(A)"},
-      {"Elv,weg", "emissiegetal lichte mvt. met wegdekcorrectie", &r.ElvWeg, "dB(A)"},
-      {"Emv,weg", "emissiegetal middelzware mvt. met wegdekcorrectie", &r.EmvWeg, "dB(A)"},
-      {"Ezv,weg", "emissiegetal zware mvt. met wegdekcorrectie", &r.EzvWeg, "dB(A)"},
+      {"Elv", "emissie lichte mvt.", &r.Elv, "dB(A)"},
+      {"Emv", "emissie middelzware mvt.", &r.Emv, "dB(A)"},
+      {"Ezv", "emissie zware mvt.", &r.Ezv, "dB(A)"},
+      {"Emr", "emissie motorfietsen", &r.Emr, "dB(A)"},
+      {"Ebromf", "emissie bromfietsen", &r.Ebromf, "dB(A)"},
+      {"Etram", "emissie trams", &r.Etram, "dB(A)"},
+      {"Elv,weg", "idem, met wegdekcorrectie", &r.ElvWeg, "dB(A)"},
+      {"Emv,weg", "idem, met wegdekcorrectie", &r.EmvWeg, "dB(A)"},
+      {"Ezv,weg", "idem, met wegdekcorrectie", &r.EzvWeg, "dB(A)"},
       {"E", "emissiegetal", &r.EmissieGetal, "dB(A)"},
-      {"E,weg", "emissiegetal met wegdekcorrectie", &r.EmissieWeg, "dB(A)"},
+      {"E,weg", "idem, met wegdekcorrectie", &r.EmissieWeg, "dB(A)"},
       {"Cwegdek", "wegdekcorrectie", &r.Cwegdek, "dB(A)"},
       {"Ckruising", "optrekcorrectie kruising", &r.Ckruising, "dB(A)"},
       {"Cobstakel", "optrekcorrectie obstakel", &r.Cobstakel, "dB(A)"},
       {"Coptrek", "optrekcorrectie", &r.Coptrek, "dB(A)"},
-      {"LAeq", "equivalent geluidsniveau", &r.LAeq, "dB(A)"},
+      {"LAeq", "periodeniveau", &r.LAeq, "dB(A)"},
       {"LAeq,etm", "met etmaalcorrectie", &r.LAeqEtm, "dB(A)"},
   };
   j.Sleutel("perPeriode").Lijst();
@@ -251,7 +251,7 @@ void SchrijfTermen(Json& j, const Resultaten& r) {
       {"Letmaal", "etmaalwaarde, zonder aftrek", r.Letmaal, "dB(A)"},
       {"Lden", "zonder aftrek", r.Lden, "dB"},
       {"Lnight", "zonder aftrek", r.Lnight, "dB"},
-      {"aftrek art. 110g", "aftrek ex artikel 110g Wgh", double(r.Aftrek110g), "dB"},
+      {"aftrek art. 110g", "aftrek ex art. 110g Wgh", double(r.Aftrek110g), "dB"},
   };
   j.Sleutel("enkel").Lijst();
   for (const Enkel& t : enkel) {
@@ -564,6 +564,7 @@ TARVO_WEB const char* WebDiagram() {
   AfstandRekenaar rekenaar(*r.controle.invoer, T().catalogus, T().vandaag);
   const NiveauOpAfstand eigen = rekenaar.Op(rekenaar.EigenAfstand());
   j.Sleutel("eigen").Object().Veld("afstand", eigen.afstand).Veld("lden", eigen.lden);
+  j.Veld("afstandTekst", Getal(eigen.afstand) + " m");
   j.Veld("tekst", "Rekenblad: " + Getal(eigen.afstand) + " m, Lden " + Getal(eigen.lden) + " dB excl. aftrek");
   j.EindObject();
   ZetBytes(DiagramCsv(r.gegevens, T().decimaal, CrLf));
