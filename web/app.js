@@ -111,8 +111,6 @@ async function Opslaan() {
 
 async function Afdrukken() {
   if (!ResultatenActueel() && !(await Bereken())) return;
-  const datum = new Date().toLocaleDateString('nl-NL', { day: 'numeric', month: 'long', year: 'numeric' });
-  document.getElementById('afdrukVoet').textContent = `Tarvo, browserversie. Afgedrukt op ${datum}.`;
   window.print();
 }
 
@@ -163,9 +161,12 @@ document.addEventListener('keydown', (ev) => {
   document.activeElement?.dispatchEvent(new FocusEvent('blur'));
   opdracht();
 });
+// Also when the browser's own menu prints: the report of the last calculation, or why there is none.
 window.addEventListener('beforeprint', () => {
-  if (!document.getElementById('afdrukRapport').textContent) {
-    document.getElementById('afdrukRapport').textContent = 'Nog geen berekening: druk eerst op F9.';
+  const datum = new Date().toLocaleDateString('nl-NL', { day: 'numeric', month: 'long', year: 'numeric' });
+  document.getElementById('afdrukVoet').textContent = `Tarvo, browserversie. Afgedrukt op ${datum}.`;
+  if (!ResultatenActueel()) {
+    document.getElementById('afdrukRapport').textContent = 'Geen actuele berekening: druk eerst op F9.';
   }
 });
 

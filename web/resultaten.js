@@ -12,7 +12,7 @@ export function ToonResultaten(r, periodes) {
   document.getElementById('kwaliteit').textContent = r.kwaliteit;
   const g = r.gehinderden;
   document.getElementById('gehinderden').textContent = g
-    ? `Gehinderden bij Lden ${r.ldenZonderAftrek} dB (indicatief, TNO): ` +
+    ? `Gehinderden bij Lden ${r.ldenZonderAftrek} dB zonder aftrek (indicatief, TNO): ` +
       `${g.licht} % ten minste licht, ${g.normaal} % normaal, ${g.ernstig} % ernstig.`
     : `Lden ${r.ldenZonderAftrek} dB ligt buiten de bandbreedte van 45 - 75 dB: dosis-effect relatie niet berekend.`;
 

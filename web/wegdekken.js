@@ -43,9 +43,11 @@ export function MaakWegdekken(kern, tabel, { bijWijziging }) {
   let catalogus = null;
 
   const Toon = () => {
+    const n = catalogus.lijst.length;
+    const aantal = `${n} ${n === 1 ? 'wegdek' : 'wegdekken'}`;
     document.getElementById('wegdekHerkomst').textContent = eigen
-      ? `Uw eigen wegdekkenlijst, bewaard in deze browser (${catalogus.lijst.length} wegdekken).`
-      : `De meegeleverde wegdekkenlijst (${catalogus.lijst.length} wegdekken).`;
+      ? `Uw eigen wegdekkenlijst, bewaard in deze browser (${aantal}).`
+      : `De meegeleverde wegdekkenlijst (${aantal}).`;
     document
       .getElementById('wegdekOverzicht')
       .replaceChildren(
