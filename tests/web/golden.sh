@@ -6,7 +6,7 @@
 #   golden.sh WEBBOUW WERKMAP     WEBBOUW: the build folder of scripts/web.sh
 set -euo pipefail
 BOUW=$(realpath "$1")
-MAP=$2
+MAP=$(realpath -m "$2")
 HIER=$(cd "$(dirname "$0")" && pwd)
 BRON=$(cd "$HIER/../.." && pwd)
 REKEN=$BRON/scripts/tarvo-reken-web
