@@ -25,9 +25,10 @@ fi
 # Emscripten's optimizer needs Debian's JavaScript packages (acorn), which a
 # Node.js from elsewhere does not look for by itself. Its own choice of Node
 # options for the generators does not suit Node 20: plain node runs them.
+# tarvo-reken.js looks for the shipped catalogue where the package puts it (/usr).
 export NODE_PATH=/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}
 BOUW=build/web-bouw
 emcmake cmake -S . -B "$BOUW" -G Ninja -DCMAKE_BUILD_TYPE=MinSizeRel -DTARVO_GUI=OFF -DTARVO_BENCH=OFF \
-  -DCMAKE_CROSSCOMPILING_EMULATOR="$(command -v node)" -DTARVO_WEB_MAP="$PWD/build/web" >/dev/null
+  -DCMAKE_CROSSCOMPILING_EMULATOR="$(command -v node)" -DCMAKE_INSTALL_PREFIX=/usr -DTARVO_WEB_MAP="$PWD/build/web" >/dev/null
 cmake --build "$BOUW" -j"$(nproc)"
 echo "web: $PWD/build/web/index.html ($(du -sk build/web | cut -f1) kB)"
