@@ -26,6 +26,11 @@ decimaalKeuze.addEventListener('change', Instellen);
 
 let helpTekst = tabel.help.ontbreekt;
 let bestandNaam = '';
+let gewijzigd = false;  // changes no file holds yet
+const Wijzig = () => {
+  gewijzigd = true;
+  MarkeerVerouderd();
+};
 const ZetHelp = (tekst) => {
   helpTekst = tekst;
   document.getElementById('helpRegel').textContent = tekst;
@@ -36,7 +41,7 @@ const ToonBestand = () => {
 
 const werkblad = BouwWerkblad(kern, tabel, document.getElementById('werkblad'), {
   bijHelp: ZetHelp,
-  bijWijziging: MarkeerVerouderd,
+  bijWijziging: Wijzig,
 });
 const wegdekken = MaakWegdekken(kern, tabel, {
   bijWijziging: (lijst) => werkblad.VulWegdekken(lijst, werkblad.Teksten().wegdek),
@@ -72,16 +77,30 @@ async function Bereken() {
   return true;
 }
 
-function Reset() {
+// Before work would be lost: a changed worksheet is offered for saving first.
+async function MagWeg(titel) {
+  if (!gewijzigd) return true;
+  if (await ToonMelding('Wilt u het rekenblad eerst opslaan?', titel, { vraag: true })) return Opslaan();
+  return true;
+}
+
+function Leeg() {
   werkblad.Toon(kern.LeegWerkblad().werkblad);
   WisResultaten();
   bestandNaam = '';
+  gewijzigd = false;
   ToonBestand();
-  ZetStatus('Leeg rekenblad.');
   werkblad.Focus(0);
 }
 
+async function Reset() {
+  if (!(await MagWeg('Reset rekenblad'))) return;
+  Leeg();
+  ZetStatus('Leeg rekenblad.');
+}
+
 async function Openen() {
+  if (!(await MagWeg('Rekenblad openen'))) return;
   const [bestand] = await KiesBestanden('.tvo');
   if (!bestand) return;
   const r = kern.LeesRekenblad(bestand.bytes);
@@ -92,6 +111,7 @@ async function Openen() {
   werkblad.Toon(r.werkblad);
   WisResultaten();
   bestandNaam = bestand.naam;
+  gewijzigd = false;
   ToonBestand();
   for (const m of r.meldingen) await ToonMelding(m, 'Rekenblad openen');
   ZetStatus(`Rekenblad ${bestand.naam} geopend.`);
@@ -102,11 +122,13 @@ async function Openen() {
 async function Opslaan() {
   ZetWerkblad();
   const r = kern.SchrijfRekenblad();
-  if (!(await ToonControle(r))) return;
+  if (!(await ToonControle(r))) return false;
   bestandNaam ||= 'rekenblad.tvo';
   BiedAan(r.bytes, bestandNaam);
+  gewijzigd = false;
   ToonBestand();
   ZetStatus(`Rekenblad opgeslagen als ${bestandNaam}.`);
+  return true;
 }
 
 async function Afdrukken() {
@@ -121,7 +143,7 @@ const omrekenen = MaakOmrekenVenster(kern, tabel, {
   decimaal: () => decimaalKeuze.value,
   bijToepassen: (velden) => {
     werkblad.ZetOmgerekend(velden);
-    MarkeerVerouderd();
+    Wijzig();
   },
 });
 const cumulatie = MaakCumulatieVenster(kern, tabel, {
@@ -145,7 +167,7 @@ for (const [id, opdracht] of Object.entries(opdrachten)) document.getElementById
 document.getElementById('berekenKnop').addEventListener('focus', () => ZetHelp(tabel.help.berekening));
 werkblad.tramKnop.addEventListener('click', async () => {
   const rail = await KiesRail(tabel, werkblad.Rail());
-  if (rail !== werkblad.Rail()) MarkeerVerouderd();
+  if (rail !== werkblad.Rail()) Wijzig();
   werkblad.ZetRail(rail);
   werkblad.tramKnop.focus();
 });
@@ -170,7 +192,12 @@ window.addEventListener('beforeprint', () => {
   }
 });
 
-Reset();
+// Closing the page with changes no file holds: the browser asks first.
+window.addEventListener('beforeunload', (ev) => {
+  if (gewijzigd) ev.preventDefault();
+});
+
+Leeg();
 ZetStatus('Klaar. Vul het rekenblad in; F9 rekent.');
 document.body.dataset.klaar = 'ja';
 performance.mark('tarvo-klaar');

@@ -38,6 +38,7 @@ export function BouwWerkblad(kern, tabel, raster, { bijHelp, bijWijziging }) {
       class: v.soort === 'Afgeleid' ? 'veld afgeleid' : v.soort === 'Getal' ? 'veld getal' : 'veld',
       autocomplete: 'off',
       spellcheck: false,
+      'aria-describedby': 'helpRegel',
     });
     if (v.soort === 'Afgeleid') {
       e.readOnly = true;
@@ -123,6 +124,7 @@ export function BouwWerkblad(kern, tabel, raster, { bijHelp, bijWijziging }) {
       maxLength: tabel.toelichtingLengte,
       autocomplete: 'off',
       'aria-label': `Toelichting, regel ${i + 1}`,
+      'aria-describedby': 'helpRegel',
     });
     toelichting.push(t);
     Zet(t, rij++, 2, kKolommen - 1);
