@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # tarvo-reken over the WebAssembly core (scripts/tarvo-reken-web) against
 # the native program's committed texts, byte for byte: the generated
-# worksheets, diagrams and batches of tests/golden, and the distance and
-# cumulation transcript of tests/app/verwacht.
+# worksheets, diagrams and batches of tests/golden (the large one too), and
+# the distance and cumulation transcript of tests/app/verwacht.
 #   golden.sh WEBBOUW WERKMAP     WEBBOUW: the build folder of scripts/web.sh
 set -euo pipefail
 BOUW=$(realpath "$1")
@@ -15,6 +15,8 @@ rm -rf "$MAP" && mkdir -p "$MAP"
 
 fout=0
 bash "$BRON/tests/golden/vergelijk.sh" "$REKEN" "$MAP/golden" || fout=1
+# 100,000 rows on one thread, on several and from standard input.
+bash "$BRON/tests/golden/groot.sh" "$REKEN" "$MAP/groot" || fout=1
 
 # The transcript as tests/app/test_afstand_opdracht.cpp writes it: wrong
 # usage shows only its first line, once the usage text was seen below it.
