@@ -15,7 +15,10 @@ function TaalDecimaal() {
 }
 
 const wasm = Uint8Array.from(atob(document.getElementById('kernWasm').textContent.trim()), (c) => c.charCodeAt(0));
-const kern = await MaakKern(globalThis.TarvoKern, wasm);
+const kern = await MaakKern(globalThis.TarvoKern, wasm).catch((fout) => {
+  ZetStatus(`De rekenkern kon in deze browser niet worden gestart (${fout}).`);
+  throw fout;
+});
 const tabel = kern.Tabel();
 const decimaalKeuze = document.getElementById('decimaal');
 decimaalKeuze.value = TaalDecimaal();
