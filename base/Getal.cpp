@@ -6,6 +6,7 @@
 #include <cstring>
 #include <system_error>
 
+#include "base/Drijvend.h"
 #include "base/Tekst.h"
 
 namespace tarvo {
@@ -51,7 +52,7 @@ void FormatteerNaar(std::string& uit, double value, std::string_view patroon, ch
 
   // 15 significant digits: the decimal representation the rounding is judged on.
   char sci[32];
-  const auto res = std::to_chars(sci, sci + sizeof sci, std::fabs(value), std::chars_format::scientific, 14);
+  const auto res = SchrijfDrijvend(sci, sci + sizeof sci, std::fabs(value), std::chars_format::scientific, 14);
   char digits[15];
   digits[0] = sci[0];
   std::memcpy(digits + 1, sci + 2, 14);
@@ -159,7 +160,7 @@ double LeesGetal(std::string_view t) {
   if (number.front() == '.') number.insert(number.begin(), '0');
   // from_chars, unlike strtod, ignores the C locale that the GUI toolkit sets.
   double x = 0.0;
-  const auto res = std::from_chars(number.data(), number.data() + number.size(), x);
+  const auto res = LeesDrijvend(number.data(), number.data() + number.size(), x);
   if (res.ec == std::errc::result_out_of_range) {
     const auto intDigits = number.find('.') == std::string::npos ? number.size() : number.find('.');
     const auto lead = number.find_first_not_of('0');
@@ -170,7 +171,7 @@ double LeesGetal(std::string_view t) {
 
 std::string VolledigeTekst(double value, char decimaal) {
   char tekst[32];
-  const auto res = std::to_chars(tekst, tekst + sizeof tekst, value);
+  const auto res = SchrijfDrijvend(tekst, tekst + sizeof tekst, value);
   std::string out(tekst, res.ptr);
   std::replace(out.begin(), out.end(), '.', decimaal);
   return out;
@@ -217,7 +218,7 @@ std::optional<double> LeesVolledig(std::string_view t) {
   if (i != t.size()) return std::nullopt;
 
   double x = 0.0;
-  const auto res = std::from_chars(getal.data(), getal.data() + getal.size(), x);
+  const auto res = LeesDrijvend(getal.data(), getal.data() + getal.size(), x);
   if (res.ec == std::errc::result_out_of_range) {
     x = BovenDoubles(getal) ? HUGE_VAL : 0.0;
     return negatief ? -x : x;

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <vector>
 
+#include "base/Drijvend.h"
 #include "base/Tekst.h"
 #include "calc/Controle.h"
 #include "files/Reset.h"
@@ -34,6 +35,10 @@ bool VolgendeRegel(std::istream& in, std::string& regel, int& nummer) {
 template <typename T>
 bool LeesGeheel(const std::string& tekst, T& waarde) {
   const auto r = std::from_chars(tekst.data(), tekst.data() + tekst.size(), waarde);
+  return r.ec == std::errc() && r.ptr == tekst.data() + tekst.size();
+}
+bool LeesGeheel(const std::string& tekst, double& waarde) {
+  const auto r = LeesDrijvend(tekst.data(), tekst.data() + tekst.size(), waarde);
   return r.ec == std::errc() && r.ptr == tekst.data() + tekst.size();
 }
 

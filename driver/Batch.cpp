@@ -163,6 +163,9 @@ class Werkploeg {
 // for reading while another is written.
 void VerwerkBlokken(Rijbron& invoer, const BatchInstellingen& opzet, unsigned draden,
                     const std::function<bool(const Blok&)>& schrijf) {
+#if defined(__EMSCRIPTEN__) && !defined(__EMSCRIPTEN_PTHREADS__)
+  draden = 1;  // WebAssembly without threads: the same rows, in the same order, on this one
+#endif
   if (draden <= 1) {
     RijRekenaar rekenaar(opzet);
     Blok blok;

@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <array>
 #include <bit>
-#include <charconv>
 #include <cmath>
 #include <cstring>
 #include <string>
 
 #include "base/Bestand.h"
+#include "base/Drijvend.h"
 #include "base/Foutnummers.h"
 #include "base/Tekst.h"
 
@@ -50,7 +50,7 @@ std::string GetalOfNiet(double v) {
   if (std::isnan(v)) return "NaN";
   if (std::isinf(v)) return v < 0 ? "-oneindig" : "oneindig";
   char tekst[32];
-  return std::string(tekst, std::to_chars(tekst, tekst + sizeof tekst, v).ptr);
+  return std::string(tekst, SchrijfDrijvend(tekst, tekst + sizeof tekst, v).ptr);
 }
 
 std::filesystem::path CatalogusPad(const std::filesystem::path& dataMap) {

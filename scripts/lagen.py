@@ -12,7 +12,7 @@ import sys
 
 KERN = ["base", "calc", "files", "report", "tools", "driver"]
 VENSTERS = ["shared_ui", "windows"]
-BOVEN = ["app", "data", "fuzz", "bench"]
+BOVEN = ["app", "data", "fuzz", "bench", "web"]
 MAPPEN = KERN + VENSTERS + BOVEN
 
 INCLUDE = re.compile(r'^\s*#\s*include\s*[<"]([^">]+)[">]', re.M)

@@ -11,7 +11,11 @@ BUILD=build/release
 export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-/tmp/tarvo-xdg}"
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 
-cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTARVO_BENCH=OFF -DCMAKE_INSTALL_PREFIX=/usr >/dev/null
+# The browser version goes in when scripts/web.sh has built it.
+WEB=build/web
+WEBOPTIE=-DTARVO_WEB_MAP=
+if [ -f "$WEB/index.html" ]; then WEBOPTIE=-DTARVO_WEB_MAP=$PWD/$WEB; fi
+cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTARVO_BENCH=OFF -DCMAKE_INSTALL_PREFIX=/usr "$WEBOPTIE" >/dev/null
 cmake --build "$BUILD" -j"$(nproc)" --target tarvo_pakketinhoud
 rm -f "$BUILD"/tarvo_*.deb
 if ! (cd "$BUILD" && cpack -G DEB >cpack.log 2>&1); then
@@ -36,6 +40,7 @@ verwacht=$(
     ./usr/share/icons/hicolor/scalable/apps/$ID.svg \
     ./usr/share/man/man1/tarvo.1.gz ./usr/share/man/man1/tarvo-reken.1.gz
   for maat in 16 22 24 32 48 64 128 256; do echo "./usr/share/icons/hicolor/${maat}x${maat}/apps/$ID.png"; done
+  if [ "$WEBOPTIE" != -DTARVO_WEB_MAP= ]; then echo ./usr/share/tarvo/web/index.html; fi
 )
 gevonden=$(dpkg-deb -c "$DEB" | awk '$1 ~ /^-/ {print $NF}')
 if ! diff <(sort <<<"$verwacht") <(sort <<<"$gevonden") >&2; then

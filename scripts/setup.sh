@@ -17,7 +17,12 @@ PAKKETTEN=(
   libgtest-dev libgmock-dev libbenchmark-dev clang clang-format libclang-rt-14-dev
   fonts-liberation2 poppler-utils xvfb xauth imagemagick xdotool x11-utils
   desktop-file-utils appstream shared-mime-info xdg-utils libfile-mimeinfo-perl man-db librsvg2-bin
+  emscripten chromium
 )
+# The browser version's build and tests run on Node.js; one from elsewhere
+# than Debian (with its own npm) will do.
+command -v node >/dev/null || PAKKETTEN+=(nodejs)
+command -v npm >/dev/null || PAKKETTEN+=(npm)
 
 ontbrekend=()
 for p in "${PAKKETTEN[@]}"; do
@@ -29,6 +34,13 @@ if [ ${#ontbrekend[@]} -gt 0 ]; then
   echo "Installeren: ${ontbrekend[*]}"
   "${ALS_ROOT[@]}" apt-get update -qq
   DEBIAN_FRONTEND=noninteractive "${ALS_ROOT[@]}" apt-get install -y -qq --no-install-recommends "${ontbrekend[@]}"
+fi
+
+# The browser test's own packages, exactly as the lock file names them;
+# again only when the lock file changed.
+if ! cmp -s tests/web/package-lock.json tests/web/node_modules/.tarvo-lock 2>/dev/null; then
+  (cd tests/web && npm ci --no-audit --no-fund --loglevel=error)
+  cp tests/web/package-lock.json tests/web/node_modules/.tarvo-lock
 fi
 
 # A configure of the full build in a scratch folder: when a package is still

@@ -1,7 +1,19 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and starts Tarvo on the shipped catalogue.
+#   start.sh [ARGS...]  the window program
+#   start.sh --web      the browser version: builds build/web and opens its page
 set -euo pipefail
 cd "$(dirname "$0")/.."
+
+if [ "${1:-}" = "--web" ]; then
+  bash scripts/web.sh
+  PAGINA=$PWD/build/web/index.html
+  if { [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; } && command -v xdg-open >/dev/null; then
+    exec xdg-open "$PAGINA"
+  fi
+  echo "Geen beeldscherm gevonden; open de pagina in een browser: file://$PAGINA"
+  exit 0
+fi
 
 bash scripts/setup.sh
 # The same configuration as scripts/pakket.sh, which packages this build.

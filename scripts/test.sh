@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test: the core and window
-# tests, the Debian package built from the Release build and checked, the
-# core tests again under address and undefined-behaviour sanitizers, and a
-# bounded run of each fuzzer.
+# tests; the browser version's (its WebAssembly build against the native
+# program's texts, its page in headless Chromium); the Debian package built
+# from the Release build and checked; the core tests again under address and
+# undefined-behaviour sanitizers; and a bounded run of each fuzzer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -15,6 +16,12 @@ echo "== Bouwen en testen (alles) =="
 cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug >/dev/null
 cmake --build build/test -j"$JOBS"
 ctest --test-dir build/test --output-on-failure -j"$JOBS"
+
+# Before the package, which takes the page in when it was built.
+echo "== Browserversie (WebAssembly): bouwen, tarvo-reken onder Node, de pagina in Chromium =="
+bash scripts/web.sh
+bash tests/web/golden.sh build/web-bouw build/web-test
+TARVO_WEB_MAP=build/web node --test tests/web/pagina.test.mjs
 
 echo "== Pakket (Release) =="
 bash scripts/pakket.sh

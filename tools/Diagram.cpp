@@ -1,9 +1,9 @@
 #include "tools/Diagram.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 
+#include "base/Drijvend.h"
 #include "base/Getal.h"
 #include "calc/Bereken.h"
 
@@ -14,9 +14,9 @@ namespace {
 // are taken from that text, so a level a hair below 70 counts as 70.
 double AlsGrafiekWaarde(double x) {
   char buf[40];
-  const auto res = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::general, 15);
+  const auto res = SchrijfDrijvend(buf, buf + sizeof buf, x, std::chars_format::general, 15);
   double terug = 0;
-  std::from_chars(buf, res.ptr, terug);
+  LeesDrijvend(buf, res.ptr, terug);
   return terug;
 }
 

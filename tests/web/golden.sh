@@ -1,0 +1,70 @@
+#!/usr/bin/env bash
+# tarvo-reken over the WebAssembly core (scripts/tarvo-reken-web) against
+# the native program's committed texts, byte for byte: the generated
+# worksheets, diagrams and batches of tests/golden (the large one too), and
+# the distance and cumulation transcript of tests/app/verwacht.
+#   golden.sh WEBBOUW WERKMAP     WEBBOUW: the build folder of scripts/web.sh
+set -euo pipefail
+BOUW=$(realpath "$1")
+MAP=$(realpath -m "$2")
+HIER=$(cd "$(dirname "$0")" && pwd)
+BRON=$(cd "$HIER/../.." && pwd)
+REKEN=$BRON/scripts/tarvo-reken-web
+export TARVO_REKEN_JS=$BOUW/app/tarvo-reken.js
+rm -rf "$MAP" && mkdir -p "$MAP"
+
+fout=0
+bash "$BRON/tests/golden/vergelijk.sh" "$REKEN" "$MAP/golden" || fout=1
+# 100,000 rows on one thread, on several and from standard input.
+bash "$BRON/tests/golden/groot.sh" "$REKEN" "$MAP/groot" || fout=1
+
+# The transcript as tests/app/test_afstand_opdracht.cpp writes it: wrong
+# usage shows only its first line, once the usage text was seen below it.
+node "$HIER/maak_werkbladen.mjs" "$BOUW" "$MAP/afstand"
+cd "$MAP/afstand"
+opdrachten=(
+  "weg1.tvo --afstand-voor 48 --decimaal , --datum 2024-03-01"
+  "weg1.tvo --afstand-voor 53,2 --decimaal . --datum 2018-06-30"
+  "weg2.tvo --afstand-voor 55.5 --decimaal . --datum 2024-03-01"
+  "stil.tvo --afstand-voor 48 --decimaal , --datum 2024-03-01"
+  "weg1.tvo --afstand-voor 0 --decimaal , --datum 2024-03-01"
+  "geenafstand.tvo --afstand-voor 48 --decimaal . --datum 2024-03-01"
+  "nee.tvo --afstand-voor 48 --decimaal . --datum 2024-03-01"
+  "weg1.tvo --afstand-voor 150,01"
+  "weg1.tvo --afstand-voor -1"
+  "weg1.tvo --afstand-voor achtenveertig"
+  "weg1.tvo --afstand-voor"
+  "weg1.tvo weg2.tvo --afstand-voor 48"
+  "weg1.tvo --afstand-voor 48 --diagram 100"
+  "--cumulatie weg1.tvo weg2.tvo --decimaal , --datum 2024-03-01"
+  "--cumulatie weg1.tvo weg1.tvo --decimaal . --datum 2024-03-01"
+  "--cumulatie weg2.tvo --decimaal . --datum 2024-03-01"
+  "--cumulatie weg1.tvo geenafstand.tvo --decimaal . --datum 2024-03-01"
+  "--cumulatie weg1.tvo nee.tvo --decimaal . --datum 2024-03-01"
+  "--cumulatie weg1.tvo blad.txt --decimaal . --datum 2024-03-01"
+  "--cumulatie --decimaal ."
+  "--cumulatie weg1.tvo --afstand-voor 48"
+)
+for opdracht in "${opdrachten[@]}"; do
+  read -r -a woorden <<<"$opdracht"
+  code=0
+  "$REKEN" "${woorden[@]}" >uit.txt 2>fout.txt || code=$?
+  printf '$ tarvo-reken %s\n[afsluitcode %d]\n' "$opdracht" "$code"
+  cat uit.txt
+  echo "[standaardfout]"
+  if [ "$code" = 2 ]; then
+    if [ "$(sed -n 2p fout.txt | cut -c1-8)" != "Gebruik:" ]; then
+      echo "!! geen gebruikstekst onder de melding van: $opdracht" >&2
+      fout=1
+    fi
+    head -n 1 fout.txt
+  else
+    cat fout.txt
+  fi
+done >transcript.txt
+if ! cmp -s transcript.txt "$BRON/tests/app/verwacht/afstand_cumulatie.txt"; then
+  echo "verschil in afstand_cumulatie.txt:"
+  diff "$BRON/tests/app/verwacht/afstand_cumulatie.txt" transcript.txt | head -20
+  fout=1
+fi
+exit $fout

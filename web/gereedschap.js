@@ -1,0 +1,305 @@
+// The tools beside the worksheet, each in a modal window: the tram's rail
+// construction, the level-distance diagram with the distance for a target
+// level, the traffic-count conversion and the cumulation of several roads.
+
+import { BiedAan, KiesBestanden, Maak, SelecteerBijBinnenkomst, ToonMelding, ZetStatus } from './meldingen.js';
+import { TekenDiagram } from './diagram.js';
+
+// Arrow keys through a dialog's boxes, as the worksheet's ring: Enter and Down forward, Up back.
+function Ring(vakken) {
+  vakken.forEach((e, i) => {
+    SelecteerBijBinnenkomst(e);
+    e.addEventListener('keydown', (ev) => {
+      if (ev.key !== 'Enter' && ev.key !== 'ArrowDown' && ev.key !== 'ArrowUp') return;
+      ev.preventDefault();
+      vakken[(i + (ev.key === 'ArrowUp' ? vakken.length - 1 : 1)) % vakken.length].focus();
+    });
+  });
+}
+
+// Typed characters outside `tekens` are refused, as in the worksheet.
+function Filter(e, tekens) {
+  e.addEventListener('beforeinput', (ev) => {
+    if (ev.inputType !== 'insertText' || ev.data === null) return;
+    const goed = [...ev.data].every((c) => tekens.includes(c));
+    if (!goed) ev.preventDefault();
+    e.classList.toggle('ongeldig', !goed);
+  });
+}
+
+function Markeer(e, toolTip) {
+  e.classList.toggle('ongeldig', Boolean(toolTip));
+  if (toolTip) {
+    e.title = toolTip;
+    e.setAttribute('aria-invalid', 'true');
+  } else {
+    e.removeAttribute('title');
+    e.removeAttribute('aria-invalid');
+  }
+}
+
+export function KiesRail(tabel, huidig) {
+  const venster = document.getElementById('tramVenster');
+  const keuze = document.getElementById('railKeuze');
+  const knoppen = tabel.rail.map((naam, i) =>
+    Maak('input', { type: 'radio', name: 'rail', id: `rail${i}`, value: String(i), checked: i === huidig }),
+  );
+  keuze.replaceChildren(
+    keuze.querySelector('legend'),
+    ...knoppen.map((k, i) => Maak('label', { class: 'schakelaar' }, k, ` ${tabel.rail[i]}`)),
+  );
+  return new Promise((klaar) => {
+    const ok = document.getElementById('tramOk');
+    const sluit = () => {
+      venster.removeEventListener('close', sluit);
+      if (venster.open) venster.close();
+      const gekozen = knoppen.findIndex((k) => k.checked);
+      klaar(gekozen < 0 ? huidig : gekozen);
+    };
+    ok.onclick = sluit;
+    knoppen.forEach((k) => k.addEventListener('dblclick', sluit));
+    venster.addEventListener('close', sluit);
+    venster.showModal();
+    (knoppen[huidig] ?? knoppen[0]).focus();
+  });
+}
+
+// werkblad: the worksheet's controls; toonControle shows a refused check on it.
+export function MaakDiagramVenster(kern, tabel, { zetWerkblad, toonControle }) {
+  const venster = document.getElementById('diagramVenster');
+  const afstand = document.getElementById('diagramAfstand');
+  const doelVak = document.getElementById('diagramDoel');
+  const svg = document.getElementById('diagram');
+  let diagram = null;
+  document.getElementById('diagramVraag').textContent = tabel.diagram.vraag;
+  document.getElementById('diagramKop').textContent = tabel.diagram.titel;
+  Filter(afstand, '1234567890,.');
+  Filter(doelVak, '1234567890,.');
+  Ring([afstand, doelVak]);
+
+  const Doel = () => {
+    if (!diagram) return;
+    const d = kern.AfstandVoor(doelVak.value);
+    Markeer(doelVak, d.fout ?? '');
+    document.getElementById('diagramDoelTekst').textContent = d.fout ?? d.tekst;
+    TekenDiagram(svg, diagram, d.fout ? null : d, tabel.diagram);
+  };
+  const Teken = async () => {
+    zetWerkblad();
+    const r = kern.Diagram(afstand.value);
+    if (r.fout) {
+      await ToonMelding(r.fout, tabel.diagram.titel);
+      afstand.focus();
+      return;
+    }
+    if (r.weigering) {
+      venster.close();
+      await toonControle(r);
+      return;
+    }
+    diagram = r;
+    document.getElementById('diagramEigen').textContent = r.eigen.tekst;
+    Doel();
+  };
+  document.getElementById('diagramTeken').onclick = Teken;
+  afstand.addEventListener('keydown', (ev) => ev.key === 'Enter' && Teken());
+  doelVak.addEventListener('change', Doel);
+  doelVak.addEventListener('keydown', (ev) => ev.key === 'Enter' && Doel());
+  document.getElementById('diagramCsv').onclick = () => {
+    if (diagram) BiedAan(diagram.csv, 'diagram.csv', 'text/csv');
+  };
+  document.getElementById('diagramSluit').onclick = () => venster.close();
+
+  return async () => {
+    if (!afstand.value) afstand.value = tabel.diagram.standaard;
+    if (!doelVak.value) doelVak.value = String(tabel.diagram.doelStandaard);
+    venster.showModal();
+    await Teken();
+    if (venster.open) afstand.focus();
+  };
+}
+
+// The distribution (a daily count, hourly percentages, vehicle shares) into
+// counts per period, and the counts into the worksheet's hourly intensities.
+const kVerdeling = [
+  ['Etmaalintensiteit', 'Geef aantal voertuigen per etmaal'],
+  ['%Uurintensiteit', 'Geef uurpercentage voertuigen per etmaalperiode'],
+  ['%Motorrijwielen', 'Geef percentage motorrijwielen per etmaalperiode'],
+  ['%Lichte vtg', 'Geef percentage lichte voertuigen per etmaalperiode'],
+  ['%Middelzware vtg', 'Geef percentage middelzware voertuigen per etmaalperiode'],
+  ['%Zware vtg', 'Geef percentage zware voertuigen per etmaalperiode'],
+];
+const kAantallen = [
+  ['Motorrijwielen', 'Geef aantal motorrijwielen per etmaalperiode'],
+  ['Lichte vtg', 'Geef aantal lichte voertuigen per etmaalperiode'],
+  ['Middelzware vtg', 'Geef aantal middelzware voertuigen per etmaalperiode'],
+  ['Zware vtg', 'Geef aantal zware voertuigen per etmaalperiode'],
+  ['Bromfietsen', 'Geef aantal bromfietsen per etmaalperiode'],
+  ['Trams', 'Geef aantal trams per etmaalperiode'],
+];
+
+export function MaakOmrekenVenster(kern, tabel, { decimaal, bijToepassen }) {
+  const venster = document.getElementById('omrekenVenster');
+  const hint = document.getElementById('omrekenHint');
+  const verd = [];
+  const aantal = [];
+  const Raster = (raster, rijen, vakken, soort, eerste) => {
+    let r = 1;
+    const Zet = (e, rij, kolom, breedte = 1) => {
+      e.style.gridRow = String(rij);
+      e.style.gridColumn = `${kolom} / span ${breedte}`;
+      raster.append(e);
+    };
+    const Vak = (rij, tekst, id, labelledby) => {
+      const e = Maak('input', { type: 'text', id, class: 'veld getal', autocomplete: 'off', inputMode: 'decimal' });
+      e.setAttribute('aria-labelledby', labelledby);
+      const index = vakken.length;
+      e.addEventListener('focus', () => {
+        hint.textContent = rijen[rij][1];
+      });
+      e.addEventListener('blur', () => {
+        const v = kern.ValideerOmreken(soort, index, e.value);
+        if (v.geldig) e.value = v.tekst;
+        Markeer(e, v.geldig ? '' : v.toolTip);
+      });
+      Filter(e, soort === 0 && index === 0 ? '1234567890' : soort === 0 ? '1234567890,.' : '1234567890');
+      vakken.push(e);
+      return e;
+    };
+    const start = eerste ? 1 : 0;
+    if (eerste) {
+      Zet(Maak('span', { id: `${raster.id}Rij0`, tekst: rijen[0][0] }), r, 1);
+      Zet(Vak(0, '', `${raster.id}0`, `${raster.id}Rij0`), r++, 2, 3);
+    }
+    tabel.periodes.forEach((p, i) => Zet(Maak('span', { id: `${raster.id}Kop${i}`, class: 'kolomkop', tekst: p }), r, 2 + i));
+    r++;
+    for (let rij = start; rij < rijen.length; rij++, r++) {
+      Zet(Maak('span', { id: `${raster.id}Rij${rij}`, class: 'rijkop', tekst: rijen[rij][0] }), r, 1);
+      for (let p = 0; p < 3; p++) {
+        Zet(Vak(rij, '', `${raster.id}${vakken.length}`, `${raster.id}Rij${rij} ${raster.id}Kop${p}`), r, 2 + p);
+      }
+    }
+  };
+  Raster(document.getElementById('verdeling'), kVerdeling, verd, 0, true);
+  Raster(document.getElementById('aantallen'), kAantallen, aantal, 1, false);
+  Ring(verd);
+  Ring(aantal);
+  const Leeg = () => {
+    const nul = (patroon) => (patroon === '#0' ? '0' : `0${decimaal()}00`);
+    verd.forEach((e, i) => (e.value = nul(i === 0 ? '#0' : '#0.00')));
+    aantal.forEach((e) => (e.value = nul('#0.00')));
+    [...verd, ...aantal].forEach((e) => Markeer(e, ''));
+  };
+
+  document.getElementById('omrekenKnop').onclick = async () => {
+    const r = kern.Omreken(verd.map((e) => e.value));
+    if (r.ongeldig !== undefined) {
+      Markeer(verd[r.ongeldig], r.toolTip);
+      verd[r.ongeldig].focus();
+      return;
+    }
+    r.teksten.forEach((t, i) => (verd[i].value = t));
+    if (r.melding) {
+      await ToonMelding(r.melding, tabel.titelWaarschuwing);
+      verd[r.focus].focus();
+      return;
+    }
+    for (const { vak, tekst } of r.aantallen) aantal[vak].value = tekst;
+    aantal[0].focus();
+  };
+  document.getElementById('toepasKnop').onclick = () => {
+    const r = kern.Toepassen(aantal.map((e) => e.value));
+    if (r.ongeldig !== undefined) {
+      Markeer(aantal[r.ongeldig], r.toolTip);
+      aantal[r.ongeldig].focus();
+      return;
+    }
+    bijToepassen(r.velden);
+    ZetStatus('De intensiteiten zijn in het rekenblad gezet (groen).');
+    venster.close();
+  };
+  document.getElementById('omrekenSluit').onclick = () => venster.close();
+  Leeg();
+  return () => {
+    venster.showModal();
+    verd[0].focus();
+  };
+}
+
+export function MaakCumulatieVenster(kern, tabel, { zetWerkblad, naamHuidig }) {
+  const venster = document.getElementById('cumulatieVenster');
+  let stand = kern.Cumulatie();
+  document.getElementById('cumulatieKop').textContent = `${tabel.cumulatie.titel} (${tabel.cumulatie.zonderAftrek})`;
+  const Toon = () => {
+    const kop = Maak(
+      'tr',
+      {},
+      ...['rekenblad', 'waarneempunt', 'weg', 'Lden (dB)', 'Lnight (dB)', ''].map((t) =>
+        Maak('th', { scope: 'col', tekst: t, class: t.startsWith('L') ? 'getal' : '' }),
+      ),
+    );
+    const rijen = stand.bronnen.map((b, i) =>
+      Maak(
+        'tr',
+        {},
+        Maak('th', { scope: 'row', tekst: b.naam }),
+        Maak('td', { tekst: b.waarneempunt }),
+        Maak('td', { tekst: b.weg }),
+        Maak('td', { class: 'getal', tekst: b.lden }),
+        Maak('td', { class: 'getal', tekst: b.lnight }),
+        Maak(
+          'td',
+          {},
+          Maak('button', {
+            type: 'button',
+            tekst: 'Verwijderen',
+            'aria-label': `${b.naam} verwijderen`,
+            onclick: () => {
+              stand = kern.CumulatieVerwijder(i);
+              Toon();
+              document.getElementById('cumulatieToevoegen').focus();
+            },
+          }),
+        ),
+      ),
+    );
+    const totaal = Maak(
+      'tr',
+      { class: 'totaal' },
+      Maak('th', { scope: 'row', tekst: tabel.cumulatie.cumulatief }),
+      Maak('td', { colSpan: 2, tekst: `${stand.bronnen.length} rekenblad(en)` }),
+      Maak('td', { class: 'getal', tekst: stand.totaal.lden }),
+      Maak('td', { class: 'getal', tekst: stand.totaal.lnight }),
+      Maak('td'),
+    );
+    document
+      .getElementById('cumulatieTabel')
+      .replaceChildren(Maak('thead', {}, kop), Maak('tbody', {}, ...rijen), Maak('tfoot', {}, totaal));
+  };
+  const Antwoord = async (r) => {
+    if (r.fout) {
+      await ToonMelding(r.fout, tabel.cumulatie.titel);
+      return;
+    }
+    stand = r;
+    Toon();
+    for (const m of r.meldingen ?? []) await ToonMelding(m, tabel.cumulatie.titel);
+  };
+  document.getElementById('cumulatieToevoegen').onclick = async () => {
+    for (const { naam, bytes } of await KiesBestanden('.tvo', { meer: true })) {
+      await Antwoord(kern.CumulatieVoegToe(naam, bytes));
+    }
+  };
+  document.getElementById('cumulatieHuidig').onclick = async () => {
+    zetWerkblad();
+    await Antwoord(kern.CumulatieHuidig(naamHuidig()));
+  };
+  document.getElementById('cumulatieLeeg').onclick = () => Antwoord(kern.CumulatieLeeg());
+  document.getElementById('cumulatieCsv').onclick = () => BiedAan(stand.csv, 'cumulatie.csv', 'text/csv');
+  document.getElementById('cumulatieSluit').onclick = () => venster.close();
+  return () => {
+    Toon();
+    venster.showModal();
+    document.getElementById('cumulatieToevoegen').focus();
+  };
+}

@@ -1,0 +1,71 @@
+// The WebAssembly core behind one object: texts in, JSON out, and the
+// bytes of a file where a question makes one. Every rule stays in the core;
+// this only carries the questions and the answers.
+
+const kCodeer = new TextEncoder();
+
+// fabriek: the Emscripten module's factory; wasm: its WebAssembly bytes.
+export async function MaakKern(fabriek, wasm) {
+  const m = await fabriek({ wasmBinary: wasm });
+
+  // A question's texts (strings, or bytes of a file) as the core reads them:
+  // per text a 32-bit little-endian length, then its UTF-8 bytes.
+  function Vraag(teksten) {
+    const delen = teksten.map((t) => (typeof t === 'string' ? kCodeer.encode(t) : t));
+    const lengte = delen.reduce((n, d) => n + 4 + d.length, 0);
+    const begin = m._WebVraag(lengte);
+    const geheugen = m.HEAPU8;  // read after the call: the memory may have grown
+    const lezer = new DataView(geheugen.buffer);
+    let i = begin;
+    for (const d of delen) {
+      lezer.setUint32(i, d.length, true);
+      geheugen.set(d, i + 4);
+      i += 4 + d.length;
+    }
+  }
+  const Antwoord = (p) => JSON.parse(m.UTF8ToString(p));
+  const Bytes = () => {
+    const p = m._WebBytes();
+    return m.HEAPU8.slice(p, p + m._WebBytesLengte());
+  };
+  const Met = (teksten, roep) => {
+    Vraag(teksten);
+    return roep();
+  };
+
+  return {
+    Tabel: () => Antwoord(m._WebTabel()),
+    // decimaal ',' or '.'; datum a Date: the day decides the 110g deduction.
+    ZetInstellingen: (decimaal, datum) =>
+      m._WebZetInstellingen(decimaal.charCodeAt(0), datum.getFullYear(), datum.getMonth() + 1, datum.getDate()),
+    LeegWerkblad: () => Antwoord(m._WebLeegWerkblad()),
+    Valideer: (k, tekst) => Met([tekst], () => Antwoord(m._WebValideer(k))),
+    // w: {velden[40], toelichting[4], wegdek, zone, aftrek, rail}
+    ZetWerkblad: (w) =>
+      Met([...w.velden, ...w.toelichting], () =>
+        m._WebZetWerkblad(w.wegdek, w.zone ? 1 : 0, w.aftrek ? 1 : 0, w.rail)),
+    Controleer: () => Antwoord(m._WebControleer()),
+    Bereken: () => Antwoord(m._WebBereken()),
+    LeesRekenblad: (bytes) => Met([bytes], () => Antwoord(m._WebLeesRekenblad())),
+    SchrijfRekenblad: () => {
+      const a = Antwoord(m._WebSchrijfRekenblad());
+      return { ...a, bytes: a.weigering ? null : Bytes() };
+    },
+    LaadCatalogus: (bytes) => Met([bytes], () => Antwoord(m._WebLaadCatalogus())),
+    Catalogus: () => ({ ...Antwoord(m._WebCatalogus()), bytes: Bytes() }),
+    PlanImport: (tekst, naam) => Met([tekst, naam], () => Antwoord(m._WebPlanImport())),
+    VoerImportUit: () => ({ ...Antwoord(m._WebVoerImportUit()), bytes: Bytes() }),
+    ExporteerWegdekken: () => (m._WebExporteerWegdekken(), Bytes()),
+    ZetGebruiker: (naam) => Met([naam], () => ({ ...Antwoord(m._WebZetGebruiker()), bytes: Bytes() })),
+    Diagram: (antwoord) => Met([antwoord], () => ({ ...Antwoord(m._WebDiagram()), csv: Bytes() })),
+    AfstandVoor: (doel) => Met([doel], () => Antwoord(m._WebAfstandVoor())),
+    Cumulatie: () => ({ ...Antwoord(m._WebCumulatie()), csv: Bytes() }),
+    CumulatieLeeg: () => ({ ...Antwoord(m._WebCumulatieLeeg()), csv: Bytes() }),
+    CumulatieVerwijder: (i) => ({ ...Antwoord(m._WebCumulatieVerwijder(i)), csv: Bytes() }),
+    CumulatieVoegToe: (naam, bytes) => Met([naam, bytes], () => ({ ...Antwoord(m._WebCumulatieVoegToe()), csv: Bytes() })),
+    CumulatieHuidig: (naam) => Met([naam], () => ({ ...Antwoord(m._WebCumulatieHuidig()), csv: Bytes() })),
+    ValideerOmreken: (soort, vak, tekst) => Met([tekst], () => Antwoord(m._WebValideerOmreken(soort, vak))),
+    Omreken: (teksten) => Met(teksten, () => Antwoord(m._WebOmreken())),
+    Toepassen: (teksten) => Met(teksten, () => Antwoord(m._WebToepassen())),
+  };
+}
