@@ -32,10 +32,18 @@ const test::Teksten kStraat = {{2, "900"},  {3, "250"},  {4, "70"},   {5, "80"},
 
 // RMG 2012 art. 1.3: to the nearest whole decibel, a half to the even one.
 TEST(Geluidsbelasting, AfgerondNaarHetDichtstbijzijndeEnEenHalfNaarEven) {
-  const std::pair<double, int> gevallen[] = {
-      {52.5, 52},  {53.5, 54},          {47.5, 48}, {48.5, 48}, {0.5, 0},
-      {1.5, 2},    {52.499999999, 52},  {52.500000001, 53},     {48.0, 48},
-      {63.49, 63}, {std::nextafter(62.5, 63.0), 63},            {0, 0}};
+  const std::pair<double, int> gevallen[] = {{52.5, 52},
+                                             {53.5, 54},
+                                             {47.5, 48},
+                                             {48.5, 48},
+                                             {0.5, 0},
+                                             {1.5, 2},
+                                             {52.499999999, 52},
+                                             {52.500000001, 53},
+                                             {48.0, 48},
+                                             {63.49, 63},
+                                             {std::nextafter(62.5, 63.0), 63},
+                                             {0, 0}};
   for (auto [x, g] : gevallen) EXPECT_EQ(Geluidsbelasting(x), g) << x;
 }
 
@@ -46,11 +54,9 @@ TEST(Toets, GrenswaardenMetHunArtikel) {
     const char* artikel;
     int maximum;
   };
-  const Rij wet[] = {{"art. 83 lid 1 Wgh", 53},           {"art. 83 lid 1 Wgh", 58},
-                     {"art. 83 lid 2 Wgh", 63},           {"art. 83 lid 3 onder a Wgh", 63},
-                     {"art. 83 lid 3 onder b Wgh", 58},   {"art. 83 lid 4 Wgh", 58},
-                     {"art. 83 lid 5 Wgh", 68},           {"art. 83 lid 6 Wgh", 63},
-                     {"art. 83 lid 7 Wgh", 58}};
+  const Rij wet[] = {{"art. 83 lid 1 Wgh", 53},         {"art. 83 lid 1 Wgh", 58},         {"art. 83 lid 2 Wgh", 63},
+                     {"art. 83 lid 3 onder a Wgh", 63}, {"art. 83 lid 3 onder b Wgh", 58}, {"art. 83 lid 4 Wgh", 58},
+                     {"art. 83 lid 5 Wgh", 68},         {"art. 83 lid 6 Wgh", 63},         {"art. 83 lid 7 Wgh", 58}};
   ASSERT_EQ(std::size(wet), kSituaties.size());
   for (std::size_t i = 0; i < kSituaties.size(); ++i) {
     EXPECT_EQ(kSituaties[i].artikel, wet[i].artikel) << i;
@@ -151,8 +157,8 @@ TEST(UurTekstenUitEtmaal, AlsHetOmrekenvenster) {
   Etmaalgegevens g{};
   g.etmaal = "10000";
   g.uur = {"", "6,5", "3,5", "12.5"};  // the night: 12,5 % an hour for 8 hours is exactly the whole day
-  const char* aandeel[4][4] = {{"", "1", "2", "3"}, {"", "90", "80", "70"}, {"", "5", "10", "15"},
-                               {"", "4", "8", "12"}};
+  const char* aandeel[4][4] = {
+      {"", "1", "2", "3"}, {"", "90", "80", "70"}, {"", "5", "10", "15"}, {"", "4", "8", "12"}};
   for (std::size_t s = 0; s < 4; ++s) {
     for (std::size_t p = 1; p <= 3; ++p) g.aandeel[s][p] = aandeel[s][p];
   }
@@ -171,7 +177,8 @@ TEST(UurTekstenUitEtmaal, AlsHetOmrekenvenster) {
   g.factor = "0,95", g.groei = "1,5", g.jaren = "10";
   const auto gegroeid = UurTekstenUitEtmaal(g, ',');
   ASSERT_TRUE(gegroeid) << gegroeid.Melding();
-  EXPECT_EQ(gegroeid->front(), (std::pair<int, std::string>{14, Formatteer(11025.0 * 6.5 / 100 * 1 / 100, "#0.00", ',')}));
+  EXPECT_EQ(gegroeid->front(),
+            (std::pair<int, std::string>{14, Formatteer(11025.0 * 6.5 / 100 * 1 / 100, "#0.00", ',')}));
   EXPECT_EQ((*gegroeid)[1], (std::pair<int, std::string>{2, Formatteer(11025.0 * 6.5 / 100 * 90 / 100, "#0.00", ',')}));
 
   g.factor = g.groei = g.jaren = "";
