@@ -24,17 +24,8 @@ PAKKETTEN=(
 command -v node >/dev/null || PAKKETTEN+=(nodejs)
 command -v npm >/dev/null || PAKKETTEN+=(npm)
 
-ontbrekend=()
-for p in "${PAKKETTEN[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || ontbrekend+=("$p")
-done
-if [ ${#ontbrekend[@]} -gt 0 ]; then
-  ALS_ROOT=()
-  if [ "$(id -u)" -ne 0 ]; then ALS_ROOT=(sudo); fi
-  echo "Installeren: ${ontbrekend[*]}"
-  "${ALS_ROOT[@]}" apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive "${ALS_ROOT[@]}" apt-get install -y -qq --no-install-recommends "${ontbrekend[@]}"
-fi
+source scripts/pakketten.sh
+InstalleerOntbrekende "${PAKKETTEN[@]}"
 
 # The browser test's own packages, exactly as the lock file names them;
 # again only when the lock file changed.

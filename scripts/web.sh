@@ -10,17 +10,8 @@ cd "$(dirname "$0")/.."
 PAKKETTEN=(cmake ninja-build python3 emscripten)
 # Node.js may come from elsewhere than Debian (the machine's own); any will do.
 command -v node >/dev/null || PAKKETTEN+=(nodejs)
-ontbrekend=()
-for p in "${PAKKETTEN[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || ontbrekend+=("$p")
-done
-if [ ${#ontbrekend[@]} -gt 0 ]; then
-  ALS_ROOT=()
-  if [ "$(id -u)" -ne 0 ]; then ALS_ROOT=(sudo); fi
-  echo "Installeren: ${ontbrekend[*]}"
-  "${ALS_ROOT[@]}" apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive "${ALS_ROOT[@]}" apt-get install -y -qq --no-install-recommends "${ontbrekend[@]}"
-fi
+source scripts/pakketten.sh
+InstalleerOntbrekende "${PAKKETTEN[@]}"
 
 # Emscripten's optimizer needs Debian's JavaScript packages (acorn), which a
 # Node.js from elsewhere does not look for by itself. Its own choice of Node

@@ -2,7 +2,7 @@
 // construction, the level-distance diagram with the distance for a target
 // level, the traffic-count conversion and the cumulation of several roads.
 
-import { BiedAan, KiesBestanden, Maak, SelecteerBijBinnenkomst, ToonMelding, ZetStatus } from './meldingen.js';
+import { BiedAan, KiesBestanden, Maak, Markeer, SelecteerBijBinnenkomst, ToonMelding, ZetStatus } from './meldingen.js';
 import { TekenDiagram } from './diagram.js';
 
 // Arrow keys through a dialog's boxes, as the worksheet's ring: Enter and Down forward, Up back.
@@ -25,17 +25,6 @@ function Filter(e, tekens) {
     if (!goed) ev.preventDefault();
     e.classList.toggle('ongeldig', !goed);
   });
-}
-
-function Markeer(e, toolTip) {
-  e.classList.toggle('ongeldig', Boolean(toolTip));
-  if (toolTip) {
-    e.title = toolTip;
-    e.setAttribute('aria-invalid', 'true');
-  } else {
-    e.removeAttribute('title');
-    e.removeAttribute('aria-invalid');
-  }
 }
 
 export function KiesRail(tabel, huidig) {

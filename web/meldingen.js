@@ -96,3 +96,15 @@ export function Maak(soort, eigenschappen = {}, ...kinderen) {
   e.append(...kinderen.filter((k) => k !== null && k !== undefined));
   return e;
 }
+
+// A field shown valid or invalid, its reason as tool tip and for screen readers.
+export function Markeer(e, toolTip) {
+  e.classList.toggle('ongeldig', Boolean(toolTip));
+  if (toolTip) {
+    e.title = toolTip;
+    e.setAttribute('aria-invalid', 'true');
+  } else {
+    e.removeAttribute('title');
+    e.removeAttribute('aria-invalid');
+  }
+}

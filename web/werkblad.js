@@ -4,7 +4,7 @@
 // lines. The fields guard their keys, run as a ring on Enter and the arrows,
 // and show the core's check when they are left.
 
-import { Maak, SelecteerBijBinnenkomst } from './meldingen.js';
+import { Maak, Markeer, SelecteerBijBinnenkomst } from './meldingen.js';
 
 // Grid columns: caption, the three periods, the speed caption, the speed.
 const kKolomPeriode = 2;
@@ -142,16 +142,10 @@ export function BouwWerkblad(kern, tabel, raster, { bijHelp, bijWijziging }) {
     }
     return van;
   };
-  const Markeer = (e, toolTip) => {
-    e.classList.toggle('ongeldig', Boolean(toolTip));
+  // A field the check looked at no longer shows the conversion's colour.
+  const MarkeerVeld = (e, toolTip) => {
     e.classList.remove('omgerekend');
-    if (toolTip) {
-      e.title = toolTip;
-      e.setAttribute('aria-invalid', 'true');
-    } else {
-      e.removeAttribute('title');
-      e.removeAttribute('aria-invalid');
-    }
+    Markeer(e, toolTip);
   };
 
   const Volg = (e, help, { tekens = '', k = -1 } = {}) => {
@@ -165,7 +159,7 @@ export function BouwWerkblad(kern, tabel, raster, { bijHelp, bijWijziging }) {
       } else if (ev.key === 'Escape') {
         ev.preventDefault();
         e.value = '';
-        Markeer(e, null);
+        MarkeerVeld(e, null);
         bijWijziging();
       }
     });
@@ -175,7 +169,7 @@ export function BouwWerkblad(kern, tabel, raster, { bijHelp, bijWijziging }) {
       e.addEventListener('beforeinput', (ev) => {
         if (ev.inputType !== 'insertText' || ev.data === null) return;
         if ([...ev.data].every((c) => tekens.includes(c))) {
-          Markeer(e, null);
+          MarkeerVeld(e, null);
         } else {
           ev.preventDefault();
           e.classList.add('ongeldig');
@@ -189,10 +183,10 @@ export function BouwWerkblad(kern, tabel, raster, { bijHelp, bijWijziging }) {
       const v = kern.Valideer(k, e.value);
       if (v.geldig) {
         if (e.value !== v.tekst) e.value = v.tekst;
-        Markeer(e, null);
+        MarkeerVeld(e, null);
         return;
       }
-      Markeer(e, v.toolTip);
+      MarkeerVeld(e, v.toolTip);
       // As in the window, the field keeps the focus while it holds no number.
       if (inRing.has(ev.relatedTarget)) setTimeout(() => e.focus());
     });
@@ -218,7 +212,7 @@ export function BouwWerkblad(kern, tabel, raster, { bijHelp, bijWijziging }) {
       if (aan) e.value = tabel.zoneSnelheid;
       else if (e.disabled && bewaard[k] !== undefined) e.value = bewaard[k];
       e.disabled = aan;
-      Markeer(e, null);
+      MarkeerVeld(e, null);
     }
   };
   zone.addEventListener('change', () => ZetZone(zone.checked));
@@ -244,7 +238,7 @@ export function BouwWerkblad(kern, tabel, raster, { bijHelp, bijWijziging }) {
       w.velden.forEach((t, k) => {
         invoer[k].value = t;
         invoer[k].disabled = false;
-        Markeer(invoer[k], null);
+        MarkeerVeld(invoer[k], null);
       });
       w.toelichting.forEach((t, i) => {
         toelichting[i].value = t;
@@ -258,7 +252,7 @@ export function BouwWerkblad(kern, tabel, raster, { bijHelp, bijWijziging }) {
     ToonWeergave(weergave, toolTip) {
       weergave.tekst.forEach((t, k) => {
         if (t !== null && !invoer[k].disabled) invoer[k].value = t;
-        if (weergave.staat[k] === 'Geldig') Markeer(invoer[k], null);
+        if (weergave.staat[k] === 'Geldig') MarkeerVeld(invoer[k], null);
         if (weergave.staat[k] === 'Ongeldig') Markeer(invoer[k], toolTip);
       });
     },
