@@ -32,10 +32,18 @@ const test::Teksten kStraat = {{2, "900"},  {3, "250"},  {4, "70"},   {5, "80"},
 
 // RMG 2012 art. 1.3: to the nearest whole decibel, a half to the even one.
 TEST(Geluidsbelasting, AfgerondNaarHetDichtstbijzijndeEnEenHalfNaarEven) {
-  const std::pair<double, int> gevallen[] = {
-      {52.5, 52},  {53.5, 54},          {47.5, 48}, {48.5, 48}, {0.5, 0},
-      {1.5, 2},    {52.499999999, 52},  {52.500000001, 53},     {48.0, 48},
-      {63.49, 63}, {std::nextafter(62.5, 63.0), 63},            {0, 0}};
+  const std::pair<double, int> gevallen[] = {{52.5, 52},
+                                             {53.5, 54},
+                                             {47.5, 48},
+                                             {48.5, 48},
+                                             {0.5, 0},
+                                             {1.5, 2},
+                                             {52.499999999, 52},
+                                             {52.500000001, 53},
+                                             {48.0, 48},
+                                             {63.49, 63},
+                                             {std::nextafter(62.5, 63.0), 63},
+                                             {0, 0}};
   for (auto [x, g] : gevallen) EXPECT_EQ(Geluidsbelasting(x), g) << x;
 }
 
@@ -46,11 +54,9 @@ TEST(Toets, GrenswaardenMetHunArtikel) {
     const char* artikel;
     int maximum;
   };
-  const Rij wet[] = {{"art. 83 lid 1 Wgh", 53},           {"art. 83 lid 1 Wgh", 58},
-                     {"art. 83 lid 2 Wgh", 63},           {"art. 83 lid 3 onder a Wgh", 63},
-                     {"art. 83 lid 3 onder b Wgh", 58},   {"art. 83 lid 4 Wgh", 58},
-                     {"art. 83 lid 5 Wgh", 68},           {"art. 83 lid 6 Wgh", 63},
-                     {"art. 83 lid 7 Wgh", 58}};
+  const Rij wet[] = {{"art. 83 lid 1 Wgh", 53},         {"art. 83 lid 1 Wgh", 58},         {"art. 83 lid 2 Wgh", 63},
+                     {"art. 83 lid 3 onder a Wgh", 63}, {"art. 83 lid 3 onder b Wgh", 58}, {"art. 83 lid 4 Wgh", 58},
+                     {"art. 83 lid 5 Wgh", 68},         {"art. 83 lid 6 Wgh", 63},         {"art. 83 lid 7 Wgh", 58}};
   ASSERT_EQ(std::size(wet), kSituaties.size());
   for (std::size_t i = 0; i < kSituaties.size(); ++i) {
     EXPECT_EQ(kSituaties[i].artikel, wet[i].artikel) << i;
@@ -111,6 +117,28 @@ TEST(LeesHoogten, AlsHetVeldZeHoudtOfGeweigerdMetDeHoogte) {
   }
   EXPECT_FALSE(LeesGrenzen({"150,01"}));
   EXPECT_EQ(*LeesGrenzen({"48", "63"}), (std::vector<double>{48, 63}));
+
+  // A typed line: the list's sentence for an empty part, the height's for a bad one.
+  EXPECT_EQ(*LeesHoogtenLijst(" 4,5;1.5", 1.5, ','), (std::vector<double>{4.5, 1.5}));
+  const std::pair<const char*, const char*> lijstFout[] = {
+      {"1;;2", "Geef de hoogten als getallen gescheiden door ';', gevonden '1;;2'."},
+      {"  ", "Geef de hoogten als getallen gescheiden door ';'."},
+      {"2;abc", "Hoogte 'abc' is geen getal."},
+  };
+  for (auto [tekst, melding] : lijstFout) EXPECT_EQ(LeesHoogtenLijst(tekst, 1.5, ',').Melding(), melding);
+  EXPECT_EQ(LeesGrenzenLijst("").Melding(), "Geef de grenswaarden als getallen gescheiden door ';'.");
+}
+
+// Contours for 48 dB and the maximum first, then the extra limits not among
+// them; no extra limits is no error, a bad one is.
+TEST(ContourGrenzen, VoorkeurMaximumEnDeRest) {
+  const Maximum stedelijk = MaximumVan(kSituaties[1]);
+  const std::pair<const char*, std::vector<double>> gevallen[] = {{"", {48, 58}},
+                                                                  {" 58; 70;48 ;52,5", {48, 58, 70, 52.5}}};
+  for (const auto& [extra, grenzen] : gevallen) EXPECT_EQ(*ContourGrenzen(stedelijk, extra), grenzen) << extra;
+  EXPECT_EQ(*ContourGrenzen(EigenMaximum(48), ""), std::vector<double>{48});
+  EXPECT_EQ(ContourGrenzen(stedelijk, "60;;").Melding(),
+            "Geef de grenswaarden als getallen gescheiden door ';', gevonden '60;;'.");
 }
 
 // Each height is the worksheet with that height, computed as the button
@@ -137,7 +165,9 @@ TEST(BerekenHoogten, HoogtenEnContourenOpElkeGrens) {
       }
       const double d = *h.contour[i];
       EXPECT_LE(Geluidsbelasting(rekenaar.Op(d).niveau), grenzen[i]) << d;
-      if (d > 1) EXPECT_GT(Geluidsbelasting(rekenaar.Op(std::round(d * 100 - 1) / 100).niveau), grenzen[i]) << d;
+      if (d > 1) {
+        EXPECT_GT(Geluidsbelasting(rekenaar.Op(std::round(d * 100 - 1) / 100).niveau), grenzen[i]) << d;
+      }
     }
     EXPECT_TRUE(h.contour[0] && h.contour[1] && *h.contour[0] > *h.contour[1]);
   }
@@ -151,8 +181,8 @@ TEST(UurTekstenUitEtmaal, AlsHetOmrekenvenster) {
   Etmaalgegevens g{};
   g.etmaal = "10000";
   g.uur = {"", "6,5", "3,5", "12.5"};  // the night: 12,5 % an hour for 8 hours is exactly the whole day
-  const char* aandeel[4][4] = {{"", "1", "2", "3"}, {"", "90", "80", "70"}, {"", "5", "10", "15"},
-                               {"", "4", "8", "12"}};
+  const char* aandeel[4][4] = {
+      {"", "1", "2", "3"}, {"", "90", "80", "70"}, {"", "5", "10", "15"}, {"", "4", "8", "12"}};
   for (std::size_t s = 0; s < 4; ++s) {
     for (std::size_t p = 1; p <= 3; ++p) g.aandeel[s][p] = aandeel[s][p];
   }
@@ -171,7 +201,8 @@ TEST(UurTekstenUitEtmaal, AlsHetOmrekenvenster) {
   g.factor = "0,95", g.groei = "1,5", g.jaren = "10";
   const auto gegroeid = UurTekstenUitEtmaal(g, ',');
   ASSERT_TRUE(gegroeid) << gegroeid.Melding();
-  EXPECT_EQ(gegroeid->front(), (std::pair<int, std::string>{14, Formatteer(11025.0 * 6.5 / 100 * 1 / 100, "#0.00", ',')}));
+  EXPECT_EQ(gegroeid->front(),
+            (std::pair<int, std::string>{14, Formatteer(11025.0 * 6.5 / 100 * 1 / 100, "#0.00", ',')}));
   EXPECT_EQ((*gegroeid)[1], (std::pair<int, std::string>{2, Formatteer(11025.0 * 6.5 / 100 * 90 / 100, "#0.00", ',')}));
 
   g.factor = g.groei = g.jaren = "";
@@ -208,4 +239,12 @@ TEST(Bijlage, EenRegelPerRekenbladEnHoogte) {
   const std::string csv = BijlageCsv(tabel, "\n");
   EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 3);
   EXPECT_TRUE(csv.starts_with("rekenblad;waarneempunt;weg;qlv_dag;"));
+
+  // On paper each line is a column headed by its height, and by its
+  // worksheet as well once there are more.
+  EXPECT_EQ(BijlageKoppen(tabel), (std::vector<std::string>{"hoogte 1,50 m", "hoogte 4,50 m"}));
+  EXPECT_EQ(BijlageRekenbladen(tabel), "a.tvo");
+  const BijlageTabel twee = MaakBijlage({{"a.tvo", (*r)[0]}, {"b.tvo", (*r)[1]}, {"a.tvo", (*r)[1]}}, {}, t.cat, ',');
+  EXPECT_EQ(BijlageKoppen(twee)[1], "b.tvo, hoogte 4,50 m");
+  EXPECT_EQ(BijlageRekenbladen(twee), "a.tvo, b.tvo");
 }
