@@ -216,7 +216,7 @@ void ToetsingVenster::ToonTabel(const Maximum& maximum) {
         if (cellen[c].empty()) {
           cel->setToolTip("Niet gehaald binnen " + zoekTot + " m: op " + zoekTot +
                           " m is de geluidsbelasting nog hoger dan " +
-                          QTekst(VolledigeTekst(grenzen_[c - kKoppen.size()], decimaal_)) + " dB");
+                          QTekst(VolledigeTekst(grenzen_[c - kToetsKolom], decimaal_)) + " dB");
         }
       }
       tabel_->setItem(static_cast<int>(r), k, cel);
