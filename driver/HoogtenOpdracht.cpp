@@ -5,24 +5,13 @@
 #include "calc/Controle.h"
 #include "tools/Bijlage.h"
 #include "tools/Hoogten.h"
-#include "tools/Toetsing.h"
 
 namespace tarvo {
 namespace {
 
-Uitkomst<std::vector<std::string>> Lijst(const std::optional<std::string>& tekst, std::string_view optie) {
-  if (!tekst) return std::vector<std::string>{};
-  auto lijst = LeesLijst(*tekst);
-  if (!lijst)
-    return Fout{std::string(optie) + " verwacht getallen gescheiden door ';', gevonden '" + *tekst + "'.",
-                kFoutGebruik};
-  return *lijst;
-}
-
 Uitkomst<std::vector<double>> Grenzen(const HoogtenKeuze& keuze) {
-  auto teksten = Lijst(keuze.toets, "--toets");
-  if (!teksten) return teksten.Reden();
-  auto grenzen = LeesGrenzen(*teksten);
+  if (!keuze.toets) return std::vector<double>{};
+  auto grenzen = LeesGrenzenLijst(*keuze.toets);
   if (!grenzen) return Fout{"--toets: " + grenzen.Melding(), kFoutGebruik};
   return grenzen;
 }
@@ -35,9 +24,7 @@ Uitkomst<std::vector<HoogteResultaat>> Bereken(const GeopendWerkblad& geopend, c
   const Invoer& invoer = *controle.invoer;
   std::vector<double> hoogten = {invoer.Waarneemhoogte()};
   if (keuze.hoogten) {
-    auto teksten = Lijst(keuze.hoogten, "--hoogten");
-    if (!teksten) return teksten.Reden();
-    auto gelezen = LeesHoogten(*teksten, invoer.Wegdekhoogte(), geopend.decimaal);
+    auto gelezen = LeesHoogtenLijst(*keuze.hoogten, invoer.Wegdekhoogte(), geopend.decimaal);
     if (!gelezen) return Fout{"--hoogten: " + gelezen.Melding(), kFoutGebruik};
     hoogten = std::move(*gelezen);
   }

@@ -1,5 +1,6 @@
 #include "tools/Bijlage.h"
 
+#include <algorithm>
 #include <functional>
 
 #include "base/Getal.h"
@@ -126,6 +127,37 @@ BijlageTabel MaakBijlage(const std::vector<BijlageRegel>& regels, const std::vec
     t.regels.push_back(std::move(cellen));
   }
   return t;
+}
+
+namespace {
+
+// Each line's first cell names its worksheet.
+std::vector<std::string> Rekenbladen(const BijlageTabel& tabel) {
+  std::vector<std::string> namen;
+  for (const auto& regel : tabel.regels) {
+    if (std::find(namen.begin(), namen.end(), regel.front()) == namen.end()) namen.push_back(regel.front());
+  }
+  return namen;
+}
+
+}  // namespace
+
+std::vector<std::string> BijlageKoppen(const BijlageTabel& tabel) {
+  const std::string_view hoogte = Veld(veld::kWaarneemhoogte).batchKolom;
+  const auto kolom = std::find(tabel.kolommen.begin(), tabel.kolommen.end(), hoogte) - tabel.kolommen.begin();
+  const bool metNaam = Rekenbladen(tabel).size() > 1;
+  std::vector<std::string> koppen;
+  for (const auto& regel : tabel.regels) {
+    koppen.push_back((metNaam ? regel.front() + ", " : "") + "hoogte " + regel.at(static_cast<std::size_t>(kolom)) +
+                     " m");
+  }
+  return koppen;
+}
+
+std::string BijlageRekenbladen(const BijlageTabel& tabel) {
+  std::string namen;
+  for (const std::string& naam : Rekenbladen(tabel)) namen += (namen.empty() ? "" : ", ") + naam;
+  return namen;
 }
 
 std::string BijlageCsv(const BijlageTabel& tabel, std::string_view regeleinde) {

@@ -26,6 +26,12 @@ struct BijlageTabel {
 BijlageTabel MaakBijlage(const std::vector<BijlageRegel>& regels, const std::vector<double>& grenzen,
                          const Catalogus& catalogus, char decimaal);
 
+// On paper the annex stands transposed, a column per line of the table:
+// each column's heading ("hoogte 4,50 m", behind the worksheet's name when
+// the annex holds more than one), and the worksheets' names in their order.
+std::vector<std::string> BijlageKoppen(const BijlageTabel& tabel);
+std::string BijlageRekenbladen(const BijlageTabel& tabel);
+
 // The table as ';'-separated lines with a header, each ended by `regeleinde`.
 std::string BijlageCsv(const BijlageTabel& tabel, std::string_view regeleinde);
 

@@ -1,13 +1,26 @@
 #include "tools/Hoogten.h"
 
+#include <algorithm>
+
 #include "base/Getal.h"
+#include "base/Tekst.h"
 #include "calc/Bereken.h"
 #include "calc/VeldGetal.h"
 #include "calc/Velden.h"
 #include "tools/Afstand.h"
-#include "tools/Toetsing.h"
 
 namespace tarvo {
+namespace {
+
+// The parts of a typed list, or the sentence that asks for one.
+Uitkomst<std::vector<std::string>> Delen(std::string_view lijst, std::string_view wat) {
+  if (auto delen = LeesLijst(lijst)) return *delen;
+  std::string zin = "Geef de " + std::string(wat) + " als getallen gescheiden door ';'";
+  if (!ZonderBlanks(lijst).empty()) zin += ", gevonden '" + std::string(lijst) + "'";
+  return Fout{zin + "."};
+}
+
+}  // namespace
 
 Uitkomst<std::vector<double>> LeesHoogten(const std::vector<std::string>& teksten, double wegdekhoogte, char decimaal) {
   const VeldInfo& veld = Veld(veld::kWaarneemhoogte);
@@ -39,6 +52,30 @@ Uitkomst<std::vector<double>> LeesGrenzen(const std::vector<std::string>& tekste
   return grenzen;
 }
 
+Uitkomst<std::vector<double>> LeesHoogtenLijst(std::string_view lijst, double wegdekhoogte, char decimaal) {
+  auto delen = Delen(lijst, "hoogten");
+  if (!delen) return delen.Reden();
+  return LeesHoogten(*delen, wegdekhoogte, decimaal);
+}
+
+Uitkomst<std::vector<double>> LeesGrenzenLijst(std::string_view lijst) {
+  auto delen = Delen(lijst, "grenswaarden");
+  if (!delen) return delen.Reden();
+  return LeesGrenzen(*delen);
+}
+
+Uitkomst<std::vector<double>> ContourGrenzen(const Maximum& maximum, std::string_view extra) {
+  std::vector<double> grenzen = {kVoorkeursgrenswaarde};
+  if (maximum.waarde != kVoorkeursgrenswaarde) grenzen.push_back(maximum.waarde);
+  if (ZonderBlanks(extra).empty()) return grenzen;
+  auto gelezen = LeesGrenzenLijst(extra);
+  if (!gelezen) return gelezen.Reden();
+  for (double g : *gelezen) {
+    if (std::find(grenzen.begin(), grenzen.end(), g) == grenzen.end()) grenzen.push_back(g);
+  }
+  return grenzen;
+}
+
 Uitkomst<std::vector<HoogteResultaat>> BerekenHoogten(const Invoer& invoer, const std::vector<double>& hoogten,
                                                       const std::vector<double>& grenzen, const Catalogus& catalogus,
                                                       Datum vandaag) {
@@ -63,13 +100,19 @@ Uitkomst<std::vector<HoogteResultaat>> BerekenHoogten(const Invoer& invoer, cons
   return uit;
 }
 
+std::vector<std::string> HoogteCellen(const HoogteResultaat& r, char dec) {
+  std::vector<std::string> cellen = {
+      Formatteer(r.Hoogte(), "##0.00", dec),          Formatteer(r.resultaten.Lden, "##0.00", dec),
+      Formatteer(r.resultaten.Lnight, "##0.00", dec), Formatteer(r.resultaten.Aftrek110g, "##0", dec),
+      Formatteer(r.ldenNaAftrek, "##0.00", dec),      Formatteer(r.geluidsbelasting, "##0", dec)};
+  for (const auto& afstand : r.contour) cellen.push_back(afstand ? Formatteer(*afstand, "##0.00", dec) : "");
+  return cellen;
+}
+
 std::string HoogteRegel(const HoogteResultaat& r, char dec) {
-  std::string regel = Formatteer(r.Hoogte(), "##0.00", dec);
-  for (double v : {r.resultaten.Lden, r.resultaten.Lnight}) regel += ";" + Formatteer(v, "##0.00", dec);
-  regel += ";" + Formatteer(r.resultaten.Aftrek110g, "##0", dec);
-  regel += ";" + Formatteer(r.ldenNaAftrek, "##0.00", dec);
-  regel += ";" + Formatteer(r.geluidsbelasting, "##0", dec);
-  for (const auto& afstand : r.contour) regel += ";" + (afstand ? Formatteer(*afstand, "##0.00", dec) : "");
+  const std::vector<std::string> cellen = HoogteCellen(r, dec);
+  std::string regel = cellen.front();
+  for (std::size_t i = 1; i < cellen.size(); ++i) regel += ";" + cellen[i];
   return regel;
 }
 

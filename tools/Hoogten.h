@@ -3,11 +3,13 @@
 // distances at which its geluidsbelasting meets the chosen limits.
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "base/Uitkomst.h"
 #include "calc/Wegdek.h"
 #include "calc/Werkblad.h"
+#include "tools/Toetsing.h"
 
 namespace tarvo {
 
@@ -18,6 +20,16 @@ Uitkomst<std::vector<double>> LeesHoogten(const std::vector<std::string>& tekste
 
 // A limit to test against: a level from 0 to 150 dB; a sentence naming it otherwise.
 Uitkomst<std::vector<double>> LeesGrenzen(const std::vector<std::string>& teksten);
+
+// The same from one typed line ("1,5; 4,5"), split by LeesLijst; an empty
+// line or part is refused with one sentence.
+Uitkomst<std::vector<double>> LeesHoogtenLijst(std::string_view lijst, double wegdekhoogte, char decimaal);
+Uitkomst<std::vector<double>> LeesGrenzenLijst(std::string_view lijst);
+
+// The limits a test draws contours for: the preferred limit, the maximum,
+// then each of `extra` (a line for LeesGrenzenLijst, blank for none) not
+// already among them.
+Uitkomst<std::vector<double>> ContourGrenzen(const Maximum& maximum, std::string_view extra);
 
 struct HoogteResultaat {
   Invoer invoer;  // the checked input with this height
@@ -40,5 +52,7 @@ Uitkomst<std::vector<HoogteResultaat>> BerekenHoogten(const Invoer& invoer, cons
 // "hoogte;Lden;Lnight;aftrek;Lden_na_aftrek;geluidsbelasting" and a distance
 // per limit, "##0.00" (whole numbers "##0"), a limit not met left empty.
 std::string HoogteRegel(const HoogteResultaat& r, char decimaal);
+// The same texts, one per cell.
+std::vector<std::string> HoogteCellen(const HoogteResultaat& r, char decimaal);
 
 }  // namespace tarvo

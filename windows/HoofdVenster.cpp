@@ -182,6 +182,8 @@ const std::array<ActieDef, HoofdVenster::kAantalCommandos>& Acties() {
        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D), &HoofdVenster::ToonDosisEffect, kGeenIcoon, nullptr},
       {Commando::Diagram, "diagram", "Niveau-afstanddiagram", "&Niveau-afstanddiagram…",
        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_G), &HoofdVenster::ToonDiagram, kGeenIcoon, nullptr},
+      {Commando::Toetsing, "toetsing", "Toetsing aan de grenswaarden van de Wgh", "&Toetsing…",
+       QKeySequence(Qt::CTRL | Qt::Key_T), &HoofdVenster::Toets, kGeenIcoon, nullptr},
       // Alt+B opens the menu "Bestand"; F9 calculates, as in a spreadsheet.
       {Commando::Berekenen, "berekenen", "Berekening uitvoeren", "&Berekening uitvoeren", QKeySequence(Qt::Key_F9),
        &HoofdVenster::Bereken, kGeenIcoon, nullptr},
@@ -218,7 +220,7 @@ const std::array<MenuDef, 4>& Menus() {
       {"E&xtra",
        "extraMenu",
        {Commando::Wegdekken, Commando::Omrekenen, std::nullopt, Commando::DosisEffect, Commando::Diagram,
-        Commando::Cumulatie, std::nullopt, Commando::Rekenmachine, Commando::Gebruiker}},
+        Commando::Cumulatie, Commando::Toetsing, std::nullopt, Commando::Rekenmachine, Commando::Gebruiker}},
       {"&Help", "helpMenu", {Commando::Help, Commando::Info}},
   }};
   return menus;
@@ -941,6 +943,7 @@ void HoofdVenster::ZetActies() {
   Actie(Commando::Help)->setEnabled(invoer || gelezen);
   Actie(Commando::DosisEffect)->setEnabled(resultaat);
   Actie(Commando::Diagram)->setEnabled(invoer);
+  Actie(Commando::Toetsing)->setEnabled(!rust || gelezen);
   Actie(Commando::Berekenen)->setEnabled(invoer || gelezen);
   berekenKnop_->setVisible(invoer || gelezen);
 }
@@ -1215,6 +1218,13 @@ void HoofdVenster::ToonDiagram() {
     if (!ToonControle(controle, true)) return;
     if (ControleerWegdek(*controle.invoer, cat_)) ToonAfgeleideVelden(AfgeleideTeksten(*controle.invoer, decimaal_));
   });
+}
+
+// The fields as they stand, checked in the window; its choices stay for the next time.
+void HoofdVenster::Toets() {
+  ToetsingVenster venster(HuidigWerkblad(), UitBestand() ? BestandPaneel().toStdString() : "huidig rekenblad", cat_,
+                          decimaal_, VandaagQt(), toetsingKeuze_, dialogen_, this);
+  dialogen_.ToonVenster(venster);
 }
 
 bool HoofdVenster::eventFilter(QObject* object, QEvent* event) {

@@ -13,6 +13,7 @@
 #include "calc/Wegdek.h"
 #include "calc/Werkblad.h"
 #include "shared_ui/Dialogen.h"
+#include "windows/ToetsingVenster.h"
 
 class QAction;
 class QCheckBox;
@@ -57,6 +58,7 @@ class HoofdVenster : public QMainWindow {
     Rekenmachine,
     DosisEffect,
     Diagram,
+    Toetsing,
     Berekenen,
   };
   static constexpr int kAantalCommandos = static_cast<int>(Commando::Berekenen) + 1;
@@ -95,6 +97,7 @@ class HoofdVenster : public QMainWindow {
   void DrukAf();
   void ToonDosisEffect();
   void ToonDiagram();
+  void Toets();
 
   // --- the controls ---
   QLineEdit* veld(int k) const { return velden_.at(static_cast<std::size_t>(k)); }
@@ -215,6 +218,7 @@ class HoofdVenster : public QMainWindow {
   std::int16_t rail_ = 0;
   // The speeds as typed, while the 30 km zone shows 30 in their fields.
   std::array<std::string, kAantalCategorieen> bewaardeSnelheden_;
+  ToetsingKeuze toetsingKeuze_;  // kept from one test to the next
 
   std::array<QLineEdit*, kAantalVelden> velden_{};
   std::array<QLineEdit*, kAantalToelichtingen> toelichtingRegels_{};

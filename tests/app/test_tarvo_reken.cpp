@@ -177,7 +177,7 @@ const WeigeringGeval kWeigeringen[] = {
     {"hoogte_0", "blad.tvo --hoogten \"1;0\"", 2,
      "--hoogten: Hoogte '0' is geen waarneemhoogte: die is groter dan 0 m."},
     {"lege_hoogte", "blad.tvo --hoogten \"1;;2\"", 2,
-     "--hoogten verwacht getallen gescheiden door ';', gevonden '1;;2'."},
+     "--hoogten: Geef de hoogten als getallen gescheiden door ';', gevonden '1;;2'."},
     {"grens_boven_150", "blad.tvo --hoogten 5 --toets 151", 2,
      "--toets: Grenswaarde '151' is geen niveau van 0 tot en met 150 dB."},
     {"toets_alleen", "blad.tvo --toets 48", 2, "--toets hoort bij --hoogten of --bijlage."},

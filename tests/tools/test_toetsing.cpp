@@ -117,6 +117,28 @@ TEST(LeesHoogten, AlsHetVeldZeHoudtOfGeweigerdMetDeHoogte) {
   }
   EXPECT_FALSE(LeesGrenzen({"150,01"}));
   EXPECT_EQ(*LeesGrenzen({"48", "63"}), (std::vector<double>{48, 63}));
+
+  // A typed line: the list's sentence for an empty part, the height's for a bad one.
+  EXPECT_EQ(*LeesHoogtenLijst(" 4,5;1.5", 1.5, ','), (std::vector<double>{4.5, 1.5}));
+  const std::pair<const char*, const char*> lijstFout[] = {
+      {"1;;2", "Geef de hoogten als getallen gescheiden door ';', gevonden '1;;2'."},
+      {"  ", "Geef de hoogten als getallen gescheiden door ';'."},
+      {"2;abc", "Hoogte 'abc' is geen getal."},
+  };
+  for (auto [tekst, melding] : lijstFout) EXPECT_EQ(LeesHoogtenLijst(tekst, 1.5, ',').Melding(), melding);
+  EXPECT_EQ(LeesGrenzenLijst("").Melding(), "Geef de grenswaarden als getallen gescheiden door ';'.");
+}
+
+// Contours for 48 dB and the maximum first, then the extra limits not among
+// them; no extra limits is no error, a bad one is.
+TEST(ContourGrenzen, VoorkeurMaximumEnDeRest) {
+  const Maximum stedelijk = MaximumVan(kSituaties[1]);
+  const std::pair<const char*, std::vector<double>> gevallen[] = {{"", {48, 58}},
+                                                                  {" 58; 70;48 ;52,5", {48, 58, 70, 52.5}}};
+  for (const auto& [extra, grenzen] : gevallen) EXPECT_EQ(*ContourGrenzen(stedelijk, extra), grenzen) << extra;
+  EXPECT_EQ(*ContourGrenzen(EigenMaximum(48), ""), std::vector<double>{48});
+  EXPECT_EQ(ContourGrenzen(stedelijk, "60;;").Melding(),
+            "Geef de grenswaarden als getallen gescheiden door ';', gevonden '60;;'.");
 }
 
 // Each height is the worksheet with that height, computed as the button
@@ -143,7 +165,9 @@ TEST(BerekenHoogten, HoogtenEnContourenOpElkeGrens) {
       }
       const double d = *h.contour[i];
       EXPECT_LE(Geluidsbelasting(rekenaar.Op(d).niveau), grenzen[i]) << d;
-      if (d > 1) EXPECT_GT(Geluidsbelasting(rekenaar.Op(std::round(d * 100 - 1) / 100).niveau), grenzen[i]) << d;
+      if (d > 1) {
+        EXPECT_GT(Geluidsbelasting(rekenaar.Op(std::round(d * 100 - 1) / 100).niveau), grenzen[i]) << d;
+      }
     }
     EXPECT_TRUE(h.contour[0] && h.contour[1] && *h.contour[0] > *h.contour[1]);
   }
@@ -215,4 +239,12 @@ TEST(Bijlage, EenRegelPerRekenbladEnHoogte) {
   const std::string csv = BijlageCsv(tabel, "\n");
   EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 3);
   EXPECT_TRUE(csv.starts_with("rekenblad;waarneempunt;weg;qlv_dag;"));
+
+  // On paper each line is a column headed by its height, and by its
+  // worksheet as well once there are more.
+  EXPECT_EQ(BijlageKoppen(tabel), (std::vector<std::string>{"hoogte 1,50 m", "hoogte 4,50 m"}));
+  EXPECT_EQ(BijlageRekenbladen(tabel), "a.tvo");
+  const BijlageTabel twee = MaakBijlage({{"a.tvo", (*r)[0]}, {"b.tvo", (*r)[1]}, {"a.tvo", (*r)[1]}}, {}, t.cat, ',');
+  EXPECT_EQ(BijlageKoppen(twee)[1], "b.tvo, hoogte 4,50 m");
+  EXPECT_EQ(BijlageRekenbladen(twee), "a.tvo, b.tvo");
 }

@@ -83,17 +83,17 @@ const Modus kRust{"rust",
                   false,
                   false,
                   {Commando::Openen, Commando::Invullen, Commando::Wegdekken},
-                  {Commando::Opslaan, Commando::Afdrukken}};
+                  {Commando::Opslaan, Commando::Afdrukken, Commando::Toetsing}};
 const Modus kInvoer{"invoer",
                     VensterModus::Invoer,
                     true,
                     false,
                     true,
-                    {Commando::Opslaan, Commando::Reset, Commando::Help},
+                    {Commando::Opslaan, Commando::Reset, Commando::Help, Commando::Toetsing},
                     {Commando::Openen, Commando::Afdrukken}};
 const Modus kResultaat{"resultaat",     VensterModus::Resultaat,
                        false,           true,
-                       false,           {Commando::Openen, Commando::Afdrukken, Commando::Opslaan},
+                       false,           {Commando::Openen, Commando::Afdrukken, Commando::Opslaan, Commando::Toetsing},
                        {Commando::Help}};
 // After reading a file: idle, but computable and savable.
 const Modus kGelezen{"gelezen",
@@ -101,7 +101,7 @@ const Modus kGelezen{"gelezen",
                      false,
                      false,
                      true,
-                     {Commando::Opslaan, Commando::Help},
+                     {Commando::Opslaan, Commando::Help, Commando::Toetsing},
                      {Commando::Wegdekken, Commando::Afdrukken}};
 
 // What the user sees of the worksheet: fields, remarks, road surface,
@@ -241,6 +241,9 @@ class TestHoofdVenster : public QObject {
     QTest::newRow("dosisEffect") << "resultaat"
                                  << "dosisEffect"
                                  << "DosisEffectVenster";
+    QTest::newRow("toetsing") << "invoer"
+                              << "toetsing"
+                              << "ToetsingVenster";
   }
   void opdrachtenOpenenHunVenster() {
     QFETCH(QString, modus);
