@@ -4,6 +4,7 @@
 #include <QStyleFactory>
 #include <memory>
 
+#include "app/HulpOpdracht.h"
 #include "app/PdfOpdracht.h"
 #include "shared_ui/Dialogen.h"
 #include "shared_ui/QtDataMappen.h"
@@ -13,6 +14,7 @@
 
 int main(int argc, char* argv[]) {
   if (tarvo::IsPdfOpdracht(argc, argv)) return tarvo::PdfOpdracht(argc, argv);
+  if (tarvo::IsHulpOpdracht(argc, argv)) return tarvo::HulpOpdracht(argc, argv);
 
   QApplication app(argc, argv);
   // Fusion draws the palette colours of fields and labels on every platform.
