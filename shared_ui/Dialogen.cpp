@@ -76,13 +76,15 @@ std::optional<QString> QtDialogen::BewaarBestand(QWidget* ouder, const QString& 
 
 std::optional<QString> QtDialogen::InvoerVak(QWidget* ouder, const QString& prompt, const QString& titel,
                                              const QString& standaard) {
-  bool ok = false;
+  QInputDialog vak(ouder);
+  vak.setWindowTitle(titel);
   // The prompt's label leads to the field, which makes a single "&" in it
   // an access-key mark: a name like "Geluid & Trilling" must show as typed.
-  const QString letterlijk = QString(prompt).replace("\r\n", "\n").replace('&', "&&");
-  QString tekst = QInputDialog::getText(ouder, titel, letterlijk, QLineEdit::Normal, standaard, &ok);
-  if (!ok) return std::nullopt;
-  return tekst;
+  vak.setLabelText(QString(prompt).replace("\r\n", "\n").replace('&', "&&"));
+  vak.setTextValue(standaard);
+  ToonHeleTitel(&vak);
+  if (vak.exec() != QDialog::Accepted) return std::nullopt;
+  return vak.textValue();
 }
 
 AfdrukKeuze QtDialogen::Afdrukdialoog(QWidget* ouder) {
@@ -119,6 +121,7 @@ AfdrukKeuze QtDialogen::Afdrukdialoog(QWidget* ouder) {
 void QtDialogen::Piep() { QApplication::beep(); }
 
 int QtDialogen::ToonVenster(QDialog& venster) {
+  ToonHeleTitel(&venster);
   PasOpScherm(&venster);
   return venster.exec();
 }

@@ -1,6 +1,9 @@
 #include "shared_ui/Scherm.h"
 
 #include <QApplication>
+#include <QEvent>
+#include <QFontMetrics>
+#include <QLayout>
 #include <QScreen>
 #include <QStyle>
 
@@ -48,6 +51,43 @@ void PasOpScherm(QWidget* venster) {
   if (wens.width() > ruimte.width()) wens.rheight() += balk;
   if (wens.height() > ruimte.height()) wens.rwidth() += balk;
   venster->resize(wens.boundedTo(ruimte));
+}
+
+int TitelBreedte(const QWidget* venster) {
+  QFont vet = venster->font();
+  vet.setBold(true);
+  const QFontMetrics maten(vet);
+  const int knop = qMax(venster->style()->pixelMetric(QStyle::PM_TitleBarHeight), maten.height() + 8);
+  return maten.horizontalAdvance(QString(venster->windowTitle()).remove("[*]")) + 4 * knop + 16;
+}
+
+namespace {
+
+void PasBreedteAanTitel(QWidget* venster) {
+  const int breedte = TitelBreedte(venster);
+  if (venster->minimumWidth() >= breedte) return;
+  // A layout that sets the window's minimum itself (Qt's input box) would undo it.
+  if (QLayout* laag = venster->layout(); laag && laag->sizeConstraint() != QLayout::SetNoConstraint) {
+    laag->setSizeConstraint(QLayout::SetDefaultConstraint);
+  }
+  venster->setMinimumWidth(breedte);
+}
+
+// Once more as the window is shown: Qt's input box builds its layout only then.
+class TitelBewaker : public QObject {
+ public:
+  using QObject::QObject;
+  bool eventFilter(QObject* object, QEvent* event) override {
+    if (event->type() == QEvent::Show) PasBreedteAanTitel(static_cast<QWidget*>(object));
+    return false;
+  }
+};
+
+}  // namespace
+
+void ToonHeleTitel(QWidget* venster) {
+  PasBreedteAanTitel(venster);
+  venster->installEventFilter(new TitelBewaker(venster));
 }
 
 }  // namespace tarvo

@@ -768,8 +768,8 @@ void HoofdVenster::ZetBestand(const QString& pad) {
 }
 
 void HoofdVenster::ZetTitel() {
-  // Qt shows its marker of unsaved changes at "[*]".
-  const QString programma = QString("Rekenblad Tarvo[*], Copyright ") + versie::kCopyright;
+  // Qt shows its marker of unsaved changes at "[*]"; the copyright is the Info window's.
+  const QString programma = QString("Rekenblad Tarvo[*]");
   if (bestandPad_.isEmpty())
     setWindowTitle(programma);
   else
@@ -1068,7 +1068,7 @@ void HoofdVenster::Open() {
     }
     if (!gelezen) {
       // The worksheet on screen stays; the user may choose another file.
-      dialogen_.Toon(gelezen.Melding(), std::string(kTitelWaarschuwing), Icoon::Kritiek);
+      Waarschuw(dialogen_, gelezen.Melding());
       continue;
     }
     Reset();

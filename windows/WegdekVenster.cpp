@@ -117,7 +117,7 @@ void WegdekVenster::MaakKnoppen() {
   exporteerKnop_ = knop("Exporteren…", "exporteerKnop");
   exporteerKnop_->setToolTip("De wegdekken bewaren als CSV-bestand");
   okKnop_ = knop("OK", "okKnop");
-  annuleerKnop_ = knop("Cancel", "annuleerKnop");
+  annuleerKnop_ = knop("Annuleren", "annuleerKnop");
   rekenbladKnop_ = new QToolButton(this);
   rekenbladKnop_->setObjectName("rekenbladKnop");
   rekenbladKnop_->setIcon(SpreadsheetIcoon());
