@@ -337,6 +337,8 @@ void HoofdVenster::MaakVelden(QWidget* midden) {
     const bool afgeleid = v.soort == VeldSoort::Afgeleid;
     ZetPaletKleur(e, QPalette::Base, afgeleid ? palette().color(QPalette::Button).darker(104) : kLichtGeel, true);
     ZetPaletKleur(e, QPalette::Text, kVeldTekst, false);
+    // A name holds no more than its file keeps.
+    if (v.soort == VeldSoort::Tekst) e->setMaxLength(static_cast<int>(kNaamVeldLengte));
     if (v.soort != VeldSoort::Tekst) {
       e->setAlignment(Qt::AlignRight);
       e->setFixedWidth(80);

@@ -428,6 +428,15 @@ class TestHoofdVenster : public QObject {
     o.Typ(0, "a.,1!");
     QCOMPARE(o.Veld(0)->text(), QString("a.,1!"));
     QCOMPARE(o.dlg.piepen, 2);
+    // The names and remark lines take no more than their file keeps.
+    for (QLineEdit* regel : {o.Veld(0), o.Veld(1), o.venster->toelichtingRegel(3)}) {
+      regel->clear();
+      regel->setFocus();
+      QTest::keyClicks(regel, QString(70, 'x'));
+    }
+    QCOMPARE(o.Veld(0)->text().size(), qsizetype(kNaamVeldLengte));
+    QCOMPARE(o.Veld(1)->text().size(), qsizetype(kNaamVeldLengte));
+    QCOMPARE(o.venster->toelichtingRegel(3)->text().size(), qsizetype(kToelichtingLengte));
     o.Veld(5)->setText("200");
     QCOMPARE(o.Na(o.Veld(5), Qt::Key_Return), o.Veld(6));
     QCOMPARE(o.Veld(5)->text(), QString("160"));  // Vlv at most 160
