@@ -547,6 +547,8 @@ void HoofdVenster::ZetTabVolgorde() {
 void HoofdVenster::VolgVelden() {
   veldFilter_ = new VeldFilter(velden_, toelichtingRegels_, decimaal_, dialogen_, this);
   connect(veldFilter_, &VeldFilter::HelpTekst, this, [this](const std::string& tekst) { helpTekst_ = tekst; });
+  connect(veldFilter_, &VeldFilter::Begrensd, this,
+          [this](const std::string& melding) { ZetMelding(QTekst(melding)); });
   veldFilter_->VolgHelp(aftrekSchakelaar_, kHelpAftrek);
   veldFilter_->VolgHelp(zoneSchakelaar_, kHelpZone);
   veldFilter_->VolgHelp(railKnop_, kHelpGeenInfo);
@@ -1046,6 +1048,8 @@ void HoofdVenster::Bereken() {
   resultaten_ = resultaten;
   ToonNiveaus(resultaten);
   ResultaatModus();
+  // Numbers typed beyond their range and never left were clamped by the check.
+  ZetMelding(QTekst(BegrensdMelding(controle.begrensd, decimaal_)));
 }
 
 // ---------------------------------------------------------------- files

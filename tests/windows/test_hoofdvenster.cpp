@@ -448,6 +448,34 @@ class TestHoofdVenster : public QObject {
     QCOMPARE(o.Na(o.Veld(32), Qt::Key_Up), o.Veld(24));
   }
 
+  // A number beyond its field's range is clamped, and the status bar says
+  // so, on leaving the field and when a calculation takes it unleft.
+  void begrenzingInDeStatusbalk_data() {
+    QTest::addColumn<int>("veld");
+    QTest::addColumn<QString>("getypt");
+    QTest::addColumn<bool>("verlaten");
+    QTest::addColumn<QString>("melding");
+    QTest::newRow("zichthoek") << veld::kZichthoek << "180" << true << "Zichthoek begrensd tot 127";
+    QTest::newRow("bodemfactor") << veld::kBodemfactor << "1,5" << true << "Bodemfactor B begrensd tot 1,00";
+    QTest::newRow("intensiteit") << IntensiteitVeld(categorie::kLv, 1) << "12000" << true
+                                 << "Qlicht dag begrensd tot 9999,00";
+    QTest::newRow("snelheid_bij_f9") << SnelheidVeld(categorie::kLv) << "200" << false << "Qlicht v begrensd tot 160";
+    QTest::newRow("binnen_bereik") << veld::kZichthoek << "90" << true << "";
+  }
+  void begrenzingInDeStatusbalk() {
+    QFETCH(int, veld);
+    QFETCH(QString, getypt);
+    QFETCH(bool, verlaten);
+    QFETCH(QString, melding);
+    Opstelling o;
+    o.Knop("invullen");
+    o.Veld(veld)->clear();
+    o.Typ(veld, getypt);
+    QTest::keyClick(o.Veld(veld), verlaten ? Qt::Key_Return : Qt::Key_F9);
+    QCOMPARE(o.venster->Melding(), melding);
+    QVERIFY(o.dlg.meldingen.empty());
+  }
+
   // The 30 km zone shows 30 in the speed fields and counts with it; the
   // speeds typed come back when it is off again, also after a calculation.
   void zoneBewaartDeSnelheden() {
