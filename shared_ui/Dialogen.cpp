@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <algorithm>
 
 #include "calc/Controle.h"
@@ -60,6 +61,13 @@ std::optional<QString> QtDialogen::OpenBestand(QWidget* ouder, const QString& ti
   const QString pad = QFileDialog::getOpenFileName(ouder, titel, map, filter);
   if (pad.isEmpty()) return std::nullopt;
   return pad;
+}
+
+std::optional<QStringList> QtDialogen::OpenBestanden(QWidget* ouder, const QString& titel, const QString& map,
+                                                     const QString& filter) {
+  const QStringList paden = QFileDialog::getOpenFileNames(ouder, titel, map, filter);
+  if (paden.isEmpty()) return std::nullopt;
+  return paden;
 }
 
 std::optional<QString> QtDialogen::BewaarBestand(QWidget* ouder, const QString& titel, const QString& startPad,
@@ -126,8 +134,35 @@ int QtDialogen::ToonVenster(QDialog& venster) {
   return venster.exec();
 }
 
-std::optional<QString> KiesBewaarPad(Dialogen& dialogen, QWidget* ouder, const QString& titel, const QString& startPad,
-                                     const QString& filter, const QString& extensie) {
+QString Dialogen::BeginMap() const {
+  if (!laatsteMap_.isEmpty() && QFileInfo(laatsteMap_).isDir()) return laatsteMap_;
+  const QString documenten = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  return QFileInfo(documenten).isDir() ? documenten : QDir::homePath();
+}
+
+void Dialogen::OnthoudMap(const QString& pad) {
+  if (!pad.isEmpty()) laatsteMap_ = QFileInfo(pad).absolutePath();
+}
+
+std::optional<QString> KiesOpenPad(Dialogen& dialogen, QWidget* ouder, const QString& titel, const QString& filter) {
+  std::optional<QString> pad = dialogen.OpenBestand(ouder, titel, dialogen.BeginMap(), filter);
+  if (!pad || pad->isEmpty()) return std::nullopt;
+  dialogen.OnthoudMap(*pad);
+  return pad;
+}
+
+std::optional<QStringList> KiesOpenPaden(Dialogen& dialogen, QWidget* ouder, const QString& titel,
+                                         const QString& filter) {
+  std::optional<QStringList> paden = dialogen.OpenBestanden(ouder, titel, dialogen.BeginMap(), filter);
+  if (!paden || paden->isEmpty()) return std::nullopt;
+  dialogen.OnthoudMap(paden->front());
+  return paden;
+}
+
+namespace {
+
+std::optional<QString> VraagBewaarPad(Dialogen& dialogen, QWidget* ouder, const QString& titel, const QString& startPad,
+                                      const QString& filter, const QString& extensie) {
   QString voorstel = startPad;
   for (;;) {
     std::optional<QString> pad = dialogen.BewaarBestand(ouder, titel, voorstel, filter, extensie);
@@ -142,6 +177,15 @@ std::optional<QString> KiesBewaarPad(Dialogen& dialogen, QWidget* ouder, const Q
     }
     voorstel = *pad;
   }
+}
+
+}  // namespace
+
+std::optional<QString> KiesBewaarPad(Dialogen& dialogen, QWidget* ouder, const QString& titel, const QString& startPad,
+                                     const QString& filter, const QString& extensie) {
+  std::optional<QString> pad = VraagBewaarPad(dialogen, ouder, titel, startPad, filter, extensie);
+  if (pad) dialogen.OnthoudMap(*pad);
+  return pad;
 }
 
 void Waarschuw(Dialogen& dialogen, const std::string& tekst) {

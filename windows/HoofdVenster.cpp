@@ -855,7 +855,6 @@ bool HoofdVenster::ZoekCatalogus() {
   for (;;) {
     const auto keuze = dialogen_.OpenBestand(this, "Zoek Wegdekken_2012.dat", dataMap_, kCatalogusFilter);
     if (!keuze) return false;
-    laatstePad_ = *keuze;
     if (keuze->isEmpty()) return true;
     if (!keuze->endsWith(QTekst(kCatalogusBestand), Qt::CaseSensitive)) {
       dialogen_.Toon((QDir::toNativeSeparators(*keuze) + " geen of onbruikbaar opstartbestand").toStdString(),
@@ -1062,11 +1061,11 @@ void HoofdVenster::Open() {
       pad = wachtPad_;
       wachtPad_.clear();
     } else {
-      const auto keuze = dialogen_.OpenBestand(this, "Open rekenblad", dataMap_, kWerkbladFilter);
-      if (!keuze || keuze->isEmpty()) return;
+      const auto keuze = KiesOpenPad(dialogen_, this, "Open rekenblad", kWerkbladFilter);
+      if (!keuze) return;
       pad = *keuze;
     }
-    laatstePad_ = pad;
+    dialogen_.OnthoudMap(pad);
     Uitkomst<Invoer> gelezen = Fout{};
     {
       Zandloper zandloper;
@@ -1100,12 +1099,10 @@ bool HoofdVenster::Bewaar() {
     invoer = std::move(controle.invoer);
   }
   if (!invoer) return false;
-  // The worksheet's own file, or a folder: never the catalogue ZoekCatalogus chose.
-  QString start = bestandPad_;
-  if (start.isEmpty()) start = laatstePad_.isEmpty() ? dataMap_ : QFileInfo(laatstePad_).absolutePath();
+  // The worksheet's own file, or the user's folder: never the data folder.
+  const QString start = bestandPad_.isEmpty() ? dialogen_.BeginMap() : bestandPad_;
   const auto pad = KiesBewaarPad(dialogen_, this, "Rekenblad opslaan", start, kWerkbladFilter, "tvo");
   if (!pad) return false;
-  laatstePad_ = *pad;
   Uitkomst<void> geschreven;
   {
     Zandloper zandloper;
@@ -1127,7 +1124,7 @@ bool HoofdVenster::Bewaar() {
 void HoofdVenster::BewaarRekenblad() { (void)Bewaar(); }
 
 QString HoofdVenster::PdfVoorstel() const {
-  if (bestandPad_.isEmpty()) return dataMap_;
+  if (bestandPad_.isEmpty()) return dialogen_.BeginMap();
   const QFileInfo werkblad(bestandPad_);
   return werkblad.dir().filePath(werkblad.completeBaseName() + ".pdf");
 }
@@ -1172,7 +1169,7 @@ void HoofdVenster::KiesRail() {
 
 void HoofdVenster::BewerkWegdekken() {
   {
-    WegdekVenster venster(cat_, dialogen_, dataMap_, this);
+    WegdekVenster venster(cat_, dialogen_, this);
     dialogen_.ToonVenster(venster);
   }
   VulWegdekLijst();
@@ -1191,7 +1188,7 @@ void HoofdVenster::Cumuleer() {
   if (modus_ == Modus::Resultaat && invoer_ && resultaten_) {
     huidig = BronVan(*invoer_, *resultaten_, UitBestand() ? BestandPaneel().toStdString() : "huidig rekenblad");
   }
-  CumulatieVenster venster(cat_, dialogen_, dataMap_, std::move(huidig), this);
+  CumulatieVenster venster(cat_, dialogen_, std::move(huidig), this);
   dialogen_.ToonVenster(venster);
 }
 
@@ -1203,7 +1200,9 @@ void HoofdVenster::ToonVoorbeeld() {
 
 void HoofdVenster::DrukAf() {
   if (!invoer_ || !resultaten_) return;
-  tarvo::DrukAf(this, dialogen_, PaginaInhoud{*invoer_, *resultaten_, cat_, decimaal_, datumTekst_}, dataMap_);
+  const QString bevestiging =
+      tarvo::DrukAf(this, dialogen_, PaginaInhoud{*invoer_, *resultaten_, cat_, decimaal_, datumTekst_});
+  if (!bevestiging.isEmpty()) statusBar()->showMessage(bevestiging);
 }
 
 // Lden of the last calculation, before the deduction.

@@ -205,7 +205,6 @@ class HoofdVenster : public QMainWindow {
   QString datumTekst_;
   std::string helpTekst_;
   QString wachtPad_;    // pending worksheet path (command line)
-  QString laatstePad_;  // last path chosen in a file dialog
   QString bestandPad_;  // the worksheet's own file
   bool afgesloten_ = false;
   Modus modus_ = Modus::Rust;

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
+#include <QDir>
 #include <QEvent>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -47,8 +48,8 @@ QString Wegdekken(std::size_t n) { return QString::number(n) + (n == 1 ? " wegde
 
 }  // namespace
 
-WegdekVenster::WegdekVenster(Catalogus& catalogus, Dialogen& dialogen, const QString& dataMap, QWidget* ouder)
-    : QDialog(ouder), cat_(catalogus), beheer_(catalogus), dialogen_(dialogen), dataMap_(dataMap) {
+WegdekVenster::WegdekVenster(Catalogus& catalogus, Dialogen& dialogen, QWidget* ouder)
+    : QDialog(ouder), cat_(catalogus), beheer_(catalogus), dialogen_(dialogen) {
   setObjectName("WegdekVenster");
   setWindowTitle("Correctiefactoren wegdekken ");
   ontwerpTitel_ = windowTitle();
@@ -389,7 +390,7 @@ void WegdekVenster::WisselBescherming() {
 void WegdekVenster::OpenRekenblad() {
   for (;;) {
     const std::optional<QString> pad =
-        dialogen_.OpenBestand(this, "Excelbestand openen", dataMap_, "Excelbestand (*.xls *.xlsx)");
+        KiesOpenPad(dialogen_, this, "Excelbestand openen", "Excelbestand (*.xls *.xlsx)");
     if (!pad) return;
     const QFileInfo info(*pad);
     const QString ext = info.suffix().toLower();
@@ -408,7 +409,7 @@ void WegdekVenster::OpenRekenblad() {
 }
 
 void WegdekVenster::Importeer() {
-  const std::optional<QString> pad = dialogen_.OpenBestand(this, "Wegdekken importeren", dataMap_, kTabelFilter);
+  const std::optional<QString> pad = KiesOpenPad(dialogen_, this, "Wegdekken importeren", kTabelFilter);
   if (!pad) return;
   NeemOver(LeesWegdekTabelBestand(NaarPad(*pad)), "Het bestand " + *pad + " bevat geen wegdekken.");
 }
@@ -454,7 +455,8 @@ void WegdekVenster::NeemOver(const Uitkomst<std::vector<IngelezenWegdek>>& tabel
 
 void WegdekVenster::Exporteer() {
   const std::optional<QString> pad =
-      KiesBewaarPad(dialogen_, this, "Wegdekken exporteren", dataMap_ + "/wegdekken.csv", kTabelFilter, "csv");
+      KiesBewaarPad(dialogen_, this, "Wegdekken exporteren", QDir(dialogen_.BeginMap()).filePath("wegdekken.csv"),
+                    kTabelFilter, "csv");
   if (!pad) return;
   Uitkomst<void> geschreven;
   {

@@ -28,7 +28,8 @@ class WegdekVenster : public QDialog {
   Q_OBJECT
 
  public:
-  WegdekVenster(Catalogus& catalogus, Dialogen& dialogen, const QString& dataMap, QWidget* ouder);
+  // File dialogs start where Dialogen::BeginMap says.
+  WegdekVenster(Catalogus& catalogus, Dialogen& dialogen, QWidget* ouder);
 
   QListWidget* wegdekLijst() const { return wegdekLijst_; }
   // Field 0 the description, 1 to 6 the coefficients DL and b of lv, mv and zv.
@@ -83,7 +84,6 @@ class WegdekVenster : public QDialog {
   Catalogus& cat_;
   WegdekBeheer beheer_;
   Dialogen& dialogen_;
-  QString dataMap_;
   QString ontwerpTitel_;
   Bewerking bewerking_ = Bewerking::Geen;
   int geselecteerd_ = 0;  // 1-based position of the entry last clicked

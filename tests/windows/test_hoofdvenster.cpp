@@ -13,6 +13,7 @@
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTest>
 #include <map>
@@ -64,6 +65,8 @@ Invoer TestInvoer() {
 }
 
 QString Pad(const std::filesystem::path& p) { return QString::fromStdString(p.string()); }
+
+QString Documenten() { return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation); }
 
 using Commando = HoofdVenster::Commando;
 using VensterModus = HoofdVenster::Modus;
@@ -761,7 +764,7 @@ class TestHoofdVenster : public QObject {
     o.Knop("opslaan");
     QCOMPARE(o.dlg.meldingen.size(), std::size_t{1});
     QCOMPARE(o.LaatsteMelding(), "Bestand " + (o.map / "blad.v2.tvo").string() + " bestaat al. Wilt u het vervangen?");
-    QCOMPARE(o.dlg.bewaarVoorstellen, (std::vector<QString>{Pad(o.map.Pad()), Pad(o.map / "blad.v2.tvo")}));
+    QCOMPARE(o.dlg.bewaarVoorstellen, (std::vector<QString>{Documenten(), Pad(o.map / "blad.v2.tvo")}));
     QCOMPARE(LeesBytes(o.map / "blad.v2.tvo").size(), std::size_t{5});
     QCOMPARE(LeesBytes(o.map / "nieuw.TVO").size(), kWerkbladLengte);
     QCOMPARE(o.venster->BestandPaneel(), QString("nieuw.TVO"));
@@ -858,6 +861,21 @@ class TestHoofdVenster : public QObject {
     QCOMPARE(o.dlg.meldingen.size(), std::size_t{2});
     QVERIFY(o.LaatsteMelding().starts_with("Onverwachte fout in procedure Form_Unload van Form frmTarvo."));
     QCOMPARE(DecodeerWerkblad(LeesBytes(o.map / "kopie.tvo"))->getal[3], 12.0);
+  }
+
+  // File dialogs start in the user's documents, never in the data folder,
+  // then where the last file was chosen.
+  void bestandsdialogenBeginnenInDocumenten() {
+    Opstelling o;
+    o.Knop("openen");  // cancelled
+    o.Open();
+    QCOMPARE(o.dlg.openMappen, (std::vector<QString>{Documenten(), Documenten()}));
+    o.Knop("invullen");
+    o.Knop("reset");
+    o.Knop("invullen");
+    o.Typ(0, "Dorpsstraat 1");
+    o.Knop("opslaan");  // cancelled
+    QCOMPARE(o.dlg.bewaarVoorstellen, std::vector<QString>{Pad(o.map.Pad())});
   }
 
   // Quoted, blanks and all: opened without a dialog.

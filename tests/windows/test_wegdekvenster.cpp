@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
@@ -56,7 +57,7 @@ class TestWegdekVenster : public QObject {
     ScriptDialogen dlg;
     WegdekVenster venster;
     explicit Opstelling(int n) : Opstelling(MaakCatalogus(n)) {}
-    explicit Opstelling(Catalogus c) : cat(std::move(c)), venster(cat, dlg, QDir::tempPath(), nullptr) {
+    explicit Opstelling(Catalogus c) : cat(std::move(c)), venster(cat, dlg, nullptr) {
       venster.show();
       QApplication::setActiveWindow(&venster);
       QVERIFY(QTest::qWaitForWindowActive(&venster));
@@ -177,7 +178,9 @@ class TestWegdekVenster : public QObject {
     QCOMPARE(o.venster.wegdekLijst()->currentRow(), 5);
     QCOMPARE(o.venster.veld(0)->text(), QString("Nieuw B"));
     QCOMPARE(o.venster.AantalTekst(), QString("6 wegdekken in lijst"));
-    QCOMPARE(o.dlg.openMappen.back(), QDir::tempPath());
+    // From the user's documents, then where the last file was chosen.
+    QCOMPARE(o.dlg.openMappen,
+             (std::vector<QString>{QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation), map.path()}));
   }
 
   // A refused file is named with its fault, and the catalogue stays as it
