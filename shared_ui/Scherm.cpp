@@ -21,11 +21,20 @@ Schuifvlak::Schuifvlak(QWidget* ouder) : QScrollArea(ouder) {
 
 // The whole control with a little room around it, not only its text cursor
 // as ensureWidgetVisible would; of a control wider than the view its start.
+// Where the view has room for the form's left edge and the control's start,
+// from that edge: the caption at the start of the row stays in view.
 void Schuifvlak::Toon(QWidget* w) {
   constexpr int kRand = 6;
-  const QSize maat(qMin(w->width(), viewport()->width() - 2 * kRand),
-                   qMin(w->height(), viewport()->height() - 2 * kRand));
-  const QRect vak(w->mapTo(widget(), QPoint()), maat);
+  constexpr int kBegin = 80;  // of a wide control: room for the start of what is typed
+  const int ruimte = viewport()->width() - 2 * kRand;
+  const QPoint plek = w->mapTo(widget(), QPoint());
+  int links = plek.x();
+  int rechts = plek.x() + qMin(w->width(), ruimte);
+  if (plek.x() + qMin(w->width(), kBegin) <= ruimte) {
+    links = 0;
+    rechts = qMin(rechts, ruimte);
+  }
+  const QRect vak(QPoint(links, plek.y()), QSize(rechts - links, qMin(w->height(), viewport()->height() - 2 * kRand)));
   ensureVisible(vak.center().x(), vak.center().y(), vak.width() / 2 + kRand, vak.height() / 2 + kRand);
 }
 

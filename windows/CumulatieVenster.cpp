@@ -37,6 +37,7 @@ CumulatieVenster::CumulatieVenster(const Catalogus& catalogus, Dialogen& dialoge
   resize(760, 380);
 
   auto* uitleg = new QLabel("Cumulatieve geluidsbelasting van meerdere wegen op één waarneempunt.", this);
+  uitleg->setWordWrap(true);
   auto* onderschrift = new QLabel(QTekst(kCumulatieZonderAftrek), this);
   onderschrift->setObjectName("zonderAftrek");
   QFont vet = onderschrift->font();
@@ -65,10 +66,13 @@ CumulatieVenster::CumulatieVenster(const Catalogus& catalogus, Dialogen& dialoge
   auto* sluiten = MaakKnop("&Sluiten", "sluitKnop", this);
   connect(sluiten, &QPushButton::clicked, this, &QDialog::reject);
 
+  // Two rows, so that a large scaling still fits the window on the screen.
+  auto* bronKnoppen = new QHBoxLayout();
+  bronKnoppen->addWidget(bestandKnop);
+  bronKnoppen->addWidget(huidigKnop_);
+  bronKnoppen->addWidget(verwijderKnop_);
+  bronKnoppen->addStretch(1);
   auto* knoppen = new QHBoxLayout();
-  knoppen->addWidget(bestandKnop);
-  knoppen->addWidget(huidigKnop_);
-  knoppen->addWidget(verwijderKnop_);
   knoppen->addStretch(1);
   knoppen->addWidget(csvKnop_);
   knoppen->addWidget(sluiten);
@@ -77,6 +81,7 @@ CumulatieVenster::CumulatieVenster(const Catalogus& catalogus, Dialogen& dialoge
   laag->addWidget(uitleg);
   laag->addWidget(onderschrift);
   laag->addWidget(tabel_, 1);
+  laag->addLayout(bronKnoppen);
   laag->addLayout(knoppen);
   VulTabel();
 }

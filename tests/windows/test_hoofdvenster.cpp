@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -372,6 +373,53 @@ class TestHoofdVenster : public QObject {
     QVERIFY(inBeeld(o.venster->toelichtingRegel(0)));
     o.venster->berekenKnop()->setFocus();
     QVERIFY(inBeeld(o.venster->berekenKnop()));
+  }
+
+  // At 200 % a 1280x720 screen is 640x360: every side window fits it, title
+  // bar included, however small the screen makes it.
+  void zijvenstersPassenOpHetScherm() {
+    Opstelling o;
+    o.Knop("invullen");
+    o.Typ(2, "1000");
+    o.Bereken();
+    QStringList teGroot;
+    o.dlg.bijVenster = [&](QDialog& venster) {
+      const QSize minimum = venster.minimumSizeHint().expandedTo(venster.minimumSize());
+      if (minimum.width() > 620 || minimum.height() > 330) teGroot << venster.objectName();
+    };
+    o.dlg.invoerAntwoorden = {QString("500")};
+    for (const char* actie : {"voorbeeld", "dosisEffect", "info", "cumulatie", "invullen", "omrekenen", "diagram"}) {
+      o.Knop(actie);
+    }
+    QTest::mouseClick(o.venster->railKnop(), Qt::LeftButton);
+    o.Knop("reset");
+    o.Knop("wegdekken");
+    QCOMPARE(o.dlg.vensters.size(), std::size_t{8});
+    QVERIFY2(teGroot.isEmpty(), qPrintable(teGroot.join(", ")));
+  }
+
+  // At 200 % a 1280x720 screen is 640x360: Tab from F2 through the whole
+  // form keeps the caption at the start of each field's row in view.
+  void bijschriftenBlijvenInBeeld() {
+    Opstelling o;
+    o.venster->resize(640, 330);
+    QTest::keyClick(o.venster.get(), Qt::Key_F2);
+    auto* vlak = o.venster->findChild<QScrollArea*>("schuifvlak");
+    auto* raster = qobject_cast<QGridLayout*>(vlak->widget()->layout());
+    QVERIFY(raster && vlak->horizontalScrollBar()->isVisible());
+    QStringList uitBeeld;
+    for (int stap = 0; stap < 100 && o.Focus() != o.venster->berekenKnop(); ++stap) {
+      QWidget* w = o.Focus();
+      int rij = -1, kolom = -1, rijen = 0, kolommen = 0;
+      if (const int i = raster->indexOf(w); i >= 0) raster->getItemPosition(i, &rij, &kolom, &rijen, &kolommen);
+      QLayoutItem* kop = rij >= 0 ? raster->itemAtPosition(rij, 0) : nullptr;
+      if (auto* l = kop ? qobject_cast<QLabel*>(kop->widget()) : nullptr; l && l != w) {
+        const QRect opScherm(l->mapTo(vlak->viewport(), QPoint()), l->size());
+        if (!vlak->viewport()->rect().contains(opScherm)) uitBeeld << l->text() + " (" + w->objectName() + ")";
+      }
+      QTest::keyClick(w, Qt::Key_Tab);
+    }
+    QVERIFY2(uitBeeld.isEmpty(), qPrintable(uitBeeld.join(", ")));
   }
 
   // The cumulation takes the main window's worksheet only while its results
