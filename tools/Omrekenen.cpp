@@ -1,5 +1,6 @@
 #include "tools/Omrekenen.h"
 
+#include "base/Getal.h"
 #include "calc/Velden.h"
 
 namespace tarvo {
@@ -39,5 +40,11 @@ int DoelVeld(int rij, int periode) {
 }
 
 double Uurintensiteit(double aantal, int periode) { return aantal / kPeriodeUren[static_cast<std::size_t>(periode)]; }
+
+std::optional<std::string> UurTekst(std::string_view aantalTekst, int periode, char decimaal) {
+  const auto aantal = GecontroleerdGetal(aantalTekst, kToepasBereik);
+  if (!aantal) return std::nullopt;
+  return Formatteer(Uurintensiteit(*aantal, periode), kAantalPatroon, decimaal);
+}
 
 }  // namespace tarvo

@@ -2,8 +2,11 @@
 // Turning a daily traffic count with its distribution into vehicle numbers
 // per period, and those numbers into the worksheet's hourly intensities.
 #include <array>
+#include <optional>
+#include <string>
 #include <string_view>
 
+#include "calc/VeldGetal.h"
 #include "calc/Werkblad.h"
 
 namespace tarvo {
@@ -19,6 +22,27 @@ inline constexpr std::array<int, 4> kVerdeelRijen = {kRijMotor, kRijLicht, kRijM
 inline constexpr std::string_view kGeenEtmaal = "Geen waarde voor Etmaalintensiteit ingevuld";
 inline constexpr std::string_view kFouteUurpercentages = "Geen correcte Uurpercentages ingevuld";
 inline constexpr std::string_view kFouteVoertuigpercentages = "Geen correcte Voertuigpercentages ingevuld";
+
+// The captions of the distribution's rows and of the count rows, with the
+// hint each row's boxes give: the window and the browser page show these.
+inline constexpr std::array<std::string_view, 6> kVerdelingRijen = {
+    "Etmaalintensiteit", "%Uurintensiteit", "%Motorrijwielen", "%Lichte vtg", "%Middelzware vtg", "%Zware vtg"};
+inline constexpr std::array<std::string_view, 6> kVerdelingHints = {
+    "Geef aantal voertuigen per etmaal",
+    "Geef uurpercentage voertuigen per etmaalperiode",
+    "Geef percentage motorrijwielen per etmaalperiode",
+    "Geef percentage lichte voertuigen per etmaalperiode",
+    "Geef percentage middelzware voertuigen per etmaalperiode",
+    "Geef percentage zware voertuigen per etmaalperiode"};
+inline constexpr std::array<std::string_view, kAantalRijen> kAantallenRijen = {
+    "Motorrijwielen", "Lichte vtg", "Middelzware vtg", "Zware vtg", "Bromfietsen", "Trams"};
+inline constexpr std::array<std::string_view, kAantalRijen> kAantallenHints = {
+    "Geef aantal motorrijwielen per etmaalperiode",
+    "Geef aantal lichte voertuigen per etmaalperiode",
+    "Geef aantal middelzware voertuigen per etmaalperiode",
+    "Geef aantal zware voertuigen per etmaalperiode",
+    "Geef aantal bromfietsen per etmaalperiode",
+    "Geef aantal trams per etmaalperiode"};
 
 // The distribution boxes as numbers: txtVerd 0 the daily count, txtVerd p the
 // hourly percentage of period p, then per share row four boxes further.
@@ -48,5 +72,17 @@ double Aantal(const Verdeling& v, int s, int p);
 // The worksheet field (txtInvoer) a count box writes, and its hourly value.
 int DoelVeld(int rij, int periode);
 double Uurintensiteit(double aantal, int periode);
+
+// The ranges and patterns of the boxes: the daily count, a percentage, a
+// count as "Omrekenen" writes it, and a count as "Toepassen" takes it.
+inline constexpr GetalBereik kEtmaalBereik{999999, 0, "#0"};
+inline constexpr GetalBereik kPercentageBereik{100, 0, "##0.00"};
+inline constexpr std::string_view kAantalPatroon = "#0.00";
+inline constexpr GetalBereik kToepasBereik{99999, -99999, "##0.00"};
+
+// The text a worksheet field gets from a count box's text: the count as
+// "Toepassen" validates it, per hour of the period, "#0.00"; nothing when
+// the text is no number.
+std::optional<std::string> UurTekst(std::string_view aantalTekst, int periode, char decimaal);
 
 }  // namespace tarvo
