@@ -44,6 +44,13 @@ Antwoord QtDialogen::Toon(const std::string& tekst, const std::string& titel, Ic
     return Antwoord::OK;
   }
   QPushButton* ja = box.addButton("&Ja", QMessageBox::YesRole);
+  if (knoppen == Knoppen::JaAnnuleren) {
+    QPushButton* annuleren = box.addButton("Annuleren", QMessageBox::RejectRole);
+    box.setDefaultButton(annuleren);
+    box.setEscapeButton(annuleren);
+    box.exec();
+    return box.clickedButton() == static_cast<QAbstractButton*>(ja) ? Antwoord::Ja : Antwoord::Annuleren;
+  }
   QPushButton* nee = box.addButton("&Nee", QMessageBox::NoRole);
   box.setDefaultButton(ja);
   if (knoppen == Knoppen::JaNeeAnnuleren) {

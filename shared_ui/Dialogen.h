@@ -15,7 +15,8 @@ namespace tarvo {
 
 // A message box: its icon, its buttons and the button the user chose.
 enum class Icoon { Kritiek, Vraag, Uitroep, Informatie };
-enum class Knoppen { OK, JaNee, JaNeeAnnuleren };
+// JaAnnuleren: a question whose careful answer, Annuleren, is the default.
+enum class Knoppen { OK, JaNee, JaNeeAnnuleren, JaAnnuleren };
 enum class Antwoord { OK, Ja, Nee, Annuleren };
 
 // What the print dialog decided.

@@ -366,8 +366,11 @@ void WegdekVenster::Wis() {
     Waarschuw("Meegeleverde wegdektypen kunnen niet worden gewist (F9).");
     return;
   }
-  const std::string naam = TrimBlanks(cat_.Wegdekken[static_cast<std::size_t>(index + 1)].Omschrijving);
-  if (dialogen_.Toon("Wegdek " + naam + " wissen?", "wissen", Icoon::Vraag, Knoppen::JaNee) != Antwoord::Ja) return;
+  // Saved worksheets keep only a position: the question says which ones change.
+  if (dialogen_.Toon(beheer_.WisVraag(index + 1), "Wegdek wissen", Icoon::Vraag, Knoppen::JaAnnuleren) !=
+      Antwoord::Ja) {
+    return;
+  }
 
   Zandloper zandloper;
   geselecteerd_ = index + 1;

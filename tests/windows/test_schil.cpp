@@ -6,6 +6,7 @@
 #include <QFontMetrics>
 #include <QInputDialog>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
@@ -163,6 +164,17 @@ class TestSchil : public QObject {
     });
     QtDialogen dialogen;
     QCOMPARE(dialogen.ToonVenster(venster), int(QDialog::Rejected));
+  }
+
+  // A question whose careful answer is the default: Enter cancels.
+  void jaAnnulerenStandaardAnnuleren() {
+    QTimer::singleShot(0, this, [] {
+      auto* vraag = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      QVERIFY(vraag && vraag->defaultButton()->text() == "Annuleren");
+      QTest::keyClick(vraag, Qt::Key_Return);
+    });
+    QtDialogen dialogen;
+    QCOMPARE(dialogen.Toon("Wissen?", "Wegdek wissen", Icoon::Vraag, Knoppen::JaAnnuleren), Antwoord::Annuleren);
   }
 
   // Qt's own buttons and dialogs speak the user's language.

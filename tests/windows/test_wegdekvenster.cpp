@@ -102,13 +102,17 @@ class TestWegdekVenster : public QObject {
     QVERIFY(!o.venster.veld(0)->isEnabled());
   }
 
-  // Deleting asks first (what moves and what is selected: tests/calc).
+  // Deleting asks first, naming the entries that move and the worksheets
+  // that change with them, Annuleren the default (the question itself and
+  // what is selected: tests/calc).
   void wissenKiestHetVorige() {
     Opstelling o(20);
     QTest::keyClick(o.venster.wegdekLijst(), Qt::Key_F9);
     o.Kies(4);
-    o.Klik(o.venster.wisKnop());  // answered No
-    QCOMPARE(o.LaatsteMelding(), std::string("Wegdek Wegdek 5 wissen?"));
+    o.Klik(o.venster.wisKnop());  // answered Annuleren
+    QCOMPARE(o.LaatsteMelding(), WegdekBeheer(o.cat).WisVraag(5));
+    QVERIFY(o.LaatsteMelding().find("plaats 20 wordt 19: Wegdek 20") != std::string::npos);
+    QCOMPARE(o.dlg.meldingen.back().knoppen, Knoppen::JaAnnuleren);
     QCOMPARE(o.cat.AantalWegdekken, 20);
     o.dlg.antwoorden.push_back(Antwoord::Ja);
     o.Klik(o.venster.wisKnop());
