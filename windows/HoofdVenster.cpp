@@ -34,6 +34,7 @@
 
 #include "base/Foutnummers.h"
 #include "calc/Bereken.h"
+#include "calc/Correctie.h"
 #include "calc/Valideer.h"
 #include "calc/Velden.h"
 #include "driver/Resultaatteksten.h"
@@ -491,6 +492,11 @@ void HoofdVenster::MaakNiveaus() {
   aftrekRegel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   aftrekRegel_->setVisible(false);
   aftrekRegel_->installEventFilter(this);
+  art35Regel_ = new QLabel(resultaatKader_);
+  art35Regel_->setObjectName("art35Regel");
+  art35Regel_->setWordWrap(true);
+  art35Regel_->setVisible(false);
+  art35Regel_->installEventFilter(this);
 }
 
 // The result frame with its labels, and under it the calculation button.
@@ -512,6 +518,8 @@ QVBoxLayout* HoofdVenster::Uitkomsten(QWidget* midden) {
   dosisEffectVerwijzing_->setCursor(Qt::PointingHandCursor);
   dosisEffectVerwijzing_->setAlignment(Qt::AlignCenter);
   uitkomsten->addWidget(dosisEffectVerwijzing_, 4, 0, 1, 2);
+  art35Regel_->setMaximumWidth(breedte * 2);
+  uitkomsten->addWidget(art35Regel_, 5, 0, 1, 2);
 
   berekenKnop_ = new QPushButton("Berekening uitvoeren", midden);
   berekenKnop_->setObjectName("berekenKnop");
@@ -706,6 +714,7 @@ void HoofdVenster::ToonNiveaus(const Resultaten& resultaten) {
   niveauWaarde(1)->setText(QTekst(teksten.lden));
   niveauWaarde(2)->setText(QTekst(teksten.lnight));
   aftrekRegel_->setText(QTekst(teksten.aftrek));
+  art35Regel_->setText(QTekst(Art35Regel(resultaten, cat_.Op(wegdek_).Omschrijving)));
 }
 
 // The counts land in open fields, so they count as the user's change.
@@ -955,6 +964,7 @@ void HoofdVenster::ZetBijschriftenIngeschakeld(bool aan) {
 void HoofdVenster::VerbergUitkomsten() {
   for (QLabel* l : niveauWaarden_) l->setVisible(false);
   aftrekRegel_->setVisible(false);
+  art35Regel_->setVisible(false);
   for (QLabel* l : niveauNamen_) l->setEnabled(false);
   dosisEffectVerwijzing_->setEnabled(false);
   resultaatKader_->setEnabled(false);
@@ -1011,6 +1021,7 @@ void HoofdVenster::ResultaatModus() {
   ZetBijschriftenIngeschakeld(false);
   for (QLabel* l : niveauWaarden_) l->setVisible(true);
   aftrekRegel_->setVisible(!aftrekRegel_->text().isEmpty());
+  art35Regel_->setVisible(!art35Regel_->text().isEmpty());
   for (QLabel* l : {niveauNaam(0), niveauWaarde(0), niveauNaam(1), niveauWaarde(1), niveauNaam(2), niveauWaarde(2),
                     dosisEffectVerwijzing_}) {
     l->setEnabled(true);
@@ -1247,7 +1258,7 @@ bool HoofdVenster::eventFilter(QObject* object, QEvent* event) {
   for (std::size_t n = 0; n < niveauNamen_.size(); ++n) {
     if (object == niveauNamen_[n] || object == niveauWaarden_[n]) return true;
   }
-  if (object == aftrekRegel_) return true;
+  if (object == aftrekRegel_ || object == art35Regel_) return true;
   return QMainWindow::eventFilter(object, event);
 }
 

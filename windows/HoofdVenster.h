@@ -104,6 +104,7 @@ class HoofdVenster : public QMainWindow {
   QLabel* niveauWaarde(int n) const { return niveauWaarden_.at(static_cast<std::size_t>(n)); }
   QLabel* dosisEffectVerwijzing() const { return dosisEffectVerwijzing_; }
   QLabel* aftrekRegel() const { return aftrekRegel_; }
+  QLabel* art35Regel() const { return art35Regel_; }
   QLabel* afstandBijschrift() const { return afstandBijschrift_; }  // opens the diagram
   QLabel* toelichtingKop() const { return toelichtingKop_; }
   QComboBox* wegdekLijst() const { return wegdekLijst_; }
@@ -223,6 +224,7 @@ class HoofdVenster : public QMainWindow {
   std::array<QLabel*, 3> niveauWaarden_{};
   QLabel* dosisEffectVerwijzing_ = nullptr;
   QLabel* aftrekRegel_ = nullptr;  // the deduction under the levels
+  QLabel* art35Regel_ = nullptr;   // which art. 3.5 deduction the road surface got, and why
   QLabel* toelichtingKop_ = nullptr;
   QComboBox* wegdekLijst_ = nullptr;
   QLabel* wegdekBijschrift_ = nullptr;

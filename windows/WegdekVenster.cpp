@@ -24,6 +24,7 @@
 #include "base/Foutnummers.h"
 #include "base/Getal.h"
 #include "base/Tekst.h"
+#include "calc/Correctie.h"
 #include "calc/Velden.h"
 #include "calc/WegdekImport.h"
 #include "files/WegdekTabel.h"
@@ -42,6 +43,10 @@ namespace {
 constexpr int kMinimum = static_cast<int>(kCoefficientMinimum), kMaximum = static_cast<int>(kCoefficientMaximum);
 constexpr const char* kPatroon = "##0.00";
 constexpr const char* kTabelFilter = "CSV-bestand (*.csv);;Alle bestanden (*)";
+
+const QString kKleineAftrekUitleg =
+    "Bij 70 km/h en meer krijgt dit wegdek 1 dB aftrek art. 3.5: zijn omschrijving is precies een van de acht "
+    "namen uit de regeling. De andere krijgen 2 dB.";
 
 // "1 wegdek" or "3 wegdekken".
 QString Wegdekken(std::size_t n) { return QString::number(n) + (n == 1 ? " wegdek" : " wegdekken"); }
@@ -176,6 +181,10 @@ QStatusBar* WegdekVenster::MaakStatusBalk() {
   weergavePaneel_->setMinimumWidth(110);
   statusBar->addWidget(weergavePaneel_);
   statusBar->addWidget(aantalPaneel_, 1);
+  auto* legenda = new QLabel("vet: 1 dB aftrek art. 3.5", statusBar);
+  legenda->setObjectName("legenda");
+  legenda->setToolTip(kKleineAftrekUitleg);
+  statusBar->addPermanentWidget(legenda);
   return statusBar;
 }
 
@@ -255,11 +264,18 @@ void WegdekVenster::MaakVeldenLeeg() {
   for (QLineEdit* e : velden_) e->clear();
 }
 
+// The entries that get the smaller art. 3.5 deduction in bold, as the status bar's legend says.
 void WegdekVenster::VulLijst() {
   const QSignalBlocker stil(wegdekLijst_);
   wegdekLijst_->clear();
   for (int i = 1; i <= cat_.AantalWegdekken; ++i) {
-    wegdekLijst_->addItem(QString::fromStdString(cat_.Wegdekken[static_cast<std::size_t>(i)].Omschrijving));
+    const std::string& omschrijving = cat_.Wegdekken[static_cast<std::size_t>(i)].Omschrijving;
+    auto* item = new QListWidgetItem(QString::fromStdString(omschrijving), wegdekLijst_);
+    if (!HeeftKleineArt35Aftrek(omschrijving)) continue;
+    QFont vet = item->font();
+    vet.setBold(true);
+    item->setFont(vet);
+    item->setToolTip(kKleineAftrekUitleg);
   }
 }
 
@@ -333,6 +349,7 @@ void WegdekVenster::Bevestig() {
   }
 
   const std::string omschrijving = velden_[0]->text().toStdString();
+  const std::string waarschuwing = Art35Waarschuwing({omschrijving});
   int doel = 0;
   if (bewerking_ == Bewerking::Toevoegen) {
     doel = beheer_.VoegToe(omschrijving, coef);
@@ -347,6 +364,7 @@ void WegdekVenster::Bevestig() {
   weergavePaneel_->setText("Lijstweergave");
   ToonAantal();
   ToonGekozen();
+  if (!waarschuwing.empty()) Waarschuw(QString::fromStdString(waarschuwing));
 }
 
 void WegdekVenster::Annuleer() {
@@ -448,12 +466,17 @@ void WegdekVenster::NeemOver(const Uitkomst<std::vector<IngelezenWegdek>>& tabel
     vraag += Wegdekken(plan->vervangen.size()) + " met dezelfde omschrijving vervangen?";
     if (dialogen_.Toon(vraag.toStdString(), "Importeren", Icoon::Vraag, Knoppen::JaNee) != Antwoord::Ja) return;
   }
-  Zandloper zandloper;
-  const int kies = beheer_.Voer(*plan);
-  VulLijst();
-  KiesInLijst(kies);
-  ToonGekozen();
-  ToonAantal();
+  std::vector<std::string> nieuw;
+  for (const IngelezenWegdek& w : plan->toevoegen) nieuw.push_back(w.omschrijving);
+  {
+    Zandloper zandloper;
+    const int kies = beheer_.Voer(*plan);
+    VulLijst();
+    KiesInLijst(kies);
+    ToonGekozen();
+    ToonAantal();
+  }
+  if (const std::string w = Art35Waarschuwing(nieuw); !w.empty()) Waarschuw(QString::fromStdString(w));
 }
 
 void WegdekVenster::Exporteer() {

@@ -350,6 +350,27 @@ class TestHoofdVenster : public QObject {
     QVERIFY(!o.venster->aftrekRegel()->isVisible());
   }
 
+  // At 70 km/h and more the results say which art. 3.5 deduction the road
+  // surface got and why; below 70 there is none and no line.
+  void art35AftrekInDeUitkomsten() {
+    Opstelling o;
+    o.Open();  // 80 km/h on "2L ZOAB"
+    o.Bereken();
+    QVERIFY(o.venster->art35Regel()->isVisible());
+    QCOMPARE(o.venster->art35Regel()->text(),
+             QString("aftrek art. 3.5: 1 dB (2L ZOAB is een van de acht wegdektypen met 1 dB)"));
+    o.Knop("invullen");
+    QVERIFY(!o.venster->art35Regel()->isVisible());
+    o.venster->wegdekLijst()->setFocus();
+    QTest::keyClick(o.venster->wegdekLijst(), Qt::Key_Up);
+    o.Bereken();
+    QVERIFY(o.venster->art35Regel()->text().startsWith("aftrek art. 3.5: 2 dB (referentiewegdek (DAB) is geen"));
+    o.Knop("invullen");
+    o.Veld(5)->setText("50");
+    o.Bereken();
+    QVERIFY(!o.venster->art35Regel()->isVisible());
+  }
+
   // Room for a 1280x720 screen at 100 %, title bar included; a small window
   // scrolls to where the focus goes, also by Enter: field 25 -> 32 is a jump
   // down the form.

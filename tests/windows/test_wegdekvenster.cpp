@@ -223,6 +223,32 @@ class TestWegdekVenster : public QObject {
     QCOMPARE(o.cat.AantalWegdekken, 3);
   }
 
+  // Entries that get 1 dB art. 3.5 deduction are bold; a description typed
+  // or pasted that resembles one of the eight names without being it is
+  // kept, with a warning that it gets 2 dB.
+  void kleineArt35AftrekGemarkeerdEnGewaarschuwd() {
+    Opstelling o(1);
+    const auto voegToe = [&](const QString& omschrijving) {
+      o.Klik(o.venster.toevoegKnop());
+      o.venster.veld(0)->setText(omschrijving);
+      for (int k = 1; k <= 4; ++k) o.venster.veld(k)->setText("0");
+      o.Klik(o.venster.okKnop());
+    };
+    voegToe("ZOAB");
+    QCOMPARE(o.dlg.meldingen.size(), std::size_t{1});
+    QVERIFY(o.LaatsteMelding().ends_with("krijgen dus 2 dB:\n  \"ZOAB\" lijkt op \"1L ZOAB\""));
+    QCOMPARE(o.dlg.meldingen.back().icoon, Icoon::Uitroep);
+    voegToe("1L ZOAB");
+    QCOMPARE(o.dlg.meldingen.size(), std::size_t{1});
+    QGuiApplication::clipboard()->setText("oppervlakbewerking\t0\t0\t0\t0\t0\t0\r\nSMA 0/8\t0\t0\t0\t0\t0\t0\r\n");
+    QTest::keySequence(o.venster.wegdekLijst(), QKeySequence::Paste);
+    QVERIFY(o.LaatsteMelding().ends_with(":\n  \"oppervlakbewerking\" lijkt op \"oppervlaktebewerking\""));
+    QCOMPARE(o.cat.AantalWegdekken, 5);
+    QList<bool> vet;
+    for (int i = 0; i < o.venster.wegdekLijst()->count(); ++i) vet << o.venster.wegdekLijst()->item(i)->font().bold();
+    QCOMPARE(vet, (QList<bool>{false, false, true, false, false}));
+  }
+
   // The file holds the catalogue's table with the user's decimal comma; a
   // file that cannot be written is reported with its reason.
   void exporterenSchrijftDeTabel() {
