@@ -67,8 +67,6 @@ namespace {
 const QString kGeenBestand = "Geen bestand";
 const char* const kOpslaanVraag = "Wilt u het rekenblad eerst opslaan?";
 const QString kCatalogusFilter = "Bestand Wegdekken_2012.dat (Wegdekken_2012.dat)";
-// The form name the window's error messages have always given.
-const char* const kFormNaam = "frmTarvo";
 
 const QColor kVeldTekst(64, 64, 64);
 const QColor kResultaatTekst(192, 0, 0);
@@ -884,19 +882,42 @@ void HoofdVenster::closeEvent(QCloseEvent* event) {
 
 bool HoofdVenster::SluitAf() {
   if (afgesloten_) return true;
-  // Asked first: Cancel leaves everything, the catalogue file included, as it was.
-  if (!BewaarEerst("Programma afsluiten")) return false;
+  // Asked first: Cancel leaves everything as it was.
+  if (vragenKan_ && !BewaarEerst("Programma afsluiten")) return false;
+  // Confirmed catalogue changes are on disk already, but for one whose save failed.
+  if (catalogusOpen_ && !vragenKan_) {
+    Zandloper zandloper;  // no one to tell of a failure
+    (void)BewaarWegdekken(NaarPad(dataMap_), cat_);
+  } else if (catalogusOpen_ && !BewaarCatalogus()) {
+    const char* vraag =
+        "De wijzigingen in de wegdekkencatalogus zijn niet opgeslagen. Toch afsluiten? Dan gaan ze "
+        "verloren.";
+    if (dialogen_.Toon(vraag, "Programma afsluiten", Icoon::Uitroep, Knoppen::JaNee) != Antwoord::Ja) return false;
+  }
+  afgesloten_ = true;
+  VerwijderSysteemvakIcoon();
+  return true;
+}
+
+void HoofdVenster::SluitZonderVragen() {
+  vragenKan_ = false;
+  close();
+}
+
+bool HoofdVenster::BewaarCatalogus() {
   Uitkomst<bool> bewaard = false;
   {
     Zandloper zandloper;
     bewaard = BewaarWegdekken(NaarPad(dataMap_), cat_);
   }
+  catalogusOpen_ = !bewaard;
   if (!bewaard) {
-    ToonOnverwachteFout(dialogen_, "Form_Unload", kFormNaam, bewaard.Nummer(), QTekst(bewaard.Melding()));
+    dialogen_.Toon(bewaard.Melding() +
+                       ". De wijziging blijft in het programma en wordt bij de volgende wijziging en bij het "
+                       "afsluiten opnieuw opgeslagen.",
+                   "Wegdekkencatalogus opslaan", Icoon::Kritiek);
   }
-  afgesloten_ = true;
-  VerwijderSysteemvakIcoon();
-  return true;
+  return !catalogusOpen_;
 }
 
 void HoofdVenster::MaakSysteemvakIcoon() {
@@ -1167,7 +1188,9 @@ void HoofdVenster::ToonInfo() {
   dialogen_.ToonVenster(venster);
 }
 
-void HoofdVenster::StelGebruikerIn() { VraagGebruikersnaam(this, dialogen_, cat_); }
+void HoofdVenster::StelGebruikerIn() {
+  if (VraagGebruikersnaam(this, dialogen_, cat_)) (void)BewaarCatalogus();
+}
 
 void HoofdVenster::KiesRail() {
   RailVenster venster(rail_, this);
@@ -1181,6 +1204,7 @@ void HoofdVenster::KiesRail() {
 void HoofdVenster::BewerkWegdekken() {
   {
     WegdekVenster venster(cat_, dialogen_, this);
+    connect(&venster, &WegdekVenster::Gewijzigd, this, &HoofdVenster::BewaarCatalogus);
     dialogen_.ToonVenster(venster);
   }
   VulWegdekLijst();

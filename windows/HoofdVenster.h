@@ -83,6 +83,10 @@ class HoofdVenster : public QMainWindow {
   bool Bewaar();
   void BewaarRekenblad();  // the "opslaan" command
   void Sluit();            // closing runs the shut-down
+  // Closing when no one can answer (SIGTERM at logout): the shut-down without
+  // its questions. The worksheet is not saved unasked; a catalogue change
+  // that could not be saved yet is tried once more.
+  void SluitZonderVragen();
   void ToonHelp();
   void StartRekenmachine();
   void ToonInfo();
@@ -192,6 +196,10 @@ class HoofdVenster : public QMainWindow {
   void ZetZone(bool aan);  // from a file or Reset: runs the switch when it changes
   void ToonZone();         // the speed fields for the switch's state
 
+  // A confirmed change of the catalogue or the user name goes to disk at
+  // once; a failure is said, and the change stays to be saved again at the
+  // next change and at closing. False when it was not saved.
+  bool BewaarCatalogus();
   // Lets the user locate the catalogue; false when the dialog was cancelled.
   bool ZoekCatalogus();
   void MaakSysteemvakIcoon();
@@ -208,6 +216,8 @@ class HoofdVenster : public QMainWindow {
   QString wachtPad_;    // pending worksheet path (command line)
   QString bestandPad_;  // the worksheet's own file
   bool afgesloten_ = false;
+  bool vragenKan_ = true;       // false once closing may ask nothing
+  bool catalogusOpen_ = false;  // a catalogue change not on disk yet
   Modus modus_ = Modus::Rust;
   std::optional<Invoer> invoer_;
   std::optional<Resultaten> resultaten_;

@@ -364,6 +364,7 @@ void WegdekVenster::Bevestig() {
   weergavePaneel_->setText("Lijstweergave");
   ToonAantal();
   ToonGekozen();
+  if (doel > 0) emit Gewijzigd();
   if (!waarschuwing.empty()) Waarschuw(QString::fromStdString(waarschuwing));
 }
 
@@ -401,6 +402,7 @@ void WegdekVenster::Wis() {
     ToonGekozen();
   }
   ToonAantal();
+  emit Gewijzigd();
 }
 
 void WegdekVenster::WisselBescherming() {
@@ -476,6 +478,7 @@ void WegdekVenster::NeemOver(const Uitkomst<std::vector<IngelezenWegdek>>& tabel
     ToonGekozen();
     ToonAantal();
   }
+  emit Gewijzigd();
   if (const std::string w = Art35Waarschuwing(nieuw); !w.empty()) Waarschuw(QString::fromStdString(w));
 }
 

@@ -57,6 +57,10 @@ class WegdekVenster : public QDialog {
   void Plak();  // Ctrl+V in the list: rows copied from a spreadsheet
   void WisselBescherming();
 
+ signals:
+  // A change the user confirmed (OK, a delete, an import or a paste) is in the catalogue.
+  void Gewijzigd();
+
  protected:
   bool eventFilter(QObject* obj, QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;

@@ -34,6 +34,7 @@
 #include "windows/HoofdVenster.h"
 #include "windows/OmrekenVenster.h"
 #include "windows/RailVenster.h"
+#include "windows/WegdekVenster.h"
 
 using namespace tarvo;
 using tarvo::test::LeesBytes;
@@ -915,36 +916,74 @@ class TestHoofdVenster : public QObject {
     QCOMPARE(o.Veld(2)->text(), QString("1250,00"));
   }
 
-  // The catalogue is written after the question: a failure there costs the
-  // worksheet nothing.
-  void mislukteCatalogusKostHetRekenbladNiet() {
+  // A confirmed change of the user name or of the road surfaces is on disk
+  // at once, not at closing. A full disk says so and keeps the change; the
+  // next save writes it, at closing at the latest, which asks before it
+  // drops one that still fails. The worksheet is asked about first.
+  void catalogusWijzigingDirectOpSchijf() {
     Opstelling o;
-    o.Open();
-    o.Knop("invullen");
-    o.Typ(3, "12");
-    o.dlg.antwoorden = {Antwoord::Ja};
-    o.dlg.bewaarAntwoorden = {Pad(o.map / "kopie.tvo")};
-    // A second name for the catalogue file: the save refuses to cut it loose.
-    std::filesystem::create_hard_link(o.map / std::string(kCatalogusBestand), o.map / "tweede.dat");
-    QVERIFY(o.venster->close());
-    QCOMPARE(o.dlg.meldingen.size(), std::size_t{2});
-    QVERIFY(o.LaatsteMelding().starts_with("Onverwachte fout in procedure Form_Unload van Form frmTarvo."));
-    QCOMPARE(DecodeerWerkblad(LeesBytes(o.map / "kopie.tvo"))->getal[3], 12.0);
-  }
+    const auto pad = o.map / std::string(kCatalogusBestand);
+    const auto opSchijf = [&] {
+      const auto c = DecodeerCatalogus(LeesBytes(pad));
+      return c ? *c : Catalogus{};
+    };
+    o.dlg.invoerAntwoorden = {QString("Geluid & Co")};
+    o.Knop("gebruiker");
+    QCOMPARE(TrimBlanks(opSchijf().Gebruikersnaam), std::string("Geluid & Co"));
+    o.dlg.bijVenster = [](QDialog& dialoog) {
+      auto* editor = qobject_cast<WegdekVenster*>(&dialoog);
+      QTest::mouseClick(editor->toevoegKnop(), Qt::LeftButton);
+      for (int k = 0; k <= 4; ++k) editor->veld(k)->setText(k == 0 ? "dunne deklaag" : "1");
+      QTest::mouseClick(editor->okKnop(), Qt::LeftButton);
+    };
+    o.Knop("wegdekken");
+    QCOMPARE(opSchijf().AantalWegdekken, std::int16_t{3});
+    QVERIFY(o.dlg.meldingen.empty());
 
-  // File dialogs start in the user's documents, never in the data folder,
-  // then where the last file was chosen.
-  void bestandsdialogenBeginnenInDocumenten() {
-    Opstelling o;
-    o.Knop("openen");  // cancelled
-    o.Open();
-    QCOMPARE(o.dlg.openMappen, (std::vector<QString>{Documenten(), Documenten()}));
-    o.Knop("invullen");
-    o.Knop("reset");
+    {
+      test::Schrijfgrens grens(100);
+      o.dlg.invoerAntwoorden = {QString("Ander Bureau")};
+      o.Knop("gebruiker");
+    }
+    QVERIFY(
+        o.LaatsteMelding().ends_with("; het oude bestand is bewaard gebleven. De wijziging blijft in het "
+                                     "programma en wordt bij de volgende wijziging en bij het afsluiten opnieuw "
+                                     "opgeslagen."));
+    QCOMPARE(TrimBlanks(opSchijf().Gebruikersnaam), std::string("Geluid & Co"));
+    // A second name for the catalogue file: the save refuses to cut it loose.
+    std::filesystem::create_hard_link(pad, o.map / "tweede.dat");
     o.Knop("invullen");
     o.Typ(0, "Dorpsstraat 1");
-    o.Knop("opslaan");  // cancelled
-    QCOMPARE(o.dlg.bewaarVoorstellen, std::vector<QString>{Pad(o.map.Pad())});
+    o.dlg.antwoorden = {Antwoord::Ja, Antwoord::Nee};  // save the worksheet; do not drop the catalogue change
+    o.dlg.bewaarAntwoorden = {Pad(o.map / "blad.tvo")};
+    QVERIFY(!o.venster->close());
+    QCOMPARE(DecodeerWerkblad(LeesBytes(o.map / "blad.tvo"))->waarneempunt, std::string("Dorpsstraat 1"));
+    QCOMPARE(o.LaatsteMelding(),
+             std::string("De wijzigingen in de wegdekkencatalogus zijn niet opgeslagen. Toch afsluiten? Dan gaan ze "
+                         "verloren."));
+    std::filesystem::remove(o.map / "tweede.dat");
+    QVERIFY(o.venster->close());
+    QCOMPARE(TrimBlanks(opSchijf().Gebruikersnaam), std::string("Ander Bureau"));
+  }
+
+  // At logout (SIGTERM) nobody can answer: nothing is asked, the worksheet
+  // is not saved unasked, a catalogue change still open is written.
+  void sluitenZonderVragen() {
+    Opstelling o;
+    {
+      test::Schrijfgrens grens(100);
+      o.dlg.invoerAntwoorden = {QString("Ander Bureau")};
+      o.Knop("gebruiker");
+    }
+    o.Knop("invullen");
+    o.Typ(0, "Dorpsstraat 1");
+    const std::size_t gevraagd = o.dlg.meldingen.size();
+    o.venster->SluitZonderVragen();
+    QVERIFY(!o.venster->isVisible());
+    QCOMPARE(o.dlg.meldingen.size(), gevraagd);
+    QVERIFY(o.dlg.bewaarFilters.empty());
+    const auto catalogus = DecodeerCatalogus(LeesBytes(o.map / std::string(kCatalogusBestand)));
+    QCOMPARE(TrimBlanks(catalogus->Gebruikersnaam), std::string("Ander Bureau"));
   }
 
   // Quoted, blanks and all: opened without a dialog.

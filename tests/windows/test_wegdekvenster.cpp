@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -107,6 +108,7 @@ class TestWegdekVenster : public QObject {
   // what is selected: tests/calc).
   void wissenKiestHetVorige() {
     Opstelling o(20);
+    QSignalSpy gewijzigd(&o.venster, &WegdekVenster::Gewijzigd);  // the main window saves at each
     QTest::keyClick(o.venster.wegdekLijst(), Qt::Key_F9);
     o.Kies(4);
     o.Klik(o.venster.wisKnop());  // answered Annuleren
@@ -115,8 +117,10 @@ class TestWegdekVenster : public QObject {
     QCOMPARE(o.dlg.meldingen.back().knoppen, Knoppen::JaAnnuleren);
     QCOMPARE(o.cat.AantalWegdekken, 20);
     o.dlg.antwoorden.push_back(Antwoord::Ja);
+    QCOMPARE(gewijzigd.count(), 0);
     o.Klik(o.venster.wisKnop());
     QCOMPARE(o.cat.AantalWegdekken, 19);
+    QCOMPARE(gewijzigd.count(), 1);
     QCOMPARE(o.venster.veld(0)->text(), QString("Wegdek 4"));
   }
 
@@ -206,10 +210,12 @@ class TestWegdekVenster : public QObject {
   // said to be so, a refusal names its fault.
   void plakken() {
     Opstelling o(2);
+    QSignalSpy gewijzigd(&o.venster, &WegdekVenster::Gewijzigd);
     o.Kies(0);
     QGuiApplication::clipboard()->setText("Dunne deklaag\t-1,5\t2,25\t-0,8\t1\t-0,5\t0\r\n");
     QTest::keySequence(o.venster.wegdekLijst(), QKeySequence::Paste);
     QCOMPARE(o.cat.AantalWegdekken, 3);
+    QCOMPARE(gewijzigd.count(), 1);
     QCOMPARE(o.cat.Wegdekken[3].b_lv, 2.25);
     QCOMPARE(o.venster.wegdekLijst()->currentRow(), 2);
     QCOMPARE(o.dlg.meldingen.size(), std::size_t{0});
@@ -221,6 +227,7 @@ class TestWegdekVenster : public QObject {
     QCOMPARE(o.LaatsteMelding(),
              std::string("Regel 1, kolom 2 (DL_lv): de regel telt 1 kolom in plaats van 7; er is niets ingelezen."));
     QCOMPARE(o.cat.AantalWegdekken, 3);
+    QCOMPARE(gewijzigd.count(), 1);  // nothing new, nothing refused, to save
   }
 
   // Entries that get 1 dB art. 3.5 deduction are bold; a description typed
