@@ -17,6 +17,7 @@
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QTest>
+#include <QTextEdit>
 #include <map>
 #include <memory>
 
@@ -34,6 +35,7 @@
 #include "windows/HoofdVenster.h"
 #include "windows/OmrekenVenster.h"
 #include "windows/RailVenster.h"
+#include "windows/VoorbeeldVenster.h"
 #include "windows/WegdekVenster.h"
 
 using namespace tarvo;
@@ -873,24 +875,41 @@ class TestHoofdVenster : public QObject {
     QCOMPARE(kopie->toelichting[1], std::string("nagekeken"));
   }
 
-  // A remark typed and never left is in the file, by F9 and a save
-  // afterwards, or by a save in input mode.
+  // A remark typed and never left is in the file and on the page: by F9 or
+  // the button and a save afterwards, by a save in input mode, and in the
+  // preview (whose page the printer and the PDF share). Closing saves as
+  // "opslaan" does (afsluitenBewaartWatInInvoerModusIsVeranderd).
   void toelichtingZonderVerlatenBewaard_data() {
     QTest::addColumn<QString>("actie");
-    QTest::newRow("berekenen") << "berekenen";
-    QTest::newRow("opslaan") << "opslaan";
+    for (const char* actie : {"berekenen", "knop", "opslaan", "voorbeeld"}) QTest::newRow(actie) << actie;
   }
   void toelichtingZonderVerlatenBewaard() {
     QFETCH(QString, actie);
     Opstelling o;
     o.Open();
     o.Knop("invullen");
-    o.venster->toelichtingRegel(2)->setFocus();
-    QTest::keyClicks(o.venster->toelichtingRegel(2), "gemeten");
+    QLineEdit* regel = o.venster->toelichtingRegel(2);
+    regel->setFocus();
+    QTest::keyClicks(regel, "gemeten");
     o.dlg.bewaarAntwoorden = {Pad(o.map / "kopie.tvo")};
-    QTest::keyClick(o.venster->toelichtingRegel(2), actie == "berekenen" ? Qt::Key_F9 : Qt::Key_S,
-                    actie == "berekenen" ? Qt::NoModifier : Qt::ControlModifier);
-    if (actie == "berekenen") o.Knop("opslaan");
+    QString pagina;
+    o.dlg.bijVenster = [&](QDialog& dialoog) {
+      pagina = qobject_cast<VoorbeeldVenster*>(&dialoog)->rapport()->toPlainText();
+    };
+    if (actie == "opslaan") {
+      QTest::keyClick(regel, Qt::Key_S, Qt::ControlModifier);
+    } else {
+      if (actie == "knop")
+        o.Bereken();
+      else
+        QTest::keyClick(regel, Qt::Key_F9);
+      QCOMPARE(o.venster->HuidigeModus(), VensterModus::Resultaat);
+      o.Knop(actie == "voorbeeld" ? "voorbeeld" : "opslaan");
+    }
+    if (actie == "voorbeeld") {
+      QVERIFY(pagina.contains("gemeten"));
+      return;
+    }
     QCOMPARE(DecodeerWerkblad(LeesBytes(o.map / "kopie.tvo"))->toelichting[2], std::string("gemeten"));
   }
 
