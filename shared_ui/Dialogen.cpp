@@ -63,16 +63,30 @@ Antwoord QtDialogen::Toon(const std::string& tekst, const std::string& titel, Ic
   return Antwoord::Annuleren;
 }
 
+namespace {
+
+// Qt's file dialog, within the screen at any scaling; the files chosen.
+QStringList KiesBestanden(QWidget* ouder, const QString& titel, const QString& map, const QString& filter,
+                          QFileDialog::FileMode modus) {
+  QFileDialog dlg(ouder, titel, map, filter);
+  dlg.setFileMode(modus);
+  PasOpScherm(&dlg);
+  if (dlg.exec() != QDialog::Accepted) return {};
+  return dlg.selectedFiles();
+}
+
+}  // namespace
+
 std::optional<QString> QtDialogen::OpenBestand(QWidget* ouder, const QString& titel, const QString& map,
                                                const QString& filter) {
-  const QString pad = QFileDialog::getOpenFileName(ouder, titel, map, filter);
-  if (pad.isEmpty()) return std::nullopt;
-  return pad;
+  const QStringList pad = KiesBestanden(ouder, titel, map, filter, QFileDialog::ExistingFile);
+  if (pad.isEmpty() || pad.front().isEmpty()) return std::nullopt;
+  return pad.front();
 }
 
 std::optional<QStringList> QtDialogen::OpenBestanden(QWidget* ouder, const QString& titel, const QString& map,
                                                      const QString& filter) {
-  const QStringList paden = QFileDialog::getOpenFileNames(ouder, titel, map, filter);
+  const QStringList paden = KiesBestanden(ouder, titel, map, filter, QFileDialog::ExistingFiles);
   if (paden.isEmpty()) return std::nullopt;
   return paden;
 }
@@ -85,6 +99,7 @@ std::optional<QString> QtDialogen::BewaarBestand(QWidget* ouder, const QString& 
   dlg.setOption(QFileDialog::DontConfirmOverwrite, false);
   // Added before the dialog asks about overwriting, so it asks about the name written.
   dlg.setDefaultSuffix(extensie);
+  PasOpScherm(&dlg);
   if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return std::nullopt;
   return dlg.selectedFiles().first();
 }
