@@ -4,7 +4,9 @@
 #include <QStyleFactory>
 #include <memory>
 
+#include "app/HulpOpdracht.h"
 #include "app/PdfOpdracht.h"
+#include "app/Signaalwacht.h"
 #include "shared_ui/Dialogen.h"
 #include "shared_ui/QtDataMappen.h"
 #include "shared_ui/Vertaling.h"
@@ -13,7 +15,9 @@
 
 int main(int argc, char* argv[]) {
   if (tarvo::IsPdfOpdracht(argc, argv)) return tarvo::PdfOpdracht(argc, argv);
+  if (tarvo::IsHulpOpdracht(argc, argv)) return tarvo::HulpOpdracht(argc, argv);
 
+  tarvo::Signaalwacht::Installeer();
   QApplication app(argc, argv);
   // Fusion draws the palette colours of fields and labels on every platform.
   QApplication::setStyle(QStyleFactory::create("Fusion"));
@@ -27,11 +31,25 @@ int main(int argc, char* argv[]) {
 
   tarvo::QtDialogen dialogen;
   std::unique_ptr<tarvo::HoofdVenster> hoofdvenster;
+  bool beeindigd = false;
   tarvo::Openingsscherm openingsscherm([&] {
+    if (beeindigd) return;
     hoofdvenster = std::make_unique<tarvo::HoofdVenster>(dialogen, dataMap);
     if (!hoofdvenster->Start(opdrachtRegel)) return;
     hoofdvenster->show();
   });
+  // At logout: open dialogs close as Cancel would, then the main window
+  // closes without questions; what was confirmed is on disk already.
+  tarvo::Signaalwacht wacht([&] {
+    beeindigd = true;
+    openingsscherm.close();
+    while (QWidget* modaal = QApplication::activeModalWidget()) {
+      if (!modaal->close()) modaal->hide();
+    }
+    if (hoofdvenster) hoofdvenster->SluitZonderVragen();
+    QApplication::quit();
+  });
   openingsscherm.Start();
-  return app.exec();
+  // A signal while the opening screen came up: quit() had no loop to end yet.
+  return beeindigd ? 0 : app.exec();
 }

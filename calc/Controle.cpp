@@ -125,6 +125,29 @@ std::string GeenGetalMelding(int veld) {
   return "Berekening niet uitgevoerd: " + naam + " is geen getal.";
 }
 
+namespace {
+
+// A caption without its unit: "zichthoek (graden)" -> "zichthoek".
+std::string_view ZonderEenheid(std::string_view bijschrift) {
+  const auto haakje = bijschrift.rfind(" (");
+  return bijschrift.ends_with(')') && haakje != std::string_view::npos ? bijschrift.substr(0, haakje) : bijschrift;
+}
+
+}  // namespace
+
+std::string BegrensdMelding(const std::vector<Begrenzing>& begrensd, char decimaal) {
+  std::string melding;
+  for (const Begrenzing& b : begrensd) {
+    const VeldInfo& v = Veld(b.veld);
+    std::string naam(ZonderEenheid(v.bijschrift));
+    if (!v.kolom.empty()) naam += " " + std::string(ZonderEenheid(v.kolom));
+    if (!naam.empty() && naam[0] >= 'a' && naam[0] <= 'z') naam[0] = static_cast<char>(naam[0] - 'a' + 'A');
+    if (!melding.empty()) melding += "; ";
+    melding += naam + " begrensd tot " + Formatteer(b.grens, v.verlaten.patroon, decimaal);
+  }
+  return melding;
+}
+
 std::string GeenGetalRegel(int veld, std::string_view tekst) {
   const VeldInfo& v = Veld(veld);
   std::string naam(v.bijschrift);

@@ -89,6 +89,10 @@ struct Begrenzing {
   double grens;
 };
 
+// What the window tells of numbers it clamped, naming each field by its
+// captions without their units: "Zichthoek begrensd tot 127", joined by "; ".
+std::string BegrensdMelding(const std::vector<Begrenzing>& begrensd, char decimaal);
+
 struct Controle {
   std::optional<Invoer> invoer;        // when the check passed
   std::optional<Weigering> weigering;  // when it did not

@@ -1,5 +1,6 @@
 #include "calc/Correctie.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -28,6 +29,99 @@ bool HeeftKleineArt35Aftrek(std::string_view omschrijving) {
     if (naam == n) return true;
   }
   return false;
+}
+
+namespace {
+
+// Letters and digits only, in lower case.
+std::string Kern(std::string_view s) {
+  std::string k;
+  for (char c : s) {
+    if (c >= 'A' && c <= 'Z') k += static_cast<char>(c - 'A' + 'a');
+    if ((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || (c & 0x80)) k += c;
+  }
+  return k;
+}
+
+// Levenshtein distance, enough for names of 30 characters.
+std::size_t Afstand(std::string_view a, std::string_view b) {
+  std::vector<std::size_t> rij(b.size() + 1);
+  for (std::size_t j = 0; j <= b.size(); ++j) rij[j] = j;
+  for (std::size_t i = 1; i <= a.size(); ++i) {
+    std::size_t diagonaal = rij[0];
+    rij[0] = i;
+    for (std::size_t j = 1; j <= b.size(); ++j) {
+      const std::size_t boven = rij[j];
+      rij[j] = std::min({rij[j] + 1, rij[j - 1] + 1, diagonaal + (a[i - 1] == b[j - 1] ? 0 : 1)});
+      diagonaal = boven;
+    }
+  }
+  return rij[b.size()];
+}
+
+// Words that name a kind of the eight, and the name they then most likely
+// mean; the first row whose words all occur counts.
+struct Soortwoorden {
+  std::array<std::string_view, 2> woorden;  // the second may be empty
+  std::string_view naam;
+};
+constexpr std::array<Soortwoorden, 9> kSoortwoorden = {{
+    {{"zoab", "2l"}, "2L ZOAB"},
+    {{"zoab", "tweelaags"}, "2L ZOAB"},
+    {{"zoab", ""}, "1L ZOAB"},
+    {{"oppervlak", ""}, "oppervlaktebewerking"},
+    {{"optim", ""}, "geoptim. uitgeborsteld beton"},
+    {{"uitgeborsteld", ""}, "uitgeborsteld beton"},
+    {{"keper", ""}, "elementenverharding, keperverb"},
+    {{"stil", "element"}, "stille elementenverharding"},
+    {{"element", ""}, "gewone elementenverharding"},
+}};
+
+}  // namespace
+
+std::optional<std::string_view> LijktOpKleineArt35Naam(std::string_view omschrijving) {
+  if (HeeftKleineArt35Aftrek(omschrijving)) return std::nullopt;
+  const std::string kern = Kern(omschrijving);
+  if (kern.empty()) return std::nullopt;
+  std::optional<std::string_view> naast;
+  std::size_t kleinste = 3;  // at most two letters apart
+  for (std::string_view n : kKleineAftrek) {
+    if (const std::size_t d = Afstand(kern, Kern(n)); d < kleinste) {
+      kleinste = d;
+      naast = n;
+    }
+  }
+  if (naast) return naast;
+  for (const Soortwoorden& s : kSoortwoorden) {
+    const auto komtVoor = [&kern](std::string_view w) { return w.empty() || kern.find(w) != std::string::npos; };
+    if (komtVoor(s.woorden[0]) && komtVoor(s.woorden[1])) return s.naam;
+  }
+  return std::nullopt;
+}
+
+std::string Art35Regel(const Resultaten& r, std::string_view omschrijving) {
+  if (!r.Art35Vlag) return {};
+  const std::string naam(ZonderBlanks(omschrijving));
+  if (r.Art35Aftrek == -1) return "aftrek art. 3.5: 1 dB (" + naam + " is een van de acht wegdektypen met 1 dB)";
+  std::string regel = "aftrek art. 3.5: 2 dB (" + naam + " is geen van de acht wegdektypen met 1 dB";
+  if (const auto lijkt = LijktOpKleineArt35Naam(omschrijving)) {
+    regel += "; alleen precies \"" + std::string(*lijkt) + "\" geeft 1 dB";
+  }
+  return regel + ")";
+}
+
+std::string Art35Waarschuwing(const std::vector<std::string>& omschrijvingen) {
+  std::string lijst;
+  for (const std::string& o : omschrijvingen) {
+    const auto lijkt = LijktOpKleineArt35Naam(o);
+    if (!lijkt) continue;
+    lijst += "\n  \"" + std::string(ZonderBlanks(o)) + "\" lijkt op \"" + std::string(*lijkt) + "\"";
+  }
+  if (lijst.empty()) return {};
+  return "Bij 70 km/h en meer krijgt een wegdek 1 dB aftrek art. 3.5 alleen als zijn omschrijving precies een van "
+         "de acht namen uit de regeling is; anders 2 dB. Deze omschrijvingen lijken op zo'n naam, maar zijn het "
+         "niet, en krijgen dus 2 dB:" +
+         lijst;
 }
 
 void Correctie(const Invoer& in, const Catalogus& catalogus, int p, Resultaten& r) {

@@ -33,21 +33,21 @@ Validatie Valideer(std::string_view tekst, Soort soort, std::int32_t maximum, st
                    std::string_view patroon, char decimaal) {
   switch (soort) {
     case Soort::Numeriek:
-      if (const auto x = GecontroleerdGetal(tekst, {maximum, minimum, patroon})) {
-        return {true, Formatteer(*x, patroon, decimaal), {}};
+      if (const GetalBereik bereik{maximum, minimum, patroon}; const auto x = GecontroleerdGetal(tekst, bereik)) {
+        return {true, Formatteer(*x, patroon, decimaal), {}, OverschredenGrens(tekst, bereik)};
       }
-      return {false, {}, kToolTipGetal};
+      return {false, {}, kToolTipGetal, {}};
     case Soort::Hoofdletters:
-      return {true, Hoofdletters(TrimBlanks(tekst)), {}};
+      return {true, Hoofdletters(TrimBlanks(tekst)), {}, {}};
     case Soort::KleineLetters:
-      return {true, KleineLetters(TrimBlanks(tekst)), {}};
+      return {true, KleineLetters(TrimBlanks(tekst)), {}, {}};
     case Soort::Datum:
-      if (IsDatum(tekst)) return {true, std::string(tekst), {}};
-      return {false, {}, kToolTipDatum};
+      if (IsDatum(tekst)) return {true, std::string(tekst), {}, {}};
+      return {false, {}, kToolTipDatum, {}};
     case Soort::Vrij:
       break;
   }
-  return {true, TrimBlanks(tekst), {}};
+  return {true, TrimBlanks(tekst), {}, {}};
 }
 
 }  // namespace tarvo

@@ -3,6 +3,7 @@
 // formatted with a pattern; other kinds are tidied or tested. What the box
 // must then show comes back as data.
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -16,8 +17,9 @@ inline constexpr std::string_view kToolTipDatum = "Voer geldige datum in (dd-mm-
 
 struct Validatie {
   bool geldig = true;
-  std::string tekst;         // the text the box shows when valid; unused otherwise
-  std::string_view toolTip;  // empty when valid
+  std::string tekst;            // the text the box shows when valid; unused otherwise
+  std::string_view toolTip;     // empty when valid
+  std::optional<double> grens;  // a number beyond the range: the bound it was clamped to
 };
 
 // A valid box shows `tekst` with no tool tip; an invalid one keeps what was

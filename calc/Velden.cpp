@@ -35,7 +35,7 @@ const std::string_view kHelpBerekening =
     "\xE2\x80\xA2 de weg geen hoogteverschillen van meer dan 3 meter bevat ten opzichte van de gemiddelde "
     "weghoogte;\r\n"
     "\xE2\x80\xA2 het zicht vanuit de waarnemer op de weg niet wordt belemmerd over een hoek van meer dan "
-    "30\xC2\xBA;\r\n"
+    "30\xC2\xB0;\r\n"
     "\xE2\x80\xA2 het wegdek van hetzelfde type is;\r\n"
     "\xE2\x80\xA2 de verkeersvariabelen geen belangrijke variaties vertonen.\r\n";
 const std::string_view kHelpWegdek =
@@ -61,7 +61,7 @@ constexpr std::string_view kHelp32 = "Hoogte van het waarneempunt in meters ten 
 constexpr std::string_view kHelp33 = "Hoogte van het wegdek in meters ten opzichte van het maaiveld.";
 constexpr std::string_view kHelp34 =
     "De bodemfactor is gedefinieerd als het deel van het bodemvlak, begrensd door de wegas en de denkbeeldige "
-    "lijnen vanuit het waarneempunt (in een hoek van 127\xC2\xBA) naar de snijpunten van de begrenzingslijnen met de "
+    "lijnen vanuit het waarneempunt (in een hoek van 127\xC2\xB0) naar de snijpunten van de begrenzingslijnen met de "
     "wegas, dat niet reflecterend is.";
 constexpr std::string_view kHelp35 =
     "De fractie of het deel van de afstand aan de overzijde van de weg, symetrisch ten opzichte van het "
@@ -87,7 +87,7 @@ constexpr std::string_view kHelp38 =
     "minste wordt gehalveerd en het verkeer als gevolg van het obstakel afremt en weer optrekt.";
 constexpr std::string_view kHelp39 =
     "De hoek (of de som van hoeken) waaronder de rijlijn in horizontale projectie wordt gezien vanuit het "
-    "waarneempunt. Bij ongehinderd en volledig zicht vanuit het waarneempunt bedraagt deze hoek 127\xC2\xBA";
+    "waarneempunt. Bij ongehinderd en volledig zicht vanuit het waarneempunt bedraagt deze hoek 127\xC2\xB0";
 
 constexpr std::array<std::int32_t, kAantalCategorieen> kMaxSnelheid = {160, 110, 110, 160, 60, 110};
 

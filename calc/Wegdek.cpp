@@ -70,6 +70,26 @@ int WegdekBeheer::Wis(int positie) {
   return positie >= 2 ? positie - 1 : 1;
 }
 
+std::string WegdekBeheer::WisVraag(int positie) const {
+  if (positie < 1 || positie > cat_.AantalWegdekken) return {};
+  const auto naam = [this](int p) { return TrimBlanks(cat_.Wegdekken[static_cast<std::size_t>(p)].Omschrijving); };
+  std::string vraag = "Wegdek " + naam(positie) + " wissen?\n\n";
+  if (positie == cat_.AantalWegdekken) {
+    vraag += "Een opgeslagen rekenblad bewaart alleen de plaats van zijn wegdek: rekenbladen met " + naam(positie) +
+             " (plaats " + std::to_string(positie) + ") rekenen daarna met een ander wegdek.";
+    return vraag;
+  }
+  vraag += "Deze wegdekken schuiven een plaats op:\n";
+  for (int p = positie + 1; p <= cat_.AantalWegdekken; ++p) {
+    vraag += "  plaats " + std::to_string(p) + " wordt " + std::to_string(p - 1) + ": " + naam(p) + "\n";
+  }
+  vraag +=
+      "Een opgeslagen rekenblad bewaart alleen de plaats van zijn wegdek: rekenbladen met een van deze wegdekken "
+      "of met " +
+      naam(positie) + " rekenen daarna met een ander wegdek.";
+  return vraag;
+}
+
 int WegdekBeheer::Voer(const Samenvoeging& s) {
   for (const auto& v : s.vervangen) {
     if (v.positie < 1 || v.positie > cat_.AantalWegdekken) continue;

@@ -100,6 +100,12 @@ class WegdekBeheer {
   // first when the first was deleted, 0 when none is left (or the position
   // named none).
   int Wis(int positie);
+  // The question before Wis: the entry's name, the entries behind it with
+  // the positions they move from and to, and that a saved worksheet, which
+  // keeps only its road surface's position, computes with another road
+  // surface afterwards when it used one of them or the deleted one. Empty
+  // for a position outside the catalogue.
+  std::string WisVraag(int positie) const;
 
   const Catalogus& Inhoud() const { return cat_; }
 

@@ -38,7 +38,7 @@ verwacht=$(
     ./usr/share/tarvo/Wegdekken_2012.dat ./usr/share/tarvo/voorbeeld.tvo ./usr/share/tarvo/levering.txt \
     ./usr/share/applications/$ID.desktop ./usr/share/metainfo/$ID.metainfo.xml ./usr/share/mime/packages/$ID.xml \
     ./usr/share/icons/hicolor/scalable/apps/$ID.svg \
-    ./usr/share/man/man1/tarvo.1.gz ./usr/share/man/man1/tarvo-reken.1.gz
+    ./usr/share/man/man1/tarvo.1.gz ./usr/share/man/man1/tarvo-reken.1.gz ./usr/share/doc/tarvo/copyright
   for maat in 16 22 24 32 48 64 128 256; do echo "./usr/share/icons/hicolor/${maat}x${maat}/apps/$ID.png"; done
   if [ "$WEBOPTIE" != -DTARVO_WEB_MAP= ]; then echo ./usr/share/tarvo/web/index.html; fi
 )
@@ -70,6 +70,17 @@ appstreamcli validate --no-net "$R/share/metainfo/$ID.metainfo.xml" >"$T/appstre
   cat "$T/appstream.log" >&2
   niet "appstreamcli validate"
 }
+
+# Debian's copyright file in the machine-readable format: the format line,
+# a Files paragraph, and a text for every licence it names.
+KOPIE=$R/share/doc/tarvo/copyright
+head -1 "$KOPIE" | grep -qx 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' ||
+  niet "copyright: eerste regel is geen Format-regel"
+grep -qx 'Files: \*' "$KOPIE" && grep -q '^Copyright: ' "$KOPIE" || niet "copyright: mist Files: * of Copyright:"
+for licentie in $(sed -n 's/^License: //p' "$KOPIE" | sort -u); do
+  awk -v l="$licentie" '$0 == "License: " l {getline; if ($0 ~ /^ /) gevonden = 1} END {exit !gevonden}' "$KOPIE" ||
+    niet "copyright: licentie $licentie zonder tekst"
+done
 
 # The worksheet type as the desktop's database builds it.
 mkdir -p "$T/mime/packages"

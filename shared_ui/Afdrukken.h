@@ -1,7 +1,9 @@
 #pragma once
 // The "afdrukken" command: the print dialog, then the page on the printer once
-// per copy, or the report text in a .prn file.
+// per copy, the page as a PDF file, or the report text in a .prn file.
 #include <QString>
+
+#include "base/Uitkomst.h"
 
 class QWidget;
 
@@ -10,10 +12,12 @@ namespace tarvo {
 class Dialogen;
 struct PaginaInhoud;
 
-void DrukAf(QWidget* ouder, Dialogen& dialogen, const PaginaInhoud& inhoud, const QString& dataMap);
+// A file is written as "Opslaan als PDF…" writes it (SchrijfVeilig: a failed
+// write keeps an old file), with the same message when it fails. What the
+// status bar says of a file written; empty after paper or nothing.
+QString DrukAf(QWidget* ouder, Dialogen& dialogen, const PaginaInhoud& inhoud);
 
-// The preview text and one line break, in Windows-1252. False when the
-// file cannot be written.
-bool SchrijfPrn(const QString& pad, const PaginaInhoud& inhoud);
+// The preview text and one line break, in Windows-1252, through SchrijfVeilig.
+Uitkomst<void> SchrijfPrn(const QString& pad, const PaginaInhoud& inhoud);
 
 }  // namespace tarvo

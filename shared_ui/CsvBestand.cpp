@@ -8,18 +8,18 @@
 
 namespace tarvo {
 
-bool BewaarCsv(QWidget* ouder, Dialogen& dialogen, const QString& vraag, const QString& standaardNaam,
-               const std::string& tekst, const std::string& titel) {
-  const auto pad =
-      KiesBewaarPad(dialogen, ouder, vraag, QDir::current().filePath(standaardNaam), "CSV-bestand (*.csv)", "csv");
-  if (!pad || pad->isEmpty()) return false;
+std::optional<QString> BewaarCsv(QWidget* ouder, Dialogen& dialogen, const QString& vraag, const QString& standaardNaam,
+                                 const std::string& tekst, const std::string& titel) {
+  const auto pad = KiesBewaarPad(dialogen, ouder, vraag, QDir(dialogen.BeginMap()).filePath(standaardNaam),
+                                 "CSV-bestand (*.csv)", "csv");
+  if (!pad || pad->isEmpty()) return std::nullopt;
   // With a byte-order mark, so that a spreadsheet reads the accents as UTF-8.
   const std::string inhoud = "\xEF\xBB\xBF" + tekst;
   if (const auto geschreven = SchrijfVeilig(NaarPad(*pad), inhoud); !geschreven) {
     dialogen.Toon(geschreven.Melding() + ".", titel, Icoon::Kritiek);
-    return false;
+    return std::nullopt;
   }
-  return true;
+  return pad;
 }
 
 }  // namespace tarvo

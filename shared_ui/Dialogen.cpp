@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <algorithm>
 
 #include "calc/Controle.h"
@@ -43,6 +44,13 @@ Antwoord QtDialogen::Toon(const std::string& tekst, const std::string& titel, Ic
     return Antwoord::OK;
   }
   QPushButton* ja = box.addButton("&Ja", QMessageBox::YesRole);
+  if (knoppen == Knoppen::JaAnnuleren) {
+    QPushButton* annuleren = box.addButton("Annuleren", QMessageBox::RejectRole);
+    box.setDefaultButton(annuleren);
+    box.setEscapeButton(annuleren);
+    box.exec();
+    return box.clickedButton() == static_cast<QAbstractButton*>(ja) ? Antwoord::Ja : Antwoord::Annuleren;
+  }
   QPushButton* nee = box.addButton("&Nee", QMessageBox::NoRole);
   box.setDefaultButton(ja);
   if (knoppen == Knoppen::JaNeeAnnuleren) {
@@ -55,11 +63,32 @@ Antwoord QtDialogen::Toon(const std::string& tekst, const std::string& titel, Ic
   return Antwoord::Annuleren;
 }
 
+namespace {
+
+// Qt's file dialog, within the screen at any scaling; the files chosen.
+QStringList KiesBestanden(QWidget* ouder, const QString& titel, const QString& map, const QString& filter,
+                          QFileDialog::FileMode modus) {
+  QFileDialog dlg(ouder, titel, map, filter);
+  dlg.setFileMode(modus);
+  PasOpScherm(&dlg);
+  if (dlg.exec() != QDialog::Accepted) return {};
+  return dlg.selectedFiles();
+}
+
+}  // namespace
+
 std::optional<QString> QtDialogen::OpenBestand(QWidget* ouder, const QString& titel, const QString& map,
                                                const QString& filter) {
-  const QString pad = QFileDialog::getOpenFileName(ouder, titel, map, filter);
-  if (pad.isEmpty()) return std::nullopt;
-  return pad;
+  const QStringList pad = KiesBestanden(ouder, titel, map, filter, QFileDialog::ExistingFile);
+  if (pad.isEmpty() || pad.front().isEmpty()) return std::nullopt;
+  return pad.front();
+}
+
+std::optional<QStringList> QtDialogen::OpenBestanden(QWidget* ouder, const QString& titel, const QString& map,
+                                                     const QString& filter) {
+  const QStringList paden = KiesBestanden(ouder, titel, map, filter, QFileDialog::ExistingFiles);
+  if (paden.isEmpty()) return std::nullopt;
+  return paden;
 }
 
 std::optional<QString> QtDialogen::BewaarBestand(QWidget* ouder, const QString& titel, const QString& startPad,
@@ -70,19 +99,22 @@ std::optional<QString> QtDialogen::BewaarBestand(QWidget* ouder, const QString& 
   dlg.setOption(QFileDialog::DontConfirmOverwrite, false);
   // Added before the dialog asks about overwriting, so it asks about the name written.
   dlg.setDefaultSuffix(extensie);
+  PasOpScherm(&dlg);
   if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return std::nullopt;
   return dlg.selectedFiles().first();
 }
 
 std::optional<QString> QtDialogen::InvoerVak(QWidget* ouder, const QString& prompt, const QString& titel,
                                              const QString& standaard) {
-  bool ok = false;
+  QInputDialog vak(ouder);
+  vak.setWindowTitle(titel);
   // The prompt's label leads to the field, which makes a single "&" in it
   // an access-key mark: a name like "Geluid & Trilling" must show as typed.
-  const QString letterlijk = QString(prompt).replace("\r\n", "\n").replace('&', "&&");
-  QString tekst = QInputDialog::getText(ouder, titel, letterlijk, QLineEdit::Normal, standaard, &ok);
-  if (!ok) return std::nullopt;
-  return tekst;
+  vak.setLabelText(QString(prompt).replace("\r\n", "\n").replace('&', "&&"));
+  vak.setTextValue(standaard);
+  ToonHeleTitel(&vak);
+  if (vak.exec() != QDialog::Accepted) return std::nullopt;
+  return vak.textValue();
 }
 
 AfdrukKeuze QtDialogen::Afdrukdialoog(QWidget* ouder) {
@@ -119,12 +151,40 @@ AfdrukKeuze QtDialogen::Afdrukdialoog(QWidget* ouder) {
 void QtDialogen::Piep() { QApplication::beep(); }
 
 int QtDialogen::ToonVenster(QDialog& venster) {
+  ToonHeleTitel(&venster);
   PasOpScherm(&venster);
   return venster.exec();
 }
 
-std::optional<QString> KiesBewaarPad(Dialogen& dialogen, QWidget* ouder, const QString& titel, const QString& startPad,
-                                     const QString& filter, const QString& extensie) {
+QString Dialogen::BeginMap() const {
+  if (!laatsteMap_.isEmpty() && QFileInfo(laatsteMap_).isDir()) return laatsteMap_;
+  const QString documenten = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  return QFileInfo(documenten).isDir() ? documenten : QDir::homePath();
+}
+
+void Dialogen::OnthoudMap(const QString& pad) {
+  if (!pad.isEmpty()) laatsteMap_ = QFileInfo(pad).absolutePath();
+}
+
+std::optional<QString> KiesOpenPad(Dialogen& dialogen, QWidget* ouder, const QString& titel, const QString& filter) {
+  std::optional<QString> pad = dialogen.OpenBestand(ouder, titel, dialogen.BeginMap(), filter);
+  if (!pad || pad->isEmpty()) return std::nullopt;
+  dialogen.OnthoudMap(*pad);
+  return pad;
+}
+
+std::optional<QStringList> KiesOpenPaden(Dialogen& dialogen, QWidget* ouder, const QString& titel,
+                                         const QString& filter) {
+  std::optional<QStringList> paden = dialogen.OpenBestanden(ouder, titel, dialogen.BeginMap(), filter);
+  if (!paden || paden->isEmpty()) return std::nullopt;
+  dialogen.OnthoudMap(paden->front());
+  return paden;
+}
+
+namespace {
+
+std::optional<QString> VraagBewaarPad(Dialogen& dialogen, QWidget* ouder, const QString& titel, const QString& startPad,
+                                      const QString& filter, const QString& extensie) {
   QString voorstel = startPad;
   for (;;) {
     std::optional<QString> pad = dialogen.BewaarBestand(ouder, titel, voorstel, filter, extensie);
@@ -139,6 +199,15 @@ std::optional<QString> KiesBewaarPad(Dialogen& dialogen, QWidget* ouder, const Q
     }
     voorstel = *pad;
   }
+}
+
+}  // namespace
+
+std::optional<QString> KiesBewaarPad(Dialogen& dialogen, QWidget* ouder, const QString& titel, const QString& startPad,
+                                     const QString& filter, const QString& extensie) {
+  std::optional<QString> pad = VraagBewaarPad(dialogen, ouder, titel, startPad, filter, extensie);
+  if (pad) dialogen.OnthoudMap(*pad);
+  return pad;
 }
 
 void Waarschuw(Dialogen& dialogen, const std::string& tekst) {

@@ -3,6 +3,7 @@
 // interface, so tests can answer them without a person.
 #include <QPrinter>
 #include <QString>
+#include <QStringList>
 #include <memory>
 #include <optional>
 #include <string>
@@ -14,7 +15,8 @@ namespace tarvo {
 
 // A message box: its icon, its buttons and the button the user chose.
 enum class Icoon { Kritiek, Vraag, Uitroep, Informatie };
-enum class Knoppen { OK, JaNee, JaNeeAnnuleren };
+// JaAnnuleren: a question whose careful answer, Annuleren, is the default.
+enum class Knoppen { OK, JaNee, JaNeeAnnuleren, JaAnnuleren };
 enum class Antwoord { OK, Ja, Nee, Annuleren };
 
 // What the print dialog decided.
@@ -35,6 +37,9 @@ class Dialogen {
   // A chosen path, or nothing when the user cancelled.
   virtual std::optional<QString> OpenBestand(QWidget* ouder, const QString& titel, const QString& map,
                                              const QString& filter) = 0;
+  // One or more chosen paths, or nothing when the user cancelled.
+  virtual std::optional<QStringList> OpenBestanden(QWidget* ouder, const QString& titel, const QString& map,
+                                                   const QString& filter) = 0;
   // Asks before overwriting. The dialog opens in startPad's folder, with its
   // file name proposed when it names one. A name typed without any
   // extension gets `extensie` (without the dot; empty: none is added).
@@ -48,6 +53,16 @@ class Dialogen {
   virtual void Piep() = 0;
   // Shows a window modally; its result code (QDialog::Accepted or Rejected).
   virtual int ToonVenster(QDialog& venster) = 0;
+
+  // The folder a file dialog for the user's own files starts in: that of the
+  // file last chosen in any of them, else the user's documents folder (never
+  // the program's hidden data folder).
+  QString BeginMap() const;
+  // Remembers the folder of a file the user chose.
+  void OnthoudMap(const QString& pad);
+
+ private:
+  QString laatsteMap_;
 };
 
 // The real dialogs of Qt. The parent for message boxes is the active window.
@@ -56,6 +71,8 @@ class QtDialogen : public Dialogen {
   Antwoord Toon(const std::string& tekst, const std::string& titel, Icoon icoon, Knoppen knoppen) override;
   std::optional<QString> OpenBestand(QWidget* ouder, const QString& titel, const QString& map,
                                      const QString& filter) override;
+  std::optional<QStringList> OpenBestanden(QWidget* ouder, const QString& titel, const QString& map,
+                                           const QString& filter) override;
   std::optional<QString> BewaarBestand(QWidget* ouder, const QString& titel, const QString& startPad,
                                        const QString& filter, const QString& extensie) override;
   std::optional<QString> InvoerVak(QWidget* ouder, const QString& prompt, const QString& titel,
@@ -71,9 +88,17 @@ inline const QString kWerkbladFilter = "Bestand Tarvo (*.tvo)";
 // A warning of the worksheet: the exclamation mark, titled "Waarschuwing".
 void Waarschuw(Dialogen& dialogen, const std::string& tekst);
 
+// The open dialog for the user's own files, from BeginMap; the folder of
+// the choice is remembered. Nothing on Cancel.
+std::optional<QString> KiesOpenPad(Dialogen& dialogen, QWidget* ouder, const QString& titel, const QString& filter);
+// The same, for one or more files at once.
+std::optional<QStringList> KiesOpenPaden(Dialogen& dialogen, QWidget* ouder, const QString& titel,
+                                         const QString& filter);
+
 // The save dialog for one kind of file: the path comes back ending in "."
 // + extensie, added to any name that does not; a file already there under
-// the name so made is replaced only when the user says so. Nothing on Cancel.
+// the name so made is replaced only when the user says so. Nothing on
+// Cancel. The folder of the choice is remembered (Dialogen::OnthoudMap).
 std::optional<QString> KiesBewaarPad(Dialogen& dialogen, QWidget* ouder, const QString& titel, const QString& startPad,
                                      const QString& filter, const QString& extensie);
 

@@ -3,6 +3,7 @@
 #include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
+#include <QBuffer>
 #include <QChart>
 #include <QChartView>
 #include <QGraphicsSimpleTextItem>
@@ -16,6 +17,10 @@
 #include <QValueAxis>
 #include <cmath>
 #include <vector>
+
+#include "base/Bestand.h"
+#include "base/Foutnummers.h"
+#include "shared_ui/QtTekst.h"
 
 namespace tarvo {
 
@@ -353,7 +358,16 @@ bool Grafiek::eventFilter(QObject* object, QEvent* event) {
   return QWidget::eventFilter(object, event);
 }
 
-bool Grafiek::BewaarPng(const QString& pad) { return grab().save(pad, "PNG"); }
+Uitkomst<void> Grafiek::BewaarPng(const QString& pad) {
+  // Made in memory, then saved whole or not at all, as every file of the program.
+  QBuffer png;
+  png.open(QIODevice::WriteOnly);
+  if (!grab().save(&png, "PNG")) {
+    return Fout{"Bestand " + pad.toStdString() + " kon niet worden geschreven", kFoutBestandstoegang};
+  }
+  const QByteArray& bytes = png.data();
+  return SchrijfVeilig(NaarPad(pad), std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+}
 
 QString Grafiek::Titel() const { return d_->chart->title(); }
 QString Grafiek::Voetnoot() const { return d_->voetnoot->text(); }

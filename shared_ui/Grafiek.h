@@ -10,6 +10,8 @@
 #include <memory>
 #include <optional>
 
+#include "base/Uitkomst.h"
+
 namespace tarvo {
 
 class Grafiek : public QWidget {
@@ -43,8 +45,8 @@ class Grafiek : public QWidget {
   enum class Merk { Rekenpunt, Snijpunt, Muis };
   void ZetMerk(Merk merk, std::optional<QPointF> punt, const QString& tekst = {});
 
-  // The chart with its footnote as a PNG picture; false when it cannot be written.
-  bool BewaarPng(const QString& pad);
+  // The chart with its footnote as a PNG file, through SchrijfVeilig.
+  Uitkomst<void> BewaarPng(const QString& pad);
 
   // What the chart holds, so tests need not know the library.
   struct As {

@@ -6,6 +6,7 @@
 #include <optional>
 #include <vector>
 
+#include "calc/Controle.h"
 #include "shared_ui/Dialogen.h"
 #include "shared_ui/Tekstvak.h"
 #include "shared_ui/VeldRing.h"
@@ -64,7 +65,10 @@ void VeldFilter::ControleerVeld(QLineEdit* edit) {
   const int k = VeldIndex(edit);
   if (k < 0 || Veld(k).soort != VeldSoort::Getal) return;
   const GetalBereik& b = Veld(k).verlaten;
-  ValideerVak(edit, Soort::Numeriek, b.maximum, b.minimum, b.patroon, decimaal_);
+  const std::string getypt = edit->text().toStdString();
+  const Validatie v = Valideer(getypt, Soort::Numeriek, b.maximum, b.minimum, b.patroon, decimaal_);
+  ToonValidatie(edit, v);
+  if (v.grens) emit Begrensd(BegrensdMelding({{k, getypt, *v.grens}}, decimaal_));
 }
 
 bool VeldFilter::eventFilter(QObject* object, QEvent* event) {

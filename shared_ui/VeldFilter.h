@@ -32,6 +32,8 @@ class VeldFilter : public QObject {
  signals:
   // The control that took the focus has this help text.
   void HelpTekst(const std::string& tekst);
+  // Leaving a field clamped its number: what the status bar tells of it.
+  void Begrensd(const std::string& melding);
 
  protected:
   bool eventFilter(QObject* object, QEvent* event) override;

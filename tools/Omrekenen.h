@@ -26,6 +26,27 @@ inline constexpr std::string_view kGeenEtmaal = "Geen waarde voor Etmaalintensit
 inline constexpr std::string_view kFouteUurpercentages = "Geen correcte Uurpercentages ingevuld";
 inline constexpr std::string_view kFouteVoertuigpercentages = "Geen correcte Voertuigpercentages ingevuld";
 
+// The captions of the distribution's rows and of the count rows, with the
+// hint each row's boxes give: the window and the browser page show these.
+inline constexpr std::array<std::string_view, 6> kVerdelingRijen = {
+    "Etmaalintensiteit", "%Uurintensiteit", "%Motorrijwielen", "%Lichte vtg", "%Middelzware vtg", "%Zware vtg"};
+inline constexpr std::array<std::string_view, 6> kVerdelingHints = {
+    "Geef aantal voertuigen per etmaal",
+    "Geef uurpercentage voertuigen per etmaalperiode",
+    "Geef percentage motorrijwielen per etmaalperiode",
+    "Geef percentage lichte voertuigen per etmaalperiode",
+    "Geef percentage middelzware voertuigen per etmaalperiode",
+    "Geef percentage zware voertuigen per etmaalperiode"};
+inline constexpr std::array<std::string_view, kAantalRijen> kAantallenRijen = {
+    "Motorrijwielen", "Lichte vtg", "Middelzware vtg", "Zware vtg", "Bromfietsen", "Trams"};
+inline constexpr std::array<std::string_view, kAantalRijen> kAantallenHints = {
+    "Geef aantal motorrijwielen per etmaalperiode",
+    "Geef aantal lichte voertuigen per etmaalperiode",
+    "Geef aantal middelzware voertuigen per etmaalperiode",
+    "Geef aantal zware voertuigen per etmaalperiode",
+    "Geef aantal bromfietsen per etmaalperiode",
+    "Geef aantal trams per etmaalperiode"};
+
 // The distribution boxes as numbers: txtVerd 0 the daily count, txtVerd p the
 // hourly percentage of period p, then per share row four boxes further.
 struct Verdeling {

@@ -25,12 +25,11 @@ const std::string kTitel(kCumulatieTitel);
 
 }  // namespace
 
-CumulatieVenster::CumulatieVenster(const Catalogus& catalogus, Dialogen& dialogen, const QString& map,
-                                   std::optional<CumulatieBron> huidig, QWidget* ouder)
+CumulatieVenster::CumulatieVenster(const Catalogus& catalogus, Dialogen& dialogen, std::optional<CumulatieBron> huidig,
+                                   QWidget* ouder)
     : QDialog(ouder),
       catalogus_(catalogus),
       dialogen_(dialogen),
-      map_(map),
       huidig_(std::move(huidig)),
       decimaal_(LocaleDecimaal()) {
   setObjectName("CumulatieVenster");
@@ -38,6 +37,7 @@ CumulatieVenster::CumulatieVenster(const Catalogus& catalogus, Dialogen& dialoge
   resize(760, 380);
 
   auto* uitleg = new QLabel("Cumulatieve geluidsbelasting van meerdere wegen op één waarneempunt.", this);
+  uitleg->setWordWrap(true);
   auto* onderschrift = new QLabel(QTekst(kCumulatieZonderAftrek), this);
   onderschrift->setObjectName("zonderAftrek");
   QFont vet = onderschrift->font();
@@ -66,10 +66,13 @@ CumulatieVenster::CumulatieVenster(const Catalogus& catalogus, Dialogen& dialoge
   auto* sluiten = MaakKnop("&Sluiten", "sluitKnop", this);
   connect(sluiten, &QPushButton::clicked, this, &QDialog::reject);
 
+  // Two rows, so that a large scaling still fits the window on the screen.
+  auto* bronKnoppen = new QHBoxLayout();
+  bronKnoppen->addWidget(bestandKnop);
+  bronKnoppen->addWidget(huidigKnop_);
+  bronKnoppen->addWidget(verwijderKnop_);
+  bronKnoppen->addStretch(1);
   auto* knoppen = new QHBoxLayout();
-  knoppen->addWidget(bestandKnop);
-  knoppen->addWidget(huidigKnop_);
-  knoppen->addWidget(verwijderKnop_);
   knoppen->addStretch(1);
   knoppen->addWidget(csvKnop_);
   knoppen->addWidget(sluiten);
@@ -78,6 +81,7 @@ CumulatieVenster::CumulatieVenster(const Catalogus& catalogus, Dialogen& dialoge
   laag->addWidget(uitleg);
   laag->addWidget(onderschrift);
   laag->addWidget(tabel_, 1);
+  laag->addLayout(bronKnoppen);
   laag->addLayout(knoppen);
   VulTabel();
 }
@@ -88,17 +92,20 @@ void CumulatieVenster::Voeg(CumulatieBron bron, const QString& pad) {
   VulTabel();
 }
 
-// The same file twice would count its road twice.
 void CumulatieVenster::VoegBestandToe() {
-  const auto keuze = dialogen_.OpenBestand(this, "Rekenblad toevoegen", map_, kWerkbladFilter);
-  if (!keuze || keuze->isEmpty()) return;
-  const QString pad = QFileInfo(*keuze).absoluteFilePath();
-  const QString naam = QFileInfo(*keuze).fileName();
+  const auto keuze = KiesOpenPaden(dialogen_, this, "Rekenblad toevoegen", kWerkbladFilter);
+  if (!keuze) return;
+  for (const QString& pad : *keuze) VoegToe(pad);
+}
+
+// The same file twice would count its road twice.
+void CumulatieVenster::VoegToe(const QString& gekozen) {
+  const QString pad = QFileInfo(gekozen).absoluteFilePath();
+  const QString naam = QFileInfo(gekozen).fileName();
   if (std::find(paden_.begin(), paden_.end(), pad) != paden_.end()) {
     dialogen_.Toon("Rekenblad " + naam.toStdString() + " staat al in de lijst.", kTitel, Icoon::Uitroep);
     return;
   }
-  map_ = QFileInfo(pad).absolutePath();
   const QDate vandaag = QDate::currentDate();
   std::vector<std::string> meldingen;
   auto bron = BerekenBron(NaarPad(pad), naam.toStdString(), catalogus_, decimaal_,

@@ -23,11 +23,10 @@ class CumulatieVenster : public QDialog {
 
  public:
   // `huidig`: the main window's worksheet while its results are shown.
-  // Files are computed with `catalogus`; `map` is where the file dialog starts.
-  CumulatieVenster(const Catalogus& catalogus, Dialogen& dialogen, const QString& map,
-                   std::optional<CumulatieBron> huidig, QWidget* ouder);
+  // Files are computed with `catalogus`.
+  CumulatieVenster(const Catalogus& catalogus, Dialogen& dialogen, std::optional<CumulatieBron> huidig, QWidget* ouder);
 
-  void VoegBestandToe();
+  void VoegBestandToe();  // every file chosen at once
   void VoegHuidigToe();
   void Verwijder();  // the selected worksheets
   void BewaarAlsCsv();
@@ -42,10 +41,10 @@ class CumulatieVenster : public QDialog {
   void VulTabel();
   void ZetKnoppen();
   void Voeg(CumulatieBron bron, const QString& pad);
+  void VoegToe(const QString& pad);
 
   const Catalogus& catalogus_;
   Dialogen& dialogen_;
-  QString map_;
   std::optional<CumulatieBron> huidig_;
   std::vector<CumulatieBron> bronnen_;
   std::vector<QString> paden_;  // per worksheet; empty for the main window's

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStatusBar>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
@@ -45,6 +46,10 @@ DiagramVenster::DiagramVenster(DiagramGegevens gegevens, AfstandRekenaar rekenaa
   laag->addWidget(rekenpuntTekst_);
   laag->addWidget(doelTekst_);
   laag->addLayout(knoppen);
+  statusBalk_ = new QStatusBar(this);
+  statusBalk_->setObjectName("statusBalk");
+  statusBalk_->setSizeGripEnabled(false);
+  laag->addWidget(statusBalk_);
 
   connect(grafiek_, &Grafiek::MuisBoven, this, [this](double x, double) { ToonMuis(x); });
   connect(grafiek_, &Grafiek::MuisWeg, this, &DiagramVenster::VerbergMuis);
@@ -171,18 +176,22 @@ void DiagramVenster::VerbergMuis() {
 }
 
 void DiagramVenster::BewaarAlsPng() {
-  const auto pad = dialogen_.BewaarBestand(this, "Diagram opslaan als PNG", QDir::current().filePath("diagram.png"),
-                                           "PNG-afbeelding (*.png)", "png");
+  statusBalk_->clearMessage();
+  const auto pad = KiesBewaarPad(dialogen_, this, "Diagram opslaan als PNG",
+                                 QDir(dialogen_.BeginMap()).filePath("diagram.png"), "PNG-afbeelding (*.png)", "png");
   if (!pad) return;
-  if (!grafiek_->BewaarPng(*pad)) {
-    dialogen_.Toon(("Bestand " + *pad + " kon niet worden opgeslagen.").toStdString(), std::string(kDiagramTitel),
-                   Icoon::Kritiek);
+  if (const auto geschreven = grafiek_->BewaarPng(*pad); !geschreven) {
+    dialogen_.Toon(geschreven.Melding() + ".", std::string(kDiagramTitel), Icoon::Kritiek);
+    return;
   }
+  statusBalk_->showMessage("PNG opgeslagen in " + QDir::toNativeSeparators(*pad));
 }
 
 void DiagramVenster::BewaarAlsCsv() {
-  BewaarCsv(this, dialogen_, "Diagram opslaan als CSV", "diagram.csv", DiagramCsv(gegevens_, decimaal_, "\r\n"),
-            std::string(kDiagramTitel));
+  statusBalk_->clearMessage();
+  const auto pad = BewaarCsv(this, dialogen_, "Diagram opslaan als CSV", "diagram.csv",
+                             DiagramCsv(gegevens_, decimaal_, "\r\n"), std::string(kDiagramTitel));
+  if (pad) statusBalk_->showMessage("CSV opgeslagen in " + QDir::toNativeSeparators(*pad));
 }
 
 void ToonDiagram(QWidget* ouder, Dialogen& dialogen, const Werkblad& werkblad, const Catalogus& catalogus,

@@ -12,6 +12,7 @@ class QDoubleSpinBox;
 class QHBoxLayout;
 class QLabel;
 class QRadioButton;
+class QStatusBar;
 
 namespace tarvo {
 
@@ -38,6 +39,7 @@ class DiagramVenster : public QDialog {
   QLabel* doelTekst() const { return doelTekst_; }
   QLabel* rekenpuntTekst() const { return rekenpuntTekst_; }
   QLabel* muisTekst() const { return muisTekst_; }
+  QStatusBar* statusBalk() const { return statusBalk_; }
   // The distance for the current target, as the target line shows it.
   const DoelAfstand& Snijpunt() const { return snijpunt_; }
 
@@ -66,6 +68,7 @@ class DiagramVenster : public QDialog {
   QLabel* doelTekst_ = nullptr;
   QLabel* rekenpuntTekst_ = nullptr;
   QLabel* muisTekst_ = nullptr;
+  QStatusBar* statusBalk_ = nullptr;  // what the last save wrote
   DoelAfstand snijpunt_;
 };
 

@@ -12,7 +12,8 @@ namespace tarvo {
 DosisEffectVenster::DosisEffectVenster(double lden, QWidget* ouder) : QDialog(ouder), lden_(lden) {
   setObjectName("DosisEffectVenster");
   const QString niveau = QString::fromStdString(Formatteer(lden, "#0.0", LocaleDecimaal()));
-  setWindowTitle("Dosis-effect relatie bij Lden = " + niveau + " dB");
+  // The main window shows Lden less the deduction; this one is without it.
+  setWindowTitle("Dosis-effect relatie bij Lden = " + niveau + " dB excl. aftrek art. 110g");
   resize(520, 420);
 
   grafiek_ = new Grafiek(this);

@@ -15,7 +15,7 @@ std::string LabelNaamVoor(const std::string& gebruikersnaam) {
 
 QString LabelTekst(const std::string& labelnaam) { return QString::fromStdString(labelnaam).replace("&&", "&"); }
 
-void VraagGebruikersnaam(QWidget* ouder, Dialogen& dialogen, Catalogus& catalogus) {
+bool VraagGebruikersnaam(QWidget* ouder, Dialogen& dialogen, Catalogus& catalogus) {
   const QString crlf = QTekst(CrLf);
   const QString naam = QString::fromStdString(catalogus.Gebruikersnaam);
   const QString prompt =
@@ -23,9 +23,12 @@ void VraagGebruikersnaam(QWidget* ouder, Dialogen& dialogen, Catalogus& catalogu
   // The padding blanks would only put the cursor far behind the name.
   const auto antwoord = dialogen.InvoerVak(ouder, prompt, "Instelling gebruikersnaam",
                                            QString::fromStdString(TrimRechts(catalogus.Gebruikersnaam)));
-  if (!antwoord || antwoord->isEmpty()) return;
-  catalogus.Gebruikersnaam = VastBreed(TrimBlanks(antwoord->toStdString()), kNaamLengte);
+  if (!antwoord || antwoord->isEmpty()) return false;
+  const std::string nieuw = VastBreed(TrimBlanks(antwoord->toStdString()), kNaamLengte);
+  if (nieuw == catalogus.Gebruikersnaam) return false;
+  catalogus.Gebruikersnaam = nieuw;
   catalogus.GebruikersLabelnaam = LabelNaamVoor(catalogus.Gebruikersnaam);
+  return true;
 }
 
 }  // namespace tarvo

@@ -6,8 +6,9 @@ namespace tarvo {
 
 // The user-name setting: asks for a new name; an empty answer or Cancel
 // keeps both names. The label name carries the first '&' twice so that a
-// label shows it instead of taking it as an access key.
-void VraagGebruikersnaam(QWidget* ouder, Dialogen& dialogen, Catalogus& catalogus);
+// label shows it instead of taking it as an access key. True when the
+// names changed.
+bool VraagGebruikersnaam(QWidget* ouder, Dialogen& dialogen, Catalogus& catalogus);
 
 // The user label name for a (40-character) user name.
 std::string LabelNaamVoor(const std::string& gebruikersnaam);

@@ -34,6 +34,7 @@
 
 #include "base/Foutnummers.h"
 #include "calc/Bereken.h"
+#include "calc/Correctie.h"
 #include "calc/Valideer.h"
 #include "calc/Velden.h"
 #include "driver/Resultaatteksten.h"
@@ -66,8 +67,6 @@ namespace {
 const QString kGeenBestand = "Geen bestand";
 const char* const kOpslaanVraag = "Wilt u het rekenblad eerst opslaan?";
 const QString kCatalogusFilter = "Bestand Wegdekken_2012.dat (Wegdekken_2012.dat)";
-// The form name the window's error messages have always given.
-const char* const kFormNaam = "frmTarvo";
 
 const QColor kVeldTekst(64, 64, 64);
 const QColor kResultaatTekst(192, 0, 0);
@@ -339,6 +338,8 @@ void HoofdVenster::MaakVelden(QWidget* midden) {
     const bool afgeleid = v.soort == VeldSoort::Afgeleid;
     ZetPaletKleur(e, QPalette::Base, afgeleid ? palette().color(QPalette::Button).darker(104) : kLichtGeel, true);
     ZetPaletKleur(e, QPalette::Text, kVeldTekst, false);
+    // A name holds no more than its file keeps.
+    if (v.soort == VeldSoort::Tekst) e->setMaxLength(static_cast<int>(kNaamVeldLengte));
     if (v.soort != VeldSoort::Tekst) {
       e->setAlignment(Qt::AlignRight);
       e->setFixedWidth(80);
@@ -491,6 +492,11 @@ void HoofdVenster::MaakNiveaus() {
   aftrekRegel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   aftrekRegel_->setVisible(false);
   aftrekRegel_->installEventFilter(this);
+  art35Regel_ = new QLabel(resultaatKader_);
+  art35Regel_->setObjectName("art35Regel");
+  art35Regel_->setWordWrap(true);
+  art35Regel_->setVisible(false);
+  art35Regel_->installEventFilter(this);
 }
 
 // The result frame with its labels, and under it the calculation button.
@@ -512,6 +518,8 @@ QVBoxLayout* HoofdVenster::Uitkomsten(QWidget* midden) {
   dosisEffectVerwijzing_->setCursor(Qt::PointingHandCursor);
   dosisEffectVerwijzing_->setAlignment(Qt::AlignCenter);
   uitkomsten->addWidget(dosisEffectVerwijzing_, 4, 0, 1, 2);
+  art35Regel_->setMaximumWidth(breedte * 2);
+  uitkomsten->addWidget(art35Regel_, 5, 0, 1, 2);
 
   berekenKnop_ = new QPushButton("Berekening uitvoeren", midden);
   berekenKnop_->setObjectName("berekenKnop");
@@ -547,6 +555,8 @@ void HoofdVenster::ZetTabVolgorde() {
 void HoofdVenster::VolgVelden() {
   veldFilter_ = new VeldFilter(velden_, toelichtingRegels_, decimaal_, dialogen_, this);
   connect(veldFilter_, &VeldFilter::HelpTekst, this, [this](const std::string& tekst) { helpTekst_ = tekst; });
+  connect(veldFilter_, &VeldFilter::Begrensd, this,
+          [this](const std::string& melding) { ZetMelding(QTekst(melding)); });
   veldFilter_->VolgHelp(aftrekSchakelaar_, kHelpAftrek);
   veldFilter_->VolgHelp(zoneSchakelaar_, kHelpZone);
   veldFilter_->VolgHelp(railKnop_, kHelpGeenInfo);
@@ -704,6 +714,7 @@ void HoofdVenster::ToonNiveaus(const Resultaten& resultaten) {
   niveauWaarde(1)->setText(QTekst(teksten.lden));
   niveauWaarde(2)->setText(QTekst(teksten.lnight));
   aftrekRegel_->setText(QTekst(teksten.aftrek));
+  art35Regel_->setText(QTekst(Art35Regel(resultaten, cat_.Op(wegdek_).Omschrijving)));
 }
 
 // The counts land in open fields, so they count as the user's change.
@@ -770,8 +781,8 @@ void HoofdVenster::ZetBestand(const QString& pad) {
 }
 
 void HoofdVenster::ZetTitel() {
-  // Qt shows its marker of unsaved changes at "[*]".
-  const QString programma = QString("Rekenblad Tarvo[*], Copyright ") + versie::kCopyright;
+  // Qt shows its marker of unsaved changes at "[*]"; the copyright is the Info window's.
+  const QString programma = QString("Rekenblad Tarvo[*]");
   if (bestandPad_.isEmpty())
     setWindowTitle(programma);
   else
@@ -853,7 +864,6 @@ bool HoofdVenster::ZoekCatalogus() {
   for (;;) {
     const auto keuze = dialogen_.OpenBestand(this, "Zoek Wegdekken_2012.dat", dataMap_, kCatalogusFilter);
     if (!keuze) return false;
-    laatstePad_ = *keuze;
     if (keuze->isEmpty()) return true;
     if (!keuze->endsWith(QTekst(kCatalogusBestand), Qt::CaseSensitive)) {
       dialogen_.Toon((QDir::toNativeSeparators(*keuze) + " geen of onbruikbaar opstartbestand").toStdString(),
@@ -874,19 +884,42 @@ void HoofdVenster::closeEvent(QCloseEvent* event) {
 
 bool HoofdVenster::SluitAf() {
   if (afgesloten_) return true;
-  // Asked first: Cancel leaves everything, the catalogue file included, as it was.
-  if (!BewaarEerst("Programma afsluiten")) return false;
+  // Asked first: Cancel leaves everything as it was.
+  if (vragenKan_ && !BewaarEerst("Programma afsluiten")) return false;
+  // Confirmed catalogue changes are on disk already, but for one whose save failed.
+  if (catalogusOpen_ && !vragenKan_) {
+    Zandloper zandloper;  // no one to tell of a failure
+    (void)BewaarWegdekken(NaarPad(dataMap_), cat_);
+  } else if (catalogusOpen_ && !BewaarCatalogus()) {
+    const char* vraag =
+        "De wijzigingen in de wegdekkencatalogus zijn niet opgeslagen. Toch afsluiten? Dan gaan ze "
+        "verloren.";
+    if (dialogen_.Toon(vraag, "Programma afsluiten", Icoon::Uitroep, Knoppen::JaNee) != Antwoord::Ja) return false;
+  }
+  afgesloten_ = true;
+  VerwijderSysteemvakIcoon();
+  return true;
+}
+
+void HoofdVenster::SluitZonderVragen() {
+  vragenKan_ = false;
+  close();
+}
+
+bool HoofdVenster::BewaarCatalogus() {
   Uitkomst<bool> bewaard = false;
   {
     Zandloper zandloper;
     bewaard = BewaarWegdekken(NaarPad(dataMap_), cat_);
   }
+  catalogusOpen_ = !bewaard;
   if (!bewaard) {
-    ToonOnverwachteFout(dialogen_, "Form_Unload", kFormNaam, bewaard.Nummer(), QTekst(bewaard.Melding()));
+    dialogen_.Toon(bewaard.Melding() +
+                       ". De wijziging blijft in het programma en wordt bij de volgende wijziging en bij het "
+                       "afsluiten opnieuw opgeslagen.",
+                   "Wegdekkencatalogus opslaan", Icoon::Kritiek);
   }
-  afgesloten_ = true;
-  VerwijderSysteemvakIcoon();
-  return true;
+  return !catalogusOpen_;
 }
 
 void HoofdVenster::MaakSysteemvakIcoon() {
@@ -955,6 +988,7 @@ void HoofdVenster::ZetBijschriftenIngeschakeld(bool aan) {
 void HoofdVenster::VerbergUitkomsten() {
   for (QLabel* l : niveauWaarden_) l->setVisible(false);
   aftrekRegel_->setVisible(false);
+  art35Regel_->setVisible(false);
   for (QLabel* l : niveauNamen_) l->setEnabled(false);
   dosisEffectVerwijzing_->setEnabled(false);
   resultaatKader_->setEnabled(false);
@@ -1011,6 +1045,7 @@ void HoofdVenster::ResultaatModus() {
   ZetBijschriftenIngeschakeld(false);
   for (QLabel* l : niveauWaarden_) l->setVisible(true);
   aftrekRegel_->setVisible(!aftrekRegel_->text().isEmpty());
+  art35Regel_->setVisible(!art35Regel_->text().isEmpty());
   for (QLabel* l : {niveauNaam(0), niveauWaarde(0), niveauNaam(1), niveauWaarde(1), niveauNaam(2), niveauWaarde(2),
                     dosisEffectVerwijzing_}) {
     l->setEnabled(true);
@@ -1047,6 +1082,8 @@ void HoofdVenster::Bereken() {
   resultaten_ = resultaten;
   ToonNiveaus(resultaten);
   ResultaatModus();
+  // Numbers typed beyond their range and never left were clamped by the check.
+  ZetMelding(QTekst(BegrensdMelding(controle.begrensd, decimaal_)));
 }
 
 // ---------------------------------------------------------------- files
@@ -1059,11 +1096,11 @@ void HoofdVenster::Open() {
       pad = wachtPad_;
       wachtPad_.clear();
     } else {
-      const auto keuze = dialogen_.OpenBestand(this, "Open rekenblad", dataMap_, kWerkbladFilter);
-      if (!keuze || keuze->isEmpty()) return;
+      const auto keuze = KiesOpenPad(dialogen_, this, "Open rekenblad", kWerkbladFilter);
+      if (!keuze) return;
       pad = *keuze;
     }
-    laatstePad_ = pad;
+    dialogen_.OnthoudMap(pad);
     Uitkomst<Invoer> gelezen = Fout{};
     {
       Zandloper zandloper;
@@ -1071,7 +1108,7 @@ void HoofdVenster::Open() {
     }
     if (!gelezen) {
       // The worksheet on screen stays; the user may choose another file.
-      dialogen_.Toon(gelezen.Melding(), std::string(kTitelWaarschuwing), Icoon::Kritiek);
+      Waarschuw(dialogen_, gelezen.Melding());
       continue;
     }
     Reset();
@@ -1097,12 +1134,10 @@ bool HoofdVenster::Bewaar() {
     invoer = std::move(controle.invoer);
   }
   if (!invoer) return false;
-  // The worksheet's own file, or a folder: never the catalogue ZoekCatalogus chose.
-  QString start = bestandPad_;
-  if (start.isEmpty()) start = laatstePad_.isEmpty() ? dataMap_ : QFileInfo(laatstePad_).absolutePath();
+  // The worksheet's own file, or the user's folder: never the data folder.
+  const QString start = bestandPad_.isEmpty() ? dialogen_.BeginMap() : bestandPad_;
   const auto pad = KiesBewaarPad(dialogen_, this, "Rekenblad opslaan", start, kWerkbladFilter, "tvo");
   if (!pad) return false;
-  laatstePad_ = *pad;
   Uitkomst<void> geschreven;
   {
     Zandloper zandloper;
@@ -1124,7 +1159,7 @@ bool HoofdVenster::Bewaar() {
 void HoofdVenster::BewaarRekenblad() { (void)Bewaar(); }
 
 QString HoofdVenster::PdfVoorstel() const {
-  if (bestandPad_.isEmpty()) return dataMap_;
+  if (bestandPad_.isEmpty()) return dialogen_.BeginMap();
   const QFileInfo werkblad(bestandPad_);
   return werkblad.dir().filePath(werkblad.completeBaseName() + ".pdf");
 }
@@ -1156,7 +1191,9 @@ void HoofdVenster::ToonInfo() {
   dialogen_.ToonVenster(venster);
 }
 
-void HoofdVenster::StelGebruikerIn() { VraagGebruikersnaam(this, dialogen_, cat_); }
+void HoofdVenster::StelGebruikerIn() {
+  if (VraagGebruikersnaam(this, dialogen_, cat_)) (void)BewaarCatalogus();
+}
 
 void HoofdVenster::KiesRail() {
   RailVenster venster(rail_, this);
@@ -1169,7 +1206,8 @@ void HoofdVenster::KiesRail() {
 
 void HoofdVenster::BewerkWegdekken() {
   {
-    WegdekVenster venster(cat_, dialogen_, dataMap_, this);
+    WegdekVenster venster(cat_, dialogen_, this);
+    connect(&venster, &WegdekVenster::Gewijzigd, this, &HoofdVenster::BewaarCatalogus);
     dialogen_.ToonVenster(venster);
   }
   VulWegdekLijst();
@@ -1188,7 +1226,7 @@ void HoofdVenster::Cumuleer() {
   if (modus_ == Modus::Resultaat && invoer_ && resultaten_) {
     huidig = BronVan(*invoer_, *resultaten_, UitBestand() ? BestandPaneel().toStdString() : "huidig rekenblad");
   }
-  CumulatieVenster venster(cat_, dialogen_, dataMap_, std::move(huidig), this);
+  CumulatieVenster venster(cat_, dialogen_, std::move(huidig), this);
   dialogen_.ToonVenster(venster);
 }
 
@@ -1200,7 +1238,9 @@ void HoofdVenster::ToonVoorbeeld() {
 
 void HoofdVenster::DrukAf() {
   if (!invoer_ || !resultaten_) return;
-  tarvo::DrukAf(this, dialogen_, PaginaInhoud{*invoer_, *resultaten_, cat_, decimaal_, datumTekst_}, dataMap_);
+  const QString bevestiging =
+      tarvo::DrukAf(this, dialogen_, PaginaInhoud{*invoer_, *resultaten_, cat_, decimaal_, datumTekst_});
+  if (!bevestiging.isEmpty()) statusBar()->showMessage(bevestiging);
 }
 
 // Lden of the last calculation, before the deduction.
@@ -1252,7 +1292,7 @@ bool HoofdVenster::eventFilter(QObject* object, QEvent* event) {
   for (std::size_t n = 0; n < niveauNamen_.size(); ++n) {
     if (object == niveauNamen_[n] || object == niveauWaarden_[n]) return true;
   }
-  if (object == aftrekRegel_) return true;
+  if (object == aftrekRegel_ || object == art35Regel_) return true;
   return QMainWindow::eventFilter(object, event);
 }
 

@@ -85,6 +85,10 @@ class HoofdVenster : public QMainWindow {
   bool Bewaar();
   void BewaarRekenblad();  // the "opslaan" command
   void Sluit();            // closing runs the shut-down
+  // Closing when no one can answer (SIGTERM at logout): the shut-down without
+  // its questions. The worksheet is not saved unasked; a catalogue change
+  // that could not be saved yet is tried once more.
+  void SluitZonderVragen();
   void ToonHelp();
   void StartRekenmachine();
   void ToonInfo();
@@ -107,6 +111,7 @@ class HoofdVenster : public QMainWindow {
   QLabel* niveauWaarde(int n) const { return niveauWaarden_.at(static_cast<std::size_t>(n)); }
   QLabel* dosisEffectVerwijzing() const { return dosisEffectVerwijzing_; }
   QLabel* aftrekRegel() const { return aftrekRegel_; }
+  QLabel* art35Regel() const { return art35Regel_; }
   QLabel* afstandBijschrift() const { return afstandBijschrift_; }  // opens the diagram
   QLabel* toelichtingKop() const { return toelichtingKop_; }
   QComboBox* wegdekLijst() const { return wegdekLijst_; }
@@ -194,6 +199,10 @@ class HoofdVenster : public QMainWindow {
   void ZetZone(bool aan);  // from a file or Reset: runs the switch when it changes
   void ToonZone();         // the speed fields for the switch's state
 
+  // A confirmed change of the catalogue or the user name goes to disk at
+  // once; a failure is said, and the change stays to be saved again at the
+  // next change and at closing. False when it was not saved.
+  bool BewaarCatalogus();
   // Lets the user locate the catalogue; false when the dialog was cancelled.
   bool ZoekCatalogus();
   void MaakSysteemvakIcoon();
@@ -208,9 +217,10 @@ class HoofdVenster : public QMainWindow {
   QString datumTekst_;
   std::string helpTekst_;
   QString wachtPad_;    // pending worksheet path (command line)
-  QString laatstePad_;  // last path chosen in a file dialog
   QString bestandPad_;  // the worksheet's own file
   bool afgesloten_ = false;
+  bool vragenKan_ = true;       // false once closing may ask nothing
+  bool catalogusOpen_ = false;  // a catalogue change not on disk yet
   Modus modus_ = Modus::Rust;
   std::optional<Invoer> invoer_;
   std::optional<Resultaten> resultaten_;
@@ -228,6 +238,7 @@ class HoofdVenster : public QMainWindow {
   std::array<QLabel*, 3> niveauWaarden_{};
   QLabel* dosisEffectVerwijzing_ = nullptr;
   QLabel* aftrekRegel_ = nullptr;  // the deduction under the levels
+  QLabel* art35Regel_ = nullptr;   // which art. 3.5 deduction the road surface got, and why
   QLabel* toelichtingKop_ = nullptr;
   QComboBox* wegdekLijst_ = nullptr;
   QLabel* wegdekBijschrift_ = nullptr;

@@ -9,12 +9,14 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <array>
 
 #include "base/Getal.h"
 #include "shared_ui/Dialogen.h"
 #include "shared_ui/Kleuren.h"
+#include "shared_ui/QtTekst.h"
 #include "shared_ui/Scherm.h"
 #include "shared_ui/Tekstvak.h"
 #include "shared_ui/VeldRing.h"
@@ -23,22 +25,6 @@
 namespace tarvo {
 namespace {
 
-constexpr std::array<const char*, 6> kVerdelingRijen = {"Etmaalintensiteit", "%Uurintensiteit",  "%Motorrijwielen",
-                                                        "%Lichte vtg",       "%Middelzware vtg", "%Zware vtg"};
-constexpr std::array<const char*, 6> kVerdelingHints = {"Geef aantal voertuigen per etmaal",
-                                                        "Geef uurpercentage voertuigen per etmaalperiode",
-                                                        "Geef percentage motorrijwielen per etmaalperiode",
-                                                        "Geef percentage lichte voertuigen per etmaalperiode",
-                                                        "Geef percentage middelzware voertuigen per etmaalperiode",
-                                                        "Geef percentage zware voertuigen per etmaalperiode"};
-constexpr std::array<const char*, 6> kAantallenRijen = {"Motorrijwielen", "Lichte vtg",  "Middelzware vtg",
-                                                        "Zware vtg",      "Bromfietsen", "Trams"};
-constexpr std::array<const char*, 6> kAantallenHints = {"Geef aantal motorrijwielen per etmaalperiode",
-                                                        "Geef aantal lichte voertuigen per etmaalperiode",
-                                                        "Geef aantal middelzware voertuigen per etmaalperiode",
-                                                        "Geef aantal zware voertuigen per etmaalperiode",
-                                                        "Geef aantal bromfietsen per etmaalperiode",
-                                                        "Geef aantal trams per etmaalperiode"};
 constexpr std::array<const char*, 3> kKolommen = {"dag", "avond", "nacht"};
 
 // Row of a distribution box in its grid: the day total alone, then three per row.
@@ -52,8 +38,14 @@ void Kopjes(QGridLayout* grid, int rij) {
   }
 }
 
-QString Tekst(double x, const char* patroon) {
+QString Tekst(double x, std::string_view patroon) {
   return QString::fromStdString(Formatteer(x, patroon, LocaleDecimaal()));
+}
+
+// A box's range and pattern: the daily count, a percentage or a count.
+const GetalBereik& Bereik(bool verdeling, int index) {
+  if (!verdeling) return kToepasBereik;
+  return index == 0 ? kEtmaalBereik : kPercentageBereik;
 }
 
 }  // namespace
@@ -70,8 +62,27 @@ OmrekenVenster::OmrekenVenster(Dialogen& dialogen, QWidget* ouder) : QDialog(oud
   }
   connect(omrekenKnop_, &QPushButton::clicked, this, &OmrekenVenster::RekenOm);
   connect(toepasKnop_, &QPushButton::clicked, this, &OmrekenVenster::PasToe);
-  verdelingKader_->installEventFilter(this);
-  aantallenKader_->installEventFilter(this);
+  // A frame opens by a click anywhere on it, or as a check box by its title,
+  // Tab and Space, or its access key: Alt+V, Alt+A. Once open it stays open
+  // until the other one opens.
+  for (QGroupBox* kader : {verdelingKader_, aantallenKader_}) {
+    kader->installEventFilter(this);
+    kader->setCheckable(true);
+    kader->setChecked(false);
+    connect(kader, &QGroupBox::toggled, this, [this, kader](bool aan) {
+      if (aan) {
+        kader == verdelingKader_ ? OpenVerdeling() : OpenAantallen();
+        // The access key gives the title the focus after this: the first box takes it back.
+        QTimer::singleShot(0, this, [this, kader] {
+          if (kader->hasFocus())
+            (kader == verdelingKader_ ? verdeling(0) : aantal(0))->setFocus(Qt::ShortcutFocusReason);
+        });
+      } else if (!verdelingKader_->isChecked() && !aantallenKader_->isChecked()) {
+        const QSignalBlocker stil(kader);
+        kader->setChecked(true);
+      }
+    });
+  }
   VolgVelden();
 
   // The two frames scroll where the screen is smaller than they are.
@@ -88,7 +99,7 @@ OmrekenVenster::OmrekenVenster(Dialogen& dialogen, QWidget* ouder) : QDialog(oud
   laag->setContentsMargins(9, 9, 9, 0);
 
   ZetNul();
-  status_->setText("Klik op een venster");
+  status_->setText("Kies Verdeling (Alt+V) of Aantallen (Alt+A)");
 }
 
 QStatusBar* OmrekenVenster::MaakStatus() {
@@ -101,18 +112,18 @@ QStatusBar* OmrekenVenster::MaakStatus() {
 }
 
 QGroupBox* OmrekenVenster::MaakVerdeling() {
-  auto* kader = new QGroupBox("Verdeling", this);
+  auto* kader = new QGroupBox("&Verdeling", this);
   kader->setObjectName("verdelingKader");
   auto* grid = new QGridLayout(kader);
   for (int i = 0; i < kAantalVerdeling; ++i) verdeling_.push_back(MaakVak(true, i));
-  grid->addWidget(new QLabel(kVerdelingRijen[0]), 0, 0);
+  grid->addWidget(new QLabel(QTekst(kVerdelingRijen[0])), 0, 0);
   grid->addWidget(verdeling(0), 0, 1, 1, 3);
   Kopjes(grid, 1);
   for (int r = 1; r < 6; ++r) {
-    grid->addWidget(new QLabel(kVerdelingRijen[static_cast<std::size_t>(r)]), r + 1, 0);
+    grid->addWidget(new QLabel(QTekst(kVerdelingRijen[static_cast<std::size_t>(r)])), r + 1, 0);
     for (int p = 0; p < 3; ++p) grid->addWidget(verdeling(3 * (r - 1) + p + 1), r + 1, p + 1);
   }
-  omrekenKnop_ = new QPushButton("Omrekenen", kader);
+  omrekenKnop_ = new QPushButton("&Omrekenen", kader);
   omrekenKnop_->setObjectName("omrekenKnop");
   grid->addWidget(omrekenKnop_, 8, 1, 1, 3);
   grid->setRowStretch(7, 1);
@@ -120,16 +131,16 @@ QGroupBox* OmrekenVenster::MaakVerdeling() {
 }
 
 QGroupBox* OmrekenVenster::MaakAantallen() {
-  auto* kader = new QGroupBox("Aantallen", this);
+  auto* kader = new QGroupBox("&Aantallen", this);
   kader->setObjectName("aantallenKader");
   auto* grid = new QGridLayout(kader);
   for (int i = 0; i < kAantalAantallen; ++i) aantal_.push_back(MaakVak(false, i));
   Kopjes(grid, 0);
   for (int r = 0; r < 6; ++r) {
-    grid->addWidget(new QLabel(kAantallenRijen[static_cast<std::size_t>(r)]), r + 1, 0);
+    grid->addWidget(new QLabel(QTekst(kAantallenRijen[static_cast<std::size_t>(r)])), r + 1, 0);
     for (int p = 0; p < 3; ++p) grid->addWidget(aantal(3 * r + p), r + 1, p + 1);
   }
-  toepasKnop_ = new QPushButton("Toepassen", kader);
+  toepasKnop_ = new QPushButton("&Toepassen", kader);
   toepasKnop_->setObjectName("toepasKnop");
   grid->addWidget(toepasKnop_, 8, 1, 1, 3);
   grid->setRowStretch(7, 1);
@@ -165,12 +176,12 @@ QString OmrekenVenster::StatusTekst() const { return status_->text(); }
 
 void OmrekenVenster::ZetNul() {
   for (QLineEdit* e : aantal_) {
-    e->setText(Tekst(0, "#0.00"));
+    e->setText(Tekst(0, kAantalPatroon));
     e->setEnabled(false);
   }
   toepasKnop_->setEnabled(false);
   for (int i = 0; i < kAantalVerdeling; ++i) {
-    verdeling(i)->setText(Tekst(0, i == 0 ? "#0" : "#0.00"));
+    verdeling(i)->setText(Tekst(0, Bereik(true, i).patroon));
     verdeling(i)->setEnabled(false);
   }
   omrekenKnop_->setEnabled(false);
@@ -179,6 +190,7 @@ void OmrekenVenster::ZetNul() {
 // The focus moves before the other frame locks, or it would wander through
 // every box being disabled.
 void OmrekenVenster::OpenVerdeling() {
+  ZetKaders(true);
   for (QLineEdit* e : verdeling_) e->setEnabled(true);
   omrekenKnop_->setEnabled(true);
   verdeling(0)->setFocus(Qt::OtherFocusReason);
@@ -187,6 +199,7 @@ void OmrekenVenster::OpenVerdeling() {
 }
 
 void OmrekenVenster::OpenAantallen() {
+  ZetKaders(false);
   for (QLineEdit* e : aantal_) e->setEnabled(true);
   toepasKnop_->setEnabled(true);
   aantal(0)->setFocus(Qt::OtherFocusReason);
@@ -194,20 +207,26 @@ void OmrekenVenster::OpenAantallen() {
   omrekenKnop_->setEnabled(false);
 }
 
-std::optional<double> OmrekenVenster::Gecontroleerd(QLineEdit* edit, int maximum, int minimum, const char* patroon) {
-  const std::optional<std::string> t = ValideerVak(edit, Soort::Numeriek, maximum, minimum, patroon, LocaleDecimaal());
-  if (!t) return std::nullopt;
-  return LeesGetal(*t);
+std::optional<std::string> OmrekenVenster::Gecontroleerd(QLineEdit* edit) {
+  const Vak v = Zoek(edit);
+  const GetalBereik& b = Bereik(v.verdeling, v.index);
+  return ValideerVak(edit, Soort::Numeriek, b.maximum, b.minimum, b.patroon, LocaleDecimaal());
+}
+
+// The check boxes of the frames' titles follow which frame is open.
+void OmrekenVenster::ZetKaders(bool verdeling) {
+  const QSignalBlocker stilV(verdelingKader_), stilA(aantallenKader_);
+  verdelingKader_->setChecked(verdeling);
+  aantallenKader_->setChecked(!verdeling);
 }
 
 void OmrekenVenster::RekenOm() {
   Verdeling v;
   for (int i = 0; i < kAantalVerdeling; ++i) {
-    const auto x =
-        i == 0 ? Gecontroleerd(verdeling(0), 999999, 0, "#0") : Gecontroleerd(verdeling(i), 100, 0, "##0.00");
+    const auto x = Gecontroleerd(verdeling(i));
     // A box that is no number stays red with the focus; nothing is converted.
     if (!x) return;
-    v.Vak(i) = *x;
+    v.Vak(i) = LeesGetal(*x);
   }
   const VerdelingControle c = ControleerVerdeling(v);
   if (!c.ok) {
@@ -218,7 +237,7 @@ void OmrekenVenster::RekenOm() {
   for (int p = 1; p <= 3; ++p) {
     for (int s = 0; s < 4; ++s) {
       const int rij = kVerdeelRijen[static_cast<std::size_t>(s)];
-      aantal(3 * rij + p - 1)->setText(Tekst(Aantal(v, s, p), "#0.00"));
+      aantal(3 * rij + p - 1)->setText(Tekst(Aantal(v, s, p), kAantalPatroon));
     }
   }
   OpenAantallen();
@@ -227,19 +246,12 @@ void OmrekenVenster::RekenOm() {
 void OmrekenVenster::PasToe() {
   static constexpr std::array<int, kAantalRijen> kVolgorde = {kRijLicht, kRijMiddel, kRijZwaar,
                                                               kRijMotor, kRijBromf,  kRijTram};
-  std::array<std::array<double, 4>, kAantalRijen> waarde{};
-  for (int p = 1; p <= 3; ++p) {
-    for (int rij : kVolgorde) {
-      const auto x = Gecontroleerd(aantal(3 * rij + p - 1), 99999, -99999, "##0.00");
-      if (!x) return;  // nothing is handed over from a box that is no number
-      waarde[static_cast<std::size_t>(rij)][static_cast<std::size_t>(p)] = *x;
-    }
-  }
   VeldTeksten teksten;
   for (int p = 1; p <= 3; ++p) {
     for (int rij : kVolgorde) {
-      const double aantal = waarde[static_cast<std::size_t>(rij)][static_cast<std::size_t>(p)];
-      teksten.emplace_back(DoelVeld(rij, p), Formatteer(Uurintensiteit(aantal, p), "#0.00", LocaleDecimaal()));
+      const auto tekst = Gecontroleerd(aantal(3 * rij + p - 1));
+      if (!tekst) return;  // nothing is handed over from a box that is no number
+      teksten.emplace_back(DoelVeld(rij, p), *UurTekst(*tekst, p, LocaleDecimaal()));
     }
   }
   emit Toegepast(teksten);
@@ -258,18 +270,10 @@ OmrekenVenster::Vak OmrekenVenster::Zoek(const QObject* obj) const {
 void OmrekenVenster::ToonHint(QLineEdit* edit) {
   const Vak v = Zoek(edit);
   const int rij = v.verdeling ? VerdelingRij(v.index) : v.index / 3;
-  status_->setText((v.verdeling ? kVerdelingHints : kAantallenHints)[static_cast<std::size_t>(rij)]);
+  status_->setText(QTekst((v.verdeling ? kVerdelingHints : kAantallenHints)[static_cast<std::size_t>(rij)]));
 }
 
-void OmrekenVenster::ControleerVak(QLineEdit* edit) {
-  const Vak v = Zoek(edit);
-  if (!v.verdeling)
-    Gecontroleerd(edit, 999999, 0, "#0.00");
-  else if (v.index == 0)
-    Gecontroleerd(edit, 999999, 0, "#0");
-  else
-    Gecontroleerd(edit, 100, 0, "#0.00");
-}
+void OmrekenVenster::ControleerVak(QLineEdit* edit) { (void)Gecontroleerd(edit); }
 
 bool OmrekenVenster::eventFilter(QObject* obj, QEvent* event) {
   if ((obj == verdelingKader_ || obj == aantallenKader_) && event->type() == QEvent::MouseButtonPress) {

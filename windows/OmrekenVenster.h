@@ -38,7 +38,7 @@ class OmrekenVenster : public QDialog {
   QGroupBox* aantallenKader() const { return aantallenKader_; }
   QString StatusTekst() const;
 
-  // A click on a frame opens its boxes and locks the other's.
+  // A click on a frame, or its title by keyboard, opens its boxes and locks the other's.
   void OpenVerdeling();
   void OpenAantallen();
   void RekenOm();
@@ -65,7 +65,9 @@ class OmrekenVenster : public QDialog {
   void ZetNul();
   void ToonHint(QLineEdit* edit);
   void ControleerVak(QLineEdit* edit);
-  std::optional<double> Gecontroleerd(QLineEdit* edit, int maximum, int minimum, const char* patroon);
+  // The box's text as its range and pattern leave it; nothing when it is no number.
+  std::optional<std::string> Gecontroleerd(QLineEdit* edit);
+  void ZetKaders(bool verdeling);
 
   Dialogen& dialogen_;
   std::vector<QLineEdit*> verdeling_, aantal_;

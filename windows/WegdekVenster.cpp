@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
+#include <QDir>
 #include <QEvent>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -23,6 +24,7 @@
 #include "base/Foutnummers.h"
 #include "base/Getal.h"
 #include "base/Tekst.h"
+#include "calc/Correctie.h"
 #include "calc/Velden.h"
 #include "calc/WegdekImport.h"
 #include "files/WegdekTabel.h"
@@ -42,13 +44,17 @@ constexpr int kMinimum = static_cast<int>(kCoefficientMinimum), kMaximum = stati
 constexpr const char* kPatroon = "##0.00";
 constexpr const char* kTabelFilter = "CSV-bestand (*.csv);;Alle bestanden (*)";
 
+const QString kKleineAftrekUitleg =
+    "Bij 70 km/h en meer krijgt dit wegdek 1 dB aftrek art. 3.5: zijn omschrijving is precies een van de acht "
+    "namen uit de regeling. De andere krijgen 2 dB.";
+
 // "1 wegdek" or "3 wegdekken".
 QString Wegdekken(std::size_t n) { return QString::number(n) + (n == 1 ? " wegdek" : " wegdekken"); }
 
 }  // namespace
 
-WegdekVenster::WegdekVenster(Catalogus& catalogus, Dialogen& dialogen, const QString& dataMap, QWidget* ouder)
-    : QDialog(ouder), cat_(catalogus), beheer_(catalogus), dialogen_(dialogen), dataMap_(dataMap) {
+WegdekVenster::WegdekVenster(Catalogus& catalogus, Dialogen& dialogen, QWidget* ouder)
+    : QDialog(ouder), cat_(catalogus), beheer_(catalogus), dialogen_(dialogen) {
   setObjectName("WegdekVenster");
   setWindowTitle("Correctiefactoren wegdekken ");
   ontwerpTitel_ = windowTitle();
@@ -117,7 +123,7 @@ void WegdekVenster::MaakKnoppen() {
   exporteerKnop_ = knop("Exporteren…", "exporteerKnop");
   exporteerKnop_->setToolTip("De wegdekken bewaren als CSV-bestand");
   okKnop_ = knop("OK", "okKnop");
-  annuleerKnop_ = knop("Cancel", "annuleerKnop");
+  annuleerKnop_ = knop("Annuleren", "annuleerKnop");
   rekenbladKnop_ = new QToolButton(this);
   rekenbladKnop_->setObjectName("rekenbladKnop");
   rekenbladKnop_->setIcon(SpreadsheetIcoon());
@@ -175,6 +181,10 @@ QStatusBar* WegdekVenster::MaakStatusBalk() {
   weergavePaneel_->setMinimumWidth(110);
   statusBar->addWidget(weergavePaneel_);
   statusBar->addWidget(aantalPaneel_, 1);
+  auto* legenda = new QLabel("vet: 1 dB aftrek art. 3.5", statusBar);
+  legenda->setObjectName("legenda");
+  legenda->setToolTip(kKleineAftrekUitleg);
+  statusBar->addPermanentWidget(legenda);
   return statusBar;
 }
 
@@ -254,11 +264,18 @@ void WegdekVenster::MaakVeldenLeeg() {
   for (QLineEdit* e : velden_) e->clear();
 }
 
+// The entries that get the smaller art. 3.5 deduction in bold, as the status bar's legend says.
 void WegdekVenster::VulLijst() {
   const QSignalBlocker stil(wegdekLijst_);
   wegdekLijst_->clear();
   for (int i = 1; i <= cat_.AantalWegdekken; ++i) {
-    wegdekLijst_->addItem(QString::fromStdString(cat_.Wegdekken[static_cast<std::size_t>(i)].Omschrijving));
+    const std::string& omschrijving = cat_.Wegdekken[static_cast<std::size_t>(i)].Omschrijving;
+    auto* item = new QListWidgetItem(QString::fromStdString(omschrijving), wegdekLijst_);
+    if (!HeeftKleineArt35Aftrek(omschrijving)) continue;
+    QFont vet = item->font();
+    vet.setBold(true);
+    item->setFont(vet);
+    item->setToolTip(kKleineAftrekUitleg);
   }
 }
 
@@ -332,6 +349,7 @@ void WegdekVenster::Bevestig() {
   }
 
   const std::string omschrijving = velden_[0]->text().toStdString();
+  const std::string waarschuwing = Art35Waarschuwing({omschrijving});
   int doel = 0;
   if (bewerking_ == Bewerking::Toevoegen) {
     doel = beheer_.VoegToe(omschrijving, coef);
@@ -346,6 +364,8 @@ void WegdekVenster::Bevestig() {
   weergavePaneel_->setText("Lijstweergave");
   ToonAantal();
   ToonGekozen();
+  if (doel > 0) emit Gewijzigd();
+  if (!waarschuwing.empty()) Waarschuw(QString::fromStdString(waarschuwing));
 }
 
 void WegdekVenster::Annuleer() {
@@ -365,8 +385,11 @@ void WegdekVenster::Wis() {
     Waarschuw("Meegeleverde wegdektypen kunnen niet worden gewist (F9).");
     return;
   }
-  const std::string naam = TrimBlanks(cat_.Wegdekken[static_cast<std::size_t>(index + 1)].Omschrijving);
-  if (dialogen_.Toon("Wegdek " + naam + " wissen?", "wissen", Icoon::Vraag, Knoppen::JaNee) != Antwoord::Ja) return;
+  // Saved worksheets keep only a position: the question says which ones change.
+  if (dialogen_.Toon(beheer_.WisVraag(index + 1), "Wegdek wissen", Icoon::Vraag, Knoppen::JaAnnuleren) !=
+      Antwoord::Ja) {
+    return;
+  }
 
   Zandloper zandloper;
   geselecteerd_ = index + 1;
@@ -379,6 +402,7 @@ void WegdekVenster::Wis() {
     ToonGekozen();
   }
   ToonAantal();
+  emit Gewijzigd();
 }
 
 void WegdekVenster::WisselBescherming() {
@@ -389,7 +413,7 @@ void WegdekVenster::WisselBescherming() {
 void WegdekVenster::OpenRekenblad() {
   for (;;) {
     const std::optional<QString> pad =
-        dialogen_.OpenBestand(this, "Excelbestand openen", dataMap_, "Excelbestand (*.xls *.xlsx)");
+        KiesOpenPad(dialogen_, this, "Excelbestand openen", "Excelbestand (*.xls *.xlsx)");
     if (!pad) return;
     const QFileInfo info(*pad);
     const QString ext = info.suffix().toLower();
@@ -408,7 +432,7 @@ void WegdekVenster::OpenRekenblad() {
 }
 
 void WegdekVenster::Importeer() {
-  const std::optional<QString> pad = dialogen_.OpenBestand(this, "Wegdekken importeren", dataMap_, kTabelFilter);
+  const std::optional<QString> pad = KiesOpenPad(dialogen_, this, "Wegdekken importeren", kTabelFilter);
   if (!pad) return;
   NeemOver(LeesWegdekTabelBestand(NaarPad(*pad)), "Het bestand " + *pad + " bevat geen wegdekken.");
 }
@@ -444,17 +468,24 @@ void WegdekVenster::NeemOver(const Uitkomst<std::vector<IngelezenWegdek>>& tabel
     vraag += Wegdekken(plan->vervangen.size()) + " met dezelfde omschrijving vervangen?";
     if (dialogen_.Toon(vraag.toStdString(), "Importeren", Icoon::Vraag, Knoppen::JaNee) != Antwoord::Ja) return;
   }
-  Zandloper zandloper;
-  const int kies = beheer_.Voer(*plan);
-  VulLijst();
-  KiesInLijst(kies);
-  ToonGekozen();
-  ToonAantal();
+  std::vector<std::string> nieuw;
+  for (const IngelezenWegdek& w : plan->toevoegen) nieuw.push_back(w.omschrijving);
+  {
+    Zandloper zandloper;
+    const int kies = beheer_.Voer(*plan);
+    VulLijst();
+    KiesInLijst(kies);
+    ToonGekozen();
+    ToonAantal();
+  }
+  emit Gewijzigd();
+  if (const std::string w = Art35Waarschuwing(nieuw); !w.empty()) Waarschuw(QString::fromStdString(w));
 }
 
 void WegdekVenster::Exporteer() {
   const std::optional<QString> pad =
-      KiesBewaarPad(dialogen_, this, "Wegdekken exporteren", dataMap_ + "/wegdekken.csv", kTabelFilter, "csv");
+      KiesBewaarPad(dialogen_, this, "Wegdekken exporteren", QDir(dialogen_.BeginMap()).filePath("wegdekken.csv"),
+                    kTabelFilter, "csv");
   if (!pad) return;
   Uitkomst<void> geschreven;
   {

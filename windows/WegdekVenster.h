@@ -28,7 +28,8 @@ class WegdekVenster : public QDialog {
   Q_OBJECT
 
  public:
-  WegdekVenster(Catalogus& catalogus, Dialogen& dialogen, const QString& dataMap, QWidget* ouder);
+  // File dialogs start where Dialogen::BeginMap says.
+  WegdekVenster(Catalogus& catalogus, Dialogen& dialogen, QWidget* ouder);
 
   QListWidget* wegdekLijst() const { return wegdekLijst_; }
   // Field 0 the description, 1 to 6 the coefficients DL and b of lv, mv and zv.
@@ -55,6 +56,10 @@ class WegdekVenster : public QDialog {
   void Exporteer();
   void Plak();  // Ctrl+V in the list: rows copied from a spreadsheet
   void WisselBescherming();
+
+ signals:
+  // A change the user confirmed (OK, a delete, an import or a paste) is in the catalogue.
+  void Gewijzigd();
 
  protected:
   bool eventFilter(QObject* obj, QEvent* event) override;
@@ -83,7 +88,6 @@ class WegdekVenster : public QDialog {
   Catalogus& cat_;
   WegdekBeheer beheer_;
   Dialogen& dialogen_;
-  QString dataMap_;
   QString ontwerpTitel_;
   Bewerking bewerking_ = Bewerking::Geen;
   int geselecteerd_ = 0;  // 1-based position of the entry last clicked

@@ -192,3 +192,20 @@ TEST(Controleer, NoemtHetVeldDatGeenGetalIs) {
   EXPECT_EQ(WeigeringRegel({kGeenGetal, 36, ""}), "Veld 36 (horizontale afstand (m)) bevat geen getal: ''.");
   EXPECT_EQ(WeigeringRegel({kWaarschuwing, 32, "geen waarneemhoogte ingevuld"}), "geen waarneemhoogte ingevuld");
 }
+
+// Clamped numbers are named by their captions without units, with the
+// bound in the field's own pattern; several in one sentence.
+TEST(Controleer, NoemtBegrensdeVelden) {
+  EXPECT_EQ(BegrensdMelding({}, ','), "");
+  EXPECT_EQ(BegrensdMelding({{39, "180", 127}, {34, "1,5", 1}, {14, "-2", 0}, {9, "200", 110}}, ','),
+            "Zichthoek begrensd tot 127; Bodemfactor B begrensd tot 1,00; Qmotorfiets dag begrensd tot 0,00; "
+            "Qmiddelzwaar v begrensd tot 110");
+  const Controle c = Controleer(
+      [] {
+        Werkblad w = LeegWerkblad('.');
+        w.veld[veld::kZichthoek] = "180";
+        return w;
+      }(),
+      '.');
+  EXPECT_EQ(BegrensdMelding(c.begrensd, '.'), "Zichthoek begrensd tot 127");
+}

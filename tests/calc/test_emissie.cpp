@@ -73,7 +73,64 @@ const Art35Geval kArt35[] = {
     {"onder_70", 2, 69, 0, false},
 };
 
+// Descriptions close to one of the eight names without being it: they get
+// 2 dB, and the editor warns. "" for none.
+struct LijktOpGeval {
+  const char* naam;
+  const char* omschrijving;
+  const char* lijktOp;
+};
+class LijktOp : public ::testing::TestWithParam<LijktOpGeval> {};
+const LijktOpGeval kLijktOp[] = {
+    {"zoab_alleen", "ZOAB", "1L ZOAB"},
+    {"kleine_letters", "1L zoab", "1L ZOAB"},
+    {"streepje", "2L-ZOAB", "2L ZOAB"},
+    {"tweelaags", "tweelaags ZOAB fijn", "2L ZOAB"},
+    {"woord_van_de_regeling", "oppervlakbewerking", "oppervlaktebewerking"},
+    {"hoofdletter", "Oppervlaktebewerking", "oppervlaktebewerking"},
+    {"dubbele_spatie", "uitgeborsteld  beton", "uitgeborsteld beton"},
+    {"tikfout", "uitgeborsteld betn", "uitgeborsteld beton"},
+    {"geoptimaliseerd", "geoptimaliseerd uitgeborsteld beton", "geoptim. uitgeborsteld beton"},
+    {"stille_elementen", "stille elementen", "stille elementenverharding"},
+    {"keperverband", "elementen in keperverband", "elementenverharding, keperverb"},
+    {"elementen", "elementenverharding", "gewone elementenverharding"},
+    {"precies_de_naam", "1L ZOAB", ""},
+    {"precies_met_blanks", "  2L ZOAB   ", ""},
+    {"referentie", "referentiewegdek (DAB)", ""},
+    {"dunne_deklaag", "dunne deklaag B", ""},
+    {"sma", "SMA 0/8", ""},
+    {"leeg", "", ""},
+};
+
 }  // namespace
+
+TEST_P(LijktOp, EenVanDeAchtNamenZonderHetTeZijn) {
+  const LijktOpGeval& g = GetParam();
+  const auto lijkt = LijktOpKleineArt35Naam(g.omschrijving);
+  EXPECT_EQ(lijkt.value_or(""), std::string_view(g.lijktOp));
+}
+TARVO_GEVALLEN(LijktOp, kLijktOp);
+
+// The panel's line names the deduction made and why; the editor's warning
+// lists only the descriptions that resemble a name.
+TEST(Art35, RegelEnWaarschuwing) {
+  Resultaten r;
+  EXPECT_EQ(Art35Regel(r, "ZOAB"), "");
+  r.Art35Vlag = true;
+  r.Art35Aftrek = -1;
+  EXPECT_EQ(Art35Regel(r, "1L ZOAB   "), "aftrek art. 3.5: 1 dB (1L ZOAB is een van de acht wegdektypen met 1 dB)");
+  r.Art35Aftrek = -2;
+  EXPECT_EQ(Art35Regel(r, "ZOAB"),
+            "aftrek art. 3.5: 2 dB (ZOAB is geen van de acht wegdektypen met 1 dB; alleen precies \"1L ZOAB\" geeft "
+            "1 dB)");
+  EXPECT_EQ(Art35Regel(r, "SMA 0/8"), "aftrek art. 3.5: 2 dB (SMA 0/8 is geen van de acht wegdektypen met 1 dB)");
+  EXPECT_EQ(Art35Waarschuwing({"SMA 0/8", "1L ZOAB"}), "");
+  const std::string w = Art35Waarschuwing({"ZOAB", "SMA 0/8", "oppervlakbewerking"});
+  EXPECT_TRUE(
+      w.ends_with("krijgen dus 2 dB:\n  \"ZOAB\" lijkt op \"1L ZOAB\"\n  \"oppervlakbewerking\" lijkt op "
+                  "\"oppervlaktebewerking\""))
+      << w;
+}
 
 TEST(Emissie, UitgewerkteGetallenPerCategorie) {
   Periode t;

@@ -70,4 +70,12 @@ TEST(Valideer, KlemtGetalInBereikEnPatroon) {
   EXPECT_EQ(getoond("25", 160, 30, "##0", '.'), "30");
   EXPECT_EQ(getoond("79,6", 160, 30, "##0", ','), "80");
   EXPECT_EQ(getoond("-" + std::string(400, '9'), 99999, -99999, "##0.00", '.'), "-99999.00");  // beyond any double
+  // The bound a number was clamped to comes back; rounding into the range is no clamping.
+  const auto grens = [](std::string_view tekst) {
+    return tarvo::Valideer(tekst, Soort::Numeriek, 127, 0, "##0", ',').grens;
+  };
+  EXPECT_EQ(grens("180"), 127.0);
+  EXPECT_EQ(grens("-3"), 0.0);
+  EXPECT_EQ(grens("126,6"), std::nullopt);
+  EXPECT_EQ(grens(""), std::nullopt);
 }

@@ -115,6 +115,23 @@ TEST(WegdekBeheer, WissenAanDeRanden) {
   EXPECT_EQ(c.AantalWegdekken, 0);
 }
 
+// The question names what a delete moves, because a saved worksheet keeps
+// only its road surface's position.
+TEST(WegdekBeheer, WisVraagNoemtWatOpschuift) {
+  Catalogus c = MaakCatalogus(4);
+  const WegdekBeheer beheer(c);
+  EXPECT_EQ(beheer.WisVraag(2),
+            "Wegdek Wegdek 2 wissen?\n\nDeze wegdekken schuiven een plaats op:\n"
+            "  plaats 3 wordt 2: Wegdek 3\n  plaats 4 wordt 3: Wegdek 4\n"
+            "Een opgeslagen rekenblad bewaart alleen de plaats van zijn wegdek: rekenbladen met een van deze "
+            "wegdekken of met Wegdek 2 rekenen daarna met een ander wegdek.");
+  EXPECT_EQ(beheer.WisVraag(4),
+            "Wegdek Wegdek 4 wissen?\n\nEen opgeslagen rekenblad bewaart alleen de plaats van zijn wegdek: "
+            "rekenbladen met Wegdek 4 (plaats 4) rekenen daarna met een ander wegdek.");
+  EXPECT_EQ(beheer.WisVraag(5), "");
+  EXPECT_EQ(beheer.WisVraag(0), "");
+}
+
 namespace {
 
 IngelezenWegdek Regel(int regel, const std::string& omschrijving, int waarden) {

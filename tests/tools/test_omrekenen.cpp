@@ -30,6 +30,14 @@ TEST(Omrekenen, UitgewerktVoorbeeldNaarUurintensiteit) {
   EXPECT_DOUBLE_EQ(Uurintensiteit(400, 3), 50);
 }
 
+// A count box's text as "Toepassen" hands it over: in its range, per hour, two decimals.
+TEST(UurTekst, ZoalsToepassenHetOverneemt) {
+  EXPECT_EQ(UurTekst("7020", 1, ','), "585,00");
+  EXPECT_EQ(UurTekst("400", 3, '.'), "50.00");
+  EXPECT_EQ(UurTekst("999999", 2, ','), "24999,75");  // at most 99999
+  EXPECT_EQ(UurTekst("12a", 1, ','), std::nullopt);
+}
+
 // The first row is the motorcycles', the last the trams'.
 TEST(DoelVeld, ElkeRijSchrijftZijnEigenVelden) {
   EXPECT_EQ(DoelVeld(0, 1), 14);

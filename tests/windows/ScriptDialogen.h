@@ -2,6 +2,7 @@
 // Dialogs answered from queues: what a test says the user would choose.
 #include <QDialog>
 #include <QString>
+#include <QStringList>
 #include <deque>
 #include <functional>
 #include <optional>
@@ -23,6 +24,7 @@ class ScriptDialogen : public Dialogen {
   std::vector<GetoondeMelding> meldingen;
   std::deque<Antwoord> antwoorden;                    // for Yes/No questions; No when empty
   std::deque<std::optional<QString>> openAntwoorden;  // nullopt = Cancel; empty queue = Cancel
+  std::deque<QStringList> meerAntwoorden;             // several files at once; empty list = Cancel
   std::deque<std::optional<QString>> bewaarAntwoorden;
   std::deque<std::optional<QString>> invoerAntwoorden;
   std::deque<AfdrukKeuze> afdrukAntwoorden;  // empty queue = Cancel
@@ -44,6 +46,15 @@ class ScriptDialogen : public Dialogen {
     openFilters.push_back(filter);
     openMappen.push_back(map);
     return Neem(openAntwoorden);
+  }
+  std::optional<QStringList> OpenBestanden(QWidget*, const QString&, const QString& map,
+                                           const QString& filter) override {
+    openFilters.push_back(filter);
+    openMappen.push_back(map);
+    if (meerAntwoorden.empty() || meerAntwoorden.front().isEmpty()) return std::nullopt;
+    QStringList a = meerAntwoorden.front();
+    meerAntwoorden.pop_front();
+    return a;
   }
   std::optional<QString> BewaarBestand(QWidget*, const QString&, const QString& startPad, const QString& filter,
                                        const QString&) override {

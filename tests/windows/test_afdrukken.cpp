@@ -18,6 +18,7 @@
 #include "shared_ui/AfdrukPagina.h"
 #include "shared_ui/Afdrukken.h"
 #include "shared_ui/Versie.h"
+#include "tests/Schrijfgrens.h"
 #include "windows/VoorbeeldVenster.h"
 
 using namespace tarvo;
@@ -116,8 +117,14 @@ int Draai(std::vector<QByteArray> woorden) {
 
 AfdrukKeuze NaarBestand(const QString& naam = QString()) { return {AfdrukDoel::Bestand, 1, naam, nullptr}; }
 
-void Druk(ScriptDialogen& dialogen, const Voorbeeld& v, const QString& map) {
-  DrukAf(nullptr, dialogen, v.Inhoud(), map);
+// What the status bar would say.
+QString Druk(ScriptDialogen& dialogen, const Voorbeeld& v) { return DrukAf(nullptr, dialogen, v.Inhoud()); }
+
+// A printer as Qt's dialog sets it up for "print to file".
+AfdrukKeuze NaarPdf(const QString& pad) {
+  auto pdf = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  pdf->setOutputFileName(pad);  // PDF format follows from the name
+  return {AfdrukDoel::Printer, 2, {}, std::move(pdf)};
 }
 
 }  // namespace
@@ -211,16 +218,14 @@ class TestAfdrukken : public QObject {
     TelEngine telling;
     ScriptDialogen dialogen;
     dialogen.afdrukAntwoorden.push_back({AfdrukDoel::Printer, 2, {}, std::make_unique<TelPrinter>(telling)});
-    Druk(dialogen, *v, "/tmp");
+    QCOMPARE(Druk(dialogen, *v), QString());
     QCOMPARE(telling.kopieInstelling, (QList<int>{1, 1}));
     QCOMPARE(telling.documenten[1], telling.documenten[0]);
     QVERIFY(telling.documenten[0].contains(Q(kWaarneempuntLabel) + "Nieuw waarneempunt"));
 
     QTemporaryDir map;
-    auto pdf = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    pdf->setOutputFileName(map.filePath("uit.pdf"));  // PDF format follows from the name
-    dialogen.afdrukAntwoorden.push_back({AfdrukDoel::Printer, 2, {}, std::move(pdf)});
-    Druk(dialogen, *v, map.path());
+    dialogen.afdrukAntwoorden.push_back(NaarPdf(map.filePath("uit.pdf")));
+    QCOMPARE(Druk(dialogen, *v), "PDF opgeslagen in " + QDir::toNativeSeparators(map.filePath("uit.pdf")));
     QVERIFY(PdfRegels(map.filePath("uit.pdf")).join('\n').contains(Q(kWaarneempuntLabel) + "Nieuw waarneempunt"));
     QVERIFY(!QApplication::overrideCursor() && dialogen.meldingen.empty() && dialogen.bewaarFilters.empty());
   }
@@ -238,27 +243,53 @@ class TestAfdrukken : public QObject {
     QVERIFY(QFile(prn).open(QIODevice::WriteOnly) && QFile::resize(prn, 10000));  // a longer old file
     dialogen.afdrukAntwoorden.push_back(NaarBestand());
     dialogen.bewaarAntwoorden.push_back(prn);
-    Druk(dialogen, *v, map.path());
+    QCOMPARE(Druk(dialogen, *v), "Afdruk opgeslagen in " + QDir::toNativeSeparators(prn));
     QVERIFY(dialogen.bewaarFilters == std::vector<QString>{"Uitvoerbestanden (*.prn)"});
     QCOMPARE(LeesBestand(prn), verwacht);
     dialogen.afdrukAntwoorden.push_back(NaarBestand(map.filePath("uit-dialoog.prn")));
-    Druk(dialogen, *v, map.path());
+    Druk(dialogen, *v);
     QCOMPARE(LeesBestand(map.filePath("uit-dialoog.prn")), verwacht);
     QCOMPARE(dialogen.bewaarFilters.size(), std::size_t{1});
 
-    Druk(dialogen, *v, map.path());  // cancel in the print dialog
+    QCOMPARE(Druk(dialogen, *v), QString());  // cancel in the print dialog
     dialogen.afdrukAntwoorden.push_back(NaarBestand());
-    Druk(dialogen, *v, map.path());  // cancel in the save dialog
+    QCOMPARE(Druk(dialogen, *v), QString());  // cancel in the save dialog
     QCOMPARE(dialogen.bewaarFilters.size(), std::size_t{2});
     QCOMPARE(QDir(map.path()).entryList(QDir::Files).size(), 2);
     QVERIFY(dialogen.meldingen.empty());
 
     dialogen.afdrukAntwoorden.push_back(NaarBestand(map.filePath("geen/map/x.prn")));
-    Druk(dialogen, *v, map.path());
+    QCOMPARE(Druk(dialogen, *v), QString());
     QCOMPARE(dialogen.meldingen.size(), std::size_t{1});
-    QVERIFY(dialogen.meldingen[0].tekst.starts_with(
-        "Onverwachte fout in procedure Afdrukken van Form frmTarvo.\r\nFout 75 - "));
+    QVERIFY(dialogen.meldingen[0].tekst.starts_with("Bestand " + map.filePath("geen/map/x.prn").toStdString() +
+                                                    " kon niet worden geschreven"));
     QVERIFY(!QApplication::overrideCursor());
+  }
+
+  // Print to a PDF file on a full disk: the old file stays, and the message
+  // is the one "Opslaan als PDF…" gives; no word of success.
+  void naarPdfOpVolleSchijf() {
+    QTemporaryDir map;
+    const QString pdf = map.filePath("rapport.pdf");
+    QFile oud(pdf);
+    QVERIFY(oud.open(QIODevice::WriteOnly) && oud.write("oude afdruk") == 11);
+    oud.close();
+    auto v = BerekendVoorbeeld();
+    ScriptDialogen afdrukken, voorbeeld;
+    afdrukken.afdrukAntwoorden.push_back(NaarPdf(pdf));
+    voorbeeld.bewaarAntwoorden.push_back(pdf);
+    QString bevestiging = "niet gedrukt";
+    {
+      test::Schrijfgrens grens(1000);
+      bevestiging = Druk(afdrukken, *v);
+      VoorbeeldVenster(nullptr, voorbeeld, v->Inhoud(), pdf).BewaarPdf();
+    }
+    QCOMPARE(bevestiging, QString());
+    QCOMPARE(LeesBestand(pdf), QByteArray("oude afdruk"));
+    QCOMPARE(afdrukken.meldingen.size(), std::size_t{1});
+    QCOMPARE(afdrukken.meldingen[0].tekst, voorbeeld.meldingen.back().tekst);
+    QVERIFY(afdrukken.meldingen[0].tekst.ends_with("het oude bestand is bewaard gebleven."));
+    QCOMPARE(afdrukken.meldingen[0].icoon, Icoon::Kritiek);
   }
 
   // The preview shows the report text in Courier New (Liberation Mono

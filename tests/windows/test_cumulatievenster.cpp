@@ -3,6 +3,7 @@
 // the core's (tests/tools).
 #include <QLabel>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTableWidget>
 #include <QTest>
 #include <cmath>
@@ -52,14 +53,17 @@ class TestCumulatieVenster : public QObject {
       Bewaar("b.tvo",
              Gecontroleerd({{0, "Kerkplein 3"}, {1, "Ring; noord"}, {2, "400"}, {10, "30"}, {12, "8"}, {36, "45"}}, 1));
       Bewaar("fout.tvo", Invoer{});  // no observation height: the check refuses it
-      venster = std::make_unique<CumulatieVenster>(cat, dlg, Pad("."), std::move(huidig), nullptr);
+      venster = std::make_unique<CumulatieVenster>(cat, dlg, std::move(huidig), nullptr);
     }
     void Bewaar(const std::string& naam, const Invoer& invoer) const {
       if (!SchrijfWerkbladBestand(map / naam, invoer)) qFatal("%s", naam.c_str());
     }
     QString Pad(const std::string& naam) const { return QString::fromStdString((map / naam).string()); }
-    void Voeg(const std::string& naam) {
-      dlg.openAntwoorden.push_back(Pad(naam));
+    // The files chosen at once in one dialog.
+    void Voeg(std::initializer_list<const char*> namen) {
+      QStringList paden;
+      for (const char* naam : namen) paden << Pad(naam);
+      dlg.meerAntwoorden.push_back(paden);
       venster->VoegBestandToe();
     }
     QString Cel(int r, int k) const { return venster->tabel()->item(r, k)->text(); }
@@ -91,8 +95,11 @@ class TestCumulatieVenster : public QObject {
     QCOMPARE(o.Cel(0, 3), QString("0,00"));
     QVERIFY(!o.venster->csvKnop()->isEnabled());
 
-    o.Voeg("a.tvo");
-    o.Voeg("b.tvo");
+    o.Voeg({"a.tvo", "b.tvo"});
+    QCOMPARE(o.venster->Bronnen().size(), std::size_t{2});
+    // The first file dialog starts in the user's documents, never in the data folder.
+    QCOMPARE(o.dlg.openMappen,
+             std::vector<QString>{QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)});
     QVERIFY(o.venster->huidigKnop()->isEnabled());
     o.venster->VoegHuidigToe();
     QVERIFY(!o.venster->huidigKnop()->isEnabled());  // once
@@ -121,16 +128,16 @@ class TestCumulatieVenster : public QObject {
     QCOMPARE(o.Cel(1, 3), Getal(b.lden));  // one worksheet cumulates to itself
   }
 
-  // A refused or unreadable worksheet, or one already listed: a message naming it, no row.
+  // A refused or unreadable worksheet, or one already listed: a message
+  // naming it, no row; the others chosen with it are added. The dialog
+  // starts where the last file was chosen.
   void geweigerdeRekenbladen() {
     Opstelling o;
-    o.Voeg("a.tvo");
-    o.Voeg("a.tvo");
-    o.Voeg("fout.tvo");
-    o.Voeg("weg.tvo");
-    o.dlg.openAntwoorden.push_back(std::nullopt);  // Cancel
-    o.venster->VoegBestandToe();
-    QCOMPARE(o.venster->Bronnen().size(), std::size_t{1});
+    o.Voeg({"a.tvo"});
+    o.Voeg({"a.tvo", "fout.tvo", "b.tvo", "weg.tvo"});
+    o.Voeg({});  // Cancel
+    QCOMPARE(o.dlg.openMappen.back(), QString::fromStdString(o.map.Pad().string()));
+    QCOMPARE(o.venster->Bronnen().size(), std::size_t{2});
     QVERIFY(!o.venster->huidigKnop()->isEnabled());  // the main window had nothing computed
     std::vector<std::string> teksten;
     for (const auto& m : o.dlg.meldingen) teksten.push_back(m.tekst);
@@ -144,8 +151,7 @@ class TestCumulatieVenster : public QObject {
   // The core's table with the user's decimal comma, after a byte-order mark; Cancel writes nothing.
   void csvExport() {
     Opstelling o;
-    o.Voeg("a.tvo");
-    o.Voeg("b.tvo");
+    o.Voeg({"a.tvo", "b.tvo"});
     const auto csv = o.map / "cumulatie.csv";
     o.dlg.bewaarAntwoorden = {QString::fromStdString(csv.string()), std::nullopt};
     o.venster->BewaarAlsCsv();

@@ -3,10 +3,15 @@
 // choice. The rows, the level axis and the distance search themselves are
 // the core's (tests/tools); here: that the window gets them and draws them.
 #include <QDate>
+#include <QDir>
 #include <QDoubleSpinBox>
+#include <QFile>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QRadioButton>
+#include <QStandardPaths>
+#include <QStatusBar>
+#include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
 #include <cmath>
@@ -65,6 +70,27 @@ class TestDiagramVenster : public QObject {
 
  private slots:
   void initTestCase() { QLocale::setDefault(QLocale(QLocale::Dutch, QLocale::Netherlands)); }
+
+  // The rows as CSV and the chart as PNG, each confirmed in the status bar
+  // with the file written; the first dialog starts in the user's documents.
+  void bewarenBevestigdInDeStatusbalk() {
+    Opstelling o;
+    QTemporaryDir map;
+    const QString csv = map.filePath("rijen.csv"), png = map.filePath("diagram.png");
+    o.dlg.bewaarAntwoorden = {csv, png};
+    QStringList statussen;
+    o.Vraag(QString("200"), [&](DiagramVenster& venster) {
+      venster.BewaarAlsCsv();
+      statussen << venster.statusBalk()->currentMessage();
+      venster.BewaarAlsPng();
+      statussen << venster.statusBalk()->currentMessage();
+    });
+    QCOMPARE(statussen, (QStringList{"CSV opgeslagen in " + QDir::toNativeSeparators(csv),
+                                     "PNG opgeslagen in " + QDir::toNativeSeparators(png)}));
+    QVERIFY(QFile(png).size() > 0 && QFile(csv).size() > 0 && o.dlg.meldingen.empty());
+    QCOMPARE(o.dlg.bewaarVoorstellen.front(),
+             QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)).filePath("diagram.csv"));
+  }
 
   // One point per metre from 1 m; both level axes carry the computed ymin,
   // ymax and divisions.

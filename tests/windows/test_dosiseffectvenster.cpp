@@ -13,8 +13,10 @@ class TestDosisEffectVenster : public QObject {
  private slots:
   void initTestCase() { QLocale::setDefault(QLocale(QLocale::Dutch, QLocale::Netherlands)); }
 
+  // The main window shows Lden less the deduction; the title says this one is without it.
   void bijschriftMetDecimaleKomma() {
-    QCOMPARE(DosisEffectVenster(62.34, nullptr).windowTitle(), QString("Dosis-effect relatie bij Lden = 62,3 dB"));
+    QCOMPARE(DosisEffectVenster(62.34, nullptr).windowTitle(),
+             QString("Dosis-effect relatie bij Lden = 62,3 dB excl. aftrek art. 110g"));
   }
 
   // Inside the band the bars carry the exact percentages, labelled rounded.

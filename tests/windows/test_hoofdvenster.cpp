@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -13,8 +14,10 @@
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTest>
+#include <QTextEdit>
 #include <map>
 #include <memory>
 
@@ -32,6 +35,8 @@
 #include "windows/HoofdVenster.h"
 #include "windows/OmrekenVenster.h"
 #include "windows/RailVenster.h"
+#include "windows/VoorbeeldVenster.h"
+#include "windows/WegdekVenster.h"
 
 using namespace tarvo;
 using tarvo::test::LeesBytes;
@@ -64,6 +69,8 @@ Invoer TestInvoer() {
 }
 
 QString Pad(const std::filesystem::path& p) { return QString::fromStdString(p.string()); }
+
+QString Documenten() { return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation); }
 
 using Commando = HoofdVenster::Commando;
 using VensterModus = HoofdVenster::Modus;
@@ -349,6 +356,27 @@ class TestHoofdVenster : public QObject {
     QVERIFY(!o.venster->aftrekRegel()->isVisible());
   }
 
+  // At 70 km/h and more the results say which art. 3.5 deduction the road
+  // surface got and why; below 70 there is none and no line.
+  void art35AftrekInDeUitkomsten() {
+    Opstelling o;
+    o.Open();  // 80 km/h on "2L ZOAB"
+    o.Bereken();
+    QVERIFY(o.venster->art35Regel()->isVisible());
+    QCOMPARE(o.venster->art35Regel()->text(),
+             QString("aftrek art. 3.5: 1 dB (2L ZOAB is een van de acht wegdektypen met 1 dB)"));
+    o.Knop("invullen");
+    QVERIFY(!o.venster->art35Regel()->isVisible());
+    o.venster->wegdekLijst()->setFocus();
+    QTest::keyClick(o.venster->wegdekLijst(), Qt::Key_Up);
+    o.Bereken();
+    QVERIFY(o.venster->art35Regel()->text().startsWith("aftrek art. 3.5: 2 dB (referentiewegdek (DAB) is geen"));
+    o.Knop("invullen");
+    o.Veld(5)->setText("50");
+    o.Bereken();
+    QVERIFY(!o.venster->art35Regel()->isVisible());
+  }
+
   // Room for a 1280x720 screen at 100 %, title bar included; a small window
   // scrolls to where the focus goes, also by Enter: field 25 -> 32 is a jump
   // down the form.
@@ -372,6 +400,53 @@ class TestHoofdVenster : public QObject {
     QVERIFY(inBeeld(o.venster->toelichtingRegel(0)));
     o.venster->berekenKnop()->setFocus();
     QVERIFY(inBeeld(o.venster->berekenKnop()));
+  }
+
+  // At 200 % a 1280x720 screen is 640x360: every side window fits it, title
+  // bar included, however small the screen makes it.
+  void zijvenstersPassenOpHetScherm() {
+    Opstelling o;
+    o.Knop("invullen");
+    o.Typ(2, "1000");
+    o.Bereken();
+    QStringList teGroot;
+    o.dlg.bijVenster = [&](QDialog& venster) {
+      const QSize minimum = venster.minimumSizeHint().expandedTo(venster.minimumSize());
+      if (minimum.width() > 620 || minimum.height() > 330) teGroot << venster.objectName();
+    };
+    o.dlg.invoerAntwoorden = {QString("500")};
+    for (const char* actie : {"voorbeeld", "dosisEffect", "info", "cumulatie", "invullen", "omrekenen", "diagram"}) {
+      o.Knop(actie);
+    }
+    QTest::mouseClick(o.venster->railKnop(), Qt::LeftButton);
+    o.Knop("reset");
+    o.Knop("wegdekken");
+    QCOMPARE(o.dlg.vensters.size(), std::size_t{8});
+    QVERIFY2(teGroot.isEmpty(), qPrintable(teGroot.join(", ")));
+  }
+
+  // At 200 % a 1280x720 screen is 640x360: Tab from F2 through the whole
+  // form keeps the caption at the start of each field's row in view.
+  void bijschriftenBlijvenInBeeld() {
+    Opstelling o;
+    o.venster->resize(640, 330);
+    QTest::keyClick(o.venster.get(), Qt::Key_F2);
+    auto* vlak = o.venster->findChild<QScrollArea*>("schuifvlak");
+    auto* raster = qobject_cast<QGridLayout*>(vlak->widget()->layout());
+    QVERIFY(raster && vlak->horizontalScrollBar()->isVisible());
+    QStringList uitBeeld;
+    for (int stap = 0; stap < 100 && o.Focus() != o.venster->berekenKnop(); ++stap) {
+      QWidget* w = o.Focus();
+      int rij = -1, kolom = -1, rijen = 0, kolommen = 0;
+      if (const int i = raster->indexOf(w); i >= 0) raster->getItemPosition(i, &rij, &kolom, &rijen, &kolommen);
+      QLayoutItem* kop = rij >= 0 ? raster->itemAtPosition(rij, 0) : nullptr;
+      if (auto* l = kop ? qobject_cast<QLabel*>(kop->widget()) : nullptr; l && l != w) {
+        const QRect opScherm(l->mapTo(vlak->viewport(), QPoint()), l->size());
+        if (!vlak->viewport()->rect().contains(opScherm)) uitBeeld << l->text() + " (" + w->objectName() + ")";
+      }
+      QTest::keyClick(w, Qt::Key_Tab);
+    }
+    QVERIFY2(uitBeeld.isEmpty(), qPrintable(uitBeeld.join(", ")));
   }
 
   // The cumulation takes the main window's worksheet only while its results
@@ -431,6 +506,15 @@ class TestHoofdVenster : public QObject {
     o.Typ(0, "a.,1!");
     QCOMPARE(o.Veld(0)->text(), QString("a.,1!"));
     QCOMPARE(o.dlg.piepen, 2);
+    // The names and remark lines take no more than their file keeps.
+    for (QLineEdit* regel : {o.Veld(0), o.Veld(1), o.venster->toelichtingRegel(3)}) {
+      regel->clear();
+      regel->setFocus();
+      QTest::keyClicks(regel, QString(70, 'x'));
+    }
+    QCOMPARE(o.Veld(0)->text().size(), qsizetype(kNaamVeldLengte));
+    QCOMPARE(o.Veld(1)->text().size(), qsizetype(kNaamVeldLengte));
+    QCOMPARE(o.venster->toelichtingRegel(3)->text().size(), qsizetype(kToelichtingLengte));
     o.Veld(5)->setText("200");
     QCOMPARE(o.Na(o.Veld(5), Qt::Key_Return), o.Veld(6));
     QCOMPARE(o.Veld(5)->text(), QString("160"));  // Vlv at most 160
@@ -440,6 +524,34 @@ class TestHoofdVenster : public QObject {
     QVERIFY(!o.Veld(5)->isEnabled() && o.Veld(4)->isEnabled());
     QCOMPARE(o.Na(o.Veld(4), Qt::Key_Return), o.Veld(6));
     QCOMPARE(o.Na(o.Veld(32), Qt::Key_Up), o.Veld(24));
+  }
+
+  // A number beyond its field's range is clamped, and the status bar says
+  // so, on leaving the field and when a calculation takes it unleft.
+  void begrenzingInDeStatusbalk_data() {
+    QTest::addColumn<int>("veld");
+    QTest::addColumn<QString>("getypt");
+    QTest::addColumn<bool>("verlaten");
+    QTest::addColumn<QString>("melding");
+    QTest::newRow("zichthoek") << veld::kZichthoek << "180" << true << "Zichthoek begrensd tot 127";
+    QTest::newRow("bodemfactor") << veld::kBodemfactor << "1,5" << true << "Bodemfactor B begrensd tot 1,00";
+    QTest::newRow("intensiteit") << IntensiteitVeld(categorie::kLv, 1) << "12000" << true
+                                 << "Qlicht dag begrensd tot 9999,00";
+    QTest::newRow("snelheid_bij_f9") << SnelheidVeld(categorie::kLv) << "200" << false << "Qlicht v begrensd tot 160";
+    QTest::newRow("binnen_bereik") << veld::kZichthoek << "90" << true << "";
+  }
+  void begrenzingInDeStatusbalk() {
+    QFETCH(int, veld);
+    QFETCH(QString, getypt);
+    QFETCH(bool, verlaten);
+    QFETCH(QString, melding);
+    Opstelling o;
+    o.Knop("invullen");
+    o.Veld(veld)->clear();
+    o.Typ(veld, getypt);
+    QTest::keyClick(o.Veld(veld), verlaten ? Qt::Key_Return : Qt::Key_F9);
+    QCOMPARE(o.venster->Melding(), melding);
+    QVERIFY(o.dlg.meldingen.empty());
   }
 
   // The 30 km zone shows 30 in the speed fields and counts with it; the
@@ -498,6 +610,7 @@ class TestHoofdVenster : public QObject {
                  "Rekenblad is aangemaakt met oudere programmaversie. Inlezen is niet mogelijk!",
              }));
     QCOMPARE(o.dlg.meldingen.back().titel, std::string("Waarschuwing"));
+    QCOMPARE(o.dlg.meldingen.back().icoon, Icoon::Uitroep);
     QCOMPARE(Toestand(*o.venster), voor);
     ControleerModus(*o.venster, kResultaat);
   }
@@ -511,7 +624,7 @@ class TestHoofdVenster : public QObject {
     QVERIFY(o.dlg.meldingen.empty());
     ControleerModus(*o.venster, kGelezen);
     QCOMPARE(o.venster->BestandPaneel(), QString("blad.tvo"));
-    QCOMPARE(o.venster->windowTitle(), QString("blad.tvo[*] - Rekenblad Tarvo, Copyright ") + versie::kCopyright);
+    QCOMPARE(o.venster->windowTitle(), QString("blad.tvo[*] - Rekenblad Tarvo"));
     QCOMPARE(o.Veld(2)->text(), QString("1000,00"));
     o.dlg.bewaarAntwoorden = {Pad(o.map / "kopie.tvo")};
     o.Knop("opslaan");
@@ -726,7 +839,7 @@ class TestHoofdVenster : public QObject {
     o.Knop("opslaan");
     QCOMPARE(o.dlg.meldingen.size(), std::size_t{1});
     QCOMPARE(o.LaatsteMelding(), "Bestand " + (o.map / "blad.v2.tvo").string() + " bestaat al. Wilt u het vervangen?");
-    QCOMPARE(o.dlg.bewaarVoorstellen, (std::vector<QString>{Pad(o.map.Pad()), Pad(o.map / "blad.v2.tvo")}));
+    QCOMPARE(o.dlg.bewaarVoorstellen, (std::vector<QString>{Documenten(), Pad(o.map / "blad.v2.tvo")}));
     QCOMPARE(LeesBytes(o.map / "blad.v2.tvo").size(), std::size_t{5});
     QCOMPARE(LeesBytes(o.map / "nieuw.TVO").size(), kWerkbladLengte);
     QCOMPARE(o.venster->BestandPaneel(), QString("nieuw.TVO"));
@@ -765,24 +878,41 @@ class TestHoofdVenster : public QObject {
     QCOMPARE(kopie->toelichting[1], std::string("nagekeken"));
   }
 
-  // A remark typed and never left is in the file, by F9 and a save
-  // afterwards, or by a save in input mode.
+  // A remark typed and never left is in the file and on the page: by F9 or
+  // the button and a save afterwards, by a save in input mode, and in the
+  // preview (whose page the printer and the PDF share). Closing saves as
+  // "opslaan" does (afsluitenBewaartWatInInvoerModusIsVeranderd).
   void toelichtingZonderVerlatenBewaard_data() {
     QTest::addColumn<QString>("actie");
-    QTest::newRow("berekenen") << "berekenen";
-    QTest::newRow("opslaan") << "opslaan";
+    for (const char* actie : {"berekenen", "knop", "opslaan", "voorbeeld"}) QTest::newRow(actie) << actie;
   }
   void toelichtingZonderVerlatenBewaard() {
     QFETCH(QString, actie);
     Opstelling o;
     o.Open();
     o.Knop("invullen");
-    o.venster->toelichtingRegel(2)->setFocus();
-    QTest::keyClicks(o.venster->toelichtingRegel(2), "gemeten");
+    QLineEdit* regel = o.venster->toelichtingRegel(2);
+    regel->setFocus();
+    QTest::keyClicks(regel, "gemeten");
     o.dlg.bewaarAntwoorden = {Pad(o.map / "kopie.tvo")};
-    QTest::keyClick(o.venster->toelichtingRegel(2), actie == "berekenen" ? Qt::Key_F9 : Qt::Key_S,
-                    actie == "berekenen" ? Qt::NoModifier : Qt::ControlModifier);
-    if (actie == "berekenen") o.Knop("opslaan");
+    QString pagina;
+    o.dlg.bijVenster = [&](QDialog& dialoog) {
+      pagina = qobject_cast<VoorbeeldVenster*>(&dialoog)->rapport()->toPlainText();
+    };
+    if (actie == "opslaan") {
+      QTest::keyClick(regel, Qt::Key_S, Qt::ControlModifier);
+    } else {
+      if (actie == "knop")
+        o.Bereken();
+      else
+        QTest::keyClick(regel, Qt::Key_F9);
+      QCOMPARE(o.venster->HuidigeModus(), VensterModus::Resultaat);
+      o.Knop(actie == "voorbeeld" ? "voorbeeld" : "opslaan");
+    }
+    if (actie == "voorbeeld") {
+      QVERIFY(pagina.contains("gemeten"));
+      return;
+    }
     QCOMPARE(DecodeerWerkblad(LeesBytes(o.map / "kopie.tvo"))->toelichting[2], std::string("gemeten"));
   }
 
@@ -808,21 +938,74 @@ class TestHoofdVenster : public QObject {
     QCOMPARE(o.Veld(2)->text(), QString("1250,00"));
   }
 
-  // The catalogue is written after the question: a failure there costs the
-  // worksheet nothing.
-  void mislukteCatalogusKostHetRekenbladNiet() {
+  // A confirmed change of the user name or of the road surfaces is on disk
+  // at once, not at closing. A full disk says so and keeps the change; the
+  // next save writes it, at closing at the latest, which asks before it
+  // drops one that still fails. The worksheet is asked about first.
+  void catalogusWijzigingDirectOpSchijf() {
     Opstelling o;
-    o.Open();
-    o.Knop("invullen");
-    o.Typ(3, "12");
-    o.dlg.antwoorden = {Antwoord::Ja};
-    o.dlg.bewaarAntwoorden = {Pad(o.map / "kopie.tvo")};
+    const auto pad = o.map / std::string(kCatalogusBestand);
+    const auto opSchijf = [&] {
+      const auto c = DecodeerCatalogus(LeesBytes(pad));
+      return c ? *c : Catalogus{};
+    };
+    o.dlg.invoerAntwoorden = {QString("Geluid & Co")};
+    o.Knop("gebruiker");
+    QCOMPARE(TrimBlanks(opSchijf().Gebruikersnaam), std::string("Geluid & Co"));
+    o.dlg.bijVenster = [](QDialog& dialoog) {
+      auto* editor = qobject_cast<WegdekVenster*>(&dialoog);
+      QTest::mouseClick(editor->toevoegKnop(), Qt::LeftButton);
+      for (int k = 0; k <= 4; ++k) editor->veld(k)->setText(k == 0 ? "dunne deklaag" : "1");
+      QTest::mouseClick(editor->okKnop(), Qt::LeftButton);
+    };
+    o.Knop("wegdekken");
+    QCOMPARE(opSchijf().AantalWegdekken, std::int16_t{3});
+    QVERIFY(o.dlg.meldingen.empty());
+
+    {
+      test::Schrijfgrens grens(100);
+      o.dlg.invoerAntwoorden = {QString("Ander Bureau")};
+      o.Knop("gebruiker");
+    }
+    QVERIFY(
+        o.LaatsteMelding().ends_with("; het oude bestand is bewaard gebleven. De wijziging blijft in het "
+                                     "programma en wordt bij de volgende wijziging en bij het afsluiten opnieuw "
+                                     "opgeslagen."));
+    QCOMPARE(TrimBlanks(opSchijf().Gebruikersnaam), std::string("Geluid & Co"));
     // A second name for the catalogue file: the save refuses to cut it loose.
-    std::filesystem::create_hard_link(o.map / std::string(kCatalogusBestand), o.map / "tweede.dat");
+    std::filesystem::create_hard_link(pad, o.map / "tweede.dat");
+    o.Knop("invullen");
+    o.Typ(0, "Dorpsstraat 1");
+    o.dlg.antwoorden = {Antwoord::Ja, Antwoord::Nee};  // save the worksheet; do not drop the catalogue change
+    o.dlg.bewaarAntwoorden = {Pad(o.map / "blad.tvo")};
+    QVERIFY(!o.venster->close());
+    QCOMPARE(DecodeerWerkblad(LeesBytes(o.map / "blad.tvo"))->waarneempunt, std::string("Dorpsstraat 1"));
+    QCOMPARE(o.LaatsteMelding(),
+             std::string("De wijzigingen in de wegdekkencatalogus zijn niet opgeslagen. Toch afsluiten? Dan gaan ze "
+                         "verloren."));
+    std::filesystem::remove(o.map / "tweede.dat");
     QVERIFY(o.venster->close());
-    QCOMPARE(o.dlg.meldingen.size(), std::size_t{2});
-    QVERIFY(o.LaatsteMelding().starts_with("Onverwachte fout in procedure Form_Unload van Form frmTarvo."));
-    QCOMPARE(DecodeerWerkblad(LeesBytes(o.map / "kopie.tvo"))->getal[3], 12.0);
+    QCOMPARE(TrimBlanks(opSchijf().Gebruikersnaam), std::string("Ander Bureau"));
+  }
+
+  // At logout (SIGTERM) nobody can answer: nothing is asked, the worksheet
+  // is not saved unasked, a catalogue change still open is written.
+  void sluitenZonderVragen() {
+    Opstelling o;
+    {
+      test::Schrijfgrens grens(100);
+      o.dlg.invoerAntwoorden = {QString("Ander Bureau")};
+      o.Knop("gebruiker");
+    }
+    o.Knop("invullen");
+    o.Typ(0, "Dorpsstraat 1");
+    const std::size_t gevraagd = o.dlg.meldingen.size();
+    o.venster->SluitZonderVragen();
+    QVERIFY(!o.venster->isVisible());
+    QCOMPARE(o.dlg.meldingen.size(), gevraagd);
+    QVERIFY(o.dlg.bewaarFilters.empty());
+    const auto catalogus = DecodeerCatalogus(LeesBytes(o.map / std::string(kCatalogusBestand)));
+    QCOMPARE(TrimBlanks(catalogus->Gebruikersnaam), std::string("Ander Bureau"));
   }
 
   // Quoted, blanks and all: opened without a dialog.

@@ -81,6 +81,35 @@ class TestOmrekenVenster : public QObject {
     QVERIFY(!o.venster.aantal(0)->isEnabled());  // no counts to apply
   }
 
+  // Without a mouse: Alt+V opens the distribution, Alt+O converts, Alt+A
+  // and Space on the other frame's title switch, Alt+T applies; a frame
+  // stays open when its own title is unchecked.
+  void zonderMuis() {
+    Opstelling o;
+    QTest::keyClick(&o.venster, Qt::Key_V, Qt::AltModifier);
+    QTRY_COMPARE(QApplication::focusWidget(), o.venster.verdeling(0));
+    o.Typ(o.venster.verdeling(0), {"1000", "6", "0", "0", "0", "0", "0", "100"});
+    QTest::keyClick(&o.venster, Qt::Key_O, Qt::AltModifier);  // a button's access key clicks it after a moment
+    QTRY_COMPARE(QApplication::focusWidget(), o.venster.aantal(0));
+    QVERIFY(o.dlg.meldingen.empty());
+    QVERIFY(o.venster.aantallenKader()->isChecked() && !o.venster.verdelingKader()->isChecked());
+    QCOMPARE(o.venster.aantal(3)->text(), QString("720,00"));  // light vehicles by day
+
+    o.venster.aantallenKader()->setFocus();
+    QTest::keyClick(o.venster.aantallenKader(), Qt::Key_Space);  // its own title: stays open
+    QVERIFY(o.venster.aantal(0)->isEnabled() && o.venster.aantallenKader()->isChecked());
+    o.venster.verdelingKader()->setFocus();
+    QTest::keyClick(o.venster.verdelingKader(), Qt::Key_Space);
+    QVERIFY(o.venster.verdeling(0)->isEnabled() && !o.venster.aantal(0)->isEnabled());
+    QTest::keyClick(&o.venster, Qt::Key_A, Qt::AltModifier);
+    QTRY_COMPARE(QApplication::focusWidget(), o.venster.aantal(0));
+    QTest::keyClick(&o.venster, Qt::Key_T, Qt::AltModifier);
+    QTRY_COMPARE(o.toegepast.size(), std::size_t{1});
+    const std::map<int, std::string> teksten(o.toegepast[0].begin(), o.toegepast[0].end());
+    QCOMPARE(teksten.at(2), std::string("60,00"));
+    QCOMPARE(Opstelling().venster.StatusTekst(), QString("Kies Verdeling (Alt+V) of Aantallen (Alt+A)"));
+  }
+
   // Enter on the last count box wraps to the first.
   void enterRondDeAantallen() {
     Opstelling o;

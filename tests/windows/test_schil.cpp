@@ -3,12 +3,15 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialogButtonBox>
+#include <QFontMetrics>
 #include <QInputDialog>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QStandardPaths>
+#include <QStyle>
 #include <QTest>
 #include <QTimer>
 
@@ -34,6 +37,14 @@ class TestSchil : public QObject {
     beeld.fill(Qt::white);
     w.render(&beeld, {}, {}, QWidget::DrawChildren);
     return beeld;
+  }
+
+  // Room for the whole title in bold beside three title-bar buttons.
+  static bool ToontHeleTitel(const QWidget& w) {
+    QFont vet = w.font();
+    vet.setBold(true);
+    const int knoppen = 3 * w.style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    return w.width() >= QFontMetrics(vet).horizontalAdvance(w.windowTitle()) + knoppen;
   }
 
  private slots:
@@ -118,6 +129,7 @@ class TestSchil : public QObject {
     const QString verwacht = "Huidige instelling gebruikersnaam: \n" + QString::fromStdString(cat.Gebruikersnaam) +
                              "\n\nVoer nieuwe gebruikersnaam in";
     QImage getoond, letterlijk;
+    bool heleTitel = false;
     QTimer kijker;
     connect(&kijker, &QTimer::timeout, this, [&] {
       auto* vak = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
@@ -131,6 +143,7 @@ class TestSchil : public QObject {
       zonderVeld.setFixedSize(prompt->size());
       getoond = Letters(*prompt);
       letterlijk = Letters(zonderVeld);
+      heleTitel = ToontHeleTitel(*vak);
       vak->reject();
     });
     kijker.start(10);
@@ -138,7 +151,30 @@ class TestSchil : public QObject {
     VraagGebruikersnaam(nullptr, dialogen, cat);
     QVERIFY(!getoond.isNull());
     QCOMPARE(getoond, letterlijk);
+    QVERIFY(heleTitel);
     QCOMPARE(cat.Gebruikersnaam, VastBreed("Bureau Geluid & Trilling", kNaamLengte));  // Cancel keeps it
+  }
+
+  // A side window shown by the program is wide enough for its whole title.
+  void vensterToontHeleTitel() {
+    RailVenster venster(0);
+    QTimer::singleShot(0, &venster, [&] {
+      QVERIFY(ToontHeleTitel(venster));
+      venster.reject();
+    });
+    QtDialogen dialogen;
+    QCOMPARE(dialogen.ToonVenster(venster), int(QDialog::Rejected));
+  }
+
+  // A question whose careful answer is the default: Enter cancels.
+  void jaAnnulerenStandaardAnnuleren() {
+    QTimer::singleShot(0, this, [] {
+      auto* vraag = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      QVERIFY(vraag && vraag->defaultButton()->text() == "Annuleren");
+      QTest::keyClick(vraag, Qt::Key_Return);
+    });
+    QtDialogen dialogen;
+    QCOMPARE(dialogen.Toon("Wissen?", "Wegdek wissen", Icoon::Vraag, Knoppen::JaAnnuleren), Antwoord::Annuleren);
   }
 
   // Qt's own buttons and dialogs speak the user's language.

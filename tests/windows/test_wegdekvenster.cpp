@@ -6,6 +6,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
@@ -56,7 +58,7 @@ class TestWegdekVenster : public QObject {
     ScriptDialogen dlg;
     WegdekVenster venster;
     explicit Opstelling(int n) : Opstelling(MaakCatalogus(n)) {}
-    explicit Opstelling(Catalogus c) : cat(std::move(c)), venster(cat, dlg, QDir::tempPath(), nullptr) {
+    explicit Opstelling(Catalogus c) : cat(std::move(c)), venster(cat, dlg, nullptr) {
       venster.show();
       QApplication::setActiveWindow(&venster);
       QVERIFY(QTest::qWaitForWindowActive(&venster));
@@ -101,17 +103,24 @@ class TestWegdekVenster : public QObject {
     QVERIFY(!o.venster.veld(0)->isEnabled());
   }
 
-  // Deleting asks first (what moves and what is selected: tests/calc).
+  // Deleting asks first, naming the entries that move and the worksheets
+  // that change with them, Annuleren the default (the question itself and
+  // what is selected: tests/calc).
   void wissenKiestHetVorige() {
     Opstelling o(20);
+    QSignalSpy gewijzigd(&o.venster, &WegdekVenster::Gewijzigd);  // the main window saves at each
     QTest::keyClick(o.venster.wegdekLijst(), Qt::Key_F9);
     o.Kies(4);
-    o.Klik(o.venster.wisKnop());  // answered No
-    QCOMPARE(o.LaatsteMelding(), std::string("Wegdek Wegdek 5 wissen?"));
+    o.Klik(o.venster.wisKnop());  // answered Annuleren
+    QCOMPARE(o.LaatsteMelding(), WegdekBeheer(o.cat).WisVraag(5));
+    QVERIFY(o.LaatsteMelding().find("plaats 20 wordt 19: Wegdek 20") != std::string::npos);
+    QCOMPARE(o.dlg.meldingen.back().knoppen, Knoppen::JaAnnuleren);
     QCOMPARE(o.cat.AantalWegdekken, 20);
     o.dlg.antwoorden.push_back(Antwoord::Ja);
+    QCOMPARE(gewijzigd.count(), 0);
     o.Klik(o.venster.wisKnop());
     QCOMPARE(o.cat.AantalWegdekken, 19);
+    QCOMPARE(gewijzigd.count(), 1);
     QCOMPARE(o.venster.veld(0)->text(), QString("Wegdek 4"));
   }
 
@@ -177,7 +186,9 @@ class TestWegdekVenster : public QObject {
     QCOMPARE(o.venster.wegdekLijst()->currentRow(), 5);
     QCOMPARE(o.venster.veld(0)->text(), QString("Nieuw B"));
     QCOMPARE(o.venster.AantalTekst(), QString("6 wegdekken in lijst"));
-    QCOMPARE(o.dlg.openMappen.back(), QDir::tempPath());
+    // From the user's documents, then where the last file was chosen.
+    QCOMPARE(o.dlg.openMappen,
+             (std::vector<QString>{QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation), map.path()}));
   }
 
   // A refused file is named with its fault, and the catalogue stays as it
@@ -199,10 +210,12 @@ class TestWegdekVenster : public QObject {
   // said to be so, a refusal names its fault.
   void plakken() {
     Opstelling o(2);
+    QSignalSpy gewijzigd(&o.venster, &WegdekVenster::Gewijzigd);
     o.Kies(0);
     QGuiApplication::clipboard()->setText("Dunne deklaag\t-1,5\t2,25\t-0,8\t1\t-0,5\t0\r\n");
     QTest::keySequence(o.venster.wegdekLijst(), QKeySequence::Paste);
     QCOMPARE(o.cat.AantalWegdekken, 3);
+    QCOMPARE(gewijzigd.count(), 1);
     QCOMPARE(o.cat.Wegdekken[3].b_lv, 2.25);
     QCOMPARE(o.venster.wegdekLijst()->currentRow(), 2);
     QCOMPARE(o.dlg.meldingen.size(), std::size_t{0});
@@ -214,6 +227,33 @@ class TestWegdekVenster : public QObject {
     QCOMPARE(o.LaatsteMelding(),
              std::string("Regel 1, kolom 2 (DL_lv): de regel telt 1 kolom in plaats van 7; er is niets ingelezen."));
     QCOMPARE(o.cat.AantalWegdekken, 3);
+    QCOMPARE(gewijzigd.count(), 1);  // nothing new, nothing refused, to save
+  }
+
+  // Entries that get 1 dB art. 3.5 deduction are bold; a description typed
+  // or pasted that resembles one of the eight names without being it is
+  // kept, with a warning that it gets 2 dB.
+  void kleineArt35AftrekGemarkeerdEnGewaarschuwd() {
+    Opstelling o(1);
+    const auto voegToe = [&](const QString& omschrijving) {
+      o.Klik(o.venster.toevoegKnop());
+      o.venster.veld(0)->setText(omschrijving);
+      for (int k = 1; k <= 4; ++k) o.venster.veld(k)->setText("0");
+      o.Klik(o.venster.okKnop());
+    };
+    voegToe("ZOAB");
+    QCOMPARE(o.dlg.meldingen.size(), std::size_t{1});
+    QVERIFY(o.LaatsteMelding().ends_with("krijgen dus 2 dB:\n  \"ZOAB\" lijkt op \"1L ZOAB\""));
+    QCOMPARE(o.dlg.meldingen.back().icoon, Icoon::Uitroep);
+    voegToe("1L ZOAB");
+    QCOMPARE(o.dlg.meldingen.size(), std::size_t{1});
+    QGuiApplication::clipboard()->setText("oppervlakbewerking\t0\t0\t0\t0\t0\t0\r\nSMA 0/8\t0\t0\t0\t0\t0\t0\r\n");
+    QTest::keySequence(o.venster.wegdekLijst(), QKeySequence::Paste);
+    QVERIFY(o.LaatsteMelding().ends_with(":\n  \"oppervlakbewerking\" lijkt op \"oppervlaktebewerking\""));
+    QCOMPARE(o.cat.AantalWegdekken, 5);
+    QList<bool> vet;
+    for (int i = 0; i < o.venster.wegdekLijst()->count(); ++i) vet << o.venster.wegdekLijst()->item(i)->font().bold();
+    QCOMPARE(vet, (QList<bool>{false, false, true, false, false}));
   }
 
   // The file holds the catalogue's table with the user's decimal comma; a
