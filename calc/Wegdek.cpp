@@ -34,6 +34,15 @@ Wegdek Wegdek::Van(const IngelezenWegdek& ingelezen) {
   return w;
 }
 
+void ZetGebruikersnaam(Catalogus& catalogus, std::string_view naam) {
+  catalogus.Gebruikersnaam = VastBreed(TrimBlanks(naam), kNaamLengte);
+  std::u32string tekens = Tekens(catalogus.Gebruikersnaam);
+  if (const auto p = tekens.find(U'&'); p != std::u32string::npos) tekens.insert(p, 1, U'&');
+  std::string label;
+  for (char32_t t : tekens) label += Utf8(t);
+  catalogus.GebruikersLabelnaam = VastBreed(label, kNaamLengte);
+}
+
 const Wegdek& Catalogus::Op(int positie) const { return Wegdekken[static_cast<std::size_t>(GeldigePositie(positie))]; }
 
 namespace {

@@ -56,6 +56,11 @@ struct Catalogus {
   const Wegdek& Op(int positie) const;
 };
 
+// A new user name: without its outer blanks in 40 characters, and the
+// label name beside it, where the first '&' stands twice (a label would
+// take a single one as its access key).
+void ZetGebruikersnaam(Catalogus& catalogus, std::string_view naam);
+
 // The road surfaces shipped with the program, at the head of the catalogue:
 // as many as the shipped table data/wegdekken.tsv lists (counted by the build).
 inline constexpr int kAantalMeegeleverd = TARVO_AANTAL_MEEGELEVERD;

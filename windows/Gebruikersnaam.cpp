@@ -5,14 +5,6 @@
 
 namespace tarvo {
 
-std::string LabelNaamVoor(const std::string& gebruikersnaam) {
-  const QString naam = QString::fromStdString(VastBreed(gebruikersnaam, kNaamLengte));
-  const qsizetype p = naam.indexOf('&');
-  if (p < 0) return naam.toStdString();
-  const QString label = naam.left(p + 1) + naam.mid(p, static_cast<qsizetype>(kNaamLengte) - 1);
-  return VastBreed(label.toStdString(), kNaamLengte);
-}
-
 QString LabelTekst(const std::string& labelnaam) { return QString::fromStdString(labelnaam).replace("&&", "&"); }
 
 bool VraagGebruikersnaam(QWidget* ouder, Dialogen& dialogen, Catalogus& catalogus) {
@@ -26,8 +18,7 @@ bool VraagGebruikersnaam(QWidget* ouder, Dialogen& dialogen, Catalogus& catalogu
   if (!antwoord || antwoord->isEmpty()) return false;
   const std::string nieuw = VastBreed(TrimBlanks(antwoord->toStdString()), kNaamLengte);
   if (nieuw == catalogus.Gebruikersnaam) return false;
-  catalogus.Gebruikersnaam = nieuw;
-  catalogus.GebruikersLabelnaam = LabelNaamVoor(catalogus.Gebruikersnaam);
+  ZetGebruikersnaam(catalogus, nieuw);
   return true;
 }
 

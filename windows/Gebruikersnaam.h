@@ -10,9 +10,6 @@ namespace tarvo {
 // names changed.
 bool VraagGebruikersnaam(QWidget* ouder, Dialogen& dialogen, Catalogus& catalogus);
 
-// The user label name for a (40-character) user name.
-std::string LabelNaamVoor(const std::string& gebruikersnaam);
-
 // What a label shows for a label name: "&&" stands for one '&'.
 QString LabelTekst(const std::string& labelnaam);
 

@@ -91,7 +91,7 @@ class TestSchil : public QObject {
     TijdelijkeMap map;
     Catalogus cat;
     cat.Gebruikersnaam = VastBreed("Jansen & Zn", kNaamLengte);
-    cat.GebruikersLabelnaam = LabelNaamVoor(cat.Gebruikersnaam);
+    ZetGebruikersnaam(cat, cat.Gebruikersnaam);
     ScriptDialogen dlg;
     QAction info("Info");
     {

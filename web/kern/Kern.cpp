@@ -295,15 +295,6 @@ Validatie ValideerOmreken(std::string_view tekst, int soort, int vak) {
   return Valideer(tekst, Soort::Numeriek, b.maximum, b.minimum, b.patroon, T().decimaal);
 }
 
-// The user label name: the first '&' doubled, as a label shows it.
-std::string LabelNaam(const std::string& naam) {
-  std::u32string tekens = Tekens(VastBreed(naam, kNaamLengte));
-  if (const auto p = tekens.find(U'&'); p != std::u32string::npos) tekens.insert(p, 1, U'&');
-  std::string uit;
-  for (char32_t t : tekens) uit += Utf8(t);
-  return VastBreed(uit, kNaamLengte);
-}
-
 }  // namespace
 }  // namespace tarvo::web
 
@@ -529,10 +520,7 @@ TARVO_WEB int WebExporteerWegdekken() {
 // The user name printed on reports; an empty answer changes nothing.
 TARVO_WEB const char* WebZetGebruiker() {
   const std::string naam = TrimBlanks(Tekst(0));
-  if (!naam.empty()) {
-    T().catalogus.Gebruikersnaam = VastBreed(naam, kNaamLengte);
-    T().catalogus.GebruikersLabelnaam = LabelNaam(T().catalogus.Gebruikersnaam);
-  }
+  if (!naam.empty()) ZetGebruikersnaam(T().catalogus, naam);
   return WebCatalogus();
 }
 
