@@ -148,6 +148,14 @@ std::string BegrensdMelding(const std::vector<Begrenzing>& begrensd, char decima
   return melding;
 }
 
+VeldVerlaten VerlaatVeld(int k, std::string_view tekst, char decimaal) {
+  if (k < 0 || k >= kAantalVelden || Veld(k).soort != VeldSoort::Getal) return {{true, std::string(tekst), {}, {}}, {}};
+  const GetalBereik& b = Veld(k).verlaten;
+  VeldVerlaten v{Valideer(tekst, Soort::Numeriek, b.maximum, b.minimum, b.patroon, decimaal), {}};
+  if (v.validatie.grens) v.begrensd = BegrensdMelding({{k, std::string(tekst), *v.validatie.grens}}, decimaal);
+  return v;
+}
+
 std::string GeenGetalRegel(int veld, std::string_view tekst) {
   const VeldInfo& v = Veld(veld);
   std::string naam(v.bijschrift);

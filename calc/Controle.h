@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "base/Getal.h"
+#include "calc/Valideer.h"
 #include "calc/Werkblad.h"
 
 namespace tarvo {
@@ -92,6 +93,15 @@ struct Begrenzing {
 // What the window tells of numbers it clamped, naming each field by its
 // captions without their units: "Zichthoek begrensd tot 127", joined by "; ".
 std::string BegrensdMelding(const std::vector<Begrenzing>& begrensd, char decimaal);
+
+// Leaving worksheet field k with a text: what the field shows then and, when
+// a number was clamped, what the status line says (empty otherwise). Names
+// and remark lines are taken as typed.
+struct VeldVerlaten {
+  Validatie validatie;
+  std::string begrensd;
+};
+VeldVerlaten VerlaatVeld(int k, std::string_view tekst, char decimaal);
 
 struct Controle {
   std::optional<Invoer> invoer;        // when the check passed

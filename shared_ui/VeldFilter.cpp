@@ -64,11 +64,9 @@ void VeldFilter::MeldHelp(QLineEdit* edit) {
 void VeldFilter::ControleerVeld(QLineEdit* edit) {
   const int k = VeldIndex(edit);
   if (k < 0 || Veld(k).soort != VeldSoort::Getal) return;
-  const GetalBereik& b = Veld(k).verlaten;
-  const std::string getypt = edit->text().toStdString();
-  const Validatie v = Valideer(getypt, Soort::Numeriek, b.maximum, b.minimum, b.patroon, decimaal_);
-  ToonValidatie(edit, v);
-  if (v.grens) emit Begrensd(BegrensdMelding({{k, getypt, *v.grens}}, decimaal_));
+  const VeldVerlaten v = VerlaatVeld(k, edit->text().toStdString(), decimaal_);
+  ToonValidatie(edit, v.validatie);
+  if (!v.begrensd.empty()) emit Begrensd(v.begrensd);
 }
 
 bool VeldFilter::eventFilter(QObject* object, QEvent* event) {

@@ -44,6 +44,24 @@ int DoelVeld(int rij, int periode) {
 
 double Uurintensiteit(double aantal, int periode) { return aantal / kPeriodeUren[static_cast<std::size_t>(periode)]; }
 
+const GetalBereik& VakBereik(bool verdeling, int vak) {
+  if (!verdeling) return kToepasBereik;
+  return vak == 0 ? kEtmaalBereik : kPercentageBereik;
+}
+
+std::string_view VakTekens(bool verdeling, int vak) { return verdeling && vak > 0 ? "1234567890,." : "1234567890"; }
+
+std::vector<std::pair<int, std::string>> AantalTeksten(const Verdeling& v, char decimaal) {
+  std::vector<std::pair<int, std::string>> teksten;
+  for (int p = 1; p <= kAantalPeriodes; ++p) {
+    for (std::size_t s = 0; s < kVerdeelRijen.size(); ++s) {
+      teksten.emplace_back(3 * kVerdeelRijen[s] + p - 1,
+                           Formatteer(Aantal(v, static_cast<int>(s), p), kAantalPatroon, decimaal));
+    }
+  }
+  return teksten;
+}
+
 std::optional<std::string> UurTekst(std::string_view aantalTekst, int periode, char decimaal) {
   const auto aantal = GecontroleerdGetal(aantalTekst, kToepasBereik);
   if (!aantal) return std::nullopt;
@@ -117,12 +135,11 @@ Uitkomst<std::vector<std::pair<int, std::string>>> UurTekstenUitEtmaal(const Etm
                                           : "aandeel_*_" + std::string(kPeriodeNamen[static_cast<std::size_t>(p - 1)]);
     return Fout{std::string(c.melding) + " (" + kolom + ")."};
   }
+  // Each count as "Omrekenen" shows it, then "Toepassen".
   std::vector<std::pair<int, std::string>> teksten;
-  for (int p = 1; p <= kAantalPeriodes; ++p) {
-    for (std::size_t s = 0; s < kVerdeelRijen.size(); ++s) {
-      const std::string aantal = Formatteer(Aantal(v, static_cast<int>(s), p), kAantalPatroon, '.');
-      teksten.emplace_back(DoelVeld(kVerdeelRijen[s], p), *UurTekst(aantal, p, decimaal));
-    }
+  for (const auto& [vak, aantal] : AantalTeksten(v, '.')) {
+    const int p = vak % 3 + 1;
+    teksten.emplace_back(DoelVeld(vak / 3, p), *UurTekst(aantal, p, decimaal));
   }
   return teksten;
 }

@@ -83,6 +83,20 @@ inline constexpr GetalBereik kPercentageBereik{100, 0, "##0.00"};
 inline constexpr std::string_view kAantalPatroon = "#0.00";
 inline constexpr GetalBereik kToepasBereik{99999, -99999, "##0.00"};
 
+// The range of distribution box (verdeling) or count box vak, and the keys
+// it takes: the daily count and the counts whole numbers, the percentages
+// decimals.
+const GetalBereik& VakBereik(bool verdeling, int vak);
+std::string_view VakTekens(bool verdeling, int vak);
+
+// The order "Toepassen" checks the count rows in: the worksheet's, so the
+// first box in it that is no number keeps the focus.
+inline constexpr std::array<int, kAantalRijen> kToepasVolgorde = {kRijLicht, kRijMiddel, kRijZwaar,
+                                                                  kRijMotor, kRijBromf,  kRijTram};
+
+// The count boxes (3 × row + period − 1) "Omrekenen" fills, with their texts.
+std::vector<std::pair<int, std::string>> AantalTeksten(const Verdeling& v, char decimaal);
+
 // The text a worksheet field gets from a count box's text: the count as
 // "Toepassen" validates it, per hour of the period, "#0.00"; nothing when
 // the text is no number.

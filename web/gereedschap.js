@@ -110,29 +110,13 @@ export function MaakDiagramVenster(kern, tabel, { zetWerkblad, toonControle }) {
 
 // The distribution (a daily count, hourly percentages, vehicle shares) into
 // counts per period, and the counts into the worksheet's hourly intensities.
-const kVerdeling = [
-  ['Etmaalintensiteit', 'Geef aantal voertuigen per etmaal'],
-  ['%Uurintensiteit', 'Geef uurpercentage voertuigen per etmaalperiode'],
-  ['%Motorrijwielen', 'Geef percentage motorrijwielen per etmaalperiode'],
-  ['%Lichte vtg', 'Geef percentage lichte voertuigen per etmaalperiode'],
-  ['%Middelzware vtg', 'Geef percentage middelzware voertuigen per etmaalperiode'],
-  ['%Zware vtg', 'Geef percentage zware voertuigen per etmaalperiode'],
-];
-const kAantallen = [
-  ['Motorrijwielen', 'Geef aantal motorrijwielen per etmaalperiode'],
-  ['Lichte vtg', 'Geef aantal lichte voertuigen per etmaalperiode'],
-  ['Middelzware vtg', 'Geef aantal middelzware voertuigen per etmaalperiode'],
-  ['Zware vtg', 'Geef aantal zware voertuigen per etmaalperiode'],
-  ['Bromfietsen', 'Geef aantal bromfietsen per etmaalperiode'],
-  ['Trams', 'Geef aantal trams per etmaalperiode'],
-];
-
 export function MaakOmrekenVenster(kern, tabel, { decimaal, bijToepassen }) {
   const venster = document.getElementById('omrekenVenster');
   const hint = document.getElementById('omrekenHint');
   const verd = [];
   const aantal = [];
-  const Raster = (raster, rijen, vakken, soort, eerste) => {
+  const { omreken } = tabel;
+  const Raster = (raster, rijen, eigen, vakken, soort, eerste) => {
     let r = 1;
     const Zet = (e, rij, kolom, breedte = 1) => {
       e.style.gridRow = String(rij);
@@ -144,39 +128,39 @@ export function MaakOmrekenVenster(kern, tabel, { decimaal, bijToepassen }) {
       e.setAttribute('aria-labelledby', labelledby);
       const index = vakken.length;
       e.addEventListener('focus', () => {
-        hint.textContent = rijen[rij][1];
+        hint.textContent = rijen[rij].hint;
       });
       e.addEventListener('blur', () => {
         const v = kern.ValideerOmreken(soort, index, e.value);
         if (v.geldig) e.value = v.tekst;
         Markeer(e, v.geldig ? '' : v.toolTip);
       });
-      Filter(e, soort === 0 && index === 0 ? '1234567890' : soort === 0 ? '1234567890,.' : '1234567890');
+      Filter(e, eigen[index].tekens);
       vakken.push(e);
       return e;
     };
     const start = eerste ? 1 : 0;
     if (eerste) {
-      Zet(Maak('span', { id: `${raster.id}Rij0`, tekst: rijen[0][0] }), r, 1);
+      Zet(Maak('span', { id: `${raster.id}Rij0`, tekst: rijen[0].bijschrift }), r, 1);
       Zet(Vak(0, '', `${raster.id}0`, `${raster.id}Rij0`), r++, 2, 3);
     }
     tabel.periodes.forEach((p, i) => Zet(Maak('span', { id: `${raster.id}Kop${i}`, class: 'kolomkop', tekst: p }), r, 2 + i));
     r++;
     for (let rij = start; rij < rijen.length; rij++, r++) {
-      Zet(Maak('span', { id: `${raster.id}Rij${rij}`, class: 'rijkop', tekst: rijen[rij][0] }), r, 1);
+      Zet(Maak('span', { id: `${raster.id}Rij${rij}`, class: 'rijkop', tekst: rijen[rij].bijschrift }), r, 1);
       for (let p = 0; p < 3; p++) {
         Zet(Vak(rij, '', `${raster.id}${vakken.length}`, `${raster.id}Rij${rij} ${raster.id}Kop${p}`), r, 2 + p);
       }
     }
   };
-  Raster(document.getElementById('verdeling'), kVerdeling, verd, 0, true);
-  Raster(document.getElementById('aantallen'), kAantallen, aantal, 1, false);
+  Raster(document.getElementById('verdeling'), omreken.verdeling, omreken.verdelingVakken, verd, 0, true);
+  Raster(document.getElementById('aantallen'), omreken.aantallen, omreken.aantallenVakken, aantal, 1, false);
   Ring(verd);
   Ring(aantal);
   const Leeg = () => {
     const nul = (patroon) => (patroon === '#0' ? '0' : `0${decimaal()}00`);
-    verd.forEach((e, i) => (e.value = nul(i === 0 ? '#0' : '#0.00')));
-    aantal.forEach((e) => (e.value = nul('#0.00')));
+    verd.forEach((e, i) => (e.value = nul(omreken.verdelingVakken[i].patroon)));
+    aantal.forEach((e, i) => (e.value = nul(omreken.aantallenVakken[i].patroon)));
     [...verd, ...aantal].forEach((e) => Markeer(e, ''));
   };
 

@@ -4,7 +4,7 @@
 // lines. The fields guard their keys, run as a ring on Enter and the arrows,
 // and show the core's check when they are left.
 
-import { Maak, Markeer, SelecteerBijBinnenkomst } from './meldingen.js';
+import { Maak, Markeer, SelecteerBijBinnenkomst, ZetStatus } from './meldingen.js';
 
 // Grid columns: caption, the three periods, the speed caption, the speed.
 const kKolomPeriode = 2;
@@ -184,6 +184,8 @@ export function BouwWerkblad(kern, tabel, raster, { bijHelp, bijWijziging }) {
       if (v.geldig) {
         if (e.value !== v.tekst) e.value = v.tekst;
         MarkeerVeld(e, null);
+        // A number beyond the field's range was taken at its bound: the user is told which.
+        if (v.begrensd) ZetStatus(v.begrensd);
         return;
       }
       MarkeerVeld(e, v.toolTip);

@@ -42,12 +42,6 @@ QString Tekst(double x, std::string_view patroon) {
   return QString::fromStdString(Formatteer(x, patroon, LocaleDecimaal()));
 }
 
-// A box's range and pattern: the daily count, a percentage or a count.
-const GetalBereik& Bereik(bool verdeling, int index) {
-  if (!verdeling) return kToepasBereik;
-  return index == 0 ? kEtmaalBereik : kPercentageBereik;
-}
-
 }  // namespace
 
 OmrekenVenster::OmrekenVenster(Dialogen& dialogen, QWidget* ouder) : QDialog(ouder), dialogen_(dialogen) {
@@ -152,9 +146,9 @@ void OmrekenVenster::VolgVelden() {
   auto* ring = new VeldRing(VeldRing::Escape::Herstellen, this);
   std::vector<VeldRing::Veld> verdeling, aantallen;
   for (int i = 0; i < kAantalVerdeling; ++i) {
-    verdeling.push_back({this->verdeling(i), i > 0 ? "1234567890,." : "1234567890"});
+    verdeling.push_back({this->verdeling(i), QString::fromUtf8(VakTekens(true, i))});
   }
-  for (int i = 0; i < kAantalAantallen; ++i) aantallen.push_back({aantal(i), "1234567890"});
+  for (int i = 0; i < kAantalAantallen; ++i) aantallen.push_back({aantal(i), QString::fromUtf8(VakTekens(false, i))});
   ring->VoegRingToe(verdeling);
   ring->VoegRingToe(aantallen);
   connect(ring, &VeldRing::Binnen, this, &OmrekenVenster::ToonHint);
@@ -181,7 +175,7 @@ void OmrekenVenster::ZetNul() {
   }
   toepasKnop_->setEnabled(false);
   for (int i = 0; i < kAantalVerdeling; ++i) {
-    verdeling(i)->setText(Tekst(0, Bereik(true, i).patroon));
+    verdeling(i)->setText(Tekst(0, VakBereik(true, i).patroon));
     verdeling(i)->setEnabled(false);
   }
   omrekenKnop_->setEnabled(false);
@@ -209,7 +203,7 @@ void OmrekenVenster::OpenAantallen() {
 
 std::optional<std::string> OmrekenVenster::Gecontroleerd(QLineEdit* edit) {
   const Vak v = Zoek(edit);
-  const GetalBereik& b = Bereik(v.verdeling, v.index);
+  const GetalBereik& b = VakBereik(v.verdeling, v.index);
   return ValideerVak(edit, Soort::Numeriek, b.maximum, b.minimum, b.patroon, LocaleDecimaal());
 }
 
@@ -234,21 +228,15 @@ void OmrekenVenster::RekenOm() {
     verdeling(c.focusVak)->setFocus(Qt::OtherFocusReason);
     return;
   }
-  for (int p = 1; p <= 3; ++p) {
-    for (int s = 0; s < 4; ++s) {
-      const int rij = kVerdeelRijen[static_cast<std::size_t>(s)];
-      aantal(3 * rij + p - 1)->setText(Tekst(Aantal(v, s, p), kAantalPatroon));
-    }
-  }
+  for (const auto& [vak, tekst] : AantalTeksten(v, LocaleDecimaal()))
+    aantal(vak)->setText(QString::fromStdString(tekst));
   OpenAantallen();
 }
 
 void OmrekenVenster::PasToe() {
-  static constexpr std::array<int, kAantalRijen> kVolgorde = {kRijLicht, kRijMiddel, kRijZwaar,
-                                                              kRijMotor, kRijBromf,  kRijTram};
   VeldTeksten teksten;
   for (int p = 1; p <= 3; ++p) {
-    for (int rij : kVolgorde) {
+    for (int rij : kToepasVolgorde) {
       const auto tekst = Gecontroleerd(aantal(3 * rij + p - 1));
       if (!tekst) return;  // nothing is handed over from a box that is no number
       teksten.emplace_back(DoelVeld(rij, p), *UurTekst(*tekst, p, LocaleDecimaal()));

@@ -29,6 +29,20 @@ const kWeigeringen = [
   { naam: 'wegdek_boven_waarneempunt', velden: { 32: '3', 33: '3,01' }, melding: 'wegdek hoger dan waarneemhoogte', focus: 33 },
   { naam: 'geen_afstand', velden: { 32: '5', 33: '0', 36: '0' }, melding: 'geen afstand ingevuld', focus: 36 },
 ];
+// A number beyond its field's range is taken at the bound, and the status line says so.
+const kBegrenzingen = [
+  { veld: 39, getypt: '180', toont: '127', status: 'Zichthoek begrensd tot 127' },
+  { veld: 34, getypt: '1,5', toont: '1,00', status: 'Bodemfactor B begrensd tot 1,00' },
+];
+
+// 1000 vehicles a day, 6.5/3/1 % an hour, shares 1/90/5/4 %: the counts of
+// the light row's day and the heavy row's night, and the hourly intensities
+// light day..night, medium evening, heavy day, motorcycles night.
+const kOmrekening = {
+  verdeling: ['1000', '6,5', '3', '1', '1', '1', '1', '90', '90', '90', '5', '5', '5', '4', '4', '4'],
+  aantallen: { 3: '702,00', 11: '3,20' },
+  velden: { 2: '58,50', 3: '27,00', 4: '9,00', 7: '1,50', 10: '2,60', 16: '0,10' },
+};
 
 const browser = await puppeteer.launch({
   executablePath: '/usr/bin/chromium',
@@ -151,6 +165,31 @@ test('the page', async (t) => {
       assert.equal(await Actief(), `veld${geval.focus}`);
     });
   }
+
+  for (const geval of kBegrenzingen) {
+    await t.test(`takes ${geval.getypt} in field ${geval.veld} at its bound and says so`, async () => {
+      await VeldInvullen(geval.veld, geval.getypt);
+      assert.equal(await Waarde(geval.veld), geval.toont);
+      assert.equal(await page.$eval('#statusTekst', (e) => e.textContent), geval.status);
+    });
+  }
+
+  await t.test('converts a daily count into counts and those into the worksheet\'s intensities', async () => {
+    await page.click('#knopOmrekenen');
+    await Wacht(() => document.getElementById('omrekenVenster').open);
+    for (const [i, tekst] of kOmrekening.verdeling.entries()) {
+      await page.$eval(`#verdeling${i}`, (e) => e.select());
+      await page.focus(`#verdeling${i}`);
+      await Typ(tekst);
+    }
+    await page.click('#omrekenKnop');
+    for (const [vak, tekst] of Object.entries(kOmrekening.aantallen)) {
+      assert.equal(await page.$eval(`#aantallen${vak}`, (e) => e.value), tekst);
+    }
+    await page.click('#toepasKnop');
+    await Wacht(() => !document.getElementById('omrekenVenster').open);
+    for (const [k, tekst] of Object.entries(kOmrekening.velden)) assert.equal(await Waarde(k), tekst);
+  });
 
   await t.test('marks a pasted text that is no number and keeps the calculation back', async () => {
     await page.$eval('#veld36', (e) => {

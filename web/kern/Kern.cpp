@@ -282,17 +282,32 @@ Uitkomst<std::pair<Invoer, Resultaten>> Reken(const Werkblad& w) {
   return std::pair{std::move(*c.invoer), std::move(*r)};
 }
 
-// The texts a conversion box takes: the daily count a whole number, the
-// percentages up to 100, the counts any number.
-GetalBereik OmrekenBereik(int soort, int vak) {
-  if (soort == 0) return vak == 0 ? GetalBereik{999999, 0, "#0"} : GetalBereik{100, 0, "##0.00"};
-  if (soort == 1) return {999999, 0, "#0.00"};
-  return {99999, -99999, "##0.00"};
+Validatie ValideerOmreken(std::string_view tekst, bool verdeling, int vak) {
+  const GetalBereik& b = VakBereik(verdeling, vak);
+  return Valideer(tekst, Soort::Numeriek, b.maximum, b.minimum, b.patroon, T().decimaal);
 }
 
-Validatie ValideerOmreken(std::string_view tekst, int soort, int vak) {
-  const GetalBereik b = OmrekenBereik(soort, vak);
-  return Valideer(tekst, Soort::Numeriek, b.maximum, b.minimum, b.patroon, T().decimaal);
+// The conversion window's rows with their hints, and what each box takes.
+void SchrijfOmrekenTabel(Json& j) {
+  j.Sleutel("omreken").Object();
+  const auto Rijen = [&](std::string_view sleutel, const auto& rijen, const auto& hints, bool verdeling) {
+    j.Sleutel(sleutel).Lijst();
+    for (std::size_t i = 0; i < rijen.size(); ++i)
+      j.Object().Veld("bijschrift", rijen[i]).Veld("hint", hints[i]).EindObject();
+    j.EindLijst().Sleutel(std::string(sleutel) + "Vakken").Lijst();
+    for (int vak = 0; vak < (verdeling ? 16 : 3 * kAantalRijen); ++vak) {
+      const GetalBereik& b = VakBereik(verdeling, vak);
+      j.Object().Veld("tekens", VakTekens(verdeling, vak)).Veld("patroon", b.patroon).EindObject();
+    }
+    j.EindLijst();
+  };
+  Rijen("verdeling", kVerdelingRijen, kVerdelingHints, true);
+  Rijen("aantallen", kAantallenRijen, kAantallenHints, false);
+  j.EindObject();
+}
+
+Json& SchrijfValidatie(Json& j, const Validatie& v) {
+  return j.Veld("geldig", v.geldig).Veld("tekst", v.tekst).Veld("toolTip", v.toolTip);
 }
 
 }  // namespace
@@ -341,8 +356,9 @@ TARVO_WEB const char* WebTabel() {
   j.Sleutel("wegdekSite").Object().Veld("naam", kWegdekSiteNaam).Veld("adres", kWegdekSiteAdres).EindObject();
   j.Sleutel("wegdekKolommen").Lijst();
   for (auto k : kWegdekKolommen) j.Tekst(k);
-  j.EindLijst().EindObject();
-  return Antwoord(j);
+  j.EindLijst();
+  SchrijfOmrekenTabel(j);
+  return Antwoord(j.EindObject());
 }
 
 // decimaal: the character code of ',' or '.'; the date decides the 110g deduction.
@@ -362,14 +378,9 @@ TARVO_WEB const char* WebLeegWerkblad() {
 
 // Leaving field k with the question's text: what the field shows then.
 TARVO_WEB const char* WebValideer(int k) {
-  const std::string tekst = Tekst(0);
-  Validatie v{true, tekst, {}};
-  if (k >= 0 && k < kAantalVelden && Veld(k).soort == VeldSoort::Getal) {
-    const GetalBereik& b = Veld(k).verlaten;
-    v = Valideer(tekst, Soort::Numeriek, b.maximum, b.minimum, b.patroon, T().decimaal);
-  }
-  return Antwoord(
-      Json().Object().Veld("geldig", v.geldig).Veld("tekst", v.tekst).Veld("toolTip", v.toolTip).EindObject());
+  const VeldVerlaten v = VerlaatVeld(k, Tekst(0), T().decimaal);
+  Json j;
+  return Antwoord(SchrijfValidatie(j.Object(), v.validatie).Veld("begrensd", v.begrensd).EindObject());
 }
 
 // The worksheet's texts: the 40 fields, then the remark lines.
@@ -637,9 +648,8 @@ TARVO_WEB const char* WebCumulatieHuidig() {
 // Leaving a box of the traffic-count conversion: soort 0 the distribution,
 // 1 the counts.
 TARVO_WEB const char* WebValideerOmreken(int soort, int vak) {
-  const Validatie v = ValideerOmreken(Tekst(0), soort, vak);
-  return Antwoord(
-      Json().Object().Veld("geldig", v.geldig).Veld("tekst", v.tekst).Veld("toolTip", v.toolTip).EindObject());
+  Json j;
+  return Antwoord(SchrijfValidatie(j.Object(), ValideerOmreken(Tekst(0), soort == 0, vak)).EindObject());
 }
 
 // The 16 distribution boxes into counts per period (boxes 3 x row + period
@@ -651,7 +661,7 @@ TARVO_WEB const char* WebOmreken() {
   j.Object().Sleutel("teksten").Lijst();
   for (int i = 0; i < 16; ++i) {
     const auto tekst = i < static_cast<int>(t.size()) ? t[static_cast<std::size_t>(i)] : std::string();
-    const Validatie w = ValideerOmreken(tekst, 0, i);
+    const Validatie w = ValideerOmreken(tekst, true, i);
     if (!w.geldig) return Antwoord(j.EindLijst().Veld("ongeldig", i).Veld("toolTip", w.toolTip).EindObject());
     j.Tekst(w.tekst);
     v.Vak(i) = LeesGetal(w.tekst);
@@ -660,12 +670,8 @@ TARVO_WEB const char* WebOmreken() {
   const VerdelingControle c = ControleerVerdeling(v);
   if (!c.ok) return Antwoord(j.Veld("melding", c.melding).Veld("focus", c.focusVak).EindObject());
   j.Sleutel("aantallen").Lijst();
-  for (int p = 1; p <= 3; ++p) {
-    for (int s = 0; s < 4; ++s) {
-      const int rij = kVerdeelRijen[static_cast<std::size_t>(s)];
-      j.Object().Veld("vak", 3 * rij + p - 1).Veld("tekst", Getal(Aantal(v, s, p), "#0.00")).EindObject();
-    }
-  }
+  for (const auto& [vak, tekst] : AantalTeksten(v, T().decimaal))
+    j.Object().Veld("vak", vak).Veld("tekst", tekst).EindObject();
   return Antwoord(j.EindLijst().EindObject());
 }
 
@@ -674,16 +680,13 @@ TARVO_WEB const char* WebToepassen() {
   const auto t = Teksten();
   Json j;
   j.Object().Sleutel("velden").Lijst();
-  // The worksheet's row order: the first box that is no number in it keeps the focus.
-  static constexpr int kVolgorde[] = {kRijLicht, kRijMiddel, kRijZwaar, kRijMotor, kRijBromf, kRijTram};
   for (int p = 1; p <= 3; ++p) {
-    for (int rij : kVolgorde) {
+    for (int rij : kToepasVolgorde) {
       const int vak = 3 * rij + p - 1;
       const auto tekst = vak < static_cast<int>(t.size()) ? t[static_cast<std::size_t>(vak)] : std::string();
-      const Validatie w = ValideerOmreken(tekst, 2, vak);
+      const Validatie w = ValideerOmreken(tekst, false, vak);
       if (!w.geldig) return Antwoord(j.EindLijst().Veld("ongeldig", vak).Veld("toolTip", w.toolTip).EindObject());
-      j.Object().Veld("veld", DoelVeld(rij, p)).Veld("tekst", Getal(Uurintensiteit(LeesGetal(w.tekst), p), "#0.00"));
-      j.EindObject();
+      j.Object().Veld("veld", DoelVeld(rij, p)).Veld("tekst", *UurTekst(w.tekst, p, T().decimaal)).EindObject();
     }
   }
   return Antwoord(j.EindLijst().EindObject());
