@@ -39,15 +39,15 @@ using namespace tarvo;
 
 namespace {
 
-using A = std::vector<std::string>;
+using Argumenten = std::vector<std::string>;
 
-double G(const std::string& t) { return LeesVolledig(t).value_or(std::nan("")); }
-int I(const std::string& t) { return std::stoi(t); }
-std::string T(double x) { return VolledigeTekst(x, '.'); }
-std::string J(bool b) { return b ? "ja" : "nee"; }
-std::string N(const std::optional<double>& x) { return x ? T(*x) : "-"; }
+double Getal(const std::string& t) { return LeesVolledig(t).value_or(std::nan("")); }
+int Geheel(const std::string& t) { return std::stoi(t); }
+std::string Tekst(double x) { return VolledigeTekst(x, '.'); }
+std::string JaNee(bool b) { return b ? "ja" : "nee"; }
+std::string OfNiets(const std::optional<double>& x) { return x ? Tekst(*x) : "-"; }
 template <typename R>
-std::string Of(const Uitkomst<R>& u, std::function<std::string(const R&)> f) {
+std::string UitkomstTekst(const Uitkomst<R>& u, std::function<std::string(const R&)> f) {
   return u ? f(*u) : u.Melding();
 }
 std::string Samen(const std::vector<std::string>& delen, const char* tussen = "|") {
@@ -65,16 +65,16 @@ std::error_code Foutcode(const std::string& naam) {
   }
   return {};
 }
-Datum D(const std::string& t) { return LeesDatum(t).value_or(Datum{}); }
+Datum Dag(const std::string& t) { return LeesDatum(t).value_or(Datum{}); }
 // A distribution as its 16 boxes in order: the daily count, three hourly shares, four rows of three shares.
-Verdeling Verd(const std::string& t) {
+Verdeling VerdelingVan(const std::string& t) {
   Verdeling v;
   const auto w = Woorden(t);
-  for (int i = 0; i < 16; ++i) v.Vak(i) = G(w.at(static_cast<std::size_t>(i)));
+  for (int i = 0; i < 16; ++i) v.Vak(i) = Getal(w.at(static_cast<std::size_t>(i)));
   return v;
 }
 // Entry i of a catalogue of n made for the editor: "Wegdek i", coefficients i + 0.1 .. i + 0.6.
-WegdekCoefficienten Coef(double i) {
+WegdekCoefficienten Coefficienten(double i) {
   WegdekCoefficienten c{};
   for (std::size_t k = 0; k < c.size(); ++k) c[k] = i + 0.1 * static_cast<double>(k + 1);
   return c;
@@ -87,9 +87,9 @@ std::string Inhoud(const Catalogus& c) {
     const std::string naam = TrimBlanks(w.Omschrijving);
     std::string d = naam.starts_with("Wegdek ") ? naam.substr(7) : "";
     for (int k = 1; k <= 6 && !d.empty(); ++k) {
-      if (w.Coefficient(k) != Coef(G(d))[static_cast<std::size_t>(k - 1)]) d.clear();
+      if (w.Coefficient(k) != Coefficienten(Getal(d))[static_cast<std::size_t>(k - 1)]) d.clear();
     }
-    t.push_back(d.empty() ? "'" + w.Omschrijving + "':" + T(w.DL_lv) + ":" + T(w.b_zv) : d);
+    t.push_back(d.empty() ? "'" + w.Omschrijving + "':" + Tekst(w.DL_lv) + ":" + Tekst(w.b_zv) : d);
   }
   return Samen(t, " ");
 }
@@ -100,101 +100,108 @@ std::vector<IngelezenWegdek> Tabel(const std::string& t) {
     e = t.find('|', b);
     const std::string rij = t.substr(b, e - b);
     const auto p1 = rij.find(':'), p2 = rij.rfind(':');
-    r.push_back({I(rij.substr(0, p1)), rij.substr(p1 + 1, p2 - p1 - 1), Coef(G(rij.substr(p2 + 1)))});
+    r.push_back({Geheel(rij.substr(0, p1)), rij.substr(p1 + 1, p2 - p1 - 1), Coefficienten(Getal(rij.substr(p2 + 1)))});
   }
   return r;
 }
 
-const std::map<std::string, std::function<std::string(const A&)>, std::less<>> kFuncties = {
+const std::map<std::string, std::function<std::string(const Argumenten&)>, std::less<>> kFuncties = {
     // base
-    {"Formatteer", [](const A& a) { return Formatteer(G(a[0]), a[1], a[2][0]); }},
+    {"Formatteer", [](const Argumenten& a) { return Formatteer(Getal(a[0]), a[1], a[2][0]); }},
     {"OntleedGetal",
-     [](const A& a) {
+     [](const Argumenten& a) {
        const GetalDelen g = OntleedGetal(a[0]);
-       return Samen({J(g.getal), J(g.negatief), std::to_string(g.cijfers), std::to_string(g.significant),
+       return Samen({JaNee(g.getal), JaNee(g.negatief), std::to_string(g.cijfers), std::to_string(g.significant),
                      std::to_string(g.decimalen)});
      }},
-    {"IsGetal", [](const A& a) { return J(IsGetal(a[0])); }},
-    {"LeesGetal", [](const A& a) { return T(LeesGetal(a[0])); }},
-    {"LeesVolledig", [](const A& a) { return N(LeesVolledig(a[0])); }},
+    {"IsGetal", [](const Argumenten& a) { return JaNee(IsGetal(a[0])); }},
+    {"LeesGetal", [](const Argumenten& a) { return Tekst(LeesGetal(a[0])); }},
+    {"LeesVolledig", [](const Argumenten& a) { return OfNiets(LeesVolledig(a[0])); }},
     {"VolledigeTekst",
-     [](const A& a) {
-       const double x = G(a[0]);
+     [](const Argumenten& a) {
+       const double x = Getal(a[0]);
        const std::string t = VolledigeTekst(x, a[1][0]);
        const auto terug = LeesVolledig(t);
        return terug && std::bit_cast<std::uint64_t>(*terug) == std::bit_cast<std::uint64_t>(x) ? t : "terug? " + t;
      }},
-    {"IsUtf8", [](const A& a) { return J(IsUtf8(a[0])); }},
-    {"InCp1252", [](const A& a) { return J(InCp1252(static_cast<char32_t>(std::stoul(a[0], nullptr, 16)))); }},
+    {"IsUtf8", [](const Argumenten& a) { return JaNee(IsUtf8(a[0])); }},
+    {"InCp1252",
+     [](const Argumenten& a) { return JaNee(InCp1252(static_cast<char32_t>(std::stoul(a[0], nullptr, 16)))); }},
     {"Tekens",
-     [](const A& a) {
+     [](const Argumenten& a) {
        std::ostringstream t;
        for (char32_t c : Tekens(a[0])) t << std::hex << static_cast<unsigned>(c) << ' ';
        return t.str();
      }},
-    {"Utf8", [](const A& a) { return Utf8(static_cast<char32_t>(std::stoul(a[0], nullptr, 16))); }},
-    {"Hoofdletters", [](const A& a) { return Hoofdletters(a[0]); }},
-    {"VastBreed", [](const A& a) { return VastBreed(a[0], static_cast<std::size_t>(I(a[1]))); }},
-    {"ZonderStuurtekens", [](const A& a) { return ZonderStuurtekens(a[0]); }},
-    {"CsvTekst", [](const A& a) { return CsvTekst(a[0]); }},
-    {"Cp1252NaarUtf8", [](const A& a) { return Cp1252NaarUtf8(a[0]); }},
-    {"Utf8NaarCp1252", [](const A& a) { return Utf8NaarCp1252(a[0]); }},
-    {"Reden", [](const A& a) { return Reden(Foutcode(a[0])) + "|" + std::to_string(FoutNummer(Foutcode(a[0]))); }},
+    {"Utf8", [](const Argumenten& a) { return Utf8(static_cast<char32_t>(std::stoul(a[0], nullptr, 16))); }},
+    {"Hoofdletters", [](const Argumenten& a) { return Hoofdletters(a[0]); }},
+    {"VastBreed", [](const Argumenten& a) { return VastBreed(a[0], static_cast<std::size_t>(Geheel(a[1]))); }},
+    {"ZonderStuurtekens", [](const Argumenten& a) { return ZonderStuurtekens(a[0]); }},
+    {"CsvTekst", [](const Argumenten& a) { return CsvTekst(a[0]); }},
+    {"Cp1252NaarUtf8", [](const Argumenten& a) { return Cp1252NaarUtf8(a[0]); }},
+    {"Utf8NaarCp1252", [](const Argumenten& a) { return Utf8NaarCp1252(a[0]); }},
+    {"Reden",
+     [](const Argumenten& a) { return Reden(Foutcode(a[0])) + "|" + std::to_string(FoutNummer(Foutcode(a[0]))); }},
     // calc
     {"Valideer",
-     [](const A& a) {
+     [](const Argumenten& a) {
        const std::map<std::string, Soort> soort = {{"vrij", Soort::Vrij},
                                                    {"getal", Soort::Numeriek},
                                                    {"hoofdletters", Soort::Hoofdletters},
                                                    {"kleineletters", Soort::KleineLetters},
                                                    {"datum", Soort::Datum}};
-       const Validatie v = Valideer(a[0], soort.at(a[1]), I(a[2]), I(a[3]), a[4], a[5][0]);
+       const Validatie v = Valideer(a[0], soort.at(a[1]), Geheel(a[2]), Geheel(a[3]), a[4], a[5][0]);
        return v.geldig && v.toolTip.empty() ? v.tekst : "!" + std::string(v.toolTip);
      }},
     {"GecontroleerdGetal",
-     [](const A& a) {
-       return N(GecontroleerdGetal(a[0], {I(a[1]), I(a[2]), a[3]}));
+     [](const Argumenten& a) {
+       return OfNiets(GecontroleerdGetal(a[0], {Geheel(a[1]), Geheel(a[2]), a[3]}));
      }},
     {"OverschredenGrens",
-     [](const A& a) {
-       return N(OverschredenGrens(a[0], {I(a[1]), I(a[2]), a[3]}));
+     [](const Argumenten& a) {
+       return OfNiets(OverschredenGrens(a[0], {Geheel(a[1]), Geheel(a[2]), a[3]}));
      }},
-    {"SchuineAfstand", [](const A& a) { return T(SchuineAfstand(G(a[0]), G(a[1]), G(a[2]))); }},
+    {"SchuineAfstand",
+     [](const Argumenten& a) { return Tekst(SchuineAfstand(Getal(a[0]), Getal(a[1]), Getal(a[2]))); }},
     {"LdenUitPeriodes",
-     [](const A& a) {
+     [](const Argumenten& a) {
        Resultaten r;
-       r.LAeqEtm = {0, G(a[0]), G(a[1]), G(a[2])};
-       return T(LdenUitPeriodes(r));
+       r.LAeqEtm = {0, Getal(a[0]), Getal(a[1]), Getal(a[2])};
+       return Tekst(LdenUitPeriodes(r));
      }},
     {"BepaalAftrek110g",
-     [](const A& a) { return std::to_string(BepaalAftrek110g(a[0] == "1", G(a[1]), G(a[2]), D(a[3]))); }},
-    {"EindNiveau", [](const A& a) { return T(EindNiveau(G(a[0]), I(a[1]))); }},
-    {"GeenGetalMelding", [](const A& a) { return GeenGetalMelding(I(a[0])); }},
-    {"WeigeringRegel",
-     [](const A& a) {
-       const auto soort = a[0] == "GeenGetal" ? Weigering::Soort::GeenGetal : Weigering::Soort::Waarschuwing;
-       return WeigeringRegel({soort, I(a[1]), a[2]});
+     [](const Argumenten& a) {
+       return std::to_string(BepaalAftrek110g(a[0] == "1", Getal(a[1]), Getal(a[2]), Dag(a[3])));
      }},
-    {"HeeftKleineArt35Aftrek", [](const A& a) { return J(HeeftKleineArt35Aftrek(a[0])); }},
+    {"EindNiveau", [](const Argumenten& a) { return Tekst(EindNiveau(Getal(a[0]), Geheel(a[1]))); }},
+    {"GeenGetalMelding", [](const Argumenten& a) { return GeenGetalMelding(Geheel(a[0])); }},
+    {"WeigeringRegel",
+     [](const Argumenten& a) {
+       const auto soort = a[0] == "GeenGetal" ? Weigering::Soort::GeenGetal : Weigering::Soort::Waarschuwing;
+       return WeigeringRegel({soort, Geheel(a[1]), a[2]});
+     }},
+    {"HeeftKleineArt35Aftrek", [](const Argumenten& a) { return JaNee(HeeftKleineArt35Aftrek(a[0])); }},
     {"Beheer",
-     [](const A& a) {
+     [](const Argumenten& a) {
        // A catalogue of a[0] entries, a[1] protected, then the steps; each step's answer.
        Catalogus c;
-       WegdekBeheer beheer(c, I(a[1]));
-       for (int i = 1; i <= I(a[0]); ++i) beheer.VoegToe("Wegdek " + std::to_string(i), Coef(i));
+       WegdekBeheer beheer(c, Geheel(a[1]));
+       for (int i = 1; i <= Geheel(a[0]); ++i) beheer.VoegToe("Wegdek " + std::to_string(i), Coefficienten(i));
        std::vector<std::string> uit;
        std::optional<Samenvoeging> plan;
        for (std::size_t i = 2; i < a.size(); ++i) {
          const std::string stap = a[i].substr(0, a[i].find(':')), rest = a[i].substr(a[i].find(':') + 1);
-         if (stap == "voegtoe") uit.push_back(std::to_string(beheer.VoegToe(rest, Coef(G(Woorden(rest).back())))));
+         if (stap == "voegtoe")
+           uit.push_back(std::to_string(beheer.VoegToe(rest, Coefficienten(Getal(Woorden(rest).back())))));
          if (stap == "vervang") {
            const auto w = Woorden(rest);
-           uit.push_back(J(beheer.Vervang(I(w[0]), rest.substr(rest.find(' ') + 1), Coef(G(w.back())))));
+           uit.push_back(
+               JaNee(beheer.Vervang(Geheel(w[0]), rest.substr(rest.find(' ') + 1), Coefficienten(Getal(w.back())))));
          }
-         if (stap == "wis") uit.push_back(std::to_string(beheer.Wis(I(rest))));
+         if (stap == "wis") uit.push_back(std::to_string(beheer.Wis(Geheel(rest))));
          if (stap == "f9") beheer.WisselBescherming();
-         if (stap == "beschermd") uit.push_back(J(beheer.IsBeschermd(I(rest))));
-         if (stap == "vol") uit.push_back(J(beheer.IsVol()));
+         if (stap == "beschermd") uit.push_back(JaNee(beheer.IsBeschermd(Geheel(rest))));
+         if (stap == "vol") uit.push_back(JaNee(beheer.IsVol()));
          if (stap == "samen") {
            const auto s = VoegSamen(beheer, Tabel(rest));
            plan = s ? std::optional(*s) : std::nullopt;
@@ -209,45 +216,45 @@ const std::map<std::string, std::function<std::string(const A&)>, std::less<>> k
        return Samen(uit);
      }},
     // files
-    {"StandaardTekst", [](const A& a) { return StandaardTekst(I(a[0]), a[1][0]); }},
-    {"IsWerkbladNaam", [](const A& a) { return J(IsWerkbladNaam(a[0])); }},
+    {"StandaardTekst", [](const Argumenten& a) { return StandaardTekst(Geheel(a[0]), a[1][0]); }},
+    {"IsWerkbladNaam", [](const Argumenten& a) { return JaNee(IsWerkbladNaam(a[0])); }},
     {"LijstIndexVoor",
-     [](const A& a) {
+     [](const Argumenten& a) {
        Catalogus c;
-       c.AantalWegdekken = static_cast<std::int16_t>(I(a[0]));
-       return std::to_string(LijstIndexVoor(c, I(a[1])));
+       c.AantalWegdekken = static_cast<std::int16_t>(Geheel(a[0]));
+       return std::to_string(LijstIndexVoor(c, Geheel(a[1])));
      }},
     {"HerstelWegdek",
-     [](const A& a) {
+     [](const Argumenten& a) {
        Invoer in;
-       in.wegdek = static_cast<std::int16_t>(I(a[0]));
+       in.wegdek = static_cast<std::int16_t>(Geheel(a[0]));
        Catalogus c;
-       c.AantalWegdekken = static_cast<std::int16_t>(I(a[1]));
+       c.AantalWegdekken = static_cast<std::int16_t>(Geheel(a[1]));
        const auto m = HerstelWegdek(in, c);
        return std::to_string(in.wegdek) + "|" + m.value_or("-");
      }},
     {"LeesWegdekTabel",
-     [](const A& a) {
+     [](const Argumenten& a) {
        const auto r = LeesWegdekTabel(a[0], a[1][0], a[2] == "mogelijk" ? Kopregel::Mogelijk : Kopregel::Verplicht);
-       return Of<std::vector<IngelezenWegdek>>(r, [](const auto& tabel) {
+       return UitkomstTekst<std::vector<IngelezenWegdek>>(r, [](const auto& tabel) {
          if (tabel.size() > 5) return std::to_string(tabel.size()) + " wegdekken";
          std::vector<std::string> t;
          for (const auto& w : tabel) {
            std::string c;
-           for (double x : w.coefficienten) c += " " + T(x);
+           for (double x : w.coefficienten) c += " " + Tekst(x);
            t.push_back(std::to_string(w.regel) + ":" + w.omschrijving + ":" + c);
          }
          return Samen(t);
        });
      }},
     {"SchrijfWegdekTabel",
-     [](const A& a) {
+     [](const Argumenten& a) {
        // Entries "omschrijving;DL_lv;...;b_zv"; the table must read back to the bit.
        Catalogus c;
        for (std::size_t i = 1; i < a.size(); ++i) {
          IngelezenWegdek w{0, a[i], {}};
          for (std::size_t k = 6; k-- > 0;) {
-           w.coefficienten[k] = G(w.omschrijving.substr(w.omschrijving.rfind(';') + 1));
+           w.coefficienten[k] = Getal(w.omschrijving.substr(w.omschrijving.rfind(';') + 1));
            w.omschrijving.resize(w.omschrijving.rfind(';'));
          }
          c.Wegdekken[static_cast<std::size_t>(++c.AantalWegdekken)] = Wegdek::Van(w);
@@ -265,108 +272,108 @@ const std::map<std::string, std::function<std::string(const A&)>, std::less<>> k
        return terug && static_cast<int>(terug->size()) == c.AantalWegdekken ? tekst : "leest niet terug: " + tekst;
      }},
     // report
-    {"Milieukwaliteit", [](const A& a) { return std::string(Milieukwaliteit(G(a[0]), I(a[1]))); }},
+    {"Milieukwaliteit", [](const Argumenten& a) { return std::string(Milieukwaliteit(Getal(a[0]), Geheel(a[1]))); }},
     {"FormatKolom",
-     [](const A& a) {
-       int breedte = I(a[1]);
-       const std::string t = FormatKolom(G(a[0]), breedte, a[2], a[3][0]);
+     [](const Argumenten& a) {
+       int breedte = Geheel(a[1]);
+       const std::string t = FormatKolom(Getal(a[0]), breedte, a[2], a[3][0]);
        return "[" + t + "]" + std::to_string(breedte);
      }},
     {"InvoerRegels",
-     [](const A& a) {
+     [](const Argumenten& a) {
        // The road-surface lines of a worksheet on position a[0] of a catalogue of two.
        Invoer in;
-       in.wegdek = static_cast<std::int16_t>(I(a[0]));
+       in.wegdek = static_cast<std::int16_t>(Geheel(a[0]));
        const auto regels = InvoerRegels(in, Resultaten{}, test::TweeWegdekken(), '.');
        const auto type =
            std::find_if(regels.begin(), regels.end(), [](const auto& r) { return r.tekst.starts_with("type"); });
        return type->tekst + "|" + type[1].tekst + (type[1].dlRegel ? "" : " (geen DL-regel)");
      }},
     // tools
-    {"Geluidsbelasting", [](const A& a) { return std::to_string(Geluidsbelasting(G(a[0]))); }},
+    {"Geluidsbelasting", [](const Argumenten& a) { return std::to_string(Geluidsbelasting(Getal(a[0]))); }},
     {"Situatie",
-     [](const A& a) {
-       const Situatie& s = kSituaties.at(static_cast<std::size_t>(I(a[0])));
+     [](const Argumenten& a) {
+       const Situatie& s = kSituaties.at(static_cast<std::size_t>(Geheel(a[0])));
        return std::string(s.naam) + "|" + std::string(s.artikel) + "|" + std::to_string(s.maximum);
      }},
     {"Toets",
-     [](const A& a) {
-       const Maximum m = a[1].starts_with("eigen ") ? EigenMaximum(I(a[1].substr(6)))
-                                                    : MaximumVan(kSituaties.at(static_cast<std::size_t>(I(a[1]))));
-       const Toetsresultaat t = Toets(I(a[0]), m, a[2] == "1");
+     [](const Argumenten& a) {
+       const Maximum m = a[1].starts_with("eigen ") ? EigenMaximum(Geheel(a[1].substr(6)))
+                                                    : MaximumVan(kSituaties.at(static_cast<std::size_t>(Geheel(a[1]))));
+       const Toetsresultaat t = Toets(Geheel(a[0]), m, a[2] == "1");
        const char* uitkomst[] = {"Voldoet", "HogereWaarde", "BovenMaximum"};
        return uitkomst[static_cast<int>(t.uitkomst)] + ("|" + t.tekst);
      }},
     {"LeesLijst",
-     [](const A& a) {
+     [](const Argumenten& a) {
        const auto l = LeesLijst(a[0]);
        return l ? Samen(*l) : "-";
      }},
     {"LeesHoogten",
-     [](const A& a) {
-       const auto h = LeesHoogten(*LeesLijst(a[0]), G(a[1]), a[2][0]);
-       return Of<std::vector<double>>(h, [](const auto& v) {
+     [](const Argumenten& a) {
+       const auto h = LeesHoogten(*LeesLijst(a[0]), Getal(a[1]), a[2][0]);
+       return UitkomstTekst<std::vector<double>>(h, [](const auto& v) {
          std::vector<std::string> t;
-         for (double x : v) t.push_back(T(x));
+         for (double x : v) t.push_back(Tekst(x));
          return Samen(t);
        });
      }},
     {"LeesGrenzen",
-     [](const A& a) {
-       return Of<std::vector<double>>(LeesGrenzen(*LeesLijst(a[0])), [](const auto& v) {
+     [](const Argumenten& a) {
+       return UitkomstTekst<std::vector<double>>(LeesGrenzen(*LeesLijst(a[0])), [](const auto& v) {
          std::vector<std::string> t;
-         for (double x : v) t.push_back(T(x));
+         for (double x : v) t.push_back(Tekst(x));
          return Samen(t);
        });
      }},
-    {"LeesDoelNiveau", [](const A& a) { return N(LeesDoelNiveau(a[0])); }},
-    {"LeesDiagramAfstand", [](const A& a) { return N(LeesDiagramAfstand(a[0])); }},
+    {"LeesDoelNiveau", [](const Argumenten& a) { return OfNiets(LeesDoelNiveau(a[0])); }},
+    {"LeesDiagramAfstand", [](const Argumenten& a) { return OfNiets(LeesDiagramAfstand(a[0])); }},
     {"LeesMaxAfstand",
-     [](const A& a) {
+     [](const Argumenten& a) {
        const MaxAfstand m = LeesMaxAfstand(a[0]);
        const char* soort[] = {"Leeg", "Geweigerd", "CheckMislukt", "Onbruikbaar", "Gegevens"};
-       return soort[static_cast<int>(m.soort)] + ("|" + T(m.s));
+       return soort[static_cast<int>(m.soort)] + ("|" + Tekst(m.s));
      }},
     {"BepaalNiveauAs",
-     [](const A& a) {
-       const NiveauAs as = BepaalNiveauAs(G(a[0]), a[1] == "-" ? std::nullopt : std::optional(G(a[1])));
-       return T(as.ymax) + "|" + T(as.ymin) + "|" + std::to_string(as.delingen);
+     [](const Argumenten& a) {
+       const NiveauAs as = BepaalNiveauAs(Getal(a[0]), a[1] == "-" ? std::nullopt : std::optional(Getal(a[1])));
+       return Tekst(as.ymax) + "|" + Tekst(as.ymin) + "|" + std::to_string(as.delingen);
      }},
     {"Gehinderden",
-     [](const A& a) {
-       const Gehinderden g = BerekenGehinderden(G(a[0]));
-       return T(g.licht) + "|" + T(g.normaal) + "|" + T(g.ernstig);
+     [](const Argumenten& a) {
+       const Gehinderden g = BerekenGehinderden(Getal(a[0]));
+       return Tekst(g.licht) + "|" + Tekst(g.normaal) + "|" + Tekst(g.ernstig);
      }},
-    {"BinnenBand", [](const A& a) { return J(BinnenBand(G(a[0]))); }},
+    {"BinnenBand", [](const Argumenten& a) { return JaNee(BinnenBand(Getal(a[0]))); }},
     {"CumuleerNiveaus",
-     [](const A& a) {
+     [](const Argumenten& a) {
        std::vector<double> l;
-       for (const auto& x : a) l.push_back(G(x));
-       return T(CumuleerNiveaus(l));
+       for (const auto& x : a) l.push_back(Getal(x));
+       return Tekst(CumuleerNiveaus(l));
      }},
     {"CumulatieTabel",
-     [](const A& a) {
+     [](const Argumenten& a) {
        // Decimal sign, full or not, line end, then per source "naam;punt;weg;lden;lnight".
        std::vector<CumulatieBron> bronnen;
        for (std::size_t i = 3; i < a.size(); ++i) {
          std::vector<std::string> v;
          std::istringstream in(a[i]);
          for (std::string d; std::getline(in, d, '|');) v.push_back(d);
-         bronnen.push_back({v[0], v[1], v[2], G(v[3]), G(v[4])});
+         bronnen.push_back({v[0], v[1], v[2], Getal(v[3]), Getal(v[4])});
        }
        return CumulatieTabel(bronnen, a[0][0], a[1] == "1", a[2]);
      }},
     {"ControleerVerdeling",
-     [](const A& a) {
-       const VerdelingControle c = ControleerVerdeling(Verd(a[0]));
+     [](const Argumenten& a) {
+       const VerdelingControle c = ControleerVerdeling(VerdelingVan(a[0]));
        return c.ok ? "ok" : std::string(c.melding) + "|" + std::to_string(c.focusVak);
      }},
-    {"Aantal", [](const A& a) { return T(Aantal(Verd(a[0]), I(a[1]), I(a[2]))); }},
-    {"Uurintensiteit", [](const A& a) { return T(Uurintensiteit(G(a[0]), I(a[1]))); }},
-    {"DoelVeld", [](const A& a) { return std::to_string(DoelVeld(I(a[0]), I(a[1]))); }},
-    {"UurTekst", [](const A& a) { return UurTekst(a[0], I(a[1]), a[2][0]).value_or("-"); }},
+    {"Aantal", [](const Argumenten& a) { return Tekst(Aantal(VerdelingVan(a[0]), Geheel(a[1]), Geheel(a[2]))); }},
+    {"Uurintensiteit", [](const Argumenten& a) { return Tekst(Uurintensiteit(Getal(a[0]), Geheel(a[1]))); }},
+    {"DoelVeld", [](const Argumenten& a) { return std::to_string(DoelVeld(Geheel(a[0]), Geheel(a[1]))); }},
+    {"UurTekst", [](const Argumenten& a) { return UurTekst(a[0], Geheel(a[1]), a[2][0]).value_or("-"); }},
     {"UurTekstenUitEtmaal",
-     [](const A& a) {
+     [](const Argumenten& a) {
        // Decimal sign, daily count, three hourly shares, the shares per row and period, factor, growth, years.
        Etmaalgegevens g{};
        g.etmaal = a[1];
@@ -375,38 +382,42 @@ const std::map<std::string, std::function<std::string(const A&)>, std::less<>> k
          for (std::size_t p = 1; p <= 3; ++p) g.aandeel[s][p] = a[4 + 3 * s + p];
        }
        g.factor = a[17], g.groei = a[18], g.jaren = a[19];
-       return Of<std::vector<std::pair<int, std::string>>>(UurTekstenUitEtmaal(g, a[0][0]), [](const auto& v) {
-         std::vector<std::string> t;
-         for (const auto& [k, tekst] : v) t.push_back(std::to_string(k) + ":" + tekst);
-         return Samen(t, " ");
-       });
+       return UitkomstTekst<std::vector<std::pair<int, std::string>>>(UurTekstenUitEtmaal(g, a[0][0]),
+                                                                      [](const auto& v) {
+                                                                        std::vector<std::string> t;
+                                                                        for (const auto& [k, tekst] : v)
+                                                                          t.push_back(std::to_string(k) + ":" + tekst);
+                                                                        return Samen(t, " ");
+                                                                      });
      }},
     // driver
     {"LeesAantalDraden",
-     [](const A& a) {
+     [](const Argumenten& a) {
        const auto n = LeesAantalDraden(a[0]);
        return n ? std::to_string(*n) : "-";
      }},
     {"LeesDatum",
-     [](const A& a) {
+     [](const Argumenten& a) {
        const auto d = LeesDatum(a[0]);
        return d ? std::to_string(d->jaar) + " " + std::to_string(d->maand) + " " + std::to_string(d->dag) : "-";
      }},
-    {"ResultaatLabel", [](const A& a) { return ResultaatLabel(G(a[0]), I(a[1]), a[2], a[3][0]); }},
+    {"ResultaatLabel", [](const Argumenten& a) { return ResultaatLabel(Getal(a[0]), Geheel(a[1]), a[2], a[3][0]); }},
     {"AftrekRegel",
-     [](const A& a) {
+     [](const Argumenten& a) {
        Resultaten r;
-       r.Aftrek110g = static_cast<std::int16_t>(I(a[0])), r.Letmaal = G(a[1]), r.Lden = G(a[2]), r.Lnight = G(a[3]);
+       r.Aftrek110g = static_cast<std::int16_t>(Geheel(a[0])), r.Letmaal = Getal(a[1]), r.Lden = Getal(a[2]),
+       r.Lnight = Getal(a[3]);
        const ResultaatTeksten t = LabelTeksten(r, a[4][0]);
        return t.letmaal + "|" + t.lden + "|" + t.lnight + "|" + t.aftrek;
      }},
     {"AfgeleideTeksten",
-     [](const A& a) {
+     [](const Argumenten& a) {
        Resultaten r;
        Invoer in;
        for (int p = 1; p <= 3; ++p) {
-         r.Qtotaal[static_cast<std::size_t>(p)] = in.getal[static_cast<std::size_t>(TotaalVeld(p))] = G(a[p]);
-         r.Vrachtverkeer[static_cast<std::size_t>(p)] = in.getal[static_cast<std::size_t>(VrachtVeld(p))] = G(a[3 + p]);
+         r.Qtotaal[static_cast<std::size_t>(p)] = in.getal[static_cast<std::size_t>(TotaalVeld(p))] = Getal(a[p]);
+         r.Vrachtverkeer[static_cast<std::size_t>(p)] = in.getal[static_cast<std::size_t>(VrachtVeld(p))] =
+             Getal(a[3 + p]);
        }
        std::vector<std::string> t, u;
        for (const auto& [k, tekst] : AfgeleideTeksten(r, a[0][0])) t.push_back(std::to_string(k) + ":" + tekst);
@@ -414,13 +425,13 @@ const std::map<std::string, std::function<std::string(const A&)>, std::less<>> k
        return t == u ? Samen(t, " ") : "uit de invoer anders: " + Samen(u, " ");
      }},
     {"Samenvatting",
-     [](const A& a) {
-       BatchVerslag v{static_cast<std::size_t>(I(a[0])), static_cast<std::size_t>(I(a[1])), {}};
-       for (std::size_t i = 2; i < a.size(); ++i) v.eersteRegels.push_back(static_cast<std::size_t>(I(a[i])));
+     [](const Argumenten& a) {
+       BatchVerslag v{static_cast<std::size_t>(Geheel(a[0])), static_cast<std::size_t>(Geheel(a[1])), {}};
+       for (std::size_t i = 2; i < a.size(); ++i) v.eersteRegels.push_back(static_cast<std::size_t>(Geheel(a[i])));
        return Samenvatting(v);
      }},
     {"Voortgang",
-     [](const A& a) {
+     [](const Argumenten& a) {
        // Steps "bij ROWS MS" or "slot ROWS MS" after the start at 0 ms.
        const Voortgang::Klok::time_point t0{};
        Voortgang v(a[0][0], t0);
@@ -428,13 +439,13 @@ const std::map<std::string, std::function<std::string(const A&)>, std::less<>> k
        for (std::size_t i = 1; i < a.size(); ++i) {
          const auto w = Woorden(a[i]);
          const auto rijen = static_cast<std::size_t>(std::stoull(w[1]));
-         const auto nu = t0 + std::chrono::milliseconds(I(w[2]));
+         const auto nu = t0 + std::chrono::milliseconds(Geheel(w[2]));
          uit.push_back((w[0] == "bij" ? v.Bij(rijen, nu) : v.Slot(rijen, nu)).value_or("-"));
        }
        return Samen(uit);
      }},
     {"LeesOpties",
-     [](const A& a) {
+     [](const Argumenten& a) {
        const auto o = LeesOpties(a, {"--diagram"}, {"--cumulatie"}, DataMappen{});
        if (!o) return o.Melding();
        std::string t = o->wegdekkenGegeven ? o->inst.wegdekken.string() : "";
@@ -442,10 +453,10 @@ const std::map<std::string, std::function<std::string(const A&)>, std::less<>> k
        return t + " | " + Samen(o->losse, " ") + (o->help ? " | help" : "");
      }},
     {"Regels",
-     [](const A& a) {
+     [](const Argumenten& a) {
        // The lines of a[0] read in pieces of a[1] bytes; a[2] 1: the rest of a long line skipped.
        std::istringstream in(a[0]);
-       RegelLezer lezer(in, static_cast<std::size_t>(I(a[1])));
+       RegelLezer lezer(in, static_cast<std::size_t>(Geheel(a[1])));
        std::vector<std::string> r;
        for (std::string_view regel;;) {
          const Gelezen g = lezer.Volgende(regel, a[2] == "1");
@@ -467,7 +478,7 @@ TEST_P(Functies, GevenDeUitkomstVanDeTabel) {
   for (const test::Geval& g : test::LeesGevallen(test::kBron / "tests/functies" / (std::string(GetParam()) + ".tsv"))) {
     const auto f = kFuncties.find(g.invoer.at(0));
     ASSERT_NE(f, kFuncties.end()) << g.plaats;
-    A a;
+    Argumenten a;
     for (std::size_t i = 1; i < g.invoer.size(); ++i) a.push_back(test::Ontsnapt(g.invoer[i]));
     const std::string uitkomst = f->second(a);
     EXPECT_TRUE(test::KomtOvereen(g.verwacht.at(0), uitkomst))

@@ -34,7 +34,7 @@ namespace {
 
 const std::filesystem::path kMap = test::kBron / "tests/calc/gevallen";
 
-std::string T(double x) { return VolledigeTekst(x, '.'); }
+std::string Tekst(double x) { return VolledigeTekst(x, '.'); }
 
 Catalogus LeesCatalogus(const std::string& naam) {
   std::ifstream tabel(kMap / "wegdekken" / (naam + ".tsv"));
@@ -124,6 +124,11 @@ class Rekenblad {
     }
   }
 
+  // The check: weigering, regel, toon:K, getoond, begrensd, getal:K, invoer. The calculation: fout, the
+  // report's symbols (r, Crefl, Lden, E_dag, Cwegdek_lv, LAeq_etm_nacht ...), aftrek_art35, aftrek110g,
+  // Lden_na_aftrek, geluidsbelasting, labels, afgeleid, bron, rapport, rapportregel:BEGIN. The tools:
+  // afstand:DOEL, op:D, eerste:onder|boven:DOEL:VAN:TOT, hoogten:H;..:G;.., bijlage:H;..:G;.., diagram:S,
+  // rij:S:I, diagramcsv:S.
   std::string Waarde(const std::string& sleutel) {
     if (const auto haak = sleutel.find('['); haak != std::string::npos) {
       std::vector<std::string> ander = invoer_;
@@ -144,7 +149,7 @@ class Rekenblad {
     if (naam == "begrensd") {
       std::vector<std::string> t;
       for (const Begrenzing& b : controle_.begrensd)
-        t.push_back(std::to_string(b.veld) + ":" + b.tekst + ":" + T(b.grens));
+        t.push_back(std::to_string(b.veld) + ":" + b.tekst + ":" + Tekst(b.grens));
       return Samen(t);
     }
     if (naam == "diagram" || naam == "rij" || naam == "diagramcsv") {
@@ -152,20 +157,20 @@ class Rekenblad {
       const char* soort[] = {"Leeg", "Geweigerd", "CheckMislukt", "Onbruikbaar", "Gegevens"};
       const DiagramGegevens& g = d.gegevens;
       if (naam == "rij")
-        return g.rijen.at(std::stoul(delen[2]) - 1).label + "|" + T(g.rijen.at(std::stoul(delen[2]) - 1).lden);
+        return g.rijen.at(std::stoul(delen[2]) - 1).label + "|" + Tekst(g.rijen.at(std::stoul(delen[2]) - 1).lden);
       if (naam == "diagramcsv") {
         // Its head, its first rows and its last, and how many lines.
         const auto regels = Delen(DiagramCsv(g, decimaal_, "\r\n"), '\n');
         return regels.at(0) + regels.at(1) + regels.at(2) + regels.back() + std::to_string(regels.size());
       }
       const bool gecontroleerd = d.controle.invoer || d.controle.weigering;
-      return soort[static_cast<int>(d.uitkomst)] + ("|" + T(d.s)) + "|" + std::to_string(g.rijen.size()) + "|" +
-             T(g.ymin) + "|" + T(g.ymax) + "|" + std::to_string(g.delingen) + "|" + d.melding + "|" +
+      return soort[static_cast<int>(d.uitkomst)] + ("|" + Tekst(d.s)) + "|" + std::to_string(g.rijen.size()) + "|" +
+             Tekst(g.ymin) + "|" + Tekst(g.ymax) + "|" + std::to_string(g.delingen) + "|" + d.melding + "|" +
              (gecontroleerd ? std::to_string(d.controle.weergave.focus) : "niet gecontroleerd");
     }
     if (!controle_) return "geweigerd";
     const Invoer& in = *controle_.invoer;
-    if (naam == "getal") return T(in.getal.at(std::stoul(delen[1])));
+    if (naam == "getal") return Tekst(in.getal.at(std::stoul(delen[1])));
     if (naam == "invoer") {
       return in.waarneempunt + "|" + in.weg + "|" + in.toelichting[0] + "|" + in.toelichting[1] + "|" +
              in.toelichting[2] + "|" + in.toelichting[3] + "|" + std::to_string(in.wegdek) + " " +
@@ -173,7 +178,7 @@ class Rekenblad {
     }
     if (naam == "afstand") {
       const DoelAfstand d = AfstandRekenaar(in, catalogus_, vandaag_).Zoek(*LeesVolledig(delen[1]));
-      return (d.gevonden ? "" : "niet ") + T(d.punt.afstand) + "|" + T(d.punt.niveau) + "|" +
+      return (d.gevonden ? "" : "niet ") + Tekst(d.punt.afstand) + "|" + Tekst(d.punt.niveau) + "|" +
              std::to_string(d.punt.aftrek);
     }
     if (naam == "eerste") {
@@ -189,7 +194,7 @@ class Rekenblad {
     if (naam == "op") {
       AfstandRekenaar rekenaar(in, catalogus_, vandaag_);
       const NiveauOpAfstand p = rekenaar.Op(*LeesVolledig(delen[1]));
-      return T(p.niveau) + "|" + std::to_string(p.aftrek) + "|" + T(rekenaar.EigenAfstand());
+      return Tekst(p.niveau) + "|" + std::to_string(p.aftrek) + "|" + Tekst(rekenaar.EigenAfstand());
     }
     if (naam == "hoogten" || naam == "bijlage") {
       const auto grenzen = Getallen(delen[2]);
@@ -227,17 +232,17 @@ class Rekenblad {
     }
     const double na = EindNiveau(r.Lden, r.Aftrek110g);
     if (naam == "aftrek110g") return std::to_string(r.Aftrek110g);
-    if (naam == "Lden_na_aftrek") return T(na);
+    if (naam == "Lden_na_aftrek") return Tekst(na);
     if (naam == "geluidsbelasting") return std::to_string(Geluidsbelasting(na));
     if (naam == "aftrek_art35") return r.Art35Vlag ? std::to_string(r.Art35Aftrek) : "-";
     for (std::size_t c = 1; c <= 3; ++c) {
-      if (naam == "Cwegdek_" + std::string(kCategorieen[c - 1].symbool)) return T(r.CwegdekCat[c]);
+      if (naam == "Cwegdek_" + std::string(kCategorieen[c - 1].symbool)) return Tekst(r.CwegdekCat[c]);
     }
-    if (const auto e = kEnkel.find(naam); e != kEnkel.end()) return T(r.*(e->second));
+    if (const auto e = kEnkel.find(naam); e != kEnkel.end()) return Tekst(r.*(e->second));
     const auto streep = naam.rfind('_');
     const std::string periode = naam.substr(streep + 1);
     const std::size_t p = periode == "dag" ? 1 : periode == "avond" ? 2 : 3;
-    return T((r.*kPerPeriode.at(naam.substr(0, streep)))[p]);
+    return Tekst((r.*kPerPeriode.at(naam.substr(0, streep)))[p]);
   }
 
  private:

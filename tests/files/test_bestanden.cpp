@@ -29,7 +29,7 @@ namespace {
 const std::filesystem::path kMap = test::kBron / "tests/files/gevallen";
 using Bytes = std::vector<std::uint8_t>;
 
-std::string T(double x) { return VolledigeTekst(x, '.'); }
+std::string Tekst(double x) { return VolledigeTekst(x, '.'); }
 
 class Bestand {
  public:
@@ -84,7 +84,7 @@ class Bestand {
   std::string Waarde(const std::string& sleutel) {
     const std::string naam = sleutel.substr(0, sleutel.find(':'));
     const std::string arg = sleutel.find(':') == std::string::npos ? "" : sleutel.substr(sleutel.find(':') + 1);
-    std::string t = werkblad_ ? Werkblad(naam, arg) : Catalogus(naam, arg);
+    std::string t = werkblad_ ? WerkbladWaarde(naam, arg) : CatalogusWaarde(naam, arg);
     for (auto p = t.find(map_.Pad().string()); p != std::string::npos; p = t.find(map_.Pad().string()))
       t.replace(p, map_.Pad().string().size(), "MAP");
     return t;
@@ -102,12 +102,12 @@ class Bestand {
     if (arg == "f64") {
       double x;
       std::memcpy(&x, b.data() + plek, sizeof x);
-      return T(x);
+      return Tekst(x);
     }
     return std::string(b.begin() + static_cast<long>(plek), b.begin() + static_cast<long>(plek + std::stoul(arg)));
   }
 
-  std::string Werkblad(const std::string& naam, const std::string& arg) {
+  std::string WerkbladWaarde(const std::string& naam, const std::string& arg) {
     if (naam[0] == '@') return Bytewaarde(naam, arg);
     const Uitkomst<Invoer> gelezen = LeesWerkbladBestand(pad_);
     if (naam == "lees") return gelezen ? "ok" : gelezen.Melding();
@@ -137,13 +137,13 @@ class Bestand {
     return t.empty() ? "gelijk" : "anders op" + t;
   }
 
-  std::string Catalogus(const std::string& naam, const std::string& arg) {
+  std::string CatalogusWaarde(const std::string& naam, const std::string& arg) {
     if (naam == "importeer") {
       const auto r = ImporteerWegdekken(map_ / "tabel.csv", pad_);
       return (r ? std::to_string(*r) : r.Melding() + " (" + std::to_string(r.Nummer()) + ")") + "|" + Gelijk();
     }
     if (naam == "bestanden") return std::to_string(std::distance(std::filesystem::directory_iterator(map_.Pad()), {}));
-    tarvo::Catalogus c;
+    Catalogus c;
     const auto geladen = LaadCatalogusBestand(pad_, c);
     if (naam == "lees") return geladen ? "ok" : geladen.Melding() + " (" + std::to_string(geladen.Nummer()) + ")";
     if (naam == "aantal") return std::to_string(c.AantalWegdekken);
@@ -151,7 +151,7 @@ class Bestand {
     if (naam == "wegdek") {
       const Wegdek& w = c.Wegdekken.at(std::stoul(arg));
       std::string t = w.Omschrijving;
-      for (int k = 1; k <= 6; ++k) t += "|" + T(w.Coefficient(k));
+      for (int k = 1; k <= 6; ++k) t += "|" + Tekst(w.Coefficient(k));
       return t;
     }
     if (naam == "lijst") return std::to_string(AantalTekens(VulLijst(c).at(0)));
