@@ -1,6 +1,7 @@
 #include "data/Bronnen.h"
 
 #include <charconv>
+#include <cstring>
 #include <vector>
 
 #include "base/Drijvend.h"
@@ -48,10 +49,14 @@ Uitkomst<Catalogus> CatalogusUitTabel(std::istream& tabel) {
   static const std::vector<std::string> kKop = {"omschrijving", "DL_lv", "b_lv", "DL_mv", "b_mv", "DL_zv", "b_zv"};
   std::string regel;
   int nummer = 0;
-  if (!VolgendeRegel(tabel, regel, nummer) || Splits(regel) != kKop) {
-    return Fout{"the first line must be the column header"};
-  }
   Catalogus c;
+  bool gelezen = VolgendeRegel(tabel, regel, nummer);
+  for (; gelezen && (regel.starts_with("gebruikersnaam\t") || regel.starts_with("labelnaam\t"));
+       gelezen = VolgendeRegel(tabel, regel, nummer)) {
+    const std::string naam = VastBreed(regel.substr(regel.find('\t') + 1), kNaamLengte);
+    (regel[0] == 'g' ? c.Gebruikersnaam : c.GebruikersLabelnaam) = naam;
+  }
+  if (!gelezen || Splits(regel) != kKop) return Fout{"the first line must be the column header"};
   while (VolgendeRegel(tabel, regel, nummer)) {
     const auto plaats = "line " + std::to_string(nummer) + ": ";
     const auto delen = Splits(regel);
@@ -76,8 +81,12 @@ Uitkomst<Catalogus> CatalogusUitTabel(std::istream& tabel) {
   return c;
 }
 
-Uitkomst<std::array<std::uint8_t, kWerkbladLengte>> WerkbladUitBeschrijving(std::istream& beschrijving) {
-  Werkblad w = LeegWerkblad('.');
+namespace {
+
+// The lines of a description into `w`; zone and aftrek also as the numbers
+// given. A switch other than 0 or 1 is refused unless `ruw`.
+Uitkomst<void> LeesBeschrijving(std::istream& beschrijving, bool ruw, Werkblad& w, std::int16_t& zone,
+                                std::int16_t& aftrek) {
   std::string regel;
   int nummer = 0;
   while (VolgendeRegel(beschrijving, regel, nummer)) {
@@ -98,16 +107,25 @@ Uitkomst<std::array<std::uint8_t, kWerkbladLengte>> WerkbladUitBeschrijving(std:
       return Fout{plaats + "expected a whole number"};
     } else if (sleutel == "wegdek") {
       w.wegdek = getal;
-    } else if (sleutel == "rail" && (getal == 0 || getal == 1)) {
+    } else if (sleutel == "rail" && (ruw || getal == 0 || getal == 1)) {
       w.rail = getal;
-    } else if (sleutel == "zone" && (getal == 0 || getal == 1)) {
-      w.zone = getal == 1;
-    } else if (sleutel == "aftrek" && (getal == 0 || getal == 1)) {
-      w.aftrek = getal == 1;
+    } else if (sleutel == "zone" && (ruw || getal == 0 || getal == 1)) {
+      zone = getal, w.zone = getal == 1;
+    } else if (sleutel == "aftrek" && (ruw || getal == 0 || getal == 1)) {
+      aftrek = getal, w.aftrek = getal == 1;
     } else {
       return Fout{plaats + "unknown key or value"};
     }
   }
+  return {};
+}
+
+}  // namespace
+
+Uitkomst<std::array<std::uint8_t, kWerkbladLengte>> WerkbladUitBeschrijving(std::istream& beschrijving) {
+  Werkblad w = LeegWerkblad('.');
+  std::int16_t zone = 0, aftrek = 0;
+  if (auto gelezen = LeesBeschrijving(beschrijving, false, w, zone, aftrek); !gelezen) return gelezen.Reden();
   const Controle controle = Controleer(w, '.');
   if (!controle) {
     const Weigering& weigering = *controle.weigering;
@@ -117,6 +135,27 @@ Uitkomst<std::array<std::uint8_t, kWerkbladLengte>> WerkbladUitBeschrijving(std:
   }
   // The file holds what the check took over, the derived totals included.
   return CodeerWerkblad(*controle.invoer);
+}
+
+Uitkomst<std::array<std::uint8_t, kWerkbladLengte>> RuwWerkbladUitBeschrijving(std::istream& beschrijving) {
+  Werkblad w;
+  std::int16_t zone = 0, aftrek = 0;
+  if (auto gelezen = LeesBeschrijving(beschrijving, true, w, zone, aftrek); !gelezen) return gelezen.Reden();
+  Invoer in;
+  in.waarneempunt = w.veld[veld::kWaarneempunt], in.weg = w.veld[veld::kWeg];
+  for (int k = 0; k < kAantalVelden; ++k) {
+    const std::string& tekst = w.veld[static_cast<std::size_t>(k)];
+    if (Veld(k).soort != VeldSoort::Tekst && !tekst.empty() &&
+        !LeesGeheel(tekst, in.getal[static_cast<std::size_t>(k)]))
+      return Fout{"field " + std::to_string(k) + " is not a number"};
+  }
+  in.toelichting = w.toelichting;
+  in.wegdek = w.wegdek, in.rail = w.rail;
+  auto bytes = CodeerWerkblad(in);
+  // The writer knows the switches as on or off; the file holds any number.
+  std::memcpy(bytes.data() + kZonePlek, &zone, sizeof zone);
+  std::memcpy(bytes.data() + kAftrekPlek, &aftrek, sizeof aftrek);
+  return bytes;
 }
 
 }  // namespace tarvo

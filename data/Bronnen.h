@@ -15,8 +15,9 @@ namespace tarvo {
 
 // Tab-separated lines: description, DL_lv, b_lv, DL_mv, b_mv, DL_zv, b_zv,
 // with '.' as decimal point. Lines starting with '#' and empty lines are
-// skipped; the first other line is the column header. A shipped catalogue
-// has blank user-name fields.
+// skipped; the first other line is the column header, unless lines
+// "gebruikersnaam<TAB>text" and "labelnaam<TAB>text" come before it. A
+// shipped catalogue has blank user-name fields.
 Uitkomst<Catalogus> CatalogusUitTabel(std::istream& tabel);
 
 // Lines "key<TAB>text": a field index 0..39 with the text as a user types it,
@@ -24,5 +25,10 @@ Uitkomst<Catalogus> CatalogusUitTabel(std::istream& tabel);
 // worksheet starts from Reset, takes the texts, passes the input check and
 // is saved as the program saves it after a calculation.
 Uitkomst<std::array<std::uint8_t, kWerkbladLengte>> WerkbladUitBeschrijving(std::istream& beschrijving);
+
+// The same keys with the values as the file holds them, unchecked: a number
+// field's double as from_chars reads it ("nan" and "inf" too), the four
+// 16-bit numbers as given. Test files hold what no check would pass.
+Uitkomst<std::array<std::uint8_t, kWerkbladLengte>> RuwWerkbladUitBeschrijving(std::istream& beschrijving);
 
 }  // namespace tarvo

@@ -15,8 +15,6 @@ namespace {
 
 static_assert(std::endian::native == std::endian::little, "the file layout is little-endian");
 
-constexpr std::size_t kRailPlek = 330, kAftrekPlek = 332, kWegdekPlek = 390, kToelichtingPlek = 392, kZonePlek = 642;
-
 using Bytes = std::array<std::uint8_t, kWerkbladLengte>;
 
 template <typename T>

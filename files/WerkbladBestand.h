@@ -24,6 +24,9 @@ inline constexpr std::string_view kOudeVersieMelding =
     "Rekenblad is aangemaakt met oudere programmaversie. Inlezen is niet mogelijk!";
 // The number of a file of an older version: its message names no file.
 inline constexpr int kFoutOudeVersie = -1;
+// The places of the 16-bit numbers and the remark lines; the fields have theirs in the field table.
+inline constexpr std::size_t kRailPlek = 330, kAftrekPlek = 332, kWegdekPlek = 390, kToelichtingPlek = 392,
+                             kZonePlek = 642;
 
 std::array<std::uint8_t, kWerkbladLengte> CodeerWerkblad(const Invoer& in);
 

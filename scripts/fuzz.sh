@@ -31,7 +31,7 @@ head -c 100 "$SEEDS/catalogus/wegdekken.dat" > "$SEEDS/catalogus/te-kort.dat"
 { printf '\000\000'; tail -c 80 "$SEEDS/catalogus/wegdekken.dat"; } > "$SEEDS/catalogus/leeg.dat"
 head -c 643 "$SEEDS/werkblad/voorbeeld.tvo" > "$SEEDS/werkblad/te-kort.tvo"
 head -c 632 "$SEEDS/werkblad/voorbeeld.tvo" > "$SEEDS/werkblad/oud.tvo"
-python3 tests/golden/maak_golden.py "$SEEDS/golden" --batchregels 40 --werkbladen 8 --zaad 7
+python3 tests/golden/maak_golden.py "$SEEDS/golden" --gereedschap "$BUILD/data" --batchregels 40 --werkbladen 8 --zaad 7
 cp "$SEEDS/golden/Wegdekken_2012.dat" "$SEEDS/catalogus/gevarieerd.dat"
 cat "$SEEDS/werkblad/voorbeeld.tvo" "$SEEDS/catalogus/wegdekken.dat" > "$SEEDS/rekenen/voorbeeld"
 # The same with DL_lv = 9999: legal, but the level comes out infinite.

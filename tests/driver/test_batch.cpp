@@ -1,68 +1,52 @@
-// The batch's reading in pieces, its blocks on several threads and its
-// progress line.
+// The batch: its rows as data (tests/driver/gevallen/batch.txt), then its
+// blocks on several threads, a read that breaks off and a full disk.
+//   === naam [decimaal=,] [datum=JJJJ-MM-DD] [wegdekken=TABEL]
+//   < an input line ("<|": the last one, without a line break)
+//   > an expected output line
+//   ! the summary, or the refusal of the whole input
+// In the lines \t \n \r \\ \xHH and \{N}c as in case tables.
+// TARVO_VERWACHT_SCHRIJVEN=1 writes the expected lines anew.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <sstream>
-#include <streambuf>
-#include <string>
-#include <vector>
 
 #include "base/Tekst.h"
+#include "data/Bronnen.h"
 #include "driver/Batch.h"
-#include "driver/BatchLezer.h"
-#include "driver/Voortgang.h"
 #include "files/CatalogusBestand.h"
+#include "tests/Gevallen.h"
 #include "tests/TijdelijkeMap.h"
 #include "tests/VolleSchijf.h"
 
 using namespace tarvo;
-using tarvo::test::TijdelijkeMap;
 
 namespace {
 
-std::vector<std::string> Regels(const std::string& invoer, std::size_t stuk, bool restOverslaan = true) {
-  std::istringstream in(invoer);
-  RegelLezer lezer(in, stuk);
-  std::vector<std::string> r;
-  for (;;) {
-    std::string_view regel;
-    const Gelezen g = lezer.Volgende(regel, restOverslaan);
-    if (g == Gelezen::Einde) return r;
-    r.push_back(g == Gelezen::TeLang ? "<te lang>" : std::string(regel));
-    if (g == Gelezen::TeLang && !restOverslaan) return r;
-  }
+// The settings of a case: a catalogue from the tables of the worksheet cases.
+OpdrachtInstellingen Instellingen(const test::TijdelijkeMap& map, const std::string& kop) {
+  std::map<std::string, std::string> o = {{"decimaal", "."}, {"datum", "2026-12-06"}, {"wegdekken", "standaard"}};
+  std::istringstream woorden(kop);
+  for (std::string w; woorden >> w;) o[test::Paar(w).first] = test::Paar(w).second;
+  std::ifstream tabel(test::kBron / "tests/calc/gevallen/wegdekken" / (o["wegdekken"] + ".tsv"));
+  OpdrachtInstellingen inst;
+  inst.wegdekken = map / "Wegdekken_2012.dat";
+  test::SchrijfBytes(inst.wegdekken, CodeerCatalogus(*CatalogusUitTabel(tabel)));
+  inst.decimaal = o["decimaal"][0];
+  inst.vandaag = *LeesDatum(o["datum"]);
+  return inst;
 }
 
-// Three road surfaces whose coefficients all differ, so that a row computed
-// on the wrong one shows.
-struct Batchomgeving {
-  TijdelijkeMap map;
-  OpdrachtInstellingen inst;
-  Batchomgeving() {
-    Catalogus c;
-    c.AantalWegdekken = 3;
-    const char* namen[] = {"dunne deklaag B", "2L ZOAB", "elementenverharding, keperverb"};
-    for (int w = 1; w <= 3; ++w) {
-      c.Wegdekken[static_cast<std::size_t>(w)].Omschrijving = VastBreed(namen[w - 1], kOmschrijvingLengte);
-      for (int k = 1; k <= 6; ++k) c.Wegdekken[static_cast<std::size_t>(w)].Coefficient(k) = 0.35 * k - 1.1 * w;
-    }
-    inst.wegdekken = map / "Wegdekken_2012.dat";
-    test::SchrijfBytes(inst.wegdekken, CodeerCatalogus(c));
-    inst.vandaag = {2017, 6, 1};
-    inst.decimaal = ',';
-  }
-  std::string Draai(const std::string& invoer, unsigned draden, BatchVerslag* verslag = nullptr) {
-    std::istringstream in(invoer);
-    std::ostringstream uit;
-    BatchOpties opties;
-    opties.draden = draden;
-    const auto r = VerwerkBatch(in, uit, inst, opties);
-    EXPECT_TRUE(r) << r.Melding();
-    if (r && verslag) *verslag = *r;
-    return uit.str();
-  }
-};
+std::string Verwerk(const OpdrachtInstellingen& inst, const std::string& invoer, unsigned draden,
+                    BatchVerslag* verslag = nullptr) {
+  std::istringstream in(invoer);
+  std::ostringstream uit;
+  BatchOpties opties;
+  opties.draden = draden;
+  const auto r = VerwerkBatch(in, uit, inst, opties);
+  if (verslag) *verslag = r ? *r : BatchVerslag{};
+  if (!r) return r.Melding();
+  return uit.str() + (r->geweigerd ? Samenvatting(*r) : "alle " + std::to_string(r->rijen) + " rijen berekend");
+}
 
 // Rows of every kind: speeds, heights and distances around the check's
 // limits, quoted names, both separators, refusals of each sort.
@@ -76,79 +60,12 @@ std::string GemengdeRijen(int aantal) {
          std::to_string(25 + i % 140) + ";" + std::to_string(i % 60) + ";" + std::to_string(60 + i % 30) + ";" +
          (i % 97 == 0 ? "0" : std::to_string(1 + i % 12)) + ";" + (i % 89 == 0 ? "50" : "0,5") + ";" +
          std::to_string(i % 400) + "." + std::to_string(i % 10) + ";" + std::to_string(140 + i % 20) + ";" +
-         (i % 5 ? "0,3" : "1,4") + ";" + std::to_string(1 + i % 3) + ";" + std::to_string(i % 11 == 0) + ";" +
+         (i % 5 ? "0,3" : "1,4") + ";" + std::to_string(1 + i % 6) + ";" + std::to_string(i % 11 == 0) + ";" +
          std::to_string(i % 2) + (i % 101 == 0 ? ";extra" : "") + "\n";
     if (i % 503 == 0) t += "   \n";
   }
   return t;
 }
-
-}  // namespace
-
-TEST(BatchLezer, RegelsOverStukkenMetOfZonderEinde) {
-  const std::string invoer = "ab\r\ncdefghijklmnop\n\n\rx\r\nlaatste";
-  const std::vector<std::string> verwacht = {"ab", "cdefghijklmnop", "", "\rx", "laatste"};
-  for (std::size_t stuk : {1u, 3u, 7u, 64u}) EXPECT_EQ(Regels(invoer, stuk), verwacht) << stuk;
-  EXPECT_EQ(Regels("a\n", 4), std::vector<std::string>{"a"}) << "a final break opens no empty line";
-  EXPECT_EQ(Regels("", 4), std::vector<std::string>{});
-}
-
-TEST(BatchLezer, DeGrensTeltDeRegelterugloopMee) {
-  const std::string precies(kMaxRegelLengte, 'a');
-  for (std::size_t stuk : {std::size_t{4096}, std::size_t{1} << 18}) {
-    const auto r = Regels(precies + "\n" + precies + "b\nc\n" + precies + "\r\nd\n" + precies + "e", stuk);
-    ASSERT_EQ(r.size(), 6u);
-    EXPECT_EQ(r[0].size(), kMaxRegelLengte);
-    EXPECT_EQ(r[1], "<te lang>");
-    EXPECT_EQ(r[2], "c") << "the rest of a long line is skipped, the next read whole";
-    EXPECT_EQ(r[3], "<te lang>");
-    EXPECT_EQ(r[4], "d");
-    EXPECT_EQ(r[5], "<te lang>") << "also without a final break";
-  }
-  // A header is refused as soon as it is too long, without reading on.
-  EXPECT_EQ(Regels(precies + "b" + std::string(3 << 20, 'c') + "\nc\n", 4096, false),
-            std::vector<std::string>{"<te lang>"});
-}
-
-TEST(Batch, ElkAantalDradenGeeftDezelfdeBytesInInvoervolgorde) {
-  Batchomgeving o;
-  const std::string invoer = GemengdeRijen(5000) + std::string(kMaxRegelLengte + 1, ';') + "\nLaatste;Weg;1\n";
-  BatchVerslag een;
-  const std::string verwacht = o.Draai(invoer, 1, &een);
-  EXPECT_EQ(een.rijen, 5002u);
-  EXPECT_GT(een.geweigerd, 100u);
-  EXPECT_LT(een.geweigerd, 1000u);
-  // Refusals in every block, but the summary names the first ten only.
-  ASSERT_EQ(een.eersteRegels.size(), kAantalGenoemdeRegels);
-  EXPECT_TRUE(std::is_sorted(een.eersteRegels.begin(), een.eersteRegels.end()));
-  for (unsigned draden : {2u, 4u, 7u}) {
-    BatchVerslag verslag;
-    EXPECT_EQ(o.Draai(invoer, draden, &verslag), verwacht) << draden << " threads";
-    EXPECT_EQ(verslag.rijen, een.rijen);
-    EXPECT_EQ(verslag.geweigerd, een.geweigerd);
-    EXPECT_EQ(verslag.eersteRegels, een.eersteRegels);
-  }
-}
-
-TEST(Batch, FouteRijInLangeInvoerGenoemdDeRestBerekend) {
-  Batchomgeving o;
-  std::string invoer = "waarneempunt;Qlv_dag;Vlv;hw;d;wegdek\n";
-  for (int i = 0; i < 30000; ++i) {
-    invoer += "P" + std::to_string(i) + ";" + (i == 15000 ? "12a" : std::to_string(500 + i % 1000)) + ";80;5;" +
-              std::to_string(5 + i % 50) + ";" + std::to_string(1 + i % 3) + "\n";
-  }
-  BatchVerslag verslag;
-  const std::string uit = o.Draai(invoer, 4, &verslag);
-  EXPECT_EQ(verslag.rijen, 30000u);
-  EXPECT_EQ(verslag.geweigerd, 1u);
-  EXPECT_EQ(verslag.eersteRegels, std::vector<std::size_t>{15002});
-  EXPECT_NE(uit.find("\nP15000;;;;;;;;;;;Veld 2 (Qlicht (mvt/h) / dag) bevat geen getal: '12a'.\n"), std::string::npos);
-  EXPECT_NE(uit.find("\nP14999;;"), std::string::npos);
-  EXPECT_NE(uit.find("\nP15001;;"), std::string::npos);
-  EXPECT_EQ(uit.find(";;;;;;;;;;;"), uit.find("\nP15000;") + 7) << "no other row refused";
-}
-
-namespace {
 
 // Input that breaks off after `n` bytes, as a disk that fails would.
 class BrekendeInvoer : public std::streambuf {
@@ -171,54 +88,92 @@ class BrekendeInvoer : public std::streambuf {
 
 }  // namespace
 
+TEST(Batch, RijenZoalsDeTabel) {
+  const auto pad = test::kBron / "tests/driver/gevallen/batch.txt";
+  std::ifstream bestand(pad);
+  std::vector<std::string> regels;
+  for (std::string r; std::getline(bestand, r);) regels.push_back(r);
+  const bool schrijf =
+      std::getenv("TARVO_VERWACHT_SCHRIJVEN") && std::string(std::getenv("TARVO_VERWACHT_SCHRIJVEN")) == "1";
+  std::vector<std::string> nieuw;
+  for (std::size_t i = 0; i < regels.size();) {
+    nieuw.push_back(regels[i]);
+    if (!regels[i].starts_with("=== ")) {
+      ++i;
+      continue;
+    }
+    const std::string kop = regels[i++].substr(4);
+    std::string invoer, verwacht;
+    for (; i < regels.size() && !regels[i].starts_with("=== ") && !regels[i].starts_with("#"); ++i) {
+      const std::string r = regels[i];
+      if (r.starts_with("<")) {
+        invoer += test::Ontsnapt(r.substr(r.starts_with("<|") ? 3 : 2)) + (r.starts_with("<|") ? "" : "\n");
+        nieuw.push_back(r);
+      }
+      if (r.starts_with(">") || r.starts_with("!")) verwacht += test::Ontsnapt(r.substr(2)) + (r[0] == '>' ? "\n" : "");
+    }
+    test::TijdelijkeMap map;
+    const std::string uit = Verwerk(Instellingen(map, kop), invoer, 1);
+    EXPECT_EQ(uit, verwacht) << pad << " " << kop;
+    std::istringstream regelsUit(uit);
+    for (std::string r; std::getline(regelsUit, r);)
+      nieuw.push_back((regelsUit.eof() ? "! " : "> ") + test::Ontsnap(r));
+  }
+  if (schrijf) {
+    std::ofstream uit(pad);
+    for (const auto& r : nieuw) uit << r << "\n";
+  }
+}
+
+TEST(Batch, ElkAantalDradenGeeftDezelfdeBytesInInvoervolgorde) {
+  test::TijdelijkeMap map;
+  const OpdrachtInstellingen inst = Instellingen(map, "decimaal=, datum=2017-06-01");
+  const std::string invoer = GemengdeRijen(5000) + std::string(kMaxRegelLengte + 1, ';') + "\nLaatste;Weg;1\n";
+  BatchVerslag een;
+  const std::string verwacht = Verwerk(inst, invoer, 1, &een);
+  EXPECT_EQ(een.rijen, 5002u);
+  EXPECT_GT(een.geweigerd, 100u);
+  EXPECT_LT(een.geweigerd, 1000u);
+  // Refusals in every block, but the summary names the first ten only.
+  ASSERT_EQ(een.eersteRegels.size(), kAantalGenoemdeRegels);
+  EXPECT_TRUE(std::is_sorted(een.eersteRegels.begin(), een.eersteRegels.end()));
+  for (unsigned draden : {2u, 4u, 7u}) {
+    BatchVerslag verslag;
+    EXPECT_EQ(Verwerk(inst, invoer, draden, &verslag), verwacht) << draden << " threads";
+    EXPECT_EQ(verslag.eersteRegels, een.eersteRegels);
+  }
+}
+
+TEST(Batch, FouteRijInLangeInvoerGenoemdDeRestBerekend) {
+  test::TijdelijkeMap map;
+  std::string invoer = "waarneempunt;Qlv_dag;Vlv;hw;d;wegdek\n";
+  for (int i = 0; i < 30000; ++i) {
+    invoer += "P" + std::to_string(i) + ";" + (i == 15000 ? "12a" : std::to_string(500 + i % 1000)) + ";80;5;" +
+              std::to_string(5 + i % 50) + ";" + std::to_string(1 + i % 3) + "\n";
+  }
+  const std::string uit = Verwerk(Instellingen(map, ""), invoer, 4);
+  EXPECT_NE(uit.find("\nP15000;;;;;;;;;;;Veld 2 (Qlicht (mvt/h) / dag) bevat geen getal: '12a'.\n"), std::string::npos);
+  EXPECT_EQ(uit.find(";;;;;;;;;;;"), uit.find("\nP15000;") + 7) << "no other row refused";
+  EXPECT_TRUE(uit.ends_with("\n1 van 30000 rijen niet berekend (regel 15002); de reden staat in de kolom melding."));
+}
+
 TEST(Batch, FoutBijLezenOfSchrijvenBeeindigtDeRun) {
-  Batchomgeving o;
+  test::TijdelijkeMap map;
+  const OpdrachtInstellingen inst = Instellingen(map, "");
   const std::string invoer = GemengdeRijen(4000);
-  const std::size_t regel2200 = [&] {
-    std::size_t pos = 0;
-    for (int i = 0; i < 2200; ++i) pos = invoer.find('\n', pos) + 1;
-    return pos;
-  }();
+  std::size_t regel2200 = 0;
+  for (int i = 0; i < 2200; ++i) regel2200 = invoer.find('\n', regel2200) + 1;
   for (unsigned draden : {1u, 3u}) {
     BrekendeInvoer breuk(invoer, regel2200 + 5);
     std::istream in(&breuk);
     std::ostringstream uit;
     BatchOpties opties;
     opties.draden = draden;
-    const auto r = VerwerkBatch(in, uit, o.inst, opties);
-    ASSERT_FALSE(r);
-    EXPECT_EQ(r.Melding(), "Het invoerbestand kan niet worden gelezen na regel 2200.");
-
+    EXPECT_EQ(VerwerkBatch(in, uit, inst, opties).Melding(),
+              "Het invoerbestand kan niet worden gelezen na regel 2200.");
     std::istringstream heel(invoer);
     test::VolleSchijf vol(100000);
     std::ostream klein(&vol);
-    const auto v = VerwerkBatch(heel, klein, o.inst, opties);
-    ASSERT_FALSE(v);
-    EXPECT_TRUE(v.Melding().starts_with("De uitvoer kon niet worden geschreven")) << v.Melding();
+    EXPECT_TRUE(VerwerkBatch(heel, klein, inst, opties).Melding().starts_with("De uitvoer kon niet worden geschreven"));
   }
-}
-
-TEST(LeesAantalDraden, GeheelGetalBinnenDeGrenzen) {
-  for (const char* goed : {"1", "4", " 16 ", "256"}) EXPECT_TRUE(LeesAantalDraden(goed)) << goed;
-  for (const char* fout : {"0", "257", "-1", "+2", "2x", "1.5", "", "99999999999"}) {
-    EXPECT_FALSE(LeesAantalDraden(fout)) << fout;
-  }
-  EXPECT_EQ(LeesAantalDraden("3"), 3u);
-}
-
-TEST(Voortgang, EenSecondeStilDaarnaEnkeleKerenPerSeconde) {
-  using namespace std::chrono_literals;
-  const Voortgang::Klok::time_point t0{};
-  Voortgang v(',', t0);
-  EXPECT_FALSE(v.Bij(5000, t0 + 999ms));
-  EXPECT_FALSE(v.Slot(5000, t0 + 999ms)) << "a short run leaves the terminal alone";
-  EXPECT_EQ(v.Bij(1234567, t0 + 1000ms), "\r1.234.567 rijen berekend, 1.234.567 rijen per seconde");
-  EXPECT_FALSE(v.Bij(1300000, t0 + 1249ms));
-  // A shorter line covers the longer one before it.
-  EXPECT_EQ(v.Bij(1300000, t0 + 1250ms), "\r1.300.000 rijen berekend, 1.040.000 rijen per seconde");
-  EXPECT_EQ(v.Slot(2000000, t0 + 4000ms), "\r2.000.000 rijen berekend, 500.000 rijen per seconde  \n");
-
-  Voortgang punt('.', t0);
-  EXPECT_EQ(punt.Bij(999, t0 + 2s), "\r999 rijen berekend, 499 rijen per seconde");
-  EXPECT_EQ(punt.Slot(1000, t0 + 2s), "\r1,000 rijen berekend, 500 rijen per seconde\n");
 }

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The batch over 100,000 generated rows must give the same bytes as the
 # build that wrote verwacht/batch_100000.sha256 (the table itself is too
-# large to keep).
+# large to keep). The catalogue comes from the generator as in vergelijk.sh.
 #   groot.sh TARVO-REKEN WERKMAP [--schrijf] [extra batch options...]
 set -euo pipefail
 REKEN=$(realpath "$1")
@@ -11,7 +11,8 @@ SCHRIJF=0
 if [ "${1:-}" = "--schrijf" ]; then SCHRIJF=1; shift; fi
 HIER=$(cd "$(dirname "$0")" && pwd)
 rm -rf "$MAP" && mkdir -p "$MAP"
-python3 "$HIER/maak_golden.py" "$MAP" --batchregels 100000 --zaad 100000
+GEREEDSCHAP=${TARVO_GEREEDSCHAP:-$(dirname "${TARVO_REKEN_JS:-$REKEN}")/../data}
+python3 "$HIER/maak_golden.py" "$MAP" --gereedschap "$GEREEDSCHAP" --batchregels 100000 --zaad 100000
 # Some rows are refused on purpose: every run ends with status 3. The same
 # bytes are due on one thread, on several, and from standard input.
 verwacht=$(cat "$HIER/verwacht/batch_100000.sha256")

@@ -3,13 +3,16 @@
 
 Writes a catalogue with varied coefficients, worksheet files and batch
 tables into a folder. A small linear congruential generator of its own keeps
-the output the same on every Python version.
+the output the same on every Python version. The catalogue and the
+worksheets are described as text and written by the project's own
+generators in GEREEDSCHAP (maak_catalogus, maak_voorbeeld, or their .js
+under Node), so that their bytes have one layout only.
 
-  maak_golden.py MAP [--batchregels N] [--werkbladen N]
+  maak_golden.py MAP --gereedschap GEREEDSCHAP [--batchregels N] [--werkbladen N]
 """
 import argparse
 import os
-import struct
+import subprocess
 
 
 class Lcg:
@@ -42,14 +45,11 @@ WEGDEKKEN = [
 ]
 
 
-def catalogus(pad):
-    with open(pad, "wb") as f:
-        f.write(struct.pack("<h", len(WEGDEKKEN)))
-        for naam, c in WEGDEKKEN:
-            f.write(naam.encode("cp1252").ljust(30, b" ")[:30])
-            f.write(struct.pack("<6d", *c))
-        f.write(b"Bureau Geluid & Trilling".ljust(40, b" "))
-        f.write(b"Bureau Geluid && Trilling".ljust(40, b" "))
+def catalogus():
+    regels = ["gebruikersnaam\tBureau Geluid & Trilling", "labelnaam\tBureau Geluid && Trilling",
+              "omschrijving\tDL_lv\tb_lv\tDL_mv\tb_mv\tDL_zv\tb_zv"]
+    regels += ["\t".join([naam] + [repr(float(x)) for x in c]) for naam, c in WEGDEKKEN]
+    return "\n".join(regels) + "\n"
 
 
 def werkblad(r, i):
@@ -76,23 +76,18 @@ def werkblad(r, i):
     bodem = round(r.kies([0.0, 0.5, 1.0, 0.73]), 2)
     fobj = round(r.kies([0.0, 0.5, 1.0, 0.2]), 2)
     zicht = float(r.kies([0, 127, 60, 90, 1]))
-    b = bytearray()
-    b += ("Weg %d" % i).encode("cp1252").ljust(45, b" ")
-    b += ("Punt %d, gevel €" % i).encode("cp1252").ljust(45, b" ")
-    for p in perioden:
-        b += struct.pack("<8d", *p)
-    b += struct.pack("<6d", *snelheden)
-    b += struct.pack("<h", r.tussen(0, 1))  # rail
-    b += struct.pack("<h", r.kies([0, 1, 2]))  # aftrek
-    b += struct.pack("<7d", kruising, hweg, hw, fobj, bodem, d, zicht)
-    b += struct.pack("<h", r.tussen(1, len(WEGDEKKEN)))
-    for k in range(4):
-        b += ("toelichting %d van blad %d" % (k, i)).encode("cp1252").ljust(60, b" ")
-    b += b"O2"
-    b += struct.pack("<d", obstakel)
-    b += struct.pack("<h", r.kies([0, 1, 0, 2]))
-    assert len(b) == 644
-    return bytes(b)
+    # Field numbers and values as maak_voorbeeld --ruw takes them; the
+    # switches as any 16-bit number, the totals left 0 as in an old file.
+    v = [(1, "Weg %d" % i), (0, "Punt %d, gevel €" % i)]
+    for p, (lv, mv, zv, mr, _, _, bromf, tram) in enumerate(perioden, 1):
+        v += [(1 + 4 * c + p, q) for c, q in enumerate((lv, mv, zv, mr, bromf, tram))]
+    v += [(5 + 4 * c, s) for c, s in enumerate(snelheden)]
+    v += [("rail", r.tussen(0, 1)), ("aftrek", r.kies([0, 1, 2]))]
+    v += [(37, kruising), (33, hweg), (32, hw), (35, fobj), (34, bodem), (36, d), (39, zicht)]
+    v += [("wegdek", r.tussen(1, len(WEGDEKKEN)))]
+    v += [("toelichting%d" % k, "toelichting %d van blad %d" % (k, i)) for k in range(4)]
+    v += [(38, obstakel), ("zone", r.kies([0, 1, 0, 2]))]
+    return "".join("%s\t%s\n" % (k, repr(x) if isinstance(x, float) else x) for k, x in v)
 
 
 KOP = ("waarneempunt;weg;qlv_dag;qlv_avond;qlv_nacht;vlv;qmv_dag;qmv_avond;qmv_nacht;vmv;qzv_dag;qzv_avond;"
@@ -139,19 +134,34 @@ def batchregel(r, i):
     return ";".join(velden)
 
 
+def gereedschap(map_, naam):
+    pad = os.path.join(map_, naam)
+    return [pad] if os.path.exists(pad) else ["node", pad + ".js"]
+
+
 def main():
     a = argparse.ArgumentParser()
     a.add_argument("map")
+    a.add_argument("--gereedschap", required=True)
     a.add_argument("--batchregels", type=int, default=2000)
     a.add_argument("--werkbladen", type=int, default=0)
     a.add_argument("--zaad", type=int, default=20261206)
     o = a.parse_args()
     os.makedirs(o.map, exist_ok=True)
-    catalogus(os.path.join(o.map, "Wegdekken_2012.dat"))
+    bron = os.path.join(o.map, "bron")
+    os.makedirs(bron, exist_ok=True)
+    with open(os.path.join(bron, "wegdekken.tsv"), "w", encoding="utf-8", newline="") as f:
+        f.write(catalogus())
+    subprocess.run(gereedschap(o.gereedschap, "maak_catalogus") +
+                   [os.path.join(bron, "wegdekken.tsv"), os.path.join(o.map, "Wegdekken_2012.dat")], check=True)
     r = Lcg(o.zaad)
+    paren = []
     for i in range(o.werkbladen):
-        with open(os.path.join(o.map, "blad%03d.tvo" % i), "wb") as f:
+        paren += [os.path.join(bron, "blad%03d.txt" % i), os.path.join(o.map, "blad%03d.tvo" % i)]
+        with open(paren[-2], "w", encoding="utf-8", newline="") as f:
             f.write(werkblad(r, i))
+    if paren:
+        subprocess.run(gereedschap(o.gereedschap, "maak_voorbeeld") + ["--ruw"] + paren, check=True)
     if o.batchregels:
         with open(os.path.join(o.map, "batch.csv"), "w", encoding="utf-8", newline="") as f:
             f.write(KOP + "\n")
