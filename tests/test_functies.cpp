@@ -187,6 +187,12 @@ const std::map<std::string, std::function<std::string(const Argumenten&)>, std::
        const auto soort = a[0] == "GeenGetal" ? Weigering::Soort::GeenGetal : Weigering::Soort::Waarschuwing;
        return WeigeringRegel({soort, Geheel(a[1]), a[2]});
      }},
+    {"ZetGebruikersnaam",
+     [](const Argumenten& a) {
+       Catalogus c;
+       ZetGebruikersnaam(c, a[0]);
+       return "[" + c.Gebruikersnaam + "]|[" + c.GebruikersLabelnaam + "]";
+     }},
     {"HeeftKleineArt35Aftrek", [](const Argumenten& a) { return JaNee(HeeftKleineArt35Aftrek(a[0])); }},
     {"LijktOpKleineArt35Naam",
      [](const Argumenten& a) { return std::string(LijktOpKleineArt35Naam(a[0]).value_or("-")); }},
@@ -400,6 +406,14 @@ const std::map<std::string, std::function<std::string(const Argumenten&)>, std::
     {"Uurintensiteit", [](const Argumenten& a) { return Tekst(Uurintensiteit(Getal(a[0]), Geheel(a[1]))); }},
     {"DoelVeld", [](const Argumenten& a) { return std::to_string(DoelVeld(Geheel(a[0]), Geheel(a[1]))); }},
     {"UurTekst", [](const Argumenten& a) { return UurTekst(a[0], Geheel(a[1]), a[2][0]).value_or("-"); }},
+    {"Vak",
+     [](const Argumenten& a) {
+       // A box of the distribution ("verdeling") or the counts: its range, pattern and keys.
+       const bool verdeling = a[0] == "verdeling";
+       const GetalBereik& b = VakBereik(verdeling, Geheel(a[1]));
+       return std::to_string(b.minimum) + "|" + std::to_string(b.maximum) + "|" + std::string(b.patroon) + "|" +
+              std::string(VakTekens(verdeling, Geheel(a[1])));
+     }},
     {"AantalTeksten",
      [](const Argumenten& a) {
        std::vector<std::string> t;
