@@ -62,26 +62,7 @@ std::vector<Kolom> Kolommen(const std::vector<double>& grenzen, const Catalogus&
   }
 
   resultaat("r", [](const R& r) { return r.AfstandSchuin; });
-  perPeriode("Qtotaal", &R::Qtotaal);
-  perPeriode("vrachtverkeer", &R::Vrachtverkeer);
-  for (const auto& [naam, waarde] :
-       std::vector<std::pair<std::string_view, PerPeriode R::*>>{{"Elv", &R::Elv},
-                                                                 {"Emv", &R::Emv},
-                                                                 {"Ezv", &R::Ezv},
-                                                                 {"Emr", &R::Emr},
-                                                                 {"Ebromf", &R::Ebromf},
-                                                                 {"Etram", &R::Etram},
-                                                                 {"ElvWeg", &R::ElvWeg},
-                                                                 {"EmvWeg", &R::EmvWeg},
-                                                                 {"EzvWeg", &R::EzvWeg},
-                                                                 {"E", &R::EmissieGetal},
-                                                                 {"EWeg", &R::EmissieWeg},
-                                                                 {"Cwegdek", &R::Cwegdek},
-                                                                 {"Ckruising", &R::Ckruising},
-                                                                 {"Cobstakel", &R::Cobstakel},
-                                                                 {"Coptrek", &R::Coptrek}}) {
-    perPeriode(naam, waarde);
-  }
+  for (const PeriodeTerm& t : kEmissieTermen) perPeriode(t.naam, t.waarde);
   resultaat("Cwegdek_lv", [](const R& r) { return r.CwegdekCat[1]; });
   resultaat("Cwegdek_mv", [](const R& r) { return r.CwegdekCat[2]; });
   resultaat("Cwegdek_zv", [](const R& r) { return r.CwegdekCat[3]; });
@@ -93,8 +74,7 @@ std::vector<Kolom> Kolommen(const std::vector<double>& grenzen, const Catalogus&
   resultaat("Dbodem", [](const R& r) { return r.Dbodem; });
   resultaat("Dmeteo", [](const R& r) { return r.Dmeteo; });
   resultaat("Czichthoek", [](const R& r) { return r.Czichthoek; });
-  perPeriode("LAeq", &R::LAeq);
-  perPeriode("LAeq_etm", &R::LAeqEtm);
+  for (const PeriodeTerm& t : kNiveauTermen) perPeriode(t.naam, t.waarde);
   resultaat("Letmaal", [](const R& r) { return r.Letmaal; });
   resultaat("Lden", [](const R& r) { return r.Lden; });
   resultaat("Lnight", [](const R& r) { return r.Lnight; });

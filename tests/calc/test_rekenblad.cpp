@@ -45,25 +45,13 @@ Catalogus LeesCatalogus(const std::string& naam) {
 }
 
 using R = Resultaten;
-const std::map<std::string, PerPeriode R::*> kPerPeriode = {{"Qtotaal", &R::Qtotaal},
-                                                            {"vrachtverkeer", &R::Vrachtverkeer},
-                                                            {"Elv", &R::Elv},
-                                                            {"Emv", &R::Emv},
-                                                            {"Ezv", &R::Ezv},
-                                                            {"Emr", &R::Emr},
-                                                            {"Ebromf", &R::Ebromf},
-                                                            {"Etram", &R::Etram},
-                                                            {"ElvWeg", &R::ElvWeg},
-                                                            {"EmvWeg", &R::EmvWeg},
-                                                            {"EzvWeg", &R::EzvWeg},
-                                                            {"E", &R::EmissieGetal},
-                                                            {"EWeg", &R::EmissieWeg},
-                                                            {"Cwegdek", &R::Cwegdek},
-                                                            {"Ckruising", &R::Ckruising},
-                                                            {"Cobstakel", &R::Cobstakel},
-                                                            {"Coptrek", &R::Coptrek},
-                                                            {"LAeq", &R::LAeq},
-                                                            {"LAeq_etm", &R::LAeqEtm}};
+PerPeriode R::*PeriodeTermVan(std::string_view naam) {
+  for (const PeriodeTerm& t : kEmissieTermen)
+    if (t.naam == naam) return t.waarde;
+  for (const PeriodeTerm& t : kNiveauTermen)
+    if (t.naam == naam) return t.waarde;
+  throw std::out_of_range(std::string(naam));
+}
 const std::map<std::string, double R::*> kEnkel = {
     {"r", &R::AfstandSchuin}, {"Crefl", &R::Crefl},   {"Dafstand", &R::Dafstand},     {"Dlucht", &R::Dlucht},
     {"Dbodem", &R::Dbodem},   {"Dmeteo", &R::Dmeteo}, {"Czichthoek", &R::Czichthoek}, {"Letmaal", &R::Letmaal},
@@ -242,7 +230,7 @@ class Rekenblad {
     const auto streep = naam.rfind('_');
     const std::string periode = naam.substr(streep + 1);
     const std::size_t p = periode == "dag" ? 1 : periode == "avond" ? 2 : 3;
-    return Tekst((r.*kPerPeriode.at(naam.substr(0, streep)))[p]);
+    return Tekst((r.*PeriodeTermVan(naam.substr(0, streep)))[p]);
   }
 
  private:
