@@ -476,8 +476,6 @@ class TestHoofdVenster : public QObject {
     QTest::addColumn<QString>("getypt");
     QTest::addColumn<bool>("verlaten");
     QTest::addColumn<QString>("melding");
-    QTest::newRow("zichthoek") << veld::kZichthoek << "180" << true << "Zichthoek begrensd tot 127";
-    QTest::newRow("bodemfactor") << veld::kBodemfactor << "1,5" << true << "Bodemfactor B begrensd tot 1,00";
     QTest::newRow("intensiteit") << IntensiteitVeld(categorie::kLv, 1) << "12000" << true
                                  << "Qlicht dag begrensd tot 9999,00";
     QTest::newRow("snelheid_bij_f9") << SnelheidVeld(categorie::kLv) << "200" << false << "Qlicht v begrensd tot 160";
