@@ -289,12 +289,14 @@ class TestHoofdVenster : public QObject {
   }
 
   // Each deduction has a line under the levels, which are shown less the
-  // one of art. 110g; input mode and a worksheet without them show none.
-  void aftrekRegelsOnderDeUitkomsten() {
+  // one of art. 110g; the cumulation takes the worksheet, with its file's
+  // name, without it. Input mode shows no line and offers no worksheet to
+  // cumulate; a worksheet without deductions shows no line.
+  void aftrekBijDeUitkomstenEnDeCumulatie() {
     Opstelling o;
     Invoer invoer = TestInvoer();  // 80 km/h on "dunne deklaag B"
     invoer.aftrek = true;
-    o.Open("blad.tvo", invoer);
+    o.Open("weg.tvo", invoer);
     o.Bereken();
     QCOMPARE(o.venster->aftrekRegel()->text(), QString("inclusief 2 dB aftrek art. 110g Wgh"));
     QCOMPARE(o.venster->art35Regel()->text(),
@@ -302,8 +304,21 @@ class TestHoofdVenster : public QObject {
     QVERIFY(o.venster->aftrekRegel()->isVisible() && o.venster->art35Regel()->isVisible());
     QCOMPARE(o.venster->niveauWaarde(1)->text(),
              QString::fromStdString(ResultaatLabel(o.Uitkomst().Lden, 2, " dB", ',')));
+    bool aangeboden = false;
+    o.dlg.bijVenster = [&](QDialog& dialoog) {
+      auto* cumulatie = qobject_cast<CumulatieVenster*>(&dialoog);
+      aangeboden = cumulatie->huidigKnop()->isEnabled();
+      if (!aangeboden) return;
+      cumulatie->VoegHuidigToe();
+      QCOMPARE(cumulatie->Bronnen().front().naam, std::string("weg.tvo"));
+      QCOMPARE(cumulatie->Bronnen().front().lden, o.Uitkomst().Lden);
+    };
+    o.Knop("cumulatie");
+    QVERIFY(aangeboden);
     o.Knop("invullen");
     QVERIFY(!o.venster->aftrekRegel()->isVisible() && !o.venster->art35Regel()->isVisible());
+    o.Knop("cumulatie");
+    QVERIFY(!aangeboden);
     o.Klik(o.venster->aftrekSchakelaar());
     o.Veld(5)->setText("50");
     o.Bereken();
@@ -386,33 +401,6 @@ class TestHoofdVenster : public QObject {
       QTest::keyClick(w, Qt::Key_Tab);
     }
     QVERIFY2(uitBeeld.isEmpty(), qPrintable(uitBeeld.join(", ")));
-  }
-
-  // The cumulation takes the main window's worksheet only while its results
-  // are shown, with its file's name, and its levels without the deduction.
-  void cumulatieNeemtHetBerekendeRekenblad() {
-    Opstelling o;
-    Invoer invoer = TestInvoer();
-    invoer.aftrek = true;
-    o.Open("weg.tvo", invoer);
-    o.Bereken();
-    QCOMPARE(o.venster->HuidigeModus(), VensterModus::Resultaat);
-    QVERIFY(o.Uitkomst().Aftrek110g > 0);
-    bool aangeboden = false;
-    o.dlg.bijVenster = [&](QDialog& dialoog) {
-      auto* cumulatie = qobject_cast<CumulatieVenster*>(&dialoog);
-      QVERIFY(cumulatie);
-      aangeboden = cumulatie->huidigKnop()->isEnabled();
-      if (!aangeboden) return;
-      cumulatie->VoegHuidigToe();
-      QCOMPARE(cumulatie->Bronnen().front().naam, std::string("weg.tvo"));
-      QCOMPARE(cumulatie->Bronnen().front().lden, o.Uitkomst().Lden);
-    };
-    o.Knop("cumulatie");
-    QVERIFY(aangeboden);
-    o.Knop("invullen");
-    o.Knop("cumulatie");
-    QVERIFY(!aangeboden);
   }
 
   // The focus sets the help text that "help" shows: fields, remark lines, other controls.
