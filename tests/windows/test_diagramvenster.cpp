@@ -21,6 +21,7 @@
 #include "base/Tekst.h"
 #include "files/Reset.h"
 #include "shared_ui/Grafiek.h"
+#include "tests/Catalogi.h"
 #include "tools/Afstand.h"
 #include "windows/DiagramVenster.h"
 
@@ -33,13 +34,11 @@ class TestDiagramVenster : public QObject {
   struct Opstelling {
     Werkblad werkblad = LeegWerkblad(',');
     ScriptDialogen dlg;
-    Catalogus cat;
+    Catalogus cat = test::TweeWegdekken();
     std::vector<Controle> controles;  // what the command handed back to show
     bool zandloperWeg = true;         // at each handing back
 
     Opstelling() {
-      cat.Wegdekken[1].Omschrijving = VastBreed("referentiewegdek", kOmschrijvingLengte);
-      cat.AantalWegdekken = 1;
       werkblad.veld[2] = "1000";  // light vehicles DAG, at 80 km/h
       werkblad.veld[5] = "80";
     }
