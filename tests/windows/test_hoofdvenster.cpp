@@ -222,19 +222,6 @@ class TestHoofdVenster : public QObject {
     QCOMPARE(o.Veld(2)->text(), QString("0,00"));  // the default, with the Dutch comma
   }
 
-  // The menu bar lists every command once.
-  void elkeOpdrachtEenmaalInHetMenu() {
-    Opstelling o;
-    std::map<QAction*, int> inMenu;
-    for (const QMenu* menu : o.venster->menuBar()->findChildren<QMenu*>()) {
-      for (QAction* a : menu->actions()) ++inMenu[a];
-    }
-    for (int c = 0; c < HoofdVenster::kAantalCommandos; ++c) {
-      QAction* a = o.venster->Actie(static_cast<Commando>(c));
-      QVERIFY2(inMenu[a] == 1, qPrintable(a->objectName()));
-    }
-  }
-
   // A text that is no number refuses the calculation; the status bar says
   // which field, the focus goes there, and a passed calculation replaces it
   // by the fields it clamped, never left (the sentence: the core's rows).
@@ -366,11 +353,12 @@ class TestHoofdVenster : public QObject {
     QVERIFY2(uitBeeld.isEmpty(), qPrintable(uitBeeld.join(", ")));
   }
 
-  // Each command opens its own window, in the mode that offers it. At 200 %
-  // a 1280x720 screen is 640x360: every side window fits it, title bar
-  // included, however small the screen makes it; the test window's table
-  // does not yet, so it is opened before the sizes are looked at.
-  void zijvenstersPassenOpHetScherm() {
+  // The menu bar lists every command once, and each opens its own window,
+  // in the mode that offers it. At 200 % a 1280x720 screen is 640x360: every
+  // side window fits it, title bar included, however small the screen makes
+  // it; the test window's table does not yet, so it is opened before the
+  // sizes are looked at.
+  void opdrachtenEnZijvensters() {
     Opstelling o;
     o.Knop("invullen");
     o.Typ(2, "1000");
@@ -393,26 +381,21 @@ class TestHoofdVenster : public QObject {
                                                    "DiagramVenster", "RailVenster", "WegdekVenster"}));
     QCOMPARE(o.dlg.invoerPrompts.size(), std::size_t{1});  // the diagram asks its distance first
     QVERIFY2(teGroot.isEmpty(), qPrintable(teGroot.join(", ")));
-  }
 
-  // The focus sets the help text that "help" shows: fields, remark lines, other controls.
-  void helpVolgtDeFocus() {
-    Opstelling o;
-    o.Knop("invullen");
-    const auto help = [&](QWidget* w) {
-      w->setFocus();
-      o.Knop("help");
-      return o.LaatsteMelding();
-    };
-    QCOMPARE(help(o.Veld(35)), std::string(HelpTekstVeld(35)));
-    QCOMPARE(help(o.venster->toelichtingRegel(2)), std::string(kHelpGeenInfo));
-    QCOMPARE(help(o.venster->zoneSchakelaar()), std::string(kHelpZone));
-    QCOMPARE(o.dlg.meldingen.back().titel, std::string("Toelichting bij invoer"));
+    std::map<QAction*, int> inMenu;
+    for (const QMenu* menu : o.venster->menuBar()->findChildren<QMenu*>()) {
+      for (QAction* a : menu->actions()) ++inMenu[a];
+    }
+    for (int c = 0; c < HoofdVenster::kAantalCommandos; ++c) {
+      QAction* a = o.venster->Actie(static_cast<Commando>(c));
+      QVERIFY2(inMenu[a] == 1, qPrintable(a->objectName()));
+    }
   }
 
   // Each field's own key filter, a refused key beeping (its colours: test_veldring);
   // leaving a field shows its number in range, and the status bar says so;
-  // the ring goes round through the remark lines.
+  // the ring goes round through the remark lines; the focus sets the help
+  // text that "help" shows: fields, remark lines, other controls.
   void toetsenEnNavigatie() {
     Opstelling o;
     o.Knop("invullen");
@@ -439,6 +422,16 @@ class TestHoofdVenster : public QObject {
     QCOMPARE(o.Veld(5)->text(), QString("160"));  // Vlv at most 160
     QCOMPARE(o.venster->Melding(), QString("Qlicht v begrensd tot 160"));
     QCOMPARE(o.Na(o.Veld(0), Qt::Key_Up), o.venster->toelichtingRegel(3));
+
+    const auto help = [&](QWidget* w) {
+      w->setFocus();
+      o.Knop("help");
+      return o.LaatsteMelding();
+    };
+    QCOMPARE(help(o.Veld(35)), std::string(HelpTekstVeld(35)));
+    QCOMPARE(help(o.venster->toelichtingRegel(2)), std::string(kHelpGeenInfo));
+    QCOMPARE(help(o.venster->zoneSchakelaar()), std::string(kHelpZone));
+    QCOMPARE(o.dlg.meldingen.back().titel, std::string("Toelichting bij invoer"));
   }
 
   // The 30 km zone shows 30 in the speed fields and counts with it, which
