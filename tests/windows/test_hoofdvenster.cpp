@@ -241,10 +241,10 @@ class TestHoofdVenster : public QObject {
     QCOMPARE(o.Kleur(2), kRood);
     QCOMPARE(o.Veld(2)->toolTip(), QString("Voer geldig getal in"));
     o.Veld(2)->setText("12");
-    o.Veld(5)->setText("200");
+    o.Veld(veld::kBodemfactor)->setText("1,5");
     QTest::keyClick(o.Veld(2), Qt::Key_F9);  // the menu's key for "berekenen"
     ControleerModus(*o.venster, kResultaat);
-    QCOMPARE(o.venster->Melding(), QString("Qlicht v begrensd tot 160"));
+    QCOMPARE(o.venster->Melding(), QString("Bodemfactor B begrensd tot 1,00"));
   }
 
   // Each command that checks the fields refuses with the check's warning
@@ -417,10 +417,10 @@ class TestHoofdVenster : public QObject {
     QCOMPARE(o.Veld(0)->text().size(), qsizetype(kNaamVeldLengte));
     QCOMPARE(o.Veld(1)->text().size(), qsizetype(kNaamVeldLengte));
     QCOMPARE(o.venster->toelichtingRegel(3)->text().size(), qsizetype(kToelichtingLengte));
-    o.Veld(5)->setText("200");
-    QCOMPARE(o.Na(o.Veld(5), Qt::Key_Return), o.Veld(6));
-    QCOMPARE(o.Veld(5)->text(), QString("160"));  // Vlv at most 160
-    QCOMPARE(o.venster->Melding(), QString("Qlicht v begrensd tot 160"));
+    o.Veld(2)->setText("12000");
+    QCOMPARE(o.Na(o.Veld(2), Qt::Key_Return), o.Veld(3));
+    QCOMPARE(o.Veld(2)->text(), QString("9999,00"));
+    QCOMPARE(o.venster->Melding(), QString("Qlicht dag begrensd tot 9999,00"));
     QCOMPARE(o.Na(o.Veld(0), Qt::Key_Up), o.venster->toelichtingRegel(3));
 
     const auto help = [&](QWidget* w) {
