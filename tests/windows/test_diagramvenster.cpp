@@ -114,10 +114,12 @@ class TestDiagramVenster : public QObject {
     QVERIFY(o.controles[0]);
   }
 
-  // No number: a message, no check, no window. A refused check: handed back
-  // to be shown where the fields are, after the hourglass, and no window.
+  // Cancelled: nothing. No number: a message, no check, no window. A refused
+  // check: handed back to be shown where the fields are, after the
+  // hourglass, and no window.
   void geenGetalGeenVenster() {
     Opstelling o;
+    o.Vraag(std::nullopt);
     o.Vraag(QString("vijfhonderd"));
     QCOMPARE(o.dlg.meldingen.size(), std::size_t{1});
     QVERIFY(o.dlg.meldingen.back().tekst.find("geen getal") != std::string::npos);

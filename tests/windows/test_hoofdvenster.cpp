@@ -80,7 +80,7 @@ const Modus kRust{"rust",
                   false,
                   false,
                   false,
-                  {Commando::Openen, Commando::Invullen, Commando::Wegdekken},
+                  {Commando::Openen, Commando::Invullen, Commando::Wegdekken, Commando::Cumulatie},
                   {Commando::Opslaan, Commando::Afdrukken, Commando::Toetsing}};
 const Modus kInvoer{"invoer",
                     VensterModus::Invoer,
