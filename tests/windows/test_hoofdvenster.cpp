@@ -245,6 +245,7 @@ class TestHoofdVenster : public QObject {
     QTest::keyClick(o.Veld(2), Qt::Key_F9);  // the menu's key for "berekenen"
     ControleerModus(*o.venster, kResultaat);
     QCOMPARE(o.venster->Melding(), QString("Bodemfactor B begrensd tot 1,00"));
+    QVERIFY(o.dlg.meldingen.empty());
   }
 
   // Each command that checks the fields refuses with the check's warning
@@ -431,6 +432,7 @@ class TestHoofdVenster : public QObject {
     QCOMPARE(help(o.Veld(35)), std::string(HelpTekstVeld(35)));
     QCOMPARE(help(o.venster->toelichtingRegel(2)), std::string(kHelpGeenInfo));
     QCOMPARE(help(o.venster->zoneSchakelaar()), std::string(kHelpZone));
+    QCOMPARE(o.dlg.meldingen.size(), std::size_t{3});  // the help's only: clamping asks nothing
     QCOMPARE(o.dlg.meldingen.back().titel, std::string("Toelichting bij invoer"));
   }
 
