@@ -39,6 +39,11 @@ inline std::vector<std::uint8_t> LeesBytes(const std::filesystem::path& pad) {
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
+inline std::string LeesTekst(const std::filesystem::path& pad) {
+  const auto b = LeesBytes(pad);
+  return {b.begin(), b.end()};
+}
+
 template <typename Bytes>
 void SchrijfBytes(const std::filesystem::path& pad, const Bytes& bytes) {
   std::ofstream uit(pad, std::ios::binary | std::ios::trunc);

@@ -62,6 +62,13 @@ std::string Getallen(const Uitkomst<std::vector<double>>& u) {
     return Samen(t);
   });
 }
+// Field or box numbers with their texts: "k:tekst k:tekst".
+template <typename Paren>
+std::string Vakken(const Paren& paren) {
+  std::vector<std::string> t;
+  for (const auto& [k, tekst] : paren) t.push_back(std::to_string(k) + ":" + tekst);
+  return Samen(t, " ");
+}
 std::vector<std::string> Woorden(const std::string& t) {
   std::istringstream in(t);
   return {std::istream_iterator<std::string>(in), {}};
@@ -414,13 +421,7 @@ const std::map<std::string, std::function<std::string(const Argumenten&)>, std::
        return std::to_string(b.minimum) + "|" + std::to_string(b.maximum) + "|" + std::string(b.patroon) + "|" +
               std::string(VakTekens(verdeling, Geheel(a[1])));
      }},
-    {"AantalTeksten",
-     [](const Argumenten& a) {
-       std::vector<std::string> t;
-       for (const auto& [vak, tekst] : AantalTeksten(VerdelingVan(a[0]), a[1][0]))
-         t.push_back(std::to_string(vak) + ":" + tekst);
-       return Samen(t, " ");
-     }},
+    {"AantalTeksten", [](const Argumenten& a) { return Vakken(AantalTeksten(VerdelingVan(a[0]), a[1][0])); }},
     {"UurTekstenUitEtmaal",
      [](const Argumenten& a) {
        // Decimal sign, daily count, three hourly shares, the shares per row and period, factor, growth, years.
@@ -432,12 +433,7 @@ const std::map<std::string, std::function<std::string(const Argumenten&)>, std::
        }
        g.factor = a[17], g.groei = a[18], g.jaren = a[19];
        return UitkomstTekst<std::vector<std::pair<int, std::string>>>(UurTekstenUitEtmaal(g, a[0][0]),
-                                                                      [](const auto& v) {
-                                                                        std::vector<std::string> t;
-                                                                        for (const auto& [k, tekst] : v)
-                                                                          t.push_back(std::to_string(k) + ":" + tekst);
-                                                                        return Samen(t, " ");
-                                                                      });
+                                                                      Vakken<std::vector<std::pair<int, std::string>>>);
      }},
     // driver
     {"LeesAantalDraden",
@@ -468,10 +464,8 @@ const std::map<std::string, std::function<std::string(const Argumenten&)>, std::
          r.Vrachtverkeer[static_cast<std::size_t>(p)] = in.getal[static_cast<std::size_t>(VrachtVeld(p))] =
              Getal(a[3 + p]);
        }
-       std::vector<std::string> t, u;
-       for (const auto& [k, tekst] : AfgeleideTeksten(r, a[0][0])) t.push_back(std::to_string(k) + ":" + tekst);
-       for (const auto& [k, tekst] : AfgeleideTeksten(in, a[0][0])) u.push_back(std::to_string(k) + ":" + tekst);
-       return t == u ? Samen(t, " ") : "uit de invoer anders: " + Samen(u, " ");
+       const std::string t = Vakken(AfgeleideTeksten(r, a[0][0])), u = Vakken(AfgeleideTeksten(in, a[0][0]));
+       return t == u ? t : "uit de invoer anders: " + u;
      }},
     {"Samenvatting",
      [](const Argumenten& a) {

@@ -30,11 +30,6 @@ namespace {
 
 const fs::path kApp = test::kBron / "tests/app";
 
-std::string Lees(const fs::path& pad) {
-  const auto b = test::LeesBytes(pad);
-  return {b.begin(), b.end()};
-}
-
 void Maak(const fs::path& map, const std::vector<std::string>& regel) {
   const fs::path pad = map / regel.at(0);
   const std::string& soort = regel.at(1);
@@ -52,7 +47,7 @@ void Maak(const fs::path& map, const std::vector<std::string>& regel) {
   } else if (soort == "tekst") {
     test::SchrijfBytes(pad, test::Ontsnapt(regel.at(2)));
   } else if (soort == "kopie" || soort == "bron") {
-    std::string b = Lees(soort == "kopie" ? map / regel[2] : test::kBron / regel[2]);
+    std::string b = test::LeesTekst(soort == "kopie" ? map / regel[2] : test::kBron / regel[2]);
     if (regel.size() > 3) b.resize(std::stoul(regel[3]));
     test::SchrijfBytes(pad, b);
   } else if (soort == "map") {
@@ -71,7 +66,8 @@ void Maak(const fs::path& map, const std::vector<std::string>& regel) {
 std::map<std::string, std::string> Inhoud(const fs::path& map) {
   std::map<std::string, std::string> inhoud;
   for (const auto& f : fs::recursive_directory_iterator(map)) {
-    if (fs::is_regular_file(f.symlink_status())) inhoud[fs::relative(f.path(), map).string()] = Lees(f.path());
+    if (fs::is_regular_file(f.symlink_status()))
+      inhoud[fs::relative(f.path(), map).string()] = test::LeesTekst(f.path());
   }
   return inhoud;
 }
@@ -107,8 +103,8 @@ std::string Draai(const fs::path& map, const fs::path& opvang, const std::string
   fs::remove(opvang / "uit");
   const auto voor = Inhoud(map);
   const int status = WEXITSTATUS(std::system(cmd.c_str()));
-  std::string uit = Vervang(Lees(opvang / "uit"), map.string(), "MAP"),
-              fout = Vervang(Lees(opvang / "fout"), map.string(), "MAP");
+  std::string uit = Vervang(test::LeesTekst(opvang / "uit"), map.string(), "MAP"),
+              fout = Vervang(test::LeesTekst(opvang / "fout"), map.string(), "MAP");
   if (status == 2 && fout.find("\nGebruik:\n") == fout.find('\n')) fout.resize(fout.find('\n') + 1);
   for (auto p = uit.find("\n                        /"); p != std::string::npos;
        p = uit.find("\n                        /", p))
@@ -141,7 +137,7 @@ TEST_P(Transcript, ZoalsVastgelegd) {
     Maak(map.Pad(), delen);
   }
   const fs::path pad = kApp / "verwacht" / (GetParam() + ".txt");
-  const std::string vast = Lees(pad);
+  const std::string vast = test::LeesTekst(pad);
   std::string transcript;
   for (std::size_t p = 0; (p = vast.find("$ ", p)) != std::string::npos; p = vast.find('\n', p)) {
     if (p == 0 || vast[p - 1] == '\n')

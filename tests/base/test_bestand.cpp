@@ -19,15 +19,11 @@
 #include "tests/TijdelijkeMap.h"
 
 using namespace tarvo;
+using tarvo::test::LeesTekst;
 using tarvo::test::TijdelijkeMap;
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string Lees(const fs::path& pad) {
-  const auto b = test::LeesBytes(pad);
-  return {b.begin(), b.end()};
-}
 
 std::size_t AantalIn(const fs::path& map) {
   return static_cast<std::size_t>(std::distance(fs::directory_iterator(map), {}));
@@ -42,16 +38,16 @@ TEST(SchrijfVeilig, VervangtHetBestandGeheelEnLaatNietsAchter) {
   TijdelijkeMap map;
   const fs::path doel = map / "Wegdekken_2012.dat";
   ASSERT_TRUE(SchrijfVeilig(doel, "eerste"));
-  EXPECT_EQ(Lees(doel), "eerste");
+  EXPECT_EQ(LeesTekst(doel), "eerste");
   fs::permissions(doel, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
   test::SchrijfBytes(map / "ander.dat", std::string("van een ander"));
   fs::create_symlink(map / "ander.dat", map / "Wegdekken_2012.dat.nieuw");
   ASSERT_TRUE(SchrijfVeilig(doel, "tweede, langer"));
-  EXPECT_EQ(Lees(doel), "tweede, langer");
+  EXPECT_EQ(LeesTekst(doel), "tweede, langer");
   EXPECT_EQ(fs::status(doel).permissions(), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
   ASSERT_TRUE(SchrijfVeilig(doel, ""));
   EXPECT_EQ(fs::file_size(doel), 0u);
-  EXPECT_EQ(Lees(map / "ander.dat"), "van een ander");
+  EXPECT_EQ(LeesTekst(map / "ander.dat"), "van een ander");
   EXPECT_TRUE(fs::is_symlink(map / "Wegdekken_2012.dat.nieuw"));
   EXPECT_EQ(AantalIn(map.Pad()), 3u);
 }
@@ -70,7 +66,7 @@ TEST(SchrijfVeilig, MislukkenHoudtHetOudeBestandEnNoemtBestandEnReden) {
                                " kon niet worden geschreven (het bestand wordt groter dan toegestaan); het oude "
                                "bestand is bewaard gebleven");
   }
-  EXPECT_EQ(Lees(doel), "oud");
+  EXPECT_EQ(LeesTekst(doel), "oud");
   EXPECT_EQ(AantalIn(map.Pad()), 1u);
 
   auto r = SchrijfVeilig(map.Pad(), "x");
@@ -92,12 +88,12 @@ TEST(SchrijfVeilig, KoppelingenEnApparaten) {
   fs::create_symlink(echt, map / "link.dat");
   ASSERT_TRUE(SchrijfVeilig(map / "link.dat", "via de link"));
   EXPECT_TRUE(fs::is_symlink(map / "link.dat"));
-  EXPECT_EQ(Lees(echt), "via de link");
+  EXPECT_EQ(LeesTekst(echt), "via de link");
 
   fs::create_symlink("nog_niet.dat", map / "vooruit.dat");
   ASSERT_TRUE(SchrijfVeilig(map / "vooruit.dat", "nieuw"));
   EXPECT_TRUE(fs::is_symlink(map / "vooruit.dat"));
-  EXPECT_EQ(Lees(map / "nog_niet.dat"), "nieuw");
+  EXPECT_EQ(LeesTekst(map / "nog_niet.dat"), "nieuw");
 
   fs::create_symlink("lus2", map / "lus1");
   fs::create_symlink("lus1", map / "lus2");
@@ -138,11 +134,11 @@ TEST(SchrijfVeilig, EigenaarKenmerkenEnHardeKoppelingen) {
     EXPECT_EQ(std::string(waarde), "ja");
   }
   fs::create_hard_link(doel, map / "tweede.dat");
-  const std::string voor = Lees(doel);
+  const std::string voor = LeesTekst(doel);
   const auto r = SchrijfVeilig(doel, "los");
   ASSERT_FALSE(r);
   EXPECT_NE(r.Melding().find("meer dan een naam"), std::string::npos) << r.Melding();
-  EXPECT_EQ(Lees(doel), voor);
+  EXPECT_EQ(LeesTekst(doel), voor);
   EXPECT_EQ(fs::hard_link_count(doel), 2u);
 }
 
@@ -166,7 +162,7 @@ TEST(SchrijfVeilig, AlleenLezenWordtGeweigerd) {
   int status = 0;
   ASSERT_EQ(::waitpid(kind, &status, 0), kind);
   EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
-  EXPECT_EQ(Lees(doel), "oud");
+  EXPECT_EQ(LeesTekst(doel), "oud");
 }
 
 // Two processes saving one file at once, two hundred times each: every save
@@ -189,7 +185,7 @@ TEST(SchrijfVeilig, TweeProcessenTegelijk) {
   }
   int gescheurd = 0;
   for (int i = 0; i < 500; ++i) {
-    const std::string gezien = Lees(doel);
+    const std::string gezien = LeesTekst(doel);
     gescheurd += gezien != a && gezien != b;
   }
   for (pid_t kind : kinderen) {

