@@ -1,5 +1,6 @@
 #include "windows/ToetsingVenster.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QDir>
 #include <QGridLayout>
@@ -69,6 +70,12 @@ void ToetsingVenster::MaakKeuzes() {
   }
   situatieLijst_->addItem("zelf kiezen");
   situatieLijst_->setCurrentIndex(static_cast<int>(keuze_.situatie));
+  // The longest situation would make the window wider than a screen at
+  // 200 %: the box may be narrower than its texts, its list shows them whole.
+  situatieLijst_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  situatieLijst_->setMinimumContentsLength(30);
+  situatieLijst_->view()->setMinimumWidth(situatieLijst_->view()->sizeHintForColumn(0));
+  situatieLijst_->setToolTip(situatieLijst_->currentText());
   maximumVeld_ = new QSpinBox(this);
   maximumVeld_->setObjectName("maximumVeld");
   maximumVeld_->setRange(kVoorkeursgrenswaarde, static_cast<int>(kDoelMax));
@@ -87,6 +94,7 @@ void ToetsingVenster::MaakKeuzes() {
   });
   connect(situatieLijst_, &QComboBox::currentIndexChanged, this, [this](int i) {
     keuze_.situatie = static_cast<std::size_t>(i);
+    situatieLijst_->setToolTip(situatieLijst_->currentText());
     maximumVeld_->setEnabled(keuze_.situatie == kSituaties.size());
     Bereken();
   });
@@ -131,8 +139,8 @@ void ToetsingVenster::MaakTabel() {
   keuzes->addWidget(situatieLijst_, 1, 1, 1, 3);
   keuzes->addWidget(bijschrift("Eigen &maximum:", maximumVeld_), 2, 0);
   keuzes->addWidget(maximumVeld_, 2, 1);
-  keuzes->addWidget(bijschrift("Extra &grenswaarden voor afstanden (dB):", grenzenVeld_), 2, 2);
-  keuzes->addWidget(grenzenVeld_, 2, 3);
+  keuzes->addWidget(bijschrift("Extra &grenswaarden voor afstanden (dB):", grenzenVeld_), 3, 0);
+  keuzes->addWidget(grenzenVeld_, 3, 1, 1, 3);
   keuzes->setColumnStretch(3, 1);
 
   auto* knoppen = new QHBoxLayout;

@@ -364,12 +364,13 @@ class TestHoofdVenster : public QObject {
     o.Knop("invullen");
     o.Typ(2, "1000");
     o.Bereken();
-    o.Knop("toetsing");
     QStringList teGroot;
     o.dlg.bijVenster = [&](QDialog& venster) {
       const QSize minimum = venster.minimumSizeHint().expandedTo(venster.minimumSize());
-      if (minimum.width() > 620 || minimum.height() > 330) teGroot << venster.objectName();
+      if (minimum.width() > 620 || minimum.height() > 330)
+        teGroot << QString("%1 %2x%3").arg(venster.objectName()).arg(minimum.width()).arg(minimum.height());
     };
+    o.Knop("toetsing");
     o.dlg.invoerAntwoorden = {QString("500")};
     for (const char* actie : {"voorbeeld", "dosisEffect", "info", "cumulatie", "invullen", "omrekenen", "diagram"}) {
       o.Knop(actie);
