@@ -33,13 +33,12 @@ bool Signaalwacht::Installeer() {
   return sigaction(SIGTERM, &actie, nullptr) == 0;
 }
 
-Signaalwacht::Signaalwacht(std::function<void()> beeindig, QObject* ouder)
-    : QObject(ouder), beeindig_(std::move(beeindig)) {
+Signaalwacht::Signaalwacht(std::function<void()> beeindig, QObject* ouder) : QObject(ouder) {
   if (pijp[0] < 0) return;
-  melder_ = new QSocketNotifier(pijp[0], QSocketNotifier::Read, this);
-  connect(melder_, &QSocketNotifier::activated, this, [this] {
+  auto* melder = new QSocketNotifier(pijp[0], QSocketNotifier::Read, this);
+  connect(melder, &QSocketNotifier::activated, this, [beeindig = std::move(beeindig)] {
     char teken;
-    if (read(pijp[0], &teken, 1) == 1) beeindig_();
+    if (read(pijp[0], &teken, 1) == 1) beeindig();
   });
 }
 

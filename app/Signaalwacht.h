@@ -5,8 +5,6 @@
 #include <QObject>
 #include <functional>
 
-class QSocketNotifier;
-
 namespace tarvo {
 
 class Signaalwacht : public QObject {
@@ -17,10 +15,6 @@ class Signaalwacht : public QObject {
 
   // Once the application exists: `beeindig` runs in the event loop for each signal.
   explicit Signaalwacht(std::function<void()> beeindig, QObject* ouder = nullptr);
-
- private:
-  std::function<void()> beeindig_;
-  QSocketNotifier* melder_ = nullptr;
 };
 
 }  // namespace tarvo

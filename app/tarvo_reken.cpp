@@ -227,8 +227,9 @@ int main(int argc, char** argv) {
   if (opties.eigen.count("--hoogten")) hoogten.hoogten = opties.eigen["--hoogten"];
   if (opties.eigen.count("--toets")) hoogten.toets = opties.eigen["--toets"];
   const bool metHoogten = hoogten.hoogten.has_value();
-  if (int(diagram.has_value()) + int(batch.has_value()) + int(afstandVoor.has_value()) + int(cumulatie) + int(bijlage) +
-          int(metHoogten && !bijlage) >
+  // --hoogten also chooses the annex's heights.
+  if (int(diagram.has_value()) + int(batch.has_value()) + int(afstandVoor.has_value()) + int(cumulatie) +
+          int(bijlage || metHoogten) >
       1) {
     return Gebruik(mappen, "--diagram, --afstand-voor, --cumulatie, --batch, --hoogten en --bijlage gaan niet samen.");
   }
@@ -269,10 +270,7 @@ int main(int argc, char** argv) {
   }
   if (cumulatie) {
     if (losse.empty()) return Gebruik(mappen, "--cumulatie verwacht ten minste een rekenblad.");
-    std::ostringstream uit;
-    if (auto klaar = tarvo::CumulatieOpdracht(losse, inst, uit, std::cerr); !klaar) return Geweigerd(klaar.Melding());
-    std::cout << uit.str();
-    return Geschreven();
+    return metUitvoer([&](std::ostream& uit) { return tarvo::CumulatieOpdracht(losse, inst, uit, std::cerr); });
   }
   if (losse.size() != 1) {
     return Gebruik(mappen, losse.empty() ? "geen rekenblad opgegeven." : "meer dan een rekenblad opgegeven.");
@@ -291,13 +289,13 @@ int main(int argc, char** argv) {
     if (auto klaar = tarvo::DiagramOpdracht(*diagram, *geopend, std::cout); !klaar) return Geweigerd(klaar.Melding());
     return Geschreven();
   }
-  if (metHoogten) {
-    for (const std::string& m : geopend->meldingen) std::cerr << "tarvo-reken: " << m << "\n";
-    return metUitvoer([&](std::ostream& uit) { return tarvo::HoogtenOpdracht(*geopend, hoogten, inst.vandaag, uit); });
-  }
   const auto meldingen = [&] {
     for (const std::string& m : geopend->meldingen) std::cerr << "tarvo-reken: " << m << "\n";
   };
+  if (metHoogten) {
+    meldingen();
+    return metUitvoer([&](std::ostream& uit) { return tarvo::HoogtenOpdracht(*geopend, hoogten, inst.vandaag, uit); });
+  }
   if (doel) {
     meldingen();
     if (auto klaar = tarvo::AfstandOpdracht(*doel, *geopend, inst.vandaag, std::cout); !klaar) {

@@ -4,6 +4,7 @@
 // this one routine so that they can never disagree.
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "base/Getal.h"
@@ -19,6 +20,11 @@ struct GetalBereik {
   constexpr GetalBereik(std::int32_t max, std::int32_t min, std::string_view p)
       : maximum(max), minimum(min), patroon(p), decimalen(Decimalen(p)) {}
 };
+
+// "MIN tot en met MAX", as a refusal names the range.
+inline std::string BereikTekst(const GetalBereik& b) {
+  return std::to_string(b.minimum) + " tot en met " + std::to_string(b.maximum);
+}
 
 // The text read as a number (',' or '.' as separator), clamped into
 // [minimum, maximum] and rounded as the pattern shows it, exactly the value

@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -59,6 +60,10 @@ inline constexpr std::array<Categorie, kAantalCategorieen> kCategorieen = {{
     {"tram", "Qtram (mvt/h)"},
 }};
 inline constexpr std::array<std::string_view, kAantalPeriodes> kPeriodeNamen = {"dag", "avond", "nacht"};
+// A column of period p (1..3): "naam_dag", "naam_avond", "naam_nacht".
+inline std::string PeriodeKolom(std::string_view naam, int p) {
+  return std::string(naam) + "_" + std::string(kPeriodeNamen[static_cast<std::size_t>(p - 1)]);
+}
 
 enum class VeldSoort {
   Tekst,     // a name, taken as typed

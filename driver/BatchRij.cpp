@@ -27,13 +27,10 @@ const std::vector<ExtraKolom>& ExtraKolommen() {
   static const std::vector<ExtraKolom> kolommen = [] {
     std::vector<ExtraKolom> k = {{"wegdek", kWegdek}, {"zone", kZone},     {"aftrek", kAftrek}, {"rail", kRail},
                                  {"etmaal", kEtmaal}, {"factor", kFactor}, {"groei", kGroei},   {"jaren", kJaren}};
-    constexpr std::array<std::string_view, 4> kAandelen = {"mr", "lv", "mv", "zv"};
     for (int p = 1; p <= kAantalPeriodes; ++p) {
-      const std::string periode(kPeriodeNamen[static_cast<std::size_t>(p - 1)]);
-      k.push_back({"uur_" + periode, kUur + p});
-      for (int s = 0; s < 4; ++s) {
-        k.push_back(
-            {"aandeel_" + std::string(kAandelen[static_cast<std::size_t>(s)]) + "_" + periode, kAandeel + 4 * s + p});
+      k.push_back({PeriodeKolom("uur", p), kUur + p});
+      for (std::size_t s = 0; s < kAandeelNamen.size(); ++s) {
+        k.push_back({AandeelKolom(s, p), kAandeel + 4 * static_cast<int>(s) + p});
       }
     }
     return k;
@@ -43,11 +40,11 @@ const std::vector<ExtraKolom>& ExtraKolommen() {
 
 bool IsEtmaalKolom(int doel) { return doel >= kEtmaal; }
 
-// The intensity fields a distribution fills: motorcycles, light, medium, heavy.
+// The intensity fields a distribution fills.
 bool IsVerdeeldVeld(int doel) {
-  for (int c : {categorie::kLv, categorie::kMv, categorie::kZv, categorie::kMr}) {
+  for (int rij : kVerdeelRijen) {
     for (int p = 1; p <= kAantalPeriodes; ++p) {
-      if (doel == IntensiteitVeld(c, p)) return true;
+      if (doel == DoelVeld(rij, p)) return true;
     }
   }
   return false;
@@ -204,7 +201,7 @@ std::string RijRekenaar::Omgerekend(bool& omgerekend) {
   for (std::size_t i = 0; i < waarden_.size() && i < opzet_.doelen.size(); ++i) {
     const int doel = opzet_.doelen[i];
     const std::string_view w = ZonderBlanks(waarden_[i]);
-    if (doel < kWegdek && IsVerdeeldVeld(doel) && !w.empty()) uur.push_back(KolomNaam(doel));
+    if (IsVerdeeldVeld(doel) && !w.empty()) uur.push_back(KolomNaam(doel));
     if (!IsEtmaalKolom(doel)) continue;
     if (!w.empty()) etmaal.push_back(KolomNaam(doel));
     if (doel == kEtmaal)
@@ -241,7 +238,7 @@ std::string RijRekenaar::Omgerekend(bool& omgerekend) {
   if (!ontbrekend.empty()) return "Rij geeft de etmaalgegevens niet volledig: " + namen(ontbrekend) + " ontbreekt.";
   auto teksten = UurTekstenUitEtmaal(g, opzet_.decimaal);
   if (!teksten) return teksten.Melding();
-  omgezet_ = std::move(*teksten);
+  omgezet_ = std::move(*teksten);  // the row's texts are views: these must outlive them
   for (const auto& [veld, tekst] : omgezet_) teksten_.Zet(veld, tekst);
   omgerekend = true;
   return {};
@@ -255,9 +252,7 @@ std::string RijRekenaar::Check(std::string& begrensd) {
     const std::string_view kolom = Veld(b.veld).batchKolom;
     // A refusal at a clamped field is about the value given, not the bound.
     if (controle.weigering && controle.weigering->veld == b.veld) {
-      const VeldInfo& v = Veld(b.veld);
-      return std::string(kolom) + " " + b.tekst + " ligt buiten " + std::to_string(v.overname.minimum) +
-             " tot en met " + std::to_string(v.overname.maximum) + ".";
+      return std::string(kolom) + " " + b.tekst + " ligt buiten " + BereikTekst(Veld(b.veld).overname) + ".";
     }
     if (!begrensd.empty()) begrensd += "; ";
     begrensd += std::string(kolom) + " " + b.tekst + " begrensd tot " + Formatteer(b.grens, "0", opzet_.decimaal);

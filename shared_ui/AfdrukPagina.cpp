@@ -1,6 +1,5 @@
 #include "shared_ui/AfdrukPagina.h"
 
-#include <QBuffer>
 #include <QDate>
 #include <QFontMetricsF>
 #include <QLocale>
@@ -8,8 +7,6 @@
 #include <QPainter>
 #include <QPdfWriter>
 
-#include "base/Bestand.h"
-#include "base/Foutnummers.h"
 #include "base/Tekst.h"
 #include "calc/Wegdek.h"
 #include "calc/Werkblad.h"
@@ -204,20 +201,13 @@ void ZetPdfPagina(QPagedPaintDevice& apparaat) {
 }
 
 Uitkomst<void> SchrijfPdf(const QString& pad, const PaginaInhoud& inhoud) {
-  // Drawn in memory first, so the file on disk is replaced whole or not at all.
-  QBuffer pagina;
-  pagina.open(QIODevice::WriteOnly);
-  {
-    QPdfWriter pdf(&pagina);
+  return BewaarVeilig(pad, [&](QIODevice& bytes) {
+    QPdfWriter pdf(&bytes);
     pdf.setCreator(versie::kProductNaam);
     pdf.setTitle("Rekenblad Tarvo");
     ZetPdfPagina(pdf);
-    if (!DrukPagina(pdf, inhoud)) {
-      return Fout{"Bestand " + pad.toStdString() + " kon niet worden geschreven", kFoutBestandstoegang};
-    }
-  }
-  const QByteArray& bytes = pagina.data();
-  return SchrijfVeilig(NaarPad(pad), std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    return DrukPagina(pdf, inhoud);
+  });
 }
 
 // Dutch month names whatever the system's language: every text of the program is Dutch.

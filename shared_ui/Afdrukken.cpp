@@ -23,11 +23,7 @@ QString DrukAf(QWidget* ouder, Dialogen& dialogen, const PaginaInhoud& inhoud) {
   // A file, as the preview's PDF command writes one: whole or not at all.
   const auto schrijf = [&](const QString& pad, Uitkomst<void> (*schrijver)(const QString&, const PaginaInhoud&),
                            const QString& wat) -> QString {
-    Uitkomst<void> geschreven;
-    {
-      Zandloper zandloper;
-      geschreven = schrijver(pad, inhoud);
-    }
+    Uitkomst<void> geschreven = MetZandloper([&] { return schrijver(pad, inhoud); });
     if (!geschreven) {
       dialogen.Toon(geschreven.Melding() + ".", "Afdrukken", Icoon::Kritiek);
       return {};

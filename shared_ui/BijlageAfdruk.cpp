@@ -1,6 +1,5 @@
 #include "shared_ui/BijlageAfdruk.h"
 
-#include <QBuffer>
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPainter>
@@ -11,8 +10,6 @@
 #include <optional>
 #include <vector>
 
-#include "base/Bestand.h"
-#include "base/Foutnummers.h"
 #include "base/Getal.h"
 #include "shared_ui/Dialogen.h"
 #include "shared_ui/QtTekst.h"
@@ -341,31 +338,21 @@ int DrukBijlage(QPagedPaintDevice& apparaat, const BijlageTabel& tabel) {
 }
 
 Uitkomst<void> SchrijfBijlagePdf(const QString& pad, const BijlageTabel& tabel) {
-  QBuffer pdfBytes;
-  pdfBytes.open(QIODevice::WriteOnly);
-  {
-    QPdfWriter pdf(&pdfBytes);
+  return BewaarVeilig(pad, [&](QIODevice& bytes) {
+    QPdfWriter pdf(&bytes);
     pdf.setCreator(versie::kProductNaam);
     pdf.setTitle(QTekst(kBijlageTitel));
     pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                   QMarginsF(kPdfMargeMm, kPdfMargeMm, kPdfMargeMm, kPdfMargeMm),
                                   QPageLayout::Millimeter));
-    if (DrukBijlage(pdf, tabel) == 0) {
-      return Fout{"Bestand " + pad.toStdString() + " kon niet worden geschreven", kFoutBestandstoegang};
-    }
-  }
-  const QByteArray& bytes = pdfBytes.data();
-  return SchrijfVeilig(NaarPad(pad), std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    return DrukBijlage(pdf, tabel) > 0;
+  });
 }
 
 void DrukBijlageAf(QWidget* ouder, Dialogen& dialogen, const BijlageTabel& tabel, const QString& pdfVoorstel) {
   AfdrukKeuze keuze = dialogen.Afdrukdialoog(ouder);
   const auto bewaar = [&](const QString& pad) {
-    Uitkomst<void> geschreven;
-    {
-      Zandloper zandloper;
-      geschreven = SchrijfBijlagePdf(pad, tabel);
-    }
+    Uitkomst<void> geschreven = MetZandloper([&] { return SchrijfBijlagePdf(pad, tabel); });
     if (!geschreven) dialogen.Toon(geschreven.Melding() + ".", std::string(kBijlageTitel), Icoon::Kritiek);
   };
   switch (keuze.doel) {

@@ -3,7 +3,6 @@
 #include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
-#include <QBuffer>
 #include <QChart>
 #include <QChartView>
 #include <QGraphicsSimpleTextItem>
@@ -18,8 +17,6 @@
 #include <cmath>
 #include <vector>
 
-#include "base/Bestand.h"
-#include "base/Foutnummers.h"
 #include "shared_ui/QtTekst.h"
 
 namespace tarvo {
@@ -359,14 +356,7 @@ bool Grafiek::eventFilter(QObject* object, QEvent* event) {
 }
 
 Uitkomst<void> Grafiek::BewaarPng(const QString& pad) {
-  // Made in memory, then saved whole or not at all, as every file of the program.
-  QBuffer png;
-  png.open(QIODevice::WriteOnly);
-  if (!grab().save(&png, "PNG")) {
-    return Fout{"Bestand " + pad.toStdString() + " kon niet worden geschreven", kFoutBestandstoegang};
-  }
-  const QByteArray& bytes = png.data();
-  return SchrijfVeilig(NaarPad(pad), std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+  return BewaarVeilig(pad, [this](QIODevice& bytes) { return grab().save(&bytes, "PNG"); });
 }
 
 QString Grafiek::Titel() const { return d_->chart->title(); }

@@ -4,11 +4,7 @@
 
 namespace tarvo {
 
-void ZetAchtergrond(QWidget* vak, const QColor& kleur) {
-  QPalette pal = vak->palette();
-  pal.setColor(QPalette::Base, kleur);
-  vak->setPalette(pal);
-}
+void ZetAchtergrond(QWidget* vak, const QColor& kleur) { ZetPaletKleur(vak, QPalette::Base, kleur, true); }
 
 QColor Achtergrond(const QWidget* vak) { return vak->palette().color(QPalette::Base); }
 

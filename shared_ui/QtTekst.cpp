@@ -1,6 +1,12 @@
 #include "shared_ui/QtTekst.h"
 
+#include <QBuffer>
+#include <QDate>
 #include <QFile>
+
+#include "base/Bestand.h"
+#include "base/Foutnummers.h"
+#include "calc/Werkblad.h"
 
 namespace tarvo {
 
@@ -18,6 +24,19 @@ QString QPad(const std::filesystem::path& pad) {
 #else
   return QFile::decodeName(QByteArray::fromStdString(pad.string()));
 #endif
+}
+
+Datum VandaagQt() {
+  const QDate vandaag = QDate::currentDate();
+  return Datum{vandaag.year(), vandaag.month(), vandaag.day()};
+}
+
+Uitkomst<void> BewaarVeilig(const QString& pad, const std::function<bool(QIODevice&)>& maak) {
+  QBuffer buffer;
+  buffer.open(QIODevice::WriteOnly);
+  if (!maak(buffer)) return Fout{"Bestand " + pad.toStdString() + " kon niet worden geschreven", kFoutBestandstoegang};
+  const QByteArray& bytes = buffer.data();
+  return SchrijfVeilig(NaarPad(pad), std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
 }  // namespace tarvo

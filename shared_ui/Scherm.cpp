@@ -62,6 +62,10 @@ void PasOpScherm(QWidget* venster) {
   venster->resize(wens.boundedTo(ruimte));
 }
 
+namespace {
+
+// The title in a bold face of the window's font, beside the window's icon
+// and three title-bar buttons.
 int TitelBreedte(const QWidget* venster) {
   QFont vet = venster->font();
   vet.setBold(true);
@@ -69,8 +73,6 @@ int TitelBreedte(const QWidget* venster) {
   const int knop = qMax(venster->style()->pixelMetric(QStyle::PM_TitleBarHeight), maten.height() + 8);
   return maten.horizontalAdvance(QString(venster->windowTitle()).remove("[*]")) + 4 * knop + 16;
 }
-
-namespace {
 
 void PasBreedteAanTitel(QWidget* venster) {
   const int breedte = TitelBreedte(venster);

@@ -20,11 +20,8 @@ class Schuifvlak : public QScrollArea {
 // bar and borders. The window's minimum size still rules.
 void PasOpScherm(QWidget* venster);
 
-// The width a window manager needs to show the window's whole title: the
-// title in a bold face of the window's font, beside the window's icon and
-// three title-bar buttons.
-int TitelBreedte(const QWidget* venster);
-// The window's minimum width raised to TitelBreedte where it is less.
+// The window's minimum width raised to what a window manager needs to show
+// its whole title, where it is less.
 void ToonHeleTitel(QWidget* venster);
 
 }  // namespace tarvo

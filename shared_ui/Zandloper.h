@@ -21,4 +21,12 @@ class Zandloper {
   bool actief_ = true;
 };
 
+// What `werk` returns, worked out under the hourglass: the pointer is back
+// before the caller shows anything of it.
+template <typename Werk>
+auto MetZandloper(Werk werk) {
+  Zandloper zandloper;
+  return werk();
+}
+
 }  // namespace tarvo

@@ -18,10 +18,26 @@
 #include <vector>
 
 #include "base/Getal.h"
+#include "data/Bronnen.h"
+#include "tests/TijdelijkeMap.h"
 
 namespace tarvo::test {
 
 inline const std::filesystem::path kBron = TARVO_SOURCE_DIR;
+
+// A catalogue of the tables in tests/calc/gevallen/wegdekken, by name.
+inline Catalogus TabelCatalogus(const std::string& naam) {
+  std::ifstream tabel(kBron / "tests/calc/gevallen/wegdekken" / (naam + ".tsv"));
+  auto c = CatalogusUitTabel(tabel);
+  EXPECT_TRUE(c) << naam;
+  return c ? *c : Catalogus{};
+}
+
+// TARVO_VERWACHT_SCHRIJVEN=1: the committed expected texts are written anew.
+inline bool VerwachtSchrijven() {
+  const char* schrijf = std::getenv("TARVO_VERWACHT_SCHRIJVEN");
+  return schrijf && std::string(schrijf) == "1";
+}
 
 struct Geval {
   std::string plaats;  // file:line, for the message of a case that fails
@@ -142,10 +158,8 @@ void Toets(const Geval& g, Uitkomst uitkomst) {
       waarde = uitkomst(waarde.substr(1));
     } else if (waarde.starts_with("bestand:")) {
       const std::filesystem::path pad = kBron / waarde.substr(8);
-      if (const char* schrijf = std::getenv("TARVO_VERWACHT_SCHRIJVEN"); schrijf && std::string(schrijf) == "1")
-        std::ofstream(pad, std::ios::binary) << gekregen;
-      std::ifstream in(pad, std::ios::binary);
-      waarde.assign(std::istreambuf_iterator<char>(in), {});
+      if (VerwachtSchrijven()) SchrijfBytes(pad, gekregen);
+      waarde = LeesTekst(pad);
       EXPECT_EQ(gekregen, waarde) << g.plaats << " " << g.naam << ": " << sleutel << " anders dan " << pad;
       continue;
     }

@@ -31,8 +31,7 @@ std::vector<Kolom> Kolommen(const std::vector<double>& grenzen, const Catalogus&
   };
   auto perPeriode = [&](std::string_view naam, PerPeriode R::*waarde) {
     for (int p = 1; p <= kAantalPeriodes; ++p) {
-      resultaat(std::string(naam) + "_" + std::string(kPeriodeNamen[static_cast<std::size_t>(p - 1)]),
-                [waarde, p](const R& r) { return (r.*waarde)[static_cast<std::size_t>(p)]; });
+      resultaat(PeriodeKolom(naam, p), [waarde, p](const R& r) { return (r.*waarde)[static_cast<std::size_t>(p)]; });
     }
   };
 

@@ -30,8 +30,7 @@ Uitkomst<std::vector<double>> LeesHoogten(const std::vector<std::string>& tekste
     const auto h = GecontroleerdGetal(t, veld.verlaten);
     if (!h) return Fout{naam + " is geen getal."};
     if (OverschredenGrens(t, veld.verlaten)) {
-      return Fout{naam + " ligt buiten " + std::to_string(veld.verlaten.minimum) + " tot en met " +
-                  std::to_string(veld.verlaten.maximum) + " m."};
+      return Fout{naam + " ligt buiten " + BereikTekst(veld.verlaten) + " m."};
     }
     if (*h == 0) return Fout{naam + " is geen waarneemhoogte: die is groter dan 0 m."};
     if (*h < wegdekhoogte) {

@@ -70,20 +70,13 @@ std::optional<std::string> UurTekst(std::string_view aantalTekst, int periode, c
 
 namespace {
 
-constexpr std::array<std::string_view, 4> kAandeelNamen = {"mr", "lv", "mv", "zv"};
-
-std::string Kolom(std::string_view soort, int periode) {
-  return std::string(soort) + "_" + std::string(kPeriodeNamen[static_cast<std::size_t>(periode - 1)]);
-}
-
 // A value as its box would take it, or why not.
 Uitkomst<double> Waarde(std::string_view tekst, const GetalBereik& bereik, const std::string& kolom) {
   if (ZonderBlanks(tekst).empty()) return Fout{"Kolom " + kolom + " is leeg."};
   const auto x = GecontroleerdGetal(tekst, bereik);
   if (!x) return Fout{"Kolom " + kolom + ": '" + std::string(tekst) + "' is geen getal."};
   if (OverschredenGrens(tekst, bereik)) {
-    return Fout{"Kolom " + kolom + ": " + std::string(tekst) + " ligt buiten " + std::to_string(bereik.minimum) +
-                " tot en met " + std::to_string(bereik.maximum) + "."};
+    return Fout{"Kolom " + kolom + ": " + std::string(tekst) + " ligt buiten " + BereikTekst(bereik) + "."};
   }
   return *x;
 }
@@ -111,19 +104,20 @@ Uitkomst<std::vector<std::pair<int, std::string>>> UurTekstenUitEtmaal(const Etm
     dag *= std::pow(1 + *groei / 100, *jaren);
   }
   // The daily count as a user would type it into the window's box.
-  const auto afgerond = GecontroleerdGetal(Formatteer(dag, kEtmaalBereik.patroon, '.'), kEtmaalBereik);
-  if (!afgerond || OverschredenGrens(Formatteer(dag, kEtmaalBereik.patroon, '.'), kEtmaalBereik)) {
-    return Fout{"De etmaalintensiteit " + Formatteer(dag, "#0", decimaal) + " ligt buiten 0 tot en met " +
-                std::to_string(kEtmaalBereik.maximum) + "."};
+  const std::string getypt = Formatteer(dag, kEtmaalBereik.patroon, '.');
+  const auto afgerond = GecontroleerdGetal(getypt, kEtmaalBereik);
+  if (!afgerond || OverschredenGrens(getypt, kEtmaalBereik)) {
+    return Fout{"De etmaalintensiteit " + Formatteer(dag, "#0", decimaal) + " ligt buiten " +
+                BereikTekst(kEtmaalBereik) + "."};
   }
   v.etmaal = *afgerond;
   for (int p = 1; p <= kAantalPeriodes; ++p) {
     const auto i = static_cast<std::size_t>(p);
-    auto uur = Waarde(g.uur[i], kPercentageBereik, Kolom("uur", p));
+    auto uur = Waarde(g.uur[i], kPercentageBereik, PeriodeKolom("uur", p));
     if (!uur) return uur.Reden();
     v.uurPercentage[i] = *uur;
     for (std::size_t s = 0; s < kAandeelNamen.size(); ++s) {
-      auto aandeel = Waarde(g.aandeel[s][i], kPercentageBereik, Kolom("aandeel_" + std::string(kAandeelNamen[s]), p));
+      auto aandeel = Waarde(g.aandeel[s][i], kPercentageBereik, AandeelKolom(s, p));
       if (!aandeel) return aandeel.Reden();
       v.aandeel[s][i] = *aandeel;
     }
@@ -131,8 +125,8 @@ Uitkomst<std::vector<std::pair<int, std::string>>> UurTekstenUitEtmaal(const Etm
   if (const VerdelingControle c = ControleerVerdeling(v); !c.ok) {
     const int p = c.focusVak == 0 ? 0 : (c.focusVak - 1) % 3 + 1;
     std::string kolom = c.focusVak == 0   ? "etmaal"
-                        : c.focusVak <= 3 ? Kolom("uur", p)
-                                          : "aandeel_*_" + std::string(kPeriodeNamen[static_cast<std::size_t>(p - 1)]);
+                        : c.focusVak <= 3 ? PeriodeKolom("uur", p)
+                                          : PeriodeKolom("aandeel_*", p);
     return Fout{std::string(c.melding) + " (" + kolom + ")."};
   }
   // Each count as "Omrekenen" shows it, then "Toepassen".

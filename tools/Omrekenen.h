@@ -83,6 +83,10 @@ inline constexpr GetalBereik kPercentageBereik{100, 0, "##0.00"};
 inline constexpr std::string_view kAantalPatroon = "#0.00";
 inline constexpr GetalBereik kToepasBereik{99999, -99999, "##0.00"};
 
+// The boxes of the distribution (see Verdeling::Vak) and of the counts (3 × row + period - 1).
+inline constexpr int kAantalVerdeling = 16;
+inline constexpr int kAantalAantallen = 3 * kAantalRijen;
+
 // The range of distribution box (verdeling) or count box vak, and the keys
 // it takes: the daily count and the counts whole numbers, the percentages
 // decimals.
@@ -101,6 +105,12 @@ std::vector<std::pair<int, std::string>> AantalTeksten(const Verdeling& v, char 
 // "Toepassen" validates it, per hour of the period, "#0.00"; nothing when
 // the text is no number.
 std::optional<std::string> UurTekst(std::string_view aantalTekst, int periode, char decimaal);
+
+// The batch columns of the shares: "aandeel_mr_dag" for share row 0 in period 1.
+inline constexpr std::array<std::string_view, 4> kAandeelNamen = {"mr", "lv", "mv", "zv"};
+inline std::string AandeelKolom(std::size_t s, int p) {
+  return PeriodeKolom("aandeel_" + std::string(kAandeelNamen[s]), p);
+}
 
 // Daily totals as texts, as a batch row gives them: the daily count, the
 // hourly percentages and the shares (motor, light, medium, heavy) per

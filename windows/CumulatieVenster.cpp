@@ -1,6 +1,5 @@
 #include "windows/CumulatieVenster.h"
 
-#include <QDate>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -106,10 +105,8 @@ void CumulatieVenster::VoegToe(const QString& gekozen) {
     dialogen_.Toon("Rekenblad " + naam.toStdString() + " staat al in de lijst.", kTitel, Icoon::Uitroep);
     return;
   }
-  const QDate vandaag = QDate::currentDate();
   std::vector<std::string> meldingen;
-  auto bron = BerekenBron(NaarPad(pad), naam.toStdString(), catalogus_, decimaal_,
-                          Datum{vandaag.year(), vandaag.month(), vandaag.day()}, meldingen);
+  auto bron = BerekenBron(NaarPad(pad), naam.toStdString(), catalogus_, decimaal_, VandaagQt(), meldingen);
   for (const std::string& m : meldingen) dialogen_.Toon(m, kTitel, Icoon::Informatie);
   if (!bron) {
     dialogen_.Toon(bron.Melding(), kTitel, Icoon::Uitroep);

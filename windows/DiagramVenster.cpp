@@ -1,7 +1,6 @@
 #include "windows/DiagramVenster.h"
 
 #include <QButtonGroup>
-#include <QDate>
 #include <QDir>
 #include <QDoubleSpinBox>
 #include <QHBoxLayout>
@@ -200,11 +199,7 @@ void ToonDiagram(QWidget* ouder, Dialogen& dialogen, const Werkblad& werkblad, c
       dialogen.InvoerVak(ouder, QTekst(kDiagramVraag), QTekst(kDiagramTitel), QTekst(kDiagramStandaard));
   if (!antwoord || antwoord->isEmpty()) return;
 
-  DiagramResultaat r;
-  {
-    Zandloper zandloper;
-    r = Diagram(antwoord->toStdString(), werkblad, catalogus, decimaal);
-  }
+  DiagramResultaat r = MetZandloper([&] { return Diagram(antwoord->toStdString(), werkblad, catalogus, decimaal); });
   switch (r.uitkomst) {
     case DiagramUitkomst::Leeg:
       return;
@@ -224,8 +219,7 @@ void ToonDiagram(QWidget* ouder, Dialogen& dialogen, const Werkblad& werkblad, c
       toonControle(r.controle);
       break;
   }
-  const QDate vandaag = QDate::currentDate();
-  AfstandRekenaar rekenaar(*r.controle.invoer, catalogus, Datum{vandaag.year(), vandaag.month(), vandaag.day()});
+  AfstandRekenaar rekenaar(*r.controle.invoer, catalogus, VandaagQt());
   DiagramVenster venster(std::move(r.gegevens), std::move(rekenaar), decimaal, dialogen, ouder);
   dialogen.ToonVenster(venster);
 }

@@ -264,11 +264,6 @@ std::vector<int> VeldenOp(VeldPlaats plaats) {
   return velden;
 }
 
-Datum VandaagQt() {
-  const QDate vandaag = QDate::currentDate();
-  return Datum{vandaag.year(), vandaag.month(), vandaag.day()};
-}
-
 }  // namespace
 
 HoofdVenster::HoofdVenster(Dialogen& dialogen, const QString& dataMap, QWidget* ouder)
@@ -782,11 +777,8 @@ void HoofdVenster::ZetBestand(const QString& pad) {
 
 void HoofdVenster::ZetTitel() {
   // Qt shows its marker of unsaved changes at "[*]"; the copyright is the Info window's.
-  const QString programma = QString("Rekenblad Tarvo[*]");
-  if (bestandPad_.isEmpty())
-    setWindowTitle(programma);
-  else
-    setWindowTitle(QFileInfo(bestandPad_).fileName() + "[*] - " + QString(programma).remove("[*]"));
+  const QString programma = "Rekenblad Tarvo";
+  setWindowTitle(bestandPad_.isEmpty() ? programma + "[*]" : QFileInfo(bestandPad_).fileName() + "[*] - " + programma);
 }
 
 // ---------------------------------------------------------------- unsaved changes
@@ -833,11 +825,7 @@ bool HoofdVenster::Start(const QString& opdrachtRegel) {
   helpTekst_ = std::string(kHelpOntbreekt);
 
   for (;;) {
-    Uitkomst<void> geladen;
-    {
-      Zandloper zandloper;
-      geladen = LaadWegdekken(NaarPad(dataMap_), cat_);
-    }
+    Uitkomst<void> geladen = MetZandloper([&] { return LaadWegdekken(NaarPad(dataMap_), cat_); });
     if (geladen) break;
     if (geladen.Nummer() == kFoutNietGevonden) {
       dialogen_.Toon("Bestand Wegdekken_2012.dat niet gevonden", "Foutmelding", Icoon::Kritiek);
@@ -907,11 +895,7 @@ void HoofdVenster::SluitZonderVragen() {
 }
 
 bool HoofdVenster::BewaarCatalogus() {
-  Uitkomst<bool> bewaard = false;
-  {
-    Zandloper zandloper;
-    bewaard = BewaarWegdekken(NaarPad(dataMap_), cat_);
-  }
+  Uitkomst<bool> bewaard = MetZandloper([&] { return BewaarWegdekken(NaarPad(dataMap_), cat_); });
   catalogusOpen_ = !bewaard;
   if (!bewaard) {
     dialogen_.Toon(bewaard.Melding() +
@@ -956,6 +940,10 @@ void HoofdVenster::ZetMelding(const QString& tekst) { meldingPaneel_->setText(te
 QString HoofdVenster::Melding() const { return meldingPaneel_->text(); }
 
 bool HoofdVenster::UitBestand() const { return !bestandPad_.isEmpty(); }
+
+std::string HoofdVenster::WerkbladNaam() const {
+  return UitBestand() ? BestandPaneel().toStdString() : "huidig rekenblad";
+}
 
 void HoofdVenster::ZetActies() {
   const bool rust = modus_ == Modus::Rust;
@@ -1101,11 +1089,7 @@ void HoofdVenster::Open() {
       pad = *keuze;
     }
     dialogen_.OnthoudMap(pad);
-    Uitkomst<Invoer> gelezen = Fout{};
-    {
-      Zandloper zandloper;
-      gelezen = LeesWerkbladBestand(NaarPad(pad));
-    }
+    Uitkomst<Invoer> gelezen = MetZandloper([&] { return LeesWerkbladBestand(NaarPad(pad)); });
     if (!gelezen) {
       // The worksheet on screen stays; the user may choose another file.
       Waarschuw(dialogen_, gelezen.Melding());
@@ -1138,11 +1122,7 @@ bool HoofdVenster::Bewaar() {
   const QString start = bestandPad_.isEmpty() ? dialogen_.BeginMap() : bestandPad_;
   const auto pad = KiesBewaarPad(dialogen_, this, "Rekenblad opslaan", start, kWerkbladFilter, "tvo");
   if (!pad) return false;
-  Uitkomst<void> geschreven;
-  {
-    Zandloper zandloper;
-    geschreven = SchrijfWerkbladBestand(NaarPad(*pad), *invoer);
-  }
+  Uitkomst<void> geschreven = MetZandloper([&] { return SchrijfWerkbladBestand(NaarPad(*pad), *invoer); });
   if (!geschreven) {
     // Also where the eye goes afterwards: the box is gone once it is answered.
     ZetMelding(QTekst(geschreven.Melding() + "."));
@@ -1224,7 +1204,7 @@ void HoofdVenster::RekenVerkeerOm() {
 void HoofdVenster::Cumuleer() {
   std::optional<CumulatieBron> huidig;
   if (modus_ == Modus::Resultaat && invoer_ && resultaten_) {
-    huidig = BronVan(*invoer_, *resultaten_, UitBestand() ? BestandPaneel().toStdString() : "huidig rekenblad");
+    huidig = BronVan(*invoer_, *resultaten_, WerkbladNaam());
   }
   CumulatieVenster venster(cat_, dialogen_, std::move(huidig), this);
   dialogen_.ToonVenster(venster);
@@ -1262,8 +1242,8 @@ void HoofdVenster::ToonDiagram() {
 
 // The fields as they stand, checked in the window; its choices stay for the next time.
 void HoofdVenster::Toets() {
-  ToetsingVenster venster(HuidigWerkblad(), UitBestand() ? BestandPaneel().toStdString() : "huidig rekenblad", cat_,
-                          decimaal_, VandaagQt(), toetsingKeuze_, dialogen_, this);
+  ToetsingVenster venster(HuidigWerkblad(), WerkbladNaam(), cat_, decimaal_, VandaagQt(), toetsingKeuze_, dialogen_,
+                          this);
   dialogen_.ToonVenster(venster);
 }
 

@@ -168,7 +168,8 @@ class HoofdVenster : public QMainWindow {
   // Every action's state and the calculation button, from the mode.
   void ZetModus(Modus modus);
   void ZetActies();
-  bool UitBestand() const;  // the worksheet is tied to a file
+  bool UitBestand() const;           // the worksheet is tied to a file
+  std::string WerkbladNaam() const;  // its file's name, or "huidig rekenblad"
   void ResultaatModus();
   void VerbergUitkomsten();
   void ZetBijschriftenIngeschakeld(bool aan);

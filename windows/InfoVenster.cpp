@@ -17,6 +17,7 @@
 #include "base/Tekst.h"
 #include "calc/Velden.h"
 #include "shared_ui/Iconen.h"
+#include "shared_ui/QtTekst.h"
 #include "shared_ui/Verloop.h"
 #include "shared_ui/Versie.h"
 #include "windows/Gebruikersnaam.h"
@@ -100,8 +101,7 @@ void InfoVenster::MaakTeksten(const Catalogus& catalogus) {
       "Berekening van de geluidsbelasting ten gevolge van wegverkeerslawaai volgens de Standaard-rekenmethode 1 uit "
       "het Reken- en meetvoorschrift geluid 2012 (RMG 2012 inclusief wijziging van 19 mei 2014)." +
           crlf + "---" + crlf + "De wegdekcorrecties zijn ontleend aan de wegdektypering van " +
-          QString::fromUtf8(kWegdekSiteNaam.data(), static_cast<qsizetype>(kWegdekSiteNaam.size())) + ", " +
-          QString::fromUtf8(kWegdekSiteAdres.data(), static_cast<qsizetype>(kWegdekSiteAdres.size())) + ".",
+          QTekst(kWegdekSiteNaam) + ", " + QTekst(kWegdekSiteAdres) + ".",
       this);
   beschrijving_->setObjectName("beschrijving");
 

@@ -28,8 +28,6 @@ class OmrekenVenster : public QDialog {
  public:
   OmrekenVenster(Dialogen& dialogen, QWidget* ouder);
 
-  static constexpr int kAantalVerdeling = 16;
-  static constexpr int kAantalAantallen = 18;
   QLineEdit* verdeling(int i) const { return verdeling_[static_cast<std::size_t>(i)]; }
   QLineEdit* aantal(int i) const { return aantal_[static_cast<std::size_t>(i)]; }
   QPushButton* omrekenKnop() const { return omrekenKnop_; }

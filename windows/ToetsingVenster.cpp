@@ -177,11 +177,8 @@ void ToetsingVenster::Bereken() {
   if (!hoogten) return weiger(hoogten.Melding());
   auto grenzen = ContourGrenzen(maximum, grenzenVeld_->text().toStdString());
   if (!grenzen) return weiger(grenzen.Melding());
-  Uitkomst<std::vector<HoogteResultaat>> berekend = Fout{};
-  {
-    Zandloper zandloper;
-    berekend = BerekenHoogten(*controle.invoer, *hoogten, *grenzen, catalogus_, vandaag_);
-  }
+  Uitkomst<std::vector<HoogteResultaat>> berekend =
+      MetZandloper([&] { return BerekenHoogten(*controle.invoer, *hoogten, *grenzen, catalogus_, vandaag_); });
   if (!berekend) return weiger("Rekenblad: " + berekend.Melding());
   hoogten_ = std::move(*berekend);
   grenzen_ = std::move(*grenzen);

@@ -123,11 +123,7 @@ void VoorbeeldVenster::BewaarPdf() {
   const std::optional<QString> pad =
       KiesBewaarPad(dialogen_, this, "Opslaan als PDF", pdfVoorstel_, "PDF-bestanden (*.pdf)", "pdf");
   if (!pad) return;
-  Uitkomst<void> geschreven;
-  {
-    Zandloper zandloper;
-    geschreven = SchrijfPdf(*pad, inhoud_);
-  }
+  Uitkomst<void> geschreven = MetZandloper([&] { return SchrijfPdf(*pad, inhoud_); });
   if (!geschreven) {
     statusBalk_->clearMessage();
     dialogen_.Toon(geschreven.Melding() + ".", "Opslaan als PDF", Icoon::Kritiek);

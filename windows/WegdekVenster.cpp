@@ -222,8 +222,6 @@ std::array<QWidget*, 6> WegdekVenster::LijstBediening() const {
   return {wijzigKnop_, wisKnop_, toevoegKnop_, importeerKnop_, exporteerKnop_, wegdekLijst_};
 }
 
-QString WegdekVenster::WeergaveTekst() const { return weergavePaneel_->text(); }
-
 QString WegdekVenster::AantalTekst() const { return aantalPaneel_->text(); }
 
 void WegdekVenster::VergrendelVelden() {
@@ -295,8 +293,7 @@ void WegdekVenster::ToonGekozen() {
     Waarschuw("Geen wegdekken aanwezig");
     return;
   }
-  geselecteerd_ = wegdekLijst_->currentRow() + 1;
-  const Wegdek& w = cat_.Wegdekken[static_cast<std::size_t>(geselecteerd_)];
+  const Wegdek& w = cat_.Wegdekken[static_cast<std::size_t>(wegdekLijst_->currentRow() + 1)];
   velden_[0]->setText(QString::fromStdString(TrimBlanks(w.Omschrijving)));
   for (int k = 1; k <= 6; ++k) {
     velden_[static_cast<std::size_t>(k)]->setText(
@@ -354,8 +351,8 @@ void WegdekVenster::Bevestig() {
   if (bewerking_ == Bewerking::Toevoegen) {
     doel = beheer_.VoegToe(omschrijving, coef);
   } else {
-    geselecteerd_ = wegdekLijst_->currentRow() + 1;
-    if (beheer_.Vervang(geselecteerd_, omschrijving, coef)) doel = geselecteerd_;
+    const int positie = wegdekLijst_->currentRow() + 1;
+    if (beheer_.Vervang(positie, omschrijving, coef)) doel = positie;
   }
 
   VulLijst();
@@ -392,8 +389,7 @@ void WegdekVenster::Wis() {
   }
 
   Zandloper zandloper;
-  geselecteerd_ = index + 1;
-  const int daarna = beheer_.Wis(geselecteerd_);
+  const int daarna = beheer_.Wis(index + 1);
   MaakVeldenLeeg();
   VulLijst();
   VergrendelVelden();
@@ -487,11 +483,7 @@ void WegdekVenster::Exporteer() {
       KiesBewaarPad(dialogen_, this, "Wegdekken exporteren", QDir(dialogen_.BeginMap()).filePath("wegdekken.csv"),
                     kTabelFilter, "csv");
   if (!pad) return;
-  Uitkomst<void> geschreven;
-  {
-    Zandloper zandloper;
-    geschreven = ExporteerWegdekken(cat_, NaarPad(*pad), LocaleDecimaal());
-  }
+  Uitkomst<void> geschreven = MetZandloper([&] { return ExporteerWegdekken(cat_, NaarPad(*pad), LocaleDecimaal()); });
   if (!geschreven) {
     ToonOnverwachteFout(dialogen_, "cmdExporteren_Click", "frmWegdek", geschreven.Nummer(),
                         QString::fromStdString(geschreven.Melding()));

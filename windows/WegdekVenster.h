@@ -42,7 +42,6 @@ class WegdekVenster : public QDialog {
   QPushButton* okKnop() const { return okKnop_; }
   QPushButton* annuleerKnop() const { return annuleerKnop_; }
   QToolButton* rekenbladKnop() const { return rekenbladKnop_; }
-  QString WeergaveTekst() const;  // list view or edit mode
   QString AantalTekst() const;
 
   void ToonGekozen();  // the entry chosen in the list, in the fields
@@ -90,7 +89,6 @@ class WegdekVenster : public QDialog {
   Dialogen& dialogen_;
   QString ontwerpTitel_;
   Bewerking bewerking_ = Bewerking::Geen;
-  int geselecteerd_ = 0;  // 1-based position of the entry last clicked
   bool vergrendelen_ = false;
 
   QListWidget* wegdekLijst_ = nullptr;

@@ -143,8 +143,7 @@ TEST_P(Transcript, ZoalsVastgelegd) {
     if (p == 0 || vast[p - 1] == '\n')
       transcript += Draai(map.Pad(), opvang.Pad(), vast.substr(p + 2, vast.find('\n', p) - p - 2));
   }
-  if (const char* schrijf = std::getenv("TARVO_VERWACHT_SCHRIJVEN"); schrijf && std::string(schrijf) == "1")
-    test::SchrijfBytes(pad, transcript);
+  if (test::VerwachtSchrijven()) test::SchrijfBytes(pad, transcript);
   EXPECT_EQ(transcript, vast);
 }
 INSTANTIATE_TEST_SUITE_P(Tarvo, Transcript, ::testing::ValuesIn(Namen()), [](const auto& info) { return info.param; });

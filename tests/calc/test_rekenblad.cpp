@@ -37,11 +37,9 @@ const std::filesystem::path kMap = test::kBron / "tests/calc/gevallen";
 std::string Tekst(double x) { return VolledigeTekst(x, '.'); }
 
 Catalogus LeesCatalogus(const std::string& naam) {
-  std::ifstream tabel(kMap / "wegdekken" / (naam + ".tsv"));
-  auto c = CatalogusUitTabel(tabel);
-  EXPECT_TRUE(c) << naam;
-  VulLijst(*c);
-  return *c;
+  Catalogus c = test::TabelCatalogus(naam);
+  VulLijst(c);
+  return c;
 }
 
 using R = Resultaten;

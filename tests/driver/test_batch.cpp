@@ -27,10 +27,9 @@ OpdrachtInstellingen Instellingen(const test::TijdelijkeMap& map, const std::str
   std::map<std::string, std::string> o = {{"decimaal", "."}, {"datum", "2026-12-06"}, {"wegdekken", "standaard"}};
   std::istringstream woorden(kop);
   for (std::string w; woorden >> w;) o[test::Paar(w).first] = test::Paar(w).second;
-  std::ifstream tabel(test::kBron / "tests/calc/gevallen/wegdekken" / (o["wegdekken"] + ".tsv"));
   OpdrachtInstellingen inst;
   inst.wegdekken = map / "Wegdekken_2012.dat";
-  test::SchrijfBytes(inst.wegdekken, CodeerCatalogus(*CatalogusUitTabel(tabel)));
+  test::SchrijfBytes(inst.wegdekken, CodeerCatalogus(test::TabelCatalogus(o["wegdekken"])));
   inst.decimaal = o["decimaal"][0];
   inst.vandaag = *LeesDatum(o["datum"]);
   return inst;
@@ -93,8 +92,7 @@ TEST(Batch, RijenZoalsDeTabel) {
   std::ifstream bestand(pad);
   std::vector<std::string> regels;
   for (std::string r; std::getline(bestand, r);) regels.push_back(r);
-  const bool schrijf =
-      std::getenv("TARVO_VERWACHT_SCHRIJVEN") && std::string(std::getenv("TARVO_VERWACHT_SCHRIJVEN")) == "1";
+  const bool schrijf = test::VerwachtSchrijven();
   std::vector<std::string> nieuw;
   for (std::size_t i = 0; i < regels.size();) {
     nieuw.push_back(regels[i]);

@@ -55,8 +55,7 @@ class Bestand {
       EXPECT_TRUE(w) << w.Melding();
       b.assign(w->begin(), w->end());
     } else {
-      std::ifstream tabel(test::kBron / "tests/calc/gevallen/wegdekken" / (in["catalogus"] + ".tsv"));
-      b = CodeerCatalogus(*CatalogusUitTabel(tabel));
+      b = CodeerCatalogus(test::TabelCatalogus(in["catalogus"]));
     }
     for (const auto& [k, v] : in) {
       if (k == "lengte") {

@@ -18,33 +18,11 @@ bash "$BRON/tests/golden/vergelijk.sh" "$REKEN" "$MAP/golden" || fout=1
 # 100,000 rows on one thread, on several and from standard input.
 bash "$BRON/tests/golden/vergelijk.sh" "$REKEN" "$MAP/groot" --groot || fout=1
 
-# The transcript as tests/app/test_afstand_opdracht.cpp writes it: wrong
-# usage shows only its first line, once the usage text was seen below it.
+# The native transcript's commands, run again: wrong usage shows only its
+# first line, once the usage text was seen below it.
 node "$HIER/maak_werkbladen.mjs" "$BOUW" "$MAP/afstand"
 cd "$MAP/afstand"
-opdrachten=(
-  "weg1.tvo --afstand-voor 48 --decimaal , --datum 2024-03-01"
-  "weg1.tvo --afstand-voor 53,2 --decimaal . --datum 2018-06-30"
-  "weg2.tvo --afstand-voor 55.5 --decimaal . --datum 2024-03-01"
-  "stil.tvo --afstand-voor 48 --decimaal , --datum 2024-03-01"
-  "weg1.tvo --afstand-voor 0 --decimaal , --datum 2024-03-01"
-  "geenafstand.tvo --afstand-voor 48 --decimaal . --datum 2024-03-01"
-  "nee.tvo --afstand-voor 48 --decimaal . --datum 2024-03-01"
-  "weg1.tvo --afstand-voor 150,01"
-  "weg1.tvo --afstand-voor -1"
-  "weg1.tvo --afstand-voor achtenveertig"
-  "weg1.tvo --afstand-voor"
-  "weg1.tvo weg2.tvo --afstand-voor 48"
-  "weg1.tvo --afstand-voor 48 --diagram 100"
-  "--cumulatie weg1.tvo weg2.tvo --decimaal , --datum 2024-03-01"
-  "--cumulatie weg1.tvo weg1.tvo --decimaal . --datum 2024-03-01"
-  "--cumulatie weg2.tvo --decimaal . --datum 2024-03-01"
-  "--cumulatie weg1.tvo geenafstand.tvo --decimaal . --datum 2024-03-01"
-  "--cumulatie weg1.tvo nee.tvo --decimaal . --datum 2024-03-01"
-  "--cumulatie weg1.tvo blad.txt --decimaal . --datum 2024-03-01"
-  "--cumulatie --decimaal ."
-  "--cumulatie weg1.tvo --afstand-voor 48"
-)
+mapfile -t opdrachten < <(sed -n 's/^\$ tarvo-reken //p' "$BRON/tests/app/verwacht/afstand_cumulatie.txt")
 for opdracht in "${opdrachten[@]}"; do
   read -r -a woorden <<<"$opdracht"
   code=0

@@ -22,6 +22,7 @@ struct GetoondeMelding {
 class ScriptDialogen : public Dialogen {
  public:
   std::vector<GetoondeMelding> meldingen;
+  std::string LaatsteMelding() const { return meldingen.empty() ? "" : meldingen.back().tekst; }
   std::deque<Antwoord> antwoorden;                    // for Yes/No questions; No when empty
   std::deque<std::optional<QString>> openAntwoorden;  // nullopt = Cancel; empty queue = Cancel
   std::deque<QStringList> meerAntwoorden;             // several files at once; empty list = Cancel

@@ -166,7 +166,6 @@ class TestHoofdVenster : public QObject {
     static void Klik(QCheckBox* box) { QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2)); }
     QColor Kleur(int k) const { return Achtergrond(Veld(k)); }
     const Resultaten& Uitkomst() const { return *venster->LaatsteResultaten(); }
-    std::string LaatsteMelding() const { return dlg.meldingen.empty() ? "" : dlg.meldingen.back().tekst; }
   };
 
   // The mode's controls; a failure names all that differ.
@@ -270,7 +269,7 @@ class TestHoofdVenster : public QObject {
     o.dlg.invoerAntwoorden = {QString("500")};
     o.Knop(qPrintable(actie));
     QCOMPARE(o.dlg.meldingen.size(), std::size_t{1});
-    QCOMPARE(o.LaatsteMelding(), Controleer(o.venster->HuidigWerkblad(), ',').weigering->tekst);
+    QCOMPARE(o.dlg.LaatsteMelding(), Controleer(o.venster->HuidigWerkblad(), ',').weigering->tekst);
     QCOMPARE(o.dlg.meldingen[0].titel, std::string("Waarschuwing"));
     QCOMPARE(o.dlg.meldingen[0].icoon, Icoon::Uitroep);
     QCOMPARE(o.Focus(), o.Veld(veld));
@@ -428,7 +427,7 @@ class TestHoofdVenster : public QObject {
     const auto help = [&](QWidget* w) {
       w->setFocus();
       o.Knop("help");
-      return o.LaatsteMelding();
+      return o.dlg.LaatsteMelding();
     };
     QCOMPARE(help(o.Veld(35)), std::string(HelpTekstVeld(35)));
     QCOMPARE(help(o.venster->toelichtingRegel(2)), std::string(kHelpGeenInfo));
@@ -481,7 +480,7 @@ class TestHoofdVenster : public QObject {
     o.Knop("openen");
     QCOMPARE(o.dlg.openFilters.size(), std::size_t{3});
     QCOMPARE(o.dlg.meldingen.size(), std::size_t{3});  // each "openen" asked to save first
-    QCOMPARE(o.LaatsteMelding(), LeesWerkbladBestand(o.map / "blad.txt").Melding());
+    QCOMPARE(o.dlg.LaatsteMelding(), LeesWerkbladBestand(o.map / "blad.txt").Melding());
     QCOMPARE(o.dlg.meldingen.back().titel, std::string("Waarschuwing"));
     QCOMPARE(o.dlg.meldingen.back().icoon, Icoon::Uitroep);
     QCOMPARE(Toestand(*o.venster), voor);
@@ -678,9 +677,10 @@ class TestHoofdVenster : public QObject {
       test::Schrijfgrens grens(100);  // the disk fills up under the save
       o.Knop("opslaan");
     }
-    QCOMPARE(o.LaatsteMelding(), "Bestand " + (o.map / "blad.tvo").string() +
-                                     " kon niet worden geschreven (het bestand wordt groter dan toegestaan); het oude "
-                                     "bestand is bewaard gebleven.");
+    QCOMPARE(o.dlg.LaatsteMelding(),
+             "Bestand " + (o.map / "blad.tvo").string() +
+                 " kon niet worden geschreven (het bestand wordt groter dan toegestaan); het oude "
+                 "bestand is bewaard gebleven.");
     QCOMPARE(o.dlg.meldingen.back().titel, std::string("Rekenblad opslaan"));
     QCOMPARE(LeesBytes(o.map / "blad.tvo"), oud);
     QVERIFY(o.venster->Gewijzigd());
@@ -705,7 +705,8 @@ class TestHoofdVenster : public QObject {
     o.dlg.antwoorden = {Antwoord::Nee};
     o.Knop("opslaan");
     QCOMPARE(o.dlg.meldingen.size(), std::size_t{1});
-    QCOMPARE(o.LaatsteMelding(), "Bestand " + (o.map / "blad.v2.tvo").string() + " bestaat al. Wilt u het vervangen?");
+    QCOMPARE(o.dlg.LaatsteMelding(),
+             "Bestand " + (o.map / "blad.v2.tvo").string() + " bestaat al. Wilt u het vervangen?");
     QCOMPARE(o.dlg.bewaarVoorstellen, (std::vector<QString>{Documenten(), Pad(o.map / "blad.v2.tvo")}));
     QCOMPARE(LeesBytes(o.map / "blad.v2.tvo").size(), std::size_t{5});
     QCOMPARE(LeesBytes(o.map / "nieuw.TVO").size(), kWerkbladLengte);
@@ -732,7 +733,7 @@ class TestHoofdVenster : public QObject {
     o.Veld(32)->setText("0");  // refused by the check: the program stays open
     o.dlg.antwoorden = {Antwoord::Ja};
     QVERIFY(!o.venster->close());
-    QCOMPARE(o.LaatsteMelding(), std::string("geen waarneemhoogte ingevuld"));
+    QCOMPARE(o.dlg.LaatsteMelding(), std::string("geen waarneemhoogte ingevuld"));
     QVERIFY(o.dlg.bewaarFilters.empty());
 
     o.Veld(32)->setText("4");
@@ -836,9 +837,9 @@ class TestHoofdVenster : public QObject {
       o.Knop("gebruiker");
     }
     QVERIFY(
-        o.LaatsteMelding().ends_with("; het oude bestand is bewaard gebleven. De wijziging blijft in het "
-                                     "programma en wordt bij de volgende wijziging en bij het afsluiten opnieuw "
-                                     "opgeslagen."));
+        o.dlg.LaatsteMelding().ends_with("; het oude bestand is bewaard gebleven. De wijziging blijft in het "
+                                         "programma en wordt bij de volgende wijziging en bij het afsluiten opnieuw "
+                                         "opgeslagen."));
     QCOMPARE(TrimBlanks(opSchijf().Gebruikersnaam), std::string("Geluid & Co"));
     // A second name for the catalogue file: the save refuses to cut it loose.
     std::filesystem::create_hard_link(pad, o.map / "tweede.dat");
@@ -848,7 +849,7 @@ class TestHoofdVenster : public QObject {
     o.dlg.bewaarAntwoorden = {Pad(o.map / "blad.tvo")};
     QVERIFY(!o.venster->close());
     QCOMPARE(DecodeerWerkblad(LeesBytes(o.map / "blad.tvo"))->waarneempunt, std::string("Dorpsstraat 1"));
-    QCOMPARE(o.LaatsteMelding(),
+    QCOMPARE(o.dlg.LaatsteMelding(),
              std::string("De wijzigingen in de wegdekkencatalogus zijn niet opgeslagen. Toch afsluiten? Dan gaan ze "
                          "verloren."));
     std::filesystem::remove(o.map / "tweede.dat");

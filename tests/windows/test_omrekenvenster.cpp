@@ -48,9 +48,7 @@ class TestOmrekenVenster : public QObject {
       Typ(venster.verdeling(0), teksten);
       QTest::mouseClick(venster.omrekenKnop(), Qt::LeftButton);
     }
-    QString Melding() const {
-      return dlg.meldingen.empty() ? QString() : QString::fromStdString(dlg.meldingen.back().tekst);
-    }
+    QString Melding() const { return QString::fromStdString(dlg.LaatsteMelding()); }
   };
 
  private slots:

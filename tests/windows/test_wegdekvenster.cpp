@@ -69,7 +69,6 @@ class TestWegdekVenster : public QObject {
       QCOMPARE(lijst->currentRow(), index);
     }
     static void Klik(QWidget* knop) { QTest::mouseClick(knop, Qt::LeftButton); }
-    std::string LaatsteMelding() const { return dlg.meldingen.empty() ? "" : dlg.meldingen.back().tekst; }
   };
 
  private slots:
@@ -81,7 +80,7 @@ class TestWegdekVenster : public QObject {
     Opstelling o(20);
     o.Kies(kAantalMeegeleverd - 1);
     o.Klik(o.venster.wijzigKnop());
-    QCOMPARE(o.LaatsteMelding(), std::string("Meegeleverde wegdektypen kunnen niet worden gewijzigd (F9)."));
+    QCOMPARE(o.dlg.LaatsteMelding(), std::string("Meegeleverde wegdektypen kunnen niet worden gewijzigd (F9)."));
     QVERIFY(!o.venster.veld(0)->isEnabled());
 
     QTest::keyClick(o.venster.wegdekLijst(), Qt::Key_F9);
@@ -93,13 +92,13 @@ class TestWegdekVenster : public QObject {
     QCOMPARE(o.venster.windowTitle(), QString("Correctiefactoren wegdekken "));
     o.Klik(o.venster.annuleerKnop());
     o.Klik(o.venster.wisKnop());
-    QCOMPARE(o.LaatsteMelding(), std::string("Meegeleverde wegdektypen kunnen niet worden gewist (F9)."));
+    QCOMPARE(o.dlg.LaatsteMelding(), std::string("Meegeleverde wegdektypen kunnen niet worden gewist (F9)."));
   }
 
   void toevoegenBijVijftigGeweigerd() {
     Opstelling o(50);
     o.Klik(o.venster.toevoegKnop());
-    QCOMPARE(o.LaatsteMelding(), std::string("Maximaal aantal wegdekken bereikt (=50)"));
+    QCOMPARE(o.dlg.LaatsteMelding(), std::string("Maximaal aantal wegdekken bereikt (=50)"));
     QVERIFY(!o.venster.veld(0)->isEnabled());
   }
 
@@ -112,7 +111,7 @@ class TestWegdekVenster : public QObject {
     QTest::keyClick(o.venster.wegdekLijst(), Qt::Key_F9);
     o.Kies(4);
     o.Klik(o.venster.wisKnop());  // answered Annuleren
-    QCOMPARE(o.LaatsteMelding(), WegdekBeheer(o.cat).WisVraag(5));
+    QCOMPARE(o.dlg.LaatsteMelding(), WegdekBeheer(o.cat).WisVraag(5));
     QCOMPARE(o.dlg.meldingen.back().knoppen, Knoppen::JaAnnuleren);
     QCOMPARE(o.cat.AantalWegdekken, 20);
     o.dlg.antwoorden.push_back(Antwoord::Ja);
@@ -129,13 +128,13 @@ class TestWegdekVenster : public QObject {
     Opstelling o(20);
     o.Klik(o.venster.toevoegKnop());
     o.Klik(o.venster.okKnop());
-    QCOMPARE(o.LaatsteMelding(), std::string("Omschrijving wegdek niet ingevuld"));
+    QCOMPARE(o.dlg.LaatsteMelding(), std::string("Omschrijving wegdek niet ingevuld"));
     QCOMPARE(QApplication::focusWidget(), o.venster.veld(0));
 
     o.venster.veld(0)->setText("Nieuw");
     for (int k : {1, 2, 4}) o.venster.veld(k)->setText("1");
     o.Klik(o.venster.okKnop());
-    QCOMPARE(o.LaatsteMelding(), std::string("Correctiefactoren niet ingevuld"));
+    QCOMPARE(o.dlg.LaatsteMelding(), std::string("Correctiefactoren niet ingevuld"));
     QCOMPARE(QApplication::focusWidget(), o.venster.veld(3));
 
     o.venster.veld(3)->setText("2,5");
@@ -158,7 +157,8 @@ class TestWegdekVenster : public QObject {
     o.Klik(o.venster.toevoegKnop());
     o.dlg.openAntwoorden = {map.filePath("notities.txt"), boek};
     o.Klik(o.venster.rekenbladKnop());
-    QCOMPARE(o.LaatsteMelding(), (map.filePath("notities.txt") + " geen of onbruikbaar Excelbestand").toStdString());
+    QCOMPARE(o.dlg.LaatsteMelding(),
+             (map.filePath("notities.txt") + " geen of onbruikbaar Excelbestand").toStdString());
     QCOMPARE(o.dlg.openFilters.size(), std::size_t{2});
     QCOMPARE(vanger.urls, QList<QUrl>{QUrl::fromLocalFile(boek)});
     QDesktopServices::unsetUrlHandler("file");
@@ -175,7 +175,8 @@ class TestWegdekVenster : public QObject {
     Opstelling o(4);
     o.dlg.openAntwoorden = {csv, csv};
     o.Klik(o.venster.importeerKnop());
-    QCOMPARE(o.LaatsteMelding(), std::string("2 wegdekken toevoegen en 1 wegdek met dezelfde omschrijving vervangen?"));
+    QCOMPARE(o.dlg.LaatsteMelding(),
+             std::string("2 wegdekken toevoegen en 1 wegdek met dezelfde omschrijving vervangen?"));
     QCOMPARE(o.cat.AantalWegdekken, 4);
 
     o.dlg.antwoorden.push_back(Antwoord::Ja);
@@ -208,10 +209,10 @@ class TestWegdekVenster : public QObject {
     QCOMPARE(o.dlg.meldingen.size(), std::size_t{0});
 
     QTest::keySequence(o.venster.wegdekLijst(), QKeySequence::Paste);
-    QCOMPARE(o.LaatsteMelding(), std::string("De wegdekken staan al met dezelfde correctiefactoren in de lijst."));
+    QCOMPARE(o.dlg.LaatsteMelding(), std::string("De wegdekken staan al met dezelfde correctiefactoren in de lijst."));
     QGuiApplication::clipboard()->setText("Dunne deklaag 2,5");
     QTest::keySequence(o.venster.wegdekLijst(), QKeySequence::Paste);
-    QCOMPARE(o.LaatsteMelding(),
+    QCOMPARE(o.dlg.LaatsteMelding(),
              std::string("Regel 1, kolom 2 (DL_lv): de regel telt 1 kolom in plaats van 7; er is niets ingelezen."));
     QCOMPARE(o.cat.AantalWegdekken, 3);
     QCOMPARE(gewijzigd.count(), 1);  // nothing new, nothing refused, to save
@@ -230,13 +231,13 @@ class TestWegdekVenster : public QObject {
     };
     voegToe("ZOAB");
     QCOMPARE(o.dlg.meldingen.size(), std::size_t{1});
-    QVERIFY(o.LaatsteMelding().ends_with("krijgen dus 2 dB:\n  \"ZOAB\" lijkt op \"1L ZOAB\""));
+    QVERIFY(o.dlg.LaatsteMelding().ends_with("krijgen dus 2 dB:\n  \"ZOAB\" lijkt op \"1L ZOAB\""));
     QCOMPARE(o.dlg.meldingen.back().icoon, Icoon::Uitroep);
     voegToe("1L ZOAB");
     QCOMPARE(o.dlg.meldingen.size(), std::size_t{1});
     QGuiApplication::clipboard()->setText("oppervlakbewerking\t0\t0\t0\t0\t0\t0\r\nSMA 0/8\t0\t0\t0\t0\t0\t0\r\n");
     QTest::keySequence(o.venster.wegdekLijst(), QKeySequence::Paste);
-    QVERIFY(o.LaatsteMelding().ends_with(":\n  \"oppervlakbewerking\" lijkt op \"oppervlaktebewerking\""));
+    QVERIFY(o.dlg.LaatsteMelding().ends_with(":\n  \"oppervlakbewerking\" lijkt op \"oppervlaktebewerking\""));
     QCOMPARE(o.cat.AantalWegdekken, 5);
     QList<bool> vet;
     for (int i = 0; i < o.venster.wegdekLijst()->count(); ++i) vet << o.venster.wegdekLijst()->item(i)->font().bold();
@@ -256,7 +257,8 @@ class TestWegdekVenster : public QObject {
     QCOMPARE(f.readAll().toStdString(), SchrijfWegdekTabel(o.cat, ','));
     QCOMPARE(o.dlg.meldingen.size(), std::size_t{0});
     o.Klik(o.venster.exporteerKnop());
-    QVERIFY(o.LaatsteMelding().starts_with("Onverwachte fout in procedure cmdExporteren_Click van Form frmWegdek."));
+    QVERIFY(
+        o.dlg.LaatsteMelding().starts_with("Onverwachte fout in procedure cmdExporteren_Click van Form frmWegdek."));
     o.Klik(o.venster.exporteerKnop());  // cancelled
     QCOMPARE(o.dlg.meldingen.size(), std::size_t{1});
   }

@@ -295,7 +295,7 @@ void SchrijfOmrekenTabel(Json& j) {
     for (std::size_t i = 0; i < rijen.size(); ++i)
       j.Object().Veld("bijschrift", rijen[i]).Veld("hint", hints[i]).EindObject();
     j.EindLijst().Sleutel(std::string(sleutel) + "Vakken").Lijst();
-    for (int vak = 0; vak < (verdeling ? 16 : 3 * kAantalRijen); ++vak) {
+    for (int vak = 0; vak < (verdeling ? kAantalVerdeling : kAantalAantallen); ++vak) {
       const GetalBereik& b = VakBereik(verdeling, vak);
       j.Object().Veld("tekens", VakTekens(verdeling, vak)).Veld("patroon", b.patroon).EindObject();
     }
@@ -659,7 +659,7 @@ TARVO_WEB const char* WebOmreken() {
   Verdeling v;
   Json j;
   j.Object().Sleutel("teksten").Lijst();
-  for (int i = 0; i < 16; ++i) {
+  for (int i = 0; i < kAantalVerdeling; ++i) {
     const auto tekst = i < static_cast<int>(t.size()) ? t[static_cast<std::size_t>(i)] : std::string();
     const Validatie w = ValideerOmreken(tekst, true, i);
     if (!w.geldig) return Antwoord(j.EindLijst().Veld("ongeldig", i).Veld("toolTip", w.toolTip).EindObject());
