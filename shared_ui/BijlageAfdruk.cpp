@@ -1,5 +1,6 @@
 #include "shared_ui/BijlageAfdruk.h"
 
+#include <QDir>
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPainter>
@@ -349,7 +350,7 @@ Uitkomst<void> SchrijfBijlagePdf(const QString& pad, const BijlageTabel& tabel) 
   });
 }
 
-void DrukBijlageAf(QWidget* ouder, Dialogen& dialogen, const BijlageTabel& tabel, const QString& pdfVoorstel) {
+void DrukBijlageAf(QWidget* ouder, Dialogen& dialogen, const BijlageTabel& tabel, const QString& standaardNaam) {
   AfdrukKeuze keuze = dialogen.Afdrukdialoog(ouder);
   const auto bewaar = [&](const QString& pad) {
     Uitkomst<void> geschreven = MetZandloper([&] { return SchrijfBijlagePdf(pad, tabel); });
@@ -360,8 +361,8 @@ void DrukBijlageAf(QWidget* ouder, Dialogen& dialogen, const BijlageTabel& tabel
       return;
     case AfdrukDoel::Bestand: {
       if (!keuze.bestand.isEmpty()) return bewaar(keuze.bestand);
-      const auto pad =
-          KiesBewaarPad(dialogen, ouder, "Bijlage afdrukken naar bestand", pdfVoorstel, "PDF-bestanden (*.pdf)", "pdf");
+      const auto pad = KiesBewaarPad(dialogen, ouder, "Bijlage afdrukken naar bestand",
+                                     QDir(dialogen.BeginMap()).filePath(standaardNaam), "PDF-bestanden (*.pdf)", "pdf");
       if (pad) bewaar(*pad);
       return;
     }

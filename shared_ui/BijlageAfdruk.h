@@ -25,7 +25,7 @@ Uitkomst<void> SchrijfBijlagePdf(const QString& pad, const BijlageTabel& tabel);
 // The print dialog, then the pages on the printer once per copy. A printer
 // that writes a file, or printing to a file, gives the PDF through the safe
 // save: the annex has no text form. A save dialog asks a name the print
-// dialog did not, starting at `pdfVoorstel`.
-void DrukBijlageAf(QWidget* ouder, Dialogen& dialogen, const BijlageTabel& tabel, const QString& pdfVoorstel);
+// dialog did not, proposing `standaardNaam` in the user's folder.
+void DrukBijlageAf(QWidget* ouder, Dialogen& dialogen, const BijlageTabel& tabel, const QString& standaardNaam);
 
 }  // namespace tarvo

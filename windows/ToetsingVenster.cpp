@@ -2,7 +2,6 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
-#include <QDir>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -245,6 +244,6 @@ void ToetsingVenster::BewaarAlsCsv() {
   }
 }
 
-void ToetsingVenster::DrukAf() { DrukBijlageAf(this, dialogen_, Bijlage(), QDir::current().filePath("bijlage.pdf")); }
+void ToetsingVenster::DrukAf() { DrukBijlageAf(this, dialogen_, Bijlage(), "bijlage.pdf"); }
 
 }  // namespace tarvo

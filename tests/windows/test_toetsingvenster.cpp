@@ -3,6 +3,7 @@
 // in words and the annex's cells are the core's (tests/tools); here: that
 // the window shows what the core returns for the worksheet and the choices.
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
@@ -212,8 +213,10 @@ class TestToetsingVenster : public QObject {
       printer->setOutputFileName(pdf);
       o.dlg.afdrukAntwoorden.push_back({AfdrukDoel::Printer, 1, {}, std::move(printer)});
     }
+    const QString voorstel = QDir(o.dlg.BeginMap()).filePath("bijlage.pdf");  // the user's folder, as every dialog
     QTest::mouseClick(v.afdrukKnop(), Qt::LeftButton);
     QVERIFY(o.dlg.meldingen.empty());
+    if (liggend) QCOMPARE(o.dlg.bewaarVoorstellen, std::vector<QString>{voorstel});
 
     const std::vector<PdfBlad> bladen = LeesPdf(pdf);
     QVERIFY(bladen.size() >= 2);
