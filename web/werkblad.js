@@ -255,7 +255,7 @@ export function BouwWerkblad(kern, tabel, raster, { bijHelp, bijWijziging }) {
       weergave.tekst.forEach((t, k) => {
         if (t !== null && !invoer[k].disabled) invoer[k].value = t;
         if (weergave.staat[k] === 'Geldig') MarkeerVeld(invoer[k], null);
-        if (weergave.staat[k] === 'Ongeldig') Markeer(invoer[k], toolTip);
+        if (weergave.staat[k] === 'Ongeldig') MarkeerVeld(invoer[k], toolTip);
       });
     },
     ZetAfgeleid(lijst) {
@@ -264,7 +264,7 @@ export function BouwWerkblad(kern, tabel, raster, { bijHelp, bijWijziging }) {
     // Texts the traffic-count conversion wrote, shown green until changed.
     ZetOmgerekend(lijst) {
       for (const { veld, tekst } of lijst) {
-        Markeer(invoer[veld], null);
+        MarkeerVeld(invoer[veld], null);
         invoer[veld].value = tekst;
         invoer[veld].classList.add('omgerekend');
       }

@@ -191,6 +191,20 @@ test('the page', async (t) => {
     for (const [k, tekst] of Object.entries(kOmrekening.velden)) assert.equal(await Waarde(k), tekst);
   });
 
+  await t.test('takes the conversion\'s colour from a converted field the check refuses', async () => {
+    assert.ok(await page.$eval('#veld2', (e) => e.classList.contains('omgerekend')));
+    await page.$eval('#veld2', (e) => {
+      e.focus();
+      e.value = '5a';
+    });
+    await page.keyboard.press('F9');
+    await Wacht(() => document.getElementById('veld2').classList.contains('ongeldig'));
+    assert.equal(await page.$eval('#veld2', (e) => e.classList.contains('omgerekend')), false);
+    await page.$eval('#veld2', (e) => {
+      e.value = '58,50';
+    });
+  });
+
   await t.test('marks a pasted text that is no number and keeps the calculation back', async () => {
     await page.$eval('#veld36', (e) => {
       e.focus();
