@@ -11,7 +11,7 @@
 #include "shared_ui/QtDataMappen.h"
 #include "shared_ui/Vertaling.h"
 #include "windows/HoofdVenster.h"
-#include "windows/Openingsscherm.h"
+#include "windows/OpstartVenster.h"
 
 int main(int argc, char* argv[]) {
   if (tarvo::IsPdfOpdracht(argc, argv)) return tarvo::PdfOpdracht(argc, argv);
@@ -32,7 +32,7 @@ int main(int argc, char* argv[]) {
   tarvo::QtDialogen dialogen;
   std::unique_ptr<tarvo::HoofdVenster> hoofdvenster;
   bool beeindigd = false;
-  tarvo::Openingsscherm openingsscherm([&] {
+  tarvo::OpstartVenster openingsscherm([&] {
     if (beeindigd) return;
     hoofdvenster = std::make_unique<tarvo::HoofdVenster>(dialogen, dataMap);
     if (!hoofdvenster->Start(opdrachtRegel)) return;

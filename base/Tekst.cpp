@@ -81,9 +81,9 @@ std::string VastBreed(std::string_view s, std::size_t n) {
   return out;
 }
 
-std::string TrimBlanks(std::string_view s) { return std::string(ZonderBlanks(s)); }
+std::string Bijgesneden(std::string_view s) { return std::string(BijgesnedenDeel(s)); }
 
-std::string TrimRechts(std::string_view s) {
+std::string RechtsBijgesneden(std::string_view s) {
   std::size_t e = s.size();
   while (e > 0 && IsBlank(s[e - 1])) --e;
   return std::string(s.substr(0, e));

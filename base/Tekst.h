@@ -17,15 +17,15 @@ std::size_t AantalTekens(std::string_view utf8);
 // Left-aligned in exactly n characters: padded with blanks or cut.
 std::string VastBreed(std::string_view utf8, std::size_t n);
 
-std::string TrimBlanks(std::string_view s);
-// TrimBlanks without a copy: a view into s.
-inline std::string_view ZonderBlanks(std::string_view s) {
+std::string Bijgesneden(std::string_view s);
+// Bijgesneden without a copy: a view into s.
+inline std::string_view BijgesnedenDeel(std::string_view s) {
   std::size_t b = 0, e = s.size();
   while (b < e && s[b] == ' ') ++b;
   while (e > b && s[e - 1] == ' ') --e;
   return s.substr(b, e - b);
 }
-std::string TrimRechts(std::string_view s);
+std::string RechtsBijgesneden(std::string_view s);
 
 // Upper case as the Windows code page knows it (a-z and the accented letters).
 std::string Hoofdletters(std::string_view utf8);

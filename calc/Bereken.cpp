@@ -69,7 +69,7 @@ bool NiveausEindig(const Resultaten& r) {
 }
 
 std::string OneindigMelding(const Invoer& in, const Catalogus& catalogus) {
-  return "De correctiefactoren van wegdek \"" + TrimBlanks(catalogus.Op(in.wegdek).Omschrijving) + "\" (positie " +
+  return "De correctiefactoren van wegdek \"" + Bijgesneden(catalogus.Op(in.wegdek).Omschrijving) + "\" (positie " +
          std::to_string(in.wegdek) + ") maken het geluidsniveau te groot om te berekenen; er is niets berekend.";
 }
 

@@ -80,7 +80,7 @@ Verloop Loop(const WerkbladTeksten& w) {
   Invoer in;
   in.waarneempunt = std::string(w.Tekst(veld::kWaarneempunt));
   in.weg = std::string(w.Tekst(veld::kWeg));
-  for (std::size_t i = 0; i < in.toelichting.size(); ++i) in.toelichting[i] = TrimBlanks(w.toelichting[i]);
+  for (std::size_t i = 0; i < in.toelichting.size(); ++i) in.toelichting[i] = Bijgesneden(w.toelichting[i]);
   in.wegdek = w.wegdek;
   in.zone = w.zone;
   in.aftrek = w.aftrek;

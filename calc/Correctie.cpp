@@ -24,7 +24,7 @@ constexpr std::array<std::string_view, 8> kKleineAftrek = {
 }  // namespace
 
 bool HeeftKleineArt35Aftrek(std::string_view omschrijving) {
-  const std::string_view naam = ZonderBlanks(omschrijving);
+  const std::string_view naam = BijgesnedenDeel(omschrijving);
   for (std::string_view n : kKleineAftrek) {
     if (naam == n) return true;
   }
@@ -101,7 +101,7 @@ std::optional<std::string_view> LijktOpKleineArt35Naam(std::string_view omschrij
 
 std::string Art35Regel(const Resultaten& r, std::string_view omschrijving) {
   if (!r.Art35Vlag) return {};
-  const std::string naam(ZonderBlanks(omschrijving));
+  const std::string naam(BijgesnedenDeel(omschrijving));
   if (r.Art35Aftrek == -1) return "aftrek art. 3.5: 1 dB (" + naam + " is een van de acht wegdektypen met 1 dB)";
   std::string regel = "aftrek art. 3.5: 2 dB (" + naam + " is geen van de acht wegdektypen met 1 dB";
   if (const auto lijkt = LijktOpKleineArt35Naam(omschrijving)) {
@@ -115,7 +115,7 @@ std::string Art35Waarschuwing(const std::vector<std::string>& omschrijvingen) {
   for (const std::string& o : omschrijvingen) {
     const auto lijkt = LijktOpKleineArt35Naam(o);
     if (!lijkt) continue;
-    lijst += "\n  \"" + std::string(ZonderBlanks(o)) + "\" lijkt op \"" + std::string(*lijkt) + "\"";
+    lijst += "\n  \"" + std::string(BijgesnedenDeel(o)) + "\" lijkt op \"" + std::string(*lijkt) + "\"";
   }
   if (lijst.empty()) return {};
   return "Bij 70 km/h en meer krijgt een wegdek 1 dB aftrek art. 3.5 alleen als zijn omschrijving precies een van "

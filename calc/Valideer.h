@@ -1,6 +1,6 @@
 #pragma once
 // The one check of a single text box: a number is clamped into a range and
-// formatted with a pattern; other kinds are tidied or tested. What the box
+// formatted with a pattern; any other text is tidied. What the box
 // must then show comes back as data.
 #include <cstdint>
 #include <optional>
@@ -10,15 +10,14 @@
 namespace tarvo {
 
 // What a box holds, as its validation kind says.
-enum class Soort { Vrij, Numeriek, Hoofdletters, KleineLetters, Datum };
+enum class Soort { Vrij, Numeriek };
 
-inline constexpr std::string_view kToolTipGetal = "Voer geldig getal in";
-inline constexpr std::string_view kToolTipDatum = "Voer geldige datum in (dd-mm-yyyy)";
+inline constexpr std::string_view kUitlegGetal = "Voer geldig getal in";
 
 struct Validatie {
   bool geldig = true;
   std::string tekst;            // the text the box shows when valid; unused otherwise
-  std::string_view toolTip;     // empty when valid
+  std::string_view uitleg;      // why it is not valid (the tool tip); empty when valid
   std::optional<double> grens;  // a number beyond the range: the bound it was clamped to
 };
 

@@ -35,7 +35,7 @@ Wegdek Wegdek::Van(const IngelezenWegdek& ingelezen) {
 }
 
 void ZetGebruikersnaam(Catalogus& catalogus, std::string_view naam) {
-  catalogus.Gebruikersnaam = VastBreed(TrimBlanks(naam), kNaamLengte);
+  catalogus.Gebruikersnaam = VastBreed(Bijgesneden(naam), kNaamLengte);
   std::u32string tekens = Tekens(catalogus.Gebruikersnaam);
   if (const auto p = tekens.find(U'&'); p != std::u32string::npos) tekens.insert(p, 1, U'&');
   std::string label;
@@ -48,7 +48,7 @@ const Wegdek& Catalogus::Op(int positie) const { return Wegdekken[static_cast<st
 namespace {
 
 void Vul(Wegdek& w, std::string_view omschrijving, const WegdekBeheer::Coefficienten& coefficienten) {
-  w.Omschrijving = VastBreed(TrimBlanks(omschrijving), kOmschrijvingLengte);
+  w.Omschrijving = VastBreed(Bijgesneden(omschrijving), kOmschrijvingLengte);
   for (int k = 1; k <= 6; ++k) w.Coefficient(k) = coefficienten[static_cast<std::size_t>(k - 1)];
 }
 
@@ -81,7 +81,7 @@ int WegdekBeheer::Wis(int positie) {
 
 std::string WegdekBeheer::WisVraag(int positie) const {
   if (positie < 1 || positie > cat_.AantalWegdekken) return {};
-  const auto naam = [this](int p) { return TrimBlanks(cat_.Wegdekken[static_cast<std::size_t>(p)].Omschrijving); };
+  const auto naam = [this](int p) { return Bijgesneden(cat_.Wegdekken[static_cast<std::size_t>(p)].Omschrijving); };
   std::string vraag = "Wegdek " + naam(positie) + " wissen?\n\n";
   if (positie == cat_.AantalWegdekken) {
     vraag += "Een opgeslagen rekenblad bewaart alleen de plaats van zijn wegdek: rekenbladen met " + naam(positie) +

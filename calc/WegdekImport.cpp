@@ -14,9 +14,9 @@ Fout TabelFout(int regel, int kolom, std::string_view wat) {
 
 Uitkomst<void> ControleerUniek(const std::vector<IngelezenWegdek>& tabel) {
   for (std::size_t i = 0; i < tabel.size(); ++i) {
-    const std::string naam = TrimBlanks(tabel[i].omschrijving);
+    const std::string naam = Bijgesneden(tabel[i].omschrijving);
     for (std::size_t j = 0; j < i; ++j) {
-      if (TrimBlanks(tabel[j].omschrijving) == naam) {
+      if (Bijgesneden(tabel[j].omschrijving) == naam) {
         return TabelFout(tabel[i].regel, 1, "'" + naam + "' staat ook op regel " + std::to_string(tabel[j].regel));
       }
     }
@@ -30,10 +30,10 @@ Uitkomst<Samenvoeging> VoegSamen(const WegdekBeheer& beheer, const std::vector<I
   Samenvoeging s;
   int aantal = cat.AantalWegdekken;
   for (const IngelezenWegdek& nieuw : tabel) {
-    const std::string naam = TrimBlanks(nieuw.omschrijving);
+    const std::string naam = Bijgesneden(nieuw.omschrijving);
     int positie = 0;
     for (int p = 1; p <= cat.AantalWegdekken && positie == 0; ++p) {
-      if (TrimBlanks(cat.Wegdekken[static_cast<std::size_t>(p)].Omschrijving) == naam) positie = p;
+      if (Bijgesneden(cat.Wegdekken[static_cast<std::size_t>(p)].Omschrijving) == naam) positie = p;
     }
     if (positie == 0) {
       if (++aantal > kMaxWegdekken) {

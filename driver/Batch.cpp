@@ -78,7 +78,7 @@ class Rijbron {
           blok.regels.push_back({0, 0, nummer, true});
           break;
         case Gelezen::Regel:
-          if (ZonderBlanks(regel).empty()) break;
+          if (BijgesnedenDeel(regel).empty()) break;
           blok.regels.push_back({blok.tekst.size(), regel.size(), nummer, false});
           blok.tekst.append(regel);
           break;
@@ -246,7 +246,7 @@ Uitkomst<BatchVerslag> VerwerkBatch(std::istream& in, std::ostream& uit, const O
 }
 
 std::optional<unsigned> LeesAantalDraden(std::string_view tekst) {
-  tekst = ZonderBlanks(tekst);
+  tekst = BijgesnedenDeel(tekst);
   unsigned n = 0;
   const auto [eind, fout] = std::from_chars(tekst.data(), tekst.data() + tekst.size(), n);
   if (tekst.empty() || fout != std::errc() || eind != tekst.data() + tekst.size() || n < 1 || n > kMaxDraden) {

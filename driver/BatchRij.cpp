@@ -103,7 +103,7 @@ bool SplitsMetAanhaling(std::string_view regel, std::vector<std::string_view>& w
 
 // A switch column: "0" or "1" (blanks allowed), or nothing.
 std::optional<int> Schakelaar(std::string_view tekst) {
-  const std::string_view t = ZonderBlanks(tekst);
+  const std::string_view t = BijgesnedenDeel(tekst);
   if (t == "0") return 0;
   if (t == "1") return 1;
   return std::nullopt;
@@ -124,11 +124,11 @@ Uitkomst<std::vector<int>> LeesKop(std::string_view regel) {
   }
   std::vector<int> doelen;
   for (std::string_view naam : namen) {
-    const int doel = Doel(KleineLetters(ZonderBlanks(naam)));
-    if (doel < 0) return Fout{"Onbekende kolom '" + TrimBlanks(naam) + "' in de kopregel van het invoerbestand."};
+    const int doel = Doel(KleineLetters(BijgesnedenDeel(naam)));
+    if (doel < 0) return Fout{"Onbekende kolom '" + Bijgesneden(naam) + "' in de kopregel van het invoerbestand."};
     // Which of two values would count is no guess to make for the user.
     if (std::find(doelen.begin(), doelen.end(), doel) != doelen.end()) {
-      return Fout{"Kolom '" + TrimBlanks(naam) + "' staat meer dan eens in de kopregel van het invoerbestand."};
+      return Fout{"Kolom '" + Bijgesneden(naam) + "' staat meer dan eens in de kopregel van het invoerbestand."};
     }
     doelen.push_back(doel);
   }
@@ -160,11 +160,11 @@ std::string RijRekenaar::Typ() {
     const std::string_view w = waarden_[i];
     const int doel = opzet_.doelen[i];
     if (doel < kWegdek) {
-      teksten_.Zet(doel, Veld(doel).soort == VeldSoort::Tekst ? w : ZonderBlanks(w));
+      teksten_.Zet(doel, Veld(doel).soort == VeldSoort::Tekst ? w : BijgesnedenDeel(w));
     } else if (IsEtmaalKolom(doel)) {
       continue;  // taken together once the row is read: see Omgerekend
     } else if (doel == kWegdek) {
-      const std::string_view t = ZonderBlanks(w);
+      const std::string_view t = BijgesnedenDeel(w);
       // At most five digits: no number of them overflows.
       const bool heel =
           !t.empty() && t.size() < 6 && std::all_of(t.begin(), t.end(), [](char c) { return c >= '0' && c <= '9'; });
@@ -180,7 +180,7 @@ std::string RijRekenaar::Typ() {
              std::string(doel == kZone     ? "zone"
                          : doel == kAftrek ? "aftrek"
                                            : "rail") +
-             ": 0 of 1 verwacht, gevonden '" + TrimBlanks(w) + "'.";
+             ": 0 of 1 verwacht, gevonden '" + Bijgesneden(w) + "'.";
     } else if (doel == kZone) {
       teksten_.zone = *s == 1;
     } else if (doel == kAftrek) {
@@ -200,7 +200,7 @@ std::string RijRekenaar::Omgerekend(bool& omgerekend) {
   Etmaalgegevens g{};
   for (std::size_t i = 0; i < waarden_.size() && i < opzet_.doelen.size(); ++i) {
     const int doel = opzet_.doelen[i];
-    const std::string_view w = ZonderBlanks(waarden_[i]);
+    const std::string_view w = BijgesnedenDeel(waarden_[i]);
     if (IsVerdeeldVeld(doel) && !w.empty()) uur.push_back(KolomNaam(doel));
     if (!IsEtmaalKolom(doel)) continue;
     if (!w.empty()) etmaal.push_back(KolomNaam(doel));
@@ -246,7 +246,7 @@ std::string RijRekenaar::Omgerekend(bool& omgerekend) {
 
 // The window's input check on the row's texts, then the calculation; the
 // refusal's message, or nothing.
-std::string RijRekenaar::Check(std::string& begrensd) {
+std::string RijRekenaar::ControleerEnBereken(std::string& begrensd) {
   const Controle controle = ControleerGetallen(teksten_);
   for (const Begrenzing& b : controle.begrensd) {
     const std::string_view kolom = Veld(b.veld).batchKolom;
@@ -286,11 +286,11 @@ bool RijRekenaar::Reken(std::string_view regel, bool teLang, std::size_t nummer,
   bool omgerekend = false;
   if (melding.empty()) melding = Typ();
   if (melding.empty() && opzet_.etmaalKolommen) melding = Omgerekend(omgerekend);
-  if (melding.empty()) melding = Check(begrensd);
+  if (melding.empty()) melding = ControleerEnBereken(begrensd);
 
-  uit += CsvTekst(ZonderBlanks(teksten_.Tekst(veld::kWaarneempunt)));
+  uit += CsvTekst(BijgesnedenDeel(teksten_.Tekst(veld::kWaarneempunt)));
   uit += ';';
-  uit += CsvTekst(ZonderBlanks(teksten_.Tekst(veld::kWeg)));
+  uit += CsvTekst(BijgesnedenDeel(teksten_.Tekst(veld::kWeg)));
   if (!melding.empty()) {
     uit += ";;;;;;;;;;";
     uit += CsvTekst(melding);

@@ -52,7 +52,7 @@ class RijRekenaar {
   std::string Typ();
   // The check and the calculation; the refusal, or nothing. The fields it
   // clamped go into `begrensd` as "vlv 500 begrensd tot 160".
-  std::string Check(std::string& begrensd);
+  std::string ControleerEnBereken(std::string& begrensd);
   std::string Omgerekend(bool& omgerekend);
 
   const BatchInstellingen& opzet_;

@@ -15,7 +15,7 @@ Uitkomst<void> DiagramOpdracht(const std::string& antwoord, const GeopendWerkbla
       return Fout{"Geen afstand opgegeven voor het diagram."};
     case DiagramUitkomst::Geweigerd:
       return Fout{"De afstand '" + antwoord + "' is geen getal."};
-    case DiagramUitkomst::CheckMislukt:
+    case DiagramUitkomst::ControleGeweigerd:
       return Fout{WeigeringRegel(*r.controle.weigering)};
     case DiagramUitkomst::Onbruikbaar:
       return Fout{r.melding};
@@ -24,7 +24,7 @@ Uitkomst<void> DiagramOpdracht(const std::string& antwoord, const GeopendWerkbla
   }
   const char dec = geopend.decimaal;
   for (const DiagramRij& rij : r.gegevens.rijen) {
-    uit << TrimBlanks(rij.label) << ';' << Formatteer(rij.lden, "##0.00", dec) << '\n';
+    uit << Bijgesneden(rij.label) << ';' << Formatteer(rij.lden, "##0.00", dec) << '\n';
   }
   uit << Formatteer(r.gegevens.ymin, "##0", dec) << ';' << Formatteer(r.gegevens.ymax, "##0", dec) << ';'
       << r.gegevens.delingen << '\n';

@@ -8,7 +8,7 @@ namespace tarvo {
 
 std::string ResultaatLabel(double niveau, int aftrek110g, std::string_view eenheid, char decimaal) {
   int breedte = 5;
-  return FormatKolom(EindNiveau(niveau, aftrek110g), breedte, "##0.0", decimaal) + std::string(eenheid);
+  return KolomTekst(EindNiveau(niveau, aftrek110g), breedte, "##0.0", decimaal) + std::string(eenheid);
 }
 
 std::string AftrekRegel(const Resultaten& r) {

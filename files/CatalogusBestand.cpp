@@ -80,7 +80,7 @@ Uitkomst<Catalogus> DecodeerCatalogus(std::span<const std::uint8_t> bytes) {
       const double v = LeesDouble(p + 30 + 8 * (k - 1));
       // Written as a test that NaN fails too.
       if (!(v >= -kMaxCoefficient && v <= kMaxCoefficient)) {
-        return Fout{"wegdek " + std::to_string(i) + " (\"" + TrimBlanks(w.Omschrijving) + "\") heeft " +
+        return Fout{"wegdek " + std::to_string(i) + " (\"" + Bijgesneden(w.Omschrijving) + "\") heeft " +
                     std::string(kCoefficientNamen[static_cast<std::size_t>(k - 1)]) + " = " + GetalOfNiet(v) +
                     ", toegestaan is -99999 tot en met 99999"};
       }

@@ -22,7 +22,7 @@ constexpr std::uintmax_t kMaxBestand = 1 << 20;
 
 // A text from the table as a message quotes it: long ones cut short.
 std::string Citaat(std::string_view tekst) {
-  const std::string t = TrimBlanks(tekst);
+  const std::string t = Bijgesneden(tekst);
   if (AantalTekens(t) <= 40) return "'" + t + "'";
   return "'" + VastBreed(t, 40) + "…'";
 }
@@ -67,7 +67,7 @@ Uitkomst<std::vector<std::string>> Splits(std::string_view regel, char scheiding
 
 bool IsLeeg(const std::vector<std::string>& velden) {
   for (const std::string& v : velden) {
-    if (!TrimBlanks(v).empty()) return false;
+    if (!Bijgesneden(v).empty()) return false;
   }
   return true;
 }
@@ -81,7 +81,7 @@ Fout KolomAantalFout(int nummer, std::size_t aantal, std::string_view welke, std
 }
 
 bool IsKop(const std::vector<std::string>& velden, int k) {
-  return KleineLetters(TrimBlanks(velden[static_cast<std::size_t>(k)])) ==
+  return KleineLetters(Bijgesneden(velden[static_cast<std::size_t>(k)])) ==
          KleineLetters(kWegdekKolommen[static_cast<std::size_t>(k)]);
 }
 
@@ -106,8 +106,8 @@ Uitkomst<void> ControleerKop(const std::vector<std::string>& velden, int nummer)
 // leading blanks kept.
 Uitkomst<std::string> LeesOmschrijving(std::string_view veld, int nummer) {
   if (!IsUtf8(veld)) return TabelFout(nummer, 1, "de tekst is geen UTF-8 (bewaar het bestand als CSV UTF-8)");
-  const std::string tekst = TrimRechts(veld);
-  if (TrimBlanks(tekst).empty()) return TabelFout(nummer, 1, "de omschrijving is leeg");
+  const std::string tekst = RechtsBijgesneden(veld);
+  if (Bijgesneden(tekst).empty()) return TabelFout(nummer, 1, "de omschrijving is leeg");
   for (char32_t c : Tekens(tekst)) {
     if (c < 0x20 || (c >= 0x7F && c < 0xA0)) return TabelFout(nummer, 1, "de omschrijving bevat een stuurteken");
     if (!InCp1252(c)) {
@@ -124,7 +124,7 @@ Uitkomst<std::string> LeesOmschrijving(std::string_view veld, int nummer) {
 }
 
 Uitkomst<double> LeesCoefficient(std::string_view veld, int nummer, int kolom) {
-  if (TrimBlanks(veld).empty()) return TabelFout(nummer, kolom, "geen getal ingevuld");
+  if (Bijgesneden(veld).empty()) return TabelFout(nummer, kolom, "geen getal ingevuld");
   const std::optional<double> x = LeesVolledig(veld);
   if (!x) return TabelFout(nummer, kolom, Citaat(veld) + " is geen getal");
   if (!std::isfinite(*x)) return TabelFout(nummer, kolom, Citaat(veld) + " is geen eindig getal");
@@ -193,7 +193,7 @@ std::string SchrijfWegdekTabel(const Catalogus& c, char decimaal) {
   out += CrLf;
   for (int i = 1; i <= c.AantalWegdekken && i <= kMaxWegdekken; ++i) {
     const Wegdek& w = c.Wegdekken[static_cast<std::size_t>(i)];
-    out += CsvTekst(TrimRechts(w.Omschrijving));
+    out += CsvTekst(RechtsBijgesneden(w.Omschrijving));
     for (int k = 1; k <= 6; ++k) out += ";" + VolledigeTekst(w.Coefficient(k), decimaal);
     out += CrLf;
   }

@@ -36,7 +36,7 @@ T Lees(std::span<const std::uint8_t> b, std::size_t plek) {
 }
 
 std::string LeesTekst(std::span<const std::uint8_t> b, std::size_t plek, std::size_t n) {
-  return TrimRechts(Cp1252NaarUtf8(std::string_view(reinterpret_cast<const char*>(b.data() + plek), n)));
+  return RechtsBijgesneden(Cp1252NaarUtf8(std::string_view(reinterpret_cast<const char*>(b.data() + plek), n)));
 }
 
 std::string& Naam(Invoer& in, int k) { return k == veld::kWaarneempunt ? in.waarneempunt : in.weg; }
@@ -117,14 +117,14 @@ Werkblad WerkbladVan(const Invoer& in, char decimaal) {
     if (!v.bestandPlek) {
       tekst = StandaardTekst(k, decimaal);  // the file keeps no value for it
     } else if (v.soort == VeldSoort::Tekst) {
-      tekst = TrimRechts(VastBreed(Naam(in, k), kNaamVeldLengte));
+      tekst = RechtsBijgesneden(VastBreed(Naam(in, k), kNaamVeldLengte));
     } else {
       const double x = in.getal[static_cast<std::size_t>(k)];
       tekst = std::isnan(x) ? "NaN" : Formatteer(x, v.bestandPatroon, decimaal);
     }
   }
   for (std::size_t i = 0; i < w.toelichting.size(); ++i) {
-    w.toelichting[i] = TrimRechts(VastBreed(in.toelichting[i], kToelichtingLengte));
+    w.toelichting[i] = RechtsBijgesneden(VastBreed(in.toelichting[i], kToelichtingLengte));
   }
   w.wegdek = in.wegdek;
   w.zone = in.zone;

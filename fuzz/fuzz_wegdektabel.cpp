@@ -20,7 +20,7 @@ void Controleer(const std::vector<tarvo::IngelezenWegdek>& tabel) {
   tarvo::Catalogus c;
   for (const auto& w : tabel) {
     if (tarvo::AantalTekens(w.omschrijving) > tarvo::kOmschrijvingLengte) std::abort();
-    if (tarvo::TrimBlanks(w.omschrijving).empty() || !w.omschrijving.ends_with(tarvo::TrimBlanks(w.omschrijving))) {
+    if (tarvo::Bijgesneden(w.omschrijving).empty() || !w.omschrijving.ends_with(tarvo::Bijgesneden(w.omschrijving))) {
       std::abort();
     }
     for (double x : w.coefficienten) {

@@ -15,9 +15,9 @@ constexpr std::size_t kKolomKopInspringing = 38;
 constexpr std::size_t kDlInspringing = 33;
 constexpr std::string_view kInspringing = "  ";
 
-// FormatKolom for callers that need not see the widened width.
+// KolomTekst for callers that need not see the widened width.
 std::string Kolom(double waarde, int breedte, std::string_view patroon, char decimaal) {
-  return FormatKolom(waarde, breedte, patroon, decimaal);
+  return KolomTekst(waarde, breedte, patroon, decimaal);
 }
 
 std::string PeriodeRegel(std::string_view label, const PerPeriode& v, std::string_view eenheid, char dec) {
@@ -83,7 +83,7 @@ void VoegToe(std::string& blok, const std::vector<RapportRegel>& regels) {
 
 }  // namespace
 
-std::string FormatKolom(double waarde, int& breedte, std::string_view patroon, char decimaal) {
+std::string KolomTekst(double waarde, int& breedte, std::string_view patroon, char decimaal) {
   const std::string s = Formatteer(waarde, patroon, decimaal);
   const int lengte = static_cast<int>(AantalTekens(s));
   if (lengte > breedte) breedte = lengte;

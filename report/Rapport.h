@@ -1,5 +1,5 @@
 #pragma once
-// The worksheet report: eleven text blocks (AfdrukRegels), the column
+// The worksheet report: nine text blocks (AfdrukRegels), the column
 // formatter and the environmental quality rating.
 #include <array>
 #include <string>
@@ -13,7 +13,7 @@ namespace tarvo {
 
 // value right-aligned in at least `breedte` characters; never cut. Widens
 // `breedte` to the text's length when the text is longer.
-std::string FormatKolom(double waarde, int& breedte, std::string_view patroon, char decimaal);
+std::string KolomTekst(double waarde, int& breedte, std::string_view patroon, char decimaal);
 
 // "Zeer slecht" ... "Goed" for Lden minus the deduction.
 std::string_view Milieukwaliteit(double lden, int aftrek110g);

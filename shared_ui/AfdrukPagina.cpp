@@ -181,7 +181,7 @@ void TekenPagina(QPainter& p, const PaginaInhoud& in) {
   b.Onderstreept(true);
   b.PrintKolom(8, QTekst(kKopToelichting));
   b.Onderstreept(false);
-  for (const std::string& regel : in.invoer.toelichting) b.PrintKolom(8, QTekst(TrimBlanks(regel)));
+  for (const std::string& regel : in.invoer.toelichting) b.PrintKolom(8, QTekst(Bijgesneden(regel)));
   b.Cursief(false);
 }
 

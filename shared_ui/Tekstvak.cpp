@@ -16,7 +16,7 @@ void ToonValidatie(QLineEdit* vak, const Validatie& validatie) {
     return;
   }
   ZetAchtergrond(vak, kRood);
-  vak->setToolTip(QTekst(validatie.toolTip));
+  vak->setToolTip(QTekst(validatie.uitleg));
   if (vak->isEnabled()) vak->setFocus(Qt::OtherFocusReason);
 }
 

@@ -98,7 +98,7 @@ std::string Inhoud(const Catalogus& c) {
   std::vector<std::string> t;
   for (int p = 1; p <= c.AantalWegdekken; ++p) {
     const Wegdek& w = c.Wegdekken[static_cast<std::size_t>(p)];
-    const std::string naam = TrimBlanks(w.Omschrijving);
+    const std::string naam = Bijgesneden(w.Omschrijving);
     std::string d = naam.starts_with("Wegdek ") ? naam.substr(7) : "";
     for (int k = 1; k <= 6 && !d.empty(); ++k) {
       if (w.Coefficient(k) != Coefficienten(Getal(d))[static_cast<std::size_t>(k - 1)]) d.clear();
@@ -159,13 +159,9 @@ const std::map<std::string, std::function<std::string(const Argumenten&)>, std::
     // calc
     {"Valideer",
      [](const Argumenten& a) {
-       const std::map<std::string, Soort> soort = {{"vrij", Soort::Vrij},
-                                                   {"getal", Soort::Numeriek},
-                                                   {"hoofdletters", Soort::Hoofdletters},
-                                                   {"kleineletters", Soort::KleineLetters},
-                                                   {"datum", Soort::Datum}};
+       const std::map<std::string, Soort> soort = {{"vrij", Soort::Vrij}, {"getal", Soort::Numeriek}};
        const Validatie v = Valideer(a[0], soort.at(a[1]), Geheel(a[2]), Geheel(a[3]), a[4], a[5][0]);
-       return v.geldig && v.toolTip.empty() ? v.tekst : "!" + std::string(v.toolTip);
+       return v.geldig && v.uitleg.empty() ? v.tekst : "!" + std::string(v.uitleg);
      }},
     {"GecontroleerdGetal",
      [](const Argumenten& a) {
@@ -225,7 +221,7 @@ const std::map<std::string, std::function<std::string(const Argumenten&)>, std::
     {"VerlaatVeld",
      [](const Argumenten& a) {
        const VeldVerlaten v = VerlaatVeld(Geheel(a[0]), a[1], a[2][0]);
-       return (v.validatie.geldig ? v.validatie.tekst : "!" + std::string(v.validatie.toolTip)) + "|" +
+       return (v.validatie.geldig ? v.validatie.tekst : "!" + std::string(v.validatie.uitleg)) + "|" +
               OfNiets(v.validatie.grens) + "|" + v.begrensd;
      }},
     {"Beheer",
@@ -321,10 +317,10 @@ const std::map<std::string, std::function<std::string(const Argumenten&)>, std::
      }},
     // report
     {"Milieukwaliteit", [](const Argumenten& a) { return std::string(Milieukwaliteit(Getal(a[0]), Geheel(a[1]))); }},
-    {"FormatKolom",
+    {"KolomTekst",
      [](const Argumenten& a) {
        int breedte = Geheel(a[1]);
-       const std::string t = FormatKolom(Getal(a[0]), breedte, a[2], a[3][0]);
+       const std::string t = KolomTekst(Getal(a[0]), breedte, a[2], a[3][0]);
        return "[" + t + "]" + std::to_string(breedte);
      }},
     {"InvoerRegels",
@@ -372,7 +368,7 @@ const std::map<std::string, std::function<std::string(const Argumenten&)>, std::
     {"LeesMaxAfstand",
      [](const Argumenten& a) {
        const MaxAfstand m = LeesMaxAfstand(a[0]);
-       const char* soort[] = {"Leeg", "Geweigerd", "CheckMislukt", "Onbruikbaar", "Gegevens"};
+       const char* soort[] = {"Leeg", "Geweigerd", "ControleGeweigerd", "Onbruikbaar", "Gegevens"};
        return soort[static_cast<int>(m.soort)] + ("|" + Tekst(m.s));
      }},
     {"BepaalNiveauAs",

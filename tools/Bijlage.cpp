@@ -36,8 +36,8 @@ std::vector<Kolom> Kolommen(const std::vector<double>& grenzen, const Catalogus&
   };
 
   k.push_back({"rekenblad", [](const BijlageRegel& r) { return r.rekenblad; }});
-  invoer("waarneempunt", [](const Invoer& in) { return TrimBlanks(in.waarneempunt); });
-  invoer("weg", [](const Invoer& in) { return TrimBlanks(in.weg); });
+  invoer("waarneempunt", [](const Invoer& in) { return Bijgesneden(in.waarneempunt); });
+  invoer("weg", [](const Invoer& in) { return Bijgesneden(in.weg); });
   for (int veld = 0; veld < kAantalVelden; ++veld) {
     const VeldInfo& v = Veld(veld);
     if (v.soort != VeldSoort::Getal || v.batchKolom.empty()) continue;
@@ -47,7 +47,7 @@ std::vector<Kolom> Kolommen(const std::vector<double>& grenzen, const Catalogus&
   }
   invoer("wegdek", [](const Invoer& in) { return std::to_string(in.wegdek); });
   invoer("wegdek_omschrijving",
-         [&catalogus](const Invoer& in) { return TrimBlanks(catalogus.Op(in.wegdek).Omschrijving); });
+         [&catalogus](const Invoer& in) { return Bijgesneden(catalogus.Op(in.wegdek).Omschrijving); });
   for (int c = 1; c <= 6; ++c) {
     invoer(std::string(kWegdekKolommen[static_cast<std::size_t>(c)]), [c, getal, &catalogus](const Invoer& in) {
       return getal(catalogus.Op(in.wegdek).Coefficient(c), "##0.00");

@@ -6,7 +6,7 @@
 namespace tarvo {
 
 CumulatieBron BronVan(const Invoer& in, const Resultaten& r, std::string naam) {
-  return {std::move(naam), TrimBlanks(in.waarneempunt), TrimBlanks(in.weg), r.Lden, r.Lnight};
+  return {std::move(naam), Bijgesneden(in.waarneempunt), Bijgesneden(in.weg), r.Lden, r.Lnight};
 }
 
 double CumuleerNiveaus(const std::vector<double>& niveaus) {

@@ -81,7 +81,7 @@ DiagramResultaat Diagram(std::string_view antwoord, const Werkblad& werkblad, co
   r.s = a.s;
   r.controle = Controleer(werkblad, decimaal);
   if (!r.controle) {
-    r.uitkomst = DiagramUitkomst::CheckMislukt;
+    r.uitkomst = DiagramUitkomst::ControleGeweigerd;
     return r;
   }
   const Invoer& in = *r.controle.invoer;

@@ -23,11 +23,11 @@ inline constexpr double kDiagramMinAfstand = 100;
 inline constexpr double kDiagramMaxAfstand = 1000;
 
 enum class DiagramUitkomst {
-  Leeg,          // empty answer or cancel: nothing happens
-  Geweigerd,     // the answer is no number: no diagram
-  CheckMislukt,  // the input check refused
-  Onbruikbaar,   // a road surface outside the catalogue, or an infinite level: see melding
-  Gegevens,      // the rows are computed
+  Leeg,               // empty answer or cancel: nothing happens
+  Geweigerd,          // the answer is no number: no diagram
+  ControleGeweigerd,  // the input check refused
+  Onbruikbaar,        // a road surface outside the catalogue, or an infinite level: see melding
+  Gegevens,           // the rows are computed
 };
 
 // The answer of the input box as the largest distance s, clamped into

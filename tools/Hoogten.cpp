@@ -16,7 +16,7 @@ namespace {
 Uitkomst<std::vector<std::string>> Delen(std::string_view lijst, std::string_view wat) {
   if (auto delen = LeesLijst(lijst)) return *delen;
   std::string zin = "Geef de " + std::string(wat) + " als getallen gescheiden door ';'";
-  if (!ZonderBlanks(lijst).empty()) zin += ", gevonden '" + std::string(lijst) + "'";
+  if (!BijgesnedenDeel(lijst).empty()) zin += ", gevonden '" + std::string(lijst) + "'";
   return Fout{zin + "."};
 }
 
@@ -66,7 +66,7 @@ Uitkomst<std::vector<double>> LeesGrenzenLijst(std::string_view lijst) {
 Uitkomst<std::vector<double>> ContourGrenzen(const Maximum& maximum, std::string_view extra) {
   std::vector<double> grenzen = {kVoorkeursgrenswaarde};
   if (maximum.waarde != kVoorkeursgrenswaarde) grenzen.push_back(maximum.waarde);
-  if (ZonderBlanks(extra).empty()) return grenzen;
+  if (BijgesnedenDeel(extra).empty()) return grenzen;
   auto gelezen = LeesGrenzenLijst(extra);
   if (!gelezen) return gelezen.Reden();
   for (double g : *gelezen) {

@@ -72,7 +72,7 @@ namespace {
 
 // A value as its box would take it, or why not.
 Uitkomst<double> Waarde(std::string_view tekst, const GetalBereik& bereik, const std::string& kolom) {
-  if (ZonderBlanks(tekst).empty()) return Fout{"Kolom " + kolom + " is leeg."};
+  if (BijgesnedenDeel(tekst).empty()) return Fout{"Kolom " + kolom + " is leeg."};
   const auto x = GecontroleerdGetal(tekst, bereik);
   if (!x) return Fout{"Kolom " + kolom + ": '" + std::string(tekst) + "' is geen getal."};
   if (OverschredenGrens(tekst, bereik)) {
@@ -88,15 +88,15 @@ Uitkomst<std::vector<std::pair<int, std::string>>> UurTekstenUitEtmaal(const Etm
   auto etmaal = Waarde(g.etmaal, {99999999, 0, "##0.00"}, "etmaal");
   if (!etmaal) return etmaal.Reden();
   double dag = *etmaal;
-  if (!ZonderBlanks(g.factor).empty()) {
+  if (!BijgesnedenDeel(g.factor).empty()) {
     const auto factor = Waarde(g.factor, {100, 0, "##0.000"}, "factor");
     if (!factor) return factor.Reden();
     dag *= *factor;
   }
-  if (ZonderBlanks(g.groei).empty() != ZonderBlanks(g.jaren).empty()) {
+  if (BijgesnedenDeel(g.groei).empty() != BijgesnedenDeel(g.jaren).empty()) {
     return Fout{"Kolommen groei en jaren horen bij elkaar: vul beide in of geen van beide."};
   }
-  if (!ZonderBlanks(g.groei).empty()) {
+  if (!BijgesnedenDeel(g.groei).empty()) {
     const auto groei = Waarde(g.groei, {100, -100, "##0.00"}, "groei");
     if (!groei) return groei.Reden();
     const auto jaren = Waarde(g.jaren, {100, 0, "#0"}, "jaren");

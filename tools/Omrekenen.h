@@ -18,7 +18,7 @@ namespace tarvo {
 inline constexpr std::array<double, 4> kPeriodeUren = {0, 12, 4, 8};
 
 // The rows of the count grid: txtInt index 3 × row + period (0..2).
-enum CountRij { kRijMotor = 0, kRijLicht, kRijMiddel, kRijZwaar, kRijBromf, kRijTram, kAantalRijen };
+enum TellingRij { kRijMotor = 0, kRijLicht, kRijMiddel, kRijZwaar, kRijBromf, kRijTram, kAantalRijen };
 // The four rows a distribution fills, in the order of its share rows.
 inline constexpr std::array<int, 4> kVerdeelRijen = {kRijMotor, kRijLicht, kRijMiddel, kRijZwaar};
 

@@ -49,7 +49,7 @@ std::optional<std::vector<std::string>> LeesLijst(std::string_view tekst) {
   std::vector<std::string> delen;
   for (;;) {
     const auto puntkomma = tekst.find(';');
-    const std::string_view deel = ZonderBlanks(tekst.substr(0, puntkomma));
+    const std::string_view deel = BijgesnedenDeel(tekst.substr(0, puntkomma));
     if (deel.empty()) return std::nullopt;
     delen.emplace_back(deel);
     if (puntkomma == std::string_view::npos) return delen;

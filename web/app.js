@@ -55,7 +55,7 @@ const ZetWerkblad = () => kern.ZetWerkblad(werkblad.Teksten());
 // What the check left in the fields, and why it refused: a text that is no
 // number marks its field as leaving it does, a warning comes in a message box.
 async function ToonControle(r) {
-  werkblad.ToonWeergave(r.weergave, r.weigering?.toolTip);
+  werkblad.ToonWeergave(r.weergave, r.weigering?.uitleg);
   const w = r.weigering;
   if (!w) return true;
   if (w.soort === 'Waarschuwing') await ToonMelding(w.melding, w.titel);

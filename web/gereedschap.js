@@ -133,7 +133,7 @@ export function MaakOmrekenVenster(kern, tabel, { decimaal, bijToepassen }) {
       e.addEventListener('blur', () => {
         const v = kern.ValideerOmreken(soort, index, e.value);
         if (v.geldig) e.value = v.tekst;
-        Markeer(e, v.geldig ? '' : v.toolTip);
+        Markeer(e, v.geldig ? '' : v.uitleg);
       });
       Filter(e, eigen[index].tekens);
       vakken.push(e);
@@ -167,7 +167,7 @@ export function MaakOmrekenVenster(kern, tabel, { decimaal, bijToepassen }) {
   document.getElementById('omrekenKnop').onclick = async () => {
     const r = kern.Omreken(verd.map((e) => e.value));
     if (r.ongeldig !== undefined) {
-      Markeer(verd[r.ongeldig], r.toolTip);
+      Markeer(verd[r.ongeldig], r.uitleg);
       verd[r.ongeldig].focus();
       return;
     }
@@ -183,7 +183,7 @@ export function MaakOmrekenVenster(kern, tabel, { decimaal, bijToepassen }) {
   document.getElementById('toepasKnop').onclick = () => {
     const r = kern.Toepassen(aantal.map((e) => e.value));
     if (r.ongeldig !== undefined) {
-      Markeer(aantal[r.ongeldig], r.toolTip);
+      Markeer(aantal[r.ongeldig], r.uitleg);
       aantal[r.ongeldig].focus();
       return;
     }

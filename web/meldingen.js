@@ -98,10 +98,10 @@ export function Maak(soort, eigenschappen = {}, ...kinderen) {
 }
 
 // A field shown valid or invalid, its reason as tool tip and for screen readers.
-export function Markeer(e, toolTip) {
-  e.classList.toggle('ongeldig', Boolean(toolTip));
-  if (toolTip) {
-    e.title = toolTip;
+export function Markeer(e, uitleg) {
+  e.classList.toggle('ongeldig', Boolean(uitleg));
+  if (uitleg) {
+    e.title = uitleg;
     e.setAttribute('aria-invalid', 'true');
   } else {
     e.removeAttribute('title');

@@ -143,9 +143,9 @@ export function BouwWerkblad(kern, tabel, raster, { bijHelp, bijWijziging }) {
     return van;
   };
   // A field the check looked at no longer shows the conversion's colour.
-  const MarkeerVeld = (e, toolTip) => {
+  const MarkeerVeld = (e, uitleg) => {
     e.classList.remove('omgerekend');
-    Markeer(e, toolTip);
+    Markeer(e, uitleg);
   };
 
   const Volg = (e, help, { tekens = '', k = -1 } = {}) => {
@@ -188,7 +188,7 @@ export function BouwWerkblad(kern, tabel, raster, { bijHelp, bijWijziging }) {
         if (v.begrensd) ZetStatus(v.begrensd);
         return;
       }
-      MarkeerVeld(e, v.toolTip);
+      MarkeerVeld(e, v.uitleg);
       // As in the window, the field keeps the focus while it holds no number.
       if (inRing.has(ev.relatedTarget)) setTimeout(() => e.focus());
     });
@@ -251,11 +251,11 @@ export function BouwWerkblad(kern, tabel, raster, { bijHelp, bijWijziging }) {
       ZetZone(w.zone);
     },
     // What the core's check says the fields show.
-    ToonWeergave(weergave, toolTip) {
+    ToonWeergave(weergave, uitleg) {
       weergave.tekst.forEach((t, k) => {
         if (t !== null && !invoer[k].disabled) invoer[k].value = t;
         if (weergave.staat[k] === 'Geldig') MarkeerVeld(invoer[k], null);
-        if (weergave.staat[k] === 'Ongeldig') MarkeerVeld(invoer[k], toolTip);
+        if (weergave.staat[k] === 'Ongeldig') MarkeerVeld(invoer[k], uitleg);
       });
     },
     ZetAfgeleid(lijst) {

@@ -208,7 +208,7 @@ void ToonDiagram(QWidget* ouder, Dialogen& dialogen, const Werkblad& werkblad, c
                         "\" is geen getal. Geef de maximale afstand tot de wegas in meters, van 100 tot 1000.",
                     std::string(kDiagramTitel), Icoon::Uitroep);
       return;
-    case DiagramUitkomst::CheckMislukt:
+    case DiagramUitkomst::ControleGeweigerd:
       toonControle(r.controle);
       return;
     case DiagramUitkomst::Onbruikbaar:

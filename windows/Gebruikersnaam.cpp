@@ -14,9 +14,9 @@ bool VraagGebruikersnaam(QWidget* ouder, Dialogen& dialogen, Catalogus& catalogu
       "Huidige instelling gebruikersnaam: " + crlf + naam + crlf + crlf + "Voer nieuwe gebruikersnaam in";
   // The padding blanks would only put the cursor far behind the name.
   const auto antwoord = dialogen.InvoerVak(ouder, prompt, "Instelling gebruikersnaam",
-                                           QString::fromStdString(TrimRechts(catalogus.Gebruikersnaam)));
+                                           QString::fromStdString(RechtsBijgesneden(catalogus.Gebruikersnaam)));
   if (!antwoord || antwoord->isEmpty()) return false;
-  const std::string nieuw = VastBreed(TrimBlanks(antwoord->toStdString()), kNaamLengte);
+  const std::string nieuw = VastBreed(Bijgesneden(antwoord->toStdString()), kNaamLengte);
   if (nieuw == catalogus.Gebruikersnaam) return false;
   ZetGebruikersnaam(catalogus, nieuw);
   return true;

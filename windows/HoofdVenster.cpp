@@ -678,7 +678,7 @@ void HoofdVenster::ToonWeergave(const Weergave& weergave) {
       e->setToolTip({});
     } else if (weergave.staat[i] == VeldStaat::Ongeldig) {
       ZetAchtergrond(e, kRood);
-      e->setToolTip(QTekst(kToolTipGetal));
+      e->setToolTip(QTekst(kUitlegGetal));
     }
   }
 }

@@ -108,7 +108,7 @@ void InfoVenster::MaakTeksten(const Catalogus& catalogus) {
   const QString versieTekst = QString("%1.%2").arg(versie::kMajor).arg(versie::kMinor);
   versieEnGebruiker_ = WitLabel(QString(versie::kBestandsOmschrijving) + ", versie " + versieTekst + " rev" +
                                     QString::number(versie::kRevisie) + " (" + versie::kOpmerkingen + ")" + crlf +
-                                    "Gebruiker :" + crlf + LabelTekst(TrimBlanks(catalogus.GebruikersLabelnaam)),
+                                    "Gebruiker :" + crlf + LabelTekst(Bijgesneden(catalogus.GebruikersLabelnaam)),
                                 this);
   versieEnGebruiker_->setObjectName("versieEnGebruiker");
 

@@ -58,7 +58,7 @@ ToetsingVenster::ToetsingVenster(const Werkblad& werkblad, std::string naam, con
 // its caption; a change computes at once.
 void ToetsingVenster::MaakKeuzes() {
   hoogtenVeld_ =
-      new QLineEdit(QTekst(keuze_.hoogten.value_or(TrimBlanks(werkblad_.veld[veld::kWaarneemhoogte]))), this);
+      new QLineEdit(QTekst(keuze_.hoogten.value_or(Bijgesneden(werkblad_.veld[veld::kWaarneemhoogte]))), this);
   hoogtenVeld_->setObjectName("hoogtenVeld");
   hoogtenVeld_->setToolTip("Waarneemhoogten in meters, gescheiden door ';', bijvoorbeeld 1,5; 4,5; 7,5");
   situatieLijst_ = new QComboBox(this);

@@ -294,7 +294,7 @@ void WegdekVenster::ToonGekozen() {
     return;
   }
   const Wegdek& w = cat_.Wegdekken[static_cast<std::size_t>(wegdekLijst_->currentRow() + 1)];
-  velden_[0]->setText(QString::fromStdString(TrimBlanks(w.Omschrijving)));
+  velden_[0]->setText(QString::fromStdString(Bijgesneden(w.Omschrijving)));
   for (int k = 1; k <= 6; ++k) {
     velden_[static_cast<std::size_t>(k)]->setText(
         QString::fromStdString(Formatteer(w.Coefficient(k), kPatroon, LocaleDecimaal())));

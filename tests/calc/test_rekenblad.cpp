@@ -140,7 +140,7 @@ class Rekenblad {
     }
     if (naam == "diagram" || naam == "rij" || naam == "diagramcsv") {
       const DiagramResultaat d = Diagram(delen[1], werkblad_, catalogus_, decimaal_);
-      const char* soort[] = {"Leeg", "Geweigerd", "CheckMislukt", "Onbruikbaar", "Gegevens"};
+      const char* soort[] = {"Leeg", "Geweigerd", "ControleGeweigerd", "Onbruikbaar", "Gegevens"};
       const DiagramGegevens& g = d.gegevens;
       if (naam == "rij")
         return g.rijen.at(std::stoul(delen[2]) - 1).label + "|" + Tekst(g.rijen.at(std::stoul(delen[2]) - 1).lden);

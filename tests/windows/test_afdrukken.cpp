@@ -167,7 +167,8 @@ class TestAfdrukken : public QObject {
     // The 12 pt lines (7.2 pt a character) from column 8, a heading's periods from 34.
     const QStringList pagina12 = PdfRegels(pdf);
     QStringList kop = {Q(kRapportTitel), Q(kWaarneempuntLabel) + Q(in.waarneempunt),
-                       Q(kKopResultaten).leftJustified(26) + "    DAG  AVOND  NACHT", Q(TrimBlanks(in.toelichting[0]))};
+                       Q(kKopResultaten).leftJustified(26) + "    DAG  AVOND  NACHT",
+                       Q(Bijgesneden(in.toelichting[0]))};
     for (const QString& t : kop) QVERIFY2(pagina12.contains(OpKolom(8, t)), qPrintable(t));
 
     // The footer, the last text before the page break, 1 cm in from the

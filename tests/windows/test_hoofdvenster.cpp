@@ -820,7 +820,7 @@ class TestHoofdVenster : public QObject {
     };
     o.dlg.invoerAntwoorden = {QString("Geluid & Co")};
     o.Knop("gebruiker");
-    QCOMPARE(TrimBlanks(opSchijf().Gebruikersnaam), std::string("Geluid & Co"));
+    QCOMPARE(Bijgesneden(opSchijf().Gebruikersnaam), std::string("Geluid & Co"));
     o.dlg.bijVenster = [](QDialog& dialoog) {
       auto* editor = qobject_cast<WegdekVenster*>(&dialoog);
       QTest::mouseClick(editor->toevoegKnop(), Qt::LeftButton);
@@ -840,7 +840,7 @@ class TestHoofdVenster : public QObject {
         o.dlg.LaatsteMelding().ends_with("; het oude bestand is bewaard gebleven. De wijziging blijft in het "
                                          "programma en wordt bij de volgende wijziging en bij het afsluiten opnieuw "
                                          "opgeslagen."));
-    QCOMPARE(TrimBlanks(opSchijf().Gebruikersnaam), std::string("Geluid & Co"));
+    QCOMPARE(Bijgesneden(opSchijf().Gebruikersnaam), std::string("Geluid & Co"));
     // A second name for the catalogue file: the save refuses to cut it loose.
     std::filesystem::create_hard_link(pad, o.map / "tweede.dat");
     o.Knop("invullen");
@@ -854,7 +854,7 @@ class TestHoofdVenster : public QObject {
                          "verloren."));
     std::filesystem::remove(o.map / "tweede.dat");
     QVERIFY(o.venster->close());
-    QCOMPARE(TrimBlanks(opSchijf().Gebruikersnaam), std::string("Ander Bureau"));
+    QCOMPARE(Bijgesneden(opSchijf().Gebruikersnaam), std::string("Ander Bureau"));
   }
 
   // At logout (SIGTERM) nobody can answer: nothing is asked, the worksheet
@@ -874,7 +874,7 @@ class TestHoofdVenster : public QObject {
     QCOMPARE(o.dlg.meldingen.size(), gevraagd);
     QVERIFY(o.dlg.bewaarFilters.empty());
     const auto catalogus = DecodeerCatalogus(LeesBytes(o.map / std::string(kCatalogusBestand)));
-    QCOMPARE(TrimBlanks(catalogus->Gebruikersnaam), std::string("Ander Bureau"));
+    QCOMPARE(Bijgesneden(catalogus->Gebruikersnaam), std::string("Ander Bureau"));
   }
 
   // Quoted, blanks and all: opened without a dialog.

@@ -22,7 +22,7 @@
 #include "tests/TijdelijkeMap.h"
 #include "windows/Gebruikersnaam.h"
 #include "windows/InfoVenster.h"
-#include "windows/Openingsscherm.h"
+#include "windows/OpstartVenster.h"
 #include "windows/RailVenster.h"
 
 using namespace tarvo;
@@ -52,7 +52,7 @@ class TestSchil : public QObject {
   void openingsschermOpentHoofdvensterAlleenNaDeTimer() {
     int geopend = 0;
     for (int manier : {0, 1, 2}) {
-      Openingsscherm scherm([&] { ++geopend; });
+      OpstartVenster scherm([&] { ++geopend; });
       scherm.Start();
       QVERIFY(scherm.isVisible());
       if (manier == 0) scherm.OpenHoofdvenster();

@@ -40,7 +40,7 @@
 namespace tarvo::web {
 namespace {
 
-struct Toestand {
+struct KernToestand {
   char decimaal = ',';
   Datum vandaag{2026, 1, 1};
   Werkblad werkblad = LeegWerkblad(',');
@@ -51,12 +51,12 @@ struct Toestand {
   std::string antwoord;
 };
 
-Toestand& T() {
-  static Toestand t;
+KernToestand& Toestand() {
+  static KernToestand t;
   return t;
 }
 
-std::vector<std::string> Teksten() { return LeesTeksten(T().vraag).value_or(std::vector<std::string>{}); }
+std::vector<std::string> Teksten() { return LeesTeksten(Toestand().vraag).value_or(std::vector<std::string>{}); }
 
 std::string Tekst(std::size_t i) {
   auto t = Teksten();
@@ -64,8 +64,8 @@ std::string Tekst(std::size_t i) {
 }
 
 const char* Antwoord(const Json& j) {
-  T().antwoord = j.Inhoud();
-  return T().antwoord.c_str();
+  Toestand().antwoord = j.Inhoud();
+  return Toestand().antwoord.c_str();
 }
 
 const char* FoutAntwoord(std::string_view melding) {
@@ -74,11 +74,11 @@ const char* FoutAntwoord(std::string_view melding) {
 
 template <typename Bytes>
 void ZetBytes(const Bytes& b) {
-  T().bytes.assign(reinterpret_cast<const std::uint8_t*>(b.data()),
-                   reinterpret_cast<const std::uint8_t*>(b.data()) + b.size());
+  Toestand().bytes.assign(reinterpret_cast<const std::uint8_t*>(b.data()),
+                          reinterpret_cast<const std::uint8_t*>(b.data()) + b.size());
 }
 
-std::string Getal(double x, std::string_view patroon = "##0.00") { return Formatteer(x, patroon, T().decimaal); }
+std::string Getal(double x, std::string_view patroon = "##0.00") { return Formatteer(x, patroon, Toestand().decimaal); }
 
 std::string_view Naam(VeldSoort s) {
   switch (s) {
@@ -174,7 +174,7 @@ void SchrijfControle(Json& j, const Controle& c) {
         .Veld("melding", geenGetal ? GeenGetalMelding(g->veld) : g->tekst)
         .Veld("regel", WeigeringRegel(*g))
         .Veld("titel", kTitelWaarschuwing)
-        .Veld("toolTip", geenGetal ? kToolTipGetal : "")
+        .Veld("uitleg", geenGetal ? kUitlegGetal : "")
         .EindObject();
   } else {
     j.Null();
@@ -188,11 +188,14 @@ void SchrijfControle(Json& j, const Controle& c) {
 }
 
 void SchrijfCatalogus(Json& j) {
-  Catalogus& c = T().catalogus;
+  Catalogus& c = Toestand().catalogus;
   VulLijst(c);
   j.Sleutel("catalogus").Object().Sleutel("lijst").Lijst();
-  for (int i = 1; i <= c.AantalWegdekken; ++i) j.Tekst(TrimRechts(c.WegdekNamen[static_cast<std::size_t>(i)]));
-  j.EindLijst().Veld("meegeleverd", kAantalMeegeleverd).Veld("gebruiker", TrimRechts(c.Gebruikersnaam)).EindObject();
+  for (int i = 1; i <= c.AantalWegdekken; ++i) j.Tekst(RechtsBijgesneden(c.WegdekNamen[static_cast<std::size_t>(i)]));
+  j.EindLijst()
+      .Veld("meegeleverd", kAantalMeegeleverd)
+      .Veld("gebruiker", RechtsBijgesneden(c.Gebruikersnaam))
+      .EindObject();
   ZetBytes(CodeerCatalogus(c));
 }
 
@@ -263,28 +266,28 @@ void SchrijfTermen(Json& j, const Resultaten& r) {
 
 void SchrijfCumulatie(Json& j) {
   j.Sleutel("bronnen").Lijst();
-  for (const CumulatieBron& b : T().bronnen) {
+  for (const CumulatieBron& b : Toestand().bronnen) {
     j.Object().Veld("naam", b.naam).Veld("waarneempunt", b.waarneempunt).Veld("weg", b.weg);
     j.Veld("lden", Getal(b.lden)).Veld("lnight", Getal(b.lnight)).EindObject();
   }
-  const CumulatieTotaal totaal = Cumuleer(T().bronnen);
+  const CumulatieTotaal totaal = Cumuleer(Toestand().bronnen);
   j.EindLijst().Sleutel("totaal").Object().Veld("lden", Getal(totaal.lden)).Veld("lnight", Getal(totaal.lnight));
   j.EindObject();
-  ZetBytes(CumulatieTabel(T().bronnen, T().decimaal, true, CrLf));
+  ZetBytes(CumulatieTabel(Toestand().bronnen, Toestand().decimaal, true, CrLf));
 }
 
 // A worksheet checked and computed as for its report.
 Uitkomst<std::pair<Invoer, Resultaten>> Reken(const Werkblad& w) {
-  Controle c = Controleer(w, T().decimaal);
+  Controle c = Controleer(w, Toestand().decimaal);
   if (!c) return tarvo::Fout{WeigeringRegel(*c.weigering)};
-  auto r = BerekenBruikbaar(*c.invoer, T().catalogus, T().vandaag);
+  auto r = BerekenBruikbaar(*c.invoer, Toestand().catalogus, Toestand().vandaag);
   if (!r) return r.Reden();
   return std::pair{std::move(*c.invoer), std::move(*r)};
 }
 
 Validatie ValideerOmreken(std::string_view tekst, bool verdeling, int vak) {
   const GetalBereik& b = VakBereik(verdeling, vak);
-  return Valideer(tekst, Soort::Numeriek, b.maximum, b.minimum, b.patroon, T().decimaal);
+  return Valideer(tekst, Soort::Numeriek, b.maximum, b.minimum, b.patroon, Toestand().decimaal);
 }
 
 // The conversion window's rows with their hints, and what each box takes.
@@ -307,7 +310,7 @@ void SchrijfOmrekenTabel(Json& j) {
 }
 
 Json& SchrijfValidatie(Json& j, const Validatie& v) {
-  return j.Veld("geldig", v.geldig).Veld("tekst", v.tekst).Veld("toolTip", v.toolTip);
+  return j.Veld("geldig", v.geldig).Veld("tekst", v.tekst).Veld("uitleg", v.uitleg);
 }
 
 }  // namespace
@@ -318,12 +321,12 @@ using namespace tarvo::web;
 
 // Room for a question of `lengte` bytes: the page writes its texts there.
 TARVO_WEB std::uint8_t* WebVraag(int lengte) {
-  T().vraag.assign(static_cast<std::size_t>(std::max(lengte, 0)), 0);
-  return T().vraag.data();
+  Toestand().vraag.assign(static_cast<std::size_t>(std::max(lengte, 0)), 0);
+  return Toestand().vraag.data();
 }
 
-TARVO_WEB const std::uint8_t* WebBytes() { return T().bytes.data(); }
-TARVO_WEB int WebBytesLengte() { return static_cast<int>(T().bytes.size()); }
+TARVO_WEB const std::uint8_t* WebBytes() { return Toestand().bytes.data(); }
+TARVO_WEB int WebBytesLengte() { return static_cast<int>(Toestand().bytes.size()); }
 
 // The field table and the fixed texts the page builds its controls from.
 TARVO_WEB const char* WebTabel() {
@@ -363,22 +366,22 @@ TARVO_WEB const char* WebTabel() {
 
 // decimaal: the character code of ',' or '.'; the date decides the 110g deduction.
 TARVO_WEB void WebZetInstellingen(int decimaal, int jaar, int maand, int dag) {
-  T().decimaal = decimaal == '.' ? '.' : ',';
-  T().vandaag = {jaar, maand, dag};
+  Toestand().decimaal = decimaal == '.' ? '.' : ',';
+  Toestand().vandaag = {jaar, maand, dag};
 }
 
 // The worksheet after Reset.
 TARVO_WEB const char* WebLeegWerkblad() {
-  T().werkblad = LeegWerkblad(T().decimaal);
+  Toestand().werkblad = LeegWerkblad(Toestand().decimaal);
   Json j;
   j.Object();
-  SchrijfWerkblad(j, T().werkblad);
+  SchrijfWerkblad(j, Toestand().werkblad);
   return Antwoord(j.EindObject());
 }
 
 // Leaving field k with the question's text: what the field shows then.
 TARVO_WEB const char* WebValideer(int k) {
-  const VeldVerlaten v = VerlaatVeld(k, Tekst(0), T().decimaal);
+  const VeldVerlaten v = VerlaatVeld(k, Tekst(0), Toestand().decimaal);
   Json j;
   return Antwoord(SchrijfValidatie(j.Object(), v.validatie).Veld("begrensd", v.begrensd).EindObject());
 }
@@ -386,7 +389,7 @@ TARVO_WEB const char* WebValideer(int k) {
 // The worksheet's texts: the 40 fields, then the remark lines.
 TARVO_WEB void WebZetWerkblad(int wegdek, int zone, int aftrek, int rail) {
   const auto t = Teksten();
-  Werkblad& w = T().werkblad;
+  Werkblad& w = Toestand().werkblad;
   for (std::size_t i = 0; i < w.veld.size(); ++i) w.veld[i] = i < t.size() ? t[i] : std::string();
   for (std::size_t i = 0; i < w.toelichting.size(); ++i) {
     const std::size_t n = w.veld.size() + i;
@@ -401,21 +404,21 @@ TARVO_WEB void WebZetWerkblad(int wegdek, int zone, int aftrek, int rail) {
 TARVO_WEB const char* WebControleer() {
   Json j;
   j.Object();
-  SchrijfControle(j, Controleer(T().werkblad, T().decimaal));
+  SchrijfControle(j, Controleer(Toestand().werkblad, Toestand().decimaal));
   return Antwoord(j.EindObject());
 }
 
 // The input check and the calculation: the fields, the result labels, every
 // term, the rating and the report.
 TARVO_WEB const char* WebBereken() {
-  const char dec = T().decimaal;
-  Controle c = Controleer(T().werkblad, dec);
+  const char dec = Toestand().decimaal;
+  Controle c = Controleer(Toestand().werkblad, dec);
   Json j;
   j.Object();
   SchrijfControle(j, c);
   if (!c) return Antwoord(j.EindObject());
   const Invoer& in = *c.invoer;
-  const auto uitkomst = BerekenBruikbaar(in, T().catalogus, T().vandaag);
+  const auto uitkomst = BerekenBruikbaar(in, Toestand().catalogus, Toestand().vandaag);
   if (!uitkomst) return Antwoord(j.Veld("fout", uitkomst.Melding()).EindObject());
   const Resultaten& r = *uitkomst;
   const ResultaatTeksten labels = LabelTeksten(r, dec);
@@ -437,7 +440,7 @@ TARVO_WEB const char* WebBereken() {
   } else {
     j.Null();
   }
-  j.Veld("rapport", RapportTekst(in, r, T().catalogus, dec));
+  j.Veld("rapport", RapportTekst(in, r, Toestand().catalogus, dec));
   return Antwoord(j.EindObject());
 }
 
@@ -446,11 +449,11 @@ TARVO_WEB const char* WebLeesRekenblad() {
   const std::string bytes = Tekst(0);
   auto in = DecodeerWerkblad(std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
   if (!in) return FoutAntwoord(in.Melding());
-  const auto melding = HerstelWegdek(*in, T().catalogus);
-  T().werkblad = WerkbladVan(*in, T().decimaal);
+  const auto melding = HerstelWegdek(*in, Toestand().catalogus);
+  Toestand().werkblad = WerkbladVan(*in, Toestand().decimaal);
   Json j;
   j.Object();
-  SchrijfWerkblad(j, T().werkblad);
+  SchrijfWerkblad(j, Toestand().werkblad);
   j.Sleutel("meldingen").Lijst();
   if (melding) j.Tekst(*melding);
   return Antwoord(j.EindLijst().EindObject());
@@ -458,8 +461,8 @@ TARVO_WEB const char* WebLeesRekenblad() {
 
 // The worksheet file of the checked input; the check's refusal otherwise.
 TARVO_WEB const char* WebSchrijfRekenblad() {
-  const Controle c = Controleer(T().werkblad, T().decimaal);
-  T().bytes.clear();
+  const Controle c = Controleer(Toestand().werkblad, Toestand().decimaal);
+  Toestand().bytes.clear();
   if (c) ZetBytes(CodeerWerkblad(*c.invoer));
   Json j;
   j.Object();
@@ -472,8 +475,8 @@ TARVO_WEB const char* WebLaadCatalogus() {
   const std::string bytes = Tekst(0);
   auto c = DecodeerCatalogus(std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
   if (!c) return FoutAntwoord(c.Melding());
-  T().catalogus = std::move(*c);
-  T().plan.reset();
+  Toestand().catalogus = std::move(*c);
+  Toestand().plan.reset();
   Json j;
   j.Object();
   SchrijfCatalogus(j);
@@ -492,12 +495,12 @@ TARVO_WEB const char* WebCatalogus() {
 // change; nothing changes before WebVoerImportUit.
 TARVO_WEB const char* WebPlanImport() {
   const auto t = Teksten();
-  T().plan.reset();
+  Toestand().plan.reset();
   if (t.size() != 2) return FoutAntwoord("Geen tabel ontvangen.");
   const auto tabel = LeesWegdekTabel(t[0], ';', Kopregel::Verplicht);
   if (!tabel) return FoutAntwoord(tabel.Melding());
   if (tabel->empty()) return FoutAntwoord("Het bestand " + t[1] + " bevat geen wegdekken.");
-  WegdekBeheer beheer(T().catalogus);
+  WegdekBeheer beheer(Toestand().catalogus);
   auto plan = VoegSamen(beheer, *tabel);
   if (!plan) return FoutAntwoord(plan.Melding());
   Json j;
@@ -506,17 +509,17 @@ TARVO_WEB const char* WebPlanImport() {
   if (plan->Leeg())
     j.Veld("melding", "De wegdekken staan al met dezelfde correctiefactoren in de lijst.");
   else
-    T().plan = std::move(*plan);
+    Toestand().plan = std::move(*plan);
   return Antwoord(j.EindObject());
 }
 
 TARVO_WEB const char* WebVoerImportUit() {
   Json j;
   j.Object();
-  if (T().plan) {
-    WegdekBeheer beheer(T().catalogus);
-    j.Veld("kies", beheer.Voer(*T().plan));
-    T().plan.reset();
+  if (Toestand().plan) {
+    WegdekBeheer beheer(Toestand().catalogus);
+    j.Veld("kies", beheer.Voer(*Toestand().plan));
+    Toestand().plan.reset();
   }
   SchrijfCatalogus(j);
   return Antwoord(j.EindObject());
@@ -524,21 +527,21 @@ TARVO_WEB const char* WebVoerImportUit() {
 
 // The catalogue as a table file, in the byte buffer.
 TARVO_WEB int WebExporteerWegdekken() {
-  ZetBytes(SchrijfWegdekTabel(T().catalogus, T().decimaal));
+  ZetBytes(SchrijfWegdekTabel(Toestand().catalogus, Toestand().decimaal));
   return WebBytesLengte();
 }
 
 // The user name printed on reports; an empty answer changes nothing.
 TARVO_WEB const char* WebZetGebruiker() {
-  const std::string naam = TrimBlanks(Tekst(0));
-  if (!naam.empty()) ZetGebruikersnaam(T().catalogus, naam);
+  const std::string naam = Bijgesneden(Tekst(0));
+  if (!naam.empty()) ZetGebruikersnaam(Toestand().catalogus, naam);
   return WebCatalogus();
 }
 
 // The level-distance diagram up to the answer's distance; its table in the byte buffer.
 TARVO_WEB const char* WebDiagram() {
   const std::string antwoord = Tekst(0);
-  const DiagramResultaat r = Diagram(antwoord, T().werkblad, T().catalogus, T().decimaal);
+  const DiagramResultaat r = Diagram(antwoord, Toestand().werkblad, Toestand().catalogus, Toestand().decimaal);
   Json j;
   j.Object();
   switch (r.uitkomst) {
@@ -549,7 +552,7 @@ TARVO_WEB const char* WebDiagram() {
                           "\" is geen getal. Geef de maximale afstand tot de wegas in meters, van 100 tot 1000.");
     case DiagramUitkomst::Onbruikbaar:
       return FoutAntwoord(r.melding);
-    case DiagramUitkomst::CheckMislukt:
+    case DiagramUitkomst::ControleGeweigerd:
       SchrijfControle(j, r.controle);
       return Antwoord(j.EindObject());
     case DiagramUitkomst::Gegevens:
@@ -560,13 +563,13 @@ TARVO_WEB const char* WebDiagram() {
   j.Sleutel("lden").Lijst();
   for (const DiagramRij& rij : r.gegevens.rijen) j.Getal(rij.lden);
   j.EindLijst();
-  AfstandRekenaar rekenaar(*r.controle.invoer, T().catalogus, T().vandaag);
+  AfstandRekenaar rekenaar(*r.controle.invoer, Toestand().catalogus, Toestand().vandaag);
   const NiveauOpAfstand eigen = rekenaar.Op(rekenaar.EigenAfstand());
   j.Sleutel("eigen").Object().Veld("afstand", eigen.afstand).Veld("lden", eigen.lden);
   j.Veld("afstandTekst", Getal(eigen.afstand) + " m");
   j.Veld("tekst", "Rekenblad: " + Getal(eigen.afstand) + " m, Lden " + Getal(eigen.lden) + " dB excl. aftrek");
   j.EindObject();
-  ZetBytes(DiagramCsv(r.gegevens, T().decimaal, CrLf));
+  ZetBytes(DiagramCsv(r.gegevens, Toestand().decimaal, CrLf));
   return Antwoord(j.EindObject());
 }
 
@@ -574,12 +577,12 @@ TARVO_WEB const char* WebDiagram() {
 TARVO_WEB const char* WebAfstandVoor() {
   const auto doel = LeesDoelNiveau(Tekst(0));
   if (!doel) return FoutAntwoord("Geef een streefwaarde van 0 tot 150 dB.");
-  const Controle c = Controleer(T().werkblad, T().decimaal);
+  const Controle c = Controleer(Toestand().werkblad, Toestand().decimaal);
   Json j;
   j.Object();
   SchrijfControle(j, c);
   if (!c) return Antwoord(j.EindObject());
-  AfstandRekenaar rekenaar(*c.invoer, T().catalogus, T().vandaag);
+  AfstandRekenaar rekenaar(*c.invoer, Toestand().catalogus, Toestand().vandaag);
   const DoelAfstand r = rekenaar.Zoek(*doel);
   const NiveauOpAfstand& p = r.punt;
   const std::string aftrek =
@@ -609,12 +612,13 @@ TARVO_WEB const char* WebCumulatie() {
 }
 
 TARVO_WEB const char* WebCumulatieLeeg() {
-  T().bronnen.clear();
+  Toestand().bronnen.clear();
   return WebCumulatie();
 }
 
 TARVO_WEB const char* WebCumulatieVerwijder(int i) {
-  if (i >= 0 && i < static_cast<int>(T().bronnen.size())) T().bronnen.erase(T().bronnen.begin() + i);
+  if (i >= 0 && i < static_cast<int>(Toestand().bronnen.size()))
+    Toestand().bronnen.erase(Toestand().bronnen.begin() + i);
   return WebCumulatie();
 }
 
@@ -625,10 +629,10 @@ TARVO_WEB const char* WebCumulatieVoegToe() {
   const std::string& naam = t[0];
   auto in = DecodeerWerkblad(std::span(reinterpret_cast<const std::uint8_t*>(t[1].data()), t[1].size()));
   if (!in) return FoutAntwoord("Rekenblad " + naam + ": " + in.Melding());
-  const auto melding = HerstelWegdek(*in, T().catalogus);
-  const auto berekend = Reken(WerkbladVan(*in, T().decimaal));
+  const auto melding = HerstelWegdek(*in, Toestand().catalogus);
+  const auto berekend = Reken(WerkbladVan(*in, Toestand().decimaal));
   if (!berekend) return FoutAntwoord("Rekenblad " + naam + ": " + berekend.Melding());
-  T().bronnen.push_back(BronVan(berekend->first, berekend->second, naam));
+  Toestand().bronnen.push_back(BronVan(berekend->first, berekend->second, naam));
   Json j;
   j.Object();
   SchrijfCumulatie(j);
@@ -639,9 +643,9 @@ TARVO_WEB const char* WebCumulatieVoegToe() {
 
 // The worksheet on the page, under the question's name.
 TARVO_WEB const char* WebCumulatieHuidig() {
-  const auto berekend = Reken(T().werkblad);
+  const auto berekend = Reken(Toestand().werkblad);
   if (!berekend) return FoutAntwoord(berekend.Melding());
-  T().bronnen.push_back(BronVan(berekend->first, berekend->second, Tekst(0)));
+  Toestand().bronnen.push_back(BronVan(berekend->first, berekend->second, Tekst(0)));
   return WebCumulatie();
 }
 
@@ -662,7 +666,7 @@ TARVO_WEB const char* WebOmreken() {
   for (int i = 0; i < kAantalVerdeling; ++i) {
     const auto tekst = i < static_cast<int>(t.size()) ? t[static_cast<std::size_t>(i)] : std::string();
     const Validatie w = ValideerOmreken(tekst, true, i);
-    if (!w.geldig) return Antwoord(j.EindLijst().Veld("ongeldig", i).Veld("toolTip", w.toolTip).EindObject());
+    if (!w.geldig) return Antwoord(j.EindLijst().Veld("ongeldig", i).Veld("uitleg", w.uitleg).EindObject());
     j.Tekst(w.tekst);
     v.Vak(i) = LeesGetal(w.tekst);
   }
@@ -670,7 +674,7 @@ TARVO_WEB const char* WebOmreken() {
   const VerdelingControle c = ControleerVerdeling(v);
   if (!c.ok) return Antwoord(j.Veld("melding", c.melding).Veld("focus", c.focusVak).EindObject());
   j.Sleutel("aantallen").Lijst();
-  for (const auto& [vak, tekst] : AantalTeksten(v, T().decimaal))
+  for (const auto& [vak, tekst] : AantalTeksten(v, Toestand().decimaal))
     j.Object().Veld("vak", vak).Veld("tekst", tekst).EindObject();
   return Antwoord(j.EindLijst().EindObject());
 }
@@ -685,8 +689,8 @@ TARVO_WEB const char* WebToepassen() {
       const int vak = 3 * rij + p - 1;
       const auto tekst = vak < static_cast<int>(t.size()) ? t[static_cast<std::size_t>(vak)] : std::string();
       const Validatie w = ValideerOmreken(tekst, false, vak);
-      if (!w.geldig) return Antwoord(j.EindLijst().Veld("ongeldig", vak).Veld("toolTip", w.toolTip).EindObject());
-      j.Object().Veld("veld", DoelVeld(rij, p)).Veld("tekst", *UurTekst(w.tekst, p, T().decimaal)).EindObject();
+      if (!w.geldig) return Antwoord(j.EindLijst().Veld("ongeldig", vak).Veld("uitleg", w.uitleg).EindObject());
+      j.Object().Veld("veld", DoelVeld(rij, p)).Veld("tekst", *UurTekst(w.tekst, p, Toestand().decimaal)).EindObject();
     }
   }
   return Antwoord(j.EindLijst().EindObject());

@@ -9,13 +9,13 @@ class QTimer;
 
 namespace tarvo {
 
-class Openingsscherm : public QWidget {
+class OpstartVenster : public QWidget {
   Q_OBJECT
  public:
   static constexpr int kSplashVertraging = 2000;  // ms
 
   // openHoofdvenster runs when the timer fires, before the splash closes.
-  explicit Openingsscherm(std::function<void()> openHoofdvenster, QWidget* ouder = nullptr);
+  explicit OpstartVenster(std::function<void()> openHoofdvenster, QWidget* ouder = nullptr);
 
   // Centres and shows the splash at once, then starts the timer that opens the main window.
   void Start();

@@ -1,4 +1,4 @@
-#include "windows/Openingsscherm.h"
+#include "windows/OpstartVenster.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -21,9 +21,9 @@ QString VersieTekst() {
       .arg(versie::kOpmerkingen);
 }
 
-Openingsscherm::Openingsscherm(std::function<void()> openHoofdvenster, QWidget* ouder)
+OpstartVenster::OpstartVenster(std::function<void()> openHoofdvenster, QWidget* ouder)
     : QWidget(ouder, Qt::Window | Qt::FramelessWindowHint), openHoofdvenster_(std::move(openHoofdvenster)) {
-  setObjectName("Openingsscherm");
+  setObjectName("OpstartVenster");
   setAttribute(Qt::WA_OpaquePaintEvent);
   setFocusPolicy(Qt::StrongFocus);
   setCursor(Qt::PointingHandCursor);
@@ -63,10 +63,10 @@ Openingsscherm::Openingsscherm(std::function<void()> openHoofdvenster, QWidget* 
   // One shot: the main window's start-up may run a nested event loop (a
   // message box) and must not be started twice.
   timer_->setSingleShot(true);
-  connect(timer_, &QTimer::timeout, this, &Openingsscherm::OpenHoofdvenster);
+  connect(timer_, &QTimer::timeout, this, &OpstartVenster::OpenHoofdvenster);
 }
 
-void Openingsscherm::Start() {
+void OpstartVenster::Start() {
   if (const QScreen* scherm = QGuiApplication::primaryScreen()) {
     move(scherm->availableGeometry().center() - rect().center());
   }
@@ -76,23 +76,23 @@ void Openingsscherm::Start() {
   timer_->start(kSplashVertraging);
 }
 
-void Openingsscherm::OpenHoofdvenster() {
+void OpstartVenster::OpenHoofdvenster() {
   timer_->stop();
   if (openHoofdvenster_) openHoofdvenster_();
   close();
 }
 
-void Openingsscherm::paintEvent(QPaintEvent*) {
+void OpstartVenster::paintEvent(QPaintEvent*) {
   QPainter p(this);
   TekenVerloop(p, *this, QColor(0, 0, 0), QColor(0, 0, 100));
 }
 
-void Openingsscherm::mousePressEvent(QMouseEvent*) {
+void OpstartVenster::mousePressEvent(QMouseEvent*) {
   timer_->stop();
   close();
 }
 
-void Openingsscherm::keyPressEvent(QKeyEvent* event) {
+void OpstartVenster::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_Escape) {
     timer_->stop();
     close();
