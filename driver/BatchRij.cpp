@@ -7,6 +7,7 @@
 #include "base/Tekst.h"
 #include "calc/Bereken.h"
 #include "calc/Velden.h"
+#include "driver/Rekenen.h"
 #include "report/Rapport.h"
 #include "tools/Omrekenen.h"
 
@@ -247,7 +248,8 @@ std::string RijRekenaar::Omgerekend(bool& omgerekend) {
 // The window's input check on the row's texts, then the calculation; the
 // refusal's message, or nothing.
 std::string RijRekenaar::ControleerEnBereken(std::string& begrensd) {
-  const Controle controle = ControleerGetallen(teksten_);
+  Rekening rekening = tarvo::Reken(teksten_, opzet_.catalogus, opzet_.vandaag);
+  const Controle& controle = rekening.controle;
   for (const Begrenzing& b : controle.begrensd) {
     const std::string_view kolom = Veld(b.veld).batchKolom;
     // A refusal at a clamped field is about the value given, not the bound.
@@ -257,10 +259,8 @@ std::string RijRekenaar::ControleerEnBereken(std::string& begrensd) {
     if (!begrensd.empty()) begrensd += "; ";
     begrensd += std::string(kolom) + " " + b.tekst + " begrensd tot " + Formatteer(b.grens, "0", opzet_.decimaal);
   }
-  if (!controle) return WeigeringRegel(*controle.weigering);
-  auto resultaten = BerekenBruikbaar(*controle.invoer, opzet_.catalogus, opzet_.vandaag);
-  if (!resultaten) return resultaten.Melding();
-  resultaten_ = *resultaten;
+  if (!rekening.Gelukt()) return rekening.Weigering();
+  resultaten_ = std::move(*rekening.resultaten);
   return {};
 }
 

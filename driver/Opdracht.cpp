@@ -8,8 +8,7 @@
 #include <system_error>
 
 #include "base/Bestand.h"
-#include "calc/Bereken.h"
-#include "calc/Controle.h"
+#include "driver/Rekenen.h"
 #include "files/CatalogusBestand.h"
 #include "files/WerkbladBestand.h"
 
@@ -42,11 +41,9 @@ Uitkomst<GeopendWerkblad> OpenWerkblad(const OpdrachtInstellingen& inst) {
 }
 
 Uitkomst<Berekend> RekenGeopend(const GeopendWerkblad& geopend, Datum vandaag) {
-  Controle controle = Controleer(geopend.werkblad, geopend.decimaal);
-  if (!controle) return Fout{WeigeringRegel(*controle.weigering)};
-  auto resultaten = BerekenBruikbaar(*controle.invoer, geopend.catalogus, vandaag);
-  if (!resultaten) return resultaten.Reden();
-  return Berekend{std::move(*controle.invoer), std::move(*resultaten)};
+  Rekening r = Reken(geopend.werkblad, geopend.catalogus, vandaag, geopend.decimaal);
+  if (!r.Gelukt()) return Fout{r.Weigering()};
+  return Berekend{std::move(*r.controle.invoer), std::move(*r.resultaten)};
 }
 
 Uitkomst<Opties> LeesOpties(const std::vector<std::string>& args, const std::set<std::string>& metWaarde,
