@@ -92,7 +92,7 @@ int PdfOpdracht(int argc, char** argv) {
   if (!geopend) return Geweigerd(geopend.Melding());
   const auto berekend = RekenGeopend(*geopend, inst.vandaag);
   if (!berekend) return Geweigerd(berekend.Melding());
-  for (const std::string& m : geopend->meldingen) std::cerr << "tarvo: " << m << "\n";
+  for (const std::string& r : tarvo::BegrensdBijLezen(*geopend, inst.vandaag)) std::cerr << "tarvo: " << r << "\n";
 
   const QString datum = DatumTekst(QDate(inst.vandaag.jaar, inst.vandaag.maand, inst.vandaag.dag));
   const PaginaInhoud inhoud{berekend->invoer, berekend->resultaten, geopend->catalogus, inst.decimaal, datum};

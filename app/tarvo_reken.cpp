@@ -26,6 +26,7 @@
 #include "driver/CumulatieOpdracht.h"
 #include "driver/DiagramOpdracht.h"
 #include "driver/HoogtenOpdracht.h"
+#include "driver/NiveauAfstand.h"
 #include "driver/Opdracht.h"
 #include "driver/Voortgang.h"
 #include "files/CatalogusBestand.h"
@@ -280,32 +281,32 @@ int main(int argc, char** argv) {
   std::optional<double> doel;
   if (afstandVoor) {
     doel = tarvo::LeesDoelNiveau(*afstandVoor);
-    if (!doel)
-      return Gebruik(mappen, "--afstand-voor verwacht een niveau van 0 tot 150 dB, gevonden '" + *afstandVoor + "'.");
+    if (!doel) {
+      return Gebruik(mappen, "--afstand-voor verwacht een niveau van " + tarvo::DoelBereik() + " dB, gevonden '" +
+                                 *afstandVoor + "'.");
+    }
   }
   auto geopend = tarvo::OpenWerkblad(inst);
   if (!geopend) return Geweigerd(geopend.Melding());
+  for (const std::string& regel : tarvo::BegrensdBijLezen(*geopend, inst.vandaag))
+    std::cerr << "tarvo-reken: " << regel << "\n";
   if (diagram) {
-    if (auto klaar = tarvo::DiagramOpdracht(*diagram, *geopend, std::cout); !klaar) return Geweigerd(klaar.Melding());
+    if (auto klaar = tarvo::DiagramOpdracht(*diagram, *geopend, inst.vandaag, std::cout); !klaar) {
+      return Geweigerd(klaar.Melding());
+    }
     return Geschreven();
   }
-  const auto meldingen = [&] {
-    for (const std::string& m : geopend->meldingen) std::cerr << "tarvo-reken: " << m << "\n";
-  };
   if (metHoogten) {
-    meldingen();
     return metUitvoer([&](std::ostream& uit) { return tarvo::HoogtenOpdracht(*geopend, hoogten, inst.vandaag, uit); });
   }
   if (doel) {
-    meldingen();
-    if (auto klaar = tarvo::AfstandOpdracht(*doel, *geopend, inst.vandaag, std::cout); !klaar) {
+    if (auto klaar = tarvo::AfstandOpdracht(*afstandVoor, *geopend, inst.vandaag, std::cout); !klaar) {
       return Geweigerd(klaar.Melding());
     }
     return Geschreven();
   }
   const auto berekend = tarvo::RekenGeopend(*geopend, inst.vandaag);
   if (!berekend) return Geweigerd(berekend.Melding());
-  meldingen();
   std::cout << tarvo::RapportTekst(berekend->invoer, berekend->resultaten, geopend->catalogus, inst.decimaal)
             << tarvo::CrLf;
   return Geschreven();

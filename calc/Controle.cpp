@@ -80,7 +80,9 @@ Verloop Loop(const WerkbladTeksten& w) {
   Invoer in;
   in.waarneempunt = std::string(w.Tekst(veld::kWaarneempunt));
   in.weg = std::string(w.Tekst(veld::kWeg));
-  for (std::size_t i = 0; i < in.toelichting.size(); ++i) in.toelichting[i] = Bijgesneden(w.toelichting[i]);
+  for (std::size_t i = 0; i < in.toelichting.size(); ++i) {
+    in.toelichting[i] = w.toelichtingBewerkt[i] ? Bijgesneden(w.toelichting[i]) : std::string(w.toelichting[i]);
+  }
   in.wegdek = w.wegdek;
   in.zone = w.zone;
   in.aftrek = w.aftrek;
@@ -156,6 +158,24 @@ VeldVerlaten VerlaatVeld(int k, std::string_view tekst, char decimaal) {
   return v;
 }
 
+std::string_view ToetsTekens(Toetsen toetsen) {
+  switch (toetsen) {
+    case Toetsen::Cijfers:
+      return kCijferTekens;
+    case Toetsen::Getal:
+      return kGetalTekens;
+    case Toetsen::Alles:
+    case Toetsen::Geen:
+      break;
+  }
+  return {};
+}
+
+std::string VerlaatToelichting(std::string_view tekst) { return Bijgesneden(tekst); }
+
+const std::string kToelichtingVol =
+    "Een regel toelichting heeft ten hoogste " + std::to_string(kToelichtingLengte) + " tekens.";
+
 std::string GeenGetalRegel(int veld, std::string_view tekst) {
   const VeldInfo& v = Veld(veld);
   std::string naam(v.bijschrift);
@@ -168,7 +188,8 @@ std::string WeigeringRegel(const Weigering& weigering) {
   return weigering.tekst;
 }
 
-WerkbladTeksten::WerkbladTeksten(const Werkblad& w) : wegdek(w.wegdek), zone(w.zone), aftrek(w.aftrek), rail(w.rail) {
+WerkbladTeksten::WerkbladTeksten(const Werkblad& w)
+    : toelichtingBewerkt(w.toelichtingBewerkt), wegdek(w.wegdek), zone(w.zone), aftrek(w.aftrek), rail(w.rail) {
   for (int k = 0; k < kAantalVelden; ++k) Zet(k, w.veld[static_cast<std::size_t>(k)]);
   for (std::size_t i = 0; i < toelichting.size(); ++i) toelichting[i] = w.toelichting[i];
 }

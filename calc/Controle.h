@@ -73,6 +73,7 @@ class WerkbladTeksten {
   const GetalDelen& Delen(int k) const { return delen_[static_cast<std::size_t>(k)]; }
 
   std::array<std::string_view, kAantalToelichtingen> toelichting;
+  std::array<bool, kAantalToelichtingen> toelichtingBewerkt{};
   std::int16_t wegdek = 1;
   bool zone = false;
   bool aftrek = false;
@@ -102,6 +103,15 @@ struct VeldVerlaten {
   std::string begrensd;
 };
 VeldVerlaten VerlaatVeld(int k, std::string_view tekst, char decimaal);
+
+// The characters a field takes from the keyboard; empty: every key, or none.
+std::string_view ToetsTekens(Toetsen toetsen);
+
+// Leaving a remark line the user edited: it keeps its text without the
+// outer blanks. A line holds at most kToelichtingLengte characters; a key
+// that would make it longer is refused with kToelichtingVol.
+std::string VerlaatToelichting(std::string_view tekst);
+extern const std::string kToelichtingVol;
 
 struct Controle {
   std::optional<Invoer> invoer;        // when the check passed

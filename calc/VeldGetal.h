@@ -11,6 +11,12 @@
 
 namespace tarvo {
 
+// The characters a box of whole numbers, of numbers, and of signed numbers
+// takes from the keyboard.
+inline constexpr std::string_view kCijferTekens = "1234567890";
+inline constexpr std::string_view kGetalTekens = "1234567890,.";
+inline constexpr std::string_view kTekenGetalTekens = "1234567890.,-";
+
 struct GetalBereik {
   std::int32_t maximum = 0, minimum = 0;
   std::string_view patroon;  // "##0.00", "##0", ...: the digits after the point count

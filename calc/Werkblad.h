@@ -23,6 +23,9 @@ inline constexpr std::array<std::string_view, 2> kRailConstructies = {"Rail in b
 struct Werkblad {
   std::array<std::string, kAantalVelden> veld;
   std::array<std::string, kAantalToelichtingen> toelichting;
+  // A line the user edited loses its outer blanks when the check takes it;
+  // one read from a file keeps them, as they are part of its text.
+  std::array<bool, kAantalToelichtingen> toelichtingBewerkt{};
   std::int16_t wegdek = 1;  // 1-based catalogue position
   bool zone = false;        // 30 km zone: every speed counts as 30
   bool aftrek = false;      // the art. 110g Wgh deduction
@@ -35,7 +38,7 @@ struct Invoer {
   // By field number; the derived fields 26..31 hold the totals as the
   // check worked them out or a file stored them.
   std::array<double, kAantalVelden> getal{};
-  std::array<std::string, kAantalToelichtingen> toelichting;  // without outer blanks; the file keeps 60
+  std::array<std::string, kAantalToelichtingen> toelichting;  // as the check took them; the file keeps 60
   std::int16_t wegdek = 1;
   bool zone = false;
   bool aftrek = false;

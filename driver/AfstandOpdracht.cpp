@@ -3,23 +3,22 @@
 #include <ostream>
 
 #include "base/Getal.h"
-#include "calc/Controle.h"
-#include "tools/Afstand.h"
+#include "driver/NiveauAfstand.h"
 
 namespace tarvo {
 
-Uitkomst<void> AfstandOpdracht(double doel, const GeopendWerkblad& geopend, Datum vandaag, std::ostream& uit) {
-  const Controle controle = Controleer(geopend.werkblad, geopend.decimaal);
-  if (!controle) return Fout{WeigeringRegel(*controle.weigering)};
-  AfstandRekenaar rekenaar(*controle.invoer, geopend.catalogus, vandaag);
-  const DoelAfstand r = rekenaar.Zoek(doel);
+Uitkomst<void> AfstandOpdracht(std::string_view doel, const GeopendWerkblad& geopend, Datum vandaag,
+                               std::ostream& uit) {
   const char dec = geopend.decimaal;
-  if (!r.gevonden) {
+  const AfstandAntwoord a = AfstandVoor(doel, geopend.werkblad, geopend.catalogus, vandaag, dec);
+  if (!a.doel) return Fout{a.melding};
+  const NiveauOpAfstand& p = a.doel->punt;
+  if (!a.doel->gevonden) {
     return Fout{"Lden na aftrek blijft tot " + Formatteer(kAfstandZoekTot, "##0", dec) + " m boven " +
-                Formatteer(doel, "##0.00", dec) + " dB (" + Formatteer(r.punt.niveau, "##0.00", dec) + " dB op " +
-                Formatteer(kAfstandZoekTot, "##0", dec) + " m)."};
+                Formatteer(*LeesDoelNiveau(doel), "##0.00", dec) + " dB (" + Formatteer(p.niveau, "##0.00", dec) +
+                " dB op " + Formatteer(kAfstandZoekTot, "##0", dec) + " m)."};
   }
-  uit << Formatteer(r.punt.afstand, "##0.00", dec) << ';' << Formatteer(r.punt.niveau, "##0.00", dec) << '\n';
+  uit << Formatteer(p.afstand, "##0.00", dec) << ';' << Formatteer(p.niveau, "##0.00", dec) << '\n';
   return {};
 }
 

@@ -1,21 +1,100 @@
 #include "driver/CumulatieOpdracht.h"
 
+#include <algorithm>
 #include <ostream>
 
-#include "files/CatalogusBestand.h"
+#include "base/Getal.h"
+#include "driver/Rekenen.h"
+#include "files/WerkbladBestand.h"
 
 namespace tarvo {
+namespace {
+
+// `genoemd`: the reader's refusal names the file already.
+Uitkomst<CumulatieBron> Bron(const Uitkomst<Invoer>& gelezen, bool genoemd, const std::string& naam,
+                             const Catalogus& catalogus, Datum vandaag, char decimaal) {
+  if (!gelezen) {
+    if (genoemd && gelezen.Nummer() != kFoutOudeVersie) return gelezen.Reden();
+    return Fout{"Rekenblad " + naam + ": " + gelezen.Melding()};
+  }
+  return BronVanWerkblad(WerkbladVan(*gelezen, decimaal), naam, catalogus, vandaag, decimaal);
+}
+
+// The distinct texts of `waarde` over the list, in their order.
+template <typename F>
+std::vector<std::string> Verschillend(const std::vector<CumulatieBron>& bronnen, F waarde) {
+  std::vector<std::string> t;
+  for (const CumulatieBron& b : bronnen) {
+    std::string w = waarde(b);
+    if (std::find(t.begin(), t.end(), w) == t.end()) t.push_back(std::move(w));
+  }
+  return t;
+}
+
+std::string Lijst(const std::vector<std::string>& t) {
+  std::string s;
+  for (const std::string& w : t) s += (s.empty() ? "" : ", ") + w;
+  return s;
+}
+
+}  // namespace
+
+// Two entries are the same worksheet when they would be saved as the same file.
+CumulatieBron BronVanBerekend(const Invoer& invoer, const Resultaten& resultaten, const std::string& naam) {
+  CumulatieBron bron = BronVan(invoer, resultaten, naam);
+  const auto bytes = CodeerWerkblad(invoer);
+  bron.sleutel.assign(bytes.begin(), bytes.end());
+  return bron;
+}
+
+Uitkomst<CumulatieBron> BronVanWerkblad(const Werkblad& werkblad, const std::string& naam, const Catalogus& catalogus,
+                                        Datum vandaag, char decimaal) {
+  Rekening r = Reken(werkblad, catalogus, vandaag, decimaal);
+  // The check's own words do not say which worksheet they are about.
+  if (!r.Gelukt()) return Fout{"Rekenblad " + naam + ": " + r.Weigering()};
+  return BronVanBerekend(*r.controle.invoer, *r.resultaten, naam);
+}
+
+Uitkomst<CumulatieBron> BronVanBytes(std::span<const std::uint8_t> bytes, const std::string& naam,
+                                     const Catalogus& catalogus, Datum vandaag, char decimaal) {
+  return Bron(DecodeerWerkblad(bytes), false, naam, catalogus, vandaag, decimaal);
+}
 
 Uitkomst<CumulatieBron> BerekenBron(const std::filesystem::path& pad, const std::string& naam,
-                                    const Catalogus& catalogus, char decimaal, Datum vandaag,
-                                    std::vector<std::string>& meldingen) {
-  auto geopend = LeesWerkblad(pad, catalogus, decimaal);
-  if (!geopend) return geopend.Reden();
-  for (const std::string& m : geopend->meldingen) meldingen.push_back("Rekenblad " + naam + ": " + m);
-  // The check's own words do not say which worksheet they are about.
-  auto berekend = RekenGeopend(*geopend, vandaag);
-  if (!berekend) return Fout{"Rekenblad " + naam + ": " + berekend.Melding()};
-  return BronVan(berekend->invoer, berekend->resultaten, naam);
+                                    const Catalogus& catalogus, Datum vandaag, char decimaal) {
+  return Bron(LeesWerkbladBestand(pad), true, naam, catalogus, vandaag, decimaal);
+}
+
+Uitkomst<void> VoegBronToe(std::vector<CumulatieBron>& bronnen, CumulatieBron bron) {
+  const auto zelfde = std::find_if(bronnen.begin(), bronnen.end(),
+                                   [&bron](const CumulatieBron& b) { return b.sleutel == bron.sleutel; });
+  if (zelfde != bronnen.end()) {
+    const std::string als = zelfde->naam == bron.naam ? "" : " is hetzelfde rekenblad als " + zelfde->naam + " en";
+    return Fout{"Rekenblad " + bron.naam + als + " staat al in de cumulatie: een rekenblad telt maar een keer mee."};
+  }
+  bronnen.push_back(std::move(bron));
+  return {};
+}
+
+CumulatieAntwoord Cumulatie(const std::vector<CumulatieBron>& bronnen, char decimaal) {
+  CumulatieAntwoord a;
+  const auto getal = [decimaal](double x) { return Formatteer(x, "##0.00", decimaal); };
+  for (const CumulatieBron& b : bronnen) {
+    a.rijen.push_back({b.naam, b.waarneempunt, b.weg, getal(b.hoogte), getal(b.lden), getal(b.lnight)});
+  }
+  const CumulatieTotaal totaal = Cumuleer(bronnen);
+  a.totaal = {std::string(kCumulatiefNaam), {}, {}, {}, getal(totaal.lden), getal(totaal.lnight)};
+  const auto punten = Verschillend(bronnen, [](const CumulatieBron& b) { return b.waarneempunt; });
+  const auto hoogten = Verschillend(bronnen, [&getal](const CumulatieBron& b) { return getal(b.hoogte) + " m"; });
+  std::vector<std::string> verschil;
+  if (punten.size() > 1) verschil.push_back("waarneempunten (" + Lijst(punten) + ")");
+  if (hoogten.size() > 1) verschil.push_back("waarneemhoogten (" + Lijst(hoogten) + ")");
+  if (!verschil.empty()) {
+    a.waarschuwing = "Let op: de cumulatie telt rekenbladen met verschillende " + Lijst(verschil) +
+                     " op, alsof het wegen bij hetzelfde punt zijn.";
+  }
+  a.csv = CumulatieTabel(bronnen, decimaal, true, "\r\n");
+  return a;
 }
 
 Uitkomst<void> CumulatieOpdracht(const std::vector<std::string>& bestanden, const OpdrachtInstellingen& inst,
@@ -23,13 +102,14 @@ Uitkomst<void> CumulatieOpdracht(const std::vector<std::string>& bestanden, cons
   auto catalogus = LaadCatalogus(inst);
   if (!catalogus) return catalogus.Reden();
   std::vector<CumulatieBron> bronnen;
-  std::vector<std::string> meldingen;
   for (const std::string& bestand : bestanden) {
-    auto bron = BerekenBron(bestand, bestand, *catalogus, inst.decimaal, inst.vandaag, meldingen);
+    auto bron = BerekenBron(bestand, bestand, *catalogus, inst.vandaag, inst.decimaal);
     if (!bron) return bron.Reden();
-    bronnen.push_back(std::move(*bron));
+    if (auto toegevoegd = VoegBronToe(bronnen, std::move(*bron)); !toegevoegd) return toegevoegd.Reden();
   }
-  for (const std::string& m : meldingen) fout << "tarvo-reken: " << m << "\n";
+  if (const std::string w = Cumulatie(bronnen, inst.decimaal).waarschuwing; !w.empty()) {
+    fout << "tarvo-reken: " << w << "\n";
+  }
   uit << CumulatieTabel(bronnen, inst.decimaal, false, "\n");
   return {};
 }

@@ -2,7 +2,7 @@
 
 #include <ostream>
 
-#include "calc/Controle.h"
+#include "driver/ToetsingOpdracht.h"
 #include "tools/Bijlage.h"
 #include "tools/Hoogten.h"
 
@@ -19,16 +19,12 @@ Uitkomst<std::vector<double>> Grenzen(const HoogtenKeuze& keuze) {
 // The worksheet checked and computed at each height asked, or at its own.
 Uitkomst<std::vector<HoogteResultaat>> Bereken(const GeopendWerkblad& geopend, const HoogtenKeuze& keuze,
                                                const std::vector<double>& grenzen, Datum vandaag) {
-  const Controle controle = Controleer(geopend.werkblad, geopend.decimaal);
-  if (!controle) return Fout{WeigeringRegel(*controle.weigering)};
-  const Invoer& invoer = *controle.invoer;
-  std::vector<double> hoogten = {invoer.Waarneemhoogte()};
-  if (keuze.hoogten) {
-    auto gelezen = LeesHoogtenLijst(*keuze.hoogten, invoer.Wegdekhoogte(), geopend.decimaal);
-    if (!gelezen) return Fout{"--hoogten: " + gelezen.Melding(), kFoutGebruik};
-    hoogten = std::move(*gelezen);
-  }
-  return BerekenHoogten(invoer, hoogten, grenzen, geopend.catalogus, vandaag);
+  HoogtenAntwoord a =
+      RekenHoogten(geopend.werkblad, keuze.hoogten, grenzen, geopend.catalogus, vandaag, geopend.decimaal);
+  if (!a.rekening.Gelukt()) return Fout{a.rekening.Weigering()};
+  if (!a.hoogtenFout.empty()) return Fout{"--hoogten: " + a.hoogtenFout, kFoutGebruik};
+  if (!a.fout.empty()) return Fout{a.fout};
+  return std::move(a.hoogten);
 }
 
 }  // namespace
@@ -50,11 +46,12 @@ Uitkomst<void> BijlageOpdracht(const std::vector<std::string>& bestanden, const 
   auto catalogus = LaadCatalogus(inst);
   if (!catalogus) return catalogus.Reden();
   std::vector<BijlageRegel> regels;
-  std::vector<std::string> meldingen;
+  std::vector<std::string> begrensd;
   for (const std::string& bestand : bestanden) {
     auto geopend = LeesWerkblad(bestand, *catalogus, inst.decimaal);
     if (!geopend) return geopend.Reden();
-    for (const std::string& m : geopend->meldingen) meldingen.push_back("Rekenblad " + bestand + ": " + m);
+    for (const std::string& r : BegrensdBijLezen(*geopend, inst.vandaag))
+      begrensd.push_back("Rekenblad " + bestand + ": " + r);
     auto resultaten = Bereken(*geopend, keuze, *grenzen, inst.vandaag);
     if (!resultaten) {
       if (resultaten.Nummer() == kFoutGebruik) return resultaten.Reden();
@@ -62,7 +59,7 @@ Uitkomst<void> BijlageOpdracht(const std::vector<std::string>& bestanden, const 
     }
     for (HoogteResultaat& r : *resultaten) regels.push_back({bestand, std::move(r)});
   }
-  for (const std::string& m : meldingen) fout << "tarvo-reken: " << m << "\n";
+  for (const std::string& r : begrensd) fout << "tarvo-reken: " << r << "\n";
   uit << BijlageCsv(MaakBijlage(regels, *grenzen, *catalogus, inst.decimaal), "\n");
   return {};
 }

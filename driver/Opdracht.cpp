@@ -8,6 +8,7 @@
 #include <system_error>
 
 #include "base/Bestand.h"
+#include "base/Getal.h"
 #include "driver/Rekenen.h"
 #include "files/CatalogusBestand.h"
 #include "files/WerkbladBestand.h"
@@ -28,10 +29,23 @@ Uitkomst<GeopendWerkblad> LeesWerkblad(const std::filesystem::path& pad, const C
     if (gelezen.Nummer() == kFoutOudeVersie) return Fout{"Rekenblad " + pad.string() + ": " + gelezen.Melding()};
     return gelezen.Reden();
   }
-  GeopendWerkblad g{catalogus, {}, decimaal, {}};
-  if (auto melding = HerstelWegdek(*gelezen, catalogus)) g.meldingen.push_back(std::move(*melding));
-  g.werkblad = WerkbladVan(*gelezen, decimaal);
-  return g;
+  // A road surface the catalogue lacks stays as stored: the calculation refuses it by its position.
+  return GeopendWerkblad{catalogus, WerkbladVan(*gelezen, decimaal), decimaal};
+}
+
+std::vector<std::string> BegrensdUitBestand(const std::vector<Begrenzing>& begrensd, char decimaal) {
+  std::vector<std::string> regels;
+  for (const Begrenzing& b : begrensd) {
+    regels.push_back(std::string(Veld(b.veld).batchKolom) + " " + b.tekst + " uit het bestand begrensd tot " +
+                     Formatteer(b.grens, "0", decimaal));
+  }
+  return regels;
+}
+
+std::vector<std::string> BegrensdBijLezen(const GeopendWerkblad& geopend, Datum vandaag) {
+  // A worksheet refused says why; what it would have computed with does not matter then.
+  const Rekening r = Reken(geopend.werkblad, geopend.catalogus, vandaag, geopend.decimaal);
+  return r.Gelukt() ? BegrensdUitBestand(r.controle.begrensd, geopend.decimaal) : std::vector<std::string>{};
 }
 
 Uitkomst<GeopendWerkblad> OpenWerkblad(const OpdrachtInstellingen& inst) {

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "base/Uitkomst.h"
+#include "calc/Controle.h"
 #include "calc/Wegdek.h"
 #include "calc/Werkblad.h"
 #include "driver/Resultaatteksten.h"
@@ -33,7 +34,6 @@ struct GeopendWerkblad {
   Catalogus catalogus;
   Werkblad werkblad;
   char decimaal = '.';
-  std::vector<std::string> meldingen;  // what reading it said (a road surface the catalogue lacks)
 };
 
 // Every failure below is one Dutch line for standard error.
@@ -41,9 +41,15 @@ struct GeopendWerkblad {
 // The catalogue of the settings, with its list texts.
 Uitkomst<Catalogus> LaadCatalogus(const OpdrachtInstellingen& inst);
 
-// Reads a worksheet file with a loaded catalogue: the texts its fields show
-// and what reading it said.
+// Reads a worksheet file with a loaded catalogue: the texts its fields show.
 Uitkomst<GeopendWerkblad> LeesWerkblad(const std::filesystem::path& pad, const Catalogus& catalogus, char decimaal);
+
+// The stored values the check takes at a bound, as lines for standard error
+// ("qlv_dag 33426636,80 uit het bestand begrensd tot 99999"): a damaged
+// file is computed as the check says, but never unseen. Nothing when the
+// worksheet is refused anyway.
+std::vector<std::string> BegrensdUitBestand(const std::vector<Begrenzing>& begrensd, char decimaal);
+std::vector<std::string> BegrensdBijLezen(const GeopendWerkblad& geopend, Datum vandaag);
 
 // LaadCatalogus, then LeesWerkblad of inst.werkblad.
 Uitkomst<GeopendWerkblad> OpenWerkblad(const OpdrachtInstellingen& inst);

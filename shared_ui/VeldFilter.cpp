@@ -15,14 +15,9 @@ namespace tarvo {
 namespace {
 
 std::optional<QString> Toegestaan(Toetsen toetsen) {
-  switch (toetsen) {
-    case Toetsen::Cijfers:
-      return QString("1234567890");
-    case Toetsen::Getal:
-      return QString("1234567890,.");
-    default:
-      return std::nullopt;
-  }
+  const std::string_view tekens = ToetsTekens(toetsen);
+  if (tekens.empty()) return std::nullopt;
+  return QString::fromUtf8(tekens.data(), static_cast<qsizetype>(tekens.size()));
 }
 
 }  // namespace
@@ -59,10 +54,15 @@ void VeldFilter::MeldHelp(QLineEdit* edit) {
   emit HelpTekst(k >= 0 ? std::string(HelpTekstVeld(k)) : std::string(kHelpGeenInfo));
 }
 
-// A number is shown as the field's range and pattern make it; names and
-// remark lines are taken as typed by the check.
+// A number is shown as the field's range and pattern make it; names are
+// taken as typed by the check, a remark line the user edited loses its
+// outer blanks.
 void VeldFilter::ControleerVeld(QLineEdit* edit) {
   const int k = VeldIndex(edit);
+  if (k < 0 && edit->isModified()) {
+    edit->setText(QString::fromStdString(VerlaatToelichting(edit->text().toStdString())));
+    return;
+  }
   if (k < 0 || Veld(k).soort != VeldSoort::Getal) return;
   const VeldVerlaten v = VerlaatVeld(k, edit->text().toStdString(), decimaal_);
   ToonValidatie(edit, v.validatie);

@@ -16,7 +16,9 @@ inline constexpr std::string_view kCumulatiefNaam = "cumulatief";
 struct CumulatieBron {
   std::string naam;               // the file as the user named it
   std::string waarneempunt, weg;  // without their padding blanks
+  double hoogte = 0;              // of the observation point
   double lden = 0, lnight = 0;    // without the deduction
+  std::string sleutel;            // the same for the same worksheet, whatever its name
 };
 
 CumulatieBron BronVan(const Invoer& in, const Resultaten& r, std::string naam);

@@ -72,34 +72,6 @@ DiagramGegevens BerekenDiagram(const Invoer& invoer, const Catalogus& catalogus,
   return g;
 }
 
-DiagramResultaat Diagram(std::string_view antwoord, const Werkblad& werkblad, const Catalogus& catalogus,
-                         char decimaal) {
-  DiagramResultaat r;
-  const MaxAfstand a = LeesMaxAfstand(antwoord);
-  r.uitkomst = a.soort;
-  if (a.soort != DiagramUitkomst::Gegevens) return r;
-  r.s = a.s;
-  r.controle = Controleer(werkblad, decimaal);
-  if (!r.controle) {
-    r.uitkomst = DiagramUitkomst::ControleGeweigerd;
-    return r;
-  }
-  const Invoer& in = *r.controle.invoer;
-  if (auto wegdek = ControleerWegdek(in, catalogus); !wegdek) {
-    r.uitkomst = DiagramUitkomst::Onbruikbaar;
-    r.melding = wegdek.Melding();
-    return r;
-  }
-  r.gegevens = BerekenDiagram(in, catalogus, a.s);
-  if (!std::all_of(r.gegevens.rijen.begin(), r.gegevens.rijen.end(),
-                   [](const DiagramRij& rij) { return std::isfinite(rij.lden); })) {
-    r.uitkomst = DiagramUitkomst::Onbruikbaar;
-    r.melding = OneindigMelding(in, catalogus);
-    r.gegevens = {};
-  }
-  return r;
-}
-
 std::string DiagramCsv(const DiagramGegevens& gegevens, char decimaal, std::string_view regeleinde) {
   std::string uit = "afstand (m);" + std::string(kDiagramAsNiveau);
   uit += regeleinde;

@@ -8,7 +8,6 @@
 #include <string_view>
 #include <vector>
 
-#include "calc/Controle.h"
 #include "calc/Wegdek.h"
 #include "calc/Werkblad.h"
 
@@ -67,20 +66,8 @@ struct DiagramGegevens {
 // at horizontal distance i; s as LeesMaxAfstand gives it.
 DiagramGegevens BerekenDiagram(const Invoer& in, const Catalogus& catalogus, double s);
 
-struct DiagramResultaat {
-  DiagramUitkomst uitkomst = DiagramUitkomst::Leeg;
-  double s = 0;
-  DiagramGegevens gegevens;
-  Controle controle;    // the input check, when it ran: what the fields show after it
-  std::string melding;  // why the rows are not usable, when they are not
-};
-
 // The rows as a ';'-separated table with a header: the distance in metres
 // (row i at i m) and Lden with two decimals.
 std::string DiagramCsv(const DiagramGegevens& gegevens, char decimaal, std::string_view regeleinde);
-
-// The whole command after the input box: clamp, input check, rows.
-DiagramResultaat Diagram(std::string_view antwoord, const Werkblad& werkblad, const Catalogus& catalogus,
-                         char decimaal);
 
 }  // namespace tarvo

@@ -49,7 +49,7 @@ const GetalBereik& VakBereik(bool verdeling, int vak) {
   return vak == 0 ? kEtmaalBereik : kPercentageBereik;
 }
 
-std::string_view VakTekens(bool verdeling, int vak) { return verdeling && vak > 0 ? "1234567890,." : "1234567890"; }
+std::string_view VakTekens(bool verdeling, int vak) { return verdeling && vak > 0 ? kGetalTekens : kCijferTekens; }
 
 std::vector<std::pair<int, std::string>> AantalTeksten(const Verdeling& v, char decimaal) {
   std::vector<std::pair<int, std::string>> teksten;

@@ -43,15 +43,19 @@ CumulatieVenster::CumulatieVenster(const Catalogus& catalogus, Dialogen& dialoge
   vet.setBold(true);
   onderschrift->setFont(vet);
 
-  tabel_ = new QTableWidget(0, 5, this);
+  tabel_ = new QTableWidget(0, 6, this);
   tabel_->setObjectName("tabel");
-  tabel_->setHorizontalHeaderLabels({"Rekenblad", "Waarneempunt", "Weg", "Lden (dB)", "Lnight (dB)"});
+  tabel_->setHorizontalHeaderLabels({"Rekenblad", "Waarneempunt", "Weg", "Hoogte (m)", "Lden (dB)", "Lnight (dB)"});
   tabel_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   tabel_->setSelectionBehavior(QAbstractItemView::SelectRows);
   tabel_->setSelectionMode(QAbstractItemView::ExtendedSelection);
   tabel_->verticalHeader()->hide();
   tabel_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-  for (int k : {3, 4}) tabel_->horizontalHeader()->setSectionResizeMode(k, QHeaderView::ResizeToContents);
+  for (int k : {3, 4, 5}) tabel_->horizontalHeader()->setSectionResizeMode(k, QHeaderView::ResizeToContents);
+  waarschuwing_ = new QLabel(this);
+  waarschuwing_->setObjectName("waarschuwing");
+  waarschuwing_->setWordWrap(true);
+  waarschuwing_->setVisible(false);
   connect(tabel_, &QTableWidget::itemSelectionChanged, this, &CumulatieVenster::ZetKnoppen);
 
   auto* bestandKnop = MaakKnop("Rekenblad &toevoegen…", "bestandKnop", this);
@@ -80,15 +84,19 @@ CumulatieVenster::CumulatieVenster(const Catalogus& catalogus, Dialogen& dialoge
   laag->addWidget(uitleg);
   laag->addWidget(onderschrift);
   laag->addWidget(tabel_, 1);
+  laag->addWidget(waarschuwing_);
   laag->addLayout(bronKnoppen);
   laag->addLayout(knoppen);
   VulTabel();
 }
 
-void CumulatieVenster::Voeg(CumulatieBron bron, const QString& pad) {
-  bronnen_.push_back(std::move(bron));
+bool CumulatieVenster::Voeg(CumulatieBron bron, const QString& pad) {
+  if (auto toegevoegd = VoegBronToe(bronnen_, std::move(bron)); !toegevoegd) {
+    dialogen_.Toon(toegevoegd.Melding(), kTitel, Icoon::Uitroep);
+    return false;
+  }
   paden_.push_back(pad);
-  VulTabel();
+  return true;
 }
 
 void CumulatieVenster::VoegBestandToe() {
@@ -97,29 +105,22 @@ void CumulatieVenster::VoegBestandToe() {
   for (const QString& pad : *keuze) VoegToe(pad);
 }
 
-// The same file twice would count its road twice.
 void CumulatieVenster::VoegToe(const QString& gekozen) {
   const QString pad = QFileInfo(gekozen).absoluteFilePath();
   const QString naam = QFileInfo(gekozen).fileName();
-  if (std::find(paden_.begin(), paden_.end(), pad) != paden_.end()) {
-    dialogen_.Toon("Rekenblad " + naam.toStdString() + " staat al in de lijst.", kTitel, Icoon::Uitroep);
-    return;
-  }
-  std::vector<std::string> meldingen;
-  auto bron = BerekenBron(NaarPad(pad), naam.toStdString(), catalogus_, decimaal_, VandaagQt(), meldingen);
-  for (const std::string& m : meldingen) dialogen_.Toon(m, kTitel, Icoon::Informatie);
+  auto bron = BerekenBron(NaarPad(pad), naam.toStdString(), catalogus_, VandaagQt(), decimaal_);
   if (!bron) {
     dialogen_.Toon(bron.Melding(), kTitel, Icoon::Uitroep);
     return;
   }
-  Voeg(std::move(*bron), pad);
+  if (Voeg(std::move(*bron), pad)) VulTabel();
 }
 
 void CumulatieVenster::VoegHuidigToe() {
   if (!huidig_) return;
-  CumulatieBron bron = std::move(*huidig_);
+  if (!Voeg(*huidig_, QString())) return;
   huidig_.reset();  // once
-  Voeg(std::move(bron), QString());
+  VulTabel();
 }
 
 void CumulatieVenster::Verwijder() {
@@ -136,39 +137,36 @@ void CumulatieVenster::Verwijder() {
 }
 
 void CumulatieVenster::BewaarAlsCsv() {
-  BewaarCsv(this, dialogen_, "Cumulatie opslaan als CSV", "cumulatie.csv",
-            CumulatieTabel(bronnen_, decimaal_, true, "\r\n"), kTitel);
+  BewaarCsv(this, dialogen_, "Cumulatie opslaan als CSV", "cumulatie.csv", Cumulatie(bronnen_, decimaal_).csv, kTitel);
 }
 
-// One row per worksheet and a last, bold row with the cumulative levels.
+// One row per worksheet and a last, bold row with the cumulative levels;
+// under them what the sum mixes, if anything.
 void CumulatieVenster::VulTabel() {
-  const auto cel = [this](int rij, int kolom, const std::string& tekst, bool getal) {
-    auto* item = new QTableWidgetItem(QTekst(tekst));
-    if (getal) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    tabel_->setItem(rij, kolom, item);
-    return item;
+  const CumulatieAntwoord a = Cumulatie(bronnen_, decimaal_);
+  const auto rij = [this](int r, const CumulatieAntwoord::Rij& t) {
+    std::vector<QTableWidgetItem*> cellen;
+    for (const std::string* tekst : {&t.naam, &t.waarneempunt, &t.weg, &t.hoogte, &t.lden, &t.lnight}) {
+      auto* item = new QTableWidgetItem(QTekst(*tekst));
+      if (cellen.size() >= 3) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+      tabel_->setItem(r, static_cast<int>(cellen.size()), item);
+      cellen.push_back(item);
+    }
+    return cellen;
   };
-  const int n = static_cast<int>(bronnen_.size());
+  const int n = static_cast<int>(a.rijen.size());
   tabel_->clearContents();
   tabel_->setRowCount(n + 1);
-  for (int r = 0; r < n; ++r) {
-    const CumulatieBron& b = bronnen_[static_cast<std::size_t>(r)];
-    cel(r, 0, b.naam, false);
-    cel(r, 1, b.waarneempunt, false);
-    cel(r, 2, b.weg, false);
-    cel(r, 3, Formatteer(b.lden, "##0.00", decimaal_), true);
-    cel(r, 4, Formatteer(b.lnight, "##0.00", decimaal_), true);
-  }
-  const CumulatieTotaal totaal = Cumuleer(bronnen_);
+  for (int r = 0; r < n; ++r) rij(r, a.rijen[static_cast<std::size_t>(r)]);
   QFont vet = tabel_->font();
   vet.setBold(true);
-  for (QTableWidgetItem* item : {cel(n, 0, std::string(kCumulatiefNaam), false), cel(n, 1, "", false),
-                                 cel(n, 2, "", false), cel(n, 3, Formatteer(totaal.lden, "##0.00", decimaal_), true),
-                                 cel(n, 4, Formatteer(totaal.lnight, "##0.00", decimaal_), true)}) {
+  for (QTableWidgetItem* item : rij(n, a.totaal)) {
     item->setFont(vet);
     item->setFlags(Qt::ItemIsEnabled);  // the sum is no worksheet to select or remove
     item->setBackground(QColor(255, 255, 192));
   }
+  waarschuwing_->setText(QTekst(a.waarschuwing));
+  waarschuwing_->setVisible(!a.waarschuwing.empty());
   ZetKnoppen();
 }
 

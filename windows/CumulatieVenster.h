@@ -36,11 +36,12 @@ class CumulatieVenster : public QDialog {
   QPushButton* huidigKnop() const { return huidigKnop_; }
   QPushButton* verwijderKnop() const { return verwijderKnop_; }
   QPushButton* csvKnop() const { return csvKnop_; }
+  QLabel* waarschuwing() const { return waarschuwing_; }  // what the sum mixes
 
  private:
   void VulTabel();
   void ZetKnoppen();
-  void Voeg(CumulatieBron bron, const QString& pad);
+  bool Voeg(CumulatieBron bron, const QString& pad);  // false: refused, and said so
   void VoegToe(const QString& pad);
 
   const Catalogus& catalogus_;
@@ -50,6 +51,7 @@ class CumulatieVenster : public QDialog {
   std::vector<QString> paden_;  // per worksheet; empty for the main window's
   char decimaal_;
   QTableWidget* tabel_;
+  QLabel* waarschuwing_;
   QPushButton* huidigKnop_;
   QPushButton* verwijderKnop_;
   QPushButton* csvKnop_;

@@ -22,13 +22,8 @@
 
 namespace tarvo {
 
-DiagramVenster::DiagramVenster(DiagramGegevens gegevens, AfstandRekenaar rekenaar, char decimaal, Dialogen& dialogen,
-                               QWidget* ouder)
-    : QDialog(ouder),
-      gegevens_(std::move(gegevens)),
-      rekenaar_(std::move(rekenaar)),
-      decimaal_(decimaal),
-      dialogen_(dialogen) {
+DiagramVenster::DiagramVenster(DiagramGegevens gegevens, NiveauLijn lijn, Dialogen& dialogen, QWidget* ouder)
+    : QDialog(ouder), gegevens_(std::move(gegevens)), lijn_(std::move(lijn)), dialogen_(dialogen) {
   setObjectName("DiagramVenster");
   setWindowTitle(QTekst(kDiagramTitel));
   resize(820, 600);
@@ -108,13 +103,11 @@ QHBoxLayout* DiagramVenster::MaakInstellingen() {
 void DiagramVenster::ToonRekenpunt() {
   rekenpuntTekst_ = new QLabel(this);
   rekenpuntTekst_->setObjectName("rekenpuntTekst");
-  const NiveauOpAfstand eigen = rekenaar_.Op(rekenaar_.EigenAfstand());
-  const bool binnen = eigen.afstand <= MaxAfstand();
+  const LijnPunt eigen = lijn_.EigenPunt(MaxAfstand());
   grafiek_->ZetMerk(Grafiek::Merk::Rekenpunt,
-                    binnen ? std::optional<QPointF>(QPointF(eigen.afstand, eigen.lden)) : std::nullopt,
-                    "rekenblad " + Getal(eigen.afstand) + " m");
-  rekenpuntTekst_->setText("Rekenblad: " + Getal(eigen.afstand) + " m, Lden " + Getal(eigen.lden) + " dB excl. aftrek" +
-                           (binnen ? "" : " (buiten het diagram)"));
+                    eigen.binnen ? std::optional<QPointF>(QPointF(eigen.punt.afstand, eigen.punt.lden)) : std::nullopt,
+                    QTekst(eigen.label));
+  rekenpuntTekst_->setText(QTekst(eigen.tekst));
 }
 
 // The target's sentence, the pointer's level and the two ways to keep the rows.
@@ -134,44 +127,28 @@ QHBoxLayout* DiagramVenster::MaakKnoppen() {
   return knoppen;
 }
 
-QString DiagramVenster::Getal(double x, const char* patroon) const { return QTekst(Formatteer(x, patroon, decimaal_)); }
-
 // The chart shows Lden without the deduction, so the line stands at the
 // target plus the deduction: where it meets the curve, Lden after the
 // deduction meets the target.
 void DiagramVenster::ToonDoel(double doel) {
-  snijpunt_ = rekenaar_.Zoek(doel);
+  snijpunt_ = lijn_.Doel(doel, MaxAfstand());
   const NiveauOpAfstand& p = snijpunt_.punt;
-  QString lijnTekst = "streefwaarde " + Getal(doel) + " dB";
-  if (p.aftrek != 0) lijnTekst += " + aftrek " + QString::number(p.aftrek) + " dB";
-  grafiek_->ZetDoellijn(doel + p.aftrek, lijnTekst);
-
-  const bool binnen = snijpunt_.gevonden && p.afstand <= MaxAfstand();
-  grafiek_->ZetMerk(Grafiek::Merk::Snijpunt, binnen ? std::optional<QPointF>(QPointF(p.afstand, p.lden)) : std::nullopt,
-                    Getal(p.afstand) + " m");
-  const QString aftrek = p.aftrek != 0 ? " (aftrek art. 110g Wgh " + QString::number(p.aftrek) + " dB)" : QString();
-  if (snijpunt_.gevonden) {
-    doelTekst_->setText("Streefwaarde " + Getal(doel) + " dB gehaald vanaf " + Getal(p.afstand) + " m" +
-                        (binnen ? "" : " (buiten het diagram)") + ": Lden na aftrek " + Getal(p.niveau) + " dB" +
-                        aftrek + ".");
-  } else {
-    doelTekst_->setText("Streefwaarde " + Getal(doel) + " dB niet gehaald tot " + Getal(kAfstandZoekTot, "##0") +
-                        " m: Lden na aftrek op " + Getal(kAfstandZoekTot, "##0") + " m is " + Getal(p.niveau) + " dB" +
-                        aftrek + ".");
-  }
+  grafiek_->ZetDoellijn(snijpunt_.lijn, QTekst(snijpunt_.lijnTekst));
+  grafiek_->ZetMerk(Grafiek::Merk::Snijpunt,
+                    snijpunt_.binnen ? std::optional<QPointF>(QPointF(p.afstand, p.lden)) : std::nullopt,
+                    QTekst(snijpunt_.afstandTekst));
+  doelTekst_->setText(QTekst(snijpunt_.tekst));
 }
 
-// The level at the pointer's distance, on the 0,01 m grid and computed, not read off the line.
 void DiagramVenster::ToonMuis(double x) {
-  const double d = std::clamp(std::round(x * kAfstandRasterPerMeter) / kAfstandRasterPerMeter, 1.0, MaxAfstand());
-  const NiveauOpAfstand p = rekenaar_.Op(d);
-  grafiek_->ZetMerk(Grafiek::Merk::Muis, QPointF(d, p.lden), Getal(d) + " m; " + Getal(p.lden) + " dB");
-  muisTekst_->setText("Muis: " + Getal(d) + " m, Lden " + Getal(p.lden) + " dB excl. aftrek");
+  const LijnPunt muis = lijn_.Punt(x, MaxAfstand());
+  grafiek_->ZetMerk(Grafiek::Merk::Muis, QPointF(muis.punt.afstand, muis.punt.lden), QTekst(muis.label));
+  muisTekst_->setText(QTekst(muis.tekst));
 }
 
 void DiagramVenster::VerbergMuis() {
   grafiek_->ZetMerk(Grafiek::Merk::Muis, std::nullopt);
-  muisTekst_->setText("Muis: wijs een afstand aan in het diagram");
+  muisTekst_->setText(QTekst(kMuisUitleg));
 }
 
 void DiagramVenster::BewaarAlsPng() {
@@ -189,38 +166,38 @@ void DiagramVenster::BewaarAlsPng() {
 void DiagramVenster::BewaarAlsCsv() {
   statusBalk_->clearMessage();
   const auto pad = BewaarCsv(this, dialogen_, "Diagram opslaan als CSV", "diagram.csv",
-                             DiagramCsv(gegevens_, decimaal_, "\r\n"), std::string(kDiagramTitel));
+                             DiagramCsv(gegevens_, LocaleDecimaal(), "\r\n"), std::string(kDiagramTitel));
   if (pad) statusBalk_->showMessage("CSV opgeslagen in " + QDir::toNativeSeparators(*pad));
 }
 
 void ToonDiagram(QWidget* ouder, Dialogen& dialogen, const Werkblad& werkblad, const Catalogus& catalogus,
-                 char decimaal, const std::function<void(const Controle&)>& toonControle) {
+                 char decimaal, const std::function<void(const Rekening&)>& toonRekening) {
   const auto antwoord =
       dialogen.InvoerVak(ouder, QTekst(kDiagramVraag), QTekst(kDiagramTitel), QTekst(kDiagramStandaard));
   if (!antwoord || antwoord->isEmpty()) return;
 
-  DiagramResultaat r = MetZandloper([&] { return Diagram(antwoord->toStdString(), werkblad, catalogus, decimaal); });
-  switch (r.uitkomst) {
+  const Datum vandaag = VandaagQt();
+  DiagramAntwoord a =
+      MetZandloper([&] { return Diagram(antwoord->toStdString(), werkblad, catalogus, vandaag, decimaal); });
+  switch (a.uitkomst) {
     case DiagramUitkomst::Leeg:
       return;
     case DiagramUitkomst::Geweigerd:
-      dialogen.Toon("\"" + antwoord->toStdString() +
-                        "\" is geen getal. Geef de maximale afstand tot de wegas in meters, van 100 tot 1000.",
-                    std::string(kDiagramTitel), Icoon::Uitroep);
+      dialogen.Toon(a.melding, std::string(kDiagramTitel), Icoon::Uitroep);
       return;
     case DiagramUitkomst::ControleGeweigerd:
-      toonControle(r.controle);
+      toonRekening(a.rekening);
       return;
     case DiagramUitkomst::Onbruikbaar:
-      toonControle(r.controle);
-      dialogen.Toon(r.melding, std::string(kDiagramTitel), Icoon::Uitroep);
+      toonRekening(a.rekening);
+      dialogen.Toon(a.melding, std::string(kDiagramTitel), Icoon::Uitroep);
       return;
     case DiagramUitkomst::Gegevens:
-      toonControle(r.controle);
+      toonRekening(a.rekening);
       break;
   }
-  AfstandRekenaar rekenaar(*r.controle.invoer, catalogus, VandaagQt());
-  DiagramVenster venster(std::move(r.gegevens), std::move(rekenaar), decimaal, dialogen, ouder);
+  DiagramVenster venster(std::move(a.gegevens), NiveauLijn(*a.rekening.controle.invoer, catalogus, vandaag, decimaal),
+                         dialogen, ouder);
   dialogen.ToonVenster(venster);
 }
 

@@ -2,11 +2,9 @@
 #include <QDialog>
 #include <functional>
 
-#include "calc/Controle.h"
 #include "calc/Wegdek.h"
 #include "calc/Werkblad.h"
-#include "tools/Afstand.h"
-#include "tools/Diagram.h"
+#include "driver/NiveauAfstand.h"
 
 class QDoubleSpinBox;
 class QHBoxLayout;
@@ -27,9 +25,8 @@ class DiagramVenster : public QDialog {
   Q_OBJECT
 
  public:
-  // `rekenaar` computes the checked worksheet at other distances; numbers
-  // are shown with `decimaal`.
-  DiagramVenster(DiagramGegevens gegevens, AfstandRekenaar rekenaar, char decimaal, Dialogen& dialogen, QWidget* ouder);
+  // `lijn` computes the checked worksheet at other distances and words what it finds.
+  DiagramVenster(DiagramGegevens gegevens, NiveauLijn lijn, Dialogen& dialogen, QWidget* ouder);
 
   const DiagramGegevens& Gegevens() const { return gegevens_; }
   const Grafiek& grafiek() const { return *grafiek_; }
@@ -41,7 +38,7 @@ class DiagramVenster : public QDialog {
   QLabel* muisTekst() const { return muisTekst_; }
   QStatusBar* statusBalk() const { return statusBalk_; }
   // The distance for the current target, as the target line shows it.
-  const DoelAfstand& Snijpunt() const { return snijpunt_; }
+  const DoelAntwoord& Snijpunt() const { return snijpunt_; }
 
   void BewaarAlsPng();
   void BewaarAlsCsv();
@@ -54,12 +51,10 @@ class DiagramVenster : public QDialog {
   void ToonDoel(double doel);
   void ToonMuis(double x);
   void VerbergMuis();
-  QString Getal(double x, const char* patroon = "##0.00") const;
   double MaxAfstand() const;  // the chart's last distance
 
   DiagramGegevens gegevens_;
-  AfstandRekenaar rekenaar_;
-  char decimaal_;
+  NiveauLijn lijn_;
   Dialogen& dialogen_;
   Grafiek* grafiek_ = nullptr;
   QDoubleSpinBox* doelveld_ = nullptr;
@@ -69,14 +64,14 @@ class DiagramVenster : public QDialog {
   QLabel* rekenpuntTekst_ = nullptr;
   QLabel* muisTekst_ = nullptr;
   QStatusBar* statusBalk_ = nullptr;  // what the last save wrote
-  DoelAfstand snijpunt_;
+  DoelAntwoord snijpunt_;
 };
 
 // The command behind the main window's caption of the horizontal distance:
 // asks the largest distance, checks the worksheet and shows the chart. The
-// check runs on `werkblad`; `toonControle` shows what it found on the
+// check runs on `werkblad`; `toonRekening` shows what it found on the
 // fields it came from.
 void ToonDiagram(QWidget* ouder, Dialogen& dialogen, const Werkblad& werkblad, const Catalogus& catalogus,
-                 char decimaal, const std::function<void(const Controle&)>& toonControle);
+                 char decimaal, const std::function<void(const Rekening&)>& toonRekening);
 
 }  // namespace tarvo

@@ -3,23 +3,22 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "base/Getal.h"
 #include "shared_ui/Dialogen.h"
 #include "shared_ui/Grafiek.h"
+#include "shared_ui/QtTekst.h"
 
 namespace tarvo {
 
-DosisEffectVenster::DosisEffectVenster(double lden, QWidget* ouder) : QDialog(ouder), lden_(lden) {
+DosisEffectVenster::DosisEffectVenster(double lden, QWidget* ouder)
+    : QDialog(ouder), antwoord_(DosisEffect(lden, LocaleDecimaal())) {
   setObjectName("DosisEffectVenster");
-  const QString niveau = QString::fromStdString(Formatteer(lden, "#0.0", LocaleDecimaal()));
-  // The main window shows Lden less the deduction; this one is without it.
-  setWindowTitle("Dosis-effect relatie bij Lden = " + niveau + " dB excl. aftrek art. 110g");
+  setWindowTitle(QTekst(antwoord_.titel));
   resize(520, 420);
 
   grafiek_ = new Grafiek(this);
   melding_ = new QLabel(this);
   melding_->setObjectName("melding");
-  melding_->setText("Lden buiten de bandbreedte van 45 - 75 dB.\n\nDosis-effect relatie is niet berekend.");
+  melding_->setText(QTekst(antwoord_.melding));
   melding_->setAlignment(Qt::AlignCenter);
   melding_->setWordWrap(true);
   QFont arial("Arial");
@@ -34,30 +33,24 @@ DosisEffectVenster::DosisEffectVenster(double lden, QWidget* ouder) : QDialog(ou
   laag->addWidget(grafiek_);
   laag->addWidget(melding_);
 
-  Bereken();
+  grafiek_->setHidden(!antwoord_.binnenBand);
+  melding_->setHidden(antwoord_.binnenBand);
+  if (antwoord_.binnenBand) ToonGrafiek();
 }
 
 QString DosisEffectVenster::Melding() const { return melding_->isHidden() ? QString() : melding_->text(); }
 
-void DosisEffectVenster::Bereken() {
-  binnenBand_ = BinnenBand(lden_);
-  grafiek_->setHidden(!binnenBand_);
-  melding_->setHidden(binnenBand_);
-  if (!binnenBand_) return;
-  perc_ = BerekenGehinderden(lden_);
-  ToonGrafiek();
-}
-
 void DosisEffectVenster::ToonGrafiek() {
-  const QList<double> waarden = {perc_.licht, perc_.normaal, perc_.ernstig};
-  QStringList labels;
-  for (double w : waarden) labels << QString::fromStdString(Formatteer(w, "#0", LocaleDecimaal()));
+  const Gehinderden& g = antwoord_.gehinderden;
+  QStringList labels, kolommen;
+  for (const std::string& l : antwoord_.labels) labels << QTekst(l);
+  for (const std::string& k : antwoord_.kolommen) kolommen << QTekst(k);
   QFont labelFont("Arial");
   labelFont.setBold(true);
   labelFont.setPointSize(10);
-  grafiek_->ZetTitel("Percentage gehinderden (indicatief)");
-  grafiek_->ZetVoetnoot("Bron: TNO (https://www.tno.nl)");
-  grafiek_->ToonStaven({">licht", ">normaal", ">ernstig"}, waarden, labels, labelFont, 100);
+  grafiek_->ZetTitel(QTekst(antwoord_.grafiekTitel));
+  grafiek_->ZetVoetnoot(QTekst(antwoord_.voetnoot));
+  grafiek_->ToonStaven(kolommen, {g.licht, g.normaal, g.ernstig}, labels, labelFont, 100);
 }
 
 }  // namespace tarvo

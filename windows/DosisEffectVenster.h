@@ -1,7 +1,7 @@
 #pragma once
 #include <QDialog>
 
-#include "tools/DosisEffect.h"
+#include "driver/Rekenblad.h"
 
 class QLabel;
 
@@ -17,18 +17,15 @@ class DosisEffectVenster : public QDialog {
  public:
   DosisEffectVenster(double lden, QWidget* ouder);
 
-  bool ToontGrafiek() const { return binnenBand_; }
-  const Gehinderden& Percentages() const { return perc_; }
+  bool ToontGrafiek() const { return antwoord_.binnenBand; }
+  const Gehinderden& Percentages() const { return antwoord_.gehinderden; }
   const Grafiek& grafiek() const { return *grafiek_; }
   QString Melding() const;
 
  private:
-  void Bereken();
   void ToonGrafiek();
 
-  double lden_;
-  bool binnenBand_ = false;
-  Gehinderden perc_;
+  DosisEffectAntwoord antwoord_;
   Grafiek* grafiek_;
   QLabel* melding_;  // the notice outside the band
 };

@@ -37,6 +37,9 @@
 #include "calc/Correctie.h"
 #include "calc/Valideer.h"
 #include "calc/Velden.h"
+#include "driver/CumulatieOpdracht.h"
+#include "driver/Openen.h"
+#include "driver/Rekenblad.h"
 #include "driver/Resultaatteksten.h"
 #include "files/CatalogusBestand.h"
 #include "files/Reset.h"
@@ -50,7 +53,6 @@
 #include "shared_ui/VeldFilter.h"
 #include "shared_ui/Versie.h"
 #include "shared_ui/Zandloper.h"
-#include "tools/Cumulatie.h"
 #include "windows/CumulatieVenster.h"
 #include "windows/DiagramVenster.h"
 #include "windows/DosisEffectVenster.h"
@@ -646,6 +648,7 @@ Werkblad HoofdVenster::HuidigWerkblad() const {
   }
   for (int i = 0; i < kAantalToelichtingen; ++i) {
     w.toelichting[static_cast<std::size_t>(i)] = toelichtingRegel(i)->text().toStdString();
+    w.toelichtingBewerkt[static_cast<std::size_t>(i)] = toelichtingRegel(i)->isModified();
   }
   w.wegdek = wegdek_;
   w.aftrek = aftrekSchakelaar_->isChecked();
@@ -685,31 +688,34 @@ void HoofdVenster::ToonWeergave(const Weergave& weergave) {
 
 // A text that is no number is refused without a message box: the field
 // shows it as on leaving it (red, its tool tip, the focus), also when the
-// command came by key and the field was never left.
+// command came by key and the field was never left; with `meldGeenGetal`
+// the status bar names it.
+void HoofdVenster::ToonWeigering(Afloop afloop, const std::string& melding, int focus, bool meldGeenGetal) {
+  if (afloop == Afloop::GeenGetal) {
+    if (meldGeenGetal) ZetMelding(QTekst(melding));
+  } else {
+    Waarschuw(dialogen_, melding);
+  }
+  if (focus >= 0 && veld(focus)->isEnabled()) veld(focus)->setFocus(Qt::OtherFocusReason);
+}
+
+// The check's findings on the fields, then its refusal; true when it passed.
 bool HoofdVenster::ToonControle(const Controle& controle, bool meldGeenGetal) {
   ToonWeergave(controle.weergave);
   if (controle) return true;
-  const Weigering& weigering = *controle.weigering;
-  if (weigering.soort == Weigering::Soort::Waarschuwing) {
-    Waarschuw(dialogen_, weigering.tekst);
-  } else if (meldGeenGetal) {
-    ZetMelding(QTekst(GeenGetalMelding(weigering.veld)));
-  }
-  if (const int k = controle.weergave.focus; k >= 0 && veld(k)->isEnabled()) veld(k)->setFocus(Qt::OtherFocusReason);
+  const Weigering& w = *controle.weigering;
+  const bool geenGetal = w.soort == Weigering::Soort::GeenGetal;
+  ToonWeigering(geenGetal ? Afloop::GeenGetal : Afloop::Waarschuwing, geenGetal ? GeenGetalMelding(w.veld) : w.tekst,
+                controle.weergave.focus, meldGeenGetal);
   return false;
 }
 
-void HoofdVenster::ToonAfgeleideVelden(const std::array<std::pair<int, std::string>, 2 * kAantalPeriodes>& teksten) {
-  for (const auto& [k, tekst] : teksten) veld(k)->setText(QTekst(tekst));
-}
-
-void HoofdVenster::ToonNiveaus(const Resultaten& resultaten) {
-  const ResultaatTeksten teksten = LabelTeksten(resultaten, decimaal_);
-  niveauWaarde(0)->setText(QTekst(teksten.letmaal));
-  niveauWaarde(1)->setText(QTekst(teksten.lden));
-  niveauWaarde(2)->setText(QTekst(teksten.lnight));
-  aftrekRegel_->setText(QTekst(teksten.aftrek));
-  art35Regel_->setText(QTekst(Art35Regel(resultaten, cat_.Op(wegdek_).Omschrijving)));
+void HoofdVenster::ToonNiveaus(const RekenbladAntwoord& antwoord) {
+  niveauWaarde(0)->setText(QTekst(antwoord.labels.letmaal));
+  niveauWaarde(1)->setText(QTekst(antwoord.labels.lden));
+  niveauWaarde(2)->setText(QTekst(antwoord.labels.lnight));
+  aftrekRegel_->setText(QTekst(antwoord.labels.aftrek));
+  art35Regel_->setText(QTekst(antwoord.art35));
 }
 
 // The counts land in open fields, so they count as the user's change.
@@ -1048,30 +1054,23 @@ void HoofdVenster::ResultaatModus() {
   ZetModus(Modus::Resultaat);
 }
 
-// The check, then the calculation: a road surface outside the catalogue is
-// refused before it; the derived fields show its totals also when a level
-// came out infinite, which is refused after it.
+// The derived fields show the totals of any calculation, also one whose
+// level came out infinite; a refusal says why and leaves the input mode.
 void HoofdVenster::Bereken() {
   ZetMelding({});
-  const Controle controle = Controleer(HuidigWerkblad(), decimaal_);
-  if (!ToonControle(controle, true)) return;
-  const Invoer& invoer = *controle.invoer;
-  if (auto wegdek = ControleerWegdek(invoer, cat_); !wegdek) {
-    Waarschuw(dialogen_, wegdek.Melding());
+  const RekenbladAntwoord a = Rekenblad(HuidigWerkblad(), cat_, VandaagQt(), decimaal_);
+  ToonWeergave(a.rekening.controle.weergave);
+  for (const auto& [k, tekst] : a.afgeleid) veld(k)->setText(QTekst(tekst));
+  if (!a.Berekend()) {
+    ToonWeigering(a.afloop, a.melding, a.rekening.controle.weergave.focus, true);
     return;
   }
-  const Resultaten resultaten = tarvo::Bereken(invoer, cat_, VandaagQt());
-  ToonAfgeleideVelden(AfgeleideTeksten(resultaten, decimaal_));
-  if (!NiveausEindig(resultaten)) {
-    Waarschuw(dialogen_, OneindigMelding(invoer, cat_));
-    return;
-  }
-  invoer_ = invoer;
-  resultaten_ = resultaten;
-  ToonNiveaus(resultaten);
+  invoer_ = *a.rekening.controle.invoer;
+  resultaten_ = *a.rekening.resultaten;
+  ToonNiveaus(a);
   ResultaatModus();
   // Numbers typed beyond their range and never left were clamped by the check.
-  ZetMelding(QTekst(BegrensdMelding(controle.begrensd, decimaal_)));
+  ZetMelding(QTekst(a.begrensd));
 }
 
 // ---------------------------------------------------------------- files
@@ -1089,19 +1088,22 @@ void HoofdVenster::Open() {
       pad = *keuze;
     }
     dialogen_.OnthoudMap(pad);
-    Uitkomst<Invoer> gelezen = MetZandloper([&] { return LeesWerkbladBestand(NaarPad(pad)); });
+    Uitkomst<GeopendRekenblad> gelezen =
+        MetZandloper([&] { return OpenRekenbladBestand(NaarPad(pad), cat_, decimaal_); });
     if (!gelezen) {
       // The worksheet on screen stays; the user may choose another file.
       Waarschuw(dialogen_, gelezen.Melding());
       continue;
     }
     Reset();
-    if (auto melding = HerstelWegdek(*gelezen, cat_)) Waarschuw(dialogen_, *melding);
-    ToonWerkblad(WerkbladVan(*gelezen, decimaal_));
-    // Saved again before any calculation, the file holds what it held.
-    invoer_ = std::move(*gelezen);
+    if (gelezen->Gewijzigd()) Waarschuw(dialogen_, gelezen->wegdekMelding);
+    ToonWerkblad(gelezen->werkblad);
+    // Saved again before any calculation, the file holds what it held: but
+    // for a road surface put in place of one the catalogue lacks, which no
+    // save may store without the user's word.
+    invoer_ = std::move(gelezen->invoer);
     ZetBestand(pad);
-    setWindowModified(false);
+    setWindowModified(gelezen->Gewijzigd());
     ZetActies();
     return;
   }
@@ -1113,9 +1115,9 @@ bool HoofdVenster::Bewaar() {
     // The file holds what the check takes from the fields, also edits no
     // calculation has seen. A refused check saves nothing and leaves the
     // user at the field to correct.
-    Controle controle = Controleer(HuidigWerkblad(), decimaal_);
-    if (!ToonControle(controle, false)) return false;
-    invoer = std::move(controle.invoer);
+    TeBewarenRekenblad t = TeBewaren(HuidigWerkblad(), decimaal_);
+    if (!ToonControle(t.controle, false)) return false;
+    invoer = std::move(t.controle.invoer);
   }
   if (!invoer) return false;
   // The worksheet's own file, or the user's folder: never the data folder.
@@ -1204,7 +1206,7 @@ void HoofdVenster::RekenVerkeerOm() {
 void HoofdVenster::Cumuleer() {
   std::optional<CumulatieBron> huidig;
   if (modus_ == Modus::Resultaat && invoer_ && resultaten_) {
-    huidig = BronVan(*invoer_, *resultaten_, WerkbladNaam());
+    huidig = BronVanBerekend(*invoer_, *resultaten_, WerkbladNaam());
   }
   CumulatieVenster venster(cat_, dialogen_, std::move(huidig), this);
   dialogen_.ToonVenster(venster);
@@ -1234,9 +1236,9 @@ void HoofdVenster::ToonDosisEffect() {
 // them, the totals of the derived fields included; the worksheet's own
 // input and results stay those of its last calculation.
 void HoofdVenster::ToonDiagram() {
-  tarvo::ToonDiagram(this, dialogen_, HuidigWerkblad(), cat_, decimaal_, [this](const Controle& controle) {
-    if (!ToonControle(controle, true)) return;
-    if (ControleerWegdek(*controle.invoer, cat_)) ToonAfgeleideVelden(AfgeleideTeksten(*controle.invoer, decimaal_));
+  tarvo::ToonDiagram(this, dialogen_, HuidigWerkblad(), cat_, decimaal_, [this](const Rekening& rekening) {
+    if (!ToonControle(rekening.controle, true) || !rekening.resultaten) return;
+    for (const auto& [k, tekst] : AfgeleideTeksten(*rekening.resultaten, decimaal_)) veld(k)->setText(QTekst(tekst));
   });
 }
 

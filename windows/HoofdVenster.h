@@ -12,6 +12,7 @@
 #include "calc/Controle.h"
 #include "calc/Wegdek.h"
 #include "calc/Werkblad.h"
+#include "driver/Rekenblad.h"
 #include "shared_ui/Dialogen.h"
 #include "windows/ToetsingVenster.h"
 
@@ -189,9 +190,9 @@ class HoofdVenster : public QMainWindow {
   // as a warning, or, with `meldGeenGetal`, a word in the status bar, and
   // the field to correct takes the focus. True when the check passed.
   bool ToonControle(const Controle& controle, bool meldGeenGetal);
+  void ToonWeigering(Afloop afloop, const std::string& melding, int focus, bool meldGeenGetal);
   void ToonWeergave(const Weergave& weergave);
-  void ToonAfgeleideVelden(const std::array<std::pair<int, std::string>, 2 * kAantalPeriodes>& teksten);
-  void ToonNiveaus(const Resultaten& resultaten);
+  void ToonNiveaus(const RekenbladAntwoord& antwoord);
   void NeemOmrekeningOver(const std::vector<std::pair<int, std::string>>& teksten);
   void KiesWegdek(int lijstIndex);
   void ToonWegdek(int lijstIndex);

@@ -14,7 +14,6 @@
 
 #include "base/Getal.h"
 #include "base/Tekst.h"
-#include "calc/Controle.h"
 #include "calc/Velden.h"
 #include "shared_ui/BijlageAfdruk.h"
 #include "shared_ui/CsvBestand.h"
@@ -27,11 +26,6 @@
 namespace tarvo {
 namespace {
 
-// The cells of HoogteCellen before the contours, each under its heading;
-// the outcome in words follows them.
-const QStringList kKoppen = {"hoogte\n(m)",  "Lden\n(dB)",           "Lnight\n(dB)",
-                             "aftrek\n(dB)", "Lden na\naftrek (dB)", "geluids-\nbelasting (dB)"};
-constexpr int kToetsKolom = 6;
 constexpr int kToetsBreedte = 330;
 
 }  // namespace
@@ -60,14 +54,10 @@ void ToetsingVenster::MaakKeuzes() {
   hoogtenVeld_ =
       new QLineEdit(QTekst(keuze_.hoogten.value_or(Bijgesneden(werkblad_.veld[veld::kWaarneemhoogte]))), this);
   hoogtenVeld_->setObjectName("hoogtenVeld");
-  hoogtenVeld_->setToolTip("Waarneemhoogten in meters, gescheiden door ';', bijvoorbeeld 1,5; 4,5; 7,5");
+  hoogtenVeld_->setToolTip(QTekst(HoogtenUitleg()));
   situatieLijst_ = new QComboBox(this);
   situatieLijst_->setObjectName("situatieLijst");
-  for (const Situatie& s : kSituaties) {
-    situatieLijst_->addItem(
-        QString("%1 (ten hoogste %2 dB, %3)").arg(QTekst(s.naam)).arg(s.maximum).arg(QTekst(s.artikel)));
-  }
-  situatieLijst_->addItem("zelf kiezen");
+  for (const std::string& keuze : SituatieKeuzes()) situatieLijst_->addItem(QTekst(keuze));
   situatieLijst_->setCurrentIndex(static_cast<int>(keuze_.situatie));
   // The longest situation would make the window wider than a screen at
   // 200 %: the box may be narrower than its texts, its list shows them whole.
@@ -83,10 +73,12 @@ void ToetsingVenster::MaakKeuzes() {
   maximumVeld_->setEnabled(keuze_.situatie == kSituaties.size());
   grenzenVeld_ = new QLineEdit(QTekst(keuze_.grenzen), this);
   grenzenVeld_->setObjectName("grenzenVeld");
-  grenzenVeld_->setToolTip(QString("Afstanden worden altijd gezocht voor %1 dB en het maximum; hier meer "
-                                   "grenswaarden, gescheiden door ';'")
-                               .arg(kVoorkeursgrenswaarde));
+  grenzenVeld_->setToolTip(QTekst(GrenzenUitleg()));
+  VolgKeuzes();
+}
 
+// A change computes at once.
+void ToetsingVenster::VolgKeuzes() {
   connect(hoogtenVeld_, &QLineEdit::textChanged, this, [this](const QString& tekst) {
     keuze_.hoogten = tekst.toStdString();
     Bereken();
@@ -155,86 +147,43 @@ void ToetsingVenster::MaakTabel() {
   laag->addLayout(knoppen);
 }
 
-Maximum ToetsingVenster::GekozenMaximum() const {
-  if (keuze_.situatie < kSituaties.size()) return MaximumVan(kSituaties[keuze_.situatie]);
-  return EigenMaximum(keuze_.eigenMaximum);
-}
-
 void ToetsingVenster::Bereken() {
-  hoogten_.clear();
-  grenzen_.clear();
+  antwoord_ = MetZandloper([&] { return Toetsing(werkblad_, keuze_, catalogus_, vandaag_, decimaal_); });
   tabel_->setRowCount(0);
-  const auto weiger = [this](const std::string& zin) {
-    melding_->setText(QTekst(zin));
-    csvKnop_->setEnabled(false);
-    afdrukKnop_->setEnabled(false);
-  };
-  const Controle controle = Controleer(werkblad_, decimaal_);
-  if (!controle) return weiger("Rekenblad: " + WeigeringRegel(*controle.weigering));
-  const Maximum maximum = GekozenMaximum();
-  auto hoogten = LeesHoogtenLijst(hoogtenVeld_->text().toStdString(), controle.invoer->Wegdekhoogte(), decimaal_);
-  if (!hoogten) return weiger(hoogten.Melding());
-  auto grenzen = ContourGrenzen(maximum, grenzenVeld_->text().toStdString());
-  if (!grenzen) return weiger(grenzen.Melding());
-  Uitkomst<std::vector<HoogteResultaat>> berekend =
-      MetZandloper([&] { return BerekenHoogten(*controle.invoer, *hoogten, *grenzen, catalogus_, vandaag_); });
-  if (!berekend) return weiger("Rekenblad: " + berekend.Melding());
-  hoogten_ = std::move(*berekend);
-  grenzen_ = std::move(*grenzen);
-  melding_->clear();
-  csvKnop_->setEnabled(true);
-  afdrukKnop_->setEnabled(true);
-  ToonTabel(maximum);
+  const bool berekend = antwoord_.melding.empty();
+  melding_->setText(QTekst(antwoord_.melding));
+  csvKnop_->setEnabled(berekend);
+  afdrukKnop_->setEnabled(berekend);
+  if (berekend) ToonTabel(antwoord_);
 }
 
-// The core's cells as it formats them, the outcome in words after the
-// geluidsbelasting; a limit not met within the search leaves its cell empty.
-void ToetsingVenster::ToonTabel(const Maximum& maximum) {
-  QStringList koppen = kKoppen;
-  koppen << "toetsing";
-  const QString zoekTot = QTekst(Formatteer(kAfstandZoekTot, "##0", decimaal_));
-  for (double g : grenzen_) koppen << "afstand " + QTekst(VolledigeTekst(g, decimaal_)) + "\ndB (m)";
-  tabel_->setColumnCount(static_cast<int>(koppen.size()));
-  tabel_->setHorizontalHeaderLabels(koppen);
-  tabel_->horizontalHeaderItem(kToetsKolom - 1)
-      ->setToolTip("Lden na aftrek afgerond op hele decibel, een half naar het even getal (RMG 2012 art. 1.3)");
-  for (std::size_t g = 0; g < grenzen_.size(); ++g) {
-    tabel_->horizontalHeaderItem(kToetsKolom + 1 + static_cast<int>(g))
-        ->setToolTip("Kleinste horizontale afstand (1 tot " + zoekTot + " m) waarop de geluidsbelasting ten hoogste " +
-                     QTekst(VolledigeTekst(grenzen_[g], decimaal_)) + " dB is");
+// The core's cells as it words them; a cell that could mislead says why in its tool tip.
+void ToetsingVenster::ToonTabel(const ToetsingAntwoord& a) {
+  tabel_->setColumnCount(static_cast<int>(a.kolommen.size()));
+  for (std::size_t k = 0; k < a.kolommen.size(); ++k) {
+    auto* kop = new QTableWidgetItem(QTekst(a.kolommen[k].kop));
+    kop->setToolTip(QTekst(a.kolommen[k].uitleg));
+    tabel_->setHorizontalHeaderItem(static_cast<int>(k), kop);
   }
-  tabel_->setRowCount(static_cast<int>(hoogten_.size()));
-  for (std::size_t r = 0; r < hoogten_.size(); ++r) {
-    const HoogteResultaat& h = hoogten_[r];
-    const std::vector<std::string> cellen = HoogteCellen(h, decimaal_);
-    const QString toets = QTekst(Toets(h.geluidsbelasting, maximum, h.invoer.zone).tekst);
-    for (int k = 0; k < tabel_->columnCount(); ++k) {
-      auto* cel = new QTableWidgetItem;
-      if (k == kToetsKolom) {
-        cel->setText(toets);
-        cel->setToolTip(toets);
-      } else {
-        const std::size_t c = static_cast<std::size_t>(k < kToetsKolom ? k : k - 1);
-        cel->setText(QTekst(cellen[c]));
-        cel->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        if (cellen[c].empty()) {
-          cel->setToolTip("Niet gehaald binnen " + zoekTot + " m: op " + zoekTot +
-                          " m is de geluidsbelasting nog hoger dan " +
-                          QTekst(VolledigeTekst(grenzen_[c - kToetsKolom], decimaal_)) + " dB");
-        }
-      }
-      tabel_->setItem(static_cast<int>(r), k, cel);
+  tabel_->setRowCount(static_cast<int>(a.rijen.size()));
+  for (std::size_t r = 0; r < a.rijen.size(); ++r) {
+    const std::vector<ToetsingCel>& cellen = a.rijen[r].cellen;
+    for (std::size_t k = 0; k < cellen.size(); ++k) {
+      auto* cel = new QTableWidgetItem(QTekst(cellen[k].tekst));
+      cel->setToolTip(QTekst(cellen[k].uitleg));
+      if (k != kToetsKolom) cel->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+      tabel_->setItem(static_cast<int>(r), static_cast<int>(k), cel);
     }
   }
   tabel_->resizeColumnsToContents();
-  tabel_->setColumnWidth(kToetsKolom, kToetsBreedte);
+  tabel_->setColumnWidth(static_cast<int>(kToetsKolom), kToetsBreedte);
   tabel_->resizeRowsToContents();
 }
 
 BijlageTabel ToetsingVenster::Bijlage() const {
   std::vector<BijlageRegel> regels;
-  for (const HoogteResultaat& h : hoogten_) regels.push_back({naam_, h});
-  return MaakBijlage(regels, grenzen_, catalogus_, decimaal_);
+  for (const HoogteResultaat& h : antwoord_.hoogten) regels.push_back({naam_, h});
+  return MaakBijlage(regels, antwoord_.grenzen, catalogus_, decimaal_);
 }
 
 void ToetsingVenster::BewaarAlsCsv() {

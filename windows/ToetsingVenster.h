@@ -9,9 +9,8 @@
 
 #include "calc/Wegdek.h"
 #include "calc/Werkblad.h"
+#include "driver/ToetsingOpdracht.h"
 #include "tools/Bijlage.h"
-#include "tools/Hoogten.h"
-#include "tools/Toetsing.h"
 
 class QComboBox;
 class QLabel;
@@ -24,20 +23,13 @@ namespace tarvo {
 
 class Dialogen;
 
-// What the user chose, kept by the main window while the program runs.
-struct ToetsingKeuze {
-  std::optional<std::string> hoogten;  // as typed; none: the worksheet's own height
-  std::size_t situatie = 0;            // into kSituaties; its size for a maximum of the user's own
-  int eigenMaximum = 63;
-  std::string grenzen;  // extra limits for the contours, as typed
-};
-
 class ToetsingVenster : public QDialog {
   Q_OBJECT
 
  public:
   // The worksheet's texts are checked here; `naam` names it in the annex.
-  // Every choice is read from `keuze` and written back to it.
+  // Every choice is read from `keuze` and written back to it; the main
+  // window keeps it while the program runs.
   ToetsingVenster(const Werkblad& werkblad, std::string naam, const Catalogus& catalogus, char decimaal, Datum vandaag,
                   ToetsingKeuze& keuze, Dialogen& dialogen, QWidget* ouder);
 
@@ -61,9 +53,9 @@ class ToetsingVenster : public QDialog {
 
  private:
   void MaakKeuzes();
+  void VolgKeuzes();
   void MaakTabel();
-  Maximum GekozenMaximum() const;
-  void ToonTabel(const Maximum& maximum);
+  void ToonTabel(const ToetsingAntwoord& antwoord);
 
   Werkblad werkblad_;
   std::string naam_;
@@ -72,8 +64,7 @@ class ToetsingVenster : public QDialog {
   Datum vandaag_;
   ToetsingKeuze& keuze_;
   Dialogen& dialogen_;
-  std::vector<HoogteResultaat> hoogten_;
-  std::vector<double> grenzen_;
+  ToetsingAntwoord antwoord_;
 
   QLineEdit* hoogtenVeld_ = nullptr;
   QComboBox* situatieLijst_ = nullptr;

@@ -206,8 +206,8 @@ void WegdekVenster::Verbind() {
   std::vector<VeldRing::Veld> velden;
   for (int k = 0; k < 7; ++k) {
     // The description takes every key.
-    velden.push_back(
-        {velden_[static_cast<std::size_t>(k)], k == 0 ? std::nullopt : std::optional<QString>("1234567890.,-")});
+    velden.push_back({velden_[static_cast<std::size_t>(k)],
+                      k == 0 ? std::nullopt : std::optional<QString>(QTekst(kTekenGetalTekens))});
   }
   ring->VoegRingToe(velden);
   connect(ring, &VeldRing::Verlaten, this, &WegdekVenster::ControleerVeld);

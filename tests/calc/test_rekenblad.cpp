@@ -15,7 +15,9 @@
 #include "calc/Bereken.h"
 #include "calc/Controle.h"
 #include "data/Bronnen.h"
+#include "driver/NiveauAfstand.h"
 #include "driver/Opdracht.h"
+#include "driver/Rekenblad.h"
 #include "driver/Resultaatteksten.h"
 #include "files/CatalogusBestand.h"
 #include "files/Reset.h"
@@ -72,9 +74,9 @@ std::vector<double> Getallen(const std::string& t) {
   return v;
 }
 
-class Rekenblad {
+class Blad {
  public:
-  explicit Rekenblad(std::vector<std::string> invoer) : invoer_(std::move(invoer)) {
+  explicit Blad(std::vector<std::string> invoer) : invoer_(std::move(invoer)) {
     std::map<std::string, std::string> in;
     for (const auto& cel : invoer_) in[test::Paar(cel).first] = test::Ontsnapt(test::Paar(cel).second);
     decimaal_ = in.count("decimaal") ? in["decimaal"][0] : '.';
@@ -83,13 +85,22 @@ class Rekenblad {
     werkblad_ = LeegWerkblad(decimaal_);
     for (const auto& [k, v] : in) {
       if (std::isdigit(static_cast<unsigned char>(k[0]))) werkblad_.veld.at(std::stoul(k)) = v;
-      if (k.size() == 2 && k[0] == 't') werkblad_.toelichting.at(static_cast<std::size_t>(k[1] - '0')) = v;
+      // t0..t3 typed by the user; s0..s3 as a file stored them.
+      if (k.size() == 2 && (k[0] == 't' || k[0] == 's')) {
+        const auto i = static_cast<std::size_t>(k[1] - '0');
+        werkblad_.toelichting.at(i) = v;
+        werkblad_.toelichtingBewerkt.at(i) = k[0] == 't';
+      }
     }
     werkblad_.wegdek = static_cast<std::int16_t>(std::stoi(in.count("wegdek") ? in["wegdek"] : "1"));
     werkblad_.rail = static_cast<std::int16_t>(std::stoi(in.count("rail") ? in["rail"] : "0"));
     werkblad_.zone = in["zone"] == "1", werkblad_.aftrek = in["aftrek"] == "1";
-    controle_ = Controleer(werkblad_, decimaal_);
-    if (controle_) berekend_ = BerekenBruikbaar(*controle_.invoer, catalogus_, vandaag_);
+    antwoord_ = tarvo::Rekenblad(werkblad_, catalogus_, vandaag_, decimaal_);
+    controle_ = antwoord_.rekening.controle;
+    if (antwoord_.rekening.Gelukt())
+      berekend_ = *antwoord_.rekening.resultaten;
+    else if (controle_)
+      berekend_ = Fout{antwoord_.rekening.fout};
   }
 
   // The check as a batch row takes it gives the same, and the fields show
@@ -119,7 +130,7 @@ class Rekenblad {
     if (const auto haak = sleutel.find('['); haak != std::string::npos) {
       std::vector<std::string> ander = invoer_;
       for (const auto& cel : Delen(sleutel.substr(haak + 1, sleutel.size() - haak - 2), ';')) ander.push_back(cel);
-      return Rekenblad(ander).Waarde(sleutel.substr(0, haak));
+      return Blad(ander).Waarde(sleutel.substr(0, haak));
     }
     auto delen = Delen(sleutel, ':');
     delen.resize(std::max<std::size_t>(delen.size(), 2));
@@ -139,7 +150,7 @@ class Rekenblad {
       return Samen(t);
     }
     if (naam == "diagram" || naam == "rij" || naam == "diagramcsv") {
-      const DiagramResultaat d = Diagram(delen[1], werkblad_, catalogus_, decimaal_);
+      const DiagramAntwoord d = Diagram(delen[1], werkblad_, catalogus_, vandaag_, decimaal_);
       const char* soort[] = {"Leeg", "Geweigerd", "ControleGeweigerd", "Onbruikbaar", "Gegevens"};
       const DiagramGegevens& g = d.gegevens;
       if (naam == "rij")
@@ -149,10 +160,11 @@ class Rekenblad {
         const auto regels = Delen(DiagramCsv(g, decimaal_, "\r\n"), '\n');
         return regels.at(0) + regels.at(1) + regels.at(2) + regels.back() + std::to_string(regels.size());
       }
-      const bool gecontroleerd = d.controle.invoer || d.controle.weigering;
+      const Controle& c = d.rekening.controle;
+      const bool gecontroleerd = c.invoer || c.weigering;
       return soort[static_cast<int>(d.uitkomst)] + ("|" + Tekst(d.s)) + "|" + std::to_string(g.rijen.size()) + "|" +
              Tekst(g.ymin) + "|" + Tekst(g.ymax) + "|" + std::to_string(g.delingen) + "|" + d.melding + "|" +
-             (gecontroleerd ? std::to_string(d.controle.weergave.focus) : "niet gecontroleerd");
+             (gecontroleerd ? std::to_string(c.weergave.focus) : "niet gecontroleerd");
     }
     if (!controle_) return "geweigerd";
     const Invoer& in = *controle_.invoer;
@@ -204,7 +216,7 @@ class Rekenblad {
       return "-";
     }
     if (naam == "labels") {
-      const ResultaatTeksten t = LabelTeksten(r, decimaal_);
+      const ResultaatTeksten& t = antwoord_.labels;
       return t.letmaal + "|" + t.lden + "|" + t.lnight + "|" + t.aftrek;
     }
     if (naam == "afgeleid") {
@@ -243,6 +255,7 @@ class Rekenblad {
   Datum vandaag_;
   Catalogus catalogus_;
   Werkblad werkblad_;
+  RekenbladAntwoord antwoord_;
   Controle controle_;
   Uitkomst<Resultaten> berekend_{Fout{"niet berekend"}};
 };
@@ -262,7 +275,7 @@ std::vector<std::string> Tabellen() {
 
 TEST_P(Rekenbladen, GevenWatDeTabelVerwacht) {
   for (const test::Geval& g : test::LeesGevallen(kMap / (GetParam() + ".tsv"))) {
-    Rekenblad blad(g.invoer);
+    Blad blad(g.invoer);
     blad.ToetsVaste(g.plaats);
     test::Toets(g, [&](const std::string& sleutel) { return blad.Waarde(sleutel); });
   }

@@ -14,6 +14,7 @@
 #include "base/Tekst.h"
 #include "calc/Bereken.h"
 #include "calc/Controle.h"
+#include "driver/CumulatieOpdracht.h"
 #include "files/CatalogusBestand.h"
 #include "files/Reset.h"
 #include "files/WerkbladBestand.h"
@@ -71,7 +72,7 @@ class TestCumulatieVenster : public QObject {
   // The worksheet as the calculation button computes it, with catalogue entry `wegdek`.
   static CumulatieBron Bron(const std::map<int, std::string>& velden, int wegdek, const std::string& naam) {
     const Invoer invoer = Gecontroleerd(velden, wegdek);
-    return BronVan(invoer, Bereken(invoer, test::TweeWegdekken(), Datum{2024, 3, 1}), naam);
+    return BronVanBerekend(invoer, Bereken(invoer, test::TweeWegdekken(), Datum{2024, 3, 1}), naam);
   }
   static QString Getal(double x) { return QString::fromStdString(Formatteer(x, "##0.00", ',')); }
 
@@ -91,7 +92,7 @@ class TestCumulatieVenster : public QObject {
     QCOMPARE(o.venster->findChild<QLabel*>("zonderAftrek")->text(), QString("zonder aftrek art. 110g Wgh"));
     QCOMPARE(o.venster->tabel()->rowCount(), 1);
     QCOMPARE(o.Cel(0, 0), QString("cumulatief"));
-    QCOMPARE(o.Cel(0, 3), QString("0,00"));
+    QCOMPARE(o.Cel(0, 4), QString("0,00"));
     QVERIFY(!o.venster->csvKnop()->isEnabled());
 
     o.Voeg({"a.tvo", "b.tvo"});
@@ -105,13 +106,15 @@ class TestCumulatieVenster : public QObject {
     QVERIFY(o.dlg.meldingen.empty());
 
     QCOMPARE(o.venster->tabel()->rowCount(), 4);
-    const QStringList rij0 = {"a.tvo", "Kerkplein 3", "Hoofdweg", Getal(a.lden), Getal(a.lnight)};
-    for (int k = 0; k < 5; ++k) QCOMPARE(o.Cel(0, k), rij0[k]);
+    const QStringList rij0 = {"a.tvo", "Kerkplein 3", "Hoofdweg", "5,00", Getal(a.lden), Getal(a.lnight)};
+    for (int k = 0; k < 6; ++k) QCOMPARE(o.Cel(0, k), rij0[k]);
     QCOMPARE(o.Cel(1, 2), QString("Ring; noord"));
-    QCOMPARE(o.Cel(1, 3), Getal(b.lden));
+    QCOMPARE(o.Cel(1, 4), Getal(b.lden));
     QCOMPARE(o.Cel(2, 0), QString("huidig.tvo"));
-    QCOMPARE(o.Cel(3, 3), Getal(CumuleerNiveaus({a.lden, b.lden, huidig.lden})));
-    QVERIFY(o.venster->tabel()->item(3, 3)->font().bold());
+    QCOMPARE(o.Cel(3, 4), Getal(CumuleerNiveaus({a.lden, b.lden, huidig.lden})));
+    QVERIFY(o.venster->tabel()->item(3, 4)->font().bold());
+    // Three points: the sum says it mixes them.
+    QVERIFY(o.venster->waarschuwing()->text().contains("verschillende waarneempunten"));
     QVERIFY(!(o.venster->tabel()->item(3, 0)->flags() & Qt::ItemIsSelectable));
 
     // Removing the main window's worksheet offers it again.
@@ -123,7 +126,8 @@ class TestCumulatieVenster : public QObject {
     o.venster->tabel()->selectRow(0);
     o.venster->Verwijder();
     QCOMPARE(o.venster->Bronnen().size(), std::size_t{1});
-    QCOMPARE(o.Cel(1, 3), Getal(b.lden));  // one worksheet cumulates to itself
+    QCOMPARE(o.Cel(1, 4), Getal(b.lden));  // one worksheet cumulates to itself
+    QVERIFY(o.venster->waarschuwing()->isHidden());
   }
 
   // A refused or unreadable worksheet, or one already listed: a message
@@ -140,7 +144,8 @@ class TestCumulatieVenster : public QObject {
     std::vector<std::string> teksten;
     for (const auto& m : o.dlg.meldingen) teksten.push_back(m.tekst);
     QCOMPARE(teksten.size(), std::size_t{3});
-    QCOMPARE(teksten[0], std::string("Rekenblad a.tvo staat al in de lijst."));
+    QCOMPARE(teksten[0],
+             std::string("Rekenblad a.tvo staat al in de cumulatie: een rekenblad telt maar een keer mee."));
     QCOMPARE(teksten[1], std::string("Rekenblad fout.tvo: geen waarneemhoogte ingevuld"));
     QVERIFY(teksten[2].starts_with("Bestand " + (o.map / "weg.tvo").string() + " kan niet worden gelezen"));
     QCOMPARE(o.dlg.meldingen[2].titel, std::string("Cumulatie"));

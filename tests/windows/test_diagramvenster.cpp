@@ -50,8 +50,8 @@ class TestDiagramVenster : public QObject {
         QVERIFY(venster);
         if (bekijk) bekijk(*venster);
       };
-      ToonDiagram(nullptr, dlg, werkblad, cat, ',', [this](const Controle& controle) {
-        controles.push_back(controle);
+      ToonDiagram(nullptr, dlg, werkblad, cat, ',', [this](const Rekening& rekening) {
+        controles.push_back(rekening.controle);
         zandloperWeg = zandloperWeg && !QApplication::overrideCursor();
       });
     }

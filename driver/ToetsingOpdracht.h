@@ -1,0 +1,76 @@
+#pragma once
+// The worksheet at several observation heights, tested against the limits
+// of the Wet geluidhinder, with the distances where it meets them: one call
+// for the window, the page and tarvo-reken.
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "calc/Wegdek.h"
+#include "calc/Werkblad.h"
+#include "driver/Rekenen.h"
+#include "tools/Hoogten.h"
+#include "tools/Toetsing.h"
+
+namespace tarvo {
+
+// The worksheet checked at its own height, then computed at each height of
+// `hoogten` (a typed list; none: its own height) with a distance per limit.
+struct HoogtenAntwoord {
+  Rekening rekening;
+  std::string hoogtenFout;  // the list of heights refused
+  std::string fout;         // a height where a level is no finite number
+  std::vector<HoogteResultaat> hoogten;
+
+  bool Gelukt() const { return rekening.Gelukt() && hoogtenFout.empty() && fout.empty(); }
+};
+HoogtenAntwoord RekenHoogten(const Werkblad& werkblad, const std::optional<std::string>& hoogten,
+                             const std::vector<double>& grenzen, const Catalogus& catalogus, Datum vandaag,
+                             char decimaal);
+
+// What the user chose for a test, kept by a face from one test to the next.
+struct ToetsingKeuze {
+  std::optional<std::string> hoogten;  // as typed; none: the worksheet's own height
+  std::size_t situatie = 0;            // into kSituaties; its size for a maximum of the user's own
+  int eigenMaximum = 63;
+  std::string grenzen;  // extra limits for the contours, as typed
+};
+
+// The situations as a list offers them, the user's own maximum last.
+std::vector<std::string> SituatieKeuzes();
+// The maximum the choice stands for.
+Maximum GekozenMaximum(const ToetsingKeuze& keuze);
+
+// A column of the table: its heading (lines split by '\n') and what it holds.
+struct ToetsingKolom {
+  std::string kop, uitleg;
+};
+// A cell: its text and, where the text alone could mislead, why.
+struct ToetsingCel {
+  std::string tekst, uitleg;
+};
+struct ToetsingRij {
+  std::vector<ToetsingCel> cellen;  // under the columns, the outcome in words after the geluidsbelasting
+  Toetsuitkomst uitkomst = Toetsuitkomst::Voldoet;
+};
+
+struct ToetsingAntwoord {
+  std::string melding;  // why nothing was computed; empty otherwise
+  std::vector<ToetsingKolom> kolommen;
+  std::vector<ToetsingRij> rijen;
+  // For the annex: the heights computed, the limits searched and the maximum.
+  std::vector<HoogteResultaat> hoogten;
+  std::vector<double> grenzen;
+  Maximum maximum;
+};
+ToetsingAntwoord Toetsing(const Werkblad& werkblad, const ToetsingKeuze& keuze, const Catalogus& catalogus,
+                          Datum vandaag, char decimaal);
+
+// The hints of the boxes a face offers for the choice.
+std::string HoogtenUitleg();
+std::string GrenzenUitleg();
+// The column of the outcome in words.
+inline constexpr std::size_t kToetsKolom = 6;
+
+}  // namespace tarvo
