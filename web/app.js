@@ -64,19 +64,21 @@ async function ToonControle(r) {
   return false;
 }
 
+
 async function Bereken() {
   Instellen();
   ZetWerkblad();
   const r = kern.Bereken();
+  werkblad.ZetAfgeleid(r.afgeleid);
   if (!(await ToonControle(r))) return false;
   if (r.fout) {
     await ToonMelding(r.fout, tabel.titelWaarschuwing);
     return false;
   }
-  werkblad.ZetAfgeleid(r.afgeleid);
   ToonResultaten(r, tabel.periodes);
   document.getElementById('afdrukRapport').textContent = r.rapport;
-  ZetStatus(`Berekend: Letmaal ${r.labels.letmaal.trim()}, Lden ${r.labels.lden.trim()}, Lnight ${r.labels.lnight.trim()}.`);
+  // As in the window: the status line names the numbers the check clamped.
+  ZetStatus(r.begrensd || `Berekend: Letmaal ${r.labels.letmaal.trim()}, Lden ${r.labels.lden.trim()}, Lnight ${r.labels.lnight.trim()}.`);
   return true;
 }
 
@@ -114,7 +116,8 @@ async function Openen() {
   werkblad.Toon(r.werkblad);
   WisResultaten();
   bestandNaam = bestand.naam;
-  gewijzigd = false;
+  // A road surface put in place of one the catalogue lacks is a change no file has.
+  gewijzigd = r.gewijzigd;
   ToonBestand();
   for (const m of r.meldingen) await ToonMelding(m, 'Rekenblad openen');
   ZetStatus(`Rekenblad ${bestand.naam} geopend.`);

@@ -59,7 +59,7 @@ export function TekenDiagram(svg, diagram, doel, teksten) {
     const rechts = X(d) > (bx + ex) / 2;
     svg.append(Svg('text', { x: X(d) + (rechts ? -8 : 8), y: Y(l) - 8, 'text-anchor': rechts ? 'end' : 'start', class: klasse }, tekst));
   };
-  Merk(diagram.eigen.afstand, diagram.eigen.lden, `rekenblad ${diagram.eigen.afstandTekst}`, 'rekenpunt');
+  Merk(diagram.eigen.afstand, diagram.eigen.lden, diagram.eigen.label, 'rekenpunt');
   if (doel && doel.lijn >= ymin && doel.lijn <= ymax) {
     svg.append(Svg('line', { x1: bx, x2: ex, y1: Y(doel.lijn), y2: Y(doel.lijn), class: 'doel' }));
     svg.append(Svg('text', { x: ex - 6, y: Y(doel.lijn) - 6, 'text-anchor': 'end', class: 'doel' }, doel.lijnTekst));

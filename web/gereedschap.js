@@ -62,8 +62,8 @@ export function MaakDiagramVenster(kern, tabel, { zetWerkblad, toonControle }) {
   let diagram = null;
   document.getElementById('diagramVraag').textContent = tabel.diagram.vraag;
   document.getElementById('diagramKop').textContent = tabel.diagram.titel;
-  Filter(afstand, '1234567890,.');
-  Filter(doelVak, '1234567890,.');
+  Filter(afstand, tabel.getalTekens);
+  Filter(doelVak, tabel.getalTekens);
   Ring([afstand, doelVak]);
 
   const Doel = () => {
@@ -76,14 +76,15 @@ export function MaakDiagramVenster(kern, tabel, { zetWerkblad, toonControle }) {
   const Teken = async () => {
     zetWerkblad();
     const r = kern.Diagram(afstand.value);
-    if (r.fout) {
+    if (r.fout && !r.weergave) {
       await ToonMelding(r.fout, tabel.diagram.titel);
       afstand.focus();
       return;
     }
-    if (r.weigering) {
+    if (r.weigering || r.melding) {
       venster.close();
       await toonControle(r);
+      if (r.melding) await ToonMelding(r.melding, tabel.diagram.titel);
       return;
     }
     diagram = r;
@@ -207,7 +208,7 @@ export function MaakCumulatieVenster(kern, tabel, { zetWerkblad, naamHuidig }) {
     const kop = Maak(
       'tr',
       {},
-      ...['rekenblad', 'waarneempunt', 'weg', 'Lden (dB)', 'Lnight (dB)', ''].map((t) =>
+      ...['rekenblad', 'waarneempunt', 'weg', 'hoogte (m)', 'Lden (dB)', 'Lnight (dB)', ''].map((t) =>
         Maak('th', { scope: 'col', tekst: t, class: t.startsWith('L') ? 'getal' : '' }),
       ),
     );
@@ -218,6 +219,7 @@ export function MaakCumulatieVenster(kern, tabel, { zetWerkblad, naamHuidig }) {
         Maak('th', { scope: 'row', tekst: b.naam }),
         Maak('td', { tekst: b.waarneempunt }),
         Maak('td', { tekst: b.weg }),
+        Maak('td', { class: 'getal', tekst: b.hoogte }),
         Maak('td', { class: 'getal', tekst: b.lden }),
         Maak('td', { class: 'getal', tekst: b.lnight }),
         Maak(
@@ -240,7 +242,7 @@ export function MaakCumulatieVenster(kern, tabel, { zetWerkblad, naamHuidig }) {
       'tr',
       { class: 'totaal' },
       Maak('th', { scope: 'row', tekst: tabel.cumulatie.cumulatief }),
-      Maak('td', { colSpan: 2, tekst: `${stand.bronnen.length} rekenblad(en)` }),
+      Maak('td', { colSpan: 3, tekst: `${stand.bronnen.length} rekenblad(en)` }),
       Maak('td', { class: 'getal', tekst: stand.totaal.lden }),
       Maak('td', { class: 'getal', tekst: stand.totaal.lnight }),
       Maak('td'),
@@ -248,6 +250,7 @@ export function MaakCumulatieVenster(kern, tabel, { zetWerkblad, naamHuidig }) {
     document
       .getElementById('cumulatieTabel')
       .replaceChildren(Maak('thead', {}, kop), Maak('tbody', {}, ...rijen), Maak('tfoot', {}, totaal));
+    document.getElementById('cumulatieWaarschuwing').textContent = stand.waarschuwing;
   };
   const Antwoord = async (r) => {
     if (r.fout) {

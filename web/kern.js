@@ -40,11 +40,12 @@ export async function MaakKern(fabriek, wasm) {
       m._WebZetInstellingen(decimaal.charCodeAt(0), datum.getFullYear(), datum.getMonth() + 1, datum.getDate()),
     LeegWerkblad: () => Antwoord(m._WebLeegWerkblad()),
     Valideer: (k, tekst) => Met([tekst], () => Antwoord(m._WebValideer(k))),
-    // w: {velden[40], toelichting[4], wegdek, zone, aftrek, rail}
+    VerlaatToelichting: (tekst) => Met([tekst], () => Antwoord(m._WebVerlaatToelichting()).tekst),
+    // w: {velden[40], toelichting[4], bewerkt[4], wegdek, zone, aftrek, rail}
     ZetWerkblad: (w) =>
       Met([...w.velden, ...w.toelichting], () =>
-        m._WebZetWerkblad(w.wegdek, w.zone ? 1 : 0, w.aftrek ? 1 : 0, w.rail)),
-    Controleer: () => Antwoord(m._WebControleer()),
+        m._WebZetWerkblad(w.wegdek, w.zone ? 1 : 0, w.aftrek ? 1 : 0, w.rail,
+          (w.bewerkt ?? []).reduce((masker, b, i) => masker | (b ? 1 << i : 0), 0))),
     Bereken: () => Antwoord(m._WebBereken()),
     LeesRekenblad: (bytes) => Met([bytes], () => Antwoord(m._WebLeesRekenblad())),
     SchrijfRekenblad: () => {
@@ -59,6 +60,7 @@ export async function MaakKern(fabriek, wasm) {
     ZetGebruiker: (naam) => Met([naam], () => ({ ...Antwoord(m._WebZetGebruiker()), bytes: Bytes() })),
     Diagram: (antwoord) => Met([antwoord], () => ({ ...Antwoord(m._WebDiagram()), csv: Bytes() })),
     AfstandVoor: (doel) => Met([doel], () => Antwoord(m._WebAfstandVoor())),
+    DiagramPunt: (x) => Antwoord(m._WebDiagramPunt(x)),
     Cumulatie: () => ({ ...Antwoord(m._WebCumulatie()), csv: Bytes() }),
     CumulatieLeeg: () => ({ ...Antwoord(m._WebCumulatieLeeg()), csv: Bytes() }),
     CumulatieVerwijder: (i) => ({ ...Antwoord(m._WebCumulatieVerwijder(i)), csv: Bytes() }),

@@ -9,12 +9,9 @@ export function ToonResultaten(r, periodes) {
   document.getElementById('lden').textContent = r.labels.lden;
   document.getElementById('lnight').textContent = r.labels.lnight;
   document.getElementById('aftrekRegel').textContent = r.labels.aftrek;
+  document.getElementById('art35Regel').textContent = r.art35;
   document.getElementById('kwaliteit').textContent = r.kwaliteit;
-  const g = r.gehinderden;
-  document.getElementById('gehinderden').textContent = g
-    ? `Gehinderden bij Lden ${r.ldenZonderAftrek} dB zonder aftrek (indicatief, TNO): ` +
-      `${g.licht} % ten minste licht, ${g.normaal} % normaal, ${g.ernstig} % ernstig.`
-    : `Lden ${r.ldenZonderAftrek} dB ligt buiten de bandbreedte van 45 - 75 dB: dosis-effect relatie niet berekend.`;
+  document.getElementById('gehinderden').textContent = r.dosisEffect.zin;
 
   const kop = Maak(
     'tr',
@@ -57,7 +54,7 @@ export function ToonResultaten(r, periodes) {
 }
 
 export function WisResultaten() {
-  for (const id of ['letmaal', 'lden', 'lnight', 'aftrekRegel', 'kwaliteit', 'gehinderden', 'rapport']) {
+  for (const id of ['letmaal', 'lden', 'lnight', 'aftrekRegel', 'art35Regel', 'kwaliteit', 'gehinderden', 'rapport']) {
     document.getElementById(id).textContent = '';
   }
   document.getElementById('termen').replaceChildren();

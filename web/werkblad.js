@@ -106,17 +106,17 @@ export function BouwWerkblad(kern, tabel, raster, { bijHelp, bijWijziging }) {
   rij = geometrie + velden.filter((v) => v.plaats === 'GeometrieLinks').length;
 
   // Road surface, the switches and the tram's rail construction.
-  Label('wegdekLabel', 'wegdek', rij, 1, 1, { for: 'wegdekLijst' });
+  Label('wegdekLabel', tabel.bijschrift.wegdek, rij, 1, 1, { for: 'wegdekLijst' });
   const wegdekLijst = Zet(Maak('select', { id: 'wegdekLijst' }), rij++, 2, kKolommen - 1);
   const zone = Maak('input', { type: 'checkbox', id: 'zone' });
-  Zet(Maak('label', { class: 'schakelaar' }, zone, ' 30 km-zone'), rij, 2, 3);
-  const tramKnop = Zet(Maak('button', { type: 'button', id: 'tramKnop', tekst: 'Railconstructie tram…' }), rij++, 5, 2);
+  Zet(Maak('label', { class: 'schakelaar' }, zone, ` ${tabel.bijschrift.zone}`), rij, 2, 3);
+  const tramKnop = Zet(Maak('button', { type: 'button', id: 'tramKnop', tekst: tabel.bijschrift.rail }), rij++, 5, 2);
   const aftrek = Maak('input', { type: 'checkbox', id: 'aftrek' });
-  Zet(Maak('label', { class: 'schakelaar' }, aftrek, ' Inclusief aftrek ex artikel 110g Wgh'), rij++, 2, kKolommen - 1);
+  Zet(Maak('label', { class: 'schakelaar' }, aftrek, ` ${tabel.bijschrift.aftrek}`), rij++, 2, kKolommen - 1);
 
   // The remark lines.
-  Kop('toelichtingKop', 'Toelichting', rij, 1, 'rijkop');
-  for (let i = 0; i < 4; i++) {
+  Kop('toelichtingKop', tabel.bijschrift.toelichting, rij, 1, 'rijkop');
+  for (let i = 0; i < tabel.aantalToelichtingen; i++) {
     const t = Maak('input', {
       type: 'text',
       id: `toelichting${i}`,
@@ -129,6 +129,8 @@ export function BouwWerkblad(kern, tabel, raster, { bijHelp, bijWijziging }) {
     toelichting.push(t);
     Zet(t, rij++, 2, kKolommen - 1);
   }
+  // Which remark lines the user edited: only those lose their outer blanks.
+  let bewerkt = toelichting.map(() => false);
 
   // ---- behaviour
 
@@ -194,7 +196,19 @@ export function BouwWerkblad(kern, tabel, raster, { bijHelp, bijWijziging }) {
     });
   };
   for (const v of velden.filter((v) => v.soort !== 'Afgeleid')) Volg(invoer[v.index], v.help, { tekens: v.tekens, k: v.index });
-  for (const t of toelichting) Volg(t, tabel.help.geenInfo);
+  toelichting.forEach((t, i) => {
+    Volg(t, tabel.help.geenInfo);
+    t.addEventListener('input', () => (bewerkt[i] = true));
+    // A full line takes no more text: the status line says why.
+    t.addEventListener('beforeinput', (ev) => {
+      if (ev.inputType.startsWith('insert') && t.value.length >= t.maxLength && t.selectionStart === t.selectionEnd) {
+        ZetStatus(tabel.toelichtingVol);
+      }
+    });
+    t.addEventListener('blur', () => {
+      if (bewerkt[i]) t.value = kern.VerlaatToelichting(t.value);
+    });
+  });
   for (const [e, help] of [
     [wegdekLijst, tabel.help.wegdek],
     [zone, tabel.help.zone],
@@ -226,6 +240,7 @@ export function BouwWerkblad(kern, tabel, raster, { bijHelp, bijWijziging }) {
     Teksten: () => ({
       velden: invoer.map((e) => e.value),
       toelichting: toelichting.map((t) => t.value),
+      bewerkt: [...bewerkt],
       wegdek: wegdekLijst.selectedIndex + 1,
       zone: zone.checked,
       aftrek: aftrek.checked,
@@ -245,6 +260,7 @@ export function BouwWerkblad(kern, tabel, raster, { bijHelp, bijWijziging }) {
       w.toelichting.forEach((t, i) => {
         toelichting[i].value = t;
       });
+      bewerkt = toelichting.map(() => false);
       wegdekLijst.selectedIndex = Math.min(Math.max(w.wegdek, 1), wegdekLijst.options.length) - 1;
       aftrek.checked = w.aftrek;
       rail = w.rail;

@@ -34,6 +34,7 @@
 
 #include "base/Foutnummers.h"
 #include "calc/Bereken.h"
+#include "calc/Bijschriften.h"
 #include "calc/Correctie.h"
 #include "calc/Valideer.h"
 #include "calc/Velden.h"
@@ -421,14 +422,14 @@ QGridLayout* HoofdVenster::Schakelaars(QWidget* midden) {
   wegdekLijst_->setMinimumContentsLength(static_cast<int>(kOmschrijvingLengte) + 2);
   wegdekLijst_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
   connect(wegdekLijst_, &QComboBox::activated, this, &HoofdVenster::KiesWegdek);
-  wegdekBijschrift_ = new QLabel("wegdek", midden);
+  wegdekBijschrift_ = new QLabel(QTekst(kBijschriftWegdek), midden);
   wegdekBijschrift_->setBuddy(wegdekLijst_);
-  zoneSchakelaar_ = new QCheckBox("30 km-zone", midden);
+  zoneSchakelaar_ = new QCheckBox(QTekst(kBijschriftZone), midden);
   zoneSchakelaar_->setObjectName("zoneSchakelaar");
   connect(zoneSchakelaar_, &QCheckBox::clicked, this, &HoofdVenster::SchakelZone);
-  aftrekSchakelaar_ = new QCheckBox("Inclusief aftrek ex artikel 110g Wgh", midden);
+  aftrekSchakelaar_ = new QCheckBox(QTekst(kBijschriftAftrek), midden);
   aftrekSchakelaar_->setObjectName("aftrekSchakelaar");
-  railKnop_ = new QPushButton("Railconstructie tram...", midden);
+  railKnop_ = new QPushButton(QTekst(kBijschriftRail), midden);
   railKnop_->setObjectName("railKnop");
   connect(railKnop_, &QPushButton::clicked, this, &HoofdVenster::KiesRail);
 
@@ -447,7 +448,7 @@ QGridLayout* HoofdVenster::Schakelaars(QWidget* midden) {
 
 // The caption beside the remark lines, which grow with the window.
 void HoofdVenster::Toelichting(QGridLayout* raster, int rij, QWidget* midden) {
-  toelichtingKop_ = new QLabel("Toelichting", midden);
+  toelichtingKop_ = new QLabel(QTekst(kBijschriftToelichting), midden);
   toelichtingKop_->setObjectName("toelichtingKop");
   raster->addWidget(toelichtingKop_, rij, 0);
   for (int i = 0; i < kAantalToelichtingen; ++i) {
@@ -477,12 +478,11 @@ void HoofdVenster::MaakNiveaus() {
     l->setFont(f);
     return l;
   };
-  const char* namen[] = {"Letmaal:", "Lden:", "Lnight:"};
   for (std::size_t n = 0; n < niveauNamen_.size(); ++n) {
-    niveauNamen_[n] = maak(namen[n], QString("niveauNaam(%1)").arg(n));
+    niveauNamen_[n] = maak(QTekst(kNiveauNamen[n]), QString("niveauNaam(%1)").arg(n));
     niveauWaarden_[n] = maak("", QString("niveauWaarde(%1)").arg(n));
   }
-  dosisEffectVerwijzing_ = maak("dosis-effect relatie", "dosisEffectVerwijzing");
+  dosisEffectVerwijzing_ = maak(QTekst(kBijschriftDosisEffect), "dosisEffectVerwijzing");
   // The levels are shown less the deduction; this line says so.
   aftrekRegel_ = new QLabel(resultaatKader_);
   aftrekRegel_->setObjectName("aftrekRegel");
@@ -498,7 +498,7 @@ void HoofdVenster::MaakNiveaus() {
 
 // The result frame with its labels, and under it the calculation button.
 QVBoxLayout* HoofdVenster::Uitkomsten(QWidget* midden) {
-  resultaatKader_ = new QGroupBox("berekeningsresultaten", midden);
+  resultaatKader_ = new QGroupBox(QTekst(kBijschriftResultaten), midden);
   resultaatKader_->setObjectName("resultaatKader");
   resultaatKader_->installEventFilter(this);
   MaakNiveaus();
@@ -518,7 +518,7 @@ QVBoxLayout* HoofdVenster::Uitkomsten(QWidget* midden) {
   art35Regel_->setMaximumWidth(breedte * 2);
   uitkomsten->addWidget(art35Regel_, 5, 0, 1, 2);
 
-  berekenKnop_ = new QPushButton("Berekening uitvoeren", midden);
+  berekenKnop_ = new QPushButton(QTekst(kBijschriftBerekenen), midden);
   berekenKnop_->setObjectName("berekenKnop");
   berekenKnop_->setMinimumHeight(36);
   connect(berekenKnop_, &QPushButton::clicked, this, &HoofdVenster::Bereken);

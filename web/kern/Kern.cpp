@@ -12,21 +12,20 @@
 
 #include "base/Getal.h"
 #include "base/Tekst.h"
-#include "calc/Bereken.h"
+#include "calc/Bijschriften.h"
 #include "calc/Controle.h"
 #include "calc/Valideer.h"
 #include "calc/Velden.h"
 #include "calc/WegdekImport.h"
+#include "driver/CumulatieOpdracht.h"
+#include "driver/NiveauAfstand.h"
+#include "driver/Openen.h"
+#include "driver/Rekenblad.h"
 #include "driver/Resultaatteksten.h"
 #include "files/CatalogusBestand.h"
 #include "files/Reset.h"
 #include "files/WegdekTabel.h"
-#include "files/WerkbladBestand.h"
 #include "report/Rapport.h"
-#include "tools/Afstand.h"
-#include "tools/Cumulatie.h"
-#include "tools/Diagram.h"
-#include "tools/DosisEffect.h"
 #include "tools/Omrekenen.h"
 #include "web/kern/Json.h"
 
@@ -47,6 +46,10 @@ struct KernToestand {
   Catalogus catalogus;
   std::vector<CumulatieBron> bronnen;
   std::optional<Samenvoeging> plan;  // an import waiting for the user's yes
+  // The last diagram's line and its largest distance: the target and the
+  // pointer are answered on it.
+  std::optional<NiveauLijn> lijn;
+  double lijnTot = kAfstandZoekTot;
   std::vector<std::uint8_t> vraag, bytes;
   std::string antwoord;
 };
@@ -122,20 +125,6 @@ std::string_view Naam(Toetsen t) {
   return "Geen";
 }
 
-// The characters a field takes from the keyboard; empty: every key.
-std::string_view ToetsTekens(Toetsen t) {
-  switch (t) {
-    case Toetsen::Cijfers:
-      return "1234567890";
-    case Toetsen::Getal:
-      return "1234567890,.";
-    case Toetsen::Geen:
-    case Toetsen::Alles:
-      break;
-  }
-  return "";
-}
-
 std::string_view Naam(VeldStaat s) {
   switch (s) {
     case VeldStaat::Geldig:
@@ -185,6 +174,12 @@ void SchrijfControle(Json& j, const Controle& c) {
     j.EindObject();
   }
   j.EindLijst();
+}
+
+// The check, and what a passed check computed nothing usable with.
+void SchrijfRekening(Json& j, const Rekening& r) {
+  SchrijfControle(j, r.controle);
+  if (r.controle && !r.fout.empty()) j.Veld("fout", r.fout);
 }
 
 void SchrijfCatalogus(Json& j) {
@@ -265,24 +260,29 @@ void SchrijfTermen(Json& j, const Resultaten& r) {
 }
 
 void SchrijfCumulatie(Json& j) {
+  const CumulatieAntwoord a = Cumulatie(Toestand().bronnen, Toestand().decimaal);
+  const auto rij = [&j](const CumulatieAntwoord::Rij& r) {
+    j.Object().Veld("naam", r.naam).Veld("waarneempunt", r.waarneempunt).Veld("weg", r.weg);
+    j.Veld("hoogte", r.hoogte).Veld("lden", r.lden).Veld("lnight", r.lnight).EindObject();
+  };
   j.Sleutel("bronnen").Lijst();
-  for (const CumulatieBron& b : Toestand().bronnen) {
-    j.Object().Veld("naam", b.naam).Veld("waarneempunt", b.waarneempunt).Veld("weg", b.weg);
-    j.Veld("lden", Getal(b.lden)).Veld("lnight", Getal(b.lnight)).EindObject();
-  }
-  const CumulatieTotaal totaal = Cumuleer(Toestand().bronnen);
-  j.EindLijst().Sleutel("totaal").Object().Veld("lden", Getal(totaal.lden)).Veld("lnight", Getal(totaal.lnight));
-  j.EindObject();
-  ZetBytes(CumulatieTabel(Toestand().bronnen, Toestand().decimaal, true, CrLf));
+  for (const auto& r : a.rijen) rij(r);
+  j.EindLijst().Sleutel("totaal");
+  rij(a.totaal);
+  j.Veld("waarschuwing", a.waarschuwing);
+  ZetBytes(a.csv);
 }
 
-// A worksheet checked and computed as for its report.
-Uitkomst<std::pair<Invoer, Resultaten>> Reken(const Werkblad& w) {
-  Controle c = Controleer(w, Toestand().decimaal);
-  if (!c) return tarvo::Fout{WeigeringRegel(*c.weigering)};
-  auto r = BerekenBruikbaar(*c.invoer, Toestand().catalogus, Toestand().vandaag);
-  if (!r) return r.Reden();
-  return std::pair{std::move(*c.invoer), std::move(*r)};
+// A worksheet computed for the cumulation joins the list, or the answer says why not.
+const char* VoegBronToe(Uitkomst<CumulatieBron> bron) {
+  if (!bron) return FoutAntwoord(bron.Melding());
+  if (auto toegevoegd = tarvo::VoegBronToe(Toestand().bronnen, std::move(*bron)); !toegevoegd) {
+    return FoutAntwoord(toegevoegd.Melding());
+  }
+  Json j;
+  j.Object();
+  SchrijfCumulatie(j);
+  return Antwoord(j.EindObject());
 }
 
 Validatie ValideerOmreken(std::string_view tekst, bool verdeling, int vak) {
@@ -347,6 +347,14 @@ TARVO_WEB const char* WebTabel() {
   j.EindLijst().Sleutel("help").Object();
   j.Veld("ontbreekt", kHelpOntbreekt).Veld("geenInfo", kHelpGeenInfo).Veld("zone", kHelpZone);
   j.Veld("aftrek", kHelpAftrek).Veld("berekening", kHelpBerekening).Veld("wegdek", kHelpWegdek).EindObject();
+  j.Sleutel("bijschrift").Object().Veld("wegdek", kBijschriftWegdek).Veld("zone", kBijschriftZone);
+  j.Veld("aftrek", kBijschriftAftrek).Veld("rail", kBijschriftRail).Veld("toelichting", kBijschriftToelichting);
+  j.Veld("berekenen", kBijschriftBerekenen).Veld("resultaten", kBijschriftResultaten);
+  j.Veld("dosisEffect", kBijschriftDosisEffect).Sleutel("niveaus").Lijst();
+  for (auto n : kNiveauNamen) j.Tekst(n);
+  j.EindLijst().EindObject();
+  j.Veld("aantalToelichtingen", kAantalToelichtingen).Veld("toelichtingVol", kToelichtingVol);
+  j.Veld("getalTekens", kGetalTekens).Veld("cijferTekens", kCijferTekens);
   j.Veld("zoneSnelheid", kZoneSnelheid).Veld("titelWaarschuwing", kTitelWaarschuwing);
   j.Veld("toelichtingLengte", static_cast<int>(kToelichtingLengte))
       .Veld("naamLengte", static_cast<int>(kNaamVeldLengte));
@@ -386,87 +394,88 @@ TARVO_WEB const char* WebValideer(int k) {
   return Antwoord(SchrijfValidatie(j.Object(), v.validatie).Veld("begrensd", v.begrensd).EindObject());
 }
 
-// The worksheet's texts: the 40 fields, then the remark lines.
-TARVO_WEB void WebZetWerkblad(int wegdek, int zone, int aftrek, int rail) {
+// Leaving a remark line the user edited: the text it keeps.
+TARVO_WEB const char* WebVerlaatToelichting() {
+  Json j;
+  return Antwoord(j.Object().Veld("tekst", VerlaatToelichting(Tekst(0))).EindObject());
+}
+
+// The worksheet's texts: the 40 fields, then the remark lines; bit i of
+// `bewerkt` marks remark line i as edited by the user.
+TARVO_WEB void WebZetWerkblad(int wegdek, int zone, int aftrek, int rail, int bewerkt) {
   const auto t = Teksten();
   Werkblad& w = Toestand().werkblad;
   for (std::size_t i = 0; i < w.veld.size(); ++i) w.veld[i] = i < t.size() ? t[i] : std::string();
   for (std::size_t i = 0; i < w.toelichting.size(); ++i) {
     const std::size_t n = w.veld.size() + i;
     w.toelichting[i] = n < t.size() ? t[n] : std::string();
+    w.toelichtingBewerkt[i] = (bewerkt >> i) & 1;
   }
   w.wegdek = static_cast<std::int16_t>(wegdek);
   w.zone = zone != 0;
   w.aftrek = aftrek != 0;
   w.rail = static_cast<std::int16_t>(rail);
+  Toestand().lijn.reset();  // a diagram of other texts answers nothing of these
 }
 
-TARVO_WEB const char* WebControleer() {
-  Json j;
-  j.Object();
-  SchrijfControle(j, Controleer(Toestand().werkblad, Toestand().decimaal));
-  return Antwoord(j.EindObject());
-}
-
-// The input check and the calculation: the fields, the result labels, every
-// term, the rating and the report.
+// F9: the check and the calculation with every text the window shows of
+// them, every term, the rating and the report.
 TARVO_WEB const char* WebBereken() {
-  const char dec = Toestand().decimaal;
-  Controle c = Controleer(Toestand().werkblad, dec);
+  const RekenbladAntwoord a =
+      Rekenblad(Toestand().werkblad, Toestand().catalogus, Toestand().vandaag, Toestand().decimaal);
   Json j;
   j.Object();
-  SchrijfControle(j, c);
-  if (!c) return Antwoord(j.EindObject());
-  const Invoer& in = *c.invoer;
-  const auto uitkomst = BerekenBruikbaar(in, Toestand().catalogus, Toestand().vandaag);
-  if (!uitkomst) return Antwoord(j.Veld("fout", uitkomst.Melding()).EindObject());
-  const Resultaten& r = *uitkomst;
-  const ResultaatTeksten labels = LabelTeksten(r, dec);
-  j.Sleutel("labels").Object().Veld("letmaal", labels.letmaal).Veld("lden", labels.lden);
-  j.Veld("lnight", labels.lnight).Veld("aftrek", labels.aftrek).EindObject();
+  SchrijfRekening(j, a.rekening);
   j.Sleutel("afgeleid").Lijst();
-  for (const auto& [veld, tekst] : AfgeleideTeksten(r, dec))
-    j.Object().Veld("veld", veld).Veld("tekst", tekst).EindObject();
+  for (const auto& [veld, tekst] : a.afgeleid) j.Object().Veld("veld", veld).Veld("tekst", tekst).EindObject();
   j.EindLijst();
+  if (!a.Berekend()) return Antwoord(j.Veld("melding", a.melding).Veld("titel", a.titel).EindObject());
+  const Resultaten& r = *a.rekening.resultaten;
+  j.Sleutel("labels").Object().Veld("letmaal", a.labels.letmaal).Veld("lden", a.labels.lden);
+  j.Veld("lnight", a.labels.lnight).Veld("aftrek", a.labels.aftrek).EindObject();
+  j.Veld("art35", a.art35).Veld("begrensd", a.begrensd);
   SchrijfTermen(j, r);
   j.Sleutel("eind").Lijst();
-  for (const RapportRegel& regel : EindRegels(r, dec)) j.Tekst(regel.tekst);
-  j.EindLijst().Veld("kwaliteit", Milieukwaliteit(r.Lden, r.Aftrek110g)).Veld("aftrek110g", r.Aftrek110g);
-  j.Veld("ldenZonderAftrek", Getal(r.Lden, "#0.0")).Sleutel("gehinderden");
-  if (BinnenBand(r.Lden)) {
-    const Gehinderden g = BerekenGehinderden(r.Lden);
-    j.Object().Veld("licht", Getal(g.licht, "#0")).Veld("normaal", Getal(g.normaal, "#0"));
-    j.Veld("ernstig", Getal(g.ernstig, "#0")).EindObject();
-  } else {
-    j.Null();
-  }
-  j.Veld("rapport", RapportTekst(in, r, Toestand().catalogus, dec));
+  for (const RapportRegel& regel : EindRegels(r, Toestand().decimaal)) j.Tekst(regel.tekst);
+  j.EindLijst().Veld("kwaliteit", a.kwaliteit).Veld("aftrek110g", r.Aftrek110g);
+  const DosisEffectAntwoord& d = a.dosisEffect;
+  j.Sleutel("dosisEffect").Object().Veld("titel", d.titel).Veld("binnenBand", d.binnenBand).Veld("zin", d.zin);
+  j.Veld("melding", d.melding).Veld("grafiekTitel", d.grafiekTitel).Veld("voetnoot", d.voetnoot);
+  j.Sleutel("kolommen").Lijst();
+  for (const std::string& k : d.kolommen) j.Tekst(k);
+  j.EindLijst().Sleutel("labels").Lijst();
+  for (const std::string& l : d.labels) j.Tekst(l);
+  j.EindLijst().Sleutel("waarden").Lijst();
+  for (double w : {d.gehinderden.licht, d.gehinderden.normaal, d.gehinderden.ernstig}) j.Getal(w);
+  j.EindLijst().EindObject();
+  j.Veld("rapport", a.rapport);
   return Antwoord(j.EindObject());
 }
 
 // A worksheet file's bytes (the question's one text) as the fields' texts.
+// A road surface the catalogue lacks is replaced, said, and the worksheet
+// then holds a change no file has.
 TARVO_WEB const char* WebLeesRekenblad() {
   const std::string bytes = Tekst(0);
-  auto in = DecodeerWerkblad(std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
-  if (!in) return FoutAntwoord(in.Melding());
-  const auto melding = HerstelWegdek(*in, Toestand().catalogus);
-  Toestand().werkblad = WerkbladVan(*in, Toestand().decimaal);
+  auto g = OpenRekenblad(std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()),
+                         Toestand().catalogus, Toestand().decimaal);
+  if (!g) return FoutAntwoord(g.Melding());
+  Toestand().werkblad = g->werkblad;
   Json j;
   j.Object();
   SchrijfWerkblad(j, Toestand().werkblad);
-  j.Sleutel("meldingen").Lijst();
-  if (melding) j.Tekst(*melding);
+  j.Veld("gewijzigd", g->Gewijzigd()).Sleutel("meldingen").Lijst();
+  if (g->Gewijzigd()) j.Tekst(g->wegdekMelding);
   return Antwoord(j.EindLijst().EindObject());
 }
 
 // The worksheet file of the checked input; the check's refusal otherwise.
 TARVO_WEB const char* WebSchrijfRekenblad() {
-  const Controle c = Controleer(Toestand().werkblad, Toestand().decimaal);
-  Toestand().bytes.clear();
-  if (c) ZetBytes(CodeerWerkblad(*c.invoer));
+  const TeBewarenRekenblad t = TeBewaren(Toestand().werkblad, Toestand().decimaal);
+  ZetBytes(t.bytes);
   Json j;
   j.Object();
-  SchrijfControle(j, c);
+  SchrijfControle(j, t.controle);
   return Antwoord(j.EindObject());
 }
 
@@ -541,65 +550,58 @@ TARVO_WEB const char* WebZetGebruiker() {
 // The level-distance diagram up to the answer's distance; its table in the byte buffer.
 TARVO_WEB const char* WebDiagram() {
   const std::string antwoord = Tekst(0);
-  const DiagramResultaat r = Diagram(antwoord, Toestand().werkblad, Toestand().catalogus, Toestand().decimaal);
+  KernToestand& t = Toestand();
+  DiagramAntwoord a = Diagram(antwoord, t.werkblad, t.catalogus, t.vandaag, t.decimaal);
+  if (a.uitkomst == DiagramUitkomst::Leeg || a.uitkomst == DiagramUitkomst::Geweigerd) return FoutAntwoord(a.melding);
   Json j;
   j.Object();
-  switch (r.uitkomst) {
-    case DiagramUitkomst::Leeg:
-      return FoutAntwoord("Geen afstand opgegeven.");
-    case DiagramUitkomst::Geweigerd:
-      return FoutAntwoord("\"" + antwoord +
-                          "\" is geen getal. Geef de maximale afstand tot de wegas in meters, van 100 tot 1000.");
-    case DiagramUitkomst::Onbruikbaar:
-      return FoutAntwoord(r.melding);
-    case DiagramUitkomst::ControleGeweigerd:
-      SchrijfControle(j, r.controle);
-      return Antwoord(j.EindObject());
-    case DiagramUitkomst::Gegevens:
-      break;
-  }
-  SchrijfControle(j, r.controle);
-  j.Veld("s", r.s).Veld("ymin", r.gegevens.ymin).Veld("ymax", r.gegevens.ymax).Veld("delingen", r.gegevens.delingen);
+  SchrijfRekening(j, a.rekening);
+  if (!a.Getekend()) return Antwoord(j.Veld("melding", a.melding).EindObject());
+  j.Veld("s", a.s).Veld("ymin", a.gegevens.ymin).Veld("ymax", a.gegevens.ymax).Veld("delingen", a.gegevens.delingen);
   j.Sleutel("lden").Lijst();
-  for (const DiagramRij& rij : r.gegevens.rijen) j.Getal(rij.lden);
+  for (const DiagramRij& rij : a.gegevens.rijen) j.Getal(rij.lden);
   j.EindLijst();
-  AfstandRekenaar rekenaar(*r.controle.invoer, Toestand().catalogus, Toestand().vandaag);
-  const NiveauOpAfstand eigen = rekenaar.Op(rekenaar.EigenAfstand());
-  j.Sleutel("eigen").Object().Veld("afstand", eigen.afstand).Veld("lden", eigen.lden);
-  j.Veld("afstandTekst", Getal(eigen.afstand) + " m");
-  j.Veld("tekst", "Rekenblad: " + Getal(eigen.afstand) + " m, Lden " + Getal(eigen.lden) + " dB excl. aftrek");
-  j.EindObject();
-  ZetBytes(DiagramCsv(r.gegevens, Toestand().decimaal, CrLf));
+  t.lijn.emplace(*a.rekening.controle.invoer, t.catalogus, t.vandaag, t.decimaal);
+  t.lijnTot = a.s;
+  const LijnPunt eigen = t.lijn->EigenPunt(a.s);
+  j.Sleutel("eigen").Object().Veld("afstand", eigen.punt.afstand).Veld("lden", eigen.punt.lden);
+  j.Veld("label", eigen.label).Veld("tekst", eigen.tekst).Veld("binnen", eigen.binnen).EindObject();
+  j.Veld("muisUitleg", kMuisUitleg);
+  ZetBytes(a.csv);
   return Antwoord(j.EindObject());
 }
 
-// The distance where Lden after the deduction meets the question's target level.
-TARVO_WEB const char* WebAfstandVoor() {
-  const auto doel = LeesDoelNiveau(Tekst(0));
-  if (!doel) return FoutAntwoord("Geef een streefwaarde van 0 tot 150 dB.");
-  const Controle c = Controleer(Toestand().werkblad, Toestand().decimaal);
+namespace {
+
+const char* DoelAntwoordJson(const DoelAntwoord& d) {
   Json j;
-  j.Object();
-  SchrijfControle(j, c);
-  if (!c) return Antwoord(j.EindObject());
-  AfstandRekenaar rekenaar(*c.invoer, Toestand().catalogus, Toestand().vandaag);
-  const DoelAfstand r = rekenaar.Zoek(*doel);
-  const NiveauOpAfstand& p = r.punt;
-  const std::string aftrek =
-      p.aftrek != 0 ? " (aftrek art. 110g Wgh " + std::to_string(p.aftrek) + " dB)" : std::string();
-  std::string tekst;
-  if (r.gevonden) {
-    tekst = "Streefwaarde " + Getal(*doel) + " dB gehaald vanaf " + Getal(p.afstand) + " m: Lden na aftrek " +
-            Getal(p.niveau) + " dB" + aftrek + ".";
-  } else {
-    tekst = "Streefwaarde " + Getal(*doel) + " dB niet gehaald tot " + Getal(kAfstandZoekTot, "##0") +
-            " m: Lden na aftrek op " + Getal(kAfstandZoekTot, "##0") + " m is " + Getal(p.niveau) + " dB" + aftrek +
-            ".";
-  }
-  std::string lijn = "streefwaarde " + Getal(*doel) + " dB";
-  if (p.aftrek != 0) lijn += " + aftrek " + std::to_string(p.aftrek) + " dB";
-  j.Veld("gevonden", r.gevonden).Veld("afstand", p.afstand).Veld("lden", p.lden).Veld("lijn", *doel + p.aftrek);
-  j.Veld("lijnTekst", lijn).Veld("afstandTekst", Getal(p.afstand) + " m").Veld("tekst", tekst);
+  j.Object().Veld("gevonden", d.gevonden).Veld("binnen", d.binnen).Veld("afstand", d.punt.afstand);
+  j.Veld("lden", d.punt.lden).Veld("lijn", d.lijn).Veld("lijnTekst", d.lijnTekst);
+  j.Veld("afstandTekst", d.afstandTekst).Veld("tekst", d.tekst);
+  return Antwoord(j.EindObject());
+}
+
+}  // namespace
+
+// The distance where Lden after the deduction meets the question's target
+// level: on the last diagram's line, up to its distance.
+TARVO_WEB const char* WebAfstandVoor() {
+  KernToestand& t = Toestand();
+  const auto doel = LeesDoel(Tekst(0));
+  if (!doel) return FoutAntwoord(doel.Melding());
+  if (t.lijn) return DoelAntwoordJson(t.lijn->Doel(*doel, t.lijnTot));
+  const AfstandAntwoord a = AfstandVoor(Tekst(0), t.werkblad, t.catalogus, t.vandaag, t.decimaal);
+  if (!a.doel) return FoutAntwoord(a.melding);
+  return DoelAntwoordJson(*a.doel);
+}
+
+// The level at distance x on the last diagram's line, as the pointer shows it.
+TARVO_WEB const char* WebDiagramPunt(double x) {
+  KernToestand& t = Toestand();
+  if (!t.lijn) return FoutAntwoord("Geen diagram.");
+  const LijnPunt p = t.lijn->Punt(x, t.lijnTot);
+  Json j;
+  j.Object().Veld("afstand", p.punt.afstand).Veld("lden", p.punt.lden).Veld("label", p.label).Veld("tekst", p.tekst);
   return Antwoord(j.EindObject());
 }
 
@@ -626,27 +628,15 @@ TARVO_WEB const char* WebCumulatieVerwijder(int i) {
 TARVO_WEB const char* WebCumulatieVoegToe() {
   const auto t = Teksten();
   if (t.size() != 2) return FoutAntwoord("Geen rekenblad ontvangen.");
-  const std::string& naam = t[0];
-  auto in = DecodeerWerkblad(std::span(reinterpret_cast<const std::uint8_t*>(t[1].data()), t[1].size()));
-  if (!in) return FoutAntwoord("Rekenblad " + naam + ": " + in.Melding());
-  const auto melding = HerstelWegdek(*in, Toestand().catalogus);
-  const auto berekend = Reken(WerkbladVan(*in, Toestand().decimaal));
-  if (!berekend) return FoutAntwoord("Rekenblad " + naam + ": " + berekend.Melding());
-  Toestand().bronnen.push_back(BronVan(berekend->first, berekend->second, naam));
-  Json j;
-  j.Object();
-  SchrijfCumulatie(j);
-  j.Sleutel("meldingen").Lijst();
-  if (melding) j.Tekst("Rekenblad " + naam + ": " + *melding);
-  return Antwoord(j.EindLijst().EindObject());
+  const KernToestand& k = Toestand();
+  return VoegBronToe(BronVanBytes(std::span(reinterpret_cast<const std::uint8_t*>(t[1].data()), t[1].size()), t[0],
+                                  k.catalogus, k.vandaag, k.decimaal));
 }
 
 // The worksheet on the page, under the question's name.
 TARVO_WEB const char* WebCumulatieHuidig() {
-  const auto berekend = Reken(Toestand().werkblad);
-  if (!berekend) return FoutAntwoord(berekend.Melding());
-  Toestand().bronnen.push_back(BronVan(berekend->first, berekend->second, Tekst(0)));
-  return WebCumulatie();
+  const KernToestand& k = Toestand();
+  return VoegBronToe(BronVanWerkblad(k.werkblad, Tekst(0), k.catalogus, k.vandaag, k.decimaal));
 }
 
 // Leaving a box of the traffic-count conversion: soort 0 the distribution,
