@@ -72,6 +72,24 @@ std::vector<double> Getallen(const std::string& t) {
   return v;
 }
 
+// A field's row of the table: every member but the help, '|' between them.
+std::string VeldRij(const VeldInfo& v) {
+  const auto bereik = [](const GetalBereik& b) {
+    return std::to_string(b.minimum) + ".." + std::to_string(b.maximum) + " " + std::string(b.patroon);
+  };
+  const char* soort[] = {"Tekst", "Getal", "Afgeleid"};
+  const char* toetsen[] = {"Alles", "Cijfers", "Getal", "Geen"};
+  const char* plaats[] = {"Naam", "Verkeer", "Afgeleid", "GeometrieLinks", "GeometrieRechts"};
+  const RapportPlaats& r = v.rapport;
+  std::string rij = soort[static_cast<int>(v.soort)] + ("|" + std::string(v.bijschrift)) + "|" + std::string(v.kolom);
+  rij += "|" + std::string(toetsen[static_cast<int>(v.toetsen)]) + "|" + plaats[static_cast<int>(v.plaats)];
+  rij += "|" + bereik(v.verlaten) + "|" + bereik(v.overname) + "|" + (v.standaard ? Tekst(*v.standaard) : "-");
+  rij += "|" + std::string(v.standaardPatroon) + "|" + (v.bestandPlek ? std::to_string(*v.bestandPlek) : "-");
+  rij += "|" + std::string(v.bestandPatroon) + "|" + std::string(v.batchKolom) + "|" + std::string(r.naam) + ";";
+  return rij + std::string(r.symbool) + ";" + std::string(r.patroon) + ";" + std::string(r.eenheid) + ";" +
+         std::to_string(r.volgorde);
+}
+
 class Rekenblad {
  public:
   explicit Rekenblad(std::vector<std::string> invoer) : invoer_(std::move(invoer)) {
@@ -110,9 +128,9 @@ class Rekenblad {
     }
   }
 
-  // The check: weigering, regel, toon:K, getoond, begrensd, getal:K, invoer. The calculation: fout, the
-  // report's symbols (r, Crefl, Lden, E_dag, Cwegdek_lv, LAeq_etm_nacht ...), aftrek_art35, aftrek110g,
-  // Lden_na_aftrek, geluidsbelasting, labels, afgeleid, bron, rapport, rapportregel:BEGIN. The tools:
+  // The table: veld:K, help:K. The check: weigering, regel, toon:K, getoond, begrensd, getal:K, invoer. The
+  // calculation: fout, the report's symbols (r, Crefl, Lden, E_dag, Cwegdek_lv, LAeq_etm_nacht ...), aftrek_art35,
+  // aftrek110g, Lden_na_aftrek, geluidsbelasting, labels, afgeleid, bron, rapport, rapportregel:BEGIN. The tools:
   // afstand:DOEL, op:D, eerste:onder|boven:DOEL:VAN:TOT, hoogten:H;..:G;.., bijlage:H;..:G;.., diagram:S,
   // rij:S:I, diagramcsv:S.
   std::string Waarde(const std::string& sleutel) {
@@ -138,6 +156,8 @@ class Rekenblad {
         t.push_back(std::to_string(b.veld) + ":" + b.tekst + ":" + Tekst(b.grens));
       return Samen(t);
     }
+    if (naam == "veld") return VeldRij(Veld(std::stoi(delen[1])));
+    if (naam == "help") return std::string(Veld(std::stoi(delen[1])).help);
     if (naam == "diagram" || naam == "rij" || naam == "diagramcsv") {
       const DiagramResultaat d = Diagram(delen[1], werkblad_, catalogus_, decimaal_);
       const char* soort[] = {"Leeg", "Geweigerd", "ControleGeweigerd", "Onbruikbaar", "Gegevens"};
