@@ -5,6 +5,7 @@
 
 #include "base/Getal.h"
 #include "base/Tekst.h"
+#include "calc/Termen.h"
 #include "calc/Velden.h"
 #include "report/Rapport.h"
 
@@ -28,11 +29,6 @@ std::vector<Kolom> Kolommen(const std::vector<double>& grenzen, const Catalogus&
                                std::string_view patroon = "##0.00") {
     k.push_back({std::move(naam),
                  [f, getal, patroon](const BijlageRegel& r) { return getal(f(r.hoogte.resultaten), patroon); }});
-  };
-  auto perPeriode = [&](std::string_view naam, PerPeriode R::*waarde) {
-    for (int p = 1; p <= kAantalPeriodes; ++p) {
-      resultaat(PeriodeKolom(naam, p), [waarde, p](const R& r) { return (r.*waarde)[static_cast<std::size_t>(p)]; });
-    }
   };
 
   k.push_back({"rekenblad", [](const BijlageRegel& r) { return r.rekenblad; }});
@@ -60,25 +56,17 @@ std::vector<Kolom> Kolommen(const std::vector<double>& grenzen, const Catalogus&
     invoer("toelichting_" + std::to_string(i + 1), [i](const Invoer& in) { return in.toelichting[i]; });
   }
 
-  resultaat("r", [](const R& r) { return r.AfstandSchuin; });
-  for (const PeriodeTerm& t : kEmissieTermen) perPeriode(t.naam, t.waarde);
-  resultaat("Cwegdek_lv", [](const R& r) { return r.CwegdekCat[1]; });
-  resultaat("Cwegdek_mv", [](const R& r) { return r.CwegdekCat[2]; });
-  resultaat("Cwegdek_zv", [](const R& r) { return r.CwegdekCat[3]; });
-  resultaat(
-      "aftrek_art35", [](const R& r) { return r.Art35Vlag ? r.Art35Aftrek : 0; }, "##0");
-  resultaat("Crefl", [](const R& r) { return r.Crefl; });
-  resultaat("Dafstand", [](const R& r) { return r.Dafstand; });
-  resultaat("Dlucht", [](const R& r) { return r.Dlucht; });
-  resultaat("Dbodem", [](const R& r) { return r.Dbodem; });
-  resultaat("Dmeteo", [](const R& r) { return r.Dmeteo; });
-  resultaat("Czichthoek", [](const R& r) { return r.Czichthoek; });
-  for (const PeriodeTerm& t : kNiveauTermen) perPeriode(t.naam, t.waarde);
-  resultaat("Letmaal", [](const R& r) { return r.Letmaal; });
-  resultaat("Lden", [](const R& r) { return r.Lden; });
-  resultaat("Lnight", [](const R& r) { return r.Lnight; });
-  resultaat(
-      "aftrek110g", [](const R& r) { return r.Aftrek110g; }, "##0");
+  for (const Term& t : kTermen) {
+    if (!t.Periodiek()) {
+      resultaat(
+          std::string(t.naam), [&t](const R& r) { return t.Waarde(r, 0); }, t.patroon);
+      continue;
+    }
+    for (int p = 1; p <= kAantalPeriodes; ++p) {
+      resultaat(
+          PeriodeKolom(t.naam, p), [&t, p](const R& r) { return t.Waarde(r, p); }, t.patroon);
+    }
+  }
   k.push_back({"Lden_na_aftrek", [getal](const BijlageRegel& r) { return getal(r.hoogte.ldenNaAftrek, "##0.00"); }});
   k.push_back({"geluidsbelasting", [getal](const BijlageRegel& r) { return getal(r.hoogte.geluidsbelasting, "##0"); }});
   k.push_back({"milieukwaliteit", [](const BijlageRegel& r) {

@@ -14,6 +14,7 @@
 #include "base/Tekst.h"
 #include "calc/Bereken.h"
 #include "calc/Controle.h"
+#include "calc/Termen.h"
 #include "data/Bronnen.h"
 #include "driver/Opdracht.h"
 #include "driver/Resultaatteksten.h"
@@ -42,18 +43,16 @@ Catalogus LeesCatalogus(const std::string& naam) {
   return c;
 }
 
-using R = Resultaten;
-PerPeriode R::*PeriodeTermVan(std::string_view naam) {
-  for (const PeriodeTerm& t : kEmissieTermen)
-    if (t.naam == naam) return t.waarde;
-  for (const PeriodeTerm& t : kNiveauTermen)
-    if (t.naam == naam) return t.waarde;
-  throw std::out_of_range(std::string(naam));
+// A term of the catalogue by its name in the annex: "Crefl", or "E_dag" for a term per period.
+std::string TermWaarde(const Resultaten& r, const std::string& naam) {
+  for (const Term& t : kTermen) {
+    if (!t.Periodiek() && t.naam == naam) return Tekst(t.Waarde(r, 0));
+    for (int p = 1; t.Periodiek() && p <= kAantalPeriodes; ++p) {
+      if (PeriodeKolom(t.naam, p) == naam) return Tekst(t.Waarde(r, p));
+    }
+  }
+  throw std::out_of_range(naam);
 }
-const std::map<std::string, double R::*> kEnkel = {
-    {"r", &R::AfstandSchuin}, {"Crefl", &R::Crefl},   {"Dafstand", &R::Dafstand},     {"Dlucht", &R::Dlucht},
-    {"Dbodem", &R::Dbodem},   {"Dmeteo", &R::Dmeteo}, {"Czichthoek", &R::Czichthoek}, {"Letmaal", &R::Letmaal},
-    {"Lden", &R::Lden},       {"Lnight", &R::Lnight}};
 
 std::vector<std::string> Delen(const std::string& t, char scheiding) {
   std::vector<std::string> d;
@@ -241,14 +240,7 @@ class Rekenblad {
     if (naam == "Lden_na_aftrek") return Tekst(na);
     if (naam == "geluidsbelasting") return std::to_string(Geluidsbelasting(na));
     if (naam == "aftrek_art35") return r.Art35Vlag ? std::to_string(r.Art35Aftrek) : "-";
-    for (std::size_t c = 1; c <= 3; ++c) {
-      if (naam == "Cwegdek_" + std::string(kCategorieen[c - 1].symbool)) return Tekst(r.CwegdekCat[c]);
-    }
-    if (const auto e = kEnkel.find(naam); e != kEnkel.end()) return Tekst(r.*(e->second));
-    const auto streep = naam.rfind('_');
-    const std::string periode = naam.substr(streep + 1);
-    const std::size_t p = periode == "dag" ? 1 : periode == "avond" ? 2 : 3;
-    return Tekst((r.*PeriodeTermVan(naam.substr(0, streep)))[p]);
+    return TermWaarde(r, naam);
   }
 
  private:
