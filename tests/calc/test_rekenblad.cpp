@@ -128,8 +128,9 @@ class Rekenblad {
   }
 
   // The table: veld:K, help:K. The check: weigering, regel, toon:K, getoond, begrensd, getal:K, invoer. The
-  // calculation: fout, the report's symbols (r, Crefl, Lden, E_dag, Cwegdek_lv, LAeq_etm_nacht ...), aftrek_art35,
-  // aftrek110g, Lden_na_aftrek, geluidsbelasting, labels, afgeleid, bron, rapport, rapportregel:BEGIN. The tools:
+  // calculation: fout, every term by its name in calc/Termen (r, Crefl, Lden, E_dag, Cwegdek_lv, LAeq_etm_nacht ...),
+  // aftrek_art35 ("-" unless flagged), Lden_na_aftrek, geluidsbelasting, labels, afgeleid, bron, rapport,
+  // rapportregel:BEGIN. The tools:
   // afstand:DOEL, op:D, eerste:onder|boven:DOEL:VAN:TOT, hoogten:H;..:G;.., bijlage:H;..:G;.., diagram:S,
   // rij:S:I, diagramcsv:S.
   std::string Waarde(const std::string& sleutel) {
