@@ -81,8 +81,9 @@ std::string GebruikTekst(const tarvo::DataMappen& mappen) {
              "      met --toets per grenswaarde de kleinste afstand (1 tot 5000 m) waarop de\n"
              "      geluidsbelasting ten hoogste die waarde is (leeg als dat niet binnen 5000 m gebeurt)\n"
              "  tarvo-reken --bijlage WERKBLAD.tvo... [--hoogten \"H1;...\"] [--toets \"G1;...\"] [opties]\n"
-             "      bijlage invoergegevens en rekenresultaten als ';'-gescheiden tabel: een kopregel, dan\n"
-             "      een regel per rekenblad en hoogte (zonder --hoogten de eigen hoogte)\n"
+             "      bijlage invoergegevens en rekenresultaten als ';'-gescheiden tabel: twee kopregels\n"
+             "      (kolomnamen, dan omschrijvingen met eenheid), dan een regel per rekenblad en hoogte\n"
+             "      (zonder --hoogten de eigen hoogte)\n"
              "  tarvo-reken --batch INVOER.csv|- [--threads N] [opties]\n"
              "      berekent alle waarneempunten van een ';'-gescheiden invoerbestand met kopregel\n"
              "      (- leest standaardinvoer), op N rekenkernen (standaard alle)\n"
@@ -256,18 +257,20 @@ int main(int argc, char** argv) {
     if (!losse.empty() || diagram) return Gebruik(mappen, "--batch gaat niet samen met een rekenblad of --diagram.");
     return Batch(*batch, inst, draden);
   }
-  // Nothing printed before every worksheet is in: a refusal leaves no half table.
-  const auto metUitvoer = [&](const auto& opdracht) {
-    std::ostringstream uit;
-    if (auto klaar = opdracht(uit); !klaar) {
+  // Nothing printed before every worksheet is in: a refusal leaves no half table. The annex refuses before its
+  // first line by itself and may be longer than memory holds: it goes `direct`, a line at a time.
+  const auto metUitvoer = [&](const auto& opdracht, bool direct = false) {
+    std::ostringstream buffer;
+    if (auto klaar = opdracht(direct ? static_cast<std::ostream&>(std::cout) : buffer); !klaar) {
       return klaar.Nummer() == tarvo::kFoutGebruik ? Gebruik(mappen, klaar.Melding()) : Geweigerd(klaar.Melding());
     }
-    std::cout << uit.str();
+    std::cout << buffer.str();
     return Geschreven();
   };
   if (bijlage) {
     if (losse.empty()) return Gebruik(mappen, "--bijlage verwacht ten minste een rekenblad.");
-    return metUitvoer([&](std::ostream& uit) { return tarvo::BijlageOpdracht(losse, hoogten, inst, uit, std::cerr); });
+    return metUitvoer([&](std::ostream& uit) { return tarvo::BijlageOpdracht(losse, hoogten, inst, uit, std::cerr); },
+                      true);
   }
   if (cumulatie) {
     if (losse.empty()) return Gebruik(mappen, "--cumulatie verwacht ten minste een rekenblad.");

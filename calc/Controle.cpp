@@ -54,8 +54,8 @@ std::optional<Weigering> NaOvername(int k, Invoer& in) {
   return std::nullopt;
 }
 
-// The check's own result with how far it got: fields 2.. up to `gevuld`
-// were filled where empty, the first `overgenomen` of OvernameVolgorde taken over.
+// The check's own result with how far it got: the number fields up to
+// `gevuld` were filled where empty, the first `overgenomen` of OvernameVolgorde taken over.
 struct Verloop {
   Controle controle;
   int gevuld = kAantalVelden;
@@ -68,7 +68,8 @@ Verloop Loop(const WerkbladTeksten& w) {
   const auto zone = [&w](int k) { return w.zone && IsSnelheidVeld(k); };
   const auto tekst = [&](int k) { return zone(k) ? kZoneSnelheid : w.Tekst(k); };
   const auto delen = [&](int k) -> const GetalDelen& { return zone(k) ? kZoneDelen : w.Delen(k); };
-  for (int k = 2; k < kAantalVelden; ++k) {
+  for (int k = 0; k < kAantalVelden; ++k) {
+    if (Veld(k).soort == VeldSoort::Tekst) continue;
     const std::string_view t = tekst(k);
     if (!t.empty() && !delen(k).getal) {
       v.gevuld = k;
@@ -126,16 +127,6 @@ std::string GeenGetalMelding(int veld) {
   if (!v.kolom.empty()) naam += " " + std::string(v.kolom);
   return "Berekening niet uitgevoerd: " + naam + " is geen getal.";
 }
-
-namespace {
-
-// A caption without its unit: "zichthoek (graden)" -> "zichthoek".
-std::string_view ZonderEenheid(std::string_view bijschrift) {
-  const auto haakje = bijschrift.rfind(" (");
-  return bijschrift.ends_with(')') && haakje != std::string_view::npos ? bijschrift.substr(0, haakje) : bijschrift;
-}
-
-}  // namespace
 
 std::string BegrensdMelding(const std::vector<Begrenzing>& begrensd, char decimaal) {
   std::string melding;
@@ -213,9 +204,9 @@ Controle Controleer(const Werkblad& werkblad, char decimaal) {
     tekst[static_cast<std::size_t>(k)] =
         werkblad.zone && IsSnelheidVeld(k) ? std::string(kZoneSnelheid) : werkblad.veld[static_cast<std::size_t>(k)];
   }
-  for (int k = 2; k < v.gevuld; ++k) {
+  for (int k = 0; k < v.gevuld; ++k) {
     const auto i = static_cast<std::size_t>(k);
-    if (!tekst[i].empty()) continue;
+    if (Veld(k).soort == VeldSoort::Tekst || !tekst[i].empty()) continue;
     tekst[i] = Leeg(k, decimaal).tekst;
     w.tekst[i] = tekst[i];
     w.staat[i] = VeldStaat::Geldig;

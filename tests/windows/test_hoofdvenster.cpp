@@ -175,9 +175,9 @@ class TestHoofdVenster : public QObject {
       if (!klopt) anders << wat;
     };
     eis(f.HuidigeModus() == m.modus, "modus");
-    eis(f.veld(2)->isEnabled() == m.invoer && f.toelichtingRegel(0)->isEnabled() == m.invoer, "invoer");
+    eis(f.veld(veld::kQlvDag)->isEnabled() == m.invoer && f.toelichtingRegel(0)->isEnabled() == m.invoer, "invoer");
     eis(f.wegdekLijst()->isEnabled() == m.invoer && f.aftrekSchakelaar()->isEnabled() == m.invoer, "keuzes");
-    eis(!f.veld(26)->isEnabled(), "veld 26");  // derived: never typed
+    eis(!f.veld(veld::kQtotaalDag)->isEnabled(), "Qtotaal");  // derived: never typed
     eis(f.resultaatKader()->isEnabled() == m.resultaat && f.niveauWaarde(0)->isVisible() == m.resultaat,
         "resultaatKader");
     eis(f.berekenKnop()->isVisible() == m.berekenKnop, "berekenKnop");
@@ -200,15 +200,15 @@ class TestHoofdVenster : public QObject {
     ControleerModus(*o.venster, kRust);
     QTest::keyClick(o.venster.get(), Qt::Key_F2);  // the menu's key for "invullen"
     ControleerModus(*o.venster, kInvoer);
-    QCOMPARE(o.Focus(), o.Veld(0));
-    o.Typ(2, "1000");
-    o.Typ(5, "80");
+    QCOMPARE(o.Focus(), o.Veld(veld::kWaarneempunt));
+    o.Typ(veld::kQlvDag, "1000");
+    o.Typ(veld::kVlv, "80");
     o.Bereken();
     QVERIFY(o.dlg.meldingen.empty());
     ControleerModus(*o.venster, kResultaat);
     QCOMPARE(o.venster->niveauWaarde(0)->text(), QString(" 68,3 dB(A)"));
     QCOMPARE(o.venster->niveauWaarde(2)->text(), QString("  0,0 dB"));  // the width kept for a zero
-    QCOMPARE(o.Veld(26)->text(), QString("1000,00"));                   // Qtotaal dag
+    QCOMPARE(o.Veld(veld::kQtotaalDag)->text(), QString("1000,00"));    // Qtotaal dag
 
     // A click on a shown level belongs to the label, not to the frame.
     QTest::mouseClick(o.venster->niveauWaarde(0), Qt::LeftButton);
@@ -218,7 +218,7 @@ class TestHoofdVenster : public QObject {
     ControleerModus(*o.venster, kInvoer);
     o.Knop("reset");
     ControleerModus(*o.venster, kRust);
-    QCOMPARE(o.Veld(2)->text(), QString("0,00"));  // the default, with the Dutch comma
+    QCOMPARE(o.Veld(veld::kQlvDag)->text(), QString("0,00"));  // the default, with the Dutch comma
   }
 
   // A text that is no number refuses the calculation; the status bar says
@@ -228,20 +228,20 @@ class TestHoofdVenster : public QObject {
     Opstelling o;
     o.Knop("invullen");
     QVERIFY(o.venster->Melding().isEmpty());
-    o.Veld(2)->setText("12a");  // pasted: the key filter never saw it
+    o.Veld(veld::kQlvDag)->setText("12a");  // pasted: the key filter never saw it
     o.Bereken();
     QCOMPARE(o.venster->Melding(), QString("Berekening niet uitgevoerd: 'Qlicht (mvt/h)' dag is geen getal."));
-    QCOMPARE(o.Focus(), o.Veld(2));
+    QCOMPARE(o.Focus(), o.Veld(veld::kQlvDag));
     QVERIFY(o.dlg.meldingen.empty());
     ControleerModus(*o.venster, kInvoer);
     const QLabel* paneel = o.venster->statusBar()->findChild<QLabel*>("meldingPaneel");
     QVERIFY(paneel && paneel->isVisible() && paneel->text() == o.venster->Melding());
 
     QCOMPARE(o.Kleur(2), kRood);
-    QCOMPARE(o.Veld(2)->toolTip(), QString("Voer geldig getal in"));
-    o.Veld(2)->setText("12");
+    QCOMPARE(o.Veld(veld::kQlvDag)->toolTip(), QString("Voer geldig getal in"));
+    o.Veld(veld::kQlvDag)->setText("12");
     o.Veld(veld::kBodemfactor)->setText("1,5");
-    QTest::keyClick(o.Veld(2), Qt::Key_F9);  // the menu's key for "berekenen"
+    QTest::keyClick(o.Veld(veld::kQlvDag), Qt::Key_F9);  // the menu's key for "berekenen"
     ControleerModus(*o.venster, kResultaat);
     QCOMPARE(o.venster->Melding(), QString("Bodemfactor B begrensd tot 1,00"));
     QVERIFY(o.dlg.meldingen.empty());
@@ -265,7 +265,7 @@ class TestHoofdVenster : public QObject {
     Opstelling o;
     o.Knop("invullen");
     o.Veld(veld)->setText(tekst);
-    o.Veld(0)->setFocus();
+    o.Veld(veld::kWaarneempunt)->setFocus();
     o.dlg.invoerAntwoorden = {QString("500")};
     o.Knop(qPrintable(actie));
     QCOMPARE(o.dlg.meldingen.size(), std::size_t{1});
@@ -309,7 +309,7 @@ class TestHoofdVenster : public QObject {
     o.Knop("cumulatie");
     QVERIFY(!aangeboden);
     o.Klik(o.venster->aftrekSchakelaar());
-    o.Veld(5)->setText("50");
+    o.Veld(veld::kVlv)->setText("50");
     o.Bereken();
     QVERIFY(!o.venster->aftrekRegel()->isVisible() && !o.venster->art35Regel()->isVisible());
   }
@@ -317,7 +317,7 @@ class TestHoofdVenster : public QObject {
   // Room for a 1280x720 screen at 100 %, title bar included. At 200 % it is
   // 640x360: Tab from F2 through the whole form keeps the caption at the
   // start of each field's row in view, and so does Enter, which moves the
-  // focus without Tab: field 25 -> 32 is a jump down the form.
+  // focus without Tab: the tram speed -> the observation height is a jump down the form.
   void vensterPastOpHetScherm() {
     Opstelling o;
     QVERIFY2(o.venster->sizeHint().width() <= 1280 && o.venster->sizeHint().height() <= 720 - 40,
@@ -346,7 +346,7 @@ class TestHoofdVenster : public QObject {
       QTest::keyClick(o.Focus(), Qt::Key_Tab);
     }
     kijk();
-    QCOMPARE(o.Na(o.Veld(25), Qt::Key_Return), o.Veld(32));
+    QCOMPARE(o.Na(o.Veld(veld::kVtram), Qt::Key_Return), o.Veld(veld::kWaarneemhoogte));
     kijk();
     QCOMPARE(o.Na(o.Veld(kAantalVelden - 1), Qt::Key_Return), o.venster->toelichtingRegel(0));
     kijk();
@@ -361,7 +361,7 @@ class TestHoofdVenster : public QObject {
   void opdrachtenEnZijvensters() {
     Opstelling o;
     o.Knop("invullen");
-    o.Typ(2, "1000");
+    o.Typ(veld::kQlvDag, "1000");
     o.Bereken();
     QStringList teGroot;
     o.dlg.bijVenster = [&](QDialog& venster) {
@@ -400,36 +400,36 @@ class TestHoofdVenster : public QObject {
   void toetsenEnNavigatie() {
     Opstelling o;
     o.Knop("invullen");
-    o.Veld(2)->clear();
-    o.Typ(2, "1a,5");
-    QCOMPARE(o.Veld(2)->text(), QString("1,5"));
+    o.Veld(veld::kQlvDag)->clear();
+    o.Typ(veld::kQlvDag, "1a,5");
+    QCOMPARE(o.Veld(veld::kQlvDag)->text(), QString("1,5"));
     QCOMPARE(o.dlg.piepen, 1);
-    o.Typ(5, "8,");  // speeds take digits only, field 0 every key
-    QCOMPARE(o.Veld(5)->text(), QString("8"));
-    o.Typ(0, "a.,1!");
-    QCOMPARE(o.Veld(0)->text(), QString("a.,1!"));
+    o.Typ(veld::kVlv, "8,");  // speeds take digits only, the observation point every key
+    QCOMPARE(o.Veld(veld::kVlv)->text(), QString("8"));
+    o.Typ(veld::kWaarneempunt, "a.,1!");
+    QCOMPARE(o.Veld(veld::kWaarneempunt)->text(), QString("a.,1!"));
     QCOMPARE(o.dlg.piepen, 2);
     // The names and remark lines take no more than their file keeps.
-    for (QLineEdit* regel : {o.Veld(0), o.Veld(1), o.venster->toelichtingRegel(3)}) {
+    for (QLineEdit* regel : {o.Veld(veld::kWaarneempunt), o.Veld(veld::kWeg), o.venster->toelichtingRegel(3)}) {
       regel->clear();
       regel->setFocus();
       QTest::keyClicks(regel, QString(70, 'x'));
     }
-    QCOMPARE(o.Veld(0)->text().size(), qsizetype(kNaamVeldLengte));
-    QCOMPARE(o.Veld(1)->text().size(), qsizetype(kNaamVeldLengte));
+    QCOMPARE(o.Veld(veld::kWaarneempunt)->text().size(), qsizetype(kNaamVeldLengte));
+    QCOMPARE(o.Veld(veld::kWeg)->text().size(), qsizetype(kNaamVeldLengte));
     QCOMPARE(o.venster->toelichtingRegel(3)->text().size(), qsizetype(kToelichtingLengte));
-    o.Veld(2)->setText("12000");
-    QCOMPARE(o.Na(o.Veld(2), Qt::Key_Return), o.Veld(3));
-    QCOMPARE(o.Veld(2)->text(), QString("9999,00"));
+    o.Veld(veld::kQlvDag)->setText("12000");
+    QCOMPARE(o.Na(o.Veld(veld::kQlvDag), Qt::Key_Return), o.Veld(veld::kQlvAvond));
+    QCOMPARE(o.Veld(veld::kQlvDag)->text(), QString("9999,00"));
     QCOMPARE(o.venster->Melding(), QString("Qlicht dag begrensd tot 9999,00"));
-    QCOMPARE(o.Na(o.Veld(0), Qt::Key_Up), o.venster->toelichtingRegel(3));
+    QCOMPARE(o.Na(o.Veld(veld::kWaarneempunt), Qt::Key_Up), o.venster->toelichtingRegel(3));
 
     const auto help = [&](QWidget* w) {
       w->setFocus();
       o.Knop("help");
       return o.dlg.LaatsteMelding();
     };
-    QCOMPARE(help(o.Veld(35)), std::string(HelpTekstVeld(35)));
+    QCOMPARE(help(o.Veld(veld::kObjectfractie)), std::string(HelpTekstVeld(veld::kObjectfractie)));
     QCOMPARE(help(o.venster->toelichtingRegel(2)), std::string(kHelpGeenInfo));
     QCOMPARE(help(o.venster->zoneSchakelaar()), std::string(kHelpZone));
     QCOMPARE(o.dlg.meldingen.size(), std::size_t{3});  // the help's only: clamping asks nothing
@@ -442,18 +442,18 @@ class TestHoofdVenster : public QObject {
   void zoneBewaartDeSnelheden() {
     Opstelling o;
     o.Knop("invullen");
-    o.Typ(2, "1000");
-    o.Veld(5)->setText("80");
+    o.Typ(veld::kQlvDag, "1000");
+    o.Veld(veld::kVlv)->setText("80");
     o.Klik(o.venster->zoneSchakelaar());
-    QCOMPARE(o.Veld(5)->text(), QString("30"));
+    QCOMPARE(o.Veld(veld::kVlv)->text(), QString("30"));
     o.Bereken();
     QCOMPARE(o.venster->LaatsteInvoer()->Snelheid(categorie::kLv), 30.0);
     QTest::keyClick(o.venster.get(), Qt::Key_F2);
-    QVERIFY(!o.Veld(5)->isEnabled() && o.Veld(4)->isEnabled());
-    QCOMPARE(o.Na(o.Veld(32), Qt::Key_Up), o.Veld(24));
+    QVERIFY(!o.Veld(veld::kVlv)->isEnabled() && o.Veld(veld::kQlvNacht)->isEnabled());
+    QCOMPARE(o.Na(o.Veld(veld::kWaarneemhoogte), Qt::Key_Up), o.Veld(veld::kQtramNacht));
     o.Klik(o.venster->zoneSchakelaar());
-    QVERIFY(o.Veld(5)->isEnabled());
-    QCOMPARE(o.Veld(5)->text(), QString("80"));
+    QVERIFY(o.Veld(veld::kVlv)->isEnabled());
+    QCOMPARE(o.Veld(veld::kVlv)->text(), QString("80"));
   }
 
   // A computed worksheet with a change of the user's: cancel in the open
@@ -463,7 +463,7 @@ class TestHoofdVenster : public QObject {
     Opstelling o;
     SchrijfBytes(o.map / "blad.txt", CodeerWerkblad(TestInvoer()));
     o.Knop("invullen");
-    o.Typ(2, "1000");
+    o.Typ(veld::kQlvDag, "1000");
     o.venster->toelichtingRegel(0)->setText("eigen werk");
     o.Bereken();
     ControleerModus(*o.venster, kResultaat);
@@ -496,7 +496,7 @@ class TestHoofdVenster : public QObject {
     ControleerModus(*o.venster, kGelezen);
     QCOMPARE(o.venster->BestandPaneel(), QString("blad.tvo"));
     QCOMPARE(o.venster->windowTitle(), QString("blad.tvo[*] - Rekenblad Tarvo"));
-    QCOMPARE(o.Veld(2)->text(), QString("1000,00"));
+    QCOMPARE(o.Veld(veld::kQlvDag)->text(), QString("1000,00"));
     o.dlg.bewaarAntwoorden = {Pad(o.map / "kopie.tvo")};
     o.Knop("opslaan");
     QCOMPARE(LeesBytes(o.map / "kopie.tvo"), LeesBytes(o.map / "blad.tvo"));
@@ -510,7 +510,7 @@ class TestHoofdVenster : public QObject {
     QVERIFY(o.venster->statusBar()->currentMessage().endsWith("berekend.tvo"));
 
     o.Knop("invullen");
-    o.Typ(0, "Dorpsstraat 1");
+    o.Typ(veld::kWaarneempunt, "Dorpsstraat 1");
     QVERIFY(o.venster->Gewijzigd() && o.venster->statusBar()->currentMessage().isEmpty());
     o.Bereken();  // open is offered outside input mode
     o.dlg.antwoorden = {Antwoord::Nee};
@@ -518,7 +518,7 @@ class TestHoofdVenster : public QObject {
     o.Knop("openen");
     ControleerModus(*o.venster, kGelezen);
     QCOMPARE(Toestand(*o.venster).mid(0, kAantalVelden + 8), invoer);
-    QCOMPARE(o.Veld(1)->text(), QString("Rijksweg"));
+    QCOMPARE(o.Veld(veld::kWeg)->text(), QString("Rijksweg"));
     QCOMPARE(o.WegdekIndex(), 1);
     QVERIFY(!o.venster->Gewijzigd());
   }
@@ -542,7 +542,7 @@ class TestHoofdVenster : public QObject {
     QVERIFY(!o.venster->isWindowModified());
 
     if (wijziging == "veld") {
-      o.Typ(38, "5");
+      o.Typ(veld::kAfstandObstakel, "5");
     } else if (wijziging == "toelichting") {
       o.venster->toelichtingRegel(3)->setFocus();
       QTest::keyClicks(o.venster->toelichtingRegel(3), "x");
@@ -575,8 +575,8 @@ class TestHoofdVenster : public QObject {
       o.Knop("omrekenen");
       QCOMPARE(o.Kleur(2), kGroen);
     } else if (wijziging == "escape") {
-      o.Veld(2)->setFocus();
-      QTest::keyClick(o.Veld(2), Qt::Key_Escape);  // empties the field
+      o.Veld(veld::kQlvDag)->setFocus();
+      QTest::keyClick(o.Veld(veld::kQlvDag), Qt::Key_Escape);  // empties the field
     }
     QVERIFY(o.venster->Gewijzigd());
     QVERIFY(o.venster->windowTitle().startsWith("blad.tvo[*]"));
@@ -612,9 +612,9 @@ class TestHoofdVenster : public QObject {
       o.Open();
     } else {
       o.Knop("invullen");  // a worksheet that was never saved
-      o.Typ(0, "Dorpsstraat 1");
-      o.Typ(2, "1000");
-      o.Typ(5, "80");
+      o.Typ(veld::kWaarneempunt, "Dorpsstraat 1");
+      o.Typ(veld::kQlvDag, "1000");
+      o.Typ(veld::kVlv, "80");
     }
     o.Bereken();
     ControleerModus(*o.venster, kResultaat);
@@ -655,7 +655,7 @@ class TestHoofdVenster : public QObject {
       QCOMPARE(o.venster->BestandPaneel(), QString("ander.tvo"));
     } else if (actie == "reset") {
       ControleerModus(*o.venster, kRust);
-      QCOMPARE(o.Veld(0)->text(), QString());
+      QCOMPARE(o.Veld(veld::kWaarneempunt)->text(), QString());
     } else {
       QVERIFY(!o.venster->isVisible());
       return;
@@ -671,7 +671,7 @@ class TestHoofdVenster : public QObject {
     o.Open();
     const auto oud = LeesBytes(o.map / "blad.tvo");
     o.Knop("invullen");
-    o.Typ(2, "1250");
+    o.Typ(veld::kQlvDag, "1250");
     o.dlg.bewaarAntwoorden = {Pad(o.map / "blad.tvo")};
     {
       test::Schrijfgrens grens(100);  // the disk fills up under the save
@@ -699,7 +699,7 @@ class TestHoofdVenster : public QObject {
   void andereExtensieEnBestaandBestand() {
     Opstelling o;
     o.Knop("invullen");
-    o.Typ(0, "Dorpsstraat 1");
+    o.Typ(veld::kWaarneempunt, "Dorpsstraat 1");
     SchrijfBytes(o.map / "blad.v2.tvo", std::string("bezet"));
     o.dlg.bewaarAntwoorden = {Pad(o.map / "blad.v2"), Pad(o.map / "nieuw.TVO")};
     o.dlg.antwoorden = {Antwoord::Nee};
@@ -713,7 +713,7 @@ class TestHoofdVenster : public QObject {
     QVERIFY(!std::filesystem::exists(o.map / "blad.v2"));
     QCOMPARE(o.venster->BestandPaneel(), QString("nieuw.TVO"));
 
-    o.Typ(1, "Dorpsstraat");
+    o.Typ(veld::kWeg, "Dorpsstraat");
     o.dlg.bewaarAntwoorden = {Pad(o.map / "blad.v2")};
     o.dlg.antwoorden = {Antwoord::Ja};
     o.Knop("opslaan");
@@ -728,22 +728,22 @@ class TestHoofdVenster : public QObject {
     Opstelling o;
     o.Open();
     o.Knop("invullen");
-    o.Veld(2)->setText("1250");
+    o.Veld(veld::kQlvDag)->setText("1250");
     o.venster->toelichtingRegel(1)->setText("  nagekeken  ");
     o.venster->toelichtingRegel(1)->setModified(true);  // as typed: a line the user edits loses its outer blanks
-    o.Veld(32)->setText("0");                           // refused by the check: the program stays open
+    o.Veld(veld::kWaarneemhoogte)->setText("0");        // refused by the check: the program stays open
     o.dlg.antwoorden = {Antwoord::Ja};
     QVERIFY(!o.venster->close());
     QCOMPARE(o.dlg.LaatsteMelding(), std::string("geen waarneemhoogte ingevuld"));
     QVERIFY(o.dlg.bewaarFilters.empty());
 
-    o.Veld(32)->setText("4");
+    o.Veld(veld::kWaarneemhoogte)->setText("4");
     o.dlg.antwoorden = {Antwoord::Ja};
     o.dlg.bewaarAntwoorden = {Pad(o.map / "kopie.tvo")};
     QVERIFY(o.venster->close());
     const auto kopie = DecodeerWerkblad(LeesBytes(o.map / "kopie.tvo"));
     QVERIFY(kopie.Gelukt());
-    QCOMPARE(kopie->getal[2], 1250.0);
+    QCOMPARE(kopie->getal[veld::kQlvDag], 1250.0);
     QCOMPARE(kopie->getal[veld::kWaarneemhoogte], 4.0);
     QCOMPARE(kopie->toelichting[1], std::string("nagekeken"));
   }
@@ -796,7 +796,7 @@ class TestHoofdVenster : public QObject {
                                                          std::filesystem::perms::group_read |
                                                          std::filesystem::perms::others_read);
     o.Knop("invullen");
-    o.Typ(2, "1250");
+    o.Typ(veld::kQlvDag, "1250");
     o.dlg.bewaarAntwoorden = {Pad(o.map / "blad.tvo")};
     o.Knop("opslaan");
     const QString reden = QString::fromStdString("Bestand " + (o.map / "blad.tvo").string() +
@@ -805,7 +805,7 @@ class TestHoofdVenster : public QObject {
     QCOMPARE(o.venster->Melding(), reden);
     QCOMPARE(LeesBytes(o.map / "blad.tvo"), oud);
     QVERIFY(o.venster->Gewijzigd());
-    QCOMPARE(o.Veld(2)->text(), QString("1250,00"));
+    QCOMPARE(o.Veld(veld::kQlvDag)->text(), QString("1250,00"));
   }
 
   // A confirmed change of the user name or of the road surfaces is on disk
@@ -845,7 +845,7 @@ class TestHoofdVenster : public QObject {
     // A second name for the catalogue file: the save refuses to cut it loose.
     std::filesystem::create_hard_link(pad, o.map / "tweede.dat");
     o.Knop("invullen");
-    o.Typ(0, "Dorpsstraat 1");
+    o.Typ(veld::kWaarneempunt, "Dorpsstraat 1");
     o.dlg.antwoorden = {Antwoord::Ja, Antwoord::Nee};  // save the worksheet; do not drop the catalogue change
     o.dlg.bewaarAntwoorden = {Pad(o.map / "blad.tvo")};
     QVERIFY(!o.venster->close());
@@ -868,7 +868,7 @@ class TestHoofdVenster : public QObject {
       o.Knop("gebruiker");
     }
     o.Knop("invullen");
-    o.Typ(0, "Dorpsstraat 1");
+    o.Typ(veld::kWaarneempunt, "Dorpsstraat 1");
     const std::size_t gevraagd = o.dlg.meldingen.size();
     o.venster->SluitZonderVragen();
     QVERIFY(!o.venster->isVisible());
@@ -887,7 +887,7 @@ class TestHoofdVenster : public QObject {
     Opstelling o("\"" + Pad(pad) + "\"");
     QVERIFY(o.dlg.openFilters.empty());
     QCOMPARE(o.venster->BestandPaneel(), QString("mijn blad.TVO"));
-    QCOMPARE(o.Veld(1)->text(), QString("Rijksweg"));
+    QCOMPARE(o.Veld(veld::kWeg)->text(), QString("Rijksweg"));
   }
 
   // No catalogue: a wrong name (the message names it), then cancel; the program ends.
