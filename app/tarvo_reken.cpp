@@ -161,11 +161,21 @@ int Geschreven() {
   return 0;
 }
 
+// A save's waiting and remarks, each one line on standard error.
+tarvo::Schrijfwijze MeldendeSchrijfwijze() {
+  tarvo::Schrijfwijze wijze;
+  wijze.bijWachten = wijze.bijOpmerking = [](const std::string& regel) {
+    std::cerr << "tarvo-reken: " << tarvo::ZonderStuurtekens(regel) << std::endl;
+  };
+  return wijze;
+}
+
 // The catalogue as a table, or a table into the catalogue file.
 int Wegdekken(const tarvo::Opties& opties, const std::optional<std::string>& naarTabel,
               const std::optional<std::string>& uitTabel) {
+  const tarvo::Schrijfwijze wijze = MeldendeSchrijfwijze();
   if (uitTabel) {
-    const auto geschreven = tarvo::ImporteerWegdekken(*uitTabel, opties.inst.wegdekken);
+    const auto geschreven = tarvo::ImporteerWegdekken(*uitTabel, opties.inst.wegdekken, wijze);
     return geschreven ? 0 : Geweigerd(geschreven.Melding());
   }
   tarvo::Catalogus catalogus;
@@ -176,7 +186,7 @@ int Wegdekken(const tarvo::Opties& opties, const std::optional<std::string>& naa
     std::cout << tarvo::SchrijfWegdekTabel(catalogus, opties.inst.decimaal);
     return Geschreven();
   }
-  const auto geschreven = tarvo::ExporteerWegdekken(catalogus, *naarTabel, opties.inst.decimaal);
+  const auto geschreven = tarvo::ExporteerWegdekken(catalogus, *naarTabel, opties.inst.decimaal, wijze);
   return geschreven ? 0 : Geweigerd(geschreven.Melding());
 }
 

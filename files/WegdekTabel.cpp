@@ -216,11 +216,13 @@ Uitkomst<std::vector<IngelezenWegdek>> LeesWegdekTabelBestand(const std::filesys
                          Kopregel::Verplicht);
 }
 
-Uitkomst<void> ExporteerWegdekken(const Catalogus& catalogus, const std::filesystem::path& csv, char decimaal) {
-  return SchrijfVeilig(csv, SchrijfWegdekTabel(catalogus, decimaal));
+Uitkomst<void> ExporteerWegdekken(const Catalogus& catalogus, const std::filesystem::path& csv, char decimaal,
+                                  const Schrijfwijze& wijze) {
+  return SchrijfVeilig(csv, SchrijfWegdekTabel(catalogus, decimaal), wijze);
 }
 
-Uitkomst<int> ImporteerWegdekken(const std::filesystem::path& csv, const std::filesystem::path& dat) {
+Uitkomst<int> ImporteerWegdekken(const std::filesystem::path& csv, const std::filesystem::path& dat,
+                                 const Schrijfwijze& wijze) {
   const auto tabel = LeesWegdekTabelBestand(csv);
   if (!tabel) return tabel.Reden();
   // The window's import refuses a description twice; so does this one.
@@ -236,7 +238,7 @@ Uitkomst<int> ImporteerWegdekken(const std::filesystem::path& csv, const std::fi
   }
   c.AantalWegdekken = static_cast<std::int16_t>(tabel->size());
   for (std::size_t i = 0; i < tabel->size(); ++i) c.Wegdekken[i + 1] = Wegdek::Van((*tabel)[i]);
-  if (auto bewaard = BewaarCatalogusBestand(dat, c); !bewaard) return bewaard.Reden();
+  if (auto bewaard = BewaarCatalogusBestand(dat, c, wijze); !bewaard) return bewaard.Reden();
   return static_cast<int>(tabel->size());
 }
 
