@@ -1,7 +1,6 @@
 #include "driver/BatchRij.h"
 
 #include <algorithm>
-#include <cstring>
 #include <optional>
 
 #include "base/Getal.h"
@@ -80,9 +79,9 @@ bool SplitsMetAanhaling(std::string_view regel, std::vector<std::string_view>& w
   ontdaan.resize(regel.size());  // unquoting only shortens
   char* uit = ontdaan.data();
   const char* const eind = regel.data() + regel.size();
-  const auto volgendeAanhaling = [eind](const char* van) {
-    const void* q = std::memchr(van, '"', static_cast<std::size_t>(eind - van));
-    return q ? static_cast<const char*>(q) : eind;
+  const auto volgendeAanhaling = [regel, eind](const char* van) {
+    const std::size_t i = regel.find('"', static_cast<std::size_t>(van - regel.data()));
+    return i == std::string_view::npos ? eind : regel.data() + i;
   };
   const char* begin = regel.data();
   const char* aanhaling = volgendeAanhaling(begin);
