@@ -57,12 +57,15 @@ std::optional<Weigering> NaOvername(int k, Invoer& in) {
 // The check's own result with how far it got: the number fields up to
 // `gevuld` were filled where empty, the first `overgenomen` of OvernameVolgorde taken over.
 struct Verloop {
-  Controle controle;
   int gevuld = kAantalVelden;
   std::size_t overgenomen = 0;
 };
 
-Verloop Loop(const WerkbladTeksten& w) {
+// The check's own result, into `c` anew; its display is left alone.
+Verloop Loop(const WerkbladTeksten& w, Controle& c) {
+  c.invoer.reset();
+  c.weigering.reset();
+  c.begrensd.clear();
   Verloop v;
   static const GetalDelen kZoneDelen = OntleedGetal(kZoneSnelheid);
   const auto zone = [&w](int k) { return w.zone && IsSnelheidVeld(k); };
@@ -73,12 +76,12 @@ Verloop Loop(const WerkbladTeksten& w) {
     const std::string_view t = tekst(k);
     if (!t.empty() && !delen(k).getal) {
       v.gevuld = k;
-      v.controle.weigering = Weigering{Weigering::Soort::GeenGetal, k, std::string(t)};
+      c.weigering = Weigering{Weigering::Soort::GeenGetal, k, std::string(t)};
       return v;
     }
   }
 
-  Invoer in;
+  Invoer& in = c.invoer.emplace();
   in.waarneempunt = std::string(w.Tekst(veld::kWaarneempunt));
   in.weg = std::string(w.Tekst(veld::kWeg));
   for (std::size_t i = 0; i < in.toelichting.size(); ++i) {
@@ -94,15 +97,14 @@ Verloop Loop(const WerkbladTeksten& w) {
     // Every text is a number now; an empty one counts as 0.
     const auto i = static_cast<std::size_t>(k);
     const GetalBereik& bereik = Veld(k).overname;
-    in.getal[i] = GecontroleerdGetal(tekst(k), delen(k), bereik).value_or(0);
+    in.getal[i] = GecontroleerdGetal(tekst(k), delen(k), bereik);
     // Only a number at a bound can have been clamped: the rest costs nothing.
-    if (in.getal[i] == bereik.maximum || in.getal[i] == bereik.minimum) {
-      if (const auto grens = OverschredenGrens(tekst(k), bereik)) {
-        v.controle.begrensd.push_back({k, std::string(tekst(k)), *grens});
-      }
+    if ((in.getal[i] == bereik.maximum || in.getal[i] == bereik.minimum) && BuitenBereik(tekst(k), delen(k), bereik)) {
+      c.begrensd.push_back({k, std::string(tekst(k)), in.getal[i]});
     }
     if (auto weigering = NaOvername(k, in)) {
-      v.controle.weigering = std::move(weigering);
+      c.weigering = std::move(weigering);
+      c.invoer.reset();
       return v;
     }
   }
@@ -110,7 +112,6 @@ Verloop Loop(const WerkbladTeksten& w) {
     in.getal[static_cast<std::size_t>(TotaalVeld(p))] = Qtotaal(in, p);
     in.getal[static_cast<std::size_t>(VrachtVeld(p))] = Vrachtaandeel(in, p);
   }
-  v.controle.invoer = std::move(in);
   return v;
 }
 
@@ -185,18 +186,19 @@ WerkbladTeksten::WerkbladTeksten(const Werkblad& w)
   for (std::size_t i = 0; i < toelichting.size(); ++i) toelichting[i] = w.toelichting[i];
 }
 
-void WerkbladTeksten::Zet(int k, std::string_view tekst) {
-  const auto i = static_cast<std::size_t>(k);
-  veld_[i] = tekst;
-  delen_[i] = OntleedGetal(tekst);
-}
+void ControleerGetallen(const WerkbladTeksten& teksten, Controle& controle) { Loop(teksten, controle); }
 
-Controle ControleerGetallen(const WerkbladTeksten& teksten) { return Loop(teksten).controle; }
+Controle ControleerGetallen(const WerkbladTeksten& teksten) {
+  Controle c;
+  Loop(teksten, c);
+  return c;
+}
 
 Controle Controleer(const Werkblad& werkblad, char decimaal) {
   const WerkbladTeksten teksten(werkblad);
-  Verloop v = Loop(teksten);
-  Weergave& w = v.controle.weergave;
+  Controle c;
+  const Verloop v = Loop(teksten, c);
+  Weergave& w = c.weergave;
   // The texts as the check leaves them: empty number fields filled with 0
   // up to a text that is no number, then each field it took over formatted.
   std::array<std::string, kAantalVelden> tekst;
@@ -218,16 +220,16 @@ Controle Controleer(const Werkblad& werkblad, char decimaal) {
     w.tekst[i] = Valideer(tekst[i], Soort::Numeriek, b.maximum, b.minimum, b.patroon, decimaal).tekst;
     w.staat[i] = VeldStaat::Geldig;
   }
-  if (v.controle.weigering) {
-    w.focus = v.controle.weigering->veld;
-    if (v.controle.weigering->soort == Weigering::Soort::GeenGetal)
+  if (c.weigering) {
+    w.focus = c.weigering->veld;
+    if (c.weigering->soort == Weigering::Soort::GeenGetal)
       w.staat[static_cast<std::size_t>(w.focus)] = VeldStaat::Ongeldig;
   } else {
     // The field shows the angle that counts.
     const int k = veld::kZichthoek;
-    w.tekst[k] = Formatteer(v.controle.invoer->getal[k], Veld(k).overname.patroon, decimaal);
+    w.tekst[k] = Formatteer(c.invoer->getal[k], Veld(k).overname.patroon, decimaal);
   }
-  return std::move(v.controle);
+  return c;
 }
 
 }  // namespace tarvo

@@ -72,34 +72,42 @@ std::string_view KolomNaam(int doel) {
 
 // A line split at ';', with "..." quoting for texts that hold a ';'. A
 // quote may open and close anywhere in a value; "" inside quotes is one.
-// The texts go into `ontdaan`, which must not grow while they are in use.
+// A value without quotes is a view into the line; the text of one with
+// quotes goes into `ontdaan`, which must not grow while it is in use. True
+// when a quote is never closed.
 bool SplitsMetAanhaling(std::string_view regel, std::vector<std::string_view>& waarden, std::string& ontdaan) {
-  ontdaan.clear();
-  ontdaan.reserve(regel.size());
-  bool inAanhaling = false;
-  std::size_t begin = 0;
-  for (std::size_t i = 0; i < regel.size(); ++i) {
-    const char c = regel[i];
-    if (inAanhaling) {
-      if (c == '"' && i + 1 < regel.size() && regel[i + 1] == '"') {
-        ontdaan.push_back('"');
-        ++i;
-      } else if (c == '"') {
-        inAanhaling = false;
-      } else {
-        ontdaan.push_back(c);
+  ontdaan.resize(regel.size());  // unquoting only shortens
+  char* uit = ontdaan.data();
+  const char* const eind = regel.data() + regel.size();
+  const auto volgendeAanhaling = [regel, eind](const char* van) {
+    const std::size_t i = regel.find('"', static_cast<std::size_t>(van - regel.data()));
+    return i == std::string_view::npos ? eind : regel.data() + i;
+  };
+  const char* begin = regel.data();
+  const char* aanhaling = volgendeAanhaling(begin);
+  for (const char* c = begin;; ++c) {
+    while (c < aanhaling && *c != ';') ++c;
+    if (c == aanhaling && c < eind) {
+      char* const tekst = uit;
+      uit = std::copy(begin, c, uit);
+      bool inAanhaling = false;
+      for (; c < eind && (inAanhaling || *c != ';'); ++c) {
+        if (*c != '"')
+          *uit++ = *c;
+        else if (inAanhaling && c + 1 < eind && c[1] == '"')
+          *uit++ = *++c;
+        else
+          inAanhaling = !inAanhaling;
       }
-    } else if (c == '"') {
-      inAanhaling = true;
-    } else if (c == ';') {
-      waarden.emplace_back(ontdaan.data() + begin, ontdaan.size() - begin);
-      begin = ontdaan.size();
+      waarden.emplace_back(tekst, static_cast<std::size_t>(uit - tekst));
+      if (inAanhaling) return true;
+      aanhaling = volgendeAanhaling(c);
     } else {
-      ontdaan.push_back(c);
+      waarden.emplace_back(begin, static_cast<std::size_t>(c - begin));
     }
+    if (c == eind) return false;
+    begin = c + 1;
   }
-  waarden.emplace_back(ontdaan.data() + begin, ontdaan.size() - begin);
-  return inAanhaling;
 }
 
 // A switch column: "0" or "1" (blanks allowed), or nothing.
@@ -134,24 +142,6 @@ Uitkomst<std::vector<int>> LeesKop(std::string_view regel) {
     doelen.push_back(doel);
   }
   return doelen;
-}
-
-void RijRekenaar::Splits(std::string_view regel) {
-  waarden_.clear();
-  aanhalingOpen_ = false;
-  // Views into the line itself, unless a quote asks for unquoted copies.
-  std::size_t begin = 0;
-  for (std::size_t i = 0; i < regel.size(); ++i) {
-    if (regel[i] == ';') {
-      waarden_.push_back(regel.substr(begin, i - begin));
-      begin = i + 1;
-    } else if (regel[i] == '"') {
-      waarden_.clear();
-      aanhalingOpen_ = SplitsMetAanhaling(regel, waarden_, ontdaan_);
-      return;
-    }
-  }
-  waarden_.push_back(regel.substr(begin));
 }
 
 // The row's values into the fields and its switches, as far as the first
@@ -247,20 +237,20 @@ std::string RijRekenaar::Omgerekend(bool& omgerekend) {
 
 // The window's input check on the row's texts, then the calculation; the
 // refusal's message, or nothing.
-std::string RijRekenaar::ControleerEnBereken(std::string& begrensd) {
-  Rekening rekening = tarvo::Reken(teksten_, opzet_.catalogus, opzet_.vandaag);
-  const Controle& controle = rekening.controle;
+std::string RijRekenaar::ControleerEnBereken() {
+  tarvo::Reken(teksten_, opzet_.catalogus, opzet_.vandaag, rekening_);
+  const Controle& controle = rekening_.controle;
   for (const Begrenzing& b : controle.begrensd) {
     const std::string_view kolom = Veld(b.veld).batchKolom;
     // A refusal at a clamped field is about the value given, not the bound.
     if (controle.weigering && controle.weigering->veld == b.veld) {
       return std::string(kolom) + " " + b.tekst + " ligt buiten " + BereikTekst(Veld(b.veld).overname) + ".";
     }
-    if (!begrensd.empty()) begrensd += "; ";
-    begrensd += std::string(kolom) + " " + b.tekst + " begrensd tot " + Formatteer(b.grens, "0", opzet_.decimaal);
+    if (!begrensd_.empty()) begrensd_ += "; ";
+    begrensd_.append(kolom).append(" ").append(b.tekst).append(" begrensd tot ");
+    FormatteerNaar(begrensd_, b.grens, "0", opzet_.decimaal);
   }
-  if (!rekening.Gelukt()) return rekening.Weigering();
-  resultaten_ = std::move(*rekening.resultaten);
+  if (!rekening_.Gelukt()) return rekening_.Weigering();
   return {};
 }
 
@@ -272,9 +262,10 @@ bool RijRekenaar::Reken(std::string_view regel, bool teLang, std::size_t nummer,
     waarden_.clear();
     melding = "Regel " + std::to_string(nummer) + " is langer dan 1 MB.";
   } else {
-    Splits(regel);
+    waarden_.clear();
+    const bool aanhalingOpen = SplitsMetAanhaling(regel, waarden_, ontdaan_);
     const std::size_t kolommen = opzet_.doelen.size();
-    if (aanhalingOpen_)
+    if (aanhalingOpen)
       melding = " heeft een aanhalingsteken dat niet wordt gesloten.";
     else if (waarden_.size() > kolommen)
       melding = " telt meer kolommen dan de kopregel.";
@@ -282,11 +273,11 @@ bool RijRekenaar::Reken(std::string_view regel, bool teLang, std::size_t nummer,
       melding = " telt minder kolommen dan de kopregel.";
     if (!melding.empty()) melding = "Regel " + std::to_string(nummer) + melding;
   }
-  std::string begrensd;
+  begrensd_.clear();
   bool omgerekend = false;
   if (melding.empty()) melding = Typ();
   if (melding.empty() && opzet_.etmaalKolommen) melding = Omgerekend(omgerekend);
-  if (melding.empty()) melding = ControleerEnBereken(begrensd);
+  if (melding.empty()) melding = ControleerEnBereken();
 
   uit += CsvTekst(BijgesnedenDeel(teksten_.Tekst(veld::kWaarneempunt)));
   uit += ';';
@@ -297,7 +288,7 @@ bool RijRekenaar::Reken(std::string_view regel, bool teLang, std::size_t nummer,
     uit += '\n';
     return true;
   }
-  const Resultaten& r = resultaten_;
+  const Resultaten& r = *rekening_.resultaten;
   const char dec = opzet_.decimaal;
   for (double v : {r.LAeq[1], r.LAeq[2], r.LAeq[3], r.Letmaal, r.Lden, r.Lnight}) {
     uit += ';';
@@ -310,8 +301,11 @@ bool RijRekenaar::Reken(std::string_view regel, bool teLang, std::size_t nummer,
   uit += ';';
   uit += Milieukwaliteit(r.Lden, r.Aftrek110g);
   uit += ';';
-  if (omgerekend) begrensd = "omgerekend uit etmaalgegevens" + (begrensd.empty() ? "" : "; " + begrensd);
-  if (!begrensd.empty()) uit += CsvTekst(begrensd + ".");
+  if (omgerekend) begrensd_ = "omgerekend uit etmaalgegevens" + (begrensd_.empty() ? "" : "; " + begrensd_);
+  if (!begrensd_.empty()) {
+    begrensd_ += '.';
+    uit += CsvTekst(begrensd_);
+  }
   uit += '\n';
   return false;
 }

@@ -13,6 +13,7 @@
 #include "calc/Controle.h"
 #include "calc/Wegdek.h"
 #include "calc/Werkblad.h"
+#include "driver/Rekenen.h"
 
 namespace tarvo {
 
@@ -48,22 +49,21 @@ class RijRekenaar {
   bool Reken(std::string_view regel, bool teLang, std::size_t nummer, std::string& uit);
 
  private:
-  void Splits(std::string_view regel);
   std::string Typ();
   // The check and the calculation; the refusal, or nothing. The fields it
-  // clamped go into `begrensd` as "vlv 500 begrensd tot 160".
-  std::string ControleerEnBereken(std::string& begrensd);
+  // clamped go into begrensd_ as "vlv 500 begrensd tot 160".
+  std::string ControleerEnBereken();
   std::string Omgerekend(bool& omgerekend);
 
   const BatchInstellingen& opzet_;
   const WerkbladTeksten standaard_{opzet_.standaard};  // the Reset's texts, taken apart once
   // This row's worksheet: views into the line, the unquoted texts or the Reset's.
   WerkbladTeksten teksten_;
-  Resultaten resultaten_;
-  std::vector<std::string_view> waarden_;
+  Rekening rekening_;
+  std::string begrensd_;                              // the row's clamped fields, for its melding
+  std::vector<std::string_view> waarden_;             // views into the line or ontdaan_
   std::string ontdaan_;                               // the texts of quoted values
   std::vector<std::pair<int, std::string>> omgezet_;  // intensity texts worked out from daily totals
-  bool aanhalingOpen_ = false;
 };
 
 }  // namespace tarvo
