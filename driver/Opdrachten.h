@@ -18,7 +18,7 @@ struct Opdracht {
   std::string_view paginaToets;
   // Why the page, or the window, has no such command; empty: it has one.
   std::string_view nietInPagina;
-  std::string_view nietInVenster;
+  std::string_view nietInVenster = {};
 
   std::string_view PaginaToets() const { return paginaToets.empty() ? toets : paginaToets; }
 };
@@ -40,14 +40,14 @@ inline constexpr std::array<Opdracht, 20> kOpdrachten = {{
     {"gebruiker", "Instelling gebruikersnaam", "&Gebruikersnaam…", "F6", "", ""},
     {"info", "Algemene informatie over Tarvo", "&Informatie over Tarvo", "Shift+F1", "", ""},
     {"help", "Toelichting bij invoer", "&Toelichting bij invoer", "F1", "", ""},
-    {"rekenmachine", "Calculator", "Reken&machine", "F8", "",
-     "een pagina kan geen programma van de computer starten"},
+    {"rekenmachine", "Calculator", "Reken&machine", "F8", "", "een pagina kan geen programma van de computer starten"},
     {"dosisEffect", "Dosis-effectrelatie", "&Dosis-effectrelatie…", "Ctrl+Shift+D", "", ""},
     {"diagram", "Niveau-afstanddiagram", "&Niveau-afstanddiagram…", "Ctrl+Shift+G", "", ""},
     {"toetsing", "Toetsing aan de grenswaarden van de Wgh", "&Toetsing…", "Ctrl+T", "Ctrl+Shift+E", ""},
     // Alt+B opens the menu "Bestand"; F9 calculates, as in a spreadsheet.
     {"berekenen", "Berekening uitvoeren", "&Berekening uitvoeren", "F9", "", ""},
-    {"onderzoek", "Onderzoek: punten, wegen en hoogten samen", "O&nderzoek…", "Ctrl+Shift+O", "", ""},
+    {"onderzoek", "Onderzoek: punten, wegen en hoogten samen", "O&nderzoek…", "Ctrl+Shift+O", "", "",
+     "het venster heeft nog geen onderzoeksvenster"},
 }};
 
 }  // namespace tarvo
