@@ -87,10 +87,14 @@ constexpr std::array<EigenActie, 18> kEigenActies = {{
     {"berekenen", &HoofdVenster::Bereken, kGeenIcoon, nullptr},
 }};
 
-// The toolbar: these groups, each behind a separator ("|"), and one at the end.
-constexpr std::array<std::string_view, 20> kWerkbalk = {
-    "|", "afsluiten", "openen",    "|",         "afdrukken", "voorbeeld", "opslaan", "|", "reset",        "invullen",
-    "|", "wegdekken", "omrekenen", "cumulatie", "gebruiker", "info",      "help",    "|", "rekenmachine", "|"};
+// The toolbar: these groups, each behind a separator, and one at the end.
+constexpr std::string_view kProgramma[] = {"afsluiten", "openen"};
+constexpr std::string_view kUitvoer[] = {"afdrukken", "voorbeeld", "opslaan"};
+constexpr std::string_view kRekenblad[] = {"reset", "invullen"};
+constexpr std::string_view kExtra[] = {"wegdekken", "omrekenen", "cumulatie", "gebruiker", "info", "help"};
+constexpr std::string_view kRekenmachine[] = {"rekenmachine"};
+constexpr std::array<std::span<const std::string_view>, 5> kWerkbalk = {kProgramma, kUitvoer, kRekenblad, kExtra,
+                                                                        kRekenmachine};
 
 // The menu bar: every command once; "" stands for a separator.
 struct MenuDef {
@@ -134,8 +138,9 @@ static_assert(std::all_of(kOpdrachten.begin(), kOpdrachten.end(),
                           [](const Opdracht& o) { return !o.nietInVenster.empty() || EigenVan(o.naam); }));
 static_assert(std::all_of(kEigenActies.begin(), kEigenActies.end(),
                           [](const EigenActie& e) { return IsVensterOpdracht(e.naam); }));
-static_assert(std::all_of(kWerkbalk.begin(), kWerkbalk.end(),
-                          [](std::string_view n) { return n == "|" || IsVensterOpdracht(n); }));
+static_assert(std::all_of(kWerkbalk.begin(), kWerkbalk.end(), [](std::span<const std::string_view> groep) {
+  return std::all_of(groep.begin(), groep.end(), IsVensterOpdracht);
+}));
 static_assert(std::all_of(kMenus.begin(), kMenus.end(), [](const MenuDef& m) {
   return std::all_of(m.items.begin(), m.items.end(),
                      [](std::string_view n) { return n.empty() || IsVensterOpdracht(n); });
@@ -229,12 +234,11 @@ void HoofdVenster::MaakWerkbalk() {
   werkbalk->setObjectName("werkbalk");
   werkbalk->setMovable(false);
   werkbalk->setIconSize(QSize(24, 24));
-  for (std::string_view naam : kWerkbalk) {
-    if (naam == "|")
-      werkbalk->addSeparator();
-    else
-      werkbalk->addAction(Actie(naam));
+  for (std::span<const std::string_view> groep : kWerkbalk) {
+    werkbalk->addSeparator();
+    for (std::string_view naam : groep) werkbalk->addAction(Actie(naam));
   }
+  werkbalk->addSeparator();
 }
 
 // The file name at the right; why the last command did nothing, or what it

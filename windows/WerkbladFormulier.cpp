@@ -87,7 +87,7 @@ std::vector<int> VeldenOp(VeldPlaats plaats) {
 // traffic rows.
 WerkbladFormulier::WerkbladFormulier(Dialogen& dialogen, char decimaal, QWidget* ouder)
     : QWidget(ouder), dialogen_(dialogen), decimaal_(decimaal), helpTekst_(kHelpOntbreekt) {
-  setObjectName("werkblad");
+  setObjectName("formulier");
   MaakVelden();
   auto* raster = new QGridLayout(this);
   raster->setContentsMargins(12, 10, 12, 8);
