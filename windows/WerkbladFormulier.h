@@ -84,7 +84,7 @@ class WerkbladFormulier : public QWidget {
   void ZetBerekenbaar(bool aan);  // the calculation button shown
 
  signals:
-  void Gewijzigd();  // the user changed the worksheet
+  void Gewijzigd();                    // the user changed the worksheet
   void Melding(const QString& tekst);  // a word for the status bar
   void InvoerGevraagd();               // a click on the results frame
   void DiagramGevraagd();              // on the caption of the horizontal distance
