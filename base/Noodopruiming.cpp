@@ -23,7 +23,7 @@ namespace tarvo {
 namespace {
 
 // Every signal whose default action ends the process and that a program can catch.
-constexpr int kSignalen[] = {SIGHUP, SIGINT,  SIGQUIT, SIGTERM, SIGPIPE,   SIGALRM,
+constexpr int kSignalen[] = {SIGHUP,  SIGINT,  SIGQUIT, SIGTERM, SIGPIPE,   SIGALRM,
                              SIGUSR1, SIGUSR2, SIGXCPU, SIGXFSZ, SIGVTALRM, SIGPROF};
 constexpr int kVrij = -1, kBezet = -2;
 

@@ -34,7 +34,8 @@ Descriptor& Descriptor::operator=(Descriptor&& ander) noexcept {
 
 uid_t EigenGebruiker() {
 #ifdef __EMSCRIPTEN__
-  return static_cast<uid_t>(EM_ASM_INT({ return typeof process != 'undefined' && process.geteuid ? process.geteuid() : 0; }));
+  return static_cast<uid_t>(
+      EM_ASM_INT({ return typeof process != 'undefined' && process.geteuid ? process.geteuid() : 0; }));
 #else
   return ::geteuid();
 #endif

@@ -18,7 +18,7 @@ struct Opdracht {
   std::string_view paginaToets;
   // Why the page, or the desktop program, has no such command; empty: it has one.
   std::string_view nietInPagina;
-  std::string_view nietInProgramma;
+  std::string_view nietInProgramma = {};
 
   std::string_view PaginaToets() const { return paginaToets.empty() ? toets : paginaToets; }
 };
@@ -46,7 +46,8 @@ inline constexpr std::array<Opdracht, 20> kOpdrachten = {{
     {"toetsing", "Toetsing aan de grenswaarden van de Wgh", "&Toetsing…", "Ctrl+T", "Ctrl+Shift+E", ""},
     // Alt+B opens the menu "Bestand"; F9 calculates, as in a spreadsheet.
     {"berekenen", "Berekening uitvoeren", "&Berekening uitvoeren", "F9", "", ""},
-    {"onderzoek", "Onderzoek: punten, wegen en hoogten samen", "O&nderzoek…", "Ctrl+Shift+O", "", ""},
+    {"onderzoek", "Onderzoek: punten, wegen en hoogten samen", "O&nderzoek…", "Ctrl+Shift+O", "", "",
+     "het venster heeft nog geen onderzoeksvenster"},
 }};
 
 }  // namespace tarvo
