@@ -39,7 +39,7 @@ const std::vector<ExtraKolom>& ExtraKolommen() {
   return kolommen;
 }
 
-bool IsEtmaalKolom(int doel) { return doel >= kEtmaal; }
+bool IsEtmaalKolom(int doel) { return doel >= kEtmaal && doel < kEigenKolom; }
 
 // The intensity fields a distribution fills.
 bool IsVerdeeldVeld(int doel) {
@@ -124,7 +124,7 @@ bool HeeftEtmaalKolommen(const std::vector<int>& doelen) {
   return std::any_of(doelen.begin(), doelen.end(), IsEtmaalKolom);
 }
 
-Uitkomst<std::vector<int>> LeesKop(std::string_view regel) {
+Uitkomst<std::vector<int>> LeesKop(std::string_view regel, const std::vector<std::string_view>& eigen) {
   if (regel.substr(0, 3) == "\xEF\xBB\xBF") regel.remove_prefix(3);
   std::vector<std::string_view> namen;
   std::string ontdaan;
@@ -133,7 +133,9 @@ Uitkomst<std::vector<int>> LeesKop(std::string_view regel) {
   }
   std::vector<int> doelen;
   for (std::string_view naam : namen) {
-    const int doel = Doel(KleineLetters(BijgesnedenDeel(naam)));
+    const std::string klein = KleineLetters(BijgesnedenDeel(naam));
+    const auto e = std::find(eigen.begin(), eigen.end(), klein);
+    const int doel = e != eigen.end() ? kEigenKolom + static_cast<int>(e - eigen.begin()) : Doel(klein);
     if (doel < 0) return Fout{"Onbekende kolom '" + Bijgesneden(naam) + "' in de kopregel van het invoerbestand."};
     // Which of two values would count is no guess to make for the user.
     if (std::find(doelen.begin(), doelen.end(), doel) != doelen.end()) {
@@ -151,8 +153,8 @@ std::string RijRekenaar::Typ() {
     const std::string_view w = waarden_[i];
     const int doel = opzet_.doelen[i];
     if (doel < kWegdek) {
-      teksten_.Zet(doel, Veld(doel).soort == VeldSoort::Tekst ? w : BijgesnedenDeel(w));
-    } else if (IsEtmaalKolom(doel)) {
+      teksten_.Zet(doel, Veld(doel).soort == VeldSoort::Tekst ? ZonderFormuleteken(w) : BijgesnedenDeel(w));
+    } else if (IsEtmaalKolom(doel) || doel >= kEigenKolom) {
       continue;  // taken together once the row is read: see Omgerekend
     } else if (doel == kWegdek) {
       const std::string_view t = BijgesnedenDeel(w);
@@ -254,7 +256,7 @@ std::string RijRekenaar::ControleerEnBereken() {
   return {};
 }
 
-bool RijRekenaar::Reken(std::string_view regel, bool teLang, std::size_t nummer, std::string& uit) {
+std::string RijRekenaar::Verwerk(std::string_view regel, bool teLang, std::size_t nummer, bool& omgerekend) {
   teksten_ = standaard_;
 
   std::string melding;
@@ -274,10 +276,43 @@ bool RijRekenaar::Reken(std::string_view regel, bool teLang, std::size_t nummer,
     if (!melding.empty()) melding = "Regel " + std::to_string(nummer) + melding;
   }
   begrensd_.clear();
-  bool omgerekend = false;
+  omgerekend = false;
   if (melding.empty()) melding = Typ();
   if (melding.empty() && opzet_.etmaalKolommen) melding = Omgerekend(omgerekend);
   if (melding.empty()) melding = ControleerEnBereken();
+  return melding;
+}
+
+void RijRekenaar::ZetOpmerking(bool omgerekend) {
+  if (omgerekend) begrensd_ = "omgerekend uit etmaalgegevens" + (begrensd_.empty() ? "" : "; " + begrensd_);
+  if (!begrensd_.empty()) begrensd_ += '.';
+}
+
+std::string RijRekenaar::Lees(std::string_view regel, bool teLang, std::size_t nummer, Rij& rij) {
+  bool omgerekend = false;
+  const std::string melding = Verwerk(regel, teLang, nummer, omgerekend);
+  rij.eigen.clear();
+  for (std::size_t i = 0; i < waarden_.size() && i < opzet_.doelen.size(); ++i) {
+    const int doel = opzet_.doelen[i];
+    if (doel < kEigenKolom) continue;
+    const auto e = static_cast<std::size_t>(doel - kEigenKolom);
+    if (rij.eigen.size() <= e) rij.eigen.resize(e + 1);
+    rij.eigen[e] = std::string(ZonderFormuleteken(waarden_[i]));
+  }
+  Werkblad& w = rij.werkblad;
+  for (int k = 0; k < kAantalVelden; ++k) w.veld[static_cast<std::size_t>(k)] = std::string(teksten_.Tekst(k));
+  w.wegdek = teksten_.wegdek;
+  w.zone = teksten_.zone;
+  w.aftrek = teksten_.aftrek;
+  w.rail = teksten_.rail;
+  ZetOpmerking(omgerekend);
+  rij.opmerking = melding.empty() ? begrensd_ : std::string();
+  return melding;
+}
+
+bool RijRekenaar::Reken(std::string_view regel, bool teLang, std::size_t nummer, std::string& uit) {
+  bool omgerekend = false;
+  const std::string melding = Verwerk(regel, teLang, nummer, omgerekend);
 
   uit += CsvTekst(BijgesnedenDeel(teksten_.Tekst(veld::kWaarneempunt)));
   uit += ';';
@@ -301,11 +336,8 @@ bool RijRekenaar::Reken(std::string_view regel, bool teLang, std::size_t nummer,
   uit += ';';
   uit += Milieukwaliteit(r.Lden, r.Aftrek110g);
   uit += ';';
-  if (omgerekend) begrensd_ = "omgerekend uit etmaalgegevens" + (begrensd_.empty() ? "" : "; " + begrensd_);
-  if (!begrensd_.empty()) {
-    begrensd_ += '.';
-    uit += CsvTekst(begrensd_);
-  }
+  ZetOpmerking(omgerekend);
+  if (!begrensd_.empty()) uit += CsvTekst(begrensd_);
   uit += '\n';
   return false;
 }

@@ -22,8 +22,11 @@ inline constexpr std::string_view kBatchKop =
     "milieukwaliteit;melding";
 
 // The column targets of the header line (a field index, or a switch), or
-// why the header is refused: an unknown or repeated column, a quote never closed.
-Uitkomst<std::vector<int>> LeesKop(std::string_view regel);
+// why the header is refused: an unknown or repeated column, a quote never
+// closed. Columns named in `eigen` (lower case) belong to the caller: their
+// target is kEigenKolom + their place in `eigen`, and a row leaves them alone.
+inline constexpr int kEigenKolom = 2000;
+Uitkomst<std::vector<int>> LeesKop(std::string_view regel, const std::vector<std::string_view>& eigen = {});
 
 // Everything rows have in common: the catalogue, the header's targets and
 // the worksheet as a Reset leaves it. Read-only while rows are computed.
@@ -48,7 +51,21 @@ class RijRekenaar {
   // than allowed and not kept) to `uit`; true when the row was refused.
   bool Reken(std::string_view regel, bool teLang, std::size_t nummer, std::string& uit);
 
+  // The row as the batch reads and checks it, without its results: the
+  // worksheet's texts (daily totals turned into intensities), the values of
+  // the caller's own columns, and what the batch's melding says of it. The
+  // refusal, or nothing.
+  struct Rij {
+    Werkblad werkblad;
+    std::vector<std::string> eigen;
+    std::string opmerking;
+  };
+  std::string Lees(std::string_view regel, bool teLang, std::size_t nummer, Rij& rij);
+
  private:
+  // The row read, typed, turned and checked and computed: the refusal, or nothing.
+  std::string Verwerk(std::string_view regel, bool teLang, std::size_t nummer, bool& omgerekend);
+  void ZetOpmerking(bool omgerekend);
   std::string Typ();
   // The check and the calculation; the refusal, or nothing. The fields it
   // clamped go into begrensd_ as "vlv 500 begrensd tot 160".

@@ -105,6 +105,7 @@ Uitkomst<void> ControleerKop(const std::vector<std::string>& velden, int nummer)
 // The description as the catalogue file can hold it: padding dropped,
 // leading blanks kept.
 Uitkomst<std::string> LeesOmschrijving(std::string_view veld, int nummer) {
+  veld = ZonderFormuleteken(veld);  // a spreadsheet's guard, as an export writes it
   if (!IsUtf8(veld)) return TabelFout(nummer, 1, "de tekst is geen UTF-8 (bewaar het bestand als CSV UTF-8)");
   const std::string tekst = RechtsBijgesneden(veld);
   if (Bijgesneden(tekst).empty()) return TabelFout(nummer, 1, "de omschrijving is leeg");

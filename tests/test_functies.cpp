@@ -153,6 +153,7 @@ const std::map<std::string, std::function<std::string(const Argumenten&)>, std::
     {"VastBreed", [](const Argumenten& a) { return VastBreed(a[0], static_cast<std::size_t>(Geheel(a[1]))); }},
     {"ZonderStuurtekens", [](const Argumenten& a) { return ZonderStuurtekens(a[0]); }},
     {"CsvTekst", [](const Argumenten& a) { return CsvTekst(a[0]); }},
+    {"ZonderFormuleteken", [](const Argumenten& a) { return std::string(ZonderFormuleteken(a[0])); }},
     {"Cp1252NaarUtf8", [](const Argumenten& a) { return Cp1252NaarUtf8(a[0]); }},
     {"Utf8NaarCp1252", [](const Argumenten& a) { return Utf8NaarCp1252(a[0]); }},
     {"Reden",

@@ -1,0 +1,93 @@
+// A study against its roads as worksheets: every road row of the committed
+// study (tests/app/invoer/onderzoek.csv, its table in tests/app/verwacht)
+// is what tarvo-reken --hoogten gives for that road saved as a worksheet
+// file and opened again, and every cumulatief row the energetic sum of them.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "base/Getal.h"
+#include "base/Tekst.h"
+#include "data/Bronnen.h"
+#include "driver/HoogtenOpdracht.h"
+#include "driver/Onderzoek.h"
+#include "driver/Openen.h"
+#include "driver/ToetsingOpdracht.h"
+#include "files/CatalogusBestand.h"
+#include "files/WerkbladBestand.h"
+#include "tests/Gevallen.h"
+#include "tests/TijdelijkeMap.h"
+
+using namespace tarvo;
+
+namespace {
+
+std::vector<std::string> Cellen(const std::string& regel) {
+  std::vector<std::string> c;
+  std::istringstream in(regel);
+  for (std::string d; std::getline(in, d, ';');) c.push_back(d);
+  return c;
+}
+
+}  // namespace
+
+TEST(Onderzoek, RekentElkeWegAlsZijnRekenbladEnCumuleertEnergetisch) {
+  test::TijdelijkeMap map;
+  std::ifstream tabel(test::kBron / "tests/app/invoer/twee_wegdekken.tsv");
+  const auto catalogus = CatalogusUitTabel(tabel);
+  ASSERT_TRUE(catalogus);
+  test::SchrijfBytes(map / "Wegdekken_2012.dat", CodeerCatalogus(*catalogus));
+  const Datum vandaag{2024, 3, 1};
+  const auto blad = LeesOnderzoek(test::LeesTekst(test::kBron / "tests/app/invoer/onderzoek.csv"), *catalogus, ',',
+                                  vandaag);
+  ASSERT_TRUE(blad);
+  const OnderzoekUitkomst u = RekenOnderzoek(*blad, std::nullopt, {}, *catalogus, vandaag, ',');
+  ASSERT_EQ(u.geweigerd, 0u);
+  std::istringstream csv(OnderzoekCsv(u, {}, ',', "\n"));
+  std::string regel;
+  std::getline(csv, regel);  // the header
+  std::size_t wegen = 0, sommen = 0;
+  for (const OnderzoekPunt& punt : blad->punten) {
+    ASSERT_FALSE(punt.hoogten.empty()) << punt.naam;
+    // Each road as a worksheet of its own, through a file, at the point's heights.
+    std::vector<std::vector<std::string>> perWeg;
+    std::vector<std::vector<double>> lden;
+    for (const OnderzoekWeg& weg : punt.wegen) {
+      const auto rekenblad = map / ("weg" + std::to_string(weg.regel) + ".tvo");
+      const TeBewarenRekenblad te = TeBewaren(weg.werkblad, ',');
+      ASSERT_TRUE(te.controle) << weg.naam;
+      test::SchrijfBytes(rekenblad, std::string(te.bytes.begin(), te.bytes.end()));
+      const auto geopend = OpenWerkblad({rekenblad, map / "Wegdekken_2012.dat", ',', vandaag});
+      ASSERT_TRUE(geopend);
+      std::string lijst = punt.hoogten;
+      std::replace(lijst.begin(), lijst.end(), ' ', ';');
+      std::ostringstream uit;
+      ASSERT_TRUE(HoogtenOpdracht(*geopend, {lijst, std::nullopt}, vandaag, uit));
+      std::istringstream regels(uit.str());
+      perWeg.emplace_back();
+      for (std::string r; std::getline(regels, r);) perWeg.back().push_back(r);
+      lden.push_back({});
+      for (const HoogteResultaat& h :
+           RekenHoogten(geopend->werkblad, lijst, {}, geopend->catalogus, vandaag, ',').hoogten)
+        lden.back().push_back(h.resultaten.Lden);
+    }
+    for (std::size_t h = 0; h < perWeg.front().size(); ++h) {
+      std::vector<double> som;
+      for (std::size_t w = 0; w < punt.wegen.size(); ++w, ++wegen) {
+        ASSERT_TRUE(std::getline(csv, regel));
+        // The point, then the worksheet's line: hoogte;Lden;Lnight;aftrek;Lden_na_aftrek;geluidsbelasting.
+        const auto r = Cellen(perWeg[w][h]);
+        std::string verwacht = CsvTekst(punt.naam) + ";" + r[0] + ";" + CsvTekst(punt.wegen[w].naam);
+        for (std::size_t i = 1; i < r.size(); ++i) verwacht += ";" + r[i];
+        EXPECT_EQ(regel.substr(0, verwacht.size() + 1), verwacht + ";");
+        som.push_back(lden[w][h]);
+      }
+      ASSERT_TRUE(std::getline(csv, regel));
+      EXPECT_EQ(Cellen(regel)[3], Formatteer(CumuleerNiveaus(som), "##0.00", ',')) << regel;
+      ++sommen;
+    }
+  }
+  EXPECT_EQ(wegen, 21u);  // three points, two or three roads, three heights
+  EXPECT_EQ(sommen, 9u);
+}
