@@ -70,12 +70,22 @@ std::string_view KolomNaam(int doel) {
   return {};
 }
 
+// A switch column: "0" or "1" (blanks allowed), or nothing.
+std::optional<int> Schakelaar(std::string_view tekst) {
+  const std::string_view t = BijgesnedenDeel(tekst);
+  if (t == "0") return 0;
+  if (t == "1") return 1;
+  return std::nullopt;
+}
+
+}  // namespace
+
 // A line split at ';', with "..." quoting for texts that hold a ';'. A
 // quote may open and close anywhere in a value; "" inside quotes is one.
 // A value without quotes is a view into the line; the text of one with
 // quotes goes into `ontdaan`, which must not grow while it is in use. True
 // when a quote is never closed.
-bool SplitsMetAanhaling(std::string_view regel, std::vector<std::string_view>& waarden, std::string& ontdaan) {
+bool SplitsRegel(std::string_view regel, std::vector<std::string_view>& waarden, std::string& ontdaan) {
   ontdaan.resize(regel.size());  // unquoting only shortens
   char* uit = ontdaan.data();
   const char* const eind = regel.data() + regel.size();
@@ -110,16 +120,6 @@ bool SplitsMetAanhaling(std::string_view regel, std::vector<std::string_view>& w
   }
 }
 
-// A switch column: "0" or "1" (blanks allowed), or nothing.
-std::optional<int> Schakelaar(std::string_view tekst) {
-  const std::string_view t = BijgesnedenDeel(tekst);
-  if (t == "0") return 0;
-  if (t == "1") return 1;
-  return std::nullopt;
-}
-
-}  // namespace
-
 bool HeeftEtmaalKolommen(const std::vector<int>& doelen) {
   return std::any_of(doelen.begin(), doelen.end(), IsEtmaalKolom);
 }
@@ -128,7 +128,7 @@ Uitkomst<std::vector<int>> LeesKop(std::string_view regel, const std::vector<std
   if (regel.substr(0, 3) == "\xEF\xBB\xBF") regel.remove_prefix(3);
   std::vector<std::string_view> namen;
   std::string ontdaan;
-  if (SplitsMetAanhaling(regel, namen, ontdaan)) {
+  if (SplitsRegel(regel, namen, ontdaan)) {
     return Fout{"De kopregel van het invoerbestand heeft een aanhalingsteken dat niet wordt gesloten."};
   }
   std::vector<int> doelen;
@@ -265,7 +265,7 @@ std::string RijRekenaar::Verwerk(std::string_view regel, bool teLang, std::size_
     melding = "Regel " + std::to_string(nummer) + " is langer dan 1 MB.";
   } else {
     waarden_.clear();
-    const bool aanhalingOpen = SplitsMetAanhaling(regel, waarden_, ontdaan_);
+    const bool aanhalingOpen = SplitsRegel(regel, waarden_, ontdaan_);
     const std::size_t kolommen = opzet_.doelen.size();
     if (aanhalingOpen)
       melding = " heeft een aanhalingsteken dat niet wordt gesloten.";

@@ -21,6 +21,11 @@ inline constexpr std::string_view kBatchKop =
     "waarneempunt;weg;LAeq_dag;LAeq_avond;LAeq_nacht;Letmaal;Lden;Lnight;aftrek110g;Lden_na_aftrek;"
     "milieukwaliteit;melding";
 
+// A line split at ';', with "..." quoting for texts that hold a ';': the
+// values go into `waarden` as views into the line or into `ontdaan`, which
+// must not change while they are in use. True when a quote is never closed.
+bool SplitsRegel(std::string_view regel, std::vector<std::string_view>& waarden, std::string& ontdaan);
+
 // The column targets of the header line (a field index, or a switch), or
 // why the header is refused: an unknown or repeated column, a quote never
 // closed. Columns named in `eigen` (lower case) belong to the caller: their

@@ -1,7 +1,6 @@
 #include "driver/Onderzoek.h"
 
 #include <algorithm>
-
 #include <sstream>
 
 #include "base/Getal.h"
@@ -88,9 +87,7 @@ PuntUitkomst RekenPunt(const OnderzoekPunt& punt, const std::optional<std::strin
     std::string reden = !weg.weigering.empty() ? weg.weigering : p.weigering;
     if (reden.empty()) {
       HoogtenAntwoord a = RekenHoogten(weg.werkblad, lijst, grenzen, catalogus, vandaag, decimaal);
-      reden = !a.rekening.Gelukt()       ? a.rekening.Weigering()
-              : !a.hoogtenFout.empty() ? a.hoogtenFout
-                                       : a.fout;
+      reden = !a.rekening.Gelukt() ? a.rekening.Weigering() : !a.hoogtenFout.empty() ? a.hoogtenFout : a.fout;
       if (reden.empty()) VoegToe(p, weg, std::move(a.hoogten));
     }
     // The line says which row: its text alone may not.
@@ -116,7 +113,7 @@ PuntUitkomst RekenPunt(const OnderzoekPunt& punt, const std::optional<std::strin
 }
 
 // The study's own columns, in the order of OnderzoekPunt's and the remark lines.
-const std::vector<std::string_view> kEigen = {kKolomHoogten, kKolomSituatie, kKolomGrenswaarde, "toelichting_1",
+const std::vector<std::string_view> kEigen = {kKolomHoogten,   kKolomSituatie,  kKolomGrenswaarde, "toelichting_1",
                                               "toelichting_2", "toelichting_3", "toelichting_4"};
 
 // A point's own column as a line gives it: the first line that gives one

@@ -51,8 +51,7 @@ struct OnderzoekBlad {
 // so is the same road twice at a point, naming both lines, and a point's
 // own column that another of its lines gives otherwise. Refused as a whole:
 // a sheet without a header, or with a header the batch refuses.
-Uitkomst<OnderzoekBlad> LeesOnderzoek(std::string_view tekst, const Catalogus& catalogus, char decimaal,
-                                      Datum vandaag);
+Uitkomst<OnderzoekBlad> LeesOnderzoek(std::string_view tekst, const Catalogus& catalogus, char decimaal, Datum vandaag);
 
 // One road at one height.
 struct WegUitkomst {
@@ -74,14 +73,14 @@ struct HoogteUitkomst {
 struct PuntUitkomst {
   const OnderzoekPunt* punt = nullptr;
   std::optional<Maximum> maximum;
-  std::string weigering;  // the point's own columns refused: every road is
+  std::string weigering;               // the point's own columns refused: every road is
   std::vector<WegUitkomst> geweigerd;  // roads not computed, each once: they have no height to stand at
   std::vector<HoogteUitkomst> hoogten;
 };
 
 struct OnderzoekUitkomst {
   std::vector<PuntUitkomst> punten;
-  std::size_t geweigerd = 0;             // road lines not computed
+  std::size_t geweigerd = 0;              // road lines not computed
   std::vector<std::size_t> eersteRegels;  // the first of them, for a summary
 };
 

@@ -27,8 +27,8 @@ void SchrijfBijlage(const OnderzoekUitkomst& u, const std::string& pad, const st
   const Bijlage bijlage(grenzen, catalogus, decimaal, true);
   uit << BijlageCsvKop(bijlage.Kolommen(), "\n");
   for (const PuntUitkomst& p : u.punten) {
-    const std::string situatie = p.maximum ? std::to_string(p.maximum->waarde) + " dB (" + p.maximum->herkomst + ")"
-                                           : std::string();
+    const std::string situatie =
+        p.maximum ? std::to_string(p.maximum->waarde) + " dB (" + p.maximum->herkomst + ")" : std::string();
     for (const HoogteUitkomst& h : p.hoogten) {
       for (const WegUitkomst& w : h.wegen) {
         if (!uit) return;  // the caller reports the failed write
@@ -52,8 +52,8 @@ Uitkomst<BatchVerslag> OnderzoekOpdracht(const std::string& pad, const HoogtenKe
   if (!catalogus) return catalogus.Reden();
   auto bytes = LeesBestand(pad, kMaxOnderzoek);
   if (!bytes) return Fout{"Onderzoek " + pad + " kan niet worden gelezen: " + bytes.Melding() + "."};
-  auto blad = LeesOnderzoek(std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()),
-                            *catalogus, inst.decimaal, inst.vandaag);
+  auto blad = LeesOnderzoek(std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()), *catalogus,
+                            inst.decimaal, inst.vandaag);
   if (!blad) return Fout{"Onderzoek " + pad + ": " + blad.Melding()};
   const OnderzoekUitkomst u =
       RekenOnderzoek(*blad, keuze.hoogten, grenzen->first, *catalogus, inst.vandaag, inst.decimaal);

@@ -12,9 +12,11 @@
 #include "data/Bronnen.h"
 #include "driver/HoogtenOpdracht.h"
 #include "driver/Onderzoek.h"
+#include "driver/OnderzoekBlad.h"
 #include "driver/Openen.h"
 #include "driver/ToetsingOpdracht.h"
 #include "files/CatalogusBestand.h"
+#include "files/Reset.h"
 #include "files/WerkbladBestand.h"
 #include "tests/Gevallen.h"
 #include "tests/TijdelijkeMap.h"
@@ -39,8 +41,8 @@ TEST(Onderzoek, RekentElkeWegAlsZijnRekenbladEnCumuleertEnergetisch) {
   ASSERT_TRUE(catalogus);
   test::SchrijfBytes(map / "Wegdekken_2012.dat", CodeerCatalogus(*catalogus));
   const Datum vandaag{2024, 3, 1};
-  const auto blad = LeesOnderzoek(test::LeesTekst(test::kBron / "tests/app/invoer/onderzoek.csv"), *catalogus, ',',
-                                  vandaag);
+  const auto blad =
+      LeesOnderzoek(test::LeesTekst(test::kBron / "tests/app/invoer/onderzoek.csv"), *catalogus, ',', vandaag);
   ASSERT_TRUE(blad);
   const OnderzoekUitkomst u = RekenOnderzoek(*blad, std::nullopt, {}, *catalogus, vandaag, ',');
   ASSERT_EQ(u.geweigerd, 0u);
@@ -90,4 +92,53 @@ TEST(Onderzoek, RekentElkeWegAlsZijnRekenbladEnCumuleertEnergetisch) {
   }
   EXPECT_EQ(wegen, 21u);  // three points, two or three roads, three heights
   EXPECT_EQ(sommen, 9u);
+}
+
+// The worksheet on screen added to a study: a road line of its own that
+// computes as the worksheet, remarks and switches kept; the other lines
+// compute as before, also where columns were added for it; the same road
+// twice is refused.
+TEST(Onderzoek, VoegtHetRekenbladToeZonderIetsTeVerliezen) {
+  std::ifstream tabel(test::kBron / "tests/app/invoer/twee_wegdekken.tsv");
+  const auto catalogus = CatalogusUitTabel(tabel);
+  ASSERT_TRUE(catalogus);
+  const Datum vandaag{2024, 3, 1};
+  Werkblad w = LeegWerkblad(',');
+  for (const auto& [k, t] : std::map<int, std::string>{{veld::kWaarneempunt, "Molenweg 3"},
+                                                       {veld::kWeg, "=Tramlijn 5"},
+                                                       {veld::kQtramDag, "12"},
+                                                       {veld::kVtram, "40"},
+                                                       {veld::kAfstandObstakel, "35"},
+                                                       {veld::kWaarneemhoogte, "4,5"}})
+    w.veld[static_cast<std::size_t>(k)] = t;
+  w.zone = w.aftrek = true;
+  w.rail = 1;
+  w.toelichting = {"  eigen meting", "", "regel; drie", ""};
+  const auto eigen = RekenHoogten(w, std::nullopt, {}, *catalogus, vandaag, ',');
+  ASSERT_TRUE(eigen.Gelukt());
+  const std::string oud = test::LeesTekst(test::kBron / "tests/app/invoer/onderzoek.csv");
+  for (const std::string& blad : {std::string(), oud}) {
+    const auto nieuw = VoegWegToe(blad, *eigen.rekening.controle.invoer, ',');
+    ASSERT_TRUE(nieuw) << nieuw.Melding();
+    const auto voor = OnderzoekVan(blad, *catalogus, vandaag, ',');
+    const auto na = OnderzoekVan(*nieuw, *catalogus, vandaag, ',');
+    ASSERT_TRUE(na->fout.empty()) << na->fout;
+    EXPECT_EQ(na->uitkomst.geweigerd, 0u) << *nieuw << na->csv;
+    const OnderzoekWeg& weg = na->blad.punten.at(blad.empty() ? 0 : 1).wegen.back();
+    EXPECT_EQ(weg.naam, "=Tramlijn 5");
+    EXPECT_EQ(weg.werkblad.toelichting, w.toelichting);
+    const auto terug = RekenHoogten(weg.werkblad, std::nullopt, {}, *catalogus, vandaag, ',');
+    ASSERT_TRUE(terug.Gelukt());
+    EXPECT_EQ(terug.hoogten[0].resultaten.Lden, eigen.hoogten[0].resultaten.Lden);
+    EXPECT_TRUE(terug.rekening.controle.invoer->zone && terug.rekening.controle.invoer->rail == 1);
+    if (blad.empty()) continue;
+    // Every line that was there computes as before; the point's sums take the new road in.
+    std::istringstream regels(voor->csv);
+    for (std::string r; std::getline(regels, r);) {
+      EXPECT_EQ(na->csv.find(r) != std::string::npos,
+                r.find("Molenweg 3;") != 0 || r.find("cumulatief") == std::string::npos)
+          << r;
+    }
+    EXPECT_FALSE(VoegWegToe(*nieuw, *eigen.rekening.controle.invoer, ','));  // the same road again
+  }
 }
