@@ -128,8 +128,8 @@ Uitkomst<std::string> VoegWegToe(std::string_view tekst, const Invoer& invoer, c
     for (const auto& [naam, w] : waarden.eigen) kop += (kop.empty() ? "" : ";") + naam;
     regels.push_back(kop);
   }
-  if (auto kop = LeesKop(regels[0], {kKolomHoogten, kKolomSituatie, kKolomGrenswaarde, "toelichting_1",
-                                     "toelichting_2", "toelichting_3", "toelichting_4"});
+  if (auto kop = LeesKop(regels[0], {kKolomHoogten, kKolomSituatie, kKolomGrenswaarde, "toelichting_1", "toelichting_2",
+                                     "toelichting_3", "toelichting_4"});
       !kop) {
     return kop.Reden();
   }
@@ -146,8 +146,9 @@ Uitkomst<std::string> VoegWegToe(std::string_view tekst, const Invoer& invoer, c
     std::string rest;
     SplitsRegel(regels[r], cellen, rest);
     const auto cel = [&cellen](std::ptrdiff_t i) {
-      return static_cast<std::size_t>(i) < cellen.size() ? Bijgesneden(ZonderFormuleteken(cellen[static_cast<std::size_t>(i)]))
-                                                           : std::string();
+      return static_cast<std::size_t>(i) < cellen.size()
+                 ? Bijgesneden(ZonderFormuleteken(cellen[static_cast<std::size_t>(i)]))
+                 : std::string();
     };
     if (cel(ip) == punt && cel(iw) == weg) {
       return Fout{"Weg '" + weg + "' staat al bij waarneempunt '" + punt + "' (regel " + std::to_string(r + 1) +
@@ -170,8 +171,8 @@ Uitkomst<std::string> VoegWegToe(std::string_view tekst, const Invoer& invoer, c
   }
   std::string rij;
   for (std::size_t k = 0; k < kolommen.size(); ++k) {
-    const auto w = std::find_if(waarden.eigen.begin(), waarden.eigen.end(),
-                                [&](const auto& p) { return p.first == kolommen[k]; });
+    const auto w =
+        std::find_if(waarden.eigen.begin(), waarden.eigen.end(), [&](const auto& p) { return p.first == kolommen[k]; });
     rij += (k ? ";" : "") + (w == waarden.eigen.end() ? std::string() : CsvTekst(w->second));
   }
   regels.push_back(rij);

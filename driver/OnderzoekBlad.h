@@ -25,9 +25,9 @@ struct OnderzoekCel {
 
 struct OnderzoekPuntTabel {
   std::string naam;
-  std::string maximum;                // "58 dB (art. 83 lid 1 Wgh)"; empty for none
-  std::vector<std::string> wegen;     // the columns: the roads as typed
-  std::vector<std::string> hoogten;   // the rows: "1,50 m"
+  std::string maximum;                            // "58 dB (art. 83 lid 1 Wgh)"; empty for none
+  std::vector<std::string> wegen;                 // the columns: the roads as typed
+  std::vector<std::string> hoogten;               // the rows: "1,50 m"
   std::vector<std::vector<OnderzoekCel>> cellen;  // [height][road]
   std::vector<std::string> cumulatief;            // per height: Lden of the roads together, without the deduction
   std::vector<std::string> meldingen;             // the roads not computed, with their lines
