@@ -63,6 +63,14 @@ TEST(SchrijfVeilig, VervangtHetBestandGeheelEnLaatNietsAchter) {
   ASSERT_TRUE(SchrijfVeilig(doel, "tweede, langer"));
   EXPECT_EQ(LeesTekst(doel), "tweede, langer");
   EXPECT_EQ(fs::status(doel).permissions(), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  // Every bit of the mode goes along, the set-id and sticky bits too.
+  using P = fs::perms;
+  for (const P modus : {P::owner_read | P::owner_write | P::set_gid, P::owner_all | P::others_read | P::sticky_bit,
+                        P::owner_read | P::owner_write | P::group_all | P::set_uid}) {
+    fs::permissions(doel, modus);
+    ASSERT_TRUE(SchrijfVeilig(doel, "met modus"));
+    EXPECT_EQ(fs::status(doel).permissions(), modus);
+  }
   ASSERT_TRUE(SchrijfVeilig(doel, ""));
   EXPECT_EQ(fs::file_size(doel), 0u);
   EXPECT_EQ(LeesTekst(map / "ander.dat"), "van een ander");
