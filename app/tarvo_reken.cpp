@@ -72,7 +72,9 @@ std::string GebruikTekst(const tarvo::DataMappen& mappen) {
              "      niveau-afstanddiagram tot S meter: regels afstand;Lden, tot slot ymin;ymax;verdelingen\n"
              "  tarvo-reken WERKBLAD.tvo --afstand-voor T [opties]\n"
              "      kleinste horizontale afstand (1 tot 5000 m, per 0,01 m) waarop Lden na aftrek\n"
-             "      art. 110g Wgh ten hoogste T dB is (T van 0 tot 150): regel afstand;Lden_na_aftrek\n"
+             "      art. 110g Wgh ten hoogste T dB is (T van " +
+             tarvo::DoelBereik() +
+             "): regel afstand;Lden_na_aftrek\n"
              "  tarvo-reken --cumulatie WERKBLAD.tvo... [opties]\n"
              "      Lden en Lnight zonder aftrek per rekenblad (regels bestand;Lden;Lnight) en\n"
              "      hun energetische som (regel cumulatief;Lden;Lnight)\n"
