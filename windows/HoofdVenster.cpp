@@ -35,6 +35,7 @@
 #include "shared_ui/Iconen.h"
 #include "shared_ui/QtTekst.h"
 #include "shared_ui/Scherm.h"
+#include "shared_ui/Schrijfmeldingen.h"
 #include "shared_ui/Versie.h"
 #include "shared_ui/Zandloper.h"
 #include "windows/CumulatieVenster.h"
@@ -411,7 +412,9 @@ bool HoofdVenster::Bewaar() {
   const QString start = bestandPad_.isEmpty() ? dialogen_.BeginMap() : bestandPad_;
   const auto pad = KiesBewaarPad(dialogen_, this, "Rekenblad opslaan", start, kWerkbladFilter, "tvo");
   if (!pad) return false;
-  Uitkomst<void> geschreven = MetZandloper([&] { return SchrijfWerkbladBestand(NaarPad(*pad), *invoer); });
+  const Schrijfmeldingen meldingen(statusBar());
+  Uitkomst<void> geschreven =
+      MetZandloper([&] { return SchrijfWerkbladBestand(NaarPad(*pad), *invoer, meldingen.Wijze()); });
   if (!geschreven) {
     // Also where the eye goes afterwards: the box is gone once it is answered.
     ZetMelding(QTekst(geschreven.Melding() + "."));
@@ -422,6 +425,7 @@ bool HoofdVenster::Bewaar() {
   setWindowModified(false);
   ZetActies();
   statusBar()->showMessage("Rekenblad opgeslagen in " + QDir::toNativeSeparators(*pad));
+  meldingen.ToonOpmerkingen(dialogen_, "Rekenblad opslaan");
   return true;
 }
 

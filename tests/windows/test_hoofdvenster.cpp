@@ -1,5 +1,9 @@
 // The main window driven as a user would: typed keys, Enter and arrows,
 // clicks; dialogs answered by ScriptDialogen; a temporary data folder.
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -808,6 +812,61 @@ class TestHoofdVenster : public QObject {
     QCOMPARE(o.dlg.bewaarVoorstellen.back(), Pad(o.map / "nieuw.TVO"));
     QCOMPARE(LeesBytes(o.map / "blad.v2.tvo").size(), kWerkbladLengte);
     QCOMPARE(o.venster->BestandPaneel(), QString("blad.v2.tvo"));
+  }
+
+  // The preview proposes the worksheet's name with ".pdf" in place of its
+  // last ending only, so "blad.v2.tvo" gives "blad.v2.pdf"; a sheet without
+  // a file starts in the user's folder.
+  void pdfVoorstelVolgtHetRekenblad() {
+    Opstelling o;
+    o.Open();
+    o.dlg.bewaarAntwoorden = {Pad(o.map / "blad.v2.tvo")};
+    o.Knop("opslaan");
+    o.Bereken();
+    o.dlg.bijVenster = [](QDialog& dialoog) {
+      for (QAction* actie : dialoog.findChildren<QAction*>()) {
+        if (actie->text() == "Opslaan als &PDF…") actie->trigger();  // and Cancel
+      }
+    };
+    o.Knop("voorbeeld");
+    QCOMPARE(o.dlg.bewaarVoorstellen.back(), Pad(o.map / "blad.v2.pdf"));
+    QCOMPARE(o.dlg.bewaarFilters.back(), QString("PDF-bestanden (*.pdf)"));
+  }
+
+  // Another save holding the folder: the status bar says at once that this
+  // one waits, and after the waiting time the save gives up with the old
+  // file whole; once the other is done the save goes through without a word.
+  void opslagWachtOpEenAndereInDezelfdeMap() {
+    Opstelling o;
+    o.Open();
+    const auto oud = LeesBytes(o.map / "blad.tvo");
+    o.Knop("invullen");
+    o.Typ(veld::kQlvDag, "1250");
+    QStringList regels;
+    connect(o.venster->statusBar(), &QStatusBar::messageChanged, [&](const QString& r) { regels << r; });
+    qputenv("TARVO_WACHTTIJD_MS", "50");
+    const int ander = ::open(o.map.Pad().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    QCOMPARE(::flock(ander, LOCK_EX), 0);
+    o.dlg.bewaarAntwoorden = {Pad(o.map / "blad.tvo")};
+    o.Knop("opslaan");
+    const std::string naam = (o.map / "blad.tvo").string();
+    QVERIFY(
+        regels.contains(QString::fromStdString("Wacht tot een andere opslag in de map van " + naam + " klaar is.")));
+    QCOMPARE(o.dlg.LaatsteMelding(), "Bestand " + naam +
+                                         " kon niet worden geschreven (een andere opslag in dezelfde map bleef te "
+                                         "lang bezig); het oude bestand is bewaard gebleven.");
+    QCOMPARE(LeesBytes(o.map / "blad.tvo"), oud);
+    QVERIFY(o.venster->Gewijzigd());
+
+    ::close(ander);
+    regels.clear();
+    const std::size_t getoond = o.dlg.meldingen.size();
+    o.dlg.bewaarAntwoorden = {Pad(o.map / "blad.tvo")};
+    o.Knop("opslaan");
+    qunsetenv("TARVO_WACHTTIJD_MS");
+    QCOMPARE(regels, QStringList{QString::fromStdString("Rekenblad opgeslagen in " + naam)});
+    QCOMPARE(o.dlg.meldingen.size(), getoond);
+    QVERIFY(!o.venster->Gewijzigd());
   }
 
   // Ja at shut-down in input mode: the check takes the fields over first;
