@@ -187,11 +187,13 @@ QStringList Toetsingen(const OnderzoekPuntTabel& t) {
     for (std::size_t h = 0; h < t.hoogten.size(); ++h) {
       const OnderzoekCel& cel = t.cellen[h][w];
       if (!cel.berekend || cel.toetsing.empty()) continue;
-      auto u = std::find_if(uitkomsten.begin(), uitkomsten.end(), [&](const auto& p) { return p.first == cel.toetsing; });
+      auto u =
+          std::find_if(uitkomsten.begin(), uitkomsten.end(), [&](const auto& p) { return p.first == cel.toetsing; });
       if (u == uitkomsten.end()) u = uitkomsten.insert(u, {cel.toetsing, {}});
       u->second.push_back(t.hoogten[h]);
     }
-    for (const auto& [tekst, hoogten] : uitkomsten) regels << QTekst(t.wegen[w] + ", op " + Opsomming(hoogten) + ": " + tekst);
+    for (const auto& [tekst, hoogten] : uitkomsten)
+      regels << QTekst(t.wegen[w] + ", op " + Opsomming(hoogten) + ": " + tekst);
   }
   return regels;
 }
@@ -332,8 +334,8 @@ Uitkomst<void> SchrijfOnderzoekPdf(const QString& pad, const OnderzoekAntwoord& 
   });
 }
 
-void DrukOnderzoekAf(QWidget* ouder, Dialogen& dialogen, const OnderzoekAntwoord& antwoord,
-                     const BijlageTabel& bijlage, const QString& naam) {
+void DrukOnderzoekAf(QWidget* ouder, Dialogen& dialogen, const OnderzoekAntwoord& antwoord, const BijlageTabel& bijlage,
+                     const QString& naam) {
   DrukBladenAf(ouder, dialogen, QTekst(kOnderzoekTitel), "Onderzoek afdrukken naar bestand",
                QFileInfo(naam).completeBaseName() + ".pdf",
                [&](QPagedPaintDevice& apparaat) { return DrukOnderzoek(apparaat, antwoord, bijlage, naam); });

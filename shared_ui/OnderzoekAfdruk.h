@@ -30,7 +30,7 @@ Uitkomst<void> SchrijfOnderzoekPdf(const QString& pad, const OnderzoekAntwoord& 
 
 // The print dialog, then the pages on the printer or as a PDF file, as the
 // annex is printed; the save dialog proposes the sheet's name as a PDF.
-void DrukOnderzoekAf(QWidget* ouder, Dialogen& dialogen, const OnderzoekAntwoord& antwoord,
-                     const BijlageTabel& bijlage, const QString& naam);
+void DrukOnderzoekAf(QWidget* ouder, Dialogen& dialogen, const OnderzoekAntwoord& antwoord, const BijlageTabel& bijlage,
+                     const QString& naam);
 
 }  // namespace tarvo

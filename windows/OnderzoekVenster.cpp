@@ -21,7 +21,6 @@ namespace tarvo {
 namespace {
 
 const std::string kTitel = "Onderzoek";
-constexpr int kWegBreedte = 250;  // a road's column; its outcome breaks over lines
 
 // A road's cell by its outcome, the eye finding the roads that need a decision.
 QColor Kleur(Toetsuitkomst uitkomst) {
@@ -196,9 +195,12 @@ void OnderzoekVenster::VulTabel(QTableWidget* tabel, const OnderzoekPuntTabel& t
                    Cel(QTekst(som.empty() ? "niet berekend" : som + " dB"),
                        QTekst(som.empty() ? "Niet elke weg van dit punt is berekend." : kOnderzoekCumulatief)));
   }
-  for (int k = 0; k < wegen; ++k) tabel->setColumnWidth(k, kWegBreedte);
-  tabel->resizeColumnToContents(wegen);
-  tabel->resizeRowsToContents();
+  // The roads share the width the sum leaves, their outcomes breaking over
+  // lines; on a small screen or at a large scaling the table scrolls.
+  tabel->horizontalHeader()->setMinimumSectionSize(tabel->fontMetrics().horizontalAdvance("ontheffingswaarde 00 dB"));
+  tabel->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+  tabel->horizontalHeader()->setSectionResizeMode(wegen, QHeaderView::ResizeToContents);
+  tabel->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
 }
 
 void OnderzoekVenster::Nieuw() {
