@@ -155,7 +155,7 @@ class TestOnderzoekVenster : public QObject {
     QCOMPARE(leeg.venster->punten()->count(), 1);
     QCOMPARE(leeg.venster->punten()->tabText(0), QString("Kerkplein 3"));
     QVERIFY(leeg.onderzoek.gewijzigd && leeg.venster->isWindowModified());
-    QVERIFY(leeg.onderzoek.tekst.starts_with("\xEF\xBB\xBF" "waarneempunt;weg;"));
+    QVERIFY(leeg.onderzoek.tekst.starts_with("\xEF\xBB\xBFwaarneempunt;weg;"));
     VergelijkMetKern(leeg);
     leeg.venster->VoegHuidigToe();
     QCOMPARE(leeg.dlg.LaatsteMelding(),
@@ -210,7 +210,8 @@ class TestOnderzoekVenster : public QObject {
     QVERIFY(o.dlg.LaatsteMelding().starts_with("Onderzoek Wegdekken_2012.dat: "));
     QCOMPARE(o.onderzoek.tekst, tekst);
     o.Open(Pad(o.map / "weg.csv"));
-    QVERIFY(o.dlg.LaatsteMelding().starts_with("Onderzoek " + (o.map / "weg.csv").string() + " kan niet worden gelezen"));
+    QVERIFY(
+        o.dlg.LaatsteMelding().starts_with("Onderzoek " + (o.map / "weg.csv").string() + " kan niet worden gelezen"));
 
     o.venster->VoegHuidigToe();  // refused: nothing changed
     QVERIFY(!o.onderzoek.gewijzigd);
