@@ -4,8 +4,10 @@
 #include <ostream>
 
 #include "base/Getal.h"
+#include "base/Tekst.h"
 #include "driver/Rekenen.h"
 #include "files/WerkbladBestand.h"
+#include "tools/Hoogten.h"
 
 namespace tarvo {
 namespace {
@@ -35,6 +37,31 @@ std::string Lijst(const std::vector<std::string>& t) {
   std::string s;
   for (const std::string& w : t) s += (s.empty() ? "" : ", ") + w;
   return s;
+}
+
+// Every worksheet at one height, as its own calculation would give it there.
+Uitkomst<std::vector<CumulatieBron>> OpHoogte(const std::vector<CumulatieBron>& bronnen, double hoogte,
+                                              const Catalogus& catalogus, Datum vandaag) {
+  std::vector<CumulatieBron> op;
+  for (const CumulatieBron& b : bronnen) {
+    auto r = BerekenHoogte(b.invoer, hoogte, {}, catalogus, vandaag);
+    if (!r) return Fout{"Rekenblad " + b.naam + ": " + r.Melding()};
+    op.push_back(BronVan(r->invoer, r->resultaten, b.naam));
+  }
+  return op;
+}
+
+// Each worksheet takes every height, or the first it cannot take is named with it.
+Uitkomst<std::vector<double>> Hoogten(const std::vector<CumulatieBron>& bronnen, std::string_view lijst,
+                                      char decimaal) {
+  auto hoogten = LeesHoogtenLijst(lijst, 0, decimaal);
+  if (!hoogten) return hoogten.Reden();
+  for (const CumulatieBron& b : bronnen) {
+    if (auto eigen = LeesHoogtenLijst(lijst, b.invoer.Wegdekhoogte(), decimaal); !eigen) {
+      return Fout{"Rekenblad " + b.naam + ": " + eigen.Melding()};
+    }
+  }
+  return hoogten;
 }
 
 }  // namespace
@@ -95,6 +122,35 @@ CumulatieAntwoord Cumulatie(const std::vector<CumulatieBron>& bronnen, char deci
   }
   a.csv = CumulatieTabel(bronnen, decimaal, true, "\r\n");
   return a;
+}
+
+Uitkomst<CumulatieHoogten> CumulatieOpHoogten(const std::vector<CumulatieBron>& bronnen, std::string_view lijst,
+                                              const Catalogus& catalogus, Datum vandaag, char decimaal) {
+  CumulatieHoogten c;
+  if (BijgesnedenDeel(lijst).empty()) {
+    c.hoogten.push_back(Cumulatie(bronnen, decimaal));
+    c.csv = c.hoogten.back().csv;
+    return c;
+  }
+  auto hoogten = Hoogten(bronnen, lijst, decimaal);
+  if (!hoogten) return hoogten.Reden();
+  c.csv =
+      "rekenblad;waarneempunt;weg;hoogte (m);Lden zonder aftrek art. 110g Wgh (dB);Lnight zonder aftrek art. 110g "
+      "Wgh (dB)\r\n";
+  for (double h : *hoogten) {
+    auto op = OpHoogte(bronnen, h, catalogus, vandaag);
+    if (!op) return op.Reden();
+    CumulatieAntwoord a = Cumulatie(*op, decimaal);
+    a.totaal.hoogte = Formatteer(h, "##0.00", decimaal);
+    const auto regel = [&c](const CumulatieAntwoord::Rij& r) {
+      c.csv += CsvTekst(r.naam) + ";" + CsvTekst(r.waarneempunt) + ";" + CsvTekst(r.weg) + ";" + r.hoogte + ";" +
+               r.lden + ";" + r.lnight + "\r\n";
+    };
+    for (const CumulatieAntwoord::Rij& r : a.rijen) regel(r);
+    regel(a.totaal);
+    c.hoogten.push_back(std::move(a));
+  }
+  return c;
 }
 
 Uitkomst<void> CumulatieOpdracht(const std::vector<std::string>& bestanden, const OpdrachtInstellingen& inst,

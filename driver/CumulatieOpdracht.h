@@ -6,6 +6,7 @@
 #include <iosfwd>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "base/Uitkomst.h"
@@ -47,6 +48,22 @@ struct CumulatieAntwoord {
   std::string csv;           // the table with its header, lines ended by CR LF
 };
 CumulatieAntwoord Cumulatie(const std::vector<CumulatieBron>& bronnen, char decimaal);
+
+// The list at each height of `hoogten` (a list as LeesHoogtenLijst takes
+// it), one cumulation per height: every worksheet computed again at that
+// height as its own calculation, then summed; each table's sum row carries
+// its height. Blank: one table, each worksheet at its own height, as
+// Cumulatie gives it. Refused with one sentence: a list that is none, or a
+// height below a worksheet's road surface or a level it cannot give (both
+// naming the worksheet).
+struct CumulatieHoogten {
+  std::vector<CumulatieAntwoord> hoogten;  // in the order given
+  // With heights: per height its rows and its sum, each with its height after
+  // the road; blank: the table of Cumulatie.
+  std::string csv;
+};
+Uitkomst<CumulatieHoogten> CumulatieOpHoogten(const std::vector<CumulatieBron>& bronnen, std::string_view hoogten,
+                                              const Catalogus& catalogus, Datum vandaag, char decimaal);
 
 // tarvo-reken --cumulatie: every file with the catalogue and settings of
 // `inst`, then the lines of CumulatieTabel. Nothing is written to `uit`

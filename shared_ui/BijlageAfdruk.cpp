@@ -1,28 +1,21 @@
 #include "shared_ui/BijlageAfdruk.h"
 
-#include <QDir>
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPdfWriter>
-#include <QTextLayout>
 #include <algorithm>
 #include <numeric>
 #include <optional>
 #include <vector>
 
 #include "base/Getal.h"
-#include "shared_ui/Dialogen.h"
+#include "shared_ui/BladenAfdruk.h"
 #include "shared_ui/QtTekst.h"
-#include "shared_ui/Versie.h"
-#include "shared_ui/Zandloper.h"
 #include "tools/Bijlage.h"
 
 namespace tarvo {
 namespace {
 
-// Arial resolves to its Liberation twin where it is missing.
-constexpr const char* kArial = "Arial";
 constexpr double kTabelPunten = 8;
 constexpr double kKopPunten = 9;
 constexpr double kCelRuimteCm = 0.12;     // left and right of a cell's text
@@ -31,17 +24,8 @@ constexpr double kMinKolomCm = 2;         // a value column's least width
 constexpr double kMaxWoordCm = 2.5;       // a longer word may break where its column is narrower
 constexpr double kMaxNaamCm = 8;          // the labels' column at most; a longer label breaks
 constexpr double kKopAfstandCm = 0.3;     // between the page's heading and the table
-constexpr double kPdfMargeMm = 10;
-const QColor kStreep(238, 238, 238);  // every other row, to follow a row across
+const QColor kStreep(238, 238, 238);      // every other row, to follow a row across
 const QColor kLijn(150, 150, 150);
-
-QFont Lettertype(double punten, bool vet) {
-  QFont f(kArial);
-  f.setStyleHint(QFont::SansSerif);
-  f.setPointSizeF(punten);
-  f.setBold(vet);
-  return f;
-}
 
 // The annex as paper shows it: per column of the table a row, per line a column.
 struct Papier {
@@ -79,22 +63,8 @@ struct Maten {
   }
   double Regel(const QFont& f) const { return QFontMetricsF(f, apparaat).lineSpacing(); }
 
-  // The lines of `tekst` within `breedte`: broken between words, and inside
-  // a word only where the word alone is wider. Never cut.
   QStringList Regels(const QString& tekst, const QFont& f, double breedte) const {
-    if (tekst.isEmpty()) return {QString()};
-    QTextLayout layout(tekst, f, apparaat);
-    QTextOption optie;
-    optie.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    layout.setTextOption(optie);
-    QStringList regels;
-    layout.beginLayout();
-    for (QTextLine r = layout.createLine(); r.isValid(); r = layout.createLine()) {
-      r.setLineWidth(std::max(1.0, breedte));
-      regels << tekst.mid(r.textStart(), r.textLength()).trimmed();
-    }
-    layout.endLayout();
-    return regels;
+    return Afgebroken(tekst, f, breedte, *apparaat);
   }
 
   const QPaintDevice* apparaat;
@@ -148,8 +118,6 @@ struct Indeling {
   std::vector<Groep> groepen;
   std::vector<Blad> bladen;
 };
-
-QString BladNummer(std::size_t n, std::size_t van) { return QString("blad %1 van %2").arg(n).arg(van); }
 
 // Each value column's natural width, holding each text on one line, and its
 // least width: its numbers whole, and its words up to a width where a name
@@ -279,7 +247,7 @@ Indeling Deel(const Maten& m, const Papier& p) {
 }
 
 // The page's heading: title and worksheets, the page number at the right.
-void TekenKop(QPainter& pt, const Maten& m, const Indeling& d, std::size_t n) {
+void TekenKop(QPainter& pt, const Maten& m, const Indeling& d, std::size_t nummer, std::size_t totaal) {
   pt.setPen(Qt::black);
   pt.setFont(m.kop);
   const QFontMetricsF kop(m.kop, m.apparaat);
@@ -287,16 +255,17 @@ void TekenKop(QPainter& pt, const Maten& m, const Indeling& d, std::size_t n) {
     pt.drawText(QPointF(0, static_cast<double>(r) * kop.lineSpacing() + kop.ascent()), d.kopRegels[r]);
   }
   pt.setFont(m.tabel);
-  const QString nummer = BladNummer(n + 1, d.bladen.size());
-  pt.drawText(QPointF(m.breedte - m.Breedte(nummer, m.tabel), kop.ascent()), nummer);
+  const QString blad = BladNummer(nummer, totaal);
+  pt.drawText(QPointF(m.breedte - m.Breedte(blad, m.tabel), kop.ascent()), blad);
 }
 
-void TekenBlad(QPainter& pt, const Maten& m, const Papier& p, const Indeling& d, std::size_t n) {
+void TekenBlad(QPainter& pt, const Maten& m, const Papier& p, const Indeling& d, std::size_t n, std::size_t nummer,
+               std::size_t totaal) {
   const Blad& blad = d.bladen[n];
   const Groep& g = d.groepen[blad.groep];
   const double regel = m.Regel(m.tabel);
   const double ascent = QFontMetricsF(m.tabel, m.apparaat).ascent();
-  TekenKop(pt, m, d, n);
+  TekenKop(pt, m, d, nummer, totaal);
 
   double breedte = d.naamBreedte;
   for (double b : g.breedten) breedte += b;
@@ -348,70 +317,52 @@ void TekenBlad(QPainter& pt, const Maten& m, const Papier& p, const Indeling& d,
 
 }  // namespace
 
-int DrukBijlage(QPagedPaintDevice& apparaat, const BijlageTabel& tabel) {
-  const Papier papier = PapierVan(tabel);
+struct BijlageBladen::Opmaak {
+  Papier papier;
+  Maten maten;
+  Indeling indeling;
+};
+
+// Portrait, unless its columns need more than one group there.
+BijlageBladen::BijlageBladen(QPagedPaintDevice& apparaat, const BijlageTabel& tabel, const QString& kop) {
+  Papier papier = PapierVan(tabel);
+  if (!kop.isEmpty()) papier.kop = kop;
   apparaat.setPageOrientation(QPageLayout::Portrait);
   Indeling d = Deel(Maten(apparaat), papier);
   if (d.groepen.size() > 1) {
     apparaat.setPageOrientation(QPageLayout::Landscape);
     d = Deel(Maten(apparaat), papier);
   }
+  opmaak_ = std::make_unique<Opmaak>(Opmaak{std::move(papier), Maten(apparaat), std::move(d)});
+}
+
+BijlageBladen::~BijlageBladen() = default;
+
+std::size_t BijlageBladen::Aantal() const { return opmaak_->indeling.bladen.size(); }
+
+void BijlageBladen::Teken(QPainter& p, std::size_t n, std::size_t nummer, std::size_t totaal) const {
+  TekenBlad(p, opmaak_->maten, opmaak_->papier, opmaak_->indeling, n, nummer, totaal);
+}
+
+int DrukBijlage(QPagedPaintDevice& apparaat, const BijlageTabel& tabel) {
+  const BijlageBladen bladen(apparaat, tabel);
   QPainter p;
   if (!p.begin(&apparaat)) return 0;
-  const Maten m(apparaat);
-  for (std::size_t n = 0; n < d.bladen.size(); ++n) {
+  for (std::size_t n = 0; n < bladen.Aantal(); ++n) {
     if (n > 0) apparaat.newPage();
-    TekenBlad(p, m, papier, d, n);
+    bladen.Teken(p, n, n + 1, bladen.Aantal());
   }
-  return p.end() ? static_cast<int>(d.bladen.size()) : 0;
+  return p.end() ? static_cast<int>(bladen.Aantal()) : 0;
 }
 
 Uitkomst<void> SchrijfBijlagePdf(const QString& pad, const BijlageTabel& tabel) {
-  return BewaarVeilig(pad, [&](QIODevice& bytes) {
-    QPdfWriter pdf(&bytes);
-    pdf.setCreator(versie::kProductNaam);
-    pdf.setTitle(QTekst(kBijlageTitel));
-    pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                  QMarginsF(kPdfMargeMm, kPdfMargeMm, kPdfMargeMm, kPdfMargeMm),
-                                  QPageLayout::Millimeter));
-    return DrukBijlage(pdf, tabel) > 0;
-  });
+  return SchrijfBladenPdf(pad, QTekst(kBijlageTitel),
+                          [&tabel](QPagedPaintDevice& apparaat) { return DrukBijlage(apparaat, tabel); });
 }
 
 void DrukBijlageAf(QWidget* ouder, Dialogen& dialogen, const BijlageTabel& tabel, const QString& standaardNaam) {
-  AfdrukKeuze keuze = dialogen.Afdrukdialoog(ouder);
-  const auto bewaar = [&](const QString& pad) {
-    Uitkomst<void> geschreven = MetZandloper([&] { return SchrijfBijlagePdf(pad, tabel); });
-    if (!geschreven) dialogen.Toon(geschreven.Melding() + ".", std::string(kBijlageTitel), Icoon::Kritiek);
-  };
-  switch (keuze.doel) {
-    case AfdrukDoel::Geannuleerd:
-      return;
-    case AfdrukDoel::Bestand: {
-      if (!keuze.bestand.isEmpty()) return bewaar(keuze.bestand);
-      const auto pad = KiesBewaarPad(dialogen, ouder, "Bijlage afdrukken naar bestand",
-                                     QDir(dialogen.BeginMap()).filePath(standaardNaam), "PDF-bestanden (*.pdf)", "pdf");
-      if (pad) bewaar(*pad);
-      return;
-    }
-    case AfdrukDoel::Printer: {
-      if (!keuze.printer) return;
-      QPrinter& printer = *keuze.printer;
-      if (!printer.outputFileName().isEmpty()) return bewaar(printer.outputFileName());
-      // The copies were reported to the program: the driver must not multiply them again.
-      printer.setCopyCount(1);
-      Zandloper zandloper;
-      for (int kopie = 1; kopie <= keuze.kopieen; ++kopie) {
-        if (DrukBijlage(printer, tabel) == 0) {
-          zandloper.Stop();
-          dialogen.Toon("Printer " + printer.printerName().toStdString() + " kan niet afdrukken.",
-                        std::string(kBijlageTitel), Icoon::Kritiek);
-          return;
-        }
-      }
-      return;
-    }
-  }
+  DrukBladenAf(ouder, dialogen, QTekst(kBijlageTitel), "Bijlage afdrukken naar bestand", standaardNaam,
+               [&tabel](QPagedPaintDevice& apparaat) { return DrukBijlage(apparaat, tabel); });
 }
 
 }  // namespace tarvo

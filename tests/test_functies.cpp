@@ -429,7 +429,7 @@ const std::map<std::string, std::function<std::string(const Argumenten&)>, std::
          std::vector<std::string> v;
          std::istringstream in(a[i]);
          for (std::string d; std::getline(in, d, '|');) v.push_back(d);
-         bronnen.push_back({v[0], v[1], v[2], 0, Getal(v[3]), Getal(v[4]), {}});
+         bronnen.push_back({v[0], v[1], v[2], 0, Getal(v[3]), Getal(v[4]), {}, {}});
        }
        return CumulatieTabel(bronnen, a[0][0], a[1] == "1", a[2]);
      }},

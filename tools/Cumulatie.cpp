@@ -6,8 +6,14 @@
 namespace tarvo {
 
 CumulatieBron BronVan(const Invoer& in, const Resultaten& r, std::string naam) {
-  return {
-      std::move(naam), Bijgesneden(in.waarneempunt), Bijgesneden(in.weg), in.Waarneemhoogte(), r.Lden, r.Lnight, {}};
+  return {std::move(naam),
+          Bijgesneden(in.waarneempunt),
+          Bijgesneden(in.weg),
+          in.Waarneemhoogte(),
+          r.Lden,
+          r.Lnight,
+          {},
+          in};
 }
 
 double CumuleerNiveaus(const std::vector<double>& niveaus) {

@@ -19,6 +19,7 @@ struct CumulatieBron {
   double hoogte = 0;              // of the observation point
   double lden = 0, lnight = 0;    // without the deduction
   std::string sleutel;            // the same for the same worksheet, whatever its name
+  Invoer invoer;                  // checked, to compute it again at other heights
 };
 
 CumulatieBron BronVan(const Invoer& in, const Resultaten& r, std::string naam);

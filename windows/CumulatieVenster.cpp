@@ -4,6 +4,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -12,6 +13,7 @@
 
 #include "base/Getal.h"
 #include "driver/CumulatieOpdracht.h"
+#include "driver/ToetsingOpdracht.h"
 #include "shared_ui/CsvBestand.h"
 #include "shared_ui/Dialogen.h"
 #include "shared_ui/Knop.h"
@@ -43,6 +45,7 @@ CumulatieVenster::CumulatieVenster(const Catalogus& catalogus, Dialogen& dialoge
   vet.setBold(true);
   onderschrift->setFont(vet);
 
+  QLayout* hoogteRij = MaakHoogten();
   MaakTabel();
   waarschuwing_ = new QLabel(this);
   waarschuwing_->setObjectName("waarschuwing");
@@ -75,11 +78,27 @@ CumulatieVenster::CumulatieVenster(const Catalogus& catalogus, Dialogen& dialoge
   auto* laag = new QVBoxLayout(this);
   laag->addWidget(uitleg);
   laag->addWidget(onderschrift);
+  laag->addLayout(hoogteRij);
   laag->addWidget(tabel_, 1);
   laag->addWidget(waarschuwing_);
   laag->addLayout(bronKnoppen);
   laag->addLayout(knoppen);
   VulTabel();
+}
+
+// Empty: each worksheet at its own height, as it was computed.
+QLayout* CumulatieVenster::MaakHoogten() {
+  hoogtenVeld_ = new QLineEdit(this);
+  hoogtenVeld_->setObjectName("hoogtenVeld");
+  hoogtenVeld_->setPlaceholderText("elk rekenblad op zijn eigen hoogte");
+  hoogtenVeld_->setToolTip(QTekst(HoogtenUitleg() + "; leeg: elk rekenblad op zijn eigen hoogte"));
+  auto* hoogten = new QLabel("H&oogten (m):", this);
+  hoogten->setBuddy(hoogtenVeld_);
+  connect(hoogtenVeld_, &QLineEdit::textChanged, this, &CumulatieVenster::VulTabel);
+  auto* rij = new QHBoxLayout();
+  rij->addWidget(hoogten);
+  rij->addWidget(hoogtenVeld_, 1);
+  return rij;
 }
 
 // One row per worksheet, chosen whole, never edited.
@@ -128,57 +147,71 @@ void CumulatieVenster::VoegHuidigToe() {
   VulTabel();
 }
 
+// A worksheet goes with all its rows, at every height.
 void CumulatieVenster::Verwijder() {
-  std::set<int, std::greater<>> rijen;
+  std::set<int, std::greater<>> bronnen;
   for (const QModelIndex& i : tabel_->selectionModel()->selectedRows()) {
-    if (i.row() < static_cast<int>(bronnen_.size())) rijen.insert(i.row());
+    if (i.row() < static_cast<int>(bronVanRij_.size()) && bronVanRij_[static_cast<std::size_t>(i.row())] >= 0)
+      bronnen.insert(bronVanRij_[static_cast<std::size_t>(i.row())]);
   }
-  for (int r : rijen) {
-    if (paden_[static_cast<std::size_t>(r)].isEmpty() && !huidig_) huidig_ = bronnen_[static_cast<std::size_t>(r)];
-    bronnen_.erase(bronnen_.begin() + r);
-    paden_.erase(paden_.begin() + r);
+  for (int b : bronnen) {
+    if (paden_[static_cast<std::size_t>(b)].isEmpty() && !huidig_) huidig_ = bronnen_[static_cast<std::size_t>(b)];
+    bronnen_.erase(bronnen_.begin() + b);
+    paden_.erase(paden_.begin() + b);
   }
   VulTabel();
 }
 
 void CumulatieVenster::BewaarAlsCsv() {
-  BewaarCsv(this, dialogen_, "Cumulatie opslaan als CSV", "cumulatie.csv", Cumulatie(bronnen_, decimaal_).csv, kTitel);
+  BewaarCsv(this, dialogen_, "Cumulatie opslaan als CSV", "cumulatie.csv", csv_, kTitel);
 }
 
-// One row per worksheet and a last, bold row with the cumulative levels;
-// under them what the sum mixes, if anything.
-void CumulatieVenster::VulTabel() {
-  const CumulatieAntwoord a = Cumulatie(bronnen_, decimaal_);
-  const auto rij = [this](int r, const CumulatieAntwoord::Rij& t) {
-    std::vector<QTableWidgetItem*> cellen;
-    for (const std::string* tekst : {&t.naam, &t.waarneempunt, &t.weg, &t.hoogte, &t.lden, &t.lnight}) {
-      auto* item = new QTableWidgetItem(QTekst(*tekst));
-      if (cellen.size() >= 3) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-      tabel_->setItem(r, static_cast<int>(cellen.size()), item);
-      cellen.push_back(item);
-    }
-    return cellen;
-  };
-  const int n = static_cast<int>(a.rijen.size());
-  tabel_->clearContents();
-  tabel_->setRowCount(n + 1);
-  for (int r = 0; r < n; ++r) rij(r, a.rijen[static_cast<std::size_t>(r)]);
+void CumulatieVenster::ToonRij(int r, const CumulatieAntwoord::Rij& t, bool som) {
   QFont vet = tabel_->font();
   vet.setBold(true);
-  for (QTableWidgetItem* item : rij(n, a.totaal)) {
-    item->setFont(vet);
-    item->setFlags(Qt::ItemIsEnabled);  // the sum is no worksheet to select or remove
-    item->setBackground(QColor(255, 255, 192));
+  int k = 0;
+  for (const std::string* tekst : {&t.naam, &t.waarneempunt, &t.weg, &t.hoogte, &t.lden, &t.lnight}) {
+    auto* item = new QTableWidgetItem(QTekst(*tekst));
+    if (k >= 3) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    if (som) {
+      item->setFont(vet);
+      item->setFlags(Qt::ItemIsEnabled);  // the sum is no worksheet to select or remove
+      item->setBackground(QColor(255, 255, 192));
+    }
+    tabel_->setItem(r, k++, item);
   }
-  waarschuwing_->setText(QTekst(a.waarschuwing));
-  waarschuwing_->setVisible(!a.waarschuwing.empty());
+}
+
+// Per height a row per worksheet and a last, bold row with the cumulative
+// levels; under them what the sum mixes, or why the heights are refused
+// (the worksheets then at their own heights, to be seen and removed).
+void CumulatieVenster::VulTabel() {
+  auto hoogten = CumulatieOpHoogten(bronnen_, hoogtenVeld_->text().toStdString(), catalogus_, VandaagQt(), decimaal_);
+  const std::vector<CumulatieAntwoord> tabellen =
+      hoogten ? std::move(hoogten->hoogten) : std::vector<CumulatieAntwoord>{Cumulatie(bronnen_, decimaal_)};
+  csv_ = hoogten ? hoogten->csv : std::string();
+  tabel_->clearContents();
+  tabel_->setRowCount(0);
+  bronVanRij_.clear();
+  for (const CumulatieAntwoord& a : tabellen) {
+    for (std::size_t b = 0; b <= a.rijen.size(); ++b) {
+      const int r = tabel_->rowCount();
+      tabel_->setRowCount(r + 1);
+      const bool som = b == a.rijen.size();
+      ToonRij(r, som ? a.totaal : a.rijen[b], som);
+      bronVanRij_.push_back(som ? -1 : static_cast<int>(b));
+    }
+  }
+  const std::string waarschuwing = hoogten ? tabellen.front().waarschuwing : hoogten.Melding();
+  waarschuwing_->setText(QTekst(waarschuwing));
+  waarschuwing_->setVisible(!waarschuwing.empty());
   ZetKnoppen();
 }
 
 void CumulatieVenster::ZetKnoppen() {
   huidigKnop_->setEnabled(huidig_.has_value());
   verwijderKnop_->setEnabled(!tabel_->selectionModel()->selectedRows().isEmpty());
-  csvKnop_->setEnabled(!bronnen_.empty());
+  csvKnop_->setEnabled(!bronnen_.empty() && !csv_.empty());
 }
 
 }  // namespace tarvo

@@ -2,12 +2,16 @@
 #include <QDialog>
 #include <QString>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "calc/Wegdek.h"
+#include "driver/CumulatieOpdracht.h"
 #include "tools/Cumulatie.h"
 
 class QLabel;
+class QLayout;
+class QLineEdit;
 class QPushButton;
 class QTableWidget;
 
@@ -17,7 +21,8 @@ class Dialogen;
 
 // Several roads at one observation point, modal: worksheets from files and
 // the main window's computed one, each with its levels, and their
-// energetic sum, all without the art. 110g Wgh deduction.
+// energetic sum, all without the art. 110g Wgh deduction; at each of the
+// heights typed one sum, every worksheet computed again at that height.
 class CumulatieVenster : public QDialog {
   Q_OBJECT
 
@@ -33,14 +38,17 @@ class CumulatieVenster : public QDialog {
 
   const std::vector<CumulatieBron>& Bronnen() const { return bronnen_; }
   QTableWidget* tabel() const { return tabel_; }
+  QLineEdit* hoogtenVeld() const { return hoogtenVeld_; }  // empty: each worksheet at its own height
   QPushButton* huidigKnop() const { return huidigKnop_; }
   QPushButton* verwijderKnop() const { return verwijderKnop_; }
   QPushButton* csvKnop() const { return csvKnop_; }
-  QLabel* waarschuwing() const { return waarschuwing_; }  // what the sum mixes
+  QLabel* waarschuwing() const { return waarschuwing_; }  // what the sum mixes, or why heights are refused
 
  private:
+  QLayout* MaakHoogten();
   void MaakTabel();
   void VulTabel();
+  void ToonRij(int r, const CumulatieAntwoord::Rij& rij, bool som);
   void ZetKnoppen();
   bool Voeg(CumulatieBron bron, const QString& pad);  // false: refused, and said so
   void VoegToe(const QString& pad);
@@ -49,9 +57,12 @@ class CumulatieVenster : public QDialog {
   Dialogen& dialogen_;
   std::optional<CumulatieBron> huidig_;
   std::vector<CumulatieBron> bronnen_;
-  std::vector<QString> paden_;  // per worksheet; empty for the main window's
+  std::vector<QString> paden_;   // per worksheet; empty for the main window's
+  std::vector<int> bronVanRij_;  // per row of the table its worksheet; -1 for a sum
+  std::string csv_;              // the table shown; empty while the heights are refused
   char decimaal_;
   QTableWidget* tabel_;
+  QLineEdit* hoogtenVeld_;
   QLabel* waarschuwing_;
   QPushButton* huidigKnop_;
   QPushButton* verwijderKnop_;

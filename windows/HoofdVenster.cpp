@@ -44,6 +44,7 @@
 #include "windows/Gebruikersnaam.h"
 #include "windows/InfoVenster.h"
 #include "windows/OmrekenVenster.h"
+#include "windows/OnderzoekVenster.h"
 #include "windows/VoorbeeldVenster.h"
 #include "windows/WegdekVenster.h"
 #include "windows/WerkbladFormulier.h"
@@ -67,7 +68,7 @@ struct EigenActie {
   QIcon (*getekendIcoon)();  // nullptr: the standard icon
 };
 
-constexpr std::array<EigenActie, 18> kEigenActies = {{
+constexpr std::array<EigenActie, 19> kEigenActies = {{
     {"afsluiten", &HoofdVenster::Sluit, QStyle::SP_DialogCloseButton, nullptr},
     {"openen", &HoofdVenster::Open, QStyle::SP_DialogOpenButton, nullptr},
     {"afdrukken", &HoofdVenster::DrukAf, {}, PrinterIcoon},
@@ -86,6 +87,7 @@ constexpr std::array<EigenActie, 18> kEigenActies = {{
     {"diagram", &HoofdVenster::ToonDiagram, kGeenIcoon, nullptr},
     {"toetsing", &HoofdVenster::Toets, kGeenIcoon, nullptr},
     {"berekenen", &HoofdVenster::Bereken, kGeenIcoon, nullptr},
+    {"onderzoek", &HoofdVenster::ToonOnderzoek, kGeenIcoon, nullptr},
 }};
 
 // The toolbar: these groups, each behind a separator, and one at the end.
@@ -105,8 +107,8 @@ struct MenuDef {
 };
 constexpr std::string_view kBestandMenu[] = {"openen", "opslaan", "", "voorbeeld", "afdrukken", "", "afsluiten"};
 constexpr std::string_view kRekenbladMenu[] = {"invullen", "berekenen", "", "reset"};
-constexpr std::string_view kExtraMenu[] = {"wegdekken", "omrekenen", "", "dosisEffect",  "diagram",
-                                           "cumulatie", "toetsing",  "", "rekenmachine", "gebruiker"};
+constexpr std::string_view kExtraMenu[] = {"wegdekken", "omrekenen", "", "dosisEffect",  "diagram",  "cumulatie",
+                                           "toetsing",  "onderzoek", "", "rekenmachine", "gebruiker"};
 constexpr std::string_view kHelpMenu[] = {"help", "info"};
 constexpr std::array<MenuDef, 4> kMenus = {{
     {"&Bestand", "bestandMenu", kBestandMenu},
@@ -532,6 +534,23 @@ void HoofdVenster::Toets() {
   dialogen_.ToonVenster(venster);
 }
 
+// The worksheet on screen enters the study as saving it would take it; an
+// empty worksheet no one filled in or opened is no road.
+void HoofdVenster::ToonOnderzoek() {
+  Uitkomst<Invoer> huidig = Fout{"er is geen rekenblad ingevuld of geopend."};
+  if (modus_ != Modus::Rust || UitBestand()) {
+    TeBewarenRekenblad t = TeBewaren(formulier_->HuidigWerkblad(), decimaal_);
+    if (t.controle) {
+      huidig = std::move(*t.controle.invoer);
+    } else {
+      const Weigering& w = *t.controle.weigering;
+      huidig = Fout{w.soort == Weigering::Soort::GeenGetal ? GeenGetalMelding(w.veld) : w.tekst};
+    }
+  }
+  OnderzoekVenster venster(onderzoek_, std::move(huidig), cat_, decimaal_, VandaagQt(), dialogen_, this);
+  dialogen_.ToonVenster(venster);
+}
+
 // A text that is no number is refused without a message box: the field
 // shows it as on leaving it (red, its tool tip, the focus), also when the
 // command came by key and the field was never left; with `meldGeenGetal`
@@ -645,6 +664,7 @@ bool HoofdVenster::SluitAf() {
   if (afgesloten_) return true;
   // Asked first: Cancel leaves everything as it was.
   if (vragenKan_ && !BewaarEerst("Programma afsluiten")) return false;
+  if (vragenKan_ && !BewaarOnderzoekEerst(this, dialogen_, onderzoek_, "Programma afsluiten")) return false;
   // Confirmed catalogue changes are on disk already, but for one whose save failed.
   if (catalogusOpen_ && !vragenKan_) {
     Zandloper zandloper;  // no one to tell of a failure

@@ -14,6 +14,7 @@
 #include "driver/Opdrachten.h"
 #include "driver/Rekenblad.h"
 #include "shared_ui/Dialogen.h"
+#include "windows/OnderzoekBestand.h"
 #include "windows/ToetsingVenster.h"
 
 class QAction;
@@ -70,6 +71,7 @@ class HoofdVenster : public QMainWindow {
   void ToonDosisEffect();
   void ToonDiagram();
   void Toets();
+  void ToonOnderzoek();
 
   // --- the controls ---
   // The worksheet's fields, choices and results.
@@ -149,6 +151,7 @@ class HoofdVenster : public QMainWindow {
   std::optional<Invoer> invoer_;
   std::optional<Resultaten> resultaten_;
   ToetsingKeuze toetsingKeuze_;  // kept from one test to the next
+  HuidigOnderzoek onderzoek_;    // kept from one study window to the next
 
   WerkbladFormulier* formulier_ = nullptr;
   // By the position of their command in kOpdrachten; none for one the window lacks.

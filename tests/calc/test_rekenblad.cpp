@@ -16,6 +16,7 @@
 #include "calc/Controle.h"
 #include "calc/Termen.h"
 #include "data/Bronnen.h"
+#include "driver/CumulatieOpdracht.h"
 #include "driver/NiveauAfstand.h"
 #include "driver/Opdracht.h"
 #include "driver/Rekenblad.h"
@@ -143,12 +144,14 @@ class Blad {
   // aftrek_art35 ("-" unless flagged), Lden_na_aftrek, geluidsbelasting, labels, afgeleid, bron, rapport,
   // rapportregel:BEGIN. The tools:
   // afstand:DOEL, op:D, eerste:onder|boven:DOEL:VAN:TOT, hoogten:H;..:G;.., bijlage:H;..:G;.., diagram:S,
-  // rij:S:I, diagramcsv:S.
+  // rij:S:I, diagramcsv:S, cumulatie:H;.. and dubbel (with the case's own worksheet where "[...]" changed it).
   std::string Waarde(const std::string& sleutel) {
     if (const auto haak = sleutel.find('['); haak != std::string::npos) {
       std::vector<std::string> ander = invoer_;
       for (const auto& cel : Delen(sleutel.substr(haak + 1, sleutel.size() - haak - 2), ';')) ander.push_back(cel);
-      return Blad(ander).Waarde(sleutel.substr(0, haak));
+      Blad b(ander);
+      b.basis_ = invoer_;
+      return b.Waarde(sleutel.substr(0, haak));
     }
     auto delen = Delen(sleutel, ':');
     delen.resize(std::max<std::size_t>(delen.size(), 2));
@@ -254,6 +257,7 @@ class Blad {
       const CumulatieBron b = BronVan(in, r, "blad.tvo");
       return b.waarneempunt + "|" + b.weg + "|" + (b.lden == r.Lden && b.lnight == r.Lnight ? "" : "anders");
     }
+    if (naam == "cumulatie" || naam == "dubbel") return CumulatieWaarde(naam, delen[1], in, r);
     const double na = EindNiveau(r.Lden, r.Aftrek110g);
     if (naam == "aftrek110g") return std::to_string(r.Aftrek110g);
     if (naam == "Lden_na_aftrek") return Tekst(na);
@@ -263,6 +267,29 @@ class Blad {
   }
 
  private:
+  // This worksheet after the case's own where "[...]" changed it, a.tvo
+  // and b.tvo: the cumulation's table at `hoogten`, or whether the list
+  // takes this one after the other ("dubbel").
+  std::string CumulatieWaarde(const std::string& naam, const std::string& hoogten, const Invoer& in,
+                              const Resultaten& r) {
+    std::vector<CumulatieBron> bronnen;
+    if (!basis_.empty()) {
+      Blad a(basis_);
+      if (!a.berekend_) return "onbruikbaar";
+      bronnen.push_back(BronVanBerekend(*a.controle_.invoer, *a.berekend_, "a.tvo"));
+    }
+    CumulatieBron deze = BronVanBerekend(in, r, bronnen.empty() ? "a.tvo" : "b.tvo");
+    if (naam == "dubbel") {
+      if (bronnen.empty()) bronnen.push_back(deze);
+      const auto toegevoegd = VoegBronToe(bronnen, std::move(deze));
+      return toegevoegd ? "toegevoegd" : toegevoegd.Melding();
+    }
+    bronnen.push_back(std::move(deze));
+    const auto c = CumulatieOpHoogten(bronnen, hoogten, catalogus_, vandaag_, decimaal_);
+    if (!c) return c.Melding();
+    return c->csv + c->hoogten.front().waarschuwing;
+  }
+
   static std::string WeigeringTekst(const Controle& c) {
     if (!c.weigering) return "-";
     const bool getal = c.weigering->soort == Weigering::Soort::GeenGetal;
@@ -270,6 +297,7 @@ class Blad {
   }
 
   std::vector<std::string> invoer_;
+  std::vector<std::string> basis_;  // the case's own inputs, where "[...]" changed them
   char decimaal_;
   Datum vandaag_;
   Catalogus catalogus_;

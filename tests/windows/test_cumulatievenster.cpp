@@ -2,6 +2,7 @@
 // window, refused ones, removal, the table and its CSV. The sum itself is
 // the core's (tests/tools).
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTableWidget>
@@ -18,6 +19,7 @@
 #include "files/CatalogusBestand.h"
 #include "files/Reset.h"
 #include "files/WerkbladBestand.h"
+#include "shared_ui/QtTekst.h"
 #include "tests/Catalogi.h"
 #include "tests/TijdelijkeMap.h"
 #include "windows/CumulatieVenster.h"
@@ -62,6 +64,8 @@ class TestCumulatieVenster : public QObject {
                                      {veld::kQzvNacht, "8"},
                                      {veld::kAfstandHor, "45"}},
                                     1));
+      Bewaar("hoog.tvo",
+             Gecontroleerd({{veld::kQlvDag, "400"}, {veld::kWegdekhoogte, "2"}, {veld::kWaarneemhoogte, "3"}}, 1));
       Bewaar("fout.tvo", Invoer{});  // no observation height: the check refuses it
       venster = std::make_unique<CumulatieVenster>(cat, dlg, std::move(huidig), nullptr);
     }
@@ -166,6 +170,66 @@ class TestCumulatieVenster : public QObject {
     QCOMPARE(teksten[1], std::string("Rekenblad fout.tvo: geen waarneemhoogte ingevuld"));
     QVERIFY(teksten[2].starts_with("Bestand " + (o.map / "weg.tvo").string() + " kan niet worden gelezen"));
     QCOMPARE(o.dlg.meldingen[2].titel, std::string("Cumulatie"));
+  }
+
+  // Per height typed a row per worksheet and the bold sum, as the core
+  // computes them; a height below a road surface names the worksheet and
+  // leaves nothing to save; a worksheet removed at one height goes at each;
+  // blank: each at its own height again.
+  void hoogten() {
+    Opstelling o;
+    o.Voeg({"a.tvo", "b.tvo"});
+    QTest::keyClicks(o.venster->hoogtenVeld(), "1,5; 7,5");
+    const auto kern = CumulatieOpHoogten(o.venster->Bronnen(), "1,5; 7,5", o.cat, VandaagQt(), ',');
+    QVERIFY(kern && kern->hoogten.size() == 2);
+    QCOMPARE(o.venster->tabel()->rowCount(), 6);
+    for (int h = 0; h < 2; ++h) {
+      const CumulatieAntwoord& a = kern->hoogten[static_cast<std::size_t>(h)];
+      const QStringList som = {"cumulatief",           "", "", h == 0 ? "1,50" : "7,50", QTekst(a.totaal.lden),
+                               QTekst(a.totaal.lnight)};
+      for (int k = 0; k < 6; ++k) QCOMPARE(o.Cel(3 * h + 2, k), som[k]);
+      QCOMPARE(o.Cel(3 * h + 1, 3), som[3]);
+      QCOMPARE(o.Cel(3 * h + 1, 4), QTekst(a.rijen[1].lden));
+      QVERIFY(o.venster->tabel()->item(3 * h + 2, 4)->font().bold());
+    }
+    QVERIFY(o.Cel(1, 4) != o.Cel(4, 4));  // computed again at each height
+    const auto csv = o.map / "hoogten.csv";
+    o.dlg.bewaarAntwoorden = {QString::fromStdString(csv.string())};
+    o.venster->BewaarAlsCsv();
+    QCOMPARE(test::LeesTekst(csv), "\xEF\xBB\xBF" + kern->csv);
+
+    o.Voeg({"hoog.tvo"});
+    QCOMPARE(o.venster->waarschuwing()->text(),
+             QString("Rekenblad hoog.tvo: Hoogte '1,5' ligt onder het wegdek (2,00 m)."));
+    QVERIFY(!o.venster->csvKnop()->isEnabled());
+    QCOMPARE(o.venster->tabel()->rowCount(), 4);  // the worksheets at their own heights, to be removed
+    o.venster->tabel()->selectRow(2);
+    o.venster->Verwijder();
+    QVERIFY(o.venster->csvKnop()->isEnabled());
+    o.venster->tabel()->selectRow(4);  // b.tvo at 7,50 m
+    o.venster->Verwijder();
+    QCOMPARE(o.venster->Bronnen().size(), std::size_t{1});
+    QCOMPARE(o.venster->tabel()->rowCount(), 4);
+    o.venster->hoogtenVeld()->clear();
+    QCOMPARE(o.venster->tabel()->rowCount(), 2);
+    QCOMPARE(o.Cel(0, 3), QString("5,00"));
+    QCOMPARE(o.Cel(1, 3), QString());
+  }
+
+  // The main window's worksheet saved as a file already listed is the same worksheet.
+  void huidigAlsBestandGeweigerd() {
+    const Invoer a = Gecontroleerd({{veld::kWaarneempunt, "Kerkplein 3"},
+                                    {veld::kWeg, "Hoofdweg"},
+                                    {veld::kQlvDag, "900"},
+                                    {veld::kQlvNacht, "60"},
+                                    {veld::kVlv, "70"}},
+                                   2);
+    Opstelling o(BronVanBerekend(a, Bereken(a, test::TweeWegdekken(), Datum{2024, 3, 1}), "huidig rekenblad"));
+    o.Voeg({"a.tvo"});
+    o.venster->VoegHuidigToe();
+    QCOMPARE(o.dlg.LaatsteMelding(), std::string("Rekenblad huidig rekenblad is hetzelfde rekenblad als a.tvo en staat "
+                                                 "al in de cumulatie: een rekenblad telt maar een keer mee."));
+    QCOMPARE(o.venster->Bronnen().size(), std::size_t{1});
   }
 
   // The core's table with the user's decimal comma, after a byte-order mark; Cancel writes nothing.
