@@ -255,12 +255,12 @@ std::optional<unsigned> LeesAantalDraden(std::string_view tekst) {
   return n;
 }
 
-std::string Samenvatting(const BatchVerslag& verslag) {
+std::string Samenvatting(const BatchVerslag& verslag, std::string_view waar) {
   std::string regels;
   for (std::size_t nummer : verslag.eersteRegels) regels += (regels.empty() ? "" : ", ") + std::to_string(nummer);
   if (verslag.geweigerd > verslag.eersteRegels.size()) regels += " en verder";
   return std::to_string(verslag.geweigerd) + " van " + std::to_string(verslag.rijen) + " rijen niet berekend (" +
-         (verslag.geweigerd == 1 ? "regel " : "regels ") + regels + "); de reden staat in de kolom melding.";
+         (verslag.geweigerd == 1 ? "regel " : "regels ") + regels + "); de reden staat " + std::string(waar) + ".";
 }
 
 }  // namespace tarvo

@@ -48,7 +48,8 @@ inline constexpr unsigned kMaxDraden = 256;
 // The value of --threads: a whole number from 1 to kMaxDraden, or nothing.
 std::optional<unsigned> LeesAantalDraden(std::string_view tekst);
 
-// "3 van 10 rijen niet berekend (regels 4, 7, 9); ..." for standard error.
-std::string Samenvatting(const BatchVerslag& verslag);
+// "3 van 10 rijen niet berekend (regels 4, 7, 9); de reden staat " + `waar`
+// + ".": by default in the output's column melding.
+std::string Samenvatting(const BatchVerslag& verslag, std::string_view waar = "in de kolom melding");
 
 }  // namespace tarvo

@@ -126,6 +126,14 @@ bool HeeftEtmaalKolommen(const std::vector<int>& doelen) {
 
 Uitkomst<std::vector<int>> LeesKop(std::string_view regel, const std::vector<std::string_view>& eigen) {
   if (regel.substr(0, 3) == "\xEF\xBB\xBF") regel.remove_prefix(3);
+  // A worksheet or an image opened by mistake: its bytes are no name to quote back.
+  const bool stuurteken = std::any_of(regel.begin(), regel.end(), [](char c) {
+    const auto b = static_cast<unsigned char>(c);
+    return (b < 0x20 && b != '\t') || b == 0x7F;
+  });
+  if (stuurteken || !IsUtf8(regel)) {
+    return Fout{"De kopregel van het invoerbestand is geen tekst: is het wel een ;-gescheiden blad in UTF-8?"};
+  }
   std::vector<std::string_view> namen;
   std::string ontdaan;
   if (SplitsRegel(regel, namen, ontdaan)) {

@@ -95,7 +95,8 @@ std::unique_ptr<OnderzoekAntwoord> OnderzoekVan(std::string_view tekst, const Ca
   a->uitkomst = RekenOnderzoek(a->blad, std::nullopt, {}, catalogus, vandaag, decimaal);
   for (const PuntUitkomst& p : a->uitkomst.punten) a->tabellen.push_back(Tabel(p, decimaal));
   if (a->uitkomst.geweigerd > 0)
-    a->samenvatting = Samenvatting({a->blad.rijen, a->uitkomst.geweigerd, a->uitkomst.eersteRegels});
+    a->samenvatting = Samenvatting({a->blad.rijen, a->uitkomst.geweigerd, a->uitkomst.eersteRegels},
+                                   "onder de tabel van het waarneempunt");
   a->csv = OnderzoekCsv(a->uitkomst, {}, decimaal, "\r\n");
   return a;
 }
