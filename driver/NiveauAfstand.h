@@ -23,23 +23,28 @@ Uitkomst<double> LeesDoel(std::string_view tekst);
 // Where Lden after the deduction meets a target level.
 struct DoelAntwoord {
   bool gevonden = false;
-  NiveauOpAfstand punt;     // at the distance found, or at the end of the search
-  double lijn = 0;          // the chart shows Lden without the deduction: the line stands at target + deduction
-  std::string lijnTekst;    // "streefwaarde 48,00 dB + aftrek 2 dB"
-  std::string afstandTekst; // "123,45 m"
-  std::string tekst;        // the whole outcome in one sentence
-  bool binnen = false;      // found within the diagram's distance
+  NiveauOpAfstand punt;      // at the distance found, or at the end of the search
+  double lijn = 0;           // the chart shows Lden without the deduction: the line stands at target + deduction
+  std::string lijnTekst;     // "streefwaarde 48,00 dB + aftrek 2 dB"
+  std::string afstandTekst;  // "123,45 m"
+  std::string tekst;         // the whole outcome in one sentence
+  bool binnen = false;       // found within the diagram's distance
 };
 
 // What the line under the chart says while the pointer is not on it.
 inline constexpr std::string_view kMuisUitleg = "Muis: wijs een afstand aan in het diagram";
+// The chart's choices, '&' before a letter a key reaches it by.
+inline constexpr std::string_view kDoelBijschrift = "&Streefwaarde Lden na aftrek:";
+inline constexpr std::string_view kAfstandsasBijschrift = "Afstandsas:";
+inline constexpr std::string_view kLineairBijschrift = "&lineair";
+inline constexpr std::string_view kLogaritmischBijschrift = "l&ogaritmisch";
 
 // A point of the line with what the chart writes beside it and under it.
 struct LijnPunt {
   NiveauOpAfstand punt;
-  std::string label;  // beside the mark: "12,00 m; 64,32 dB"
-  std::string tekst;  // under the chart: "Muis: 12,00 m, Lden 64,32 dB excl. aftrek"
-  bool binnen = true; // within the diagram's distance
+  std::string label;   // beside the mark: "12,00 m; 64,32 dB"
+  std::string tekst;   // under the chart: "Muis: 12,00 m, Lden 64,32 dB excl. aftrek"
+  bool binnen = true;  // within the diagram's distance
 };
 
 // The worksheet's checked input at any horizontal distance: what a diagram
@@ -75,8 +80,8 @@ struct DiagramAntwoord {
 
   bool Getekend() const { return uitkomst == DiagramUitkomst::Gegevens; }
 };
-DiagramAntwoord Diagram(std::string_view antwoord, const Werkblad& werkblad, const Catalogus& catalogus,
-                        Datum vandaag, char decimaal);
+DiagramAntwoord Diagram(std::string_view antwoord, const Werkblad& werkblad, const Catalogus& catalogus, Datum vandaag,
+                        char decimaal);
 
 // The distance for a target level typed as text, without a diagram.
 struct AfstandAntwoord {

@@ -18,7 +18,7 @@ struct Opdracht {
   std::string_view paginaToets;
   // Why the page, or the window, has no such command; empty: it has one.
   std::string_view nietInPagina;
-  std::string_view nietInVenster;
+  std::string_view nietInVenster = {};
 
   std::string_view PaginaToets() const { return paginaToets.empty() ? toets : paginaToets; }
 };

@@ -21,9 +21,9 @@ std::vector<ToetsingKolom> Kolommen(const std::vector<double>& grenzen, char dec
   k.push_back({"toetsing", {}});
   const std::string zoekTot = Formatteer(kAfstandZoekTot, "##0", dec);
   for (double g : grenzen) {
-    k.push_back({"afstand " + VolledigeTekst(g, dec) + "\ndB (m)",
-                 "Kleinste horizontale afstand (1 tot " + zoekTot + " m) waarop de geluidsbelasting ten hoogste " +
-                     VolledigeTekst(g, dec) + " dB is"});
+    k.push_back({"afstand " + VolledigeTekst(g, dec) + "\ndB (m)", "Kleinste horizontale afstand (1 tot " + zoekTot +
+                                                                       " m) waarop de geluidsbelasting ten hoogste " +
+                                                                       VolledigeTekst(g, dec) + " dB is"});
   }
   return k;
 }
@@ -39,8 +39,8 @@ ToetsingCel ContourCel(const std::optional<double>& afstand, double grens, char 
                 " dB"};
   }
   if (*afstand <= eerste) {
-    return {"nergens boven " + g + " dB", "Vanaf " + Formatteer(eerste, "##0.00", dec) +
-                                               " m is de geluidsbelasting nergens hoger dan " + g + " dB"};
+    return {"nergens boven " + g + " dB",
+            "Vanaf " + Formatteer(eerste, "##0.00", dec) + " m is de geluidsbelasting nergens hoger dan " + g + " dB"};
   }
   return {Formatteer(*afstand, "##0.00", dec), {}};
 }
@@ -104,14 +104,17 @@ ToetsingAntwoord Toetsing(const Werkblad& werkblad, const ToetsingKeuze& keuze, 
   a.maximum = GekozenMaximum(keuze);
   auto grenzen = ContourGrenzen(a.maximum, keuze.grenzen);
   const std::string eigen = Bijgesneden(werkblad.veld[veld::kWaarneemhoogte]);
-  HoogtenAntwoord h =
-      RekenHoogten(werkblad, keuze.hoogten.value_or(eigen), grenzen ? *grenzen : std::vector<double>{}, catalogus,
-                   vandaag, decimaal);
+  HoogtenAntwoord h = RekenHoogten(werkblad, keuze.hoogten.value_or(eigen), grenzen ? *grenzen : std::vector<double>{},
+                                   catalogus, vandaag, decimaal);
   // In the order the user meets them: the worksheet, the heights, the limits.
-  if (!h.rekening.Gelukt()) a.melding = "Rekenblad: " + h.rekening.Weigering();
-  else if (!h.hoogtenFout.empty()) a.melding = h.hoogtenFout;
-  else if (!grenzen) a.melding = grenzen.Melding();
-  else if (!h.fout.empty()) a.melding = "Rekenblad: " + h.fout;
+  if (!h.rekening.Gelukt())
+    a.melding = "Rekenblad: " + h.rekening.Weigering();
+  else if (!h.hoogtenFout.empty())
+    a.melding = h.hoogtenFout;
+  else if (!grenzen)
+    a.melding = grenzen.Melding();
+  else if (!h.fout.empty())
+    a.melding = "Rekenblad: " + h.fout;
   if (!a.melding.empty()) return a;
   a.hoogten = std::move(h.hoogten);
   a.grenzen = std::move(*grenzen);
@@ -119,6 +122,8 @@ ToetsingAntwoord Toetsing(const Werkblad& werkblad, const ToetsingKeuze& keuze, 
   for (const HoogteResultaat& r : a.hoogten) a.rijen.push_back(Rij(r, a.grenzen, a.maximum, decimaal));
   return a;
 }
+
+std::string ToetsingTitel(std::string_view naam) { return "Toetsing – " + std::string(naam); }
 
 std::string HoogtenUitleg() { return "Waarneemhoogten in meters, gescheiden door ';', bijvoorbeeld 1,5; 4,5; 7,5"; }
 

@@ -10,6 +10,7 @@
 #include "calc/Wegdek.h"
 #include "calc/Werkblad.h"
 #include "driver/Rekenen.h"
+#include "tools/Afstand.h"
 #include "tools/Hoogten.h"
 #include "tools/Toetsing.h"
 
@@ -70,6 +71,18 @@ ToetsingAntwoord Toetsing(const Werkblad& werkblad, const ToetsingKeuze& keuze, 
 // The hints of the boxes a face offers for the choice.
 std::string HoogtenUitleg();
 std::string GrenzenUitleg();
+// The captions of the choice, '&' before a letter a key reaches it by.
+inline constexpr std::string_view kHoogtenBijschrift = "&Hoogten (m):";
+inline constexpr std::string_view kSituatieBijschrift = "&Situatie:";
+inline constexpr std::string_view kMaximumBijschrift = "Eigen &maximum:";
+inline constexpr std::string_view kGrenzenBijschrift = "Extra &grenswaarden voor afstanden (dB):";
+// A maximum of the user's own lies between the preferred limit and the highest target.
+inline constexpr int kEigenMaximumVan = kVoorkeursgrenswaarde;
+inline constexpr int kEigenMaximumTot = static_cast<int>(kDoelMax);
+// "Toetsing – voorbeeld.tvo": the test of a worksheet, by the name it goes by.
+std::string ToetsingTitel(std::string_view naam);
+// The name of a worksheet that is no file (yet).
+inline constexpr std::string_view kHuidigRekenblad = "huidig rekenblad";
 // The column of the outcome in words.
 inline constexpr std::size_t kToetsKolom = 6;
 
