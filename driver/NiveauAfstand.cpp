@@ -36,8 +36,7 @@ DoelAntwoord NiveauLijn::Doel(double doel, double maxAfstand) {
       p.aftrek != 0 ? " (aftrek art. 110g Wgh " + std::to_string(p.aftrek) + " dB)" : std::string();
   if (a.gevonden) {
     a.tekst = "Streefwaarde " + getal(doel) + " dB gehaald vanaf " + a.afstandTekst +
-              (a.binnen ? "" : " (buiten het diagram)") + ": Lden na aftrek " + getal(p.niveau) + " dB" + aftrek +
-              ".";
+              (a.binnen ? "" : " (buiten het diagram)") + ": Lden na aftrek " + getal(p.niveau) + " dB" + aftrek + ".";
   } else {
     const std::string tot = Formatteer(kAfstandZoekTot, "##0", decimaal_) + " m";
     a.tekst = "Streefwaarde " + getal(doel) + " dB niet gehaald tot " + tot + ": Lden na aftrek op " + tot + " is " +
@@ -65,8 +64,8 @@ LijnPunt NiveauLijn::EigenPunt(double maxAfstand) {
   return l;
 }
 
-DiagramAntwoord Diagram(std::string_view antwoord, const Werkblad& werkblad, const Catalogus& catalogus,
-                        Datum vandaag, char decimaal) {
+DiagramAntwoord Diagram(std::string_view antwoord, const Werkblad& werkblad, const Catalogus& catalogus, Datum vandaag,
+                        char decimaal) {
   DiagramAntwoord a;
   const MaxAfstand m = LeesMaxAfstand(antwoord);
   a.uitkomst = m.soort;
@@ -75,9 +74,9 @@ DiagramAntwoord Diagram(std::string_view antwoord, const Werkblad& werkblad, con
     return a;
   }
   if (m.soort == DiagramUitkomst::Geweigerd) {
-    a.melding = "\"" + std::string(antwoord) + "\" is geen getal. Geef de maximale afstand tot de wegas in meters, van " +
-                Formatteer(kDiagramMinAfstand, "0", decimaal) + " tot " + Formatteer(kDiagramMaxAfstand, "0", decimaal) +
-                ".";
+    a.melding =
+        "\"" + std::string(antwoord) + "\" is geen getal. Geef de maximale afstand tot de wegas in meters, van " +
+        Formatteer(kDiagramMinAfstand, "0", decimaal) + " tot " + Formatteer(kDiagramMaxAfstand, "0", decimaal) + ".";
     return a;
   }
   a.s = m.s;

@@ -16,9 +16,9 @@ struct Opdracht {
   // The page's key where the browser keeps the window's for itself (Ctrl+T,
   // Ctrl+N, Ctrl+W cannot be taken); empty: the window's.
   std::string_view paginaToets;
-  // Why the page, or the window, has no such command; empty: it has one.
+  // Why the page, or the desktop program, has no such command; empty: it has one.
   std::string_view nietInPagina;
-  std::string_view nietInVenster = {};
+  std::string_view nietInProgramma = {};
 
   std::string_view PaginaToets() const { return paginaToets.empty() ? toets : paginaToets; }
 };
@@ -40,8 +40,7 @@ inline constexpr std::array<Opdracht, 20> kOpdrachten = {{
     {"gebruiker", "Instelling gebruikersnaam", "&Gebruikersnaam…", "F6", "", ""},
     {"info", "Algemene informatie over Tarvo", "&Informatie over Tarvo", "Shift+F1", "", ""},
     {"help", "Toelichting bij invoer", "&Toelichting bij invoer", "F1", "", ""},
-    {"rekenmachine", "Calculator", "Reken&machine", "F8", "",
-     "een pagina kan geen programma van de computer starten"},
+    {"rekenmachine", "Calculator", "Reken&machine", "F8", "", "een pagina kan geen programma van de computer starten"},
     {"dosisEffect", "Dosis-effectrelatie", "&Dosis-effectrelatie…", "Ctrl+Shift+D", "", ""},
     {"diagram", "Niveau-afstanddiagram", "&Niveau-afstanddiagram…", "Ctrl+Shift+G", "", ""},
     {"toetsing", "Toetsing aan de grenswaarden van de Wgh", "&Toetsing…", "Ctrl+T", "Ctrl+Shift+E", ""},

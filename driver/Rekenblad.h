@@ -27,11 +27,11 @@ enum class Afloop {
 struct DosisEffectAntwoord {
   bool binnenBand = false;
   Gehinderden gehinderden;
-  std::string titel;                   // the window's caption, with the level
-  std::string melding;                 // the notice outside the band
-  std::string zin;                     // one sentence for a results panel
-  std::array<std::string, 3> labels;   // the percentages as whole numbers
-  std::array<std::string, 3> kolommen; // ">licht", ">normaal", ">ernstig"
+  std::string titel;                    // the window's caption, with the level
+  std::string melding;                  // the notice outside the band
+  std::string zin;                      // one sentence for a results panel
+  std::array<std::string, 3> labels;    // the percentages as whole numbers
+  std::array<std::string, 3> kolommen;  // ">licht", ">normaal", ">ernstig"
   std::string grafiekTitel, voetnoot;
 };
 DosisEffectAntwoord DosisEffect(double lden, char decimaal);

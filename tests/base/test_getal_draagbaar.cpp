@@ -4,14 +4,17 @@
 
 #include <bit>
 #include <charconv>
+#include <clocale>
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <limits>
 #include <string>
 #include <vector>
 
 #include "base/Drijvend.h"
+#include "tests/TijdelijkeMap.h"
 
 using namespace tarvo;
 
@@ -105,4 +108,34 @@ TEST(DraagbaarDrijvend, ReadsWhatFromCharsReads) {
     if (std::isnan(verwacht)) continue;
     ASSERT_EQ(std::bit_cast<std::uint64_t>(gelezen), std::bit_cast<std::uint64_t>(verwacht)) << t;
   }
+}
+
+// A user's locale with a decimal comma must change nothing: the C library
+// under it writes and reads ',' where the texts hold '.'.
+TEST(DraagbaarDrijvend, SchrijftEnLeestGelijkOnderEenKommaLocale) {
+  test::TijdelijkeMap map;
+  const std::string maak = "localedef -i nl_NL -f UTF-8 " + (map / "nl_NL.UTF-8").string() + " 2>/dev/null";
+  ASSERT_EQ(std::system(maak.c_str()), 0) << "localedef en de Debian-locales (pakket locales) zijn nodig";
+  ::setenv("LOCPATH", map.Pad().c_str(), 1);
+  const std::string vorige = std::setlocale(LC_NUMERIC, nullptr);
+  ASSERT_NE(std::setlocale(LC_NUMERIC, "nl_NL.UTF-8"), nullptr);
+  ASSERT_STREQ(std::localeconv()->decimal_point, ",");
+  for (double x : {0.1, 2.675, 123456.78, 1e-7, 1e21, 6.02214076e23, 74.714999999}) {
+    char a[64], b[64];
+    const std::string verwacht = Tekst(std::to_chars(a, a + sizeof a, x), a);
+    EXPECT_EQ(Tekst(draagbaar::SchrijfDrijvend(b, b + sizeof b, x), b), verwacht);
+    EXPECT_EQ(Tekst(draagbaar::SchrijfDrijvend(b, b + sizeof b, x, std::chars_format::general, 15), b),
+              Tekst(std::to_chars(a, a + sizeof a, x, std::chars_format::general, 15), a));
+    double gelezen = -7;
+    const auto r = draagbaar::LeesDrijvend(verwacht.data(), verwacht.data() + verwacht.size(), gelezen);
+    EXPECT_EQ(r.ptr, verwacht.data() + verwacht.size()) << verwacht;
+    EXPECT_EQ(gelezen, x) << verwacht;
+  }
+  // "12,5" is no number to the core, whatever the locale says.
+  double komma = -7;
+  const std::string t = "12,5";
+  EXPECT_EQ(draagbaar::LeesDrijvend(t.data(), t.data() + t.size(), komma).ptr, t.data() + 2);
+  EXPECT_EQ(komma, 12);
+  std::setlocale(LC_NUMERIC, vorige.c_str());
+  ::unsetenv("LOCPATH");
 }

@@ -189,6 +189,12 @@ class Blad {
       }
       return "-";
     }
+    if (naam == "doel") {
+      // As the diagram of delen[2] metres words a target: the line, its label, the sentence.
+      NiveauLijn lijn(in, catalogus_, vandaag_, decimaal_);
+      const DoelAntwoord d = lijn.Doel(*LeesVolledig(delen[1]), std::stod(delen[2]));
+      return Tekst(d.lijn) + "|" + d.lijnTekst + "|" + d.tekst;
+    }
     if (naam == "op") {
       AfstandRekenaar rekenaar(in, catalogus_, vandaag_);
       const NiveauOpAfstand p = rekenaar.Op(*LeesVolledig(delen[1]));
