@@ -2,6 +2,7 @@
 // The worksheet at several observation heights, tested against the limits
 // of the Wet geluidhinder, with the distances where it meets them: one call
 // for the window, the page and tarvo-reken.
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -11,6 +12,7 @@
 #include "calc/Werkblad.h"
 #include "driver/Rekenen.h"
 #include "tools/Afstand.h"
+#include "tools/Bijlage.h"
 #include "tools/Hoogten.h"
 #include "tools/Toetsing.h"
 
@@ -67,6 +69,19 @@ struct ToetsingAntwoord {
 };
 ToetsingAntwoord Toetsing(const Werkblad& werkblad, const ToetsingKeuze& keuze, const Catalogus& catalogus,
                           Datum vandaag, char decimaal);
+
+// The annex of the heights a test computed, the worksheet named `naam`:
+// the table the window and the page save and print.
+BijlageTabel ToetsingBijlage(const ToetsingAntwoord& toetsing, std::string_view naam, const Catalogus& catalogus,
+                             char decimaal);
+// The table as a file a spreadsheet opens: byte-order mark, ';', CR LF.
+std::string BijlageBestand(const BijlageTabel& tabel);
+// On paper: the heading over every page, and over the quantities' column;
+// a page's number reads kBladNummer[0] N kBladNummer[1] M.
+std::string BijlageKop(const BijlageTabel& tabel);
+inline constexpr std::string_view kBijlageNaamKop = "grootheid";
+inline constexpr std::string_view kBijlageOpgeslagen = "Bijlage opgeslagen.";
+inline constexpr std::array<std::string_view, 2> kBladNummer = {"blad ", " van "};
 
 // The hints of the boxes a face offers for the choice.
 std::string HoogtenUitleg();

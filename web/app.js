@@ -10,6 +10,7 @@ import { MaakDiagramVenster } from './diagramvenster.js';
 import { MaakToetsing } from './toetsing.js';
 import { MaakDosisEffect } from './dosiseffect.js';
 import { MaakWegdekBewerking } from './wegdekbewerking.js';
+import { MaakBijlage } from './bijlage.js';
 import { BiedAan, KiesBestanden, ToonMelding, ZetStatus } from './meldingen.js';
 
 // The decimal sign of the browser's language; a comma where it names none.
@@ -184,7 +185,12 @@ werkblad.tramKnop.addEventListener('click', async () => {
 
 // ---- gereedschap: the tools' commands, by the names of the command table.
 const gereedschap = {
-  toetsing: MaakToetsing(kern, tabel, { zetWerkblad: ZetWerkblad, naam: () => bestandNaam }),
+  // The day and the decimal sign as the worksheet's calculation takes them.
+  toetsing: MaakToetsing(kern, tabel, {
+    zetWerkblad: () => (Instellen(), ZetWerkblad()),
+    naam: () => bestandNaam,
+    bijlage: MaakBijlage(kern, tabel),
+  }),
   dosisEffect: MaakDosisEffect({
     laatste: async () => ((ResultatenActueel() || (await Bereken())) ? kern.Bereken() : null),
   }),

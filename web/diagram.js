@@ -97,7 +97,16 @@ export function TekenDiagram(svg, diagram, doel, teksten, { log = false, muis = 
   Merk(diagram.eigen.afstand, diagram.eigen.lden, diagram.eigen.label, 'rekenpunt');
   if (doel && doel.lijn >= ymin && doel.lijn <= ymax) {
     svg.append(Svg('line', { x1: bx, x2: ex, y1: Y(doel.lijn), y2: Y(doel.lijn), class: 'doel' }));
-    svg.append(Svg('text', { x: ex - 6, y: Y(doel.lijn) - 6, 'text-anchor': 'end', class: 'doel' }, doel.lijnTekst));
+    // Left of the crossing a falling line runs above the target, right of it
+    // below: the text goes under the target's left end when it fits before
+    // the crossing, else over its right end, as in the window.
+    const tekst = Svg('text', { class: 'doel' }, doel.lijnTekst);
+    svg.append(tekst);
+    const snijX = doel.gevonden && doel.afstand <= s ? X(doel.afstand) : ex;
+    const links = snijX - bx >= tekst.getComputedTextLength() + 12;
+    for (const [naam, waarde] of Object.entries(links ? { x: bx + 4, y: Y(doel.lijn) + 14, 'text-anchor': 'start' } : { x: ex - 4, y: Y(doel.lijn) - 6, 'text-anchor': 'end' })) {
+      tekst.setAttribute(naam, waarde);
+    }
     if (doel.gevonden) Merk(doel.afstand, doel.lden, doel.afstandTekst, 'snijpunt');
   }
   if (muis) Merk(muis.afstand, muis.lden, muis.label, 'muis');

@@ -50,7 +50,7 @@ export function MaakDosisEffect({ laatste }) {
     const d = r.dosisEffect;
     document.getElementById('dosisKop').textContent = d.titel;
     const svg = document.getElementById('dosisGrafiek');
-    svg.hidden = !d.binnenBand;
+    svg.toggleAttribute('hidden', !d.binnenBand);  // an SVG element has no hidden property
     document.getElementById('dosisVoetnoot').textContent = d.binnenBand ? d.voetnoot : '';
     document.getElementById('dosisMelding').textContent = d.binnenBand ? '' : d.melding;
     if (d.binnenBand) TekenDosisEffect(svg, d);

@@ -70,12 +70,21 @@ export async function MaakKern(fabriek, wasm) {
     Omreken: (teksten) => Met(teksten, () => Antwoord(m._WebOmreken())),
     Toepassen: (teksten) => Met(teksten, () => Antwoord(m._WebToepassen())),
 
+    ...GereedschapVragen(m, { Met, Antwoord, Bytes }),
+  };
+}
+
+// The questions of the tools beside the worksheet.
+function GereedschapVragen(m, { Met, Antwoord, Bytes }) {
+  return {
     // The commands of the window and the page, with their keys.
     Opdrachten: () => Antwoord(m._WebOpdrachten()),
     // The test against the limits: naam '' for a worksheet that is no file.
     ToetsingOpen: (naam) => Met([naam], () => Antwoord(m._WebToetsingOpen())),
     Toetsing: ({ situatie, hoogten, grenzen, maximum }) =>
       Met([hoogten, grenzen, maximum], () => Antwoord(m._WebToetsing(situatie))),
+    // The annex of the last test: its paper form, and the file in csv.
+    Bijlage: () => ({ ...Antwoord(m._WebBijlage()), csv: Bytes() }),
     // The road-surface editor: every step answers with the list and the catalogue's bytes.
     WegdekEditor: () => ({ ...Antwoord(m._WebWegdekEditor()), bytes: Bytes() }),
     WegdekBescherming: () => ({ ...Antwoord(m._WebWegdekBescherming()), bytes: Bytes() }),

@@ -31,72 +31,70 @@ export function ToonTabel(tabelElement, antwoord) {
   tabelElement.replaceChildren(Maak('thead', {}, kop), Maak('tbody', {}, ...rijen));
 }
 
-// zetWerkblad hands the fields to the core; naam() the file the worksheet came from ('' for none).
+// The choices' boxes by the core's captions, the situations as it words them.
+function BouwToetsing(v, a) {
+  const Bijschrift = (id, tekst, doel) => ZetBijschrift(document.getElementById(id), tekst, doel);
+  Bijschrift('toetsHoogtenBijschrift', a.bijschrift.hoogten, v.hoogten);
+  Bijschrift('toetsSituatieBijschrift', a.bijschrift.situatie, v.situatie);
+  Bijschrift('toetsMaximumBijschrift', a.bijschrift.maximum, v.maximum);
+  Bijschrift('toetsGrenzenBijschrift', a.bijschrift.grenzen, v.grenzen);
+  v.hoogten.title = a.hoogtenUitleg;
+  v.grenzen.title = a.grenzenUitleg;
+  v.situatie.replaceChildren(...a.situaties.map((s, i) => Maak('option', { value: String(i), tekst: s, title: s })));
+  v.maximum.setAttribute('aria-valuemin', a.maximumVan);
+  v.maximum.setAttribute('aria-valuemax', a.maximumTot);
+}
+
+// The core's answer: the choices it holds, the table or why there is none.
+function ToonToetsing(v, a) {
+  document.getElementById('toetsingKop').textContent = a.titel;
+  v.situatie.value = String(a.situatie);
+  v.situatie.title = v.situatie.selectedOptions[0]?.textContent ?? '';
+  v.maximum.value = String(a.eigenMaximum);
+  v.maximum.disabled = !a.eigenMaximumAan;
+  Markeer(v.maximum, a.maximumUitleg ?? '');
+  v.melding.textContent = a.melding;
+  ToonTabel(document.getElementById('toetsTabel'), a);
+  for (const id of ['toetsCsv', 'toetsAfdrukken']) document.getElementById(id).disabled = a.melding !== '';
+}
+
+// zetWerkblad hands the fields to the core; naam() the file the worksheet
+// came from ('' for none); bijlage saves and prints the annex.
 export function MaakToetsing(kern, tabel, { zetWerkblad, naam, bijlage }) {
   const venster = document.getElementById('toetsingVenster');
-  const hoogten = document.getElementById('toetsHoogten');
-  const situatie = document.getElementById('toetsSituatie');
-  const maximum = document.getElementById('toetsMaximum');
-  const grenzen = document.getElementById('toetsGrenzen');
-  const melding = document.getElementById('toetsMelding');
-  let laatste = null;
-  Filter(maximum, tabel.cijferTekens);
-
-  const Toon = (a) => {
-    laatste = a;
-    document.getElementById('toetsingKop').textContent = a.titel;
-    situatie.value = String(a.situatie);
-    maximum.value = String(a.eigenMaximum);
-    maximum.disabled = !a.eigenMaximumAan;
-    Markeer(maximum, a.maximumUitleg ?? '');
-    melding.textContent = a.melding;
-    ToonTabel(document.getElementById('toetsTabel'), a);
-    for (const id of ['toetsCsv', 'toetsAfdrukken']) document.getElementById(id).disabled = a.melding !== '';
-  };
-  const Reken = () =>
-    Toon(kern.Toetsing({ situatie: Number(situatie.value), hoogten: hoogten.value, grenzen: grenzen.value, maximum: maximum.value }));
-
+  const v = Object.fromEntries(['hoogten', 'situatie', 'maximum', 'grenzen', 'melding'].map((n) =>
+    [n, document.getElementById(`toets${n[0].toUpperCase()}${n.slice(1)}`)]));
   let gebouwd = false;
-  const Bouw = (a) => {
-    gebouwd = true;
-    ZetBijschrift(document.getElementById('toetsHoogtenBijschrift'), a.bijschrift.hoogten, hoogten);
-    ZetBijschrift(document.getElementById('toetsSituatieBijschrift'), a.bijschrift.situatie, situatie);
-    ZetBijschrift(document.getElementById('toetsMaximumBijschrift'), a.bijschrift.maximum, maximum);
-    ZetBijschrift(document.getElementById('toetsGrenzenBijschrift'), a.bijschrift.grenzen, grenzen);
-    hoogten.title = a.hoogtenUitleg;
-    grenzen.title = a.grenzenUitleg;
-    situatie.replaceChildren(...a.situaties.map((s, i) => Maak('option', { value: String(i), tekst: s, title: s })));
-    situatie.title = situatie.selectedOptions[0]?.textContent ?? '';
-    maximum.setAttribute('aria-valuemin', a.maximumVan);
-    maximum.setAttribute('aria-valuemax', a.maximumTot);
-  };
-
-  hoogten.addEventListener('input', Reken);
-  grenzen.addEventListener('input', Reken);
-  situatie.addEventListener('change', () => {
-    Reken();
-    situatie.title = situatie.selectedOptions[0]?.textContent ?? '';
-  });
+  Filter(v.maximum, tabel.cijferTekens);
+  const Reken = () => ToonToetsing(v, kern.Toetsing({
+    situatie: Number(v.situatie.value), hoogten: v.hoogten.value, grenzen: v.grenzen.value, maximum: v.maximum.value,
+  }));
+  v.hoogten.addEventListener('input', Reken);
+  v.grenzen.addEventListener('input', Reken);
+  v.situatie.addEventListener('change', Reken);
   // The own maximum counts when it is left or Enter is pressed, not at each digit.
-  maximum.addEventListener('change', Reken);
-  maximum.addEventListener('keydown', (ev) => {
-    if (ev.key === 'Enter') {
-      ev.preventDefault();
-      Reken();
-    }
+  v.maximum.addEventListener('change', Reken);
+  v.maximum.addEventListener('keydown', (ev) => {
+    if (ev.key !== 'Enter') return;
+    ev.preventDefault();
+    Reken();
   });
-  document.getElementById('toetsCsv').onclick = () => laatste && bijlage.BewaarCsv();
-  document.getElementById('toetsAfdrukken').onclick = () => laatste && bijlage.DrukAf();
+  document.getElementById('toetsCsv').onclick = async () => {
+    const opgeslagen = await bijlage.BewaarCsv();
+    if (opgeslagen) v.melding.textContent = opgeslagen;
+  };
+  document.getElementById('toetsAfdrukken').onclick = () => bijlage.DrukAf();
   document.getElementById('toetsSluit').onclick = () => venster.close();
 
   return () => {
     zetWerkblad();
     const a = kern.ToetsingOpen(naam());
-    if (!gebouwd) Bouw(a);
-    hoogten.value = a.hoogten;
-    grenzen.value = a.grenzen;
-    Toon(a);
+    if (!gebouwd) BouwToetsing(v, a);
+    gebouwd = true;
+    v.hoogten.value = a.hoogten;
+    v.grenzen.value = a.grenzen;
+    ToonToetsing(v, a);
     venster.showModal();
-    hoogten.focus();
+    v.hoogten.focus();
   };
 }

@@ -180,16 +180,12 @@ void ToetsingVenster::ToonTabel(const ToetsingAntwoord& a) {
   tabel_->resizeRowsToContents();
 }
 
-BijlageTabel ToetsingVenster::Bijlage() const {
-  std::vector<BijlageRegel> regels;
-  for (const HoogteResultaat& h : antwoord_.hoogten) regels.push_back({naam_, h});
-  return MaakBijlage(regels, antwoord_.grenzen, catalogus_, decimaal_);
-}
+BijlageTabel ToetsingVenster::Bijlage() const { return ToetsingBijlage(antwoord_, naam_, catalogus_, decimaal_); }
 
 void ToetsingVenster::BewaarAlsCsv() {
   if (BewaarCsv(this, dialogen_, "Bijlage opslaan als CSV", "bijlage.csv", BijlageCsv(Bijlage(), "\r\n"),
                 std::string(kBijlageTitel))) {
-    melding_->setText("Bijlage opgeslagen.");
+    melding_->setText(QTekst(kBijlageOpgeslagen));
   }
 }
 

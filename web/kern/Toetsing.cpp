@@ -97,3 +97,29 @@ TARVO_WEB const char* WebToetsing(int situatie) {
   j.Object().Veld("maximumUitleg", maximum.uitleg);
   return ToetsingAntwoordJson(j);
 }
+
+// The annex of the last test: its file in the byte buffer, and the texts of
+// its paper form, a column per height and a row per quantity.
+TARVO_WEB const char* WebBijlage() {
+  const KernToestand& t = Toestand();
+  if (!t.toetsing.melding.empty()) return FoutAntwoord(t.toetsing.melding);
+  const BijlageTabel tabel = ToetsingBijlage(t.toetsing, t.toetsNaam, t.catalogus, t.decimaal);
+  ZetBytes(BijlageBestand(tabel));
+  Json j;
+  j.Object().Veld("kop", BijlageKop(tabel)).Veld("naamKop", kBijlageNaamKop).Veld("opgeslagen", kBijlageOpgeslagen);
+  j.Sleutel("blad").Lijst().Tekst(kBladNummer[0]).Tekst(kBladNummer[1]).EindLijst().Sleutel("namen").Lijst();
+  for (const std::string& naam : tabel.kolommen) j.Tekst(naam);
+  j.EindLijst().Sleutel("koppen").Lijst();
+  for (const std::string& kop : BijlageKoppen(tabel)) j.Tekst(kop);
+  // Per column its cells; a number stands to the right.
+  j.EindLijst().Sleutel("kolommen").Lijst();
+  for (const auto& regel : tabel.regels) {
+    j.Lijst();
+    for (const std::string& cel : regel) {
+      const std::string tekst = Bijgesneden(cel);
+      j.Object().Veld("tekst", tekst).Veld("getal", IsGetal(tekst)).EindObject();
+    }
+    j.EindLijst();
+  }
+  return Antwoord(j.EindLijst().EindObject());
+}

@@ -48,7 +48,7 @@ void SchrijfLijst(Json& j) {
   }
   j.EindLijst().Veld("aantal", AantalWegdekkenTekst(t.catalogus.AantalWegdekken));
   j.Veld("opgeheven", t.beheer.BeschermingOpgeheven());
-  j.Veld("titel", t.beheer.BeschermingOpgeheven() ? kWegdekTitelOpgeheven : kWegdekTitel);
+  j.Veld("kop", t.beheer.BeschermingOpgeheven() ? kWegdekTitelOpgeheven : kWegdekTitel);
   SchrijfCatalogus(j);
 }
 
