@@ -22,11 +22,7 @@
 #include <vector>
 
 #include "base/Foutnummers.h"
-#include "base/Getal.h"
-#include "base/Tekst.h"
-#include "calc/Correctie.h"
 #include "calc/Velden.h"
-#include "calc/WegdekImport.h"
 #include "driver/WegdekBewerking.h"
 #include "files/WegdekTabel.h"
 #include "shared_ui/Dialogen.h"
