@@ -96,7 +96,11 @@ int PdfOpdracht(int argc, char** argv) {
 
   const QString datum = DatumTekst(QDate(inst.vandaag.jaar, inst.vandaag.maand, inst.vandaag.dag));
   const PaginaInhoud inhoud{berekend->invoer, berekend->resultaten, geopend->catalogus, inst.decimaal, datum};
-  if (auto geschreven = SchrijfPdf(uit, inhoud); !geschreven) {
+  const auto meld = [](const std::string& regel) { std::cerr << "tarvo: " << regel << std::endl; };
+  Schrijfwijze wijze;
+  wijze.bijWachten = meld;
+  wijze.bijOpmerking = meld;
+  if (auto geschreven = SchrijfPdf(uit, inhoud, wijze); !geschreven) {
     return Geweigerd(geschreven.Melding() + ".");
   }
   return 0;

@@ -1,6 +1,7 @@
 #include "base/Getal.h"
 
 #include <algorithm>
+#include <cfloat>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -33,6 +34,44 @@ bool BovenDoubles(std::string_view getal) {
   return orde + (negatief ? -exponent : exponent) > 0;
 }
 
+constexpr int kKortDecimalen = 15;
+constexpr double kTienMacht[kKortDecimalen + 1] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                   1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+
+// |value| x 10^dec rounded half away from zero as its 15 significant digits
+// judge it, without writing them out, where the answer is certain: the
+// product lies within one rounding of the exact one and the 15 digits within
+// 5e-15 of it, so a fraction more than 1e-14 of the product away from a half
+// rounds the same way on all three. Nothing near a half, for products whose
+// margin nears a half (infinity included) or in a wider evaluation type.
+std::optional<std::uint64_t> KortAfgerond(double grootte, int dec) {
+  if (FLT_EVAL_METHOD != 0 || dec > kKortDecimalen) return std::nullopt;
+  const double y = grootte * kTienMacht[dec];
+  if (!(y < 1e13)) return std::nullopt;
+  const double geheel = std::floor(y);
+  const double rest = y - geheel;  // exact below 2^52
+  if (std::fabs(rest - 0.5) <= y * 1e-14) return std::nullopt;
+  return static_cast<std::uint64_t>(geheel) + (rest > 0.5 ? 1 : 0);
+}
+
+// The whole number n as a number with dec decimals after `decimaal`, at
+// least one digit before it.
+void SchrijfAfgerond(std::string& uit, bool minteken, std::uint64_t n, int dec, char decimaal) {
+  char cijfers[24];
+  const auto lengte = static_cast<int>(std::to_chars(cijfers, cijfers + sizeof cijfers, n).ptr - cijfers);
+  if (minteken) uit.push_back('-');
+  const int voor = lengte - dec;
+  if (voor > 0) {
+    uit.append(cijfers, static_cast<std::size_t>(voor));
+  } else {
+    uit.push_back('0');
+  }
+  if (dec == 0) return;
+  uit.push_back(decimaal);
+  if (voor < 0) uit.append(static_cast<std::size_t>(-voor), '0');
+  uit.append(cijfers + std::max(voor, 0), static_cast<std::size_t>(lengte - std::max(voor, 0)));
+}
+
 }  // namespace
 
 double Lg(double x) { return std::log(x) / std::log(10.0); }
@@ -47,6 +86,10 @@ void FormatteerNaar(std::string& uit, double value, std::string_view patroon, ch
   }
   if (std::isinf(value)) {
     uit += value < 0 ? "-\xE2\x88\x9E" : "\xE2\x88\x9E";
+    return;
+  }
+  if (const auto n = KortAfgerond(std::fabs(value), dec)) {
+    SchrijfAfgerond(uit, value < 0 && *n != 0, *n, dec, decimaal);
     return;
   }
 
@@ -103,30 +146,36 @@ std::string Formatteer(double value, std::string_view patroon, char decimaal) {
   return out;
 }
 
-GetalDelen OntleedGetal(std::string_view t) {
-  GetalDelen g;
-  std::size_t i = 0, n = t.size();
-  while (i < n && (t[i] == ' ' || t[i] == '\t')) ++i;
-  while (n > i && (t[n - 1] == ' ' || t[n - 1] == '\t')) --n;
-  if (i < n && (t[i] == '+' || t[i] == '-')) g.negatief = t[i++] == '-';
-  std::size_t cijfers = 0;
-  bool punt = false;
-  for (; i < n; ++i) {
-    const char c = t[i];
-    if (c >= '0' && c <= '9') {
-      ++cijfers;
-      if (punt) ++g.decimalen;
-      if ((g.significant > 0 || c != '0') && ++g.significant <= kGetalCijfers) {
-        g.cijfers = g.cijfers * 10 + static_cast<unsigned>(c - '0');
-      }
-    } else if ((c == ',' || c == '.') && !punt) {
-      punt = true;
+void OntleedGetal(std::string_view t, GetalDelen& delen) {
+  const char* p = t.data();
+  const char* e = p + t.size();
+  while (p < e && (*p == ' ' || *p == '\t')) ++p;
+  while (e > p && (e[-1] == ' ' || e[-1] == '\t')) --e;
+  const bool negatief = p < e && *p == '-';
+  if (p < e && (*p == '+' || *p == '-')) ++p;
+  // Counted in locals and written once: as far as the compiler knows, the
+  // text's characters may alias `delen`.
+  std::uint64_t cijfers = 0;
+  std::size_t significant = 0;
+  const char* scheiding = nullptr;
+  for (const char* c = p; c < e; ++c) {
+    const auto cijfer = static_cast<unsigned>(static_cast<unsigned char>(*c)) - '0';
+    if (cijfer <= 9) {
+      // Zeros in front are not significant, and add nothing to the digits.
+      significant += significant > 0 || cijfer > 0;
+      if (significant <= kGetalCijfers) cijfers = cijfers * 10 + cijfer;
+    } else if ((*c == ',' || *c == '.') && !scheiding) {
+      scheiding = c;
     } else {
-      return {};
+      delen = {};
+      return;
     }
   }
-  g.getal = cijfers > 0;
-  return g;
+  delen.getal = e - p > (scheiding ? 1 : 0);
+  delen.negatief = negatief;
+  delen.cijfers = cijfers;
+  delen.significant = significant;
+  delen.decimalen = scheiding ? static_cast<std::size_t>(e - scheiding - 1) : 0;
 }
 
 double LeesGetal(std::string_view t) {

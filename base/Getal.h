@@ -48,7 +48,13 @@ struct GetalDelen {
   std::size_t significant = 0;  // significant digits in all, trailing zeros included
   std::size_t decimalen = 0;    // digits after the separator
 };
-GetalDelen OntleedGetal(std::string_view tekst);
+// The same into `delen`, for a caller that keeps them: no copy in between.
+void OntleedGetal(std::string_view tekst, GetalDelen& delen);
+inline GetalDelen OntleedGetal(std::string_view tekst) {
+  GetalDelen g;
+  OntleedGetal(tekst, g);
+  return g;
+}
 
 // Optional blanks around, an optional sign, digits with at most one ',' or
 // '.', at least one digit.

@@ -165,8 +165,36 @@ std::string ZonderStuurtekens(std::string_view s) {
   return uit;
 }
 
+namespace {
+
+constexpr std::string_view kFormuletekens = "=+-@'";
+
+// Digits with a sign and one decimal sign at the most: what a spreadsheet reads as a number.
+bool IsGetal(std::string_view s) {
+  if (!s.empty() && (s[0] == '-' || s[0] == '+')) s.remove_prefix(1);
+  bool cijfer = false, scheiding = false;
+  for (char c : s) {
+    if (c >= '0' && c <= '9') {
+      cijfer = true;
+    } else if ((c == ',' || c == '.') && !scheiding) {
+      scheiding = true;
+    } else {
+      return false;
+    }
+  }
+  return cijfer;
+}
+
+}  // namespace
+
+std::string_view ZonderFormuleteken(std::string_view cel) {
+  if (cel.size() >= 2 && cel[0] == '\'' && kFormuletekens.find(cel[1]) != std::string_view::npos) cel.remove_prefix(1);
+  return cel;
+}
+
 std::string CsvTekst(std::string_view ruw) {
-  const std::string s = ZonderStuurtekens(ruw);
+  std::string s = ZonderStuurtekens(ruw);
+  if (!s.empty() && kFormuletekens.find(s[0]) != std::string_view::npos && !IsGetal(s)) s.insert(s.begin(), '\'');
   if (s.find_first_of(";\"") == std::string::npos) return s;
   std::string out = "\"";
   for (char c : s) {

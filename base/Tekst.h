@@ -52,7 +52,13 @@ std::string ZonderStuurtekens(std::string_view utf8);
 
 // A text as one field of a ';'-separated line, its control characters as '?': between quotes, with a quote
 // doubled, when it holds a ';', a quote or a line break.
+// A text a spreadsheet would take for a formula (starting with '=', '+',
+// '-' or '@') starts with a "'" that keeps it a text; so does one starting
+// with "'", so that reading takes exactly one away. A number is no formula
+// and stays as it is.
 std::string CsvTekst(std::string_view s);
+// A text cell as CsvTekst wrote it: without the "'" it put in front.
+std::string_view ZonderFormuleteken(std::string_view cel);
 
 // n blanks
 inline std::string Blanks(std::size_t n) { return std::string(n, ' '); }

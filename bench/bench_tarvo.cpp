@@ -11,6 +11,7 @@
 #include "calc/VeldGetal.h"
 #include "driver/Batch.h"
 #include "driver/BatchRij.h"
+#include "driver/Onderzoek.h"
 #include "files/CatalogusBestand.h"
 #include "files/Reset.h"
 #include "files/WerkbladBestand.h"
@@ -161,6 +162,25 @@ void BM_Batch100000(benchmark::State& state) {
   std::filesystem::remove_all(map);
 }
 BENCHMARK(BM_Batch100000)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
+
+// A study of 10,000 road lines: 2,500 points with four roads each, three
+// heights per point; read, computed and written as tarvo-reken --onderzoek does.
+void BM_Onderzoek10000(benchmark::State& state) {
+  const Blad blad;
+  std::string tekst = "waarneempunt;weg;hoogten;qlv_dag;qlv_avond;qlv_nacht;vlv;qzv_dag;vzv;d;b;aftrek\n";
+  for (int p = 0; p < 2500; ++p) {
+    for (int w = 0; w < 4; ++w) {
+      tekst += "P" + std::to_string(p) + ";W" + std::to_string(w) + ";1,5 4,5 7,5;" + std::to_string(500 + w * 100) +
+               ";200;60;" + std::to_string(50 + 10 * w) + ";20;70;" + std::to_string(10 + p % 40 + 5 * w) + ";0,5;1\n";
+    }
+  }
+  for (auto _ : state) {
+    const auto onderzoek = LeesOnderzoek(tekst, blad.catalogus, ',', Datum{2024, 3, 1});
+    const OnderzoekUitkomst u = RekenOnderzoek(*onderzoek, std::nullopt, {}, blad.catalogus, Datum{2024, 3, 1}, ',');
+    benchmark::DoNotOptimize(OnderzoekCsv(u, {}, ',', "\n"));
+  }
+}
+BENCHMARK(BM_Onderzoek10000)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 }  // namespace
 

@@ -54,30 +54,34 @@ std::optional<Weigering> NaOvername(int k, Invoer& in) {
   return std::nullopt;
 }
 
-// The check's own result with how far it got: fields 2.. up to `gevuld`
-// were filled where empty, the first `overgenomen` of OvernameVolgorde taken over.
+// The check's own result with how far it got: the number fields up to
+// `gevuld` were filled where empty, the first `overgenomen` of OvernameVolgorde taken over.
 struct Verloop {
-  Controle controle;
   int gevuld = kAantalVelden;
   std::size_t overgenomen = 0;
 };
 
-Verloop Loop(const WerkbladTeksten& w) {
+// The check's own result, into `c` anew; its display is left alone.
+Verloop Loop(const WerkbladTeksten& w, Controle& c) {
+  c.invoer.reset();
+  c.weigering.reset();
+  c.begrensd.clear();
   Verloop v;
   static const GetalDelen kZoneDelen = OntleedGetal(kZoneSnelheid);
   const auto zone = [&w](int k) { return w.zone && IsSnelheidVeld(k); };
   const auto tekst = [&](int k) { return zone(k) ? kZoneSnelheid : w.Tekst(k); };
   const auto delen = [&](int k) -> const GetalDelen& { return zone(k) ? kZoneDelen : w.Delen(k); };
-  for (int k = 2; k < kAantalVelden; ++k) {
+  for (int k = 0; k < kAantalVelden; ++k) {
+    if (Veld(k).soort == VeldSoort::Tekst) continue;
     const std::string_view t = tekst(k);
     if (!t.empty() && !delen(k).getal) {
       v.gevuld = k;
-      v.controle.weigering = Weigering{Weigering::Soort::GeenGetal, k, std::string(t)};
+      c.weigering = Weigering{Weigering::Soort::GeenGetal, k, std::string(t)};
       return v;
     }
   }
 
-  Invoer in;
+  Invoer& in = c.invoer.emplace();
   in.waarneempunt = std::string(w.Tekst(veld::kWaarneempunt));
   in.weg = std::string(w.Tekst(veld::kWeg));
   for (std::size_t i = 0; i < in.toelichting.size(); ++i) {
@@ -93,15 +97,14 @@ Verloop Loop(const WerkbladTeksten& w) {
     // Every text is a number now; an empty one counts as 0.
     const auto i = static_cast<std::size_t>(k);
     const GetalBereik& bereik = Veld(k).overname;
-    in.getal[i] = GecontroleerdGetal(tekst(k), delen(k), bereik).value_or(0);
+    in.getal[i] = GecontroleerdGetal(tekst(k), delen(k), bereik);
     // Only a number at a bound can have been clamped: the rest costs nothing.
-    if (in.getal[i] == bereik.maximum || in.getal[i] == bereik.minimum) {
-      if (const auto grens = OverschredenGrens(tekst(k), bereik)) {
-        v.controle.begrensd.push_back({k, std::string(tekst(k)), *grens});
-      }
+    if ((in.getal[i] == bereik.maximum || in.getal[i] == bereik.minimum) && BuitenBereik(tekst(k), delen(k), bereik)) {
+      c.begrensd.push_back({k, std::string(tekst(k)), in.getal[i]});
     }
     if (auto weigering = NaOvername(k, in)) {
-      v.controle.weigering = std::move(weigering);
+      c.weigering = std::move(weigering);
+      c.invoer.reset();
       return v;
     }
   }
@@ -109,7 +112,6 @@ Verloop Loop(const WerkbladTeksten& w) {
     in.getal[static_cast<std::size_t>(TotaalVeld(p))] = Qtotaal(in, p);
     in.getal[static_cast<std::size_t>(VrachtVeld(p))] = Vrachtaandeel(in, p);
   }
-  v.controle.invoer = std::move(in);
   return v;
 }
 
@@ -126,16 +128,6 @@ std::string GeenGetalMelding(int veld) {
   if (!v.kolom.empty()) naam += " " + std::string(v.kolom);
   return "Berekening niet uitgevoerd: " + naam + " is geen getal.";
 }
-
-namespace {
-
-// A caption without its unit: "zichthoek (graden)" -> "zichthoek".
-std::string_view ZonderEenheid(std::string_view bijschrift) {
-  const auto haakje = bijschrift.rfind(" (");
-  return bijschrift.ends_with(')') && haakje != std::string_view::npos ? bijschrift.substr(0, haakje) : bijschrift;
-}
-
-}  // namespace
 
 std::string BegrensdMelding(const std::vector<Begrenzing>& begrensd, char decimaal) {
   std::string melding;
@@ -194,18 +186,19 @@ WerkbladTeksten::WerkbladTeksten(const Werkblad& w)
   for (std::size_t i = 0; i < toelichting.size(); ++i) toelichting[i] = w.toelichting[i];
 }
 
-void WerkbladTeksten::Zet(int k, std::string_view tekst) {
-  const auto i = static_cast<std::size_t>(k);
-  veld_[i] = tekst;
-  delen_[i] = OntleedGetal(tekst);
-}
+void ControleerGetallen(const WerkbladTeksten& teksten, Controle& controle) { Loop(teksten, controle); }
 
-Controle ControleerGetallen(const WerkbladTeksten& teksten) { return Loop(teksten).controle; }
+Controle ControleerGetallen(const WerkbladTeksten& teksten) {
+  Controle c;
+  Loop(teksten, c);
+  return c;
+}
 
 Controle Controleer(const Werkblad& werkblad, char decimaal) {
   const WerkbladTeksten teksten(werkblad);
-  Verloop v = Loop(teksten);
-  Weergave& w = v.controle.weergave;
+  Controle c;
+  const Verloop v = Loop(teksten, c);
+  Weergave& w = c.weergave;
   // The texts as the check leaves them: empty number fields filled with 0
   // up to a text that is no number, then each field it took over formatted.
   std::array<std::string, kAantalVelden> tekst;
@@ -213,9 +206,9 @@ Controle Controleer(const Werkblad& werkblad, char decimaal) {
     tekst[static_cast<std::size_t>(k)] =
         werkblad.zone && IsSnelheidVeld(k) ? std::string(kZoneSnelheid) : werkblad.veld[static_cast<std::size_t>(k)];
   }
-  for (int k = 2; k < v.gevuld; ++k) {
+  for (int k = 0; k < v.gevuld; ++k) {
     const auto i = static_cast<std::size_t>(k);
-    if (!tekst[i].empty()) continue;
+    if (Veld(k).soort == VeldSoort::Tekst || !tekst[i].empty()) continue;
     tekst[i] = Leeg(k, decimaal).tekst;
     w.tekst[i] = tekst[i];
     w.staat[i] = VeldStaat::Geldig;
@@ -227,16 +220,16 @@ Controle Controleer(const Werkblad& werkblad, char decimaal) {
     w.tekst[i] = Valideer(tekst[i], Soort::Numeriek, b.maximum, b.minimum, b.patroon, decimaal).tekst;
     w.staat[i] = VeldStaat::Geldig;
   }
-  if (v.controle.weigering) {
-    w.focus = v.controle.weigering->veld;
-    if (v.controle.weigering->soort == Weigering::Soort::GeenGetal)
+  if (c.weigering) {
+    w.focus = c.weigering->veld;
+    if (c.weigering->soort == Weigering::Soort::GeenGetal)
       w.staat[static_cast<std::size_t>(w.focus)] = VeldStaat::Ongeldig;
   } else {
     // The field shows the angle that counts.
     const int k = veld::kZichthoek;
-    w.tekst[k] = Formatteer(v.controle.invoer->getal[k], Veld(k).overname.patroon, decimaal);
+    w.tekst[k] = Formatteer(c.invoer->getal[k], Veld(k).overname.patroon, decimaal);
   }
-  return std::move(v.controle);
+  return c;
 }
 
 }  // namespace tarvo

@@ -68,7 +68,10 @@ class WerkbladTeksten {
   explicit WerkbladTeksten(const Werkblad& w);
 
   // Field k's text becomes `tekst`, which must outlive this.
-  void Zet(int k, std::string_view tekst);
+  void Zet(int k, std::string_view tekst) {
+    veld_[static_cast<std::size_t>(k)] = tekst;
+    OntleedGetal(tekst, delen_[static_cast<std::size_t>(k)]);
+  }
   std::string_view Tekst(int k) const { return veld_[static_cast<std::size_t>(k)]; }
   const GetalDelen& Delen(int k) const { return delen_[static_cast<std::size_t>(k)]; }
 
@@ -123,6 +126,9 @@ struct Controle {
 
 // The check's rules on the numbers alone, as a batch row needs them.
 Controle ControleerGetallen(const WerkbladTeksten& teksten);
+// The same into `controle`, whose display stays as it was: one Controle
+// handed in row after row keeps its storage.
+void ControleerGetallen(const WerkbladTeksten& teksten, Controle& controle);
 
 // The whole check, with what the fields show afterwards in `decimaal`.
 Controle Controleer(const Werkblad& werkblad, char decimaal);

@@ -32,36 +32,53 @@ constexpr auto kGeheleMacht = [] {
   return p;
 }();
 
+// With at most 15 significant digits the text is the very decimal number
+// that formatting rounds on, so the rounding can be done on its digits.
+// The digits and the powers of ten are exact doubles and the division
+// rounds correctly, so their quotient is the double the text reads as.
+// Evaluation in a wider type would round twice.
+bool KortLeesbaar(const GetalDelen& g) {
+  return FLT_EVAL_METHOD == 0 && g.significant <= kGetalCijfers && g.decimalen <= kMaxDecimalen;
+}
+
+double KortGelezen(const GetalDelen& g) {
+  // A whole number needs no division, the slowest step here.
+  const auto cijfers = static_cast<double>(g.cijfers);
+  const double q = g.decimalen == 0 ? cijfers : cijfers / kTienMacht[g.decimalen];
+  return g.negatief ? -q : q;
+}
+
+// The double a number text reads as.
+double Gelezen(std::string_view tekst, const GetalDelen& g) {
+  return KortLeesbaar(g) ? KortGelezen(g) : LeesGetal(tekst);
+}
+
 }  // namespace
 
 std::optional<double> OverschredenGrens(std::string_view tekst, const GetalBereik& bereik) {
-  if (tekst.empty() || !IsGetal(tekst)) return std::nullopt;
-  const double x = LeesGetal(tekst);
-  if (x > bereik.maximum) return bereik.maximum;
-  if (x < bereik.minimum) return bereik.minimum;
-  return std::nullopt;
+  const GetalDelen g = OntleedGetal(tekst);
+  if (!BuitenBereik(tekst, g, bereik)) return std::nullopt;
+  return Gelezen(tekst, g) > bereik.maximum ? bereik.maximum : bereik.minimum;
+}
+
+bool BuitenBereik(std::string_view tekst, const GetalDelen& g, const GetalBereik& bereik) {
+  if (tekst.empty() || !g.getal) return false;
+  const double x = Gelezen(tekst, g);
+  return x > bereik.maximum || x < bereik.minimum;
 }
 
 std::optional<double> GecontroleerdGetal(std::string_view tekst, const GetalBereik& bereik) {
-  if (tekst.empty()) tekst = "0";
-  return GecontroleerdGetal(tekst, OntleedGetal(tekst), bereik);
+  const GetalDelen g = OntleedGetal(tekst);
+  if (!tekst.empty() && !g.getal) return std::nullopt;
+  return GecontroleerdGetal(tekst, g, bereik);
 }
 
-std::optional<double> GecontroleerdGetal(std::string_view tekst, const GetalDelen& g, const GetalBereik& bereik) {
-  // The text's decimal number as cijfers / 10^decimalen, checked as IsGetal does.
-  if (tekst.empty()) return GecontroleerdGetal("0", bereik);
-  if (!g.getal) return std::nullopt;
-
-  // With at most 15 significant digits the text is the very decimal number
-  // that formatting rounds on, so the rounding can be done on its digits.
-  // The digits and the powers of ten are exact doubles and the division
-  // rounds correctly, so their quotient is the double the text reads as.
-  // Evaluation in a wider type would round twice.
-  if (FLT_EVAL_METHOD != 0 || g.significant > kGetalCijfers || g.decimalen > kMaxDecimalen) {
-    return Volledig(tekst, bereik);
-  }
-  const double q = static_cast<double>(g.cijfers) / kTienMacht[g.decimalen];
-  const double x = g.negatief ? -q : q;
+double GecontroleerdGetal(std::string_view tekst, const GetalDelen& g, const GetalBereik& bereik) {
+  // An empty text reads as "0" would.
+  if (tekst.empty()) return 0 > bereik.maximum ? bereik.maximum : 0 < bereik.minimum ? bereik.minimum : 0.0;
+  // The text's decimal number as cijfers / 10^decimalen.
+  if (!KortLeesbaar(g)) return Volledig(tekst, bereik);
+  const double x = KortGelezen(g);
   if (x > bereik.maximum) return static_cast<double>(bereik.maximum);
   if (x < bereik.minimum) return static_cast<double>(bereik.minimum);
 

@@ -41,7 +41,10 @@ std::optional<double> GecontroleerdGetal(std::string_view tekst, const GetalBere
 // beyond; nothing for a text within the range, an empty one or no number.
 std::optional<double> OverschredenGrens(std::string_view tekst, const GetalBereik& bereik);
 
-// The same for a text already taken apart by OntleedGetal.
-std::optional<double> GecontroleerdGetal(std::string_view tekst, const GetalDelen& delen, const GetalBereik& bereik);
+// The same for a text already taken apart by OntleedGetal, which found it
+// a number or empty: the number itself.
+double GecontroleerdGetal(std::string_view tekst, const GetalDelen& delen, const GetalBereik& bereik);
+// Whether such a text lies beyond the range: its number is then the bound.
+bool BuitenBereik(std::string_view tekst, const GetalDelen& delen, const GetalBereik& bereik);
 
 }  // namespace tarvo

@@ -21,11 +21,24 @@ inline constexpr int kAantalPeriodes = 3;
 inline constexpr std::size_t kNaamVeldLengte = 45;     // observation point and road, in the file
 inline constexpr std::size_t kToelichtingLengte = 60;  // a remark line, in the file
 
-// Fields known by name; the numbers are the ones users see in messages
+// Vehicle categories in the order of the rows: lv, mv, zv, mr, bromf, tram.
+inline constexpr int kAantalCategorieen = 6;
+namespace categorie {
+inline constexpr int kLv = 0, kMv = 1, kZv = 2, kMr = 3, kBromf = 4, kTram = 5;
+}  // namespace categorie
+
+// Every field by name; the numbers are the ones users see in messages
 // ("Veld 36 (...)") and the worksheet file is laid out by.
 namespace veld {
-inline constexpr int kWaarneempunt = 0;
-inline constexpr int kWeg = 1;
+inline constexpr int kWaarneempunt = 0, kWeg = 1;
+inline constexpr int kQlvDag = 2, kQlvAvond = 3, kQlvNacht = 4, kVlv = 5;
+inline constexpr int kQmvDag = 6, kQmvAvond = 7, kQmvNacht = 8, kVmv = 9;
+inline constexpr int kQzvDag = 10, kQzvAvond = 11, kQzvNacht = 12, kVzv = 13;
+inline constexpr int kQmrDag = 14, kQmrAvond = 15, kQmrNacht = 16, kVmr = 17;
+inline constexpr int kQbromfDag = 18, kQbromfAvond = 19, kQbromfNacht = 20, kVbromf = 21;
+inline constexpr int kQtramDag = 22, kQtramAvond = 23, kQtramNacht = 24, kVtram = 25;
+inline constexpr int kQtotaalDag = 26, kQtotaalAvond = 27, kQtotaalNacht = 28;
+inline constexpr int kVrachtverkeerDag = 29, kVrachtverkeerAvond = 30, kVrachtverkeerNacht = 31;
 inline constexpr int kWaarneemhoogte = 32;
 inline constexpr int kWegdekhoogte = 33;
 inline constexpr int kBodemfactor = 34;
@@ -36,29 +49,36 @@ inline constexpr int kAfstandObstakel = 38;
 inline constexpr int kZichthoek = 39;
 }  // namespace veld
 
-// Vehicle categories in the order of the rows: lv, mv, zv, mr, bromf, tram.
-inline constexpr int kAantalCategorieen = 6;
-namespace categorie {
-inline constexpr int kLv = 0, kMv = 1, kZv = 2, kMr = 3, kBromf = 4, kTram = 5;
-}  // namespace categorie
-constexpr int IntensiteitVeld(int categorie, int periode) { return 4 * categorie + 1 + periode; }
-constexpr int SnelheidVeld(int categorie) { return 4 * categorie + 5; }
-constexpr int TotaalVeld(int periode) { return 25 + periode; }  // Qtotaal, derived
-constexpr int VrachtVeld(int periode) { return 28 + periode; }  // freight share, derived
-inline constexpr std::array<int, kAantalCategorieen> kSnelheidVelden = {5, 9, 13, 17, 21, 25};
+// The traffic fields of a category per period (dag, avond, nacht) and its speed.
+inline constexpr std::array<std::array<int, 3>, kAantalCategorieen> kIntensiteitVelden = {{
+    {veld::kQlvDag, veld::kQlvAvond, veld::kQlvNacht},
+    {veld::kQmvDag, veld::kQmvAvond, veld::kQmvNacht},
+    {veld::kQzvDag, veld::kQzvAvond, veld::kQzvNacht},
+    {veld::kQmrDag, veld::kQmrAvond, veld::kQmrNacht},
+    {veld::kQbromfDag, veld::kQbromfAvond, veld::kQbromfNacht},
+    {veld::kQtramDag, veld::kQtramAvond, veld::kQtramNacht},
+}};
+inline constexpr std::array<int, kAantalCategorieen> kSnelheidVelden = {veld::kVlv, veld::kVmv,    veld::kVzv,
+                                                                        veld::kVmr, veld::kVbromf, veld::kVtram};
+constexpr int IntensiteitVeld(int categorie, int periode) {
+  return kIntensiteitVelden[static_cast<std::size_t>(categorie)][static_cast<std::size_t>(periode - 1)];
+}
+constexpr int SnelheidVeld(int categorie) { return kSnelheidVelden[static_cast<std::size_t>(categorie)]; }
+// Qtotaal and the freight share of period p (1..3), derived from the traffic fields.
+constexpr int TotaalVeld(int periode) {
+  constexpr std::array<int, 3> k = {veld::kQtotaalDag, veld::kQtotaalAvond, veld::kQtotaalNacht};
+  return k[static_cast<std::size_t>(periode - 1)];
+}
+constexpr int VrachtVeld(int periode) {
+  constexpr std::array<int, 3> k = {veld::kVrachtverkeerDag, veld::kVrachtverkeerAvond, veld::kVrachtverkeerNacht};
+  return k[static_cast<std::size_t>(periode - 1)];
+}
 
 struct Categorie {
   std::string_view symbool;  // "lv": Qlv, Vlv, qlv_dag ...
-  std::string_view rij;      // row caption on the window
 };
-inline constexpr std::array<Categorie, kAantalCategorieen> kCategorieen = {{
-    {"lv", "Qlicht (mvt/h)"},
-    {"mv", "Qmiddelzwaar (mvt/h)"},
-    {"zv", "Qzwaar (mvt/h)"},
-    {"mr", "Qmotorfiets (mvt/h)"},
-    {"bromf", "Qbromfiets (mvt/h)"},
-    {"tram", "Qtram (mvt/h)"},
-}};
+inline constexpr std::array<Categorie, kAantalCategorieen> kCategorieen = {
+    {{"lv"}, {"mv"}, {"zv"}, {"mr"}, {"bromf"}, {"tram"}}};
 inline constexpr std::array<std::string_view, kAantalPeriodes> kPeriodeNamen = {"dag", "avond", "nacht"};
 // A column of period p (1..3): "naam_dag", "naam_avond", "naam_nacht".
 inline std::string PeriodeKolom(std::string_view naam, int p) {
@@ -80,32 +100,40 @@ enum class VeldPlaats { Naam, Verkeer, Afgeleid, GeometrieLinks, GeometrieRechts
 // A line of its own in the report's input block: label, symbol, pattern,
 // unit, and its place among those lines (0: no such line).
 struct RapportPlaats {
-  std::string_view naam;     // "Waarneemhoogte"
-  std::string_view symbool;  // "hw"
-  std::string_view patroon;
-  std::string_view eenheid;  // " m"
+  std::string_view naam = {};     // "Waarneemhoogte"
+  std::string_view symbool = {};  // "hw"
+  std::string_view patroon = {};
+  std::string_view eenheid = {};  // " m"
   int volgorde = 0;
 };
 
+// A row of the table, written with the names of its members; what a row
+// leaves out is empty, none or 0.
 struct VeldInfo {
-  int index;
-  VeldSoort soort;
-  std::string_view bijschrift;  // caption of its row (or the field itself)
-  std::string_view kolom;       // "dag", "avond", "nacht", "v (km/h)" or empty
-  Toetsen toetsen;
-  VeldPlaats plaats;
-  GetalBereik verlaten;             // range and pattern when the user leaves the field
-  GetalBereik overname;             // range and pattern of the input check
-  std::optional<double> standaard;  // after Reset; none: the empty field validated
-  std::string_view standaardPatroon;
-  std::optional<std::size_t> bestandPlek;  // offset of its double in the worksheet file
-  std::string_view bestandPatroon;         // how a value read from a file is shown
-  std::string_view batchKolom;             // its column in a batch table, empty for none
-  RapportPlaats rapport;
-  std::string_view help;
+  int index = 0;
+  VeldSoort soort = VeldSoort::Tekst;
+  std::string_view bijschrift = {};  // caption of its row (or the field itself)
+  std::string_view kolom = {};       // "dag", "avond", "nacht", "v (km/h)" or empty
+  Toetsen toetsen = Toetsen::Alles;
+  VeldPlaats plaats = VeldPlaats::Naam;
+  GetalBereik verlaten = {};             // range and pattern when the user leaves the field
+  GetalBereik overname = {};             // range and pattern of the input check
+  std::optional<double> standaard = {};  // after Reset; none: the empty field validated
+  std::string_view standaardPatroon = {};
+  std::optional<std::size_t> bestandPlek = {};  // offset of its double in the worksheet file
+  std::string_view bestandPatroon = {};         // how a value read from a file is shown
+  std::string_view batchKolom = {};             // its column in a batch table, empty for none
+  RapportPlaats rapport = {};
+  std::string_view help = {};
 };
 
 const VeldInfo& Veld(int k);
+
+// A caption without its unit: "zichthoek (graden)" -> "zichthoek".
+std::string_view ZonderEenheid(std::string_view bijschrift);
+// The field named for a reader, with its period or speed and its unit:
+// "Qlicht dag (mvt/h)", "Qlicht v (km/h)", "waarneemhoogte (m)", "weg".
+std::string VeldLabel(int k);
 
 // The number fields in the order the input check takes them over: per
 // period the six intensities, the six speeds, the geometry in the order of

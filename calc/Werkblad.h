@@ -80,32 +80,4 @@ struct Resultaten {
   std::int16_t Aftrek110g = 0;
 };
 
-// The per-period terms by the names the annex's columns and the test tables
-// give them: traffic, emission and corrections, then the levels.
-struct PeriodeTerm {
-  std::string_view naam;
-  PerPeriode Resultaten::*waarde;
-};
-inline constexpr std::array<PeriodeTerm, 17> kEmissieTermen = {{
-    {"Qtotaal", &Resultaten::Qtotaal},
-    {"vrachtverkeer", &Resultaten::Vrachtverkeer},
-    {"Elv", &Resultaten::Elv},
-    {"Emv", &Resultaten::Emv},
-    {"Ezv", &Resultaten::Ezv},
-    {"Emr", &Resultaten::Emr},
-    {"Ebromf", &Resultaten::Ebromf},
-    {"Etram", &Resultaten::Etram},
-    {"ElvWeg", &Resultaten::ElvWeg},
-    {"EmvWeg", &Resultaten::EmvWeg},
-    {"EzvWeg", &Resultaten::EzvWeg},
-    {"E", &Resultaten::EmissieGetal},
-    {"EWeg", &Resultaten::EmissieWeg},
-    {"Cwegdek", &Resultaten::Cwegdek},
-    {"Ckruising", &Resultaten::Ckruising},
-    {"Cobstakel", &Resultaten::Cobstakel},
-    {"Coptrek", &Resultaten::Coptrek},
-}};
-inline constexpr std::array<PeriodeTerm, 2> kNiveauTermen = {
-    {{"LAeq", &Resultaten::LAeq}, {"LAeq_etm", &Resultaten::LAeqEtm}}};
-
 }  // namespace tarvo

@@ -39,7 +39,7 @@ const std::vector<ExtraKolom>& ExtraKolommen() {
   return kolommen;
 }
 
-bool IsEtmaalKolom(int doel) { return doel >= kEtmaal; }
+bool IsEtmaalKolom(int doel) { return doel >= kEtmaal && doel < kEigenKolom; }
 
 // The intensity fields a distribution fills.
 bool IsVerdeeldVeld(int doel) {
@@ -70,38 +70,6 @@ std::string_view KolomNaam(int doel) {
   return {};
 }
 
-// A line split at ';', with "..." quoting for texts that hold a ';'. A
-// quote may open and close anywhere in a value; "" inside quotes is one.
-// The texts go into `ontdaan`, which must not grow while they are in use.
-bool SplitsMetAanhaling(std::string_view regel, std::vector<std::string_view>& waarden, std::string& ontdaan) {
-  ontdaan.clear();
-  ontdaan.reserve(regel.size());
-  bool inAanhaling = false;
-  std::size_t begin = 0;
-  for (std::size_t i = 0; i < regel.size(); ++i) {
-    const char c = regel[i];
-    if (inAanhaling) {
-      if (c == '"' && i + 1 < regel.size() && regel[i + 1] == '"') {
-        ontdaan.push_back('"');
-        ++i;
-      } else if (c == '"') {
-        inAanhaling = false;
-      } else {
-        ontdaan.push_back(c);
-      }
-    } else if (c == '"') {
-      inAanhaling = true;
-    } else if (c == ';') {
-      waarden.emplace_back(ontdaan.data() + begin, ontdaan.size() - begin);
-      begin = ontdaan.size();
-    } else {
-      ontdaan.push_back(c);
-    }
-  }
-  waarden.emplace_back(ontdaan.data() + begin, ontdaan.size() - begin);
-  return inAanhaling;
-}
-
 // A switch column: "0" or "1" (blanks allowed), or nothing.
 std::optional<int> Schakelaar(std::string_view tekst) {
   const std::string_view t = BijgesnedenDeel(tekst);
@@ -112,20 +80,62 @@ std::optional<int> Schakelaar(std::string_view tekst) {
 
 }  // namespace
 
+// A line split at ';', with "..." quoting for texts that hold a ';'. A
+// quote may open and close anywhere in a value; "" inside quotes is one.
+// A value without quotes is a view into the line; the text of one with
+// quotes goes into `ontdaan`, which must not grow while it is in use. True
+// when a quote is never closed.
+bool SplitsRegel(std::string_view regel, std::vector<std::string_view>& waarden, std::string& ontdaan) {
+  ontdaan.resize(regel.size());  // unquoting only shortens
+  char* uit = ontdaan.data();
+  const char* const eind = regel.data() + regel.size();
+  const auto volgendeAanhaling = [regel, eind](const char* van) {
+    const std::size_t i = regel.find('"', static_cast<std::size_t>(van - regel.data()));
+    return i == std::string_view::npos ? eind : regel.data() + i;
+  };
+  const char* begin = regel.data();
+  const char* aanhaling = volgendeAanhaling(begin);
+  for (const char* c = begin;; ++c) {
+    while (c < aanhaling && *c != ';') ++c;
+    if (c == aanhaling && c < eind) {
+      char* const tekst = uit;
+      uit = std::copy(begin, c, uit);
+      bool inAanhaling = false;
+      for (; c < eind && (inAanhaling || *c != ';'); ++c) {
+        if (*c != '"')
+          *uit++ = *c;
+        else if (inAanhaling && c + 1 < eind && c[1] == '"')
+          *uit++ = *++c;
+        else
+          inAanhaling = !inAanhaling;
+      }
+      waarden.emplace_back(tekst, static_cast<std::size_t>(uit - tekst));
+      if (inAanhaling) return true;
+      aanhaling = volgendeAanhaling(c);
+    } else {
+      waarden.emplace_back(begin, static_cast<std::size_t>(c - begin));
+    }
+    if (c == eind) return false;
+    begin = c + 1;
+  }
+}
+
 bool HeeftEtmaalKolommen(const std::vector<int>& doelen) {
   return std::any_of(doelen.begin(), doelen.end(), IsEtmaalKolom);
 }
 
-Uitkomst<std::vector<int>> LeesKop(std::string_view regel) {
+Uitkomst<std::vector<int>> LeesKop(std::string_view regel, const std::vector<std::string_view>& eigen) {
   if (regel.substr(0, 3) == "\xEF\xBB\xBF") regel.remove_prefix(3);
   std::vector<std::string_view> namen;
   std::string ontdaan;
-  if (SplitsMetAanhaling(regel, namen, ontdaan)) {
+  if (SplitsRegel(regel, namen, ontdaan)) {
     return Fout{"De kopregel van het invoerbestand heeft een aanhalingsteken dat niet wordt gesloten."};
   }
   std::vector<int> doelen;
   for (std::string_view naam : namen) {
-    const int doel = Doel(KleineLetters(BijgesnedenDeel(naam)));
+    const std::string klein = KleineLetters(BijgesnedenDeel(naam));
+    const auto e = std::find(eigen.begin(), eigen.end(), klein);
+    const int doel = e != eigen.end() ? kEigenKolom + static_cast<int>(e - eigen.begin()) : Doel(klein);
     if (doel < 0) return Fout{"Onbekende kolom '" + Bijgesneden(naam) + "' in de kopregel van het invoerbestand."};
     // Which of two values would count is no guess to make for the user.
     if (std::find(doelen.begin(), doelen.end(), doel) != doelen.end()) {
@@ -136,24 +146,6 @@ Uitkomst<std::vector<int>> LeesKop(std::string_view regel) {
   return doelen;
 }
 
-void RijRekenaar::Splits(std::string_view regel) {
-  waarden_.clear();
-  aanhalingOpen_ = false;
-  // Views into the line itself, unless a quote asks for unquoted copies.
-  std::size_t begin = 0;
-  for (std::size_t i = 0; i < regel.size(); ++i) {
-    if (regel[i] == ';') {
-      waarden_.push_back(regel.substr(begin, i - begin));
-      begin = i + 1;
-    } else if (regel[i] == '"') {
-      waarden_.clear();
-      aanhalingOpen_ = SplitsMetAanhaling(regel, waarden_, ontdaan_);
-      return;
-    }
-  }
-  waarden_.push_back(regel.substr(begin));
-}
-
 // The row's values into the fields and its switches, as far as the first
 // value out of range; that value's message, or nothing.
 std::string RijRekenaar::Typ() {
@@ -161,8 +153,8 @@ std::string RijRekenaar::Typ() {
     const std::string_view w = waarden_[i];
     const int doel = opzet_.doelen[i];
     if (doel < kWegdek) {
-      teksten_.Zet(doel, Veld(doel).soort == VeldSoort::Tekst ? w : BijgesnedenDeel(w));
-    } else if (IsEtmaalKolom(doel)) {
+      teksten_.Zet(doel, Veld(doel).soort == VeldSoort::Tekst ? ZonderFormuleteken(w) : BijgesnedenDeel(w));
+    } else if (IsEtmaalKolom(doel) || doel >= kEigenKolom) {
       continue;  // taken together once the row is read: see Omgerekend
     } else if (doel == kWegdek) {
       const std::string_view t = BijgesnedenDeel(w);
@@ -247,24 +239,24 @@ std::string RijRekenaar::Omgerekend(bool& omgerekend) {
 
 // The window's input check on the row's texts, then the calculation; the
 // refusal's message, or nothing.
-std::string RijRekenaar::ControleerEnBereken(std::string& begrensd) {
-  Rekening rekening = tarvo::Reken(teksten_, opzet_.catalogus, opzet_.vandaag);
-  const Controle& controle = rekening.controle;
+std::string RijRekenaar::ControleerEnBereken() {
+  tarvo::Reken(teksten_, opzet_.catalogus, opzet_.vandaag, rekening_);
+  const Controle& controle = rekening_.controle;
   for (const Begrenzing& b : controle.begrensd) {
     const std::string_view kolom = Veld(b.veld).batchKolom;
     // A refusal at a clamped field is about the value given, not the bound.
     if (controle.weigering && controle.weigering->veld == b.veld) {
       return std::string(kolom) + " " + b.tekst + " ligt buiten " + BereikTekst(Veld(b.veld).overname) + ".";
     }
-    if (!begrensd.empty()) begrensd += "; ";
-    begrensd += std::string(kolom) + " " + b.tekst + " begrensd tot " + Formatteer(b.grens, "0", opzet_.decimaal);
+    if (!begrensd_.empty()) begrensd_ += "; ";
+    begrensd_.append(kolom).append(" ").append(b.tekst).append(" begrensd tot ");
+    FormatteerNaar(begrensd_, b.grens, "0", opzet_.decimaal);
   }
-  if (!rekening.Gelukt()) return rekening.Weigering();
-  resultaten_ = std::move(*rekening.resultaten);
+  if (!rekening_.Gelukt()) return rekening_.Weigering();
   return {};
 }
 
-bool RijRekenaar::Reken(std::string_view regel, bool teLang, std::size_t nummer, std::string& uit) {
+std::string RijRekenaar::Verwerk(std::string_view regel, bool teLang, std::size_t nummer, bool& omgerekend) {
   teksten_ = standaard_;
 
   std::string melding;
@@ -272,9 +264,10 @@ bool RijRekenaar::Reken(std::string_view regel, bool teLang, std::size_t nummer,
     waarden_.clear();
     melding = "Regel " + std::to_string(nummer) + " is langer dan 1 MB.";
   } else {
-    Splits(regel);
+    waarden_.clear();
+    const bool aanhalingOpen = SplitsRegel(regel, waarden_, ontdaan_);
     const std::size_t kolommen = opzet_.doelen.size();
-    if (aanhalingOpen_)
+    if (aanhalingOpen)
       melding = " heeft een aanhalingsteken dat niet wordt gesloten.";
     else if (waarden_.size() > kolommen)
       melding = " telt meer kolommen dan de kopregel.";
@@ -282,11 +275,44 @@ bool RijRekenaar::Reken(std::string_view regel, bool teLang, std::size_t nummer,
       melding = " telt minder kolommen dan de kopregel.";
     if (!melding.empty()) melding = "Regel " + std::to_string(nummer) + melding;
   }
-  std::string begrensd;
-  bool omgerekend = false;
+  begrensd_.clear();
+  omgerekend = false;
   if (melding.empty()) melding = Typ();
   if (melding.empty() && opzet_.etmaalKolommen) melding = Omgerekend(omgerekend);
-  if (melding.empty()) melding = ControleerEnBereken(begrensd);
+  if (melding.empty()) melding = ControleerEnBereken();
+  return melding;
+}
+
+void RijRekenaar::ZetOpmerking(bool omgerekend) {
+  if (omgerekend) begrensd_ = "omgerekend uit etmaalgegevens" + (begrensd_.empty() ? "" : "; " + begrensd_);
+  if (!begrensd_.empty()) begrensd_ += '.';
+}
+
+std::string RijRekenaar::Lees(std::string_view regel, bool teLang, std::size_t nummer, Rij& rij) {
+  bool omgerekend = false;
+  const std::string melding = Verwerk(regel, teLang, nummer, omgerekend);
+  rij.eigen.clear();
+  for (std::size_t i = 0; i < waarden_.size() && i < opzet_.doelen.size(); ++i) {
+    const int doel = opzet_.doelen[i];
+    if (doel < kEigenKolom) continue;
+    const auto e = static_cast<std::size_t>(doel - kEigenKolom);
+    if (rij.eigen.size() <= e) rij.eigen.resize(e + 1);
+    rij.eigen[e] = std::string(ZonderFormuleteken(waarden_[i]));
+  }
+  Werkblad& w = rij.werkblad;
+  for (int k = 0; k < kAantalVelden; ++k) w.veld[static_cast<std::size_t>(k)] = std::string(teksten_.Tekst(k));
+  w.wegdek = teksten_.wegdek;
+  w.zone = teksten_.zone;
+  w.aftrek = teksten_.aftrek;
+  w.rail = teksten_.rail;
+  ZetOpmerking(omgerekend);
+  rij.opmerking = melding.empty() ? begrensd_ : std::string();
+  return melding;
+}
+
+bool RijRekenaar::Reken(std::string_view regel, bool teLang, std::size_t nummer, std::string& uit) {
+  bool omgerekend = false;
+  const std::string melding = Verwerk(regel, teLang, nummer, omgerekend);
 
   uit += CsvTekst(BijgesnedenDeel(teksten_.Tekst(veld::kWaarneempunt)));
   uit += ';';
@@ -297,7 +323,7 @@ bool RijRekenaar::Reken(std::string_view regel, bool teLang, std::size_t nummer,
     uit += '\n';
     return true;
   }
-  const Resultaten& r = resultaten_;
+  const Resultaten& r = *rekening_.resultaten;
   const char dec = opzet_.decimaal;
   for (double v : {r.LAeq[1], r.LAeq[2], r.LAeq[3], r.Letmaal, r.Lden, r.Lnight}) {
     uit += ';';
@@ -310,8 +336,8 @@ bool RijRekenaar::Reken(std::string_view regel, bool teLang, std::size_t nummer,
   uit += ';';
   uit += Milieukwaliteit(r.Lden, r.Aftrek110g);
   uit += ';';
-  if (omgerekend) begrensd = "omgerekend uit etmaalgegevens" + (begrensd.empty() ? "" : "; " + begrensd);
-  if (!begrensd.empty()) uit += CsvTekst(begrensd + ".");
+  ZetOpmerking(omgerekend);
+  if (!begrensd_.empty()) uit += CsvTekst(begrensd_);
   uit += '\n';
   return false;
 }

@@ -25,8 +25,10 @@ Uitkomst<void> HoogtenOpdracht(const GeopendWerkblad& geopend, const HoogtenKeuz
                                std::ostream& uit);
 
 // The annex of every worksheet at each height (its own without --hoogten)
-// as CSV: a header line, then one line per worksheet and height. Nothing is
-// written when one worksheet is refused.
+// as CSV: two header lines, the columns' names and their labels, then one
+// line per worksheet and height, each written as soon as it is computed.
+// Every worksheet is read, checked and computed first: nothing is written
+// when one is refused. A write that fails ends the lines; `uit` shows it.
 Uitkomst<void> BijlageOpdracht(const std::vector<std::string>& bestanden, const HoogtenKeuze& keuze,
                                const OpdrachtInstellingen& inst, std::ostream& uit, std::ostream& fout);
 

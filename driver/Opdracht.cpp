@@ -105,16 +105,27 @@ std::string WegdekkenHulp(const DataMappen& mappen) {
 Uitkomst<void> UitvoerVrij(const std::filesystem::path& uit, std::initializer_list<std::filesystem::path> invoer,
                            std::string_view wat) {
   const std::string naam = std::string(wat) + " " + uit.string();
-  if (IsWerkbladNaam(uit.string())) return Fout{naam + " draagt de naam van een rekenblad (.tvo)."};
+  // The names are judged as given and, through any links, as the file the
+  // save would write; a link the save refuses to follow is refused there.
+  const auto bestemming = Bestemming(uit);
+  const std::filesystem::path doel = bestemming ? *bestemming : uit;
+  const auto draagtNaam = [&](const std::filesystem::path& pad) -> Uitkomst<void> {
+    const std::string wie = pad == uit ? naam : naam + " (een koppeling naar " + pad.string() + ")";
+    if (IsWerkbladNaam(pad.string())) return Fout{wie + " draagt de naam van een rekenblad (.tvo)."};
+    if (pad.filename() == kCatalogusBestand && wat != "het wegdekkenbestand") {
+      return Fout{wie + " draagt de naam van een wegdekkenbestand (" + std::string(kCatalogusBestand) + ")."};
+    }
+    return {};
+  };
+  // A worksheet's name is said before an input, a catalogue's after it.
+  if (IsWerkbladNaam(uit.string())) return draagtNaam(uit);
   std::error_code ec;
   for (const std::filesystem::path& in : invoer) {
     if (std::filesystem::equivalent(uit, in, ec))
       return Fout{naam + " is " + in.string() + " zelf, een invoer van deze opdracht."};
   }
-  if (uit.filename() == kCatalogusBestand && wat != "het wegdekkenbestand") {
-    return Fout{naam + " draagt de naam van een wegdekkenbestand (" + std::string(kCatalogusBestand) + ")."};
-  }
-  return {};
+  if (auto vrij = draagtNaam(uit); !vrij) return vrij;
+  return draagtNaam(doel);
 }
 
 Uitkomst<void> UitvoerGeschreven(std::ostream& uit) {

@@ -76,7 +76,8 @@ Uitkomst<Opties> LeesOpties(const std::vector<std::string>& args, const std::set
 std::string WegdekkenHulp(const DataMappen& mappen);
 
 // Whether a command may write `uit`: never one of its inputs (also through
-// a link or a hard link), never a file named as a worksheet or a catalogue.
+// a link or a hard link), never a file named as a worksheet or a catalogue,
+// neither by the name given nor by the file at the end of its links.
 // `wat` names the output in the sentence: "de tabel", "het PDF-bestand".
 Uitkomst<void> UitvoerVrij(const std::filesystem::path& uit, std::initializer_list<std::filesystem::path> invoer,
                            std::string_view wat);

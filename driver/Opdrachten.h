@@ -46,7 +46,8 @@ inline constexpr std::array<Opdracht, 20> kOpdrachten = {{
     {"toetsing", "Toetsing aan de grenswaarden van de Wgh", "&Toetsing…", "Ctrl+T", "Ctrl+Shift+E", ""},
     // Alt+B opens the menu "Bestand"; F9 calculates, as in a spreadsheet.
     {"berekenen", "Berekening uitvoeren", "&Berekening uitvoeren", "F9", "", ""},
-    {"onderzoek", "Onderzoek: punten, wegen en hoogten samen", "O&nderzoek…", "Ctrl+Shift+O", "", ""},
+    {"onderzoek", "Onderzoek: punten, wegen en hoogten samen", "O&nderzoek…", "Ctrl+Shift+O", "", "",
+     "het venster heeft nog geen onderzoeksvenster"},
 }};
 
 }  // namespace tarvo

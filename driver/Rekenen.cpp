@@ -25,10 +25,11 @@ std::string Rekening::Weigering() const {
   return fout;
 }
 
-Rekening Reken(const WerkbladTeksten& teksten, const Catalogus& catalogus, Datum vandaag) {
-  Rekening r{ControleerGetallen(teksten), std::nullopt, {}};
+void Reken(const WerkbladTeksten& teksten, const Catalogus& catalogus, Datum vandaag, Rekening& r) {
+  ControleerGetallen(teksten, r.controle);
+  r.resultaten.reset();
+  r.fout.clear();
   BerekenNaControle(r, catalogus, vandaag);
-  return r;
 }
 
 Rekening Reken(const Werkblad& werkblad, const Catalogus& catalogus, Datum vandaag, char decimaal) {

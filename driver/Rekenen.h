@@ -25,8 +25,9 @@ struct Rekening {
   std::string Weigering() const;
 };
 
-// The texts of a batch row: no display is worked out.
-Rekening Reken(const WerkbladTeksten& teksten, const Catalogus& catalogus, Datum vandaag);
+// The texts of a batch row, into `r` anew; no display is worked out. One
+// Rekening handed in row after row keeps its storage.
+void Reken(const WerkbladTeksten& teksten, const Catalogus& catalogus, Datum vandaag, Rekening& r);
 
 // A worksheet as the user filled it in, with what the fields show after the
 // check in `decimaal`.

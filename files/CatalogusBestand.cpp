@@ -138,9 +138,10 @@ Uitkomst<bool> BewaarWegdekken(const std::filesystem::path& dataMap, const Catal
   return true;
 }
 
-Uitkomst<void> BewaarCatalogusBestand(const std::filesystem::path& pad, const Catalogus& catalogus) {
+Uitkomst<void> BewaarCatalogusBestand(const std::filesystem::path& pad, const Catalogus& catalogus,
+                                      const Schrijfwijze& wijze) {
   const auto bytes = CodeerCatalogus(catalogus);
-  return SchrijfVeilig(pad, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+  return SchrijfVeilig(pad, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), wijze);
 }
 
 std::vector<std::string> VulLijst(Catalogus& c) {

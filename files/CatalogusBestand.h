@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "base/Bestand.h"
 #include "base/Uitkomst.h"
 #include "calc/Wegdek.h"
 
@@ -36,7 +37,8 @@ Uitkomst<void> LaadCatalogusBestand(const std::filesystem::path& bestand, Catalo
 // one loaded from a refused file leaves the file on disk as it is.
 Uitkomst<bool> BewaarWegdekken(const std::filesystem::path& dataMap, const Catalogus& catalogus);
 // Writes the catalogue to a catalogue file under any name, whatever it holds.
-Uitkomst<void> BewaarCatalogusBestand(const std::filesystem::path& bestand, const Catalogus& catalogus);
+Uitkomst<void> BewaarCatalogusBestand(const std::filesystem::path& bestand, const Catalogus& catalogus,
+                                      const Schrijfwijze& wijze = {});
 
 // Fills WegdekNamen (descriptions padded to 40) and returns the list items in order.
 std::vector<std::string> VulLijst(Catalogus& catalogus);

@@ -105,6 +105,7 @@ Uitkomst<void> ControleerKop(const std::vector<std::string>& velden, int nummer)
 // The description as the catalogue file can hold it: padding dropped,
 // leading blanks kept.
 Uitkomst<std::string> LeesOmschrijving(std::string_view veld, int nummer) {
+  veld = ZonderFormuleteken(veld);  // a spreadsheet's guard, as an export writes it
   if (!IsUtf8(veld)) return TabelFout(nummer, 1, "de tekst is geen UTF-8 (bewaar het bestand als CSV UTF-8)");
   const std::string tekst = RechtsBijgesneden(veld);
   if (Bijgesneden(tekst).empty()) return TabelFout(nummer, 1, "de omschrijving is leeg");
@@ -230,11 +231,13 @@ Uitkomst<std::vector<IngelezenWegdek>> LeesWegdekTabelBestand(const std::filesys
                               csv.string());
 }
 
-Uitkomst<void> ExporteerWegdekken(const Catalogus& catalogus, const std::filesystem::path& csv, char decimaal) {
-  return SchrijfVeilig(csv, SchrijfWegdekTabel(catalogus, decimaal));
+Uitkomst<void> ExporteerWegdekken(const Catalogus& catalogus, const std::filesystem::path& csv, char decimaal,
+                                  const Schrijfwijze& wijze) {
+  return SchrijfVeilig(csv, SchrijfWegdekTabel(catalogus, decimaal), wijze);
 }
 
-Uitkomst<int> ImporteerWegdekken(const std::filesystem::path& csv, const std::filesystem::path& dat) {
+Uitkomst<int> ImporteerWegdekken(const std::filesystem::path& csv, const std::filesystem::path& dat,
+                                 const Schrijfwijze& wijze) {
   const auto tabel = LeesWegdekTabelBestand(csv);
   if (!tabel) return tabel.Reden();
   // The window's import refuses a description twice; so does this one.
@@ -250,7 +253,7 @@ Uitkomst<int> ImporteerWegdekken(const std::filesystem::path& csv, const std::fi
   }
   c.AantalWegdekken = static_cast<std::int16_t>(tabel->size());
   for (std::size_t i = 0; i < tabel->size(); ++i) c.Wegdekken[i + 1] = Wegdek::Van((*tabel)[i]);
-  if (auto bewaard = BewaarCatalogusBestand(dat, c); !bewaard) return bewaard.Reden();
+  if (auto bewaard = BewaarCatalogusBestand(dat, c, wijze); !bewaard) return bewaard.Reden();
   return static_cast<int>(tabel->size());
 }
 

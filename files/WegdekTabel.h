@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/Bestand.h"
 #include "base/Uitkomst.h"
 #include "calc/Wegdek.h"
 #include "calc/WegdekImport.h"
@@ -38,12 +39,14 @@ Uitkomst<std::vector<IngelezenWegdek>> LeesWegdekTabelBytes(std::string_view byt
 Uitkomst<std::vector<IngelezenWegdek>> LeesWegdekTabelBestand(const std::filesystem::path& csv);
 
 // Writes the catalogue's table to `csv` through SchrijfVeilig.
-Uitkomst<void> ExporteerWegdekken(const Catalogus& catalogus, const std::filesystem::path& csv, char decimaal);
+Uitkomst<void> ExporteerWegdekken(const Catalogus& catalogus, const std::filesystem::path& csv, char decimaal,
+                                  const Schrijfwijze& wijze = {});
 
 // Replaces the road surfaces of the catalogue file `dat` by those of the
 // table `csv`, keeping its user names; a missing `dat` is made with blank
 // ones. The file is replaced only whole, and not at all on any refusal.
 // Holds the number of surfaces written.
-Uitkomst<int> ImporteerWegdekken(const std::filesystem::path& csv, const std::filesystem::path& dat);
+Uitkomst<int> ImporteerWegdekken(const std::filesystem::path& csv, const std::filesystem::path& dat,
+                                 const Schrijfwijze& wijze = {});
 
 }  // namespace tarvo

@@ -146,9 +146,9 @@ Uitkomst<Invoer> LeesWerkbladBestand(const std::filesystem::path& pad) {
   return Fout{"Bestand " + naam + " is " + Beschadigd(bytes->size()) + ".", in.Nummer()};
 }
 
-Uitkomst<void> SchrijfWerkbladBestand(const std::filesystem::path& pad, const Invoer& in) {
+Uitkomst<void> SchrijfWerkbladBestand(const std::filesystem::path& pad, const Invoer& in, const Schrijfwijze& wijze) {
   const auto bytes = CodeerWerkblad(in);
-  return SchrijfVeilig(pad, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+  return SchrijfVeilig(pad, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), wijze);
 }
 
 bool IsWerkbladNaam(std::string_view pad) {

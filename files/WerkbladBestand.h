@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 
+#include "base/Bestand.h"
 #include "base/Uitkomst.h"
 #include "calc/Wegdek.h"
 #include "calc/Werkblad.h"
@@ -50,8 +51,9 @@ Werkblad WerkbladVan(const Invoer& in, char decimaal);
 Uitkomst<Invoer> LeesWerkbladBestand(const std::filesystem::path& pad);
 
 // Writes the input with the mark "O2" through SchrijfVeilig: on failure the
-// file that was there is kept as it was.
-Uitkomst<void> SchrijfWerkbladBestand(const std::filesystem::path& pad, const Invoer& in);
+// file that was there is kept as it was. `wijze` as SchrijfVeilig takes it.
+Uitkomst<void> SchrijfWerkbladBestand(const std::filesystem::path& pad, const Invoer& in,
+                                      const Schrijfwijze& wijze = {});
 
 // Whether a path names a worksheet: it ends in ".tvo", in any letter case.
 bool IsWerkbladNaam(std::string_view pad);

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs what building, running, testing and packaging Tarvo needs on
 # Debian 12, then checks that CMake finds every package of the full build.
+#   setup.sh            everything: the window, the tests, the package, the browser version
+#   setup.sh --venster  only what building and starting the window program needs
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -10,22 +12,38 @@ cd "$(dirname "$0")/.."
 # config wants libxkbcommon-dev. Without a desktop, xdg-mime asks `file`,
 # which knows no shared-mime-info types; libfile-mimeinfo-perl's `mimetype`
 # does. librsvg2-bin draws the program's icon as PNG for the package.
-PAKKETTEN=(
-  build-essential cmake ninja-build pkg-config file dpkg-dev python3 git
+VENSTER=(
+  build-essential cmake ninja-build pkg-config python3
   qt6-base-dev qt6-charts-dev qt6-qpa-plugins qt6-tools-dev qt6-translations-l10n
-  libqt6opengl6-dev libxkbcommon-dev libgl1-mesa-dev
+  libqt6opengl6-dev libxkbcommon-dev libgl1-mesa-dev fonts-liberation2
+)
+# The tests, the package and the browser version (emscripten, Chromium, a
+# locale with a decimal comma for the number tests) come on top.
+TOETSEN=(
+  file dpkg-dev git locales
   libgtest-dev libgmock-dev libbenchmark-dev clang clang-format libclang-rt-14-dev
-  fonts-liberation2 poppler-utils xvfb xauth imagemagick xdotool x11-utils
+  poppler-utils xvfb xauth imagemagick xdotool x11-utils
   desktop-file-utils appstream shared-mime-info xdg-utils libfile-mimeinfo-perl man-db librsvg2-bin
   emscripten chromium
 )
-# The browser version's build and tests run on Node.js; one from elsewhere
-# than Debian (with its own npm) will do.
-command -v node >/dev/null || PAKKETTEN+=(nodejs)
-command -v npm >/dev/null || PAKKETTEN+=(npm)
 
 source scripts/pakketten.sh
-InstalleerOntbrekende "${PAKKETTEN[@]}"
+if [ "${1:-}" = "--venster" ]; then
+  InstalleerOntbrekende "${VENSTER[@]}"
+  PROEF=build/setup-venster
+  mkdir -p build
+  if ! cmake -S . -B "$PROEF" -G Ninja -DTARVO_TESTS=OFF -DTARVO_BENCH=OFF >"$PROEF.log" 2>&1; then
+    echo "setup: CMake vindt niet alles wat het programma nodig heeft; zie $PROEF.log." >&2
+    exit 1
+  fi
+  exit 0
+fi
+
+# The browser version's build and tests run on Node.js; one from elsewhere
+# than Debian (with its own npm) will do.
+command -v node >/dev/null || TOETSEN+=(nodejs)
+command -v npm >/dev/null || TOETSEN+=(npm)
+InstalleerOntbrekende "${VENSTER[@]}" "${TOETSEN[@]}"
 
 # The browser test's own packages, exactly as the lock file names them;
 # again only when the lock file changed.

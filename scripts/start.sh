@@ -15,9 +15,12 @@ if [ "${1:-}" = "--web" ]; then
   exit 0
 fi
 
-bash scripts/setup.sh
+# Only what the window program needs: the tests' and the browser version's
+# tools come with scripts/test.sh and scripts/web.sh.
+bash scripts/setup.sh --venster
 # The same configuration as scripts/pakket.sh, which packages this build.
-cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DTARVO_BENCH=OFF -DCMAKE_INSTALL_PREFIX=/usr >/dev/null
+cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DTARVO_BENCH=OFF -DCMAKE_INSTALL_PREFIX=/usr \
+  -DTARVO_TESTS=OFF >/dev/null
 cmake --build build/release -j"$(nproc)" --target tarvo tarvo-reken
 
 # The data folder is the current directory: a folder of its own keeps the

@@ -200,14 +200,19 @@ void ZetPdfPagina(QPagedPaintDevice& apparaat) {
       QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(3, 3, 3, 3), QPageLayout::Millimeter));
 }
 
-Uitkomst<void> SchrijfPdf(const QString& pad, const PaginaInhoud& inhoud) {
-  return BewaarVeilig(pad, [&](QIODevice& bytes) {
-    QPdfWriter pdf(&bytes);
-    pdf.setCreator(versie::kProductNaam);
-    pdf.setTitle("Rekenblad Tarvo");
-    ZetPdfPagina(pdf);
-    return DrukPagina(pdf, inhoud);
-  });
+Uitkomst<void> SchrijfPdf(const QString& pad, const PaginaInhoud& inhoud) { return SchrijfPdf(pad, inhoud, {}); }
+
+Uitkomst<void> SchrijfPdf(const QString& pad, const PaginaInhoud& inhoud, const Schrijfwijze& wijze) {
+  return BewaarVeilig(
+      pad,
+      [&](QIODevice& bytes) {
+        QPdfWriter pdf(&bytes);
+        pdf.setCreator(versie::kProductNaam);
+        pdf.setTitle("Rekenblad Tarvo");
+        ZetPdfPagina(pdf);
+        return DrukPagina(pdf, inhoud);
+      },
+      wijze);
 }
 
 // Dutch month names whatever the system's language: every text of the program is Dutch.

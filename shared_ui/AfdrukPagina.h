@@ -4,6 +4,7 @@
 // PDF printer and `tarvo --pdf` all go through DrukPagina.
 #include <QString>
 
+#include "base/Bestand.h"
 #include "base/Uitkomst.h"
 
 class QDate;
@@ -34,8 +35,10 @@ bool DrukPagina(QPagedPaintDevice& apparaat, const PaginaInhoud& inhoud);
 void ZetPdfPagina(QPagedPaintDevice& apparaat);
 
 // The page as a one-page PDF file, made in memory and then saved through
-// SchrijfVeilig: a failed write leaves an old file as it was.
+// SchrijfVeilig: a failed write leaves an old file as it was. `wijze` as
+// SchrijfVeilig takes it.
 Uitkomst<void> SchrijfPdf(const QString& pad, const PaginaInhoud& inhoud);
+Uitkomst<void> SchrijfPdf(const QString& pad, const PaginaInhoud& inhoud, const Schrijfwijze& wijze);
 
 // The footer's date text: "dd mmmm yyyy" ("01 maart 2024").
 QString DatumTekst(const QDate& datum);

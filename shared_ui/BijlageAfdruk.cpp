@@ -29,6 +29,7 @@ constexpr double kCelRuimteCm = 0.12;     // left and right of a cell's text
 constexpr double kRijRuimtePunten = 0.5;  // above and below it
 constexpr double kMinKolomCm = 2;         // a value column's least width
 constexpr double kMaxWoordCm = 2.5;       // a longer word may break where its column is narrower
+constexpr double kMaxNaamCm = 8;          // the labels' column at most; a longer label breaks
 constexpr double kKopAfstandCm = 0.3;     // between the page's heading and the table
 constexpr double kPdfMargeMm = 10;
 const QColor kStreep(238, 238, 238);  // every other row, to follow a row across
@@ -53,7 +54,7 @@ struct Papier {
 Papier PapierVan(const BijlageTabel& tabel) {
   Papier p;
   p.kop = QTekst(kBijlageTitel) + " – " + QTekst(BijlageRekenbladen(tabel));
-  for (const std::string& naam : tabel.kolommen) p.namen << QTekst(naam);
+  for (const BijlageKolom& k : tabel.kolommen) p.namen << QTekst(k.label);
   for (const std::string& kop : BijlageKoppen(tabel)) p.koppen << QTekst(kop);
   for (const auto& regel : tabel.regels) {
     QStringList cellen;
@@ -141,7 +142,8 @@ struct Blad {
 
 struct Indeling {
   double naamBreedte = 0;
-  QStringList kopRegels;  // the page heading's lines, left of the page number
+  std::vector<QStringList> namen;  // per quantity its label's lines
+  QStringList kopRegels;           // the page heading's lines, left of the page number
   double kopHoogte = 0;
   std::vector<Groep> groepen;
   std::vector<Blad> bladen;
@@ -149,92 +151,93 @@ struct Indeling {
 
 QString BladNummer(std::size_t n, std::size_t van) { return QString("blad %1 van %2").arg(n).arg(van); }
 
-Indeling Deel(const Maten& m, const Papier& p) {
-  Indeling d;
-  const double regel = m.Regel(m.tabel);
-  for (const QString& naam : p.namen) d.naamBreedte = std::max(d.naamBreedte, m.Breedte(naam, m.tabel));
-  d.naamBreedte += 2 * m.ruimte;
-  const double ruimte = m.breedte - d.naamBreedte;
-
-  // A column's natural width holds each text on one line; its minimum keeps
-  // its numbers whole, and its words up to a width where a name or a path
-  // had better break than take the page.
+// Each value column's natural width, holding each text on one line, and its
+// least width: its numbers whole, and its words up to a width where a name
+// or a path had better break than take the page.
+struct Breedten {
   std::vector<double> natuurlijk, minimum;
+};
+
+Breedten MeetKolommen(const Maten& m, const Papier& p, double ruimte) {
+  Breedten b;
   for (std::size_t j = 0; j < p.kolommen.size(); ++j) {
     double n = 0, woorden = 0, getallen = m.pxPerCm * kMinKolomCm;
     const auto meet = [&](const QString& tekst, const QFont& f) {
-      const double b = m.Breedte(tekst, f);
-      n = std::max(n, b);
-      if (IsGetal(tekst.toStdString())) getallen = std::max(getallen, b);
+      const double breedte = m.Breedte(tekst, f);
+      n = std::max(n, breedte);
+      if (IsGetal(tekst.toStdString())) getallen = std::max(getallen, breedte);
       for (const QString& woord : tekst.split(' ', Qt::SkipEmptyParts)) {
         woorden = std::max(woorden, std::min(m.Breedte(woord, f), m.pxPerCm * kMaxWoordCm));
       }
     };
     meet(p.koppen[static_cast<qsizetype>(j)], m.vet);
     for (const QString& cel : p.kolommen[j]) meet(cel, m.tabel);
-    natuurlijk.push_back(std::min(n + 2 * m.ruimte + 1, ruimte));
-    minimum.push_back(std::min(std::max(getallen, woorden) + 2 * m.ruimte + 1, natuurlijk.back()));
+    b.natuurlijk.push_back(std::min(n + 2 * m.ruimte + 1, ruimte));
+    b.minimum.push_back(std::min(std::max(getallen, woorden) + 2 * m.ruimte + 1, b.natuurlijk.back()));
   }
-  const auto past = [&](std::size_t van, std::size_t tot) {
-    std::vector<double> n(natuurlijk.begin() + static_cast<std::ptrdiff_t>(van),
-                          natuurlijk.begin() + static_cast<std::ptrdiff_t>(tot));
-    std::vector<double> min(minimum.begin() + static_cast<std::ptrdiff_t>(van),
-                            minimum.begin() + static_cast<std::ptrdiff_t>(tot));
-    return Verdeel(n, min, ruimte);
-  };
+  return b;
+}
 
-  // As many columns on a page as fit, in as few groups; then the same
-  // number of groups evened out, so the last is not a lone column.
+// The widths of the columns [van, tot) side by side within `ruimte`, if they fit.
+std::optional<std::vector<double>> Past(const Breedten& b, std::size_t van, std::size_t tot, double ruimte) {
+  const auto deel = [&](const std::vector<double>& v) {
+    return std::vector<double>(v.begin() + static_cast<std::ptrdiff_t>(van),
+                               v.begin() + static_cast<std::ptrdiff_t>(tot));
+  };
+  return Verdeel(deel(b.natuurlijk), deel(b.minimum), ruimte);
+}
+
+// As many columns on a page as fit, in as few groups; then the same number
+// of groups evened out, so the last is not a lone column.
+std::vector<std::pair<std::size_t, std::size_t>> Groepeer(const Breedten& b, double ruimte) {
+  const std::size_t aantal = b.natuurlijk.size();
   std::vector<std::pair<std::size_t, std::size_t>> indeling;
-  for (std::size_t j = 0; j < p.kolommen.size(); ++j) {
-    if (!indeling.empty() && past(indeling.back().first, j + 1)) {
+  for (std::size_t j = 0; j < aantal; ++j) {
+    if (!indeling.empty() && Past(b, indeling.back().first, j + 1, ruimte)) {
       indeling.back().second = j + 1;
     } else {
       indeling.push_back({j, j + 1});
     }
   }
-  if (indeling.empty()) indeling.push_back({0, 0});
-  const std::size_t per = (p.kolommen.size() + indeling.size() - 1) / indeling.size();
+  if (indeling.empty()) return {{0, 0}};
+  const std::size_t per = (aantal + indeling.size() - 1) / indeling.size();
   std::vector<std::pair<std::size_t, std::size_t>> gelijk;
-  for (std::size_t van = 0; van < p.kolommen.size(); van += per) {
-    gelijk.push_back({van, std::min(van + per, p.kolommen.size())});
-  }
-  if (gelijk.size() == indeling.size() &&
-      std::all_of(gelijk.begin(), gelijk.end(), [&](const auto& g) { return past(g.first, g.second).has_value(); })) {
-    indeling = gelijk;
-  }
+  for (std::size_t van = 0; van < aantal; van += per) gelijk.push_back({van, std::min(van + per, aantal)});
+  const bool allePassen = std::all_of(gelijk.begin(), gelijk.end(),
+                                      [&](const auto& g) { return Past(b, g.first, g.second, ruimte).has_value(); });
+  return gelijk.size() == indeling.size() && allePassen ? gelijk : indeling;
+}
 
-  for (const auto& [van, tot] : indeling) {
-    Groep g;
-    for (std::size_t k = van; k < tot; ++k) g.kolommen.push_back(k);
-    const std::vector<std::size_t>& kolommen = g.kolommen;
-    g.breedten = *past(van, tot);
-    std::size_t kopRegels = 1;
-    g.rijHoogten.assign(static_cast<std::size_t>(p.namen.size()), 0);
-    std::vector<std::size_t> rijRegels(static_cast<std::size_t>(p.namen.size()), 1);
-    for (std::size_t c = 0; c < kolommen.size(); ++c) {
-      const double tekstBreedte = g.breedten[c] - 2 * m.ruimte;
-      g.koppen.push_back(m.Regels(p.koppen[static_cast<qsizetype>(kolommen[c])], m.vet, tekstBreedte));
-      kopRegels = std::max(kopRegels, static_cast<std::size_t>(g.koppen.back().size()));
-      std::vector<QStringList> cellen;
-      for (std::size_t i = 0; i < rijRegels.size(); ++i) {
-        cellen.push_back(m.Regels(p.kolommen[kolommen[c]][static_cast<qsizetype>(i)], m.tabel, tekstBreedte));
-        rijRegels[i] = std::max(rijRegels[i], static_cast<std::size_t>(cellen.back().size()));
-      }
-      g.cellen.push_back(std::move(cellen));
-    }
-    g.kopHoogte = static_cast<double>(kopRegels) * regel + 2 * m.rijRuimte;
+// A group's lines in each cell and heading, and the height of each row: its
+// label's lines or its tallest cell's, whichever has more.
+Groep MaakGroep(const Maten& m, const Papier& p, const Indeling& d, std::vector<double> breedten, std::size_t van,
+                std::size_t tot) {
+  Groep g;
+  g.breedten = std::move(breedten);
+  const double regel = m.Regel(m.tabel);
+  std::size_t kopRegels = 1;
+  std::vector<std::size_t> rijRegels;
+  for (const QStringList& naam : d.namen) rijRegels.push_back(static_cast<std::size_t>(naam.size()));
+  for (std::size_t k = van; k < tot; ++k) {
+    g.kolommen.push_back(k);
+    const double tekstBreedte = g.breedten[k - van] - 2 * m.ruimte;
+    g.koppen.push_back(m.Regels(p.koppen[static_cast<qsizetype>(k)], m.vet, tekstBreedte));
+    kopRegels = std::max(kopRegels, static_cast<std::size_t>(g.koppen.back().size()));
+    std::vector<QStringList> cellen;
     for (std::size_t i = 0; i < rijRegels.size(); ++i) {
-      g.rijHoogten[i] = static_cast<double>(rijRegels[i]) * regel + 2 * m.rijRuimte;
+      cellen.push_back(m.Regels(p.kolommen[k][static_cast<qsizetype>(i)], m.tabel, tekstBreedte));
+      rijRegels[i] = std::max(rijRegels[i], static_cast<std::size_t>(cellen.back().size()));
     }
-    d.groepen.push_back(std::move(g));
+    g.cellen.push_back(std::move(cellen));
   }
+  g.kopHoogte = static_cast<double>(kopRegels) * regel + 2 * m.rijRuimte;
+  for (std::size_t n : rijRegels) g.rijHoogten.push_back(static_cast<double>(n) * regel + 2 * m.rijRuimte);
+  return g;
+}
 
-  // The heading leaves room for the widest page number it may come to.
-  const double nummer = m.Breedte(BladNummer(999, 999), m.tabel) + m.pxPerCm * 0.5;
-  d.kopRegels = m.Regels(p.kop, m.kop, m.breedte - nummer);
-  d.kopHoogte = static_cast<double>(d.kopRegels.size()) * m.Regel(m.kop) + kKopAfstandCm * m.pxPerCm;
-
+// Each group's rows over as many pages as they need below the headings.
+std::vector<Blad> Bladen(const Maten& m, const Indeling& d) {
+  std::vector<Blad> bladen;
   for (std::size_t g = 0; g < d.groepen.size(); ++g) {
     const Groep& groep = d.groepen[g];
     const double ruimteRijen = m.hoogte - d.kopHoogte - groep.kopHoogte;
@@ -245,21 +248,38 @@ Indeling Deel(const Maten& m, const Papier& p) {
       while (tot < groep.rijHoogten.size() && (tot == van || h + groep.rijHoogten[tot] <= ruimteRijen)) {
         h += groep.rijHoogten[tot++];
       }
-      d.bladen.push_back({g, van, tot});
+      bladen.push_back({g, van, tot});
       if (tot == van) break;
       van = tot;
     }
   }
+  return bladen;
+}
+
+// The labels take the width of the widest up to a cap, beyond which they
+// break over lines: a long label must not leave the values no room.
+Indeling Deel(const Maten& m, const Papier& p) {
+  Indeling d;
+  for (const QString& naam : p.namen) d.naamBreedte = std::max(d.naamBreedte, m.Breedte(naam, m.tabel) + 1);
+  d.naamBreedte = std::min(d.naamBreedte, m.pxPerCm * kMaxNaamCm) + 2 * m.ruimte;
+  for (const QString& naam : p.namen) d.namen.push_back(m.Regels(naam, m.tabel, d.naamBreedte - 2 * m.ruimte));
+
+  // The heading leaves room for the widest page number it may come to.
+  const double nummer = m.Breedte(BladNummer(999, 999), m.tabel) + m.pxPerCm * 0.5;
+  d.kopRegels = m.Regels(p.kop, m.kop, m.breedte - nummer);
+  d.kopHoogte = static_cast<double>(d.kopRegels.size()) * m.Regel(m.kop) + kKopAfstandCm * m.pxPerCm;
+
+  const double ruimte = m.breedte - d.naamBreedte;
+  const Breedten breedten = MeetKolommen(m, p, ruimte);
+  for (const auto& [van, tot] : Groepeer(breedten, ruimte)) {
+    d.groepen.push_back(MaakGroep(m, p, d, Past(breedten, van, tot, ruimte).value_or(std::vector<double>{}), van, tot));
+  }
+  d.bladen = Bladen(m, d);
   return d;
 }
 
-void TekenBlad(QPainter& pt, const Maten& m, const Papier& p, const Indeling& d, std::size_t n) {
-  const Blad& blad = d.bladen[n];
-  const Groep& g = d.groepen[blad.groep];
-  const double regel = m.Regel(m.tabel);
-  const double ascent = QFontMetricsF(m.tabel, m.apparaat).ascent();
-
-  // The page's heading: title and worksheets, the page number at the right.
+// The page's heading: title and worksheets, the page number at the right.
+void TekenKop(QPainter& pt, const Maten& m, const Indeling& d, std::size_t n) {
   pt.setPen(Qt::black);
   pt.setFont(m.kop);
   const QFontMetricsF kop(m.kop, m.apparaat);
@@ -269,6 +289,14 @@ void TekenBlad(QPainter& pt, const Maten& m, const Papier& p, const Indeling& d,
   pt.setFont(m.tabel);
   const QString nummer = BladNummer(n + 1, d.bladen.size());
   pt.drawText(QPointF(m.breedte - m.Breedte(nummer, m.tabel), kop.ascent()), nummer);
+}
+
+void TekenBlad(QPainter& pt, const Maten& m, const Papier& p, const Indeling& d, std::size_t n) {
+  const Blad& blad = d.bladen[n];
+  const Groep& g = d.groepen[blad.groep];
+  const double regel = m.Regel(m.tabel);
+  const double ascent = QFontMetricsF(m.tabel, m.apparaat).ascent();
+  TekenKop(pt, m, d, n);
 
   double breedte = d.naamBreedte;
   for (double b : g.breedten) breedte += b;
@@ -300,7 +328,7 @@ void TekenBlad(QPainter& pt, const Maten& m, const Papier& p, const Indeling& d,
     const double h = g.rijHoogten[i];
     if ((i - blad.van) % 2 == 1) pt.fillRect(QRectF(0, y, breedte, h), kStreep);
     pt.setPen(Qt::black);
-    tekst({p.namen[static_cast<qsizetype>(i)]}, 0, d.naamBreedte, y, false);
+    tekst(d.namen[i], 0, d.naamBreedte, y, false);
     x = d.naamBreedte;
     for (std::size_t c = 0; c < g.kolommen.size(); ++c) {
       const QString& cel = p.kolommen[g.kolommen[c]][static_cast<qsizetype>(i)];

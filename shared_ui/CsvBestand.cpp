@@ -5,6 +5,7 @@
 #include "base/Bestand.h"
 #include "shared_ui/Dialogen.h"
 #include "shared_ui/QtTekst.h"
+#include "shared_ui/Schrijfmeldingen.h"
 
 namespace tarvo {
 
@@ -15,10 +16,12 @@ std::optional<QString> BewaarCsv(QWidget* ouder, Dialogen& dialogen, const QStri
   if (!pad || pad->isEmpty()) return std::nullopt;
   // With a byte-order mark, so that a spreadsheet reads the accents as UTF-8.
   const std::string inhoud = "\xEF\xBB\xBF" + tekst;
-  if (const auto geschreven = SchrijfVeilig(NaarPad(*pad), inhoud); !geschreven) {
+  const Schrijfmeldingen meldingen(nullptr);
+  if (const auto geschreven = SchrijfVeilig(NaarPad(*pad), inhoud, meldingen.Wijze()); !geschreven) {
     dialogen.Toon(geschreven.Melding() + ".", titel, Icoon::Kritiek);
     return std::nullopt;
   }
+  meldingen.ToonOpmerkingen(dialogen, titel);
   return pad;
 }
 

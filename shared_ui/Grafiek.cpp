@@ -42,7 +42,6 @@ struct Grafiek::Impl {
   QLabel* voetnoot = nullptr;
 
   QBarSeries* staven = nullptr;
-  QBarCategoryAxis* categorieAs = nullptr;
   QStringList labelTeksten;
   QList<QGraphicsSimpleTextItem*> labelItems;
 
@@ -76,7 +75,6 @@ struct Grafiek::Impl {
     labelItems.clear();
     labelTeksten.clear();
     staven = nullptr;
-    categorieAs = nullptr;
     lijn = nullptr;
     xAs = linkerAs = rechterAs = nullptr;
     logAs = nullptr;
@@ -183,7 +181,7 @@ struct Grafiek::Impl {
 
   static Grafiek::As AlsAs(const QValueAxis* as) {
     if (as == nullptr) return {};
-    return {as->titleText(), as->min(), as->max(), as->tickCount(), as->isVisible()};
+    return {as->min(), as->max(), as->tickCount(), as->isVisible()};
   }
 };
 
@@ -235,10 +233,10 @@ void Grafiek::ToonStaven(const QStringList& categorieen, const QList<double>& wa
   d_->staven->append(set);
   d_->chart->addSeries(d_->staven);
 
-  d_->categorieAs = new QBarCategoryAxis();
-  d_->categorieAs->append(categorieen);
-  d_->chart->addAxis(d_->categorieAs, Qt::AlignBottom);
-  d_->staven->attachAxis(d_->categorieAs);
+  auto* categorieAs = new QBarCategoryAxis();
+  categorieAs->append(categorieen);
+  d_->chart->addAxis(categorieAs, Qt::AlignBottom);
+  d_->staven->attachAxis(categorieAs);
 
   auto* yAs = new QValueAxis();
   yAs->setRange(0, yMax);
@@ -359,10 +357,6 @@ Uitkomst<void> Grafiek::BewaarPng(const QString& pad) {
   return BewaarVeilig(pad, [this](QIODevice& bytes) { return grab().save(&bytes, "PNG"); });
 }
 
-QString Grafiek::Titel() const { return d_->chart->title(); }
-QString Grafiek::Voetnoot() const { return d_->voetnoot->text(); }
-QStringList Grafiek::Categorieen() const { return d_->categorieAs ? d_->categorieAs->categories() : QStringList(); }
-
 QList<double> Grafiek::Waarden() const {
   QList<double> uit;
   if (d_->staven == nullptr || d_->staven->barSets().isEmpty()) return uit;
@@ -375,7 +369,7 @@ QStringList Grafiek::Labels() const { return d_->labelTeksten; }
 QList<QPointF> Grafiek::Punten() const { return d_->lijn ? d_->lijn->points() : QList<QPointF>(); }
 
 Grafiek::As Grafiek::XAs() const {
-  if (d_->logAs) return {d_->logAs->titleText(), d_->logAs->min(), d_->logAs->max(), 0, d_->logAs->isVisible()};
+  if (d_->logAs) return {d_->logAs->min(), d_->logAs->max(), 0, d_->logAs->isVisible()};
   As as = Impl::AlsAs(d_->xAs);
   if (d_->xAs) as.streepjes = static_cast<int>(std::lround(d_->xAs->max() / d_->xAs->tickInterval())) + 1;
   return as;

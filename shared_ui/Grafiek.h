@@ -50,14 +50,10 @@ class Grafiek : public QWidget {
 
   // What the chart holds, so tests need not know the library.
   struct As {
-    QString titel;
     double min = 0, max = 0;
     int streepjes = 0;  // tick marks, both ends included
     bool zichtbaar = false;
   };
-  QString Titel() const;
-  QString Voetnoot() const;
-  QStringList Categorieen() const;
   QList<double> Waarden() const;
   QStringList Labels() const;
   QList<QPointF> Punten() const;

@@ -31,12 +31,14 @@ Datum VandaagQt() {
   return Datum{vandaag.year(), vandaag.month(), vandaag.day()};
 }
 
-Uitkomst<void> BewaarVeilig(const QString& pad, const std::function<bool(QIODevice&)>& maak) {
+Uitkomst<void> BewaarVeilig(const QString& pad, const std::function<bool(QIODevice&)>& maak,
+                            const Schrijfwijze& wijze) {
   QBuffer buffer;
   buffer.open(QIODevice::WriteOnly);
   if (!maak(buffer)) return Fout{"Bestand " + pad.toStdString() + " kon niet worden geschreven", kFoutBestandstoegang};
   const QByteArray& bytes = buffer.data();
-  return SchrijfVeilig(NaarPad(pad), std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+  return SchrijfVeilig(NaarPad(pad), std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
+                       wijze);
 }
 
 }  // namespace tarvo

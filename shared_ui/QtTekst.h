@@ -5,6 +5,7 @@
 #include <functional>
 #include <string_view>
 
+#include "base/Bestand.h"
 #include "base/Uitkomst.h"
 
 class QIODevice;
@@ -25,6 +26,7 @@ Datum VandaagQt();
 
 // A file made in memory by `maak`, then saved whole or not at all, as every
 // file of the program; "kon niet worden geschreven" when `maak` fails.
-Uitkomst<void> BewaarVeilig(const QString& pad, const std::function<bool(QIODevice&)>& maak);
+Uitkomst<void> BewaarVeilig(const QString& pad, const std::function<bool(QIODevice&)>& maak,
+                            const Schrijfwijze& wijze = {});
 
 }  // namespace tarvo

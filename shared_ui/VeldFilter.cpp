@@ -1,6 +1,7 @@
 #include "shared_ui/VeldFilter.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <algorithm>
 #include <optional>
@@ -25,7 +26,11 @@ std::optional<QString> Toegestaan(Toetsen toetsen) {
 VeldFilter::VeldFilter(const std::array<QLineEdit*, kAantalVelden>& velden,
                        const std::array<QLineEdit*, kAantalToelichtingen>& toelichting, char decimaal,
                        Dialogen& dialogen, QObject* ouder)
-    : QObject(ouder), velden_(velden), decimaal_(decimaal), ring_(new VeldRing(VeldRing::Escape::Leegmaken, this)) {
+    : QObject(ouder),
+      velden_(velden),
+      toelichting_(toelichting),
+      decimaal_(decimaal),
+      ring_(new VeldRing(VeldRing::Escape::Leegmaken, this)) {
   // The derived fields are never visited.
   std::vector<VeldRing::Veld> ring;
   for (int k = 0; k < kAantalVelden; ++k) {
@@ -37,6 +42,7 @@ VeldFilter::VeldFilter(const std::array<QLineEdit*, kAantalVelden>& velden,
   connect(ring_, &VeldRing::Binnen, this, &VeldFilter::MeldHelp);
   connect(ring_, &VeldRing::Verlaten, this, &VeldFilter::ControleerVeld);
   connect(ring_, &VeldRing::Geweigerd, this, [&dialogen] { dialogen.Piep(); });
+  for (QLineEdit* t : toelichting) t->installEventFilter(this);
 }
 
 void VeldFilter::VolgHelp(QWidget* control, std::string_view tekst) {
@@ -47,6 +53,10 @@ void VeldFilter::VolgHelp(QWidget* control, std::string_view tekst) {
 int VeldFilter::VeldIndex(const QLineEdit* edit) const {
   const auto it = std::find(velden_.begin(), velden_.end(), edit);
   return it == velden_.end() ? -1 : static_cast<int>(it - velden_.begin());
+}
+
+bool VeldFilter::IsToelichting(const QObject* object) const {
+  return std::find(toelichting_.begin(), toelichting_.end(), object) != toelichting_.end();
 }
 
 void VeldFilter::MeldHelp(QLineEdit* edit) {
@@ -66,10 +76,21 @@ void VeldFilter::ControleerVeld(QLineEdit* edit) {
   if (k < 0 || Veld(k).soort != VeldSoort::Getal) return;
   const VeldVerlaten v = VerlaatVeld(k, edit->text().toStdString(), decimaal_);
   ToonValidatie(edit, v.validatie);
-  if (!v.begrensd.empty()) emit Begrensd(v.begrensd);
+  if (!v.begrensd.empty()) emit Melding(v.begrensd);
 }
 
+// A typed character that a full line cannot take (nothing selected for it
+// to replace) is dropped by the line itself; the user is told why.
 bool VeldFilter::eventFilter(QObject* object, QEvent* event) {
+  if (event->type() == QEvent::KeyPress && IsToelichting(object)) {
+    const auto* regel = static_cast<const QLineEdit*>(object);
+    const QString getypt = static_cast<const QKeyEvent*>(event)->text();
+    if (!getypt.isEmpty() && getypt.at(0).isPrint() && regel->text().size() >= regel->maxLength() &&
+        !regel->hasSelectedText()) {
+      emit Melding(kToelichtingVol);
+    }
+    return false;
+  }
   if (event->type() == QEvent::FocusIn) {
     if (auto it = helpVan_.constFind(object); it != helpVan_.cend()) emit HelpTekst(*it);
   }

@@ -1,7 +1,8 @@
 #pragma once
 // How the worksheet's fields behave while the user types: the key filter
 // per field and the ring of fields and remark lines (VeldRing), the help
-// text per control, and the check of a number field when it is left.
+// text per control, the check of a number field when it is left, and a
+// word when a full remark line refuses a key.
 #include <QHash>
 #include <QObject>
 #include <array>
@@ -32,18 +33,21 @@ class VeldFilter : public QObject {
  signals:
   // The control that took the focus has this help text.
   void HelpTekst(const std::string& tekst);
-  // Leaving a field clamped its number: what the status bar tells of it.
-  void Begrensd(const std::string& melding);
+  // What the status bar tells: leaving a field clamped its number, or a
+  // remark line was too full to take a typed key.
+  void Melding(const std::string& melding);
 
  protected:
   bool eventFilter(QObject* object, QEvent* event) override;
 
  private:
   int VeldIndex(const QLineEdit* edit) const;
+  bool IsToelichting(const QObject* object) const;
   void MeldHelp(QLineEdit* edit);
   void ControleerVeld(QLineEdit* edit);
 
   std::array<QLineEdit*, kAantalVelden> velden_;
+  std::array<QLineEdit*, kAantalToelichtingen> toelichting_;
   char decimaal_;
   VeldRing* ring_;
   QHash<QObject*, std::string> helpVan_;

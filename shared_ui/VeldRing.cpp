@@ -56,17 +56,11 @@ bool VeldRing::Toets(QLineEdit* veld, const Plek& plek, const QKeyEvent* toets) 
       if (QLineEdit* naar = Volgende(veld, toets->key() != Qt::Key_Up)) naar->setFocus(Qt::OtherFocusReason);
       return true;
     case Qt::Key_Escape:
-      if (escape_ == Escape::Herstellen)
-        veld->setText(bewaard_);
-      else
-        veld->clear();
+      if (escape_ == Escape::Sluiten) return false;
+      veld->clear();
       // Escape is a character every filter takes; the window stays open.
       if (plek.toegestaan) ZetAchtergrond(veld, kLichtGeel);
-      if (escape_ == Escape::Herstellen) Binnenkomen(veld);
       return true;
-    case Qt::Key_Backspace:
-      if (escape_ == Escape::Herstellen) bewaard_ = veld->text();
-      break;
     default:
       break;
   }

@@ -18,9 +18,9 @@ namespace tarvo {
 class VeldRing : public QObject {
   Q_OBJECT
  public:
-  // Escape empties the field, or brings back the text that the last
-  // Backspace in this window saved.
-  enum class Escape { Leegmaken, Herstellen };
+  // Escape empties the field, or is left to the window: a dialog closes
+  // as with Cancel.
+  enum class Escape { Leegmaken, Sluiten };
 
   struct Veld {
     QLineEdit* edit;
@@ -37,7 +37,7 @@ class VeldRing : public QObject {
   QLineEdit* Volgende(const QLineEdit* van, bool vooruit) const;
 
  signals:
-  void Binnen(QLineEdit* veld);     // took the focus, or got its saved text back
+  void Binnen(QLineEdit* veld);     // took the focus
   void Verlaten(QLineEdit* veld);   // the user left the enabled field
   void Geweigerd(QLineEdit* veld);  // a typed key was refused
 
@@ -56,7 +56,6 @@ class VeldRing : public QObject {
   Escape escape_;
   std::vector<std::vector<QLineEdit*>> ringen_;
   QHash<const QObject*, Plek> plekken_;
-  QString bewaard_;
 };
 
 }  // namespace tarvo

@@ -29,6 +29,7 @@
 #include "tests/Catalogi.h"
 #include "tests/Gevallen.h"
 #include "tools/Afstand.h"
+#include "tools/Bijlage.h"
 #include "tools/Cumulatie.h"
 #include "tools/Diagram.h"
 #include "tools/DosisEffect.h"
@@ -170,6 +171,7 @@ const std::map<std::string, std::function<std::string(const Argumenten&)>, std::
     {"VastBreed", [](const Argumenten& a) { return VastBreed(a[0], static_cast<std::size_t>(Geheel(a[1]))); }},
     {"ZonderStuurtekens", [](const Argumenten& a) { return ZonderStuurtekens(a[0]); }},
     {"CsvTekst", [](const Argumenten& a) { return CsvTekst(a[0]); }},
+    {"ZonderFormuleteken", [](const Argumenten& a) { return std::string(ZonderFormuleteken(a[0])); }},
     {"Cp1252NaarUtf8", [](const Argumenten& a) { return Cp1252NaarUtf8(a[0]); }},
     {"Utf8NaarCp1252", [](const Argumenten& a) { return Utf8NaarCp1252(a[0]); }},
     {"Reden",
@@ -398,6 +400,37 @@ const std::map<std::string, std::function<std::string(const Argumenten&)>, std::
      }},
     // tools
     {"Geluidsbelasting", [](const Argumenten& a) { return std::to_string(Geluidsbelasting(Getal(a[0]))); }},
+    {"BijlageKolommen",
+     [](const Argumenten& a) {
+       // Decimal sign, with the test's columns (1) or not, the limits: the columns after milieukwaliteit.
+       std::vector<double> grenzen;
+       for (std::size_t i = 2; i < a.size(); ++i) grenzen.push_back(Getal(a[i]));
+       const Bijlage bijlage(grenzen, Catalogus{}, a[0][0], a[1] == "1");
+       std::vector<std::string> t;
+       bool na = false;
+       for (const BijlageKolom& k : bijlage.Kolommen()) {
+         if (na) t.push_back(k.naam + "=" + k.label);
+         na = na || k.naam == "milieukwaliteit";
+       }
+       return Samen(t);
+     }},
+    {"BijlageCellen",
+     [](const Argumenten& a) {
+       // A line with zone, aftrek, rail, situation and outcome ("-": not given): the cells of the columns named after.
+       BijlageRegel r{"blad.tvo", {}};
+       r.hoogte.invoer.zone = a[0] == "1", r.hoogte.invoer.aftrek = a[1] == "1";
+       r.hoogte.invoer.rail = static_cast<std::int16_t>(Geheel(a[2]));
+       r.situatie = a[3] == "-" ? "" : a[3], r.uitkomst = a[4] == "-" ? "" : a[4];
+       const BijlageTabel t = MaakBijlage({r}, {}, Catalogus{}, ',');
+       std::string cellen;
+       for (std::size_t i = 5; i < a.size(); ++i) {
+         const auto k =
+             std::find_if(t.kolommen.begin(), t.kolommen.end(), [&](const auto& k) { return k.naam == a[i]; });
+         cellen += (i > 5 ? "|" : "") +
+                   (k == t.kolommen.end() ? "(geen)" : t.regels[0][static_cast<std::size_t>(k - t.kolommen.begin())]);
+       }
+       return cellen;
+     }},
     {"Situatie",
      [](const Argumenten& a) {
        const Situatie& s = kSituaties.at(static_cast<std::size_t>(Geheel(a[0])));

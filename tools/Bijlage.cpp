@@ -1,110 +1,160 @@
 #include "tools/Bijlage.h"
 
 #include <algorithm>
-#include <functional>
 
 #include "base/Getal.h"
 #include "base/Tekst.h"
+#include "calc/Termen.h"
 #include "calc/Velden.h"
 #include "report/Rapport.h"
 
 namespace tarvo {
 namespace {
 
-struct Kolom {
-  std::string naam;
-  std::function<std::string(const BijlageRegel&)> tekst;
-};
+using Cel = std::function<std::string(const BijlageRegel&)>;
 
-using R = Resultaten;
+std::string JaNee(bool ja) { return ja ? "ja" : "nee"; }
 
-std::vector<Kolom> Kolommen(const std::vector<double>& grenzen, const Catalogus& catalogus, char dec) {
-  std::vector<Kolom> k;
-  auto getal = [dec](double x, std::string_view patroon) { return Formatteer(x, patroon, dec); };
-  auto invoer = [&k](std::string naam, std::function<std::string(const Invoer&)> f) {
-    k.push_back({std::move(naam), [f](const BijlageRegel& r) { return f(r.hoogte.invoer); }});
-  };
-  auto resultaat = [&k, getal](std::string naam, std::function<double(const R&)> f,
-                               std::string_view patroon = "##0.00") {
-    k.push_back({std::move(naam),
-                 [f, getal, patroon](const BijlageRegel& r) { return getal(f(r.hoogte.resultaten), patroon); }});
-  };
-  auto perPeriode = [&](std::string_view naam, PerPeriode R::*waarde) {
-    for (int p = 1; p <= kAantalPeriodes; ++p) {
-      resultaat(PeriodeKolom(naam, p), [waarde, p](const R& r) { return (r.*waarde)[static_cast<std::size_t>(p)]; });
-    }
-  };
-
-  k.push_back({"rekenblad", [](const BijlageRegel& r) { return r.rekenblad; }});
-  invoer("waarneempunt", [](const Invoer& in) { return Bijgesneden(in.waarneempunt); });
-  invoer("weg", [](const Invoer& in) { return Bijgesneden(in.weg); });
-  for (int veld = 0; veld < kAantalVelden; ++veld) {
-    const VeldInfo& v = Veld(veld);
-    if (v.soort != VeldSoort::Getal || v.batchKolom.empty()) continue;
-    invoer(std::string(v.batchKolom), [veld, getal, &v](const Invoer& in) {
-      return getal(in.getal[static_cast<std::size_t>(veld)], v.overname.patroon);
-    });
-  }
-  invoer("wegdek", [](const Invoer& in) { return std::to_string(in.wegdek); });
-  invoer("wegdek_omschrijving",
-         [&catalogus](const Invoer& in) { return Bijgesneden(catalogus.Op(in.wegdek).Omschrijving); });
-  for (int c = 1; c <= 6; ++c) {
-    invoer(std::string(kWegdekKolommen[static_cast<std::size_t>(c)]), [c, getal, &catalogus](const Invoer& in) {
-      return getal(catalogus.Op(in.wegdek).Coefficient(c), "##0.00");
-    });
-  }
-  invoer("zone", [](const Invoer& in) { return std::string(in.zone ? "1" : "0"); });
-  invoer("aftrek", [](const Invoer& in) { return std::string(in.aftrek ? "1" : "0"); });
-  invoer("rail", [](const Invoer& in) { return std::to_string(in.rail); });
-  for (std::size_t i = 0; i < kAantalToelichtingen; ++i) {
-    invoer("toelichting_" + std::to_string(i + 1), [i](const Invoer& in) { return in.toelichting[i]; });
-  }
-
-  resultaat("r", [](const R& r) { return r.AfstandSchuin; });
-  for (const PeriodeTerm& t : kEmissieTermen) perPeriode(t.naam, t.waarde);
-  resultaat("Cwegdek_lv", [](const R& r) { return r.CwegdekCat[1]; });
-  resultaat("Cwegdek_mv", [](const R& r) { return r.CwegdekCat[2]; });
-  resultaat("Cwegdek_zv", [](const R& r) { return r.CwegdekCat[3]; });
-  resultaat(
-      "aftrek_art35", [](const R& r) { return r.Art35Vlag ? r.Art35Aftrek : 0; }, "##0");
-  resultaat("Crefl", [](const R& r) { return r.Crefl; });
-  resultaat("Dafstand", [](const R& r) { return r.Dafstand; });
-  resultaat("Dlucht", [](const R& r) { return r.Dlucht; });
-  resultaat("Dbodem", [](const R& r) { return r.Dbodem; });
-  resultaat("Dmeteo", [](const R& r) { return r.Dmeteo; });
-  resultaat("Czichthoek", [](const R& r) { return r.Czichthoek; });
-  for (const PeriodeTerm& t : kNiveauTermen) perPeriode(t.naam, t.waarde);
-  resultaat("Letmaal", [](const R& r) { return r.Letmaal; });
-  resultaat("Lden", [](const R& r) { return r.Lden; });
-  resultaat("Lnight", [](const R& r) { return r.Lnight; });
-  resultaat(
-      "aftrek110g", [](const R& r) { return r.Aftrek110g; }, "##0");
-  k.push_back({"Lden_na_aftrek", [getal](const BijlageRegel& r) { return getal(r.hoogte.ldenNaAftrek, "##0.00"); }});
-  k.push_back({"geluidsbelasting", [getal](const BijlageRegel& r) { return getal(r.hoogte.geluidsbelasting, "##0"); }});
-  k.push_back({"milieukwaliteit", [](const BijlageRegel& r) {
-                 return std::string(Milieukwaliteit(r.hoogte.resultaten.Lden, r.hoogte.resultaten.Aftrek110g));
-               }});
-  for (std::size_t i = 0; i < grenzen.size(); ++i) {
-    k.push_back({"afstand_" + Formatteer(grenzen[i], "##0", dec) + "dB", [i, getal](const BijlageRegel& r) {
-                   const auto& a = r.hoogte.contour.at(i);
-                   return a ? getal(*a, "##0.00") : std::string();
-                 }});
-  }
-  return k;
+// A term in period p (0: a term with one value), as a reader looks it up:
+// "Elv dag: emissie lichte mvt. (dB(A))".
+std::string TermLabel(const Term& t, int p) {
+  std::string label(t.symbool);
+  if (p > 0) label += " " + std::string(kPeriodeNamen[static_cast<std::size_t>(p - 1)]);
+  return label + ": " + std::string(t.omschrijving) + " (" + std::string(t.eenheid) + ")";
 }
+
+// The rail construction by its name; a position a foreign file holds by its number.
+std::string RailTekst(std::int16_t rail) {
+  if (rail >= 0 && rail < static_cast<int>(kRailConstructies.size())) {
+    return std::string(kRailConstructies[static_cast<std::size_t>(rail)]);
+  }
+  return std::to_string(rail);
+}
+
+// "DL_lv" as the report writes it: "DL,lv".
+std::string CoefficientSymbool(std::string_view kolom) {
+  std::string s(kolom);
+  std::replace(s.begin(), s.end(), '_', ',');
+  return s;
+}
+
+// The columns in order, each with the routine that gives its cell. The
+// routines outlive this: they hold the decimal sign and the catalogue's
+// address, never the builder.
+class Opbouw {
+ public:
+  Opbouw(const Catalogus& catalogus, char decimaal) : catalogus_(&catalogus), dec_(decimaal) {}
+
+  void Voeg(std::string naam, std::string label, Cel cel) {
+    kolommen.push_back({std::move(naam), std::move(label)});
+    cellen.push_back(std::move(cel));
+  }
+  void VoegInvoerToe(std::string naam, std::string label, std::function<std::string(const Invoer&)> f) {
+    Voeg(std::move(naam), std::move(label), [f](const BijlageRegel& r) { return f(r.hoogte.invoer); });
+  }
+
+  // The worksheet: names, every number field with a batch column, road surface, switches and remarks.
+  void VoegWerkbladToe() {
+    Voeg("rekenblad", "rekenblad", [](const BijlageRegel& r) { return r.rekenblad; });
+    VoegInvoerToe(std::string(Veld(veld::kWaarneempunt).batchKolom), VeldLabel(veld::kWaarneempunt),
+                  [](const Invoer& in) { return Bijgesneden(in.waarneempunt); });
+    VoegInvoerToe(std::string(Veld(veld::kWeg).batchKolom), VeldLabel(veld::kWeg),
+                  [](const Invoer& in) { return Bijgesneden(in.weg); });
+    for (int k = 0; k < kAantalVelden; ++k) {
+      const VeldInfo& v = Veld(k);
+      if (v.soort != VeldSoort::Getal || v.batchKolom.empty()) continue;
+      VoegInvoerToe(std::string(v.batchKolom), VeldLabel(k), [dec = dec_, k, &v](const Invoer& in) {
+        return Formatteer(in.getal[static_cast<std::size_t>(k)], v.overname.patroon, dec);
+      });
+    }
+    const Catalogus* c = catalogus_;
+    VoegInvoerToe("wegdek", "wegdek (nummer in de lijst)", [](const Invoer& in) { return std::to_string(in.wegdek); });
+    VoegInvoerToe("wegdek_omschrijving", "wegdek (omschrijving)",
+                  [c](const Invoer& in) { return Bijgesneden(c->Op(in.wegdek).Omschrijving); });
+    for (int k = 1; k <= 6; ++k) {
+      const std::string_view kolom = kWegdekKolommen[static_cast<std::size_t>(k)];
+      VoegInvoerToe(
+          std::string(kolom), "wegdek " + CoefficientSymbool(kolom) + " (dB)",
+          [dec = dec_, k, c](const Invoer& in) { return Formatteer(c->Op(in.wegdek).Coefficient(k), "##0.00", dec); });
+    }
+    VoegInvoerToe("zone", "30 km-zone (optrekcorrectie CROW-infoblad 965)",
+                  [](const Invoer& in) { return JaNee(in.zone); });
+    VoegInvoerToe("aftrek", "aftrek art. 110g Wgh toepassen", [](const Invoer& in) { return JaNee(in.aftrek); });
+    VoegInvoerToe("rail", "railconstructie trambaan", [](const Invoer& in) { return RailTekst(in.rail); });
+    for (std::size_t i = 0; i < kAantalToelichtingen; ++i) {
+      VoegInvoerToe("toelichting_" + std::to_string(i + 1), "toelichting regel " + std::to_string(i + 1),
+                    [i](const Invoer& in) { return in.toelichting[i]; });
+    }
+  }
+
+  // Every term of the catalogue, per period in three columns.
+  void VoegTermenToe() {
+    for (const Term& t : kTermen) {
+      for (int p = t.Periodiek() ? 1 : 0; p <= (t.Periodiek() ? kAantalPeriodes : 0); ++p) {
+        Voeg(p > 0 ? PeriodeKolom(t.naam, p) : std::string(t.naam), TermLabel(t, p),
+             [dec = dec_, &t, p](const BijlageRegel& r) {
+               return Formatteer(t.Waarde(r.hoogte.resultaten, p), t.patroon, dec);
+             });
+      }
+    }
+  }
+
+  // What the law tests: the level after the deduction, rounded, in words, and the contours.
+  void VoegToetsingToe(const std::vector<double>& grenzen, bool metToetsing) {
+    Voeg("Lden_na_aftrek", "Lden na aftrek art. 110g Wgh (dB)",
+         [dec = dec_](const BijlageRegel& r) { return Formatteer(r.hoogte.ldenNaAftrek, "##0.00", dec); });
+    Voeg("geluidsbelasting", "geluidsbelasting: Lden na aftrek, afgerond (dB)",
+         [dec = dec_](const BijlageRegel& r) { return Formatteer(r.hoogte.geluidsbelasting, "##0", dec); });
+    Voeg("milieukwaliteit", "milieukwaliteit", [](const BijlageRegel& r) {
+      return std::string(Milieukwaliteit(r.hoogte.resultaten.Lden, r.hoogte.resultaten.Aftrek110g));
+    });
+    for (std::size_t i = 0; i < grenzen.size(); ++i) {
+      // The limit as given, so that 47,5 and 48 head columns of their own.
+      const std::string grens = VolledigeTekst(grenzen[i], dec_);
+      Voeg("afstand_" + grens + "dB", "afstand tot de contour van " + grens + " dB (m)",
+           [dec = dec_, i](const BijlageRegel& r) {
+             const auto& a = r.hoogte.contour.at(i);
+             return a ? Formatteer(*a, "##0.00", dec) : std::string();
+           });
+    }
+    if (!metToetsing) return;
+    Voeg("situatie", "situatie van de toetsing", [](const BijlageRegel& r) { return r.situatie; });
+    Voeg("uitkomst", "uitkomst van de toetsing", [](const BijlageRegel& r) { return r.uitkomst; });
+  }
+
+  std::vector<BijlageKolom> kolommen;
+  std::vector<Cel> cellen;
+
+ private:
+  const Catalogus* catalogus_;
+  char dec_;
+};
 
 }  // namespace
 
+Bijlage::Bijlage(const std::vector<double>& grenzen, const Catalogus& catalogus, char decimaal, bool metToetsing) {
+  Opbouw o(catalogus, decimaal);
+  o.VoegWerkbladToe();
+  o.VoegTermenToe();
+  o.VoegToetsingToe(grenzen, metToetsing);
+  kolommen_ = std::move(o.kolommen);
+  cellen_ = std::move(o.cellen);
+}
+
+std::vector<std::string> Bijlage::Cellen(const BijlageRegel& regel) const {
+  std::vector<std::string> cellen;
+  cellen.reserve(cellen_.size());
+  for (const Cel& cel : cellen_) cellen.push_back(cel(regel));
+  return cellen;
+}
+
 BijlageTabel MaakBijlage(const std::vector<BijlageRegel>& regels, const std::vector<double>& grenzen,
                          const Catalogus& catalogus, char decimaal) {
-  const std::vector<Kolom> kolommen = Kolommen(grenzen, catalogus, decimaal);
-  BijlageTabel t;
-  for (const Kolom& k : kolommen) t.kolommen.push_back(k.naam);
-  for (const BijlageRegel& r : regels) {
-    std::vector<std::string> cellen;
-    for (const Kolom& k : kolommen) cellen.push_back(k.tekst(r));
-    t.regels.push_back(std::move(cellen));
-  }
+  const bool metToetsing = std::any_of(
+      regels.begin(), regels.end(), [](const BijlageRegel& r) { return !r.situatie.empty() || !r.uitkomst.empty(); });
+  const Bijlage bijlage(grenzen, catalogus, decimaal, metToetsing);
+  BijlageTabel t{bijlage.Kolommen(), {}};
+  for (const BijlageRegel& r : regels) t.regels.push_back(bijlage.Cellen(r));
   return t;
 }
 
@@ -123,7 +173,9 @@ std::vector<std::string> Rekenbladen(const BijlageTabel& tabel) {
 
 std::vector<std::string> BijlageKoppen(const BijlageTabel& tabel) {
   const std::string_view hoogte = Veld(veld::kWaarneemhoogte).batchKolom;
-  const auto kolom = std::find(tabel.kolommen.begin(), tabel.kolommen.end(), hoogte) - tabel.kolommen.begin();
+  const auto kolom = std::find_if(tabel.kolommen.begin(), tabel.kolommen.end(),
+                                  [hoogte](const BijlageKolom& k) { return k.naam == hoogte; }) -
+                     tabel.kolommen.begin();
   const bool metNaam = Rekenbladen(tabel).size() > 1;
   std::vector<std::string> koppen;
   for (const auto& regel : tabel.regels) {
@@ -139,14 +191,22 @@ std::string BijlageRekenbladen(const BijlageTabel& tabel) {
   return namen;
 }
 
-std::string BijlageCsv(const BijlageTabel& tabel, std::string_view regeleinde) {
+std::string BijlageCsvRegel(const std::vector<std::string>& cellen, std::string_view regeleinde) {
   std::string uit;
-  auto regel = [&](const std::vector<std::string>& cellen) {
-    for (std::size_t i = 0; i < cellen.size(); ++i) uit += (i ? ";" : "") + CsvTekst(cellen[i]);
-    uit += regeleinde;
-  };
-  regel(tabel.kolommen);
-  for (const auto& r : tabel.regels) regel(r);
+  for (std::size_t i = 0; i < cellen.size(); ++i) uit += (i ? ";" : "") + CsvTekst(cellen[i]);
+  uit += regeleinde;
+  return uit;
+}
+
+std::string BijlageCsvKop(const std::vector<BijlageKolom>& kolommen, std::string_view regeleinde) {
+  std::vector<std::string> namen, labels;
+  for (const BijlageKolom& k : kolommen) namen.push_back(k.naam), labels.push_back(k.label);
+  return BijlageCsvRegel(namen, regeleinde) + BijlageCsvRegel(labels, regeleinde);
+}
+
+std::string BijlageCsv(const BijlageTabel& tabel, std::string_view regeleinde) {
+  std::string uit = BijlageCsvKop(tabel.kolommen, regeleinde);
+  for (const auto& r : tabel.regels) uit += BijlageCsvRegel(r, regeleinde);
   return uit;
 }
 

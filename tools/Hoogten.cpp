@@ -75,26 +75,33 @@ Uitkomst<std::vector<double>> ContourGrenzen(const Maximum& maximum, std::string
   return grenzen;
 }
 
+Uitkomst<HoogteResultaat> BerekenHoogte(const Invoer& invoer, double hoogte, const std::vector<double>& grenzen,
+                                        const Catalogus& catalogus, Datum vandaag) {
+  HoogteResultaat r;
+  r.invoer = invoer;
+  r.invoer.getal[veld::kWaarneemhoogte] = hoogte;
+  auto resultaten = BerekenBruikbaar(r.invoer, catalogus, vandaag);
+  if (!resultaten) return resultaten.Reden();
+  r.resultaten = std::move(*resultaten);
+  r.ldenNaAftrek = EindNiveau(r.resultaten.Lden, r.resultaten.Aftrek110g);
+  r.geluidsbelasting = Geluidsbelasting(r.ldenNaAftrek);
+  AfstandRekenaar rekenaar(r.invoer, catalogus, vandaag);
+  for (double grens : grenzen) {
+    const DoelAfstand d =
+        rekenaar.Zoek([grens](const NiveauOpAfstand& p) { return Geluidsbelasting(p.niveau) <= grens; });
+    r.contour.push_back(d.gevonden ? std::optional<double>(d.punt.afstand) : std::nullopt);
+  }
+  return r;
+}
+
 Uitkomst<std::vector<HoogteResultaat>> BerekenHoogten(const Invoer& invoer, const std::vector<double>& hoogten,
                                                       const std::vector<double>& grenzen, const Catalogus& catalogus,
                                                       Datum vandaag) {
   std::vector<HoogteResultaat> uit;
   for (double h : hoogten) {
-    HoogteResultaat r;
-    r.invoer = invoer;
-    r.invoer.getal[veld::kWaarneemhoogte] = h;
-    auto resultaten = BerekenBruikbaar(r.invoer, catalogus, vandaag);
-    if (!resultaten) return resultaten.Reden();
-    r.resultaten = std::move(*resultaten);
-    r.ldenNaAftrek = EindNiveau(r.resultaten.Lden, r.resultaten.Aftrek110g);
-    r.geluidsbelasting = Geluidsbelasting(r.ldenNaAftrek);
-    AfstandRekenaar rekenaar(r.invoer, catalogus, vandaag);
-    for (double grens : grenzen) {
-      const DoelAfstand d =
-          rekenaar.Zoek([grens](const NiveauOpAfstand& p) { return Geluidsbelasting(p.niveau) <= grens; });
-      r.contour.push_back(d.gevonden ? std::optional<double>(d.punt.afstand) : std::nullopt);
-    }
-    uit.push_back(std::move(r));
+    auto r = BerekenHoogte(invoer, h, grenzen, catalogus, vandaag);
+    if (!r) return r.Reden();
+    uit.push_back(std::move(*r));
   }
   return uit;
 }

@@ -43,8 +43,11 @@ struct HoogteResultaat {
   double Hoogte() const { return invoer.Waarneemhoogte(); }
 };
 
-// The checked input at each height, computed as the worksheet itself.
-// Refused only for a level that is no finite number.
+// The checked input at one height, computed as the worksheet itself, with a
+// contour per limit. Refused only for a level that is no finite number.
+Uitkomst<HoogteResultaat> BerekenHoogte(const Invoer& invoer, double hoogte, const std::vector<double>& grenzen,
+                                        const Catalogus& catalogus, Datum vandaag);
+// The same at each height in turn.
 Uitkomst<std::vector<HoogteResultaat>> BerekenHoogten(const Invoer& invoer, const std::vector<double>& hoogten,
                                                       const std::vector<double>& grenzen, const Catalogus& catalogus,
                                                       Datum vandaag);

@@ -12,6 +12,7 @@ const kPapierBreedte = { staand: 210, liggend: 297 };  // mm across
 const kPapierMarge = 10;  // mm left and right
 const kMinKolom = 20 * kMmPx;  // a value column's least width
 const kMaxWoord = 25 * kMmPx;  // a longer word may break where its column is narrower
+const kMaxNaam = 80 * kMmPx;  // the labels' column at most; a longer label breaks
 
 // A text for a CSS string.
 const CssTekst = (t) => `"${t.replace(/[\\"]/g, '\\$&').replace(/\n/g, '\\A ')}"`;
@@ -33,7 +34,7 @@ function Maten(houder, a) {
   houder.replaceChildren(proef);
   const koppen = [...proef.querySelectorAll('thead th')].map((th) => th.getBoundingClientRect().width);
   houder.replaceChildren();
-  return { naam: koppen[0], kolom: koppen.slice(1).map((b) => Math.max(kMinKolom, Math.min(b, kMaxWoord))) };
+  return { naam: Math.min(koppen[0], kMaxNaam), kolom: koppen.slice(1).map((b) => Math.max(kMinKolom, Math.min(b, kMaxWoord))) };
 }
 
 // Columns side by side while they fit across, in as few groups as may be;

@@ -43,15 +43,7 @@ CumulatieVenster::CumulatieVenster(const Catalogus& catalogus, Dialogen& dialoge
   vet.setBold(true);
   onderschrift->setFont(vet);
 
-  tabel_ = new QTableWidget(0, 6, this);
-  tabel_->setObjectName("tabel");
-  tabel_->setHorizontalHeaderLabels({"Rekenblad", "Waarneempunt", "Weg", "Hoogte (m)", "Lden (dB)", "Lnight (dB)"});
-  tabel_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  tabel_->setSelectionBehavior(QAbstractItemView::SelectRows);
-  tabel_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-  tabel_->verticalHeader()->hide();
-  tabel_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-  for (int k : {3, 4, 5}) tabel_->horizontalHeader()->setSectionResizeMode(k, QHeaderView::ResizeToContents);
+  MaakTabel();
   waarschuwing_ = new QLabel(this);
   waarschuwing_->setObjectName("waarschuwing");
   waarschuwing_->setWordWrap(true);
@@ -88,6 +80,19 @@ CumulatieVenster::CumulatieVenster(const Catalogus& catalogus, Dialogen& dialoge
   laag->addLayout(bronKnoppen);
   laag->addLayout(knoppen);
   VulTabel();
+}
+
+// One row per worksheet, chosen whole, never edited.
+void CumulatieVenster::MaakTabel() {
+  tabel_ = new QTableWidget(0, 6, this);
+  tabel_->setObjectName("tabel");
+  tabel_->setHorizontalHeaderLabels({"Rekenblad", "Waarneempunt", "Weg", "Hoogte (m)", "Lden (dB)", "Lnight (dB)"});
+  tabel_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  tabel_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  tabel_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  tabel_->verticalHeader()->hide();
+  tabel_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+  for (int k : {3, 4, 5}) tabel_->horizontalHeader()->setSectionResizeMode(k, QHeaderView::ResizeToContents);
 }
 
 bool CumulatieVenster::Voeg(CumulatieBron bron, const QString& pad) {

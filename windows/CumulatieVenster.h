@@ -39,6 +39,7 @@ class CumulatieVenster : public QDialog {
   QLabel* waarschuwing() const { return waarschuwing_; }  // what the sum mixes
 
  private:
+  void MaakTabel();
   void VulTabel();
   void ZetKnoppen();
   bool Voeg(CumulatieBron bron, const QString& pad);  // false: refused, and said so

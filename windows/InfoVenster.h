@@ -23,18 +23,14 @@ class InfoVenster : public QDialog {
               QWidget* ouder = nullptr);
   ~InfoVenster() override;
 
-  QLabel* beschrijving() const { return beschrijving_; }
   QLabel* versieEnGebruiker() const { return versieEnGebruiker_; }
-  QLabel* copyright() const { return copyright_; }
-  QTextBrowser* levering() const { return levering_; }
-  QToolButton* mailKnop() const { return mailKnop_; }
-  // The address the mail button hands to the mail program.
-  QUrl MailAdres() const;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
+  // The address the mail button hands to the mail program.
+  QUrl MailAdres() const;
   void MaakTeksten(const Catalogus& catalogus);
   void MaakLevering(Dialogen& dialogen, const QString& dataMap);
   void SchrijfMail();

@@ -141,9 +141,10 @@ QGroupBox* OmrekenVenster::MaakAantallen() {
   return kader;
 }
 
-// Each frame's boxes are a ring of their own; one saved text serves both.
+// Each frame's boxes are a ring of their own. Escape closes the window, as
+// in any dialog: its counts are only a help to fill in the worksheet.
 void OmrekenVenster::VolgVelden() {
-  auto* ring = new VeldRing(VeldRing::Escape::Herstellen, this);
+  auto* ring = new VeldRing(VeldRing::Escape::Sluiten, this);
   std::vector<VeldRing::Veld> verdeling, aantallen;
   for (int i = 0; i < kAantalVerdeling; ++i) {
     verdeling.push_back({this->verdeling(i), QString::fromUtf8(VakTekens(true, i))});

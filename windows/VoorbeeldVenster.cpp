@@ -18,6 +18,7 @@
 #include "report/Rapport.h"
 #include "shared_ui/Dialogen.h"
 #include "shared_ui/QtTekst.h"
+#include "shared_ui/Schrijfmeldingen.h"
 #include "shared_ui/Zandloper.h"
 
 namespace tarvo {
@@ -123,7 +124,8 @@ void VoorbeeldVenster::BewaarPdf() {
   const std::optional<QString> pad =
       KiesBewaarPad(dialogen_, this, "Opslaan als PDF", pdfVoorstel_, "PDF-bestanden (*.pdf)", "pdf");
   if (!pad) return;
-  Uitkomst<void> geschreven = MetZandloper([&] { return SchrijfPdf(*pad, inhoud_); });
+  const Schrijfmeldingen meldingen(statusBalk_);
+  Uitkomst<void> geschreven = MetZandloper([&] { return SchrijfPdf(*pad, inhoud_, meldingen.Wijze()); });
   if (!geschreven) {
     statusBalk_->clearMessage();
     dialogen_.Toon(geschreven.Melding() + ".", "Opslaan als PDF", Icoon::Kritiek);
@@ -131,6 +133,7 @@ void VoorbeeldVenster::BewaarPdf() {
   }
   pdfVoorstel_ = *pad;
   statusBalk_->showMessage("PDF opgeslagen in " + QDir::toNativeSeparators(*pad));
+  meldingen.ToonOpmerkingen(dialogen_, "Opslaan als PDF");
 }
 
 void ToonVoorbeeld(QWidget* ouder, Dialogen& dialogen, const PaginaInhoud& inhoud, const QString& pdfVoorstel) {

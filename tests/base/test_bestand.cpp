@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -7,6 +9,8 @@
 #include <vector>
 
 #ifndef _WIN32
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <sys/xattr.h>
@@ -29,6 +33,20 @@ std::size_t AantalIn(const fs::path& map) {
   return static_cast<std::size_t>(std::distance(fs::directory_iterator(map), {}));
 }
 
+#ifndef _WIN32
+// How a child process ended: its exit code, or minus the signal that ended it.
+int Einde(pid_t kind) {
+  int status = 0;
+  if (::waitpid(kind, &status, 0) != kind) return 1000;
+  return WIFSIGNALED(status) ? -WTERMSIG(status) : WEXITSTATUS(status);
+}
+
+bool Standaard(int signaal) {
+  struct sigaction actie {};
+  return ::sigaction(signaal, nullptr, &actie) == 0 && actie.sa_handler == SIG_DFL;
+}
+#endif
+
 }  // namespace
 
 // A new file appears whole, an old one is replaced whole with its
@@ -45,6 +63,14 @@ TEST(SchrijfVeilig, VervangtHetBestandGeheelEnLaatNietsAchter) {
   ASSERT_TRUE(SchrijfVeilig(doel, "tweede, langer"));
   EXPECT_EQ(LeesTekst(doel), "tweede, langer");
   EXPECT_EQ(fs::status(doel).permissions(), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  // Every bit of the mode goes along, the set-id and sticky bits too.
+  using P = fs::perms;
+  for (const P modus : {P::owner_read | P::owner_write | P::set_gid, P::owner_all | P::others_read | P::sticky_bit,
+                        P::owner_read | P::owner_write | P::group_all | P::set_uid}) {
+    fs::permissions(doel, modus);
+    ASSERT_TRUE(SchrijfVeilig(doel, "met modus"));
+    EXPECT_EQ(fs::status(doel).permissions(), modus);
+  }
   ASSERT_TRUE(SchrijfVeilig(doel, ""));
   EXPECT_EQ(fs::file_size(doel), 0u);
   EXPECT_EQ(LeesTekst(map / "ander.dat"), "van een ander");
@@ -127,11 +153,24 @@ TEST(SchrijfVeilig, EigenaarKenmerkenEnHardeKoppelingen) {
     EXPECT_EQ(st.st_uid, 1234u);
     EXPECT_EQ(st.st_gid, 4321u);
   }
-  if (::setxattr(doel.c_str(), "user.tarvo", "ja", 2, 0) == 0) {
+  // An ACL granting user 1234 reading, as the system stores it: version 2, then
+  // tag, permissions and id of each entry (owner, user 1234, group, mask, others).
+  const std::string acl(
+      "\x02\0\0\0"
+      "\x01\0\x06\0\xff\xff\xff\xff"
+      "\x02\0\x04\0\xd2\x04\0\0"
+      "\x04\0\x04\0\xff\xff\xff\xff"
+      "\x10\0\x04\0\xff\xff\xff\xff"
+      "\x20\0\x04\0\xff\xff\xff\xff",
+      44);
+  for (const auto& [kenmerk, waarde] : {std::pair<std::string, std::string>{"user.tarvo", "ja"},
+                                        std::pair<std::string, std::string>{"system.posix_acl_access", acl}}) {
+    if (::setxattr(doel.c_str(), kenmerk.c_str(), waarde.data(), waarde.size(), 0) != 0) continue;
     ASSERT_TRUE(SchrijfVeilig(doel, "weer nieuw"));
-    char waarde[8] = {};
-    EXPECT_EQ(::getxattr(doel.c_str(), "user.tarvo", waarde, sizeof waarde), 2);
-    EXPECT_EQ(std::string(waarde), "ja");
+    std::string gelezen(64, '\0');
+    gelezen.resize(static_cast<std::size_t>(
+        std::max<ssize_t>(0, ::getxattr(doel.c_str(), kenmerk.c_str(), gelezen.data(), gelezen.size()))));
+    EXPECT_EQ(gelezen, waarde) << kenmerk;
   }
   fs::create_hard_link(doel, map / "tweede.dat");
   const std::string voor = LeesTekst(doel);
@@ -195,6 +234,160 @@ TEST(SchrijfVeilig, TweeProcessenTegelijk) {
   }
   EXPECT_EQ(gescheurd, 0);
   EXPECT_EQ(AantalIn(map.Pad()), 1u);
+}
+#endif
+
+#ifndef _WIN32
+// A signal during a save, sent while the saving process stands still at one
+// of its steps: the old file stays whole and alone, whether the new one was
+// written without a name or under one, and the process ends as the signal
+// asks. SIGKILL leaves nothing while the new file has no name. A program's
+// own handler is left alone (the save then finishes), and afterwards every
+// signal has the action it had.
+TEST(SchrijfVeilig, SignaalTijdensHetOpslaanLaatNietsAchter) {
+  using Stap = Schrijfwijze::Stap;
+  struct Geval {
+    int signaal;
+    Stap stap;
+    bool naamloos;
+    bool eigenHandler;
+  };
+  const Geval gevallen[] = {{SIGINT, Stap::Geschreven, true, false},  {SIGTERM, Stap::Geschreven, false, false},
+                            {SIGHUP, Stap::Benoemd, true, false},     {SIGINT, Stap::Benoemd, false, false},
+                            {SIGKILL, Stap::Geschreven, true, false}, {SIGTERM, Stap::Benoemd, true, true}};
+  for (const Geval& g : gevallen) {
+    TijdelijkeMap map;
+    const fs::path doel = map / "t.csv";
+    ASSERT_TRUE(SchrijfVeilig(doel, "oud"));
+    const pid_t kind = ::fork();
+    ASSERT_GE(kind, 0);
+    if (kind == 0) {
+      if (g.eigenHandler) std::signal(g.signaal, [](int) {});
+      Schrijfwijze wijze;
+      wijze.naamloosSchrijven = g.naamloos;
+      wijze.bijStap = [&](Stap stap) {
+        if (stap == g.stap) ::raise(SIGSTOP);
+      };
+      const bool gelukt = static_cast<bool>(SchrijfVeilig(doel, "nieuw", wijze));
+      ::_exit(gelukt && Standaard(SIGINT) && Standaard(SIGHUP) && !Standaard(g.signaal) ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(kind, &status, WUNTRACED), kind);
+    ASSERT_TRUE(WIFSTOPPED(status)) << status;
+    ::kill(kind, g.signaal);
+    ::kill(kind, SIGCONT);
+    EXPECT_EQ(Einde(kind), g.eigenHandler ? 0 : -g.signaal) << g.signaal;
+    EXPECT_EQ(LeesTekst(doel), g.eigenHandler ? "nieuw" : "oud") << g.signaal;
+    EXPECT_EQ(AantalIn(map.Pad()), 1u) << g.signaal;
+  }
+}
+
+// Saves into one folder take turns, but nobody waits for ever: a save says
+// once that it waits, goes on as soon as the other one is done, and gives up
+// when its waiting time is over, leaving the old file whole and nothing
+// beside it. Without another save nothing is said.
+TEST(SchrijfVeilig, WachtBegrensdOpEenAndereOpslag) {
+  for (const bool naamloos : {true, false}) {
+    TijdelijkeMap map;
+    const fs::path doel = map / "t.csv";
+    ASSERT_TRUE(SchrijfVeilig(doel, "oud"));
+    int ander = ::open(map.Pad().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    ASSERT_EQ(::flock(ander, LOCK_EX), 0);
+    std::vector<std::string> regels;
+    Schrijfwijze wijze;
+    wijze.naamloosSchrijven = naamloos;
+    wijze.wachttijd = std::chrono::milliseconds(20);
+    wijze.bijWachten = [&](const std::string& regel) { regels.push_back(regel); };
+    const auto r = SchrijfVeilig(doel, "nieuw", wijze);
+    ASSERT_FALSE(r);
+    EXPECT_EQ(r.Melding(), "Bestand " + doel.string() +
+                               " kon niet worden geschreven (een andere opslag in dezelfde map bleef te lang bezig); "
+                               "het oude bestand is bewaard gebleven");
+    EXPECT_EQ(r.Nummer(), kFoutBestandstoegang);
+    EXPECT_EQ(LeesTekst(doel), "oud");
+    EXPECT_EQ(AantalIn(map.Pad()), 1u);
+
+    wijze.wachttijd = std::chrono::seconds(10);
+    wijze.bijWachten = [&](const std::string& regel) {
+      regels.push_back(regel);
+      ::close(ander);  // the other save is done
+    };
+    ASSERT_TRUE(SchrijfVeilig(doel, "nieuw", wijze));
+    EXPECT_EQ(LeesTekst(doel), "nieuw");
+    ASSERT_TRUE(SchrijfVeilig(doel, "zonder wachten", wijze));
+    const std::string wacht = "Wacht tot een andere opslag in de map van " + doel.string() + " klaar is.";
+    EXPECT_EQ(regels, (std::vector<std::string>{wacht, wacht}));
+    EXPECT_EQ(AantalIn(map.Pad()), 1u);
+  }
+}
+
+// A name or path the system accepts is never too long for the save: a name
+// of 255 bytes, a path of 4,095, with or without a name while writing; a
+// name of 256 is the system's refusal.
+TEST(SchrijfVeilig, LangeNamenEnPaden) {
+  TijdelijkeMap map;
+  fs::path diep = map.Pad();
+  while (4095 - diep.string().size() - 1 > 255) diep /= std::string(200, 'm');
+  fs::create_directories(diep);
+  const fs::path langstePad = diep / std::string(4095 - diep.string().size() - 1, 'p');
+  ASSERT_EQ(langstePad.string().size(), 4095u);
+  for (const bool naamloos : {true, false}) {
+    Schrijfwijze wijze;
+    wijze.naamloosSchrijven = naamloos;
+    for (const fs::path& pad : {map / std::string(255, 'n'), langstePad}) {
+      ASSERT_TRUE(SchrijfVeilig(pad, "nieuw", wijze)) << naamloos << " " << pad.filename().string().size();
+      ASSERT_TRUE(SchrijfVeilig(pad, "vervangen", wijze)) << naamloos;
+      EXPECT_EQ(AantalIn(pad.parent_path()), pad == langstePad ? 1u : 2u);
+      fs::remove(pad);
+    }
+    const fs::path teLang = map / std::string(256, 'n');
+    const auto r = SchrijfVeilig(teLang, "x", wijze);
+    ASSERT_FALSE(r);
+    EXPECT_EQ(r.Melding(), "Bestand " + teLang.string() + " kon niet worden geschreven (de naam is te lang)");
+  }
+}
+
+// Links are followed as the system follows them, to the end of a chain and
+// to a file not made yet; in a folder everyone may write but only owners
+// may delete from, only a link of the user or of the folder's owner is
+// followed, as the system's protected-links rule has it. Root sets the owners.
+TEST(SchrijfVeilig, KoppelingenInEenGedeeldeMap) {
+  TijdelijkeMap map;
+  fs::create_symlink("b.csv", map / "a.csv");
+  fs::create_symlink("c.tvo", map / "b.csv");
+  const auto keten = Bestemming(map / "a.csv");
+  ASSERT_TRUE(keten);
+  EXPECT_EQ(*keten, map / "c.tvo");
+  if (::geteuid() != 0) GTEST_SKIP() << "alleen als root";
+  struct Geval {
+    mode_t modus;
+    uid_t mapEigenaar, koppelingEigenaar;
+    bool gevolgd;
+  };
+  const Geval gevallen[] = {{01777, 0, 65534, false},
+                            {01777, 0, 0, true},
+                            {01777, 65534, 65534, true},
+                            {00777, 0, 65534, true},
+                            {01775, 0, 65534, true}};
+  for (const Geval& g : gevallen) {
+    const fs::path gedeeld = map / "gedeeld", koppeling = gedeeld / "export.csv";
+    fs::remove_all(gedeeld);
+    fs::create_directory(gedeeld);
+    test::SchrijfBytes(map / "geheim.txt", std::string("geheim"));
+    fs::create_symlink(map / "geheim.txt", koppeling);
+    ASSERT_EQ(::chown(gedeeld.c_str(), g.mapEigenaar, g.mapEigenaar), 0);
+    ASSERT_EQ(::chmod(gedeeld.c_str(), g.modus), 0);
+    ASSERT_EQ(::lchown(koppeling.c_str(), g.koppelingEigenaar, g.koppelingEigenaar), 0);
+    const auto r = SchrijfVeilig(koppeling, "nieuw");
+    EXPECT_EQ(static_cast<bool>(r), g.gevolgd) << g.modus;
+    EXPECT_EQ(static_cast<bool>(Bestemming(koppeling)), g.gevolgd) << g.modus;
+    EXPECT_EQ(LeesTekst(map / "geheim.txt"), g.gevolgd ? "nieuw" : "geheim") << g.modus;
+    if (g.gevolgd) continue;
+    EXPECT_EQ(r.Melding(), "Bestand " + koppeling.string() + " kon niet worden geschreven (de koppeling " +
+                               koppeling.string() +
+                               " staat in een gedeelde map en is van een andere gebruiker; ze wordt niet gevolgd)");
+    EXPECT_EQ(r.Nummer(), kFoutGeenToegang);
+  }
 }
 #endif
 

@@ -14,6 +14,7 @@
 #include "base/Tekst.h"
 #include "calc/Bereken.h"
 #include "calc/Controle.h"
+#include "calc/Termen.h"
 #include "data/Bronnen.h"
 #include "driver/NiveauAfstand.h"
 #include "driver/Opdracht.h"
@@ -44,18 +45,16 @@ Catalogus LeesCatalogus(const std::string& naam) {
   return c;
 }
 
-using R = Resultaten;
-PerPeriode R::*PeriodeTermVan(std::string_view naam) {
-  for (const PeriodeTerm& t : kEmissieTermen)
-    if (t.naam == naam) return t.waarde;
-  for (const PeriodeTerm& t : kNiveauTermen)
-    if (t.naam == naam) return t.waarde;
-  throw std::out_of_range(std::string(naam));
+// A term of the catalogue by its name in the annex: "Crefl", or "E_dag" for a term per period.
+std::string TermWaarde(const Resultaten& r, const std::string& naam) {
+  for (const Term& t : kTermen) {
+    if (!t.Periodiek() && t.naam == naam) return Tekst(t.Waarde(r, 0));
+    for (int p = 1; t.Periodiek() && p <= kAantalPeriodes; ++p) {
+      if (PeriodeKolom(t.naam, p) == naam) return Tekst(t.Waarde(r, p));
+    }
+  }
+  throw std::out_of_range(naam);
 }
-const std::map<std::string, double R::*> kEnkel = {
-    {"r", &R::AfstandSchuin}, {"Crefl", &R::Crefl},   {"Dafstand", &R::Dafstand},     {"Dlucht", &R::Dlucht},
-    {"Dbodem", &R::Dbodem},   {"Dmeteo", &R::Dmeteo}, {"Czichthoek", &R::Czichthoek}, {"Letmaal", &R::Letmaal},
-    {"Lden", &R::Lden},       {"Lnight", &R::Lnight}};
 
 std::vector<std::string> Delen(const std::string& t, char scheiding) {
   std::vector<std::string> d;
@@ -72,6 +71,24 @@ std::vector<double> Getallen(const std::string& t) {
   std::vector<double> v;
   for (const auto& d : Delen(t, ';')) v.push_back(*LeesVolledig(d));
   return v;
+}
+
+// A field's row of the table: every member but the help, '|' between them.
+std::string VeldRij(const VeldInfo& v) {
+  const auto bereik = [](const GetalBereik& b) {
+    return std::to_string(b.minimum) + ".." + std::to_string(b.maximum) + " " + std::string(b.patroon);
+  };
+  const char* soort[] = {"Tekst", "Getal", "Afgeleid"};
+  const char* toetsen[] = {"Alles", "Cijfers", "Getal", "Geen"};
+  const char* plaats[] = {"Naam", "Verkeer", "Afgeleid", "GeometrieLinks", "GeometrieRechts"};
+  const RapportPlaats& r = v.rapport;
+  std::string rij = soort[static_cast<int>(v.soort)] + ("|" + std::string(v.bijschrift)) + "|" + std::string(v.kolom);
+  rij += "|" + std::string(toetsen[static_cast<int>(v.toetsen)]) + "|" + plaats[static_cast<int>(v.plaats)];
+  rij += "|" + bereik(v.verlaten) + "|" + bereik(v.overname) + "|" + (v.standaard ? Tekst(*v.standaard) : "-");
+  rij += "|" + std::string(v.standaardPatroon) + "|" + (v.bestandPlek ? std::to_string(*v.bestandPlek) : "-");
+  rij += "|" + std::string(v.bestandPatroon) + "|" + std::string(v.batchKolom) + "|" + std::string(r.naam) + ";";
+  return rij + std::string(r.symbool) + ";" + std::string(r.patroon) + ";" + std::string(r.eenheid) + ";" +
+         std::to_string(r.volgorde);
 }
 
 class Blad {
@@ -121,9 +138,10 @@ class Blad {
     }
   }
 
-  // The check: weigering, regel, toon:K, getoond, begrensd, getal:K, invoer. The calculation: fout, the
-  // report's symbols (r, Crefl, Lden, E_dag, Cwegdek_lv, LAeq_etm_nacht ...), aftrek_art35, aftrek110g,
-  // Lden_na_aftrek, geluidsbelasting, labels, afgeleid, bron, rapport, rapportregel:BEGIN. The tools:
+  // The table: veld:K, help:K. The check: weigering, regel, toon:K, getoond, begrensd, getal:K, invoer. The
+  // calculation: fout, every term by its name in calc/Termen (r, Crefl, Lden, E_dag, Cwegdek_lv, LAeq_etm_nacht ...),
+  // aftrek_art35 ("-" unless flagged), Lden_na_aftrek, geluidsbelasting, labels, afgeleid, bron, rapport,
+  // rapportregel:BEGIN. The tools:
   // afstand:DOEL, op:D, eerste:onder|boven:DOEL:VAN:TOT, hoogten:H;..:G;.., bijlage:H;..:G;.., diagram:S,
   // rij:S:I, diagramcsv:S.
   std::string Waarde(const std::string& sleutel) {
@@ -149,6 +167,8 @@ class Blad {
         t.push_back(std::to_string(b.veld) + ":" + b.tekst + ":" + Tekst(b.grens));
       return Samen(t);
     }
+    if (naam == "veld") return VeldRij(Veld(std::stoi(delen[1])));
+    if (naam == "help") return std::string(Veld(std::stoi(delen[1])).help);
     if (naam == "diagram" || naam == "rij" || naam == "diagramcsv") {
       const DiagramAntwoord d = Diagram(delen[1], werkblad_, catalogus_, vandaag_, decimaal_);
       const char* soort[] = {"Leeg", "Geweigerd", "ControleGeweigerd", "Onbruikbaar", "Gegevens"};
@@ -239,14 +259,7 @@ class Blad {
     if (naam == "Lden_na_aftrek") return Tekst(na);
     if (naam == "geluidsbelasting") return std::to_string(Geluidsbelasting(na));
     if (naam == "aftrek_art35") return r.Art35Vlag ? std::to_string(r.Art35Aftrek) : "-";
-    for (std::size_t c = 1; c <= 3; ++c) {
-      if (naam == "Cwegdek_" + std::string(kCategorieen[c - 1].symbool)) return Tekst(r.CwegdekCat[c]);
-    }
-    if (const auto e = kEnkel.find(naam); e != kEnkel.end()) return Tekst(r.*(e->second));
-    const auto streep = naam.rfind('_');
-    const std::string periode = naam.substr(streep + 1);
-    const std::size_t p = periode == "dag" ? 1 : periode == "avond" ? 2 : 3;
-    return Tekst((r.*PeriodeTermVan(naam.substr(0, streep)))[p]);
+    return TermWaarde(r, naam);
   }
 
  private:

@@ -49,9 +49,19 @@ class TestCumulatieVenster : public QObject {
 
     explicit Opstelling(std::optional<CumulatieBron> huidig = std::nullopt) {
       // Road surface 2: a file read with another catalogue would show.
-      Bewaar("a.tvo", Gecontroleerd({{0, "Kerkplein 3"}, {1, "Hoofdweg"}, {2, "900"}, {4, "60"}, {5, "70"}}, 2));
-      Bewaar("b.tvo",
-             Gecontroleerd({{0, "Kerkplein 3"}, {1, "Ring; noord"}, {2, "400"}, {10, "30"}, {12, "8"}, {36, "45"}}, 1));
+      Bewaar("a.tvo", Gecontroleerd({{veld::kWaarneempunt, "Kerkplein 3"},
+                                     {veld::kWeg, "Hoofdweg"},
+                                     {veld::kQlvDag, "900"},
+                                     {veld::kQlvNacht, "60"},
+                                     {veld::kVlv, "70"}},
+                                    2));
+      Bewaar("b.tvo", Gecontroleerd({{veld::kWaarneempunt, "Kerkplein 3"},
+                                     {veld::kWeg, "Ring; noord"},
+                                     {veld::kQlvDag, "400"},
+                                     {veld::kQzvDag, "30"},
+                                     {veld::kQzvNacht, "8"},
+                                     {veld::kAfstandHor, "45"}},
+                                    1));
       Bewaar("fout.tvo", Invoer{});  // no observation height: the check refuses it
       venster = std::make_unique<CumulatieVenster>(cat, dlg, std::move(huidig), nullptr);
     }
@@ -85,9 +95,16 @@ class TestCumulatieVenster : public QObject {
 
   // Each worksheet with its point, road and levels, then the bold sum; the caption says: no deduction.
   void tabelMetCumulatie() {
-    const CumulatieBron a = Bron({{0, "Kerkplein 3"}, {1, "Hoofdweg"}, {2, "900"}, {4, "60"}, {5, "70"}}, 2, "a.tvo");
-    const CumulatieBron b = Bron({{2, "400"}, {10, "30"}, {12, "8"}, {36, "45"}}, 1, "b.tvo");
-    const CumulatieBron huidig = Bron({{2, "50"}, {3, "20"}, {4, "5"}}, 1, "huidig.tvo");
+    const CumulatieBron a = Bron({{veld::kWaarneempunt, "Kerkplein 3"},
+                                  {veld::kWeg, "Hoofdweg"},
+                                  {veld::kQlvDag, "900"},
+                                  {veld::kQlvNacht, "60"},
+                                  {veld::kVlv, "70"}},
+                                 2, "a.tvo");
+    const CumulatieBron b = Bron(
+        {{veld::kQlvDag, "400"}, {veld::kQzvDag, "30"}, {veld::kQzvNacht, "8"}, {veld::kAfstandHor, "45"}}, 1, "b.tvo");
+    const CumulatieBron huidig =
+        Bron({{veld::kQlvDag, "50"}, {veld::kQlvAvond, "20"}, {veld::kQlvNacht, "5"}}, 1, "huidig.tvo");
     Opstelling o(huidig);
     QCOMPARE(o.venster->findChild<QLabel*>("zonderAftrek")->text(), QString("zonder aftrek art. 110g Wgh"));
     QCOMPARE(o.venster->tabel()->rowCount(), 1);

@@ -39,8 +39,8 @@ class TestDiagramVenster : public QObject {
     bool zandloperWeg = true;         // at each handing back
 
     Opstelling() {
-      werkblad.veld[2] = "1000";  // light vehicles DAG, at 80 km/h
-      werkblad.veld[5] = "80";
+      werkblad.veld[veld::kQlvDag] = "1000";  // light vehicles DAG, at 80 km/h
+      werkblad.veld[veld::kVlv] = "80";
     }
     // Answers the input box; `bekijk` looks at the chart window in the user's place.
     void Vraag(std::optional<QString> antwoord, const std::function<void(DiagramVenster&)>& bekijk = {}) {
@@ -124,7 +124,7 @@ class TestDiagramVenster : public QObject {
     QCOMPARE(o.dlg.meldingen.size(), std::size_t{1});
     QVERIFY(o.dlg.meldingen.back().tekst.find("geen getal") != std::string::npos);
     QVERIFY(o.controles.empty());
-    o.werkblad.veld[36] = "0";  // the check refuses this
+    o.werkblad.veld[veld::kAfstandHor] = "0";  // the check refuses this
     o.Vraag(QString("500"));
     QCOMPARE(o.controles.size(), std::size_t{1});
     QCOMPARE(o.controles[0].weigering->tekst, std::string("geen afstand ingevuld"));
@@ -167,7 +167,7 @@ class TestDiagramVenster : public QObject {
   // the worksheet's own distance is marked with the level of its row.
   void buitenHetDiagramEnRekenpunt() {
     Opstelling o;
-    o.werkblad.veld[36] = "37";
+    o.werkblad.veld[veld::kAfstandHor] = "37";
     const DoelAfstand ver = o.Verwacht(48);
     QVERIFY(ver.gevonden && ver.punt.afstand > 100);
     o.Vraag(QString("100"), [&](DiagramVenster& venster) {
@@ -179,7 +179,7 @@ class TestDiagramVenster : public QObject {
                "Rekenblad: 37,00 m, Lden " + Getal(venster.Gegevens().rijen[36].lden) + " dB excl. aftrek");
     });
     // The own distance beyond the chart: named only.
-    o.werkblad.veld[36] = "250";
+    o.werkblad.veld[veld::kAfstandHor] = "250";
     o.Vraag(QString("100"), [](DiagramVenster& venster) {
       QVERIFY(!venster.grafiek().MerkVan(Grafiek::Merk::Rekenpunt).punt);
       QVERIFY(venster.rekenpuntTekst()->text().endsWith("(buiten het diagram)"));

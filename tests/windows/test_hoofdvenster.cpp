@@ -1,5 +1,9 @@
 // The main window driven as a user would: typed keys, Enter and arrows,
 // clicks; dialogs answered by ScriptDialogen; a temporary data folder.
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -24,6 +28,7 @@
 #include "ScriptDialogen.h"
 #include "base/Tekst.h"
 #include "calc/Velden.h"
+#include "driver/Opdrachten.h"
 #include "driver/Resultaatteksten.h"
 #include "files/CatalogusBestand.h"
 #include "files/WerkbladBestand.h"
@@ -38,6 +43,7 @@
 #include "windows/RailVenster.h"
 #include "windows/VoorbeeldVenster.h"
 #include "windows/WegdekVenster.h"
+#include "windows/WerkbladFormulier.h"
 
 using namespace tarvo;
 using tarvo::test::LeesBytes;
@@ -63,7 +69,6 @@ QString Pad(const std::filesystem::path& p) { return QString::fromStdString(p.st
 
 QString Documenten() { return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation); }
 
-using Commando = HoofdVenster::Commando;
 using VensterModus = HoofdVenster::Modus;
 
 // The window's mode and a few controls that show it: the input fields, the
@@ -72,7 +77,7 @@ struct Modus {
   const char* naam;
   VensterModus modus;
   bool invoer, resultaat, berekenKnop;
-  QList<Commando> aan, uit;
+  std::vector<std::string_view> aan, uit;  // commands by name
 };
 
 const Modus kRust{"rust",
@@ -80,38 +85,32 @@ const Modus kRust{"rust",
                   false,
                   false,
                   false,
-                  {Commando::Openen, Commando::Invullen, Commando::Wegdekken, Commando::Cumulatie},
-                  {Commando::Opslaan, Commando::Afdrukken, Commando::Toetsing}};
+                  {"openen", "invullen", "wegdekken", "cumulatie"},
+                  {"opslaan", "afdrukken", "toetsing"}};
 const Modus kInvoer{"invoer",
                     VensterModus::Invoer,
                     true,
                     false,
                     true,
-                    {Commando::Opslaan, Commando::Reset, Commando::Help, Commando::Toetsing},
-                    {Commando::Openen, Commando::Afdrukken}};
-const Modus kResultaat{"resultaat",     VensterModus::Resultaat,
-                       false,           true,
-                       false,           {Commando::Openen, Commando::Afdrukken, Commando::Opslaan, Commando::Toetsing},
-                       {Commando::Help}};
+                    {"opslaan", "reset", "help", "toetsing"},
+                    {"openen", "afdrukken"}};
+const Modus kResultaat{
+    "resultaat", VensterModus::Resultaat, false, true, false, {"openen", "afdrukken", "opslaan", "toetsing"}, {"help"}};
 // After reading a file: idle, but computable and savable.
-const Modus kGelezen{"gelezen",
-                     VensterModus::Rust,
-                     false,
-                     false,
-                     true,
-                     {Commando::Opslaan, Commando::Help, Commando::Toetsing},
-                     {Commando::Wegdekken, Commando::Afdrukken}};
+const Modus kGelezen{
+    "gelezen", VensterModus::Rust, false, false, true, {"opslaan", "help", "toetsing"}, {"wegdekken", "afdrukken"}};
 
 // What the user sees of the worksheet: fields, remarks, road surface,
 // switches, levels, mode, file and the mark of unsaved changes.
 QStringList Toestand(const HoofdVenster& f) {
+  const WerkbladFormulier& b = *f.formulier();
   QStringList t;
-  for (int k = 0; k < kAantalVelden; ++k) t << f.veld(k)->text();
-  for (int i = 0; i < kAantalToelichtingen; ++i) t << f.toelichtingRegel(i)->text();
-  t << QString::number(f.wegdekLijst()->currentIndex()) << QString::number(f.zoneSchakelaar()->isChecked())
-    << QString::number(f.aftrekSchakelaar()->isChecked()) << QString::number(f.HuidigWerkblad().rail);
+  for (int k = 0; k < kAantalVelden; ++k) t << b.veld(k)->text();
+  for (int i = 0; i < kAantalToelichtingen; ++i) t << b.toelichtingRegel(i)->text();
+  t << QString::number(b.wegdekLijst()->currentIndex()) << QString::number(b.zoneSchakelaar()->isChecked())
+    << QString::number(b.aftrekSchakelaar()->isChecked()) << QString::number(b.HuidigWerkblad().rail);
   for (int n = 0; n < 3; ++n) {
-    for (const QLabel* l : {f.niveauNaam(n), f.niveauWaarde(n)}) t << l->text() + (l->isVisible() ? "+" : "-");
+    for (const QLabel* l : {b.niveauNaam(n), b.niveauWaarde(n)}) t << l->text() + (l->isVisible() ? "+" : "-");
   }
   t << QString::number(static_cast<int>(f.HuidigeModus())) << f.BestandPaneel() << f.BestandPad()
     << QString::number(f.Gewijzigd());
@@ -127,16 +126,18 @@ class TestHoofdVenster : public QObject {
     TijdelijkeMap map;
     ScriptDialogen dlg;
     std::unique_ptr<HoofdVenster> venster;
+    WerkbladFormulier* blad = nullptr;
 
     explicit Opstelling(const QString& opdrachtRegel = {}) {
       SchrijfBytes(map / std::string(kCatalogusBestand), CodeerCatalogus(test::TweeWegdekken()));
       venster = std::make_unique<HoofdVenster>(dlg, Pad(map.Pad()));
+      blad = venster->formulier();
       QVERIFY(venster->Start(opdrachtRegel));
       venster->show();
       QApplication::setActiveWindow(venster.get());
       QVERIFY(QTest::qWaitForWindowActive(venster.get()));
     }
-    QLineEdit* Veld(int k) const { return venster->veld(k); }
+    QLineEdit* Veld(int k) const { return blad->veld(k); }
     QWidget* Focus() const { return QApplication::focusWidget(); }
     void Typ(int k, const QString& tekst) {
       Veld(k)->setFocus();
@@ -160,8 +161,8 @@ class TestHoofdVenster : public QObject {
       dlg.openAntwoorden = {Pad(map / naam)};
       Knop("openen");
     }
-    int WegdekIndex() const { return venster->wegdekLijst()->currentIndex(); }
-    void Bereken() { QTest::mouseClick(venster->berekenKnop(), Qt::LeftButton); }
+    int WegdekIndex() const { return blad->wegdekLijst()->currentIndex(); }
+    void Bereken() { QTest::mouseClick(blad->berekenKnop(), Qt::LeftButton); }
     // On the box and its caption, not on the empty width the layout gives it.
     static void Klik(QCheckBox* box) { QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2)); }
     QColor Kleur(int k) const { return Achtergrond(Veld(k)); }
@@ -170,20 +171,21 @@ class TestHoofdVenster : public QObject {
 
   // The mode's controls; a failure names all that differ.
   static void ControleerModus(const HoofdVenster& f, const Modus& m) {
+    const WerkbladFormulier& b = *f.formulier();
     QStringList anders;
     const auto eis = [&](bool klopt, const QString& wat) {
       if (!klopt) anders << wat;
     };
     eis(f.HuidigeModus() == m.modus, "modus");
-    eis(f.veld(2)->isEnabled() == m.invoer && f.toelichtingRegel(0)->isEnabled() == m.invoer, "invoer");
-    eis(f.wegdekLijst()->isEnabled() == m.invoer && f.aftrekSchakelaar()->isEnabled() == m.invoer, "keuzes");
-    eis(!f.veld(26)->isEnabled(), "veld 26");  // derived: never typed
-    eis(f.resultaatKader()->isEnabled() == m.resultaat && f.niveauWaarde(0)->isVisible() == m.resultaat,
+    eis(b.veld(veld::kQlvDag)->isEnabled() == m.invoer && b.toelichtingRegel(0)->isEnabled() == m.invoer, "invoer");
+    eis(b.wegdekLijst()->isEnabled() == m.invoer && b.aftrekSchakelaar()->isEnabled() == m.invoer, "keuzes");
+    eis(!b.veld(veld::kQtotaalDag)->isEnabled(), "Qtotaal");  // derived: never typed
+    eis(b.resultaatKader()->isEnabled() == m.resultaat && b.niveauWaarde(0)->isVisible() == m.resultaat,
         "resultaatKader");
-    eis(f.berekenKnop()->isVisible() == m.berekenKnop, "berekenKnop");
-    eis(f.Actie(Commando::Berekenen)->isEnabled() == m.berekenKnop, "menu berekenen");
-    for (Commando c : m.aan) eis(f.Actie(c)->isEnabled(), f.Actie(c)->objectName());
-    for (Commando c : m.uit) eis(!f.Actie(c)->isEnabled(), f.Actie(c)->objectName());
+    eis(b.berekenKnop()->isVisible() == m.berekenKnop, "berekenKnop");
+    eis(f.Actie("berekenen")->isEnabled() == m.berekenKnop, "menu berekenen");
+    for (std::string_view c : m.aan) eis(f.Actie(c)->isEnabled(), f.Actie(c)->objectName());
+    for (std::string_view c : m.uit) eis(!f.Actie(c)->isEnabled(), f.Actie(c)->objectName());
     QVERIFY2(anders.isEmpty(), qPrintable(QString("modus ") + m.naam + ": " + anders.join(", ")));
   }
 
@@ -200,25 +202,24 @@ class TestHoofdVenster : public QObject {
     ControleerModus(*o.venster, kRust);
     QTest::keyClick(o.venster.get(), Qt::Key_F2);  // the menu's key for "invullen"
     ControleerModus(*o.venster, kInvoer);
-    QCOMPARE(o.Focus(), o.Veld(0));
-    o.Typ(2, "1000");
-    o.Typ(5, "80");
+    QCOMPARE(o.Focus(), o.Veld(veld::kWaarneempunt));
+    o.Typ(veld::kQlvDag, "1000");
+    o.Typ(veld::kVlv, "80");
     o.Bereken();
     QVERIFY(o.dlg.meldingen.empty());
     ControleerModus(*o.venster, kResultaat);
-    QCOMPARE(o.venster->niveauWaarde(0)->text(), QString(" 68,3 dB(A)"));
-    QCOMPARE(o.venster->niveauWaarde(2)->text(), QString("  0,0 dB"));  // the width kept for a zero
-    QCOMPARE(o.Veld(26)->text(), QString("1000,00"));                   // Qtotaal dag
+    QCOMPARE(o.blad->niveauWaarde(0)->text(), QString(" 68,3 dB(A)"));
+    QCOMPARE(o.blad->niveauWaarde(2)->text(), QString("  0,0 dB"));   // the width kept for a zero
+    QCOMPARE(o.Veld(veld::kQtotaalDag)->text(), QString("1000,00"));  // Qtotaal dag
 
     // A click on a shown level belongs to the label, not to the frame.
-    QTest::mouseClick(o.venster->niveauWaarde(0), Qt::LeftButton);
+    QTest::mouseClick(o.blad->niveauWaarde(0), Qt::LeftButton);
     ControleerModus(*o.venster, kResultaat);
-    QTest::mouseClick(o.venster->resultaatKader(), Qt::LeftButton, {},
-                      QPoint(4, o.venster->resultaatKader()->height() - 4));
+    QTest::mouseClick(o.blad->resultaatKader(), Qt::LeftButton, {}, QPoint(4, o.blad->resultaatKader()->height() - 4));
     ControleerModus(*o.venster, kInvoer);
     o.Knop("reset");
     ControleerModus(*o.venster, kRust);
-    QCOMPARE(o.Veld(2)->text(), QString("0,00"));  // the default, with the Dutch comma
+    QCOMPARE(o.Veld(veld::kQlvDag)->text(), QString("0,00"));  // the default, with the Dutch comma
   }
 
   // A text that is no number refuses the calculation; the status bar says
@@ -228,20 +229,20 @@ class TestHoofdVenster : public QObject {
     Opstelling o;
     o.Knop("invullen");
     QVERIFY(o.venster->Melding().isEmpty());
-    o.Veld(2)->setText("12a");  // pasted: the key filter never saw it
+    o.Veld(veld::kQlvDag)->setText("12a");  // pasted: the key filter never saw it
     o.Bereken();
     QCOMPARE(o.venster->Melding(), QString("Berekening niet uitgevoerd: 'Qlicht (mvt/h)' dag is geen getal."));
-    QCOMPARE(o.Focus(), o.Veld(2));
+    QCOMPARE(o.Focus(), o.Veld(veld::kQlvDag));
     QVERIFY(o.dlg.meldingen.empty());
     ControleerModus(*o.venster, kInvoer);
     const QLabel* paneel = o.venster->statusBar()->findChild<QLabel*>("meldingPaneel");
     QVERIFY(paneel && paneel->isVisible() && paneel->text() == o.venster->Melding());
 
     QCOMPARE(o.Kleur(2), kRood);
-    QCOMPARE(o.Veld(2)->toolTip(), QString("Voer geldig getal in"));
-    o.Veld(2)->setText("12");
+    QCOMPARE(o.Veld(veld::kQlvDag)->toolTip(), QString("Voer geldig getal in"));
+    o.Veld(veld::kQlvDag)->setText("12");
     o.Veld(veld::kBodemfactor)->setText("1,5");
-    QTest::keyClick(o.Veld(2), Qt::Key_F9);  // the menu's key for "berekenen"
+    QTest::keyClick(o.Veld(veld::kQlvDag), Qt::Key_F9);  // the menu's key for "berekenen"
     ControleerModus(*o.venster, kResultaat);
     QCOMPARE(o.venster->Melding(), QString("Bodemfactor B begrensd tot 1,00"));
     QVERIFY(o.dlg.meldingen.empty());
@@ -265,11 +266,11 @@ class TestHoofdVenster : public QObject {
     Opstelling o;
     o.Knop("invullen");
     o.Veld(veld)->setText(tekst);
-    o.Veld(0)->setFocus();
+    o.Veld(veld::kWaarneempunt)->setFocus();
     o.dlg.invoerAntwoorden = {QString("500")};
     o.Knop(qPrintable(actie));
     QCOMPARE(o.dlg.meldingen.size(), std::size_t{1});
-    QCOMPARE(o.dlg.LaatsteMelding(), Controleer(o.venster->HuidigWerkblad(), ',').weigering->tekst);
+    QCOMPARE(o.dlg.LaatsteMelding(), Controleer(o.blad->HuidigWerkblad(), ',').weigering->tekst);
     QCOMPARE(o.dlg.meldingen[0].titel, std::string("Waarschuwing"));
     QCOMPARE(o.dlg.meldingen[0].icoon, Icoon::Uitroep);
     QCOMPARE(o.Focus(), o.Veld(veld));
@@ -287,12 +288,11 @@ class TestHoofdVenster : public QObject {
     invoer.aftrek = true;
     o.Open("weg.tvo", invoer);
     o.Bereken();
-    QCOMPARE(o.venster->aftrekRegel()->text(), QString("inclusief 2 dB aftrek art. 110g Wgh"));
-    QCOMPARE(o.venster->art35Regel()->text(),
+    QCOMPARE(o.blad->aftrekRegel()->text(), QString("inclusief 2 dB aftrek art. 110g Wgh"));
+    QCOMPARE(o.blad->art35Regel()->text(),
              QString("aftrek art. 3.5: 2 dB (dunne deklaag B is geen van de acht wegdektypen met 1 dB)"));
-    QVERIFY(o.venster->aftrekRegel()->isVisible() && o.venster->art35Regel()->isVisible());
-    QCOMPARE(o.venster->niveauWaarde(1)->text(),
-             QString::fromStdString(ResultaatLabel(o.Uitkomst().Lden, 2, " dB", ',')));
+    QVERIFY(o.blad->aftrekRegel()->isVisible() && o.blad->art35Regel()->isVisible());
+    QCOMPARE(o.blad->niveauWaarde(1)->text(), QString::fromStdString(ResultaatLabel(o.Uitkomst().Lden, 2, " dB", ',')));
     bool aangeboden = false;
     o.dlg.bijVenster = [&](QDialog& dialoog) {
       auto* cumulatie = qobject_cast<CumulatieVenster*>(&dialoog);
@@ -305,19 +305,19 @@ class TestHoofdVenster : public QObject {
     o.Knop("cumulatie");
     QVERIFY(aangeboden);
     o.Knop("invullen");
-    QVERIFY(!o.venster->aftrekRegel()->isVisible() && !o.venster->art35Regel()->isVisible());
+    QVERIFY(!o.blad->aftrekRegel()->isVisible() && !o.blad->art35Regel()->isVisible());
     o.Knop("cumulatie");
     QVERIFY(!aangeboden);
-    o.Klik(o.venster->aftrekSchakelaar());
-    o.Veld(5)->setText("50");
+    o.Klik(o.blad->aftrekSchakelaar());
+    o.Veld(veld::kVlv)->setText("50");
     o.Bereken();
-    QVERIFY(!o.venster->aftrekRegel()->isVisible() && !o.venster->art35Regel()->isVisible());
+    QVERIFY(!o.blad->aftrekRegel()->isVisible() && !o.blad->art35Regel()->isVisible());
   }
 
   // Room for a 1280x720 screen at 100 %, title bar included. At 200 % it is
   // 640x360: Tab from F2 through the whole form keeps the caption at the
   // start of each field's row in view, and so does Enter, which moves the
-  // focus without Tab: field 25 -> 32 is a jump down the form.
+  // focus without Tab: the tram speed -> the observation height is a jump down the form.
   void vensterPastOpHetScherm() {
     Opstelling o;
     QVERIFY2(o.venster->sizeHint().width() <= 1280 && o.venster->sizeHint().height() <= 720 - 40,
@@ -341,16 +341,52 @@ class TestHoofdVenster : public QObject {
       auto* l = kop ? qobject_cast<QLabel*>(kop->widget()) : nullptr;
       if (!inBeeld(w, 80) || (l && !inBeeld(l, l->width()))) uitBeeld << w->objectName();
     };
-    for (int stap = 0; stap < 100 && o.Focus() != o.venster->berekenKnop(); ++stap) {
+    for (int stap = 0; stap < 100 && o.Focus() != o.blad->berekenKnop(); ++stap) {
       kijk();
       QTest::keyClick(o.Focus(), Qt::Key_Tab);
     }
     kijk();
-    QCOMPARE(o.Na(o.Veld(25), Qt::Key_Return), o.Veld(32));
+    QCOMPARE(o.Na(o.Veld(veld::kVtram), Qt::Key_Return), o.Veld(veld::kWaarneemhoogte));
     kijk();
-    QCOMPARE(o.Na(o.Veld(kAantalVelden - 1), Qt::Key_Return), o.venster->toelichtingRegel(0));
+    QCOMPARE(o.Na(o.Veld(kAantalVelden - 1), Qt::Key_Return), o.blad->toelichtingRegel(0));
     kijk();
     QVERIFY2(uitBeeld.isEmpty(), qPrintable(uitBeeld.join(", ")));
+  }
+
+  // At 200 % the results lie right of the traffic rows, out of a 640x330
+  // window's view: F9 brings the frame with every level into view, and the
+  // keyboard finds it again after the view was scrolled away.
+  void resultatenInBeeldNaF9() {
+    Opstelling o;
+    o.venster->resize(640, 330);
+    QTest::keyClick(o.venster.get(), Qt::Key_F2);
+    o.Typ(2, "1000");
+    o.Typ(5, "80");
+    auto* vlak = o.venster->findChild<QScrollArea*>("schuifvlak");
+    QWidget* kader = o.blad->resultaatKader();
+    const auto inBeeld = [&] {
+      QStringList buiten;
+      for (int n = 0; n < 3; ++n) {
+        for (QWidget* w :
+             {static_cast<QWidget*>(o.blad->niveauNaam(n)), static_cast<QWidget*>(o.blad->niveauWaarde(n))}) {
+          const QRect opScherm(w->mapTo(vlak->viewport(), QPoint()), w->size());
+          if (!vlak->viewport()->rect().contains(opScherm)) buiten << w->objectName();
+        }
+      }
+      return buiten.join(", ");
+    };
+    QVERIFY(!inBeeld().isEmpty());  // typing keeps the fields in view
+    QTest::keyClick(o.Veld(5), Qt::Key_F9);
+    QCOMPARE(o.venster->HuidigeModus(), VensterModus::Resultaat);
+    QCOMPARE(o.Focus(), kader);
+    QCOMPARE(inBeeld(), QString());
+
+    vlak->horizontalScrollBar()->setValue(0);
+    vlak->verticalScrollBar()->setValue(0);
+    QVERIFY(!inBeeld().isEmpty());
+    for (int stap = 0; stap < 4 && !inBeeld().isEmpty(); ++stap) QTest::keyClick(o.Focus(), Qt::Key_Tab);
+    QCOMPARE(o.Focus(), kader);
+    QCOMPARE(inBeeld(), QString());
   }
 
   // The menu bar lists every command once, and each opens its own window,
@@ -361,7 +397,7 @@ class TestHoofdVenster : public QObject {
   void opdrachtenEnZijvensters() {
     Opstelling o;
     o.Knop("invullen");
-    o.Typ(2, "1000");
+    o.Typ(veld::kQlvDag, "1000");
     o.Bereken();
     QStringList teGroot;
     o.dlg.bijVenster = [&](QDialog& venster) {
@@ -374,7 +410,7 @@ class TestHoofdVenster : public QObject {
     for (const char* actie : {"voorbeeld", "dosisEffect", "info", "cumulatie", "invullen", "omrekenen", "diagram"}) {
       o.Knop(actie);
     }
-    QTest::mouseClick(o.venster->railKnop(), Qt::LeftButton);
+    QTest::mouseClick(o.blad->railKnop(), Qt::LeftButton);
     o.Knop("reset");
     o.Knop("wegdekken");
     QCOMPARE(o.dlg.vensters, (std::vector<QString>{"ToetsingVenster", "VoorbeeldVenster", "DosisEffectVenster",
@@ -382,15 +418,47 @@ class TestHoofdVenster : public QObject {
                                                    "DiagramVenster", "RailVenster", "WegdekVenster"}));
     QCOMPARE(o.dlg.invoerPrompts.size(), std::size_t{1});  // the diagram asks its distance first
     QVERIFY2(teGroot.isEmpty(), qPrintable(teGroot.join(", ")));
+  }
 
+  // Every command of the shared table that the window is not said to lack
+  // has its action, once in a menu, with the table's menu text, key, tool
+  // tip and description; one it lacks has none. The menus hold nothing else.
+  void elkeOpdrachtUitDeTabel() {
+    Opstelling o;
     std::map<QAction*, int> inMenu;
-    for (const QMenu* menu : o.venster->menuBar()->findChildren<QMenu*>()) {
-      for (QAction* a : menu->actions()) ++inMenu[a];
+    int items = 0;
+    for (const QAction* kop : o.venster->menuBar()->actions()) {
+      for (QAction* a : kop->menu()->actions()) {
+        if (a->isSeparator()) continue;
+        ++inMenu[a];
+        ++items;
+      }
     }
-    for (int c = 0; c < HoofdVenster::kAantalCommandos; ++c) {
-      QAction* a = o.venster->Actie(static_cast<Commando>(c));
-      QVERIFY2(inMenu[a] == 1, qPrintable(a->objectName()));
+    QStringList fout;
+    int inVenster = 0;
+    for (const Opdracht& opdracht : kOpdrachten) {
+      const QString naam = QString::fromUtf8(opdracht.naam.data(), qsizetype(opdracht.naam.size()));
+      const auto tekst = [](std::string_view t) { return QString::fromUtf8(t.data(), qsizetype(t.size())); };
+      auto* a = o.venster->findChild<QAction*>(naam);
+      if (!opdracht.nietInProgramma.empty()) {
+        if (a || o.venster->Actie(opdracht.naam)) fout << naam + ": heeft een actie";
+        continue;
+      }
+      ++inVenster;
+      if (!a || a != o.venster->Actie(opdracht.naam) || inMenu[a] != 1) {
+        fout << naam + ": geen actie in een menu";
+        continue;
+      }
+      if (a->text() != tekst(opdracht.menu)) fout << naam + ": " + a->text();
+      if (a->shortcut().isEmpty() || a->shortcut().toString(QKeySequence::PortableText) != tekst(opdracht.toets))
+        fout << naam + ": " + a->shortcut().toString(QKeySequence::PortableText);
+      if (a->toolTip() != tekst(opdracht.tekst) + " (" + tekst(opdracht.toets) + ")")
+        fout << naam + ": " + a->toolTip();
+      if (a->whatsThis() != tekst(opdracht.tekst)) fout << naam + ": " + a->whatsThis();
     }
+    QVERIFY2(fout.isEmpty(), qPrintable(fout.join("; ")));
+    QCOMPARE(items, inVenster);
+    QCOMPARE(inVenster, int(kOpdrachten.size()) - 2);  // "opslaanAls" and "onderzoek"
   }
 
   // Each field's own key filter, a refused key beeping (its colours: test_veldring);
@@ -400,40 +468,63 @@ class TestHoofdVenster : public QObject {
   void toetsenEnNavigatie() {
     Opstelling o;
     o.Knop("invullen");
-    o.Veld(2)->clear();
-    o.Typ(2, "1a,5");
-    QCOMPARE(o.Veld(2)->text(), QString("1,5"));
+    o.Veld(veld::kQlvDag)->clear();
+    o.Typ(veld::kQlvDag, "1a,5");
+    QCOMPARE(o.Veld(veld::kQlvDag)->text(), QString("1,5"));
     QCOMPARE(o.dlg.piepen, 1);
-    o.Typ(5, "8,");  // speeds take digits only, field 0 every key
-    QCOMPARE(o.Veld(5)->text(), QString("8"));
-    o.Typ(0, "a.,1!");
-    QCOMPARE(o.Veld(0)->text(), QString("a.,1!"));
+    o.Typ(veld::kVlv, "8,");  // speeds take digits only, the observation point every key
+    QCOMPARE(o.Veld(veld::kVlv)->text(), QString("8"));
+    o.Typ(veld::kWaarneempunt, "a.,1!");
+    QCOMPARE(o.Veld(veld::kWaarneempunt)->text(), QString("a.,1!"));
     QCOMPARE(o.dlg.piepen, 2);
     // The names and remark lines take no more than their file keeps.
-    for (QLineEdit* regel : {o.Veld(0), o.Veld(1), o.venster->toelichtingRegel(3)}) {
+    for (QLineEdit* regel : {o.Veld(veld::kWaarneempunt), o.Veld(veld::kWeg), o.blad->toelichtingRegel(3)}) {
       regel->clear();
       regel->setFocus();
       QTest::keyClicks(regel, QString(70, 'x'));
     }
-    QCOMPARE(o.Veld(0)->text().size(), qsizetype(kNaamVeldLengte));
-    QCOMPARE(o.Veld(1)->text().size(), qsizetype(kNaamVeldLengte));
-    QCOMPARE(o.venster->toelichtingRegel(3)->text().size(), qsizetype(kToelichtingLengte));
-    o.Veld(2)->setText("12000");
-    QCOMPARE(o.Na(o.Veld(2), Qt::Key_Return), o.Veld(3));
-    QCOMPARE(o.Veld(2)->text(), QString("9999,00"));
+    QCOMPARE(o.Veld(veld::kWaarneempunt)->text().size(), qsizetype(kNaamVeldLengte));
+    QCOMPARE(o.Veld(veld::kWeg)->text().size(), qsizetype(kNaamVeldLengte));
+    QCOMPARE(o.blad->toelichtingRegel(3)->text().size(), qsizetype(kToelichtingLengte));
+    o.Veld(veld::kQlvDag)->setText("12000");
+    QCOMPARE(o.Na(o.Veld(veld::kQlvDag), Qt::Key_Return), o.Veld(veld::kQlvAvond));
+    QCOMPARE(o.Veld(veld::kQlvDag)->text(), QString("9999,00"));
     QCOMPARE(o.venster->Melding(), QString("Qlicht dag begrensd tot 9999,00"));
-    QCOMPARE(o.Na(o.Veld(0), Qt::Key_Up), o.venster->toelichtingRegel(3));
+    QCOMPARE(o.Na(o.Veld(veld::kWaarneempunt), Qt::Key_Up), o.blad->toelichtingRegel(3));
 
     const auto help = [&](QWidget* w) {
       w->setFocus();
       o.Knop("help");
       return o.dlg.LaatsteMelding();
     };
-    QCOMPARE(help(o.Veld(35)), std::string(HelpTekstVeld(35)));
-    QCOMPARE(help(o.venster->toelichtingRegel(2)), std::string(kHelpGeenInfo));
-    QCOMPARE(help(o.venster->zoneSchakelaar()), std::string(kHelpZone));
+    QCOMPARE(help(o.Veld(veld::kObjectfractie)), std::string(HelpTekstVeld(veld::kObjectfractie)));
+    QCOMPARE(help(o.blad->toelichtingRegel(2)), std::string(kHelpGeenInfo));
+    QCOMPARE(help(o.blad->zoneSchakelaar()), std::string(kHelpZone));
     QCOMPARE(o.dlg.meldingen.size(), std::size_t{3});  // the help's only: clamping asks nothing
     QCOMPARE(o.dlg.meldingen.back().titel, std::string("Toelichting bij invoer"));
+  }
+
+  // A remark line one character short takes a key and says nothing; a full
+  // one refuses it and says why in the status bar. A full line with its text
+  // selected takes the key in its place.
+  void volleToelichtingInDeStatusbalk() {
+    Opstelling o;
+    o.Knop("invullen");
+    QLineEdit* vol = o.blad->toelichtingRegel(2);
+    vol->setText(QString(60, 'v'));
+    vol->setFocus();
+    vol->selectAll();
+    QTest::keyClick(vol, Qt::Key_A);
+    QCOMPARE(vol->text(), QString("a"));
+    QLineEdit* regel = o.blad->toelichtingRegel(1);
+    regel->setFocus();
+    QTest::keyClicks(regel, QString(59, 'x'));
+    QTest::keyClick(regel, Qt::Key_Y);
+    QCOMPARE(regel->text(), QString(59, 'x') + "y");
+    QVERIFY(o.venster->Melding().isEmpty());
+    QTest::keyClick(regel, Qt::Key_Z);
+    QCOMPARE(regel->text(), QString(59, 'x') + "y");
+    QCOMPARE(o.venster->Melding(), QString("Een regel toelichting heeft ten hoogste 60 tekens."));
   }
 
   // The 30 km zone shows 30 in the speed fields and counts with it, which
@@ -442,18 +533,18 @@ class TestHoofdVenster : public QObject {
   void zoneBewaartDeSnelheden() {
     Opstelling o;
     o.Knop("invullen");
-    o.Typ(2, "1000");
-    o.Veld(5)->setText("80");
-    o.Klik(o.venster->zoneSchakelaar());
-    QCOMPARE(o.Veld(5)->text(), QString("30"));
+    o.Typ(veld::kQlvDag, "1000");
+    o.Veld(veld::kVlv)->setText("80");
+    o.Klik(o.blad->zoneSchakelaar());
+    QCOMPARE(o.Veld(veld::kVlv)->text(), QString("30"));
     o.Bereken();
     QCOMPARE(o.venster->LaatsteInvoer()->Snelheid(categorie::kLv), 30.0);
     QTest::keyClick(o.venster.get(), Qt::Key_F2);
-    QVERIFY(!o.Veld(5)->isEnabled() && o.Veld(4)->isEnabled());
-    QCOMPARE(o.Na(o.Veld(32), Qt::Key_Up), o.Veld(24));
-    o.Klik(o.venster->zoneSchakelaar());
-    QVERIFY(o.Veld(5)->isEnabled());
-    QCOMPARE(o.Veld(5)->text(), QString("80"));
+    QVERIFY(!o.Veld(veld::kVlv)->isEnabled() && o.Veld(veld::kQlvNacht)->isEnabled());
+    QCOMPARE(o.Na(o.Veld(veld::kWaarneemhoogte), Qt::Key_Up), o.Veld(veld::kQtramNacht));
+    o.Klik(o.blad->zoneSchakelaar());
+    QVERIFY(o.Veld(veld::kVlv)->isEnabled());
+    QCOMPARE(o.Veld(veld::kVlv)->text(), QString("80"));
   }
 
   // A computed worksheet with a change of the user's: cancel in the open
@@ -463,8 +554,8 @@ class TestHoofdVenster : public QObject {
     Opstelling o;
     SchrijfBytes(o.map / "blad.txt", CodeerWerkblad(TestInvoer()));
     o.Knop("invullen");
-    o.Typ(2, "1000");
-    o.venster->toelichtingRegel(0)->setText("eigen werk");
+    o.Typ(veld::kQlvDag, "1000");
+    o.blad->toelichtingRegel(0)->setText("eigen werk");
     o.Bereken();
     ControleerModus(*o.venster, kResultaat);
     const QStringList voor = Toestand(*o.venster);
@@ -496,7 +587,7 @@ class TestHoofdVenster : public QObject {
     ControleerModus(*o.venster, kGelezen);
     QCOMPARE(o.venster->BestandPaneel(), QString("blad.tvo"));
     QCOMPARE(o.venster->windowTitle(), QString("blad.tvo[*] - Rekenblad Tarvo"));
-    QCOMPARE(o.Veld(2)->text(), QString("1000,00"));
+    QCOMPARE(o.Veld(veld::kQlvDag)->text(), QString("1000,00"));
     o.dlg.bewaarAntwoorden = {Pad(o.map / "kopie.tvo")};
     o.Knop("opslaan");
     QCOMPARE(LeesBytes(o.map / "kopie.tvo"), LeesBytes(o.map / "blad.tvo"));
@@ -510,7 +601,7 @@ class TestHoofdVenster : public QObject {
     QVERIFY(o.venster->statusBar()->currentMessage().endsWith("berekend.tvo"));
 
     o.Knop("invullen");
-    o.Typ(0, "Dorpsstraat 1");
+    o.Typ(veld::kWaarneempunt, "Dorpsstraat 1");
     QVERIFY(o.venster->Gewijzigd() && o.venster->statusBar()->currentMessage().isEmpty());
     o.Bereken();  // open is offered outside input mode
     o.dlg.antwoorden = {Antwoord::Nee};
@@ -518,7 +609,7 @@ class TestHoofdVenster : public QObject {
     o.Knop("openen");
     ControleerModus(*o.venster, kGelezen);
     QCOMPARE(Toestand(*o.venster).mid(0, kAantalVelden + 8), invoer);
-    QCOMPARE(o.Veld(1)->text(), QString("Rijksweg"));
+    QCOMPARE(o.Veld(veld::kWeg)->text(), QString("Rijksweg"));
     QCOMPARE(o.WegdekIndex(), 1);
     QVERIFY(!o.venster->Gewijzigd());
   }
@@ -542,18 +633,18 @@ class TestHoofdVenster : public QObject {
     QVERIFY(!o.venster->isWindowModified());
 
     if (wijziging == "veld") {
-      o.Typ(38, "5");
+      o.Typ(veld::kAfstandObstakel, "5");
     } else if (wijziging == "toelichting") {
-      o.venster->toelichtingRegel(3)->setFocus();
-      QTest::keyClicks(o.venster->toelichtingRegel(3), "x");
+      o.blad->toelichtingRegel(3)->setFocus();
+      QTest::keyClicks(o.blad->toelichtingRegel(3), "x");
     } else if (wijziging == "wegdek") {
-      o.venster->wegdekLijst()->setFocus();
-      QTest::keyClick(o.venster->wegdekLijst(), Qt::Key_Up);  // from the second to the first
-      QCOMPARE(o.venster->HuidigWerkblad().wegdek, std::int16_t{1});
+      o.blad->wegdekLijst()->setFocus();
+      QTest::keyClick(o.blad->wegdekLijst(), Qt::Key_Up);  // from the second to the first
+      QCOMPARE(o.blad->HuidigWerkblad().wegdek, std::int16_t{1});
     } else if (wijziging == "zone") {
-      o.Klik(o.venster->zoneSchakelaar());
+      o.Klik(o.blad->zoneSchakelaar());
     } else if (wijziging == "aftrek") {
-      o.Klik(o.venster->aftrekSchakelaar());
+      o.Klik(o.blad->aftrekSchakelaar());
     } else if (wijziging == "rail") {
       o.dlg.bijVenster = [](QDialog& dialoog) {
         auto* rail = qobject_cast<RailVenster*>(&dialoog);
@@ -562,9 +653,9 @@ class TestHoofdVenster : public QObject {
         QVERIFY(!qobject_cast<HoofdVenster*>(dialoog.parentWidget())->Gewijzigd());  // the same choice again
         QTest::mouseClick(rail->railKeuze(1), Qt::LeftButton, {}, QPoint(8, rail->railKeuze(1)->height() / 2));
       };
-      QTest::mouseClick(o.venster->railKnop(), Qt::LeftButton);
+      QTest::mouseClick(o.blad->railKnop(), Qt::LeftButton);
       QCOMPARE(o.dlg.vensters, std::vector<QString>{"RailVenster"});
-      QCOMPARE(o.venster->HuidigWerkblad().rail, std::int16_t{1});  // every click lands at once
+      QCOMPARE(o.blad->HuidigWerkblad().rail, std::int16_t{1});  // every click lands at once
     } else if (wijziging == "omrekenen") {
       o.dlg.bijVenster = [](QDialog& dialoog) {
         auto* omrekenen = qobject_cast<OmrekenVenster*>(&dialoog);
@@ -575,8 +666,9 @@ class TestHoofdVenster : public QObject {
       o.Knop("omrekenen");
       QCOMPARE(o.Kleur(2), kGroen);
     } else if (wijziging == "escape") {
-      o.Veld(2)->setFocus();
-      QTest::keyClick(o.Veld(2), Qt::Key_Escape);  // empties the field
+      o.Veld(veld::kQlvDag)->setFocus();
+      QTest::keyClick(o.Veld(veld::kQlvDag), Qt::Key_Escape);  // empties the field
+      QCOMPARE(o.Veld(veld::kQlvDag)->text(), QString());
     }
     QVERIFY(o.venster->Gewijzigd());
     QVERIFY(o.venster->windowTitle().startsWith("blad.tvo[*]"));
@@ -612,9 +704,9 @@ class TestHoofdVenster : public QObject {
       o.Open();
     } else {
       o.Knop("invullen");  // a worksheet that was never saved
-      o.Typ(0, "Dorpsstraat 1");
-      o.Typ(2, "1000");
-      o.Typ(5, "80");
+      o.Typ(veld::kWaarneempunt, "Dorpsstraat 1");
+      o.Typ(veld::kQlvDag, "1000");
+      o.Typ(veld::kVlv, "80");
     }
     o.Bereken();
     ControleerModus(*o.venster, kResultaat);
@@ -655,7 +747,7 @@ class TestHoofdVenster : public QObject {
       QCOMPARE(o.venster->BestandPaneel(), QString("ander.tvo"));
     } else if (actie == "reset") {
       ControleerModus(*o.venster, kRust);
-      QCOMPARE(o.Veld(0)->text(), QString());
+      QCOMPARE(o.Veld(veld::kWaarneempunt)->text(), QString());
     } else {
       QVERIFY(!o.venster->isVisible());
       return;
@@ -671,7 +763,7 @@ class TestHoofdVenster : public QObject {
     o.Open();
     const auto oud = LeesBytes(o.map / "blad.tvo");
     o.Knop("invullen");
-    o.Typ(2, "1250");
+    o.Typ(veld::kQlvDag, "1250");
     o.dlg.bewaarAntwoorden = {Pad(o.map / "blad.tvo")};
     {
       test::Schrijfgrens grens(100);  // the disk fills up under the save
@@ -699,7 +791,7 @@ class TestHoofdVenster : public QObject {
   void andereExtensieEnBestaandBestand() {
     Opstelling o;
     o.Knop("invullen");
-    o.Typ(0, "Dorpsstraat 1");
+    o.Typ(veld::kWaarneempunt, "Dorpsstraat 1");
     SchrijfBytes(o.map / "blad.v2.tvo", std::string("bezet"));
     o.dlg.bewaarAntwoorden = {Pad(o.map / "blad.v2"), Pad(o.map / "nieuw.TVO")};
     o.dlg.antwoorden = {Antwoord::Nee};
@@ -713,7 +805,7 @@ class TestHoofdVenster : public QObject {
     QVERIFY(!std::filesystem::exists(o.map / "blad.v2"));
     QCOMPARE(o.venster->BestandPaneel(), QString("nieuw.TVO"));
 
-    o.Typ(1, "Dorpsstraat");
+    o.Typ(veld::kWeg, "Dorpsstraat");
     o.dlg.bewaarAntwoorden = {Pad(o.map / "blad.v2")};
     o.dlg.antwoorden = {Antwoord::Ja};
     o.Knop("opslaan");
@@ -722,28 +814,83 @@ class TestHoofdVenster : public QObject {
     QCOMPARE(o.venster->BestandPaneel(), QString("blad.v2.tvo"));
   }
 
+  // The preview proposes the worksheet's name with ".pdf" in place of its
+  // last ending only, so "blad.v2.tvo" gives "blad.v2.pdf"; a sheet without
+  // a file starts in the user's folder.
+  void pdfVoorstelVolgtHetRekenblad() {
+    Opstelling o;
+    o.Open();
+    o.dlg.bewaarAntwoorden = {Pad(o.map / "blad.v2.tvo")};
+    o.Knop("opslaan");
+    o.Bereken();
+    o.dlg.bijVenster = [](QDialog& dialoog) {
+      for (QAction* actie : dialoog.findChildren<QAction*>()) {
+        if (actie->text() == "Opslaan als &PDF…") actie->trigger();  // and Cancel
+      }
+    };
+    o.Knop("voorbeeld");
+    QCOMPARE(o.dlg.bewaarVoorstellen.back(), Pad(o.map / "blad.v2.pdf"));
+    QCOMPARE(o.dlg.bewaarFilters.back(), QString("PDF-bestanden (*.pdf)"));
+  }
+
+  // Another save holding the folder: the status bar says at once that this
+  // one waits, and after the waiting time the save gives up with the old
+  // file whole; once the other is done the save goes through without a word.
+  void opslagWachtOpEenAndereInDezelfdeMap() {
+    Opstelling o;
+    o.Open();
+    const auto oud = LeesBytes(o.map / "blad.tvo");
+    o.Knop("invullen");
+    o.Typ(veld::kQlvDag, "1250");
+    QStringList regels;
+    connect(o.venster->statusBar(), &QStatusBar::messageChanged, [&](const QString& r) { regels << r; });
+    qputenv("TARVO_WACHTTIJD_MS", "50");
+    const int ander = ::open(o.map.Pad().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    QCOMPARE(::flock(ander, LOCK_EX), 0);
+    o.dlg.bewaarAntwoorden = {Pad(o.map / "blad.tvo")};
+    o.Knop("opslaan");
+    const std::string naam = (o.map / "blad.tvo").string();
+    QVERIFY(
+        regels.contains(QString::fromStdString("Wacht tot een andere opslag in de map van " + naam + " klaar is.")));
+    QCOMPARE(o.dlg.LaatsteMelding(), "Bestand " + naam +
+                                         " kon niet worden geschreven (een andere opslag in dezelfde map bleef te "
+                                         "lang bezig); het oude bestand is bewaard gebleven.");
+    QCOMPARE(LeesBytes(o.map / "blad.tvo"), oud);
+    QVERIFY(o.venster->Gewijzigd());
+
+    ::close(ander);
+    regels.clear();
+    const std::size_t getoond = o.dlg.meldingen.size();
+    o.dlg.bewaarAntwoorden = {Pad(o.map / "blad.tvo")};
+    o.Knop("opslaan");
+    qunsetenv("TARVO_WACHTTIJD_MS");
+    QCOMPARE(regels, QStringList{QString::fromStdString("Rekenblad opgeslagen in " + naam)});
+    QCOMPARE(o.dlg.meldingen.size(), getoond);
+    QVERIFY(!o.venster->Gewijzigd());
+  }
+
   // Ja at shut-down in input mode: the check takes the fields over first;
   // a refused check keeps the program open at the field to correct.
   void afsluitenBewaartWatInInvoerModusIsVeranderd() {
     Opstelling o;
     o.Open();
     o.Knop("invullen");
-    o.Veld(2)->setText("1250");
-    o.venster->toelichtingRegel(1)->setText("  nagekeken  ");
-    o.venster->toelichtingRegel(1)->setModified(true);  // as typed: a line the user edits loses its outer blanks
-    o.Veld(32)->setText("0");                           // refused by the check: the program stays open
+    o.Veld(veld::kQlvDag)->setText("1250");
+    o.blad->toelichtingRegel(1)->setText("  nagekeken  ");
+    o.blad->toelichtingRegel(1)->setModified(true);  // as typed: a line the user edits loses its outer blanks
+    o.Veld(veld::kWaarneemhoogte)->setText("0");     // refused by the check: the program stays open
     o.dlg.antwoorden = {Antwoord::Ja};
     QVERIFY(!o.venster->close());
     QCOMPARE(o.dlg.LaatsteMelding(), std::string("geen waarneemhoogte ingevuld"));
     QVERIFY(o.dlg.bewaarFilters.empty());
 
-    o.Veld(32)->setText("4");
+    o.Veld(veld::kWaarneemhoogte)->setText("4");
     o.dlg.antwoorden = {Antwoord::Ja};
     o.dlg.bewaarAntwoorden = {Pad(o.map / "kopie.tvo")};
     QVERIFY(o.venster->close());
     const auto kopie = DecodeerWerkblad(LeesBytes(o.map / "kopie.tvo"));
     QVERIFY(kopie.Gelukt());
-    QCOMPARE(kopie->getal[2], 1250.0);
+    QCOMPARE(kopie->getal[veld::kQlvDag], 1250.0);
     QCOMPARE(kopie->getal[veld::kWaarneemhoogte], 4.0);
     QCOMPARE(kopie->toelichting[1], std::string("nagekeken"));
   }
@@ -761,7 +908,7 @@ class TestHoofdVenster : public QObject {
     Opstelling o;
     o.Open();
     o.Knop("invullen");
-    QLineEdit* regel = o.venster->toelichtingRegel(2);
+    QLineEdit* regel = o.blad->toelichtingRegel(2);
     regel->setFocus();
     QTest::keyClicks(regel, "gemeten");
     o.dlg.bewaarAntwoorden = {Pad(o.map / "kopie.tvo")};
@@ -796,7 +943,7 @@ class TestHoofdVenster : public QObject {
                                                          std::filesystem::perms::group_read |
                                                          std::filesystem::perms::others_read);
     o.Knop("invullen");
-    o.Typ(2, "1250");
+    o.Typ(veld::kQlvDag, "1250");
     o.dlg.bewaarAntwoorden = {Pad(o.map / "blad.tvo")};
     o.Knop("opslaan");
     const QString reden = QString::fromStdString("Bestand " + (o.map / "blad.tvo").string() +
@@ -805,7 +952,7 @@ class TestHoofdVenster : public QObject {
     QCOMPARE(o.venster->Melding(), reden);
     QCOMPARE(LeesBytes(o.map / "blad.tvo"), oud);
     QVERIFY(o.venster->Gewijzigd());
-    QCOMPARE(o.Veld(2)->text(), QString("1250,00"));
+    QCOMPARE(o.Veld(veld::kQlvDag)->text(), QString("1250,00"));
   }
 
   // A confirmed change of the user name or of the road surfaces is on disk
@@ -845,7 +992,7 @@ class TestHoofdVenster : public QObject {
     // A second name for the catalogue file: the save refuses to cut it loose.
     std::filesystem::create_hard_link(pad, o.map / "tweede.dat");
     o.Knop("invullen");
-    o.Typ(0, "Dorpsstraat 1");
+    o.Typ(veld::kWaarneempunt, "Dorpsstraat 1");
     o.dlg.antwoorden = {Antwoord::Ja, Antwoord::Nee};  // save the worksheet; do not drop the catalogue change
     o.dlg.bewaarAntwoorden = {Pad(o.map / "blad.tvo")};
     QVERIFY(!o.venster->close());
@@ -868,7 +1015,7 @@ class TestHoofdVenster : public QObject {
       o.Knop("gebruiker");
     }
     o.Knop("invullen");
-    o.Typ(0, "Dorpsstraat 1");
+    o.Typ(veld::kWaarneempunt, "Dorpsstraat 1");
     const std::size_t gevraagd = o.dlg.meldingen.size();
     o.venster->SluitZonderVragen();
     QVERIFY(!o.venster->isVisible());
@@ -887,7 +1034,7 @@ class TestHoofdVenster : public QObject {
     Opstelling o("\"" + Pad(pad) + "\"");
     QVERIFY(o.dlg.openFilters.empty());
     QCOMPARE(o.venster->BestandPaneel(), QString("mijn blad.TVO"));
-    QCOMPARE(o.Veld(1)->text(), QString("Rijksweg"));
+    QCOMPARE(o.Veld(veld::kWeg)->text(), QString("Rijksweg"));
   }
 
   // No catalogue: a wrong name (the message names it), then cancel; the program ends.

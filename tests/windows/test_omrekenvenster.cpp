@@ -108,6 +108,19 @@ class TestOmrekenVenster : public QObject {
     QCOMPARE(Opstelling().venster.StatusTekst(), QString("Kies Verdeling (Alt+V) of Aantallen (Alt+A)"));
   }
 
+  // Escape in a box closes the window as Cancel, whatever was typed, and
+  // hands nothing over.
+  void escapeSluitHetVenster() {
+    Opstelling o;
+    QTest::mouseClick(o.venster.aantallenKader(), Qt::LeftButton, {}, QPoint(3, 3));
+    QTest::keyClicks(o.venster.aantal(0), "12");
+    QTest::keyClick(o.venster.aantal(0), Qt::Key_Escape);
+    QVERIFY(!o.venster.isVisible());
+    QCOMPARE(o.venster.result(), int(QDialog::Rejected));
+    QCOMPARE(o.venster.aantal(0)->text(), QString("12"));
+    QVERIFY(o.toegepast.empty());
+  }
+
   // Enter on the last count box wraps to the first.
   void enterRondDeAantallen() {
     Opstelling o;

@@ -14,6 +14,7 @@
 #include "base/Tekst.h"
 #include "calc/Bijschriften.h"
 #include "calc/Controle.h"
+#include "calc/Termen.h"
 #include "calc/Valideer.h"
 #include "calc/Velden.h"
 #include "calc/WegdekImport.h"
@@ -135,67 +136,22 @@ void SchrijfRekening(Json& j, const Rekening& r) {
 
 // Every term of the calculation: per period, then those with one value.
 void SchrijfTermen(Json& j, const Resultaten& r) {
-  struct Term {
-    std::string_view symbool, omschrijving;
-    const PerPeriode* waarden;
-    std::string_view eenheid;
-  };
-  const Term perPeriode[] = {
-      {"Qtotaal", "intensiteit, alle categorieën", &r.Qtotaal, "mvt/h"},
-      {"p", "aandeel vrachtverkeer", &r.Vrachtverkeer, "%"},
-      {"Elv", "emissie lichte mvt.", &r.Elv, "dB(A)"},
-      {"Emv", "emissie middelzware mvt.", &r.Emv, "dB(A)"},
-      {"Ezv", "emissie zware mvt.", &r.Ezv, "dB(A)"},
-      {"Emr", "emissie motorfietsen", &r.Emr, "dB(A)"},
-      {"Ebromf", "emissie bromfietsen", &r.Ebromf, "dB(A)"},
-      {"Etram", "emissie trams", &r.Etram, "dB(A)"},
-      {"Elv,weg", "idem, met wegdekcorrectie", &r.ElvWeg, "dB(A)"},
-      {"Emv,weg", "idem, met wegdekcorrectie", &r.EmvWeg, "dB(A)"},
-      {"Ezv,weg", "idem, met wegdekcorrectie", &r.EzvWeg, "dB(A)"},
-      {"E", "emissiegetal", &r.EmissieGetal, "dB(A)"},
-      {"E,weg", "idem, met wegdekcorrectie", &r.EmissieWeg, "dB(A)"},
-      {"Cwegdek", "wegdekcorrectie", &r.Cwegdek, "dB(A)"},
-      {"Ckruising", "optrekcorrectie kruising", &r.Ckruising, "dB(A)"},
-      {"Cobstakel", "optrekcorrectie obstakel", &r.Cobstakel, "dB(A)"},
-      {"Coptrek", "optrekcorrectie", &r.Coptrek, "dB(A)"},
-      {"LAeq", "periodeniveau", &r.LAeq, "dB(A)"},
-      {"LAeq,etm", "met etmaalcorrectie", &r.LAeqEtm, "dB(A)"},
-  };
-  j.Sleutel("perPeriode").Lijst();
-  for (const Term& t : perPeriode) {
-    j.Object().Veld("symbool", t.symbool).Veld("omschrijving", t.omschrijving).Sleutel("waarden").Lijst();
-    for (std::size_t p = 1; p <= 3; ++p) j.Tekst(Getal((*t.waarden)[p]));
-    j.EindLijst().Veld("eenheid", t.eenheid).EindObject();
+  for (const bool periodiek : {true, false}) {
+    j.Sleutel(periodiek ? "perPeriode" : "enkel").Lijst();
+    for (const Term& t : kTermen) {
+      if (t.Periodiek() != periodiek) continue;
+      j.Object().Veld("symbool", t.symbool).Veld("omschrijving", t.omschrijving).Veld("eenheid", t.eenheid);
+      if (periodiek) {
+        j.Sleutel("waarden").Lijst();
+        for (int p = 1; p <= kAantalPeriodes; ++p) j.Tekst(Getal(t.Waarde(r, p), t.patroon));
+        j.EindLijst();
+      } else {
+        j.Veld("waarde", Getal(t.Waarde(r, 0), t.patroon));
+      }
+      j.EindObject();
+    }
+    j.EindLijst();
   }
-  j.EindLijst();
-  struct Enkel {
-    std::string_view symbool, omschrijving;
-    double waarde;
-    std::string_view eenheid;
-  };
-  const Enkel enkel[] = {
-      {"r", "schuine afstand", r.AfstandSchuin, "m"},
-      {"Cwegdek,lv", "wegdekcorrectie lichte mvt.", r.CwegdekCat[1], "dB(A)"},
-      {"Cwegdek,mv", "wegdekcorrectie middelzware mvt.", r.CwegdekCat[2], "dB(A)"},
-      {"Cwegdek,zv", "wegdekcorrectie zware mvt.", r.CwegdekCat[3], "dB(A)"},
-      {"Crefl", "reflectieterm", r.Crefl, "dB(A)"},
-      {"Dafstand", "dempingsterm afstand", r.Dafstand, "dB(A)"},
-      {"Dlucht", "dempingsterm lucht", r.Dlucht, "dB(A)"},
-      {"Dbodem", "dempingsterm bodem", r.Dbodem, "dB(A)"},
-      {"Dmeteo", "dempingsterm meteo", r.Dmeteo, "dB(A)"},
-      {"Czichthoek", "zichthoekcorrectie", r.Czichthoek, "dB(A)"},
-      {"aftrek art. 3.5", "wegdekaftrek", r.Art35Vlag ? double(r.Art35Aftrek) : 0.0, "dB(A)"},
-      {"Letmaal", "etmaalwaarde, zonder aftrek", r.Letmaal, "dB(A)"},
-      {"Lden", "zonder aftrek", r.Lden, "dB"},
-      {"Lnight", "zonder aftrek", r.Lnight, "dB"},
-      {"aftrek art. 110g", "aftrek ex art. 110g Wgh", double(r.Aftrek110g), "dB"},
-  };
-  j.Sleutel("enkel").Lijst();
-  for (const Enkel& t : enkel) {
-    j.Object().Veld("symbool", t.symbool).Veld("omschrijving", t.omschrijving).Veld("waarde", Getal(t.waarde));
-    j.Veld("eenheid", t.eenheid).EindObject();
-  }
-  j.EindLijst();
 }
 
 void SchrijfCumulatie(Json& j) {

@@ -108,7 +108,7 @@ TARVO_WEB const char* WebBijlage() {
   Json j;
   j.Object().Veld("kop", BijlageKop(tabel)).Veld("naamKop", kBijlageNaamKop).Veld("opgeslagen", kBijlageOpgeslagen);
   j.Sleutel("blad").Lijst().Tekst(kBladNummer[0]).Tekst(kBladNummer[1]).EindLijst().Sleutel("namen").Lijst();
-  for (const std::string& naam : tabel.kolommen) j.Tekst(naam);
+  for (const BijlageKolom& kolom : tabel.kolommen) j.Tekst(kolom.label);
   j.EindLijst().Sleutel("koppen").Lijst();
   for (const std::string& kop : BijlageKoppen(tabel)) j.Tekst(kop);
   // Per column its cells; a number stands to the right.
