@@ -33,6 +33,11 @@ struct DoelAntwoord {
 
 // What the line under the chart says while the pointer is not on it.
 inline constexpr std::string_view kMuisUitleg = "Muis: wijs een afstand aan in het diagram";
+// The chart's choices, '&' before a letter a key reaches it by.
+inline constexpr std::string_view kDoelBijschrift = "&Streefwaarde Lden na aftrek:";
+inline constexpr std::string_view kAfstandsasBijschrift = "Afstandsas:";
+inline constexpr std::string_view kLineairBijschrift = "&lineair";
+inline constexpr std::string_view kLogaritmischBijschrift = "l&ogaritmisch";
 
 // A point of the line with what the chart writes beside it and under it.
 struct LijnPunt {

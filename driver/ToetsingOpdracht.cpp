@@ -123,6 +123,21 @@ ToetsingAntwoord Toetsing(const Werkblad& werkblad, const ToetsingKeuze& keuze, 
   return a;
 }
 
+BijlageTabel ToetsingBijlage(const ToetsingAntwoord& toetsing, std::string_view naam, const Catalogus& catalogus,
+                             char decimaal) {
+  std::vector<BijlageRegel> regels;
+  for (const HoogteResultaat& h : toetsing.hoogten) regels.push_back({std::string(naam), h});
+  return MaakBijlage(regels, toetsing.grenzen, catalogus, decimaal);
+}
+
+std::string BijlageBestand(const BijlageTabel& tabel) { return "\xEF\xBB\xBF" + BijlageCsv(tabel, "\r\n"); }
+
+std::string BijlageKop(const BijlageTabel& tabel) {
+  return std::string(kBijlageTitel) + " – " + BijlageRekenbladen(tabel);
+}
+
+std::string ToetsingTitel(std::string_view naam) { return "Toetsing – " + std::string(naam); }
+
 std::string HoogtenUitleg() { return "Waarneemhoogten in meters, gescheiden door ';', bijvoorbeeld 1,5; 4,5; 7,5"; }
 
 std::string GrenzenUitleg() {

@@ -2,6 +2,7 @@
 // The worksheet at several observation heights, tested against the limits
 // of the Wet geluidhinder, with the distances where it meets them: one call
 // for the window, the page and tarvo-reken.
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -10,6 +11,8 @@
 #include "calc/Wegdek.h"
 #include "calc/Werkblad.h"
 #include "driver/Rekenen.h"
+#include "tools/Afstand.h"
+#include "tools/Bijlage.h"
 #include "tools/Hoogten.h"
 #include "tools/Toetsing.h"
 
@@ -67,9 +70,34 @@ struct ToetsingAntwoord {
 ToetsingAntwoord Toetsing(const Werkblad& werkblad, const ToetsingKeuze& keuze, const Catalogus& catalogus,
                           Datum vandaag, char decimaal);
 
+// The annex of the heights a test computed, the worksheet named `naam`:
+// the table the window and the page save and print.
+BijlageTabel ToetsingBijlage(const ToetsingAntwoord& toetsing, std::string_view naam, const Catalogus& catalogus,
+                             char decimaal);
+// The table as a file a spreadsheet opens: byte-order mark, ';', CR LF.
+std::string BijlageBestand(const BijlageTabel& tabel);
+// On paper: the heading over every page, and over the quantities' column;
+// a page's number reads kBladNummer[0] N kBladNummer[1] M.
+std::string BijlageKop(const BijlageTabel& tabel);
+inline constexpr std::string_view kBijlageNaamKop = "grootheid";
+inline constexpr std::string_view kBijlageOpgeslagen = "Bijlage opgeslagen.";
+inline constexpr std::array<std::string_view, 2> kBladNummer = {"blad ", " van "};
+
 // The hints of the boxes a face offers for the choice.
 std::string HoogtenUitleg();
 std::string GrenzenUitleg();
+// The captions of the choice, '&' before a letter a key reaches it by.
+inline constexpr std::string_view kHoogtenBijschrift = "&Hoogten (m):";
+inline constexpr std::string_view kSituatieBijschrift = "&Situatie:";
+inline constexpr std::string_view kMaximumBijschrift = "Eigen &maximum:";
+inline constexpr std::string_view kGrenzenBijschrift = "Extra &grenswaarden voor afstanden (dB):";
+// A maximum of the user's own lies between the preferred limit and the highest target.
+inline constexpr int kEigenMaximumVan = kVoorkeursgrenswaarde;
+inline constexpr int kEigenMaximumTot = static_cast<int>(kDoelMax);
+// "Toetsing – voorbeeld.tvo": the test of a worksheet, by the name it goes by.
+std::string ToetsingTitel(std::string_view naam);
+// The name of a worksheet that is no file (yet).
+inline constexpr std::string_view kHuidigRekenblad = "huidig rekenblad";
 // The column of the outcome in words.
 inline constexpr std::size_t kToetsKolom = 6;
 

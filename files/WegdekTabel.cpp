@@ -201,11 +201,25 @@ std::string SchrijfWegdekTabel(const Catalogus& c, char decimaal) {
   return out;
 }
 
+namespace {
+
+Fout TeGroot(std::string_view naam) {
+  return Fout{"Wegdekkentabel " + std::string(naam) +
+              " is groter dan 1 MB en dus geen wegdekkentabel; er is niets ingelezen."};
+}
+
+}  // namespace
+
+Uitkomst<std::vector<IngelezenWegdek>> LeesWegdekTabelBytes(std::string_view bytes, std::string_view naam) {
+  if (bytes.size() > kMaxBestand) return TeGroot(naam);
+  return LeesWegdekTabel(bytes, ';', Kopregel::Verplicht);
+}
+
 Uitkomst<std::vector<IngelezenWegdek>> LeesWegdekTabelBestand(const std::filesystem::path& csv) {
   const std::string naam = "Wegdekkentabel " + csv.string();
   std::error_code ec;
   if (std::filesystem::is_regular_file(csv, ec) && std::filesystem::file_size(csv, ec) > kMaxBestand) {
-    return Fout{naam + " is groter dan 1 MB en dus geen wegdekkentabel; er is niets ingelezen."};
+    return TeGroot(csv.string());
   }
   // A folder or a device is no table, and reading one could wait for ever.
   const auto bytes = LeesBestand(csv, kMaxBestand);
@@ -213,8 +227,8 @@ Uitkomst<std::vector<IngelezenWegdek>> LeesWegdekTabelBestand(const std::filesys
     if (bytes.Nummer() == kFoutNietGevonden) return Fout{naam + " niet gevonden.", kFoutNietGevonden};
     return Fout{naam + " kan niet worden gelezen: " + bytes.Melding() + ".", bytes.Nummer()};
   }
-  return LeesWegdekTabel(std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()), ';',
-                         Kopregel::Verplicht);
+  return LeesWegdekTabelBytes(std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()),
+                              csv.string());
 }
 
 Uitkomst<void> ExporteerWegdekken(const Catalogus& catalogus, const std::filesystem::path& csv, char decimaal,

@@ -32,6 +32,9 @@ Uitkomst<std::vector<IngelezenWegdek>> LeesWegdekTabel(std::string_view tekst, c
 // to the same double, every description without its padding blanks.
 std::string SchrijfWegdekTabel(const Catalogus& catalogus, char decimaal);
 
+// A table file's bytes (';', header line required), named as the user chose it.
+Uitkomst<std::vector<IngelezenWegdek>> LeesWegdekTabelBytes(std::string_view bytes, std::string_view naam);
+
 // The table file `csv` (';', header line required).
 Uitkomst<std::vector<IngelezenWegdek>> LeesWegdekTabelBestand(const std::filesystem::path& csv);
 

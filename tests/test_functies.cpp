@@ -20,6 +20,7 @@
 #include "driver/BatchLezer.h"
 #include "driver/Opdracht.h"
 #include "driver/Voortgang.h"
+#include "driver/WegdekBewerking.h"
 #include "files/CatalogusBestand.h"
 #include "files/Reset.h"
 #include "files/WegdekTabel.h"
@@ -108,6 +109,23 @@ std::string Inhoud(const Catalogus& c) {
   }
   return Samen(t, " ");
 }
+// An editor's step as "stap / soort titel: melding / veld k / uitleg / k:tekst ... / kies p / gewijzigd / art35", empty
+// parts left out.
+std::string StapTekst(const WegdekStap& s) {
+  const char* stap[] = {"Gedaan", "Geweigerd", "Gemeld", "Vraag"};
+  const char* soort[] = {"Waarschuwing", "Stop", "Informatie", "Vraag"};
+  std::vector<std::string> t = {stap[static_cast<int>(s.stap)]};
+  if (!s.melding.empty()) t.push_back(std::string(soort[static_cast<int>(s.soort)]) + " " + s.titel + ": " + s.melding);
+  if (s.annuleren) t.push_back("annuleren");
+  if (s.veld >= 0) t.push_back("veld " + std::to_string(s.veld));
+  if (!s.uitleg.empty()) t.push_back(s.uitleg);
+  if (!s.teksten.empty()) t.push_back(Vakken(s.teksten));
+  if (s.kies) t.push_back("kies " + std::to_string(s.kies));
+  if (s.gewijzigd) t.push_back("gewijzigd");
+  if (!s.art35.empty()) t.push_back(s.art35);
+  return Samen(t, " / ");
+}
+
 // "regel:omschrijving:waarde" rows of a table brought in.
 std::vector<IngelezenWegdek> Tabel(const std::string& t) {
   std::vector<IngelezenWegdek> r;
@@ -261,6 +279,51 @@ const std::map<std::string, std::function<std::string(const Argumenten&)>, std::
        }
        return Samen(uit);
      }},
+    {"Bewerk",
+     [](const Argumenten& a) {
+       // A catalogue of a[0] entries, a[1] protected, then the editor's steps "stap:positie:rest"; each step's answer.
+       Catalogus c;
+       WegdekBeheer beheer(c, Geheel(a[1]));
+       for (int i = 1; i <= Geheel(a[0]); ++i) beheer.VoegToe("Wegdek " + std::to_string(i), Coefficienten(i));
+       std::vector<std::string> uit;
+       for (std::size_t i = 2; i < a.size(); ++i) {
+         const auto d1 = a[i].find(':'), d2 = a[i].find(':', d1 + 1);
+         const std::string stap = a[i].substr(0, d1), p = a[i].substr(d1 + 1, d2 - d1 - 1);
+         const std::string rest = d2 == std::string::npos ? "" : a[i].substr(d2 + 1);
+         const bool ja = rest.starts_with("ja");
+         WegdekTeksten teksten;
+         for (std::size_t k = 0, b = 0, e = 0; k < teksten.size() && e != std::string::npos; ++k, b = e + 1) {
+           e = rest.find('|', b);
+           teksten[k] = rest.substr(b, e - b);
+         }
+         if (stap == "begin")
+           uit.push_back(StapTekst(p == "0" ? BeginToevoegen(beheer) : BeginWijzigen(beheer, Geheel(p))));
+         if (stap == "ok") uit.push_back(StapTekst(BevestigWegdek(beheer, Geheel(p), teksten, ',')));
+         if (stap == "wis") uit.push_back(StapTekst(WisWegdek(beheer, Geheel(p), ja)));
+         if (stap == "import")
+           uit.push_back(StapTekst(ImporteerWegdekTabel(beheer, rest.substr(rest.find(':') + 1), p, ja)));
+         if (stap == "plak") uit.push_back(StapTekst(PlakWegdekken(beheer, rest.substr(rest.find(':') + 1), ja)));
+         if (stap == "f9") beheer.WisselBescherming();
+         if (stap == "inhoud") uit.push_back(Inhoud(c));
+         if (stap == "regels") {
+           std::vector<std::string> r;
+           for (const WegdekRegel& w : WegdekRegels(c))
+             r.push_back(w.naam + (w.kleineAftrek ? " vet" : "") + (w.meegeleverd ? " meegeleverd" : ""));
+           uit.push_back(Samen(r, ","));
+         }
+         if (stap == "gekozen") {
+           const auto g = GekozenWegdek(c, Geheel(p), ',');
+           uit.push_back(g ? Samen({g->begin(), g->end()}, ";") : g.Melding());
+         }
+       }
+       return Samen(uit);
+     }},
+    {"VerlaatCoefficient",
+     [](const Argumenten& a) {
+       const Validatie v = VerlaatCoefficient(a[0], a[1][0]);
+       return (v.geldig ? v.tekst : "!" + std::string(v.uitleg)) + "|" + OfNiets(v.grens);
+     }},
+    {"AantalWegdekkenTekst", [](const Argumenten& a) { return AantalWegdekkenTekst(Geheel(a[0])); }},
     // files
     {"StandaardTekst", [](const Argumenten& a) { return StandaardTekst(Geheel(a[0]), a[1][0]); }},
     {"IsWerkbladNaam", [](const Argumenten& a) { return JaNee(IsWerkbladNaam(a[0])); }},

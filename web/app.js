@@ -5,7 +5,12 @@ import { MaakKern } from './kern.js';
 import { BouwWerkblad } from './werkblad.js';
 import { MarkeerVerouderd, ResultatenActueel, ToonResultaten, WisResultaten } from './resultaten.js';
 import { MaakWegdekken } from './wegdekken.js';
-import { KiesRail, MaakCumulatieVenster, MaakDiagramVenster, MaakOmrekenVenster } from './gereedschap.js';
+import { KiesRail, MaakCumulatieVenster, MaakOmrekenVenster } from './gereedschap.js';
+import { MaakDiagramVenster } from './diagramvenster.js';
+import { MaakToetsing } from './toetsing.js';
+import { MaakDosisEffect } from './dosiseffect.js';
+import { MaakWegdekBewerking } from './wegdekbewerking.js';
+import { MaakBijlage } from './bijlage.js';
 import { BiedAan, KiesBestanden, ToonMelding, ZetStatus } from './meldingen.js';
 
 // The decimal sign of the browser's language; a comma where it names none.
@@ -177,6 +182,41 @@ werkblad.tramKnop.addEventListener('click', async () => {
   werkblad.ZetRail(rail);
   werkblad.tramKnop.focus();
 });
+
+// ---- gereedschap: the tools' commands, by the names of the command table.
+const gereedschap = {
+  // The day and the decimal sign as the worksheet's calculation takes them.
+  toetsing: MaakToetsing(kern, tabel, {
+    zetWerkblad: () => (Instellen(), ZetWerkblad()),
+    naam: () => bestandNaam,
+    bijlage: MaakBijlage(kern, tabel),
+  }),
+  dosisEffect: MaakDosisEffect({
+    laatste: async () => ((ResultatenActueel() || (await Bereken())) ? kern.Bereken() : null),
+  }),
+  wegdekken: MaakWegdekBewerking(kern, tabel, { neem: (antwoord) => wegdekken.Neem(antwoord) }),
+  diagram,
+  cumulatie,
+  omrekenen,
+};
+// Until the toolbar and the keys are made from the command table: these
+// commands' buttons, and their keys as the table gives them.
+for (const [id, naam] of [['knopToetsing', 'toetsing'], ['knopDosisEffect', 'dosisEffect'], ['knopWegdekBewerking', 'wegdekken']]) {
+  document.getElementById(id).addEventListener('click', () => gereedschap[naam]());
+}
+const gereedschapToetsen = new Map(
+  kern.Opdrachten().filter((o) => o.naam in gereedschap && o.toets).map((o) => [o.toets, o.naam]),
+);
+document.addEventListener('keydown', (ev) => {
+  if (document.querySelector('dialog[open]')) return;
+  const delen = [ev.ctrlKey && 'Ctrl', ev.shiftKey && 'Shift', ev.altKey && 'Alt', ev.key.length === 1 ? ev.key.toUpperCase() : ev.key];
+  const naam = gereedschapToetsen.get(delen.filter(Boolean).join('+'));
+  if (!naam) return;
+  ev.preventDefault();
+  document.activeElement?.dispatchEvent(new FocusEvent('blur'));
+  gereedschap[naam]();
+});
+// ---- end of gereedschap
 
 // The window's keys: F9 calculates, F1 explains the field, Ctrl+O, Ctrl+S and Ctrl+P.
 document.addEventListener('keydown', (ev) => {

@@ -1,31 +1,9 @@
 // The tools beside the worksheet, each in a modal window: the tram's rail
-// construction, the level-distance diagram with the distance for a target
-// level, the traffic-count conversion and the cumulation of several roads.
+// construction, the traffic-count conversion and the cumulation of several
+// roads.
 
-import { BiedAan, KiesBestanden, Maak, Markeer, SelecteerBijBinnenkomst, ToonMelding, ZetStatus } from './meldingen.js';
-import { TekenDiagram } from './diagram.js';
-
-// Arrow keys through a dialog's boxes, as the worksheet's ring: Enter and Down forward, Up back.
-function Ring(vakken) {
-  vakken.forEach((e, i) => {
-    SelecteerBijBinnenkomst(e);
-    e.addEventListener('keydown', (ev) => {
-      if (ev.key !== 'Enter' && ev.key !== 'ArrowDown' && ev.key !== 'ArrowUp') return;
-      ev.preventDefault();
-      vakken[(i + (ev.key === 'ArrowUp' ? vakken.length - 1 : 1)) % vakken.length].focus();
-    });
-  });
-}
-
-// Typed characters outside `tekens` are refused, as in the worksheet.
-function Filter(e, tekens) {
-  e.addEventListener('beforeinput', (ev) => {
-    if (ev.inputType !== 'insertText' || ev.data === null) return;
-    const goed = [...ev.data].every((c) => tekens.includes(c));
-    if (!goed) ev.preventDefault();
-    e.classList.toggle('ongeldig', !goed);
-  });
-}
+import { BiedAan, KiesBestanden, Maak, Markeer, ToonMelding, ZetStatus } from './meldingen.js';
+import { Filter, Ring } from './vakken.js';
 
 export function KiesRail(tabel, huidig) {
   const venster = document.getElementById('tramVenster');
@@ -51,62 +29,6 @@ export function KiesRail(tabel, huidig) {
     venster.showModal();
     (knoppen[huidig] ?? knoppen[0]).focus();
   });
-}
-
-// werkblad: the worksheet's controls; toonControle shows a refused check on it.
-export function MaakDiagramVenster(kern, tabel, { zetWerkblad, toonControle }) {
-  const venster = document.getElementById('diagramVenster');
-  const afstand = document.getElementById('diagramAfstand');
-  const doelVak = document.getElementById('diagramDoel');
-  const svg = document.getElementById('diagram');
-  let diagram = null;
-  document.getElementById('diagramVraag').textContent = tabel.diagram.vraag;
-  document.getElementById('diagramKop').textContent = tabel.diagram.titel;
-  Filter(afstand, tabel.getalTekens);
-  Filter(doelVak, tabel.getalTekens);
-  Ring([afstand, doelVak]);
-
-  const Doel = () => {
-    if (!diagram) return;
-    const d = kern.AfstandVoor(doelVak.value);
-    Markeer(doelVak, d.fout ?? '');
-    document.getElementById('diagramDoelTekst').textContent = d.fout ?? d.tekst;
-    TekenDiagram(svg, diagram, d.fout ? null : d, tabel.diagram);
-  };
-  const Teken = async () => {
-    zetWerkblad();
-    const r = kern.Diagram(afstand.value);
-    if (r.fout && !r.weergave) {
-      await ToonMelding(r.fout, tabel.diagram.titel);
-      afstand.focus();
-      return;
-    }
-    if (r.weigering || r.melding) {
-      venster.close();
-      await toonControle(r);
-      if (r.melding) await ToonMelding(r.melding, tabel.diagram.titel);
-      return;
-    }
-    diagram = r;
-    document.getElementById('diagramEigen').textContent = r.eigen.tekst;
-    Doel();
-  };
-  document.getElementById('diagramTeken').onclick = Teken;
-  afstand.addEventListener('keydown', (ev) => ev.key === 'Enter' && Teken());
-  doelVak.addEventListener('change', Doel);
-  doelVak.addEventListener('keydown', (ev) => ev.key === 'Enter' && Doel());
-  document.getElementById('diagramCsv').onclick = () => {
-    if (diagram) BiedAan(diagram.csv, 'diagram.csv', 'text/csv');
-  };
-  document.getElementById('diagramSluit').onclick = () => venster.close();
-
-  return async () => {
-    if (!afstand.value) afstand.value = tabel.diagram.standaard;
-    if (!doelVak.value) doelVak.value = String(tabel.diagram.doelStandaard);
-    venster.showModal();
-    await Teken();
-    if (venster.open) afstand.focus();
-  };
 }
 
 // The distribution (a daily count, hourly percentages, vehicle shares) into

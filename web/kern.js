@@ -69,5 +69,33 @@ export async function MaakKern(fabriek, wasm) {
     ValideerOmreken: (soort, vak, tekst) => Met([tekst], () => Antwoord(m._WebValideerOmreken(soort, vak))),
     Omreken: (teksten) => Met(teksten, () => Antwoord(m._WebOmreken())),
     Toepassen: (teksten) => Met(teksten, () => Antwoord(m._WebToepassen())),
+
+    ...GereedschapVragen(m, { Met, Antwoord, Bytes }),
+  };
+}
+
+// The questions of the tools beside the worksheet.
+function GereedschapVragen(m, { Met, Antwoord, Bytes }) {
+  return {
+    // The commands of the window and the page, with their keys.
+    Opdrachten: () => Antwoord(m._WebOpdrachten()),
+    // The test against the limits: naam '' for a worksheet that is no file.
+    ToetsingOpen: (naam) => Met([naam], () => Antwoord(m._WebToetsingOpen())),
+    Toetsing: ({ situatie, hoogten, grenzen, maximum }) =>
+      Met([hoogten, grenzen, maximum], () => Antwoord(m._WebToetsing(situatie))),
+    // The annex of the last test: its paper form, and the file in csv.
+    Bijlage: () => ({ ...Antwoord(m._WebBijlage()), csv: Bytes() }),
+    // The road-surface editor: every step answers with the list and the catalogue's bytes.
+    WegdekEditor: () => ({ ...Antwoord(m._WebWegdekEditor()), bytes: Bytes() }),
+    WegdekBescherming: () => ({ ...Antwoord(m._WebWegdekBescherming()), bytes: Bytes() }),
+    WegdekGekozen: (positie) => Antwoord(m._WebWegdekGekozen(positie)),
+    WegdekBegin: (positie) => ({ ...Antwoord(m._WebWegdekBegin(positie)), bytes: Bytes() }),
+    WegdekBevestig: (positie, teksten) =>
+      Met(teksten, () => ({ ...Antwoord(m._WebWegdekBevestig(positie)), bytes: Bytes() })),
+    WegdekWis: (positie, ja) => ({ ...Antwoord(m._WebWegdekWis(positie, ja ? 1 : 0)), bytes: Bytes() }),
+    WegdekImporteer: (bytes, naam, ja) =>
+      Met([bytes, naam], () => ({ ...Antwoord(m._WebWegdekOver(0, ja ? 1 : 0)), bytes: Bytes() })),
+    WegdekPlak: (rijen, ja) => Met([rijen], () => ({ ...Antwoord(m._WebWegdekOver(1, ja ? 1 : 0)), bytes: Bytes() })),
+    WegdekVeld: (tekst) => Met([tekst], () => Antwoord(m._WebWegdekVeld())),
   };
 }

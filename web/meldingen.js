@@ -1,28 +1,30 @@
 // Messages: a modal box with one or two buttons, the status line, and files
 // handed to the user to save.
 
-// A message box; resolves with true for OK or Ja. Escape answers as the last button.
-export function ToonMelding(tekst, titel, { vraag = false } = {}) {
+// A message box; resolves with true for OK or Ja. Escape answers as the last
+// button; a question may name it otherwise ("Annuleren") and make it the default.
+export function ToonMelding(tekst, titel, { vraag = false, nee = 'Nee', standaardNee = false } = {}) {
   const venster = document.getElementById('melding');
   document.getElementById('meldingTitel').textContent = titel;
   document.getElementById('meldingTekst').textContent = tekst;
   const ja = document.getElementById('meldingJa');
-  const nee = document.getElementById('meldingNee');
+  const neeKnop = document.getElementById('meldingNee');
   ja.textContent = vraag ? 'Ja' : 'OK';
-  nee.hidden = !vraag;
+  neeKnop.textContent = nee;
+  neeKnop.hidden = !vraag;
   return new Promise((klaar) => {
     const sluit = (antwoord) => {
       venster.removeEventListener('close', bijSluiten);
-      ja.onclick = nee.onclick = null;
+      ja.onclick = neeKnop.onclick = null;
       if (venster.open) venster.close();
       klaar(antwoord);
     };
     const bijSluiten = () => sluit(false);
     ja.onclick = () => sluit(true);
-    nee.onclick = () => sluit(false);
+    neeKnop.onclick = () => sluit(false);
     venster.addEventListener('close', bijSluiten);
     venster.showModal();
-    ja.focus();
+    (vraag && standaardNee ? neeKnop : ja).focus();
   });
 }
 

@@ -133,6 +133,7 @@ export function MaakWegdekken(kern, tabel, { bijWijziging }) {
 
   return {
     Lijst: () => catalogus.lijst,
+    Neem,
     Toon: () => {
       Toon();
       venster.showModal();

@@ -75,13 +75,13 @@ QHBoxLayout* DiagramVenster::MaakInstellingen() {
   doelveld_->setSuffix(" dB");
   doelveld_->setValue(kDoelStandaard);
   connect(doelveld_, &QDoubleSpinBox::valueChanged, this, &DiagramVenster::ToonDoel);
-  auto* doelBijschrift = new QLabel("&Streefwaarde Lden na aftrek:", this);
+  auto* doelBijschrift = new QLabel(QTekst(kDoelBijschrift), this);
   doelBijschrift->setBuddy(doelveld_);
 
-  lineair_ = new QRadioButton("&lineair", this);
+  lineair_ = new QRadioButton(QTekst(kLineairBijschrift), this);
   lineair_->setObjectName("lineair");
   lineair_->setChecked(true);
-  logaritmisch_ = new QRadioButton("l&ogaritmisch", this);
+  logaritmisch_ = new QRadioButton(QTekst(kLogaritmischBijschrift), this);
   logaritmisch_->setObjectName("logaritmisch");
   auto* asKeuze = new QButtonGroup(this);
   asKeuze->addButton(lineair_);
@@ -92,7 +92,7 @@ QHBoxLayout* DiagramVenster::MaakInstellingen() {
   instellingen->addWidget(doelBijschrift);
   instellingen->addWidget(doelveld_);
   instellingen->addSpacing(24);
-  instellingen->addWidget(new QLabel("Afstandsas:", this));
+  instellingen->addWidget(new QLabel(QTekst(kAfstandsasBijschrift), this));
   instellingen->addWidget(lineair_);
   instellingen->addWidget(logaritmisch_);
   instellingen->addStretch(1);

@@ -27,6 +27,7 @@
 #include "driver/Openen.h"
 #include "driver/Rekenblad.h"
 #include "driver/Resultaatteksten.h"
+#include "driver/ToetsingOpdracht.h"
 #include "files/CatalogusBestand.h"
 #include "files/Reset.h"
 #include "files/WerkbladBestand.h"
@@ -291,7 +292,7 @@ QString HoofdVenster::Melding() const { return meldingPaneel_->text(); }
 bool HoofdVenster::UitBestand() const { return !bestandPad_.isEmpty(); }
 
 std::string HoofdVenster::WerkbladNaam() const {
-  return UitBestand() ? BestandPaneel().toStdString() : "huidig rekenblad";
+  return UitBestand() ? BestandPaneel().toStdString() : std::string(kHuidigRekenblad);
 }
 
 void HoofdVenster::ZetActies() {

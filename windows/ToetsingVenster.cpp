@@ -41,7 +41,7 @@ ToetsingVenster::ToetsingVenster(const Werkblad& werkblad, std::string naam, con
       keuze_(keuze),
       dialogen_(dialogen) {
   setObjectName("ToetsingVenster");
-  setWindowTitle("Toetsing – " + QTekst(naam_));
+  setWindowTitle(QTekst(ToetsingTitel(naam_)));
   MaakKeuzes();
   MaakTabel();
   resize(1040, 540);
@@ -67,7 +67,7 @@ void ToetsingVenster::MaakKeuzes() {
   situatieLijst_->setToolTip(situatieLijst_->currentText());
   maximumVeld_ = new QSpinBox(this);
   maximumVeld_->setObjectName("maximumVeld");
-  maximumVeld_->setRange(kVoorkeursgrenswaarde, static_cast<int>(kDoelMax));
+  maximumVeld_->setRange(kEigenMaximumVan, kEigenMaximumTot);
   maximumVeld_->setSuffix(" dB");
   maximumVeld_->setValue(keuze_.eigenMaximum);
   maximumVeld_->setEnabled(keuze_.situatie == kSituaties.size());
@@ -124,13 +124,13 @@ void ToetsingVenster::MaakTabel() {
     return l;
   };
   auto* keuzes = new QGridLayout;
-  keuzes->addWidget(bijschrift("&Hoogten (m):", hoogtenVeld_), 0, 0);
+  keuzes->addWidget(bijschrift(QTekst(kHoogtenBijschrift), hoogtenVeld_), 0, 0);
   keuzes->addWidget(hoogtenVeld_, 0, 1, 1, 3);
-  keuzes->addWidget(bijschrift("&Situatie:", situatieLijst_), 1, 0);
+  keuzes->addWidget(bijschrift(QTekst(kSituatieBijschrift), situatieLijst_), 1, 0);
   keuzes->addWidget(situatieLijst_, 1, 1, 1, 3);
-  keuzes->addWidget(bijschrift("Eigen &maximum:", maximumVeld_), 2, 0);
+  keuzes->addWidget(bijschrift(QTekst(kMaximumBijschrift), maximumVeld_), 2, 0);
   keuzes->addWidget(maximumVeld_, 2, 1);
-  keuzes->addWidget(bijschrift("Extra &grenswaarden voor afstanden (dB):", grenzenVeld_), 3, 0);
+  keuzes->addWidget(bijschrift(QTekst(kGrenzenBijschrift), grenzenVeld_), 3, 0);
   keuzes->addWidget(grenzenVeld_, 3, 1, 1, 3);
   keuzes->setColumnStretch(3, 1);
 
@@ -180,16 +180,12 @@ void ToetsingVenster::ToonTabel(const ToetsingAntwoord& a) {
   tabel_->resizeRowsToContents();
 }
 
-BijlageTabel ToetsingVenster::Bijlage() const {
-  std::vector<BijlageRegel> regels;
-  for (const HoogteResultaat& h : antwoord_.hoogten) regels.push_back({naam_, h});
-  return MaakBijlage(regels, antwoord_.grenzen, catalogus_, decimaal_);
-}
+BijlageTabel ToetsingVenster::Bijlage() const { return ToetsingBijlage(antwoord_, naam_, catalogus_, decimaal_); }
 
 void ToetsingVenster::BewaarAlsCsv() {
   if (BewaarCsv(this, dialogen_, "Bijlage opslaan als CSV", "bijlage.csv", BijlageCsv(Bijlage(), "\r\n"),
                 std::string(kBijlageTitel))) {
-    melding_->setText("Bijlage opgeslagen.");
+    melding_->setText(QTekst(kBijlageOpgeslagen));
   }
 }
 

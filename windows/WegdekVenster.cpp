@@ -22,11 +22,8 @@
 #include <vector>
 
 #include "base/Foutnummers.h"
-#include "base/Getal.h"
-#include "base/Tekst.h"
-#include "calc/Correctie.h"
 #include "calc/Velden.h"
-#include "calc/WegdekImport.h"
+#include "driver/WegdekBewerking.h"
 #include "files/WegdekTabel.h"
 #include "shared_ui/Dialogen.h"
 #include "shared_ui/Iconen.h"
@@ -40,23 +37,28 @@
 namespace tarvo {
 namespace {
 
-constexpr int kMinimum = static_cast<int>(kCoefficientMinimum), kMaximum = static_cast<int>(kCoefficientMaximum);
-constexpr const char* kPatroon = "##0.00";
 constexpr const char* kTabelFilter = "CSV-bestand (*.csv);;Alle bestanden (*)";
 
-const QString kKleineAftrekUitleg =
-    "Bij 70 km/h en meer krijgt dit wegdek 1 dB aftrek art. 3.5: zijn omschrijving is precies een van de acht "
-    "namen uit de regeling. De andere krijgen 2 dB.";
-
-// "1 wegdek" or "3 wegdekken".
-QString Wegdekken(std::size_t n) { return QString::number(n) + (n == 1 ? " wegdek" : " wegdekken"); }
+Icoon IcoonVan(MeldingSoort soort) {
+  switch (soort) {
+    case MeldingSoort::Stop:
+      return Icoon::Kritiek;
+    case MeldingSoort::Informatie:
+      return Icoon::Informatie;
+    case MeldingSoort::Vraag:
+      return Icoon::Vraag;
+    case MeldingSoort::Waarschuwing:
+      break;
+  }
+  return Icoon::Uitroep;
+}
 
 }  // namespace
 
 WegdekVenster::WegdekVenster(Catalogus& catalogus, Dialogen& dialogen, QWidget* ouder)
     : QDialog(ouder), cat_(catalogus), beheer_(catalogus), dialogen_(dialogen) {
   setObjectName("WegdekVenster");
-  setWindowTitle("Correctiefactoren wegdekken ");
+  setWindowTitle(QTekst(kWegdekTitel));
   ontwerpTitel_ = windowTitle();
 
   MaakVelden();
@@ -73,7 +75,7 @@ WegdekVenster::WegdekVenster(Catalogus& catalogus, Dialogen& dialogen, QWidget* 
 
   VergrendelVelden();
   VulLijst();
-  weergavePaneel_->setText("Lijstweergave");
+  weergavePaneel_->setText(QTekst(kLijstweergave));
   ToonAantal();
 }
 
@@ -81,20 +83,14 @@ WegdekVenster::WegdekVenster(Catalogus& catalogus, Dialogen& dialogen, QWidget* 
 void WegdekVenster::MaakVelden() {
   wegdekLijst_ = new QListWidget(this);
   wegdekLijst_->setObjectName("wegdekLijst");
-  wegdekLijst_->setToolTip("Overzicht wegdekken");
+  wegdekLijst_->setToolTip(QTekst(kLijstUitleg));
   wegdekLijst_->setMinimumWidth(250);
 
-  const QStringList labelTeksten = {"Omschrijving wegdek:",
-                                    "Correctiefactoren:",
-                                    "lichte vtg",
-                                    "middelzware vtg",
-                                    "zware vtg",
-                                    "σ",
-                                    "τ",
-                                    "σ",
-                                    "τ",
-                                    "σ",
-                                    "τ"};
+  QStringList labelTeksten = {QTekst(kOmschrijvingBijschrift), QTekst(kCorrectieBijschrift)};
+  for (std::string_view klasse : kWegdekKlassen) labelTeksten << QTekst(klasse);
+  for (std::size_t i = 0; i < kWegdekKlassen.size(); ++i) {
+    for (std::string_view symbool : kWegdekSymbolen) labelTeksten << QTekst(symbool);
+  }
   for (int i = 0; i < 11; ++i) {
     bijschriften_[static_cast<std::size_t>(i)] = new QLabel(labelTeksten[i], this);
   }
@@ -104,7 +100,7 @@ void WegdekVenster::MaakVelden() {
     if (k > 0) {
       e->setAlignment(Qt::AlignRight);
       e->setMaximumWidth(90);
-      e->setToolTip(k % 2 == 1 ? "verschil in dB(A) t.o.v. glad asfalt " : "snelheidsindex in dB(A)");
+      e->setToolTip(QTekst(kWegdekUitleg[static_cast<std::size_t>(1 - k % 2)]));
     }
     velden_[static_cast<std::size_t>(k)] = e;
   }
@@ -117,11 +113,9 @@ void WegdekVenster::MaakKnoppen() {
   wijzigKnop_ = knop("Wijzigen", "wijzigKnop");
   wisKnop_ = knop("Wissen", "wisKnop");
   importeerKnop_ = knop("Importeren…", "importeerKnop");
-  importeerKnop_->setToolTip(
-      "Wegdekken toevoegen uit een CSV-bestand; rijen uit een rekenblad plakken kan ook met "
-      "Ctrl+V in de lijst");
+  importeerKnop_->setToolTip(QTekst(kImporteerUitleg));
   exporteerKnop_ = knop("Exporteren…", "exporteerKnop");
-  exporteerKnop_->setToolTip("De wegdekken bewaren als CSV-bestand");
+  exporteerKnop_->setToolTip(QTekst(kExporteerUitleg));
   okKnop_ = knop("OK", "okKnop");
   annuleerKnop_ = knop("Annuleren", "annuleerKnop");
   rekenbladKnop_ = new QToolButton(this);
@@ -181,9 +175,9 @@ QStatusBar* WegdekVenster::MaakStatusBalk() {
   weergavePaneel_->setMinimumWidth(110);
   statusBar->addWidget(weergavePaneel_);
   statusBar->addWidget(aantalPaneel_, 1);
-  auto* legenda = new QLabel("vet: 1 dB aftrek art. 3.5", statusBar);
+  auto* legenda = new QLabel(QTekst(kKleineAftrekLegenda), statusBar);
   legenda->setObjectName("legenda");
-  legenda->setToolTip(kKleineAftrekUitleg);
+  legenda->setToolTip(QTekst(kKleineAftrekUitleg));
   statusBar->addPermanentWidget(legenda);
   return statusBar;
 }
@@ -266,22 +260,35 @@ void WegdekVenster::MaakVeldenLeeg() {
 void WegdekVenster::VulLijst() {
   const QSignalBlocker stil(wegdekLijst_);
   wegdekLijst_->clear();
-  for (int i = 1; i <= cat_.AantalWegdekken; ++i) {
-    const std::string& omschrijving = cat_.Wegdekken[static_cast<std::size_t>(i)].Omschrijving;
-    auto* item = new QListWidgetItem(QString::fromStdString(omschrijving), wegdekLijst_);
-    if (!HeeftKleineArt35Aftrek(omschrijving)) continue;
+  for (const WegdekRegel& regel : WegdekRegels(cat_)) {
+    auto* item = new QListWidgetItem(QTekst(regel.naam), wegdekLijst_);
+    if (!regel.kleineAftrek) continue;
     QFont vet = item->font();
     vet.setBold(true);
     item->setFont(vet);
-    item->setToolTip(kKleineAftrekUitleg);
+    item->setToolTip(QTekst(kKleineAftrekUitleg));
   }
 }
 
-void WegdekVenster::ToonAantal() {
-  aantalPaneel_->setText(QString::number(cat_.AantalWegdekken) + " wegdekken in lijst");
-}
+void WegdekVenster::ToonAantal() { aantalPaneel_->setText(QTekst(AantalWegdekkenTekst(cat_.AantalWegdekken))); }
 
 void WegdekVenster::Waarschuw(const QString& tekst) { tarvo::Waarschuw(dialogen_, tekst.toStdString()); }
+
+bool WegdekVenster::Zeg(const WegdekStap& stap) {
+  if (stap.Gedaan() || stap.melding.empty()) return false;
+  const Knoppen knoppen =
+      stap.stap != Stap::Vraag ? Knoppen::OK : (stap.annuleren ? Knoppen::JaAnnuleren : Knoppen::JaNee);
+  return dialogen_.Toon(stap.melding, stap.titel, IcoonVan(stap.soort), knoppen) == Antwoord::Ja;
+}
+
+WegdekStap WegdekVenster::NaVraag(const std::function<WegdekStap(bool)>& stap) {
+  WegdekStap s = stap(false);
+  if (s.stap != Stap::Vraag) return s;
+  if (Zeg(s)) return stap(true);
+  s.stap = Stap::Gemeld;  // declined: nothing more to say
+  s.melding.clear();
+  return s;
+}
 
 void WegdekVenster::KiesInLijst(int positie) {
   const QSignalBlocker stil(wegdekLijst_);
@@ -289,21 +296,19 @@ void WegdekVenster::KiesInLijst(int positie) {
 }
 
 void WegdekVenster::ToonGekozen() {
-  if (wegdekLijst_->currentRow() < 0) {
-    Waarschuw("Geen wegdekken aanwezig");
+  const auto teksten = GekozenWegdek(cat_, wegdekLijst_->currentRow() + 1, LocaleDecimaal());
+  if (!teksten) {
+    Waarschuw(QTekst(teksten.Melding()));
     return;
   }
-  const Wegdek& w = cat_.Wegdekken[static_cast<std::size_t>(wegdekLijst_->currentRow() + 1)];
-  velden_[0]->setText(QString::fromStdString(Bijgesneden(w.Omschrijving)));
-  for (int k = 1; k <= 6; ++k) {
-    velden_[static_cast<std::size_t>(k)]->setText(
-        QString::fromStdString(Formatteer(w.Coefficient(k), kPatroon, LocaleDecimaal())));
-  }
+  for (int k = 0; k < kWegdekVelden; ++k)
+    velden_[static_cast<std::size_t>(k)]->setText(QTekst((*teksten)[static_cast<std::size_t>(k)]));
 }
 
 void WegdekVenster::VoegToe() {
-  if (beheer_.IsVol()) {
-    dialogen_.Toon("Maximaal aantal wegdekken bereikt (=50)", "Invoer-stop", Icoon::Kritiek);
+  const WegdekStap begin = BeginToevoegen(beheer_);
+  if (!begin.Gedaan()) {
+    Zeg(begin);
     return;
   }
   OntgrendelVelden();
@@ -313,88 +318,71 @@ void WegdekVenster::VoegToe() {
 }
 
 void WegdekVenster::Wijzig() {
-  if (wegdekLijst_->currentRow() < 0) {
-    Waarschuw("Geen wegdek geselecteerd");
-    return;
-  }
-  if (beheer_.IsBeschermd(wegdekLijst_->currentRow() + 1)) {
-    Waarschuw("Meegeleverde wegdektypen kunnen niet worden gewijzigd (F9).");
+  const WegdekStap begin = BeginWijzigen(beheer_, wegdekLijst_->currentRow() + 1);
+  if (!begin.Gedaan()) {
+    Zeg(begin);
     return;
   }
   bewerking_ = Bewerking::Wijzigen;
   OntgrendelVelden();
-  weergavePaneel_->setText("Edit-mode");
+  weergavePaneel_->setText(QTekst(kBewerkweergave));
   velden_[0]->setFocus(Qt::OtherFocusReason);
 }
 
+// The fields show what the check made of them; a refused one takes the focus,
+// red with its reason when it is no number.
 void WegdekVenster::Bevestig() {
-  for (int k = 0; k <= 4; ++k) {
-    if (velden_[static_cast<std::size_t>(k)]->text().isEmpty()) {
-      Waarschuw(k == 0 ? "Omschrijving wegdek niet ingevuld" : "Correctiefactoren niet ingevuld");
-      velden_[static_cast<std::size_t>(k)]->setFocus(Qt::OtherFocusReason);
+  WegdekTeksten teksten;
+  for (int k = 0; k < kWegdekVelden; ++k)
+    teksten[static_cast<std::size_t>(k)] = velden_[static_cast<std::size_t>(k)]->text().toStdString();
+  const int positie = bewerking_ == Bewerking::Toevoegen ? 0 : wegdekLijst_->currentRow() + 1;
+  const WegdekStap s = BevestigWegdek(beheer_, positie, teksten, LocaleDecimaal());
+  for (const auto& [k, tekst] : s.teksten) ToonValidatie(velden_[static_cast<std::size_t>(k)], {true, tekst, {}, {}});
+  if (!s.Gedaan()) {
+    if (s.veld < 0) {
+      Zeg(s);
       return;
     }
+    QLineEdit* veld = velden_[static_cast<std::size_t>(s.veld)];
+    if (s.uitleg.empty()) {
+      Zeg(s);
+      veld->setFocus(Qt::OtherFocusReason);
+    } else {
+      ToonValidatie(veld, {false, {}, s.uitleg, {}});
+    }
+    return;
   }
-  // Every coefficient is checked before the catalogue changes: a field that
-  // is no number stays red with the focus, and nothing is stored.
-  WegdekBeheer::Coefficienten coef{};
-  for (int k = 1; k <= 6; ++k) {
-    const std::optional<std::string> t = ValideerVak(velden_[static_cast<std::size_t>(k)], Soort::Numeriek, kMaximum,
-                                                     kMinimum, kPatroon, LocaleDecimaal());
-    if (!t) return;
-    coef[static_cast<std::size_t>(k - 1)] = LeesGetal(*t);
-  }
-
-  const std::string omschrijving = velden_[0]->text().toStdString();
-  const std::string waarschuwing = Art35Waarschuwing({omschrijving});
-  int doel = 0;
-  if (bewerking_ == Bewerking::Toevoegen) {
-    doel = beheer_.VoegToe(omschrijving, coef);
-  } else {
-    const int positie = wegdekLijst_->currentRow() + 1;
-    if (beheer_.Vervang(positie, omschrijving, coef)) doel = positie;
-  }
-
   VulLijst();
-  KiesInLijst(doel);
+  KiesInLijst(s.kies);
   VergrendelVelden();
-  weergavePaneel_->setText("Lijstweergave");
+  weergavePaneel_->setText(QTekst(kLijstweergave));
   ToonAantal();
   ToonGekozen();
-  if (doel > 0) emit Gewijzigd();
-  if (!waarschuwing.empty()) Waarschuw(QString::fromStdString(waarschuwing));
+  if (s.gewijzigd) emit Gewijzigd();
+  if (!s.art35.empty()) Waarschuw(QTekst(s.art35));
 }
 
 void WegdekVenster::Annuleer() {
   VergrendelVelden();
   if (wegdekLijst_->currentRow() >= 0) ToonGekozen();
   bewerking_ = Bewerking::Geen;
-  weergavePaneel_->setText("Lijstweergave");
+  weergavePaneel_->setText(QTekst(kLijstweergave));
 }
 
+// Saved worksheets keep only a position: the question says which ones change.
 void WegdekVenster::Wis() {
-  const int index = wegdekLijst_->currentRow();
-  if (index < 0) {
-    Waarschuw("Geen wegdek geselecteerd");
+  const int positie = wegdekLijst_->currentRow() + 1;
+  const WegdekStap s = NaVraag([&](bool ja) { return WisWegdek(beheer_, positie, ja); });
+  if (!s.Gedaan()) {
+    if (s.stap == Stap::Geweigerd) Zeg(s);
     return;
   }
-  if (beheer_.IsBeschermd(index + 1)) {
-    Waarschuw("Meegeleverde wegdektypen kunnen niet worden gewist (F9).");
-    return;
-  }
-  // Saved worksheets keep only a position: the question says which ones change.
-  if (dialogen_.Toon(beheer_.WisVraag(index + 1), "Wegdek wissen", Icoon::Vraag, Knoppen::JaAnnuleren) !=
-      Antwoord::Ja) {
-    return;
-  }
-
   Zandloper zandloper;
-  const int daarna = beheer_.Wis(index + 1);
   MaakVeldenLeeg();
   VulLijst();
   VergrendelVelden();
-  if (daarna > 0) {
-    KiesInLijst(daarna);
+  if (s.kies > 0) {
+    KiesInLijst(s.kies);
     ToonGekozen();
   }
   ToonAantal();
@@ -430,52 +418,33 @@ void WegdekVenster::OpenRekenblad() {
 void WegdekVenster::Importeer() {
   const std::optional<QString> pad = KiesOpenPad(dialogen_, this, "Wegdekken importeren", kTabelFilter);
   if (!pad) return;
-  NeemOver(LeesWegdekTabelBestand(NaarPad(*pad)), "Het bestand " + *pad + " bevat geen wegdekken.");
+  const auto tabel = LeesWegdekTabelBestand(NaarPad(*pad));
+  const std::string leeg = "Het bestand " + pad->toStdString() + " bevat geen wegdekken.";
+  NeemOver([&](bool ja) { return NeemWegdekkenOver(beheer_, tabel, leeg, ja); });
 }
 
 void WegdekVenster::Plak() {
   const std::string rijen = QGuiApplication::clipboard()->text().toStdString();
-  NeemOver(LeesWegdekTabel(rijen, '\t', Kopregel::Mogelijk), "Het klembord bevat geen wegdekken.");
+  NeemOver([&](bool ja) { return PlakWegdekken(beheer_, rijen, ja); });
 }
 
 // Import and paste alike: all or nothing, after one question when entries
 // get other coefficients.
-void WegdekVenster::NeemOver(const Uitkomst<std::vector<IngelezenWegdek>>& tabel, const QString& leeg) {
-  if (!tabel) {
-    Waarschuw(QString::fromStdString(tabel.Melding()));
+void WegdekVenster::NeemOver(const std::function<WegdekStap(bool)>& stap) {
+  const WegdekStap s = NaVraag(stap);
+  if (!s.Gedaan()) {
+    Zeg(s);
     return;
   }
-  if (tabel->empty()) {
-    Waarschuw(leeg);
-    return;
-  }
-  const Uitkomst<Samenvoeging> plan = VoegSamen(beheer_, *tabel);
-  if (!plan) {
-    Waarschuw(QString::fromStdString(plan.Melding()));
-    return;
-  }
-  if (plan->Leeg()) {
-    dialogen_.Toon("De wegdekken staan al met dezelfde correctiefactoren in de lijst.", "Importeren",
-                   Icoon::Informatie);
-    return;
-  }
-  if (!plan->vervangen.empty()) {
-    QString vraag = plan->toevoegen.empty() ? QString() : Wegdekken(plan->toevoegen.size()) + " toevoegen en ";
-    vraag += Wegdekken(plan->vervangen.size()) + " met dezelfde omschrijving vervangen?";
-    if (dialogen_.Toon(vraag.toStdString(), "Importeren", Icoon::Vraag, Knoppen::JaNee) != Antwoord::Ja) return;
-  }
-  std::vector<std::string> nieuw;
-  for (const IngelezenWegdek& w : plan->toevoegen) nieuw.push_back(w.omschrijving);
   {
     Zandloper zandloper;
-    const int kies = beheer_.Voer(*plan);
     VulLijst();
-    KiesInLijst(kies);
+    KiesInLijst(s.kies);
     ToonGekozen();
     ToonAantal();
   }
   emit Gewijzigd();
-  if (const std::string w = Art35Waarschuwing(nieuw); !w.empty()) Waarschuw(QString::fromStdString(w));
+  if (!s.art35.empty()) Waarschuw(QTekst(s.art35));
 }
 
 void WegdekVenster::Exporteer() {
@@ -501,7 +470,7 @@ int WegdekVenster::VeldIndex(const QObject* obj) const {
 // text, and fields being locked throw their texts away unchecked.
 void WegdekVenster::ControleerVeld(QLineEdit* veld) {
   if (VeldIndex(veld) <= 0 || vergrendelen_) return;
-  ValideerVak(veld, Soort::Numeriek, kMaximum, kMinimum, kPatroon, LocaleDecimaal());
+  ToonValidatie(veld, VerlaatCoefficient(veld->text().toStdString(), LocaleDecimaal()));
 }
 
 bool WegdekVenster::eventFilter(QObject* obj, QEvent* event) {

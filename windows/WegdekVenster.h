@@ -2,10 +2,12 @@
 #include <QDialog>
 #include <QString>
 #include <array>
+#include <functional>
 #include <vector>
 
 #include "base/Uitkomst.h"
 #include "calc/Wegdek.h"
+#include "driver/WegdekBewerking.h"
 
 class QHBoxLayout;
 class QLabel;
@@ -80,7 +82,12 @@ class WegdekVenster : public QDialog {
   void KiesInLijst(int positie);
   void ToonAantal();
   void Waarschuw(const QString& tekst);
-  void NeemOver(const Uitkomst<std::vector<IngelezenWegdek>>& tabel, const QString& leeg);
+  // Shows the step's message; true when it asked and the answer was Ja.
+  bool Zeg(const WegdekStap& stap);
+  // The step, and once more answered Ja when it asks and the user agrees;
+  // a question declined comes back as nothing said.
+  WegdekStap NaVraag(const std::function<WegdekStap(bool)>& stap);
+  void NeemOver(const std::function<WegdekStap(bool)>& stap);
   int VeldIndex(const QObject* obj) const;
   void ControleerVeld(QLineEdit* veld);
 

@@ -20,6 +20,7 @@
 #include "calc/WegdekImport.h"
 #include "driver/CumulatieOpdracht.h"
 #include "driver/NiveauAfstand.h"
+#include "driver/Opdrachten.h"
 #include "driver/Openen.h"
 #include "driver/Rekenblad.h"
 #include "driver/Resultaatteksten.h"
@@ -29,60 +30,10 @@
 #include "report/Rapport.h"
 #include "tools/Omrekenen.h"
 #include "web/kern/Json.h"
-
-#ifdef __EMSCRIPTEN__
-#include <emscripten/emscripten.h>
-#define TARVO_WEB extern "C" EMSCRIPTEN_KEEPALIVE
-#else
-#define TARVO_WEB extern "C"
-#endif
+#include "web/kern/Toestand.h"
 
 namespace tarvo::web {
 namespace {
-
-struct KernToestand {
-  char decimaal = ',';
-  Datum vandaag{2026, 1, 1};
-  Werkblad werkblad = LeegWerkblad(',');
-  Catalogus catalogus;
-  std::vector<CumulatieBron> bronnen;
-  std::optional<Samenvoeging> plan;  // an import waiting for the user's yes
-  // The last diagram's line and its largest distance: the target and the
-  // pointer are answered on it.
-  std::optional<NiveauLijn> lijn;
-  double lijnTot = kAfstandZoekTot;
-  std::vector<std::uint8_t> vraag, bytes;
-  std::string antwoord;
-};
-
-KernToestand& Toestand() {
-  static KernToestand t;
-  return t;
-}
-
-std::vector<std::string> Teksten() { return LeesTeksten(Toestand().vraag).value_or(std::vector<std::string>{}); }
-
-std::string Tekst(std::size_t i) {
-  auto t = Teksten();
-  return i < t.size() ? t[i] : std::string();
-}
-
-const char* Antwoord(const Json& j) {
-  Toestand().antwoord = j.Inhoud();
-  return Toestand().antwoord.c_str();
-}
-
-const char* FoutAntwoord(std::string_view melding) {
-  return Antwoord(Json().Object().Veld("fout", melding).EindObject());
-}
-
-template <typename Bytes>
-void ZetBytes(const Bytes& b) {
-  Toestand().bytes.assign(reinterpret_cast<const std::uint8_t*>(b.data()),
-                          reinterpret_cast<const std::uint8_t*>(b.data()) + b.size());
-}
-
-std::string Getal(double x, std::string_view patroon = "##0.00") { return Formatteer(x, patroon, Toestand().decimaal); }
 
 std::string_view Naam(VeldSoort s) {
   switch (s) {
@@ -181,18 +132,6 @@ void SchrijfControle(Json& j, const Controle& c) {
 void SchrijfRekening(Json& j, const Rekening& r) {
   SchrijfControle(j, r.controle);
   if (r.controle && !r.fout.empty()) j.Veld("fout", r.fout);
-}
-
-void SchrijfCatalogus(Json& j) {
-  Catalogus& c = Toestand().catalogus;
-  VulLijst(c);
-  j.Sleutel("catalogus").Object().Sleutel("lijst").Lijst();
-  for (int i = 1; i <= c.AantalWegdekken; ++i) j.Tekst(RechtsBijgesneden(c.WegdekNamen[static_cast<std::size_t>(i)]));
-  j.EindLijst()
-      .Veld("meegeleverd", kAantalMeegeleverd)
-      .Veld("gebruiker", RechtsBijgesneden(c.Gebruikersnaam))
-      .EindObject();
-  ZetBytes(CodeerCatalogus(c));
 }
 
 // Every term of the calculation: per period, then those with one value.
@@ -317,7 +256,9 @@ TARVO_WEB const char* WebTabel() {
   j.Veld("gebruikerLengte", static_cast<int>(kNaamLengte)).Veld("rapportTitel", kRapportTitel);
   j.Sleutel("diagram").Object().Veld("vraag", kDiagramVraag).Veld("titel", kDiagramTitel);
   j.Veld("standaard", kDiagramStandaard).Veld("asAfstand", kDiagramAsAfstand).Veld("asNiveau", kDiagramAsNiveau);
-  j.Veld("doelMin", kDoelMin).Veld("doelMax", kDoelMax).Veld("doelStandaard", kDoelStandaard).EindObject();
+  j.Veld("doelMin", kDoelMin).Veld("doelMax", kDoelMax).Veld("doelStandaard", kDoelStandaard);
+  j.Veld("doelBijschrift", kDoelBijschrift).Veld("afstandsas", kAfstandsasBijschrift);
+  j.Veld("lineair", kLineairBijschrift).Veld("logaritmisch", kLogaritmischBijschrift).EindObject();
   j.Sleutel("cumulatie").Object().Veld("titel", kCumulatieTitel).Veld("zonderAftrek", kCumulatieZonderAftrek);
   j.Veld("cumulatief", kCumulatiefNaam).EindObject();
   j.Sleutel("wegdekSite").Object().Veld("naam", kWegdekSiteNaam).Veld("adres", kWegdekSiteAdres).EindObject();
@@ -640,4 +581,15 @@ TARVO_WEB const char* WebToepassen() {
     }
   }
   return Antwoord(j.EindLijst().EindObject());
+}
+
+// The commands of the window and the page: name, description and the page's key.
+TARVO_WEB const char* WebOpdrachten() {
+  Json j;
+  j.Lijst();
+  for (const Opdracht& o : kOpdrachten) {
+    j.Object().Veld("naam", o.naam).Veld("tekst", o.tekst).Veld("menu", o.menu).Veld("toets", o.PaginaToets());
+    j.Veld("nietInPagina", o.nietInPagina).EindObject();
+  }
+  return Antwoord(j.EindLijst());
 }

@@ -1,0 +1,38 @@
+// What the dialogs' boxes share: the arrow keys through them, the
+// characters they take, and captions with the key letter of the window.
+
+import { Maak, SelecteerBijBinnenkomst } from './meldingen.js';
+
+// Arrow keys through a dialog's boxes, as the worksheet's ring: Enter and Down forward, Up back.
+export function Ring(vakken) {
+  vakken.forEach((e, i) => {
+    SelecteerBijBinnenkomst(e);
+    e.addEventListener('keydown', (ev) => {
+      if (ev.key !== 'Enter' && ev.key !== 'ArrowDown' && ev.key !== 'ArrowUp') return;
+      ev.preventDefault();
+      vakken[(i + (ev.key === 'ArrowUp' ? vakken.length - 1 : 1)) % vakken.length].focus();
+    });
+  });
+}
+
+// Typed characters outside `tekens` are refused, as in the worksheet.
+export function Filter(e, tekens) {
+  e.addEventListener('beforeinput', (ev) => {
+    if (ev.inputType !== 'insertText' || ev.data === null) return;
+    const goed = [...ev.data].every((c) => tekens.includes(c));
+    if (!goed) ev.preventDefault();
+    e.classList.toggle('ongeldig', !goed);
+  });
+}
+
+// A caption with '&' before its key letter: the letter underlined and the
+// box reached by Alt and that letter, as in the window.
+export function ZetBijschrift(label, tekst, doel) {
+  const i = tekst.indexOf('&');
+  if (i < 0 || i + 1 >= tekst.length) {
+    label.textContent = tekst;
+    return;
+  }
+  label.replaceChildren(tekst.slice(0, i), Maak('u', { tekst: tekst[i + 1] }), tekst.slice(i + 2));
+  doel.accessKey = tekst[i + 1].toLowerCase();
+}
