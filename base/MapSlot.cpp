@@ -8,6 +8,7 @@
 #include <thread>
 
 namespace tarvo {
+#ifndef __EMSCRIPTEN__
 namespace {
 
 enum class Poging { Gelukt, Bezet, Onmogelijk };
@@ -21,9 +22,10 @@ Poging Probeer(int fd) {
 }
 
 }  // namespace
+#endif
 
-MapSlot::MapSlot([[maybe_unused]] const Map& map, std::chrono::milliseconds wachttijd,
-                 const std::function<void()>& bijWachten) {
+MapSlot::MapSlot([[maybe_unused]] const Map& map, [[maybe_unused]] std::chrono::milliseconds wachttijd,
+                 [[maybe_unused]] const std::function<void()>& bijWachten) {
 #ifdef __EMSCRIPTEN__
   // Node has no file locks, and Emscripten's flock says yes to everything.
   uitslag_ = Uitslag::Onmogelijk;

@@ -19,7 +19,7 @@ class Noodopruiming {
   void Vergeet();
 
  private:
-  int plaats_ = -1;
+  [[maybe_unused]] int plaats_ = -1;  // not used where signals cannot be caught
 };
 
 }  // namespace tarvo

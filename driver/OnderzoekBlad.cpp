@@ -1,6 +1,7 @@
 #include "driver/OnderzoekBlad.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "base/Getal.h"
 #include "base/Tekst.h"
@@ -116,6 +117,58 @@ BijlageTabel OnderzoekBijlage(const OnderzoekAntwoord& antwoord, const std::stri
   return MaakBijlage(regels, {}, catalogus, decimaal);
 }
 
+namespace {
+
+// The header's names in lower case, without their outer blanks.
+std::vector<std::string> KolomNamen(const std::string& kopregel) {
+  std::vector<std::string_view> namen;
+  std::string ontdaan;
+  SplitsRegel(kopregel, namen, ontdaan);
+  std::vector<std::string> kolommen;
+  for (std::string_view n : namen) kolommen.push_back(KleineLetters(BijgesnedenDeel(n)));
+  return kolommen;
+}
+
+// The line (counted from 1) where `weg` already stands at `punt`, if any.
+std::optional<std::size_t> RegelVanWeg(const std::vector<std::string>& regels, const std::vector<std::string>& kolommen,
+                                       const std::string& punt, const std::string& weg) {
+  const auto ip = std::find(kolommen.begin(), kolommen.end(), "waarneempunt") - kolommen.begin();
+  const auto iw = std::find(kolommen.begin(), kolommen.end(), "weg") - kolommen.begin();
+  for (std::size_t r = 1; r < regels.size(); ++r) {
+    std::vector<std::string_view> cellen;
+    std::string rest;
+    SplitsRegel(regels[r], cellen, rest);
+    const auto cel = [&cellen](std::ptrdiff_t i) {
+      return static_cast<std::size_t>(i) < cellen.size()
+                 ? Bijgesneden(ZonderFormuleteken(cellen[static_cast<std::size_t>(i)]))
+                 : std::string();
+    };
+    if (cel(ip) == punt && cel(iw) == weg) return r + 1;
+  }
+  return std::nullopt;
+}
+
+// A column the sheet lacks is added where the worksheet needs it; the lines
+// there get the reset's value, so they keep meaning what they meant.
+void VoegKolommenToe(const Kolomwaarden& waarden, std::vector<std::string>& regels,
+                     std::vector<std::string>& kolommen) {
+  for (std::size_t i = 0; i < waarden.eigen.size(); ++i) {
+    const auto& [naam, waarde] = waarden.eigen[i];
+    if (std::find(kolommen.begin(), kolommen.end(), naam) != kolommen.end()) continue;
+    const std::string& standaard = waarden.standaard[i].second;
+    const bool zoals = waarde == standaard || (standaard.empty() && LeesGetal(waarde) == 0 && !waarde.empty() &&
+                                               waarde.find_first_not_of("0,.") == std::string::npos);
+    if (zoals && naam != "waarneempunt" && naam != "weg") continue;
+    kolommen.push_back(naam);
+    regels[0] += ";" + naam;
+    for (std::size_t r = 1; r < regels.size(); ++r) {
+      if (!BijgesnedenDeel(regels[r]).empty()) regels[r] += ";" + CsvTekst(standaard);
+    }
+  }
+}
+
+}  // namespace
+
 Uitkomst<std::string> VoegWegToe(std::string_view tekst, const Invoer& invoer, char decimaal) {
   const Kolomwaarden waarden = Waarden(invoer, decimaal);
   std::string einde;
@@ -135,41 +188,12 @@ Uitkomst<std::string> VoegWegToe(std::string_view tekst, const Invoer& invoer, c
     return kop.Reden();
   }
   const std::string punt = Bijgesneden(invoer.waarneempunt), weg = Bijgesneden(invoer.weg);
-  std::vector<std::string_view> namen;
-  std::string ontdaan;
-  SplitsRegel(regels[0], namen, ontdaan);
-  std::vector<std::string> kolommen;
-  for (std::string_view n : namen) kolommen.push_back(KleineLetters(BijgesnedenDeel(n)));
-  const auto ip = std::find(kolommen.begin(), kolommen.end(), "waarneempunt") - kolommen.begin();
-  const auto iw = std::find(kolommen.begin(), kolommen.end(), "weg") - kolommen.begin();
-  for (std::size_t r = 1; r < regels.size(); ++r) {
-    std::vector<std::string_view> cellen;
-    std::string rest;
-    SplitsRegel(regels[r], cellen, rest);
-    const auto cel = [&cellen](std::ptrdiff_t i) {
-      return static_cast<std::size_t>(i) < cellen.size()
-                 ? Bijgesneden(ZonderFormuleteken(cellen[static_cast<std::size_t>(i)]))
-                 : std::string();
-    };
-    if (cel(ip) == punt && cel(iw) == weg) {
-      return Fout{"Weg '" + weg + "' staat al bij waarneempunt '" + punt + "' (regel " + std::to_string(r + 1) +
-                  "); een weg telt maar een keer mee."};
-    }
+  std::vector<std::string> kolommen = KolomNamen(regels[0]);
+  if (const auto regel = RegelVanWeg(regels, kolommen, punt, weg)) {
+    return Fout{"Weg '" + weg + "' staat al bij waarneempunt '" + punt + "' (regel " + std::to_string(*regel) +
+                "); een weg telt maar een keer mee."};
   }
-  // A column the sheet lacks is added where the worksheet needs it; the lines there get the reset's value.
-  for (std::size_t i = 0; i < waarden.eigen.size(); ++i) {
-    const auto& [naam, waarde] = waarden.eigen[i];
-    if (std::find(kolommen.begin(), kolommen.end(), naam) != kolommen.end()) continue;
-    const std::string& standaard = waarden.standaard[i].second;
-    const bool zoals = waarde == standaard || (standaard.empty() && LeesGetal(waarde) == 0 && !waarde.empty() &&
-                                               waarde.find_first_not_of("0,.") == std::string::npos);
-    if (zoals && naam != "waarneempunt" && naam != "weg") continue;
-    kolommen.push_back(naam);
-    regels[0] += ";" + naam;
-    for (std::size_t r = 1; r < regels.size(); ++r) {
-      if (!BijgesnedenDeel(regels[r]).empty()) regels[r] += ";" + CsvTekst(waarden.standaard[i].second);
-    }
-  }
+  VoegKolommenToe(waarden, regels, kolommen);
   std::string rij;
   for (std::size_t k = 0; k < kolommen.size(); ++k) {
     const auto w =
