@@ -17,8 +17,6 @@ namespace {
 
 constexpr std::string_view kBom = "\xEF\xBB\xBF";
 constexpr int kKolommen = static_cast<int>(kWegdekKolommen.size());
-// A table of 50 surfaces is a few kilobytes; anything this large is another file.
-constexpr std::uintmax_t kMaxBestand = 1 << 20;
 
 // A text from the table as a message quotes it: long ones cut short.
 std::string Citaat(std::string_view tekst) {
@@ -203,11 +201,11 @@ std::string SchrijfWegdekTabel(const Catalogus& c, char decimaal) {
 Uitkomst<std::vector<IngelezenWegdek>> LeesWegdekTabelBestand(const std::filesystem::path& csv) {
   const std::string naam = "Wegdekkentabel " + csv.string();
   std::error_code ec;
-  if (std::filesystem::is_regular_file(csv, ec) && std::filesystem::file_size(csv, ec) > kMaxBestand) {
+  if (std::filesystem::is_regular_file(csv, ec) && std::filesystem::file_size(csv, ec) > kMaxWegdekTabel) {
     return Fout{naam + " is groter dan 1 MB en dus geen wegdekkentabel; er is niets ingelezen."};
   }
   // A folder or a device is no table, and reading one could wait for ever.
-  const auto bytes = LeesBestand(csv, kMaxBestand);
+  const auto bytes = LeesBestand(csv, kMaxWegdekTabel);
   if (!bytes) {
     if (bytes.Nummer() == kFoutNietGevonden) return Fout{naam + " niet gevonden.", kFoutNietGevonden};
     return Fout{naam + " kan niet worden gelezen: " + bytes.Melding() + ".", bytes.Nummer()};
