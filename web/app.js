@@ -102,7 +102,8 @@ async function Bereken() {
   ToonResultaten(r, tabel.periodes);
   document.getElementById('afdrukRapport').textContent = r.rapport;
   // As in the window: the status line names the numbers the check clamped.
-  ZetStatus(r.begrensd || `Berekend: Letmaal ${r.labels.letmaal.trim()}, Lden ${r.labels.lden.trim()}, Lnight ${r.labels.lnight.trim()}.`);
+  const { letmaal, lden, lnight } = r.labels;
+  ZetStatus(r.begrensd || T('berekend', { letmaal: letmaal.trim(), lden: lden.trim(), lnight: lnight.trim() }));
   return true;
 }
 
@@ -210,7 +211,7 @@ const omrekenen = MaakOmrekenVenster(kern, tabel, {
 });
 const cumulatie = MaakCumulatieVenster(kern, tabel, {
   zetWerkblad: ZetWerkblad,
-  naamHuidig: () => bestand.naam || 'huidig rekenblad',
+  naamHuidig: () => bestand.naam || T('huidigRekenblad'),
 });
 
 Opdracht('openen', Openen);
@@ -254,9 +255,9 @@ document.addEventListener('keydown', (ev) => {
 // Also when the browser's own menu prints: the report of the last calculation, or why there is none.
 window.addEventListener('beforeprint', () => {
   const datum = new Date().toLocaleDateString('nl-NL', { day: 'numeric', month: 'long', year: 'numeric' });
-  document.getElementById('afdrukVoet').textContent = `Tarvo, browserversie. Afgedrukt op ${datum}.`;
+  document.getElementById('afdrukVoet').textContent = T('afdrukVoet', { datum });
   if (!ResultatenActueel()) {
-    document.getElementById('afdrukRapport').textContent = 'Geen actuele berekening: druk eerst op F9.';
+    document.getElementById('afdrukRapport').textContent = T('geenBerekening');
   }
 });
 

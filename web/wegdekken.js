@@ -246,9 +246,8 @@ export function MaakWegdekken(kern, tabel, { bijWijziging }) {
   };
   BeginLijst(l);
 
-  document.getElementById('wegdekBron').textContent =
-    `Wegdekcorrecties volgens de wegdektypering van ${tabel.wegdekSite.naam}: ${tabel.wegdekSite.adres}. ` +
-    `Een tabel heeft de kolommen ${tabel.wegdekKolommen.join(';')} met een kopregel, gescheiden door ‘;’.`;
+  const { naam, adres } = tabel.wegdekSite;
+  document.getElementById('wegdekBron').textContent = l.T('wegdekBron', { naam, adres, kolommen: tabel.wegdekKolommen.join(';') });
   const knoppen = {
     wegdekOpenen: () => OpenLijst(l),
     wegdekImport: () => ImporteerTabel(l),

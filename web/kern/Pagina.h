@@ -43,6 +43,13 @@ inline constexpr PaginaTekst kPaginaTeksten[] = {
     {"klaar", "Klaar. Vul het rekenblad in; F9 rekent."},
     {"leeg", "Leeg rekenblad."},
     {"geenBestand", "Geen bestand"},
+    {"huidigRekenblad", "huidig rekenblad"},
+    {"berekend", "Berekend: Letmaal {letmaal}, Lden {lden}, Lnight {lnight}."},
+    {"afdrukVoet", "Tarvo, browserversie. Afgedrukt op {datum}."},
+    {"geenBerekening", "Geen actuele berekening: druk eerst op F9."},
+    {"wegdekBron",
+     "Wegdekcorrecties volgens de wegdektypering van {naam}: {adres}. Een tabel heeft de kolommen {kolommen} met een "
+     "kopregel, gescheiden door ‘;’."},
     {"gewijzigdMerk", "gewijzigd, niet opgeslagen"},
     {"eerstOpslaan", "Wilt u het rekenblad eerst opslaan?"},
     {"geopend", "Rekenblad {naam} geopend."},
