@@ -74,7 +74,7 @@ await browser.close();
 const fabriek = createRequire(import.meta.url)(join(bouw, 'web/tarvo_kern.js'));
 const kern = await MaakKern(fabriek, readFileSync(join(bouw, 'web/tarvo_kern.wasm')));
 kern.ZetInstellingen(',', new Date());
-kern.LaadCatalogus(readFileSync(join(map, 'Wegdekken_2012.dat')));
+kern.LaadCatalogus(readFileSync(join(map, 'Wegdekken_2012.dat')), 'Wegdekken_2012.dat');
 const w = kern.LeegWerkblad().werkblad;
 for (const [sleutel, tekst] of voorbeeld) if (/^\d+$/.test(sleutel)) w.velden[Number(sleutel)] = tekst;
 w.aftrek = true;

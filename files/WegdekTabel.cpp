@@ -17,8 +17,6 @@ namespace {
 
 constexpr std::string_view kBom = "\xEF\xBB\xBF";
 constexpr int kKolommen = static_cast<int>(kWegdekKolommen.size());
-// A table of 50 surfaces is a few kilobytes; anything this large is another file.
-constexpr std::uintmax_t kMaxBestand = 1 << 20;
 
 // A text from the table as a message quotes it: long ones cut short.
 std::string Citaat(std::string_view tekst) {
@@ -211,18 +209,18 @@ Fout TeGroot(std::string_view naam) {
 }  // namespace
 
 Uitkomst<std::vector<IngelezenWegdek>> LeesWegdekTabelBytes(std::string_view bytes, std::string_view naam) {
-  if (bytes.size() > kMaxBestand) return TeGroot(naam);
+  if (bytes.size() > kMaxWegdekTabel) return TeGroot(naam);
   return LeesWegdekTabel(bytes, ';', Kopregel::Verplicht);
 }
 
 Uitkomst<std::vector<IngelezenWegdek>> LeesWegdekTabelBestand(const std::filesystem::path& csv) {
   const std::string naam = "Wegdekkentabel " + csv.string();
   std::error_code ec;
-  if (std::filesystem::is_regular_file(csv, ec) && std::filesystem::file_size(csv, ec) > kMaxBestand) {
+  if (std::filesystem::is_regular_file(csv, ec) && std::filesystem::file_size(csv, ec) > kMaxWegdekTabel) {
     return TeGroot(csv.string());
   }
   // A folder or a device is no table, and reading one could wait for ever.
-  const auto bytes = LeesBestand(csv, kMaxBestand);
+  const auto bytes = LeesBestand(csv, kMaxWegdekTabel);
   if (!bytes) {
     if (bytes.Nummer() == kFoutNietGevonden) return Fout{naam + " niet gevonden.", kFoutNietGevonden};
     return Fout{naam + " kan niet worden gelezen: " + bytes.Melding() + ".", bytes.Nummer()};

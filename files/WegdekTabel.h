@@ -3,6 +3,7 @@
 // surface per line, the columns omschrijving;DL_lv;b_lv;DL_mv;b_mv;DL_zv;b_zv.
 // Files are ';'-separated with a header line; rows copied from a spreadsheet
 // are tab-separated, with or without it.
+#include <cstddef>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -16,6 +17,9 @@
 namespace tarvo {
 
 enum class Kopregel { Verplicht, Mogelijk };
+
+// A table file larger than this is none: 50 surfaces take a few kB.
+inline constexpr std::size_t kMaxWegdekTabel = 1 << 20;
 
 // All or nothing: the surfaces of the table, or the first refused line in
 // one Dutch sentence that names it and its column (TabelFout). Accepted: a

@@ -19,6 +19,7 @@
 #include "driver/Batch.h"
 #include "driver/BatchLezer.h"
 #include "driver/Opdracht.h"
+#include "driver/Openen.h"
 #include "driver/Voortgang.h"
 #include "driver/WegdekBewerking.h"
 #include "files/CatalogusBestand.h"
@@ -327,6 +328,30 @@ const std::map<std::string, std::function<std::string(const Argumenten&)>, std::
     // files
     {"StandaardTekst", [](const Argumenten& a) { return StandaardTekst(Geheel(a[0]), a[1][0]); }},
     {"IsWerkbladNaam", [](const Argumenten& a) { return JaNee(IsWerkbladNaam(a[0])); }},
+    {"RekenbladNaam",
+     [](const Argumenten& a) {
+       Werkblad w;
+       w.veld[veld::kWaarneempunt] = a[0];
+       w.veld[veld::kWeg] = a[1];
+       return RekenbladNaam(w);
+     }},
+    // Zero bytes of a length as a worksheet file.
+    {"OpenRekenblad",
+     [](const Argumenten& a) {
+       const auto geopend = OpenRekenblad(std::vector<std::uint8_t>(std::stoul(a[0])), Catalogus{}, ',');
+       return geopend ? "ok" : geopend.Melding() + " (" + std::to_string(geopend.Nummer()) + ")";
+     }},
+    // A catalogue of two surfaces, of its first, or of none, cut or filled with zero bytes to a length.
+    {"OpenCatalogus",
+     [](const Argumenten& a) {
+       Catalogus c = a[0] == "leeg" ? Catalogus{} : test::TweeWegdekken();
+       if (a[0] == "een") c.AantalWegdekken = 1;
+       auto bytes = a[0] == "nullen" ? std::vector<std::uint8_t>() : CodeerCatalogus(c);
+       if (a[1] != "-") bytes.resize(std::stoul(a[1]));
+       const auto geopend = OpenCatalogus(bytes, a[2]);
+       if (!geopend) return geopend.Melding() + " (" + std::to_string(geopend.Nummer()) + ")";
+       return std::to_string(geopend->AantalWegdekken) + " " + Bijgesneden(geopend->Wegdekken[1].Omschrijving);
+     }},
     {"LijstIndexVoor",
      [](const Argumenten& a) {
        Catalogus c;

@@ -11,7 +11,21 @@ import { MaakToetsing } from './toetsing.js';
 import { MaakDosisEffect } from './dosiseffect.js';
 import { MaakWegdekBewerking } from './wegdekbewerking.js';
 import { MaakBijlage } from './bijlage.js';
-import { BiedAan, KiesBestanden, ToonMelding, ZetStatus } from './meldingen.js';
+import {
+  BiedAan,
+  BouwWerkbalk,
+  KanSchrijven,
+  KiesBestand,
+  KiesBewaarplek,
+  Opdracht,
+  SchrijfHandle,
+  ToetsNaam,
+  ToonMelding,
+  Voorlopig,
+  VoerUit,
+  ZetStatus,
+  Zin,
+} from './meldingen.js';
 
 // The decimal sign of the browser's language; a comma where it names none.
 function TaalDecimaal() {
@@ -25,6 +39,9 @@ const kern = await MaakKern(globalThis.TarvoKern, wasm).catch((fout) => {
   throw fout;
 });
 const tabel = kern.Tabel();
+const T = (sleutel, waarden) => Zin(tabel.teksten[sleutel], waarden);
+const Reden = (fout) => tabel.redenen[fout?.name] ?? tabel.redenen.standaard;
+BouwWerkbalk(document.getElementById('werkbalk'), tabel.opdrachten);
 const decimaalKeuze = document.getElementById('decimaal');
 decimaalKeuze.value = TaalDecimaal();
 // Today's date decides the 110g deduction; a page may stay open past midnight.
@@ -33,18 +50,26 @@ Instellen();
 decimaalKeuze.addEventListener('change', Instellen);
 
 let helpTekst = tabel.help.ontbreekt;
-let bestandNaam = '';
+// The worksheet's file: its name, and where the page may write it again.
+let bestand = { naam: '', handle: null };
 let gewijzigd = false;  // changes no file holds yet
+const ToonBestand = () => {
+  document.getElementById('bestandNaam').textContent = bestand.naam || T('geenBestand');
+  document.getElementById('bestandStaat').textContent = gewijzigd ? T('gewijzigdMerk') : '';
+};
 const Wijzig = () => {
   gewijzigd = true;
+  ToonBestand();
   MarkeerVerouderd();
+};
+const Bewaard = (nieuw) => {
+  bestand = nieuw;
+  gewijzigd = false;
+  ToonBestand();
 };
 const ZetHelp = (tekst) => {
   helpTekst = tekst;
   document.getElementById('helpRegel').textContent = tekst;
-};
-const ToonBestand = () => {
-  document.getElementById('bestandNaam').textContent = bestandNaam || 'Geen bestand';
 };
 
 const werkblad = BouwWerkblad(kern, tabel, document.getElementById('werkblad'), {
@@ -69,7 +94,6 @@ async function ToonControle(r) {
   return false;
 }
 
-
 async function Bereken() {
   Instellen();
   ZetWerkblad();
@@ -83,62 +107,97 @@ async function Bereken() {
   ToonResultaten(r, tabel.periodes);
   document.getElementById('afdrukRapport').textContent = r.rapport;
   // As in the window: the status line names the numbers the check clamped.
-  ZetStatus(r.begrensd || `Berekend: Letmaal ${r.labels.letmaal.trim()}, Lden ${r.labels.lden.trim()}, Lnight ${r.labels.lnight.trim()}.`);
+  const { letmaal, lden, lnight } = r.labels;
+  ZetStatus(r.begrensd || T('berekend', { letmaal: letmaal.trim(), lden: lden.trim(), lnight: lnight.trim() }));
   return true;
 }
 
-// Before work would be lost: a changed worksheet is offered for saving first.
+// Before work would be lost: a changed worksheet is offered for saving
+// first; a save that did not happen keeps the work.
 async function MagWeg(titel) {
   if (!gewijzigd) return true;
-  if (await ToonMelding('Wilt u het rekenblad eerst opslaan?', titel, { vraag: true })) return Opslaan();
+  if (await ToonMelding(T('eerstOpslaan'), titel, { vraag: true })) return Opslaan();
   return true;
 }
 
 function Leeg() {
   werkblad.Toon(kern.LeegWerkblad().werkblad);
   WisResultaten();
-  bestandNaam = '';
-  gewijzigd = false;
-  ToonBestand();
+  Bewaard({ naam: '', handle: null });
   werkblad.Focus(0);
 }
 
 async function Reset() {
-  if (!(await MagWeg('Reset rekenblad'))) return;
+  if (!(await MagWeg(T('titelReset')))) return;
   Leeg();
-  ZetStatus('Leeg rekenblad.');
+  ZetStatus(T('leeg'));
 }
 
 async function Openen() {
-  if (!(await MagWeg('Rekenblad openen'))) return;
-  const [bestand] = await KiesBestanden('.tvo');
-  if (!bestand) return;
-  const r = kern.LeesRekenblad(bestand.bytes);
+  if (!(await MagWeg(T('titelOpenen')))) return;
+  let gekozen;
+  try {
+    gekozen = await KiesBestand(tabel.soorten.rekenblad, tabel.maxima.rekenblad);
+  } catch (fout) {
+    await ToonMelding(T('leesFout', { reden: Reden(fout) }), T('titelOpenen'));
+    return;
+  }
+  if (!gekozen) return;
+  const r = kern.LeesRekenblad(gekozen.bytes);
   if (r.fout) {
-    await ToonMelding(`Bestand ${bestand.naam}: ${r.fout}`, 'Rekenblad openen');
+    await ToonMelding(T('bestandFout', { naam: gekozen.naam, reden: r.fout }), T('titelOpenen'));
     return;
   }
   werkblad.Toon(r.werkblad);
   WisResultaten();
-  bestandNaam = bestand.naam;
   // A road surface put in place of one the catalogue lacks is a change no file has.
-  gewijzigd = r.gewijzigd;
-  ToonBestand();
-  for (const m of r.meldingen) await ToonMelding(m, 'Rekenblad openen');
-  ZetStatus(`Rekenblad ${bestand.naam} geopend.`);
+  Bewaard({ naam: gekozen.naam, handle: gekozen.handle ?? null });
+  if (r.gewijzigd) Wijzig();
+  for (const m of r.meldingen) await ToonMelding(m, T('titelOpenen'));
+  ZetStatus(T('geopend', { naam: gekozen.naam }));
   werkblad.Focus(0);
 }
 
+// The name the worksheet is saved under: its file's, or one from its point and road.
+const Voorstel = () => bestand.naam || kern.RekenbladNaam();
+
+// Saved only when the file is written: to the worksheet's own file, or
+// where the user says (always for "Opslaan als…"). A browser that writes no
+// files gets a download, which counts as saved only when the user says so.
 // The file holds what the check takes over; a refused check saves nothing.
-async function Opslaan() {
+async function Opslaan({ als = false } = {}) {
   ZetWerkblad();
   const r = kern.SchrijfRekenblad();
   if (!(await ToonControle(r))) return false;
-  bestandNaam ||= 'rekenblad.tvo';
-  BiedAan(r.bytes, bestandNaam);
-  gewijzigd = false;
-  ToonBestand();
-  ZetStatus(`Rekenblad opgeslagen als ${bestandNaam}.`);
+  if (!KanSchrijven()) return BiedRekenbladAan(r.bytes);
+  let handle = als ? null : bestand.handle;
+  try {
+    handle ??= await KiesBewaarplek(tabel.soorten.rekenblad, Voorstel());
+    if (!handle) {
+      ZetStatus(T('nietOpgeslagen'));
+      return false;
+    }
+    await SchrijfHandle(handle, r.bytes);
+  } catch (fout) {
+    const zin = T('schrijfFout', { naam: handle?.name ?? Voorstel(), reden: Reden(fout) });
+    ZetStatus(zin);
+    await ToonMelding(zin, T('titelOpslaan'));
+    return false;
+  }
+  Bewaard({ naam: handle.name, handle });
+  ZetStatus(T('opgeslagen', { naam: handle.name }));
+  return true;
+}
+
+async function BiedRekenbladAan(bytes) {
+  const naam = Voorstel();
+  BiedAan(bytes, naam);
+  ZetStatus(T('aangeboden', { naam }));
+  if (!(await ToonMelding(T('downloadVraag', { naam }), T('titelOpslaan'), { vraag: true, standaardNee: true }))) {
+    return false;
+  }
+  Bewaard({ naam, handle: null });
+  ZetStatus(T('downloadBevestigd', { naam }));
   return true;
 }
 
@@ -146,8 +205,6 @@ async function Afdrukken() {
   if (!ResultatenActueel() && !(await Bereken())) return;
   window.print();
 }
-
-const Help = () => ToonMelding(helpTekst, 'Toelichting bij invoer');
 
 const diagram = MaakDiagramVenster(kern, tabel, { zetWerkblad: ZetWerkblad, toonControle: ToonControle });
 const omrekenen = MaakOmrekenVenster(kern, tabel, {
@@ -159,22 +216,37 @@ const omrekenen = MaakOmrekenVenster(kern, tabel, {
 });
 const cumulatie = MaakCumulatieVenster(kern, tabel, {
   zetWerkblad: ZetWerkblad,
-  naamHuidig: () => bestandNaam || 'huidig rekenblad',
+  naamHuidig: () => bestand.naam || T('huidigRekenblad'),
 });
 
-const opdrachten = {
-  knopOpenen: Openen,
-  knopOpslaan: Opslaan,
-  knopReset: Reset,
-  knopAfdrukken: Afdrukken,
-  knopDiagram: diagram,
-  knopOmrekenen: omrekenen,
-  knopCumulatie: cumulatie,
-  knopWegdekken: wegdekken.Toon,
-  knopHelp: Help,
-  berekenKnop: Bereken,
-};
-for (const [id, opdracht] of Object.entries(opdrachten)) document.getElementById(id).addEventListener('click', opdracht);
+Opdracht('openen', Openen);
+Opdracht('opslaan', () => Opslaan());
+Opdracht('opslaanAls', () => Opslaan({ als: true }));
+Opdracht('reset', Reset);
+Opdracht('invullen', () => werkblad.Focus(0));
+Opdracht('berekenen', Bereken);
+// The browser's print dialog shows the page as it will be printed.
+Opdracht('afdrukken', Afdrukken);
+Opdracht('voorbeeld', Afdrukken);
+Opdracht('help', () => ToonMelding(helpTekst, T('titelHelp')));
+Opdracht('info', () => ToonMelding(T('info', { wegdekken: wegdekken.Herkomst() }), T('titelInfo')));
+// The editor is the window's F4; the list's file, the shipped list and the
+// user name are the page's own, reached from it and by F6.
+Opdracht('wegdekken', MaakWegdekBewerking(kern, tabel, { neem: (antwoord) => wegdekken.Neem(antwoord), bestand: wegdekken.Toon }));
+Opdracht('gebruiker', wegdekken.ToonGebruiker);
+// The day and the decimal sign as the worksheet's calculation takes them.
+Opdracht('toetsing', MaakToetsing(kern, tabel, {
+  zetWerkblad: () => (Instellen(), ZetWerkblad()),
+  naam: () => bestand.naam,
+  bijlage: MaakBijlage(kern, tabel),
+}));
+Opdracht('dosisEffect', MaakDosisEffect({
+  laatste: async () => ((ResultatenActueel() || (await Bereken())) ? kern.Bereken() : null),
+}));
+Opdracht('diagram', diagram);
+Opdracht('omrekenen', omrekenen);
+Opdracht('cumulatie', cumulatie);
+document.getElementById('berekenKnop').addEventListener('click', Bereken);
 document.getElementById('berekenKnop').addEventListener('focus', () => ZetHelp(tabel.help.berekening));
 werkblad.tramKnop.addEventListener('click', async () => {
   const rail = await KiesRail(tabel, werkblad.Rail());
@@ -183,58 +255,25 @@ werkblad.tramKnop.addEventListener('click', async () => {
   werkblad.tramKnop.focus();
 });
 
-// ---- gereedschap: the tools' commands, by the names of the command table.
-const gereedschap = {
-  // The day and the decimal sign as the worksheet's calculation takes them.
-  toetsing: MaakToetsing(kern, tabel, {
-    zetWerkblad: () => (Instellen(), ZetWerkblad()),
-    naam: () => bestandNaam,
-    bijlage: MaakBijlage(kern, tabel),
-  }),
-  dosisEffect: MaakDosisEffect({
-    laatste: async () => ((ResultatenActueel() || (await Bereken())) ? kern.Bereken() : null),
-  }),
-  wegdekken: MaakWegdekBewerking(kern, tabel, { neem: (antwoord) => wegdekken.Neem(antwoord) }),
-  diagram,
-  cumulatie,
-  omrekenen,
-};
-// Until the toolbar and the keys are made from the command table: these
-// commands' buttons, and their keys as the table gives them.
-for (const [id, naam] of [['knopToetsing', 'toetsing'], ['knopDosisEffect', 'dosisEffect'], ['knopWegdekBewerking', 'wegdekken']]) {
-  document.getElementById(id).addEventListener('click', () => gereedschap[naam]());
-}
-const gereedschapToetsen = new Map(
-  kern.Opdrachten().filter((o) => o.naam in gereedschap && o.toets).map((o) => [o.toets, o.naam]),
-);
+// The window's keys, and the page's own where the browser keeps the
+// window's for itself. Taken from the browser also while a box is open, so
+// that F5 never reloads the page; the command runs when none is.
+const toetsen = new Map(tabel.opdrachten.filter((o) => !o.nietInPagina && o.toets).map((o) => [o.toets, o.naam]));
 document.addEventListener('keydown', (ev) => {
-  if (document.querySelector('dialog[open]')) return;
-  const delen = [ev.ctrlKey && 'Ctrl', ev.shiftKey && 'Shift', ev.altKey && 'Alt', ev.key.length === 1 ? ev.key.toUpperCase() : ev.key];
-  const naam = gereedschapToetsen.get(delen.filter(Boolean).join('+'));
+  const naam = toetsen.get(ToetsNaam(ev));
   if (!naam) return;
   ev.preventDefault();
-  document.activeElement?.dispatchEvent(new FocusEvent('blur'));
-  gereedschap[naam]();
-});
-// ---- end of gereedschap
-
-// The window's keys: F9 calculates, F1 explains the field, Ctrl+O, Ctrl+S and Ctrl+P.
-document.addEventListener('keydown', (ev) => {
   if (document.querySelector('dialog[open]')) return;
-  const toets = ev.ctrlKey || ev.metaKey ? `Ctrl+${ev.key.toLowerCase()}` : ev.key;
-  const opdracht = { F9: Bereken, F1: Help, 'Ctrl+o': Openen, 'Ctrl+s': Opslaan, 'Ctrl+p': Afdrukken }[toets];
-  if (!opdracht) return;
-  ev.preventDefault();
   // The field being left shows its check first, as when leaving it by hand.
   document.activeElement?.dispatchEvent(new FocusEvent('blur'));
-  opdracht();
+  VoerUit(naam);
 });
 // Also when the browser's own menu prints: the report of the last calculation, or why there is none.
 window.addEventListener('beforeprint', () => {
   const datum = new Date().toLocaleDateString('nl-NL', { day: 'numeric', month: 'long', year: 'numeric' });
-  document.getElementById('afdrukVoet').textContent = `Tarvo, browserversie. Afgedrukt op ${datum}.`;
+  document.getElementById('afdrukVoet').textContent = T('afdrukVoet', { datum });
   if (!ResultatenActueel()) {
-    document.getElementById('afdrukRapport').textContent = 'Geen actuele berekening: druk eerst op F9.';
+    document.getElementById('afdrukRapport').textContent = T('geenBerekening');
   }
 });
 
@@ -243,7 +282,12 @@ window.addEventListener('beforeunload', (ev) => {
   if (gewijzigd) ev.preventDefault();
 });
 
+// Commands other parts of the page will register: until then they say so.
+for (const o of tabel.opdrachten.filter((o) => !o.nietInPagina)) {
+  Voorlopig(o.naam, () => ZetStatus(T('nogNiet', { opdracht: o.tekst })));
+}
+
 Leeg();
-ZetStatus('Klaar. Vul het rekenblad in; F9 rekent.');
+ZetStatus(T('klaar'));
 document.body.dataset.klaar = 'ja';
 performance.mark('tarvo-klaar');

@@ -32,6 +32,8 @@ export async function MaakKern(fabriek, wasm) {
     Vraag(teksten);
     return roep();
   };
+  // A catalogue taken: its list, and its file's bytes to keep.
+  const MetBytes = (a) => (a.fout ? a : { ...a, bytes: Bytes() });
 
   return {
     Tabel: () => Antwoord(m._WebTabel()),
@@ -48,13 +50,18 @@ export async function MaakKern(fabriek, wasm) {
           (w.bewerkt ?? []).reduce((masker, b, i) => masker | (b ? 1 << i : 0), 0))),
     Bereken: () => Antwoord(m._WebBereken()),
     LeesRekenblad: (bytes) => Met([bytes], () => Antwoord(m._WebLeesRekenblad())),
+    // The file name proposed for the worksheet last handed over.
+    RekenbladNaam: () => Antwoord(m._WebRekenbladNaam()).naam,
     SchrijfRekenblad: () => {
       const a = Antwoord(m._WebSchrijfRekenblad());
       return { ...a, bytes: a.weigering ? null : Bytes() };
     },
-    LaadCatalogus: (bytes) => Met([bytes], () => Antwoord(m._WebLaadCatalogus())),
+    LaadCatalogus: (bytes, naam) => Met([bytes, naam], () => MetBytes(Antwoord(m._WebLaadCatalogus()))),
+    // The base64 text the browser kept.
+    LaadBewaard: (tekst) => Met([tekst], () => MetBytes(Antwoord(m._WebLaadBewaard()))),
     Catalogus: () => ({ ...Antwoord(m._WebCatalogus()), bytes: Bytes() }),
-    PlanImport: (tekst, naam) => Met([tekst, naam], () => Antwoord(m._WebPlanImport())),
+    // bytes: the table file's.
+    PlanImport: (bytes, naam) => Met([bytes, naam], () => Antwoord(m._WebPlanImport())),
     VoerImportUit: () => ({ ...Antwoord(m._WebVoerImportUit()), bytes: Bytes() }),
     ExporteerWegdekken: () => (m._WebExporteerWegdekken(), Bytes()),
     ZetGebruiker: (naam) => Met([naam], () => ({ ...Antwoord(m._WebZetGebruiker()), bytes: Bytes() })),
@@ -78,7 +85,6 @@ export async function MaakKern(fabriek, wasm) {
 function GereedschapVragen(m, { Met, Antwoord, Bytes }) {
   return {
     // The commands of the window and the page, with their keys.
-    Opdrachten: () => Antwoord(m._WebOpdrachten()),
     // The test against the limits: naam '' for a worksheet that is no file.
     ToetsingOpen: (naam) => Met([naam], () => Antwoord(m._WebToetsingOpen())),
     Toetsing: ({ situatie, hoogten, grenzen, maximum }) =>

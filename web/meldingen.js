@@ -1,8 +1,10 @@
-// Messages: a modal box with one or two buttons, the status line, and files
-// handed to the user to save.
+// What every part of the page shares: a modal box with one or two buttons,
+// the status line and the notice under the toolbar, the toolbar's commands
+// by name, and the user's files: chosen, read, written or downloaded.
 
 // A message box; resolves with true for OK or Ja. Escape answers as the last
-// button; a question may name it otherwise ("Annuleren") and make it the default.
+// button; a question may name it otherwise ("Annuleren") and make it the
+// default, as where yes would be a claim.
 export function ToonMelding(tekst, titel, { vraag = false, nee = 'Nee', standaardNee = false } = {}) {
   const venster = document.getElementById('melding');
   document.getElementById('meldingTitel').textContent = titel;
@@ -33,6 +35,151 @@ export function ZetStatus(tekst) {
   document.getElementById('statusTekst').textContent = tekst;
 }
 
+// A notice that stays under the toolbar until it is taken away: what went
+// wrong with keeping the user's data, with the buttons that set it right.
+// knoppen: [{tekst, bij}].
+export function ZetBericht(tekst, knoppen = []) {
+  document.getElementById('berichtTekst').textContent = tekst;
+  document.getElementById('berichtKnoppen').replaceChildren(
+    ...knoppen.map(({ tekst: t, bij }) => Maak('button', { type: 'button', tekst: t, onclick: bij })),
+  );
+  document.getElementById('bericht').hidden = false;
+}
+
+export function WisBericht() {
+  document.getElementById('bericht').hidden = true;
+}
+
+// A sentence of the core's with its {name}s filled in.
+export function Zin(sjabloon, waarden = {}) {
+  return sjabloon.replace(/\{(\w+)\}/g, (geheel, naam) => waarden[naam] ?? geheel);
+}
+
+// ---- commands
+
+// The control of command `naam`: knopOpenen for openen.
+export const KnopId = (naam) => `knop${naam[0].toUpperCase()}${naam.slice(1)}`;
+
+// The toolbar: a button per command of the core's table that the page has.
+export function BouwWerkbalk(balk, opdrachten) {
+  balk.replaceChildren(
+    ...opdrachten
+      .filter((o) => !o.nietInPagina)
+      .map((o) => {
+        const knop = Maak('button', { type: 'button', id: KnopId(o.naam), tekst: o.knop, title: o.titel });
+        if (o.toets) knop.setAttribute('aria-keyshortcuts', o.aria);
+        return knop;
+      }),
+  );
+}
+
+// Registers what command `naam` does: its button and its key run it.
+// Every part of the page registers its own; a later registration wins.
+export function Opdracht(naam, uitvoeren) {
+  const knop = document.getElementById(KnopId(naam));
+  if (!knop) throw new Error(`Opdracht ${naam} heeft geen knop`);
+  knop.onclick = () => {
+    document.body.dataset.opdracht = naam;
+    return uitvoeren();
+  };
+}
+
+// A stand-in for a command no part has registered yet.
+export function Voorlopig(naam, uitvoeren) {
+  if (!document.getElementById(KnopId(naam)).onclick) Opdracht(naam, uitvoeren);
+}
+
+export function VoerUit(naam) {
+  const knop = document.getElementById(KnopId(naam));
+  if (!knop?.onclick) throw new Error(`Opdracht ${naam} doet niets`);
+  knop.click();
+}
+
+// A key as the core's table writes it: "Ctrl+Shift+P", "Shift+F1", "F9".
+export function ToetsNaam(ev) {
+  const toets = ev.key.length === 1 ? ev.key.toUpperCase() : ev.key;
+  const delen = [ev.ctrlKey || ev.metaKey ? 'Ctrl' : '', ev.shiftKey ? 'Shift' : '', ev.altKey ? 'Alt' : '', toets];
+  return delen.filter(Boolean).join('+');
+}
+
+// ---- files
+
+// The browser's file pickers (File System Access, in Chrome and Edge), or
+// the stand-in a test puts in their place before the page loads.
+const Kiezer = () => window.__tarvoKiezer ?? window;
+export const KanSchrijven = () => typeof Kiezer().showSaveFilePicker === 'function';
+const Typen = (soort) => [{ description: soort.beschrijving, accept: { [soort.type]: [soort.extensie] } }];
+const Plek = (soort) => ({ id: `tarvo-${soort.extensie.slice(1)}`, startIn: 'documents', types: Typen(soort) });
+
+// The picker's answer; null when the user cancelled.
+async function Gekozen(vraag) {
+  try {
+    return await vraag();
+  } catch (fout) {
+    if (fout?.name === 'AbortError') return null;
+    throw fout;
+  }
+}
+
+// A file's first `maximum` + 1 bytes: a larger one is no file of ours, and
+// the core says so without the page holding all of it.
+async function Bytes(bestand, maximum) {
+  return new Uint8Array(await (maximum === undefined ? bestand : bestand.slice(0, maximum + 1)).arrayBuffer());
+}
+
+async function Toestemming(handle, mode) {
+  if (!handle.queryPermission || (await handle.queryPermission({ mode })) === 'granted') return;
+  if ((await handle.requestPermission({ mode })) !== 'granted') throw new DOMException(mode, 'NotAllowedError');
+}
+
+export async function LeesHandle(handle, maximum) {
+  await Toestemming(handle, 'read');
+  const bestand = await handle.getFile();
+  return { naam: bestand.name, bytes: await Bytes(bestand, maximum), handle };
+}
+
+// A file the user chooses to open: {naam, bytes, handle}; null on cancel.
+// The handle, where the browser gives one, writes the same file again.
+export async function KiesBestand(soort, maximum) {
+  if (typeof Kiezer().showOpenFilePicker !== 'function') {
+    const [bestand] = await KiesBestanden(soort.extensie, { maximum });
+    return bestand ?? null;
+  }
+  const gekozen = await Gekozen(() => Kiezer().showOpenFilePicker(Plek(soort)));
+  return gekozen ? LeesHandle(gekozen[0], maximum) : null;
+}
+
+// Where the user wants a new file; null on cancel.
+export const KiesBewaarplek = (soort, naam) =>
+  Gekozen(() => Kiezer().showSaveFilePicker({ ...Plek(soort), suggestedName: naam }));
+
+// Writes the whole file; throws when it did not get there.
+export async function SchrijfHandle(handle, bytes) {
+  await Toestemming(handle, 'readwrite');
+  const schrijver = await handle.createWritable();
+  try {
+    await schrijver.write(bytes);
+    await schrijver.close();
+  } catch (fout) {
+    await schrijver.abort().catch(() => {});
+    throw fout;
+  }
+}
+
+// A new file: written where the user says, or offered as a download where
+// the browser writes no files. {naam, handle}, handle null for a download;
+// null on cancel; throws when the write failed.
+export async function BewaarBestand(soort, naam, bytes) {
+  if (!KanSchrijven()) {
+    BiedAan(bytes, naam, soort.type);
+    return { naam, handle: null };
+  }
+  const handle = await KiesBewaarplek(soort, naam);
+  if (!handle) return null;
+  await SchrijfHandle(handle, bytes);
+  return { naam: handle.name, handle };
+}
+
 // A file for the user: the browser saves it in its download folder or asks where.
 export function BiedAan(bytes, naam, type = 'application/octet-stream') {
   const url = URL.createObjectURL(new Blob([bytes], { type }));
@@ -46,7 +193,7 @@ export function BiedAan(bytes, naam, type = 'application/octet-stream') {
 }
 
 // Lets the user choose files; resolves with [{naam, bytes}], empty on cancel.
-export function KiesBestanden(accept, { meer = false } = {}) {
+export function KiesBestanden(accept, { meer = false, maximum } = {}) {
   return new Promise((klaar) => {
     const kiezer = document.createElement('input');
     kiezer.type = 'file';
@@ -55,7 +202,7 @@ export function KiesBestanden(accept, { meer = false } = {}) {
     kiezer.hidden = true;
     kiezer.addEventListener('change', async () => {
       const gekozen = [];
-      for (const f of kiezer.files) gekozen.push({ naam: f.name, bytes: new Uint8Array(await f.arrayBuffer()) });
+      for (const f of kiezer.files) gekozen.push({ naam: f.name, bytes: await Bytes(f, maximum) });
       kiezer.remove();
       klaar(gekozen);
     });
@@ -67,6 +214,8 @@ export function KiesBestanden(accept, { meer = false } = {}) {
     kiezer.click();
   });
 }
+
+// ---- controls
 
 // A box entered selects its whole text, as the window's fields do: at once
 // for the keyboard, and again after the click that placed the cursor.

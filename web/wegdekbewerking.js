@@ -17,11 +17,11 @@ function Zeg(a) {
 }
 
 // The editor's controls and what it keeps between commands.
-function Bediening(kern, tabel, neem) {
+function Bediening(kern, tabel, neem, bestand) {
   const knop = (naam) => document.getElementById(`wegdek${naam}`);
   const lijst = document.getElementById('wegdekBewerkLijst');
   return {
-    kern, tabel, neem, knop, lijst,
+    kern, tabel, neem, bestand, knop, lijst,
     venster: document.getElementById('wegdekBewerking'),
     velden: [...Array(7).keys()].map((k) => document.getElementById(`wegdekVeld${k}`)),
     lijstBediening: [lijst, ...['Toevoegen', 'Wijzigen', 'Wissen', 'Importeren', 'Exporteren'].map(knop)],
@@ -82,14 +82,15 @@ async function Voer(e, stap) {
     return null;
   }
   ToonLijst(e, a);
-  if (a.gewijzigd) e.neem(a);
+  // A change the browser or the list's file could not keep says so itself.
+  const bewaard = !a.gewijzigd || (await e.neem(a));
   if (a.kies > 0) e.lijst.selectedIndex = a.kies - 1;
   if (e.lijst.selectedIndex >= 0) await ToonGekozen(e);
   else e.velden.forEach((v) => (v.value = ''));
   Vergrendel(e, true);
   e.lijst.focus();
   if (a.art35) await ToonMelding(a.art35, e.tabel.titelWaarschuwing);
-  return a;
+  return bewaard ? a : null;
 }
 
 async function Begin(e, positie) {
@@ -139,7 +140,16 @@ function VerbindKnoppen(e) {
     Vergrendel(e, true);
     e.lijst.focus();
   };
-  knop('Sluit').onclick = () => e.venster.close();
+  knop('BewerkSluit').onclick = () => e.venster.close();
+  // Another list opened or put back there is the list here too.
+  knop('Bestand').onclick = async () => {
+    await e.bestand();
+    ToonLijst(e, kern.WegdekEditor());
+    if (e.lijst.selectedIndex < 0 && e.lijst.options.length) e.lijst.selectedIndex = 0;
+    if (e.lijst.selectedIndex >= 0) await ToonGekozen(e);
+    Vergrendel(e, true);
+    e.lijst.focus();
+  };
   e.lijst.addEventListener('change', () => ToonGekozen(e));
   e.lijst.addEventListener('paste', (ev) => {
     ev.preventDefault();
@@ -197,8 +207,9 @@ function Bouw(e, teksten) {
   e.velden.slice(1).forEach((v) => Filter(v, teksten.getalTekens));
 }
 
-export function MaakWegdekBewerking(kern, tabel, { neem }) {
-  const e = Bediening(kern, tabel, neem);
+// bestand() opens the list's own file, the shipped list and the user name.
+export function MaakWegdekBewerking(kern, tabel, { neem, bestand }) {
+  const e = Bediening(kern, tabel, neem, bestand);
   VerbindKnoppen(e);
   VerbindVelden(e);
   return async () => {

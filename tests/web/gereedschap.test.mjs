@@ -328,7 +328,7 @@ test('the tools on the page', async (t) => {
     await page.focus('#wegdekWissen');
     await page.keyboard.press('Enter');
     // The catalogue the page keeps, asked of the core for the question it must show.
-    kern.LaadCatalogus(new Uint8Array(await page.evaluate(() => [...atob(localStorage.getItem('tarvo.wegdekken'))].map((c) => c.charCodeAt(0)))));
+    kern.LaadCatalogus(new Uint8Array(await page.evaluate(() => [...atob(localStorage.getItem('tarvo.wegdekken'))].map((c) => c.charCodeAt(0)))), 'Wegdekken_2012.dat');
     const vraag = await p.Melding();
     assert.deepEqual(vraag, { titel: 'Wegdek wissen', tekst: kern.WegdekWis(3, false).melding, knop: 'Annuleren' });
     assert.ok(vraag.tekst.includes('plaats 4 wordt 3: oppervlaktebewerking'));

@@ -24,7 +24,7 @@ export async function PaginaKern() {
     { filename: 'tarvo_kern.js' });
   const wasm = Buffer.from(html.match(/id="kernWasm">([^<]*)</)[1], 'base64');
   const kern = await MaakKern(fabriek(undefined), wasm);
-  kern.LaadCatalogus(readFileSync(join(map, 'Wegdekken_2012.dat')));
+  kern.LaadCatalogus(readFileSync(join(map, 'Wegdekken_2012.dat')), 'Wegdekken_2012.dat');
   return kern;
 }
 

@@ -105,4 +105,30 @@ std::optional<std::vector<std::string>> LeesTeksten(std::span<const std::uint8_t
   return teksten;
 }
 
+std::optional<std::vector<std::uint8_t>> UitBase64(std::string_view tekst) {
+  static constexpr std::string_view kTekens = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+  std::vector<std::uint8_t> bytes;
+  std::uint32_t bits = 0;
+  int aantal = 0, opvulling = 0;
+  for (char c : tekst) {
+    if (c == ' ' || c == '\n' || c == '\r' || c == '\t') continue;
+    if (c == '=') {
+      ++opvulling;
+      continue;
+    }
+    const std::size_t waarde = kTekens.find(c);
+    if (waarde == std::string_view::npos || opvulling > 0) return std::nullopt;
+    bits = bits << 6 | static_cast<std::uint32_t>(waarde);
+    if (++aantal % 4 == 0) {
+      for (int schuif : {16, 8, 0}) bytes.push_back(static_cast<std::uint8_t>(bits >> schuif));
+      bits = 0;
+    }
+  }
+  const int rest = aantal % 4;
+  if (rest == 1 || opvulling > 2 || (opvulling > 0 && (rest + opvulling) % 4 != 0)) return std::nullopt;
+  if (rest >= 2) bytes.push_back(static_cast<std::uint8_t>(bits >> (rest == 2 ? 4 : 10)));
+  if (rest == 3) bytes.push_back(static_cast<std::uint8_t>(bits >> 2));
+  return bytes;
+}
+
 }  // namespace tarvo::web

@@ -53,4 +53,8 @@ Json& Json::Veld(std::string_view naam, const T& waarde) {
 // The texts of a question; nothing when the bytes are not such a list.
 std::optional<std::vector<std::string>> LeesTeksten(std::span<const std::uint8_t> bytes);
 
+// The bytes a base64 text stands for (blanks and line ends left out, '='
+// only at the end); nothing when it stands for none.
+std::optional<std::vector<std::uint8_t>> UitBase64(std::string_view tekst);
+
 }  // namespace tarvo::web

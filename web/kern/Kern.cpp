@@ -14,13 +14,13 @@
 #include "base/Tekst.h"
 #include "calc/Bijschriften.h"
 #include "calc/Controle.h"
+#include "calc/Correctie.h"
 #include "calc/Termen.h"
 #include "calc/Valideer.h"
 #include "calc/Velden.h"
 #include "calc/WegdekImport.h"
 #include "driver/CumulatieOpdracht.h"
 #include "driver/NiveauAfstand.h"
-#include "driver/Opdrachten.h"
 #include "driver/Openen.h"
 #include "driver/Rekenblad.h"
 #include "driver/Resultaatteksten.h"
@@ -30,6 +30,7 @@
 #include "report/Rapport.h"
 #include "tools/Omrekenen.h"
 #include "web/kern/Json.h"
+#include "web/kern/Pagina.h"
 #include "web/kern/Toestand.h"
 
 namespace tarvo::web {
@@ -204,6 +205,15 @@ void SchrijfOmrekenTabel(Json& j) {
   j.EindObject();
 }
 
+const char* NeemCatalogus(Catalogus c) {
+  Toestand().catalogus = std::move(c);
+  Toestand().plan.reset();
+  Json j;
+  j.Object();
+  SchrijfCatalogus(j);
+  return Antwoord(j.EindObject());
+}
+
 Json& SchrijfValidatie(Json& j, const Validatie& v) {
   return j.Veld("geldig", v.geldig).Veld("tekst", v.tekst).Veld("uitleg", v.uitleg);
 }
@@ -266,6 +276,11 @@ TARVO_WEB const char* WebTabel() {
   for (auto k : kWegdekKolommen) j.Tekst(k);
   j.EindLijst();
   SchrijfOmrekenTabel(j);
+  SchrijfOpdrachten(j);
+  SchrijfPaginaTeksten(j);
+  // The page reads no more of a chosen file than one byte beyond these.
+  j.Sleutel("maxima").Object().Veld("rekenblad", kMaxRekenbladBestand).Veld("catalogus", kMaxCatalogusBestand);
+  j.Veld("tabel", kMaxWegdekTabel).EindObject();
   return Antwoord(j.EindObject());
 }
 
@@ -376,17 +391,31 @@ TARVO_WEB const char* WebSchrijfRekenblad() {
   return Antwoord(j.EindObject());
 }
 
-// A catalogue file's bytes; the catalogue stays as it was when they are refused.
+// A catalogue file (texts: its bytes, its name) as the user's list; the
+// list stays as it was when it is refused.
 TARVO_WEB const char* WebLaadCatalogus() {
   const std::string bytes = Tekst(0);
-  auto c = DecodeerCatalogus(std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
+  auto c = OpenCatalogus(std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()), Tekst(1));
   if (!c) return FoutAntwoord(c.Melding());
-  Toestand().catalogus = std::move(*c);
-  Toestand().plan.reset();
+  return NeemCatalogus(std::move(*c));
+}
+
+// The catalogue the browser kept, as the base64 text of its file. One it
+// cannot take is to be removed: the answer says so and the list stays.
+TARVO_WEB const char* WebLaadBewaard() {
+  const auto bytes = UitBase64(Tekst(0));
+  auto c = bytes ? LeesCatalogus(*bytes) : Uitkomst<Catalogus>(Fout{"het is geen wegdekkenbestand"});
+  if (!c) {
+    return FoutAntwoord("De eigen wegdekkenlijst die deze browser bewaarde, is onleesbaar (" + c.Melding() +
+                        ") en verwijderd; de pagina rekent met de meegeleverde lijst.");
+  }
+  return NeemCatalogus(std::move(*c));
+}
+
+// The name proposed for saving the worksheet last handed over.
+TARVO_WEB const char* WebRekenbladNaam() {
   Json j;
-  j.Object();
-  SchrijfCatalogus(j);
-  return Antwoord(j.EindObject());
+  return Antwoord(j.Object().Veld("naam", RekenbladNaam(Toestand().werkblad)).EindObject());
 }
 
 // The catalogue's list; its file's bytes in the byte buffer.
@@ -403,15 +432,22 @@ TARVO_WEB const char* WebPlanImport() {
   const auto t = Teksten();
   Toestand().plan.reset();
   if (t.size() != 2) return FoutAntwoord("Geen tabel ontvangen.");
+  const std::string naam = "Wegdekkentabel " + t[1];
+  if (t[0].size() > kMaxWegdekTabel)
+    return FoutAntwoord(naam + " is groter dan 1 MB en dus geen wegdekkentabel; er is niets ingelezen.");
   const auto tabel = LeesWegdekTabel(t[0], ';', Kopregel::Verplicht);
   if (!tabel) return FoutAntwoord(tabel.Melding());
-  if (tabel->empty()) return FoutAntwoord("Het bestand " + t[1] + " bevat geen wegdekken.");
+  if (tabel->empty()) return FoutAntwoord(naam + " bevat geen wegdekken; er is niets ingelezen.");
   WegdekBeheer beheer(Toestand().catalogus);
   auto plan = VoegSamen(beheer, *tabel);
   if (!plan) return FoutAntwoord(plan.Melding());
+  const std::size_t nieuw = plan->toevoegen.size(), vervangen = plan->vervangen.size();
   Json j;
-  j.Object().Veld("toevoegen", static_cast<int>(plan->toevoegen.size()));
-  j.Veld("vervangen", static_cast<int>(plan->vervangen.size()));
+  j.Object().Veld("vraag", vervangen == 0 ? std::string()
+                                          : (nieuw == 0 ? std::string() : WegdekkenTekst(nieuw) + " toevoegen en ") +
+                                                WegdekkenTekst(vervangen) + " met dezelfde omschrijving vervangen?");
+  j.Veld("gelukt",
+         WegdekkenTekst(nieuw) + " toegevoegd en " + std::to_string(vervangen) + " vervangen uit " + t[1] + ".");
   if (plan->Leeg())
     j.Veld("melding", "De wegdekken staan al met dezelfde correctiefactoren in de lijst.");
   else
@@ -423,8 +459,10 @@ TARVO_WEB const char* WebVoerImportUit() {
   Json j;
   j.Object();
   if (Toestand().plan) {
+    std::vector<std::string> nieuw;
+    for (const IngelezenWegdek& w : Toestand().plan->toevoegen) nieuw.push_back(w.omschrijving);
     WegdekBeheer beheer(Toestand().catalogus);
-    j.Veld("kies", beheer.Voer(*Toestand().plan));
+    j.Veld("kies", beheer.Voer(*Toestand().plan)).Veld("waarschuwing", Art35Waarschuwing(nieuw));
     Toestand().plan.reset();
   }
   SchrijfCatalogus(j);
@@ -581,15 +619,4 @@ TARVO_WEB const char* WebToepassen() {
     }
   }
   return Antwoord(j.EindLijst().EindObject());
-}
-
-// The commands of the window and the page: name, description and the page's key.
-TARVO_WEB const char* WebOpdrachten() {
-  Json j;
-  j.Lijst();
-  for (const Opdracht& o : kOpdrachten) {
-    j.Object().Veld("naam", o.naam).Veld("tekst", o.tekst).Veld("menu", o.menu).Veld("toets", o.PaginaToets());
-    j.Veld("nietInPagina", o.nietInPagina).EindObject();
-  }
-  return Antwoord(j.EindLijst());
 }

@@ -1,5 +1,7 @@
 #include "web/kern/Toestand.h"
 
+#include <algorithm>
+
 #include "base/Getal.h"
 #include "base/Tekst.h"
 #include "files/CatalogusBestand.h"
@@ -34,12 +36,15 @@ void ZetBytes(std::string_view bytes) {
 
 std::string Getal(double x, std::string_view patroon) { return Formatteer(x, patroon, Toestand().decimaal); }
 
+std::string WegdekkenTekst(std::size_t n) { return std::to_string(n) + (n == 1 ? " wegdek" : " wegdekken"); }
+
 void SchrijfCatalogus(Json& j) {
   Catalogus& c = Toestand().catalogus;
   VulLijst(c);
   j.Sleutel("catalogus").Object().Sleutel("lijst").Lijst();
   for (int i = 1; i <= c.AantalWegdekken; ++i) j.Tekst(RechtsBijgesneden(c.WegdekNamen[static_cast<std::size_t>(i)]));
   j.EindLijst()
+      .Veld("aantal", WegdekkenTekst(static_cast<std::size_t>(std::max<int>(c.AantalWegdekken, 0))))
       .Veld("meegeleverd", kAantalMeegeleverd)
       .Veld("gebruiker", RechtsBijgesneden(c.Gebruikersnaam))
       .EindObject();

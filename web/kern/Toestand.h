@@ -64,6 +64,9 @@ void ZetBytes(const Bytes& b) {
 
 std::string Getal(double x, std::string_view patroon = "##0.00");
 
+// "1 wegdek", "2 wegdekken".
+std::string WegdekkenTekst(std::size_t n);
+
 // The catalogue's list under "catalogus"; its file's bytes in the byte buffer.
 void SchrijfCatalogus(Json& j);
 
