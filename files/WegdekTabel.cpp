@@ -15,7 +15,6 @@
 namespace tarvo {
 namespace {
 
-constexpr std::string_view kBom = "\xEF\xBB\xBF";
 constexpr int kKolommen = static_cast<int>(kWegdekKolommen.size());
 // A table of 50 surfaces is a few kilobytes; anything this large is another file.
 constexpr std::uintmax_t kMaxBestand = 1 << 20;
