@@ -5,12 +5,14 @@ import { MaakKern } from './kern.js';
 import { BouwWerkblad } from './werkblad.js';
 import { MarkeerVerouderd, ResultatenActueel, ToonResultaten, WisResultaten } from './resultaten.js';
 import { MaakWegdekken } from './wegdekken.js';
-import { KiesRail, MaakCumulatieVenster, MaakOmrekenVenster } from './gereedschap.js';
+import { KiesRail, MaakOmrekenVenster } from './gereedschap.js';
+import { MaakCumulatieVenster } from './cumulatie.js';
 import { MaakDiagramVenster } from './diagramvenster.js';
 import { MaakToetsing } from './toetsing.js';
 import { MaakDosisEffect } from './dosiseffect.js';
 import { MaakWegdekBewerking } from './wegdekbewerking.js';
 import { MaakBijlage } from './bijlage.js';
+import { MaakOnderzoek } from './onderzoek.js';
 import { BiedAan, KiesBestanden, ToonMelding, ZetStatus } from './meldingen.js';
 
 // The decimal sign of the browser's language; a comma where it names none.
@@ -198,10 +200,15 @@ const gereedschap = {
   diagram,
   cumulatie,
   omrekenen,
+  onderzoek: MaakOnderzoek(kern, {
+    zetWerkblad: () => (Instellen(), ZetWerkblad()),
+    ingevuld: () => gewijzigd || bestandNaam !== '',
+    maakBijlage: (vraag, bestand) => MaakBijlage(kern, tabel, { vraag, bestand }),
+  }),
 };
 // Until the toolbar and the keys are made from the command table: these
 // commands' buttons, and their keys as the table gives them.
-for (const [id, naam] of [['knopToetsing', 'toetsing'], ['knopDosisEffect', 'dosisEffect'], ['knopWegdekBewerking', 'wegdekken']]) {
+for (const [id, naam] of [['knopToetsing', 'toetsing'], ['knopDosisEffect', 'dosisEffect'], ['knopWegdekBewerking', 'wegdekken'], ['knopOnderzoek', 'onderzoek']]) {
   document.getElementById(id).addEventListener('click', () => gereedschap[naam]());
 }
 const gereedschapToetsen = new Map(
