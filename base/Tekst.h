@@ -12,6 +12,10 @@ namespace tarvo {
 // Carriage return + line feed: the line break of reports and messages.
 inline constexpr std::string_view CrLf = "\r\n";
 
+// The UTF-8 byte-order mark: a CSV file meant for a spreadsheet starts with
+// it, or the spreadsheet reads the accents in the local code page.
+inline constexpr std::string_view kBom = "\xEF\xBB\xBF";
+
 std::size_t AantalTekens(std::string_view utf8);
 
 // Left-aligned in exactly n characters: padded with blanks or cut.

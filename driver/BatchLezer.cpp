@@ -13,13 +13,16 @@ std::string_view ZonderCr(std::string_view regel) {
 
 }  // namespace
 
-RegelLezer::RegelLezer(std::istream& in, std::size_t stukGrootte) : in_(in), stuk_(stukGrootte) {}
+RegelLezer::RegelLezer(std::istream& in, std::size_t stukGrootte) : in_(&in), stuk_(stukGrootte), data_(stuk_.data()) {}
+
+// The whole text is the one piece, and after it the input ends.
+RegelLezer::RegelLezer(std::string_view tekst) : data_(tekst.data()), eind_(tekst.size()), einde_(true) {}
 
 bool RegelLezer::Vul() {
   if (einde_ || fout_) return false;
   // Straight from the buffer: a short piece is no end yet, and a failed
   // read (which the stream buffer throws) must not pass for one.
-  std::streambuf* buffer = in_.rdbuf();
+  std::streambuf* buffer = in_->rdbuf();
   if (buffer == nullptr) return false;
   std::streamsize n = 0;
   try {
@@ -48,7 +51,7 @@ Gelezen RegelLezer::Volgende(std::string_view& regel, bool restOverslaan) {
       regel = ZonderCr(lang_);
       return Gelezen::Regel;
     }
-    const char* begin = stuk_.data() + pos_;
+    const char* begin = data_ + pos_;
     const auto* lf = static_cast<const char*>(std::memchr(begin, '\n', eind_ - pos_));
     const std::size_t lengte = lf ? static_cast<std::size_t>(lf - begin) : eind_ - pos_;
     if (!teLang && lang_.size() + lengte > kMaxRegelLengte) {

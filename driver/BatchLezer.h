@@ -16,6 +16,9 @@ enum class Gelezen { Regel, TeLang, Einde, Fout };
 class RegelLezer {
  public:
   explicit RegelLezer(std::istream& in, std::size_t stukGrootte = 1 << 18);
+  // The lines of a text in memory, read where it lies. Without a stream,
+  // a program that reads only such texts (the page) carries no iostreams.
+  explicit RegelLezer(std::string_view tekst);
 
   // The next line without its line break (a CR before the LF included),
   // valid until the next call. Of a line longer than kMaxRegelLengte
@@ -27,8 +30,9 @@ class RegelLezer {
  private:
   bool Vul();  // false at the end of the input or on a read error
 
-  std::istream& in_;
+  std::istream* in_ = nullptr;
   std::vector<char> stuk_;
+  const char* data_ = nullptr;  // the piece: stuk_, or the text in memory
   std::size_t pos_ = 0, eind_ = 0;
   std::string lang_;  // a line that runs over the end of a piece
   bool einde_ = false, fout_ = false;

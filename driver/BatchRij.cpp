@@ -125,7 +125,7 @@ bool HeeftEtmaalKolommen(const std::vector<int>& doelen) {
 }
 
 Uitkomst<std::vector<int>> LeesKop(std::string_view regel, const std::vector<std::string_view>& eigen) {
-  if (regel.substr(0, 3) == "\xEF\xBB\xBF") regel.remove_prefix(3);
+  if (regel.starts_with(kBom)) regel.remove_prefix(kBom.size());
   // A worksheet or an image opened by mistake: its bytes are no name to quote back.
   const bool stuurteken = std::any_of(regel.begin(), regel.end(), [](char c) {
     const auto b = static_cast<unsigned char>(c);

@@ -1,7 +1,6 @@
 #include "driver/Onderzoek.h"
 
 #include <algorithm>
-#include <sstream>
 
 #include "base/Getal.h"
 #include "base/Tekst.h"
@@ -169,8 +168,7 @@ void VoegRijToe(OnderzoekBlad& blad, std::vector<PuntRegels>& regels, RijRekenaa
 
 Uitkomst<OnderzoekBlad> LeesOnderzoek(std::string_view tekst, const Catalogus& catalogus, char decimaal,
                                       Datum vandaag) {
-  std::istringstream in{std::string(tekst)};
-  RegelLezer lezer(in);
+  RegelLezer lezer(tekst);
   std::string_view kopregel;
   if (lezer.Volgende(kopregel, false) != Gelezen::Regel) {
     return Fout{"Het onderzoek heeft geen kopregel met kolomnamen van ten hoogste 1 MB."};

@@ -175,7 +175,7 @@ Uitkomst<std::string> VoegWegToe(std::string_view tekst, const Invoer& invoer, c
   std::vector<std::string> regels = Regels(tekst, einde);
   while (!regels.empty() && BijgesnedenDeel(regels.back()).empty()) regels.pop_back();
   std::string bom;
-  if (!regels.empty() && regels[0].starts_with("\xEF\xBB\xBF")) bom = "\xEF\xBB\xBF", regels[0].erase(0, 3);
+  if (!regels.empty() && regels[0].starts_with(kBom)) bom = kBom, regels[0].erase(0, kBom.size());
   if (regels.empty()) {
     // A new sheet holds every column a worksheet fills.
     std::string kop;

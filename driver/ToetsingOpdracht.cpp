@@ -130,7 +130,7 @@ BijlageTabel ToetsingBijlage(const ToetsingAntwoord& toetsing, std::string_view 
   return MaakBijlage(regels, toetsing.grenzen, catalogus, decimaal);
 }
 
-std::string BijlageBestand(const BijlageTabel& tabel) { return "\xEF\xBB\xBF" + BijlageCsv(tabel, "\r\n"); }
+std::string BijlageBestand(const BijlageTabel& tabel) { return std::string(kBom) + BijlageCsv(tabel, "\r\n"); }
 
 std::string BijlageKop(const BijlageTabel& tabel) {
   return std::string(kBijlageTitel) + " – " + BijlageRekenbladen(tabel);

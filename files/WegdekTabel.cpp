@@ -15,7 +15,6 @@
 namespace tarvo {
 namespace {
 
-constexpr std::string_view kBom = "\xEF\xBB\xBF";
 constexpr int kKolommen = static_cast<int>(kWegdekKolommen.size());
 
 // A text from the table as a message quotes it: long ones cut short.

@@ -3,6 +3,7 @@
 #include <QDir>
 
 #include "base/Bestand.h"
+#include "base/Tekst.h"
 #include "shared_ui/Dialogen.h"
 #include "shared_ui/QtTekst.h"
 #include "shared_ui/Schrijfmeldingen.h"
@@ -15,7 +16,7 @@ std::optional<QString> BewaarCsv(QWidget* ouder, Dialogen& dialogen, const QStri
                                  "CSV-bestand (*.csv)", "csv");
   if (!pad || pad->isEmpty()) return std::nullopt;
   // With a byte-order mark, so that a spreadsheet reads the accents as UTF-8.
-  const std::string inhoud = "\xEF\xBB\xBF" + tekst;
+  const std::string inhoud = std::string(kBom) + tekst;
   const Schrijfmeldingen meldingen(nullptr);
   if (const auto geschreven = SchrijfVeilig(NaarPad(*pad), inhoud, meldingen.Wijze()); !geschreven) {
     dialogen.Toon(geschreven.Melding() + ".", titel, Icoon::Kritiek);

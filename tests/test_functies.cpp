@@ -614,9 +614,10 @@ const std::map<std::string, std::function<std::string(const Argumenten&)>, std::
      }},
     {"Regels",
      [](const Argumenten& a) {
-       // The lines of a[0] read in pieces of a[1] bytes; a[2] 1: the rest of a long line skipped.
+       // The lines of a[0] read in pieces of a[1] bytes (0: where it lies in memory); a[2] 1: the rest of a long
+       // line skipped.
        std::istringstream in(a[0]);
-       RegelLezer lezer(in, static_cast<std::size_t>(Geheel(a[1])));
+       RegelLezer lezer = a[1] == "0" ? RegelLezer(a[0]) : RegelLezer(in, static_cast<std::size_t>(Geheel(a[1])));
        std::vector<std::string> r;
        for (std::string_view regel;;) {
          const Gelezen g = lezer.Volgende(regel, a[2] == "1");

@@ -5,12 +5,14 @@ import { MaakKern } from './kern.js';
 import { BouwWerkblad } from './werkblad.js';
 import { MarkeerVerouderd, ResultatenActueel, ToonResultaten, WisResultaten } from './resultaten.js';
 import { MaakWegdekken } from './wegdekken.js';
-import { KiesRail, MaakCumulatieVenster, MaakOmrekenVenster } from './gereedschap.js';
+import { KiesRail, MaakOmrekenVenster } from './gereedschap.js';
+import { MaakCumulatieVenster } from './cumulatie.js';
 import { MaakDiagramVenster } from './diagramvenster.js';
 import { MaakToetsing } from './toetsing.js';
 import { MaakDosisEffect } from './dosiseffect.js';
 import { MaakWegdekBewerking } from './wegdekbewerking.js';
 import { MaakBijlage } from './bijlage.js';
+import { MaakOnderzoek } from './onderzoek.js';
 import {
   BiedAan,
   BouwWerkbalk,
@@ -246,6 +248,11 @@ Opdracht('dosisEffect', MaakDosisEffect({
 Opdracht('diagram', diagram);
 Opdracht('omrekenen', omrekenen);
 Opdracht('cumulatie', cumulatie);
+Opdracht('onderzoek', MaakOnderzoek(kern, {
+  zetWerkblad: () => (Instellen(), ZetWerkblad()),
+  ingevuld: () => gewijzigd || bestand.naam !== '',
+  maakBijlage: (vraag, bijlageBestand) => MaakBijlage(kern, tabel, { vraag, bestand: bijlageBestand }),
+}));
 document.getElementById('berekenKnop').addEventListener('click', Bereken);
 document.getElementById('berekenKnop').addEventListener('focus', () => ZetHelp(tabel.help.berekening));
 werkblad.tramKnop.addEventListener('click', async () => {

@@ -53,7 +53,8 @@ export function Groepen(maten, breedte) {
   return gelijk.length === groepen.length && gelijk.every(([van, tot]) => past(van, tot)) ? gelijk : groepen;
 }
 
-export function MaakBijlage(kern, tabel) {
+// vraag: the core's annex (that of the last test unless said); bestand(): the name it is saved under.
+export function MaakBijlage(kern, tabel, { vraag = () => kern.Bijlage(), bestand = () => 'bijlage.csv' } = {}) {
   const houder = document.getElementById('bijlageAfdruk');
   const stijl = document.getElementById('bijlageStijl');
 
@@ -82,9 +83,9 @@ export function MaakBijlage(kern, tabel) {
     stijl.textContent = '';
   });
 
-  // The annex of the last test; its refusal said when there is none.
+  // The annex; its refusal said when there is none.
   const Antwoord = async () => {
-    const a = kern.Bijlage();
+    const a = vraag();
     if (a.fout !== undefined) {
       await ToonMelding(a.fout, tabel.titelWaarschuwing);
       return null;
@@ -96,7 +97,7 @@ export function MaakBijlage(kern, tabel) {
     BewaarCsv: async () => {
       const a = await Antwoord();
       if (!a) return null;
-      BiedAan(a.csv, 'bijlage.csv', 'text/csv');
+      BiedAan(a.csv, bestand(), 'text/csv');
       ZetStatus(a.opgeslagen);
       return a.opgeslagen;
     },

@@ -1,8 +1,7 @@
 // The tools beside the worksheet, each in a modal window: the tram's rail
-// construction, the traffic-count conversion and the cumulation of several
-// roads.
+// construction and the traffic-count conversion.
 
-import { BiedAan, KiesBestanden, Maak, Markeer, ToonMelding, ZetStatus } from './meldingen.js';
+import { Maak, Markeer, ToonMelding, ZetStatus } from './meldingen.js';
 import { Filter, Ring } from './vakken.js';
 
 export function KiesRail(tabel, huidig) {
@@ -119,85 +118,5 @@ export function MaakOmrekenVenster(kern, tabel, { decimaal, bijToepassen }) {
   return () => {
     venster.showModal();
     verd[0].focus();
-  };
-}
-
-export function MaakCumulatieVenster(kern, tabel, { zetWerkblad, naamHuidig }) {
-  const venster = document.getElementById('cumulatieVenster');
-  let stand = kern.Cumulatie();
-  document.getElementById('cumulatieKop').textContent = `${tabel.cumulatie.titel} (${tabel.cumulatie.zonderAftrek})`;
-  const Toon = () => {
-    const kop = Maak(
-      'tr',
-      {},
-      ...['rekenblad', 'waarneempunt', 'weg', 'hoogte (m)', 'Lden (dB)', 'Lnight (dB)', ''].map((t) =>
-        Maak('th', { scope: 'col', tekst: t, class: t.startsWith('L') ? 'getal' : '' }),
-      ),
-    );
-    const rijen = stand.bronnen.map((b, i) =>
-      Maak(
-        'tr',
-        {},
-        Maak('th', { scope: 'row', tekst: b.naam }),
-        Maak('td', { tekst: b.waarneempunt }),
-        Maak('td', { tekst: b.weg }),
-        Maak('td', { class: 'getal', tekst: b.hoogte }),
-        Maak('td', { class: 'getal', tekst: b.lden }),
-        Maak('td', { class: 'getal', tekst: b.lnight }),
-        Maak(
-          'td',
-          {},
-          Maak('button', {
-            type: 'button',
-            tekst: 'Verwijderen',
-            'aria-label': `${b.naam} verwijderen`,
-            onclick: () => {
-              stand = kern.CumulatieVerwijder(i);
-              Toon();
-              document.getElementById('cumulatieToevoegen').focus();
-            },
-          }),
-        ),
-      ),
-    );
-    const totaal = Maak(
-      'tr',
-      { class: 'totaal' },
-      Maak('th', { scope: 'row', tekst: tabel.cumulatie.cumulatief }),
-      Maak('td', { colSpan: 3, tekst: `${stand.bronnen.length} rekenblad(en)` }),
-      Maak('td', { class: 'getal', tekst: stand.totaal.lden }),
-      Maak('td', { class: 'getal', tekst: stand.totaal.lnight }),
-      Maak('td'),
-    );
-    document
-      .getElementById('cumulatieTabel')
-      .replaceChildren(Maak('thead', {}, kop), Maak('tbody', {}, ...rijen), Maak('tfoot', {}, totaal));
-    document.getElementById('cumulatieWaarschuwing').textContent = stand.waarschuwing;
-  };
-  const Antwoord = async (r) => {
-    if (r.fout) {
-      await ToonMelding(r.fout, tabel.cumulatie.titel);
-      return;
-    }
-    stand = r;
-    Toon();
-    for (const m of r.meldingen ?? []) await ToonMelding(m, tabel.cumulatie.titel);
-  };
-  document.getElementById('cumulatieToevoegen').onclick = async () => {
-    for (const { naam, bytes } of await KiesBestanden('.tvo', { meer: true })) {
-      await Antwoord(kern.CumulatieVoegToe(naam, bytes));
-    }
-  };
-  document.getElementById('cumulatieHuidig').onclick = async () => {
-    zetWerkblad();
-    await Antwoord(kern.CumulatieHuidig(naamHuidig()));
-  };
-  document.getElementById('cumulatieLeeg').onclick = () => Antwoord(kern.CumulatieLeeg());
-  document.getElementById('cumulatieCsv').onclick = () => BiedAan(stand.csv, 'cumulatie.csv', 'text/csv');
-  document.getElementById('cumulatieSluit').onclick = () => venster.close();
-  return () => {
-    Toon();
-    venster.showModal();
-    document.getElementById('cumulatieToevoegen').focus();
   };
 }

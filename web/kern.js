@@ -65,25 +65,49 @@ export async function MaakKern(fabriek, wasm) {
     VoerImportUit: () => ({ ...Antwoord(m._WebVoerImportUit()), bytes: Bytes() }),
     ExporteerWegdekken: () => (m._WebExporteerWegdekken(), Bytes()),
     ZetGebruiker: (naam) => Met([naam], () => ({ ...Antwoord(m._WebZetGebruiker()), bytes: Bytes() })),
-    Diagram: (antwoord) => Met([antwoord], () => ({ ...Antwoord(m._WebDiagram()), csv: Bytes() })),
-    AfstandVoor: (doel) => Met([doel], () => Antwoord(m._WebAfstandVoor())),
-    DiagramPunt: (x) => Antwoord(m._WebDiagramPunt(x)),
+    ...GereedschapVragen(m, { Met, Antwoord, Bytes }),
+    ...CumulatieVragen(m, { Met, Antwoord, Bytes }),
+    ...OnderzoekVragen(m, { Met, Antwoord, Bytes }),
+  };
+}
+
+// The cumulation: every step answers with the tables and the CSV file in csv.
+function CumulatieVragen(m, { Met, Antwoord, Bytes }) {
+  return {
     Cumulatie: () => ({ ...Antwoord(m._WebCumulatie()), csv: Bytes() }),
     CumulatieLeeg: () => ({ ...Antwoord(m._WebCumulatieLeeg()), csv: Bytes() }),
     CumulatieVerwijder: (i) => ({ ...Antwoord(m._WebCumulatieVerwijder(i)), csv: Bytes() }),
     CumulatieVoegToe: (naam, bytes) => Met([naam, bytes], () => ({ ...Antwoord(m._WebCumulatieVoegToe()), csv: Bytes() })),
     CumulatieHuidig: (naam) => Met([naam], () => ({ ...Antwoord(m._WebCumulatieHuidig()), csv: Bytes() })),
-    ValideerOmreken: (soort, vak, tekst) => Met([tekst], () => Antwoord(m._WebValideerOmreken(soort, vak))),
-    Omreken: (teksten) => Met(teksten, () => Antwoord(m._WebOmreken())),
-    Toepassen: (teksten) => Met(teksten, () => Antwoord(m._WebToepassen())),
+    // The heights typed; blank: each worksheet at its own.
+    CumulatieHoogten: (hoogten) => Met([hoogten], () => ({ ...Antwoord(m._WebCumulatieHoogten()), csv: Bytes() })),
+  };
+}
 
-    ...GereedschapVragen(m, { Met, Antwoord, Bytes }),
+// The study: its sheet's bytes go with every question, the page keeps them.
+function OnderzoekVragen(m, { Met, Antwoord, Bytes }) {
+  return {
+    // The tables, and the study's outcome as a CSV file in csv.
+    Onderzoek: (blad) => Met([blad], () => ({ ...Antwoord(m._WebOnderzoek()), csv: Bytes() })),
+    // The worksheet on the page as a road: the new sheet in blad.
+    OnderzoekVoegToe: (blad, ingevuld) => Met([blad], () => {
+      const a = Antwoord(m._WebOnderzoekVoegToe(ingevuld ? 1 : 0));
+      return a.fout === undefined ? { ...a, blad: Bytes() } : a;
+    }),
+    // The annex as the test's: its paper form, and the file in csv.
+    OnderzoekBijlage: (blad, naam) => Met([blad, naam], () => ({ ...Antwoord(m._WebOnderzoekBijlage()), csv: Bytes() })),
   };
 }
 
 // The questions of the tools beside the worksheet.
 function GereedschapVragen(m, { Met, Antwoord, Bytes }) {
   return {
+    Diagram: (antwoord) => Met([antwoord], () => ({ ...Antwoord(m._WebDiagram()), csv: Bytes() })),
+    AfstandVoor: (doel) => Met([doel], () => Antwoord(m._WebAfstandVoor())),
+    DiagramPunt: (x) => Antwoord(m._WebDiagramPunt(x)),
+    ValideerOmreken: (soort, vak, tekst) => Met([tekst], () => Antwoord(m._WebValideerOmreken(soort, vak))),
+    Omreken: (teksten) => Met(teksten, () => Antwoord(m._WebOmreken())),
+    Toepassen: (teksten) => Met(teksten, () => Antwoord(m._WebToepassen())),
     // The commands of the window and the page, with their keys.
     // The test against the limits: naam '' for a worksheet that is no file.
     ToetsingOpen: (naam) => Met([naam], () => Antwoord(m._WebToetsingOpen())),

@@ -36,3 +36,26 @@ export function ZetBijschrift(label, tekst, doel) {
   label.replaceChildren(tekst.slice(0, i), Maak('u', { tekst: tekst[i + 1] }), tekst.slice(i + 2));
   doel.accessKey = tekst[i + 1].toLowerCase();
 }
+
+// The same within one dialog only: an access key is the document's, and the
+// page's dialogs share one document, so the last to claim a letter would
+// take it from every other. Alt and the letter then reach `doel` while its
+// dialog `venster` has the focus; a button is pressed.
+export function ZetDialoogBijschrift(venster, label, tekst, doel) {
+  ZetBijschrift(label, tekst, doel);
+  if (!doel.accessKey) return;
+  doel.dataset.alt = doel.accessKey;
+  doel.removeAttribute('accesskey');
+  if (venster.dataset.alt) return;
+  venster.dataset.alt = 'ja';
+  venster.addEventListener('keydown', (ev) => {
+    if (!ev.altKey || ev.ctrlKey || ev.metaKey) return;
+    // By the key, not the character: Option with a letter types another one on a Mac.
+    const letter = ev.code.startsWith('Key') ? ev.code.slice(3).toLowerCase() : ev.key.toLowerCase();
+    const e = venster.querySelector(`[data-alt="${letter}"]`);
+    if (!e || e.disabled) return;
+    ev.preventDefault();
+    e.focus();
+    if (e.tagName === 'BUTTON') e.click();
+  });
+}

@@ -248,7 +248,7 @@ void OnderzoekVenster::VoegHuidigToe() {
     dialogen_.Toon(tekst.Melding(), kTitel, Icoon::Uitroep);
     return;
   }
-  onderzoek_.tekst = (onderzoek_.tekst.empty() ? "\xEF\xBB\xBF" : "") + *tekst;
+  onderzoek_.tekst = (onderzoek_.tekst.empty() ? std::string(kBom) : std::string()) + *tekst;
   onderzoek_.gewijzigd = true;
   Bereken();
   Toon();

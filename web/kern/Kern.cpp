@@ -155,20 +155,6 @@ void SchrijfTermen(Json& j, const Resultaten& r) {
   }
 }
 
-void SchrijfCumulatie(Json& j) {
-  const CumulatieAntwoord a = Cumulatie(Toestand().bronnen, Toestand().decimaal);
-  const auto rij = [&j](const CumulatieAntwoord::Rij& r) {
-    j.Object().Veld("naam", r.naam).Veld("waarneempunt", r.waarneempunt).Veld("weg", r.weg);
-    j.Veld("hoogte", r.hoogte).Veld("lden", r.lden).Veld("lnight", r.lnight).EindObject();
-  };
-  j.Sleutel("bronnen").Lijst();
-  for (const auto& r : a.rijen) rij(r);
-  j.EindLijst().Sleutel("totaal");
-  rij(a.totaal);
-  j.Veld("waarschuwing", a.waarschuwing);
-  ZetBytes(a.csv);
-}
-
 // A worksheet computed for the cumulation joins the list, or the answer says why not.
 const char* VoegBronToe(Uitkomst<CumulatieBron> bron) {
   if (!bron) return FoutAntwoord(bron.Melding());
@@ -502,7 +488,7 @@ TARVO_WEB const char* WebDiagram() {
   j.Sleutel("eigen").Object().Veld("afstand", eigen.punt.afstand).Veld("lden", eigen.punt.lden);
   j.Veld("label", eigen.label).Veld("tekst", eigen.tekst).Veld("binnen", eigen.binnen).EindObject();
   j.Veld("muisUitleg", kMuisUitleg);
-  ZetBytes(a.csv);
+  ZetBytes(std::string(kBom) + a.csv);
   return Antwoord(j.EindObject());
 }
 

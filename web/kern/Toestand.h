@@ -33,6 +33,7 @@ struct KernToestand {
   // The editor's rules on the catalogue, with the protection F9 lifts.
   WegdekBeheer beheer{catalogus};
   std::vector<CumulatieBron> bronnen;
+  std::string cumulatieHoogten;      // as typed; blank: each worksheet at its own height
   std::optional<Samenvoeging> plan;  // an import waiting for the user's yes
   // The last diagram's line and its largest distance: the target and the
   // pointer are answered on it.
@@ -69,5 +70,15 @@ std::string WegdekkenTekst(std::size_t n);
 
 // The catalogue's list under "catalogus"; its file's bytes in the byte buffer.
 void SchrijfCatalogus(Json& j);
+
+// The cumulation's tables, at the heights typed, and its file in the byte buffer.
+void SchrijfCumulatie(Json& j);
+
+// A test's outcome as the page's classes name it.
+std::string_view Naam(Toetsuitkomst u);
+
+// An annex headed `titel` on paper: its file in the byte buffer, and the
+// texts of its paper form, a column per line and a row per quantity.
+const char* BijlageAntwoord(const BijlageTabel& tabel, std::string_view titel);
 
 }  // namespace tarvo::web

@@ -11,7 +11,6 @@
 #include "web/kern/Toestand.h"
 
 namespace tarvo::web {
-namespace {
 
 std::string_view Naam(Toetsuitkomst u) {
   switch (u) {
@@ -24,6 +23,29 @@ std::string_view Naam(Toetsuitkomst u) {
   }
   return "BovenMaximum";
 }
+
+const char* BijlageAntwoord(const BijlageTabel& tabel, std::string_view titel) {
+  ZetBytes(BijlageBestand(tabel));
+  Json j;
+  j.Object().Veld("kop", titel).Veld("naamKop", kBijlageNaamKop).Veld("opgeslagen", kBijlageOpgeslagen);
+  j.Sleutel("blad").Lijst().Tekst(kBladNummer[0]).Tekst(kBladNummer[1]).EindLijst().Sleutel("namen").Lijst();
+  for (const BijlageKolom& kolom : tabel.kolommen) j.Tekst(kolom.label);
+  j.EindLijst().Sleutel("koppen").Lijst();
+  for (const std::string& kop : BijlageKoppen(tabel)) j.Tekst(kop);
+  // Per column its cells; a number stands to the right.
+  j.EindLijst().Sleutel("kolommen").Lijst();
+  for (const auto& regel : tabel.regels) {
+    j.Lijst();
+    for (const std::string& cel : regel) {
+      const std::string tekst = Bijgesneden(cel);
+      j.Object().Veld("tekst", tekst).Veld("getal", IsGetal(tekst)).EindObject();
+    }
+    j.EindLijst();
+  }
+  return Antwoord(j.EindLijst().EindObject());
+}
+
+namespace {
 
 void Reken() {
   KernToestand& t = Toestand();
@@ -104,22 +126,5 @@ TARVO_WEB const char* WebBijlage() {
   const KernToestand& t = Toestand();
   if (!t.toetsing.melding.empty()) return FoutAntwoord(t.toetsing.melding);
   const BijlageTabel tabel = ToetsingBijlage(t.toetsing, t.toetsNaam, t.catalogus, t.decimaal);
-  ZetBytes(BijlageBestand(tabel));
-  Json j;
-  j.Object().Veld("kop", BijlageKop(tabel)).Veld("naamKop", kBijlageNaamKop).Veld("opgeslagen", kBijlageOpgeslagen);
-  j.Sleutel("blad").Lijst().Tekst(kBladNummer[0]).Tekst(kBladNummer[1]).EindLijst().Sleutel("namen").Lijst();
-  for (const BijlageKolom& kolom : tabel.kolommen) j.Tekst(kolom.label);
-  j.EindLijst().Sleutel("koppen").Lijst();
-  for (const std::string& kop : BijlageKoppen(tabel)) j.Tekst(kop);
-  // Per column its cells; a number stands to the right.
-  j.EindLijst().Sleutel("kolommen").Lijst();
-  for (const auto& regel : tabel.regels) {
-    j.Lijst();
-    for (const std::string& cel : regel) {
-      const std::string tekst = Bijgesneden(cel);
-      j.Object().Veld("tekst", tekst).Veld("getal", IsGetal(tekst)).EindObject();
-    }
-    j.EindLijst();
-  }
-  return Antwoord(j.EindLijst().EindObject());
+  return BijlageAntwoord(tabel, BijlageKop(tabel));
 }
