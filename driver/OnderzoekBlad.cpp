@@ -102,6 +102,16 @@ std::unique_ptr<OnderzoekAntwoord> OnderzoekVan(std::string_view tekst, const Ca
   return a;
 }
 
+std::string MaximumZin(const OnderzoekPuntTabel& t) {
+  if (t.maximum.empty()) return "Geen situatie of grenswaarde opgegeven: de wegen zijn niet getoetst.";
+  return "Maximale ontheffingswaarde: " + t.maximum + ".";
+}
+
+std::string OnderzoekUitleg() {
+  return "Per waarneempunt en hoogte de " + std::string(kOnderzoekCel) + " van elke weg met de toetsing, en het " +
+         std::string(kOnderzoekCumulatief) + ".";
+}
+
 BijlageTabel OnderzoekBijlage(const OnderzoekAntwoord& antwoord, const std::string& naam, const Catalogus& catalogus,
                               char decimaal) {
   std::vector<BijlageRegel> regels;

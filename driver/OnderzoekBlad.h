@@ -37,6 +37,35 @@ struct OnderzoekPuntTabel {
 inline constexpr std::string_view kOnderzoekCumulatief = "cumulatief Lden zonder aftrek art. 110g Wgh (dB)";
 inline constexpr std::string_view kOnderzoekCel = "geluidsbelasting (dB)";
 
+// What every view of a study says: the window, its print and the page.
+inline constexpr std::string_view kOnderzoekKop = "Onderzoek";
+inline constexpr std::string_view kOnderzoekLeeg =
+    "Nog geen onderzoek: open een blad, of voeg het huidige rekenblad toe als weg.";
+inline constexpr std::string_view kNietBerekend = "niet berekend";
+inline constexpr std::string_view kZieRedenen = "Zie de meldingen onder de tabel.";
+inline constexpr std::string_view kNietElkeWeg = "Niet elke weg van dit punt is berekend.";
+inline constexpr std::string_view kOnderzoekEerstOpslaan = "Wilt u het onderzoek eerst opslaan?";
+inline constexpr std::string_view kNietToevoegen = "Het huidige rekenblad kan niet worden toegevoegd: ";
+inline constexpr std::string_view kNietIngevuld = "er is geen rekenblad ingevuld of geopend.";
+inline constexpr std::string_view kTitelNieuwOnderzoek = "Nieuw onderzoek";
+inline constexpr std::string_view kTitelOnderzoekOpenen = "Onderzoek openen";
+inline constexpr std::string_view kTitelOnderzoekOpslaan = "Onderzoek opslaan";
+
+// The study's commands that every view has, with their access keys.
+struct OnderzoekOpdrachten {
+  std::string_view nieuw = "&Nieuw";
+  std::string_view openen = "&Openen…";
+  std::string_view opslaan = "Op&slaan…";
+  std::string_view huidig = "&Huidig rekenblad toevoegen";
+  std::string_view sluiten = "Sl&uiten";
+};
+inline constexpr OnderzoekOpdrachten kOnderzoekOpdrachten;
+
+// The line over a point's table: its maximum, or that its roads are not tested.
+std::string MaximumZin(const OnderzoekPuntTabel& t);
+// What the tables show, over them.
+std::string OnderzoekUitleg();
+
 struct OnderzoekAntwoord {
   std::string fout;  // the sheet refused as a whole; empty otherwise
   OnderzoekBlad blad;

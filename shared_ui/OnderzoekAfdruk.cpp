@@ -204,9 +204,7 @@ void PuntStukken(Opbouw& o, const Maten& m, const OnderzoekPuntTabel& t) {
   const double alinea = kAlineaAfstandCm * m.pxPerCm;
   o.NieuweGroep();
   o.Alinea("Waarneempunt " + QTekst(t.naam), m.punt, kPuntAfstandCm * m.pxPerCm);
-  o.Alinea(t.maximum.empty() ? "Geen situatie of grenswaarde opgegeven: de wegen zijn niet getoetst."
-                             : "Maximale ontheffingswaarde: " + QTekst(t.maximum) + ".",
-           m.tekst, 0);
+  o.Alinea(QTekst(MaximumZin(t)), m.tekst, 0);
   if (!t.hoogten.empty()) {
     o.Alinea("Per weg en hoogte de " + QTekst(kOnderzoekCel) + "; cumulatief zonder aftrek art. 110g Wgh.", m.tekst,
              alinea);

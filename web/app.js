@@ -13,14 +13,12 @@ import { MaakDosisEffect } from './dosiseffect.js';
 import { MaakWegdekBewerking } from './wegdekbewerking.js';
 import { MaakBijlage } from './bijlage.js';
 import { MaakOnderzoek } from './onderzoek.js';
+import { VraagOpslaan } from './vakken.js';
 import {
-  BiedAan,
+  BewaarEerlijk,
   BouwWerkbalk,
-  KanSchrijven,
   KiesBestand,
-  KiesBewaarplek,
   Opdracht,
-  SchrijfHandle,
   ToetsNaam,
   ToonMelding,
   Voorlopig,
@@ -115,11 +113,12 @@ async function Bereken() {
 }
 
 // Before work would be lost: a changed worksheet is offered for saving
-// first; a save that did not happen keeps the work.
+// first; Annuleren, Escape and a save that did not happen keep the work.
+const kVraagKnoppen = [T('knopJa'), T('knopNee'), T('knopAnnuleren')];
 async function MagWeg(titel) {
   if (!gewijzigd) return true;
-  if (await ToonMelding(T('eerstOpslaan'), titel, { vraag: true })) return Opslaan();
-  return true;
+  const antwoord = await VraagOpslaan(T('eerstOpslaan'), titel, kVraagKnoppen);
+  return antwoord === 'ja' ? Opslaan() : antwoord === 'nee';
 }
 
 function Leeg() {
@@ -163,44 +162,18 @@ async function Openen() {
 // The name the worksheet is saved under: its file's, or one from its point and road.
 const Voorstel = () => bestand.naam || kern.RekenbladNaam();
 
-// Saved only when the file is written: to the worksheet's own file, or
-// where the user says (always for "Opslaan als…"). A browser that writes no
-// files gets a download, which counts as saved only when the user says so.
-// The file holds what the check takes over; a refused check saves nothing.
+// Saved to the worksheet's own file, or where the user says (always for
+// "Opslaan als…"); said only once written. The file holds what the check
+// takes over; a refused check saves nothing.
 async function Opslaan({ als = false } = {}) {
   ZetWerkblad();
   const r = kern.SchrijfRekenblad();
   if (!(await ToonControle(r))) return false;
-  if (!KanSchrijven()) return BiedRekenbladAan(r.bytes);
-  let handle = als ? null : bestand.handle;
-  try {
-    handle ??= await KiesBewaarplek(tabel.soorten.rekenblad, Voorstel());
-    if (!handle) {
-      ZetStatus(T('nietOpgeslagen'));
-      return false;
-    }
-    await SchrijfHandle(handle, r.bytes);
-  } catch (fout) {
-    const zin = T('schrijfFout', { naam: handle?.name ?? Voorstel(), reden: Reden(fout) });
-    ZetStatus(zin);
-    await ToonMelding(zin, T('titelOpslaan'));
-    return false;
-  }
-  Bewaard({ naam: handle.name, handle });
-  ZetStatus(T('opgeslagen', { naam: handle.name }));
-  return true;
-}
-
-async function BiedRekenbladAan(bytes) {
-  const naam = Voorstel();
-  BiedAan(bytes, naam);
-  ZetStatus(T('aangeboden', { naam }));
-  if (!(await ToonMelding(T('downloadVraag', { naam }), T('titelOpslaan'), { vraag: true, standaardNee: true }))) {
-    return false;
-  }
-  Bewaard({ naam, handle: null });
-  ZetStatus(T('downloadBevestigd', { naam }));
-  return true;
+  const geschreven = await BewaarEerlijk({
+    soort: tabel.soorten.rekenblad, naam: Voorstel(), bytes: r.bytes, handle: als ? null : bestand.handle, zin: T, reden: Reden,
+  });
+  if (geschreven) Bewaard(geschreven);
+  return geschreven !== null;
 }
 
 async function Afdrukken() {
@@ -248,7 +221,7 @@ Opdracht('dosisEffect', MaakDosisEffect({
 Opdracht('diagram', diagram);
 Opdracht('omrekenen', omrekenen);
 Opdracht('cumulatie', cumulatie);
-Opdracht('onderzoek', MaakOnderzoek(kern, {
+Opdracht('onderzoek', MaakOnderzoek(kern, tabel, {
   zetWerkblad: () => (Instellen(), ZetWerkblad()),
   ingevuld: () => gewijzigd || bestand.naam !== '',
   maakBijlage: (vraag, bijlageBestand) => MaakBijlage(kern, tabel, { vraag, bestand: bijlageBestand }),

@@ -180,6 +180,39 @@ export async function BewaarBestand(soort, naam, bytes) {
   return { naam: handle.name, handle };
 }
 
+// Saved only when the file is written: to `handle`, or where the user says.
+// A browser that writes no files gets a download, which counts as saved only
+// when the user says so. `zin(sleutel, waarden)` words it for the kind of
+// file (opgeslagen, nietOpgeslagen, schrijfFout, aangeboden, downloadVraag,
+// downloadBevestigd, titelOpslaan); `reden(fout)` the browser's error.
+// Resolves with {naam, handle} (handle null for a download), or null when
+// no file holds it.
+export async function BewaarEerlijk({ soort, naam, bytes, handle = null, zin, reden }) {
+  if (!KanSchrijven()) {
+    BiedAan(bytes, naam, soort.type);
+    ZetStatus(zin('aangeboden', { naam }));
+    const vraag = { vraag: true, standaardNee: true };
+    if (!(await ToonMelding(zin('downloadVraag', { naam }), zin('titelOpslaan'), vraag))) return null;
+    ZetStatus(zin('downloadBevestigd', { naam }));
+    return { naam, handle: null };
+  }
+  try {
+    handle ??= await KiesBewaarplek(soort, naam);
+    if (!handle) {
+      ZetStatus(zin('nietOpgeslagen'));
+      return null;
+    }
+    await SchrijfHandle(handle, bytes);
+  } catch (fout) {
+    const tekst = zin('schrijfFout', { naam: handle?.name ?? naam, reden: reden(fout) });
+    ZetStatus(tekst);
+    await ToonMelding(tekst, zin('titelOpslaan'));
+    return null;
+  }
+  ZetStatus(zin('opgeslagen', { naam: handle.name }));
+  return { naam: handle.name, handle };
+}
+
 // A file for the user: the browser saves it in its download folder or asks where.
 export function BiedAan(bytes, naam, type = 'application/octet-stream') {
   const url = URL.createObjectURL(new Blob([bytes], { type }));

@@ -5,67 +5,43 @@
 // they were read, so an unchanged sheet is saved byte for byte; the study
 // stays while the page is open.
 
-import { BiedAan, KiesBestanden, Maak, ToonMelding, ZetStatus } from './meldingen.js';
-import { ZetDialoogBijschrift } from './vakken.js';
-
-const kOnderzoekTitel = 'Onderzoek';
-const kOnderzoekLeeg = 'Nog geen onderzoek: open een blad, of voeg het huidige rekenblad toe als weg.';
-
-// Unsaved changes: Ja saves them first, Nee lets them go, Annuleren (and Escape) stops.
-function VraagOpslaan(titel) {
-  const venster = document.getElementById('onderzoekVraag');
-  document.getElementById('onderzoekVraagTitel').textContent = titel;
-  const knoppen = ['ja', 'nee', 'annuleren'].map((a) => [a, document.getElementById(`onderzoek${a[0].toUpperCase()}${a.slice(1)}`)]);
-  return new Promise((klaar) => {
-    const sluit = (antwoord) => {
-      venster.removeEventListener('close', bijSluiten);
-      for (const [, knop] of knoppen) knop.onclick = null;
-      if (venster.open) venster.close();
-      klaar(antwoord);
-    };
-    const bijSluiten = () => sluit('annuleren');
-    for (const [antwoord, knop] of knoppen) knop.onclick = () => sluit(antwoord);
-    venster.addEventListener('close', bijSluiten);
-    venster.showModal();
-    knoppen[0][1].focus();
-  });
-}
+import { BewaarEerlijk, BiedAan, KiesBestand, Maak, ToonMelding, Zin } from './meldingen.js';
+import { VraagOpslaan, ZetDialoogBijschrift } from './vakken.js';
 
 // A road's cell: its geluidsbelasting over its outcome in words, coloured by the outcome.
-function OnderzoekCel(c, bijschrift) {
-  if (!c.berekend) return Maak('td', { class: 'niet', tekst: 'niet berekend', title: 'Zie de meldingen onder de tabel.' });
+function OnderzoekCel(c, bijschrift, T) {
+  if (!c.berekend) return Maak('td', { class: 'niet', tekst: T('onderzoekNietBerekend'), title: T('onderzoekZieMeldingen') });
   return Maak('td', { class: c.toetsing ? c.uitkomst : '', title: bijschrift.cel },
     Maak('strong', { tekst: `${c.geluidsbelasting} dB` }), c.toetsing ? `\n${c.toetsing}` : null);
 }
 
 // The heights down, the roads across as typed, the cumulation last.
-function PuntTabel(p, bijschrift) {
+function PuntTabel(p, bijschrift, T) {
   const kop = Maak('tr', {}, Maak('th', { scope: 'col', tekst: 'hoogte' }),
     ...p.wegen.map((w) => Maak('th', { scope: 'col', tekst: w, title: bijschrift.cel })),
     Maak('th', { scope: 'col', class: 'getal', tekst: `${bijschrift.cumulatiefNaam} Lden (dB)`, title: bijschrift.cumulatief }));
   const rijen = p.hoogten.map((h, r) => {
     const som = p.cumulatief[r];
     return Maak('tr', {}, Maak('th', { scope: 'row', class: 'getal', tekst: h }),
-      ...p.cellen[r].map((c) => OnderzoekCel(c, bijschrift)),
-      Maak('td', { class: 'getal', tekst: som ? `${som} dB` : 'niet berekend', title: som ? bijschrift.cumulatief : 'Niet elke weg van dit punt is berekend.' }));
+      ...p.cellen[r].map((c) => OnderzoekCel(c, bijschrift, T)),
+      Maak('td', { class: 'getal', tekst: som ? `${som} dB` : T('onderzoekNietBerekend'), title: som ? bijschrift.cumulatief : T('onderzoekNietElkeWeg') }));
   });
   return Maak('table', { class: 'termen onderzoektabel' }, Maak('thead', {}, kop), Maak('tbody', {}, ...rijen));
 }
 
 // A tab per point and its page: the maximum, the table, the roads not computed.
-function PuntBlad(p, i, bijschrift) {
-  const maximum = p.maximum ? `Maximale ontheffingswaarde: ${p.maximum}.` : 'Geen situatie of grenswaarde opgegeven: de wegen zijn niet getoetst.';
+function PuntBlad(p, i, bijschrift, T) {
   const blad = Maak('div', { role: 'tabpanel', id: `onderzoekBlad${i}`, 'aria-labelledby': `onderzoekTab${i}`, class: 'onderzoekblad' },
-    Maak('p', { class: 'maximum', tekst: maximum }),
-    Maak('div', { class: 'tabelvak', tabindex: '0', role: 'region', 'aria-label': p.naam }, PuntTabel(p, bijschrift)),
+    Maak('p', { class: 'maximum', tekst: p.maximumZin }),
+    Maak('div', { class: 'tabelvak', tabindex: '0', role: 'region', 'aria-label': p.naam }, PuntTabel(p, bijschrift, T)),
     p.meldingen.length ? Maak('p', { class: 'meldingen', tekst: p.meldingen.join('\n') }) : null);
   const tab = Maak('button', { type: 'button', role: 'tab', id: `onderzoekTab${i}`, 'aria-controls': blad.id, tekst: p.naam });
   return { tab, blad };
 }
 
 // The tabs, the point shown before kept when it is still there (`getoond`, its name).
-function ToonPunten(a, getoond) {
-  const delen = a.punten.map((p, i) => PuntBlad(p, i, a.bijschrift));
+function ToonPunten(a, getoond, T) {
+  const delen = a.punten.map((p, i) => PuntBlad(p, i, a.bijschrift, T));
   document.getElementById('onderzoekPunten').replaceChildren(...delen.map((d) => d.tab));
   document.getElementById('onderzoekBladen').replaceChildren(...delen.map((d) => d.blad));
   const Kies = (k, focus = false) => delen.forEach((d, i) => {
@@ -89,13 +65,12 @@ function ToonPunten(a, getoond) {
 
 // The study and the buttons that depend on it, the point shown kept when it
 // is still there (`getoond`, its name; none: the tab selected now).
-function ToonOnderzoek(o, knop, getoond) {
+function ToonOnderzoek(o, knop, getoond, T) {
   const a = o.antwoord;
-  document.getElementById('onderzoekKop').textContent = `${kOnderzoekTitel} – ${o.Naam()}${o.gewijzigd ? ' *' : ''}`;
-  document.getElementById('onderzoekUitleg').textContent =
-    `Per waarneempunt en hoogte de ${a.bijschrift.cel} van elke weg met de toetsing, en het ${a.bijschrift.cumulatief}.`;
-  ToonPunten(a, getoond ?? document.querySelector('#onderzoekPunten [aria-selected="true"]')?.textContent);
-  document.getElementById('onderzoekSamenvatting').textContent = o.blad.length ? a.fout || a.samenvatting : kOnderzoekLeeg;
+  document.getElementById('onderzoekKop').textContent = `${T('onderzoekTitel')} – ${o.Naam()}${o.gewijzigd ? ' *' : ''}`;
+  document.getElementById('onderzoekUitleg').textContent = a.uitleg;
+  ToonPunten(a, getoond ?? document.querySelector('#onderzoekPunten [aria-selected="true"]')?.textContent, T);
+  document.getElementById('onderzoekSamenvatting').textContent = o.blad.length ? a.fout || a.samenvatting : T('onderzoekLeeg');
   knop.Opslaan.disabled = o.blad.length === 0;
   for (const k of [knop.Csv, knop.BijlageCsv, knop.Afdrukken]) k.disabled = a.punten.length === 0;
 }
@@ -104,37 +79,47 @@ function ToonOnderzoek(o, knop, getoond) {
 const AlsCsv = (naam) => (/\.csv$/i.test(naam) ? naam : `${naam}.csv`);
 const ZonderCsv = (naam) => naam.replace(/\.csv$/i, '');
 
-// The sheet's file: begun anew, opened, saved; changes no file holds are
-// offered for saving before they would go. `reken` computes the sheet held.
-function OnderzoekBestand(o, { reken, toon }) {
-  const Bewaar = () => {
-    o.naam = AlsCsv(o.Naam());
-    BiedAan(o.blad, o.naam, 'text/csv');
-    o.gewijzigd = false;
-    ZetStatus(`Onderzoek opgeslagen als ${o.naam}.`);
+// The sheet's file: begun anew, opened, saved where the user says (said
+// only once written); changes no file holds are offered for saving before
+// they would go. `reken` computes the sheet held.
+function OnderzoekBestand(o, { reken, toon, tabel, T }) {
+  // The page's sentences of saving, for a study.
+  const zin = (sleutel, waarden) => T(`onderzoek${sleutel[0].toUpperCase()}${sleutel.slice(1)}`, waarden);
+  const reden = (fout) => tabel.redenen[fout?.name] ?? tabel.redenen.standaard;
+  const Bewaar = async () => {
+    const geschreven = await BewaarEerlijk({ soort: tabel.soorten.onderzoek, naam: AlsCsv(o.Naam()), bytes: o.blad, zin, reden });
+    if (!geschreven) return false;
+    Object.assign(o, { naam: geschreven.naam, gewijzigd: false });
     toon();
     return true;
   };
   const MagWeg = async (titel) => {
     if (!o.gewijzigd) return true;
-    const antwoord = await VraagOpslaan(titel);
+    const knoppen = [T('knopJa'), T('knopNee'), T('knopAnnuleren')];
+    const antwoord = await VraagOpslaan(T('onderzoekEerstOpslaan'), titel, knoppen);
     return antwoord === 'ja' ? Bewaar() : antwoord === 'nee';
   };
   return {
     Bewaar,
     Nieuw: async () => {
-      if (!(await MagWeg('Nieuw onderzoek'))) return;
+      if (!(await MagWeg(T('onderzoekTitelNieuw')))) return;
       Object.assign(o, { blad: new Uint8Array(), naam: '', gewijzigd: false, antwoord: reken(new Uint8Array()) });
       toon();
     },
     // A sheet refused as a whole leaves the study as it was.
     Open: async () => {
-      if (!(await MagWeg('Onderzoek openen'))) return;
-      const [bestand] = await KiesBestanden('.csv');
+      if (!(await MagWeg(T('onderzoekTitelOpenen')))) return;
+      let bestand;
+      try {
+        bestand = await KiesBestand(tabel.soorten.onderzoek);
+      } catch (fout) {
+        await ToonMelding(T('leesFout', { reden: reden(fout) }), T('onderzoekTitel'));
+        return;
+      }
       if (!bestand) return;
       const a = reken(bestand.bytes);
       if (a.fout) {
-        await ToonMelding(`Onderzoek ${bestand.naam}: ${a.fout}`, kOnderzoekTitel);
+        await ToonMelding(T('onderzoekBestandFout', { naam: bestand.naam, reden: a.fout }), T('onderzoekTitel'));
         return;
       }
       Object.assign(o, { blad: bestand.bytes, naam: bestand.naam, gewijzigd: false, antwoord: a });
@@ -146,37 +131,35 @@ function OnderzoekBestand(o, { reken, toon }) {
 // zetWerkblad hands the page's fields and settings to the core; ingevuld()
 // says whether the worksheet was filled in or opened; maakBijlage(vraag,
 // bestand) saves and prints an annex the way the test's is.
-export function MaakOnderzoek(kern, { zetWerkblad, ingevuld, maakBijlage }) {
+export function MaakOnderzoek(kern, tabel, { zetWerkblad, ingevuld, maakBijlage }) {
+  const T = (sleutel, waarden) => Zin(tabel.teksten[sleutel], waarden);
   const venster = document.getElementById('onderzoekVenster');
   const knop = Object.fromEntries(['Nieuw', 'Openen', 'Opslaan', 'Huidig', 'Csv', 'BijlageCsv', 'Afdrukken', 'Sluit']
     .map((n) => [n, document.getElementById(`onderzoek${n}`)]));
   const o = { blad: new Uint8Array(), naam: '', gewijzigd: false, antwoord: null };
   o.Naam = () => o.naam || 'onderzoek.csv';
   const reken = (blad) => (zetWerkblad(), kern.Onderzoek(blad));
-  const toon = (getoond) => ToonOnderzoek(o, knop, getoond);
-  const bestand = OnderzoekBestand(o, { reken, toon });
+  const toon = (getoond) => ToonOnderzoek(o, knop, getoond, T);
+  const bestand = OnderzoekBestand(o, { reken, toon, tabel, T });
   const bijlage = maakBijlage(() => (zetWerkblad(), kern.OnderzoekBijlage(o.blad, o.Naam())), () => `${ZonderCsv(o.Naam())}-bijlage.csv`);
   const VoegHuidigToe = async () => {
     zetWerkblad();
     const r = kern.OnderzoekVoegToe(o.blad, ingevuld());
     if (r.fout !== undefined) {
-      await ToonMelding(r.fout, kOnderzoekTitel);
+      await ToonMelding(r.fout, T('onderzoekTitel'));
       return;
     }
     Object.assign(o, { blad: r.blad, gewijzigd: true, antwoord: reken(r.blad) });
     toon(r.punt);  // where the road went
   };
   const Uitkomsten = () => BiedAan(o.antwoord.csv, `${ZonderCsv(o.Naam())}-uitkomsten.csv`, 'text/csv');
-  for (const [naam, tekst, doe] of [['Nieuw', '&Nieuw', bestand.Nieuw], ['Openen', '&Openen…', bestand.Open],
-    ['Opslaan', 'Op&slaan…', bestand.Bewaar], ['Huidig', '&Huidig rekenblad toevoegen', VoegHuidigToe],
-    ['Csv', 'Uitkomsten als &CSV…', Uitkomsten], ['BijlageCsv', '&Bijlage als CSV…', () => bijlage.BewaarCsv()],
-    ['Afdrukken', 'Bijlage &afdrukken…', () => bijlage.DrukAf()], ['Sluit', 'Sl&uiten', () => venster.close()]]) {
-    ZetDialoogBijschrift(venster, knop[naam], tekst, knop[naam]);
+  const doen = {
+    Nieuw: bestand.Nieuw, Openen: bestand.Open, Opslaan: bestand.Bewaar, Huidig: VoegHuidigToe, Csv: Uitkomsten,
+    BijlageCsv: () => bijlage.BewaarCsv(), Afdrukken: () => bijlage.DrukAf(), Sluit: () => venster.close(),
+  };
+  for (const [naam, doe] of Object.entries(doen)) {
+    ZetDialoogBijschrift(venster, knop[naam], T(`onderzoekKnop${naam}`), knop[naam]);
     knop[naam].onclick = doe;
-  }
-  const vraag = document.getElementById('onderzoekVraag');
-  for (const [id, tekst] of [['onderzoekJa', '&Ja'], ['onderzoekNee', '&Nee'], ['onderzoekAnnuleren', 'Annuleren']]) {
-    ZetDialoogBijschrift(vraag, document.getElementById(id), tekst, document.getElementById(id));
   }
   // Closing the page with changes no file holds: the browser asks first.
   window.addEventListener('beforeunload', (ev) => {

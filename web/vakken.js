@@ -59,3 +59,28 @@ export function ZetDialoogBijschrift(venster, label, tekst, doel) {
     if (e.tagName === 'BUTTON') e.click();
   });
 }
+
+// Changes no file holds, before they would go: resolves 'ja' (save them
+// first), 'nee' (let them go) or 'annuleren' (keep them; also Escape).
+// `knoppen` the captions of the three buttons, with their access keys.
+export function VraagOpslaan(tekst, titel, knoppen) {
+  const venster = document.getElementById('opslaanVraag');
+  document.getElementById('opslaanVraagTitel').textContent = titel;
+  document.getElementById('opslaanVraagTekst').textContent = tekst;
+  const antwoorden = ['ja', 'nee', 'annuleren'];
+  const knop = antwoorden.map((a) => document.getElementById(`opslaan${a[0].toUpperCase()}${a.slice(1)}`));
+  knop.forEach((k, i) => ZetDialoogBijschrift(venster, k, knoppen[i], k));
+  return new Promise((klaar) => {
+    const sluit = (antwoord) => {
+      venster.removeEventListener('close', bijSluiten);
+      for (const k of knop) k.onclick = null;
+      if (venster.open) venster.close();
+      klaar(antwoord);
+    };
+    const bijSluiten = () => sluit('annuleren');
+    knop.forEach((k, i) => (k.onclick = () => sluit(antwoorden[i])));
+    venster.addEventListener('close', bijSluiten);
+    venster.showModal();
+    knop[0].focus();
+  });
+}

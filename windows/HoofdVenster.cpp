@@ -24,6 +24,7 @@
 
 #include "base/Foutnummers.h"
 #include "driver/CumulatieOpdracht.h"
+#include "driver/OnderzoekBlad.h"
 #include "driver/Openen.h"
 #include "driver/Rekenblad.h"
 #include "driver/Resultaatteksten.h"
@@ -538,7 +539,7 @@ void HoofdVenster::Toets() {
 // The worksheet on screen enters the study as saving it would take it; an
 // empty worksheet no one filled in or opened is no road.
 void HoofdVenster::ToonOnderzoek() {
-  Uitkomst<Invoer> huidig = Fout{"er is geen rekenblad ingevuld of geopend."};
+  Uitkomst<Invoer> huidig = Fout{std::string(kNietIngevuld)};
   if (modus_ != Modus::Rust || UitBestand()) {
     TeBewarenRekenblad t = TeBewaren(formulier_->HuidigWerkblad(), decimaal_);
     if (t.controle) {

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 
 #include "base/Bestand.h"
+#include "driver/OnderzoekBlad.h"
 #include "shared_ui/Dialogen.h"
 #include "shared_ui/QtTekst.h"
 #include "shared_ui/Zandloper.h"
@@ -30,11 +31,11 @@ Uitkomst<std::string> LeesOnderzoekTekst(const QString& pad) {
 bool BewaarOnderzoek(QWidget* ouder, Dialogen& dialogen, HuidigOnderzoek& onderzoek) {
   // Its own file, or the user's folder: never the data folder.
   const QString start = onderzoek.pad.isEmpty() ? QDir(dialogen.BeginMap()).filePath(onderzoek.Naam()) : onderzoek.pad;
-  const auto pad = KiesBewaarPad(dialogen, ouder, "Onderzoek opslaan", start, kOnderzoekFilter, "csv");
+  const auto pad = KiesBewaarPad(dialogen, ouder, QTekst(kTitelOnderzoekOpslaan), start, kOnderzoekFilter, "csv");
   if (!pad) return false;
   const auto geschreven = MetZandloper([&] { return SchrijfVeilig(NaarPad(*pad), onderzoek.tekst); });
   if (!geschreven) {
-    dialogen.Toon(geschreven.Melding() + ".", "Onderzoek opslaan", Icoon::Kritiek);
+    dialogen.Toon(geschreven.Melding() + ".", std::string(kTitelOnderzoekOpslaan), Icoon::Kritiek);
     return false;
   }
   onderzoek.pad = *pad;
@@ -42,9 +43,10 @@ bool BewaarOnderzoek(QWidget* ouder, Dialogen& dialogen, HuidigOnderzoek& onderz
   return true;
 }
 
-bool BewaarOnderzoekEerst(QWidget* ouder, Dialogen& dialogen, HuidigOnderzoek& onderzoek, const char* titel) {
+bool BewaarOnderzoekEerst(QWidget* ouder, Dialogen& dialogen, HuidigOnderzoek& onderzoek, std::string_view titel) {
   if (!onderzoek.gewijzigd) return true;
-  switch (dialogen.Toon("Wilt u het onderzoek eerst opslaan?", titel, Icoon::Vraag, Knoppen::JaNeeAnnuleren)) {
+  switch (
+      dialogen.Toon(std::string(kOnderzoekEerstOpslaan), std::string(titel), Icoon::Vraag, Knoppen::JaNeeAnnuleren)) {
     case Antwoord::Ja:
       return BewaarOnderzoek(ouder, dialogen, onderzoek);
     case Antwoord::Nee:

@@ -5,6 +5,7 @@
 // are lost.
 #include <QString>
 #include <string>
+#include <string_view>
 
 #include "base/Uitkomst.h"
 
@@ -35,6 +36,6 @@ bool BewaarOnderzoek(QWidget* ouder, Dialogen& dialogen, HuidigOnderzoek& onderz
 
 // With unsaved changes: asks whether to save them first. False when the
 // command must not go on (Cancel, or a save that did not happen).
-bool BewaarOnderzoekEerst(QWidget* ouder, Dialogen& dialogen, HuidigOnderzoek& onderzoek, const char* titel);
+bool BewaarOnderzoekEerst(QWidget* ouder, Dialogen& dialogen, HuidigOnderzoek& onderzoek, std::string_view titel);
 
 }  // namespace tarvo

@@ -20,7 +20,7 @@
 namespace tarvo {
 namespace {
 
-const std::string kTitel = "Onderzoek";
+const std::string kTitel(kOnderzoekKop);
 
 // A road's cell by its outcome, the eye finding the roads that need a decision.
 QColor Kleur(Toetsuitkomst uitkomst) {
@@ -62,9 +62,7 @@ OnderzoekVenster::OnderzoekVenster(HuidigOnderzoek& onderzoek, Uitkomst<Invoer> 
 // The points as tabs, under them what the study says as a whole; the
 // commands in two rows, so that a large scaling still fits the screen.
 void OnderzoekVenster::MaakKnoppen() {
-  auto* uitleg = new QLabel(QTekst("Per waarneempunt en hoogte de " + std::string(kOnderzoekCel) +
-                                   " van elke weg met de toetsing, en het " + std::string(kOnderzoekCumulatief) + "."),
-                            this);
+  auto* uitleg = new QLabel(QTekst(OnderzoekUitleg()), this);
   uitleg->setWordWrap(true);
   punten_ = new QTabWidget(this);
   punten_->setObjectName("punten");
@@ -73,19 +71,19 @@ void OnderzoekVenster::MaakKnoppen() {
   samenvatting_->setTextFormat(Qt::PlainText);
   samenvatting_->setWordWrap(true);
 
-  auto* nieuw = MaakKnop("&Nieuw", "nieuwKnop", this);
+  auto* nieuw = MaakKnop(QTekst(kOnderzoekOpdrachten.nieuw), "nieuwKnop", this);
   connect(nieuw, &QPushButton::clicked, this, &OnderzoekVenster::Nieuw);
-  auto* open = MaakKnop("&Openen…", "openKnop", this);
+  auto* open = MaakKnop(QTekst(kOnderzoekOpdrachten.openen), "openKnop", this);
   connect(open, &QPushButton::clicked, this, &OnderzoekVenster::Open);
-  bewaarKnop_ = MaakKnop("Op&slaan…", "bewaarKnop", this);
+  bewaarKnop_ = MaakKnop(QTekst(kOnderzoekOpdrachten.opslaan), "bewaarKnop", this);
   connect(bewaarKnop_, &QPushButton::clicked, this, [this] { (void)Bewaar(); });
-  huidigKnop_ = MaakKnop("&Huidig rekenblad toevoegen", "huidigKnop", this);
+  huidigKnop_ = MaakKnop(QTekst(kOnderzoekOpdrachten.huidig), "huidigKnop", this);
   huidigKnop_->setToolTip(huidig_ ? "Het rekenblad op het scherm als weg bij zijn waarneempunt"
                                   : QTekst(huidig_.Melding()));
   connect(huidigKnop_, &QPushButton::clicked, this, &OnderzoekVenster::VoegHuidigToe);
   afdrukKnop_ = MaakKnop("&Afdrukken…", "afdrukKnop", this);
   connect(afdrukKnop_, &QPushButton::clicked, this, &OnderzoekVenster::DrukAf);
-  auto* sluiten = MaakKnop("Sl&uiten", "sluitKnop", this);
+  auto* sluiten = MaakKnop(QTekst(kOnderzoekOpdrachten.sluiten), "sluitKnop", this);
   connect(sluiten, &QPushButton::clicked, this, &QDialog::reject);
 
   auto* bestand = new QHBoxLayout;
@@ -125,8 +123,7 @@ void OnderzoekVenster::Toon() {
     if (punten_->tabText(punten_->count() - 1) == getoond) punten_->setCurrentIndex(punten_->count() - 1);
   }
   std::string samenvatting = antwoord_->fout.empty() ? antwoord_->samenvatting : antwoord_->fout;
-  if (onderzoek_.tekst.empty())
-    samenvatting = "Nog geen onderzoek: open een blad, of voeg het huidige rekenblad toe als weg.";
+  if (onderzoek_.tekst.empty()) samenvatting = kOnderzoekLeeg;
   samenvatting_->setText(QTekst(samenvatting));
   samenvatting_->setVisible(!samenvatting.empty());
   bewaarKnop_->setEnabled(!onderzoek_.tekst.empty());
@@ -136,9 +133,7 @@ void OnderzoekVenster::Toon() {
 // The point's maximum, its table and the roads not computed.
 QWidget* OnderzoekVenster::PuntBlad(const OnderzoekPuntTabel& t) {
   auto* blad = new QWidget;
-  auto* maximum = new QLabel(t.maximum.empty() ? "Geen situatie of grenswaarde opgegeven: de wegen zijn niet getoetst."
-                                               : "Maximale ontheffingswaarde: " + QTekst(t.maximum) + ".",
-                             blad);
+  auto* maximum = new QLabel(QTekst(MaximumZin(t)), blad);
   maximum->setObjectName("maximum");
   auto* tabel = new QTableWidget(blad);
   tabel->setObjectName("tabel");
@@ -182,7 +177,7 @@ void OnderzoekVenster::VulTabel(QTableWidget* tabel, const OnderzoekPuntTabel& t
     for (int k = 0; k < wegen; ++k) {
       const OnderzoekCel& c = t.cellen[h][static_cast<std::size_t>(k)];
       if (!c.berekend) {
-        tabel->setItem(r, k, Cel("niet berekend", "Zie de meldingen onder de tabel."));
+        tabel->setItem(r, k, Cel(QTekst(kNietBerekend), QTekst(kZieRedenen)));
         continue;
       }
       auto* cel = Cel(QTekst(c.geluidsbelasting + " dB" + (c.toetsing.empty() ? "" : "\n" + c.toetsing)),
@@ -192,8 +187,8 @@ void OnderzoekVenster::VulTabel(QTableWidget* tabel, const OnderzoekPuntTabel& t
     }
     const std::string& som = t.cumulatief[h];
     tabel->setItem(r, wegen,
-                   Cel(QTekst(som.empty() ? "niet berekend" : som + " dB"),
-                       QTekst(som.empty() ? "Niet elke weg van dit punt is berekend." : kOnderzoekCumulatief)));
+                   Cel(QTekst(som.empty() ? std::string(kNietBerekend) : som + " dB"),
+                       QTekst(som.empty() ? kNietElkeWeg : kOnderzoekCumulatief)));
   }
   // The roads share the width the sum leaves, their outcomes breaking over
   // lines; on a small screen or at a large scaling the table scrolls.
@@ -204,7 +199,7 @@ void OnderzoekVenster::VulTabel(QTableWidget* tabel, const OnderzoekPuntTabel& t
 }
 
 void OnderzoekVenster::Nieuw() {
-  if (!BewaarOnderzoekEerst(this, dialogen_, onderzoek_, "Nieuw onderzoek")) return;
+  if (!BewaarOnderzoekEerst(this, dialogen_, onderzoek_, kTitelNieuwOnderzoek)) return;
   onderzoek_ = {};
   Bereken();
   Toon();
@@ -212,8 +207,8 @@ void OnderzoekVenster::Nieuw() {
 
 // A sheet refused as a whole leaves the study on screen as it was.
 void OnderzoekVenster::Open() {
-  if (!BewaarOnderzoekEerst(this, dialogen_, onderzoek_, "Onderzoek openen")) return;
-  const auto pad = KiesOpenPad(dialogen_, this, "Onderzoek openen", kOnderzoekFilter);
+  if (!BewaarOnderzoekEerst(this, dialogen_, onderzoek_, kTitelOnderzoekOpenen)) return;
+  const auto pad = KiesOpenPad(dialogen_, this, QTekst(kTitelOnderzoekOpenen), kOnderzoekFilter);
   if (!pad) return;
   auto tekst = MetZandloper([&] { return LeesOnderzoekTekst(*pad); });
   if (!tekst) {
@@ -240,7 +235,7 @@ bool OnderzoekVenster::Bewaar() {
 // A new sheet starts with a byte-order mark, so that a spreadsheet reads its accents.
 void OnderzoekVenster::VoegHuidigToe() {
   if (!huidig_) {
-    dialogen_.Toon("Het huidige rekenblad kan niet worden toegevoegd: " + huidig_.Melding(), kTitel, Icoon::Uitroep);
+    dialogen_.Toon(std::string(kNietToevoegen) + huidig_.Melding(), kTitel, Icoon::Uitroep);
     return;
   }
   auto tekst = VoegWegToe(onderzoek_.tekst, *huidig_, decimaal_);

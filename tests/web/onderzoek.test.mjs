@@ -67,7 +67,13 @@ test('the study: refusals and the example as tarvo-reken words them, the workshe
   const { page } = p;
   const Knop = async (id) => (await page.focus(`#onderzoek${id}`), page.keyboard.press('Enter'));
   const Open = async (pad) => (await Promise.all([page.waitForFileChooser(), Knop('Openen')]))[0].accept([pad]);
-  const Nieuw = async (toets) => (await Knop('Nieuw'), await p.Wacht(() => document.getElementById('onderzoekVraag').open), p.Toets(toets));
+  const Nieuw = async (toets) => (await Knop('Nieuw'), await p.Wacht(() => document.getElementById('opslaanVraag').open), p.Toets(toets));
+  // A download counts as saved once the user says it arrived: asked with Nee first, answered Ja.
+  const Bevestig = async (naam) => {
+    await p.Wacht(() => document.getElementById('melding').open);
+    assert.deepEqual([await p.Actief(), await p.Tekst('#meldingTekst')], ['meldingNee', kern.Tabel().teksten.onderzoekDownloadVraag.replace('{naam}', naam)]);
+    await page.click('#meldingJa');
+  };
   await p.Toets('Ctrl+Shift+O');
   await Knop('Huidig');
   assert.equal((await p.Melding()).tekst, kern.OnderzoekVoegToe(new Uint8Array(), false).fout);
@@ -82,6 +88,7 @@ test('the study: refusals and the example as tarvo-reken words them, the workshe
     ['Csv', 'onderzoek-uitkomsten.csv', Natief('--onderzoek', kVoorbeeld)], ['BijlageCsv', 'onderzoek-bijlage.csv', Natief('--onderzoek', kVoorbeeld, '--bijlage')]]) {
     await Knop(knop);
     assert.equal((await p.Download(naam)).toString('utf8'), knop === 'Opslaan' ? verwacht : `\ufeff${verwacht.replaceAll('\n', '\r\n')}`, naam);
+    if (knop === 'Opslaan') await Bevestig(naam);
   }
   await page.evaluate(() => (window.print = () => {}));
   await Knop('Afdrukken');
@@ -98,11 +105,16 @@ test('the study: refusals and the example as tarvo-reken words them, the workshe
   const blad = (kern.ZetWerkblad(huidig), kern.OnderzoekVoegToe(new Uint8Array(), true).blad);
   await Knop('Huidig');
   assert.equal((await p.Melding()).tekst, kern.OnderzoekVoegToe(blad, true).fout);
+  // Not confirmed: still changed, and the next question offers it again.
   await Knop('Opslaan');
   assert.deepEqual(await p.Download('onderzoek.csv'), Buffer.from(blad));
+  assert.equal((await p.Melding('Escape')).knop, 'Nee');
+  assert.equal(await p.Tekst('#onderzoekKop'), 'Onderzoek – onderzoek.csv *');
   assert.ok(Buffer.from(blad).toString().startsWith('\ufeffwaarneempunt;weg;'));
-  // Into the example beside its point's roads, that tab shown; the sheet then as tarvo-reken reads it.
-  await Open(kVoorbeeld);
+  // Into the example beside its point's roads, that tab shown, the unconfirmed sheet let go with Nee;
+  // the sheet then as tarvo-reken reads it.
+  const NeeDan = async () => (await Knop('Openen'), await p.Wacht(() => document.getElementById('opslaanVraag').open), p.Toets('Alt+n'));
+  (await Promise.all([page.waitForFileChooser(), NeeDan()]))[0].accept([kVoorbeeld]);
   await p.Wacht(() => document.querySelectorAll('#onderzoekPunten [role=tab]').length === 3);
   await Knop('Huidig');
   const punten = await Punten(page);
@@ -116,6 +128,7 @@ test('the study: refusals and the example as tarvo-reken words them, the workshe
   assert.equal((await Punten(page)).length, 3);
   await Nieuw('Enter');
   writeFileSync(join(tijdelijk, 'nieuw.csv'), await p.Download('onderzoek.csv'));
+  await Bevestig('onderzoek.csv');
   VergelijkMetNatief(punten, join(tijdelijk, 'nieuw.csv'));
   assert.equal((await Punten(page)).length, 0);
   await Knop('Huidig');

@@ -65,6 +65,8 @@ export async function StartPagina({ schaal = 1, datum = null } = {}) {
   page.on('pageerror', (e) => fouten.push(e.message));
   const cdp = await page.createCDPSession();
   await cdp.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: tijdelijk });
+  // A browser without Chrome's file pickers: files chosen with <input type=file>, saved as downloads.
+  await page.evaluateOnNewDocument(() => (window.__tarvoKiezer = {}));
   if (datum) {
     await page.evaluateOnNewDocument((ms) => {
       const Echt = Date;

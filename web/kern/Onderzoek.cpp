@@ -27,7 +27,7 @@ void SchrijfPunt(Json& j, const OnderzoekPuntTabel& t) {
     for (const std::string& s : lijst) j.Tekst(s);
     j.EindLijst();
   };
-  j.Object().Veld("naam", t.naam).Veld("maximum", t.maximum);
+  j.Object().Veld("naam", t.naam).Veld("maximum", t.maximum).Veld("maximumZin", MaximumZin(t));
   teksten("wegen", t.wegen);
   teksten("hoogten", t.hoogten);
   teksten("cumulatief", t.cumulatief);
@@ -58,7 +58,7 @@ TARVO_WEB const char* WebOnderzoek() {
   Json j;
   j.Object().Veld("fout", a->fout).Veld("samenvatting", a->samenvatting);
   j.Sleutel("bijschrift").Object().Veld("cel", kOnderzoekCel).Veld("cumulatief", kOnderzoekCumulatief);
-  j.Veld("cumulatiefNaam", kCumulatiefNaam).EindObject();
+  j.Veld("cumulatiefNaam", kCumulatiefNaam).EindObject().Veld("uitleg", OnderzoekUitleg());
   j.Sleutel("punten").Lijst();
   for (const OnderzoekPuntTabel& t : a->tabellen) SchrijfPunt(j, t);
   j.EindLijst();
@@ -71,8 +71,8 @@ TARVO_WEB const char* WebOnderzoek() {
 // filled in or opened, which is no road. The new sheet in the byte buffer,
 // a new one with a byte-order mark; the answer names the road's point.
 TARVO_WEB const char* WebOnderzoekVoegToe(int ingevuld) {
-  const std::string kan = "Het huidige rekenblad kan niet worden toegevoegd: ";
-  if (ingevuld == 0) return FoutAntwoord(kan + "er is geen rekenblad ingevuld of geopend.");
+  const std::string kan(kNietToevoegen);
+  if (ingevuld == 0) return FoutAntwoord(kan + std::string(kNietIngevuld));
   const KernToestand& t = Toestand();
   const TeBewarenRekenblad bewaren = TeBewaren(t.werkblad, t.decimaal);
   if (const auto& w = bewaren.controle.weigering) {

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "driver/OnderzoekBlad.h"
 #include "driver/Opdrachten.h"
 #include "web/kern/Json.h"
 
@@ -104,6 +105,38 @@ inline constexpr PaginaTekst kPaginaTeksten[] = {
     {"titelImport", "Importeren"},
     {"titelHelp", "Toelichting bij invoer"},
     {"titelInfo", "Informatie over Tarvo"},
+    // A question before changes no file holds would go.
+    {"knopJa", "&Ja"},
+    {"knopNee", "&Nee"},
+    {"knopAnnuleren", "Annuleren"},
+    // The study, as the window "Onderzoek" says it, and its files in a browser.
+    {"onderzoekTitel", kOnderzoekKop},
+    {"onderzoekLeeg", kOnderzoekLeeg},
+    {"onderzoekNietBerekend", kNietBerekend},
+    {"onderzoekZieMeldingen", kZieRedenen},
+    {"onderzoekNietElkeWeg", kNietElkeWeg},
+    {"onderzoekEerstOpslaan", kOnderzoekEerstOpslaan},
+    {"onderzoekTitelNieuw", kTitelNieuwOnderzoek},
+    {"onderzoekTitelOpenen", kTitelOnderzoekOpenen},
+    {"onderzoekTitelOpslaan", kTitelOnderzoekOpslaan},
+    {"onderzoekKnopNieuw", kOnderzoekOpdrachten.nieuw},
+    {"onderzoekKnopOpenen", kOnderzoekOpdrachten.openen},
+    {"onderzoekKnopOpslaan", kOnderzoekOpdrachten.opslaan},
+    {"onderzoekKnopHuidig", kOnderzoekOpdrachten.huidig},
+    {"onderzoekKnopSluit", kOnderzoekOpdrachten.sluiten},
+    {"onderzoekKnopCsv", "Uitkomsten als &CSV…"},
+    {"onderzoekKnopBijlageCsv", "&Bijlage als CSV…"},
+    {"onderzoekKnopAfdrukken", "Bijlage &afdrukken…"},
+    {"onderzoekBestandFout", "Onderzoek {naam}: {reden}"},
+    {"onderzoekOpgeslagen", "Onderzoek opgeslagen als {naam}."},
+    {"onderzoekNietOpgeslagen", "Onderzoek niet opgeslagen."},
+    {"onderzoekSchrijfFout", "Onderzoek {naam} is niet opgeslagen: {reden}."},
+    {"onderzoekAangeboden",
+     "Onderzoek aangeboden als download: {naam}. Het telt als niet bewaard tot u bevestigt dat het bestand op uw "
+     "computer staat."},
+    {"onderzoekDownloadVraag",
+     "Het onderzoek is aangeboden als download: {naam}. Staat het bestand nu op uw computer?"},
+    {"onderzoekDownloadBevestigd", "Onderzoek aangeboden als download: {naam}; volgens u staat het op uw computer."},
 };
 
 // The browser's error names as the reason a sentence gives.
@@ -126,6 +159,7 @@ inline constexpr BestandSoort kBestandSoorten[] = {
     {"rekenblad", "Rekenbladen Tarvo (*.tvo)", ".tvo", "application/octet-stream"},
     {"catalogus", "Wegdekkenbestanden (*.dat)", ".dat", "application/octet-stream"},
     {"tabel", "Wegdekkentabellen (*.csv)", ".csv", "text/csv"},
+    {"onderzoek", "Onderzoek (*.csv)", ".csv", "text/csv"},
 };
 
 inline void SchrijfPaginaTeksten(Json& j) {
