@@ -48,27 +48,10 @@ Papier PapierVan(const BijlageTabel& tabel) {
   return p;
 }
 
-// Measures on the device the pages are drawn on, in its pixels.
-struct Maten {
-  explicit Maten(const QPaintDevice& a)
-      : apparaat(&a),
-        pxPerCm(a.logicalDpiX() / 2.54),
-        breedte(a.width()),
-        hoogte(a.height()),
-        ruimte(kCelRuimteCm * pxPerCm),
-        rijRuimte(kRijRuimtePunten * a.logicalDpiY() / 72.0) {}
+// The measures, and the fonts of these pages.
+struct Maten : Bladmaten {
+  explicit Maten(const QPaintDevice& a) : Bladmaten(a, kCelRuimteCm, kRijRuimtePunten) {}
 
-  double Breedte(const QString& tekst, const QFont& f) const {
-    return QFontMetricsF(f, apparaat).horizontalAdvance(tekst);
-  }
-  double Regel(const QFont& f) const { return QFontMetricsF(f, apparaat).lineSpacing(); }
-
-  QStringList Regels(const QString& tekst, const QFont& f, double breedte) const {
-    return Afgebroken(tekst, f, breedte, *apparaat);
-  }
-
-  const QPaintDevice* apparaat;
-  double pxPerCm, breedte, hoogte, ruimte, rijRuimte;
   QFont tabel = Lettertype(kTabelPunten, false);
   QFont vet = Lettertype(kTabelPunten, true);
   QFont kop = Lettertype(kKopPunten, true);

@@ -1,6 +1,7 @@
 #include "shared_ui/BladenAfdruk.h"
 
 #include <QDir>
+#include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPdfWriter>
 #include <QTextLayout>
@@ -41,6 +42,20 @@ QStringList Afgebroken(const QString& tekst, const QFont& f, double breedte, con
   layout.endLayout();
   return regels;
 }
+
+Bladmaten::Bladmaten(const QPaintDevice& a, double celRuimteCm, double rijRuimtePunten)
+    : apparaat(&a),
+      pxPerCm(a.logicalDpiX() / 2.54),
+      breedte(a.width()),
+      hoogte(a.height()),
+      ruimte(celRuimteCm * pxPerCm),
+      rijRuimte(rijRuimtePunten * a.logicalDpiY() / 72.0) {}
+
+double Bladmaten::Breedte(const QString& tekst, const QFont& f) const {
+  return QFontMetricsF(f, apparaat).horizontalAdvance(tekst);
+}
+double Bladmaten::Regel(const QFont& f) const { return QFontMetricsF(f, apparaat).lineSpacing(); }
+double Bladmaten::Ascent(const QFont& f) const { return QFontMetricsF(f, apparaat).ascent(); }
 
 QString BladNummer(std::size_t n, std::size_t van) { return QString("blad %1 van %2").arg(n).arg(van); }
 

@@ -29,6 +29,22 @@ QFont Lettertype(double punten, bool vet);
 // words, and inside a word only where the word alone is wider. Never cut.
 QStringList Afgebroken(const QString& tekst, const QFont& f, double breedte, const QPaintDevice& apparaat);
 
+// Measures on the device the pages are drawn on, in its pixels; a table's
+// cells keep `celRuimteCm` left and right, `rijRuimtePunten` above and below.
+struct Bladmaten {
+  Bladmaten(const QPaintDevice& a, double celRuimteCm, double rijRuimtePunten);
+
+  double Breedte(const QString& tekst, const QFont& f) const;
+  double Regel(const QFont& f) const;
+  double Ascent(const QFont& f) const;
+  QStringList Regels(const QString& tekst, const QFont& f, double breedte) const {
+    return Afgebroken(tekst, f, breedte, *apparaat);
+  }
+
+  const QPaintDevice* apparaat;
+  double pxPerCm, breedte, hoogte, ruimte, rijRuimte;
+};
+
 // "blad 2 van 5".
 QString BladNummer(std::size_t n, std::size_t van);
 

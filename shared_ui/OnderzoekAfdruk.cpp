@@ -30,23 +30,10 @@ constexpr double kAlineaAfstandCm = 0.2;  // above a table or a list
 const QColor kStreep(238, 238, 238);      // every other row, to follow a row across
 const QColor kLijn(150, 150, 150);
 
-// Measures on the device the pages are drawn on, in its pixels.
-struct Maten {
-  explicit Maten(const QPaintDevice& a)
-      : apparaat(&a),
-        pxPerCm(a.logicalDpiX() / 2.54),
-        breedte(a.width()),
-        hoogte(a.height()),
-        ruimte(kCelRuimteCm * pxPerCm),
-        rijRuimte(kRijRuimtePunten * a.logicalDpiY() / 72.0) {}
+// The measures, and the fonts of these pages.
+struct Maten : Bladmaten {
+  explicit Maten(const QPaintDevice& a) : Bladmaten(a, kCelRuimteCm, kRijRuimtePunten) {}
 
-  double Breedte(const QString& t, const QFont& f) const { return QFontMetricsF(f, apparaat).horizontalAdvance(t); }
-  double Regel(const QFont& f) const { return QFontMetricsF(f, apparaat).lineSpacing(); }
-  double Ascent(const QFont& f) const { return QFontMetricsF(f, apparaat).ascent(); }
-  QStringList Regels(const QString& t, const QFont& f, double b) const { return Afgebroken(t, f, b, *apparaat); }
-
-  const QPaintDevice* apparaat;
-  double pxPerCm, breedte, hoogte, ruimte, rijRuimte;
   QFont tekst = Lettertype(kTekstPunten, false);
   QFont vet = Lettertype(kTekstPunten, true);
   QFont punt = Lettertype(kPuntPunten, true);
