@@ -7,7 +7,19 @@ const kCodeer = new TextEncoder();
 // fabriek: the Emscripten module's factory; wasm: its WebAssembly bytes.
 export async function MaakKern(fabriek, wasm) {
   const m = await fabriek({ wasmBinary: wasm });
+  const verbinding = Verbinding(m);
+  return {
+    ...WerkbladVragen(m, verbinding),
+    ...CatalogusVragen(m, verbinding),
+    ...GereedschapVragen(m, verbinding),
+    ...CumulatieVragen(m, verbinding),
+    ...OnderzoekVragen(m, verbinding),
+  };
+}
 
+// How the page talks to the core: a question's texts in, an answer (JSON)
+// and a file's bytes out.
+function Verbinding(m) {
   // A question's texts (strings, or bytes of a file) as the core reads them:
   // per text a 32-bit little-endian length, then its UTF-8 bytes.
   function Vraag(teksten) {
@@ -32,9 +44,11 @@ export async function MaakKern(fabriek, wasm) {
     Vraag(teksten);
     return roep();
   };
-  // A catalogue taken: its list, and its file's bytes to keep.
-  const MetBytes = (a) => (a.fout ? a : { ...a, bytes: Bytes() });
+  return { Met, Antwoord, Bytes };
+}
 
+// The worksheet: the fields' table, checking, calculating, reading and writing.
+function WerkbladVragen(m, { Met, Antwoord, Bytes }) {
   return {
     Tabel: () => Antwoord(m._WebTabel()),
     // decimaal ',' or '.'; datum a Date: the day decides the 110g deduction.
@@ -56,6 +70,15 @@ export async function MaakKern(fabriek, wasm) {
       const a = Antwoord(m._WebSchrijfRekenblad());
       return { ...a, bytes: a.weigering ? null : Bytes() };
     },
+  };
+}
+
+// The road-surface catalogue and the user's name in it: the catalogue's
+// bytes come with the answer, for the browser to keep.
+function CatalogusVragen(m, { Met, Antwoord, Bytes }) {
+  // A catalogue taken: its list, and its file's bytes to keep.
+  const MetBytes = (a) => (a.fout ? a : { ...a, bytes: Bytes() });
+  return {
     LaadCatalogus: (bytes, naam) => Met([bytes, naam], () => MetBytes(Antwoord(m._WebLaadCatalogus()))),
     // The base64 text the browser kept.
     LaadBewaard: (tekst) => Met([tekst], () => MetBytes(Antwoord(m._WebLaadBewaard()))),
@@ -65,9 +88,6 @@ export async function MaakKern(fabriek, wasm) {
     VoerImportUit: () => ({ ...Antwoord(m._WebVoerImportUit()), bytes: Bytes() }),
     ExporteerWegdekken: () => (m._WebExporteerWegdekken(), Bytes()),
     ZetGebruiker: (naam) => Met([naam], () => ({ ...Antwoord(m._WebZetGebruiker()), bytes: Bytes() })),
-    ...GereedschapVragen(m, { Met, Antwoord, Bytes }),
-    ...CumulatieVragen(m, { Met, Antwoord, Bytes }),
-    ...OnderzoekVragen(m, { Met, Antwoord, Bytes }),
   };
 }
 
@@ -108,7 +128,6 @@ function GereedschapVragen(m, { Met, Antwoord, Bytes }) {
     ValideerOmreken: (soort, vak, tekst) => Met([tekst], () => Antwoord(m._WebValideerOmreken(soort, vak))),
     Omreken: (teksten) => Met(teksten, () => Antwoord(m._WebOmreken())),
     Toepassen: (teksten) => Met(teksten, () => Antwoord(m._WebToepassen())),
-    // The commands of the window and the page, with their keys.
     // The test against the limits: naam '' for a worksheet that is no file.
     ToetsingOpen: (naam) => Met([naam], () => Antwoord(m._WebToetsingOpen())),
     Toetsing: ({ situatie, hoogten, grenzen, maximum }) =>

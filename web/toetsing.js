@@ -19,12 +19,17 @@ export function ToonTabel(tabelElement, antwoord) {
       return th;
     }),
   );
+  // The outcome in words coloured by the outcome, as a road's cell in the study.
   const rijen = antwoord.rijen.map((rij) =>
     Maak(
       'tr',
-      { class: rij.uitkomst },
+      {},
       ...rij.cellen.map((c, i) =>
-        Maak('td', { class: i === antwoord.toetsKolom ? 'toets' : 'getal', tekst: c.tekst, ...(c.uitleg ? { title: c.uitleg } : {}) }),
+        Maak('td', {
+          class: i === antwoord.toetsKolom ? `toets ${rij.uitkomst}` : 'getal',
+          tekst: c.tekst,
+          ...(c.uitleg ? { title: c.uitleg } : {}),
+        }),
       ),
     ),
   );

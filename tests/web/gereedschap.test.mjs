@@ -99,6 +99,9 @@ test('the tools on the page', async (t) => {
     page.evaluate(() => ({
       koppen: [...document.querySelectorAll('#toetsTabel th')].map((th) => ({ regels: th.innerText.split('\n'), uitleg: th.title })),
       rijen: [...document.querySelectorAll('#toetsTabel tbody tr')].map((tr) => [...tr.cells].map((c) => ({ tekst: c.textContent, rechts: c.classList.contains('getal'), uitleg: c.title }))),
+      // The outcome cells: their class beside 'toets', their colour on screen and on paper.
+      uitkomsten: [...document.querySelectorAll('#toetsTabel td.toets')].map((c) => [
+        [...c.classList].filter((k) => k !== 'toets').join(' '), getComputedStyle(c).backgroundColor, getComputedStyle(c).printColorAdjust]),
       melding: document.getElementById('toetsMelding').textContent,
       uit: ['toetsCsv', 'toetsAfdrukken'].map((id) => document.getElementById(id).disabled),
       maximum: document.getElementById('toetsMaximum'),
@@ -113,6 +116,7 @@ test('the tools on the page', async (t) => {
     await p.Toets('ArrowDown', i);
   };
 
+  const kleuren = new Map();  // an outcome's class: the colours its cells had
   for (const g of kToetsingen) {
     await t.test(`tests against the limits: ${g.naam}`, async () => {
       await Typ(g.werkblad);
@@ -134,10 +138,35 @@ test('the tools on the page', async (t) => {
         assert.deepEqual(rij.map((c) => c.rechts), rij.map((_, i) => i !== a.toetsKolom));
         assert.deepEqual(rij.map((c) => c.uitleg), a.rijen[r].cellen.map((c) => c.uitleg));
       });
+      assert.deepEqual(tabel.uitkomsten.map(([klasse]) => klasse), a.rijen.map((r) => r.uitkomst));
+      for (const [klasse, ...kleur] of tabel.uitkomsten) kleuren.set(klasse, [...(kleuren.get(klasse) ?? []), kleur.join(' ')]);
       assert.deepEqual([tabel.melding, tabel.uit, await p.Tekst('#toetsingKop')], ['', [false, false], a.titel]);
       await page.keyboard.press('Escape');
     });
   }
+
+  await t.test('colours each outcome of the test its own way, as the study\'s cells, also on paper', async () => {
+    const studie = await page.evaluate((klassen) => {
+      const tabel = document.body.appendChild(document.createElement('table'));
+      tabel.className = 'onderzoektabel';
+      const kleur = klassen.map((k) => {
+        const c = tabel.insertRow().insertCell();
+        c.className = k;
+        return `${getComputedStyle(c).backgroundColor} ${getComputedStyle(c).printColorAdjust}`;
+      });
+      tabel.remove();
+      return kleur;
+    }, [...kleuren.keys()]);
+    assert.deepEqual([...kleuren.keys()].sort(), ['BovenMaximum', 'HogereWaarde', 'Voldoet']);
+    const eigen = [...kleuren].map(([klasse, gezien]) => {
+      assert.equal(new Set(gezien).size, 1, klasse);
+      assert.match(gezien[0], /^rgb\(\d+, \d+, \d+\) exact$/, klasse);
+      assert.notEqual(gezien[0], 'rgb(255, 255, 255) exact', klasse);
+      return gezien[0];
+    });
+    assert.equal(new Set(eigen).size, eigen.length);
+    assert.deepEqual(studie, eigen);
+  });
 
   await t.test('offers the situations of art. 83, the own maximum only for "zelf kiezen", held within its range', async () => {
     await OpenToetsing();
