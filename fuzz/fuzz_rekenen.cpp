@@ -49,7 +49,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (data[0] & 0x18) return 0;
   std::ostringstream uit;
   const std::string afstand = (data[0] & 4) ? "100" : "100,5";
-  const auto diagram = tarvo::DiagramOpdracht(afstand, g, uit);
+  const auto diagram = tarvo::DiagramOpdracht(afstand, g, vandaag, uit);
   if (diagram) {
     if (uit.str().empty()) std::abort();
   } else if (diagram.Melding().empty()) {
