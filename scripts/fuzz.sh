@@ -11,7 +11,7 @@ cd "$(dirname "$0")/.."
 BUILD=build-fuzz
 SECONDEN=${FUZZ_SECONDEN:-20}
 NAMEN=("$@")
-[ ${#NAMEN[@]} -gt 0 ] || NAMEN=(catalogus werkblad rekenen batch wegdektabel veldgetal)
+[ ${#NAMEN[@]} -gt 0 ] || NAMEN=(catalogus werkblad rekenen batch wegdektabel veldgetal onderzoek)
 
 CXX=clang++ cmake -S . -B "$BUILD" -G Ninja -DTARVO_FUZZ=ON -DTARVO_GUI=OFF -DTARVO_BENCH=OFF
 doelen=()
@@ -24,7 +24,7 @@ cmake --build "$BUILD" -j2 --target "${doelen[@]}" maak_catalogus maak_voorbeeld
 # for the calculation each worksheet followed by its catalogue.
 SEEDS="$BUILD/fuzz-seeds"
 rm -rf "$SEEDS"
-mkdir -p "$SEEDS/catalogus" "$SEEDS/werkblad" "$SEEDS/rekenen" "$SEEDS/batch" "$SEEDS/golden" "$SEEDS/wegdektabel" "$SEEDS/veldgetal"
+mkdir -p "$SEEDS/catalogus" "$SEEDS/werkblad" "$SEEDS/rekenen" "$SEEDS/batch" "$SEEDS/golden" "$SEEDS/wegdektabel" "$SEEDS/veldgetal" "$SEEDS/onderzoek"
 "$BUILD/data/maak_catalogus" data/wegdekken.tsv "$SEEDS/catalogus/wegdekken.dat"
 "$BUILD/data/maak_voorbeeld" data/voorbeeld.txt "$SEEDS/werkblad/voorbeeld.tvo"
 head -c 100 "$SEEDS/catalogus/wegdekken.dat" > "$SEEDS/catalogus/te-kort.dat"
@@ -50,6 +50,10 @@ printf 'Omschrijving\tDL_lv\tb_lv\tDL_mv\tb_mv\tDL_zv\tb_zv\r\nDunne deklaag\t-1
   > "$SEEDS/wegdektabel/geplakt.txt"
 printf 'omschrijving;DL_lv;b_lv;DL_mv;b_mv;DL_zv;b_zv\nX;1;2;inf;4;"5;6\n' > "$SEEDS/wegdektabel/fout.csv"
 
+# Study sheets: the example, the one with refused rows, and both cut short.
+cp tests/app/invoer/onderzoek.csv tests/app/invoer/onderzoek_fout.csv "$SEEDS/onderzoek/"
+head -c 400 tests/app/invoer/onderzoek.csv > "$SEEDS/onderzoek/kort.csv"
+
 # Field texts: rounding edges, carries, both separators, blanks, a sign.
 i=0
 for t in '1107,371' ' 9.995' '0,005' '-0.001' '+0,000' '127.5\t' '29.5' '99999.995' '.5' '5.' \
@@ -65,7 +69,7 @@ for naam in "${NAMEN[@]}"; do
   extra=()
   [ -f "fuzz/$naam.dict" ] && extra+=(-dict="fuzz/$naam.dict")
   # Every row is a whole calculation: more rows than a few find nothing new, only slower.
-  [ "$naam" = batch ] && extra+=(-max_len=2048)
+  [ "$naam" = batch ] || [ "$naam" = onderzoek ] && extra+=(-max_len=2048)
   mkdir -p "$corpus" "$artefacten"
   echo "== fuzz_$naam: ${SECONDEN}s, log in $log"
   if ! "$BUILD/fuzz/fuzz_$naam" -max_total_time="$SECONDEN" -timeout=10 -print_final_stats=1 "${extra[@]}" \
