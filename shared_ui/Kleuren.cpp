@@ -16,4 +16,15 @@ void ZetPaletKleur(QWidget* w, QPalette::ColorRole rol, const QColor& kleur, boo
   w->setPalette(pal);
 }
 
+QColor UitkomstKleur(Toetsuitkomst uitkomst) {
+  switch (uitkomst) {
+    case Toetsuitkomst::Voldoet:
+      return {222, 242, 222};
+    case Toetsuitkomst::HogereWaarde:
+      return {255, 243, 205};
+    default:
+      return {248, 215, 215};
+  }
+}
+
 }  // namespace tarvo

@@ -3,6 +3,8 @@
 #include <QColor>
 #include <QPalette>
 
+#include "tools/Toetsing.h"
+
 class QWidget;
 
 namespace tarvo {
@@ -14,6 +16,10 @@ inline constexpr QColor kGroen{0, 255, 0};          // filled in by the traffic 
 // The background of an entry field, in every state of the window.
 void ZetAchtergrond(QWidget* vak, const QColor& kleur);
 QColor Achtergrond(const QWidget* vak);
+
+// An outcome of the test against the limits, for the eye to find the roads
+// that need a decision: green, yellow, red.
+QColor UitkomstKleur(Toetsuitkomst uitkomst);
 
 // One colour role, active and inactive, and on request disabled as well.
 void ZetPaletKleur(QWidget* w, QPalette::ColorRole rol, const QColor& kleur, bool ookUitgeschakeld);

@@ -11,6 +11,7 @@
 
 #include "base/Tekst.h"
 #include "shared_ui/Dialogen.h"
+#include "shared_ui/Kleuren.h"
 #include "shared_ui/Knop.h"
 #include "shared_ui/OnderzoekAfdruk.h"
 #include "shared_ui/QtTekst.h"
@@ -21,18 +22,6 @@ namespace tarvo {
 namespace {
 
 const std::string kTitel(kOnderzoekKop);
-
-// A road's cell by its outcome, the eye finding the roads that need a decision.
-QColor Kleur(Toetsuitkomst uitkomst) {
-  switch (uitkomst) {
-    case Toetsuitkomst::Voldoet:
-      return {222, 242, 222};
-    case Toetsuitkomst::HogereWaarde:
-      return {255, 243, 205};
-    default:
-      return {248, 215, 215};
-  }
-}
 
 QTableWidgetItem* Cel(const QString& tekst, const QString& uitleg) {
   auto* cel = new QTableWidgetItem(tekst);
@@ -182,7 +171,7 @@ void OnderzoekVenster::VulTabel(QTableWidget* tabel, const OnderzoekPuntTabel& t
       }
       auto* cel = Cel(QTekst(c.geluidsbelasting + " dB" + (c.toetsing.empty() ? "" : "\n" + c.toetsing)),
                       QTekst(kOnderzoekCel));
-      if (!c.toetsing.empty()) cel->setBackground(Kleur(c.uitkomst));
+      if (!c.toetsing.empty()) cel->setBackground(UitkomstKleur(c.uitkomst));
       tabel->setItem(r, k, cel);
     }
     const std::string& som = t.cumulatief[h];

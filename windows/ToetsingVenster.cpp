@@ -18,6 +18,7 @@
 #include "shared_ui/BijlageAfdruk.h"
 #include "shared_ui/CsvBestand.h"
 #include "shared_ui/Dialogen.h"
+#include "shared_ui/Kleuren.h"
 #include "shared_ui/Knop.h"
 #include "shared_ui/QtTekst.h"
 #include "shared_ui/Zandloper.h"
@@ -172,6 +173,7 @@ void ToetsingVenster::ToonTabel(const ToetsingAntwoord& a) {
       auto* cel = new QTableWidgetItem(QTekst(cellen[k].tekst));
       cel->setToolTip(QTekst(cellen[k].uitleg));
       if (k != kToetsKolom) cel->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+      if (k == kToetsKolom && !cellen[k].tekst.empty()) cel->setBackground(UitkomstKleur(a.rijen[r].uitkomst));
       tabel_->setItem(static_cast<int>(r), static_cast<int>(k), cel);
     }
   }
