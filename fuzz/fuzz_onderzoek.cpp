@@ -7,9 +7,9 @@
 #include <string>
 #include <string_view>
 
-#include "driver/OnderzoekBlad.h"
 #include "base/Tekst.h"
 #include "calc/Controle.h"
+#include "driver/OnderzoekBlad.h"
 #include "files/Reset.h"
 
 namespace {
