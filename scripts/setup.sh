@@ -11,11 +11,12 @@ cd "$(dirname "$0")/.."
 # only a Recommends of qt6-base-dev but Qt Charts needs it, and Qt's Gui
 # config wants libxkbcommon-dev. Without a desktop, xdg-mime asks `file`,
 # which knows no shared-mime-info types; libfile-mimeinfo-perl's `mimetype`
-# does. librsvg2-bin draws the program's icon as PNG for the package.
+# does. librsvg2-bin draws the program's icon as PNG: every build that
+# installs the program makes it, the window's own included.
 VENSTER=(
   build-essential cmake ninja-build pkg-config python3
   qt6-base-dev qt6-charts-dev qt6-qpa-plugins qt6-tools-dev qt6-translations-l10n
-  libqt6opengl6-dev libxkbcommon-dev libgl1-mesa-dev fonts-liberation2
+  libqt6opengl6-dev libxkbcommon-dev libgl1-mesa-dev fonts-liberation2 librsvg2-bin
 )
 # The tests, the package and the browser version (emscripten, Chromium, a
 # locale with a decimal comma for the number tests) come on top.
@@ -23,7 +24,7 @@ TOETSEN=(
   file dpkg-dev git locales
   libgtest-dev libgmock-dev libbenchmark-dev clang clang-format libclang-rt-14-dev
   poppler-utils xvfb xauth imagemagick xdotool x11-utils
-  desktop-file-utils appstream shared-mime-info xdg-utils libfile-mimeinfo-perl man-db librsvg2-bin
+  desktop-file-utils appstream shared-mime-info xdg-utils libfile-mimeinfo-perl man-db
   emscripten chromium
 )
 
