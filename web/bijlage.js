@@ -5,7 +5,7 @@
 // only where portrait cannot hold every column. The browser's print dialog
 // prints it, or saves it as PDF.
 
-import { BiedAan, Maak, ToonMelding, ZetStatus } from './meldingen.js';
+import { BewaarBestand, Maak, ToonMelding, ZetStatus, Zin } from './meldingen.js';
 
 const kMmPx = 96 / 25.4;
 const kPapierBreedte = { staand: 210, liggend: 297 };  // mm across
@@ -93,13 +93,25 @@ export function MaakBijlage(kern, tabel, { vraag = () => kern.Bijlage(), bestand
     return a;
   };
   return {
-    // The sentence that says it was saved; nothing when it was not.
+    // The sentence that says where it went: written, or offered as a
+    // download (never "opgeslagen" for that); nothing when it was not.
     BewaarCsv: async () => {
       const a = await Antwoord();
       if (!a) return null;
-      BiedAan(a.csv, bestand(), 'text/csv');
-      ZetStatus(a.opgeslagen);
-      return a.opgeslagen;
+      const T = (sleutel, waarden) => Zin(tabel.teksten[sleutel], waarden);
+      let r;
+      try {
+        r = await BewaarBestand(tabel.soorten.bijlage, bestand(), a.csv);
+      } catch (fout) {
+        const zin = T('bijlageSchrijfFout', { naam: bestand(), reden: tabel.redenen[fout?.name] ?? tabel.redenen.standaard });
+        ZetStatus(zin);
+        await ToonMelding(zin, tabel.titelWaarschuwing);
+        return null;
+      }
+      if (!r) return null;
+      const zin = T(r.handle ? 'bijlageOpgeslagen' : 'bijlageAangeboden', { naam: r.naam });
+      ZetStatus(zin);
+      return zin;
     },
     DrukAf: async () => {
       const a = await Antwoord();

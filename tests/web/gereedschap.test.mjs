@@ -479,6 +479,9 @@ test('a study from daily totals to the printed annex, by the keyboard', async ()
   const csv = (await p.Download('bijlage.csv')).toString('utf8');
   assert.ok(csv.startsWith('\ufeff') && csv.endsWith('\r\n'));
   assert.deepEqual(Regels(csv.slice(1).replaceAll('\r\n', '\n')).map((r) => r.slice(1)), bijlage.map((r) => r.slice(1)));
+  // A download is offered, never said to be saved.
+  const aangeboden = kern.Tabel().teksten.bijlageAangeboden.replace('{naam}', 'bijlage.csv');
+  assert.deepEqual([await p.Tekst('#statusTekst'), await p.Tekst('#toetsMelding')], [aangeboden, aangeboden]);
 
   // The browser's print dialog stands aside for page.pdf(), which prints what the print stylesheet shows.
   await page.evaluate(() => (window.print = () => {}));

@@ -136,6 +136,9 @@ inline constexpr PaginaTekst kPaginaTeksten[] = {
      "computer staat."},
     {"onderzoekDownloadVraag",
      "Het onderzoek is aangeboden als download: {naam}. Staat het bestand nu op uw computer?"},
+    {"bijlageOpgeslagen", "Bijlage opgeslagen als {naam}."},
+    {"bijlageAangeboden", "Bijlage aangeboden als download: {naam}."},
+    {"bijlageSchrijfFout", "Bijlage {naam} is niet opgeslagen: {reden}."},
     {"onderzoekDownloadBevestigd", "Onderzoek aangeboden als download: {naam}; volgens u staat het op uw computer."},
 };
 
@@ -160,6 +163,7 @@ inline constexpr BestandSoort kBestandSoorten[] = {
     {"catalogus", "Wegdekkenbestanden (*.dat)", ".dat", "application/octet-stream"},
     {"tabel", "Wegdekkentabellen (*.csv)", ".csv", "text/csv"},
     {"onderzoek", "Onderzoek (*.csv)", ".csv", "text/csv"},
+    {"bijlage", "Bijlagen (*.csv)", ".csv", "text/csv"},
 };
 
 inline void SchrijfPaginaTeksten(Json& j) {

@@ -27,7 +27,7 @@ std::string_view Naam(Toetsuitkomst u) {
 const char* BijlageAntwoord(const BijlageTabel& tabel, std::string_view titel) {
   ZetBytes(BijlageBestand(tabel));
   Json j;
-  j.Object().Veld("kop", titel).Veld("naamKop", kBijlageNaamKop).Veld("opgeslagen", kBijlageOpgeslagen);
+  j.Object().Veld("kop", titel).Veld("naamKop", kBijlageNaamKop);
   j.Sleutel("blad").Lijst().Tekst(kBladNummer[0]).Tekst(kBladNummer[1]).EindLijst().Sleutel("namen").Lijst();
   for (const BijlageKolom& kolom : tabel.kolommen) j.Tekst(kolom.label);
   j.EindLijst().Sleutel("koppen").Lijst();
