@@ -17,14 +17,16 @@ export function KiesRail(tabel, huidig) {
   return new Promise((klaar) => {
     const ok = document.getElementById('tramOk');
     const sluit = () => {
-      venster.removeEventListener('close', sluit);
+      venster.removeEventListener('close', bijSluiten);
       if (venster.open) venster.close();
       const gekozen = knoppen.findIndex((k) => k.checked);
       klaar(gekozen < 0 ? huidig : gekozen);
     };
+    // A close event still queued from the box's last showing finds it open again: not ours.
+    const bijSluiten = () => venster.open || sluit();
     ok.onclick = sluit;
     knoppen.forEach((k) => k.addEventListener('dblclick', sluit));
-    venster.addEventListener('close', sluit);
+    venster.addEventListener('close', bijSluiten);
     venster.showModal();
     (knoppen[huidig] ?? knoppen[0]).focus();
   });

@@ -21,7 +21,8 @@ export function ToonMelding(tekst, titel, { vraag = false, nee = 'Nee', standaar
       if (venster.open) venster.close();
       klaar(antwoord);
     };
-    const bijSluiten = () => sluit(false);
+    // A close event still queued from the box's last showing finds it open again: not ours.
+    const bijSluiten = () => venster.open || sluit(false);
     ja.onclick = () => sluit(true);
     neeKnop.onclick = () => sluit(false);
     venster.addEventListener('close', bijSluiten);

@@ -77,7 +77,8 @@ export function VraagOpslaan(tekst, titel, knoppen) {
       if (venster.open) venster.close();
       klaar(antwoord);
     };
-    const bijSluiten = () => sluit('annuleren');
+    // A close event still queued from the box's last showing finds it open again: not ours.
+    const bijSluiten = () => venster.open || sluit('annuleren');
     knop.forEach((k, i) => (k.onclick = () => sluit(antwoorden[i])));
     venster.addEventListener('close', bijSluiten);
     venster.showModal();

@@ -269,7 +269,15 @@ export function MaakWegdekken(kern, tabel, { bijWijziging }) {
     ToonLijstVenster(l);
     l.venster.showModal();
     document.getElementById(focus).focus();
-    return new Promise((klaar) => l.venster.addEventListener('close', klaar, { once: true }));
+    // A close event still queued from the box's last showing finds it open again: not ours.
+    return new Promise((klaar) => {
+      const bijSluiten = () => {
+        if (l.venster.open) return;
+        l.venster.removeEventListener('close', bijSluiten);
+        klaar();
+      };
+      l.venster.addEventListener('close', bijSluiten);
+    });
   };
   return {
     Lijst: () => l.catalogus.lijst,

@@ -3,7 +3,7 @@
 // and to ask what the page must show), and tarvo-reken, natively when a
 // build has it, else over the WebAssembly core.
 import { execFileSync } from 'node:child_process';
-import { existsSync, mkdtempSync, readFileSync, writeFileSync } from 'node:fs';
+import { existsSync, mkdtempSync, readFileSync, statSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join, resolve } from 'node:path';
 import { fileURLToPath } from 'node:url';
@@ -52,6 +52,21 @@ const browsers = [];
 after(() => Promise.all(browsers.map((b) => b.close())));
 
 // The page opened from disk; `datum` ('JJJJ-MM-DD') is the day the page's clock says.
+// A download's bytes once Chromium has finished it: the file there, with
+// no partial file beside it, and its size the same twice in a row (Chromium
+// may show the name before the bytes).
+export async function LeesDownload(pad) {
+  const Wacht = () => new Promise((klaar) => setTimeout(klaar, 50));
+  let vorige = -1;
+  for (let i = 0; i < 200; i++) {
+    const grootte = existsSync(pad) && !existsSync(`${pad}.crdownload`) ? statSync(pad).size : -1;
+    if (grootte > 0 && grootte === vorige) return readFileSync(pad);
+    vorige = grootte;
+    await Wacht();
+  }
+  return readFileSync(pad);
+}
+
 export async function StartPagina({ schaal = 1, datum = null } = {}) {
   const browser = await puppeteer.launch({
     executablePath: '/usr/bin/chromium',
@@ -117,8 +132,7 @@ export async function StartPagina({ schaal = 1, datum = null } = {}) {
     },
     async Download(naam) {
       const pad = join(tijdelijk, naam);
-      for (let i = 0; i < 100 && !existsSync(pad); i++) await new Promise((klaar) => setTimeout(klaar, 50));
-      const bytes = readFileSync(pad);
+      const bytes = await LeesDownload(pad);
       execFileSync('rm', [pad]);
       return bytes;
     },

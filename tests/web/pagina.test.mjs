@@ -8,11 +8,12 @@
 //   TARVO_WEB_MAP=build/web node --test tests/web/pagina.test.mjs
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
-import { existsSync, mkdtempSync, readFileSync, writeFileSync } from 'node:fs';
+import { mkdtempSync, readFileSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join, resolve } from 'node:path';
 import { fileURLToPath } from 'node:url';
 import puppeteer from 'puppeteer-core';
+import { LeesDownload } from './opzet.mjs';
 
 const bron = resolve(fileURLToPath(import.meta.url), '../../..');
 const map = resolve(process.env.TARVO_WEB_MAP ?? join(bron, 'build/web'));
@@ -299,11 +300,7 @@ async function SluitVensters(page) {
     else (rustig = 0), await page.keyboard.press('Escape');
   }
 }
-async function Download(naam) {
-  const pad = join(tijdelijk, naam);
-  for (let i = 0; i < 100 && !existsSync(pad); i++) await new Promise((klaar) => setTimeout(klaar, 50));
-  return readFileSync(pad);
-}
+const Download = (naam) => LeesDownload(join(tijdelijk, naam));
 // The core's table, from the core inside the page.
 const Tabel = (page) =>
   page.evaluate(async () => {
@@ -790,6 +787,17 @@ test('the page\'s own logic, each side of its limits', async (t) => {
     assert.equal(await page.$eval('#toelichting1', (e) => e.value.length), tabel.toelichtingLengte);
     await VeldInvullen(page, 3, '1');
     assert.ok(await page.$eval('#uitkomsten', (e) => e.classList.contains('verouderd')));
+  });
+
+  await t.test('a box shown again in the same moment it closed stays open for its own answer', async () => {
+    // OK on one box, and at once a command that shows the next: the first close must not answer the second.
+    await page.click('#knopInfo');
+    await Wacht(page, () => document.getElementById('melding').open);
+    await page.evaluate(() => (document.getElementById('meldingJa').click(), document.getElementById('knopHelp').click()));
+    await new Promise((klaar) => setTimeout(klaar, 200));
+    assert.deepEqual(await page.evaluate(() => [document.getElementById('melding').open, document.getElementById('meldingTitel').textContent]),
+      [true, (await Tabel(page)).teksten.titelHelp]);
+    await Melding(page);
   });
 
   await t.test('prints current results; stale ones are computed first, and the print says when', async () => {
