@@ -198,6 +198,10 @@ Uitkomst<OnderzoekBlad> LeesOnderzoek(std::string_view tekst, const Catalogus& c
   return blad;
 }
 
+std::string MaximumTekst(const PuntUitkomst& p) {
+  return p.maximum ? std::to_string(p.maximum->waarde) + " dB (" + p.maximum->herkomst + ")" : std::string();
+}
+
 OnderzoekUitkomst RekenOnderzoek(const OnderzoekBlad& blad, const std::optional<std::string>& hoogten,
                                  const std::vector<double>& grenzen, const Catalogus& catalogus, Datum vandaag,
                                  char decimaal) {

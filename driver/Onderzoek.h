@@ -78,6 +78,10 @@ struct PuntUitkomst {
   std::vector<HoogteUitkomst> hoogten;
 };
 
+// The point's maximum as tables and the annex name it, "58 dB (art. 83 lid 1
+// Wgh)"; empty for a point not tested.
+std::string MaximumTekst(const PuntUitkomst& p);
+
 struct OnderzoekUitkomst {
   std::vector<PuntUitkomst> punten;
   std::size_t geweigerd = 0;              // road lines not computed

@@ -16,7 +16,7 @@ namespace {
 OnderzoekPuntTabel Tabel(const PuntUitkomst& p, char decimaal) {
   OnderzoekPuntTabel t;
   t.naam = p.punt->naam;
-  if (p.maximum) t.maximum = std::to_string(p.maximum->waarde) + " dB (" + p.maximum->herkomst + ")";
+  t.maximum = MaximumTekst(p);
   std::vector<const OnderzoekWeg*> wegen;
   for (const OnderzoekWeg& w : p.punt->wegen) {
     wegen.push_back(&w);
@@ -116,8 +116,7 @@ BijlageTabel OnderzoekBijlage(const OnderzoekAntwoord& antwoord, const std::stri
                               char decimaal) {
   std::vector<BijlageRegel> regels;
   for (const PuntUitkomst& p : antwoord.uitkomst.punten) {
-    const std::string situatie =
-        p.maximum ? std::to_string(p.maximum->waarde) + " dB (" + p.maximum->herkomst + ")" : std::string();
+    const std::string situatie = MaximumTekst(p);
     for (const HoogteUitkomst& h : p.hoogten) {
       for (const WegUitkomst& w : h.wegen) {
         regels.push_back({naam + ", regel " + std::to_string(w.weg->regel), *w.resultaat, situatie, w.toetsing});

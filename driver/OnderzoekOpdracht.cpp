@@ -27,8 +27,7 @@ void SchrijfBijlage(const OnderzoekUitkomst& u, const std::string& pad, const st
   const Bijlage bijlage(grenzen, catalogus, decimaal, true);
   uit << BijlageCsvKop(bijlage.Kolommen(), "\n");
   for (const PuntUitkomst& p : u.punten) {
-    const std::string situatie =
-        p.maximum ? std::to_string(p.maximum->waarde) + " dB (" + p.maximum->herkomst + ")" : std::string();
+    const std::string situatie = MaximumTekst(p);
     for (const HoogteUitkomst& h : p.hoogten) {
       for (const WegUitkomst& w : h.wegen) {
         if (!uit) return;  // the caller reports the failed write

@@ -13,7 +13,7 @@ import { MaakDosisEffect } from './dosiseffect.js';
 import { MaakWegdekBewerking } from './wegdekbewerking.js';
 import { MaakBijlage } from './bijlage.js';
 import { MaakOnderzoek } from './onderzoek.js';
-import { VraagOpslaan } from './vakken.js';
+import { MagWeg } from './vakken.js';
 import {
   BewaarEerlijk,
   BouwWerkbalk,
@@ -24,7 +24,7 @@ import {
   Voorlopig,
   VoerUit,
   ZetStatus,
-  Zin,
+  Zinnen,
 } from './meldingen.js';
 
 // The decimal sign of the browser's language; a comma where it names none.
@@ -39,8 +39,7 @@ const kern = await MaakKern(globalThis.TarvoKern, wasm).catch((fout) => {
   throw fout;
 });
 const tabel = kern.Tabel();
-const T = (sleutel, waarden) => Zin(tabel.teksten[sleutel], waarden);
-const Reden = (fout) => tabel.redenen[fout?.name] ?? tabel.redenen.standaard;
+const { T, Reden } = Zinnen(tabel);
 BouwWerkbalk(document.getElementById('werkbalk'), tabel.opdrachten);
 const decimaalKeuze = document.getElementById('decimaal');
 decimaalKeuze.value = TaalDecimaal();
@@ -114,12 +113,7 @@ async function Bereken() {
 
 // Before work would be lost: a changed worksheet is offered for saving
 // first; Annuleren, Escape and a save that did not happen keep the work.
-const kVraagKnoppen = [T('knopJa'), T('knopNee'), T('knopAnnuleren')];
-async function MagWeg(titel) {
-  if (!gewijzigd) return true;
-  const antwoord = await VraagOpslaan(T('eerstOpslaan'), titel, kVraagKnoppen);
-  return antwoord === 'ja' ? Opslaan() : antwoord === 'nee';
-}
+const RekenbladMagWeg = async (titel) => !gewijzigd || MagWeg({ tekst: T('eerstOpslaan'), titel, T, bewaar: Opslaan });
 
 function Leeg() {
   werkblad.Toon(kern.LeegWerkblad().werkblad);
@@ -129,13 +123,13 @@ function Leeg() {
 }
 
 async function Reset() {
-  if (!(await MagWeg(T('titelReset')))) return;
+  if (!(await RekenbladMagWeg(T('titelReset')))) return;
   Leeg();
   ZetStatus(T('leeg'));
 }
 
 async function Openen() {
-  if (!(await MagWeg(T('titelOpenen')))) return;
+  if (!(await RekenbladMagWeg(T('titelOpenen')))) return;
   let gekozen;
   try {
     gekozen = await KiesBestand(tabel.soorten.rekenblad, tabel.maxima.rekenblad);

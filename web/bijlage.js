@@ -5,7 +5,7 @@
 // only where portrait cannot hold every column. The browser's print dialog
 // prints it, or saves it as PDF.
 
-import { BewaarBestand, Maak, ToonMelding, ZetStatus, Zin } from './meldingen.js';
+import { Exporteer, Maak, ToonMelding, Zinnen, ZinnenVan } from './meldingen.js';
 
 const kMmPx = 96 / 25.4;
 const kPapierBreedte = { staand: 210, liggend: 297 };  // mm across
@@ -98,20 +98,11 @@ export function MaakBijlage(kern, tabel, { vraag = () => kern.Bijlage(), bestand
     BewaarCsv: async () => {
       const a = await Antwoord();
       if (!a) return null;
-      const T = (sleutel, waarden) => Zin(tabel.teksten[sleutel], waarden);
-      let r;
-      try {
-        r = await BewaarBestand(tabel.soorten.bijlage, bestand(), a.csv);
-      } catch (fout) {
-        const zin = T('bijlageSchrijfFout', { naam: bestand(), reden: tabel.redenen[fout?.name] ?? tabel.redenen.standaard });
-        ZetStatus(zin);
-        await ToonMelding(zin, tabel.titelWaarschuwing);
-        return null;
-      }
-      if (!r) return null;
-      const zin = T(r.handle ? 'bijlageOpgeslagen' : 'bijlageAangeboden', { naam: r.naam });
-      ZetStatus(zin);
-      return zin;
+      const { T, Reden } = Zinnen(tabel);
+      const r = await Exporteer({
+        soort: tabel.soorten.bijlage, naam: bestand(), bytes: a.csv, zin: ZinnenVan(T, 'bijlage'), reden: Reden, titel: tabel.titelWaarschuwing,
+      });
+      return r?.tekst ?? null;
     },
     DrukAf: async () => {
       const a = await Antwoord();

@@ -59,6 +59,17 @@ export function Zin(sjabloon, waarden = {}) {
 // ---- commands
 
 // The control of command `naam`: knopOpenen for openen.
+// The core's page sentences filled in, and the reason a browser's error gives.
+export function Zinnen(tabel) {
+  return {
+    T: (sleutel, waarden) => Zin(tabel.teksten[sleutel], waarden),
+    Reden: (fout) => tabel.redenen[fout?.name] ?? tabel.redenen.standaard,
+  };
+}
+
+// One kind of file's sentences: 'opgeslagen' is T's `${soort}Opgeslagen`.
+export const ZinnenVan = (T, soort) => (sleutel, waarden) => T(`${soort}${sleutel[0].toUpperCase()}${sleutel.slice(1)}`, waarden);
+
 export const KnopId = (naam) => `knop${naam[0].toUpperCase()}${naam.slice(1)}`;
 
 // The toolbar: a button per command of the core's table that the page has.
@@ -170,7 +181,7 @@ export async function SchrijfHandle(handle, bytes) {
 // A new file: written where the user says, or offered as a download where
 // the browser writes no files. {naam, handle}, handle null for a download;
 // null on cancel; throws when the write failed.
-export async function BewaarBestand(soort, naam, bytes) {
+async function BewaarBestand(soort, naam, bytes) {
   if (!KanSchrijven()) {
     BiedAan(bytes, naam, soort.type);
     return { naam, handle: null };
@@ -212,6 +223,26 @@ export async function BewaarEerlijk({ soort, naam, bytes, handle = null, zin, re
   }
   ZetStatus(zin('opgeslagen', { naam: handle.name }));
   return { naam: handle.name, handle };
+}
+
+// A file the user keeps beside the work: written where the user says, or
+// offered as a download, and said which (zin 'opgeslagen' or 'aangeboden');
+// a failed write said in a box titled `titel` (zin 'schrijfFout').
+// {naam, handle, tekst}; null when nothing went.
+export async function Exporteer({ soort, naam, bytes, zin, reden, titel }) {
+  let r;
+  try {
+    r = await BewaarBestand(soort, naam, bytes);
+  } catch (fout) {
+    const tekst = zin('schrijfFout', { naam, reden: reden(fout) });
+    ZetStatus(tekst);
+    await ToonMelding(tekst, titel);
+    return null;
+  }
+  if (!r) return null;
+  const tekst = zin(r.handle ? 'opgeslagen' : 'aangeboden', { naam: r.naam });
+  ZetStatus(tekst);
+  return { ...r, tekst };
 }
 
 // A file for the user: the browser saves it in its download folder or asks where.

@@ -5,8 +5,8 @@
 // they were read, so an unchanged sheet is saved byte for byte; the study
 // stays while the page is open.
 
-import { BewaarEerlijk, BiedAan, KiesBestand, Maak, ToonMelding, Zin } from './meldingen.js';
-import { VraagOpslaan, ZetDialoogBijschrift } from './vakken.js';
+import { BewaarEerlijk, BiedAan, KiesBestand, Maak, ToonMelding, Zinnen, ZinnenVan } from './meldingen.js';
+import { MagWeg, ZetDialoogBijschrift } from './vakken.js';
 
 // A road's cell: its geluidsbelasting over its outcome in words, coloured by the outcome.
 function OnderzoekCel(c, bijschrift, T) {
@@ -82,38 +82,33 @@ const ZonderCsv = (naam) => naam.replace(/\.csv$/i, '');
 // The sheet's file: begun anew, opened, saved where the user says (said
 // only once written); changes no file holds are offered for saving before
 // they would go. `reken` computes the sheet held.
-function OnderzoekBestand(o, { reken, toon, tabel, T }) {
-  // The page's sentences of saving, for a study.
-  const zin = (sleutel, waarden) => T(`onderzoek${sleutel[0].toUpperCase()}${sleutel.slice(1)}`, waarden);
-  const reden = (fout) => tabel.redenen[fout?.name] ?? tabel.redenen.standaard;
+function OnderzoekBestand(o, { reken, toon, tabel }) {
+  const { T, Reden } = Zinnen(tabel);
   const Bewaar = async () => {
-    const geschreven = await BewaarEerlijk({ soort: tabel.soorten.onderzoek, naam: AlsCsv(o.Naam()), bytes: o.blad, zin, reden });
+    const geschreven = await BewaarEerlijk({
+      soort: tabel.soorten.onderzoek, naam: AlsCsv(o.Naam()), bytes: o.blad, zin: ZinnenVan(T, 'onderzoek'), reden: Reden,
+    });
     if (!geschreven) return false;
     Object.assign(o, { naam: geschreven.naam, gewijzigd: false });
     toon();
     return true;
   };
-  const MagWeg = async (titel) => {
-    if (!o.gewijzigd) return true;
-    const knoppen = [T('knopJa'), T('knopNee'), T('knopAnnuleren')];
-    const antwoord = await VraagOpslaan(T('onderzoekEerstOpslaan'), titel, knoppen);
-    return antwoord === 'ja' ? Bewaar() : antwoord === 'nee';
-  };
+  const OnderzoekMagWeg = async (titel) => !o.gewijzigd || MagWeg({ tekst: T('onderzoekEerstOpslaan'), titel, T, bewaar: Bewaar });
   return {
     Bewaar,
     Nieuw: async () => {
-      if (!(await MagWeg(T('onderzoekTitelNieuw')))) return;
+      if (!(await OnderzoekMagWeg(T('onderzoekTitelNieuw')))) return;
       Object.assign(o, { blad: new Uint8Array(), naam: '', gewijzigd: false, antwoord: reken(new Uint8Array()) });
       toon();
     },
     // A sheet refused as a whole leaves the study as it was.
     Open: async () => {
-      if (!(await MagWeg(T('onderzoekTitelOpenen')))) return;
+      if (!(await OnderzoekMagWeg(T('onderzoekTitelOpenen')))) return;
       let bestand;
       try {
         bestand = await KiesBestand(tabel.soorten.onderzoek);
       } catch (fout) {
-        await ToonMelding(T('leesFout', { reden: reden(fout) }), T('onderzoekTitel'));
+        await ToonMelding(T('leesFout', { reden: Reden(fout) }), T('onderzoekTitel'));
         return;
       }
       if (!bestand) return;
@@ -132,7 +127,7 @@ function OnderzoekBestand(o, { reken, toon, tabel, T }) {
 // says whether the worksheet was filled in or opened; maakBijlage(vraag,
 // bestand) saves and prints an annex the way the test's is.
 export function MaakOnderzoek(kern, tabel, { zetWerkblad, ingevuld, maakBijlage }) {
-  const T = (sleutel, waarden) => Zin(tabel.teksten[sleutel], waarden);
+  const { T } = Zinnen(tabel);
   const venster = document.getElementById('onderzoekVenster');
   const knop = Object.fromEntries(['Nieuw', 'Openen', 'Opslaan', 'Huidig', 'Csv', 'BijlageCsv', 'Afdrukken', 'Sluit']
     .map((n) => [n, document.getElementById(`onderzoek${n}`)]));
@@ -140,7 +135,7 @@ export function MaakOnderzoek(kern, tabel, { zetWerkblad, ingevuld, maakBijlage 
   o.Naam = () => o.naam || 'onderzoek.csv';
   const reken = (blad) => (zetWerkblad(), kern.Onderzoek(blad));
   const toon = (getoond) => ToonOnderzoek(o, knop, getoond, T);
-  const bestand = OnderzoekBestand(o, { reken, toon, tabel, T });
+  const bestand = OnderzoekBestand(o, { reken, toon, tabel });
   const bijlage = maakBijlage(() => (zetWerkblad(), kern.OnderzoekBijlage(o.blad, o.Naam())), () => `${ZonderCsv(o.Naam())}-bijlage.csv`);
   const VoegHuidigToe = async () => {
     zetWerkblad();

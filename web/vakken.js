@@ -63,7 +63,7 @@ export function ZetDialoogBijschrift(venster, label, tekst, doel) {
 // Changes no file holds, before they would go: resolves 'ja' (save them
 // first), 'nee' (let them go) or 'annuleren' (keep them; also Escape).
 // `knoppen` the captions of the three buttons, with their access keys.
-export function VraagOpslaan(tekst, titel, knoppen) {
+function VraagOpslaan(tekst, titel, knoppen) {
   const venster = document.getElementById('opslaanVraag');
   document.getElementById('opslaanVraagTitel').textContent = titel;
   document.getElementById('opslaanVraagTekst').textContent = tekst;
@@ -84,4 +84,11 @@ export function VraagOpslaan(tekst, titel, knoppen) {
     venster.showModal();
     knop[0].focus();
   });
+}
+
+// Before changes no file holds would go: true once they may, saved first
+// (Ja, and `bewaar()` says whether it was) or let go (Nee); Annuleren keeps them.
+export async function MagWeg({ tekst, titel, T, bewaar }) {
+  const antwoord = await VraagOpslaan(tekst, titel, [T('knopJa'), T('knopNee'), T('knopAnnuleren')]);
+  return antwoord === 'ja' ? bewaar() : antwoord === 'nee';
 }

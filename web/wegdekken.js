@@ -7,7 +7,7 @@
 // user name change the user's own list; a failure to keep it stays on the page.
 
 import {
-  BewaarBestand,
+  Exporteer,
   KiesBestand,
   LeesHandle,
   Maak,
@@ -16,7 +16,7 @@ import {
   WisBericht,
   ZetBericht,
   ZetStatus,
-  Zin,
+  Zinnen,
 } from './meldingen.js';
 
 const kSleutel = 'tarvo.wegdekken';
@@ -145,17 +145,9 @@ async function OpenLijst(l, bekend = null) {
 }
 
 // Saved where the user says, or offered as a download; {naam, handle} or null.
-async function BewaarWegdekBestand(l, soort, naam, bytes, opgeslagen, aangeboden) {
-  try {
-    const r = await BewaarBestand(soort, naam, bytes);
-    if (r) ZetStatus(l.T(r.handle ? opgeslagen : aangeboden, { naam: r.naam }));
-    return r;
-  } catch (fout) {
-    const zin = l.T('bestandFout', { naam, reden: l.Reden(fout) });
-    ZetStatus(zin);
-    await ToonMelding(zin, l.T('titelWegdekken'));
-    return null;
-  }
+function BewaarWegdekBestand(l, soort, naam, bytes, opgeslagen, aangeboden) {
+  const zin = (sleutel, waarden) => l.T({ opgeslagen, aangeboden, schrijfFout: 'bestandFout' }[sleutel], waarden);
+  return Exporteer({ soort, naam, bytes, zin, reden: l.Reden, titel: l.T('titelWegdekken') });
 }
 
 // A file written becomes the list's file: every change goes there too.
@@ -235,8 +227,7 @@ export function MaakWegdekken(kern, tabel, { bijWijziging }) {
     kern,
     tabel,
     bijWijziging,
-    T: (sleutel, waarden) => Zin(tabel.teksten[sleutel], waarden),
-    Reden: (fout) => tabel.redenen[fout?.name] ?? tabel.redenen.standaard,
+    ...Zinnen(tabel),
     meegeleverd: Uint8Array.from(atob(bron), (c) => c.charCodeAt(0)),
     venster: document.getElementById('wegdekVenster'),
     catalogus: null,
